@@ -1,0 +1,1 @@
+// A library whose folder has no code yet.

@@ -1,0 +1,58 @@
+# Helpers shared by every folder's CMakeLists.txt.
+#
+# kit_library(NAME DIR DEPS...): one static library from the .cpp files of DIR (not its
+# subfolders; WinMain.cpp and WinMain.rc, the program entries, stay out). The .rc files of DIR become an
+# object library NAME_rc: resources inside a static archive would be dropped by the linker,
+# so programs and tests link them through kit_link.
+function(kit_library name)
+  cmake_parse_arguments(K "" "" "DEPS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  list(FILTER srcs EXCLUDE REGEX "/WinMain\\.cpp$")
+  file(GLOB rcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.rc)
+  list(FILTER rcs EXCLUDE REGEX "/WinMain\\.rc$")
+  if(NOT srcs)
+    set(srcs ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+  endif()
+  add_library(${name} STATIC ${srcs})
+  target_link_libraries(${name} PUBLIC ${K_DEPS})
+  set(rclibs "")
+  foreach(dep ${K_DEPS})
+    get_property(deprc GLOBAL PROPERTY KIT_RC_${dep})
+    list(APPEND rclibs ${deprc})
+  endforeach()
+  if(rcs)
+    add_library(${name}_rc OBJECT ${rcs})
+    target_include_directories(${name}_rc PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_SOURCE_DIR})
+    list(APPEND rclibs ${name}_rc)
+  endif()
+  list(REMOVE_DUPLICATES rclibs)
+  set_property(GLOBAL PROPERTY KIT_RC_${name} "${rclibs}")
+endfunction()
+
+# kit_link(TARGET LIBS...): links the libraries and the resources they carry.
+function(kit_link target)
+  foreach(lib ${ARGN})
+    target_link_libraries(${target} PRIVATE ${lib})
+    get_property(rc GLOBAL PROPERTY KIT_RC_${lib})
+    foreach(r ${rc})
+      target_sources(${target} PRIVATE $<TARGET_OBJECTS:${r}>)
+    endforeach()
+  endforeach()
+endfunction()
+
+# kit_tests(AREA LIBS...): one GoogleTest program from tests/AREA/*.cpp, each test case run as
+# its own process under Wine (so process-wide state such as the error log starts fresh).
+function(kit_tests area)
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${area}/*.cpp)
+  if(NOT srcs)
+    return()
+  endif()
+  string(REPLACE "/" "_" exe "test_${area}")
+  add_executable(${exe} ${srcs})
+  kit_link(${exe} ${ARGN} kit_testsupport)
+  target_link_libraries(${exe} PRIVATE GTest::gtest)
+  gtest_discover_tests(${exe}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    PROPERTIES TIMEOUT 120)
+endfunction()

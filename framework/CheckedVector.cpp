@@ -1,0 +1,16 @@
+#include "framework/CheckedVector.h"
+
+#include "framework/ErrorLog.h"
+#include "framework/Format.h"
+
+void ReportBadIndex(char kind, int index, int size, int elementSize, eCloseForm form) {
+    std::string text = Format("err %c[%d] ( %d , %d )", kind, index, size, elementSize);
+    ErrorLog(text.c_str());
+    Report("%s", text.c_str());
+    HWND wnd = GetMainWindow();
+    if (!wnd) return;
+    if (form == eCloseDestroy)
+        DestroyWindow(wnd);
+    else
+        PostMessageA(wnd, WM_CLOSE, 0, 0);
+}

@@ -1,0 +1,108 @@
+#include "framework/Path.h"
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include <cstring>
+
+#include "framework/Format.h"
+
+int MakeRelativePath(char* path) {
+    if (PathIsRelativeA(path)) return 1;
+    char current[MAX_PATH];
+    DWORD n = GetCurrentDirectoryA(MAX_PATH, current);
+    if (n == 0 || n >= MAX_PATH) return 0;
+    char relative[MAX_PATH] = "";
+    // On another drive there is no relative form: the path stays as it is.
+    if (PathRelativePathToA(relative, current, FILE_ATTRIBUTE_DIRECTORY, path, FILE_ATTRIBUTE_ARCHIVE))
+        FormatInto(path, MAX_PATH, "%s", relative);
+    return 1;
+}
+
+int MakeRelativePath(std::string& path) {
+    char buffer[MAX_PATH];
+    CopyText(buffer, sizeof buffer, path.c_str());
+    int result = MakeRelativePath(buffer);
+    path = buffer;
+    return result;
+}
+
+int MakeAbsolutePath(char* path) {
+    if (!PathIsRelativeA(path)) return 1;
+    char current[MAX_PATH];
+    DWORD n = GetCurrentDirectoryA(MAX_PATH, current);
+    if (n == 0 || n >= MAX_PATH) return 0;
+    char full[MAX_PATH] = "";
+    DWORD len = GetFullPathNameA(path, MAX_PATH, full, nullptr);
+    if (len > 0 && len < MAX_PATH) FormatInto(path, MAX_PATH, "%s", full);
+    return 1;
+}
+
+void StripPath(char* path) {
+    const char* slash = strrchr(path, '\\');
+    if (slash) memmove(path, slash + 1, strlen(slash + 1) + 1);
+}
+
+void StripPath(std::string& path) {
+    size_t slash = path.rfind('\\');
+    if (slash != std::string::npos) path.erase(0, slash + 1);
+}
+
+int ChangeExt(char* dest, const char* src, const char* ext) {
+    CopyText(dest, MAX_PATH, src);
+    char* dot = strrchr(dest, '.');
+    if (!dot) return 0;
+    if (ext) {
+        dot[1] = '\0';
+        size_t used = static_cast<size_t>(dot + 1 - dest);
+        CopyText(dot + 1, MAX_PATH - used, ext);
+    } else {
+        *dot = '\0';
+    }
+    return 1;
+}
+
+int GetExt(char* dest, const char* path) {
+    const char* dot = strrchr(path, '.');
+    if (!dot) return 0;
+    CopyText(dest, MAX_PATH, dot + 1);
+    return 1;
+}
+
+int HasExt(const char* path, const char* ext) {
+    char found[MAX_PATH];
+    return GetExt(found, path) && strcmp(found, ext) == 0;
+}
+
+int ListFiles(cStringList& list, const char* folder, const char* ext) {
+    std::string pattern = Format("%s\\*.%s", folder, ext);
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    do {
+        list.push_back(Format("%s\\%s", folder, data.cFileName));
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return 1;
+}
+
+int FindNumberedFile(char* dest, const char* path, const char* ext) {
+    char base[MAX_PATH];
+    ChangeExt(base, path, ext);
+    char name[MAX_PATH];
+    for (int number = 999; number >= 0; --number) {
+        FormatInto(name, sizeof name, "%s_%d%d%d", base, number / 100, number / 10 % 10, number % 10);
+        if (GetFileAttributesA(name) != INVALID_FILE_ATTRIBUTES) {
+            CopyText(dest, MAX_PATH, name);
+            return 1;
+        }
+    }
+    return 0;
+}
+
+int FindNumberedFile(std::string& dest, const char* path, const char* ext) {
+    char found[MAX_PATH];
+    if (!FindNumberedFile(found, path, ext)) return 0;
+    dest = found;
+    return 1;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Paths held in MAX_PATH byte buffers (cp932 text).
+#include <string>
+
+#include "framework/CheckedVector.h"
+
+typedef cCheckedVector<std::string> cStringList;
+
+int MakeRelativePath(char* path);
+int MakeRelativePath(std::string& path);
+int MakeAbsolutePath(char* path);
+void StripPath(char* path);
+void StripPath(std::string& path);
+int ChangeExt(char* dest, const char* src, const char* ext);
+int GetExt(char* dest, const char* path);
+int HasExt(const char* path, const char* ext);
+int ListFiles(cStringList& list, const char* folder, const char* ext);
+int FindNumberedFile(char* dest, const char* path, const char* ext);
+int FindNumberedFile(std::string& dest, const char* path, const char* ext);

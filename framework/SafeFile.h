@@ -1,0 +1,16 @@
+#pragma once
+// Whole-file reads with a size bound, and the one save routine every file of the system uses.
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// Reads the whole file; false when it cannot be opened or read, or is larger than maxSize
+// (the buffer is then left as it was).
+bool ReadWholeFile(const char* path, std::vector<char>& bytes, size_t maxSize);
+
+// Writes the bytes to a temporary file beside the destination and renames it into place, so
+// the destination holds either its old contents or the new ones, never a half-written file.
+bool SaveFileSafely(const char* path, const void* data, size_t size);
+inline bool SaveFileSafely(const char* path, const std::vector<char>& bytes) {
+    return SaveFileSafely(path, bytes.data(), bytes.size());
+}

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds both targets: x86_64 (with the tests; it runs under wine64) and i686 (the 32-bit
+# target, compiled and linked only: no 32-bit Wine here).
+#   scripts/build.sh [x64|x86|all]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+which=${1:-all}
+jobs=$(nproc)
+
+build() {
+    local dir=$1 toolchain=$2 tests=$3
+    cmake -S "$root" -B "$root/build/$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release -DKIT_TESTS="$tests" >/dev/null
+    cmake --build "$root/build/$dir" -j "$jobs"
+}
+
+if [ "$which" = all ] || [ "$which" = x64 ]; then build x64 mingw-x86_64.cmake ON; fi
+if [ "$which" = all ] || [ "$which" = x86 ]; then build x86 mingw-i686.cmake OFF; fi

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds both targets and runs every test under Wine on a private display.
+#   scripts/test.sh [ctest arguments...]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" all
+
+# shellcheck source=scripts/wine-env.sh
+. "$root/scripts/wine-env.sh"
+kit_wine_start "$root/build/x64" own-display
+
+ls "$root"/build/x64/tests/test_*.exe >/dev/null 2>&1 || { echo "test.sh: no test program was built"; exit 1; }
+cd "$root/build/x64"
+ctest --no-tests=error --timeout 120 -j "$(nproc)" --output-on-failure "$@"
