@@ -1,0 +1,2 @@
+kit_tests(programs kit_framework)
+add_dependencies(test_programs editor game)
