@@ -5,11 +5,9 @@
 #include <vector>
 
 #include "framework/ErrorLog.h"
-#include "framework/FileDialogs.h"
 #include "framework/FrameTimer.h"
 #include "framework/GameHelpers.h"
 #include "framework/Thread.h"
-#include "tests/support/BoxAnswers.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -145,16 +143,4 @@ TEST(Thread, WaitJoinsAndReleasesTheHandle) {
     ASSERT_TRUE(thread.Start(DeafWorker, const_cast<bool*>(&stop)));
     thread.Wait();
     EXPECT_EQ(nullptr, thread.Handle());
-}
-
-TEST(Boxes, ConfirmExitAsksAndTakesTheAnswer) {
-    cBoxAnswers boxes;
-    boxes.Answer(IDYES);
-    boxes.Answer(IDNO);
-    EXPECT_EQ(1, ConfirmExit(nullptr));
-    EXPECT_EQ(0, ConfirmExit(nullptr));
-    ASSERT_EQ(2u, boxes.Shown().size());
-    EXPECT_EQ("終了しますか？\n", boxes.Shown()[0].text);
-    EXPECT_EQ("終了確認", boxes.Shown()[0].caption);
-    EXPECT_EQ(static_cast<UINT>(MB_YESNO), boxes.Shown()[0].type);
 }
