@@ -6,48 +6,24 @@
 
 #include "framework/CheckedVector.h"
 #include "framework/ErrorLog.h"
+#include "tests/support/CloseCounter.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
-// A stand-in for the program's main window that notes the WM_CLOSE it receives.
-class cMainWindowFixture : public testing::Test {
+// The program's main window is a close counter; the log and the report are on.
+class cBadIndexFixture : public testing::Test {
 protected:
     void SetUp() override {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "CheckedVectorTestMain";
-        RegisterClassA(&wc);
-        s_closes = 0;
-        m_wnd = CreateWindowA(wc.lpszClassName, "main", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                              wc.hInstance, nullptr);
-        ASSERT_NE(nullptr, m_wnd);
-        SetMainWindow(m_wnd);
+        SetMainWindow(m_main.Wnd());
         ASSERT_EQ(1, OpenReport("Report_Test.txt"));
         SetErrorLog(1, "EC_Test.txt");
     }
-    void TearDown() override {
-        SetMainWindow(nullptr);
-        if (IsWindow(m_wnd)) DestroyWindow(m_wnd);
-    }
-    static void Pump() {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    }
-    static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
-        if (msg == WM_CLOSE) {
-            ++s_closes;
-            return 0;  // the test decides when the window goes
-        }
-        return DefWindowProcA(wnd, msg, w, l);
-    }
+    void TearDown() override { SetMainWindow(nullptr); }
 
     cTempDir m_dir;
-    HWND m_wnd = nullptr;
-    static int s_closes;
+    cCloseCounter m_main;
 };
-int cMainWindowFixture::s_closes = 0;
 
 struct cSixteen {
     int a = 7, b = 0, c = 0, d = 0;
@@ -55,18 +31,17 @@ struct cSixteen {
 
 }  // namespace
 
-TEST_F(cMainWindowFixture, GoodIndicesReachTheirElements) {
+TEST_F(cBadIndexFixture, GoodIndicesReachTheirElements) {
     cCheckedVector<int> v = {10, 20, 30};
     EXPECT_EQ(10, v.At(0));
     EXPECT_EQ(30, v.At(2));
     cCheckedList<int> l = {1, 2, 3};
     EXPECT_EQ(3, l.At(2));
-    Pump();
-    EXPECT_EQ(0, s_closes);
+    EXPECT_EQ(0, m_main.Closes());
     EXPECT_EQ("", m_dir.Read("Report_Test.txt"));
 }
 
-TEST_F(cMainWindowFixture, BadVectorIndexIsReportedAndPostsCloseAndGivesElementZero) {
+TEST_F(cBadIndexFixture, BadVectorIndexIsReportedAndPostsCloseAndGivesElementZero) {
     struct {
         int index;
         const char* line;
@@ -81,12 +56,11 @@ TEST_F(cMainWindowFixture, BadVectorIndexIsReportedAndPostsCloseAndGivesElementZ
     EXPECT_EQ(9, cCheckedVector<int>(10, 9).At(9)) << "the last valid index is size - 1";
     EXPECT_EQ(expected, m_dir.Read("Report_Test.txt"));
     EXPECT_EQ(expected, m_dir.Read("EC_Test.txt"));
-    Pump();
-    EXPECT_EQ(2, s_closes);
-    EXPECT_TRUE(IsWindow(m_wnd));
+    EXPECT_EQ(2, m_main.Closes());
+    EXPECT_TRUE(IsWindow(m_main.Wnd()));
 }
 
-TEST_F(cMainWindowFixture, EmptyVectorGivesADefaultElementWithoutTouchingStorage) {
+TEST_F(cBadIndexFixture, EmptyVectorGivesADefaultElementWithoutTouchingStorage) {
     cCheckedVector<cSixteen> v;
     cSixteen& e = v.At(0);
     EXPECT_EQ(7, e.a);
@@ -96,7 +70,7 @@ TEST_F(cMainWindowFixture, EmptyVectorGivesADefaultElementWithoutTouchingStorage
     EXPECT_EQ("err V[0] ( 0 , 16 )\r\nerr V[3] ( 0 , 16 )\r\n", m_dir.Read("Report_Test.txt"));
 }
 
-TEST_F(cMainWindowFixture, BadListIndexGivesTheSameDefaultElementEveryTime) {
+TEST_F(cBadIndexFixture, BadListIndexGivesTheSameDefaultElementEveryTime) {
     struct cSeventySix {
         char bytes[76] = {};
     };
@@ -105,13 +79,11 @@ TEST_F(cMainWindowFixture, BadListIndexGivesTheSameDefaultElementEveryTime) {
     EXPECT_EQ(first, &l.At(-1));
     EXPECT_NE(&l.front(), first);
     EXPECT_EQ("err L[5] ( 2 , 76 )\r\nerr L[-1] ( 2 , 76 )\r\n", m_dir.Read("Report_Test.txt"));
-    Pump();
-    EXPECT_EQ(2, s_closes);
+    EXPECT_EQ(2, m_main.Closes());
 }
 
-TEST_F(cMainWindowFixture, EditorFormDestroysTheMainWindowAtOnce) {
+TEST_F(cBadIndexFixture, EditorFormDestroysTheMainWindowAtOnce) {
     cEdVector<int> v(1, 5);
     EXPECT_EQ(5, v.At(1));
-    EXPECT_FALSE(IsWindow(m_wnd));
-    EXPECT_EQ(0, s_closes);
+    EXPECT_FALSE(IsWindow(m_main.Wnd()));
 }

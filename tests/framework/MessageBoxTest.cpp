@@ -9,45 +9,8 @@
 #include "framework/GameHelpers.h"
 #include "framework/MessageBox.h"
 #include "tests/support/BoxAnswers.h"
+#include "tests/support/CloseCounter.h"
 #include "tests/support/TempDir.h"
-
-namespace {
-
-// A hidden window that counts the WM_CLOSE messages it is sent.
-class cCloseCounter {
-public:
-    cCloseCounter() {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "CloseCounter";
-        RegisterClassA(&wc);
-        s_closes = 0;
-        m_wnd = CreateWindowA(wc.lpszClassName, "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance,
-                              nullptr);
-    }
-    ~cCloseCounter() { DestroyWindow(m_wnd); }
-    HWND Wnd() const { return m_wnd; }
-    int Closes() const {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        return s_closes;
-    }
-
-private:
-    static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM w, LPARAM l) {
-        if (msg == WM_CLOSE) {
-            ++s_closes;
-            return 0;
-        }
-        return DefWindowProcA(wnd, msg, w, l);
-    }
-    static int s_closes;
-    HWND m_wnd;
-};
-int cCloseCounter::s_closes = 0;
-
-}  // namespace
 
 TEST(Boxes, ErrorBoxesCarryTheErrorCaptionAndCutLongTexts) {
     cBoxAnswers boxes;
