@@ -7,8 +7,12 @@
 #include <vector>
 
 // How a bad access closes the main window. Editor code outside the framework destroys it at
-// once; the framework's own containers and the game program post WM_CLOSE.
-enum eCloseForm { eClosePost, eCloseDestroy };
+// once; the framework's own containers and the game program post WM_CLOSE. Code shared by both
+// programs (the project records) takes the form the running program chose at start-up.
+enum eCloseForm { eClosePost, eCloseDestroy, eCloseProgram };
+
+// The form eCloseProgram stands for; posting until a program chooses otherwise.
+void SetProgramCloseForm(eCloseForm form);
 
 // Writes "err V[i] ( size , elementSize )" (or L) to the error log and the report and closes the
 // main window in the given form.

@@ -1,0 +1,87 @@
+#pragma once
+// Data files of the project: a 4-byte data version, then records. A file is read whole into
+// memory and taken apart by a reader that checks every read against the bytes that are left;
+// a file is written into memory first and put in place by the safe save.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The version this program writes and the member set records hold in memory.
+const uint32_t kDataVersion = 147;
+
+// No project file is larger than this; a bigger one is refused before it is read.
+const size_t kMaxDataFileSize = 128u << 20;
+
+void SetDataVersion(uint32_t version);
+uint32_t GetDataVersion();
+// The version of the file opened last for reading (kept when an open fails).
+uint32_t GetReadVersion();
+
+class cDataReader {
+public:
+    // The version of the file being read: records register their fields for it.
+    uint32_t Version() const { return m_version; }
+
+    // Every read fails once one has failed, so a caller may check only at the end.
+    bool Read(void* dest, size_t size);
+    bool ReadU32(uint32_t& value);
+    // A count of elements that take at least minBytesEach bytes each: refused when the rest of
+    // the file could not hold that many.
+    bool ReadCount(uint32_t& count, size_t minBytesEach);
+    // A string in the record layout: a length that counts the terminating zero, then the text.
+    bool ReadString(std::string& text);
+
+    bool Failed() const { return m_failed; }
+    size_t Remaining() const { return m_bytes.size() - m_pos; }
+    // Marks the file as malformed; returns false for the caller to pass on.
+    bool Fail();
+
+private:
+    friend bool OpenDataFileRead(cDataReader& in, const char* path);
+    std::vector<char> m_bytes;
+    size_t m_pos = 0;
+    uint32_t m_version = 0;
+    bool m_failed = false;
+};
+
+class cDataWriter {
+public:
+    void Write(const void* data, size_t size);
+    void WriteU32(uint32_t value);
+    // Stored up to its first zero byte and at most kFormatBufferSize - 1 bytes long (cut at a
+    // character boundary).
+    void WriteString(const std::string& text);
+    const std::vector<char>& Bytes() const { return m_bytes; }
+
+private:
+    friend bool OpenDataFileWrite(cDataWriter& out, const char* path);
+    friend bool CloseDataFile(cDataWriter& out);
+    std::vector<char> m_bytes;
+    std::string m_path;
+};
+
+// Reads the whole file and its version header (which becomes the read version). False for an
+// empty path, a missing, unreadable or oversized file and one shorter than the header.
+bool OpenDataFileRead(cDataReader& in, const char* path);
+// Starts the file in memory with the current data version as its header; false for an empty path.
+bool OpenDataFileWrite(cDataWriter& out, const char* path);
+// Puts the written bytes in place through the safe save; false when that fails.
+bool CloseDataFile(cDataWriter& out);
+
+// Byte vectors: a 4-byte count, then one byte per entry.
+template <class V>
+bool ReadByteVector(V& bytes, cDataReader& in) {
+    uint32_t count;
+    if (!in.ReadCount(count, 1)) return false;
+    V loaded(count);
+    if (count && !in.Read(&loaded[0], count)) return false;
+    bytes.swap(loaded);
+    return true;
+}
+
+template <class V>
+void WriteByteVector(const V& bytes, cDataWriter& out) {
+    out.WriteU32(static_cast<uint32_t>(bytes.size()));
+    if (!bytes.empty()) out.Write(&bytes[0], bytes.size());
+}

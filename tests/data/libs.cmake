@@ -1,0 +1,1 @@
+kit_tests(data kit_data kit_framework)
