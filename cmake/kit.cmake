@@ -40,19 +40,35 @@ function(kit_link target)
   endforeach()
 endfunction()
 
-# kit_tests(AREA LIBS...): one GoogleTest program from tests/AREA/*.cpp, each test case run as
-# its own process under Wine (so process-wide state such as the error log starts fresh).
+# kit_tests(AREA LIBS... [SERIAL FILTER]): one GoogleTest program from tests/AREA/*.cpp, each test
+# case run as its own process under Wine (so process-wide state such as the error log starts
+# fresh). Test cases matching the GoogleTest FILTER (for example "FullScreen*") run alone, never
+# beside other tests: they change what every process shares, such as the display mode.
 function(kit_tests area)
+  cmake_parse_arguments(K "" "SERIAL" "" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${area}/*.cpp)
   if(NOT srcs)
     return()
   endif()
   string(REPLACE "/" "_" exe "test_${area}")
   add_executable(${exe} ${srcs})
-  kit_link(${exe} ${ARGN} kit_testsupport)
+  kit_link(${exe} ${K_UNPARSED_ARGUMENTS} kit_testsupport)
   target_link_libraries(${exe} PRIVATE GTest::gtest)
-  gtest_discover_tests(${exe}
-    DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 120
-    PROPERTIES TIMEOUT 120)
+  if(K_SERIAL)
+    gtest_discover_tests(${exe}
+      DISCOVERY_MODE PRE_TEST
+      DISCOVERY_TIMEOUT 120
+      TEST_FILTER "-${K_SERIAL}"
+      PROPERTIES TIMEOUT 120)
+    gtest_discover_tests(${exe}
+      DISCOVERY_MODE PRE_TEST
+      DISCOVERY_TIMEOUT 120
+      TEST_FILTER "${K_SERIAL}"
+      PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+  else()
+    gtest_discover_tests(${exe}
+      DISCOVERY_MODE PRE_TEST
+      DISCOVERY_TIMEOUT 120
+      PROPERTIES TIMEOUT 120)
+  endif()
 endfunction()

@@ -1,0 +1,136 @@
+// Full-screen display tests change the display mode, so they run alone (see libs.cmake).
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/ErrorLog.h"
+#include "game/media/Blit.h"
+#include "game/media/Display.h"
+#include "tests/game/media/DisplayFixture.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+// Full-screen DirectDraw on a window of its own; released at the end of the test.
+class cFullScreen {
+public:
+    cFullScreen(int bpp, int refreshRate, cSurface* surfaces = nullptr, cPictureRow* pictures = nullptr,
+                int count = 0)
+        : m_Window(640, 480) {
+        m_bReady =
+            DDInit(m_Window.Handle(), 640, 480, bpp, 0, 1, refreshRate, 1, surfaces, pictures, count);
+    }
+    ~cFullScreen() {
+        if (Display().bInitialized) DDUnInitFullScreen();
+    }
+    bool IsReady() const { return m_bReady; }
+
+private:
+    cTestWindow m_Window;
+    bool m_bReady;
+};
+
+// Changing the mode and back loses every video-memory surface.
+void LoseSurfaces(int bpp) {
+    ASSERT_EQ(DD_OK, Display().lpDD->SetDisplayMode(800, 600, bpp, 0, 0));
+    ASSERT_EQ(DD_OK, Display().lpDD->SetDisplayMode(640, 480, bpp, 0, 0));
+    ASSERT_EQ(DDERR_SURFACELOST, Display().Primary.lpSurface->IsLost());
+}
+
+HRESULT FillAndFlip(int paletteIndex) {
+    DDFillRect(Display().Back, 0, 0, 640, 480, paletteIndex);
+    return Display().Primary.lpSurface->Flip(nullptr, DDFLIP_WAIT);
+}
+
+}  // namespace
+
+TEST(FullScreen, EightBitSetsUpWithItsPaletteFlipsRestoresAndTearsDown) {
+    cFullScreen screen(8, 60);
+    ASSERT_TRUE(screen.IsReady());
+    cDisplayState& d = Display();
+    EXPECT_EQ(8, d.nBpp);
+    EXPECT_EQ(1, d.nBytesPerPixel);
+    ASSERT_NE(nullptr, d.lpPalette);
+    ASSERT_NE(nullptr, d.Back.lpSurface);
+    EXPECT_EQ(nullptr, d.lpClipper);
+    IDirectDrawPalette* attached = nullptr;
+    ASSERT_EQ(DD_OK, d.Primary.lpSurface->GetPalette(&attached));
+    EXPECT_EQ(d.lpPalette, attached);
+    attached->Release();
+    PALETTEENTRY entries[256];
+    ASSERT_EQ(DD_OK, d.lpPalette->GetEntries(0, 0, 256, entries));
+    EXPECT_EQ(255, entries[0].peBlue);
+    EXPECT_EQ(7, entries[7].peRed);
+    EXPECT_EQ(7, entries[7].peGreen);
+
+    EXPECT_EQ(DD_OK, FillAndFlip(3));
+    DDFillRect(d.Back, 0, 0, 4, 4, 9);
+    EXPECT_EQ(9u, PixelAt(d.Back, 3, 3));
+
+    for (int i = 0; i < 256; ++i) d.BasePalette[i] = {static_cast<BYTE>(255 - i), 1, 2, 0};
+    LoseSurfaces(8);
+    EXPECT_TRUE(DDRestoreSurfaces());
+    EXPECT_EQ(DD_OK, d.Primary.lpSurface->IsLost());
+    ASSERT_EQ(DD_OK, d.lpPalette->GetEntries(0, 0, 256, entries));
+    EXPECT_EQ(250, entries[5].peRed) << "a restored 8-bit display gets the base palette back";
+    EXPECT_EQ(DD_OK, FillAndFlip(4));
+}
+
+TEST(FullScreen, SixteenBitReadsItsPixelFormatAndFlips) {
+    cFullScreen screen(16, 60);
+    ASSERT_TRUE(screen.IsReady());
+    cDisplayState& d = Display();
+    EXPECT_EQ(16, d.nBpp);
+    EXPECT_EQ(11, d.Format.nRedShift);
+    EXPECT_EQ(63u, d.Format.dwGreenMask);
+    EXPECT_EQ(kMemorySystem, d.Work.nMemoryKind);
+    EXPECT_EQ(640, d.Work.nWidth);
+    d.Palette[2] = {31, 0, 31, 0};
+    EXPECT_EQ(DD_OK, FillAndFlip(2));
+    DDFillRect(d.Back, 0, 0, 2, 2, 2);
+    EXPECT_EQ(0xF81Fu, PixelAt(d.Back, 1, 1));
+    EXPECT_TRUE(DDRestoreSurfaces()) << "nothing was lost";
+}
+
+TEST(FullScreen, RefusedRefreshRateFallsBackToTheDefault) {
+    cFullScreen screen(16, 7);
+    EXPECT_TRUE(screen.IsReady());
+}
+
+TEST(FullScreen, RestoreReloadsVideoMemoryPicturesOnly) {
+    cTempDir dir;
+    SetErrorLog(1, "log.txt");
+    cSurface surfaces[3];
+    cPictureRow rows[3] = {};
+    cFullScreen screen(16, 60, surfaces, rows, 3);
+    ASSERT_TRUE(screen.IsReady());
+    // A video-memory picture, a system-memory picture and a blank video-memory surface.
+    const char* names[3] = {"a.bmp", "b.bmp", "E"};
+    const int kinds[3] = {kMemoryAny, kMemorySystem, kMemoryAny};
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(DDCreateSurface(surfaces[i], 4, 4, 0, kinds[i]));
+        strcpy(surfaces[i].szFileName, names[i]);
+    }
+    uint8_t pixels[16] = {};
+    RGBQUAD colors[256];
+    TestColorTable(colors);
+    WriteBmp8("a.bmp", 4, 4, pixels, colors);
+    LoseSurfaces(16);
+    EXPECT_TRUE(DDRestoreSurfaces());
+    std::string log = dir.Read("log.txt");
+    EXPECT_NE(std::string::npos, log.find("lpSD->szFileName = a.bmp")) << log;
+    EXPECT_EQ(std::string::npos, log.find("b.bmp")) << log;
+    EXPECT_EQ(std::string::npos, log.find("= E")) << log;
+    for (cSurface& s : surfaces) EXPECT_EQ(DD_OK, s.lpSurface->IsLost());
+}
+
+TEST(FullScreen, RestoreFailsWhenAPictureCannotBeReloaded) {
+    cSurface surfaces[1];
+    cPictureRow rows[1] = {};
+    cFullScreen screen(16, 60, surfaces, rows, 1);
+    ASSERT_TRUE(screen.IsReady());
+    ASSERT_TRUE(DDCreateSurface(surfaces[0], 4, 4, 0, kMemoryAny));
+    strcpy(surfaces[0].szFileName, "missing.bmp");
+    LoseSurfaces(16);
+    EXPECT_FALSE(DDRestoreSurfaces());
+}
