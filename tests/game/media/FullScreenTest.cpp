@@ -4,8 +4,10 @@
 #include <string>
 
 #include "framework/ErrorLog.h"
+#include "game/media/Bitmap.h"
 #include "game/media/Blit.h"
 #include "game/media/Display.h"
+#include "game/media/Palette.h"
 #include "tests/game/media/DisplayFixture.h"
 #include "tests/support/TempDir.h"
 
@@ -133,4 +135,35 @@ TEST(FullScreen, RestoreFailsWhenAPictureCannotBeReloaded) {
     strcpy(surfaces[0].szFileName, "missing.bmp");
     LoseSurfaces(16);
     EXPECT_FALSE(DDRestoreSurfaces());
+}
+
+TEST(FullScreen, EightBitPicturesKeepTheirIndexesMirroredAndThePaletteFromTheFile) {
+    cTempDir dir;
+    cFullScreen screen(8, 60);
+    ASSERT_TRUE(screen.IsReady());
+    RGBQUAD colors[256];
+    TestColorTable(colors);
+    uint8_t pixels[5 * 3];
+    for (int i = 0; i < 15; ++i) pixels[i] = static_cast<uint8_t>(10 + i);
+    WriteBmp8("pic.bmp", 5, 3, pixels, colors);
+
+    PALETTEENTRY entries[256];
+    ASSERT_TRUE(DDLoadPaletteFromFile(entries, "pic.bmp"));
+    PALETTEENTRY shown[256];
+    ASSERT_EQ(DD_OK, Display().lpPalette->GetEntries(0, 0, 256, shown));
+    EXPECT_EQ(colors[100].rgbGreen, shown[100].peGreen);
+    EXPECT_EQ(colors[100].rgbBlue, entries[100].peBlue);
+    ASSERT_TRUE(DDSetTransmit("pic.bmp"));
+    EXPECT_EQ(10u, Display().dwTransparent);
+
+    cSurface picture;
+    ASSERT_EQ(0, DDLoadBitmap(picture, "pic.bmp", 1, 8, kMemoryAny, 1, 2, 2));
+    EXPECT_EQ(nullptr, picture.lpIndexMap) << "depth 8 keeps no index map";
+    // Cells of 2 x 2: the last column and the last row are partial cells and stay colour 0.
+    const struct {
+        int x, y;
+        uint32_t index;
+    } probes[] = {{0, 0, 16}, {1, 0, 15}, {2, 0, 18}, {3, 1, 12}, {4, 0, 0}, {0, 2, 0}};
+    for (const auto& p : probes) EXPECT_EQ(p.index, PixelAt(picture, p.x, p.y)) << p.x << "," << p.y;
+    DDReleaseSurface(picture);
 }
