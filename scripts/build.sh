@@ -9,8 +9,9 @@ jobs=$(nproc)
 
 build() {
     local dir=$1 toolchain=$2 tests=$3
+    # The factory project's media go with the build that runs (and is tested).
     cmake -S "$root" -B "$root/build/$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DKIT_TESTS="$tests" >/dev/null
+        -DCMAKE_BUILD_TYPE=Release -DKIT_TESTS="$tests" -DKIT_FACTORY="$tests" >/dev/null
     cmake --build "$root/build/$dir" -j "$jobs"
 }
 
