@@ -128,6 +128,9 @@ bool FieldsEqual(const cPlainField& a, const cPlainField& b) {
 }  // namespace
 
 bool RecordsEqual(const cRecord& a, const cRecord& b) {
+    // Registration touches only the registries, which are mutable.
+    const_cast<cRecord&>(a).RegisterFields(GetDataVersion());
+    const_cast<cRecord&>(b).RegisterFields(GetDataVersion());
     const auto& fa = a.PlainFields();
     const auto& fb = b.PlainFields();
     const auto& sa = a.StringFields();

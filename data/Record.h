@@ -123,8 +123,10 @@ private:
     void CopyRegistry(const cRecord& other);
     bool LoadFields(cDataReader& in);
 
-    cCheckedVector<cPlainField> m_Fields;
-    cCheckedVector<cStringField> m_Strings;
+    // The record's description of itself, not its value: RecordsEqual may rebuild it on a
+    // const record.
+    mutable cCheckedVector<cPlainField> m_Fields;
+    mutable cCheckedVector<cStringField> m_Strings;
 };
 
 // The copy operations every concrete record class declares with RECORD_COPY(ClassName).
@@ -133,7 +135,8 @@ private:
     void Assign(const cRecord& other) override { *this = static_cast<const T&>(other); }
 
 // Compares two records of the same class member by member, every element of an array
-// included (8-byte members as doubles).
+// included (8-byte members as doubles). Both registries are rebuilt first, so the result never
+// depends on how the records were copied.
 bool RecordsEqual(const cRecord& a, const cRecord& b);
 
 // Every record takes at least its two counts in a file: the bound for vector counts.

@@ -289,6 +289,30 @@ TEST(Record, EqualityLooksAtEveryElementOfAnArray) {
     EXPECT_FALSE(RecordsEqual(a, b));
 }
 
+TEST(Record, EqualityDoesNotTrustACopiedRegistry) {
+    // A copy constructor that forgets the base copy leaves the copy without a registry.
+    struct cCareless : cRecord {
+        cCareless() {
+            RegisterFields(kDataVersion);
+            Reset();
+        }
+        cCareless(const cCareless& other) : cRecord(), m_Value(other.m_Value) {}
+        cCareless& operator=(const cCareless&) = default;
+        void RegisterFields(uint32_t) override {
+            ClearFields();
+            AddField32(&m_Value);
+        }
+        RECORD_COPY(cCareless)
+        int32_t m_Value;
+    };
+    cCareless a;
+    a.m_Value = 1;
+    cCareless b(a), c(a);
+    c.m_Value = 2;
+    EXPECT_TRUE(RecordsEqual(a, b));
+    EXPECT_FALSE(RecordsEqual(b, c));
+}
+
 TEST(Record, ResetAndCopyFields) {
     cSample a, b;
     Fill(a);
