@@ -4,10 +4,13 @@ namespace {
 
 int ToByteScale(uint32_t value, uint32_t mask) { return mask ? static_cast<int>(value * 255 / mask) : 0; }
 
+// Rounded, so that a component taken to the 0-255 scale and back keeps its value: truncating
+// here would darken every picture an effect passes through unchanged (a fade at full brightness,
+// a mosaic of 1).
 uint32_t FromByteScale(int value, uint32_t mask) {
     if (value < 0) value = 0;
     if (value > 255) value = 255;
-    return static_cast<uint32_t>(value) * mask / 255;
+    return (static_cast<uint32_t>(value) * mask + 127) / 255;
 }
 
 cSurface g_noSurface;

@@ -7,7 +7,9 @@
 #include "game/media/Bitmap.h"
 #include "game/media/Blit.h"
 #include "game/media/Display.h"
+#include "game/media/Fade.h"
 #include "game/media/Palette.h"
+#include "game/media/PixelEffect.h"
 #include "tests/game/media/DisplayFixture.h"
 #include "tests/support/TempDir.h"
 
@@ -166,4 +168,38 @@ TEST(FullScreen, EightBitPicturesKeepTheirIndexesMirroredAndThePaletteFromTheFil
     } probes[] = {{0, 0, 16}, {1, 0, 15}, {2, 0, 18}, {3, 1, 12}, {4, 0, 0}, {0, 2, 0}};
     for (const auto& p : probes) EXPECT_EQ(p.index, PixelAt(picture, p.x, p.y)) << p.x << "," << p.y;
     DDReleaseSurface(picture);
+}
+
+TEST(FullScreen, EightBitEffectsMixThroughTheTableAndFadeThePalette) {
+    cFullScreen screen(8, 60);
+    ASSERT_TRUE(screen.IsReady());
+    cDisplayState& d = Display();
+    // Entry [a * 256 + b] = (a + b) / 2, as a table for a grey ramp would hold.
+    for (int a = 0; a < 256; ++a)
+        for (int b = 0; b < 256; ++b) d.MixTable[a * 256 + b] = static_cast<uint8_t>((a + b) / 2);
+    cSurface dest, source;
+    ASSERT_TRUE(DDCreateSurface(dest, 8, 8, 0, kMemorySystem));
+    ASSERT_TRUE(DDCreateSurface(source, 8, 8, 0, kMemorySystem));
+    DDFillRect(dest, 0, 0, 8, 8, 100);
+    DDFillRect(source, 0, 0, 8, 8, 20);
+    DDFillRect(source, 0, 0, 1, 1, 0);
+    EXPECT_TRUE(DDBltHalf(dest, 0, 0, 4, 4, source, 0, 0, 1, d.MixTable));
+    EXPECT_EQ(60u, PixelAt(dest, 1, 1));
+    EXPECT_EQ(100u, PixelAt(dest, 0, 0)) << "source index 0 is skipped";
+    EXPECT_TRUE(DDBltTint(dest, 4, 4, 2, 2, source, 4, 4, 0, d.Palette, 100, 1));
+    EXPECT_EQ(60u, PixelAt(dest, 5, 5));
+    EXPECT_TRUE(DDBltMosaic(dest, 0, 4, 4, 4, 2, source, 0, 0, 1));
+    EXPECT_EQ(100u, PixelAt(dest, 1, 5)) << "a block sampled on the transparent index stays";
+    EXPECT_EQ(20u, PixelAt(dest, 2, 5));
+    EXPECT_FALSE(DDBltBlur(dest, 0, 0, 2, 2, 1, 1, source, 0, 0, 0));
+    DDReleaseSurface(dest);
+    DDReleaseSurface(source);
+
+    PALETTEENTRY base[256], current[256];
+    for (int i = 0; i < 256; ++i) base[i] = {200, 100, 50, 0};
+    EXPECT_TRUE(DDFadeOut(current, 16, 31, 0, 0, 0, 30, base, 1));
+    PALETTEENTRY shown[256];
+    ASSERT_EQ(DD_OK, d.lpPalette->GetEntries(0, 0, 256, shown));
+    EXPECT_EQ(0, shown[20].peRed);
+    EXPECT_EQ(32, shown[32].peRed) << "entries outside the range keep their colours";
 }
