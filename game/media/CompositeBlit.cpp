@@ -109,32 +109,27 @@ HRESULT DDBltCircle(cSurface& dest, int x, int y, int wl, int hl, int r, cSurfac
 void DDBltShatter(cSurface& dest, int x, int y, int w, int h, cSurface& source, int sx, int sy, int R,
                   DWORD flags) {
     if (h < 2) return;
+    // The eight triangles: row i of a piece spans the columns first = a*i + b*l, width = c*i + d*l
+    // (l is half the side), in the upper or the lower half, and the piece flies off at the angle.
     struct cPiece {
         bool lower;
         int angle;
+        int a, b, c, d;
     };
-    // Columns of row i of each triangle: first column and width, from the table of pieces.
-    const cPiece pieces[8] = {{false, 150}, {false, 120}, {false, 60}, {false, 30},
-                              {true, 210},  {true, 240},  {true, 300}, {true, 330}};
+    const cPiece pieces[8] = {
+        {false, 150, 0, 0, 1, 0},  {false, 120, 1, 0, -1, 1}, {false, 60, 0, 1, -1, 1}, {false, 30, -1, 2, 1, 0},
+        {true, 210, 0, 0, -1, 1},  {true, 240, -1, 1, 1, 0},  {true, 300, 0, 1, 1, 0},  {true, 330, 1, 1, -1, 1},
+    };
     int l = w / 2;
-    for (int p = 0; p < 8; ++p) {
-        double radians = pieces[p].angle * kPi / 180.0;
+    for (const cPiece& piece : pieces) {
+        double radians = piece.angle * kPi / 180.0;
         int dx = static_cast<int>(R * std::cos(radians));
         int dy = static_cast<int>(-R * std::sin(radians));
         for (int i = 0; i < h / 2; ++i) {
-            int first = 0, width = 0;
-            switch (p) {
-                case 0: first = 0; width = i; break;
-                case 1: first = i; width = l - i; break;
-                case 2: first = l; width = l - i; break;
-                case 3: first = 2 * l - i; width = i; break;
-                case 4: first = 0; width = l - i; break;
-                case 5: first = l - i; width = i; break;
-                case 6: first = l; width = i; break;
-                case 7: first = l + i; width = l - i; break;
-            }
+            int first = piece.a * i + piece.b * l;
+            int width = piece.c * i + piece.d * l;
             if (width <= 0) continue;
-            int row = pieces[p].lower ? l + i : i;
+            int row = piece.lower ? l + i : i;
             DDBlt(dest, x + first + dx, y + row + dy, width, 1, source, sx + first, sy + row, flags);
         }
     }

@@ -138,7 +138,7 @@ bool TintPixels(const cPixelView& dest, int x, int y, int w, int h, const cPixel
 
 bool HalfPixels(const cPixelView& dest, int x, int y, int w, int h, const cPixelView& source, int sx, int sy,
                 int colorKey, const uint8_t* mixTable, const cPixelRules& rules) {
-    if (!SameDepth(dest, source)) return false;
+    if (!SameDepth(dest, source) || (IsIndexed(source) && !mixTable)) return false;
     // At depth 8 index 0 is the transparent one.
     uint32_t transparent = IsIndexed(source) ? 0 : rules.dwTransparent;
     for (int j = 0; j < h; ++j)

@@ -90,7 +90,9 @@ TEST(Fades, EightBitFadeInEndsOnTheBasePalette) {
     const bool expected[] = {false, false, false, true};
     for (int call = 0; call < 4; ++call) {
         EXPECT_EQ(expected[call], DDFadeIn(current, 0, 255, 255, 255, 255, 30, base, 0)) << call;
-        if (call == 0) EXPECT_EQ(255, current[0].peRed) << "a fade-in starts at the colour";
+        if (call == 0) {
+            EXPECT_EQ(255, current[0].peRed) << "a fade-in starts at the colour";
+        }
     }
     EXPECT_EQ(0, current[0].peRed);
     EXPECT_EQ(200, current[0].peGreen);

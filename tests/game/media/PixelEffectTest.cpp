@@ -262,10 +262,12 @@ TEST(PixelEffects, FadeMixesEveryPixelTowardTheColour) {
     EXPECT_EQ(kRed, dest.View().Get(1, 0));
 }
 
-TEST(PixelEffects, ViewsOfDifferentDepthsDrawNothing) {
+TEST(PixelEffects, MismatchedViewsOrAMissingMixTableDrawNothing) {
     cMemorySurface a(2, 2, 1), b(2, 2, 2);
     EXPECT_FALSE(MosaicPixels(a.View(), 0, 0, 2, 2, 1, b.View(), 0, 0, 0, cPixelRules()));
     EXPECT_FALSE(RotatePixels(b.View(), 0, 0, 2, 2, 0, 0, 0.0, a.View(), 0, 0, 0, cPixelRules()));
+    cMemorySurface c(2, 2, 1);
+    EXPECT_FALSE(HalfPixels(a.View(), 0, 0, 2, 2, c.View(), 0, 0, 0, nullptr, cPixelRules()));
 }
 
 TEST(PixelEffects, BlurAtEightBitLogsItsOwnName) {
