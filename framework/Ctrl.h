@@ -1,0 +1,62 @@
+#pragma once
+// The base of every bound dialog control: one control of a page's dialog template, attached to
+// the page when the dialog opens and driven by the page through the virtual operations below.
+// The kinds themselves (buttons, edits, combo boxes, lists, ...) derive from it.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+
+class cPage;
+
+// The kind numbers the page's command dispatch reads.
+enum eCtrlKind {
+    eCtrlPlain = 0,
+    eCtrlButton = 1,
+    eCtrlEditVal = 2,
+    eCtrlStrEdit = 3,
+    eCtrlPictureBox = 4,
+    eCtrlCheck = 5,
+    eCtrlCombo = 7,
+    eCtrlDataList = 8,
+    eCtrlUpDown = 9,
+    eCtrlScrollBar = 11,
+};
+
+class cCtrl {
+public:
+    explicit cCtrl(int kind) : m_Kind(kind) {}
+    virtual ~cCtrl() = default;
+
+    virtual BOOL Enable(int flag) { return EnableWindow(m_hWnd, flag ? TRUE : FALSE); }
+    // Shows the bound value in the control, and stores the control's value in the variable.
+    virtual void DataToCtrl() {}
+    virtual void CtrlToData() {}
+    // The control's content changed (the page calls it on the kind's change notification).
+    virtual void Reformat() {}
+    virtual int OnNotify(int id, NMHDR* header) { return 0; }
+    // Scroll messages of the page; non-zero when handled.
+    virtual int OnScroll(WPARAM wParam, LPARAM lParam) { return 0; }
+    virtual void Refresh() {}
+    // The control lost the focus.
+    virtual void OnCtrlEvent() {}
+    virtual void OnKey(WPARAM key, LPARAM keyData, int ctrlHeld) {}
+
+    // Takes the dialog item of the page and records where it is.
+    void Attach(cPage* page, uint16_t id);
+    void UpdatePos();
+
+    HWND GetHwnd() const { return m_hWnd; }
+    int GetKind() const { return m_Kind; }
+    uint16_t GetId() const { return m_Id; }
+
+protected:
+    HWND m_hWnd = nullptr;
+    WNDPROC m_PrevProc = nullptr;  // saved by the kinds that subclass their control
+    cPage* m_lpPage = nullptr;
+    HWND m_hPageWnd = nullptr;
+    int m_Kind;
+    uint16_t m_Id = 0;
+    POINT m_ScreenPos = {};  // top-left in screen coordinates
+    POINT m_PagePos = {};    // top-left relative to the page window, frame included
+};

@@ -1,0 +1,18 @@
+// Resource ids of the dialogs the window tests run.
+#define IDD_TEST_DIALOG 9001
+#define IDD_TEST_SCROLL 9002
+#define IDD_TEST_PAGE_A 9003
+#define IDD_TEST_PAGE_B 9004
+#define IDD_TEST_PAGE_C 9005
+#define IDD_TEST_MISSING 9099
+#define IDR_TEST_ACCEL 9100
+#define IDS_TIP_OPEN 9201
+#define IDS_TIP_SAVE 9202
+
+#define IDC_TEST_EDIT 1003
+#define IDC_TEST_OK 1000
+#define IDC_TEST_CANCEL 1001
+#define IDC_TEST_BUTTON 1002
+#define IDC_TEST_HSCROLL 1008
+#define IDC_TEST_VSCROLL 1009
+#define ID_TEST_ACCEL_CMD 2001
