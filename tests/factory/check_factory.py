@@ -38,6 +38,11 @@ PICTURES = [
     ("e_bmp/ToolBar_Pen.bmp", 80, 15),
     ("e_bmp/ToolBar_PltEdit.bmp", 32, 15),
     ("e_bmp/ToolBar_WorldPalette.bmp", 32, 15),
+    ("bmp/effect/Burst.bmp", 256, 32),       # effect frames side by side
+    ("bmp/effect/Smoke.bmp", 256, 32),
+    ("bmp/effect/Sparkle.bmp", 96, 16),
+    ("bmp/sword/SwordRight.bmp", 64, 64),
+    ("bmp/sword/SwordLeft.bmp", 64, 64),
 ] + [("bmp/Character%d.bmp" % k, 640, 480) for k in range(1, 9)]  # 20 frames x 15 characters
 
 SYSTEM_SOUNDS = ["Cursor", "Decide", "Cancel", "Error", "Menu", "Save", "Page", "Damage",
@@ -200,6 +205,18 @@ class Pictures(unittest.TestCase):
         self.assertCellsDrawn(chips, [(32 * (g % 5), 32 * (g // 5), "chip %d" % g) for g in range(10)], 32, 32)
         events = load("bmp/WorldEvent.bmp")
         self.assertCellsDrawn(events, [(32 * c, 32 * r, "event %d.%d" % (r, c)) for r in range(8) for c in (0, 1)], 32, 32)
+
+
+    def test_database_pictures(self):
+        for name, w, frames in (("Burst", 32, 8), ("Smoke", 32, 8), ("Sparkle", 16, 6)):
+            bmp = load("bmp/effect/%s.bmp" % name)
+            self.assertCellsDrawn(bmp, [(w * f, 0, "%s %d" % (name, f)) for f in range(frames)], w, w)
+        right, left = load("bmp/sword/SwordRight.bmp"), load("bmp/sword/SwordLeft.bmp")
+        for x, y, w, h in ((0, 0, 32, 12), (0, 16, 24, 24), (32, 0, 12, 32), (32, 32, 24, 24)):
+            with self.subTest(piece=(x, y)):
+                self.assertGreater(right.opaque_in(x, y, w, h), 0)
+                self.assertEqual([[right.pixel(x + w - 1 - i, y + j) for i in range(w)] for j in range(h)],
+                                 [[left.pixel(x + i, y + j) for i in range(w)] for j in range(h)])
 
 
 def variation(pal, n):

@@ -30,6 +30,9 @@ add bmp/Item_Mini.bmp 100%
 add bmp/Symbol.bmp 200%
 add bmp/Window.bmp 50%
 add bmp/WorldBack.bmp 50%
+add bmp/effect/Burst.bmp 200%
+add bmp/effect/Smoke.bmp 200%
+add bmp/sword/SwordRight.bmp 400%
 add bmp/plt/Palette.bmp 800%
 for f in Palette TestPlay Pen PltEdit WorldPalette; do add "e_bmp/ToolBar_$f.bmp" 400%; done
 montage "$tmp"/*.png -background '#15151c' -fill '#e0e0e0' -font "$(fc-match -f '%{file}' sans)" -pointsize 14 \

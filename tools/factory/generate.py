@@ -2,7 +2,8 @@
 """Writes the factory project's media into a project folder:
 
     bmp\\        the pictures both programs load (blocks, characters, items, shots, marks,
-                 backgrounds, title, window, words, symbols, accessories, world map, debug)
+                 backgrounds, title, window, words, symbols, accessories, world map, debug),
+                 and effect and sword pictures for the database (bmp\\effect\\, bmp\\sword\\)
     bmp\\plt\\   Palette.bmp and Palette2.bmp
     bmp\\hbt\\   hbt00.dat to hbt23.dat, the colour-mix tables of the 24 colour variations
     e_bmp\\      the editor's toolbar strips
@@ -23,6 +24,7 @@ import tempfile
 
 import blocks
 import characters
+import effects
 import items
 import music
 import palette
@@ -57,8 +59,12 @@ def pictures(root):
               ("Word", screens.word)]
     for name, make in makers:
         sheets[name + ".bmp"] = make()
+    sheets["effect/Burst.bmp"] = effects.burst()
+    sheets["effect/Smoke.bmp"] = effects.smoke()
+    sheets["effect/Sparkle.bmp"] = effects.sparkle()
+    sheets["sword/SwordRight.bmp"], sheets["sword/SwordLeft.bmp"] = effects.swords()
     for name, canvas in sheets.items():
-        write_bmp(os.path.join(bmp, name), canvas)
+        write_bmp(os.path.join(bmp, *name.split("/")), canvas)
     plt = _folder(bmp, "plt")
     write_bmp(os.path.join(plt, "Palette.bmp"), screens.palette_picture(), palette.BASE)
     write_bmp(os.path.join(plt, "Palette2.bmp"), screens.palette_picture(), palette.second())
