@@ -5,33 +5,23 @@
 
 #include <windows.h>
 
-#include <set>
-#include <string>
+#include <memory>
 #include <vector>
 
 #include "game/media/Bitmap.h"
 #include "game/media/Display.h"
 #include "game/media/Palette.h"
 #include "game/media/PictureTable.h"
+#include "tests/factory/ProjectFolder.h"
 #include "tests/game/media/DisplayFixture.h"
 #include "tests/support/BoxAnswers.h"
 
 namespace {
 
-// The build writes the factory project next to the tests folder.
-std::string ProjectFolder() {
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string path = self;
-    path.erase(path.rfind('\\'));  // tests folder
-    path.erase(path.rfind('\\'));  // build folder
-    return path + "\\project";
-}
-
 class FactoryPictures : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(SetCurrentDirectoryA(ProjectFolder().c_str())) << ProjectFolder();
+        ASSERT_TRUE(EnterProjectFolder()) << ProjectFolder();
         for (int i = 0; i < kPictureTableRows; ++i) m_Rows[i] = PictureTable[i];
         m_Display.reset(new cWindowDisplay(640, 480, m_Surfaces, m_Rows, kPictureTableRows));
         ASSERT_TRUE(m_Display->IsReady());

@@ -1,5 +1,5 @@
 # The factory project folder that tools/factory writes: its files checked on the host, and its
-# pictures loaded with the game's own loaders under Wine.
+# pictures loaded with the game's and the editor's own loaders under Wine.
 if(KIT_FACTORY)
   find_package(Python3 3.9 COMPONENTS Interpreter REQUIRED)
   add_test(NAME FactoryProject

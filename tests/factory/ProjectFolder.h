@@ -1,0 +1,17 @@
+#pragma once
+// The factory project folder that the build writes beside the tests folder.
+#include <windows.h>
+
+#include <string>
+
+inline std::string ProjectFolder() {
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string path = self;
+    path.erase(path.rfind('\\'));  // tests folder
+    path.erase(path.rfind('\\'));  // build folder
+    return path + "\\project";
+}
+
+// Makes the project folder current, as both programs run in it.
+inline bool EnterProjectFolder() { return SetCurrentDirectoryA(ProjectFolder().c_str()) != 0; }
