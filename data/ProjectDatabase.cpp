@@ -1,0 +1,6 @@
+#include "data/ProjectDatabase.h"
+
+cDatabase& ProjectDatabase() {
+    static cDatabase database;
+    return database;
+}
