@@ -1,0 +1,128 @@
+// Vox.dll and its binding: decoding, playing, looping and stopping the test tone, and the set-up
+// failing without the library.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "framework/Vox.h"
+#include "tests/framework/MidiBytes.h"
+#include "tests/framework/TestMedia.h"
+#include "tests/support/BoxAnswers.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+// The tone the build encodes (make-tone.sh): stereo 22050 Hz, 440 Hz left, 660 Hz right.
+const int kToneRate = 22050;
+const int kToneFrames = 11025;
+double ToneSample(int frame, int channel) {
+    double frequency = channel == 0 ? 440 : 660;
+    return 8000 * std::sin(2 * 3.141592653589793 * frequency * frame / kToneRate);
+}
+
+// Waits for the voice's state, progress of the playing thread rather than a measure of time.
+template <class Done>
+bool WaitUntil(Done done) {
+    for (int i = 0; i < 20000; ++i) {
+        if (done()) return true;
+        Sleep(1);
+    }
+    return false;
+}
+
+class VoxTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_vox.Init());
+        ASSERT_TRUE(m_vox.CreateVoices(2));
+    }
+    cVox m_vox;
+    std::string m_tone = TestMediaPath("tone.ogg");
+};
+
+TEST_F(VoxTest, DecodedSamplesMatchTheSourceTone) {
+    cVoxVoice* voice = m_vox.GetVoice(0);
+    ASSERT_TRUE(voice->Load(m_tone.c_str()));
+    int channels = 0, rate = 0;
+    EXPECT_EQ(kToneFrames, voice->GetFormat(&channels, &rate));
+    EXPECT_EQ(2, channels);
+    EXPECT_EQ(kToneRate, rate);
+
+    // From the start and from a point inside the song (a seek).
+    for (int first : {0, 5000}) {
+        SCOPED_TRACE(first);
+        std::vector<short> pcm(size_t(kToneFrames) * 2);
+        int frames = voice->Peek(first, pcm.data(), kToneFrames);
+        ASSERT_EQ(kToneFrames - first, frames);
+        for (int c = 0; c < 2; ++c) {
+            double error = 0;
+            // The encoder's fade at both ends of the song is left out.
+            int from = first == 0 ? 1000 : 0, to = frames - 1000;
+            for (int i = from; i < to; ++i) error += std::pow(pcm[size_t(i) * 2 + c] - ToneSample(first + i, c), 2);
+            EXPECT_LT(std::sqrt(error / (to - from)), 8000 * 0.03) << "channel " << c;
+        }
+    }
+}
+
+TEST_F(VoxTest, PlaysLoopsAsOftenAsAskedAndEnds) {
+    ASSERT_TRUE(m_vox.Play(0, m_tone.c_str(), 2));
+    cVoxVoice* voice = m_vox.GetVoice(0);
+    EXPECT_EQ(0, m_vox.GetCurrent());
+    EXPECT_TRUE(voice->IsPlaying());
+    ASSERT_TRUE(WaitUntil([&] { return !voice->IsPlaying(); }));
+    EXPECT_EQ(3, voice->GetPasses());
+}
+
+TEST_F(VoxTest, EndlessLoopGoesOnUntilStopped) {
+    ASSERT_TRUE(m_vox.Play(1, m_tone.c_str(), kVoxEndless));
+    cVoxVoice* voice = m_vox.GetVoice(1);
+    ASSERT_TRUE(WaitUntil([&] { return voice->GetPasses() >= 4; }));
+    EXPECT_TRUE(voice->IsPlaying());
+    m_vox.Stop();
+    EXPECT_FALSE(voice->IsPlaying());
+    EXPECT_EQ(-1, m_vox.GetCurrent());
+}
+
+TEST_F(VoxTest, PlayingAnotherVoiceStopsTheCurrentOne) {
+    ASSERT_TRUE(m_vox.Play(0, m_tone.c_str(), kVoxEndless));
+    ASSERT_TRUE(m_vox.Play(1, m_tone.c_str(), kVoxEndless));
+    EXPECT_FALSE(m_vox.GetVoice(0)->IsPlaying());
+    EXPECT_TRUE(m_vox.GetVoice(1)->IsPlaying());
+    EXPECT_EQ(1, m_vox.GetCurrent());
+}
+
+TEST_F(VoxTest, FilesThatCannotPlayFail) {
+    cTempDir dir;
+    dir.Write("song.mid", AsString(Smf(0, 96, {Bytes({0x00, 0xFF, 0x2F, 0x00})})));
+    dir.Write("empty.ogg", "");
+    dir.Write("cut.ogg", TestMediaBytes("tone.ogg").substr(0, 200));
+    ASSERT_TRUE(m_vox.Play(0, m_tone.c_str(), kVoxEndless));
+    EXPECT_FALSE(m_vox.Play(1, "", kVoxEndless));
+    EXPECT_TRUE(m_vox.GetVoice(0)->IsPlaying()) << "an empty name leaves the playing song alone";
+    for (const char* file : {"missing.ogg", "song.mid", "empty.ogg", "cut.ogg"}) {
+        SCOPED_TRACE(file);
+        EXPECT_FALSE(m_vox.Play(0, file, kVoxEndless));
+        EXPECT_EQ(-1, m_vox.GetCurrent());
+    }
+    EXPECT_FALSE(m_vox.Play(2, m_tone.c_str(), kVoxEndless)) << "no such voice";
+}
+
+TEST(VoxLibrary, MissingLibraryOrExportFailsWithTheErrorBox) {
+    for (const char* library : {"NoSuchVox.dll", "kernel32.dll"}) {
+        SCOPED_TRACE(library);
+        SetVoxLibraryName(library);
+        cBoxAnswers boxes;
+        cVox vox;
+        EXPECT_FALSE(vox.Init());
+        ASSERT_EQ(1u, boxes.Shown().size());
+        EXPECT_EQ("oggの初期化に失敗！", boxes.Shown()[0].text);
+        EXPECT_EQ("エラー", boxes.Shown()[0].caption);
+        EXPECT_FALSE(vox.CreateVoices(1));
+        EXPECT_FALSE(vox.Play(0, TestMediaPath("tone.ogg").c_str(), 1));
+    }
+    SetVoxLibraryName(nullptr);
+}
+
+}  // namespace
