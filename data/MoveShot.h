@@ -2,7 +2,7 @@
 // The parameter records a flow command carries besides its plain fields: cEdMove for the
 // movement commands and the warp, cEdShot for the shot, the sword and the three summons. A
 // command holds each through a shared pointer that is empty when the command does not use it.
-// Names of the enumerated fields: MoveShotTables.h.
+// Names of the enumerated fields and of the shot parameters: MoveShotTables.h.
 #include <boost/shared_ptr.hpp>
 
 #include "data/Record.h"

@@ -501,11 +501,3 @@ TEST(Flow, TestPlayFlowsAreDroppedOnlyWhenTheProgramSaysSo) {
     DropTestPlayFlows(flows);
     EXPECT_EQ((std::vector<int>{1, 4, 6}), ids(flows));
 }
-
-TEST(FlowTables, ItemCommandsTwoAndUpAreTheCharacterCommandsFromSeventeen) {
-    for (int k = 2; k < kItemCommandTypes; ++k) {
-        EXPECT_STREQ(CharaCommandTypes[k + kItemToCharaCommand].m_Name, ItemCommandTypes[k].m_Name) << k;
-        EXPECT_EQ(CharaCommandTypes[k + kItemToCharaCommand].m_Value, ItemCommandTypes[k].m_Value) << k;
-    }
-    EXPECT_EQ(kCharaCommandTypes, kItemCommandTypes + kItemToCharaCommand);
-}
