@@ -1,0 +1,86 @@
+#pragma once
+// The inheritance and reference checks that blocks, charas and items share. Each element class
+// has m_InheritSrc, m_InheritIndex, m_bbInherit (one flag per group) and CopyGroup(group, base).
+#include <cstddef>
+
+#include "data/Palette.h"
+#include "data/PaletteSource.h"
+
+// Compared as the unsigned index it stands for: a negative value is no index.
+inline bool IsIndexOf(long long index, size_t size) { return index >= 0 && static_cast<unsigned long long>(index) < size; }
+
+// The list of kind T that a reference's source leads to; null when that palette is not there.
+template <class T>
+const cRecordVector<T>* SourceList(int source) {
+    const cPalette* palette = GetPaletteSource(source);
+    return palette ? &ListOf<T>(*palette) : nullptr;
+}
+
+// Inheritance runs only for a reference with a source and a non-zero index; an index past
+// the end of the list drops the source (the index is kept) and copies nothing.
+template <class T>
+void InheritGroups(T& element) {
+    if (element.m_InheritIndex == 0 || element.m_InheritSrc == 0) return;
+    const cRecordVector<T>* list = SourceList<T>(element.m_InheritSrc);
+    if (!list) return;
+    if (!IsIndexOf(element.m_InheritIndex, list->size())) {
+        element.m_InheritSrc = 0;
+        return;
+    }
+    const T& base = (*list)[element.m_InheritIndex];
+    for (int group = 0; group < T::kGroups; ++group)
+        if (element.m_bbInherit[group]) element.CopyGroup(group, base);
+}
+
+// A reference (source 1 or 2) to an entry of kind T that its palette does not have is reset to
+// source 0, index 0.
+template <class T, class Source, class Index>
+void CheckReference(Source& source, Index& index) {
+    if (source != eSourceCommon && source != eSourceStage) return;
+    const cRecordVector<T>* list = SourceList<T>(source);
+    if (list && !IsIndexOf(index, list->size())) {
+        source = 0;
+        index = 0;
+    }
+}
+
+// Groups that blocks, charas and items place alike.
+template <class T>
+void CopyConditionGroup(T& element, const T& base) {
+    element.m_CondJudge = base.m_CondJudge;
+    element.m_OnceTrue = base.m_OnceTrue;
+    element.m_CondList = base.m_CondList;
+}
+
+template <class T>
+void CopyMarkGroup(T& element, const T& base) {
+    element.m_MarkMode = base.m_MarkMode;
+    element.m_Mark = base.m_Mark;
+}
+
+// Blocks and items: the graphic, its bitmap and its frames.
+template <class T>
+void CopyAnimatedGraphicGroup(T& element, const T& base) {
+    element.m_GraphicSrc = base.m_GraphicSrc;
+    element.m_Graphic = base.m_Graphic;
+    element.m_Frames = base.m_Frames;
+}
+
+// The inheritance flags, normalised to the element's group count (a file may store any count).
+template <class T>
+bool LoadInheritFlags(T& element, cDataReader& in) {
+    if (!ReadByteVector(element.m_bbInherit, in)) return false;
+    element.m_bbInherit.resize(T::kGroups);
+    return true;
+}
+
+// The raw values that lead an element's extra data.
+template <class V>
+bool ReadRaw(V& value, cDataReader& in) {
+    return in.Read(&value, sizeof value);
+}
+
+template <class V>
+void WriteRaw(const V& value, cDataWriter& out) {
+    out.Write(&value, sizeof value);
+}
