@@ -40,7 +40,7 @@ void cEdBlock::RegisterFields(uint32_t) {
 
 bool cEdBlock::Load(cDataReader& in) {
     if (!cRecord::Load(in) || !ReadRaw(m_Extra1, in) || !ReadRaw(m_Extra2, in) ||
-        !LoadInheritFlags(*this, in) || !LoadRecordVector(m_CondList, in))
+        !LoadInheritFlags(*this, in) || !LoadRecordVector(m_Conditions, in))
         return false;
     Inherit();
     Validate();
@@ -53,12 +53,12 @@ void cEdBlock::Save(cDataWriter& out) {
     WriteRaw(m_Extra1, out);
     WriteRaw(m_Extra2, out);
     WriteByteVector(m_bbInherit, out);
-    SaveRecordVector(m_CondList, out);
+    SaveRecordVector(m_Conditions, out);
 }
 
 bool cEdBlock::operator==(const cEdBlock& other) const {
     if (m_Graphic == 0 && other.m_Graphic == 0) return true;
-    return RecordsEqual(*this, other) && m_bbInherit == other.m_bbInherit && m_CondList == other.m_CondList;
+    return RecordsEqual(*this, other) && m_bbInherit == other.m_bbInherit && m_Conditions == other.m_Conditions;
 }
 
 void cEdBlock::Inherit() { InheritGroups(*this); }

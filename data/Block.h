@@ -4,7 +4,7 @@
 #include <string>
 
 #include "data/Element.h"
-#include "data/FlowSeam.h"
+#include "data/Condition.h"
 
 class cEdBlock : public cRecord {
 public:
@@ -54,5 +54,5 @@ public:
     int16_t m_Extra1;
     int16_t m_Extra2;
     cInheritFlags m_bbInherit;
-    cRecordVector<cSeamCondition> m_CondList;
+    cRecordVector<cCondition> m_Conditions;
 };

@@ -6,8 +6,6 @@
 
 namespace {
 
-bool g_keepTestPlayFlows = true;
-
 // A flag group that entered the record at some version: the flags from its place on move up
 // one place (the last one drops out), and the new group is inherited.
 void InsertGroup(cInheritFlags& flags, int group) {
@@ -15,11 +13,9 @@ void InsertGroup(cInheritFlags& flags, int group) {
     flags.resize(cEdChara::kGroups);
 }
 
-bool IsEmptyFlow(const cSeamFlow& flow) { return flow.m_CondList.empty() && flow.m_KeyCondList.empty() && flow.m_CmdList.empty(); }
+bool IsEmptyFlow(const cFlow& flow) { return flow.m_Conditions.empty() && flow.m_KeyConds.empty() && flow.m_Commands.empty(); }
 
 }  // namespace
-
-void KeepTestPlayFlows(bool keep) { g_keepTestPlayFlows = keep; }
 
 cEdChara::cEdChara() : m_Extra1(0), m_Extra2(0) {
     RegisterFields(kDataVersion);
@@ -98,9 +94,9 @@ void cEdChara::RegisterFields(uint32_t) {
 bool cEdChara::Load(cDataReader& in) {
     if (!cRecord::Load(in) || !ReadRaw(m_Extra1, in) || !ReadRaw(m_Extra2, in) || !ReadRaw(m_Extra3, in) ||
         !LoadInheritFlags(*this, in) ||
-        !LoadRecordVector(m_CondList, in) || !LoadRecordVector(m_FlowList, in))
+        !LoadRecordVector(m_Conditions, in) || !LoadRecordVector(m_Flows, in))
         return false;
-    if (!g_keepTestPlayFlows) SeamRemoveTestPlayFlows(m_FlowList);
+    DropTestPlayFlows(m_Flows);
     // The groups that later versions added; LoadInheritFlags already sized the flags.
     uint32_t version = in.Version();
     if (version < 56) InsertGroup(m_bbInherit, 26);
@@ -119,14 +115,14 @@ void cEdChara::Save(cDataWriter& out) {
     WriteRaw(m_Extra2, out);
     WriteRaw(m_Extra3, out);
     WriteByteVector(m_bbInherit, out);
-    SaveRecordVector(m_CondList, out);
-    SaveRecordVector(m_FlowList, out);
+    SaveRecordVector(m_Conditions, out);
+    SaveRecordVector(m_Flows, out);
 }
 
 bool cEdChara::operator==(const cEdChara& other) const {
     if (m_Graphic == 0 && other.m_Graphic == 0) return true;
-    return RecordsEqual(*this, other) && m_bbInherit == other.m_bbInherit && m_CondList == other.m_CondList &&
-           m_FlowList == other.m_FlowList;
+    return RecordsEqual(*this, other) && m_bbInherit == other.m_bbInherit && m_Conditions == other.m_Conditions &&
+           m_Flows == other.m_Flows;
 }
 
 void cEdChara::Inherit() { InheritGroups(*this); }
@@ -193,19 +189,19 @@ void cEdChara::CopyGroup(int group, const cEdChara& base) {
             break;
         case 31: m_Score = base.m_Score; break;
         case 32: m_CarryItem = base.m_CarryItem; break;
-        case 33: m_FlowList = base.m_FlowList; break;
+        case 33: m_Flows = base.m_Flows; break;
     }
 }
 
 void cEdChara::Validate() {
     CheckReference<cEdChara>(m_InheritSrc, m_InheritIndex);
     if (m_Scale < 1) m_Scale = 1;
-    const cDatabase& database = SeamDatabase();
-    if (!IsIndexOf(m_AnimeSet, database.m_AnimeSets.size())) m_AnimeSet = 1;
-    if (!IsIndexOf(m_StartEffect, database.m_CharaEffects.size())) m_StartEffect = 0;
-    if (!IsIndexOf(m_DeathEffect, database.m_CharaEffects.size())) m_DeathEffect = 0;
-    for (cSeamFlow& flow : m_FlowList) flow.Validate();
-    m_FlowList.erase(std::remove_if(m_FlowList.begin(), m_FlowList.end(), IsEmptyFlow), m_FlowList.end());
+    const cDatabase& database = ProjectDatabase();
+    if (!IsRow(database.m_AnimeSets, m_AnimeSet)) m_AnimeSet = 1;
+    if (!IsRow(database.m_CharaEffects, m_StartEffect)) m_StartEffect = 0;
+    if (!IsRow(database.m_CharaEffects, m_DeathEffect)) m_DeathEffect = 0;
+    for (cFlow& flow : m_Flows) flow.Validate();
+    m_Flows.erase(std::remove_if(m_Flows.begin(), m_Flows.end(), IsEmptyFlow), m_Flows.end());
 }
 
 double cEdChara::CopyOffsetX(int copy, int direction) const {

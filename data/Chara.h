@@ -5,7 +5,7 @@
 #include <string>
 
 #include "data/Element.h"
-#include "data/FlowSeam.h"
+#include "data/Flow.h"
 
 class cEdChara : public cRecord {
 public:
@@ -15,8 +15,8 @@ public:
     void Init();
     void RegisterFields(uint32_t version) override;
     // Extra data: the three raw values, the inheritance flags, the appearance conditions, the
-    // flows. Load drops the test-play flows where the program says so, upgrades the flags of
-    // older files, inherits and validates; Save validates first.
+    // flows. Load drops the test-play flows where the program drops them (data/Flow.h),
+    // upgrades the flags of older files, inherits and validates; Save validates first.
     bool Load(cDataReader& in) override;
     void Save(cDataWriter& out) override;
     RECORD_COPY(cEdChara)
@@ -90,10 +90,6 @@ public:
     int16_t m_Extra2;
     int32_t m_Extra3;
     cInheritFlags m_bbInherit;
-    cRecordVector<cSeamCondition> m_CondList;
-    cRecordVector<cSeamFlow> m_FlowList;
+    cRecordVector<cCondition> m_Conditions;
+    cRecordVector<cFlow> m_Flows;
 };
-
-// Whether chara loads keep the flows meant for test play only. The editor keeps them; the
-// game program keeps them only in test play or when its system data says so.
-void KeepTestPlayFlows(bool keep);

@@ -1,13 +1,9 @@
 #pragma once
 // The inheritance and reference checks that blocks, charas and items share. Each element class
 // has m_InheritSrc, m_InheritIndex, m_bbInherit (one flag per group) and CopyGroup(group, base).
-#include <cstddef>
-
 #include "data/Palette.h"
 #include "data/PaletteSource.h"
-
-// Compared as the unsigned index it stands for: a negative value is no index.
-inline bool IsIndexOf(long long index, size_t size) { return index >= 0 && static_cast<unsigned long long>(index) < size; }
+#include "data/ProjectDatabase.h"
 
 // The list of kind T that a reference's source leads to; null when that palette is not there.
 template <class T>
@@ -23,7 +19,7 @@ void InheritGroups(T& element) {
     if (element.m_InheritIndex == 0 || element.m_InheritSrc == 0) return;
     const cRecordVector<T>* list = SourceList<T>(element.m_InheritSrc);
     if (!list) return;
-    if (!IsIndexOf(element.m_InheritIndex, list->size())) {
+    if (!IsRow(*list, element.m_InheritIndex)) {
         element.m_InheritSrc = 0;
         return;
     }
@@ -38,7 +34,7 @@ template <class T, class Source, class Index>
 void CheckReference(Source& source, Index& index) {
     if (source != eSourceCommon && source != eSourceStage) return;
     const cRecordVector<T>* list = SourceList<T>(source);
-    if (list && !IsIndexOf(index, list->size())) {
+    if (list && !IsRow(*list, index)) {
         source = 0;
         index = 0;
     }
@@ -49,7 +45,7 @@ template <class T>
 void CopyConditionGroup(T& element, const T& base) {
     element.m_CondJudge = base.m_CondJudge;
     element.m_OnceTrue = base.m_OnceTrue;
-    element.m_CondList = base.m_CondList;
+    element.m_Conditions = base.m_Conditions;
 }
 
 template <class T>

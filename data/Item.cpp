@@ -41,8 +41,8 @@ void cEdItem::RegisterFields(uint32_t) {
 
 bool cEdItem::Load(cDataReader& in) {
     if (!cRecord::Load(in) || !ReadRaw(m_Extra1, in) || !ReadRaw(m_Extra2, in) ||
-        !LoadInheritFlags(*this, in) || !LoadRecordVector(m_CondList, in) ||
-        !LoadRecordVector(m_CmdList, in))
+        !LoadInheritFlags(*this, in) || !LoadRecordVector(m_Conditions, in) ||
+        !LoadRecordVector(m_Commands, in))
         return false;
     ApplyInherit();
     CheckRef();
@@ -55,14 +55,14 @@ void cEdItem::Save(cDataWriter& out) {
     WriteRaw(m_Extra1, out);
     WriteRaw(m_Extra2, out);
     WriteByteVector(m_bbInherit, out);
-    SaveRecordVector(m_CondList, out);
-    SaveRecordVector(m_CmdList, out);
+    SaveRecordVector(m_Conditions, out);
+    SaveRecordVector(m_Commands, out);
 }
 
 bool cEdItem::operator==(const cEdItem& other) const {
     if (m_Graphic == 0 && other.m_Graphic == 0) return true;
-    return RecordsEqual(*this, other) && m_bbInherit == other.m_bbInherit && m_CondList == other.m_CondList &&
-           m_CmdList == other.m_CmdList;
+    return RecordsEqual(*this, other) && m_bbInherit == other.m_bbInherit && m_Conditions == other.m_Conditions &&
+           m_Commands == other.m_Commands;
 }
 
 void cEdItem::ApplyInherit() { InheritGroups(*this); }
@@ -81,18 +81,18 @@ void cEdItem::CopyGroup(int group, const cEdItem& base) {
         case 9: m_TakeMode = base.m_TakeMode; break;
         case 10: m_ShowOnTake = base.m_ShowOnTake; break;
         case 11: m_Sound = base.m_Sound; break;
-        case 12: m_CmdList = base.m_CmdList; break;
+        case 12: m_Commands = base.m_Commands; break;
     }
 }
 
 void cEdItem::CheckRef() {
     CheckReference<cEdItem>(m_InheritSrc, m_InheritIndex);
     if (m_Scale < 1) m_Scale = 1;
-    if (!IsIndexOf(m_Sound, SeamDatabase().m_Sounds.size())) m_Sound = 0;
-    for (cSeamFlowCmd& command : m_CmdList) command.Validate();
+    if (!IsRow(ProjectDatabase().m_Sounds, m_Sound)) m_Sound = 0;
+    for (cFlowCmd& command : m_Commands) command.Validate();
 }
 
 const cEdItem* cEdItem::GetBaseItem(int source, int index) {
     const cRecordVector<cEdItem>* list = SourceList<cEdItem>(source);
-    return list && IsIndexOf(index, list->size()) ? &(*list)[index] : nullptr;
+    return list && IsRow(*list, index) ? &(*list)[index] : nullptr;
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "data/Element.h"
-#include "data/FlowSeam.h"
+#include "data/Flow.h"
 
 class cEdItem : public cRecord {
 public:
@@ -54,6 +54,6 @@ public:
     int16_t m_Extra1;
     int16_t m_Extra2;
     cInheritFlags m_bbInherit;
-    cRecordVector<cSeamCondition> m_CondList;
-    cRecordVector<cSeamFlowCmd> m_CmdList;  // item commands (command set 1)
+    cRecordVector<cCondition> m_Conditions;
+    cRecordVector<cFlowCmd> m_Commands;  // item commands (command set 1)
 };

@@ -74,3 +74,23 @@ inline cBytes& ElementRecord(cBytes& b, const cElementLayout& layout, const std:
 inline std::string EmptyLists(const cElementLayout& layout) {
     return layout.listGroup < 0 ? cBytes().U32(0).Get() : cBytes().U32(0).U32(0).Get();
 }
+
+// A condition of the current layout (17 plain members, no strings): kind and value given.
+inline cBytes& ConditionBytes(cBytes& b, uint8_t kind, int32_t value) {
+    b.U32(17).U8(kind).I32(value).I32(0).I32(0).U8(0).U8(0).U8(0).U8(0).U16(0);
+    return b.U8(0).U8(0).U8(0).U8(0).U16(0).U8(0).U8(0).U8(0).U32(0);
+}
+
+// A command without movement or shot parameters and without sub-flows: its 8 plain members,
+// its text, the two absent parameter records, no sub-flows, then its parameters.
+inline cBytes& CommandBytes(cBytes& b, uint8_t set, uint8_t type, uint16_t time, const std::vector<int32_t>& params) {
+    b.U32(8).U8(set).U8(type).U16(time).U16(0).U8(0).U16(0).U8(1).U16(0).U32(1).Str("");
+    b.U32(0).U32(0).U32(0).U32(static_cast<uint32_t>(params.size()));
+    for (int32_t p : params) b.I32(p);
+    return b;
+}
+
+// The 8 plain members of a flow (test-play flag given, key ease 3); its lists follow.
+inline cBytes& FlowHeadBytes(cBytes& b, uint8_t testPlayOnly) {
+    return b.U32(8).U8(0).U8(0).U8(testPlayOnly).U8(0).U8(0).U8(0).U8(3).U8(0).U32(0);
+}

@@ -28,8 +28,8 @@ template <>
 struct cKind<cEdChara> {
     static const cElementLayout& Layout() { return CharaLayout(); }
     static void Inherit(cEdChara& e) { e.Inherit(); }
-    static size_t ListSize(const cEdChara& e) { return e.m_FlowList.size(); }
-    static void ResizeList(cEdChara& e, size_t n) { e.m_FlowList.resize(n); }
+    static size_t ListSize(const cEdChara& e) { return e.m_Flows.size(); }
+    static void ResizeList(cEdChara& e, size_t n) { e.m_Flows.resize(n); }
     static cRecordVector<cEdChara>& Of(cPalette& p) { return p.m_Charas; }
 };
 
@@ -37,8 +37,8 @@ template <>
 struct cKind<cEdItem> {
     static const cElementLayout& Layout() { return ItemLayout(); }
     static void Inherit(cEdItem& e) { e.ApplyInherit(); }
-    static size_t ListSize(const cEdItem& e) { return e.m_CmdList.size(); }
-    static void ResizeList(cEdItem& e, size_t n) { e.m_CmdList.resize(n); }
+    static size_t ListSize(const cEdItem& e) { return e.m_Commands.size(); }
+    static void ResizeList(cEdItem& e, size_t n) { e.m_Commands.resize(n); }
     static cRecordVector<cEdItem>& Of(cPalette& p) { return p.m_Items; }
 };
 
@@ -74,13 +74,13 @@ struct cInheritCase {
         T& base = list[2];
         FillFields(base, kBase);
         base.m_Name = "base";
-        base.m_CondList.resize(2);
+        base.m_Conditions.resize(2);
         cKind<T>::ResizeList(base, 3);
         FillFields(own, kOwn);
         own.m_InheritSrc = eSourceStage;
         own.m_InheritIndex = 2;
         own.m_Name = "own";
-        own.m_CondList.resize(1);
+        own.m_Conditions.resize(1);
         cKind<T>::ResizeList(own, 1);
     }
 };
@@ -109,7 +109,7 @@ TYPED_TEST(Element, InheritingAGroupTakesExactlyThatGroupsFields) {
             EXPECT_TRUE(FieldHolds(c.own, i, inherited ? kBase : kOwn)) << "group " << group << ", field " << i;
         }
         EXPECT_EQ(group == layout.nameGroup ? "base" : "own", c.own.m_Name) << "group " << group;
-        EXPECT_EQ(group == layout.condGroup ? 2u : 1u, c.own.m_CondList.size()) << "group " << group;
+        EXPECT_EQ(group == layout.condGroup ? 2u : 1u, c.own.m_Conditions.size()) << "group " << group;
         if (layout.listGroup >= 0) {
             EXPECT_EQ(group == layout.listGroup ? 3u : 1u, cKind<T>::ListSize(c.own)) << "group " << group;
         }
@@ -156,7 +156,7 @@ TYPED_TEST(Element, EmptyElementsCompareEqual) {
     T a, b;
     a.m_Name = "a";
     b.m_Name = "b";
-    b.m_CondList.resize(1);
+    b.m_Conditions.resize(1);
     b.m_bbInherit[0] = 1;
     EXPECT_TRUE(a == b);
     b.m_Graphic = 1;
@@ -165,7 +165,7 @@ TYPED_TEST(Element, EmptyElementsCompareEqual) {
     EXPECT_TRUE(a != b);  // the names
     a.m_Name = "b";
     EXPECT_TRUE(a != b);  // the conditions
-    a.m_CondList.resize(1);
+    a.m_Conditions.resize(1);
     EXPECT_TRUE(a != b);  // the flags
     a.m_bbInherit[0] = 1;
     EXPECT_TRUE(a == b);
@@ -221,7 +221,7 @@ TYPED_TEST(Element, NewElementSavesTheLayoutsDefaultsAndLoadsBack) {
     filled.m_Name = "名前";
     filled.m_Extra1 = -3;
     filled.m_bbInherit[1] = 1;
-    filled.m_CondList.resize(2);
+    filled.m_Conditions.resize(2);
     ASSERT_TRUE(filled.SaveFile("f.dat"));
     T loaded;
     ASSERT_TRUE(loaded.LoadFile("f.dat"));

@@ -12,11 +12,12 @@ namespace {
 
 // An element of the given layout with some plain values changed from the defaults.
 cBytes& Put(cBytes& b, const cElementLayout& layout, std::vector<std::pair<int, int64_t>> changes,
-                const std::string& name = "", std::vector<uint8_t> flags = {}) {
+            const std::string& name = "", std::vector<uint8_t> flags = {}, std::string lists = "") {
     std::vector<int64_t> values = layout.defaults;
     for (const auto& c : changes) values[c.first] = c.second;
     if (flags.empty()) flags.assign(layout.groupCount, 0);
-    return ElementRecord(b, layout, values, name, std::string(layout.rawBytes, '\0'), flags, EmptyLists(layout));
+    if (lists.empty()) lists = EmptyLists(layout);
+    return ElementRecord(b, layout, values, name, std::string(layout.rawBytes, '\0'), flags, lists);
 }
 
 // The factory palette, written from the layouts and the factory table.
@@ -40,20 +41,38 @@ std::vector<uint8_t> Flags(int count, int group) {
     return flags;
 }
 
+// Block 2's condition list, chara 1's flows (one flow of one "ウエイト"), the item's commands
+// (one "ゲームウエイト" of 5).
+std::string BlockConditions() {
+    cBytes b;
+    return ConditionBytes(b.U32(1), 1, 5).Get();
+}
+
+std::string CharaLists() {
+    cBytes b;
+    FlowHeadBytes(b.U32(0).U32(1), 0).U32(0).U32(0).U32(1);
+    return CommandBytes(b, 0, 1, 1, {}).Get();
+}
+
+std::string ItemLists() {
+    cBytes b;
+    return CommandBytes(b.U32(0).U32(1), 1, 3, 1, {5}).Get();
+}
+
 // A stage palette of three blocks, two charas and one item. Block 1 takes its graphic (group
 // 2) from block 2 of the stage palette, which comes later in the list; chara 1 takes its name
-// from common chara 1; the item releases nothing.
-std::string StagePaletteFile(uint32_t blockCount = 3) {
+// from common chara 1.
+std::string StagePaletteFile() {
     cBytes b;
-    b.U32(147).U32(blockCount);
+    b.U32(147).U32(3);
     Put(b, BlockLayout(), {{4, 0}, {11, 0}});
     Put(b, BlockLayout(), {{0, 2}, {1, 2}, {4, 7}, {14, -5}}, "継承", Flags(11, 2));
-    Put(b, BlockLayout(), {{4, 9}, {12, 3}}, "元");
+    Put(b, BlockLayout(), {{2, 1}, {4, 9}, {12, 3}}, "元", {}, BlockConditions());
     b.U32(2);
     Put(b, CharaLayout(), {});
-    Put(b, CharaLayout(), {{0, 1}, {1, 1}, {12, 5}}, "", Flags(34, 0));
+    Put(b, CharaLayout(), {{0, 1}, {1, 1}, {12, 5}}, "", Flags(34, 0), CharaLists());
     b.U32(1);
-    Put(b, ItemLayout(), {{6, 4}});
+    Put(b, ItemLayout(), {{6, 4}}, "", {}, ItemLists());
     return b.Get();
 }
 
@@ -109,6 +128,11 @@ TEST(Palette, StagePaletteFileMatchesTheLayoutAndReloadsByteForByte) {
     EXPECT_EQ(9, palette.m_Blocks[1].m_Graphic);
     EXPECT_EQ(-5, palette.m_Blocks[1].m_ActionX);
     EXPECT_EQ("主人公", palette.m_Charas[1].m_Name);
+    ASSERT_EQ(1u, palette.m_Blocks[2].m_Conditions.size());
+    EXPECT_EQ(5, palette.m_Blocks[2].m_Conditions[0].m_Value);
+    ASSERT_EQ(1u, palette.m_Charas[1].m_Flows.size());
+    ASSERT_EQ(1u, palette.m_Items[0].m_Commands.size());
+    EXPECT_EQ((std::vector<int32_t>{5}), palette.m_Items[0].m_Commands[0].m_Params);
 
     ASSERT_TRUE(SaveStagePaletteFile(palette, "out.plt4"));
     std::string expected = StagePaletteFile();
@@ -119,8 +143,8 @@ TEST(Palette, StagePaletteFileMatchesTheLayoutAndReloadsByteForByte) {
     Put(stored, BlockLayout(), {{0, 2}, {1, 2}, {4, 7}, {14, -5}}, "継承", Flags(11, 2));
     expected.replace(expected.find(stored.Get()), stored.Size(), inherited.Get());
     cBytes named, unnamed;
-    Put(named, CharaLayout(), {{0, 1}, {1, 1}, {12, 5}}, "主人公", Flags(34, 0));
-    Put(unnamed, CharaLayout(), {{0, 1}, {1, 1}, {12, 5}}, "", Flags(34, 0));
+    Put(named, CharaLayout(), {{0, 1}, {1, 1}, {12, 5}}, "主人公", Flags(34, 0), CharaLists());
+    Put(unnamed, CharaLayout(), {{0, 1}, {1, 1}, {12, 5}}, "", Flags(34, 0), CharaLists());
     expected.replace(expected.find(unnamed.Get()), unnamed.Size(), named.Get());
     EXPECT_EQ(expected, dir.Read("out.plt4"));
 
