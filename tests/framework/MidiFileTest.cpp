@@ -66,6 +66,13 @@ TEST_F(MidiFileTest, EndOfSongIsTheLatestTrackEndAndChunkLengthsAreHonoured) {
     EXPECT_EQ(expected, Convert(Smf(1, 96, {late, early})));
 }
 
+TEST_F(MidiFileTest, SmpteDivisionCountsFramesNotBeats) {
+    // 25 frames of 40 ticks: 1000 ticks a second whatever the tempo.
+    cBytes track = Cat({Bytes({0x00, 0xFF, 0x51, 0x03, 0x0F, 0x42, 0x40, 0x83, 0x74}), kEnd});
+    EXPECT_FALSE(Convert(Smf(0, 0xE728, {track})).empty());
+    EXPECT_NEAR(0.5, m_dSongLength, 1e-9);
+}
+
 struct cBadFile {
     const char* name;
     cBytes bytes;

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "framework/ErrorLog.h"
+#include "framework/Format.h"
+#include "framework/MidiPlayer.h"
 #include "framework/MidiStream.h"
 #include "tests/framework/MidiBytes.h"
 #include "tests/support/TempDir.h"
@@ -295,6 +297,23 @@ TEST(MidiStreamDevice, ThisMachinesMissingDeviceIsLoggedAndQuiet) {
     EXPECT_EQ(1, std::count(report.begin(), report.end(), '\n')) << report;
     EXPECT_GT(report.size(), strlen("Midi song.mid Open \n")) << "error text";
     EXPECT_EQ(report, dir.Read("log.txt"));
+}
+
+TEST(MidiPlayer, PlaysOnlyMidFilesOnItsChannels) {
+    cTempDir dir;
+    ASSERT_TRUE(OpenReport("report.txt"));
+    dir.Write("song.mid", AsString(Song(10)));
+    dir.Write("song.txt", AsString(Song(10)));
+    cMidiPlayer player;
+    player.SetChannels(1);
+    EXPECT_FALSE(player.Play(0, "song.txt", true));
+    EXPECT_FALSE(player.Play(0, "none.mid", true));
+    EXPECT_FALSE(player.Play(1, "song.mid", true));
+    EXPECT_EQ(Format("Midi none.mid Create ファイルが開けません\r\nerr V[1] ( 1 , %d )\r\n", int(sizeof(void*))),
+              dir.Read("report.txt"));
+    EXPECT_TRUE(player.Play(0, "song.mid", true));
+    ASSERT_NE(nullptr, player.GetStream(0));
+    EXPECT_EQ("song.mid", player.GetStream(0)->GetFileName());
 }
 
 }  // namespace
