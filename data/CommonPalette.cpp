@@ -21,3 +21,10 @@ void cCommonPalette::Validate() {
     cPaletteSourceScope scope(eSourceCommon, this);
     ValidatePalette(*this);
 }
+
+cCommonPalette& ProjectCommonPalette() {
+    static cCommonPalette palette;
+    static const bool registered = (SetPaletteSource(eSourceCommon, &palette), true);
+    (void)registered;
+    return palette;
+}

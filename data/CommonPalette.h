@@ -17,6 +17,10 @@ public:
     void Validate();
 };
 
+// The project's common palette as both programs hold it for the whole run: built with the
+// factory palette on first use, and from then on the palette of source 1 (data/PaletteSource.h).
+cCommonPalette& ProjectCommonPalette();
+
 // The factory palette: 65 elements of each kind, element i showing graphic i (0 the empty
 // one); chara 1 is the hero, charas 2 to 64 are enemies.
 void CommonPaletteDefaults(cCommonPalette& palette);

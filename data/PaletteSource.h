@@ -4,8 +4,9 @@
 // index into that palette's list of the same kind. The palettes behind the two sources are
 // process-wide, like the read version: loads run one at a time.
 //
-// - The owners of the long-lived palettes (the project's common palette, the open stage) make
-//   them the sources with SetPaletteSource.
+// - The long-lived palettes are the sources: the project's common palette makes itself source 1
+//   on first use (ProjectCommonPalette, data/CommonPalette.h); the open stage makes its palette
+//   source 2 with SetPaletteSource.
 // - A load that builds a palette in a copy puts the copy in place of the source while it runs
 //   (cPaletteSourceScope), so its elements resolve against what is being loaded, not against
 //   the palette the load may replace.

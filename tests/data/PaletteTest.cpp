@@ -292,3 +292,22 @@ TEST(Palette, CopiesOfAPaletteAreIndependent) {
     const char* at = static_cast<const char*>(copy.m_Charas[1].PlainFields()[34].address);
     EXPECT_TRUE(at > begin && at < begin + sizeof(cEdChara));
 }
+
+TEST(Palette, TheProjectsCommonPaletteIsTheCommonSourceThroughItsLoads) {
+    cTempDir dir;
+    cCommonPalette& common = ProjectCommonPalette();
+    EXPECT_EQ(&common, GetPaletteSource(eSourceCommon));
+    cCommonPalette file;
+    file.m_Blocks.resize(4);
+    file.m_Blocks[3].m_Name = "新";
+    ASSERT_TRUE(file.SaveFile("c.cplt4"));
+    ASSERT_TRUE(common.LoadFile("c.cplt4"));
+    EXPECT_EQ(&common, GetPaletteSource(eSourceCommon));
+
+    cEdBlock block;
+    block.m_InheritSrc = eSourceCommon;
+    block.m_InheritIndex = 3;
+    block.m_bbInherit[0] = 1;
+    block.Inherit();
+    EXPECT_EQ("新", block.m_Name);
+}
