@@ -25,9 +25,9 @@ void SavePaletteLists(cPalette& palette, cDataWriter& out, int source) {
 }
 
 void InheritPalette(cPalette& palette) {
-    for (cEdBlock& block : palette.m_Blocks) block.Inherit();
-    for (cEdChara& chara : palette.m_Charas) chara.Inherit();
-    for (cEdItem& item : palette.m_Items) item.ApplyInherit();
+    for (cEdBlock& block : palette.m_Blocks) ApplyInheritance(block);
+    for (cEdChara& chara : palette.m_Charas) ApplyInheritance(chara);
+    for (cEdItem& item : palette.m_Items) ApplyInheritance(item);
 }
 
 void ValidatePalette(cPalette& palette) {

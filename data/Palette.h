@@ -19,6 +19,8 @@
 // - Element loads inherit and validate on their own; a palette's lists are read with their own
 //   source masked and then inherited and validated as a whole (LoadPaletteLists), so elements
 //   resolve against the palette being read, bases later in the list included.
+// - After edits, and after loading a palette its stage cells refer to, the owner runs the
+//   passes again (InheritReferring over its palette lists and layers).
 #include "data/Block.h"
 #include "data/Chara.h"
 #include "data/Item.h"
@@ -51,6 +53,19 @@ inline const cRecordVector<cEdItem>& ListOf<cEdItem>(const cPalette& palette) { 
 // replaced only when all three lists were read.
 bool LoadPaletteLists(cPalette& palette, cDataReader& in, int source);
 void SavePaletteLists(cPalette& palette, cDataWriter& out, int source);
+
+// Inheritance of one element, whatever its kind.
+inline void ApplyInheritance(cEdBlock& block) { block.Inherit(); }
+inline void ApplyInheritance(cEdChara& chara) { chara.Inherit(); }
+inline void ApplyInheritance(cEdItem& item) { item.ApplyInherit(); }
+
+// Inheritance again for the elements in use (graphic not 0) that refer to the given source, in
+// list order: the passes a stage runs over its palette and its layers after edits and loads.
+template <class T>
+void InheritReferring(cRecordVector<T>& elements, int source) {
+    for (T& element : elements)
+        if (element.m_Graphic != 0 && element.m_InheritSrc == source) ApplyInheritance(element);
+}
 
 // Every element inherits again, blocks, then charas, then items, in list order.
 void InheritPalette(cPalette& palette);

@@ -311,3 +311,26 @@ TEST(Palette, TheProjectsCommonPaletteIsTheCommonSourceThroughItsLoads) {
     block.Inherit();
     EXPECT_EQ("新", block.m_Name);
 }
+
+TEST(Palette, PassesInheritTheElementsInUseThatReferToTheSource) {
+    cPalette stage;
+    stage.m_Items.resize(3);
+    stage.m_Items[2].m_Graphic = 8;
+    cPaletteSourceScope scope(eSourceStage, &stage);
+    cRecordVector<cEdItem> cells(4);
+    for (cEdItem& cell : cells) {
+        cell.m_Graphic = 1;
+        cell.m_InheritSrc = eSourceStage;
+        cell.m_InheritIndex = 2;
+        cell.m_bbInherit[4] = 1;
+    }
+    cells[0].m_Graphic = 0;                 // empty: left alone
+    cells[1].m_InheritSrc = eSourceCommon;  // another source
+    cells[3].m_InheritIndex = 3;            // past the end: dropped
+    InheritReferring(cells, eSourceStage);
+    EXPECT_EQ(0, cells[0].m_Graphic);
+    EXPECT_EQ(1, cells[1].m_Graphic);
+    EXPECT_EQ(8, cells[2].m_Graphic);
+    EXPECT_EQ(1, cells[3].m_Graphic);
+    EXPECT_EQ(0, cells[3].m_InheritSrc);
+}
