@@ -10,8 +10,6 @@
 
 namespace {
 
-const char kObjectProp[] = "cChildWnd";
-
 void InitCommonControlsOnce() {
     static bool done = false;
     if (done) return;
@@ -43,7 +41,7 @@ cChildWnd::~cChildWnd() {
     if (m_lpGroup) m_lpGroup->Unregister(this);
     if (m_hWnd && IsWindow(m_hWnd)) {
         // The window must not reach a deleted object.
-        RemovePropA(m_hWnd, kObjectProp);
+        RemovePropA(m_hWnd, kWndObjectProp);
         if (m_Modeless && m_Kind == eKindDialog) DestroyWindow(m_hWnd);
     }
 }
@@ -54,9 +52,9 @@ INT_PTR CALLBACK cChildWnd::StaticDialogProc(HWND wnd, UINT msg, WPARAM wParam, 
     cChildWnd* self;
     if (msg == WM_INITDIALOG) {
         self = reinterpret_cast<cChildWnd*>(lParam);
-        SetPropA(wnd, kObjectProp, self);
+        SetPropA(wnd, kWndObjectProp, self);
     } else {
-        self = static_cast<cChildWnd*>(GetPropA(wnd, kObjectProp));
+        self = static_cast<cChildWnd*>(GetPropA(wnd, kWndObjectProp));
     }
     return self ? Dispatch(self, wnd, msg, wParam, lParam) : FALSE;
 }
@@ -65,9 +63,9 @@ INT_PTR CALLBACK cChildWnd::StaticPageProc(HWND wnd, UINT msg, WPARAM wParam, LP
     cChildWnd* self;
     if (msg == WM_INITDIALOG) {
         self = reinterpret_cast<cChildWnd*>(reinterpret_cast<PROPSHEETPAGEA*>(lParam)->lParam);
-        SetPropA(wnd, kObjectProp, self);
+        SetPropA(wnd, kWndObjectProp, self);
     } else {
-        self = static_cast<cChildWnd*>(GetPropA(wnd, kObjectProp));
+        self = static_cast<cChildWnd*>(GetPropA(wnd, kWndObjectProp));
     }
     return self ? Dispatch(self, wnd, msg, wParam, lParam) : FALSE;
 }
@@ -76,8 +74,8 @@ INT_PTR cChildWnd::Dispatch(cChildWnd* self, HWND wnd, UINT msg, WPARAM wParam, 
     if (msg == WM_INITDIALOG) self->m_hWnd = wnd;
     INT_PTR result = self->DialogProc(wnd, msg, wParam, lParam);
     // The object may have been deleted while it handled the message; then its property is gone.
-    if (msg == WM_NCDESTROY && GetPropA(wnd, kObjectProp) == self) {
-        RemovePropA(wnd, kObjectProp);
+    if (msg == WM_NCDESTROY && GetPropA(wnd, kWndObjectProp) == self) {
+        RemovePropA(wnd, kWndObjectProp);
         self->m_hWnd = nullptr;
     }
     return result;

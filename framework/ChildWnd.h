@@ -53,6 +53,9 @@ const int eKindSheetPage = 2;
 const int kRunHideGroup = 2;
 const int kRunDisableGroup = 4;
 
+// The window property through which a window finds its framework object.
+const char kWndObjectProp[] = "cChildWnd";
+
 // Position value meaning "none".
 const int kNoPosition = -1000;
 

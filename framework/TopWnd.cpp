@@ -1,0 +1,22 @@
+#include "framework/TopWnd.h"
+
+LRESULT cTopWnd::WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = cChildWnd::WndProc(wnd, msg, wParam, lParam);
+    if (msg == WM_CREATE) OnCreate(wParam, lParam);
+    return result;
+}
+
+LRESULT CALLBACK cTopWnd::StaticWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) SetPropA(wnd, kWndObjectProp, reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    cTopWnd* self = static_cast<cTopWnd*>(GetPropA(wnd, kWndObjectProp));
+    if (self) {
+        self->WndProc(wnd, msg, wParam, lParam);
+        if (msg == WM_NCDESTROY) {
+            RemovePropA(wnd, kWndObjectProp);
+            self->m_hWnd = nullptr;
+        }
+        // The framework painted already.
+        if (msg == WM_PAINT) return 0;
+    }
+    return DefWindowProcA(wnd, msg, wParam, lParam);
+}
