@@ -13,4 +13,5 @@ kit_wine_start "$root/build/x64" own-display
 
 ls "$root"/build/x64/tests/test_*.exe >/dev/null 2>&1 || { echo "test.sh: no test program was built"; exit 1; }
 cd "$root/build/x64"
-ctest --no-tests=error --timeout 120 -j "$(nproc)" --output-on-failure "$@"
+# A test whose Wine process fails to start under load gets one more try; a real failure fails twice.
+ctest --no-tests=error --timeout 120 -j "$(nproc)" --repeat until-pass:2 --output-on-failure "$@"
