@@ -2,6 +2,8 @@
 
 #include <dsound.h>
 
+#include <utility>
+
 namespace {
 
 // The largest sample block a sound buffer can hold.
