@@ -39,7 +39,7 @@ kit_wine_start() {
     mkdir -p "$HOME"
     printf 'pcm.!default { type null }\nctl.!default { type null }\n' > "$HOME/.asoundrc"
 
-    if [ ! -f "$WINEPREFIX/.kit-ready" ]; then
+    if [ ! -f "$WINEPREFIX/.kit-ready-2" ]; then
         rm -rf "$WINEPREFIX"
         # No Mono or Gecko installer: nothing here needs them, and their prompts would wait.
         WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE" wineboot -i >/dev/null 2>&1
@@ -50,9 +50,10 @@ kit_wine_start() {
             "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d 1024x768 /f
             "$WINE" reg add "$k" /v "ＭＳ ゴシック" /t REG_SZ /d "IPAGothic" /f
             "$WINE" reg add "$k" /v "ＭＳ Ｐゴシック" /t REG_SZ /d "IPAPGothic" /f
+            "$WINE" reg add "$k" /v "MSゴシック" /t REG_SZ /d "IPAGothic" /f
         } >/dev/null 2>&1
         "$WINESERVER" -w
-        touch "$WINEPREFIX/.kit-ready"
+        touch "$WINEPREFIX/.kit-ready-2"
     fi
     "$WINESERVER" -p >/dev/null 2>&1 </dev/null &
     # Wine's background processes (services, the desktop) start with the first program and keep
