@@ -392,9 +392,11 @@ void cChildWnd::PopupMenu(HMENU menu) {
 
 int cChildWnd::IsContextClick() {
     const cMouseButtons& b = m_Mouse.buttons;
-    // A right button still held from before the window opened does not count.
+    int click = m_Ready && m_ReleasedSinceOpen && IsActiveWindow() && !b.m_LeftDown && b.m_RightReleased;
+    // A right button still held from before the window opened does not count: the latch is
+    // armed by the first call that finds it up, and counts from the next release on.
     if (!m_ReleasedSinceOpen && !b.m_RightDown) m_ReleasedSinceOpen = 1;
-    return m_Ready && m_ReleasedSinceOpen && IsActiveWindow() && !b.m_LeftDown && b.m_RightReleased;
+    return click;
 }
 
 void cChildWnd::AddCtrl(cCtrl* ctrl) { m_Ctrls.push_back(ctrl); }

@@ -20,3 +20,9 @@ void cCtrl::UpdatePos() {
         m_PagePos.y = r.top - m_lpPage->FrameTop() - page.top;
     }
 }
+
+void cCtrl::Move(int x, int y) {
+    if (!m_hWnd) return;
+    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdatePos();
+}

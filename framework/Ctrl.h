@@ -45,6 +45,8 @@ public:
     // Takes the dialog item of the page and records where it is.
     void Attach(cPage* page, uint16_t id);
     void UpdatePos();
+    // Moves the control to (x, y) of the page's client area, keeping its size.
+    void Move(int x, int y);
 
     HWND GetHwnd() const { return m_hWnd; }
     int GetKind() const { return m_Kind; }

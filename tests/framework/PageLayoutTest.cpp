@@ -219,3 +219,34 @@ TEST(PageLayout, MessageDumpWritesNamesAndSkipsGetText) {
     EXPECT_NE(std::string::npos, log.find("テスト窓 | msg:30583 | wp:0(0,0) | lp:0(0,0)\r\n"));
     EXPECT_EQ(std::string::npos, log.find("WM_GETTEXT"));
 }
+
+TEST(PageLayout, ControlMovesKeepingItsSize) {
+    cTestPage page(IDD_TEST_DIALOG, nullptr, eKindDialog, nullptr);
+    ASSERT_TRUE(page.Create(0, TRUE));
+    RECT before = ChildRect(page.GetHwnd(), IDC_TEST_EDIT);
+    page.m_Edit.Move(5, 6);
+    RECT after = ChildRect(page.GetHwnd(), IDC_TEST_EDIT);
+    EXPECT_EQ(5, after.left);
+    EXPECT_EQ(6, after.top);
+    EXPECT_EQ(before.right - before.left, after.right - after.left);
+    EXPECT_EQ(before.bottom - before.top, after.bottom - after.top);
+}
+
+TEST(PageLayout, ScrollBarCanDriveTheOwnBarOfAWindow) {
+    cTestPage page(IDD_TEST_DIALOG, nullptr, eKindDialog, nullptr);
+    ASSERT_TRUE(page.Create(0, TRUE));
+    HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VSCROLL, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    cScrollBarSettings settings;
+    settings.lpOwner = &owner;
+    settings.bar = SB_VERT;
+    settings.maximum = 10;
+    settings.page = 2;
+    cScrollBar bar;
+    bar.Attach(&page, 0, settings);
+    EXPECT_EQ(9, bar.ScrollBy(50));
+    SCROLLINFO si = {sizeof si, SIF_ALL};
+    ASSERT_TRUE(GetScrollInfo(owner, SB_VERT, &si));
+    EXPECT_EQ(9, si.nPos);
+    EXPECT_EQ(2u, si.nPage);
+    DestroyWindow(owner);
+}

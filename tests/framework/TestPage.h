@@ -69,6 +69,7 @@ public:
         return cPage::DialogProc(wnd, msg, wParam, lParam);
     }
     int OnPaint() override { return ++m_Paints; }
+    void OnRButtonUp(WPARAM, LPARAM) override { m_ContextClicks.push_back(IsContextClick()); }
 
     int CountMessages(UINT msg, WPARAM wParam) const {
         int n = 0;
@@ -87,6 +88,7 @@ public:
     std::vector<int> m_Commands;  // every command but the edit's notifications
     std::vector<std::pair<UINT, WPARAM>> m_Messages;
     int m_Paints = 0;
+    std::vector<int> m_ContextClicks;  // IsContextClick at every right-button release
 };
 
 // Runs the thread's messages, offering each to the group first, until done() or the timeout.
