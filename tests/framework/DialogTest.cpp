@@ -172,3 +172,36 @@ TEST(Dialog, DeletingAnOpenModelessPageClosesItsWindow) {
     msg.message = WM_KEYDOWN;
     EXPECT_EQ(0, group.PreTranslate(&msg));
 }
+
+namespace {
+
+// A data list stands in: the page refreshes every control of that kind, and only those.
+class cListStub : public cCtrl {
+public:
+    explicit cListStub(int kind) : cCtrl(kind) {}
+    void Refresh() override { ++m_Refreshes; }
+    void DataToCtrl() override { ++m_Shown; }
+    int m_Refreshes = 0;
+    int m_Shown = 0;
+};
+
+}  // namespace
+
+TEST(Dialog, RedrawListAndRefreshReachTheRightControls) {
+    cTestPage page(IDD_TEST_DIALOG, nullptr, eKindDialog, nullptr);
+    ASSERT_TRUE(page.Create(0, TRUE));
+    cListStub list(eCtrlDataList), other(eCtrlCombo);
+    list.Attach(&page, IDC_TEST_BUTTON);
+    other.Attach(&page, IDC_TEST_OK);
+    page.AddCtrl(&list);
+    page.AddCtrl(&other);
+    page.RedrawList();
+    EXPECT_EQ(1, list.m_Refreshes);
+    EXPECT_EQ(0, other.m_Refreshes);
+    page.RefreshOtherCtrls(0, IDC_TEST_BUTTON);
+    EXPECT_EQ(0, list.m_Shown);
+    EXPECT_EQ(1, other.m_Shown);
+    page.RefreshCtrls(0);
+    EXPECT_EQ(1, list.m_Shown);
+    EXPECT_EQ(2, other.m_Shown);
+}

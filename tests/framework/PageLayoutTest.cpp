@@ -250,3 +250,65 @@ TEST(PageLayout, ScrollBarCanDriveTheOwnBarOfAWindow) {
     EXPECT_EQ(2u, si.nPage);
     DestroyWindow(owner);
 }
+
+TEST(PageLayout, TrackSizesAreTheLayoutsPlusTheFrame) {
+    cScrollPage s(0, 0, kBarNone);
+    MINMAXINFO info = {};
+    SendMessageA(s.page.GetHwnd(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    RECT outer, client;
+    GetWindowRect(s.page.GetHwnd(), &outer);
+    s.page.GetClientRect(&client);
+    int frameWidth = (outer.right - outer.left) - client.right;
+    int frameHeight = (outer.bottom - outer.top) - client.bottom;
+    EXPECT_EQ(100 + frameWidth, info.ptMinTrackSize.x);
+    EXPECT_EQ(50 + frameHeight, info.ptMinTrackSize.y);
+    EXPECT_EQ(400 + frameWidth, info.ptMaxTrackSize.x);
+    EXPECT_EQ(300 + frameHeight, info.ptMaxTrackSize.y);
+}
+
+TEST(PageLayout, StatusBarSitsBelowTheContent) {
+    cScrollPage s(0, 0, kBarStatus);
+    HWND status = FindWindowExA(s.page.GetHwnd(), nullptr, STATUSCLASSNAMEA, nullptr);
+    ASSERT_NE(nullptr, status);
+    RECT r;
+    GetWindowRect(status, &r);
+    MapWindowPoints(nullptr, s.page.GetHwnd(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(100, r.top);
+    EXPECT_EQ(kStatusBarHeight, r.bottom - r.top);
+}
+
+TEST(PageLayout, FocusOnABarGoesBackToTheFocusTarget) {
+    cScrollPage s;
+    HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, s.page.GetHwnd(), nullptr, nullptr,
+                                nullptr);
+    s.page.SetFocusTarget(edit);
+    SetActiveWindow(s.page.GetHwnd());
+    SetFocus(s.page.VertBar().GetHwnd());
+    SendMessageA(s.page.GetHwnd(), WM_NULL, 0, 0);
+    EXPECT_EQ(edit, GetFocus());
+}
+
+TEST(PageLayout, ToolButtonsFromABitmapStrip) {
+    cTempDir dir;
+    // Two 16 x 15 images side by side.
+    std::string bmp;
+    BITMAPFILEHEADER fh = {0x4d42, 0, 0, 0, sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)};
+    BITMAPINFOHEADER ih = {sizeof ih, 32, 15, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    bmp.append(reinterpret_cast<const char*>(&fh), sizeof fh);
+    bmp.append(reinterpret_cast<const char*>(&ih), sizeof ih);
+    bmp.append(32 * 3 * 15, '\x40');
+    dir.Write("strip.bmp", bmp);
+
+    cScrollPage s(0, 1, kBarNone);
+    cToolButton buttons[2] = {};
+    buttons[0] = {{0, 3001, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0}, IDS_TIP_OPEN};
+    buttons[1] = {{1, 3002, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0}, IDS_TIP_SAVE};
+    EXPECT_EQ(0, s.page.AddToolButtonsFromImage(buttons, 2, "missing.bmp"));
+    ASSERT_EQ(1, s.page.AddToolButtonsFromImage(buttons, 2, "strip.bmp"));
+    HWND toolbar = FindWindowExA(s.page.GetHwnd(), nullptr, TOOLBARCLASSNAMEA, nullptr);
+    EXPECT_EQ(2, SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+    TBBUTTON first = {}, second = {};
+    SendMessageA(toolbar, TB_GETBUTTON, 0, reinterpret_cast<LPARAM>(&first));
+    SendMessageA(toolbar, TB_GETBUTTON, 1, reinterpret_cast<LPARAM>(&second));
+    EXPECT_EQ(1, second.iBitmap - first.iBitmap);
+}
