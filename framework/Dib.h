@@ -72,6 +72,9 @@ const RGBQUAD* GetProjectPalette();
 // Reads the colour table of a BMP file (at most 8 bits per pixel) into the project palette;
 // 0 and the palette unchanged when the file is missing or not such a bitmap.
 int LoadPalette(const char* path);
+// Reads the colour table of such a bitmap into colours (256 entries, those past the file's table
+// zero); 0 and colours unchanged on failure.
+int ReadPaletteFile(const char* path, RGBQUAD* colours);
 // The transparent colour and index: the colour of the entry and the first index holding it.
 void SetTransparentColour(int entry);
 // The mask index: the first index holding the colour of the entry.

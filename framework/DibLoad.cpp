@@ -83,19 +83,21 @@ void BuildMask(cDib& dib) {
 
 const RGBQUAD* GetProjectPalette() { return g_palette; }
 
-int LoadPalette(const char* path) {
+int ReadPaletteFile(const char* path, RGBQUAD* colours) {
     FILE* fp = path ? fopen(path, "rb") : nullptr;
     if (!fp) return 0;
     cFileCloser closer{fp};
     cBmpInfo info;
     if (!ReadBmpInfo(fp, &info) || info.bitCount > 8) return 0;
-    RGBQUAD colours[256] = {};
+    RGBQUAD read[256] = {};
     if (fseek(fp, info.colourTableOffset, SEEK_SET) != 0) return 0;
     size_t count = static_cast<size_t>(info.colourCount);
-    if (fread(colours, sizeof(RGBQUAD), count, fp) != count) return 0;
-    memcpy(g_palette, colours, sizeof g_palette);
+    if (fread(read, sizeof(RGBQUAD), count, fp) != count) return 0;
+    memcpy(colours, read, sizeof read);
     return 1;
 }
+
+int LoadPalette(const char* path) { return ReadPaletteFile(path, g_palette); }
 
 void SetTransparentColour(int entry) {
     const RGBQUAD& c = g_palette[entry & 255];

@@ -1,0 +1,21 @@
+#include "editor/shell/EditorProject.h"
+
+cPrjOption& ProjectOption() {
+    static cPrjOption option;
+    return option;
+}
+
+cEditConfig& EditConfig() {
+    static cEditConfig config;
+    return config;
+}
+
+cVarNames& CommonVarNames() {
+    static cVarNames names(kCommonVars);
+    return names;
+}
+
+cUndoHistory& UndoHistory() {
+    static cUndoHistory history;
+    return history;
+}

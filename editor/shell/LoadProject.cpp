@@ -1,0 +1,68 @@
+#include "editor/shell/LoadProject.h"
+
+#include <windows.h>
+
+#include <string>
+
+#include "data/CommonPalette.h"
+#include "data/Paths.h"
+#include "data/ProjectData.h"
+#include "data/ProjectDatabase.h"
+#include "editor/shell/EditorProject.h"
+#include "editor/shell/SystemBitmaps.h"
+#include "framework/Format.h"
+#include "framework/Path.h"
+
+namespace {
+
+// A record file from data\, else from its factory copy (the path after it in the table), else
+// built in; a file that did not come from data\ is written there.
+template <class R, class F>
+void LoadOrBuild(R& record, ePath dataPath, F buildDefaults) {
+    if (record.LoadFile(g_PathTable[dataPath])) return;
+    if (!record.LoadFile(g_PathTable[dataPath + 1])) buildDefaults(record);
+    record.SaveFile(g_PathTable[dataPath]);
+}
+
+void LoadVarNames(cVarNames& names) {
+    if (LoadGValInfo(names, g_PathTable[ePathVarNames], false)) return;
+    if (!LoadGValInfo(names, g_PathTable[ePathVarNamesDefault], false)) names.assign(kCommonVars, cNameRec());
+    SaveVectorFile(names, g_PathTable[ePathVarNames]);
+}
+
+// A project without a default stage of its own gets the factory one, under the same number.
+// An existing file is never overwritten.
+void CopyDefaultStage() {
+    const char* ext = g_ExtTable[eExtStage];
+    std::string found;
+    if (FindNumberedFile(found, g_PathTable[ePathDefaultStage], ext)) return;
+    if (!FindNumberedFile(found, g_PathTable[ePathDefaultStageDefault], ext)) return;
+    char base[MAX_PATH];
+    ChangeExt(base, g_PathTable[ePathDefaultStage], ext);
+    std::string target = Format("%s_%s", base, found.substr(found.size() - 3).c_str());
+    CopyFileA(found.c_str(), target.c_str(), TRUE);
+}
+
+}  // namespace
+
+bool LoadProject() {
+    LoadVarNames(CommonVarNames());
+
+    cDatabase& database = ProjectDatabase();
+    if (!database.Load(false)) DatabaseDefaults(database);
+
+    LoadOrBuild(ProjectSystemData(), ePathSystem, SystemDataDefaults);
+    LoadOrBuild(ProjectCommonPalette(), ePathCommonPalette, CommonPaletteDefaults);
+    LoadOrBuild(ProjectOption(), ePathPrjOption, [](cPrjOption& option) { option.Init(); });
+    LoadOrBuild(ProjectWorldMap(), ePathWorldMap, [](cWorldMap& map) { map.Init(); });
+    CopyDefaultStage();
+
+    if (!LoadPaletteBitmaps()) return false;
+    if (!LoadSystemBitmaps(std::string(), ProjectWorldMap().m_BackImage)) return false;
+    if (!LoadDatabaseBitmaps(DatabaseBitmaps(), database.m_BmpCharaExcs)) return false;
+
+    cUndoHistory& history = UndoHistory();
+    history.m_StageOpen = 0;
+    history.m_StagePath.clear();
+    return true;
+}

@@ -1,0 +1,319 @@
+// Loading a project folder at the editor's start-up: each file from data\, default\ or the
+// built-in defaults, what is written back, the default stage copy, the palettes and pictures.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "data/CommonPalette.h"
+#include "data/Paths.h"
+#include "data/ProjectData.h"
+#include "data/ProjectDatabase.h"
+#include "editor/shell/EditorProject.h"
+#include "editor/shell/LoadProject.h"
+#include "editor/shell/SystemBitmaps.h"
+#include "tests/framework/BmpWriter.h"
+#include "tests/support/BoxAnswers.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+typedef std::map<std::string, std::string> cFiles;  // relative path -> bytes
+
+void ListFiles(const std::string& folder, cFiles& files) {
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return;
+    do {
+        std::string name = found.cFileName;
+        if (name == "." || name == "..") continue;
+        std::string path = folder + "\\" + name;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            ListFiles(path, files);
+        } else {
+            FILE* fp = fopen(path.c_str(), "rb");
+            std::string bytes;
+            char buffer[4096];
+            size_t n;
+            while (fp && (n = fread(buffer, 1, sizeof buffer, fp)) > 0) bytes.append(buffer, n);
+            if (fp) fclose(fp);
+            files[path] = bytes;
+        }
+    } while (FindNextFileA(find, &found));
+    FindClose(find);
+}
+
+cFiles FilesUnder(const std::string& folder) {
+    cFiles files;
+    ListFiles(folder, files);
+    return files;
+}
+
+// Dates every file under the folder back, or tells whether all still carry that date.
+const FILETIME kLongAgo = {0x12345678, 0x01b00000};
+
+bool StampFiles(const std::string& folder, bool check) {
+    bool same = true;
+    for (const auto& file : FilesUnder(folder)) {
+        HANDLE h = CreateFileA(file.first.c_str(), GENERIC_READ | FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+        if (h == INVALID_HANDLE_VALUE) return false;
+        FILETIME written;
+        if (check)
+            same = same && GetFileTime(h, nullptr, nullptr, &written) && CompareFileTime(&written, &kLongAgo) == 0;
+        else
+            same = same && SetFileTime(h, nullptr, nullptr, &kLongAgo);
+        CloseHandle(h);
+    }
+    return same;
+}
+
+// The same files with their first folder renamed (default\x -> data\x).
+cFiles Renamed(const cFiles& files, const std::string& from, const std::string& to) {
+    cFiles renamed;
+    for (const auto& file : files) renamed[to + file.first.substr(from.size())] = file.second;
+    return renamed;
+}
+
+void MakeFolders(const char* root) {
+    CreateDirectoryA(root, nullptr);
+    CreateDirectoryA((std::string(root) + "\\database").c_str(), nullptr);
+    CreateDirectoryA((std::string(root) + "\\stg4").c_str(), nullptr);
+}
+
+std::vector<RGBQUAD> Colours(int seed) {
+    std::vector<RGBQUAD> colours(256);
+    for (int i = 0; i < 256; ++i)
+        colours[i] = RGBQUAD{static_cast<BYTE>(i + seed), static_cast<BYTE>(i * 3), static_cast<BYTE>(255 - i), 0};
+    return colours;
+}
+
+// An 8-bit picture whose pixels tell their column: cell mirroring shows in the first row.
+std::vector<char> Picture(int width, int height) {
+    cBmpSpec spec;
+    spec.width = width;
+    spec.height = height;
+    spec.colours = Colours(0);
+    spec.pixel = [](int x, int) { return static_cast<uint32_t>(x + 1); };
+    return MakeBmp(spec);
+}
+
+// The two palettes and a small picture for every system bitmap, leaving out one file.
+void WritePictures(const cTempDir& dir, const std::string& leaveOut = std::string()) {
+    std::map<std::string, std::vector<char>> files;
+    cBmpSpec palette;
+    palette.colours = Colours(0);
+    files["bmp\\plt\\Palette.bmp"] = MakeBmp(palette);
+    palette.colours = Colours(7);
+    files["bmp\\plt\\Palette2.bmp"] = MakeBmp(palette);
+    for (int slot = 0; slot < kSystemBitmaps; ++slot) files[SystemBitmapTable[slot].file] = Picture(64, 4);
+    files.erase(leaveOut);
+    for (const auto& file : files) dir.Write(file.first, file.second);
+}
+
+// A project that has everything but its data files.
+void MakeProject(const cTempDir& dir) {
+    MakeFolders("data");
+    WritePictures(dir);
+}
+
+// The project files that LoadProject keeps in data\ (the database writes its own tables).
+const char* const kRecordFiles[] = {"data\\GValInfo.dat", "data\\System.dat", "data\\CommonPalette.cplt4",
+                                    "data\\PrjOption.dat", "data\\WorldMap.dat"};
+
+// A factory copy under default\ that differs from the built-in defaults in every file.
+void WriteFactoryCopy(const cTempDir& dir) {
+    MakeFolders("default");
+    cVarNames names(kCommonVars);
+    names[2].m_Name = "所持金";
+    ASSERT_TRUE(SaveVectorFile(names, "default\\GValInfo.dat"));
+    cSystemData system;
+    system.m_Title = "工場のゲーム";
+    ASSERT_TRUE(system.SaveFile("default\\System.dat"));
+    cCommonPalette palette;
+    palette.m_Blocks[3].m_Name = "工場のブロック";
+    ASSERT_TRUE(palette.SaveFile("default\\CommonPalette.cplt4"));
+    cPrjOption option;
+    option.m_GamePath = "game.exe";
+    ASSERT_TRUE(option.SaveFile("default\\PrjOption.dat"));
+    cWorldMap map;
+    map.m_Name = "工場の世界";
+    ASSERT_TRUE(map.SaveFile("default\\WorldMap.dat"));
+    cRecordVector<cBgm> bgms(3);
+    bgms[2].m_Name = "工場の曲";
+    ASSERT_TRUE(SaveVectorFile(bgms, "default\\database\\Bgm.dat"));
+    dir.Write("default\\stg4\\Default.stg4_002", std::string("two"));
+    dir.Write("default\\stg4\\Default.stg4_007", std::string("seven"));
+}
+
+}  // namespace
+
+TEST(LoadProject, WithoutDataOrDefaultEveryFileIsBuiltInAndWrittenOnce) {
+    cTempDir dir;
+    MakeProject(dir);
+    cBoxAnswers boxes;
+    ASSERT_TRUE(LoadProject());
+    EXPECT_TRUE(boxes.Shown().empty());
+
+    // Exactly the project files and the ten tables, each holding the built-in object.
+    cFiles written = FilesUnder("data");
+    EXPECT_EQ(5u + kDatabaseTables, written.size());
+    MakeFolders("expect");
+    cVarNames names(kCommonVars);
+    ASSERT_TRUE(SaveVectorFile(names, "expect\\GValInfo.dat"));
+    ASSERT_TRUE(cSystemData().SaveFile("expect\\System.dat"));
+    ASSERT_TRUE(cCommonPalette().SaveFile("expect\\CommonPalette.cplt4"));
+    ASSERT_TRUE(cPrjOption().SaveFile("expect\\PrjOption.dat"));
+    ASSERT_TRUE(cWorldMap().SaveFile("expect\\WorldMap.dat"));
+    for (const char* file : kRecordFiles) {
+        std::string name = std::string(file).substr(5);
+        EXPECT_EQ(dir.Read("expect\\" + name), written["data\\" + name]) << file;
+    }
+    EXPECT_EQ(1u, written.count("data\\database\\Bgm.dat"));
+    EXPECT_EQ(static_cast<size_t>(kCommonVars), CommonVarNames().size());
+    EXPECT_EQ(2u, ProjectDatabase().m_Animes.size());
+    EXPECT_EQ(0, UndoHistory().m_StageOpen);
+    EXPECT_EQ("", UndoHistory().m_StagePath);
+
+    // The palettes and pictures are in place; neither background names a picture.
+    EXPECT_EQ(0, memcmp(Colours(0).data(), GetProjectPalette(), 256 * sizeof(RGBQUAD)));
+    EXPECT_EQ(0, memcmp(Colours(7).data(), GetSecondPalette(), 256 * sizeof(RGBQUAD)));
+    EXPECT_EQ(0, SystemBitmap(eBmpStageBack).Width());
+    EXPECT_EQ(0, SystemBitmap(eBmpWorldBack).Width());
+    for (int slot : {1, 2, 17, 21, 23, 26}) EXPECT_EQ(64, SystemBitmap(slot).Width()) << slot;
+    EXPECT_EQ(1, SystemBitmap(eBmpChara1).Bits()[0]);
+    EXPECT_EQ(32, SystemBitmap(eBmpChara1 + 1).Bits()[0]);  // each 32-dot cell mirrored
+    EXPECT_FALSE(SystemBitmap(eBmpBlock).HasMask());
+    EXPECT_TRUE(SystemBitmap(eBmpShot).HasMask());
+
+    // The next start loads data\ and writes nothing.
+    cSystemData edited;
+    edited.m_Title = "二回目";
+    ASSERT_TRUE(edited.SaveFile("data\\System.dat"));
+    ASSERT_TRUE(StampFiles("data", false));
+    ASSERT_TRUE(LoadProject());
+    EXPECT_EQ("二回目", ProjectSystemData().m_Title);
+    EXPECT_TRUE(StampFiles("data", true));
+}
+
+TEST(LoadProject, EmptyDataTakesTheFactoryCopyWhetherCopiedFirstOrFileByFile) {
+    for (bool copyFolderFirst : {true, false}) {
+        SCOPED_TRACE(copyFolderFirst ? "data\\ created as a copy of default\\" : "data\\ empty");
+        cTempDir dir;
+        WritePictures(dir);
+        WriteFactoryCopy(dir);
+        cBoxAnswers boxes;
+        if (copyFolderFirst) {
+            boxes.Answer(IDYES);
+            ASSERT_TRUE(CreateDefaultData(nullptr));
+        } else {
+            MakeFolders("data");
+        }
+        ASSERT_TRUE(LoadProject());
+        EXPECT_EQ(copyFolderFirst ? 1u : 0u, boxes.Shown().size());
+
+        EXPECT_EQ("所持金", CommonVarNames()[2].m_Name);
+        EXPECT_EQ("工場のゲーム", ProjectSystemData().m_Title);
+        EXPECT_EQ("工場のブロック", ProjectCommonPalette().m_Blocks[3].m_Name);
+        EXPECT_EQ("game.exe", ProjectOption().m_GamePath);
+        EXPECT_EQ("工場の世界", ProjectWorldMap().m_Name);
+        ASSERT_EQ(3u, ProjectDatabase().m_Bgms.size());
+        EXPECT_EQ("工場の曲", ProjectDatabase().m_Bgms[2].m_Name);
+
+        // Every factory file now stands in data\ as it was; of the default stages only the
+        // newest was copied.
+        cFiles factory = FilesUnder("default");
+        factory.erase("default\\stg4\\Default.stg4_002");
+        cFiles data = FilesUnder("data");
+        if (copyFolderFirst) data.erase("data\\stg4\\Default.stg4_002");
+        for (int k = 0; k < kDatabaseTables; ++k) {
+            std::string table = g_PathTable[ePathDatabase + 2 * k];
+            if (table != "data\\database\\Bgm.dat") data.erase(table);  // built in, the factory copy has none
+        }
+        EXPECT_EQ(Renamed(factory, "default", "data"), data);
+    }
+}
+
+TEST(LoadProject, TheFactoryDefaultStageNeverReplacesOneOfTheProjects) {
+    cTempDir dir;
+    MakeProject(dir);
+    WriteFactoryCopy(dir);
+    dir.Write("data\\stg4\\Default.stg4_001", std::string("mine"));
+    ASSERT_TRUE(LoadProject());
+    EXPECT_FALSE(dir.Exists("data\\stg4\\Default.stg4_007"));
+    EXPECT_EQ("mine", dir.Read("data\\stg4\\Default.stg4_001"));
+}
+
+TEST(LoadProject, AMissingPaletteOrRequiredPictureStopsTheLoadWithItsMessage) {
+    struct cCase {
+        const char* missing;
+        const char* message;
+    };
+    const cCase cases[] = {
+        {"bmp\\plt\\Palette.bmp", "パレットの生成に失敗！\nbmp\\plt\\Palette.bmp が見つかりません！"},
+        {"bmp\\plt\\Palette2.bmp", "パレットの生成に失敗！\nbmp\\plt\\Palette2.bmp が見つかりません！"},
+        {"bmp\\Block.bmp", "bmp\\Block.bmp が読み込めません！"},
+        {"bmp\\Character8.bmp", "bmp\\Character8.bmp が読み込めません！"},
+        {"bmp\\Shot.bmp", "bmp\\Shot.bmp が読み込めません！"},
+        {"bmp\\Accessory.bmp", "bmp\\Accessory.bmp が読み込めません！"},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.missing);
+        cTempDir dir;
+        MakeFolders("data");
+        WritePictures(dir, c.missing);
+        cBoxAnswers boxes;
+        EXPECT_FALSE(LoadProject());
+        ASSERT_FALSE(boxes.Shown().empty());
+        EXPECT_EQ(c.message, boxes.Shown().back().text);
+    }
+}
+
+TEST(LoadProject, TheWorldMapBackgroundIsOptional) {
+    cTempDir dir;
+    MakeProject(dir);
+    cWorldMap map;
+    map.m_BackImage = "bmp\\back\\World.bmp";
+    ASSERT_TRUE(map.SaveFile("data\\WorldMap.dat"));
+    dir.Write("bmp\\back\\World.bmp", Picture(96, 8));
+    ASSERT_TRUE(LoadProject());
+    EXPECT_EQ(96, SystemBitmap(eBmpWorldBack).Width());
+
+    // A picture that is gone is told of by the bitmap and leaves the slot as it was.
+    DeleteFileA("bmp\\back\\World.bmp");
+    cBoxAnswers boxes;
+    ASSERT_TRUE(LoadProject());
+    EXPECT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ(96, SystemBitmap(eBmpWorldBack).Width());
+
+    // A map without a picture releases the slot.
+    ASSERT_TRUE(cWorldMap().SaveFile("data\\WorldMap.dat"));
+    ASSERT_TRUE(LoadProject());
+    EXPECT_EQ(0, SystemBitmap(eBmpWorldBack).Width());
+}
+
+TEST(LoadProject, DedicatedCharacterBitmapsLoadInPairsAndAreRequired) {
+    cTempDir dir;
+    MakeProject(dir);
+    dir.Write("bmp\\chara_sp\\a.bmp", Picture(64, 4));
+    cRecordVector<cBmpCharaExc> table(3);
+    table[1].m_File = "bmp\\chara_sp\\a.bmp";
+    ASSERT_TRUE(SaveVectorFile(table, "data\\database\\Bmp_CharaExc.dat"));
+    ASSERT_TRUE(LoadProject());
+    cDibList& bitmaps = DatabaseBitmaps();
+    ASSERT_EQ(6u, bitmaps.size());
+    EXPECT_EQ(0, bitmaps.At(0).Width());
+    EXPECT_EQ(64, bitmaps.At(2).Width());
+    EXPECT_EQ(1, bitmaps.At(2).Bits()[0]);
+    EXPECT_EQ(32, bitmaps.At(3).Bits()[0]);
+    EXPECT_TRUE(bitmaps.At(3).HasMask());
+    EXPECT_EQ(0, bitmaps.At(5).Width());
+
+    table[2].m_File = "bmp\\chara_sp\\gone.bmp";
+    ASSERT_TRUE(SaveVectorFile(table, "data\\database\\Bmp_CharaExc.dat"));
+    cBoxAnswers boxes;
+    EXPECT_FALSE(LoadProject());
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ("bmp\\chara_sp\\gone.bmp が読み込めません！", boxes.Shown()[0].text);
+}
