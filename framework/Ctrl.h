@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <cstdint>
+#include <string>
 
 class cPage;
 
@@ -20,6 +21,7 @@ enum eCtrlKind {
     eCtrlCombo = 7,
     eCtrlDataList = 8,
     eCtrlUpDown = 9,
+    eCtrlTrack = 10,
     eCtrlScrollBar = 11,
 };
 
@@ -29,7 +31,8 @@ public:
     virtual ~cCtrl() = default;
 
     virtual BOOL Enable(int flag) { return EnableWindow(m_hWnd, flag ? TRUE : FALSE); }
-    // Shows the bound value in the control, and stores the control's value in the variable.
+    // Shows the bound value in the control, and stores the control's value in the variable (a
+    // control missing from its template stores nothing).
     virtual void DataToCtrl() {}
     virtual void CtrlToData() {}
     // The control's content changed (the page calls it on the kind's change notification).
@@ -47,6 +50,23 @@ public:
     void UpdatePos();
     // Moves the control to (x, y) of the page's client area, keeping its size.
     void Move(int x, int y);
+    void Resize(int width, int height);
+
+    int GetCheck() const;
+    void SetCheck(int8_t state);
+    void SetText(const char* text);
+    // The window's text, at most 1023 bytes.
+    void GetText(std::string* text) const;
+    void AppendText(const char* text);
+    void AppendTextF(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    // Sets the text of the dialog item through the page window.
+    void SetItemText(const std::string& text);
+    // 1 when the screen point lies in the control's window, edges included.
+    int HitTest(POINT screen) const;
+    void Show(int flag);
+    void RemoveStyle(LONG bits);
+    int HasStyle(LONG bits) const;
+    int IsEnabled() const;
 
     HWND GetHwnd() const { return m_hWnd; }
     int GetKind() const { return m_Kind; }
@@ -59,6 +79,8 @@ protected:
     HWND m_hPageWnd = nullptr;
     int m_Kind;
     uint16_t m_Id = 0;
+    HMENU m_hMenu = nullptr;  // the data list's popup menu
     POINT m_ScreenPos = {};  // top-left in screen coordinates
     POINT m_PagePos = {};    // top-left relative to the page window, frame included
+    int m_Busy = 0;          // set while the control rewrites its own text
 };

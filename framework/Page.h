@@ -12,6 +12,11 @@
 #include "framework/Hook.h"
 #include "framework/ScrollBar.h"
 
+struct cPictureBoxDesc;
+class cPictureBox;
+template <class C, class D>
+struct cBound;
+
 class cPage : public cChildWnd {
 public:
     cPage(UINT templateId, cChildWnd* parent, int kind, cWndGroup* group);
@@ -27,6 +32,23 @@ public:
     void RedrawList() override;
     // Derived pages call this first, then attach their controls and show the values.
     virtual void OnInitDialog(WPARAM wParam, LPARAM lParam);
+
+    // Attaches every binding of a vector (Binding.h) in order and appends its control to the
+    // bound-control list; the number of bindings.
+    template <class Bindings>
+    int AttachCtrls(Bindings& bindings) {
+        for (auto& binding : bindings) {
+            binding.AttachTo(this);
+            AddCtrl(&binding.m_Ctrl);
+        }
+        return static_cast<int>(bindings.size());
+    }
+    template <class Binding>
+    void AttachDataList(Binding& binding) {
+        binding.AttachTo(this);
+        AddCtrl(&binding.m_Ctrl);
+    }
+    void AttachPictureBox(cBound<cPictureBox, cPictureBoxDesc>& binding);
 
     // Scrolls the content toward the mouse while it lies beyond an edge during a drag; the new
     // positions go to the out-parameters. The caller redraws.
