@@ -13,9 +13,19 @@ namespace {
 std::function<void(HWND)> g_drive;
 const char kTitle[] = "テストの入力";
 
+// The test's own dialog: other test programs may show theirs on the same display.
+BOOL CALLBACK FindOwnDialog(HWND wnd, LPARAM found) {
+    char title[64] = "";
+    GetWindowTextA(wnd, title, sizeof title);
+    if (strcmp(title, kTitle) != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = wnd;
+    return FALSE;
+}
+
 // Acts on the dialog once it is open: the timer runs inside the dialog's own message loop.
 void CALLBACK DriveTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND dlg = FindWindowA("#32770", kTitle);
+    HWND dlg = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindOwnDialog, reinterpret_cast<LPARAM>(&dlg));
     if (!dlg) return;
     KillTimer(nullptr, id);
     g_drive(dlg);

@@ -76,9 +76,18 @@ TEST(StrEdit, MultiLineTextsBreakAtTheWidthAndKeepTheLineLimit) {
          "abcd\r\nefgh\r\nijkl", 4},
         {"double-byte characters pasted in one piece", 4, 3, 1, "", 0, ePaste, "あいうえお", "あいうえ\r\nお", -1},
         {"bytes: a double-byte character is not split", 5, 3, 0, "", 0, ePaste, "あいう", "あい\r\nう", -1},
-        {"backspace onto a full line does nothing", 10, 3, 0, "abcdefghij\r\nk", 12, eBackspace, "",
-         "abcdefghij\r\nk", 12},
-        {"backspace joins a short line", 10, 3, 0, "abc\r\nk", 5, eBackspace, "", "abck", 3},
+    };
+    for (const cCase& c : cases) {
+        std::string text;
+        RunCase(c, IDC_TEXT_LINES, BindRec(IDC_TEXT_LINES, &text, c.width, c.lines, c.dbcs), &text);
+    }
+}
+
+// Backspace is a key that the whole display shares: these cases run alone.
+TEST(StrEditKeys, BackspaceDoesNotJoinALineOntoAFullOne) {
+    const cCase cases[] = {
+        {"onto a full line nothing changes", 10, 3, 0, "abcdefghij\r\nk", 12, eBackspace, "", "abcdefghij\r\nk", 12},
+        {"a short line joins", 10, 3, 0, "abc\r\nk", 5, eBackspace, "", "abck", 3},
     };
     for (const cCase& c : cases) {
         std::string text;
