@@ -133,10 +133,19 @@ TEST(EditVal, FullWidthInputBecomesAsciiDigits) {
     EXPECT_EQ("12", FullWidthToAscii("１２"));
     EXPECT_EQ("-3.5", FullWidthToAscii("－３．５"));
     EXPECT_EQ("", FullWidthToAscii("あＡ"));
-    // A typed composition result reaches the box as its ASCII characters.
+    // The input method's result reaches the box as its ASCII characters.
     cOneEdit<int32_t> e(IDC_CTRL_VALUE, 0, -1000, 1000, 1, 0);
     SetWindowTextA(e.edit, "");
-    for (char c : FullWidthToAscii("１２")) SendMessageA(e.edit, WM_CHAR, static_cast<unsigned char>(c), 1);
+    SetFocus(e.edit);
+    HIMC context = ImmGetContext(e.edit);
+    ASSERT_NE(nullptr, context);
+    const char typed[] = "１２あ";
+    // Wine reads this length as bytes of wide characters: twice the cp932 length.
+    ImmSetCompositionStringA(context, SCS_SETSTR, const_cast<char*>(typed), 2 * (sizeof typed - 1), nullptr, 0);
+    ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
+    ImmReleaseContext(e.edit, context);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
     EXPECT_EQ("12", e.Text());
 }
 
