@@ -6,7 +6,9 @@
 
 #include "framework/FrameworkIds.h"
 #include "framework/InputDlg.h"
+#include "framework/ErrorLog.h"
 #include "tests/framework/ControlPage.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -36,6 +38,14 @@ void DriveWith(std::function<void(HWND)> drive) {
     SetTimer(nullptr, 0, 10, DriveTimer);
 }
 
+// With the error log on, a control missing from a template shows a box, which fails the test.
+class InputDlg : public testing::Test {
+protected:
+    void SetUp() override { SetErrorLog(1, "EC_Test.txt"); }
+    void TearDown() override { SetErrorLog(0, nullptr); }
+    cTempDir m_dir;
+};
+
 void TypeAndPress(HWND dlg, const char* text, int button) {
     SetDlgItemTextA(dlg, IDC_INPUT_EDIT, text);
     PostMessageA(dlg, WM_COMMAND, button, 0);
@@ -43,7 +53,7 @@ void TypeAndPress(HWND dlg, const char* text, int button) {
 
 }  // namespace
 
-TEST(InputDlg, NumberDialogReturnsTheTypedValueOnlyOnOk) {
+TEST_F(InputDlg, NumberDialogReturnsTheTypedValueOnlyOnOk) {
     struct cCase {
         const char* name;
         const char* typed;
@@ -77,7 +87,7 @@ TEST(InputDlg, NumberDialogReturnsTheTypedValueOnlyOnOk) {
     }
 }
 
-TEST(InputDlg, NumberDialogStepsWithItsUpDownAndOpensAtThePoint) {
+TEST_F(InputDlg, NumberDialogStepsWithItsUpDownAndOpensAtThePoint) {
     int32_t value = 5;
     RECT placed = {};
     DriveWith([&](HWND dlg) {
@@ -97,7 +107,7 @@ TEST(InputDlg, NumberDialogStepsWithItsUpDownAndOpensAtThePoint) {
     EXPECT_EQ(90, placed.top);
 }
 
-TEST(InputDlg, TextDialogKeepsTheLimit) {
+TEST_F(InputDlg, TextDialogKeepsTheLimit) {
     struct cCase {
         const char* name;
         int limit, dbcs;
@@ -126,7 +136,7 @@ TEST(InputDlg, TextDialogKeepsTheLimit) {
     }
 }
 
-TEST(InputDlg, TextDialogOpensOverItsAnchor) {
+TEST_F(InputDlg, TextDialogOpensOverItsAnchor) {
     cBindings<cBoundPlain> anchors(1);
     anchors[0].m_Desc.Set(IDC_CTRL_BUTTON);
     cCtrlPage page(IDD_CTRL_BIND);
@@ -149,7 +159,7 @@ TEST(InputDlg, TextDialogOpensOverItsAnchor) {
     EXPECT_EQ(anchor.top, placed.top);
 }
 
-TEST(InputDlg, MessageWindowDisablesTheGroupUntilItIsClosed) {
+TEST_F(InputDlg, MessageWindowDisablesTheGroupUntilItIsClosed) {
     cWndGroup group;
     cCtrlPage page(IDD_CTRL_BIND, &group);
     page.Open(nullptr);
