@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "data/PaletteSource.h"
 #include "data/Stage.h"
 #include "framework/ErrorLog.h"
 #include "tests/data/StageBytes.h"
@@ -158,4 +159,31 @@ TEST(StageLoad, TheLargestFullStageSavesAndLoads) {
            "threaded load %.2f s\n",
            (empty - start) / 1024, cells, (full - empty) / 1024, (full - empty) / cells, fileSize / 1024, saveTime,
            loadTime);
+}
+
+// The project's open stage is source 2 for good; while a file loads, its cells resolve against
+// the palette in the file, not against the open stage's.
+TEST(StageLoad, TheOpenStageResolvesCellsAgainstThePaletteBeingRead) {
+    cTempDir dir;
+    cEdStage written;
+    written.m_Palette.m_Blocks[1].m_Graphic = 9;
+    cEdBlock heir;
+    heir.m_Graphic = 3;
+    heir.m_InheritSrc = eSourceStage;
+    heir.m_InheritIndex = 1;
+    heir.m_bbInherit[2] = 1;  // the graphic
+    written.m_Blocks.Put(written.CellIndex(4, 4), heir);
+    cEdChara hero;
+    hero.m_Graphic = 1;
+    hero.m_Control = 0;
+    written.PutCharaAt(0, 0, hero);
+    ASSERT_TRUE(written.SaveFile("s.stg4_147"));
+
+    cEdStage& open = ProjectStage();
+    EXPECT_EQ(&open.m_Palette, GetPaletteSource(eSourceStage));
+    open.m_Palette.m_Blocks[1].m_Graphic = 5;
+    ASSERT_TRUE(open.LoadStageFile("s.stg4_147", false));
+    EXPECT_EQ(9, open.m_Blocks.At(open.CellIndex(4, 4)).m_Graphic);
+    EXPECT_EQ(9, open.m_Palette.m_Blocks[1].m_Graphic);
+    EXPECT_EQ(&open.m_Palette, GetPaletteSource(eSourceStage));
 }

@@ -17,9 +17,10 @@ struct cCell {
     int graphic;
 };
 
-// The placed stage: 33 x 16 cells (row stride 64), two blocks, a hero and two enemies, two
-// items. The enemy at (5, 2) stands on the second item and holds it; the one at (6, 2) stands on
-// none. Blocks are given so that the corrupt variants can change them.
+// The placed stage: 33 x 16 cells (row stride 64), two blocks, a hero and two enemies, four
+// items, one under each chara and one alone. Only the enemy at (5, 2) holds its item (the third
+// stored item): the hero never holds one, and the enemy at (6, 2) does not take items. Blocks
+// are given so that the corrupt variants can change them.
 const std::vector<cCell> kBlocks = {{0, 0, 0, 3}, {(15 << 6) + 32, 32, 15, 5}};
 
 std::string PlacedStageFile(const std::vector<cCell>& blocks = kBlocks) {
@@ -32,11 +33,13 @@ std::string PlacedStageFile(const std::vector<cCell>& blocks = kBlocks) {
     for (const cCell& c : blocks) ElementBytes(b.U32(c.index), BlockLayout(), {{4, c.graphic}}, CellRaw(c.column, c.row));
     b.U32(3);
     ElementBytes(b.U32(66), CharaLayout(), {{12, 1}, {23, 0}}, CharaRaw(2, 1, -1));
-    ElementBytes(b.U32(133), CharaLayout(), {{12, 2}}, CharaRaw(5, 2, 1));
-    ElementBytes(b.U32(134), CharaLayout(), {{12, 2}}, CharaRaw(6, 2, -1));
-    b.U32(2);
+    ElementBytes(b.U32(133), CharaLayout(), {{12, 2}}, CharaRaw(5, 2, 2));
+    ElementBytes(b.U32(134), CharaLayout(), {{12, 2}, {42, 0}}, CharaRaw(6, 2, -1));
+    b.U32(4);
     ElementBytes(b.U32(1), ItemLayout(), {{6, 4}}, CellRaw(1, 0));
+    ElementBytes(b.U32(66), ItemLayout(), {{6, 5}}, CellRaw(2, 1));
     ElementBytes(b.U32(133), ItemLayout(), {{6, 6}}, CellRaw(5, 2));
+    ElementBytes(b.U32(134), ItemLayout(), {{6, 7}}, CellRaw(6, 2));
     b.U32(2);
     BackLayerBytes(b, 1, 1, 16, 0, 0.1, 0.1, "");
     BackLayerBytes(b, 0, 0, 20, 1, 0.5, -1.25, "sky.bmp");
@@ -63,10 +66,14 @@ void BuildPlacedStage(cEdStage& stage) {
     stage.m_Name = "テスト";
     stage.m_Blocks.Put(stage.CellIndex(32, 15), Element<cEdBlock>(5));
     stage.m_Blocks.Put(0, Element<cEdBlock>(3));
-    stage.PutCharaAt(6, 2, Element<cEdChara>(2));
+    cEdChara noTaker = Element<cEdChara>(2);
+    noTaker.m_CarryItem = 0;
+    stage.PutCharaAt(6, 2, noTaker);
     stage.PutCharaAt(2, 1, Hero());
     stage.PutCharaAt(5, 2, Element<cEdChara>(2));
+    stage.m_Items.Put(stage.CellIndex(6, 2), Element<cEdItem>(7));
     stage.m_Items.Put(stage.CellIndex(5, 2), Element<cEdItem>(6));
+    stage.m_Items.Put(stage.CellIndex(2, 1), Element<cEdItem>(5));
     stage.m_Items.Put(stage.CellIndex(1, 0), Element<cEdItem>(4));
     cBackLayer sky;
     sky.m_ShowAtStart = 0;
@@ -117,7 +124,7 @@ TEST(Stage, PlacedStageMatchesTheLayoutAndReloadsByteForByte) {
     EXPECT_EQ(2, loaded.FindHero().x);
     EXPECT_EQ(1, loaded.FindHero().y);
     EXPECT_EQ(0, loaded.FindPlayer());
-    EXPECT_EQ(1, loaded.m_Charas.At(loaded.CellIndex(5, 2)).m_Extra3);
+    EXPECT_EQ(2, loaded.m_Charas.At(loaded.CellIndex(5, 2)).m_Extra3);
     ASSERT_EQ(2u, loaded.m_BackLayers.size());
     EXPECT_EQ("sky.bmp", loaded.m_BackLayers[1].m_Picture);
     EXPECT_TRUE(SameBytes(file, Saved(loaded, dir)));
