@@ -150,10 +150,13 @@ bool LoadRecordVector(V& records, cDataReader& in) {
     uint32_t count;
     if (!in.ReadCount(count, kMinRecordBytes)) return false;
     V loaded;
-    const T fresh;
-    for (uint32_t i = 0; i < count; ++i) {
-        loaded.push_back(fresh);
-        if (!loaded.back().Load(in)) return false;
+    // Most child lists are empty: no element is built for them (stages hold many records).
+    if (count) {
+        const T fresh;
+        for (uint32_t i = 0; i < count; ++i) {
+            loaded.push_back(fresh);
+            if (!loaded.back().Load(in)) return false;
+        }
     }
     records.swap(loaded);
     return true;
