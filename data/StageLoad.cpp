@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "data/Paths.h"
 #include "data/Stage.h"
 #include "framework/MessageBox.h"
 #include "framework/Path.h"
@@ -54,7 +55,7 @@ bool cEdStage::LoadStageFile(const char* path, bool newest) {
     std::unique_ptr<cStageLoad> load(new cStageLoad);
     if (!newest)
         load->path = path ? path : "";
-    else if (!path || !FindNumberedFile(load->path, path, "stg4"))
+    else if (!path || !FindNumberedFile(load->path, path, g_ExtTable[eExtStage]))
         return false;
 
     cThread thread;
