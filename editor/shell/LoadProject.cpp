@@ -8,6 +8,7 @@
 #include "data/Paths.h"
 #include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
+#include "data/Stage.h"
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/SystemBitmaps.h"
 #include "framework/Format.h"
@@ -58,11 +59,30 @@ bool LoadProject() {
     CopyDefaultStage();
 
     if (!LoadPaletteBitmaps()) return false;
-    if (!LoadSystemBitmaps(std::string(), ProjectWorldMap().m_BackImage)) return false;
+    const cRecordVector<cBackLayer>& layers = ProjectStage().m_BackLayers;
+    std::string stageBack = layers.empty() ? std::string() : layers[0].m_Picture;
+    if (!LoadSystemBitmaps(stageBack, ProjectWorldMap().m_BackImage)) return false;
     if (!LoadDatabaseBitmaps(DatabaseBitmaps(), database.m_BmpCharaExcs)) return false;
 
     cUndoHistory& history = UndoHistory();
     history.m_StageOpen = 0;
     history.m_StagePath.clear();
     return true;
+}
+
+bool OpenLastStage(const char* path) {
+    cEdStage& stage = ProjectStage();
+    bool opened = false;
+    if (path && path[0]) {
+        opened = stage.LoadFile(path);
+        if (!opened) {
+            stage.Clear();
+            stage.SetSize(32, 32);
+        }
+    }
+    cUndoHistory& history = UndoHistory();
+    history.m_StageOpen = opened ? 1 : 0;
+    history.m_StagePath = opened ? path : "";
+    history.Init(stage.m_UndoCount, stage.m_Stride, stage.m_Height);
+    return opened;
 }

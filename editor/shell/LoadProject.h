@@ -7,3 +7,8 @@
 // bitmaps. False, after telling the user which, when a palette or a required bitmap cannot be
 // loaded. Afterwards no stage is open.
 bool LoadProject();
+
+// Reopens the stage that was open when the editor last closed (an empty path: none). A stage
+// that cannot be read leaves a cleared stage of 32 x 32 cells and none open. The undo history
+// is then set up for the stage. True when the stage was loaded.
+bool OpenLastStage(const char* path);

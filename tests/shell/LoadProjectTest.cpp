@@ -10,6 +10,7 @@
 #include "data/Paths.h"
 #include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
+#include "data/Stage.h"
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/LoadProject.h"
 #include "editor/shell/SystemBitmaps.h"
@@ -270,26 +271,35 @@ TEST(LoadProject, AMissingPaletteOrRequiredPictureStopsTheLoadWithItsMessage) {
     }
 }
 
-TEST(LoadProject, TheWorldMapBackgroundIsOptional) {
+TEST(LoadProject, TheBackgroundPicturesAreOptional) {
     cTempDir dir;
     MakeProject(dir);
+    ProjectStage().m_BackLayers[0].m_Picture = "bmp\\back\\Stage.bmp";
+    dir.Write("bmp\\back\\Stage.bmp", Picture(128, 8));
     cWorldMap map;
     map.m_BackImage = "bmp\\back\\World.bmp";
     ASSERT_TRUE(map.SaveFile("data\\WorldMap.dat"));
     dir.Write("bmp\\back\\World.bmp", Picture(96, 8));
     ASSERT_TRUE(LoadProject());
+    EXPECT_EQ(128, SystemBitmap(eBmpStageBack).Width());
     EXPECT_EQ(96, SystemBitmap(eBmpWorldBack).Width());
 
     // A picture that is gone is told of by the bitmap and leaves the slot as it was.
+    DeleteFileA("bmp\\back\\Stage.bmp");
     DeleteFileA("bmp\\back\\World.bmp");
-    cBoxAnswers boxes;
-    ASSERT_TRUE(LoadProject());
-    EXPECT_EQ(1u, boxes.Shown().size());
+    {
+        cBoxAnswers boxes;
+        ASSERT_TRUE(LoadProject());
+        EXPECT_EQ(2u, boxes.Shown().size());
+    }
+    EXPECT_EQ(128, SystemBitmap(eBmpStageBack).Width());
     EXPECT_EQ(96, SystemBitmap(eBmpWorldBack).Width());
 
-    // A map without a picture releases the slot.
+    // Without a picture named, the slots are released.
+    ProjectStage().m_BackLayers[0].m_Picture.clear();
     ASSERT_TRUE(cWorldMap().SaveFile("data\\WorldMap.dat"));
     ASSERT_TRUE(LoadProject());
+    EXPECT_EQ(0, SystemBitmap(eBmpStageBack).Width());
     EXPECT_EQ(0, SystemBitmap(eBmpWorldBack).Width());
 }
 
