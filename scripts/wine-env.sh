@@ -28,7 +28,17 @@ kit_wine_start() {
     local build=$1 own=${2:-}
     trap kit_wine_stop EXIT
     if [ -z "${DISPLAY:-}" ] || [ "$own" = own-display ]; then kit_start_xvfb; fi
+    kit_wine_prefix "$build"
+    "$WINESERVER" -p >/dev/null 2>&1 </dev/null &
+    # Wine's background processes (services, the desktop) start with the first program and keep
+    # its output pipes open: start them here, on /dev/null, so that no test's output waits on them.
+    "$WINE" wineboot >/dev/null 2>&1 </dev/null
+}
 
+# The environment and the prefix alone, for console programs that need no display (the build's
+# own steps): kit_wine_prefix BUILD_DIR.
+kit_wine_prefix() {
+    local build=$1
     export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
     export WINEDEBUG=-all
     # A crashing program ends at once; Wine's debugger would wait for a person.
@@ -55,8 +65,4 @@ kit_wine_start() {
         "$WINESERVER" -w
         touch "$WINEPREFIX/.kit-ready-2"
     fi
-    "$WINESERVER" -p >/dev/null 2>&1 </dev/null &
-    # Wine's background processes (services, the desktop) start with the first program and keep
-    # its output pipes open: start them here, on /dev/null, so that no test's output waits on them.
-    "$WINE" wineboot >/dev/null 2>&1 </dev/null
 }

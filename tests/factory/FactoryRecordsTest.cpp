@@ -1,0 +1,132 @@
+// The factory project's record files: every one the programs name is there, the first run makes
+// data\ from them, and both programs then load each file from data\ without falling back to the
+// built-in defaults (a fallback would write the file anew).
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <map>
+#include <string>
+
+#include "data/CommonPalette.h"
+#include "data/GValInfo.h"
+#include "data/Paths.h"
+#include "data/PrjOption.h"
+#include "data/ProjectData.h"
+#include "data/ProjectDatabase.h"
+#include "editor/shell/LoadProject.h"
+#include "framework/Path.h"
+#include "tests/factory/ProjectFolder.h"
+#include "tests/support/BoxAnswers.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+// The record files of the factory copy: every path-table entry under default\ but the folder
+// itself and the stage pattern.
+std::vector<ePath> FactoryRecordPaths() {
+    std::vector<ePath> paths = {ePathPrjOptionDefault, ePathCommonPaletteDefault, ePathVarNamesDefault,
+                                ePathWorldMapDefault, ePathSystemDefault};
+    for (int k = 0; k < kDatabaseTables; ++k) paths.push_back(static_cast<ePath>(ePathDatabase + 2 * k + 1));
+    return paths;
+}
+
+// The same file in data\ .
+std::string DataPath(ePath factory) { return g_PathTable[factory - 1]; }
+
+// Copies folders of the factory project into the current folder.
+bool CopyFromProject(std::initializer_list<const char*> folders) {
+    std::string from;
+    for (const char* folder : folders) from += ProjectFolder() + "\\" + folder + '\0';
+    char here[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, here);
+    std::string to = std::string(here) + '\0';
+    SHFILEOPSTRUCTA copy = {};
+    copy.wFunc = FO_COPY;
+    copy.pFrom = from.c_str();
+    copy.pTo = to.c_str();
+    copy.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
+    return SHFileOperationA(&copy) == 0 && !copy.fAnyOperationsAborted;
+}
+
+// Which file a path names: a file saved anew (temp file and rename) is another file.
+struct cFileId {
+    DWORD volume, high, low;
+    bool operator==(const cFileId& o) const { return volume == o.volume && high == o.high && low == o.low; }
+};
+
+bool GetFileId(const std::string& path, cFileId& id) {
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    BY_HANDLE_FILE_INFORMATION info;
+    bool ok = GetFileInformationByHandle(h, &info) != 0;
+    CloseHandle(h);
+    id = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    return ok;
+}
+
+class FactoryRecords : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(CopyFromProject({"default", "bmp", "e_bmp"})); }
+
+    cTempDir m_Dir;
+    cBoxAnswers m_Boxes;
+};
+
+}  // namespace
+
+TEST_F(FactoryRecords, EveryFactoryFileIsThereAndLoadsWithItsRecord) {
+    for (ePath path : FactoryRecordPaths()) EXPECT_TRUE(m_Dir.Exists(g_PathTable[path])) << g_PathTable[path];
+    std::string stage;
+    EXPECT_TRUE(FindNumberedFile(stage, g_PathTable[ePathDefaultStageDefault], g_ExtTable[eExtStage]));
+
+    cVarNames names;
+    ASSERT_TRUE(LoadGValInfo(names, g_PathTable[ePathVarNamesDefault], false));
+    EXPECT_EQ(static_cast<size_t>(kCommonVars), names.size());
+    cCommonPalette palette;
+    ASSERT_TRUE(palette.LoadFile(g_PathTable[ePathCommonPaletteDefault]));
+    EXPECT_EQ(1, palette.m_Charas[1].m_Graphic);
+    EXPECT_EQ(0, palette.m_Charas[1].m_Control) << "chara 1 is the hero";
+    cPrjOption option;
+    EXPECT_TRUE(option.LoadFile(g_PathTable[ePathPrjOptionDefault]));
+    cWorldMap map;
+    EXPECT_TRUE(map.LoadFile(g_PathTable[ePathWorldMapDefault]));
+
+    cSystemData system;
+    ASSERT_TRUE(system.LoadFile(g_PathTable[ePathSystemDefault]));
+    EXPECT_EQ("wave\\Cursor.wav", system.m_SoundFiles[0]);
+    EXPECT_EQ("wave\\Ranking.wav", system.m_SoundFiles[cSystemData::kSoundFiles - 1]);
+    EXPECT_EQ(3, system.m_MenuMusic[3]) << "the option music";
+    EXPECT_TRUE(m_Boxes.Shown().empty());
+}
+
+TEST_F(FactoryRecords, TheFirstRunCopyFeedsTheEditorsLoadWithoutAFallback) {
+    m_Boxes.Answer(IDYES);
+    ASSERT_TRUE(CreateDefaultData(nullptr));
+    std::map<std::string, cFileId> before;
+    for (ePath path : FactoryRecordPaths()) ASSERT_TRUE(GetFileId(DataPath(path), before[DataPath(path)])) << DataPath(path);
+
+    ASSERT_TRUE(LoadProject());
+    EXPECT_EQ(1u, m_Boxes.Shown().size()) << "only the first-run question";
+    for (const auto& file : before) {
+        cFileId after;
+        ASSERT_TRUE(GetFileId(file.first, after)) << file.first;
+        EXPECT_TRUE(after == file.second) << file.first << " was written again: its load fell back";
+    }
+    EXPECT_EQ(6u, ProjectDatabase().m_Bgms.size());
+    EXPECT_EQ("bgm\\Title.ogg", ProjectDatabase().m_Bgms[0].m_File);
+    EXPECT_EQ("wave\\Decide.wav", ProjectSystemData().m_SoundFiles[1]);
+    std::string stage;
+    EXPECT_TRUE(FindNumberedFile(stage, g_PathTable[ePathDefaultStage], g_ExtTable[eExtStage]));
+}
+
+TEST_F(FactoryRecords, TheGameLoadsTheCopiedDataStrictly) {
+    m_Boxes.Answer(IDYES);
+    ASSERT_TRUE(EnsureDataFolder(nullptr));
+    EXPECT_TRUE(ProjectDatabase().Load(true));
+    EXPECT_TRUE(ProjectSystemData().LoadFile(g_PathTable[ePathSystem]));
+    EXPECT_TRUE(ProjectWorldMap().LoadFile(g_PathTable[ePathWorldMap]));
+    EXPECT_TRUE(ProjectCommonPalette().LoadFile(g_PathTable[ePathCommonPalette]));
+    EXPECT_EQ(1u, m_Boxes.Shown().size()) << "no load failure was told";
+}
