@@ -15,6 +15,7 @@
 #include "data/PrjOption.h"
 #include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
+#include "data/Stage.h"
 #include "editor/shell/LoadProject.h"
 #include "framework/Path.h"
 #include "tests/factory/ProjectFolder.h"
@@ -78,8 +79,6 @@ protected:
 
 TEST_F(FactoryRecords, EveryFactoryFileIsThereAndLoadsWithItsRecord) {
     for (ePath path : FactoryRecordPaths()) EXPECT_TRUE(m_Dir.Exists(g_PathTable[path])) << g_PathTable[path];
-    std::string stage;
-    EXPECT_TRUE(FindNumberedFile(stage, g_PathTable[ePathDefaultStageDefault], g_ExtTable[eExtStage]));
 
     cVarNames names;
     ASSERT_TRUE(LoadGValInfo(names, g_PathTable[ePathVarNamesDefault], false));
@@ -99,6 +98,32 @@ TEST_F(FactoryRecords, EveryFactoryFileIsThereAndLoadsWithItsRecord) {
     EXPECT_EQ("wave\\Ranking.wav", system.m_SoundFiles[cSystemData::kSoundFiles - 1]);
     EXPECT_EQ(3, system.m_MenuMusic[3]) << "the option music";
     EXPECT_TRUE(m_Boxes.Shown().empty());
+}
+
+TEST_F(FactoryRecords, TheFactoryStageIsTheCurrentVersionsAndPlayable) {
+    std::string found;
+    ASSERT_TRUE(FindNumberedFile(found, g_PathTable[ePathDefaultStageDefault], g_ExtTable[eExtStage]));
+    EXPECT_EQ(std::string("default\\stg4\\Default.") + StageFileExt(), found);
+    cEdStage stage;
+    ASSERT_TRUE(stage.LoadStageFile(found.c_str(), false));
+    EXPECT_TRUE(m_Boxes.Shown().empty());
+    const cPoint hero = stage.FindHero();
+    ASSERT_GE(hero.x, 0);
+    // The hero stands on ground, and the stage goes on to the right with more of it.
+    EXPECT_FALSE(stage.m_Blocks.IsEmpty(stage.CellIndex(hero.x, hero.y + 1)));
+    EXPECT_TRUE(stage.m_Blocks.IsEmpty(stage.CellIndex(hero.x, hero.y)));
+    EXPECT_GT(stage.m_Width, 20);
+    EXPECT_FALSE(stage.m_Blocks.IsEmpty(stage.CellIndex(stage.m_Width - 1, hero.y + 1)));
+    int enemies = 0;
+    for (const auto& cell : stage.m_Charas) enemies += cell.second.m_Control == 1;
+    EXPECT_GE(enemies, 3);
+    EXPECT_GE(stage.m_Items.size(), 3u);
+    // Each placement names its common palette entry, and its stage music is a row of the table.
+    for (const auto& cell : stage.m_Blocks) EXPECT_EQ(1, cell.second.m_InheritSrc);
+    cRecordVector<cBgm> bgms;
+    const int bgmTable = 9;
+    ASSERT_TRUE(LoadVectorFile(bgms, g_PathTable[ePathDatabase + 2 * bgmTable + 1]));
+    EXPECT_LT(static_cast<size_t>(stage.m_Bgm), bgms.size());
 }
 
 TEST_F(FactoryRecords, TheFirstRunCopyFeedsTheEditorsLoadWithoutAFallback) {

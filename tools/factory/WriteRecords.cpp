@@ -1,8 +1,8 @@
 // Writes the factory project's record files (default\) into the current directory, a project
 // folder whose media tools/factory/generate.py has written: the built-in defaults of every
-// project object, completed with that media (the system sounds, the music). Every file goes
-// through its record's own save, so the files are what the editor itself would write. Exit code
-// 0 when every file was written.
+// project object, completed with that media (the system sounds, the music), and the factory
+// stage. Every file goes through its record's own save, so the files are what the editor
+// itself would write. Exit code 0 when every file was written.
 #include <windows.h>
 
 #include <cstdio>
@@ -13,6 +13,7 @@
 #include "data/PrjOption.h"
 #include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
+#include "tools/factory/FactoryStage.h"
 
 namespace {
 
@@ -123,6 +124,7 @@ int main() {
         {"world map", WriteWorldMap()},
         {"project options", WriteOptions()},
         {"variable names", WriteVarNames()},
+        {"factory stage", WriteFactoryStage()},
     };
     int failed = 0;
     for (const auto& step : steps)

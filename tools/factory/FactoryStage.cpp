@@ -1,0 +1,104 @@
+#include "tools/factory/FactoryStage.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "data/CommonPalette.h"
+#include "data/Paths.h"
+#include "data/PrjOption.h"
+#include "data/Stage.h"
+#include "framework/Format.h"
+#include "framework/Path.h"
+
+namespace {
+
+// The stage, a row of text for each row of cells. Blocks: # grass, = dirt, B brick, S stone,
+// C crate, ? bonus. Charas: H the hero, b blob, v bat, r robot, e beetle. Items: o coin,
+// h heart, * star, G goal. The numbers are the factory palette's (tools/factory/*.py draw them).
+const char* const kRows[] = {
+    "................................................",
+    "................................................",
+    "................................................",
+    "................................................",
+    "................................................",
+    "........................*.......................",
+    "...........ooo..................................",
+    "................................................",
+    "..........?BB?.........???...........v..........",
+    "................................................",
+    "..............................SS.......h........",
+    ".............................SSS......SSS.......",
+    "..H.......b.......oo.....r..SSSS..C.......e...G.",
+    "##############..##############..################",
+    "==============..==============..================",
+};
+const int kWidth = 48;
+const int kHeight = sizeof kRows / sizeof kRows[0];
+
+const int kStageSong = 4;   // the Bgm table's "ステージ"
+const int kSkyColour = 156;  // a light shade of the sky-blue ramp
+
+struct cPiece {
+    char mark;
+    eElementKind kind;
+    int number;  // in the common palette
+};
+const cPiece kPieces[] = {
+    {'#', eKindBlock, 1}, {'=', eKindBlock, 2}, {'B', eKindBlock, 3}, {'S', eKindBlock, 4}, {'C', eKindBlock, 5},
+    {'?', eKindBlock, 8}, {'H', eKindChara, 1}, {'b', eKindChara, 2}, {'v', eKindChara, 3}, {'r', eKindChara, 4},
+    {'e', eKindChara, 6}, {'o', eKindItem, 1},  {'h', eKindItem, 2},  {'*', eKindItem, 3},  {'G', eKindItem, 12},
+};
+
+// A placement from the common palette, inheriting as the project options make new ones.
+template <class T>
+T Placed(const cRecordVector<T>& list, int number, const cPrjOption& option, eElementKind kind) {
+    T element = list[number];
+    element.m_InheritSrc = static_cast<uint8_t>(option.m_InheritSrc[eSituationCommonPlace][kind]);
+    element.m_InheritIndex = static_cast<decltype(element.m_InheritIndex)>(number);
+    element.m_bbInherit = option.m_InheritFlags[eSituationCommonPlace][kind];
+    return element;
+}
+
+void Place(cEdStage& stage, const cPiece& piece, int column, int row, const cPrjOption& option) {
+    const cCommonPalette& palette = ProjectCommonPalette();
+    const uint32_t cell = stage.CellIndex(column, row);
+    if (piece.kind == eKindBlock)
+        stage.m_Blocks.Put(cell, Placed(palette.m_Blocks, piece.number, option, piece.kind));
+    else if (piece.kind == eKindChara)
+        stage.PutChara(cell, Placed(palette.m_Charas, piece.number, option, piece.kind));
+    else
+        stage.m_Items.Put(cell, Placed(palette.m_Items, piece.number, option, piece.kind));
+}
+
+// False for a row of the wrong length or a mark without a piece.
+bool Fill(cEdStage& stage) {
+    const cPrjOption option;
+    for (int row = 0; row < kHeight; ++row) {
+        if (static_cast<int>(std::strlen(kRows[row])) != kWidth) return false;
+        for (int column = 0; column < kWidth; ++column) {
+            const char mark = kRows[row][column];
+            if (mark == '.') continue;
+            const cPiece* found = nullptr;
+            for (const cPiece& piece : kPieces)
+                if (piece.mark == mark) found = &piece;
+            if (!found) return false;
+            Place(stage, *found, column, row, option);
+        }
+    }
+    return stage.HasHero();
+}
+
+}  // namespace
+
+bool WriteFactoryStage() {
+    cEdStage stage;
+    if (!stage.SetSize(kWidth, kHeight) || !Fill(stage)) return false;
+    stage.m_Name = "はじめのステージ";
+    stage.m_Bgm = kStageSong;
+    stage.m_BackLayers[0].m_Color = kSkyColour;
+    char base[MAX_PATH];
+    ChangeExt(base, g_PathTable[ePathDefaultStageDefault], StageFileExt().c_str());
+    return stage.SaveFile(base);
+}
