@@ -88,7 +88,9 @@ TEST_F(FactorySounds, EveryOggSongDecodesAndTheBgmTableNamesOnlySongsThatExist) 
         cVoxVoice* voice = vox.GetVoice(0);
         ASSERT_TRUE(voice->Load(song.c_str()));
         int channels = 0, rate = 0;
-        EXPECT_GT(voice->GetFormat(&channels, &rate), rate * 5) << "at least five seconds";
+        const int frames = voice->GetFormat(&channels, &rate);
+        ASSERT_GT(channels, 0);
+        EXPECT_GT(frames, rate * 5) << "at least five seconds";
         short samples[2048] = {};
         ASSERT_EQ(1024 / channels, voice->Peek(rate, samples, 1024 / channels));
         int loud = 0;
