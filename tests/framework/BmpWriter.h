@@ -20,36 +20,36 @@ struct cBmpSpec {
     int cutBytes = 0;  // bytes left off the end of the file
 };
 
-inline std::vector<char> MakeBmp(const cBmpSpec& spec) {
-    int rowBytes = ((spec.width * spec.bitCount + 31) / 32) * 4;
-    int tableBytes = spec.bitCount <= 8 ? static_cast<int>(spec.colours.size()) * 4 : 0;
+inline std::vector<char> MakeBmp(const cBmpSpec& shape) {
+    int rowBytes = ((shape.width * shape.bitCount + 31) / 32) * 4;
+    int tableBytes = shape.bitCount <= 8 ? static_cast<int>(shape.colours.size()) * 4 : 0;
     BITMAPFILEHEADER fh = {};
     BITMAPINFOHEADER ih = {};
     fh.bfType = 0x4d42;
     fh.bfOffBits = sizeof fh + sizeof ih + tableBytes;
-    fh.bfSize = fh.bfOffBits + rowBytes * spec.height;
+    fh.bfSize = fh.bfOffBits + rowBytes * shape.height;
     ih.biSize = sizeof ih;
-    ih.biWidth = spec.width;
-    ih.biHeight = spec.topDown ? -spec.height : spec.height;
+    ih.biWidth = shape.width;
+    ih.biHeight = shape.topDown ? -shape.height : shape.height;
     ih.biPlanes = 1;
-    ih.biBitCount = static_cast<WORD>(spec.bitCount);
+    ih.biBitCount = static_cast<WORD>(shape.bitCount);
     ih.biCompression = BI_RGB;
-    ih.biClrUsed = spec.bitCount <= 8 ? static_cast<DWORD>(spec.colours.size()) : 0;
-    if (spec.spoil) spec.spoil(fh, ih);
+    ih.biClrUsed = shape.bitCount <= 8 ? static_cast<DWORD>(shape.colours.size()) : 0;
+    if (shape.spoil) shape.spoil(fh, ih);
 
     std::vector<char> out(sizeof fh + sizeof ih);
     memcpy(out.data(), &fh, sizeof fh);
     memcpy(out.data() + sizeof fh, &ih, sizeof ih);
     if (tableBytes) {
-        const char* table = reinterpret_cast<const char*>(spec.colours.data());
+        const char* table = reinterpret_cast<const char*>(shape.colours.data());
         out.insert(out.end(), table, table + tableBytes);
     }
-    for (int r = 0; r < spec.height; ++r) {
-        int y = spec.topDown ? r : spec.height - 1 - r;
+    for (int r = 0; r < shape.height; ++r) {
+        int y = shape.topDown ? r : shape.height - 1 - r;
         std::vector<char> row(rowBytes, '\x5a');  // padding that must not show up as pixels
-        for (int x = 0; x < spec.width; ++x) {
-            uint32_t v = spec.pixel ? spec.pixel(x, y) : 0;
-            if (spec.bitCount == 8) {
+        for (int x = 0; x < shape.width; ++x) {
+            uint32_t v = shape.pixel ? shape.pixel(x, y) : 0;
+            if (shape.bitCount == 8) {
                 row[x] = static_cast<char>(v);
             } else {
                 row[x * 3] = static_cast<char>(v & 0xff);
@@ -59,6 +59,6 @@ inline std::vector<char> MakeBmp(const cBmpSpec& spec) {
         }
         out.insert(out.end(), row.begin(), row.end());
     }
-    out.resize(out.size() - spec.cutBytes);
+    out.resize(out.size() - shape.cutBytes);
     return out;
 }

@@ -22,9 +22,9 @@ std::vector<RGBQUAD> TestColours() {
 
 // Loads the test palette and the key colours as the project load does.
 void SetUpPalette(const cTempDir& dir) {
-    cBmpSpec spec;
-    spec.colours = TestColours();
-    dir.Write("Palette.bmp", MakeBmp(spec));
+    cBmpSpec shape;
+    shape.colours = TestColours();
+    dir.Write("Palette.bmp", MakeBmp(shape));
     ASSERT_EQ(1, LoadPalette("Palette.bmp"));
     SetTransparentColour(0);
     SetMaskColour(15);
@@ -48,13 +48,13 @@ TEST(Dib, BmpFilesLoadWithTheirPixelsAndMasks) {
         for (int width : {1, 2, 3, 4, 5, 33}) {
             for (bool topDown : {false, true}) {
                 SCOPED_TRACE(testing::Message() << bits << " bits, width " << width << (topDown ? " top-down" : ""));
-                cBmpSpec spec;
-                spec.bitCount = bits;
-                spec.width = width;
-                spec.height = 3;
-                spec.topDown = topDown;
-                spec.pixel = bits == 8 ? Pixel8 : Pixel24;
-                dir.Write("p.bmp", MakeBmp(spec));
+                cBmpSpec shape;
+                shape.bitCount = bits;
+                shape.width = width;
+                shape.height = 3;
+                shape.topDown = topDown;
+                shape.pixel = bits == 8 ? Pixel8 : Pixel24;
+                dir.Write("p.bmp", MakeBmp(shape));
                 cDib dib;
                 ASSERT_EQ(1, dib.LoadFile("p.bmp", bits, 1, 0, 0));
                 ASSERT_EQ(width, dib.Width());
@@ -80,12 +80,12 @@ TEST(Dib, BmpFilesLoadWithTheirPixelsAndMasks) {
 TEST(Dib, TwentyFourBitImageWithoutTheKeyColourHasABlackMask) {
     cTempDir dir;
     SetUpPalette(dir);
-    cBmpSpec spec;
-    spec.bitCount = 24;
-    spec.width = 3;
-    spec.height = 2;
-    spec.pixel = [](int, int) { return 0x123456u; };
-    dir.Write("p.bmp", MakeBmp(spec));
+    cBmpSpec shape;
+    shape.bitCount = 24;
+    shape.width = 3;
+    shape.height = 2;
+    shape.pixel = [](int, int) { return 0x123456u; };
+    dir.Write("p.bmp", MakeBmp(shape));
     cDib dib;
     ASSERT_EQ(1, dib.LoadFile("p.bmp", 24, 1, 0, 0));
     for (int y = 0; y < 2; ++y)
@@ -110,11 +110,11 @@ TEST(Dib, TilesAreMirroredWholeTilesOnly) {
     };
     for (const cCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.tileWidth << " x " << c.tileHeight);
-        cBmpSpec spec;
-        spec.width = 5;
-        spec.height = 4;
-        spec.pixel = [](int x, int y) { return 10u + 10 * y + x; };
-        dir.Write("t.bmp", MakeBmp(spec));
+        cBmpSpec shape;
+        shape.width = 5;
+        shape.height = 4;
+        shape.pixel = [](int x, int y) { return 10u + 10 * y + x; };
+        dir.Write("t.bmp", MakeBmp(shape));
         cDib dib;
         ASSERT_EQ(1, dib.LoadFile("t.bmp", 8, 0, c.tileWidth, c.tileHeight));
         for (int y = 0; y < 4; ++y)
@@ -152,14 +152,14 @@ TEST(Dib, BrokenFilesFailCleanlyAndKeepTheLoadedBitmap) {
     };
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.name);
-        cBmpSpec spec;
-        spec.bitCount = c.bitCount;
-        spec.width = 6;
-        spec.height = 4;
-        spec.pixel = Pixel8;
-        spec.spoil = c.spoil;
-        spec.cutBytes = c.cutBytes;
-        dir.Write("bad.bmp", MakeBmp(spec));
+        cBmpSpec shape;
+        shape.bitCount = c.bitCount;
+        shape.width = 6;
+        shape.height = 4;
+        shape.pixel = Pixel8;
+        shape.spoil = c.spoil;
+        shape.cutBytes = c.cutBytes;
+        dir.Write("bad.bmp", MakeBmp(shape));
 
         cBmpSpec good;
         good.width = 2;
@@ -212,11 +212,11 @@ TEST(Dib, PaletteLoadTakesShortTablesAndRefusesOtherFiles) {
 TEST(Dib, BltCopiesThroughTheMaskUnlessToldOtherwise) {
     cTempDir dir;
     SetUpPalette(dir);
-    cBmpSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.pixel = [](int x, int) { return x == 0 ? 0u : 255u; };  // transparent, white
-    dir.Write("s.bmp", MakeBmp(spec));
+    cBmpSpec shape;
+    shape.width = 2;
+    shape.height = 1;
+    shape.pixel = [](int x, int) { return x == 0 ? 0u : 255u; };  // transparent, white
+    dir.Write("s.bmp", MakeBmp(shape));
     cDib masked, plain;
     ASSERT_EQ(1, masked.LoadFile("s.bmp", 8, 1, 0, 0));
     ASSERT_EQ(1, plain.LoadFile("s.bmp", 8, 0, 0, 0));

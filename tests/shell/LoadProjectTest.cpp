@@ -92,12 +92,12 @@ std::vector<RGBQUAD> Colours(int seed) {
 
 // An 8-bit picture whose pixels tell their column: cell mirroring shows in the first row.
 std::vector<char> Picture(int width, int height) {
-    cBmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.colours = Colours(0);
-    spec.pixel = [](int x, int) { return static_cast<uint32_t>(x + 1); };
-    return MakeBmp(spec);
+    cBmpSpec shape;
+    shape.width = width;
+    shape.height = height;
+    shape.colours = Colours(0);
+    shape.pixel = [](int x, int) { return static_cast<uint32_t>(x + 1); };
+    return MakeBmp(shape);
 }
 
 // The two palettes and a small picture for every system bitmap, leaving out one file.
