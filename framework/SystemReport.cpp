@@ -130,7 +130,7 @@ uint32_t GetAvailMemory() {
     MEMORYSTATUS status;
     status.dwLength = sizeof status;
     GlobalMemoryStatus(&status);
-    return static_cast<uint32_t>(status.dwAvailPhys);
+    return SaturateToUint32(status.dwAvailPhys);
 }
 
 int32_t GetDiskFree(const char* root) {

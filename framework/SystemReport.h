@@ -14,6 +14,11 @@ uint16_t GetDirectXVersion();
 uint16_t ParseDirectXVersion(const char* text);
 void GetCpuInfo(cCpuInfo* info);
 double MeasureCpuClock();
+// Available physical memory in bytes; 0xFFFFFFFF stands for "at least 4 GB".
 uint32_t GetAvailMemory();
+// A 64-bit figure kept in 32 bits: saturated, never wrapped to its low bits.
+inline uint32_t SaturateToUint32(uint64_t value) {
+    return value > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<uint32_t>(value);
+}
 int32_t GetDiskFree(const char* root);
 int WriteSystemReport();

@@ -102,3 +102,25 @@ TEST(SystemReport, DiskFreeIsCappedAndCpuStringsTerminated) {
     EXPECT_LT(strlen(info.brand), sizeof info.brand);
     EXPECT_GT(info.clock, 0.0);
 }
+
+TEST(SystemReport, MemoryFigureSaturatesInsteadOfWrapping) {
+    struct {
+        uint64_t value;
+        uint32_t expected;
+    } cases[] = {{0, 0},
+                 {123456789, 123456789},
+                 {0xFFFFFFFFull, 0xFFFFFFFFu},
+                 {0x100000000ull, 0xFFFFFFFFu},
+                 {0x200000010ull, 0xFFFFFFFFu},    // 8 GB and a little: its low bits are a few bytes
+                 {25125558681ull, 0xFFFFFFFFu}};  // 23.4 GB: its low bits read as about 2 GB
+    for (auto& c : cases) EXPECT_EQ(c.expected, SaturateToUint32(c.value)) << c.value;
+
+    MEMORYSTATUSEX status = {};
+    status.dwLength = sizeof status;
+    ASSERT_TRUE(GlobalMemoryStatusEx(&status));
+    uint32_t avail = GetAvailMemory();
+    if (status.ullAvailPhys > 0xFFFFFFFFull)
+        EXPECT_EQ(0xFFFFFFFFu, avail);
+    else
+        EXPECT_GT(avail, 0u);
+}
