@@ -7,6 +7,21 @@
 
 #include "framework/Format.h"
 
+namespace {
+
+// The last occurrence of an ASCII character in cp932 text, walking characters: the trail byte
+// of a double-byte character (0x5C in "ソ" or "表") is never taken for a '\\'.
+const char* FindLastChar(const char* text, char c) {
+    const char* found = nullptr;
+    for (const char* p = text; *p; ++p) {
+        if (*p == c) found = p;
+        if (IsCp932LeadByte(static_cast<unsigned char>(*p)) && p[1]) ++p;
+    }
+    return found;
+}
+
+}  // namespace
+
 int MakeRelativePath(char* path) {
     if (PathIsRelativeA(path)) return 1;
     char current[MAX_PATH];
@@ -39,19 +54,20 @@ int MakeAbsolutePath(char* path) {
 }
 
 void StripPath(char* path) {
-    const char* slash = strrchr(path, '\\');
+    const char* slash = FindLastChar(path, '\\');
     if (slash) memmove(path, slash + 1, strlen(slash + 1) + 1);
 }
 
 void StripPath(std::string& path) {
-    size_t slash = path.rfind('\\');
-    if (slash != std::string::npos) path.erase(0, slash + 1);
+    const char* slash = FindLastChar(path.c_str(), '\\');
+    if (slash) path.erase(0, static_cast<size_t>(slash - path.c_str()) + 1);
 }
 
 int ChangeExt(char* dest, const char* src, const char* ext) {
     CopyText(dest, MAX_PATH, src);
-    char* dot = strrchr(dest, '.');
-    if (!dot) return 0;
+    const char* found = FindLastChar(dest, '.');
+    if (!found) return 0;
+    char* dot = dest + (found - dest);
     if (ext) {
         dot[1] = '\0';
         size_t used = static_cast<size_t>(dot + 1 - dest);
@@ -63,7 +79,7 @@ int ChangeExt(char* dest, const char* src, const char* ext) {
 }
 
 int GetExt(char* dest, const char* path) {
-    const char* dot = strrchr(path, '.');
+    const char* dot = FindLastChar(path, '.');
     if (!dot) return 0;
     CopyText(dest, MAX_PATH, dot + 1);
     return 1;

@@ -21,6 +21,8 @@ TEST(Path, ChangeExt) {
         {"a.txt", nullptr, 1, "a"},
         {"a.txt", "bmp", 1, "a.bmp"},
         {"a.", "x", 1, "a.x"},
+        {"表\\ソ", "x", 0, "表\\ソ"},
+        {"ソ\\表.bmp", "x", 1, "ソ\\表.x"},
     };
     for (auto& c : cases) {
         char dest[MAX_PATH] = "garbage";
@@ -44,7 +46,14 @@ TEST(Path, GetExtHasExtStripPath) {
     struct {
         const char* path;
         const char* expected;
-    } strips[] = {{"C:\\x\\y.bmp", "y.bmp"}, {"y.bmp", "y.bmp"}, {"C:\\", ""}};
+    } strips[] = {{"C:\\x\\y.bmp", "y.bmp"},
+                  {"y.bmp", "y.bmp"},
+                  {"C:\\", ""},
+                  // Double-byte characters whose trail byte is 0x5C ('\\') are not separators.
+                  {"bmp\\ソード.bmp", "ソード.bmp"},
+                  {"表\\ソ", "ソ"},
+                  {"ソ", "ソ"},
+                  {"能\\表示.bmp", "表示.bmp"}};
     for (auto& c : strips) {
         char buffer[MAX_PATH];
         strcpy(buffer, c.path);
