@@ -65,6 +65,17 @@ bool CheckFrame(int fps) {
     return true;
 }
 
+namespace {
+
+// One sub-step on one axis. A step that would carry past the target stops on it: a step larger
+// than a dot that does not divide the distance would otherwise swing around the target forever.
+void StepToward(double& value, double step, int target) {
+    value += step;
+    if ((step > 0 && value > target) || (step < 0 && value < target)) value = target;
+}
+
+}  // namespace
+
 bool MoveToward(double& x, double& y, int targetX, int targetY, double speed) {
     if (static_cast<int>(x) == targetX && static_cast<int>(y) == targetY) return true;
     int dx = targetX - static_cast<int>(x);
@@ -79,13 +90,8 @@ bool MoveToward(double& x, double& y, int targetX, int targetY, double speed) {
         error += minorDelta;
         bool minorMoves = error >= majorDelta;
         if (minorMoves) error -= majorDelta;
-        if (majorX) {
-            x += stepX;
-            if (minorMoves) y += stepY;
-        } else {
-            y += stepY;
-            if (minorMoves) x += stepX;
-        }
+        if (majorX || minorMoves) StepToward(x, stepX, targetX);
+        if (!majorX || minorMoves) StepToward(y, stepY, targetY);
         if (static_cast<int>(x) == targetX && static_cast<int>(y) == targetY) return true;
     }
     return false;

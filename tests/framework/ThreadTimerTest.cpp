@@ -93,6 +93,30 @@ TEST(FrameTimer, MoveToward) {
     EXPECT_DOUBLE_EQ(3.5, x);
 }
 
+TEST(FrameTimer, MoveTowardStopsOnTheTargetWhenAStepWouldPassIt) {
+    struct {
+        double x, y;
+        int targetX, targetY;
+        double speed;
+        int calls;  // calls until it arrives
+    } cases[] = {
+        {0, 0, 10, 0, 30.0, 1},     // steps of 3 dots: 3, 6, 9, then 10 instead of 12
+        {0, 0, -10, 0, 30.0, 1},
+        {0, 0, 0, 25, 40.0, 1},     // steps of 4 on the major y axis
+        {0.5, 0, 10, 0, 30.0, 1},   // a fraction left over does not make it overshoot
+        {0, 0, 20, 7, 30.0, 1},     // the minor axis stops on its target as well
+        {0, 0, 200, -7, 30.0, 7},
+    };
+    for (auto& c : cases) {
+        double x = c.x, y = c.y;
+        int calls = 0;
+        while (calls < 20 && !MoveToward(x, y, c.targetX, c.targetY, c.speed)) ++calls;
+        EXPECT_EQ(c.calls, calls + 1) << c.targetX << "," << c.targetY << " at " << c.speed;
+        EXPECT_EQ(c.targetX, static_cast<int>(x));
+        EXPECT_EQ(c.targetY, static_cast<int>(y));
+    }
+}
+
 TEST(FrameTimer, TickCounter) {
     TickCounter(0, 3);
     std::vector<int> got;
