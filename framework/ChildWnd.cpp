@@ -18,12 +18,9 @@ void InitCommonControlsOnce() {
     done = true;
 }
 
-// A dialog that cannot be made leaves the program without its window: tell the user, then
-// close the program in order.
 void ReportCreationFailure() {
     ErrorBox("システムリソース不足です！");
     MessageBeep(0);
-    if (HWND main = GetMainWindow()) PostMessageA(main, WM_CLOSE, 0, 0);
 }
 
 }  // namespace
@@ -169,6 +166,8 @@ INT_PTR cChildWnd::DoModal(int runFlags) {
                                      reinterpret_cast<LPARAM>(this));
     m_hWnd = nullptr;
     GroupOn();
+    // A modal dialog that cannot be made is only a question not asked: the caller reads 0 as
+    // "nothing changed" and the program goes on.
     if (result == -1) {
         ReportCreationFailure();
         return 0;
@@ -185,7 +184,9 @@ bool cChildWnd::Create(int runFlags, int show) {
                                   reinterpret_cast<LPARAM>(this));
     if (!wnd) {
         GroupOn();
+        // A modeless window is one the program lives in: without it, close the program in order.
         ReportCreationFailure();
+        if (HWND main = GetMainWindow()) PostMessageA(main, WM_CLOSE, 0, 0);
         return false;
     }
     Show(show ? SW_SHOW : SW_HIDE);

@@ -4,8 +4,10 @@
 
 #include <memory>
 
+#include "framework/ErrorLog.h"
 #include "tests/framework/TestPage.h"
 #include "tests/support/BoxAnswers.h"
+#include "tests/support/CloseCounter.h"
 
 namespace {
 
@@ -150,11 +152,18 @@ TEST(Dialog, RunFlagsHideOrDisableTheGroupWhileTheDialogRuns) {
 
 TEST(Dialog, MissingTemplateIsReportedToTheUser) {
     cBoxAnswers boxes;
+    cCloseCounter main;
+    SetMainWindow(main.Wnd());
+    // A modal dialog that cannot be made is reported and the program goes on. The failure is no
+    // end code: a caller reading non-zero as "changed" must see 0.
+    cTestPage modal(IDD_TEST_MISSING, nullptr, eKindDialog, nullptr);
+    EXPECT_EQ(0, modal.DoModal(0));
+    EXPECT_EQ(0, main.Closes());
+    // A modeless window is one the program lives in: without it the program closes in order.
     cTestPage modeless(IDD_TEST_MISSING, nullptr, eKindDialog, nullptr);
     EXPECT_FALSE(modeless.Create(0, TRUE));
-    cTestPage modal(IDD_TEST_MISSING, nullptr, eKindDialog, nullptr);
-    // The failure is no end code: a caller reading non-zero as "changed" must see 0.
-    EXPECT_EQ(0, modal.DoModal(0));
+    EXPECT_EQ(1, main.Closes());
+    SetMainWindow(nullptr);
     ASSERT_EQ(2u, boxes.Shown().size());
     EXPECT_EQ("システムリソース不足です！", boxes.Shown()[0].text);
     EXPECT_EQ("システムリソース不足です！", boxes.Shown()[1].text);
