@@ -81,13 +81,9 @@ bool DS_Init(HWND wnd, int sampleRate, int bitsPerSample, int channels) {
         ds->Release();
         return false;
     }
-    // A format the device refuses would leave the mix in a format nobody asked for.
-    if (!SetPrimaryFormat(primary, sampleRate, bitsPerSample, channels)) {
-        ErrorLog("SETFORMAT_ERR!");
-        primary->Release();
-        ds->Release();
-        return false;
-    }
+    // The asked format only spares the mixer a conversion: a device that refuses it still plays
+    // every buffer in its own format, so the game keeps its sound.
+    if (!SetPrimaryFormat(primary, sampleRate, bitsPerSample, channels)) ErrorLog("SETFORMAT_ERR!");
     s.lpDS = ds;
     s.lpPrimary = primary;
     s.hWnd = wnd;

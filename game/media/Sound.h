@@ -46,8 +46,9 @@ struct cSoundState {
 
 cSoundState& SoundState();
 
-// DirectSound at priority level with a primary buffer of the given PCM format. A failed step is
-// logged, whatever was made is released, and the answer is false.
+// DirectSound at priority level with a primary buffer of the given PCM format. A format the
+// device refuses is logged and the device's own is kept. Any other failed step is logged,
+// whatever was made is released, and the answer is false.
 bool DS_Init(HWND wnd, int sampleRate, int bitsPerSample, int channels);
 // Releases every remembered sound, the primary buffer and DirectSound.
 void DSUnInit();

@@ -68,14 +68,25 @@ TEST_F(Sound, InitSetsThePrimaryFormat) {
     EXPECT_EQ(1, f.nChannels);
 }
 
-TEST_F(Sound, RefusedPrimaryFormatFailsTheSetUpAndLeavesSoundOff) {
+TEST_F(Sound, RefusedPrimaryFormatIsLoggedAndSoundPlaysInTheDevicesFormat) {
     DSUnInit();
-    EXPECT_FALSE(DS_Init(m_Window.Handle(), 22050, 12, 1));
+    ASSERT_TRUE(DS_Init(m_Window.Handle(), 22050, 12, 1));
     EXPECT_NE(std::string::npos, Log().find("SETFORMAT_ERR!"));
-    EXPECT_EQ(nullptr, SoundState().lpDS);
-    EXPECT_EQ(nullptr, SoundState().lpPrimary);
+    ASSERT_NE(nullptr, SoundState().lpDS);
+    ASSERT_NE(nullptr, SoundState().lpPrimary);
 
-    // Without sound every operation does nothing and reports success.
+    WriteSecond("a.wav");
+    cSoundEntry entry;
+    ASSERT_TRUE(DSCreateSound(entry, "a.wav", 1, 0));
+    ASSERT_TRUE(entry.lpBuffers);
+    DSPlay(entry, 0);
+    EXPECT_TRUE(IsPlaying(entry.lpBuffers[0]));
+    DSReleaseSound(entry);
+}
+
+TEST_F(Sound, WithoutSetUpEveryOperationDoesNothingAndSucceeds) {
+    DSUnInit();
+    EXPECT_EQ(nullptr, SoundState().lpDS);
     WriteSecond("a.wav");
     cSoundEntry entry;
     EXPECT_TRUE(DSCreateSound(entry, "a.wav", 2, 0));
@@ -175,6 +186,24 @@ TEST_F(Sound, PlaysTakeTheDuplicatesInTurn) {
     EXPECT_EQ(1, entry.nNext);
     // Duplicates share the loaded buffer's samples.
     EXPECT_EQ(BufferBytes(entry.lpBuffers[0]), BufferBytes(entry.lpBuffers[2]));
+}
+
+TEST_F(Sound, ASoundWithOneBufferRestartsItselfOnEveryPlay) {
+    WriteSecond("a.wav");
+    cSoundEntry entry;
+    ASSERT_TRUE(DSCreateSound(entry, "a.wav", 1, 0));
+    DSPlay(entry, 0);
+    IDirectSoundBuffer* buffer = entry.lpBuffers[0];
+    // Half way through the second: a play must take it back to its start, not go on from there.
+    const DWORD middle = 11025;
+    ASSERT_HRESULT_SUCCEEDED(buffer->SetCurrentPosition(middle));
+    DSPlay(entry, 0);
+    DWORD play = 0, write = 0;
+    ASSERT_HRESULT_SUCCEEDED(buffer->GetCurrentPosition(&play, &write));
+    EXPECT_LT(play, middle);
+    EXPECT_TRUE(IsPlaying(buffer));
+    EXPECT_EQ(0, entry.nNext);
+    DSReleaseSound(entry);
 }
 
 TEST_F(Sound, BufferCountsAreBounded) {
