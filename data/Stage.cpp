@@ -44,9 +44,11 @@ void InheritStage(cPalette& palette, cStageLayer<T>& layer) {
     InheritCells(layer, eSourceStage);
 }
 
-// The cells of a layer: a count, then each cell's index and element. An element stands in the
-// cell its column and row name; the index must agree or be 0 (the game program writes 0 in
-// place of the index). A cell off the stage or given twice is not a stage file.
+// The cells of a layer: a count, then each cell's index and element. Writers of this format
+// leave one of the two places unset: the game program writes 0 for the index, others leave the
+// element's column and row at 0. So the column and row name the cell unless both are 0, the
+// index names it unless it is 0, and a file where both are set and disagree is refused, as is a
+// cell off the stage or given twice.
 template <class T>
 bool LoadCells(cStageLayer<T>& layer, cDataReader& in) {
     uint32_t count;
@@ -60,9 +62,17 @@ bool LoadCells(cStageLayer<T>& layer, cDataReader& in) {
         T& element = node.mapped();
         if (!element.Load(in)) return false;
         if (element.m_Graphic == 0) continue;
-        if (!layer.IsCell(element.m_Extra1, element.m_Extra2)) return in.Fail();
-        const uint32_t cell = layer.Index(element.m_Extra1, element.m_Extra2);
-        if ((index != cell && index != 0) || !layer.IsEmpty(cell)) return in.Fail();
+        uint32_t cell = index;
+        if (element.m_Extra1 != 0 || element.m_Extra2 != 0) {
+            if (!layer.IsCell(element.m_Extra1, element.m_Extra2)) return in.Fail();
+            cell = layer.Index(element.m_Extra1, element.m_Extra2);
+            if (index != cell && index != 0) return in.Fail();
+        } else if (!layer.IsCell(index)) {
+            return in.Fail();
+        }
+        if (!layer.IsEmpty(cell)) return in.Fail();
+        element.m_Extra1 = static_cast<int16_t>(layer.Column(cell));
+        element.m_Extra2 = static_cast<int16_t>(layer.Row(cell));
         node.key() = cell;
         layer.Insert(std::move(node));
     }

@@ -363,6 +363,53 @@ TEST(Stage, CorruptFilesFailAndLeaveTheStageAsItWas) {
     EXPECT_TRUE(SameBytes(good, Saved(stage, dir)));
 }
 
+// A cell is named twice in the file: by its index and by the element's column and row. Other
+// writers leave one of them 0, so either alone places the cell; both set must agree.
+TEST(Stage, ACellIsPlacedByItsIndexOrByItsColumnAndRow) {
+    const uint32_t corner = (15 << 6) + 32;  // cell (32, 15) of the 33 x 16 stage
+    const cCell first = {1, 1, 0, 3};
+    struct cCase {
+        const char* name;
+        uint32_t index;
+        int16_t column, row;
+        bool loads;
+        uint32_t cell;  // where the block stands when it loads
+    };
+    const cCase cases[] = {
+        {"both agree", corner, 32, 15, true, corner},
+        {"index 0, column and row", 0, 32, 15, true, corner},
+        {"column and row 0, index", corner, 0, 0, true, corner},
+        {"everything 0 is cell (0, 0)", 0, 0, 0, true, 0},
+        {"row alone agrees", 64, 0, 1, true, 64},
+        {"both set, disagree", corner - 1, 32, 15, false, 0},
+        {"both set, the index is another row", corner + 64, 32, 15, false, 0},
+        {"index in the stride's unused columns", (15 << 6) + 33, 0, 0, false, 0},
+        {"index below the last row", 16 << 6, 0, 0, false, 0},
+        {"index far off", 0xFFFFFFFFu, 0, 0, false, 0},
+        {"index of a taken cell", 1, 0, 0, false, 0},
+    };
+    cTempDir dir;
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cEdStage stage;
+        const std::string before = Saved(stage, dir);
+        dir.Write("cells.stg4_147", PlacedStageFile({first, {c.index, c.column, c.row, 5}}));
+        ASSERT_EQ(c.loads, stage.LoadFile("cells.stg4_147"));
+        if (!c.loads) {
+            EXPECT_TRUE(SameBytes(before, Saved(stage, dir)));
+            continue;
+        }
+        const cEdBlock& block = stage.m_Blocks.At(c.cell);
+        EXPECT_EQ(5, block.m_Graphic);
+        EXPECT_EQ(stage.m_Blocks.Column(c.cell), block.m_Extra1);
+        EXPECT_EQ(stage.m_Blocks.Row(c.cell), block.m_Extra2);
+        // Saved with both places set, in cell order.
+        const cCell placed = {c.cell, static_cast<int16_t>(c.cell & 63), static_cast<int16_t>(c.cell >> 6), 5};
+        const std::vector<cCell> saved = placed.index < first.index ? std::vector<cCell>{placed, first} : std::vector<cCell>{first, placed};
+        EXPECT_TRUE(SameBytes(PlacedStageFile(saved), Saved(stage, dir)));
+    }
+}
+
 TEST(Stage, CellsInheritFromTheStagePaletteAndEmptiedCellsAreNotStored) {
     cTempDir dir;
     cEdStage stage;
