@@ -10,7 +10,7 @@ bool IsValidAnimePattern(const cAnimePattern& pattern, int count) {
     int size = static_cast<int>(pattern.size());
     if (size == 0 || pattern[size - 1].value >= 0 || IsCode(pattern[0].value)) return false;
     for (int i = 0; i < size; ++i) {
-        const cAnimeFrame& frame = pattern[i];
+        const cAnimeCode& frame = pattern[i];
         if (frame.value == kAnimeHold && IsCode(pattern[i - 1].value)) return false;
         if (frame.value == kAnimeJump && (frame.duration < 0 || frame.duration >= count)) return false;
     }
@@ -37,7 +37,7 @@ bool cAnimePlayer::SetPatterns(const int32_t* const* arrays) {
                 SetPatterns(cAnimePatterns());
                 return false;
             }
-            pattern.push_back(cAnimeFrame{p[0], p[1], static_cast<int32_t>(static_cast<uint8_t>(p[2]))});
+            pattern.push_back(cAnimeCode{p[0], p[1], static_cast<int32_t>(static_cast<uint8_t>(p[2]))});
             if (p[0] < 0) break;
         }
         patterns.push_back(pattern);
@@ -62,7 +62,7 @@ int32_t cAnimePlayer::Update() {
         m_Tick = 0;
         // An ending value other than the codes is the last frame: the player stays on it.
         if (m_Frame + 1 < static_cast<int>(pattern->size())) ++m_Frame;
-        const cAnimeFrame& frame = pattern->At(m_Frame);
+        const cAnimeCode& frame = pattern->At(m_Frame);
         if (frame.value == kAnimeJump) {
             m_Pattern = frame.duration;
             m_Frame = 0;

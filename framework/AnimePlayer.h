@@ -12,13 +12,13 @@ const int32_t kAnimeHold = -1;
 const int32_t kAnimeLoop = -2;
 const int32_t kAnimeJump = -3;  // the target pattern stands in the duration field
 
-struct cAnimeFrame {
+struct cAnimeCode {
     int32_t value = 0;
     int32_t duration = 0;  // ticks; 0 and 1 both last one tick
     int32_t uninterruptible = 0;
 };
 
-typedef cCheckedVector<cAnimeFrame> cAnimePattern;
+typedef cCheckedVector<cAnimeCode> cAnimePattern;
 typedef cCheckedVector<cAnimePattern> cAnimePatterns;
 
 // How SetPattern treats a request for the pattern already playing: the editor restarts it,

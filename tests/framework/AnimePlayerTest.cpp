@@ -6,7 +6,7 @@
 
 namespace {
 
-cAnimePattern P(std::initializer_list<cAnimeFrame> frames) { return cAnimePattern(frames); }
+cAnimePattern P(std::initializer_list<cAnimeCode> frames) { return cAnimePattern(frames); }
 
 std::vector<int32_t> Ticks(cAnimePlayer& player, int ticks) {
     std::vector<int32_t> out;
