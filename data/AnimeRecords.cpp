@@ -56,8 +56,6 @@ cAnimeSet::cAnimeSet() {
 
 void cAnimeSet::Init() {
     Reset();
-    m_InvincibleOffset = 4;
-    m_BlockOffset = 8;
     m_Slots.assign(kSlots, cAnime());
     for (int i = 0; i < kSlots; ++i) m_Slots[i].m_Name = kSlotNames[i];
 }

@@ -1,6 +1,7 @@
 #include "data/Database.h"
 
 #include "data/Paths.h"
+#include "data/UnreadableFile.h"
 #include "framework/MessageBox.h"
 
 namespace {
@@ -14,10 +15,13 @@ bool LoadTable(V& table, int k, size_t defaultCount, bool strict) {
         ErrorBox("%s のロードに失敗！", dataPath);
         return false;
     }
+    // A data file that is there but damaged is moved aside first; one that cannot be moved is
+    // not written over.
+    const bool writable = SetAsideUnreadableFile(dataPath);
     if (!LoadVectorFile(table, g_PathTable[ePathDatabase + 2 * k + 1])) table.resize(defaultCount);
     // The data file could not be read: it gets what the table now holds. A failure here leaves
     // the table in memory and is met again at the next save.
-    SaveVectorFile(table, dataPath);
+    if (writable) SaveVectorFile(table, dataPath);
     return true;
 }
 
@@ -35,14 +39,28 @@ cDatabase::cDatabase() {
 
 void cDatabase::RegisterFields(uint32_t) { ClearFields(); }
 
+// The tables are read into a copy and taken over together: a load that stops at one table
+// leaves every table as it was.
 bool cDatabase::Load(bool strict) {
-    bool ok = LoadTable(m_AnimeSets, 0, 1, strict) && LoadTable(m_Animes, 1, 2, strict) &&
-              LoadTable(m_BmpCharaExcs, 2, 2, strict) && LoadTable(m_SwordTypes, 3, 1, strict) &&
-              LoadTable(m_Effects, 4, 2, strict) && LoadTable(m_CharaEffects, 5, 2, strict) &&
-              LoadTable(m_ScrEffects, 6, 2, strict) && LoadTable(m_Pictures, 7, 2, strict) &&
-              LoadTable(m_Sounds, 8, 2, strict) && LoadTable(m_Bgms, 9, 2, strict);
-    if (ok) ResetFirstEffects();
-    return ok;
+    cDatabase loaded(*this);
+    bool ok = LoadTable(loaded.m_AnimeSets, 0, 1, strict) && LoadTable(loaded.m_Animes, 1, 2, strict) &&
+              LoadTable(loaded.m_BmpCharaExcs, 2, 2, strict) && LoadTable(loaded.m_SwordTypes, 3, 1, strict) &&
+              LoadTable(loaded.m_Effects, 4, 2, strict) && LoadTable(loaded.m_CharaEffects, 5, 2, strict) &&
+              LoadTable(loaded.m_ScrEffects, 6, 2, strict) && LoadTable(loaded.m_Pictures, 7, 2, strict) &&
+              LoadTable(loaded.m_Sounds, 8, 2, strict) && LoadTable(loaded.m_Bgms, 9, 2, strict);
+    if (!ok) return false;
+    loaded.ResetFirstEffects();
+    m_AnimeSets.swap(loaded.m_AnimeSets);
+    m_Animes.swap(loaded.m_Animes);
+    m_BmpCharaExcs.swap(loaded.m_BmpCharaExcs);
+    m_SwordTypes.swap(loaded.m_SwordTypes);
+    m_Effects.swap(loaded.m_Effects);
+    m_CharaEffects.swap(loaded.m_CharaEffects);
+    m_ScrEffects.swap(loaded.m_ScrEffects);
+    m_Pictures.swap(loaded.m_Pictures);
+    m_Sounds.swap(loaded.m_Sounds);
+    m_Bgms.swap(loaded.m_Bgms);
+    return true;
 }
 
 bool cDatabase::Save() {

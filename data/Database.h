@@ -19,7 +19,9 @@ public:
     // Loads the ten tables in their fixed order. Strict (the game program): a table whose data
     // file cannot be read is reported with "%s のロードに失敗！" and stops the load (false).
     // Otherwise (the editor) such a table comes from its factory file under default\ or, failing
-    // that, from built-in defaults, and is written back to its data file.
+    // that, from built-in defaults, and is written back to its data file; a data file that is
+    // there but damaged is first moved aside and reported (data/UnreadableFile.h). The tables
+    // change together, only when the load succeeds.
     using cRecord::Load;
     bool Load(bool strict);
     // Saves the ten tables to their data files; false when any of them could not be saved.

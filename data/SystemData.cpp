@@ -58,15 +58,16 @@ size_t MinBytes(const int32_t&) { return 4; }
 size_t MinBytes(const std::string&) { return 4; }
 size_t MinBytes(const cRecord&) { return kMinRecordBytes; }
 
-// A list whose full length is the factory list's: a longer one is refused, a shorter one keeps
-// the factory entries past its end. Stored entries start from the element's own defaults.
+// Both programs read these lists at fixed places up to the factory length: a shorter list keeps
+// the factory entries past its end, a longer one keeps all its entries (they are written back
+// as they came). Stored entries start from the element's own defaults.
 template <class V>
 bool ReadList(V& list, const V& factory, cDataReader& in) {
     typedef typename V::value_type T;
     uint32_t count;
     if (!in.ReadCount(count, MinBytes(T()))) return false;
-    if (count > factory.size()) return in.Fail();
     V loaded(factory);
+    if (count > loaded.size()) loaded.resize(count);
     for (uint32_t i = 0; i < count; ++i) {
         loaded[i] = T();
         if (!ReadOne(in, loaded[i])) return false;

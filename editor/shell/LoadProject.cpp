@@ -9,6 +9,7 @@
 #include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
 #include "data/Stage.h"
+#include "data/UnreadableFile.h"
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/SystemBitmaps.h"
 #include "framework/Format.h"
@@ -17,18 +18,23 @@
 namespace {
 
 // A record file from data\, else from its factory copy (the path after it in the table), else
-// built in; a file that did not come from data\ is written there.
+// built in; a file that did not come from data\ is written there. A damaged file in data\ is
+// moved aside and reported before anything is written in its place.
 template <class R, class F>
 void LoadOrBuild(R& record, ePath dataPath, F buildDefaults) {
-    if (record.LoadFile(g_PathTable[dataPath])) return;
+    const char* path = g_PathTable[dataPath];
+    if (record.LoadFile(path)) return;
+    const bool writable = SetAsideUnreadableFile(path);
     if (!record.LoadFile(g_PathTable[dataPath + 1])) buildDefaults(record);
-    record.SaveFile(g_PathTable[dataPath]);
+    if (writable) record.SaveFile(path);
 }
 
 void LoadVarNames(cVarNames& names) {
-    if (LoadGValInfo(names, g_PathTable[ePathVarNames], false)) return;
+    const char* path = g_PathTable[ePathVarNames];
+    if (LoadGValInfo(names, path, false)) return;
+    const bool writable = SetAsideUnreadableFile(path);
     if (!LoadGValInfo(names, g_PathTable[ePathVarNamesDefault], false)) names.assign(kCommonVars, cNameRec());
-    SaveVectorFile(names, g_PathTable[ePathVarNames]);
+    if (writable) SaveVectorFile(names, path);
 }
 
 // A project without a default stage of its own gets the factory one, under the same number.

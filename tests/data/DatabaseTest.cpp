@@ -44,7 +44,7 @@ std::string FactoryFile(int k) {
     b.U32(147);
     switch (k) {
         case 0:
-            b.U32(1).U32(3).I32(4).I32(8).I32(0).U32(1).Str("").U32(4);
+            b.U32(1).U32(3).I32(0).I32(0).I32(0).U32(1).Str("").U32(4);
             for (const char* slot : {"立ち", "立ち移動", "飛行", "飛行移動"}) Anime(b, slot);
             break;
         case 1:
@@ -262,8 +262,12 @@ TEST(Database, StrictLoadStopsAtTheFirstUnreadableTable) {
     EXPECT_FALSE(db.Load(true));
     ASSERT_EQ(1u, boxes.Shown().size());
     EXPECT_EQ("data\\database\\Picture.dat のロードに失敗！", boxes.Shown()[0].text);
-    EXPECT_EQ(-3, db.m_CharaEffects[1].m_Params[4]);  // loaded before
-    EXPECT_EQ("", db.m_Pictures[0].m_Name);           // kept its factory entries
+    // The tables read before the failed one are not taken either.
+    EXPECT_EQ(0, db.m_CharaEffects[1].m_Params[4]);
+    EXPECT_EQ(1, db.m_CharaEffects[1].m_Type);
+    EXPECT_EQ(4u, db.m_AnimeSets[0].m_Slots.size());
+    EXPECT_EQ("", db.m_AnimeSets[0].m_Name);
+    EXPECT_EQ("", db.m_Pictures[0].m_Name);
     EXPECT_FALSE(dir.Exists("data\\database\\Picture.dat"));
     EXPECT_EQ(sound, dir.Read("data\\database\\Sound.dat"));
 

@@ -186,8 +186,9 @@ TEST(SystemData, Version112HasNoTestFlowSetting) {
 }
 
 // Both programs keep these lists in fixed places: a short list is completed from the factory
-// values, a longer one is not this file.
-TEST(SystemData, ListLengthsAreBoundedOnLoad) {
+// values, a longer one loads whole and is written back as it came; a count the file cannot hold
+// is refused.
+TEST(SystemData, ListLengthsOnLoad) {
     cTempDir dir;
     const cSystemData factory;
     {
@@ -214,27 +215,39 @@ TEST(SystemData, ListLengthsAreBoundedOnLoad) {
     struct {
         eSection section;
         std::string bytes;
-    } refused[] = {
-        {eTerms, Strings(std::vector<std::string>(22))},
-        {eSounds, Strings(std::vector<std::string>(18))},
-        {eTitle, Menu(std::vector<std::string>(8))},
-        {eWorld, Menu(std::vector<std::string>(4))},
-        {eOption, Menu(std::vector<std::string>(7))},
-        {eLives, Ints({1, 2, 3, 4, 5})},
-        {eMusic, Ints({0, 0, 0, 0, 0})},
-        {eStock, cBytes().U32(23).Raw(std::string(23, '\1')).Get()},
-        {eTerms, cBytes().U32(0x7FFFFFFF).Str("x").Get()},
+        size_t (*size)(const cSystemData&);
+        size_t expected;
+    } longer[] = {
+        {eTerms, Strings(std::vector<std::string>(22, "語")), [](const cSystemData& d) { return d.m_Terms.size(); }, 22},
+        {eSounds, Strings(std::vector<std::string>(18, "s")), [](const cSystemData& d) { return d.m_SoundFiles.size(); }, 18},
+        {eTitle, Menu(std::vector<std::string>(8, "m")), [](const cSystemData& d) { return d.m_TitleMenu.size(); }, 8},
+        {eWorld, Menu(std::vector<std::string>(4, "m")), [](const cSystemData& d) { return d.m_WorldMenu.size(); }, 4},
+        {eOption, Menu(std::vector<std::string>(7, "m")), [](const cSystemData& d) { return d.m_OptionMenu.size(); }, 7},
+        {eLives, Ints({1, 2, 3, 4, 5}), [](const cSystemData& d) { return d.m_InitialLives.size(); }, 5},
+        {eMusic, Ints({0, 0, 0, 0, 0}), [](const cSystemData& d) { return d.m_MenuMusic.size(); }, 5},
+        {eStock, cBytes().U32(23).Raw(std::string(23, '\1')).Get(),
+         [](const cSystemData& d) { return d.m_StockTargets.size(); }, 23},
     };
-    for (const auto& c : refused) {
+    for (const auto& c : longer) {
         std::vector<std::string> sections = FactorySections();
         sections[c.section] = c.bytes;
-        dir.Write("long.dat", File(sections));
+        const std::string file = File(sections);
+        dir.Write("long.dat", file);
         cSystemData system;
-        system.m_Title = "kept";
-        EXPECT_FALSE(system.LoadFile("long.dat")) << c.section;
-        EXPECT_EQ("kept", system.m_Title);
-        EXPECT_EQ(kTerms.size(), system.m_Terms.size());
+        ASSERT_TRUE(system.LoadFile("long.dat")) << c.section;
+        EXPECT_EQ(c.expected, c.size(system)) << c.section;
+        ASSERT_TRUE(system.SaveFile("again.dat"));
+        EXPECT_EQ(file, dir.Read("again.dat")) << c.section;
     }
+
+    std::vector<std::string> sections = FactorySections();
+    sections[eTerms] = cBytes().U32(0x7FFFFFFF).Str("x").Get();
+    dir.Write("huge.dat", File(sections));
+    cSystemData system;
+    system.m_Title = "kept";
+    EXPECT_FALSE(system.LoadFile("huge.dat"));
+    EXPECT_EQ("kept", system.m_Title);
+    EXPECT_EQ(kTerms.size(), system.m_Terms.size());
 }
 
 TEST(SystemData, MenuMusicOutsideTheBgmTableBecomesZero) {

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "data/CommonPalette.h"
 #include "data/Paths.h"
@@ -14,6 +15,7 @@
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/LoadProject.h"
 #include "editor/shell/SystemBitmaps.h"
+#include "framework/MessageBox.h"
 #include "tests/framework/BmpWriter.h"
 #include "tests/support/BoxAnswers.h"
 #include "tests/support/TempDir.h"
@@ -326,4 +328,149 @@ TEST(LoadProject, DedicatedCharacterBitmapsLoadInPairsAndAreRequired) {
     EXPECT_FALSE(LoadProject());
     ASSERT_EQ(1u, boxes.Shown().size());
     EXPECT_EQ("bmp\\chara_sp\\gone.bmp が読み込めません！", boxes.Shown()[0].text);
+}
+
+namespace {
+
+// The author's own project files in data\, each different from the factory copy and the
+// built-in defaults; the database holds five sounds.
+void WriteAuthorFiles() {
+    cVarNames names(kCommonVars);
+    names[5].m_Name = "作者の変数";
+    ASSERT_TRUE(SaveVectorFile(names, "data\\GValInfo.dat"));
+    cSystemData system;
+    system.m_Title = "作者のゲーム";
+    ASSERT_TRUE(system.SaveFile("data\\System.dat"));
+    cCommonPalette palette;
+    palette.m_Blocks[4].m_Name = "作者のブロック";
+    ASSERT_TRUE(palette.SaveFile("data\\CommonPalette.cplt4"));
+    cPrjOption option;
+    option.m_GamePath = "mine.exe";
+    ASSERT_TRUE(option.SaveFile("data\\PrjOption.dat"));
+    cWorldMap map;
+    map.m_Name = "作者の世界";
+    ASSERT_TRUE(map.SaveFile("data\\WorldMap.dat"));
+    cDatabase database;
+    database.m_Sounds.resize(5);
+    for (int i = 0; i < 5; ++i) database.m_Sounds[i].m_Name = "音" + std::to_string(i);
+    database.m_Animes[1].m_Name = "作者の動き";
+    ASSERT_TRUE(database.Save());
+}
+
+// What the user was told, and what the damaged file's place and its first kept copy held at
+// that moment.
+struct cSeenAtBox {
+    std::string text;
+    bool dataThere;
+    std::string kept;
+};
+
+std::vector<cSeenAtBox> g_seen;
+std::string g_watched;
+
+int WatchBox(HWND, const char* text, const char*, UINT) {
+    g_seen.push_back({text, GetFileAttributesA(g_watched.c_str()) != INVALID_FILE_ATTRIBUTES,
+                      FilesUnder("data")[g_watched + ".bad1"]});
+    return IDOK;
+}
+
+// Watches the boxes for one file while it lives.
+class cBoxWatch {
+public:
+    explicit cBoxWatch(const std::string& path) {
+        g_seen.clear();
+        g_watched = path;
+        SetMessageBoxHook(WatchBox);
+    }
+    ~cBoxWatch() { SetMessageBoxHook(UnexpectedBox); }
+};
+
+}  // namespace
+
+TEST(LoadProject, ADamagedFileIsKeptAsideAndReportedBeforeAnythingReplacesIt) {
+    std::vector<std::string> files(std::begin(kRecordFiles), std::end(kRecordFiles));
+    for (int k = 0; k < kDatabaseTables; ++k) files.push_back(g_PathTable[ePathDatabase + 2 * k]);
+    for (const std::string& file : files) {
+        SCOPED_TRACE(file);
+        cTempDir dir;
+        MakeProject(dir);
+        WriteFactoryCopy(dir);
+        WriteAuthorFiles();
+        const std::string whole = dir.Read(file);
+        ASSERT_GT(whole.size(), 3u);
+        const std::string damaged = whole.substr(0, whole.size() - 3);
+        dir.Write(file, damaged);
+        const cFiles others = [&] {
+            cFiles all = FilesUnder("data");
+            all.erase(file);
+            return all;
+        }();
+
+        {
+            cBoxWatch watch(file);
+            ASSERT_TRUE(LoadProject());
+        }
+        ASSERT_EQ(1u, g_seen.size());
+        const std::string kept = file + ".bad1";
+        EXPECT_NE(std::string::npos, g_seen[0].text.find(file + " ")) << g_seen[0].text;
+        EXPECT_NE(std::string::npos, g_seen[0].text.find(kept)) << g_seen[0].text;
+        EXPECT_FALSE(g_seen[0].dataThere) << "told before the fallback was written";
+        EXPECT_EQ(damaged, g_seen[0].kept);
+
+        // The author's bytes stay beside the file, which now holds the fallback; no other file
+        // was touched.
+        cFiles after = FilesUnder("data");
+        EXPECT_EQ(damaged, after[kept]);
+        EXPECT_TRUE(dir.Exists(file));
+        EXPECT_NE(damaged, after[file]);
+        after.erase(kept);
+        after.erase(file);
+        after.erase("data\\stg4\\Default.stg4_007");  // the factory stage, copied as always
+        EXPECT_EQ(others, after);
+
+        // A second damaged start keeps its copy under the next number.
+        dir.Write(file, std::string("\x93\x00\x00\x00\xff", 5));
+        {
+            cBoxWatch watch(file);
+            ASSERT_TRUE(LoadProject());
+        }
+        ASSERT_EQ(1u, g_seen.size());
+        EXPECT_NE(std::string::npos, g_seen[0].text.find(file + ".bad2")) << g_seen[0].text;
+        EXPECT_EQ(damaged, dir.Read(kept));
+        EXPECT_EQ(std::string("\x93\x00\x00\x00\xff", 5), dir.Read(file + ".bad2"));
+    }
+}
+
+TEST(LoadProject, TheFiveSoundsOfACutSoundTableAreKept) {
+    cTempDir dir;
+    MakeProject(dir);
+    WriteAuthorFiles();
+    const std::string whole = dir.Read("data\\database\\Sound.dat");
+    dir.Write("data\\database\\Sound.dat", whole.substr(0, whole.size() - 3));
+    {
+        cBoxAnswers boxes;
+        ASSERT_TRUE(LoadProject());
+        EXPECT_EQ(1u, boxes.Shown().size());
+    }
+    EXPECT_EQ(whole.substr(0, whole.size() - 3), dir.Read("data\\database\\Sound.dat.bad1"));
+    // The other tables are the author's.
+    EXPECT_EQ("作者の動き", ProjectDatabase().m_Animes[1].m_Name);
+}
+
+// A system data list longer than the factory one is the author's too: it loads as it is.
+TEST(LoadProject, ALongerSystemListLoadsWithoutAFallback) {
+    cTempDir dir;
+    MakeProject(dir);
+    WriteAuthorFiles();
+    cSystemData system;
+    system.m_Title = "長い";
+    system.m_Terms.push_back("二十二番目");
+    ASSERT_TRUE(system.SaveFile("data\\System.dat"));
+    const std::string bytes = dir.Read("data\\System.dat");
+    ASSERT_TRUE(LoadProject());
+    EXPECT_EQ("長い", ProjectSystemData().m_Title);
+    ASSERT_EQ(22u, ProjectSystemData().m_Terms.size());
+    EXPECT_EQ("二十二番目", ProjectSystemData().m_Terms[21]);
+    EXPECT_EQ(bytes, dir.Read("data\\System.dat"));
+    EXPECT_FALSE(dir.Exists("data\\System.dat.bad1"));
 }
