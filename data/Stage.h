@@ -58,11 +58,14 @@ public:
 
     // Reads a stage file; the stage changes only when the whole file was read.
     bool LoadFile(const char* path, bool strip = false);
-    // The editor's open command: reads the file (the newest numbered copy of the path's name
-    // when newest is set) on a worker thread while this thread keeps its queue drained. Refuses,
-    // with a message, a file that cannot be read and a stage without a hero; the stage changes
-    // only when the load succeeds. A WM_QUIT taken meanwhile is posted again.
-    bool LoadStageFile(const char* path, bool newest);
+    // How the calling thread treats its messages while a worker reads a stage file: the editor
+    // drains its queue, the game dispatches (its windows never see the stage being read).
+    enum ePump { ePumpDrain, ePumpDispatch };
+    // The open command: reads the file (the newest numbered copy of the path's name when newest
+    // is set) on a worker thread while this thread pumps its queue. Refuses, with a message, a
+    // file that cannot be read and a stage without a hero; the stage changes only when the load
+    // succeeds. A WM_QUIT taken meanwhile is posted again.
+    bool LoadStageFile(const char* path, bool newest, ePump pump = ePumpDrain);
 
     // Resizes the grid (1..kMaxSize each way): cells inside both sizes stay where they are, the
     // others are dropped, except the hero, which moves to cell (0, 0). False, and nothing

@@ -30,18 +30,23 @@ DWORD WINAPI StageLoadWorker(void* parameter) {
     return 0;
 }
 
-// Waits for the worker, taking this thread's messages off its queue without dispatching them
-// (nothing may touch the project while the worker reads). True when WM_QUIT came; its exit
-// code is kept for posting it again.
-bool DrainUntilEnded(cThread& thread, int& exitCode) {
+// Waits for the worker, taking this thread's messages off its queue: drained without
+// dispatching them (nothing in the editor may touch the project while the worker reads), or
+// dispatched. True when WM_QUIT came; its exit code is kept for posting it again.
+bool PumpUntilEnded(cThread& thread, cEdStage::ePump pump, int& exitCode) {
     HANDLE handle = thread.Handle();
     while (MsgWaitForMultipleObjectsEx(1, &handle, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) != WAIT_OBJECT_0) {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_QUIT) {
                 exitCode = static_cast<int>(msg.wParam);
                 return true;
             }
+            if (pump == cEdStage::ePumpDispatch) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        }
     }
     return false;
 }
@@ -51,7 +56,7 @@ bool DrainUntilEnded(cThread& thread, int& exitCode) {
 // The worker reads into a stage of its own, and the caller waits for it however long it takes
 // (a file is read whole from memory, so it always ends): the open stage is never written while
 // the caller is not looking, and a slow load is not a failure.
-bool cEdStage::LoadStageFile(const char* path, bool newest) {
+bool cEdStage::LoadStageFile(const char* path, bool newest, ePump pump) {
     std::unique_ptr<cStageLoad> load(new cStageLoad);
     if (!newest)
         load->path = path ? path : "";
@@ -62,7 +67,7 @@ bool cEdStage::LoadStageFile(const char* path, bool newest) {
     bool quit = false;
     int exitCode = 0;
     if (thread.Start(StageLoadWorker, load.get())) {
-        quit = DrainUntilEnded(thread, exitCode);
+        quit = PumpUntilEnded(thread, pump, exitCode);
         thread.Wait();
     } else {
         StageLoadWorker(load.get());

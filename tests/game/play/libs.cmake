@@ -1,0 +1,4 @@
+kit_tests(game/play kit_game_play kit_game_data kit_game_media kit_data kit_framework)
+if(TARGET test_game_play)
+  target_sources(test_game_play PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../media/DisplayFixture.cpp)
+endif()
