@@ -44,6 +44,10 @@ public:
     // The control lost the focus.
     virtual void OnCtrlEvent() {}
     virtual void OnKey(WPARAM key, LPARAM keyData, int ctrlHeld) {}
+    // A menu or accelerator command the page offers its controls: 1 when this control took it
+    // (the id as an accelerator command, or as a popup menu command).
+    virtual int OnCmd(UINT id) { return 0; }
+    virtual int OnMenuCmd(UINT id) { return 0; }
 
     // Takes the dialog item of the page and records where it is.
     void Attach(cPage* page, uint16_t id);

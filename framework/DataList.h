@@ -152,8 +152,8 @@ public:
 
     // A command id of the accelerators (OnCmd) or of the popup menu (OnMenuCmd), acted on while
     // the list has the focus: 1 when it was one of the list's commands and it succeeded.
-    int OnCmd(UINT id) { return RunCmd(id, m_AccelIds); }
-    int OnMenuCmd(UINT id) { return RunCmd(id, m_MenuIds); }
+    int OnCmd(UINT id) override { return RunCmd(id, m_AccelIds); }
+    int OnMenuCmd(UINT id) override { return RunCmd(id, m_MenuIds); }
 
     // Keys the page copies to its controls: Ctrl+X, C, V, I and Delete send the command of the
     // first command with an id that the key stands for; one key runs one command.

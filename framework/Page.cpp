@@ -95,6 +95,9 @@ LRESULT cPage::WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_HOOKNAVKEY:
         SendMessageA(wnd, WM_KEYDOWN, wParam, lParam);
         break;
+    case WM_REDRAWLIST:
+        RedrawList();
+        break;
     }
     return result;
 }
@@ -152,6 +155,10 @@ void cPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     }
     if (result == eChanged) target->Reformat();
     if (result == eEvent) target->OnCtrlEvent();
+    // A command from a menu or an accelerator (no control window) is offered to the lists.
+    if (lParam == 0 && id != 0)
+        for (cCtrl* ctrl : m_Ctrls)
+            if (ctrl->OnCmd(id) || ctrl->OnMenuCmd(id)) break;
 }
 
 void cPage::RedrawList() {

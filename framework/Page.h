@@ -17,6 +17,10 @@ class cPictureBox;
 template <class C, class D>
 struct cBound;
 
+// Posted or sent to a page: it redraws its data lists (RedrawList), so a window that changed
+// the rows a page shows needs only the page's window, not its object.
+const UINT WM_REDRAWLIST = WM_USER + 1001;
+
 class cPage : public cChildWnd {
 public:
     cPage(UINT templateId, cChildWnd* parent, int kind, cWndGroup* group);
@@ -27,6 +31,9 @@ public:
 
     // The standard dialog procedure: the framework dispatch, and End(0) for the close box.
     INT_PTR DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // Notifications go to the bound control they come from; menu and accelerator commands are
+    // offered to the data lists (the one with the focus acts), so derived pages need not
+    // forward them.
     void OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void RedrawList() override;

@@ -287,6 +287,24 @@ TEST(DataList, OneKeyRunsOneCommand) {
     EXPECT_EQ("", lp.work[0].name);
 }
 
+TEST(DataList, ThePageRunsTheListsCommandsWithoutForwarding) {
+    cSettings s;
+    cListPage lp(MakeRows({"a", "b", "c"}), s);
+    ASSERT_EQ(1, lp.List().SetMenus(IDR_ACCEL_SET1_DELETE, IDR_MENU_SET1_DELETE, 1, 1));
+    SetFocus(lp.box);
+    lp.Pick({0});
+    // Ctrl+X as the accelerator table delivers it, and the popup menu's delete.
+    SendMessageA(lp.page.GetHwnd(), WM_COMMAND, MAKEWPARAM(40009, 1), 0);
+    EXPECT_EQ((std::vector<std::string>{"b", "c"}), Names(lp.work));
+    EXPECT_EQ("a", lp.List().GetClipboard()[0].name);
+    SendMessageA(lp.page.GetHwnd(), WM_COMMAND, MAKEWPARAM(40043, 0), 0);
+    EXPECT_EQ((std::vector<std::string>{"c"}), Names(lp.work));
+    // Without the focus the list does not act.
+    SetFocus(nullptr);
+    SendMessageA(lp.page.GetHwnd(), WM_COMMAND, MAKEWPARAM(40043, 0), 0);
+    EXPECT_EQ(1u, lp.work.size());
+}
+
 TEST(DataList, MenusAndAcceleratorsOfAnIdSet) {
     cSettings s;
     cListPage lp(MakeRows({"a", "b"}), s);

@@ -190,8 +190,17 @@ public:
     explicit cListStub(int kind) : cCtrl(kind) {}
     void Refresh() override { ++m_Refreshes; }
     void DataToCtrl() override { ++m_Shown; }
+    // Takes the accelerator id m_Takes and the menu id m_TakesMenu; records every offer.
+    int OnCmd(UINT id) override {
+        m_Offered.push_back(static_cast<int>(id));
+        return id == m_Takes;
+    }
+    int OnMenuCmd(UINT id) override { return id == m_TakesMenu; }
     int m_Refreshes = 0;
     int m_Shown = 0;
+    UINT m_Takes = 0;
+    UINT m_TakesMenu = 0;
+    std::vector<int> m_Offered;
 };
 
 }  // namespace
@@ -213,4 +222,40 @@ TEST(Dialog, RedrawListAndRefreshReachTheRightControls) {
     page.RefreshCtrls(0);
     EXPECT_EQ(1, list.m_Shown);
     EXPECT_EQ(2, other.m_Shown);
+}
+
+TEST(Dialog, MenuAndAcceleratorCommandsAreOfferedToTheListsUntilOneTakesIt) {
+    cTestPage page(IDD_TEST_DIALOG, nullptr, eKindDialog, nullptr);
+    ASSERT_TRUE(page.Create(0, TRUE));
+    cListStub first(eCtrlDataList), second(eCtrlDataList);
+    first.Attach(&page, IDC_TEST_BUTTON);
+    second.Attach(&page, IDC_TEST_OK);
+    first.m_Takes = 40001;
+    second.m_Takes = 40002;
+    second.m_TakesMenu = 40042;
+    page.AddCtrl(&first);
+    page.AddCtrl(&second);
+    HWND button = GetDlgItem(page.GetHwnd(), IDC_TEST_BUTTON);
+    struct {
+        WPARAM wParam;
+        LPARAM lParam;
+        std::vector<int> first, second;
+    } cases[] = {
+        {MAKEWPARAM(40001, 1), 0, {40001}, {}},              // an accelerator the first list takes
+        {MAKEWPARAM(40002, 1), 0, {40002}, {40002}},         // offered on to the second
+        {MAKEWPARAM(40042, 0), 0, {40042}, {40042}},         // a popup menu command
+        {MAKEWPARAM(40050, 0), 0, {40050}, {40050}},         // nobody's: offered to all
+        {MAKEWPARAM(IDC_TEST_BUTTON, BN_CLICKED), reinterpret_cast<LPARAM>(button), {}, {}},  // a control's
+    };
+    for (auto& c : cases) {
+        first.m_Offered.clear();
+        second.m_Offered.clear();
+        SendMessageA(page.GetHwnd(), WM_COMMAND, c.wParam, c.lParam);
+        EXPECT_EQ(c.first, first.m_Offered) << LOWORD(c.wParam);
+        EXPECT_EQ(c.second, second.m_Offered) << LOWORD(c.wParam);
+    }
+    // Another window asks the page to redraw its lists by message.
+    SendMessageA(page.GetHwnd(), WM_REDRAWLIST, 0, 0);
+    EXPECT_EQ(1, first.m_Refreshes);
+    EXPECT_EQ(1, second.m_Refreshes);
 }
