@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and starts the game or the editor under Wine on the factory project.
 #   scripts/run.sh game|editor [arguments...]
-# Uses the display in DISPLAY, or a private Xvfb when there is none.
+# Uses the display in DISPLAY, or a private Xvfb when there is none; on a private display nobody
+# sees the window, so a few seconds after the start a screenshot is saved and its path printed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 program=${1:-}
@@ -20,4 +21,18 @@ kit_wine_start "$root/build/x64"
 project="$root/build/x64/project"
 mkdir -p "$project"
 cd "$project"
-"$WINE" "$root/build/x64/$program.exe" "$@"
+if [ -n "${KIT_XVFB_PID:-}" ]; then
+    shot="$root/build/x64/screenshot-$program.png"
+    rm -f "$shot"
+    (
+        sleep "${KIT_SHOT_DELAY:-5}"
+        if import -display "$DISPLAY" -window root "$shot" 2>/dev/null; then
+            echo "run.sh: screenshot of the private display: $shot"
+        else
+            echo "run.sh: no screenshot could be taken of display $DISPLAY" >&2
+        fi
+    ) &
+fi
+# In the background and waited for, so that a signal reaches the shell's clean-up at once.
+"$WINE" "$root/build/x64/$program.exe" "$@" &
+wait $!

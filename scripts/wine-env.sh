@@ -27,6 +27,9 @@ kit_start_xvfb() {
 kit_wine_start() {
     local build=$1 own=${2:-}
     trap kit_wine_stop EXIT
+    # Stopped by a signal (Ctrl+C, timeout), the shell still stops what it started.
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
     if [ -z "${DISPLAY:-}" ] || [ "$own" = own-display ]; then kit_start_xvfb; fi
     kit_wine_prefix "$build"
     "$WINESERVER" -p >/dev/null 2>&1 </dev/null &
