@@ -1,0 +1,89 @@
+// The benchmark program: bench.exe [section...] runs the named sections (all without names) and
+// prints each timing beside its reference, measured in the same run. Not a test: the figures
+// depend on the machine; run.sh builds and runs it under Wine.
+#include "tools/bench/Bench.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "data/DataFile.h"
+
+namespace {
+
+struct cSection {
+    const char* name;
+    void (*run)();
+};
+
+const cSection kSections[] = {
+    {"stage", BenchStageFiles},
+};
+
+cTiming Summary(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return {times.front(), times[times.size() / 2]};
+}
+
+}  // namespace
+
+long long Now() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+double Milliseconds(long long from, long long to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(to - from) / static_cast<double>(frequency.QuadPart);
+}
+
+void TimeAlternating(int runs, const std::function<void()>& prepare, const std::function<void()>& a, cTiming& ta,
+                     const std::function<void()>& b, cTiming& tb) {
+    std::vector<double> timesA, timesB;
+    for (int i = 0; i < runs; ++i) {
+        for (int which = 0; which < 2; ++which) {
+            if (prepare) prepare();
+            const long long start = Now();
+            (which == 0 ? a : b)();
+            (which == 0 ? timesA : timesB).push_back(Milliseconds(start, Now()));
+        }
+    }
+    ta = Summary(timesA);
+    tb = Summary(timesB);
+}
+
+void PrintHeader(const char* section) {
+    printf("\n## %s\n\n| operation | min ms | median ms | reference | min ms | median ms | ratio |\n"
+           "|---|---|---|---|---|---|---|\n",
+           section);
+}
+
+void PrintRow(const char* what, const cTiming& measured, const char* reference, const cTiming& ref) {
+    printf("| %s | %.2f | %.2f | %s | %.2f | %.2f | %.1f |\n", what, measured.min, measured.median, reference, ref.min,
+           ref.median, ref.min > 0 ? measured.min / ref.min : 0.0);
+    fflush(stdout);
+}
+
+int main(int argc, char** argv) {
+    SetDataVersion(kDataVersion);
+    int ran = 0;
+    for (const cSection& section : kSections) {
+        bool wanted = argc < 2;
+        for (int i = 1; i < argc; ++i) wanted = wanted || strcmp(argv[i], section.name) == 0;
+        if (!wanted) continue;
+        section.run();
+        ++ran;
+    }
+    if (!ran) {
+        fprintf(stderr, "bench [section...]; sections:");
+        for (const cSection& section : kSections) fprintf(stderr, " %s", section.name);
+        fprintf(stderr, "\n");
+        return 2;
+    }
+    return 0;
+}

@@ -1,0 +1,24 @@
+#pragma once
+// What the benchmark's sections share: a clock, repeated timings and the printed table.
+#include <functional>
+
+// Milliseconds between two readings of the performance counter.
+double Milliseconds(long long from, long long to);
+long long Now();
+
+struct cTiming {
+    double min;     // ms
+    double median;  // ms
+};
+
+// Times each operation runs times, alternating between them so that both see the same state of
+// the machine (caches, the heap, the disk); prepare runs before every timed call, untimed.
+void TimeAlternating(int runs, const std::function<void()>& prepare, const std::function<void()>& a, cTiming& ta,
+                     const std::function<void()>& b, cTiming& tb);
+
+// One row: the operation's timing, the reference's, and their ratio (of the minimums).
+void PrintRow(const char* what, const cTiming& measured, const char* reference, const cTiming& ref);
+void PrintHeader(const char* section);
+
+// The sections, one source file each.
+void BenchStageFiles();
