@@ -67,8 +67,10 @@ void InheritReferring(cRecordVector<T>& elements, int source) {
         if (element.m_Graphic != 0 && element.m_InheritSrc == source) ApplyInheritance(element);
 }
 
-// Every element inherits again, blocks, then charas, then items, in list order.
-void InheritPalette(cPalette& palette);
+// Every element inherits again, blocks, then charas, then items. An element whose base is in
+// the same list (its reference names the source the palette plays) inherits after its base, so
+// chains resolve whole; cycles are cut.
+void InheritPalette(cPalette& palette, int source);
 // Every element's reference check, blocks, then charas, then items.
 void ValidatePalette(cPalette& palette);
 

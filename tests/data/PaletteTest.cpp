@@ -334,3 +334,53 @@ TEST(Palette, PassesInheritTheElementsInUseThatReferToTheSource) {
     EXPECT_EQ(1, cells[3].m_Graphic);
     EXPECT_EQ(0, cells[3].m_InheritSrc);
 }
+
+namespace {
+
+// An element of the stage palette that takes its name (group 0) from another of its list.
+template <class T>
+void NameFrom(T& element, int base) {
+    element.m_InheritSrc = eSourceStage;
+    element.m_InheritIndex = static_cast<uint16_t>(base);
+    element.m_bbInherit[0] = 1;
+}
+
+}  // namespace
+
+// Chains resolve whole whatever the list order, cycles end, and what a load gives is what a
+// save and another load give.
+TEST(Palette, InheritanceChainsResolveInOneLoadAndAReloadAgrees) {
+    cTempDir dir;
+    cPalette palette;
+    palette.m_Blocks.resize(6);
+    palette.m_Items.resize(4);
+    for (int i = 1; i < 6; ++i) {
+        palette.m_Blocks[i].m_Graphic = static_cast<uint16_t>(i);
+        palette.m_Blocks[i].m_Name = "ブロック" + std::to_string(i);
+    }
+    for (int i = 1; i < 4; ++i) {
+        palette.m_Items[i].m_Graphic = static_cast<uint16_t>(i);
+        palette.m_Items[i].m_Name = "アイテム" + std::to_string(i);
+    }
+    NameFrom(palette.m_Blocks[1], 2);  // 1 from 2 from 3: the base comes later in the list
+    NameFrom(palette.m_Blocks[2], 3);
+    NameFrom(palette.m_Blocks[5], 1);  // and a chain that runs back to it
+    NameFrom(palette.m_Items[1], 2);   // a cycle
+    NameFrom(palette.m_Items[2], 1);
+    NameFrom(palette.m_Items[3], 3);   // itself
+    ASSERT_TRUE(SaveStagePaletteFile(palette, "chain.plt4"));
+
+    cPalette loaded;
+    ASSERT_TRUE(LoadStagePaletteFile(loaded, "chain.plt4", false));
+    for (int i : {1, 2, 3, 5}) EXPECT_EQ("ブロック3", loaded.m_Blocks[i].m_Name) << i;
+    EXPECT_EQ("ブロック4", loaded.m_Blocks[4].m_Name);
+    EXPECT_EQ(loaded.m_Items[1].m_Name, loaded.m_Items[2].m_Name);
+    EXPECT_EQ("アイテム3", loaded.m_Items[3].m_Name);
+
+    ASSERT_TRUE(SaveStagePaletteFile(loaded, "again.plt4"));
+    cPalette reloaded;
+    ASSERT_TRUE(LoadStagePaletteFile(reloaded, "again.plt4", false));
+    EXPECT_TRUE(PalettesEqual(loaded, reloaded));
+    ASSERT_TRUE(SaveStagePaletteFile(reloaded, "third.plt4"));
+    EXPECT_EQ(dir.Read("again.plt4"), dir.Read("third.plt4"));
+}
