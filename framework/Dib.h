@@ -16,7 +16,7 @@ public:
     // 8 or 24 bits per pixel. 8-bit bitmaps take the project palette with entry 0 black and
     // entry 255 white, so that masks read white where transparent. The image starts white.
     int Create(int width, int height, int bitsPerPixel, int withMask);
-    // Loads an 8- or 24-bit BMP file. Tile sizes mirror every tile of that width (left to
+    // Loads an 8- or 24-bit BMP file (8-bit ones may be run-length compressed). Tile sizes mirror every tile of that width (left to
     // right) and/or height (upside down); 8-bit files only. A bitmap already held stays as it
     // was when the load fails.
     int LoadFile(const char* path, int bitsPerPixel, int withMask, int tileWidth, int tileHeight);
@@ -69,8 +69,9 @@ private:
 
 // The project palette: 256 entries of {blue, green, red, reserved}, as in a BMP colour table.
 const RGBQUAD* GetProjectPalette();
-// Reads the colour table of a BMP file (at most 8 bits per pixel) into the project palette;
-// 0 and the palette unchanged when the file is missing or not such a bitmap.
+// Reads the colour table of a BMP file (at most 8 bits per pixel, whatever the compression of
+// its pixels) into the project palette; 0 and the palette unchanged when the file is missing or
+// not such a bitmap.
 int LoadPalette(const char* path);
 // Reads the colour table of such a bitmap into colours (256 entries, those past the file's table
 // zero); 0 and colours unchanged on failure.

@@ -29,15 +29,12 @@ struct cFileCloser {
     }
 };
 
-bool ReadPixels(FILE* fp, const cBmpInfo& info, int bytesPerPixel, cDib& dib) {
-    if (fseek(fp, info.pixelOffset, SEEK_SET) != 0) return false;
-    std::vector<uint8_t> row(static_cast<size_t>(info.rowBytes));
-    size_t used = static_cast<size_t>(info.width) * bytesPerPixel;
-    for (int r = 0; r < info.height; ++r) {
-        if (fread(row.data(), 1, row.size(), fp) != row.size()) return false;
-        int y = info.topDown ? r : info.height - 1 - r;
-        memcpy(dib.Bits() + static_cast<size_t>(y) * dib.Stride(), row.data(), used);
-    }
+bool ReadPixels(FILE* fp, const cBmpInfo& info, cDib& dib) {
+    std::vector<uint8_t> pixels;
+    if (!ReadBmpPixels(fp, info, &pixels)) return false;
+    size_t used = static_cast<size_t>(info.width) * BmpPixelBytes(info);
+    for (int y = 0; y < info.height; ++y)
+        memcpy(dib.Bits() + static_cast<size_t>(y) * dib.Stride(), pixels.data() + y * used, used);
     return true;
 }
 
@@ -88,13 +85,7 @@ int ReadPaletteFile(const char* path, RGBQUAD* colours) {
     if (!fp) return 0;
     cFileCloser closer{fp};
     cBmpInfo info;
-    if (!ReadBmpInfo(fp, &info) || info.bitCount > 8) return 0;
-    RGBQUAD read[256] = {};
-    if (fseek(fp, info.colourTableOffset, SEEK_SET) != 0) return 0;
-    size_t count = static_cast<size_t>(info.colourCount);
-    if (fread(read, sizeof(RGBQUAD), count, fp) != count) return 0;
-    memcpy(colours, read, sizeof read);
-    return 1;
+    return ReadBmpInfo(fp, &info) && ReadBmpColours(fp, info, colours) ? 1 : 0;
 }
 
 int LoadPalette(const char* path) { return ReadPaletteFile(path, g_palette); }
@@ -133,7 +124,7 @@ int cDib::LoadFile(const char* path, int bitsPerPixel, int withMask, int tileWid
         return 0;
     }
     cDib loaded;
-    if (!loaded.Create(info.width, info.height, bitsPerPixel, withMask) || !ReadPixels(fp, info, bitsPerPixel / 8, loaded)) {
+    if (!loaded.Create(info.width, info.height, bitsPerPixel, withMask) || !ReadPixels(fp, info, loaded)) {
         ErrorBox("%s が読み込めません！", path);
         return 0;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/BmpFile.h"
 #include "framework/ErrorLog.h"
 #include "framework/Format.h"
 #include "framework/MessageBox.h"
@@ -11,48 +12,48 @@
 
 namespace {
 
-// A BMP file loaded as a DIB section; released with the object.
-class cDib {
+// A checked picture as a top-down DIB section, for GDI to convert into a surface's format.
+class cPictureSection {
 public:
-    explicit cDib(const char* file)
-        : m_hBitmap(static_cast<HBITMAP>(
-              LoadImageA(nullptr, file, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION))) {
-        if (m_hBitmap && GetObjectA(m_hBitmap, sizeof m_Info, &m_Info) != sizeof m_Info) {
-            DeleteObject(m_hBitmap);
-            m_hBitmap = nullptr;
-        }
+    explicit cPictureSection(const cBmpImage& image) {
+        struct {
+            BITMAPINFOHEADER header;
+            RGBQUAD colours[256];
+        } bmi = {};
+        int bitCount = BmpPixelBytes(image.info) * 8;
+        bmi.header.biSize = sizeof bmi.header;
+        bmi.header.biWidth = image.info.width;
+        bmi.header.biHeight = -image.info.height;
+        bmi.header.biPlanes = 1;
+        bmi.header.biBitCount = static_cast<WORD>(bitCount);
+        bmi.header.biCompression = BI_RGB;
+        memcpy(bmi.colours, image.colours, sizeof bmi.colours);
+        void* bits = nullptr;
+        m_hBitmap = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&bmi), DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (!m_hBitmap || !bits) return;
+        size_t stride = ((static_cast<size_t>(image.info.width) * bitCount + 31) / 32) * 4;
+        for (int y = 0; y < image.info.height; ++y)
+            memcpy(static_cast<uint8_t*>(bits) + y * stride, image.Row(y), image.Stride());
     }
-    cDib(const cDib&) = delete;
-    cDib& operator=(const cDib&) = delete;
-    ~cDib() {
+    cPictureSection(const cPictureSection&) = delete;
+    cPictureSection& operator=(const cPictureSection&) = delete;
+    ~cPictureSection() {
         if (m_hBitmap) DeleteObject(m_hBitmap);
     }
-
-    bool IsLoaded() const { return m_hBitmap && m_Info.dsBm.bmBits; }
     HBITMAP Handle() const { return m_hBitmap; }
-    int Width() const { return m_Info.dsBm.bmWidth; }
-    int Height() const { return m_Info.dsBm.bmHeight; }
-    int BitsPerPixel() const { return m_Info.dsBm.bmBitsPixel; }
-    // Row y counted from the top of the picture.
-    const uint8_t* Row(int y) const {
-        const uint8_t* bits = static_cast<const uint8_t*>(m_Info.dsBm.bmBits);
-        int stride = m_Info.dsBm.bmWidthBytes;
-        bool bottomUp = m_Info.dsBmih.biHeight > 0;
-        return bits + static_cast<size_t>(bottomUp ? Height() - 1 - y : y) * stride;
-    }
 
 private:
-    HBITMAP m_hBitmap;
-    DIBSECTION m_Info = {};
+    HBITMAP m_hBitmap = nullptr;
 };
 
 // Position of p reversed within its cell of the given size (0: no mirroring).
 int Mirror(int p, int cell) { return cell > 0 ? cell * (p / cell + 1) - (p % cell) - 1 : p; }
 
-// The DIB's bytes become palette indexes. A mirrored copy stops at the first column (row) that
-// would land past the surface, so a last partial cell is not copied.
-bool CopyIndexed(cSurface& record, const cDib& dib, int width, int height, int mirrorWidth, int mirrorHeight) {
-    if (dib.BitsPerPixel() != 8) return false;
+// The picture's colour indexes become palette indexes. A mirrored copy stops at the first column
+// (row) that would land past the surface, so a last partial cell is not copied.
+bool CopyIndexed(cSurface& record, const cBmpImage& image, int width, int height, int mirrorWidth,
+                 int mirrorHeight) {
+    if (BmpPixelBytes(image.info) != 1) return false;
     DDSURFACEDESC2 desc;
     void* bits = nullptr;
     if (!DDLock(record, desc, &bits)) return false;
@@ -61,7 +62,7 @@ bool CopyIndexed(cSurface& record, const cDib& dib, int width, int height, int m
     for (int y = 0; y < height; ++y) {
         int ty = Mirror(y, mirrorHeight);
         if (ty >= height) break;
-        const uint8_t* src = dib.Row(y);
+        const uint8_t* src = image.Row(y);
         uint8_t* row = dest + static_cast<size_t>(ty) * desc.lPitch;
         for (int x = 0; x < width; ++x) {
             int tx = Mirror(x, mirrorWidth);
@@ -74,13 +75,16 @@ bool CopyIndexed(cSurface& record, const cDib& dib, int width, int height, int m
 
 // GDI converts the DIB's colours into the surface's format; the mirroring is then done on the
 // locked pixels, cell by cell.
-bool CopyDirect(cSurface& record, const cDib& dib, int width, int height, int mirrorWidth, int mirrorHeight) {
+bool CopyDirect(cSurface& record, const cBmpImage& image, int width, int height, int mirrorWidth,
+                int mirrorHeight) {
+    cPictureSection section(image);
+    if (!section.Handle()) return false;
     int copyWidth = mirrorWidth > 0 ? width / mirrorWidth * mirrorWidth : width;
     int copyHeight = mirrorHeight > 0 ? height / mirrorHeight * mirrorHeight : height;
     HDC surfaceDC = nullptr;
     if (FAILED(record.lpSurface->GetDC(&surfaceDC))) return false;
     HDC memoryDC = CreateCompatibleDC(surfaceDC);
-    HGDIOBJ old = SelectObject(memoryDC, dib.Handle());
+    HGDIOBJ old = SelectObject(memoryDC, section.Handle());
     BOOL copied = BitBlt(surfaceDC, 0, 0, copyWidth, copyHeight, memoryDC, 0, 0, SRCCOPY);
     SelectObject(memoryDC, old);
     DeleteDC(memoryDC);
@@ -123,37 +127,14 @@ bool BuildIndexMap(cSurface& record) {
     return true;
 }
 
-}  // namespace
-
-int DDLoadBitmap(cSurface& record, const char* file, int colorKey, int bpp, int memoryKind, int keepIndexMap,
-                 int mirrorWidth, int mirrorHeight) {
-    int width = 0, height = 0;
-    {
-        cDib dib(file);
-        if (!dib.IsLoaded()) {
-            ErrorLog(file);
-            return kDDLoadImage;
-        }
-        width = dib.Width();
-        height = dib.Height();
-    }
-    DDReleaseSurface(record);
-    if (!DDCreateSurface(record, width, height, colorKey, memoryKind)) return kDDCreateSurface;
-    if (!DDCopyBitmap(record, file, bpp, keepIndexMap, mirrorWidth, mirrorHeight)) return kDDLoadImage;
-    return kDDOk;
-}
-
-bool DDCopyBitmap(cSurface& record, const char* file, int bpp, int keepIndexMap, int mirrorWidth,
-                  int mirrorHeight) {
-    if (!file[0]) return true;
-    if (!record.lpSurface) return false;
-    cDib dib(file);
-    if (!dib.IsLoaded()) return false;
+// Copies the picture into the record's surface, then builds or drops the index map.
+bool CopyImage(cSurface& record, const cBmpImage& image, const char* file, int bpp, int keepIndexMap,
+               int mirrorWidth, int mirrorHeight) {
     // The file may have changed since the surface was made for it: never copy past the surface.
-    int width = std::min(dib.Width(), record.nWidth);
-    int height = std::min(dib.Height(), record.nHeight);
-    bool copied = bpp == 8 ? CopyIndexed(record, dib, width, height, mirrorWidth, mirrorHeight)
-                           : CopyDirect(record, dib, width, height, mirrorWidth, mirrorHeight);
+    int width = std::min(image.info.width, record.nWidth);
+    int height = std::min(image.info.height, record.nHeight);
+    bool copied = bpp == 8 ? CopyIndexed(record, image, width, height, mirrorWidth, mirrorHeight)
+                           : CopyDirect(record, image, width, height, mirrorWidth, mirrorHeight);
     if (!copied) return false;
     record.nMirrorWidth = mirrorWidth;
     record.nMirrorHeight = mirrorHeight;
@@ -169,6 +150,35 @@ bool DDCopyBitmap(cSurface& record, const char* file, int bpp, int keepIndexMap,
     return true;
 }
 
+}  // namespace
+
+int DDLoadBitmap(cSurface& record, const char* file, int colorKey, int bpp, int memoryKind, int keepIndexMap,
+                 int mirrorWidth, int mirrorHeight) {
+    cBmpImage image;
+    if (!ReadBmpImage(file, &image)) {
+        ErrorLog(file);
+        return kDDLoadImage;
+    }
+    // The record keeps what it holds until the new surface is complete.
+    cSurface loaded;
+    if (!DDCreateSurface(loaded, image.info.width, image.info.height, colorKey, memoryKind)) return kDDCreateSurface;
+    if (!CopyImage(loaded, image, file, bpp, keepIndexMap, mirrorWidth, mirrorHeight)) {
+        DDReleaseSurface(loaded);
+        return kDDLoadImage;
+    }
+    DDReleaseSurface(record);
+    record = std::move(loaded);
+    return kDDOk;
+}
+
+bool DDCopyBitmap(cSurface& record, const char* file, int bpp, int keepIndexMap, int mirrorWidth,
+                  int mirrorHeight) {
+    if (!file[0]) return true;
+    if (!record.lpSurface) return false;
+    cBmpImage image;
+    return ReadBmpImage(file, &image) && CopyImage(record, image, file, bpp, keepIndexMap, mirrorWidth, mirrorHeight);
+}
+
 bool DDReloadBitmap(cSurface& record, int bpp) {
     ErrorLogF("lpSD->szFileName = %s", record.szFileName);
     return DDCopyBitmap(record, record.szFileName, bpp, record.lpIndexMap != nullptr, record.nMirrorWidth,
@@ -176,13 +186,13 @@ bool DDReloadBitmap(cSurface& record, int bpp) {
 }
 
 bool DDCheckBitmapSize(const char* file, int maxWidth, int maxHeight) {
-    cDib dib(file);
-    if (!dib.IsLoaded()) {
+    cBmpInfo info;
+    if (!ReadBmpFileInfo(file, &info)) {
         DebugBox("%s の読み込みに失敗！", file);
         PostMessageA(GetMainWindow(), WM_CLOSE, 0, 0);
         return false;
     }
-    return dib.Width() > maxWidth || dib.Height() > maxHeight;
+    return info.width > maxWidth || info.height > maxHeight;
 }
 
 bool DDLoadSurfaces(cSurface* surfaces, const int* rows, int count) {

@@ -1,5 +1,8 @@
 #include "game/media/Palette.h"
 
+#include <algorithm>
+
+#include "framework/Dib.h"
 #include "framework/ErrorLog.h"
 #include "game/media/Bitmap.h"
 #include "game/media/Display.h"
@@ -10,40 +13,29 @@ namespace {
 const int kPaletteBlockTop = 8;
 const int kPaletteBlockSide = 16;
 
-bool ReadColorTable(const char* file, RGBQUAD* table, UINT& count) {
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageA(nullptr, file, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    if (!bitmap) return false;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    count = GetDIBColorTable(dc, 0, kPaletteSize, table);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    return true;
-}
-
 }  // namespace
 
 bool DDLoadPaletteFromFile(PALETTEENTRY* entries, const char* file) {
-    RGBQUAD table[kPaletteSize] = {};
-    UINT count = 0;
-    if (!ReadColorTable(file, table, count)) return false;
+    // Read into a copy: the entries keep their colours unless the whole load succeeds.
+    RGBQUAD table[kPaletteSize];
+    if (!ReadPaletteFile(file, table)) return false;
+    PALETTEENTRY loaded[kPaletteSize];
     for (int i = 0; i < kPaletteSize; ++i) {
         bool system = i < 10 || i >= 246;
-        entries[i] = {table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue,
-                      static_cast<BYTE>(system ? PC_EXPLICIT : PC_RESERVED)};
+        loaded[i] = {table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue,
+                     static_cast<BYTE>(system ? PC_EXPLICIT : PC_RESERVED)};
     }
     cDisplayState& d = Display();
-    if (d.nBpp == 8) {
-        if (d.lpPalette) d.lpPalette->SetEntries(0, 0, kPaletteSize, entries);
-        return true;
+    if (d.nBpp != 8) {
+        cSurface temporary;
+        bool read = DDLoadBitmap(temporary, file, 0, d.nBpp, kMemorySystem, 0, 0, 0) == 0;
+        if (read) DDReadPalette16(loaded, temporary);
+        DDReleaseSurface(temporary);
+        if (!read) return false;
     }
-    cSurface temporary;
-    bool loaded = DDLoadBitmap(temporary, file, 0, d.nBpp, kMemorySystem, 0, 0, 0) == 0;
-    if (loaded) DDReadPalette16(entries, temporary);
-    DDReleaseSurface(temporary);
-    return loaded;
+    std::copy(loaded, loaded + kPaletteSize, entries);
+    if (d.nBpp == 8 && d.lpPalette) d.lpPalette->SetEntries(0, 0, kPaletteSize, entries);
+    return true;
 }
 
 void DDReadPalette16(PALETTEENTRY* entries, cSurface& record) {

@@ -46,13 +46,18 @@ TEST(Dib, BmpFilesLoadWithTheirPixelsAndMasks) {
     EXPECT_EQ(3, GetMaskIndex());
     for (int bits : {8, 24}) {
         for (int width : {1, 2, 3, 4, 5, 33}) {
-            for (bool topDown : {false, true}) {
-                SCOPED_TRACE(testing::Message() << bits << " bits, width " << width << (topDown ? " top-down" : ""));
+            // Run-length files keep their rows from the bottom up.
+            for (int order : {0, 1, 2}) {
+                bool topDown = order == 1, runLength = order == 2;
+                if (runLength && bits != 8) continue;
+                SCOPED_TRACE(testing::Message() << bits << " bits, width " << width << (topDown ? " top-down" : "")
+                                                << (runLength ? " run-length" : ""));
                 cBmpSpec shape;
                 shape.bitCount = bits;
                 shape.width = width;
                 shape.height = 3;
                 shape.topDown = topDown;
+                shape.compression = runLength ? BI_RLE8 : BI_RGB;
                 shape.pixel = bits == 8 ? Pixel8 : Pixel24;
                 dir.Write("p.bmp", MakeBmp(shape));
                 cDib dib;
@@ -138,6 +143,7 @@ TEST(Dib, BrokenFilesFailCleanlyAndKeepTheLoadedBitmap) {
         {"core header", 8, [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biSize = 12; }, 0, unreadable},
         {"planes", 8, [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biPlanes = 2; }, 0, unreadable},
         {"compressed", 8, [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biCompression = BI_RLE8; }, 0, unreadable},
+        {"compressed as JPEG", 8, [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biCompression = BI_JPEG; }, 0, unreadable},
         {"no width", 8, [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biWidth = 0; }, 0, unreadable},
         {"negative width", 8, [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biWidth = -4; }, 0, unreadable},
         {"huge width", 8, [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biWidth = 0x40000000; }, 0, unreadable},

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "game/media/Display.h"
 #include "game/media/Palette.h"
 #include "game/media/PictureTable.h"
+#include "tests/framework/BmpWriter.h"
 #include "tests/game/media/DisplayFixture.h"
 #include "tests/support/BoxAnswers.h"
 #include "tests/support/TempDir.h"
@@ -28,6 +30,8 @@ std::vector<uint8_t> NumberedPixels() {
 class BitmapLoad : public testing::Test {
 protected:
     void SetUp() override {
+        m_SavedTransparent = Display().dwTransparent;
+        memcpy(m_SavedPalette, Display().Palette, sizeof m_SavedPalette);
         ASSERT_TRUE(m_Display.IsReady());
         TestColorTable(m_Colors);
         WriteBmp8("pic.bmp", kW, kH, NumberedPixels().data(), m_Colors);
@@ -35,8 +39,12 @@ protected:
     void TearDown() override {
         DDReleaseSurface(m_Plain);
         DDReleaseSurface(m_Mirrored);
+        Display().dwTransparent = m_SavedTransparent;
+        memcpy(Display().Palette, m_SavedPalette, sizeof m_SavedPalette);
     }
 
+    uint32_t m_SavedTransparent = 0;
+    PALETTEENTRY m_SavedPalette[256];
     cTempDir m_Dir;
     cWindowDisplay m_Display;
     RGBQUAD m_Colors[256];
@@ -45,6 +53,16 @@ protected:
 };
 
 int Mirror(int p, int cell) { return cell > 0 ? cell * (p / cell + 1) - p % cell - 1 : p; }
+
+// The test picture written another way: the same pixels and colours.
+cBmpSpec PictureShape(const RGBQUAD* colours) {
+    cBmpSpec shape;
+    shape.width = kW;
+    shape.height = kH;
+    shape.colours.assign(colours, colours + 256);
+    shape.pixel = [](int x, int y) { return static_cast<uint32_t>(10 + y * kW + x); };
+    return shape;
+}
 
 }  // namespace
 
@@ -72,6 +90,80 @@ TEST_F(BitmapLoad, MirrorsWithinCellsAndLeavesPartialCellsBlank) {
                 EXPECT_EQ(expected, PixelAt(m_Mirrored, x, y))
                     << "cells " << c.cellWidth << "x" << c.cellHeight << " at " << x << "," << y;
             }
+    }
+}
+
+TEST_F(BitmapLoad, TopDownAndRunLengthFilesLoadAsTheirBottomUpTwin) {
+    ASSERT_EQ(0, DDLoadBitmap(m_Plain, "pic.bmp", 0, 16, kMemorySystem, 0, 0, 0));
+    struct {
+        const char* name;
+        bool topDown;
+        uint32_t compression;
+    } cases[] = {{"top-down", true, BI_RGB}, {"run-length", false, BI_RLE8}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cBmpSpec shape = PictureShape(m_Colors);
+        shape.topDown = c.topDown;
+        shape.compression = c.compression;
+        m_Dir.Write("twin.bmp", MakeBmp(shape));
+        ASSERT_EQ(0, DDLoadBitmap(m_Mirrored, "twin.bmp", 0, 16, kMemorySystem, 0, 0, 0));
+        ASSERT_EQ(kW, m_Mirrored.nWidth);
+        ASSERT_EQ(kH, m_Mirrored.nHeight);
+        for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x) EXPECT_EQ(PixelAt(m_Plain, x, y), PixelAt(m_Mirrored, x, y)) << x << "," << y;
+        // A copy into the existing surface reads the same way.
+        SetPixelAt(m_Mirrored, 1, 0, 0);
+        ASSERT_TRUE(DDCopyBitmap(m_Mirrored, "twin.bmp", 16, 0, 0, 0));
+        EXPECT_EQ(PixelAt(m_Plain, 1, 0), PixelAt(m_Mirrored, 1, 0));
+    }
+}
+
+TEST_F(BitmapLoad, DamagedFilesFailAndLeaveSurfacePaletteAndKeyAsTheyWere) {
+    ASSERT_EQ(0, DDLoadBitmap(m_Plain, "pic.bmp", 0, 16, kMemorySystem, 0, 0, 0));
+    IDirectDrawSurface7* held = m_Plain.lpSurface;
+    const uint32_t corner = PixelAt(m_Plain, kW - 1, kH - 1);
+    Display().dwTransparent = 0x1234;
+    PALETTEENTRY entries[256];
+    for (PALETTEENTRY& e : entries) e = {1, 2, 3, 4};
+
+    typedef std::function<void(BITMAPFILEHEADER&, BITMAPINFOHEADER&)> cSpoil;
+    struct cCase {
+        const char* name;
+        cSpoil spoil;
+        int fileSize;  // 0: the whole file
+        uint32_t compression;
+        std::vector<uint8_t> stored;
+    };
+    const cCase cases[] = {
+        {"a 64 x 64 picture cut to 3000 bytes", nullptr, 3000, BI_RGB, {}},
+        {"height of -16777209", [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biHeight = -16777209; }, 0, BI_RGB, {}},
+        {"width of 70000", [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biWidth = 70000; }, 0, BI_RGB, {}},
+        {"pixels past the end", [](BITMAPFILEHEADER& f, BITMAPINFOHEADER&) { f.bfOffBits = 0x7fffff00; }, 0, BI_RGB, {}},
+        // The colour table is sound, the pixels are not: the palette must not take the table.
+        {"run-length run past its row", nullptr, 0, BI_RLE8, {100, 1, 0, 1}},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cBmpSpec shape = PictureShape(m_Colors);
+        shape.width = shape.height = 64;
+        shape.pixel = [](int x, int y) { return static_cast<uint32_t>(x ^ y); };
+        shape.spoil = c.spoil;
+        shape.compression = c.compression;
+        shape.stored = c.stored;
+        std::vector<char> bytes = MakeBmp(shape);
+        if (c.fileSize) bytes.resize(c.fileSize);
+        m_Dir.Write("bad.bmp", bytes);
+
+        EXPECT_EQ(kDDLoadImage, DDLoadBitmap(m_Plain, "bad.bmp", 0, 16, kMemorySystem, 0, 0, 0));
+        EXPECT_FALSE(DDCopyBitmap(m_Plain, "bad.bmp", 16, 0, 0, 0));
+        EXPECT_EQ(held, m_Plain.lpSurface);
+        EXPECT_EQ(kW, m_Plain.nWidth);
+        EXPECT_STREQ("pic.bmp", m_Plain.szFileName);
+        EXPECT_EQ(corner, PixelAt(m_Plain, kW - 1, kH - 1));
+        EXPECT_FALSE(DDLoadPaletteFromFile(entries, "bad.bmp"));
+        for (const PALETTEENTRY& e : entries) ASSERT_TRUE(e.peRed == 1 && e.peGreen == 2 && e.peBlue == 3 && e.peFlags == 4);
+        EXPECT_FALSE(DDSetTransmit("bad.bmp"));
+        EXPECT_EQ(0x1234u, Display().dwTransparent);
     }
 }
 
@@ -142,21 +234,28 @@ TEST_F(BitmapLoad, CheckBitmapSizeTellsOversizedPicturesAndClosesOnUnreadableOne
 
 TEST_F(BitmapLoad, PaletteAtSixteenBitIsReadFromTheBitmapsPixels) {
     // A 16 x 24 palette bitmap: the block from row 8 holds every index once, row by row.
-    std::vector<uint8_t> pixels(16 * 24, 0);
-    for (int i = 0; i < 256; ++i) pixels[(8 + i / 16) * 16 + i % 16] = static_cast<uint8_t>(i);
-    WriteBmp8("palette.bmp", 16, 24, pixels.data(), m_Colors);
-    PALETTEENTRY entries[256];
-    ASSERT_TRUE(DDLoadPaletteFromFile(entries, "palette.bmp"));
-    struct {
-        int index;
-        BYTE flags;
-    } probes[] = {{0, 2}, {9, 2}, {10, 1}, {100, 1}, {245, 1}, {246, 2}, {255, 2}};
-    for (const auto& p : probes) {
-        const RGBQUAD& q = m_Colors[p.index];
-        EXPECT_EQ(q.rgbRed >> 3, entries[p.index].peRed) << p.index;
-        EXPECT_EQ(q.rgbGreen >> 2, entries[p.index].peGreen) << p.index;
-        EXPECT_EQ(q.rgbBlue >> 3, entries[p.index].peBlue) << p.index;
-        EXPECT_EQ(p.flags, entries[p.index].peFlags) << p.index;
+    // Other programs write it run-length compressed: it reads the same.
+    for (uint32_t compression : {BI_RGB, BI_RLE8}) {
+        SCOPED_TRACE(compression);
+        cBmpSpec shape = PictureShape(m_Colors);
+        shape.width = 16;
+        shape.height = 24;
+        shape.compression = compression;
+        shape.pixel = [](int x, int y) { return y >= 8 ? static_cast<uint32_t>((y - 8) * 16 + x) : 0u; };
+        m_Dir.Write("palette.bmp", MakeBmp(shape));
+        PALETTEENTRY entries[256];
+        ASSERT_TRUE(DDLoadPaletteFromFile(entries, "palette.bmp"));
+        struct {
+            int index;
+            BYTE flags;
+        } probes[] = {{0, 2}, {9, 2}, {10, 1}, {100, 1}, {245, 1}, {246, 2}, {255, 2}};
+        for (const auto& p : probes) {
+            const RGBQUAD& q = m_Colors[p.index];
+            EXPECT_EQ(q.rgbRed >> 3, entries[p.index].peRed) << p.index;
+            EXPECT_EQ(q.rgbGreen >> 2, entries[p.index].peGreen) << p.index;
+            EXPECT_EQ(q.rgbBlue >> 3, entries[p.index].peBlue) << p.index;
+            EXPECT_EQ(p.flags, entries[p.index].peFlags) << p.index;
+        }
     }
 }
 
