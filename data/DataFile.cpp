@@ -21,10 +21,20 @@ bool cDataReader::Fail() {
 }
 
 bool cDataReader::Read(void* dest, size_t size) {
-    if (m_failed || size > Remaining()) return Fail();
-    if (size) memcpy(dest, &m_bytes[m_pos], size);
-    m_pos += size;
+    const char* from = Take(size);
+    if (!from) return false;
+    if (size) memcpy(dest, from, size);
     return true;
+}
+
+const char* cDataReader::Take(size_t size) {
+    if (m_failed || size > Remaining()) {
+        Fail();
+        return nullptr;
+    }
+    const char* from = m_bytes.data() + m_pos;
+    m_pos += size;
+    return from;
 }
 
 bool cDataReader::ReadU32(uint32_t& value) {
@@ -58,9 +68,14 @@ bool cDataReader::ReadString(std::string& text) {
     return true;
 }
 
+char* cDataWriter::Extend(size_t size) {
+    const size_t at = m_bytes.size();
+    m_bytes.resize(at + size);
+    return m_bytes.data() + at;
+}
+
 void cDataWriter::Write(const void* data, size_t size) {
-    const char* bytes = static_cast<const char*>(data);
-    m_bytes.insert(m_bytes.end(), bytes, bytes + size);
+    if (size) memcpy(Extend(size), data, size);
 }
 
 void cDataWriter::WriteU32(uint32_t value) {
@@ -70,6 +85,13 @@ void cDataWriter::WriteU32(uint32_t value) {
 }
 
 void cDataWriter::WriteString(const std::string& text) {
+    // Stored up to the first zero byte: with its own zero when it fits the buffer whole.
+    const size_t whole = strlen(text.c_str());
+    if (whole < kFormatBufferSize) {
+        WriteU32(static_cast<uint32_t>(whole + 1));
+        if (whole) Write(text.c_str(), whole + 1);
+        return;
+    }
     char buffer[kFormatBufferSize];
     size_t length = CopyText(buffer, sizeof buffer, text.c_str());
     WriteU32(static_cast<uint32_t>(length + 1));

@@ -31,6 +31,10 @@ public:
     bool ReadCount(uint32_t& count, size_t minBytesEach);
     // A string in the record layout: a length that counts the terminating zero, then the text.
     bool ReadString(std::string& text);
+    // The next size bytes, to be copied out by the caller; null (and failed) when the file has
+    // fewer left.
+    const char* Take(size_t size);
+    bool Skip(size_t size) { return Take(size) != nullptr; }
 
     bool Failed() const { return m_failed; }
     size_t Remaining() const { return m_bytes.size() - m_pos; }
@@ -48,6 +52,8 @@ private:
 class cDataWriter {
 public:
     void Write(const void* data, size_t size);
+    // Room for the next size bytes, for the caller to fill at once.
+    char* Extend(size_t size);
     void WriteU32(uint32_t value);
     // Stored up to its first zero byte and at most kFormatBufferSize - 1 bytes long (cut at a
     // character boundary).

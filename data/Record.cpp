@@ -5,88 +5,163 @@
 
 #include "framework/Path.h"
 
-cRecord::cRecord(const cRecord& other) { CopyRegistry(other); }
+namespace {
 
-cRecord& cRecord::operator=(const cRecord& other) {
-    if (this != &other) CopyRegistry(other);
-    return *this;
+// Copies one member's bytes: the widths in use get a copy of their own size.
+inline void CopyMember(char* to, const char* from, uint32_t bytes) {
+    switch (bytes) {
+        case 1: *to = *from; break;
+        case 2: memcpy(to, from, 2); break;
+        case 4: memcpy(to, from, 4); break;
+        case 8: memcpy(to, from, 8); break;
+        default: memcpy(to, from, bytes); break;
+    }
 }
 
-// The copy's registry names the copy's own members: same offset within the record.
-void cRecord::CopyRegistry(const cRecord& other) {
-    char* self = reinterpret_cast<char*>(this);
-    m_Fields.clear();
-    for (const cPlainField& f : other.m_Fields) {
-        ptrdiff_t offset = static_cast<char*>(f.address) - reinterpret_cast<char*>(f.owner);
-        m_Fields.push_back({this, self + offset, f.count, f.width});
+inline void PutU32(char* to, uint32_t value) {
+    const unsigned char b[4] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+                                static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
+    memcpy(to, b, 4);
+}
+
+}  // namespace
+
+const cFieldTable& cFieldTables::Get(const cRecord& record, uint32_t version) {
+    const bool current = version == GetDataVersion();
+    std::atomic<const cFieldTable*>& recent = current ? m_current : m_other;
+    const cFieldTable* table = recent.load(std::memory_order_acquire);
+    if (table && table->version == version) return *table;
+    std::lock_guard<std::mutex> lock(m_lock);
+    for (const auto& kept : m_tables)
+        if (kept->version == version) table = kept.get();
+    if (!table || table->version != version) {
+        std::unique_ptr<cFieldTable> built(new cFieldTable);
+        record.BuildTable(*built, version);
+        table = built.get();
+        m_tables.push_back(std::move(built));
     }
-    m_Strings.clear();
-    for (const cStringField& s : other.m_Strings) {
-        ptrdiff_t offset = reinterpret_cast<char*>(s.address) - reinterpret_cast<char*>(s.owner);
-        m_Strings.push_back({this, reinterpret_cast<std::string*>(self + offset)});
-    }
+    recent.store(table, std::memory_order_release);
+    return *table;
+}
+
+void cRecord::BuildTable(cFieldTable& table, uint32_t version) const {
+    const cFieldTable* cached = m_table;
+    table.version = version;
+    table.building = true;
+    m_table = &table;
+    const_cast<cRecord*>(this)->RegisterFields(version);
+    table.building = false;
+    m_table = cached;
+}
+
+const cFieldTable& cRecord::Fields(uint32_t version) const {
+    if (m_table && m_table->version == version) return *m_table;
+    const cFieldTable& table = FieldTable(version);
+    if (version == GetDataVersion()) m_table = &table;
+    return table;
 }
 
 void cRecord::ClearFields() {
-    m_Fields.clear();
-    m_Strings.clear();
+    if (cFieldTable* table = Building()) {
+        table->plain.clear();
+        table->strings.clear();
+        table->plainBytes = 0;
+    } else {
+        m_table = nullptr;
+    }
 }
 
 void cRecord::AddField(void* member, int count, int width) {
-    m_Fields.push_back({this, member, count, static_cast<int8_t>(width)});
+    cFieldTable* table = Building();
+    if (!table) return;
+    const uint32_t offset = static_cast<uint32_t>(static_cast<char*>(member) - reinterpret_cast<char*>(this));
+    const uint32_t bytes = static_cast<uint32_t>(count * width);
+    table->plain.push_back({offset, bytes, count, static_cast<int8_t>(width)});
+    table->plainBytes += bytes;
 }
 
-void cRecord::AddStringField(std::string* member) { m_Strings.push_back({this, member}); }
-
-bool cRecord::Load(cDataReader& in) {
-    RegisterFields(in.Version());
-    bool ok = LoadFields(in);
-    RegisterFields(GetDataVersion());
-    return ok;
+void cRecord::AddStringField(std::string* member) {
+    if (cFieldTable* table = Building())
+        table->strings.push_back(static_cast<uint32_t>(reinterpret_cast<char*>(member) - reinterpret_cast<char*>(this)));
 }
+
+cCheckedVector<cPlainField> cRecord::PlainFields() const {
+    cCheckedVector<cPlainField> fields;
+    cRecord* self = const_cast<cRecord*>(this);
+    for (const cFieldTable::cSlot& f : Fields().plain)
+        fields.push_back({self, reinterpret_cast<char*>(self) + f.offset, f.count, f.width});
+    return fields;
+}
+
+cCheckedVector<cStringField> cRecord::StringFields() const {
+    cCheckedVector<cStringField> fields;
+    cRecord* self = const_cast<cRecord*>(this);
+    for (uint32_t offset : Fields().strings)
+        fields.push_back({self, reinterpret_cast<std::string*>(reinterpret_cast<char*>(self) + offset)});
+    return fields;
+}
+
+bool cRecord::Load(cDataReader& in) { return LoadFields(Fields(in.Version()), in); }
 
 // The counts must match the registry of the file's version: anything else is not this record.
-bool cRecord::LoadFields(cDataReader& in) {
+bool cRecord::LoadFields(const cFieldTable& table, cDataReader& in) {
     uint32_t count;
     if (!in.ReadU32(count)) return false;
-    if (count != m_Fields.size()) return in.Fail();
-    for (const cPlainField& f : m_Fields)
-        if (!in.Read(f.address, f.count * f.width)) return false;
+    if (count != table.plain.size()) return in.Fail();
+    const char* from = in.Take(table.plainBytes);
+    if (!from) return false;
+    char* self = reinterpret_cast<char*>(this);
+    for (const cFieldTable::cSlot& f : table.plain) {
+        CopyMember(self + f.offset, from, f.bytes);
+        from += f.bytes;
+    }
     if (!in.ReadU32(count)) return false;
-    if (count != m_Strings.size()) return in.Fail();
-    for (const cStringField& s : m_Strings)
-        if (!in.ReadString(*s.address)) return false;
+    if (count != table.strings.size()) return in.Fail();
+    for (uint32_t offset : table.strings)
+        if (!in.ReadString(*reinterpret_cast<std::string*>(self + offset))) return false;
     return true;
 }
 
 void cRecord::Save(cDataWriter& out) {
-    RegisterFields(GetDataVersion());
-    out.WriteU32(static_cast<uint32_t>(m_Fields.size()));
-    for (const cPlainField& f : m_Fields) out.Write(f.address, f.count * f.width);
-    out.WriteU32(static_cast<uint32_t>(m_Strings.size()));
-    for (const cStringField& s : m_Strings) out.WriteString(*s.address);
+    const cFieldTable& table = Fields();
+    char* to = out.Extend(8 + table.plainBytes);
+    PutU32(to, static_cast<uint32_t>(table.plain.size()));
+    to += 4;
+    const char* self = reinterpret_cast<const char*>(this);
+    for (const cFieldTable::cSlot& f : table.plain) {
+        CopyMember(to, self + f.offset, f.bytes);
+        to += f.bytes;
+    }
+    PutU32(to, static_cast<uint32_t>(table.strings.size()));
+    for (uint32_t offset : table.strings) out.WriteString(*reinterpret_cast<const std::string*>(self + offset));
 }
 
 void cRecord::Reset() {
-    RegisterFields(GetDataVersion());
-    for (const cPlainField& f : m_Fields) memset(f.address, 0, f.count * f.width);
-    for (const cStringField& s : m_Strings) s.address->clear();
+    const cFieldTable& table = Fields();
+    char* self = reinterpret_cast<char*>(this);
+    for (const cFieldTable::cSlot& f : table.plain) memset(self + f.offset, 0, f.bytes);
+    for (uint32_t offset : table.strings) reinterpret_cast<std::string*>(self + offset)->clear();
 }
 
-void cRecord::CopyFields(cRecord& other) {
-    RegisterFields(GetDataVersion());
-    other.RegisterFields(GetDataVersion());
-    size_t plain = std::min(m_Fields.size(), other.m_Fields.size());
-    for (size_t i = 0; i < plain; ++i) {
-        size_t size = std::min(m_Fields[i].count * m_Fields[i].width, other.m_Fields[i].count * other.m_Fields[i].width);
-        memcpy(m_Fields[i].address, other.m_Fields[i].address, size);
-    }
-    size_t strings = std::min(m_Strings.size(), other.m_Strings.size());
-    for (size_t i = 0; i < strings; ++i) *m_Strings[i].address = *other.m_Strings[i].address;
+void cRecord::CopyFields(const cRecord& other) {
+    const cFieldTable& mine = Fields();
+    const cFieldTable& theirs = other.Fields();
+    char* self = reinterpret_cast<char*>(this);
+    const char* source = reinterpret_cast<const char*>(&other);
+    const size_t plain = std::min(mine.plain.size(), theirs.plain.size());
+    for (size_t i = 0; i < plain; ++i)
+        memcpy(self + mine.plain[i].offset, source + theirs.plain[i].offset, std::min(mine.plain[i].bytes, theirs.plain[i].bytes));
+    const size_t strings = std::min(mine.strings.size(), theirs.strings.size());
+    for (size_t i = 0; i < strings; ++i)
+        *reinterpret_cast<std::string*>(self + mine.strings[i]) = *reinterpret_cast<const std::string*>(source + theirs.strings[i]);
 }
 
 void cRecord::StripCR() {
-    for (const cStringField& s : m_Strings) s.address->erase(std::remove(s.address->begin(), s.address->end(), '\r'), s.address->end());
+    char* self = reinterpret_cast<char*>(this);
+    for (uint32_t offset : Fields().strings) {
+        std::string& text = *reinterpret_cast<std::string*>(self + offset);
+        text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    }
 }
 
 bool cRecord::LoadFile(const char* path, bool strip) {
@@ -113,13 +188,13 @@ bool cRecord::LoadNumberedFile(const char* path, const char* ext, bool strip) {
 
 namespace {
 
-bool FieldsEqual(const cPlainField& a, const cPlainField& b) {
-    if (a.count != b.count || a.width != b.width) return false;
-    if (a.width != 8) return memcmp(a.address, b.address, a.count * a.width) == 0;
-    for (int i = 0; i < a.count; ++i) {
+bool FieldsEqual(const cFieldTable::cSlot& f, const char* a, const cFieldTable::cSlot& g, const char* b) {
+    if (f.count != g.count || f.width != g.width) return false;
+    if (f.width != 8) return memcmp(a, b, f.bytes) == 0;
+    for (int i = 0; i < f.count; ++i) {
         double x, y;
-        memcpy(&x, static_cast<const char*>(a.address) + i * 8, 8);
-        memcpy(&y, static_cast<const char*>(b.address) + i * 8, 8);
+        memcpy(&x, a + i * 8, 8);
+        memcpy(&y, b + i * 8, 8);
         if (x != y) return false;
     }
     return true;
@@ -128,17 +203,15 @@ bool FieldsEqual(const cPlainField& a, const cPlainField& b) {
 }  // namespace
 
 bool RecordsEqual(const cRecord& a, const cRecord& b) {
-    // Registration touches only the registries, which are mutable.
-    const_cast<cRecord&>(a).RegisterFields(GetDataVersion());
-    const_cast<cRecord&>(b).RegisterFields(GetDataVersion());
-    const auto& fa = a.PlainFields();
-    const auto& fb = b.PlainFields();
-    const auto& sa = a.StringFields();
-    const auto& sb = b.StringFields();
-    if (fa.size() != fb.size() || sa.size() != sb.size()) return false;
-    for (size_t i = 0; i < fa.size(); ++i)
-        if (!FieldsEqual(fa[i], fb[i])) return false;
-    for (size_t i = 0; i < sa.size(); ++i)
-        if (*sa[i].address != *sb[i].address) return false;
+    const cFieldTable& ta = a.Fields();
+    const cFieldTable& tb = b.Fields();
+    if (ta.plain.size() != tb.plain.size() || ta.strings.size() != tb.strings.size()) return false;
+    const char* pa = reinterpret_cast<const char*>(&a);
+    const char* pb = reinterpret_cast<const char*>(&b);
+    for (size_t i = 0; i < ta.plain.size(); ++i)
+        if (!FieldsEqual(ta.plain[i], pa + ta.plain[i].offset, tb.plain[i], pb + tb.plain[i].offset)) return false;
+    for (size_t i = 0; i < ta.strings.size(); ++i)
+        if (*reinterpret_cast<const std::string*>(pa + ta.strings[i]) != *reinterpret_cast<const std::string*>(pb + tb.strings[i]))
+            return false;
     return true;
 }

@@ -22,9 +22,12 @@
 //         std::string m_Name;
 //     };
 //
-// - Copies: the default copy constructor and assignment of a record class are right (the base
-//   rebases the registry onto the copy). RECORD_COPY(T) adds the clone and assignment through
-//   the base that the file loads need; every concrete record class names it.
+// - The registry: RegisterFields runs once per class and version, into a table of member
+//   places that every record of the class shares (RegisterFields must depend on the version
+//   alone). So the default copy constructor and assignment of a record class are right, and a
+//   record costs one pointer for its registry.
+// - RECORD_COPY(T) adds the clone and assignment through the base that the file loads need and
+//   the class's tables; every concrete record class names it.
 // - Extra data (child vectors, sub-records, byte vectors) goes in overrides of Load and Save
 //   that call the base first and then read or write in the same order:
 //         bool Load(cDataReader& in) override {
@@ -46,9 +49,12 @@
 //   the pointee's own Save; its copy operations copy the pointee into a new object, so a copy
 //   never shares it with its source.
 // - Vectors of records are cRecordVector<T>.
+#include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <vector>
 
 #include "data/DataFile.h"
 #include "framework/CheckedVector.h"
@@ -59,6 +65,7 @@ class cRecord;
 template <class T>
 using cRecordVector = cCheckedVector<T, eCloseProgram>;
 
+// A registered member of one record, as PlainFields and StringFields describe it.
 struct cPlainField {
     cRecord* owner;
     void* address;
@@ -71,25 +78,65 @@ struct cStringField {
     std::string* address;
 };
 
+// What RegisterFields lists for one record class and one file version: each member by its
+// place within the record, so one table serves every record of the class (a stage holds
+// hundreds of thousands of records, and a list of addresses in each would cost more than the
+// record's values).
+struct cFieldTable {
+    struct cSlot {
+        uint32_t offset;
+        uint32_t bytes;  // count x width
+        int32_t count;
+        int8_t width;
+    };
+    uint32_t version = 0;
+    std::vector<cSlot> plain;
+    std::vector<uint32_t> strings;  // offsets of the string members
+    size_t plainBytes = 0;          // the plain members' bytes in a file
+    bool building = false;          // RegisterFields is filling it
+};
+
+// The field tables of one record class, built once per version on first use and kept for the
+// run. Any thread may ask.
+class cFieldTables {
+public:
+    const cFieldTable& Get(const cRecord& record, uint32_t version);
+
+private:
+    std::atomic<const cFieldTable*> m_current{nullptr};  // the program's data version
+    std::atomic<const cFieldTable*> m_other{nullptr};    // the last other version asked for
+    std::mutex m_lock;
+    std::vector<std::unique_ptr<cFieldTable>> m_tables;
+};
+
 class cRecord {
 public:
     cRecord() = default;
-    cRecord(const cRecord& other);
-    cRecord& operator=(const cRecord& other);
+    // Records of one class share their tables: a copy refers to its own members by place.
+    cRecord(const cRecord& other) : m_table(other.m_table) {}
+    cRecord& operator=(const cRecord& other) {
+        m_table = other.m_table;
+        return *this;
+    }
     virtual ~cRecord() = default;
 
-    // Empties the registry, then registers the saved members for the given file version.
+    // Lists the saved members for the given file version: ClearFields, then AddField... in file
+    // order. It depends on the version alone and registers members of this record only. Outside
+    // the building of a table (a constructor's call) it only drops the record's cached table,
+    // so the next use takes the table of the record's own class.
     virtual void RegisterFields(uint32_t version) = 0;
     // The generic part of the record layout: plain members, then strings.
     virtual bool Load(cDataReader& in);
     virtual void Save(cDataWriter& out);
     virtual cRecord* Clone() const = 0;
     virtual void Assign(const cRecord& other) = 0;
+    // The class's table for a version (RECORD_COPY defines it).
+    virtual const cFieldTable& FieldTable(uint32_t version) const = 0;
 
-    // Registers for the current version, zeroes every plain member and empties every string.
+    // Zeroes every plain member and empties every string of the current version's list.
     void Reset();
     // Copies the registered members of a record of the same class, position by position.
-    void CopyFields(cRecord& other);
+    void CopyFields(const cRecord& other);
     // Removes every carriage return from the record's own strings (not from child records).
     void StripCR();
 
@@ -98,8 +145,9 @@ public:
     // Loads the newest numbered copy "path-without-extension.ext_NNN" (999 down to 000).
     bool LoadNumberedFile(const char* path, const char* ext, bool strip = false);
 
-    const cCheckedVector<cPlainField>& PlainFields() const { return m_Fields; }
-    const cCheckedVector<cStringField>& StringFields() const { return m_Strings; }
+    // The registered members for the current version, with their addresses in this record.
+    cCheckedVector<cPlainField> PlainFields() const;
+    cCheckedVector<cStringField> StringFields() const;
 
 protected:
     void ClearFields();
@@ -114,28 +162,37 @@ protected:
     void AddStringField(std::string* member);
 
 private:
+    friend class cFieldTables;
+    friend bool RecordsEqual(const cRecord& a, const cRecord& b);
     template <int Width, class T>
     void AddSized(T* member, int count) {
         static_assert(sizeof(T) == Width, "the member's size does not match the field width");
         AddField(member, count, Width);
     }
     void AddField(void* member, int count, int width);
-    void CopyRegistry(const cRecord& other);
-    bool LoadFields(cDataReader& in);
+    // The table being built by this record's RegisterFields; null outside a build.
+    cFieldTable* Building() const { return m_table && m_table->building ? const_cast<cFieldTable*>(m_table) : nullptr; }
+    void BuildTable(cFieldTable& table, uint32_t version) const;
+    const cFieldTable& Fields(uint32_t version) const;
+    const cFieldTable& Fields() const { return Fields(GetDataVersion()); }
+    bool LoadFields(const cFieldTable& table, cDataReader& in);
 
-    // The record's description of itself, not its value: RecordsEqual may rebuild it on a
-    // const record.
-    mutable cCheckedVector<cPlainField> m_Fields;
-    mutable cCheckedVector<cStringField> m_Strings;
+    // The class's table of the current version once used (a description, not a value).
+    mutable const cFieldTable* m_table = nullptr;
 };
 
-// The copy operations every concrete record class declares with RECORD_COPY(ClassName).
+// The copy operations and the field tables every concrete record class declares with
+// RECORD_COPY(ClassName).
 #define RECORD_COPY(T)                                                                     \
     cRecord* Clone() const override { return new T(*this); }                               \
-    void Assign(const cRecord& other) override { *this = static_cast<const T&>(other); }
+    void Assign(const cRecord& other) override { *this = static_cast<const T&>(other); }   \
+    const cFieldTable& FieldTable(uint32_t version) const override {                       \
+        static cFieldTables tables;                                                        \
+        return tables.Get(*this, version);                                                 \
+    }
 
 // Compares two records of the same class member by member, every element of an array
-// included (8-byte members as doubles). Both registries are rebuilt first, so the result never
+// included (8-byte members as doubles), through each class's own table, so the result never
 // depends on how the records were copied.
 bool RecordsEqual(const cRecord& a, const cRecord& b);
 

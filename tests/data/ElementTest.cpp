@@ -51,7 +51,7 @@ void FillFields(T& e, int first) {
 
 template <class T>
 bool FieldHolds(const T& e, size_t i, int first) {
-    const cPlainField& f = e.PlainFields()[i];
+    const cPlainField f = e.PlainFields()[i];
     const unsigned char* bytes = static_cast<const unsigned char*>(f.address);
     for (int k = 0; k < f.count * f.width; ++k)
         if (bytes[k] != static_cast<unsigned char>(first + i)) return false;
