@@ -12,6 +12,7 @@
 #include "data/CommonPalette.h"
 #include "data/GValInfo.h"
 #include "data/Paths.h"
+#include "data/PaletteSource.h"
 #include "data/PrjOption.h"
 #include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
@@ -20,6 +21,7 @@
 #include "framework/Path.h"
 #include "tests/factory/ProjectFolder.h"
 #include "tests/support/BoxAnswers.h"
+#include "tests/support/RestoreOnExit.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -154,4 +156,78 @@ TEST_F(FactoryRecords, TheGameLoadsTheCopiedDataStrictly) {
     EXPECT_TRUE(ProjectWorldMap().LoadFile(g_PathTable[ePathWorldMap]));
     EXPECT_TRUE(ProjectCommonPalette().LoadFile(g_PathTable[ePathCommonPalette]));
     EXPECT_EQ(1u, m_Boxes.Shown().size()) << "no load failure was told";
+}
+
+namespace {
+
+bool FileInProject(const std::string& file) {
+    return GetFileAttributesA((ProjectFolder() + "\\" + file).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The rows a chara names in the database.
+void ExpectCharaRowsExist(const cEdChara& chara, const cDatabase& db, const std::string& where) {
+    if (chara.m_Graphic == 0) return;
+    EXPECT_TRUE(IsRow(db.m_AnimeSets, chara.m_AnimeSet)) << where << " anime set " << chara.m_AnimeSet;
+    EXPECT_TRUE(IsRow(db.m_CharaEffects, chara.m_StartEffect)) << where;
+    EXPECT_TRUE(IsRow(db.m_CharaEffects, chara.m_DeathEffect)) << where;
+    EXPECT_TRUE(IsRow(db.m_Effects, chara.m_BodyEffect)) << where;
+}
+
+template <class V>
+void ExpectNamedFilesExist(const V& table, const char* name) {
+    for (const auto& entry : table)
+        if (!entry.m_File.empty()) EXPECT_TRUE(FileInProject(entry.m_File)) << name << ": " << entry.m_File;
+}
+
+}  // namespace
+
+// What the factory palette, stage and system data name in the database is there, and so are
+// the files the database names.
+TEST_F(FactoryRecords, EveryDatabaseReferenceResolves) {
+    cRestoreOnExit<cDatabase> keepDatabase(ProjectDatabase());
+    m_Boxes.Answer(IDYES);
+    ASSERT_TRUE(EnsureDataFolder(nullptr));
+    cDatabase& db = ProjectDatabase();
+    ASSERT_TRUE(db.Load(true));
+
+    // Loaded against the factory database, no reference needs mending: a copy checked again
+    // stays as it is.
+    cCommonPalette palette;
+    ASSERT_TRUE(palette.LoadFile(g_PathTable[ePathCommonPalette]));
+    cPaletteSourceScope common(eSourceCommon, &palette);
+    for (size_t i = 0; i < palette.m_Charas.size(); ++i) {
+        const cEdChara& chara = palette.m_Charas[i];
+        ExpectCharaRowsExist(chara, db, "common chara " + std::to_string(i));
+        cEdChara checked = chara;
+        checked.Validate();
+        EXPECT_TRUE(checked == chara) << "common chara " << i;
+    }
+    for (size_t i = 0; i < palette.m_Items.size(); ++i) {
+        const cEdItem& item = palette.m_Items[i];
+        if (item.m_Graphic != 0) EXPECT_TRUE(IsRow(db.m_Sounds, item.m_Sound)) << "common item " << i;
+        cEdItem checked = item;
+        checked.CheckRef();
+        EXPECT_TRUE(checked == item) << "common item " << i;
+    }
+    EXPECT_EQ(2u, db.m_AnimeSets.size());
+    EXPECT_EQ(1, palette.m_Charas[2].m_AnimeSet) << "the enemies' set";
+
+    std::string found;
+    ASSERT_TRUE(FindNumberedFile(found, g_PathTable[ePathDefaultStage], g_ExtTable[eExtStage]));
+    cEdStage stage;
+    ASSERT_TRUE(stage.LoadStageFile(found.c_str(), false));
+    for (const auto& cell : stage.m_Charas) ExpectCharaRowsExist(cell.second, db, "stage chara");
+    for (const auto& cell : stage.m_Items) EXPECT_TRUE(IsRow(db.m_Sounds, cell.second.m_Sound));
+    EXPECT_TRUE(IsRow(db.m_Bgms, stage.m_Bgm));
+
+    cSystemData system;
+    ASSERT_TRUE(system.LoadFile(g_PathTable[ePathSystem]));
+    for (int32_t music : system.m_MenuMusic) EXPECT_TRUE(IsRow(db.m_Bgms, music)) << music;
+    for (const std::string& sound : system.m_SoundFiles) EXPECT_TRUE(FileInProject(sound)) << sound;
+
+    ExpectNamedFilesExist(db.m_BmpCharaExcs, "Bmp_CharaExc");
+    ExpectNamedFilesExist(db.m_Effects, "Effect");
+    ExpectNamedFilesExist(db.m_Pictures, "Picture");
+    ExpectNamedFilesExist(db.m_Sounds, "Sound");
+    ExpectNamedFilesExist(db.m_Bgms, "Bgm");
 }

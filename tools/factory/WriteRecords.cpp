@@ -40,6 +40,32 @@ const cSong kSounds[] = {
     {"ヒット", "wave\\Hit.wav"},    {"爆発", "wave\\Explosion.wav"},
 };
 
+// The anime sets the factory palette names: set 0 the hero's, set 1 the enemies'. Their cells
+// are the character sheets' frames (tools/factory/characters.py): 0-1 standing, 2-5 walking,
+// 12-13 flying, 14-15 flying forward; times in 1/10 s.
+struct cSlotFrames {
+    int first, count, time;
+};
+const cSlotFrames kSlotFrames[cAnimeSet::kSlots] = {{0, 2, 5}, {2, 4, 1}, {12, 2, 3}, {14, 2, 2}};
+const char* const kAnimeSets[] = {"主人公", "敵"};
+
+void FillAnimeSets(cRecordVector<cAnimeSet>& sets) {
+    sets.assign(sizeof kAnimeSets / sizeof kAnimeSets[0], cAnimeSet());
+    for (size_t i = 0; i < sets.size(); ++i) {
+        sets[i].m_Name = kAnimeSets[i];
+        for (int slot = 0; slot < cAnimeSet::kSlots; ++slot) {
+            const cSlotFrames& frames = kSlotFrames[slot];
+            cRecordVector<cAnimeFrame>& list = sets[i].m_Slots[slot].m_Frames;
+            list.assign(frames.count, cAnimeFrame());
+            for (int f = 0; f < frames.count; ++f) {
+                list[f].m_Cell = frames.first + f;
+                // The enemies walk at half the hero's pace.
+                list[f].m_Time = frames.time * (i == 1 && slot == 1 ? 2 : 1);
+            }
+        }
+    }
+}
+
 template <class V, size_t N>
 void FillNamedFiles(V& table, const cSong (&songs)[N]) {
     table.resize(N);
@@ -51,6 +77,7 @@ void FillNamedFiles(V& table, const cSong (&songs)[N]) {
 
 bool WriteDatabase(cDatabase& database) {
     DatabaseDefaults(database);
+    FillAnimeSets(database.m_AnimeSets);
     FillNamedFiles(database.m_Sounds, kSounds);
     FillNamedFiles(database.m_Bgms, kSongs);
     database.ResetFirstEffects();
