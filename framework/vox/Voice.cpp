@@ -1,25 +1,21 @@
-// A voice of Vox.dll: an Ogg Vorbis song decoded as it plays and fed to the wave output in a few
-// buffers by a thread of the voice's own, repeated as often as asked.
+// A voice of Vox.dll: an Ogg Vorbis file (one song or a chain of songs) decoded as it plays and
+// fed to the wave output in a few buffers by a thread of the voice's own, repeated as often as
+// asked.
 #include <windows.h>
 #include <mmsystem.h>
 
 #include <atomic>
+#include <memory>
 #include <new>
-#include <string>
 #include <vector>
 
-#define STB_VORBIS_HEADER_ONLY
-#include <stb/stb_vorbis.h>
-
+#include "framework/vox/OggChain.h"
 #include "framework/vox/VoxVoice.h"
 
 namespace {
 
 const int kBufferCount = 4;
 const int kBufferFrames = 4096;
-// The wave output takes one or two channels; rates beyond this are not music files.
-const int kMaxChannels = 2;
-const int kMaxRate = 192000;
 // How long Stop waits for the feeding thread, which never blocks for longer than kWakeMs.
 const DWORD kThreadEndMs = 3000;
 const DWORD kWakeMs = 50;
@@ -47,11 +43,8 @@ private:
     void Feed();
     int Decode(short* out);
 
-    std::string m_strFile;
-    stb_vorbis* m_pDecoder = nullptr;  // the playing thread's while it runs
-    int m_nChannels = 0;
-    int m_nRate = 0;
-    int m_nFrames = 0;
+    cOggChain m_Chain;
+    std::unique_ptr<cOggCursor> m_pCursor;  // the playing thread's while it runs
     std::atomic<int> m_nLoop{0};
     std::atomic<int> m_nPasses{0};
     std::atomic<bool> m_bPlaying{false};
@@ -66,41 +59,29 @@ private:
 
 bool cVoice::Load(const char* file) {
     Close();
-    if (!file || !file[0]) return false;
-    int error = 0;
-    stb_vorbis* decoder = stb_vorbis_open_filename(file, &error, nullptr);
-    if (!decoder) return false;
-    stb_vorbis_info info = stb_vorbis_get_info(decoder);
-    if (info.channels < 1 || info.channels > kMaxChannels || info.sample_rate < 1 || info.sample_rate > unsigned(kMaxRate)) {
-        stb_vorbis_close(decoder);
-        return false;
-    }
-    unsigned frames = stb_vorbis_stream_length_in_samples(decoder);
-    stb_vorbis_seek_start(decoder);
-    m_pDecoder = decoder;
-    m_strFile = file;
-    m_nChannels = info.channels;
-    m_nRate = int(info.sample_rate);
-    m_nFrames = frames > 0x7FFFFFFFu ? 0x7FFFFFFF : int(frames);
-    return true;
+    if (!m_Chain.Open(file)) return false;
+    m_pCursor.reset(new (std::nothrow) cOggCursor(m_Chain));
+    if (!m_pCursor) m_Chain.Close();
+    return m_pCursor != nullptr;
 }
 
 bool cVoice::Play() {
     Stop();
-    if (!m_pDecoder || !stb_vorbis_seek_start(m_pDecoder)) return false;
+    if (!m_pCursor || !m_pCursor->Rewind()) return false;
+    int channels = m_Chain.Channels();
     WAVEFORMATEX format = {};
     format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = WORD(m_nChannels);
-    format.nSamplesPerSec = DWORD(m_nRate);
+    format.nChannels = WORD(channels);
+    format.nSamplesPerSec = DWORD(m_Chain.Rate());
     format.wBitsPerSample = 16;
-    format.nBlockAlign = WORD(m_nChannels * 2);
+    format.nBlockAlign = WORD(channels * 2);
     format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
     if (waveOutOpen(&m_hWave, WAVE_MAPPER, &format, reinterpret_cast<DWORD_PTR>(m_hWake), 0, CALLBACK_EVENT)) {
         m_hWave = nullptr;
         return false;
     }
     for (int i = 0; i < kBufferCount; ++i) {
-        m_Samples[i].assign(size_t(kBufferFrames) * m_nChannels, 0);
+        m_Samples[i].assign(size_t(kBufferFrames) * channels, 0);
         m_Header[i] = WAVEHDR();
     }
     m_nPasses = 1;
@@ -136,38 +117,35 @@ bool cVoice::Stop() {
 
 bool cVoice::Close() {
     Stop();
-    if (m_pDecoder) stb_vorbis_close(m_pDecoder);
-    m_pDecoder = nullptr;
-    m_strFile.clear();
-    m_nChannels = m_nRate = m_nFrames = 0;
+    m_pCursor.reset();
+    m_Chain.Close();
     return true;
 }
 
 int cVoice::GetFormat(int* channels, int* rate) {
-    if (channels) *channels = m_nChannels;
-    if (rate) *rate = m_nRate;
-    return m_nFrames;
+    if (channels) *channels = m_Chain.Channels();
+    if (rate) *rate = m_Chain.Rate();
+    return m_Chain.Frames();
 }
 
 int cVoice::Peek(int firstFrame, short* out, int frames) {
-    if (m_strFile.empty() || !out || firstFrame < 0 || frames <= 0) return 0;
-    int error = 0;
-    stb_vorbis* decoder = stb_vorbis_open_filename(m_strFile.c_str(), &error, nullptr);
-    if (!decoder) return 0;
-    // Decoded from the start: the decoder's seek may land some frames off the one asked for.
-    int skip = firstFrame;
+    if (!m_Chain.IsOpen() || !out || firstFrame < 0 || frames <= 0) return 0;
+    // A cursor of its own, decoding from the start: a seek may land some frames off the one
+    // asked for.
+    cOggCursor cursor(m_Chain);
+    if (!cursor.Rewind()) return 0;
+    int channels = m_Chain.Channels();
+    for (int skip = firstFrame; skip > 0;) {
+        int n = cursor.Read(out, skip < frames ? skip : frames);
+        if (n <= 0) return 0;
+        skip -= n;
+    }
     int got = 0;
     while (got < frames) {
-        int want = skip > 0 ? (skip < frames ? skip : frames) : frames - got;
-        int n = stb_vorbis_get_samples_short_interleaved(decoder, m_nChannels, out + (skip > 0 ? 0 : got * m_nChannels),
-                                                         want * m_nChannels);
+        int n = cursor.Read(out + size_t(got) * channels, frames - got);
         if (n <= 0) break;
-        if (skip > 0)
-            skip -= n;
-        else
-            got += n;
+        got += n;
     }
-    stb_vorbis_close(decoder);
     return got;
 }
 
@@ -181,8 +159,7 @@ void cVoice::Release() {
 int cVoice::Decode(short* out) {
     int got = 0;
     while (got < kBufferFrames) {
-        int n = stb_vorbis_get_samples_short_interleaved(m_pDecoder, m_nChannels, out + got * m_nChannels,
-                                                         (kBufferFrames - got) * m_nChannels);
+        int n = m_pCursor->Read(out + size_t(got) * m_Chain.Channels(), kBufferFrames - got);
         if (n > 0) {
             got += n;
             m_bPassHasSound = true;
@@ -190,7 +167,7 @@ int cVoice::Decode(short* out) {
         }
         int loop = m_nLoop;
         bool repeat = loop == kVoxEndless || m_nPasses <= loop;
-        if (!repeat || !m_bPassHasSound || !stb_vorbis_seek_start(m_pDecoder)) break;
+        if (!repeat || !m_bPassHasSound || !m_pCursor->Rewind()) break;
         if (m_nPasses < kVoxEndless) ++m_nPasses;
         m_bPassHasSound = false;
     }
@@ -216,7 +193,7 @@ void cVoice::Feed() {
             if (header.dwFlags & WHDR_PREPARED) waveOutUnprepareHeader(m_hWave, &header, sizeof header);
             header = WAVEHDR();
             header.lpData = reinterpret_cast<LPSTR>(m_Samples[i].data());
-            header.dwBufferLength = DWORD(frames * m_nChannels * sizeof(short));
+            header.dwBufferLength = DWORD(frames * m_Chain.Channels() * sizeof(short));
             if (waveOutPrepareHeader(m_hWave, &header, sizeof header) || waveOutWrite(m_hWave, &header, sizeof header)) {
                 songEnded = true;
                 continue;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,11 +15,13 @@
 
 namespace {
 
-// The tone the build encodes (make-tone.sh): stereo 22050 Hz, 440 Hz left, 660 Hz right.
+// The tones the build encodes (make-tone.sh): stereo 22050 Hz; the main one 440 Hz left and
+// 660 Hz right, the second one (to chain after it) 550 and 770 Hz.
 const int kToneRate = 22050;
 const int kToneFrames = 11025;
-double ToneSample(int frame, int channel) {
-    double frequency = channel == 0 ? 440 : 660;
+const int kTone2Frames = 5513;
+double ToneSample(int frame, int channel, double left = 440, double right = 660) {
+    double frequency = channel == 0 ? left : right;
     return 8000 * std::sin(2 * 3.141592653589793 * frequency * frame / kToneRate);
 }
 
@@ -107,6 +110,94 @@ TEST_F(VoxTest, FilesThatCannotPlayFail) {
         EXPECT_EQ(-1, m_vox.GetCurrent());
     }
     EXPECT_FALSE(m_vox.Play(2, m_tone.c_str(), kVoxEndless)) << "no such voice";
+}
+
+TEST_F(VoxTest, ChainedSongsPlayInOrderAndCountTogether) {
+    cTempDir dir;
+    std::string one = TestMediaBytes("tone.ogg"), two = TestMediaBytes("tone2.ogg");
+    dir.Write("chain.ogg", one + two);
+    dir.Write("three.ogg", one + two + one);
+    // The wave output keeps one rate: a song at another rate ends the chain.
+    dir.Write("rate.ogg", one + TestMediaBytes("tone11k.ogg") + two);
+    cVoxVoice* voice = m_vox.GetVoice(0);
+    struct {
+        const char* file;
+        int frames;
+    } cases[] = {{"chain.ogg", kToneFrames + kTone2Frames},
+                 {"three.ogg", 2 * kToneFrames + kTone2Frames},
+                 {"rate.ogg", kToneFrames}};
+    for (auto& c : cases) {
+        ASSERT_TRUE(voice->Load(c.file)) << c.file;
+        int channels = 0, rate = 0;
+        EXPECT_EQ(c.frames, voice->GetFormat(&channels, &rate)) << c.file;
+        EXPECT_EQ(2, channels);
+        EXPECT_EQ(kToneRate, rate);
+        std::vector<short> pcm(size_t(c.frames + 100) * 2);
+        EXPECT_EQ(c.frames, voice->Peek(0, pcm.data(), c.frames + 100)) << c.file;
+    }
+
+    // The second song follows the first.
+    ASSERT_TRUE(voice->Load("chain.ogg"));
+    std::vector<short> pcm(size_t(kTone2Frames) * 2);
+    ASSERT_EQ(kTone2Frames, voice->Peek(kToneFrames, pcm.data(), kTone2Frames));
+    for (int c = 0; c < 2; ++c) {
+        double error = 0;
+        int from = 1000, to = kTone2Frames - 1000;
+        for (int i = from; i < to; ++i) error += std::pow(pcm[size_t(i) * 2 + c] - ToneSample(i, c, 550, 770), 2);
+        // The short song is coded less closely; any other tone would be off by about 8000.
+        EXPECT_LT(std::sqrt(error / (to - from)), 8000 * 0.1) << "channel " << c;
+    }
+    ASSERT_TRUE(m_vox.Play(0, "chain.ogg", 1));
+    ASSERT_TRUE(WaitUntil([&] { return !voice->IsPlaying(); }));
+    EXPECT_EQ(2, voice->GetPasses());
+}
+
+namespace {
+
+uint32_t Read32(const std::string& bytes, size_t at) {
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) value = value << 8 | static_cast<unsigned char>(bytes[at + size_t(i)]);
+    return value;
+}
+
+void Write32(std::string& bytes, size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) bytes[at + size_t(i)] = static_cast<char>(value >> (8 * i));
+}
+
+}  // namespace
+
+// The comment header's lengths and count are the decoder's weak spot: a count beyond the packet
+// made it free pointers it never set (a crash), and lengths beyond it cost seconds of work.
+TEST_F(VoxTest, CommentHeaderBeyondItsPacketIsRefused) {
+    const std::string song = TestMediaBytes("tone.ogg");
+    size_t comment = song.find("\x03vorbis");
+    ASSERT_NE(std::string::npos, comment);
+    size_t vendor = comment + 7;
+    size_t count = vendor + 4 + Read32(song, vendor);
+    ASSERT_GE(Read32(song, count), 1u) << "the encoder names itself in a comment";
+    struct {
+        const char* name;
+        size_t at;
+        uint32_t value;
+    } cases[] = {
+        {"count whose list size overflows", count, 0x20000000},
+        {"count of a 2 GB list", count, 0x0FFFFFFF},
+        {"count beyond the packet", count, 1000},
+        {"negative count", count, 0xFFFFFFFF},
+        {"vendor beyond the packet", vendor, 0x7FFFFFF0},
+        {"vendor length of -1", vendor, 0xFFFFFFFF},
+        {"comment beyond the packet", count + 4, 0x10000},
+    };
+    cTempDir dir;
+    cVoxVoice* voice = m_vox.GetVoice(0);
+    for (auto& c : cases) {
+        std::string damaged = song;
+        Write32(damaged, c.at, c.value);
+        dir.Write("damaged.ogg", damaged);
+        EXPECT_FALSE(voice->Load("damaged.ogg")) << c.name;
+        EXPECT_EQ(0, voice->GetFormat(nullptr, nullptr)) << c.name;
+    }
+    EXPECT_TRUE(voice->Load(m_tone.c_str()));
 }
 
 TEST(VoxLibrary, MissingLibraryOrExportFailsWithTheErrorBox) {

@@ -1,8 +1,16 @@
-# Media the framework tests play, made at build time beside the test program.
-set(tone ${CMAKE_CURRENT_BINARY_DIR}/tone.ogg)
-add_custom_command(OUTPUT ${tone}
-  COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/framework/make-tone.sh ${tone}
-  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/framework/make-tone.sh
-  COMMENT "Encoding the Ogg test tone")
-add_custom_target(framework_test_media ALL DEPENDS ${tone})
+# Media the framework tests play, made at build time beside the test program: the main tone, a
+# second song to chain after it, and a song at another rate.
+set(tone_script ${CMAKE_CURRENT_SOURCE_DIR}/framework/make-tone.sh)
+set(tone_files)
+foreach(spec "tone.ogg" "tone2.ogg 550 770 5513 22050" "tone11k.ogg 440 660 2756 11025")
+  separate_arguments(args UNIX_COMMAND "${spec}")
+  list(GET args 0 name)
+  list(REMOVE_AT args 0)
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${name}
+    COMMAND sh ${tone_script} ${CMAKE_CURRENT_BINARY_DIR}/${name} ${args}
+    DEPENDS ${tone_script}
+    COMMENT "Encoding the Ogg test song ${name}")
+  list(APPEND tone_files ${CMAKE_CURRENT_BINARY_DIR}/${name})
+endforeach()
+add_custom_target(framework_test_media ALL DEPENDS ${tone_files})
 add_dependencies(test_framework framework_test_media Vox)
