@@ -1,0 +1,43 @@
+#pragma once
+// A play scene over a stage of the test's own, with the game's stage and common palette put back
+// as they were when the test ends.
+#include <gtest/gtest.h>
+
+#include "data/CommonPalette.h"
+#include "data/Stage.h"
+#include "game/play/PlayScene.h"
+
+class PlayFixture : public testing::Test {
+protected:
+    PlayFixture() : m_SavedStage(ProjectStage()), m_SavedPalette(ProjectCommonPalette()) {}
+    ~PlayFixture() override {
+        ProjectStage() = m_SavedStage;
+        ProjectCommonPalette() = m_SavedPalette;
+    }
+
+    // A stage of the given size with the player at (1, 1).
+    static cEdStage Stage(int width = 20, int height = 15) {
+        cEdStage stage;
+        stage.SetSize(width, height);
+        cEdChara player;
+        player.m_Graphic = 1;
+        player.m_Control = 0;
+        stage.PutCharaAt(1, 1, player);
+        return stage;
+    }
+    static cEdChara Enemy() {
+        cEdChara chara;
+        chara.m_Graphic = 2;
+        chara.m_Control = 1;
+        chara.m_Extra3 = -1;
+        return chara;
+    }
+    static cEdBlock Block(int graphic) {
+        cEdBlock block;
+        block.m_Graphic = static_cast<uint16_t>(graphic);
+        return block;
+    }
+
+    cEdStage m_SavedStage;
+    cCommonPalette m_SavedPalette;
+};
