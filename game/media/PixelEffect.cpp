@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "framework/ErrorLog.h"
+#include "game/media/ChannelTables.h"
 
 namespace {
 
@@ -12,28 +14,49 @@ const double kPi = 3.14159265358979323846;
 bool SameDepth(const cPixelView& a, const cPixelView& b) { return a.nBytesPerPixel == b.nBytesPerPixel; }
 bool IsIndexed(const cPixelView& v) { return v.nBytesPerPixel == 1; }
 
-// Sums colours on the 0-255 scale.
-struct cRgbSum {
-    int r = 0, g = 0, b = 0, count = 0;
-    void Add(const cRgb& c) {
-        r += c.r;
-        g += c.g;
-        b += c.b;
-        ++count;
-    }
-    cRgb Average() const {
-        cRgb c;
-        c.r = r / count;
-        c.g = g / count;
-        c.b = b / count;
-        return c;
-    }
-};
+// Rows of a view by pointer: element x of the row is pixel x.
+template <class Pixel>
+Pixel* RowOf(const cPixelView& v, int y) {
+    return reinterpret_cast<Pixel*>(v.lpBits + static_cast<ptrdiff_t>(y) * v.nPitch);
+}
 
+// The steps i of 0 ... n - 1 whose positions a + i lie inside [0, sizeA) and b + i inside
+// [0, sizeB): [lo, hi), empty when hi <= lo. Clipping once per call spares a check per pixel.
+struct cSpan {
+    int lo;
+    int hi;
+    bool Empty() const { return hi <= lo; }
+};
+cSpan Clip(int n, int a, int sizeA, int b, int sizeB) {
+    long long lo = std::max({0LL, -static_cast<long long>(a), -static_cast<long long>(b)});
+    long long hi = std::min({static_cast<long long>(n), static_cast<long long>(sizeA) - a, static_cast<long long>(sizeB) - b});
+    return {static_cast<int>(lo), static_cast<int>(std::max(hi, lo))};
+}
+cSpan Clip(int n, int a, int sizeA) { return Clip(n, a, sizeA, a, sizeA); }
+
+// f applied n times to every value 0-255, by repeated squaring: the work does not grow with n.
+std::vector<uint8_t> Power(const std::vector<uint8_t>& f, int n) {
+    std::vector<uint8_t> result(256), step = f, next(256);
+    for (int v = 0; v < 256; ++v) result[v] = static_cast<uint8_t>(v);
+    for (; n > 0; n >>= 1) {
+        if (n & 1)
+            for (int v = 0; v < 256; ++v) result[v] = step[result[v]];
+        for (int v = 0; v < 256; ++v) next[v] = step[step[v]];
+        step.swap(next);
+    }
+    return result;
+}
+
+int Clamp255(int v) { return v < 0 ? 0 : v > 255 ? 255 : v; }
+
+// Fills the part of the block that lies inside the destination.
+template <class Pixel>
 void FillBlock(const cPixelView& dest, int x0, int y0, int w, int h, uint32_t pixel) {
-    for (int y = y0; y < y0 + h; ++y)
-        for (int x = x0; x < x0 + w; ++x)
-            if (dest.Contains(x, y)) dest.Set(x, y, pixel);
+    cSpan cx = Clip(w, x0, dest.nWidth), cy = Clip(h, y0, dest.nHeight);
+    for (int j = cy.lo; j < cy.hi; ++j) {
+        Pixel* row = RowOf<Pixel>(dest, y0 + j) + x0;
+        std::fill(row + cx.lo, row + cx.hi, static_cast<Pixel>(pixel));
+    }
 }
 
 // Locks both records and runs the routine on their views at the display's rules.
@@ -43,6 +66,78 @@ bool OnLockedPair(cSurface& dest, cSurface& source, Routine routine) {
     if (!locked.IsLocked()) return false;
     return routine(locked.Dest(), locked.Source(), DisplayPixelRules());
 }
+
+// Mosaic at depth 16: each block the average of its source pixels.
+void MosaicDirect(const cPixelView& dest, int x, int y, int w, int h, int n, const cPixelView& source, int sx,
+                  int sy, int colorKey, const cPixelRules& rules) {
+    auto tables = ChannelTables(rules.Format);
+    const cChannelTables& t = *tables;
+    for (int by = 0; by < h; by += n) {
+        int bh = std::min(n, h - by);
+        cSpan cy = Clip(bh, sy + by, source.nHeight);
+        for (int bx = 0; bx < w; bx += n) {
+            int bw = std::min(n, w - bx);
+            cSpan cx = Clip(bw, sx + bx, source.nWidth);
+            int r = 0, g = 0, b = 0, count = 0;
+            for (int j = cy.lo; j < cy.hi; ++j) {
+                const uint16_t* row = RowOf<const uint16_t>(source, sy + by + j) + sx + bx;
+                for (int i = cx.lo; i < cx.hi; ++i) {
+                    uint32_t p = row[i];
+                    if (colorKey && p == rules.dwTransparent) continue;
+                    r += t.Red.Byte(p);
+                    g += t.Green.Byte(p);
+                    b += t.Blue.Byte(p);
+                    ++count;
+                }
+            }
+            if (!count) continue;
+            uint32_t pixel = count == 1 ? t.Pixel(r, g, b) : t.Pixel(r / count, g / count, b / count);
+            if (colorKey && pixel == rules.dwTransparent) continue;
+            FillBlock<uint16_t>(dest, x + bx, y + by, bw, bh, pixel);
+        }
+    }
+}
+
+// Mosaic at depth 8: each block the colour of its top-left source pixel.
+void MosaicIndexed(const cPixelView& dest, int x, int y, int w, int h, int n, const cPixelView& source, int sx,
+                   int sy, int colorKey, const cPixelRules& rules) {
+    for (int by = 0; by < h; by += n) {
+        for (int bx = 0; bx < w; bx += n) {
+            if (!source.Contains(sx + bx, sy + by)) continue;
+            uint32_t pixel = RowOf<const uint8_t>(source, sy + by)[sx + bx];
+            if (colorKey && pixel == rules.dwTransparent) continue;
+            FillBlock<uint8_t>(dest, x + bx, y + by, std::min(n, w - bx), std::min(n, h - by), pixel);
+        }
+    }
+}
+
+// Box sums of the blur, row by row. The horizontal sums of a source row are made once, when the
+// row enters the window of rows, and kept in a ring of as many rows as the window holds; the
+// column sums of the window then change by one row in and one row out per destination row.
+class cBoxSums {
+public:
+    cBoxSums(int columns, int ringRows) : m_Columns(columns), m_Ring(ringRows) {
+        m_Window.assign(static_cast<size_t>(columns) * 4, 0);
+        m_Rows.assign(static_cast<size_t>(columns) * 4 * ringRows, 0);
+    }
+    // Horizontal sums slot of a source row: red, green, blue and count per column.
+    int* Slot(int row) { return &m_Rows[static_cast<size_t>(row % m_Ring) * m_Columns * 4]; }
+    void Add(int row) { Change(row, 1); }
+    void Remove(int row) { Change(row, -1); }
+    const int* Window() const { return m_Window.data(); }
+
+private:
+    void Change(int row, int sign) {
+        const int* slot = Slot(row);
+        int* window = m_Window.data();
+        for (int k = 0; k < m_Columns * 4; ++k) window[k] += sign * slot[k];
+    }
+
+    int m_Columns;
+    int m_Ring;
+    std::vector<int> m_Window;
+    std::vector<int> m_Rows;
+};
 
 }  // namespace
 
@@ -58,52 +153,107 @@ bool MosaicPixels(const cPixelView& dest, int x, int y, int w, int h, int n, con
                   int sy, int colorKey, const cPixelRules& rules) {
     if (!SameDepth(dest, source)) return false;
     n = std::max(n, 1);
-    for (int by = 0; by < h; by += n) {
-        for (int bx = 0; bx < w; bx += n) {
-            int bw = std::min(n, w - bx), bh = std::min(n, h - by);
-            uint32_t pixel;
-            if (IsIndexed(source)) {
-                if (!source.Contains(sx + bx, sy + by)) continue;
-                pixel = source.Get(sx + bx, sy + by);
-                if (colorKey && pixel == rules.dwTransparent) continue;
-            } else {
-                cRgbSum sum;
-                for (int j = 0; j < bh; ++j)
-                    for (int i = 0; i < bw; ++i) {
-                        if (!source.Contains(sx + bx + i, sy + by + j)) continue;
-                        uint32_t p = source.Get(sx + bx + i, sy + by + j);
-                        if (colorKey && p == rules.dwTransparent) continue;
-                        sum.Add(PixelToRgb(p, rules.Format));
-                    }
-                if (!sum.count) continue;
-                pixel = RgbToPixel(sum.Average(), rules.Format);
-                if (colorKey && pixel == rules.dwTransparent) continue;
-            }
-            FillBlock(dest, x + bx, y + by, bw, bh, pixel);
-        }
-    }
+    if (IsIndexed(source))
+        MosaicIndexed(dest, x, y, w, h, n, source, sx, sy, colorKey, rules);
+    else
+        MosaicDirect(dest, x, y, w, h, n, source, sx, sy, colorKey, rules);
     return true;
 }
 
+// Each destination pixel averages the source pixels of its window (-rx ... rx - 1, -ry ... ry - 1)
+// that lie inside both the area and the source. Where source and destination are one surface,
+// the source is read as it was before the call.
 bool BlurPixels(const cPixelView& dest, int x, int y, int w, int h, int rx, int ry, const cPixelView& source,
                 int sx, int sy, int colorKey, const cPixelRules& rules) {
     if (!SameDepth(dest, source) || IsIndexed(source)) return false;
-    for (int j = 0; j < h; ++j) {
-        for (int i = 0; i < w; ++i) {
-            if (!dest.Contains(x + i, y + j)) continue;
-            if (colorKey && (!source.Contains(sx + i, sy + j) || source.Get(sx + i, sy + j) == rules.dwTransparent))
+    // A radius of 0 counts nothing: every pixel is left as it is.
+    if (rx <= 0 || ry <= 0) return true;
+    cSpan di = Clip(w, x, dest.nWidth), dj = Clip(h, y, dest.nHeight);
+    cSpan si = Clip(w, sx, source.nWidth), sj = Clip(h, sy, source.nHeight);
+    if (di.Empty() || dj.Empty() || si.Empty() || sj.Empty()) return true;
+    auto tables = ChannelTables(rules.Format);
+    const cChannelTables& t = *tables;
+
+    // The source pixels that count, (si.lo, sj.lo) first, copied when the destination shares them.
+    int sw = si.hi - si.lo, sh = sj.hi - sj.lo;
+    std::vector<uint16_t> copy;
+    const uint8_t* sourceBase = reinterpret_cast<const uint8_t*>(RowOf<const uint16_t>(source, sy + sj.lo) + sx + si.lo);
+    ptrdiff_t sourcePitch = source.nPitch;
+    if (dest.lpBits == source.lpBits) {
+        copy.resize(static_cast<size_t>(sw) * sh);
+        for (int j = 0; j < sh; ++j)
+            std::copy_n(reinterpret_cast<const uint16_t*>(sourceBase + j * sourcePitch), sw, &copy[static_cast<size_t>(j) * sw]);
+        sourceBase = reinterpret_cast<const uint8_t*>(copy.data());
+        sourcePitch = static_cast<ptrdiff_t>(sw) * 2;
+    }
+    auto sourceRow = [&](int jj) { return reinterpret_cast<const uint16_t*>(sourceBase + (jj - sj.lo) * sourcePitch); };
+
+    // Horizontal sums of source row jj for destination columns di: prefix sums of the row, then
+    // each window as a difference of two.
+    int columns = di.hi - di.lo;
+    std::vector<int> prefix(static_cast<size_t>(sw + 1) * 4, 0);
+    auto rowSums = [&](int jj, int* slot) {
+        const uint16_t* row = sourceRow(jj);
+        int* p = prefix.data();
+        for (int k = 0; k < sw; ++k) {
+            uint32_t pixel = row[k];
+            bool counted = !(colorKey && pixel == rules.dwTransparent);
+            int* q = p + 4;
+            q[0] = p[0] + (counted ? t.Red.Byte(pixel) : 0);
+            q[1] = p[1] + (counted ? t.Green.Byte(pixel) : 0);
+            q[2] = p[2] + (counted ? t.Blue.Byte(pixel) : 0);
+            q[3] = p[3] + (counted ? 1 : 0);
+            p = q;
+        }
+        for (int c = 0; c < columns; ++c) {
+            int i = di.lo + c;
+            int lo = std::max(i - rx, si.lo) - si.lo, hi = std::min(i + rx, si.hi) - si.lo;
+            int* out = slot + c * 4;
+            if (hi <= lo) {
+                out[0] = out[1] = out[2] = out[3] = 0;
                 continue;
-            cRgbSum sum;
-            for (int dj = -ry; dj < ry; ++dj)
-                for (int di = -rx; di < rx; ++di) {
-                    int ii = i + di, jj = j + dj;
-                    if (ii < 0 || jj < 0 || ii >= w || jj >= h || !source.Contains(sx + ii, sy + jj)) continue;
-                    uint32_t p = source.Get(sx + ii, sy + jj);
-                    if (colorKey && p == rules.dwTransparent) continue;
-                    sum.Add(PixelToRgb(p, rules.Format));
-                }
-            // A radius of 0 counts nothing: the pixel is left as it is.
-            if (sum.count) dest.Set(x + i, y + j, RgbToPixel(sum.Average(), rules.Format));
+            }
+            const int* a = &prefix[static_cast<size_t>(lo) * 4];
+            const int* b = &prefix[static_cast<size_t>(hi) * 4];
+            out[0] = b[0] - a[0];
+            out[1] = b[1] - a[1];
+            out[2] = b[2] - a[2];
+            out[3] = b[3] - a[3];
+        }
+    };
+
+    // Averages by multiplying with reciprocals: (sum + 0.5) / count truncates to the same
+    // quotient as the integer division, far inside a double's precision.
+    int mostCounted = std::min(2 * rx, sw) * std::min(2 * ry, sh);
+    std::vector<double> reciprocal(static_cast<size_t>(mostCounted) + 1, 0.0);
+    for (int c = 1; c <= mostCounted; ++c) reciprocal[c] = 1.0 / c;
+
+    cBoxSums sums(columns, std::min(2 * ry, sh));
+    int windowLo = std::max(dj.lo - ry, sj.lo), windowHi = windowLo;
+    for (int j = dj.lo; j < dj.hi; ++j) {
+        int lo = std::max(j - ry, sj.lo), hi = std::max(std::min(j + ry, sj.hi), lo);
+        for (; windowLo < lo; ++windowLo)
+            if (windowLo < windowHi) sums.Remove(windowLo);
+        windowHi = std::max(windowHi, windowLo);
+        for (; windowHi < hi; ++windowHi) {
+            rowSums(windowHi, sums.Slot(windowHi));
+            sums.Add(windowHi);
+        }
+        const int* window = sums.Window();
+        uint16_t* out = RowOf<uint16_t>(dest, y + j) + x;
+        bool centreRow = j >= sj.lo && j < sj.hi;
+        const uint16_t* centre = centreRow ? sourceRow(j) : nullptr;  // column si.lo first
+        for (int c = 0; c < columns; ++c) {
+            int i = di.lo + c;
+            if (colorKey && (!centreRow || i < si.lo || i >= si.hi || centre[i - si.lo] == rules.dwTransparent))
+                continue;
+            const int* s = window + c * 4;
+            int count = s[3];
+            if (!count) continue;
+            double inverse = reciprocal[count];
+            out[i] = static_cast<uint16_t>(t.Pixel(static_cast<int>((s[0] + 0.5) * inverse),
+                                                   static_cast<int>((s[1] + 0.5) * inverse),
+                                                   static_cast<int>((s[2] + 0.5) * inverse)));
         }
     }
     return true;
@@ -114,49 +264,81 @@ bool TintPixels(const cPixelView& dest, int x, int y, int w, int h, const cPixel
     if (!SameDepth(dest, source)) return false;
     if (n <= 0) return true;
     t &= kPaletteSize - 1;
-    cRgb toward = EntryToRgb(palette[t], rules.Format);
-    for (int j = 0; j < h; ++j)
-        for (int i = 0; i < w; ++i) {
-            if (!source.Contains(sx + i, sy + j) || !dest.Contains(x + i, y + j)) continue;
-            uint32_t p = source.Get(sx + i, sy + j);
-            if (colorKey && p == rules.dwTransparent) continue;
-            if (IsIndexed(source)) {
-                for (int k = 0; k < n; ++k) p = rules.lpMixTable[p * 256 + t];
-            } else {
-                cRgb c = PixelToRgb(p, rules.Format);
-                for (int k = 0; k < n; ++k) {
-                    c.r = (c.r + toward.r) >> 1;
-                    c.g = (c.g + toward.g) >> 1;
-                    c.b = (c.b + toward.b) >> 1;
-                }
-                p = RgbToPixel(c, rules.Format);
+    cSpan ci = Clip(w, sx, source.nWidth, x, dest.nWidth), cj = Clip(h, sy, source.nHeight, y, dest.nHeight);
+    if (IsIndexed(source)) {
+        if (!rules.lpMixTable) return false;
+        std::vector<uint8_t> step(256);
+        for (int p = 0; p < 256; ++p) step[p] = rules.lpMixTable[p * 256 + t];
+        std::vector<uint8_t> map = Power(step, n);
+        for (int j = cj.lo; j < cj.hi; ++j) {
+            const uint8_t* s = RowOf<const uint8_t>(source, sy + j) + sx;
+            uint8_t* d = RowOf<uint8_t>(dest, y + j) + x;
+            for (int i = ci.lo; i < ci.hi; ++i) {
+                uint8_t p = s[i];
+                if (colorKey && p == rules.dwTransparent) continue;
+                d[i] = map[p];
             }
-            dest.Set(x + i, y + j, p);
         }
+        return true;
+    }
+    auto tables = ChannelTables(rules.Format);
+    cRgb toward = EntryToRgb(palette[t], rules.Format);
+    // Each component halves its way toward the colour n times: one table per channel.
+    auto channelMap = [&](const cChannel& channel, int target) {
+        std::vector<uint8_t> halve(256);
+        for (int c = 0; c < 256; ++c) halve[c] = static_cast<uint8_t>((c + target) >> 1);
+        std::vector<uint8_t> times = Power(halve, n);
+        return channel.Map([&](int c) { return times[c]; });
+    };
+    std::vector<uint16_t> mr = channelMap(tables->Red, toward.r), mg = channelMap(tables->Green, toward.g),
+                          mb = channelMap(tables->Blue, toward.b);
+    const cChannel &cr = tables->Red, &cg = tables->Green, &cb = tables->Blue;
+    for (int j = cj.lo; j < cj.hi; ++j) {
+        const uint16_t* s = RowOf<const uint16_t>(source, sy + j) + sx;
+        uint16_t* d = RowOf<uint16_t>(dest, y + j) + x;
+        for (int i = ci.lo; i < ci.hi; ++i) {
+            uint32_t p = s[i];
+            if (colorKey && p == rules.dwTransparent) continue;
+            d[i] = static_cast<uint16_t>(mr[cr.Value(p)] | mg[cg.Value(p)] | mb[cb.Value(p)]);
+        }
+    }
     return true;
 }
 
 bool HalfPixels(const cPixelView& dest, int x, int y, int w, int h, const cPixelView& source, int sx, int sy,
                 int colorKey, const uint8_t* mixTable, const cPixelRules& rules) {
     if (!SameDepth(dest, source) || (IsIndexed(source) && !mixTable)) return false;
-    // At depth 8 index 0 is the transparent one.
-    uint32_t transparent = IsIndexed(source) ? 0 : rules.dwTransparent;
-    for (int j = 0; j < h; ++j)
-        for (int i = 0; i < w; ++i) {
-            if (!source.Contains(sx + i, sy + j) || !dest.Contains(x + i, y + j)) continue;
-            uint32_t s = source.Get(sx + i, sy + j), d = dest.Get(x + i, y + j);
-            uint32_t result;
-            if (colorKey && s == transparent) continue;
-            if (colorKey && d == transparent) {
-                result = s;
-            } else if (IsIndexed(source)) {
-                result = mixTable[s + d * 256];
-            } else {
-                cRgb a = PixelToRgb(s, rules.Format), b = PixelToRgb(d, rules.Format);
-                result = RgbToPixel({(a.r + b.r) / 2, (a.g + b.g) / 2, (a.b + b.b) / 2}, rules.Format);
+    cSpan ci = Clip(w, sx, source.nWidth, x, dest.nWidth), cj = Clip(h, sy, source.nHeight, y, dest.nHeight);
+    if (IsIndexed(source)) {
+        // At depth 8 index 0 is the transparent one.
+        for (int j = cj.lo; j < cj.hi; ++j) {
+            const uint8_t* s = RowOf<const uint8_t>(source, sy + j) + sx;
+            uint8_t* d = RowOf<uint8_t>(dest, y + j) + x;
+            for (int i = ci.lo; i < ci.hi; ++i) {
+                uint8_t a = s[i], b = d[i];
+                if (colorKey && a == 0) continue;
+                d[i] = colorKey && b == 0 ? a : mixTable[a + b * 256];
             }
-            dest.Set(x + i, y + j, result);
         }
+        return true;
+    }
+    auto tables = ChannelTables(rules.Format);
+    const cChannelTables& t = *tables;
+    for (int j = cj.lo; j < cj.hi; ++j) {
+        const uint16_t* s = RowOf<const uint16_t>(source, sy + j) + sx;
+        uint16_t* d = RowOf<uint16_t>(dest, y + j) + x;
+        for (int i = ci.lo; i < ci.hi; ++i) {
+            uint32_t a = s[i], b = d[i];
+            if (colorKey && a == rules.dwTransparent) continue;
+            if (colorKey && b == rules.dwTransparent) {
+                d[i] = static_cast<uint16_t>(a);
+                continue;
+            }
+            d[i] = static_cast<uint16_t>(t.Pixel((t.Red.Byte(a) + t.Red.Byte(b)) >> 1,
+                                                 (t.Green.Byte(a) + t.Green.Byte(b)) >> 1,
+                                                 (t.Blue.Byte(a) + t.Blue.Byte(b)) >> 1));
+        }
+    }
     return true;
 }
 
@@ -214,15 +396,19 @@ bool RotatePixels(const cPixelView& dest, int x, int y, int w, int h, int px, in
 bool FadePixels(const cPixelView& dest, int k, int red, int green, int blue, const cPixelView& source,
                 const cPixelRules& rules) {
     if (!SameDepth(dest, source) || IsIndexed(source)) return false;
-    for (int y = 0; y < dest.nHeight; ++y)
-        for (int x = 0; x < dest.nWidth; ++x) {
-            if (!source.Contains(x, y)) continue;
-            cRgb c = PixelToRgb(source.Get(x, y), rules.Format);
-            c.r = (red * (256 - k) + k * c.r) >> 8;
-            c.g = (green * (256 - k) + k * c.g) >> 8;
-            c.b = (blue * (256 - k) + k * c.b) >> 8;
-            dest.Set(x, y, RgbToPixel(c, rules.Format));
+    auto tables = ChannelTables(rules.Format);
+    const cChannel &cr = tables->Red, &cg = tables->Green, &cb = tables->Blue;
+    auto toward = [k](int colour) { return [k, colour](int c) { return Clamp255((colour * (256 - k) + k * c) >> 8); }; };
+    std::vector<uint16_t> mr = cr.Map(toward(red)), mg = cg.Map(toward(green)), mb = cb.Map(toward(blue));
+    int w = std::min(dest.nWidth, source.nWidth), h = std::min(dest.nHeight, source.nHeight);
+    for (int y = 0; y < h; ++y) {
+        const uint16_t* s = RowOf<const uint16_t>(source, y);
+        uint16_t* d = RowOf<uint16_t>(dest, y);
+        for (int x = 0; x < w; ++x) {
+            uint32_t p = s[x];
+            d[x] = static_cast<uint16_t>(mr[cr.Value(p)] | mg[cg.Value(p)] | mb[cb.Value(p)]);
         }
+    }
     return true;
 }
 

@@ -21,6 +21,7 @@ struct cSection {
 
 const cSection kSections[] = {
     {"stage", BenchStageFiles},
+    {"effects", BenchEffects},
 };
 
 cTiming Summary(std::vector<double> times) {
