@@ -93,6 +93,8 @@ public:
     cChildWnd(const cChildWnd&) = delete;
     cChildWnd& operator=(const cChildWnd&) = delete;
 
+    // Called once per idle pass of the program's message loop for every window of the group.
+    virtual void OnFrame() {}
     virtual void OnCommand(WPARAM wParam, LPARAM lParam) {}
     virtual void OnMouseMove(WPARAM wParam, LPARAM lParam) {}
     virtual void OnLButtonDown(WPARAM wParam, LPARAM lParam) {}
@@ -271,6 +273,8 @@ public:
 
     void ShowAll(int show);
     void EnableAll(int enable);
+    // Gives every registered window its per-frame call (OnFrame).
+    void FrameAll();
     // 1 when the message was consumed; the loop then neither translates nor dispatches it.
     int PreTranslate(MSG* msg);
 

@@ -33,6 +33,13 @@ void cWndGroup::EnableAll(int enable) {
         if (HWND sheet = entry.sheet->GetHwnd()) EnableWindow(sheet, enable ? TRUE : FALSE);
 }
 
+void cWndGroup::FrameAll() {
+    // A window may close itself in its call: walk a copy.
+    std::vector<cChildWnd*> wnds = m_Wnds;
+    for (cChildWnd* wnd : wnds)
+        if (std::find(m_Wnds.begin(), m_Wnds.end(), wnd) != m_Wnds.end()) wnd->OnFrame();
+}
+
 int cWndGroup::PreTranslate(MSG* msg) {
     for (cChildWnd* wnd : m_Wnds) {
         if (!wnd->IsActiveWindow()) continue;

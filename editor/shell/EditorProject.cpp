@@ -1,5 +1,7 @@
 #include "editor/shell/EditorProject.h"
 
+#include "editor/shell/StageDoc.h"
+
 cPrjOption& ProjectOption() {
     static cPrjOption option;
     return option;
@@ -15,7 +17,4 @@ cVarNames& CommonVarNames() {
     return names;
 }
 
-cUndoHistory& UndoHistory() {
-    static cUndoHistory history;
-    return history;
-}
+cUndoHistory& UndoHistory() { return StageDoc().m_History; }

@@ -11,5 +11,5 @@ cPrjOption& ProjectOption();
 cEditConfig& EditConfig();
 // The names of the common variables.
 cVarNames& CommonVarNames();
-// The stage editor's undo history, which also knows the stage open now.
+// The stage editor's undo history (the stage document's, editor/shell/StageDoc.h).
 cUndoHistory& UndoHistory();

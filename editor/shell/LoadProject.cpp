@@ -11,6 +11,7 @@
 #include "data/Stage.h"
 #include "data/UnreadableFile.h"
 #include "editor/shell/EditorProject.h"
+#include "editor/shell/StageDoc.h"
 #include "editor/shell/SystemBitmaps.h"
 #include "framework/Format.h"
 #include "framework/Path.h"
@@ -70,9 +71,8 @@ bool LoadProject() {
     if (!LoadSystemBitmaps(stageBack, ProjectWorldMap().m_BackImage)) return false;
     if (!LoadDatabaseBitmaps(DatabaseBitmaps(), database.m_BmpCharaExcs)) return false;
 
-    cUndoHistory& history = UndoHistory();
-    history.m_StageOpen = 0;
-    history.m_StagePath.clear();
+    StageDoc().m_StageOpen = 0;
+    StageDoc().m_StagePath.clear();
     return true;
 }
 
@@ -86,9 +86,8 @@ bool OpenLastStage(const char* path) {
             stage.SetSize(32, 32);
         }
     }
-    cUndoHistory& history = UndoHistory();
-    history.m_StageOpen = opened ? 1 : 0;
-    history.m_StagePath = opened ? path : "";
-    history.Init(stage.m_UndoCount, stage.m_Stride, stage.m_Height);
+    StageDoc().m_StageOpen = opened ? 1 : 0;
+    StageDoc().m_StagePath = opened ? path : "";
+    UndoHistory().Init(stage.m_UndoCount, stage.m_Stride, stage.m_Height);
     return opened;
 }

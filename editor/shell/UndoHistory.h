@@ -1,6 +1,6 @@
 #pragma once
 // The stage editor's undo history: whole-layer snapshots of the stage's three cell layers, taken
-// before an edit changes them, and beside them which stage is open.
+// before an edit changes them.
 #include <cstdint>
 #include <string>
 
@@ -34,9 +34,6 @@ public:
     size_t Steps() const { return m_UndoBlocks.size(); }
     // Cells of each snapshot.
     size_t CellsPerStep() const { return m_UndoBlocks.empty() ? 0 : m_UndoBlocks[0].size(); }
-
-    std::string m_StagePath;  // the stage file open now; empty when none
-    int32_t m_StageOpen = 0;
 
 private:
     template <class T>

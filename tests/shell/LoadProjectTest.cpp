@@ -14,6 +14,7 @@
 #include "data/Stage.h"
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/LoadProject.h"
+#include "editor/shell/StageDoc.h"
 #include "editor/shell/SystemBitmaps.h"
 #include "framework/MessageBox.h"
 #include "tests/framework/BmpWriter.h"
@@ -176,8 +177,8 @@ TEST(LoadProject, WithoutDataOrDefaultEveryFileIsBuiltInAndWrittenOnce) {
     EXPECT_EQ(1u, written.count("data\\database\\Bgm.dat"));
     EXPECT_EQ(static_cast<size_t>(kCommonVars), CommonVarNames().size());
     EXPECT_EQ(2u, ProjectDatabase().m_Animes.size());
-    EXPECT_EQ(0, UndoHistory().m_StageOpen);
-    EXPECT_EQ("", UndoHistory().m_StagePath);
+    EXPECT_EQ(0, StageDoc().m_StageOpen);
+    EXPECT_EQ("", StageDoc().m_StagePath);
 
     // The palettes and pictures are in place; neither background names a picture.
     EXPECT_EQ(0, memcmp(Colours(0).data(), GetProjectPalette(), 256 * sizeof(RGBQUAD)));

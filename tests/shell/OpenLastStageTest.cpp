@@ -5,6 +5,7 @@
 #include "data/Stage.h"
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/LoadProject.h"
+#include "editor/shell/StageDoc.h"
 #include "tests/support/TempDir.h"
 
 TEST(OpenLastStage, ReopensTheStageOrLeavesAClearedOneOf32By32) {
@@ -14,7 +15,7 @@ TEST(OpenLastStage, ReopensTheStageOrLeavesAClearedOneOf32By32) {
 
     // No stage was open: the new stage stays, with its history.
     EXPECT_FALSE(OpenLastStage(""));
-    EXPECT_EQ(0, history.m_StageOpen);
+    EXPECT_EQ(0, StageDoc().m_StageOpen);
     EXPECT_EQ(20, stage.m_Width);
     EXPECT_EQ(1u, history.Steps());
     EXPECT_EQ(32u * 15, history.CellsPerStep());
@@ -28,8 +29,8 @@ TEST(OpenLastStage, ReopensTheStageOrLeavesAClearedOneOf32By32) {
     ASSERT_TRUE(last.SaveFile("data\\stg4\\Last.stg4_147"));
     EXPECT_TRUE(OpenLastStage("data\\stg4\\Last.stg4_147"));
     EXPECT_EQ("最後", stage.m_Name);
-    EXPECT_EQ(1, history.m_StageOpen);
-    EXPECT_EQ("data\\stg4\\Last.stg4_147", history.m_StagePath);
+    EXPECT_EQ(1, StageDoc().m_StageOpen);
+    EXPECT_EQ("data\\stg4\\Last.stg4_147", StageDoc().m_StagePath);
     EXPECT_EQ(2u, history.Steps());
     EXPECT_EQ(64u * 20, history.CellsPerStep());
 
@@ -38,8 +39,8 @@ TEST(OpenLastStage, ReopensTheStageOrLeavesAClearedOneOf32By32) {
     EXPECT_EQ("", stage.m_Name);
     EXPECT_EQ(32, stage.m_Width);
     EXPECT_EQ(32, stage.m_Height);
-    EXPECT_EQ(0, history.m_StageOpen);
-    EXPECT_EQ("", history.m_StagePath);
+    EXPECT_EQ(0, StageDoc().m_StageOpen);
+    EXPECT_EQ("", StageDoc().m_StagePath);
     EXPECT_EQ(1u, history.Steps());
     EXPECT_EQ(32u * 32, history.CellsPerStep());
 }

@@ -1,0 +1,252 @@
+#include "editor/shell/App.h"
+
+#include <mmsystem.h>
+
+#include "data/DataFile.h"
+#include "data/Paths.h"
+#include "editor/shell/EditWnd.h"
+#include "editor/shell/EditorFiles.h"
+#include "editor/shell/EditorIds.h"
+#include "editor/shell/EditorProject.h"
+#include "editor/shell/EditorSound.h"
+#include "editor/shell/FrameWnd.h"
+#include "editor/shell/LoadProject.h"
+#include "editor/shell/ProjectFolders.h"
+#include "editor/shell/StageDoc.h"
+#include "framework/ErrorLog.h"
+#include "framework/FrameTimer.h"
+#include "framework/Geometry.h"
+#include "framework/Format.h"
+#include "framework/Hook.h"
+#include "framework/MessageBox.h"
+#include "framework/Path.h"
+#include "framework/SystemReport.h"
+
+namespace {
+
+cFrameWnd* g_frame = nullptr;
+cEditWnd* g_mainWnd = nullptr;
+
+const char kMutexName[] = "エディター";
+const char kReportFile[] = "Report_Editor.txt";
+const int kPreviewFps = 60;
+
+// The game program switches the display to 640 x 480 for a full-screen test play.
+bool IsGameScreen() {
+    RECT desktop;
+    return GetClientRect(GetDesktopWindow(), &desktop) && desktop.right == 640 && desktop.bottom == 480;
+}
+
+// Waits for the next preview frame, or for a message that arrives first: never spins.
+void WaitForPreviewFrame() {
+    while (!CheckFrame(kPreviewFps))
+        if (MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT) == WAIT_OBJECT_0) return;
+}
+
+}  // namespace
+
+cAppState& AppState() {
+    static cAppState state;
+    return state;
+}
+
+cWndGroup& EditorGroup() {
+    static cWndGroup group;
+    return group;
+}
+
+cFrameWnd* FrameWnd() { return g_frame; }
+cEditWnd* MainEditWnd() { return g_mainWnd; }
+void SetMainEditWnd(cEditWnd* wnd) { g_mainWnd = wnd; }
+
+bool RegisterEditorClass(HINSTANCE instance) {
+    WNDCLASSA wc = {};
+    wc.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
+    wc.lpfnWndProc = cTopWnd::StaticWndProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_EDITOR));
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    wc.lpszClassName = kEditorClass;
+    return RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+bool CreateFrameWnd() {
+    DestroyFrameWnd();
+    g_frame = new cFrameWnd;
+    if (!g_frame->CreateFrame()) {
+        SafeDelete(g_frame);
+        OutOfMemory();
+        return false;
+    }
+    SetMainWindow(g_frame->GetHwnd());
+    return true;
+}
+
+void DestroyFrameWnd() {
+    if (g_frame && GetMainWindow() == g_frame->GetHwnd()) SetMainWindow(nullptr);
+    SafeDelete(g_frame);
+    g_mainWnd = nullptr;
+}
+
+bool CreateEditWnd() {
+    if (!g_frame) return false;
+    cEditWnd* wnd = new cEditWnd(g_frame);
+    if (!wnd->Create(0, TRUE)) {
+        delete wnd;
+        return false;
+    }
+    g_frame->m_lpEditWnd = wnd;
+    g_mainWnd = wnd;
+    SetFocus(wnd->GetHwnd());
+    return true;
+}
+
+void RebuildEditWnd(int flag) {
+    Sleep(100);
+    if (!g_frame) return;
+    if (g_mainWnd == g_frame->m_lpEditWnd) g_mainWnd = nullptr;
+    SafeDelete(g_frame->m_lpEditWnd);
+    if (flag != 1) return;
+    cStageDoc& doc = StageDoc();
+    std::string path = doc.m_StagePath;
+    int32_t open = doc.m_StageOpen;
+    doc.Reset();
+    doc.m_StagePath = path;
+    doc.m_StageOpen = open;
+    CanvasCursor() = cCanvasCursor();
+    CreateEditWnd();
+}
+
+bool InitApp() {
+    cAppState& state = AppState();
+    SetDataVersion(kDataVersion);
+    char folder[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof folder, folder);
+    state.startFolder = folder;
+
+    if (!CreateDefaultData(nullptr)) {
+        // Refused: the person chose to end. Without a factory copy there was nothing to ask.
+        if (GetFileAttributesA(g_PathTable[ePathDefault]) == INVALID_FILE_ATTRIBUTES)
+            ErrorBox("%s が見つかりません！", g_PathTable[ePathDefault]);
+        return false;
+    }
+    CreateProjectFolders();
+    SetUpEditorSound();
+
+    cEditConfig& config = EditConfig();
+    if (!config.LoadFile(g_PathTable[ePathEditConfig])) {
+        ErrorLog("EditConfig.Load 失敗");
+        config.Init();
+    }
+    if (!LoadProject()) {
+        ErrorBox("プロジェクトのロードに失敗しました！フォルダやファイルの位置や名称が変更された可能性があります！");
+        config.m_LastStage.clear();
+        SaveEditConfig();
+        return false;
+    }
+    OpenLastStage(config.m_LastStage.c_str());
+
+    if (!CreateFrameWnd()) return false;
+    if (!CreateEditWnd()) return false;
+    state.initialised = 1;
+    return true;
+}
+
+void ExitApp() {
+    cAppState& state = AppState();
+    timeEndPeriod(1);
+    if (state.initialised) {
+        EditConfig().m_LastStage = StageDoc().m_StagePath;
+        SaveEditConfig();
+    }
+    SaveVarNames();
+    CloseEditorSound();
+    UninstallKeyboardHook();
+    DestroyFrameWnd();
+    state.initialised = 0;
+}
+
+bool IdleFrame() {
+    cEditWnd* main = g_mainWnd;
+    if (!main) return true;
+    if (main->IsAnimating())
+        WaitForPreviewFrame();
+    else
+        WaitMessage();
+
+    cAppState& state = AppState();
+    if (state.active && state.testPlaying && IsGameScreen()) {
+        state.active = 0;
+        return true;
+    }
+    if (state.restored) {
+        state.restored = 0;
+        if (g_frame && g_frame->m_FrontWnd == eFrontWorldMap && main->m_lpWorldMapWnd)
+            SetFocus(main->m_lpWorldMapWnd->GetHwnd());
+        else
+            SetFocus(main->GetHwnd());
+    }
+    state.fps = GetFps();
+    ++state.frames;
+    EditorGroup().FrameAll();
+    // A window's per-frame call may have replaced the main window.
+    if (g_mainWnd) g_mainWnd->RepaintToolWindows();
+    return true;
+}
+
+int RunMessageLoop() {
+    MSG msg;
+    for (;;) {
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) return static_cast<int>(msg.wParam);
+            if (EditorGroup().PreTranslate(&msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        } else if (!AppState().active) {
+            WaitMessage();
+        } else {
+            IdleFrame();
+        }
+    }
+}
+
+int EditorMain(HINSTANCE instance) {
+    timeBeginPeriod(1);
+    StartTimer();
+    cPage::SetScrollBarIds(IDC_CANVAS_HBAR, IDC_CANVAS_VBAR);
+    SetErrorLog(1, "EC_Editor.txt");
+
+    char report[MAX_PATH];
+    CopyText(report, sizeof report, kReportFile);
+    MakeAbsolutePath(report);
+    if (!OpenReport(report)) {
+        ErrorBox("%s を作成できません！", report);
+        timeEndPeriod(1);
+        return 0;
+    }
+    Report("App : ver %u", static_cast<unsigned>(kDataVersion));
+    WriteSystemReport();
+
+    HANDLE mutex = CreateMutexA(nullptr, FALSE, kMutexName);
+    if (!mutex || GetLastError() == ERROR_ALREADY_EXISTS) {
+        ShowMessageBox(nullptr, "既に起動しています", "二重起動", MB_OK);
+        if (mutex) CloseHandle(mutex);
+        timeEndPeriod(1);
+        return 0;
+    }
+
+    int code = 0;
+    AppState().instance = instance;
+    if (RegisterEditorClass(instance) && InitApp()) {
+        code = RunMessageLoop();
+        ExitApp();
+    } else {
+        DestroyFrameWnd();
+        CloseEditorSound();
+        timeEndPeriod(1);
+    }
+    ReleaseMutex(mutex);
+    CloseHandle(mutex);
+    return code;
+}

@@ -1,0 +1,125 @@
+#pragma once
+// The editor's main window: a modeless dialog (template 104) owned by the frame, with menu 128,
+// a toolbar, the stage canvas between its two scroll bars and a status bar. It turns menu,
+// toolbar and accelerator commands into actions on the open stage, keeps the menu and toolbar
+// states, opens the editor's other windows (each held in a slot of its own; a slot whose window
+// does not exist yet leaves its command without effect) and takes them back when they close.
+//
+// There is one at a time (MainEditWnd); RebuildEditWnd replaces it after a stage is created,
+// opened or closed.
+#include <cstdint>
+
+#include "framework/Page.h"
+
+class cFrameWnd;
+class cPropSheet;
+
+// The canvas may be sized between these, in pixels.
+const int kCanvasMinWidth = 384;
+const int kCanvasMinHeight = 160;
+const int kCanvasMaxWidth = 640;
+const int kCanvasMaxHeight = 480;
+const int kCellSize = 32;
+
+// Palette window slots: by palette (common, stage) and layer.
+enum ePaletteSlot { ePaletteCommon = 0, ePaletteStage = 1, ePaletteSlots = 2 };
+
+// The cell under the mouse and its corner in canvas pixels.
+struct cCanvasCursor {
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t pixelX = 0;
+    int32_t pixelY = 0;
+};
+
+// The canvas cursor of the main window, kept across rebuilds until RebuildEditWnd resets it.
+cCanvasCursor& CanvasCursor();
+
+class cEditWnd : public cPage {
+public:
+    explicit cEditWnd(cFrameWnd* frame);
+    ~cEditWnd() override;
+
+    INT_PTR DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
+    // Draws the visible part of the stage into the back buffer and copies it to the canvas.
+    int OnPaint() override;
+
+    // The window's messages after the framework's dispatch; non-zero when handled.
+    int OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void UpdateTitle();
+    // Enabled and checked states of every menu item and toolbar button.
+    void UpdateStates();
+    void UpdateUndoStates();
+    // The current layer's check marks, and its palette windows.
+    void ShowLayer(int32_t layer);
+    void ShowToolWindows();
+    void HideToolWindows();
+    void RepaintPalettes();
+    // The world map window and its tool windows, while it is in front. Hide: false when it was
+    // not shown (nothing to hide).
+    bool HideWorldMap();
+    void ShowWorldMap();
+
+    // Returns from the windows this one opened.
+    void ReturnFromStageSettings();
+    void ReturnFromWorldMap();
+    void ReturnFromDatabase();
+    void ReturnFromSystem();
+    void ReturnFromProjectOptions();
+
+    // Repaints what animates or follows the stage: the database window's page and the six
+    // palette windows (an idle pass calls it).
+    void RepaintToolWindows();
+    // The database window shows a page with animated previews.
+    bool IsAnimating() const;
+
+    bool IsReady() const { return m_Ready != 0; }
+    bool IsShown() const { return m_hWnd && IsWindowVisible(m_hWnd); }
+    int ScrollColumn() const { return m_ScrollX; }
+    int ScrollRow() const { return m_ScrollY; }
+    int CanvasWidth() const { return m_ContentWidth; }
+    int CanvasHeight() const { return m_ContentHeight; }
+    HWND Toolbar() const { return m_hToolbar; }
+    HWND StatusBar() const { return m_hStatus; }
+    const cDib& BackBuffer() const { return m_BackBuffer; }
+
+    int m_Hidden = 0;  // the tool windows are hidden because the editor was minimised or left
+
+    // Slots of the windows this one opens.
+    cChildWnd* m_lpNewStageDlg = nullptr;
+    cChildWnd* m_lpPaletteWnd[ePaletteSlots][3] = {};
+    cChildWnd* m_lpGroupWnd = nullptr;
+    cChildWnd* m_lpWorldMapWnd = nullptr;
+    cPropSheet* m_lpStageSheet = nullptr;
+    cChildWnd* m_lpStageOptionDlg = nullptr;
+    cPropSheet* m_lpDatabaseWnd = nullptr;
+    cChildWnd* m_lpSystemWnd = nullptr;
+    cPropSheet* m_lpPrjOptionSheet = nullptr;
+    cChildWnd* m_lpBitmapToolDlg = nullptr;
+
+private:
+    void CreateToolbar();
+    void PlaceCanvas();
+    void ViewPlayer();
+    void OnSize();
+    void StorePlacement(HWND wnd);
+    void CloseStage();
+    void AskExit();
+    void SaveCommonPalette();
+    void ToggleView(int command);
+    bool IsViewShown(int command) const;
+    void EnableEditorWindows(int enable);
+    // Canvas painting.
+    void PaintLayers();
+    void PaintLines();
+    void PaintCursor();
+    void ShowCursorCell();
+
+    cFrameWnd* m_lpFrame;
+    cCtrl m_Canvas{eCtrlPlain};
+    cDib m_BackBuffer;
+    int m_ScrollX = 0;
+    int m_ScrollY = 0;
+};

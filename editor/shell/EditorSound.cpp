@@ -1,0 +1,46 @@
+#include "editor/shell/EditorSound.h"
+
+#include "framework/ErrorLog.h"
+
+namespace {
+
+const char kPreviewOgg[] = "bgm\\Free.ogg";
+const char kPreviewMidi[] = "bgm\\Free.mid";
+const char kPreviewWave[] = "wave\\free.wav";
+
+// One slot for each preview song.
+char g_oggNames[2][kOggNameLength];
+char g_midiNames[2][kMidiNameLength];
+
+}  // namespace
+
+cBgmPlayer& EditorBgm() {
+    static cBgmPlayer player;
+    return player;
+}
+
+cMciPlayer& EditorWave() {
+    static cMciPlayer player;
+    return player;
+}
+
+void SetUpEditorSound() {
+    cBgmPlayer& bgm = EditorBgm();
+    bgm.Init(1, g_oggNames, g_midiNames, 2);
+    bgm.SetFile(0, kPreviewOgg);
+    bgm.SetFile(1, kPreviewMidi);
+
+    cMciPlayer& wave = EditorWave();
+    wave.Enable();
+    const char* const files[] = {kPreviewWave, nullptr};
+    wave.Init("waveaudio", files);
+    if (!wave.GetDevice(0)) {
+        ErrorLogF("waveaudio を開けませんでした：%s（音のプレビューなしで続けます）", kPreviewWave);
+        wave.Release();
+    }
+}
+
+void CloseEditorSound() {
+    EditorWave().Release();
+    EditorBgm().Release();
+}
