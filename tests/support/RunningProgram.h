@@ -1,0 +1,120 @@
+#pragma once
+// One of the two programs started as a process of its own in the current folder, with what a
+// test needs to follow it: its windows, the message boxes it shows (found and answered the way
+// a person would click them) and its end.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+// A file of the build folder (the programs, the factory project), from the test program's place.
+inline std::string BuildPath(const char* name) {
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    std::string path = self;
+    path.erase(path.rfind('\\'));  // tests folder
+    path.erase(path.rfind('\\'));  // build folder
+    return path + "\\" + name;
+}
+
+// Copies a folder of the factory project (the build writes it into build\project) into the
+// current folder, under its own name or another; false when the shell refuses.
+inline bool CopyFactoryFolder(const char* name, const char* as = nullptr) {
+    std::string from = BuildPath("project") + "\\" + name;
+    char here[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, here);
+    std::string to = std::string(here) + "\\" + (as ? as : name);
+    from.push_back('\0');
+    to.push_back('\0');
+    SHFILEOPSTRUCTA copy = {};
+    copy.wFunc = FO_COPY;
+    copy.pFrom = from.c_str();
+    copy.pTo = to.c_str();
+    copy.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI;
+    return SHFileOperationA(&copy) == 0 && !copy.fAnyOperationsAborted;
+}
+
+// The factory project without its data\ folder: default\ and the media.
+inline bool CopyFactoryProject() {
+    for (const char* name : {"default", "bmp", "e_bmp", "wave", "bgm"})
+        if (!CopyFactoryFolder(name)) return false;
+    return true;
+}
+
+class cRunningProgram {
+public:
+    explicit cRunningProgram(const char* exe) {
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        std::string command = "\"" + BuildPath(exe) + "\"";
+        m_started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi);
+    }
+    ~cRunningProgram() {
+        if (!m_started) return;
+        if (WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(m_pi.hProcess, 99);
+        CloseHandle(m_pi.hProcess);
+        CloseHandle(m_pi.hThread);
+    }
+    cRunningProgram(const cRunningProgram&) = delete;
+    cRunningProgram& operator=(const cRunningProgram&) = delete;
+
+    bool Started() const { return m_started; }
+
+    // A visible top-level window of the process with the class (and the title, when given).
+    HWND WaitForWindow(const char* cls, const char* title = nullptr, DWORD timeoutMs = 15000) const {
+        for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+            cSearch search = {m_pi.dwProcessId, cls, title, nullptr};
+            EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
+            if (search.found) return search.found;
+            if (WaitForSingleObject(m_pi.hProcess, 50) != WAIT_TIMEOUT) return nullptr;
+        }
+        return nullptr;
+    }
+    // A message box with the caption; its text goes to text.
+    HWND WaitForBox(const char* caption, std::string* text = nullptr) const {
+        HWND box = WaitForWindow("#32770", caption);
+        if (box && text) {
+            char buffer[1024] = "";
+            GetDlgItemTextA(box, 0xffff, buffer, sizeof buffer);
+            *text = buffer;
+        }
+        return box;
+    }
+    // Clicks the box's button (IDYES, IDNO, IDOK) and waits until the box is gone. A box that
+    // has just appeared may not take the click yet: it is clicked again every half second.
+    static void Answer(HWND box, int button) {
+        for (int i = 0; i < 500 && IsWindow(box); ++i) {
+            if (i % 25 == 0) PostMessageA(box, WM_COMMAND, button, 0);
+            Sleep(20);
+        }
+    }
+
+    bool WaitForExit(DWORD* code, DWORD timeoutMs = 15000) const {
+        if (WaitForSingleObject(m_pi.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+        GetExitCodeProcess(m_pi.hProcess, code);
+        return true;
+    }
+
+private:
+    struct cSearch {
+        DWORD pid;
+        const char* cls;
+        const char* title;
+        HWND found;
+    };
+    static BOOL CALLBACK Match(HWND wnd, LPARAM param) {
+        cSearch* search = reinterpret_cast<cSearch*>(param);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(wnd, &pid);
+        char cls[64] = "", title[256] = "";
+        GetClassNameA(wnd, cls, sizeof cls);
+        GetWindowTextA(wnd, title, sizeof title);
+        if (pid != search->pid || std::string(cls) != search->cls || !IsWindowVisible(wnd)) return TRUE;
+        if (search->title && std::string(title) != search->title) return TRUE;
+        search->found = wnd;
+        return FALSE;
+    }
+
+    PROCESS_INFORMATION m_pi = {};
+    bool m_started = false;
+};
