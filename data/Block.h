@@ -53,6 +53,6 @@ public:
     // Not registered: the column and row of a stored stage cell.
     int16_t m_Extra1;
     int16_t m_Extra2;
-    cInheritFlags m_bbInherit;
+    cGroupFlags<kGroups> m_bbInherit;
     cRecordVector<cCondition> m_Conditions;
 };

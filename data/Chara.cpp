@@ -6,13 +6,6 @@
 
 namespace {
 
-// A flag group that entered the record at some version: the flags from its place on move up
-// one place (the last one drops out), and the new group is inherited.
-void InsertGroup(cInheritFlags& flags, int group) {
-    flags.insert(flags.begin() + group, 1);
-    flags.resize(cEdChara::kGroups);
-}
-
 bool IsEmptyFlow(const cFlow& flow) { return flow.m_Conditions.empty() && flow.m_KeyConds.empty() && flow.m_Commands.empty(); }
 
 }  // namespace
@@ -97,12 +90,12 @@ bool cEdChara::Load(cDataReader& in) {
         !LoadRecordVector(m_Conditions, in) || !LoadRecordVector(m_Flows, in))
         return false;
     DropTestPlayFlows(m_Flows);
-    // The groups that later versions added; LoadInheritFlags already sized the flags.
+    // The groups that later versions added are inherited.
     uint32_t version = in.Version();
-    if (version < 56) InsertGroup(m_bbInherit, 26);
+    if (version < 56) m_bbInherit.Insert(26, 1);
     if (version < 83 && m_BlockHit > 1) m_BlockHit = 1;
-    if (version < 88) InsertGroup(m_bbInherit, 14);
-    if (version < 105) InsertGroup(m_bbInherit, 3);
+    if (version < 88) m_bbInherit.Insert(14, 1);
+    if (version < 105) m_bbInherit.Insert(3, 1);
     Inherit();
     Validate();
     return true;

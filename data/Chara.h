@@ -89,7 +89,7 @@ public:
     int16_t m_Extra1;
     int16_t m_Extra2;
     int32_t m_Extra3;
-    cInheritFlags m_bbInherit;
+    cGroupFlags<kGroups> m_bbInherit;
     cRecordVector<cCondition> m_Conditions;
     cRecordVector<cFlow> m_Flows;
 };

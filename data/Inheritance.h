@@ -65,8 +65,11 @@ void CopyAnimatedGraphicGroup(T& element, const T& base) {
 // The inheritance flags, normalised to the element's group count (a file may store any count).
 template <class T>
 bool LoadInheritFlags(T& element, cDataReader& in) {
-    if (!ReadByteVector(element.m_bbInherit, in)) return false;
-    element.m_bbInherit.resize(T::kGroups);
+    uint32_t count;
+    if (!in.ReadCount(count, 1)) return false;
+    const char* flags = in.Take(count);
+    if (!flags) return false;
+    element.m_bbInherit.CopyFrom(reinterpret_cast<const uint8_t*>(flags), count);
     return true;
 }
 

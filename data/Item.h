@@ -53,7 +53,7 @@ public:
     // Not registered: the column and row of a stored stage cell.
     int16_t m_Extra1;
     int16_t m_Extra2;
-    cInheritFlags m_bbInherit;
+    cGroupFlags<kGroups> m_bbInherit;
     cRecordVector<cCondition> m_Conditions;
     cRecordVector<cFlowCmd> m_Commands;  // item commands (command set 1)
 };

@@ -20,14 +20,10 @@ bool IsHero(const cEdChara& chara) { return chara.m_Graphic != 0 && chara.m_Cont
 // that is left without a graphic is emptied, so every kept cell holds an element.
 template <class T>
 void InheritCells(cStageLayer<T>& layer, int source) {
-    for (auto it = layer.begin(); it != layer.end();) {
-        T& cell = it->second;
+    layer.VisitAndRemove([source](T& cell) {
         if (source == eSourceNone || cell.m_InheritSrc == source) ApplyInheritance(cell);
-        if (cell.m_Graphic == 0)
-            it = layer.erase(it);
-        else
-            ++it;
-    }
+        return cell.m_Graphic == 0;
+    });
 }
 
 template <class T>
@@ -53,15 +49,21 @@ template <class T>
 bool LoadCells(cStageLayer<T>& layer, cDataReader& in) {
     uint32_t count;
     if (!in.ReadCount(count, 4 + kMinRecordBytes)) return false;
+    // Each cell of the grid once at most.
+    if (count > (static_cast<uint32_t>(layer.Height()) << layer.Shift())) return in.Fail();
+    typename cStageLayer<T>::cCells cells;
+    cells.reserve(count);
+    const T fresh;
     for (uint32_t i = 0; i < count; ++i) {
         uint32_t index;
         if (!in.ReadU32(index)) return false;
-        // Read straight into a node of the layer: a stage holds many elements, and a copy of
-        // each (built and dropped again) would cost as much as the element itself.
-        typename cStageLayer<T>::cNode node = cStageLayer<T>::NewNode();
-        T& element = node.mapped();
+        cells.emplace_back(index, fresh);
+        T& element = cells.back().second;
         if (!element.Load(in)) return false;
-        if (element.m_Graphic == 0) continue;
+        if (element.m_Graphic == 0) {
+            cells.pop_back();
+            continue;
+        }
         uint32_t cell = index;
         if (element.m_Extra1 != 0 || element.m_Extra2 != 0) {
             if (!layer.IsCell(element.m_Extra1, element.m_Extra2)) return in.Fail();
@@ -70,13 +72,11 @@ bool LoadCells(cStageLayer<T>& layer, cDataReader& in) {
         } else if (!layer.IsCell(index)) {
             return in.Fail();
         }
-        if (!layer.IsEmpty(cell)) return in.Fail();
         element.m_Extra1 = static_cast<int16_t>(layer.Column(cell));
         element.m_Extra2 = static_cast<int16_t>(layer.Row(cell));
-        node.key() = cell;
-        layer.Insert(std::move(node));
+        cells.back().first = cell;
     }
-    return true;
+    return layer.Fill(cells) || in.Fail();
 }
 
 // Before writes what the element carries for the file (the chara's item link).

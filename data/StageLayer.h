@@ -3,14 +3,15 @@
 //
 // The cell of column x and row y is index (y << shift) + x, where 1 << shift (the row stride)
 // is the smallest power of two not below the width; the columns from the width to the stride
-// hold nothing. Only the cells that hold an element (graphic not 0) are kept, in index order,
-// each element carrying its own column and row in its position fields, just as the stage file
-// stores them: a record costs a kilobyte or more of memory, so a grid of whole records would
-// not fit a large stage. The game program reads the layer as its list of placed elements.
+// hold nothing. Only the cells that hold an element (graphic not 0) are kept, in index order in
+// one vector, each element carrying its own column and row in its position fields, just as the
+// stage file stores them: a grid of whole records would not fit a large stage, and one heap
+// block per cell would cost more time than reading the cell. The game program reads the layer
+// as its list of placed elements.
+#include <algorithm>
 #include <cstdint>
-#include <map>
-#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "framework/CheckedVector.h"
 
@@ -24,10 +25,11 @@ inline int32_t RowShift(int32_t width) {
 template <class T>
 class cStageLayer {
 public:
-    typedef std::map<uint32_t, T> cCells;
+    // A cell: its index and its element.
+    typedef std::pair<uint32_t, T> cCell;
+    typedef std::vector<cCell> cCells;
     typedef typename cCells::iterator iterator;
     typedef typename cCells::const_iterator const_iterator;
-    typedef typename cCells::node_type cNode;
 
     int32_t Width() const { return m_width; }
     int32_t Height() const { return m_height; }
@@ -42,56 +44,74 @@ public:
     // is reported as a bad index and reads as an empty cell.
     const T& At(uint32_t index) const {
         if (!CheckCell(index)) return Empty();
-        const_iterator it = m_cells.find(index);
-        return it == m_cells.end() ? Empty() : it->second;
+        const_iterator it = Seek(index);
+        return it == end() || it->first != index ? Empty() : it->second;
     }
     // The element of a cell for editing in place; null for an empty cell.
     T* Find(uint32_t index) {
-        iterator it = m_cells.find(index);
-        return it == m_cells.end() ? nullptr : &it->second;
+        iterator it = Seek(index);
+        return it == end() || it->first != index ? nullptr : &it->second;
     }
-    bool IsEmpty(uint32_t index) const { return m_cells.find(index) == m_cells.end(); }
+    bool IsEmpty(uint32_t index) const {
+        const_iterator it = Seek(index);
+        return it == end() || it->first != index;
+    }
 
     // Places a copy of the element in the cell, with the cell's column and row; an empty
     // element empties the cell. An index off the grid is reported and changes nothing.
     void Put(uint32_t index, const T& element) {
         if (!CheckCell(index)) return;
+        iterator it = Seek(index);
+        const bool held = it != end() && it->first == index;
         if (element.m_Graphic == 0) {
-            m_cells.erase(index);
+            if (held) m_cells.erase(it);
             return;
         }
-        T& cell = m_cells[index];
-        cell = element;
+        T& cell = held ? it->second : m_cells.insert(it, cCell(index, element))->second;
+        if (held) cell = element;
         cell.m_Extra1 = static_cast<int16_t>(Column(index));
         cell.m_Extra2 = static_cast<int16_t>(Row(index));
     }
 
-    // A default element outside any layer, built in place, to be filled, given its cell as its
-    // key and inserted: a file load reads into it without copying.
-    static cNode NewNode() {
-        cCells scratch;
-        scratch.emplace(std::piecewise_construct, std::forward_as_tuple(0u), std::forward_as_tuple());
-        return scratch.extract(scratch.begin());
+    // Takes the cells a file gave, in any order, each with its element's column and row set:
+    // false, and the layer unchanged, when a cell is given twice.
+    bool Fill(cCells& cells) {
+        auto byIndex = [](const cCell& a, const cCell& b) { return a.first < b.first; };
+        if (!std::is_sorted(cells.begin(), cells.end(), byIndex)) std::stable_sort(cells.begin(), cells.end(), byIndex);
+        for (size_t i = 1; i < cells.size(); ++i)
+            if (cells[i].first == cells[i - 1].first) return false;
+        m_cells.swap(cells);
+        return true;
     }
-    // Inserts a filled node, which must hold an element for a free cell of the grid.
-    void Insert(cNode&& node) { m_cells.insert(std::move(node)); }
 
     // Changes the grid: every cell inside both the old and the new size keeps its column and
-    // row, the others are dropped.
+    // row (and so its place in the order), the others are dropped.
     void Resize(int32_t width, int32_t height) {
-        cCells kept;
         const int32_t shift = RowShift(width);
-        while (!m_cells.empty()) {
-            cNode node = m_cells.extract(m_cells.begin());
-            const int32_t column = Column(node.key()), row = Row(node.key());
+        size_t kept = 0;
+        for (size_t i = 0; i < m_cells.size(); ++i) {
+            const int32_t column = Column(m_cells[i].first), row = Row(m_cells[i].first);
             if (column >= width || row >= height) continue;
-            node.key() = (static_cast<uint32_t>(row) << shift) + column;
-            kept.insert(kept.end(), std::move(node));
+            if (kept != i) m_cells[kept] = std::move(m_cells[i]);
+            m_cells[kept++].first = (static_cast<uint32_t>(row) << shift) + column;
         }
-        m_cells.swap(kept);
+        m_cells.erase(m_cells.begin() + kept, m_cells.end());
         m_width = width;
         m_height = height;
         m_shift = shift;
+    }
+
+    // Runs visit on each cell's element in index order and removes the cells for which it
+    // returns true, keeping the order of the others.
+    template <class F>
+    void VisitAndRemove(F visit) {
+        size_t kept = 0;
+        for (size_t i = 0; i < m_cells.size(); ++i) {
+            if (visit(m_cells[i].second)) continue;
+            if (kept != i) m_cells[kept] = std::move(m_cells[i]);
+            ++kept;
+        }
+        m_cells.erase(m_cells.begin() + kept, m_cells.end());
     }
 
     size_t size() const { return m_cells.size(); }
@@ -110,6 +130,11 @@ public:
     }
 
 private:
+    // The first cell at or after the index.
+    iterator Seek(uint32_t index) {
+        return std::lower_bound(m_cells.begin(), m_cells.end(), index, [](const cCell& cell, uint32_t i) { return cell.first < i; });
+    }
+    const_iterator Seek(uint32_t index) const { return const_cast<cStageLayer*>(this)->Seek(index); }
     bool CheckCell(uint32_t index) const {
         if (IsCell(index)) return true;
         ReportBadIndex('V', static_cast<int>(index), m_height << m_shift, static_cast<int>(sizeof(T)), eCloseProgram);

@@ -25,9 +25,7 @@ T Placed(const cRecordVector<T>& list, int number, eElementKind kind) {
     T element = list[number];
     element.m_InheritSrc = static_cast<uint8_t>(eSourceCommon);
     element.m_InheritIndex = static_cast<decltype(element.m_InheritIndex)>(number);
-    const cInheritFlags& flags = option.m_InheritFlags[eSituationCommonPlace][kind];
-    for (size_t group = 0; group < flags.size() && group < element.m_bbInherit.size(); ++group)
-        element.m_bbInherit[group] = flags[group];
+    element.m_bbInherit.CopyFrom(option.m_InheritFlags[eSituationCommonPlace][kind]);
     return element;
 }
 

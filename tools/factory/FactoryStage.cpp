@@ -57,7 +57,7 @@ T Placed(const cRecordVector<T>& list, int number, const cPrjOption& option, eEl
     T element = list[number];
     element.m_InheritSrc = static_cast<uint8_t>(option.m_InheritSrc[eSituationCommonPlace][kind]);
     element.m_InheritIndex = static_cast<decltype(element.m_InheritIndex)>(number);
-    element.m_bbInherit = option.m_InheritFlags[eSituationCommonPlace][kind];
+    element.m_bbInherit.CopyFrom(option.m_InheritFlags[eSituationCommonPlace][kind]);
     return element;
 }
 
