@@ -35,24 +35,32 @@ int GaugeFill(int32_t value, int32_t maximum) {
     return fill < 0 ? 0 : fill > kGaugeWidth ? kGaugeWidth : static_cast<int>(fill);
 }
 
-void DrawStatusBar(cSurface& dest, const cSystemList<cSysRecA>& entries, const cStatusValues& values,
-                   cSurface& window, cSurface& accessory, cFont& captions, cFont& numbers) {
+int StatusBarLayout(const cSystemList<cSysRecA>& entries, int xs[eStatusEntries], int widths[eStatusEntries]) {
     int shown = 0, total = 0;
-    int widths[eStatusEntries];
     for (int k = 0; k < eStatusEntries; ++k) {
         const cSysRecA& entry = entries.At(k);
         widths[k] = StatusEntryWidth(entry, k);
         if (entry.m_Show) ++shown;
         total += widths[k];
     }
-    if (shown == 0) return;
     const int gap = (kBarWidth - total) / (shown + 1);
-    DDBltFramed(dest, 1, 1, kBarWidth, 20, window, 1, kFrameColour);
-
     int x = gap;
+    for (int k = 0; k < eStatusEntries; ++k) {
+        xs[k] = x;
+        if (entries.At(k).m_Show) x += widths[k] + gap;
+    }
+    return shown;
+}
+
+void DrawStatusBar(cSurface& dest, const cSystemList<cSysRecA>& entries, const cStatusValues& values,
+                   cSurface& window, cSurface& accessory, cFont& captions, cFont& numbers) {
+    int xs[eStatusEntries], widths[eStatusEntries];
+    if (StatusBarLayout(entries, xs, widths) == 0) return;
+    DDBltFramed(dest, 1, 1, kBarWidth, 20, window, 1, kFrameColour);
     for (int k = 0; k < eStatusEntries; ++k) {
         const cSysRecA& entry = entries.At(k);
         if (!entry.m_Show) continue;
+        const int x = xs[k];
         if (entry.m_ShowSymbol) DDBlt(dest, x, kTextY, 16, 16, accessory, 16 * k, 32, DDBLTFAST_SRCCOLORKEY);
         if (!IsGauge(k)) {
             const int32_t value = CounterValue(values, k);
@@ -74,6 +82,5 @@ void DrawStatusBar(cSurface& dest, const cSystemList<cSysRecA>& entries, const c
             if (fill > 0) DDBlt(dest, g, kTextY, fill, 16, accessory, sx, fill > 16 ? 144 : 160, DDBLTFAST_SRCCOLORKEY);
             numbers.Printf(dest, g, 6, "%d", value);
         }
-        x += widths[k] + gap;
     }
 }

@@ -24,6 +24,9 @@ const int kGaugeWidth = 50;
 
 // The room an entry takes on the bar; 0 when it is not shown.
 int StatusEntryWidth(const cSysRecA& entry, int index);
+// Where each entry starts on the bar (x) and its width; the number of entries shown. The room
+// left is shared out equally before, between and after the entries, and may be negative.
+int StatusBarLayout(const cSystemList<cSysRecA>& entries, int xs[eStatusEntries], int widths[eStatusEntries]);
 // The gauge's filled dots for a value against its maximum: 0 to kGaugeWidth.
 int GaugeFill(int32_t value, int32_t maximum);
 // Draws the bar (nothing at all when no entry is shown) with the window and accessory pictures

@@ -1,0 +1,296 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "data/ProjectDatabase.h"
+#include "game/data/GameDatabase.h"
+#include "game/media/Bitmap.h"
+#include "game/media/Blit.h"
+#include "game/media/CompositeBlit.h"
+#include "game/media/Display.h"
+#include "game/media/PictureTable.h"
+#include "game/play/PlayScene.h"
+#include "game/play/StatusBar.h"
+#include "tests/game/media/DisplayFixture.h"
+#include "tests/game/play/PlayFixture.h"
+
+namespace {
+
+// Colours the pictures are painted in; each a palette entry of its own.
+const int kBackground = 5;
+const int kBlockColour = 40;  // + the block's graphic number
+const int kWindowColour = 60;
+const int kSymbolColour = 70;  // + the entry
+const int kGaugeBack = 80;
+const int kGaugeHigh = 81;
+const int kGaugeLow = 82;
+const int kStripeA = 90;
+const int kStripeB = 91;
+
+// The game's surface table with blank pictures of the sizes drawing reads.
+struct cTestTable {
+    cTestTable() {
+        for (int i = 0; i < kPictureTableRows; ++i) {
+            cPictureRow& row = rows[i];
+            std::memset(&row, 0, sizeof row);
+            std::strcpy(row.szFileName, "E");
+            row.nColorKey = 1;
+            row.nMemoryKind = kMemorySystem;
+            row.nBlankWidth = row.nBlankHeight = 1;
+        }
+        Size(2, 480, 256);
+        Size(43, 64, 480);
+        Size(45, 640, 20);
+        Size(47, 128, 176);
+        Size(66, 640, 480);
+    }
+    void Size(int i, int w, int h) {
+        rows[i].nBlankWidth = w;
+        rows[i].nBlankHeight = h;
+    }
+    cSurface surfaces[kPictureTableRows];
+    cPictureRow rows[kPictureTableRows];
+};
+
+}  // namespace
+
+class PlayDraw : public PlayFixture {
+protected:
+    PlayDraw() : m_Display(640, 480, m_Table.surfaces, m_Table.rows, kPictureTableRows) {
+        std::copy(Display().Palette, Display().Palette + kPaletteSize, m_SavedPalette);
+    }
+    ~PlayDraw() override {
+        DDReleaseSurface(m_Dest);
+        std::copy(m_SavedPalette, m_SavedPalette + kPaletteSize, Display().Palette);
+    }
+    void SetUp() override {
+        ASSERT_TRUE(m_Display.IsReady());
+        for (int i = 1; i < kPaletteSize; ++i)
+            Display().Palette[i] = {static_cast<BYTE>(i % 31 + 1), static_cast<BYTE>(i * 3 % 63), static_cast<BYTE>(i * 7 % 31), 0};
+        const int rows[] = {2, 43, 45, 47, 66};
+        ASSERT_TRUE(DDLoadSurfaces(m_Table.surfaces, rows, 5));
+        ASSERT_TRUE(DDCreateSurface(m_Dest, 640, 480, 0, kMemorySystem));
+        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+    }
+    cSurface& Table(int i) { return m_Table.surfaces[i]; }
+    uint32_t Colour(int index) { return DDIndexToPixel(index); }
+
+    cTestTable m_Table;
+    cWindowDisplay m_Display;
+    cSurface m_Dest;
+    PALETTEENTRY m_SavedPalette[kPaletteSize];
+};
+
+// Blocks 1 and 2 of the sheet are painted in colours of their own; the map cells are set by hand,
+// border cells included, so the view can be put anywhere.
+TEST_F(PlayDraw, BlockLayersDrawTheVisibleCellsAtTheScroll) {
+    for (int n : {1, 2, 3}) DDFillRect(Table(2), (n % 15) * 32, (n / 15) * 32, 32, 32, kBlockColour + n);
+    ProjectStage() = Stage(30, 20);
+    cPlayScene scene;
+    ASSERT_TRUE(scene.SetStage(ProjectStage()));
+    auto put = [&](int column, int row, int graphic, int front, int hidden) {
+        cEdBlock& block = scene.m_MapCells[scene.CellIndex(column, row)].block;
+        block = cEdBlock();
+        block.m_Graphic = static_cast<uint16_t>(graphic);
+        block.m_Front = static_cast<uint8_t>(front);
+        block.m_Transparent = static_cast<uint8_t>(hidden);
+    };
+    put(0, 3, 3, 0, 0);
+    put(1, 3, 1, 0, 0);
+    put(21, 3, 2, 0, 0);
+    put(22, 3, 3, 0, 0);  // one column past the view
+    put(2, 4, 1, 1, 0);   // in front of the objects
+    put(3, 4, 2, 0, 1);   // hidden
+
+    const struct {
+        const char* name;
+        double x;
+        uint8_t layer;
+        std::vector<std::pair<int, int>> probes;  // x on row 3's line (y = 100), and the colour
+    } cases[] = {
+        // 40.7 draws from column 1 at x = -8 to column 21 at x = 632.
+        {"scroll 40.7", 40.7, 0, {{0, 1}, {23, 1}, {24, 0}, {631, 0}, {632, 2}, {639, 2}}},
+        // -5 skips column -1 and draws column 0 at x = 5.
+        {"scroll -5", -5, 0, {{4, 0}, {5, 3}, {36, 3}, {37, 1}}},
+        {"front layer", 0, 1, {{0, 0}, {32, 0}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        scene.m_ScrollX.m_Pos = c.x;
+        scene.m_ScrollY.m_Pos = 0;
+        scene.DrawBlockLayer(m_Dest, c.layer);
+        for (const auto& probe : c.probes)
+            EXPECT_EQ(Colour(probe.second ? kBlockColour + probe.second : kBackground), PixelAt(m_Dest, probe.first, 100))
+                << "x " << probe.first;
+    }
+    // Row 4: the front block only in layer 1, the hidden one never.
+    scene.m_ScrollX.m_Pos = 0;
+    DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+    scene.DrawBlockLayer(m_Dest, 0);
+    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 64, 130));
+    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 96, 130));
+    scene.DrawBlockLayer(m_Dest, 1);
+    EXPECT_EQ(Colour(kBlockColour + 1), PixelAt(m_Dest, 64, 130));
+    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 96, 130));
+}
+
+namespace {
+
+cSystemList<cSysRecA> Entries(std::vector<std::tuple<int, int, std::string, int>> rows) {
+    cSystemList<cSysRecA> entries(eStatusEntries);
+    for (size_t k = 0; k < rows.size(); ++k) {
+        entries[k].m_Show = std::get<0>(rows[k]);
+        entries[k].m_ShowSymbol = std::get<1>(rows[k]);
+        entries[k].m_Text = std::get<2>(rows[k]);
+        entries[k].m_MaxDigits = std::get<3>(rows[k]);
+    }
+    return entries;
+}
+
+}  // namespace
+
+TEST(StatusBar, EntriesShareTheBarOut) {
+    const struct {
+        const char* name;
+        cSystemList<cSysRecA> entries;
+        int shown;
+        std::vector<int> xs;  // of the shown entries
+    } cases[] = {
+        {"score and lives", Entries({{0, 0, "", 0}, {1, 0, "SCORE", 8}, {0, 0, "", 0}, {0, 0, "", 0}, {1, 1, "", 2}}), 2,
+         {127, 462}},
+        {"gauges", Entries({{0, 0, "", 0}, {0, 0, "", 0}, {1, 0, "HP", 0}, {1, 1, "", 0}, {0, 0, "", 0}}), 2, {163, 408}},
+        {"too wide", Entries({{1, 0, std::string(30, 'a'), 10}, {0, 0, "", 0}, {0, 0, "", 0}, {0, 0, "", 0}, {0, 0, "", 0}}),
+         1, {-1}},
+        {"damaged digits", Entries({{1, 1, "", 2000000000}, {0, 0, "", 0}, {0, 0, "", 0}, {0, 0, "", 0}, {0, 0, "", 0}}),
+         1, {231}},
+        {"nothing shown", Entries({{0, 1, "", 5}, {0, 0, "", 0}, {0, 0, "", 0}, {0, 0, "", 0}, {0, 0, "", 0}}), 0, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        int xs[eStatusEntries], widths[eStatusEntries];
+        EXPECT_EQ(c.shown, StatusBarLayout(c.entries, xs, widths));
+        std::vector<int> shown;
+        for (int k = 0; k < eStatusEntries; ++k)
+            if (c.entries[k].m_Show) shown.push_back(xs[k]);
+        EXPECT_EQ(c.xs, shown);
+    }
+}
+
+TEST(StatusBar, GaugesFillFromTheirValue) {
+    const struct {
+        int32_t value, maximum, fill;
+    } cases[] = {{30, 100, 15}, {40, 100, 20}, {100, 100, 50}, {0, 100, 0}, {5, 0, 0},
+                 {250, 100, 50}, {-7, 100, 0}, {2000000000, 2000000000, 50}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.fill, GaugeFill(c.value, c.maximum)) << c.value << " of " << c.maximum;
+}
+
+TEST_F(PlayDraw, StatusBarDrawsItsFrameSymbolsAndGauges) {
+    DDFillRect(Table(45), 0, 0, 640, 20, kWindowColour);
+    for (int k = 0; k < eStatusEntries; ++k) DDFillRect(Table(47), 16 * k, 32, 16, 16, kSymbolColour + k);
+    for (int sx : {0, 64}) {
+        DDFillRect(Table(47), sx, 128, 50, 16, kGaugeBack);
+        DDFillRect(Table(47), sx, 144, 50, 16, kGaugeHigh);
+        DDFillRect(Table(47), sx, 160, 50, 16, kGaugeLow);
+    }
+    cFont captions, numbers;
+    ASSERT_NE(nullptr, captions.Create(0, 15, 0, 16, 1, nullptr, 0, 0, nullptr));
+    ASSERT_NE(nullptr, numbers.Create(0, 9, 0, 10, 1, nullptr, 0, 0, nullptr));
+
+    // Nothing shown: not even the frame.
+    cSystemList<cSysRecA> none = Entries({{0, 1, "", 5}, {0, 0, "", 0}, {0, 0, "", 0}, {0, 0, "", 0}, {0, 0, "", 0}});
+    DrawStatusBar(m_Dest, none, cStatusValues(), Table(45), Table(47), captions, numbers);
+    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 0, 0));
+    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 320, 10));
+
+    // The HP gauge alone, with its symbol: 66 dots wide at 286, the gauge from 302.
+    cSystemList<cSysRecA> hp = Entries({{0, 0, "", 0}, {0, 0, "", 0}, {1, 1, "", 0}, {0, 0, "", 0}, {0, 0, "", 0}});
+    const struct {
+        int32_t value, maximum;
+        int fillColour, fill;
+    } gauges[] = {{30, 100, kGaugeLow, 15}, {40, 100, kGaugeHigh, 20}, {100, 100, kGaugeHigh, 50},
+                  {0, 100, kGaugeBack, 0}, {999, 100, kGaugeHigh, 50}};
+    for (const auto& g : gauges) {
+        SCOPED_TRACE(testing::Message() << g.value << " of " << g.maximum);
+        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        cStatusValues values;
+        values.hp = g.value;
+        values.maxHp = g.maximum;
+        DrawStatusBar(m_Dest, hp, values, Table(45), Table(47), captions, numbers);
+        EXPECT_EQ(Colour(31), PixelAt(m_Dest, 0, 0));  // the frame
+        EXPECT_EQ(Colour(31), PixelAt(m_Dest, 639, 21));
+        EXPECT_EQ(Colour(kWindowColour), PixelAt(m_Dest, 1, 1));
+        EXPECT_EQ(Colour(kWindowColour), PixelAt(m_Dest, 285, 4));
+        EXPECT_EQ(Colour(kSymbolColour + eStatusHp), PixelAt(m_Dest, 286, 4));
+        EXPECT_EQ(Colour(kSymbolColour + eStatusHp), PixelAt(m_Dest, 301, 4));
+        if (g.fill > 0) {
+            EXPECT_EQ(Colour(g.fillColour), PixelAt(m_Dest, 302 + g.fill - 1, 3));
+        }
+        if (g.fill < 50) {
+            EXPECT_EQ(Colour(kGaugeBack), PixelAt(m_Dest, 302 + g.fill, 3));
+        }
+        EXPECT_EQ(Colour(kWindowColour), PixelAt(m_Dest, 352, 4));
+    }
+}
+
+// The mosaic redraws the back buffer in blocks of the effect's current size: stripes of one dot
+// stay at size 1 (and at 0, taken as 1) and melt into one colour at size 8.
+TEST_F(PlayDraw, TransitionDrawsTheMosaicAndRunsToItsEnd) {
+    cDatabase& database = ProjectDatabase();
+    const cRecordVector<cScrEffect> savedEffects = database.m_ScrEffects;
+    const cEffectStates savedProtos = ScrEffectProtoTable();
+    database.m_ScrEffects.resize(2);
+    database.m_ScrEffects[1].m_Type = 13;
+    database.m_ScrEffects[1].m_Params[1] = 1;
+    database.m_ScrEffects[1].m_Params[2] = 3;
+    BuildScrEffectProtos(ScrEffectProtoTable(), database);
+
+    cPlayScene scene;
+    auto stripes = [] {
+        for (int x = 0; x < 640; ++x) DDFillRect(Display().Back, x, 0, 1, 480, x % 2 ? kStripeB : kStripeA);
+    };
+    const struct {
+        double size;
+        bool melted;
+    } sizes[] = {{1, false}, {8, true}, {0, false}, {8.9, true}};
+    for (const auto& s : sizes) {
+        SCOPED_TRACE(s.size);
+        stripes();
+        scene.m_ScrEffect = ScrEffectProtoTable()[1];
+        scene.m_ScrEffect.dValue = s.size;
+        EXPECT_EQ(0, scene.DrawTransition(1));
+        EXPECT_EQ(s.size, scene.m_ScrEffect.dValue);  // frozen: the size stays
+        const uint32_t a = PixelAt(Display().Back, 0, 0), b = PixelAt(Display().Back, 1, 0);
+        if (s.melted) {
+            EXPECT_EQ(a, b);
+            EXPECT_EQ(a, PixelAt(Display().Back, 7, 7));
+            EXPECT_NE(Colour(kStripeA), a);
+        } else {
+            EXPECT_EQ(Colour(kStripeA), a);
+            EXPECT_EQ(Colour(kStripeB), b);
+        }
+    }
+
+    // From 1 to 3 by 1 a frame: the value passes 3 on the third step, and a repeating effect
+    // starts again instead.
+    for (int repeat : {0, 1}) {
+        SCOPED_TRACE(repeat);
+        scene.m_ScrEffect = ScrEffectProtoTable()[1];
+        scene.m_ScrEffect.dValue = 1;
+        scene.m_ScrEffect.dStep = 1;
+        scene.m_ScrEffect.nRepeat = static_cast<int8_t>(repeat);
+        std::vector<int> results;
+        for (int frame = 0; frame < 3; ++frame) results.push_back(scene.DrawTransition(0));
+        EXPECT_EQ((std::vector<int>{0, 0, repeat ? 0 : 1}), results);
+        if (repeat) {
+            EXPECT_EQ(ScrEffectProtoTable()[1].dValue, scene.m_ScrEffect.dValue);
+            EXPECT_EQ(1, scene.m_ScrEffect.nRepeat);
+        }
+    }
+    database.m_ScrEffects = savedEffects;
+    ScrEffectProtoTable() = savedProtos;
+}
