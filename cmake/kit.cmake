@@ -40,12 +40,12 @@ function(kit_link target)
   endforeach()
 endfunction()
 
-# kit_tests(AREA LIBS... [SERIAL FILTER]): one GoogleTest program from tests/AREA/*.cpp, each test
+# kit_tests(AREA LIBS... [SERIAL FILTER] [SEPARATE_ONLY]): one GoogleTest program from tests/AREA/*.cpp, each test
 # case run as its own process under Wine (so process-wide state such as the error log starts
-# fresh). Test cases matching the GoogleTest FILTER (for example "FullScreen*") run alone, never
+# fresh), and the whole program once as one process (test NAME.Whole). Test cases matching the GoogleTest FILTER (for example "FullScreen*") run alone, never
 # beside other tests: they change what every process shares, such as the display mode.
 function(kit_tests area)
-  cmake_parse_arguments(K "" "SERIAL" "" ${ARGN})
+  cmake_parse_arguments(K "SEPARATE_ONLY" "SERIAL" "" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${area}/*.cpp)
   if(NOT srcs)
     return()
@@ -72,5 +72,15 @@ function(kit_tests area)
       DISCOVERY_MODE PRE_TEST
       DISCOVERY_TIMEOUT 120
       PROPERTIES TIMEOUT 120)
+  endif()
+  # The whole program once more in one process: every test leaves the process-wide state (the
+  # project objects, settings, hooks) as it found it. A program with tests that must run alone
+  # runs alone. SEPARATE_ONLY marks a program whose tests still need a process each.
+  if(NOT K_SEPARATE_ONLY)
+    add_test(NAME ${exe}.Whole COMMAND ${exe})
+    set_tests_properties(${exe}.Whole PROPERTIES TIMEOUT 300)
+    if(K_SERIAL)
+      set_tests_properties(${exe}.Whole PROPERTIES RUN_SERIAL TRUE)
+    endif()
   endif()
 endfunction()

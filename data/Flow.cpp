@@ -67,6 +67,8 @@ void RemoveTestPlayFlows(cRecordVector<cFlow>& flows) {
 
 void SetDropTestPlayFlows(bool drop) { g_dropTestPlayFlows = drop; }
 
+bool DropsTestPlayFlows() { return g_dropTestPlayFlows; }
+
 void DropTestPlayFlows(cRecordVector<cFlow>& flows) {
     if (g_dropTestPlayFlows) RemoveTestPlayFlows(flows);
 }

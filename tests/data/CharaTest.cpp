@@ -6,6 +6,7 @@
 #include "data/Chara.h"
 #include "data/ProjectDatabase.h"
 #include "tests/data/ElementBytes.h"
+#include "tests/support/RestoreOnExit.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -87,6 +88,7 @@ TEST(Chara, BlockHitAboveOneIsOneInFilesBeforeVersion83) {
 }
 
 TEST(Chara, ValidationResetsRowsTheDatabaseDoesNotHave) {
+    cRestoreOnExit<cDatabase> keepDatabase(ProjectDatabase());
     cDatabase& db = ProjectDatabase();
     db.m_AnimeSets.resize(3);
     db.m_CharaEffects.resize(2);
@@ -159,10 +161,11 @@ TEST(Chara, TestPlayFlowsAreDroppedOnlyWhereTheProgramDropsThem) {
     ASSERT_TRUE(kept.LoadFile("c.dat"));
     EXPECT_EQ(5u, kept.m_Flows.size());
 
-    SetDropTestPlayFlows(true);
     cEdChara dropped;
-    ASSERT_TRUE(dropped.LoadFile("c.dat"));
-    SetDropTestPlayFlows(false);
+    {
+        cScopedSetting<bool> drop(DropsTestPlayFlows, SetDropTestPlayFlows, true);
+        ASSERT_TRUE(dropped.LoadFile("c.dat"));
+    }
     ASSERT_EQ(3u, dropped.m_Flows.size());
     EXPECT_EQ(1u, dropped.m_Flows[0].m_Conditions.size());
     EXPECT_EQ(4u, dropped.m_Flows[1].m_Conditions.size());

@@ -8,6 +8,7 @@
 #include "data/FlowTables.h"
 #include "data/ProjectDatabase.h"
 #include "tests/data/FlowBytes.h"
+#include "tests/support/RestoreOnExit.h"
 
 namespace {
 
@@ -167,6 +168,7 @@ TEST(Flow, SubFlowsLoadAtTheDepthsTheEditorMakes) {
 }
 
 TEST(Flow, SavesTheLayoutByteForByteAndLoadsItBack) {
+    cRestoreOnExit<cDatabase> keepDatabase(ProjectDatabase());
     SizeDatabase();
     cFlow flow = SampleFlow();
     EXPECT_EQ(SampleFlowFile(), SavedBytes(flow));
@@ -265,6 +267,7 @@ TEST(Flow, OlderFilesAreUpgraded) {
 }
 
 TEST(Flow, ValidationResetsMissingRowsAndSizesParameters) {
+    cRestoreOnExit<cDatabase> keepDatabase(ProjectDatabase());
     SizeDatabase();
     struct {
         uint8_t set, type;
@@ -313,6 +316,7 @@ TEST(Flow, ValidationResetsMissingRowsAndSizesParameters) {
 }
 
 TEST(Flow, SwordTakesTheTimeOfItsSwordType) {
+    cRestoreOnExit<cDatabase> keepDatabase(ProjectDatabase());
     cDatabase& db = ProjectDatabase();
     db.m_SwordTypes.resize(3);
     db.m_SwordTypes[1].m_Positions.resize(2);
@@ -494,7 +498,7 @@ TEST(Flow, TestPlayFlowsAreDroppedOnlyWhenTheProgramSaysSo) {
     ASSERT_TRUE(LoadBytes(cmd, b.Get()));
     EXPECT_EQ((std::vector<int>{1, 2, 3}), ids(cmd.m_SubFlows));
 
-    SetDropTestPlayFlows(true);
+    cScopedSetting<bool> drop(DropsTestPlayFlows, SetDropTestPlayFlows, true);
     ASSERT_TRUE(LoadBytes(cmd, b.Get()));
     EXPECT_EQ(std::vector<int>{3}, ids(cmd.m_SubFlows));
     EXPECT_EQ((std::vector<int32_t>{1, 0}), cmd.m_Params);  // the command itself stays, validated

@@ -6,9 +6,11 @@
 #include "data/PaletteSource.h"
 #include "data/ProjectDatabase.h"
 #include "tests/data/ElementBytes.h"
+#include "tests/support/RestoreOnExit.h"
 #include "tests/support/TempDir.h"
 
 TEST(Item, LoadResetsRowsTheDatabaseDoesNotHave) {
+    cRestoreOnExit<cDatabase> keepDatabase(ProjectDatabase());
     ProjectDatabase().m_Sounds.resize(2);
     ProjectDatabase().m_Animes.resize(2);
     cTempDir dir;

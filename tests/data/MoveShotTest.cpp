@@ -2,6 +2,8 @@
 
 #include "data/MoveShot.h"
 #include "data/ProjectDatabase.h"
+#include "tests/support/RestoreOnExit.h"
+#include "data/ProjectDatabase.h"
 #include "tests/data/FlowBytes.h"
 
 TEST(MoveShot, NewRecordsHoldTheirDefaults) {
@@ -79,6 +81,7 @@ TEST(MoveShot, DefaultRecordsMatchTheSharedFixtures) {
 }
 
 TEST(MoveShot, ValidationRepairsScaleAndMissingEffectRows) {
+    cRestoreOnExit<cDatabase> keepDatabase(ProjectDatabase());
     ProjectDatabase().m_Effects.resize(3);
     struct {
         uint8_t scale;

@@ -6,6 +6,7 @@
 #include "data/CommonPalette.h"
 #include "data/PaletteSource.h"
 #include "tests/data/ElementBytes.h"
+#include "tests/support/RestoreOnExit.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -295,6 +296,7 @@ TEST(Palette, CopiesOfAPaletteAreIndependent) {
 
 TEST(Palette, TheProjectsCommonPaletteIsTheCommonSourceThroughItsLoads) {
     cTempDir dir;
+    cRestoreOnExit<cCommonPalette> keepCommon(ProjectCommonPalette());
     cCommonPalette& common = ProjectCommonPalette();
     EXPECT_EQ(&common, GetPaletteSource(eSourceCommon));
     cCommonPalette file;

@@ -3,8 +3,11 @@
 
 #include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
+#include "tests/support/RestoreOnExit.h"
 
 TEST(ProjectData, SystemDataMenuMusicFollowsTheProjectBgmTable) {
+    cRestoreOnExit<cDatabase> keepDatabase(ProjectDatabase());
+    cRestoreOnExit<cSystemData> keepSystem(ProjectSystemData());
     cSystemData& system = ProjectSystemData();
     ProjectDatabase().m_Bgms.resize(3);
     system.m_MenuMusic = {2, 3, 0, 1};

@@ -12,6 +12,7 @@
 #include "tests/data/StageBytes.h"
 #include "tests/support/BoxAnswers.h"
 #include "tests/support/CloseCounter.h"
+#include "tests/support/RestoreOnExit.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -179,6 +180,7 @@ TEST(StageLoad, TheOpenStageResolvesCellsAgainstThePaletteBeingRead) {
     written.PutCharaAt(0, 0, hero);
     ASSERT_TRUE(written.SaveFile("s.stg4_147"));
 
+    cRestoreOnExit<cEdStage> keepStage(ProjectStage());
     cEdStage& open = ProjectStage();
     EXPECT_EQ(&open.m_Palette, GetPaletteSource(eSourceStage));
     open.m_Palette.m_Blocks[1].m_Graphic = 5;

@@ -14,3 +14,17 @@ private:
     T& m_object;
     T m_saved;
 };
+
+// Sets a process-wide setting for its lifetime, then puts back the value it had.
+template <class T>
+class cScopedSetting {
+public:
+    cScopedSetting(T (*get)(), void (*set)(T), T value) : m_set(set), m_saved(get()) { set(value); }
+    ~cScopedSetting() { m_set(m_saved); }
+    cScopedSetting(const cScopedSetting&) = delete;
+    cScopedSetting& operator=(const cScopedSetting&) = delete;
+
+private:
+    void (*m_set)(T);
+    T m_saved;
+};
