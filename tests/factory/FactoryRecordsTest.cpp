@@ -17,6 +17,7 @@
 #include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
 #include "data/Stage.h"
+#include "editor/shell/EditorProject.h"
 #include "editor/shell/LoadProject.h"
 #include "framework/Path.h"
 #include "tests/factory/ProjectFolder.h"
@@ -69,10 +70,19 @@ bool GetFileId(const std::string& path, cFileId& id) {
     return ok;
 }
 
+// The tests load into the project objects that the whole program shares; each puts them back.
 class FactoryRecords : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(CopyFromProject({"default", "bmp", "e_bmp"})); }
 
+    cRestoreOnExit<cVarNames> m_Names{CommonVarNames()};
+    cRestoreOnExit<cDatabase> m_Database{ProjectDatabase()};
+    cRestoreOnExit<cSystemData> m_System{ProjectSystemData()};
+    cRestoreOnExit<cCommonPalette> m_Palette{ProjectCommonPalette()};
+    cRestoreOnExit<cPrjOption> m_Option{ProjectOption()};
+    cRestoreOnExit<cWorldMap> m_Map{ProjectWorldMap()};
+    cRestoreOnExit<cEdStage> m_Stage{ProjectStage()};
+    cRestoreOnExit<cUndoHistory> m_History{UndoHistory()};
     cTempDir m_Dir;
     cBoxAnswers m_Boxes;
 };
@@ -184,7 +194,6 @@ void ExpectNamedFilesExist(const V& table, const char* name) {
 // What the factory palette, stage and system data name in the database is there, and so are
 // the files the database names.
 TEST_F(FactoryRecords, EveryDatabaseReferenceResolves) {
-    cRestoreOnExit<cDatabase> keepDatabase(ProjectDatabase());
     m_Boxes.Answer(IDYES);
     ASSERT_TRUE(EnsureDataFolder(nullptr));
     cDatabase& db = ProjectDatabase();

@@ -19,6 +19,7 @@
 #include "framework/MessageBox.h"
 #include "tests/framework/BmpWriter.h"
 #include "tests/support/BoxAnswers.h"
+#include "tests/support/RestoreOnExit.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -151,13 +152,26 @@ void WriteFactoryCopy(const cTempDir& dir) {
     dir.Write("default\\stg4\\Default.stg4_007", std::string("seven"));
 }
 
+// Loading fills the project objects that every test of the program shares: each test puts
+// them back as it found them. (In the tests the fixture's name hides the function's: ::LoadProject.)
+class LoadProject : public testing::Test {
+    cRestoreOnExit<cVarNames> m_Names{CommonVarNames()};
+    cRestoreOnExit<cDatabase> m_Database{ProjectDatabase()};
+    cRestoreOnExit<cSystemData> m_System{ProjectSystemData()};
+    cRestoreOnExit<cCommonPalette> m_Palette{ProjectCommonPalette()};
+    cRestoreOnExit<cPrjOption> m_Option{ProjectOption()};
+    cRestoreOnExit<cWorldMap> m_Map{ProjectWorldMap()};
+    cRestoreOnExit<cEdStage> m_Stage{ProjectStage()};
+    cRestoreOnExit<cUndoHistory> m_History{UndoHistory()};
+};
+
 }  // namespace
 
-TEST(LoadProject, WithoutDataOrDefaultEveryFileIsBuiltInAndWrittenOnce) {
+TEST_F(LoadProject, WithoutDataOrDefaultEveryFileIsBuiltInAndWrittenOnce) {
     cTempDir dir;
     MakeProject(dir);
     cBoxAnswers boxes;
-    ASSERT_TRUE(LoadProject());
+    ASSERT_TRUE(::LoadProject());
     EXPECT_TRUE(boxes.Shown().empty());
 
     // Exactly the project files and the ten tables, each holding the built-in object.
@@ -196,12 +210,12 @@ TEST(LoadProject, WithoutDataOrDefaultEveryFileIsBuiltInAndWrittenOnce) {
     edited.m_Title = "二回目";
     ASSERT_TRUE(edited.SaveFile("data\\System.dat"));
     ASSERT_TRUE(StampFiles("data", false));
-    ASSERT_TRUE(LoadProject());
+    ASSERT_TRUE(::LoadProject());
     EXPECT_EQ("二回目", ProjectSystemData().m_Title);
     EXPECT_TRUE(StampFiles("data", true));
 }
 
-TEST(LoadProject, EmptyDataTakesTheFactoryCopyWhetherCopiedFirstOrFileByFile) {
+TEST_F(LoadProject, EmptyDataTakesTheFactoryCopyWhetherCopiedFirstOrFileByFile) {
     for (bool copyFolderFirst : {true, false}) {
         SCOPED_TRACE(copyFolderFirst ? "data\\ created as a copy of default\\" : "data\\ empty");
         cTempDir dir;
@@ -214,7 +228,7 @@ TEST(LoadProject, EmptyDataTakesTheFactoryCopyWhetherCopiedFirstOrFileByFile) {
         } else {
             MakeFolders("data");
         }
-        ASSERT_TRUE(LoadProject());
+        ASSERT_TRUE(::LoadProject());
         EXPECT_EQ(copyFolderFirst ? 1u : 0u, boxes.Shown().size());
 
         EXPECT_EQ("所持金", CommonVarNames()[2].m_Name);
@@ -239,17 +253,17 @@ TEST(LoadProject, EmptyDataTakesTheFactoryCopyWhetherCopiedFirstOrFileByFile) {
     }
 }
 
-TEST(LoadProject, TheFactoryDefaultStageNeverReplacesOneOfTheProjects) {
+TEST_F(LoadProject, TheFactoryDefaultStageNeverReplacesOneOfTheProjects) {
     cTempDir dir;
     MakeProject(dir);
     WriteFactoryCopy(dir);
     dir.Write("data\\stg4\\Default.stg4_001", std::string("mine"));
-    ASSERT_TRUE(LoadProject());
+    ASSERT_TRUE(::LoadProject());
     EXPECT_FALSE(dir.Exists("data\\stg4\\Default.stg4_007"));
     EXPECT_EQ("mine", dir.Read("data\\stg4\\Default.stg4_001"));
 }
 
-TEST(LoadProject, AMissingPaletteOrRequiredPictureStopsTheLoadWithItsMessage) {
+TEST_F(LoadProject, AMissingPaletteOrRequiredPictureStopsTheLoadWithItsMessage) {
     struct cCase {
         const char* missing;
         const char* message;
@@ -268,13 +282,13 @@ TEST(LoadProject, AMissingPaletteOrRequiredPictureStopsTheLoadWithItsMessage) {
         MakeFolders("data");
         WritePictures(dir, c.missing);
         cBoxAnswers boxes;
-        EXPECT_FALSE(LoadProject());
+        EXPECT_FALSE(::LoadProject());
         ASSERT_FALSE(boxes.Shown().empty());
         EXPECT_EQ(c.message, boxes.Shown().back().text);
     }
 }
 
-TEST(LoadProject, TheBackgroundPicturesAreOptional) {
+TEST_F(LoadProject, TheBackgroundPicturesAreOptional) {
     cTempDir dir;
     MakeProject(dir);
     ProjectStage().m_BackLayers[0].m_Picture = "bmp\\back\\Stage.bmp";
@@ -283,7 +297,7 @@ TEST(LoadProject, TheBackgroundPicturesAreOptional) {
     map.m_BackImage = "bmp\\back\\World.bmp";
     ASSERT_TRUE(map.SaveFile("data\\WorldMap.dat"));
     dir.Write("bmp\\back\\World.bmp", Picture(96, 8));
-    ASSERT_TRUE(LoadProject());
+    ASSERT_TRUE(::LoadProject());
     EXPECT_EQ(128, SystemBitmap(eBmpStageBack).Width());
     EXPECT_EQ(96, SystemBitmap(eBmpWorldBack).Width());
 
@@ -292,7 +306,7 @@ TEST(LoadProject, TheBackgroundPicturesAreOptional) {
     DeleteFileA("bmp\\back\\World.bmp");
     {
         cBoxAnswers boxes;
-        ASSERT_TRUE(LoadProject());
+        ASSERT_TRUE(::LoadProject());
         EXPECT_EQ(2u, boxes.Shown().size());
     }
     EXPECT_EQ(128, SystemBitmap(eBmpStageBack).Width());
@@ -301,19 +315,19 @@ TEST(LoadProject, TheBackgroundPicturesAreOptional) {
     // Without a picture named, the slots are released.
     ProjectStage().m_BackLayers[0].m_Picture.clear();
     ASSERT_TRUE(cWorldMap().SaveFile("data\\WorldMap.dat"));
-    ASSERT_TRUE(LoadProject());
+    ASSERT_TRUE(::LoadProject());
     EXPECT_EQ(0, SystemBitmap(eBmpStageBack).Width());
     EXPECT_EQ(0, SystemBitmap(eBmpWorldBack).Width());
 }
 
-TEST(LoadProject, DedicatedCharacterBitmapsLoadInPairsAndAreRequired) {
+TEST_F(LoadProject, DedicatedCharacterBitmapsLoadInPairsAndAreRequired) {
     cTempDir dir;
     MakeProject(dir);
     dir.Write("bmp\\chara_sp\\a.bmp", Picture(64, 4));
     cRecordVector<cBmpCharaExc> table(3);
     table[1].m_File = "bmp\\chara_sp\\a.bmp";
     ASSERT_TRUE(SaveVectorFile(table, "data\\database\\Bmp_CharaExc.dat"));
-    ASSERT_TRUE(LoadProject());
+    ASSERT_TRUE(::LoadProject());
     cDibList& bitmaps = DatabaseBitmaps();
     ASSERT_EQ(6u, bitmaps.size());
     EXPECT_EQ(0, bitmaps.At(0).Width());
@@ -326,7 +340,7 @@ TEST(LoadProject, DedicatedCharacterBitmapsLoadInPairsAndAreRequired) {
     table[2].m_File = "bmp\\chara_sp\\gone.bmp";
     ASSERT_TRUE(SaveVectorFile(table, "data\\database\\Bmp_CharaExc.dat"));
     cBoxAnswers boxes;
-    EXPECT_FALSE(LoadProject());
+    EXPECT_FALSE(::LoadProject());
     ASSERT_EQ(1u, boxes.Shown().size());
     EXPECT_EQ("bmp\\chara_sp\\gone.bmp が読み込めません！", boxes.Shown()[0].text);
 }
@@ -388,7 +402,7 @@ public:
 
 }  // namespace
 
-TEST(LoadProject, ADamagedFileIsKeptAsideAndReportedBeforeAnythingReplacesIt) {
+TEST_F(LoadProject, ADamagedFileIsKeptAsideAndReportedBeforeAnythingReplacesIt) {
     std::vector<std::string> files(std::begin(kRecordFiles), std::end(kRecordFiles));
     for (int k = 0; k < kDatabaseTables; ++k) files.push_back(g_PathTable[ePathDatabase + 2 * k]);
     for (const std::string& file : files) {
@@ -409,7 +423,7 @@ TEST(LoadProject, ADamagedFileIsKeptAsideAndReportedBeforeAnythingReplacesIt) {
 
         {
             cBoxWatch watch(file);
-            ASSERT_TRUE(LoadProject());
+            ASSERT_TRUE(::LoadProject());
         }
         ASSERT_EQ(1u, g_seen.size());
         const std::string kept = file + ".bad1";
@@ -433,7 +447,7 @@ TEST(LoadProject, ADamagedFileIsKeptAsideAndReportedBeforeAnythingReplacesIt) {
         dir.Write(file, std::string("\x93\x00\x00\x00\xff", 5));
         {
             cBoxWatch watch(file);
-            ASSERT_TRUE(LoadProject());
+            ASSERT_TRUE(::LoadProject());
         }
         ASSERT_EQ(1u, g_seen.size());
         EXPECT_NE(std::string::npos, g_seen[0].text.find(file + ".bad2")) << g_seen[0].text;
@@ -442,7 +456,7 @@ TEST(LoadProject, ADamagedFileIsKeptAsideAndReportedBeforeAnythingReplacesIt) {
     }
 }
 
-TEST(LoadProject, TheFiveSoundsOfACutSoundTableAreKept) {
+TEST_F(LoadProject, TheFiveSoundsOfACutSoundTableAreKept) {
     cTempDir dir;
     MakeProject(dir);
     WriteAuthorFiles();
@@ -450,7 +464,7 @@ TEST(LoadProject, TheFiveSoundsOfACutSoundTableAreKept) {
     dir.Write("data\\database\\Sound.dat", whole.substr(0, whole.size() - 3));
     {
         cBoxAnswers boxes;
-        ASSERT_TRUE(LoadProject());
+        ASSERT_TRUE(::LoadProject());
         EXPECT_EQ(1u, boxes.Shown().size());
     }
     EXPECT_EQ(whole.substr(0, whole.size() - 3), dir.Read("data\\database\\Sound.dat.bad1"));
@@ -459,7 +473,7 @@ TEST(LoadProject, TheFiveSoundsOfACutSoundTableAreKept) {
 }
 
 // A system data list longer than the factory one is the author's too: it loads as it is.
-TEST(LoadProject, ALongerSystemListLoadsWithoutAFallback) {
+TEST_F(LoadProject, ALongerSystemListLoadsWithoutAFallback) {
     cTempDir dir;
     MakeProject(dir);
     WriteAuthorFiles();
@@ -468,7 +482,7 @@ TEST(LoadProject, ALongerSystemListLoadsWithoutAFallback) {
     system.m_Terms.push_back("二十二番目");
     ASSERT_TRUE(system.SaveFile("data\\System.dat"));
     const std::string bytes = dir.Read("data\\System.dat");
-    ASSERT_TRUE(LoadProject());
+    ASSERT_TRUE(::LoadProject());
     EXPECT_EQ("長い", ProjectSystemData().m_Title);
     ASSERT_EQ(22u, ProjectSystemData().m_Terms.size());
     EXPECT_EQ("二十二番目", ProjectSystemData().m_Terms[21]);
