@@ -224,9 +224,12 @@ int RunAll(const cOptions& options) {
         run.next = options.seed;
         runs.push_back(run);
     }
-    printf("fuzz: %zu loaders, %s, first seed %ld, %d at a time, %lu ms per file at most\n", runs.size(),
-           timed ? (std::to_string(budget / 1000.0).substr(0, 4) + " s each").c_str()
-                 : (std::to_string(options.cases) + " files each").c_str(),
+    char each[64];
+    if (timed)
+        sprintf(each, "%.1f s each", budget / 1000.0);
+    else
+        sprintf(each, "%ld files each", options.cases);
+    printf("fuzz: %zu loaders, %s, first seed %ld, %d at a time, %lu ms per file at most\n", runs.size(), each,
            options.seed, options.jobs, options.fileMs);
     fflush(stdout);
 
