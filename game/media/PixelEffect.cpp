@@ -67,11 +67,56 @@ bool OnLockedPair(cSurface& dest, cSurface& source, Routine routine) {
     return routine(locked.Dest(), locked.Source(), DisplayPixelRules());
 }
 
+// A channel's half-way blend of two values, in place in the pixel: a table over every pair of
+// values where the channel is small enough (at most 8 bits), the conversions otherwise.
+class cPairTable {
+public:
+    explicit cPairTable(const cChannel& channel) : m_Channel(channel) {
+        while ((1u << m_Bits) <= channel.dwMask) ++m_Bits;
+        if (m_Bits > 8) return;
+        m_Table.resize(static_cast<size_t>(1) << (2 * m_Bits));
+        for (uint32_t a = 0; a <= channel.dwMask; ++a)
+            for (uint32_t b = 0; b <= channel.dwMask; ++b)
+                m_Table[a << m_Bits | b] = static_cast<uint16_t>(Blend(a, b));
+    }
+    uint32_t operator()(uint32_t a, uint32_t b) const {
+        return m_Table.empty() ? Blend(a, b) : m_Table[a << m_Bits | b];
+    }
+
+private:
+    uint32_t Blend(uint32_t a, uint32_t b) const {
+        return m_Channel.FromByte[(m_Channel.ToByte[a] + m_Channel.ToByte[b]) >> 1];
+    }
+
+    const cChannel& m_Channel;
+    int m_Bits = 0;
+    std::vector<uint16_t> m_Table;
+};
+
 // Mosaic at depth 16: each block the average of its source pixels.
 void MosaicDirect(const cPixelView& dest, int x, int y, int w, int h, int n, const cPixelView& source, int sx,
                   int sy, int colorKey, const cPixelRules& rules) {
     auto tables = ChannelTables(rules.Format);
     const cChannelTables& t = *tables;
+    if (n == 1) {
+        // Blocks of one pixel: each pixel through the scale and back.
+        const cChannel &cr = t.Red, &cg = t.Green, &cb = t.Blue;
+        auto same = [](int c) { return c; };
+        std::vector<uint16_t> mr = cr.Map(same), mg = cg.Map(same), mb = cb.Map(same);
+        cSpan ci = Clip(w, sx, source.nWidth, x, dest.nWidth), cj = Clip(h, sy, source.nHeight, y, dest.nHeight);
+        for (int j = cj.lo; j < cj.hi; ++j) {
+            const uint16_t* s = RowOf<const uint16_t>(source, sy + j) + sx;
+            uint16_t* d = RowOf<uint16_t>(dest, y + j) + x;
+            for (int i = ci.lo; i < ci.hi; ++i) {
+                uint32_t p = s[i];
+                if (colorKey && p == rules.dwTransparent) continue;
+                uint32_t q = mr[cr.Value(p)] | mg[cg.Value(p)] | mb[cb.Value(p)];
+                if (colorKey && q == rules.dwTransparent) continue;
+                d[i] = static_cast<uint16_t>(q);
+            }
+        }
+        return;
+    }
     for (int by = 0; by < h; by += n) {
         int bh = std::min(n, h - by);
         cSpan cy = Clip(bh, sy + by, source.nHeight);
@@ -111,32 +156,65 @@ void MosaicIndexed(const cPixelView& dest, int x, int y, int w, int h, int n, co
     }
 }
 
+// A sum of pixels for the blur: red and green in the two halves of one 64-bit integer, blue and
+// the count of pixels in the other, so that a sum takes two additions. A half holds the sums of
+// 16 million pixels; differences of prefix sums stay exact even where the prefixes overflow.
+struct cBoxSum {
+    uint64_t rg = 0;
+    uint64_t bc = 0;
+    cBoxSum& operator+=(const cBoxSum& o) {
+        rg += o.rg;
+        bc += o.bc;
+        return *this;
+    }
+    cBoxSum& operator-=(const cBoxSum& o) {
+        rg -= o.rg;
+        bc -= o.bc;
+        return *this;
+    }
+};
+
 // Box sums of the blur, row by row. The horizontal sums of a source row are made once, when the
 // row enters the window of rows, and kept in a ring of as many rows as the window holds; the
 // column sums of the window then change by one row in and one row out per destination row.
 class cBoxSums {
 public:
-    cBoxSums(int columns, int ringRows) : m_Columns(columns), m_Ring(ringRows) {
-        m_Window.assign(static_cast<size_t>(columns) * 4, 0);
-        m_Rows.assign(static_cast<size_t>(columns) * 4 * ringRows, 0);
+    cBoxSums(int columns, int ringRows)
+        : m_Columns(columns), m_Ring(ringRows), m_Window(columns), m_Rows(static_cast<size_t>(columns) * ringRows) {}
+    cBoxSum* Slot(int row) { return &m_Rows[static_cast<size_t>(row % m_Ring) * m_Columns]; }
+    void Add(int row) {
+        const cBoxSum* slot = Slot(row);
+        for (int c = 0; c < m_Columns; ++c) m_Window[c] += slot[c];
     }
-    // Horizontal sums slot of a source row: red, green, blue and count per column.
-    int* Slot(int row) { return &m_Rows[static_cast<size_t>(row % m_Ring) * m_Columns * 4]; }
-    void Add(int row) { Change(row, 1); }
-    void Remove(int row) { Change(row, -1); }
-    const int* Window() const { return m_Window.data(); }
+    void Remove(int row) {
+        const cBoxSum* slot = Slot(row);
+        for (int c = 0; c < m_Columns; ++c) m_Window[c] -= slot[c];
+    }
+    const cBoxSum* Window() const { return m_Window.data(); }
 
 private:
-    void Change(int row, int sign) {
-        const int* slot = Slot(row);
-        int* window = m_Window.data();
-        for (int k = 0; k < m_Columns * 4; ++k) window[k] += sign * slot[k];
-    }
-
     int m_Columns;
     int m_Ring;
-    std::vector<int> m_Window;
-    std::vector<int> m_Rows;
+    std::vector<cBoxSum> m_Window;
+    std::vector<cBoxSum> m_Rows;
+};
+
+// Integer quotients of sums of up to 255 per pixel by pixel counts. A multiplication by 2^40 /
+// count, rounded up, and a shift give the exact quotient while sum x count < 2^40, which holds
+// for counts up to 65,000; larger counts divide.
+class cDivider {
+public:
+    explicit cDivider(int mostCount) : m_Factors(static_cast<size_t>(std::min(mostCount, kExactCounts)) + 1) {
+        for (size_t c = 1; c < m_Factors.size(); ++c) m_Factors[c] = (1ULL << 40) / c + 1;
+    }
+    int operator()(uint32_t sum, uint32_t count) const {
+        if (count < m_Factors.size()) return static_cast<int>((static_cast<uint64_t>(sum) * m_Factors[count]) >> 40);
+        return static_cast<int>(sum / count);
+    }
+
+private:
+    static const int kExactCounts = 65000;
+    std::vector<uint64_t> m_Factors;
 };
 
 }  // namespace
@@ -188,46 +266,35 @@ bool BlurPixels(const cPixelView& dest, int x, int y, int w, int h, int rx, int 
     }
     auto sourceRow = [&](int jj) { return reinterpret_cast<const uint16_t*>(sourceBase + (jj - sj.lo) * sourcePitch); };
 
+    // Each channel's value as its share of a sum.
+    std::vector<uint64_t> red(t.Red.ToByte.size()), green(t.Green.ToByte.size()), blue(t.Blue.ToByte.size());
+    for (size_t v = 0; v < red.size(); ++v) red[v] = t.Red.ToByte[v];
+    for (size_t v = 0; v < green.size(); ++v) green[v] = static_cast<uint64_t>(t.Green.ToByte[v]) << 32;
+    for (size_t v = 0; v < blue.size(); ++v) blue[v] = t.Blue.ToByte[v] | (1ULL << 32);
+
     // Horizontal sums of source row jj for destination columns di: prefix sums of the row, then
     // each window as a difference of two.
     int columns = di.hi - di.lo;
-    std::vector<int> prefix(static_cast<size_t>(sw + 1) * 4, 0);
-    auto rowSums = [&](int jj, int* slot) {
+    std::vector<cBoxSum> prefix(static_cast<size_t>(sw) + 1);
+    auto rowSums = [&](int jj, cBoxSum* slot) {
         const uint16_t* row = sourceRow(jj);
-        int* p = prefix.data();
         for (int k = 0; k < sw; ++k) {
             uint32_t pixel = row[k];
-            bool counted = !(colorKey && pixel == rules.dwTransparent);
-            int* q = p + 4;
-            q[0] = p[0] + (counted ? t.Red.Byte(pixel) : 0);
-            q[1] = p[1] + (counted ? t.Green.Byte(pixel) : 0);
-            q[2] = p[2] + (counted ? t.Blue.Byte(pixel) : 0);
-            q[3] = p[3] + (counted ? 1 : 0);
-            p = q;
+            uint64_t keep = colorKey && pixel == rules.dwTransparent ? 0 : ~0ULL;
+            cBoxSum& next = prefix[k + 1];
+            next.rg = prefix[k].rg + ((red[t.Red.Value(pixel)] + green[t.Green.Value(pixel)]) & keep);
+            next.bc = prefix[k].bc + (blue[t.Blue.Value(pixel)] & keep);
         }
         for (int c = 0; c < columns; ++c) {
             int i = di.lo + c;
-            int lo = std::max(i - rx, si.lo) - si.lo, hi = std::min(i + rx, si.hi) - si.lo;
-            int* out = slot + c * 4;
-            if (hi <= lo) {
-                out[0] = out[1] = out[2] = out[3] = 0;
-                continue;
-            }
-            const int* a = &prefix[static_cast<size_t>(lo) * 4];
-            const int* b = &prefix[static_cast<size_t>(hi) * 4];
-            out[0] = b[0] - a[0];
-            out[1] = b[1] - a[1];
-            out[2] = b[2] - a[2];
-            out[3] = b[3] - a[3];
+            int lo = std::max(i - rx, si.lo) - si.lo;
+            int hi = std::max(std::min(i + rx, si.hi) - si.lo, lo);
+            slot[c] = prefix[hi];
+            slot[c] -= prefix[lo];
         }
     };
 
-    // Averages by multiplying with reciprocals: (sum + 0.5) / count truncates to the same
-    // quotient as the integer division, far inside a double's precision.
-    int mostCounted = std::min(2 * rx, sw) * std::min(2 * ry, sh);
-    std::vector<double> reciprocal(static_cast<size_t>(mostCounted) + 1, 0.0);
-    for (int c = 1; c <= mostCounted; ++c) reciprocal[c] = 1.0 / c;
-
+    cDivider divide(std::min(2 * rx, sw) * std::min(2 * ry, sh));
     cBoxSums sums(columns, std::min(2 * ry, sh));
     int windowLo = std::max(dj.lo - ry, sj.lo), windowHi = windowLo;
     for (int j = dj.lo; j < dj.hi; ++j) {
@@ -239,7 +306,7 @@ bool BlurPixels(const cPixelView& dest, int x, int y, int w, int h, int rx, int 
             rowSums(windowHi, sums.Slot(windowHi));
             sums.Add(windowHi);
         }
-        const int* window = sums.Window();
+        const cBoxSum* window = sums.Window();
         uint16_t* out = RowOf<uint16_t>(dest, y + j) + x;
         bool centreRow = j >= sj.lo && j < sj.hi;
         const uint16_t* centre = centreRow ? sourceRow(j) : nullptr;  // column si.lo first
@@ -247,13 +314,12 @@ bool BlurPixels(const cPixelView& dest, int x, int y, int w, int h, int rx, int 
             int i = di.lo + c;
             if (colorKey && (!centreRow || i < si.lo || i >= si.hi || centre[i - si.lo] == rules.dwTransparent))
                 continue;
-            const int* s = window + c * 4;
-            int count = s[3];
+            const cBoxSum& s = window[c];
+            uint32_t count = static_cast<uint32_t>(s.bc >> 32);
             if (!count) continue;
-            double inverse = reciprocal[count];
-            out[i] = static_cast<uint16_t>(t.Pixel(static_cast<int>((s[0] + 0.5) * inverse),
-                                                   static_cast<int>((s[1] + 0.5) * inverse),
-                                                   static_cast<int>((s[2] + 0.5) * inverse)));
+            out[i] = static_cast<uint16_t>(t.Pixel(divide(static_cast<uint32_t>(s.rg), count),
+                                                   divide(static_cast<uint32_t>(s.rg >> 32), count),
+                                                   divide(static_cast<uint32_t>(s.bc), count)));
         }
     }
     return true;
@@ -323,7 +389,8 @@ bool HalfPixels(const cPixelView& dest, int x, int y, int w, int h, const cPixel
         return true;
     }
     auto tables = ChannelTables(rules.Format);
-    const cChannelTables& t = *tables;
+    const cChannel &cr = tables->Red, &cg = tables->Green, &cb = tables->Blue;
+    cPairTable hr(cr), hg(cg), hb(cb);
     for (int j = cj.lo; j < cj.hi; ++j) {
         const uint16_t* s = RowOf<const uint16_t>(source, sy + j) + sx;
         uint16_t* d = RowOf<uint16_t>(dest, y + j) + x;
@@ -334,9 +401,8 @@ bool HalfPixels(const cPixelView& dest, int x, int y, int w, int h, const cPixel
                 d[i] = static_cast<uint16_t>(a);
                 continue;
             }
-            d[i] = static_cast<uint16_t>(t.Pixel((t.Red.Byte(a) + t.Red.Byte(b)) >> 1,
-                                                 (t.Green.Byte(a) + t.Green.Byte(b)) >> 1,
-                                                 (t.Blue.Byte(a) + t.Blue.Byte(b)) >> 1));
+            d[i] = static_cast<uint16_t>(hr(cr.Value(a), cr.Value(b)) | hg(cg.Value(a), cg.Value(b)) |
+                                         hb(cb.Value(a), cb.Value(b)));
         }
     }
     return true;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -159,4 +160,68 @@ TEST_F(CompositeBlits, CircleAndShatter) {
          [](cSurface& d, cSurface& a, cSurface&) { DDBltShatter(d, 8, 8, 8, 1, a, 0, 0, 0, 0); },
          {Blank(8, 8), Blank(12, 8)}},
     });
+}
+
+TEST_F(CompositeBlits, ShatterMovesEachTriangleAlongItsOwnAngle) {
+    // Radius 10 gives every one of the eight angles its own displacement (10 cos a, -10 sin a).
+    struct {
+        const char* piece;
+        int sx, sy;  // a source pixel of the piece (side 8: half 4, rows 0-3 of each half)
+        int angle;
+    } pieces[] = {
+        {"upper left outer", 0, 3, 150}, {"upper left inner", 3, 0, 120}, {"upper right inner", 4, 0, 60},
+        {"upper right outer", 7, 3, 30}, {"lower left outer", 0, 4, 210}, {"lower left inner", 3, 7, 240},
+        {"lower right inner", 4, 7, 300}, {"lower right outer", 7, 4, 330},
+    };
+    DDFillRect(m_Dest, 0, 0, kDestSide, kDestSide, 0);
+    DDBltShatter(m_Dest, 12, 12, 8, 8, m_A, 0, 0, 10, 0);
+    for (const auto& p : pieces) {
+        double radians = p.angle * 3.14159265358979323846 / 180.0;
+        int dx = static_cast<int>(10 * std::cos(radians)), dy = static_cast<int>(-10 * std::sin(radians));
+        EXPECT_EQ(Marker(p.sx, p.sy), PixelAt(m_Dest, 12 + p.sx + dx, 12 + p.sy + dy)) << p.piece;
+    }
+}
+
+TEST_F(CompositeBlits, CardTurnSwitchesFacesEachTimeItIsEdgeOn) {
+    // Width 8 (u = 4): the card narrows over steps 0-3, shows face B from step 4 as it widens
+    // and narrows again, and face A again from step 12.
+    struct {
+        int step;
+        int inset;  // v: columns left blank on each side
+        bool faceB;
+    } steps[] = {{0, 0, false}, {1, 1, false}, {3, 3, false}, {4, 3, true},  {5, 2, true},  {7, 0, true},
+                 {8, 0, true},  {11, 3, true}, {12, 3, false}, {13, 2, false}, {16, 0, false}};
+    for (const auto& s : steps) {
+        DDFillRect(m_Dest, 0, 0, kDestSide, kDestSide, 0);
+        DDBltFlip(m_Dest, 0, 0, 8, 2, m_A, 0, 0, m_B, 0, 0, 8, 2, 0, s.step, 0);
+        uint32_t inside = PixelAt(m_Dest, s.inset, 0);
+        EXPECT_EQ(s.faceB ? DDIndexToPixel(kFaceBIndex) : Marker(0, 0), inside) << "step " << s.step;
+        EXPECT_NE(kBlank, PixelAt(m_Dest, 7 - s.inset, 1)) << "step " << s.step;
+        if (s.inset > 0) {
+            EXPECT_EQ(kBlank, PixelAt(m_Dest, s.inset - 1, 0)) << "step " << s.step;
+            EXPECT_EQ(kBlank, PixelAt(m_Dest, 8 - s.inset, 1)) << "step " << s.step;
+        }
+    }
+}
+
+TEST_F(CompositeBlits, KeyedStretchLeavesTheDestinationUnderTransparentPixels) {
+    const uint32_t kKey = Marker(1, 1);
+    const uint32_t saved = Display().dwTransparent;
+    Display().dwTransparent = kKey;
+    cSurface keyed;
+    ASSERT_TRUE(DDCreateSurface(keyed, 4, 4, 1, kMemorySystem));
+    FillWithMarkers(keyed);
+    // Twice the size: source pixel (1, 1) covers destination (2 ... 3, 2 ... 3).
+    for (DWORD mode : {1ul, 0ul}) {
+        SCOPED_TRACE(mode);
+        DDFillRect(m_Dest, 0, 0, kDestSide, kDestSide, kFrameIndex);
+        ASSERT_EQ(DD_OK, DDStretchBlt(m_Dest, 0, 0, 8, 8, keyed, 0, 0, 4, 4, mode));
+        EXPECT_EQ(Marker(0, 0), PixelAt(m_Dest, 1, 1));
+        EXPECT_EQ(Marker(2, 1), PixelAt(m_Dest, 4, 3));
+        EXPECT_EQ(Marker(3, 3), PixelAt(m_Dest, 7, 7));
+        EXPECT_EQ(mode == 1 ? DDIndexToPixel(kFrameIndex) : kKey, PixelAt(m_Dest, 2, 2));
+        EXPECT_EQ(mode == 1 ? DDIndexToPixel(kFrameIndex) : kKey, PixelAt(m_Dest, 3, 3));
+    }
+    DDReleaseSurface(keyed);
+    Display().dwTransparent = saved;
 }
