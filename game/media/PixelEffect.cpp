@@ -67,6 +67,32 @@ bool OnLockedPair(cSurface& dest, cSurface& source, Routine routine) {
     return routine(locked.Dest(), locked.Source(), DisplayPixelRules());
 }
 
+// What each value of each channel becomes, in place in the pixel.
+struct cChannelMaps {
+    std::vector<uint16_t> red, green, blue;
+};
+
+// Every pixel of the spans through the channel maps. With the key, transparent source pixels are
+// skipped, and so, where keyResults is set, are results that come out transparent.
+void MapPixels(const cChannelTables& t, const cChannelMaps& maps, const cPixelView& dest, int x, int y,
+               const cPixelView& source, int sx, int sy, cSpan ci, cSpan cj, int colorKey, bool keyResults,
+               uint32_t transparent) {
+    const uint16_t *mr = maps.red.data(), *mg = maps.green.data(), *mb = maps.blue.data();
+    WithSplit(t, [&](const auto& split) {
+        for (int j = cj.lo; j < cj.hi; ++j) {
+            const uint16_t* s = RowOf<const uint16_t>(source, sy + j) + sx;
+            uint16_t* d = RowOf<uint16_t>(dest, y + j) + x;
+            for (int i = ci.lo; i < ci.hi; ++i) {
+                uint32_t p = s[i];
+                if (colorKey && p == transparent) continue;
+                uint32_t q = mr[split.Red(p)] | mg[split.Green(p)] | mb[split.Blue(p)];
+                if (colorKey && keyResults && q == transparent) continue;
+                d[i] = static_cast<uint16_t>(q);
+            }
+        }
+    });
+}
+
 // A channel's half-way blend of two values, in place in the pixel: a table over every pair of
 // values where the channel is small enough (at most 8 bits), the conversions otherwise.
 class cPairTable {
@@ -82,6 +108,9 @@ public:
     uint32_t operator()(uint32_t a, uint32_t b) const {
         return m_Table.empty() ? Blend(a, b) : m_Table[a << m_Bits | b];
     }
+    // The table (null where the channel is too wide for one) and how to index it.
+    const uint16_t* Table() const { return m_Table.empty() ? nullptr : m_Table.data(); }
+    int Bits() const { return m_Bits; }
 
 private:
     uint32_t Blend(uint32_t a, uint32_t b) const {
@@ -93,6 +122,31 @@ private:
     std::vector<uint16_t> m_Table;
 };
 
+// The half blend at depth 16 where every channel has a pair table: the loop works on plain
+// locals, a few shifts and three lookups per pixel.
+void HalfThroughPairs(const cChannelTables& t, const cPixelView& dest, int x, int y, const cPixelView& source,
+                      int sx, int sy, cSpan ci, cSpan cj, int colorKey, uint32_t transparent, const cPairTable& hr,
+                      const cPairTable& hg, const cPairTable& hb) {
+    const uint16_t *tr = hr.Table(), *tg = hg.Table(), *tb = hb.Table();
+    const int rbits = hr.Bits(), gbits = hg.Bits(), bbits = hb.Bits();
+    WithSplit(t, [&](const auto& split) {
+        for (int j = cj.lo; j < cj.hi; ++j) {
+            const uint16_t* s = RowOf<const uint16_t>(source, sy + j) + sx;
+            uint16_t* d = RowOf<uint16_t>(dest, y + j) + x;
+            for (int i = ci.lo; i < ci.hi; ++i) {
+                uint32_t a = s[i], b = d[i];
+                if (colorKey && (a == transparent || b == transparent)) {
+                    if (a != transparent) d[i] = static_cast<uint16_t>(a);
+                    continue;
+                }
+                d[i] = static_cast<uint16_t>(tr[split.Red(a) << rbits | split.Red(b)] |
+                                             tg[split.Green(a) << gbits | split.Green(b)] |
+                                             tb[split.Blue(a) << bbits | split.Blue(b)]);
+            }
+        }
+    });
+}
+
 // Mosaic at depth 16: each block the average of its source pixels.
 void MosaicDirect(const cPixelView& dest, int x, int y, int w, int h, int n, const cPixelView& source, int sx,
                   int sy, int colorKey, const cPixelRules& rules) {
@@ -100,21 +154,10 @@ void MosaicDirect(const cPixelView& dest, int x, int y, int w, int h, int n, con
     const cChannelTables& t = *tables;
     if (n == 1) {
         // Blocks of one pixel: each pixel through the scale and back.
-        const cChannel &cr = t.Red, &cg = t.Green, &cb = t.Blue;
         auto same = [](int c) { return c; };
-        std::vector<uint16_t> mr = cr.Map(same), mg = cg.Map(same), mb = cb.Map(same);
+        cChannelMaps maps{t.Red.Map(same), t.Green.Map(same), t.Blue.Map(same)};
         cSpan ci = Clip(w, sx, source.nWidth, x, dest.nWidth), cj = Clip(h, sy, source.nHeight, y, dest.nHeight);
-        for (int j = cj.lo; j < cj.hi; ++j) {
-            const uint16_t* s = RowOf<const uint16_t>(source, sy + j) + sx;
-            uint16_t* d = RowOf<uint16_t>(dest, y + j) + x;
-            for (int i = ci.lo; i < ci.hi; ++i) {
-                uint32_t p = s[i];
-                if (colorKey && p == rules.dwTransparent) continue;
-                uint32_t q = mr[cr.Value(p)] | mg[cg.Value(p)] | mb[cb.Value(p)];
-                if (colorKey && q == rules.dwTransparent) continue;
-                d[i] = static_cast<uint16_t>(q);
-            }
-        }
+        MapPixels(t, maps, dest, x, y, source, sx, sy, ci, cj, colorKey, true, rules.dwTransparent);
         return;
     }
     for (int by = 0; by < h; by += n) {
@@ -175,22 +218,18 @@ struct cBoxSum {
 };
 
 // Box sums of the blur, row by row. The horizontal sums of a source row are made once, when the
-// row enters the window of rows, and kept in a ring of as many rows as the window holds; the
-// column sums of the window then change by one row in and one row out per destination row.
+// row enters the window of rows, and kept in a ring of as many rows as the window holds until
+// the row leaves; the column sums of the window change by the rows that enter and leave.
 class cBoxSums {
 public:
     cBoxSums(int columns, int ringRows)
         : m_Columns(columns), m_Ring(ringRows), m_Window(columns), m_Rows(static_cast<size_t>(columns) * ringRows) {}
     cBoxSum* Slot(int row) { return &m_Rows[static_cast<size_t>(row % m_Ring) * m_Columns]; }
-    void Add(int row) {
-        const cBoxSum* slot = Slot(row);
-        for (int c = 0; c < m_Columns; ++c) m_Window[c] += slot[c];
-    }
     void Remove(int row) {
         const cBoxSum* slot = Slot(row);
         for (int c = 0; c < m_Columns; ++c) m_Window[c] -= slot[c];
     }
-    const cBoxSum* Window() const { return m_Window.data(); }
+    cBoxSum* Window() { return m_Window.data(); }
 
 private:
     int m_Columns;
@@ -276,36 +315,92 @@ bool BlurPixels(const cPixelView& dest, int x, int y, int w, int h, int rx, int 
     // each window as a difference of two.
     int columns = di.hi - di.lo;
     std::vector<cBoxSum> prefix(static_cast<size_t>(sw) + 1);
-    auto rowSums = [&](int jj, cBoxSum* slot) {
+    cBoxSums sums(columns, std::min(2 * ry, sh));
+    // Takes source row jj into the window and, in the same pass, row leaving out of it (-1: none;
+    // its slot is read before row jj may take it).
+    auto enter = [&](int jj, int leaving) {
         const uint16_t* row = sourceRow(jj);
-        for (int k = 0; k < sw; ++k) {
-            uint32_t pixel = row[k];
-            uint64_t keep = colorKey && pixel == rules.dwTransparent ? 0 : ~0ULL;
-            cBoxSum& next = prefix[k + 1];
-            next.rg = prefix[k].rg + ((red[t.Red.Value(pixel)] + green[t.Green.Value(pixel)]) & keep);
-            next.bc = prefix[k].bc + (blue[t.Blue.Value(pixel)] & keep);
-        }
-        for (int c = 0; c < columns; ++c) {
+        const uint64_t *r = red.data(), *g = green.data(), *b = blue.data();
+        WithSplit(t, [&](const auto& split) {
+            cBoxSum sum;
+            for (int k = 0; k < sw; ++k) {
+                uint32_t pixel = row[k];
+                uint64_t keep = colorKey && pixel == rules.dwTransparent ? 0 : ~0ULL;
+                sum.rg += (r[split.Red(pixel)] + g[split.Green(pixel)]) & keep;
+                sum.bc += b[split.Blue(pixel)] & keep;
+                prefix[k + 1] = sum;
+            }
+        });
+        cBoxSum* slot = sums.Slot(jj);
+        cBoxSum* window = sums.Window();
+        const cBoxSum* old = leaving >= 0 ? sums.Slot(leaving) : nullptr;
+        auto put = [&](int c, const cBoxSum& h) {
+            window[c] += h;
+            if (old) window[c] -= old[c];
+            slot[c] = h;
+        };
+        // Columns whose window lies inside the source row take a plain difference of prefix
+        // sums; those near the row's ends are cut to it.
+        int inner = std::max(std::min(si.lo + rx - di.lo, columns), 0);
+        int innerEnd = std::max(std::min(si.hi - rx - di.lo + 1, columns), inner);
+        auto cut = [&](int c) {
             int i = di.lo + c;
             int lo = std::max(i - rx, si.lo) - si.lo;
             int hi = std::max(std::min(i + rx, si.hi) - si.lo, lo);
-            slot[c] = prefix[hi];
-            slot[c] -= prefix[lo];
+            cBoxSum h = prefix[hi];
+            put(c, h -= prefix[lo]);
+        };
+        for (int c = 0; c < inner; ++c) cut(c);
+        const cBoxSum* ahead = prefix.data() + (di.lo + rx - si.lo) + inner;
+        const cBoxSum* behind = prefix.data() + (di.lo - rx - si.lo) + inner;
+        int n = innerEnd - inner;
+        cBoxSum *w = window + inner, *to = slot + inner;
+        if (old) {
+            const cBoxSum* from = old + inner;
+            for (int c = 0; c < n; ++c) {
+                cBoxSum h = ahead[c];
+                h -= behind[c];
+                w[c] += h;
+                w[c] -= from[c];
+                to[c] = h;
+            }
+        } else {
+            for (int c = 0; c < n; ++c) {
+                cBoxSum h = ahead[c];
+                h -= behind[c];
+                w[c] += h;
+                to[c] = h;
+            }
         }
+        for (int c = innerEnd; c < columns; ++c) cut(c);
     };
 
-    cDivider divide(std::min(2 * rx, sw) * std::min(2 * ry, sh));
-    cBoxSums sums(columns, std::min(2 * ry, sh));
+    // The average of the usual count (a window wholly inside the source) straight from its sum,
+    // in place in the pixel; other counts divide.
+    const int usual = std::min(2 * rx, sw) * std::min(2 * ry, sh);
+    cDivider divide(usual);
+    std::vector<uint16_t> usualRed, usualGreen, usualBlue;
+    if (usual <= 256) {
+        for (auto* table : {&usualRed, &usualGreen, &usualBlue}) table->resize(255 * usual + 1);
+        for (int sum = 0; sum <= 255 * usual; ++sum) {
+            int average = divide(sum, usual);
+            usualRed[sum] = static_cast<uint16_t>(t.Red.FromByte[average]);
+            usualGreen[sum] = static_cast<uint16_t>(t.Green.FromByte[average]);
+            usualBlue[sum] = static_cast<uint16_t>(t.Blue.FromByte[average]);
+        }
+    }
+    const uint32_t fastCount = usualRed.empty() ? 0 : static_cast<uint32_t>(usual);
     int windowLo = std::max(dj.lo - ry, sj.lo), windowHi = windowLo;
     for (int j = dj.lo; j < dj.hi; ++j) {
         int lo = std::max(j - ry, sj.lo), hi = std::max(std::min(j + ry, sj.hi), lo);
-        for (; windowLo < lo; ++windowLo)
-            if (windowLo < windowHi) sums.Remove(windowLo);
-        windowHi = std::max(windowHi, windowLo);
-        for (; windowHi < hi; ++windowHi) {
-            rowSums(windowHi, sums.Slot(windowHi));
-            sums.Add(windowHi);
-        }
+        // Rows [windowLo, min(lo, windowHi)) leave, rows [max(windowHi, lo), hi) enter: in pairs
+        // while both last (the window sliding down, the usual case), then the rest.
+        int outFrom = windowLo, outTo = std::min(lo, windowHi), inFrom = std::max(windowHi, lo);
+        for (; outFrom < outTo && inFrom < hi; ++outFrom, ++inFrom) enter(inFrom, outFrom);
+        for (; outFrom < outTo; ++outFrom) sums.Remove(outFrom);
+        for (; inFrom < hi; ++inFrom) enter(inFrom, -1);
+        windowLo = lo;
+        windowHi = hi;
         const cBoxSum* window = sums.Window();
         uint16_t* out = RowOf<uint16_t>(dest, y + j) + x;
         bool centreRow = j >= sj.lo && j < sj.hi;
@@ -316,6 +411,11 @@ bool BlurPixels(const cPixelView& dest, int x, int y, int w, int h, int rx, int 
                 continue;
             const cBoxSum& s = window[c];
             uint32_t count = static_cast<uint32_t>(s.bc >> 32);
+            if (count == fastCount) {
+                out[i] = static_cast<uint16_t>(usualRed[static_cast<uint32_t>(s.rg)] | usualGreen[s.rg >> 32] |
+                                               usualBlue[static_cast<uint32_t>(s.bc)]);
+                continue;
+            }
             if (!count) continue;
             out[i] = static_cast<uint16_t>(t.Pixel(divide(static_cast<uint32_t>(s.rg), count),
                                                    divide(static_cast<uint32_t>(s.rg >> 32), count),
@@ -356,18 +456,9 @@ bool TintPixels(const cPixelView& dest, int x, int y, int w, int h, const cPixel
         std::vector<uint8_t> times = Power(halve, n);
         return channel.Map([&](int c) { return times[c]; });
     };
-    std::vector<uint16_t> mr = channelMap(tables->Red, toward.r), mg = channelMap(tables->Green, toward.g),
-                          mb = channelMap(tables->Blue, toward.b);
-    const cChannel &cr = tables->Red, &cg = tables->Green, &cb = tables->Blue;
-    for (int j = cj.lo; j < cj.hi; ++j) {
-        const uint16_t* s = RowOf<const uint16_t>(source, sy + j) + sx;
-        uint16_t* d = RowOf<uint16_t>(dest, y + j) + x;
-        for (int i = ci.lo; i < ci.hi; ++i) {
-            uint32_t p = s[i];
-            if (colorKey && p == rules.dwTransparent) continue;
-            d[i] = static_cast<uint16_t>(mr[cr.Value(p)] | mg[cg.Value(p)] | mb[cb.Value(p)]);
-        }
-    }
+    cChannelMaps maps{channelMap(tables->Red, toward.r), channelMap(tables->Green, toward.g),
+                      channelMap(tables->Blue, toward.b)};
+    MapPixels(*tables, maps, dest, x, y, source, sx, sy, ci, cj, colorKey, false, rules.dwTransparent);
     return true;
 }
 
@@ -391,6 +482,10 @@ bool HalfPixels(const cPixelView& dest, int x, int y, int w, int h, const cPixel
     auto tables = ChannelTables(rules.Format);
     const cChannel &cr = tables->Red, &cg = tables->Green, &cb = tables->Blue;
     cPairTable hr(cr), hg(cg), hb(cb);
+    if (hr.Table() && hg.Table() && hb.Table()) {
+        HalfThroughPairs(*tables, dest, x, y, source, sx, sy, ci, cj, colorKey, rules.dwTransparent, hr, hg, hb);
+        return true;
+    }
     for (int j = cj.lo; j < cj.hi; ++j) {
         const uint16_t* s = RowOf<const uint16_t>(source, sy + j) + sx;
         uint16_t* d = RowOf<uint16_t>(dest, y + j) + x;
@@ -463,18 +558,10 @@ bool FadePixels(const cPixelView& dest, int k, int red, int green, int blue, con
                 const cPixelRules& rules) {
     if (!SameDepth(dest, source) || IsIndexed(source)) return false;
     auto tables = ChannelTables(rules.Format);
-    const cChannel &cr = tables->Red, &cg = tables->Green, &cb = tables->Blue;
     auto toward = [k](int colour) { return [k, colour](int c) { return Clamp255((colour * (256 - k) + k * c) >> 8); }; };
-    std::vector<uint16_t> mr = cr.Map(toward(red)), mg = cg.Map(toward(green)), mb = cb.Map(toward(blue));
-    int w = std::min(dest.nWidth, source.nWidth), h = std::min(dest.nHeight, source.nHeight);
-    for (int y = 0; y < h; ++y) {
-        const uint16_t* s = RowOf<const uint16_t>(source, y);
-        uint16_t* d = RowOf<uint16_t>(dest, y);
-        for (int x = 0; x < w; ++x) {
-            uint32_t p = s[x];
-            d[x] = static_cast<uint16_t>(mr[cr.Value(p)] | mg[cg.Value(p)] | mb[cb.Value(p)]);
-        }
-    }
+    cChannelMaps maps{tables->Red.Map(toward(red)), tables->Green.Map(toward(green)), tables->Blue.Map(toward(blue))};
+    cSpan all = {0, std::min(dest.nWidth, source.nWidth)}, rows = {0, std::min(dest.nHeight, source.nHeight)};
+    MapPixels(*tables, maps, dest, 0, 0, source, 0, 0, all, rows, 0, false, 0);
     return true;
 }
 
