@@ -8,9 +8,8 @@
 #include "data/Block.h"
 #include "data/Chara.h"
 #include "data/Item.h"
+#include "data/PrjOption.h"  // the element kinds
 #include "framework/Dib.h"
-
-enum eElementKind { eKindBlock = 0, eKindChara = 1, eKindItem = 2 };
 
 // Graphic types: the block sheet, the chara sheets, the item sheets, the 16 x 16 shots and the
 // database's dedicated chara bitmaps.
