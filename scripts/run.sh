@@ -33,6 +33,8 @@ if [ -n "${KIT_XVFB_PID:-}" ]; then
         fi
     ) &
 fi
+# The game writes its progress marks to EC_Game.txt in the project folder.
+export KIT_ERROR_LOG=1
 # In the background and waited for, so that a signal reaches the shell's clean-up at once.
 "$WINE" "$root/build/x64/$program.exe" "$@" &
 wait $!

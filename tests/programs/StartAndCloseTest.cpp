@@ -10,15 +10,14 @@
 
 namespace {
 
-// The main window of the class Quorbel4; the editor's is its frame, which asks before it ends
-// (it runs on a project: the factory one with its data\ made).
+// The main window of the class Quorbel4; the editor's is its frame, which asks before it ends.
+// Both run on a project: the factory one with its data\ made (and its System.ini for the game).
 void StartsAndEndsOnClose(const char* exe, const char* report, const char* reportStart, int clientWidth,
                           int clientHeight, bool asks) {
     cTempDir dir;
-    if (asks) {
-        ASSERT_TRUE(CopyFactoryProject());
-        ASSERT_TRUE(CopyFactoryFolder("default", "data"));
-    }
+    ASSERT_TRUE(CopyFactoryProject());
+    ASSERT_TRUE(CopyFactoryFolder("default", "data"));
+    ASSERT_TRUE(CopyFactoryFolder("System.ini"));
     cRunningProgram program(exe);
     ASSERT_TRUE(program.Started()) << BuildPath(exe);
     HWND wnd = program.WaitForWindow("Quorbel4");
@@ -46,7 +45,7 @@ void StartsAndEndsOnClose(const char* exe, const char* report, const char* repor
 }  // namespace
 
 TEST(Programs, GameOpensItsWindowAndEndsOnClose) { 
-    StartsAndEndsOnClose("game.exe", "Report_Game.txt", "OS : ", 640, 480, false);
+    StartsAndEndsOnClose("game.exe", "Report_Game.txt", "App : ver 147", 640, 480, false);
 }
 
 TEST(Programs, EditorOpensItsWindowAndEndsOnClose) { 

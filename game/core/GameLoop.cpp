@@ -1,0 +1,126 @@
+#include "game/core/GameLoop.h"
+
+#include <mmsystem.h>
+
+#include "framework/ErrorLog.h"
+#include "framework/FrameTimer.h"
+#include "game/core/GameGlobals.h"
+#include "game/core/GameWnd.h"
+#include "game/core/SystemIni.h"
+#include "game/core/GameInit.h"
+#include "game/media/Blit.h"
+#include "game/media/Display.h"
+
+namespace {
+
+const int kScreenWidth = 640;
+const int kScreenHeight = 480;
+const int kFpsTextX = 495;
+const int kFpsTextY = 463;
+// Black in the factory palette, and outside the colour blocks that the palette variations move.
+const int kBlankColour = 15;
+// How long the loop sleeps between looks at its queue while the game is in the background.
+const DWORD kInactiveWaitMs = 20;
+
+bool g_frameWait = false;
+int g_fps = 0;
+int g_fadeStep = 0;
+cFrameTimeRing g_frameTimes;
+
+// The digit strips are drawn, not loaded: a lost one is drawn again.
+bool RestoreFontSurfaces() {
+    for (int i = 0; i < kTextStyleCount; ++i) {
+        cSurface& strip = FontSurfaces()[i];
+        if (!strip.lpSurface || strip.lpSurface->IsLost() != DDERR_SURFACELOST) continue;
+        if (FAILED(strip.lpSurface->Restore())) return false;
+        DrawDigitStrip(strip, GameFonts()[i]);
+    }
+    return true;
+}
+
+void WaitForDeadline() {
+    if (!g_frameWait) return;
+    while (!CheckFrame(g_fps)) Sleep(1);
+}
+
+// Until scenes run, a frame shows black.
+void RunScene() { DDFillRect(Display().Back, 0, 0, kScreenWidth, kScreenHeight, kBlankColour); }
+
+}  // namespace
+
+void cFrameTimeRing::Add(int32_t milliseconds) {
+    m_Times[m_Position] = milliseconds;
+    if (++m_Position < kSize) return;
+    m_Position = 0;
+    uint32_t sum = 0;
+    for (int32_t t : m_Times) sum += static_cast<uint32_t>(t);
+    m_Average = sum >> 4;
+}
+
+void SetFrameSettings(int fps, int fadeStep) {
+    g_fps = fps;
+    g_fadeStep = fadeStep;
+}
+
+void SetFrameWait(bool on) { g_frameWait = on; }
+
+DWORD WINAPI GameLoop(void*) {
+    cGameShell& shell = GameShell();
+    for (;;) {
+        MSG msg;
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                ErrorLog("GameLoop WM_QUIT!");
+                return 1;
+            }
+            continue;
+        }
+        // Shutting down or in the background: wait for a message instead of running frames.
+        if (shell.bQuit || !shell.bAppActive) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, kInactiveWaitMs, QS_ALLINPUT);
+            continue;
+        }
+        if (!Frame()) {
+            PostMessageA(shell.hDDWnd, WM_CLOSE, 0, 0);
+            return 1;
+        }
+    }
+}
+
+int Frame() {
+    WaitForDeadline();
+    DWORD start = timeGetTime();
+    if (!FrameStart()) return 0;
+    RunScene();
+    int fps = GetFps();
+    int32_t elapsed = static_cast<int32_t>(timeGetTime() - start);
+    if (SystemIni().ShowFps) {
+        g_frameTimes.Add(elapsed);
+        GameFonts()[kSystemFont].PrintfBox(Display().Back, kFpsTextX, kFpsTextY, 0, 0, "FPS%2d(%2d)", fps,
+                                           static_cast<int>(g_frameTimes.Average()));
+    }
+    Present();
+    return 1;
+}
+
+int FrameStart() {
+    cDisplayState& d = Display();
+    if (!d.Primary.lpSurface || d.Primary.lpSurface->IsLost() != DDERR_SURFACELOST) return 1;
+    if (!DDRestoreSurfaces()) return 0;
+    return RestoreFontSurfaces() ? 1 : 0;
+}
+
+void Present() {
+    cDisplayState& d = Display();
+    if (!d.Primary.lpSurface || !d.Back.lpSurface) return;
+    if (d.nWindowMode) {
+        RECT target = ClientScreenRect();
+        RECT source = {0, 0, kScreenWidth, kScreenHeight};
+        d.Primary.lpSurface->Blt(&target, d.Back.lpSurface, &source, DDBLT_WAIT, nullptr);
+    } else if (g_bPresentByBlit) {
+        DDBlt(d.Primary, 0, 0, kScreenWidth, kScreenHeight, d.Back, 0, 0, 0);
+    } else {
+        d.Primary.lpSurface->Flip(nullptr, DDFLIP_WAIT);
+    }
+}
+

@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "game/core/GameWnd.h"
+#include "tests/game/core/GameProgram.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+const char kMarks[] = "A\nB\nC\nD\nE\nF\nG\nH\nDDInit成功\n1\n2\n3\n4\nI\nJ\n";
+const char kLog[] = "EC_Game.txt";
+
+// The log holds the marks of a whole start-up once the game loop runs.
+bool StartedUp(cGameProcess& game) { return WaitForText(kLog, kMarks, 20000) && game.Running(); }
+
+TEST(GameProgram, StartsInAWindowAndEndsAtOnceOnCloseOrEscape) {
+    struct {
+        const char* name;
+        void (*end)(HWND wnd);
+    } cases[] = {
+        {"WM_CLOSE", [](HWND wnd) { PostMessageA(wnd, WM_CLOSE, 0, 0); }},
+        {"Escape", [](HWND wnd) { PostMessageA(wnd, WM_KEYDOWN, VK_ESCAPE, 0); }},
+        {"WM_CLOSE while a sound plays",
+         [](HWND wnd) {
+             PostMessageA(wnd, UM_PLAY_SE, 1, 0);
+             PostMessageA(wnd, WM_CLOSE, 0, 0);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cTempDir dir;
+        ASSERT_TRUE(CopyGameProject());
+        cGameProcess game;
+        ASSERT_TRUE(game.Started());
+        HWND wnd = game.WaitForMainWindow();
+        ASSERT_NE(nullptr, wnd);
+        ASSERT_TRUE(StartedUp(game)) << dir.Read(kLog);
+        RECT client;
+        GetClientRect(wnd, &client);
+        EXPECT_EQ(640, client.right);
+        EXPECT_EQ(480, client.bottom);
+        // Frames run: half a second shows about thirty of them in the loop.
+        Sleep(500);
+        EXPECT_TRUE(game.Running());
+
+        DWORD start = GetTickCount();
+        c.end(wnd);
+        DWORD code = 1234;
+        ASSERT_TRUE(game.WaitForExit(5000, &code));
+        EXPECT_LT(GetTickCount() - start, 1000u);
+        EXPECT_EQ(0u, code);
+        std::string log = WithoutCR(dir.Read(kLog));
+        EXPECT_NE(std::string::npos, log.find("WM_DESTROY\n")) << log;
+        EXPECT_NE(std::string::npos, log.find("GameLoop WM_QUIT!\n")) << log;
+        EXPECT_NE(std::string::npos, log.find("UnInitGame後\nReleaseMutex後\n")) << log;
+        EXPECT_EQ(0u, WithoutCR(dir.Read("Report_Game.txt")).find("App : ver 147\n"));
+    }
+}
+
+TEST(GameProgram, ASecondStartIsRefusedAndLeavesTheFirstRunning) {
+    cTempDir dir;
+    ASSERT_TRUE(CopyGameProject());
+    cGameProcess first;
+    ASSERT_NE(nullptr, first.WaitForMainWindow());
+    cGameProcess second;
+    EXPECT_EQ("既に起動しています", second.AnswerBox("二重起動"));
+    DWORD code = 1234;
+    ASSERT_TRUE(second.WaitForExit(5000, &code));
+    EXPECT_EQ(0u, code);
+    EXPECT_TRUE(first.Running());
+    HWND wnd = first.WaitForMainWindow();
+    ASSERT_NE(nullptr, wnd);
+    PostMessageA(wnd, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(first.WaitForExit(5000, &code));
+}
+
+// The editor's side of test play: a window of the class and title the game looks for.
+struct cNotice {
+    ULONG_PTR kind;
+    DWORD size;
+    int32_t payload;
+    bool dataThere;
+};
+std::vector<cNotice> g_notices;
+
+LRESULT CALLBACK EditorProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COPYDATA) {
+        const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        cNotice notice = {data->dwData, data->cbData, 0, GetFileAttributesA("data") != INVALID_FILE_ATTRIBUTES};
+        if (data->cbData == sizeof(int32_t)) notice.payload = *static_cast<const int32_t*>(data->lpData);
+        g_notices.push_back(notice);
+        // The project appears only now: a game that read it before this notice could not start.
+        if (data->dwData == 1) MoveFileA("data_later", "data");
+        return TRUE;
+    }
+    return DefWindowProcA(wnd, msg, wParam, lParam);
+}
+
+TEST(GameProgram, TestPlayTellsTheEditorWhenItStartsAndWhenItsWindowIsGone) {
+    cTempDir dir;
+    ASSERT_TRUE(CopyGameProject("data_later"));
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = EditorProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "Quorbel4";
+    ASSERT_TRUE(RegisterClassA(&wc));
+    HWND editor = CreateWindowExA(0, "Quorbel4", "Quorbel4", WS_POPUP, 0, 0, 8, 8, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, editor);
+    g_notices.clear();
+    {
+        // A normal start is running: test play does not ask for the single instance.
+        cGameProcess game(5);
+        HWND wnd = nullptr;
+        DWORD start = GetTickCount();
+        while (!wnd && GetTickCount() - start < 20000) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+            wnd = game.WaitForMainWindow(50);
+        }
+        ASSERT_NE(nullptr, wnd);
+        PostMessageA(wnd, WM_CLOSE, 0, 0);
+        DWORD code = 1234;
+        start = GetTickCount();
+        while (!game.WaitForExit(10, &code) && GetTickCount() - start < 10000) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        }
+        EXPECT_EQ(0u, code);
+    }
+    DestroyWindow(editor);
+    UnregisterClassA("Quorbel4", GetModuleHandleA(nullptr));
+    ASSERT_EQ(2u, g_notices.size());
+    EXPECT_EQ(1u, g_notices[0].kind);
+    EXPECT_FALSE(g_notices[0].dataThere) << "kind 1 came after the project was read";
+    EXPECT_EQ(0u, g_notices[1].kind);
+    for (const cNotice& notice : g_notices) {
+        EXPECT_EQ(4u, notice.size);
+        EXPECT_EQ(1, notice.payload);
+    }
+}
+
+TEST(GameProgram, AMissingProjectFileStopsTheStartWritingNothing) {
+    const char* const files[] = {
+        "data\\database\\AnimeSet.dat",    "data\\database\\Anime.dat",   "data\\database\\Bmp_CharaExc.dat",
+        "data\\database\\SwordType.dat",   "data\\database\\Effect.dat",  "data\\database\\CharaEffect.dat",
+        "data\\database\\ScrEffect.dat",   "data\\database\\Picture.dat", "data\\database\\Sound.dat",
+        "data\\database\\Bgm.dat",         "data\\System.dat",            "data\\WorldMap.dat",
+        "data\\CommonPalette.cplt4",
+    };
+    for (const char* file : files) {
+        SCOPED_TRACE(file);
+        cTempDir dir;
+        ASSERT_TRUE(CopyGameProject());
+        ASSERT_TRUE(DeleteFileA(file));
+        std::vector<std::string> before = ListTree("data");
+        cGameProcess game;
+        EXPECT_EQ(std::string(file) + " のロードに失敗！", game.AnswerBox("エラー"));
+        DWORD code = 1234;
+        ASSERT_TRUE(game.WaitForExit(10000, &code));
+        EXPECT_EQ(0u, code);
+        EXPECT_EQ(before, ListTree("data"));
+    }
+}
+
+}  // namespace
