@@ -29,31 +29,34 @@ cSurface* TableSurface(int index) {
 
 }  // namespace
 
+// The sheets hold their graphics 15 to a column, as the editor draws them.
 void DrawBlock(cSurface& surface, const cEdBlock& block, int x, int y) {
     const int n = block.m_Graphic;
     cSurface* sheet = nullptr;
-    int sx = (n % 15) * 32, sy = (n / 15) * 32;
+    int sx = (n / 15) * 32, sy = (n % 15) * 32, side = 32;
     switch (block.m_GraphicSrc) {
         case 0:
             sheet = TableSurface(kBlockSheet);
             break;
         case 1:
             sheet = n / 15 < 8 ? TableSurface(kCharaSheet + 2 * (n / 15)) : nullptr;
-            sy = 0;
+            sx = 0;
             break;
         case 2:
             sheet = TableSurface(kItemSheet);
-            sy = (n / 15) * 64;
+            sx = (n / 15) * 64;
             break;
         case 3:
             sheet = TableSurface(kShotSheet);
-            sx = (n % 30) * 32;
-            sy = (n / 30) * 32;
+            sx = (n / 30) * 32;
+            sy = (n % 30) * 16;
+            side = 16;
             break;
         default:
             break;
     }
-    if (sheet) DDBlt(surface, x, y, 32, 32, *sheet, sx, sy, DDBLTFAST_SRCCOLORKEY);
+    const int inset = (32 - side) / 2;
+    if (sheet) DDBlt(surface, x + inset, y + inset, side, side, *sheet, sx, sy, DDBLTFAST_SRCCOLORKEY);
     cSurface* marks = TableSurface(kMarkSheet);
     if (block.m_MarkMode == 1 && marks)
         DDBlt(surface, x, y, 32, 32, *marks, (block.m_Mark / 15) * 32, (block.m_Mark % 15) * 32, DDBLTFAST_SRCCOLORKEY);

@@ -1,5 +1,5 @@
 #pragma once
-// The play scene: one stage at play. It owns the stage's runtime lists (the map cells, the
+// The play scene (scene 4): one stage at play. It owns the stage's runtime lists (the map cells, the
 // characters, the items and the collision groups) and the two scroll axes, builds them from the
 // loaded stage and draws the blocks and the screen effects. One play scene exists at a time;
 // CurrentPlayScene() reaches it.
@@ -12,6 +12,7 @@
 #include "data/MoveShot.h"
 #include "data/Stage.h"
 #include "framework/CheckedVector.h"
+#include "game/core/Scene.h"
 #include "game/data/EffectState.h"
 #include "game/media/Surface.h"
 #include "game/play/CharaActor.h"
@@ -31,15 +32,13 @@ typedef cCheckedList<cCharaActor, eCloseProgram> cCharaList;
 typedef cCheckedList<cItemObj, eCloseProgram> cItemList;
 typedef std::vector<cActor*> cActorGroup;
 
-class cPlayScene {
+class cPlayScene : public cScene {
 public:
     // The most copies one placement or summon makes: the record's count is a signed byte.
     static const int kMaxCopies = 127;
 
     cPlayScene();
-    ~cPlayScene();
-    cPlayScene(const cPlayScene&) = delete;
-    cPlayScene& operator=(const cPlayScene&) = delete;
+    ~cPlayScene() override;
 
     // Builds the running stage from the loaded one: scroll axes, map cells, the player, the
     // characters and items. False (with its message, and the main window asked to close) when

@@ -41,7 +41,7 @@ struct cTestTable {
             row.nMemoryKind = kMemorySystem;
             row.nBlankWidth = row.nBlankHeight = 1;
         }
-        Size(2, 480, 256);
+        Size(2, 256, 480);
         Size(43, 64, 480);
         Size(45, 640, 20);
         Size(47, 128, 176);
@@ -84,10 +84,10 @@ protected:
     PALETTEENTRY m_SavedPalette[kPaletteSize];
 };
 
-// Blocks 1 and 2 of the sheet are painted in colours of their own; the map cells are set by hand,
+// Blocks 1, 2, 3 and 16 of the sheet (15 to a column) are painted in colours of their own; the map cells are set by hand,
 // border cells included, so the view can be put anywhere.
 TEST_F(PlayDraw, BlockLayersDrawTheVisibleCellsAtTheScroll) {
-    for (int n : {1, 2, 3}) DDFillRect(Table(2), (n % 15) * 32, (n / 15) * 32, 32, 32, kBlockColour + n);
+    for (int n : {1, 2, 3, 16}) DDFillRect(Table(2), (n / 15) * 32, (n % 15) * 32, 32, 32, kBlockColour + n);
     ProjectStage() = Stage(30, 20);
     cPlayScene scene;
     ASSERT_TRUE(scene.SetStage(ProjectStage()));
@@ -104,6 +104,7 @@ TEST_F(PlayDraw, BlockLayersDrawTheVisibleCellsAtTheScroll) {
     put(22, 3, 3, 0, 0);  // one column past the view
     put(2, 4, 1, 1, 0);   // in front of the objects
     put(3, 4, 2, 0, 1);   // hidden
+    put(4, 4, 16, 0, 0);  // first of the sheet's second column
 
     const struct {
         const char* name;
@@ -133,6 +134,7 @@ TEST_F(PlayDraw, BlockLayersDrawTheVisibleCellsAtTheScroll) {
     scene.DrawBlockLayer(m_Dest, 0);
     EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 64, 130));
     EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 96, 130));
+    EXPECT_EQ(Colour(kBlockColour + 16), PixelAt(m_Dest, 128, 130));
     scene.DrawBlockLayer(m_Dest, 1);
     EXPECT_EQ(Colour(kBlockColour + 1), PixelAt(m_Dest, 64, 130));
     EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 96, 130));
