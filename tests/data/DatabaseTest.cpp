@@ -6,6 +6,7 @@
 
 #include "data/Database.h"
 #include "tests/data/Bytes.h"
+#include "tests/data/FlowBytes.h"
 #include "tests/support/BoxAnswers.h"
 #include "tests/support/TempDir.h"
 
@@ -375,4 +376,34 @@ TEST(Database, FailedSaveIsReportedAndKeepsTheOldFile) {
     cDatabase loaded;
     ASSERT_TRUE(loaded.Load(true));
     EXPECT_EQ("new", loaded.m_Bgms[0].m_Name);  // the tables after it were still saved
+}
+
+// Every field of a sword position holds its own number, so a field written in another's place
+// shows in the bytes; a file older than 138 has no mirror flags between offset and direction.
+TEST(Database, EverySwordPositionFieldHasItsOwnPlaceInTheFile) {
+    cSwordPos pos;
+    pos.m_X = 1;
+    pos.m_Y = 2;
+    pos.m_MirrorX = 3;
+    pos.m_MirrorY = 4;
+    pos.m_Direction = 5;
+    pos.m_SrcX = 6;
+    pos.m_SrcY = 7;
+    pos.m_Width = 8;
+    pos.m_Height = 9;
+    pos.m_Time = 10;
+    cBytes b;
+    b.U32(147).U32(10);
+    for (int32_t v = 1; v <= 10; ++v) b.I32(v);
+    EXPECT_EQ(b.U32(0).Get(), SavedBytes(pos));
+
+    cBytes old;
+    old.U32(137).U32(8).I32(1).I32(2);
+    for (int32_t v = 5; v <= 10; ++v) old.I32(v);
+    cSwordPos loaded;
+    ASSERT_TRUE(LoadBytes(loaded, old.U32(0).Get()));
+    const int32_t expected[] = {1, 2, 1, 0, 5, 6, 7, 8, 9, 10};
+    const int32_t got[] = {loaded.m_X,    loaded.m_Y,    loaded.m_MirrorX, loaded.m_MirrorY, loaded.m_Direction,
+                           loaded.m_SrcX, loaded.m_SrcY, loaded.m_Width,   loaded.m_Height,  loaded.m_Time};
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(expected[i], got[i]) << "field " << i + 1;
 }

@@ -456,3 +456,22 @@ TEST(Stage, CellsInheritFromTheStagePaletteAndEmptiedCellsAreNotStored) {
     EXPECT_EQ(2u, loaded.m_Blocks.size());
     EXPECT_EQ(11, loaded.m_Blocks.At(loaded.CellIndex(1, 1)).m_Graphic);
 }
+
+// The player's place counts the charas placed before the hero in cell order (row by row).
+TEST(Stage, FindPlayerCountsTheCharasBeforeTheHero) {
+    cEdStage stage;
+    cEdChara enemy;
+    enemy.m_Graphic = 2;
+    enemy.m_Control = 1;
+    EXPECT_EQ(-1, stage.FindPlayer());
+    for (const cPoint& cell : {cPoint{5, 0}, cPoint{0, 1}, cPoint{4, 1}, cPoint{0, 2}})
+        stage.PutCharaAt(cell.x, cell.y, enemy);
+    EXPECT_EQ(-1, stage.FindPlayer());
+    cEdChara hero;
+    hero.m_Graphic = 1;
+    hero.m_Control = 0;
+    stage.PutCharaAt(3, 1, hero);
+    EXPECT_EQ(2, stage.FindPlayer());
+    stage.PutCharaAt(1, 2, hero);  // the hero moves: the old place is emptied
+    EXPECT_EQ(4, stage.FindPlayer());
+}

@@ -489,3 +489,32 @@ TEST_F(LoadProject, ALongerSystemListLoadsWithoutAFallback) {
     EXPECT_EQ(bytes, dir.Read("data\\System.dat"));
     EXPECT_FALSE(dir.Exists("data\\System.dat.bad1"));
 }
+
+// The files load in a fixed order: the variable names, the ten tables, the system data (whose
+// menu music is checked against the Bgm table just read), the common palette, the options, the
+// world map. With every file damaged, the reports come in that order.
+TEST_F(LoadProject, FilesLoadInTheirFixedOrder) {
+    cTempDir dir;
+    MakeProject(dir);
+    WriteAuthorFiles();
+    std::vector<std::string> order = {"data\\GValInfo.dat"};
+    for (int k = 0; k < kDatabaseTables; ++k) order.push_back(g_PathTable[ePathDatabase + 2 * k]);
+    for (const char* file : {"data\\System.dat", "data\\CommonPalette.cplt4", "data\\PrjOption.dat", "data\\WorldMap.dat"})
+        order.push_back(file);
+    for (const std::string& file : order) dir.Write(file, std::string("\x93\x00\x00\x00\x01", 5));
+    cBoxAnswers boxes;
+    ASSERT_TRUE(::LoadProject());
+    ASSERT_EQ(order.size(), boxes.Shown().size());
+    for (size_t i = 0; i < order.size(); ++i)
+        EXPECT_EQ(0u, boxes.Shown()[i].text.find(order[i] + " ")) << i << ": " << boxes.Shown()[i].text;
+
+    // The system data is read after the Bgm table it is checked against.
+    cRecordVector<cBgm> bgms(6);
+    ASSERT_TRUE(SaveVectorFile(bgms, "data\\database\\Bgm.dat"));
+    cSystemData system;
+    system.m_MenuMusic = {5, 4, 3, 2};
+    ASSERT_TRUE(system.SaveFile("data\\System.dat"));
+    ProjectDatabase().m_Bgms.resize(2);
+    ASSERT_TRUE(::LoadProject());
+    EXPECT_EQ((cSystemList<int32_t>{5, 4, 3, 2}), ProjectSystemData().m_MenuMusic);
+}
