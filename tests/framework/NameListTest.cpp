@@ -98,3 +98,38 @@ TEST(NameList, SoundPreviewPlaysTheChosenEntryOnly) {
     EXPECT_EQ(0, PreviewSound(page.GetHwnd(), player, combos, IDC_CTRL_COMBO, sounds));
     EXPECT_EQ(1u, boxes.Shown().size());
 }
+
+TEST(NameList, SoundPreviewPlaysARealWaveFile) {
+    cTempDir dir;
+    // Two seconds of 8-bit mono at 22050 Hz: still playing when the test looks.
+    const uint32_t samples = 44100;
+    auto le32 = [](uint32_t v) { return std::string{char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; };
+    std::string format = std::string("\x01\x00\x01\x00", 4) + le32(22050) + le32(22050) + std::string("\x01\x00\x08\x00", 4);
+    std::string wave = "RIFF" + le32(4 + 8 + 16 + 8 + samples) + "WAVEfmt " + le32(16) + format + "data" +
+                       le32(samples) + std::string(samples, char(0x80));
+    dir.Write("voice.wav", wave);
+    dir.Write("声.wav", wave);
+    int32_t chosen = 1;
+    cBindings<cBoundCombo<int32_t>> combos(1);
+    std::vector<std::string> names = {"なし", "001 声"};
+    combos[0].m_Desc = cComboDesc<int32_t>(IDC_CTRL_COMBO, &chosen, &names, 0);
+    cCtrlPage page(IDD_CTRL_BIND);
+    page.Open([&](cCtrlPage& p) { p.AttachCtrls(combos); });
+    SendMessageA(page.Item(IDC_CTRL_COMBO), CB_SETCURSEL, 1, 0);
+    // One slot, opened on a wave file at start as the editor does.
+    cMciPlayer player;
+    player.Enable();
+    const char* const files[] = {"voice.wav", nullptr};
+    ASSERT_TRUE(player.Init("waveaudio", files));
+    std::vector<cNamed> sounds = Table({"なし", "声"});
+    cBoxAnswers boxes;
+
+    EXPECT_EQ(1, PreviewSound(page.GetHwnd(), player, combos, IDC_CTRL_COMBO, sounds));
+    EXPECT_TRUE(boxes.Shown().empty());
+    ASSERT_NE(0u, player.GetDevice(0));
+    MCI_STATUS_PARMS status = {};
+    status.dwItem = MCI_STATUS_MODE;
+    ASSERT_EQ(0u, mciSendCommandA(player.GetDevice(0), MCI_STATUS, MCI_STATUS_ITEM, reinterpret_cast<DWORD_PTR>(&status)));
+    EXPECT_EQ(static_cast<DWORD_PTR>(MCI_MODE_PLAY), status.dwReturn);
+    player.Stop(false);
+}

@@ -206,7 +206,7 @@ TEST_F(BitmapLoad, TransparentColourIsThePaletteBitmapsFirstPixel) {
 }
 
 TEST_F(BitmapLoad, MissingFilesFailWithTheirNamesLogged) {
-    SetErrorLog(1, "log.txt");
+    cTestLog testLog;
     EXPECT_EQ(kDDLoadImage, DDLoadBitmap(m_Plain, "none.bmp", 0, 16, kMemorySystem, 0, 0, 0));
     EXPECT_FALSE(DDSetTransmit("none.bmp"));
     PALETTEENTRY entries[256];
@@ -221,7 +221,7 @@ TEST_F(BitmapLoad, CheckBitmapSizeTellsOversizedPicturesAndClosesOnUnreadableOne
     EXPECT_TRUE(DDCheckBitmapSize("pic.bmp", 4, 3));
     EXPECT_TRUE(DDCheckBitmapSize("pic.bmp", 5, 2));
 
-    SetErrorLog(1, "log.txt");
+    cTestLog testLog;
     SetMainWindow(m_Display.Window());
     cBoxAnswers boxes;
     EXPECT_FALSE(DDCheckBitmapSize("none.bmp", 640, 480));
@@ -320,7 +320,7 @@ TEST_F(PictureLoad, ReloadingARowReleasesTheOldSurface) {
 }
 
 TEST_F(PictureLoad, RequiredPictureThatFailsIsReported) {
-    SetErrorLog(1, "log.txt");
+    cTestLog testLog;
     cBoxAnswers boxes;
     const int list[] = {3, 0};
     EXPECT_FALSE(DDLoadSurfaces(m_Surfaces, list, 2));

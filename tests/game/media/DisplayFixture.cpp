@@ -5,6 +5,8 @@
 #include <fstream>
 #include <vector>
 
+#include "framework/ErrorLog.h"
+
 namespace {
 
 const char kClassName[] = "MediaTestWindow";
@@ -109,6 +111,13 @@ void TestColorTable(RGBQUAD* table) {
         table[i].rgbReserved = 0;
     }
 }
+
+cTestLog::cTestLog() {
+    std::ofstream("log.txt", std::ios::binary);
+    SetErrorLog(1, "log.txt");
+}
+
+cTestLog::~cTestLog() { SetErrorLog(0, ""); }
 
 cMemorySurface::cMemorySurface(int width, int height, int bytesPerPixel, int pitchPadding) {
     m_View.nWidth = width;

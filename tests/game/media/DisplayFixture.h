@@ -46,6 +46,16 @@ void WriteBmp8(const std::string& path, int width, int height, const uint8_t* to
 // The test's palette: entry i has the colour {i, 255 - i, (i * 7) & 255}.
 void TestColorTable(RGBQUAD* table);
 
+// The error log of one test, switched on while the object lives: an empty log.txt in the current
+// folder, since after the first line of a run the log appends to its file and never makes it.
+class cTestLog {
+public:
+    cTestLog();
+    ~cTestLog();
+    cTestLog(const cTestLog&) = delete;
+    cTestLog& operator=(const cTestLog&) = delete;
+};
+
 // A memory buffer with a pixel view over it, for effects that need no DirectDraw.
 class cMemorySurface {
 public:

@@ -112,7 +112,7 @@ TEST(WindowDisplay, SurfaceFallsBackToSystemMemoryWhenVideoMemoryIsRefused) {
 
 TEST(WindowDisplay, SurfaceCreationFailsWhenSystemMemoryIsRefusedToo) {
     cTempDir dir;
-    SetErrorLog(1, "log.txt");
+    cTestLog testLog;
     cWindowDisplay display;
     ASSERT_TRUE(display.IsReady());
     cVideoRefusingDD refusing(Display().lpDD, true);
@@ -248,7 +248,7 @@ TEST_F(SurfaceBlits, FillClipsAndUsesThePaletteColour) {
 
 TEST(WindowDisplay, TearDownWithAReferenceLeftReportsTheLeak) {
     cTempDir dir;
-    SetErrorLog(1, "log.txt");
+    cTestLog testLog;
     cBoxAnswers boxes;
     IDirectDraw7* held = nullptr;
     {
@@ -288,7 +288,7 @@ TEST(WindowDisplay, ReportsVideoMemoryToTheReportFile) {
 
 TEST(DisplayErrors, NamesTheFailedStepInTheLog) {
     cTempDir dir;
-    SetErrorLog(1, "log.txt");
+    cTestLog testLog;
     EXPECT_FALSE(DDCheckInitError(kDDSetDisplayMode));
     EXPECT_FALSE(DDCheckInitError(kDDSetClipper));
     EXPECT_TRUE(DDCheckInitError(kDDLoadImage));

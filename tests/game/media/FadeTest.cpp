@@ -14,6 +14,22 @@ void BasePalette(PALETTEENTRY* base) {
     for (int i = 0; i < 256; ++i) base[i] = {static_cast<BYTE>(i), 200, static_cast<BYTE>(255 - i), 0};
 }
 
+// The fade angles and the display depth are the process's: each fade test leaves them as it
+// found them, with no fade in progress.
+class Fades : public testing::Test {
+protected:
+    void SetUp() override { m_Depth = Display().nBpp; }
+    void TearDown() override {
+        Display().nBpp = 8;
+        PALETTEENTRY scratch[256] = {};
+        DDFadeOut(scratch, 0, 255, 0, 0, 0, 90, scratch, 1);
+        DDFadeIn(scratch, 0, 255, 0, 0, 0, 90, scratch, 1);
+        Display().nBpp = m_Depth;
+    }
+
+    int32_t m_Depth = 0;
+};
+
 }  // namespace
 
 TEST(PaletteEffects, MixTowardAColour) {
@@ -66,7 +82,7 @@ TEST(PaletteEffects, MixTableLoadsWholeOrNotAtAll) {
     EXPECT_EQ("bmp\\hbt\\hbt12.dat", DDMixTableName(12));
 }
 
-TEST(Fades, EightBitFadeOutTakesItsStepsThroughThePalette) {
+TEST_F(Fades, EightBitFadeOutTakesItsStepsThroughThePalette) {
     Display().nBpp = 8;  // no palette object: only the entries change
     PALETTEENTRY base[256], current[256] = {};
     BasePalette(base);
@@ -83,7 +99,7 @@ TEST(Fades, EightBitFadeOutTakesItsStepsThroughThePalette) {
     EXPECT_EQ(200, current[100].peGreen);
 }
 
-TEST(Fades, EightBitFadeInEndsOnTheBasePalette) {
+TEST_F(Fades, EightBitFadeInEndsOnTheBasePalette) {
     Display().nBpp = 8;
     PALETTEENTRY base[256], current[256] = {};
     BasePalette(base);
@@ -98,7 +114,7 @@ TEST(Fades, EightBitFadeInEndsOnTheBasePalette) {
     EXPECT_EQ(200, current[0].peGreen);
 }
 
-TEST(Fades, SixteenBitFadeRedrawsTheBackBufferFromItsSnapshot) {
+TEST_F(Fades, SixteenBitFadeRedrawsTheBackBufferFromItsSnapshot) {
     cWindowDisplay display(16, 16);
     ASSERT_TRUE(display.IsReady());
     cDisplayState& d = Display();

@@ -20,17 +20,20 @@ class cFullScreen {
 public:
     cFullScreen(int bpp, int refreshRate, cSurface* surfaces = nullptr, cPictureRow* pictures = nullptr,
                 int count = 0)
-        : m_Window(640, 480) {
+        : m_Window(640, 480), m_dwTransparent(Display().dwTransparent) {
         m_bReady =
             DDInit(m_Window.Handle(), 640, 480, bpp, 0, 1, refreshRate, 1, surfaces, pictures, count);
     }
+    // The transparent colour that tests set under this display goes back as it was.
     ~cFullScreen() {
         if (Display().bInitialized) DDUnInitFullScreen();
+        Display().dwTransparent = m_dwTransparent;
     }
     bool IsReady() const { return m_bReady; }
 
 private:
     cTestWindow m_Window;
+    uint32_t m_dwTransparent;
     bool m_bReady;
 };
 
@@ -103,7 +106,7 @@ TEST(FullScreen, RefusedRefreshRateFallsBackToTheDefault) {
 
 TEST(FullScreen, RestoreReloadsVideoMemoryPicturesOnly) {
     cTempDir dir;
-    SetErrorLog(1, "log.txt");
+    cTestLog testLog;
     cSurface surfaces[3];
     cPictureRow rows[3] = {};
     cFullScreen screen(16, 60, surfaces, rows, 3);

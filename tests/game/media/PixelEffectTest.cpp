@@ -272,13 +272,12 @@ TEST(PixelEffects, MismatchedViewsOrAMissingMixTableDrawNothing) {
 
 TEST(PixelEffects, BlurAtEightBitLogsItsOwnName) {
     cTempDir dir;
-    SetErrorLog(1, "log.txt");
+    cTestLog testLog;
     const int depth = Display().nBpp;
     Display().nBpp = 8;
     cSurface none;
     EXPECT_FALSE(DDBltBlur(none, 0, 0, 4, 4, 1, 1, none, 0, 0, 0));
     Display().nBpp = depth;
-    SetErrorLog(0, "");
     EXPECT_EQ("8ビットぼかしは不可能！\r\n", dir.Read("log.txt"));
 }
 

@@ -16,10 +16,7 @@ namespace {
 // DirectSound on ALSA's null device (the test rig's HOME sets it as the default).
 class Sound : public testing::Test {
 protected:
-    void SetUp() override {
-        SetErrorLog(1, "log.txt");
-        ASSERT_TRUE(DS_Init(m_Window.Handle(), 22050, 8, 1));
-    }
+    void SetUp() override { ASSERT_TRUE(DS_Init(m_Window.Handle(), 22050, 8, 1)); }
     void TearDown() override { DSUnInit(); }
 
     std::string Log() const { return m_Dir.Exists("log.txt") ? m_Dir.Read("log.txt") : std::string(); }
@@ -27,6 +24,7 @@ protected:
     void WriteSecond(const char* name) const { m_Dir.Write(name, PcmWave(1, 22050, 8, std::string(22050, '\x80'))); }
 
     cTempDir m_Dir;
+    cTestLog m_Log;
     cTestWindow m_Window{64, 64};
     // DSLoadSounds remembers these until DSUnInit.
     cSoundVector m_Entries;
