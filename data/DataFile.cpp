@@ -1,5 +1,6 @@
 #include "data/DataFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "framework/Format.h"
@@ -20,46 +21,7 @@ bool cDataReader::Fail() {
     return false;
 }
 
-bool cDataReader::Read(void* dest, size_t size) {
-    const char* from = Take(size);
-    if (!from) return false;
-    if (size) memcpy(dest, from, size);
-    return true;
-}
-
-const char* cDataReader::Take(size_t size) {
-    if (m_failed || size > Remaining()) {
-        Fail();
-        return nullptr;
-    }
-    const char* from = m_bytes.data() + m_pos;
-    m_pos += size;
-    return from;
-}
-
-bool cDataReader::ReadU32(uint32_t& value) {
-    unsigned char b[4];
-    if (!Read(b, sizeof b)) return false;
-    value = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24);
-    return true;
-}
-
-bool cDataReader::ReadCount(uint32_t& count, size_t minBytesEach) {
-    uint32_t value;
-    if (!ReadU32(value)) return false;
-    if (minBytesEach && value > Remaining() / minBytesEach) return Fail();
-    count = value;
-    return true;
-}
-
-bool cDataReader::ReadString(std::string& text) {
-    uint32_t length;
-    if (!ReadU32(length)) return false;
-    // An empty string is its length 1 alone.
-    if (length == 1) {
-        text.clear();
-        return true;
-    }
+bool cDataReader::ReadText(uint32_t length, std::string& text) {
     // The writer never stores a length of 0 nor a text longer than the formatting buffer.
     if (length == 0 || length > kFormatBufferSize || length > Remaining()) return Fail();
     const char* start = &m_bytes[m_pos];
@@ -68,20 +30,12 @@ bool cDataReader::ReadString(std::string& text) {
     return true;
 }
 
-char* cDataWriter::Extend(size_t size) {
-    const size_t at = m_bytes.size();
-    m_bytes.resize(at + size);
-    return m_bytes.data() + at;
+void cDataWriter::Grow(size_t size) {
+    m_bytes.resize(std::max(m_size + size, std::max<size_t>(2 * m_bytes.size(), 4096)));
 }
 
-void cDataWriter::Write(const void* data, size_t size) {
-    if (size) memcpy(Extend(size), data, size);
-}
-
-void cDataWriter::WriteU32(uint32_t value) {
-    unsigned char b[4] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
-                          static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
-    Write(b, sizeof b);
+void cDataWriter::Reserve(size_t size) {
+    if (size > m_bytes.size() - m_size) m_bytes.resize(m_size + size);
 }
 
 void cDataWriter::WriteString(const std::string& text) {
@@ -113,8 +67,11 @@ bool OpenDataFileWrite(cDataWriter& out, const char* path) {
     if (!path || !path[0]) return false;
     out.m_path = path;
     out.m_bytes.clear();
+    out.m_size = 0;
     out.WriteU32(g_dataVersion);
     return true;
 }
 
-bool CloseDataFile(cDataWriter& out) { return !out.m_path.empty() && SaveFileSafely(out.m_path.c_str(), out.m_bytes); }
+bool CloseDataFile(cDataWriter& out) {
+    return !out.m_path.empty() && SaveFileSafely(out.m_path.c_str(), out.m_bytes.data(), out.m_size);
+}

@@ -4,6 +4,7 @@
 // a file is written into memory first and put in place by the safe save.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -24,16 +25,48 @@ public:
     uint32_t Version() const { return m_version; }
 
     // Every read fails once one has failed, so a caller may check only at the end.
-    bool Read(void* dest, size_t size);
-    bool ReadU32(uint32_t& value);
+    bool Read(void* dest, size_t size) {
+        const char* from = Take(size);
+        if (!from) return false;
+        if (size) memcpy(dest, from, size);
+        return true;
+    }
+    bool ReadU32(uint32_t& value) {
+        const char* from = Take(4);
+        if (!from) return false;
+        const unsigned char* b = reinterpret_cast<const unsigned char*>(from);
+        value = b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<uint32_t>(b[3]) << 24);
+        return true;
+    }
     // A count of elements that take at least minBytesEach bytes each: refused when the rest of
     // the file could not hold that many.
-    bool ReadCount(uint32_t& count, size_t minBytesEach);
+    bool ReadCount(uint32_t& count, size_t minBytesEach) {
+        uint32_t value;
+        if (!ReadU32(value)) return false;
+        if (minBytesEach && value > Remaining() / minBytesEach) return Fail();
+        count = value;
+        return true;
+    }
     // A string in the record layout: a length that counts the terminating zero, then the text.
-    bool ReadString(std::string& text);
+    bool ReadString(std::string& text) {
+        uint32_t length;
+        if (!ReadU32(length)) return false;
+        // An empty string is its length 1 alone.
+        if (length != 1) return ReadText(length, text);
+        text.clear();
+        return true;
+    }
     // The next size bytes, to be copied out by the caller; null (and failed) when the file has
     // fewer left.
-    const char* Take(size_t size);
+    const char* Take(size_t size) {
+        if (m_failed || size > Remaining()) {
+            Fail();
+            return nullptr;
+        }
+        const char* from = m_bytes.data() + m_pos;
+        m_pos += size;
+        return from;
+    }
     bool Skip(size_t size) { return Take(size) != nullptr; }
 
     bool Failed() const { return m_failed; }
@@ -43,6 +76,7 @@ public:
 
 private:
     friend bool OpenDataFileRead(cDataReader& in, const char* path);
+    bool ReadText(uint32_t length, std::string& text);
     std::vector<char> m_bytes;
     size_t m_pos = 0;
     uint32_t m_version = 0;
@@ -51,19 +85,39 @@ private:
 
 class cDataWriter {
 public:
-    void Write(const void* data, size_t size);
-    // Room for the next size bytes, for the caller to fill at once.
-    char* Extend(size_t size);
-    void WriteU32(uint32_t value);
+    void Write(const void* data, size_t size) {
+        if (size) memcpy(Extend(size), data, size);
+    }
+    void WriteU32(uint32_t value) {
+        const unsigned char b[4] = {static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+                                    static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
+        memcpy(Extend(4), b, 4);
+    }
     // Stored up to its first zero byte and at most kFormatBufferSize - 1 bytes long (cut at a
     // character boundary).
     void WriteString(const std::string& text);
-    const std::vector<char>& Bytes() const { return m_bytes; }
+    // Room for the next size bytes, for the caller to fill at once.
+    char* Extend(size_t size) {
+        if (size > m_bytes.size() - m_size) Grow(size);
+        char* at = m_bytes.data() + m_size;
+        m_size += size;
+        return at;
+    }
+    // Room for about that many more bytes, so that a large file is not moved as it grows.
+    void Reserve(size_t size);
+    const std::vector<char>& Bytes() const {
+        m_bytes.resize(m_size);
+        return m_bytes;
+    }
+    size_t Size() const { return m_size; }
 
 private:
     friend bool OpenDataFileWrite(cDataWriter& out, const char* path);
     friend bool CloseDataFile(cDataWriter& out);
-    std::vector<char> m_bytes;
+    void Grow(size_t size);
+    // Written bytes, then room: m_size bytes are the file so far.
+    mutable std::vector<char> m_bytes;
+    size_t m_size = 0;
     std::string m_path;
 };
 

@@ -83,12 +83,15 @@ bool LoadCells(cStageLayer<T>& layer, cDataReader& in) {
 template <class T, class Before>
 void SaveCells(cStageLayer<T>& layer, cDataWriter& out, Before before) {
     out.WriteU32(static_cast<uint32_t>(layer.size()));
+    const size_t start = out.Size();
     for (auto& cell : layer) {
         cell.second.m_Extra1 = static_cast<int16_t>(layer.Column(cell.first));
         cell.second.m_Extra2 = static_cast<int16_t>(layer.Row(cell.first));
         before(cell.first, cell.second);
         out.WriteU32(cell.first);
         cell.second.Save(out);
+        // Room for the rest at the first cell's size: a large layer is not moved as it grows.
+        if (&cell == &*layer.begin()) out.Reserve((layer.size() - 1) * (out.Size() - start));
     }
 }
 
