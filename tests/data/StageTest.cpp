@@ -410,6 +410,34 @@ TEST(Stage, ACellIsPlacedByItsIndexOrByItsColumnAndRow) {
     }
 }
 
+// Another writer may list a layer's cells in any order: they load into index order, and a cell
+// given twice is refused wherever the second one stands.
+TEST(Stage, CellsInAnyOrderLoadIntoIndexOrder) {
+    const uint32_t corner = (15 << 6) + 32;
+    const cCell a = {0, 0, 0, 3}, b = {65, 1, 1, 4}, c = {corner, 32, 15, 5}, again = {0, 0, 0, 6};
+    const std::string ordered = PlacedStageFile({a, b, c});
+    struct cCase {
+        const char* name;
+        std::vector<cCell> cells;
+        bool loads;
+    };
+    const cCase cases[] = {
+        {"reversed", {c, b, a}, true},
+        {"shuffled", {b, c, a}, true},
+        {"twice, apart", {a, c, again}, false},
+        {"twice, first last", {again, b, c, a}, false},
+    };
+    cTempDir dir;
+    for (const cCase& k : cases) {
+        SCOPED_TRACE(k.name);
+        cEdStage stage;
+        const std::string before = Saved(stage, dir);
+        dir.Write("order.stg4_147", PlacedStageFile(k.cells));
+        ASSERT_EQ(k.loads, stage.LoadFile("order.stg4_147"));
+        EXPECT_TRUE(SameBytes(k.loads ? ordered : before, Saved(stage, dir)));
+    }
+}
+
 TEST(Stage, CellsInheritFromTheStagePaletteAndEmptiedCellsAreNotStored) {
     cTempDir dir;
     cEdStage stage;
