@@ -1,10 +1,14 @@
 // The play scene's block layers, its blocks' pictures and the mosaic screen effect.
+#include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
+#include "game/core/GameGlobals.h"
+#include "game/data/StorySave.h"
 #include "game/data/GameDatabase.h"
 #include "game/media/Blit.h"
 #include "game/media/Display.h"
 #include "game/media/PixelEffect.h"
 #include "game/play/PlayScene.h"
+#include "game/play/StatusBar.h"
 
 namespace {
 
@@ -14,7 +18,11 @@ const int kCharaSheet = 4;  // two surfaces per sheet of 15 x 20 cells
 const int kShotSheet = 20;
 const int kItemSheet = 40;
 const int kMarkSheet = 43;
+const int kWindowPicture = 45;
+const int kAccessoryPicture = 47;
 const int kWorkSurface = 66;
+const int kCaptionFont = 1;
+const int kGaugeFont = 0;
 const int kScreenWidth = 640;
 const int kScreenHeight = 480;
 const int kMosaicBackground = 16;
@@ -75,6 +83,26 @@ void cPlayScene::DrawBlockLayer(cSurface& surface, uint8_t layer) {
             DrawBlock(surface, block, 32 * (c - c0) - ox, 32 * (r - r0) - oy);
         }
     }
+}
+
+void cPlayScene::DrawStatusBar(cSurface& surface) {
+    cSurface* window = TableSurface(kWindowPicture);
+    cSurface* accessory = TableSurface(kAccessoryPicture);
+    if (!window || !accessory) return;
+    const cStorySave& story = StoryState();
+    cStatusValues values;
+    values.worldScore = story.m_TotalScore;
+    values.score = story.m_Score;
+    values.lives = story.m_Lives;
+    if (!m_Players.empty()) {
+        const cPlayerActor& player = m_Players.front();
+        values.hp = player.m_Hp;
+        values.maxHp = player.m_MaxHp;
+        values.sp = player.m_Sp;
+        values.maxSp = player.m_MaxSp;
+    }
+    ::DrawStatusBar(surface, ProjectSystemData().m_StatusItems, values, *window, *accessory,
+                    GameFonts()[kCaptionFont], GameFonts()[kGaugeFont]);
 }
 
 int cPlayScene::DrawTransition(int32_t frozen) {

@@ -81,6 +81,9 @@ public:
 
     // The blocks of one drawing layer (0 behind the objects, 1 in front) over the view.
     void DrawBlockLayer(cSurface& surface, uint8_t layer);
+    // The status bar over the top of the screen: the story's world score, score and lives and the
+    // first player's HP and SP, in the game's caption and gauge fonts.
+    void DrawStatusBar(cSurface& surface);
     // The mosaic screen effect: the back buffer redrawn in blocks whose size runs from the
     // effect's start level to its end level. 1 when it has ended; frozen draws without moving on.
     int DrawTransition(int32_t frozen);

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
+#include "game/data/StorySave.h"
 #include "game/data/GameDatabase.h"
 #include "game/media/Bitmap.h"
 #include "game/media/Blit.h"
@@ -237,6 +239,27 @@ TEST_F(PlayDraw, StatusBarDrawsItsFrameSymbolsAndGauges) {
         }
         EXPECT_EQ(Colour(kWindowColour), PixelAt(m_Dest, 352, 4));
     }
+}
+
+// The play scene's bar takes its values from the story and the first player, its entries from
+// the system data.
+TEST_F(PlayDraw, ThePlayScenesStatusBarShowsThePlayersGauge) {
+    for (int k = 0; k < eStatusEntries; ++k) DDFillRect(Table(47), 16 * k, 32, 16, 16, kSymbolColour + k);
+    DDFillRect(Table(47), 0, 128, 50, 16, kGaugeBack);
+    DDFillRect(Table(47), 0, 144, 50, 16, kGaugeHigh);
+    cSystemData& system = ProjectSystemData();
+    const cSystemList<cSysRecA> savedEntries = system.m_StatusItems;
+    system.m_StatusItems = Entries({{0, 0, "", 0}, {0, 0, "", 0}, {1, 1, "", 0}, {0, 0, "", 0}, {0, 0, "", 0}});
+    ProjectStage() = Stage();
+    cPlayScene scene;
+    ASSERT_TRUE(scene.SetStage(ProjectStage()));
+    scene.m_Players[0].m_Hp = 5;
+    scene.m_Players[0].m_MaxHp = 10;
+    scene.DrawStatusBar(m_Dest);
+    EXPECT_EQ(Colour(kSymbolColour + eStatusHp), PixelAt(m_Dest, 286, 4));
+    EXPECT_EQ(Colour(kGaugeHigh), PixelAt(m_Dest, 302 + 24, 3));
+    EXPECT_EQ(Colour(kGaugeBack), PixelAt(m_Dest, 302 + 25, 3));
+    system.m_StatusItems = savedEntries;
 }
 
 // The mosaic redraws the back buffer in blocks of the effect's current size: stripes of one dot
