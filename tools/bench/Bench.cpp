@@ -22,6 +22,7 @@ struct cSection {
 const cSection kSections[] = {
     {"stage", BenchStageFiles},
     {"effects", BenchEffects},
+    {"canvas", BenchCanvas},
 };
 
 cTiming Summary(std::vector<double> times) {

@@ -23,3 +23,4 @@ void PrintHeader(const char* section);
 // The sections, one source file each.
 void BenchStageFiles();
 void BenchEffects();
+void BenchCanvas();
