@@ -36,7 +36,6 @@ bool cFrameWnd::CreateFrame() {
 
 LRESULT cFrameWnd::WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     LRESULT handled = cTopWnd::WndProc(wnd, msg, wParam, lParam);
-    m_Started = 1;
     switch (msg) {
     case WM_KEYDOWN:
         if (wParam == VK_ESCAPE) PostMessageA(wnd, WM_CLOSE, 0, 0);

@@ -28,6 +28,5 @@ public:
 
 private:
     void OnActivateApp(WPARAM active, LPARAM otherThread);
-    int m_Started = 0;
     int m_Asking = 0;
 };

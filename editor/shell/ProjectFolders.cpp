@@ -20,7 +20,9 @@ const char* const kFolders[] = {
 bool CreateProjectFolders() {
     bool ok = true;
     for (const char* folder : kFolders) {
-        if (CreateDirectoryA(folder, nullptr) || GetLastError() == ERROR_ALREADY_EXISTS) continue;
+        if (CreateDirectoryA(folder, nullptr)) continue;
+        DWORD attributes = GetFileAttributesA(folder);
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) continue;
         ErrorLogF("フォルダを作成できません：%s", folder);
         ok = false;
     }

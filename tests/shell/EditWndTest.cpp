@@ -339,7 +339,7 @@ TEST(EditWnd, ViewSwitchesToggleTheirWindowsTogetherAndSaveAtOnce) {
     }
     // A save that fails says so.
     DeleteFileA("e_data\\EditConfig.dat");
-    ASSERT_TRUE(RemoveDirectoryA("e_data"));
+    ASSERT_TRUE(CreateDirectoryA("e_data\\EditConfig.dat", nullptr));  // a folder in the file's place
     cBoxAnswers boxes;
     f.Command(ID_VIEW_GROUP);
     ASSERT_EQ(1u, boxes.Shown().size());
