@@ -19,7 +19,10 @@
 #include "game/core/GameGlobals.h"
 #include "game/core/GameLoop.h"
 #include "game/core/GameWnd.h"
+#include "game/core/Input.h"
+#include "game/core/KeyConfig.h"
 #include "game/core/OptionData.h"
+#include "game/core/ReplayRequests.h"
 #include "game/data/GameDatabase.h"
 #include "game/data/GamePaths.h"
 #include "game/media/Bitmap.h"
@@ -196,6 +199,7 @@ bool InitGame(const char* commandLine, int show) {
     if (commandLine && commandLine[0]) CopyText(ini.FreeStage, sizeof ini.FreeStage, commandLine);
 
     SetFrameSettings(kFramesPerSecond, kFadeStep);
+    for (cInput& input : PlayerInputs()) input.SetRepeat(kMenuRepeatDelay, kMenuRepeatInterval);
 
     HDC screen = GetDC(nullptr);
     int desktopBpp = GetDeviceCaps(screen, BITSPIXEL);
@@ -209,6 +213,7 @@ bool InitGame(const char* commandLine, int show) {
     ShowWindow(wnd, ini.WindowMode ? show : SW_SHOWMAXIMIZED);
     UpdateWindow(wnd);
     InitCommonControls();
+    InstallReplayRequests();
 
     shell.hDDWnd = wnd;
     if (!DDInit(wnd, kScreenWidth, kScreenHeight, ini.Bpp, ini.WindowMode, 1, kFramesPerSecond, ini.VSync,
@@ -241,6 +246,10 @@ bool InitGame(const char* commandLine, int show) {
         !CreateDigitStrips(FontSurfaces(), DigitStripTable, kTextStyleCount, GameFonts(), TextStyleTable))
         return false;
     ErrorLog("3");
+
+    for (cInput& input : PlayerInputs()) input.SetButtonMasks();
+    // A missing or damaged file leaves the default keys.
+    LoadKeyConfig(kKeyConfigPath, GameKeyConfig());
 
     cOptionData& options = OptionData();
     options.LoadFile(PathTable[ePathOption]);

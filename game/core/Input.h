@@ -17,6 +17,9 @@ const int kButtons = 8;
 // Buttons of the menus: bit k-1 is button k.
 const int kButtonDecide = 1;
 const int kButtonCancel = 2;
+// The menus' auto-repeat: a held direction acts again after 18 frames, then every 6.
+const int kMenuRepeatDelay = 18;
+const int kMenuRepeatInterval = 6;
 // PollDefault's device flags.
 const int kPollJoystick = 1;
 const int kPollKeyboard = 2;
