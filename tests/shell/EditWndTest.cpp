@@ -397,3 +397,39 @@ TEST(EditWnd, TheEndOfATestPlaySetsTheHistoryUpAgain) {
         EXPECT_EQ(c.ends ? 64u * 20 : 0u, UndoHistory().CellsPerStep()) << c.kind << "," << c.value;
     }
 }
+
+TEST(EditWnd, ReturnsFromOtherWindowsBringTheEditorBackOnTheStageAsItIsNow) {
+    struct cCase {
+        const char* name;
+        void (cEditWnd::*back)();
+        bool resized;  // the bars follow a new stage size and the history is set up for it
+    };
+    const cCase cases[] = {
+        {"stage settings", &cEditWnd::ReturnFromStageSettings, true},
+        {"world map", &cEditWnd::ReturnFromWorldMap, false},
+        {"database", &cEditWnd::ReturnFromDatabase, false},
+        {"system", &cEditWnd::ReturnFromSystem, false},
+        {"project options", &cEditWnd::ReturnFromProjectOptions, false},
+    };
+    for (const cCase& c : cases) {
+        cEditorFixture f(true, 40, 20, -1, 0);
+        cEdStage& stage = ProjectStage();
+        stage.SetSize(100, 30);
+        stage.m_Limit[eLimitRight] = 500;  // set beyond the stage by the window left
+        UndoHistory().Clear();
+        FrameWnd()->m_FrontWnd = eFrontWorldMap;
+        EditorGroup().EnableAll(0);
+        f.Main().Show(SW_HIDE);
+        (f.Main().*c.back)();
+        EXPECT_TRUE(IsWindowVisible(f.MainWnd())) << c.name;
+        EXPECT_TRUE(IsWindowEnabled(f.MainWnd())) << c.name;
+        bool viewClamped = c.back != &cEditWnd::ReturnFromWorldMap;
+        EXPECT_EQ(viewClamped ? 99 : 500, stage.m_Limit[eLimitRight]) << c.name;  // the last column
+        bool frontStage = c.back == &cEditWnd::ReturnFromStageSettings || c.back == &cEditWnd::ReturnFromWorldMap;
+        EXPECT_EQ(frontStage ? eFrontStage : eFrontWorldMap, FrameWnd()->m_FrontWnd) << c.name;
+        SCROLLINFO si = {sizeof si, SIF_RANGE};
+        GetScrollInfo(GetDlgItem(f.MainWnd(), IDC_CANVAS_HBAR), SB_CTL, &si);
+        EXPECT_EQ(c.resized ? 99 : 39, si.nMax) << c.name;
+        EXPECT_EQ(c.resized ? 128u * 30 : 0u, UndoHistory().CellsPerStep()) << c.name;
+    }
+}
