@@ -1,0 +1,58 @@
+#include "game/core/SlotList.h"
+
+#include <algorithm>
+
+#include "framework/Format.h"
+#include "game/core/GameGlobals.h"
+#include "game/media/Blit.h"
+#include "game/media/Font.h"
+
+namespace {
+
+const int kRowHeight = 16;
+const int kListWidth = 320;
+const int kSeparatorColour = 240;
+
+}  // namespace
+
+std::string FormatSaveTimeText(const cStorySlotHeader& header) {
+    if (!header.m_Used) return "";
+    const SYSTEMTIME& t = header.m_SaveTime;
+    return Format("%04d/%02d/%02d %02d:%02d\n", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute);
+}
+
+std::vector<cTextAt> SlotCaptionTexts(const cRecordVector<cStorySlotHeader>& headers, int x, int y, int first,
+                                      int count) {
+    std::vector<cTextAt> texts;
+    for (int i = 0; i < count; ++i) {
+        int slot = first + i;
+        if (slot < 0 || slot >= static_cast<int>(headers.size())) break;
+        int line = y + kRowHeight * i;
+        texts.push_back({x + 16, line, Format("%d", slot + 1)});
+        std::string time = FormatSaveTimeText(headers[slot]);
+        if (!time.empty()) texts.push_back({x + 64, line, time});
+    }
+    return texts;
+}
+
+int SlotSeparators(int headers, int first, int count) {
+    int rows = std::max(0, headers - std::max(0, first));
+    if (first < 0) rows = 0;
+    return std::max(0, std::min(count - 1, rows + 1));
+}
+
+void FormatSaveTime(const cStorySlotHeader& header, cSurface& surface, int x, int y) {
+    std::string time = FormatSaveTimeText(header);
+    if (!time.empty()) GameFonts()[kSystemFont].Printf(surface, x, y, "%s", time.c_str());
+}
+
+void MakeSlotCaptions(cSurface& surface, int x, int y, const cRecordVector<cStorySlotHeader>& headers, int first,
+                      int count) {
+    cFont& font = GameFonts()[kSystemFont];
+    font.DrawFrame(surface, x, y, kListWidth, count * kRowHeight);
+    int separators = SlotSeparators(static_cast<int>(headers.size()), first, count);
+    for (int i = 0; i < separators; ++i)
+        DDFillRect(surface, x, y + kRowHeight * i + kRowHeight - 1, kListWidth, 1, kSeparatorColour);
+    for (const cTextAt& t : SlotCaptionTexts(headers, x, y, first, count))
+        font.Printf(surface, t.x, t.y, "%s", t.text.c_str());
+}
