@@ -17,7 +17,10 @@ int cScene::MenuFrame(int latchMask) {
         }
         m_nState = 0;
     }
-    return (this->*m_Handlers.At(m_nState))();
+    // A state outside the table is reported by the checked access; a scene without handlers
+    // gets no handler to call.
+    Handler handler = m_Handlers.At(m_nState);
+    return handler ? (this->*handler)() : 0;
 }
 
 void cScene::LeaveTo(int nextScene) {

@@ -239,3 +239,23 @@ TEST_F(SceneTest, ATextThrownByInitIsLoggedAndClosesTheGame) {
     EXPECT_EQ((std::vector<std::string>{"new 0", "init 0", "fade-in 0", "fade-in 0"}), g_events);
     EXPECT_EQ(0, SceneManager().Scene(0)->State());
 }
+
+namespace {
+
+// A scene whose maker forgot its handler table.
+class cBareScene : public cScene {
+public:
+    int Frame() override { return MenuFrame(kMenuButtons2); }
+};
+
+}  // namespace
+
+TEST_F(SceneTest, AStateOutsideTheHandlerTableIsReportedNotRun) {
+    cTempDir dir;
+    cCloseCounter main;
+    SetMainWindow(main.Wnd());
+    cBareScene bare;
+    EXPECT_EQ(0, bare.Frame());
+    EXPECT_EQ(0, bare.State());
+    EXPECT_EQ(1, main.Closes());
+}
