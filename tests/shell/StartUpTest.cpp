@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editor/shell/App.h"
+#include "framework/Page.h"
 #include "editor/shell/EditorFiles.h"
 #include "editor/shell/EditorSound.h"
 #include "editor/shell/ProjectFolders.h"
@@ -99,4 +100,16 @@ TEST(StartUp, WithNeitherDataNorItsFactoryCopyTheEditorSaysWhatIsMissing) {
     EXPECT_FALSE(IsFolder("data"));
     EXPECT_EQ(0, AppState().initialised);
     AppState() = cAppState();
+}
+
+TEST(StartUp, AReportFileThatCannotBeMadeIsNamedAndEndsTheStart) {
+    cTempDir dir;
+    ASSERT_TRUE(CreateDirectoryA("Report_Editor.txt", nullptr));  // a folder in the file's place
+    cBoxAnswers boxes;
+    EXPECT_EQ(0, EditorMain(GetModuleHandleA(nullptr)));
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ(dir.Path() + "\\Report_Editor.txt を作成できません！", boxes.Shown()[0].text);
+    EXPECT_FALSE(IsFolder("data"));
+    SetErrorLog(0, "");
+    cPage::SetScrollBarIds(0, 0);
 }
