@@ -120,3 +120,22 @@ TEST(EditorProgram, AMissingSystemBitmapIsToldAndTheNextStartOpensNoStage) {
     ASSERT_NE(nullptr, main) << "no main window, or it shows a stage";
     EndWithEsc(editor, main);
 }
+
+TEST(EditorProgram, ADamagedCommonPaletteIsKeptAsideAndTheEditorRunsOnTheFactoryOne) {
+    cTempDir dir;
+    ASSERT_TRUE(CopyFactoryProject());
+    ASSERT_TRUE(CopyFactoryFolder("default", "data"));
+    const std::string damaged("\x93\x00\x00\x00broken", 10);
+    dir.Write("data\\CommonPalette.cplt4", damaged);
+    cRunningProgram editor("editor.exe");
+    std::string text;
+    HWND box = editor.WaitForBox("エラー", &text);
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ(0u, text.find("data\\CommonPalette.cplt4 を読み込めませんでした。")) << text;
+    cRunningProgram::Answer(box, IDOK);
+    HWND main = editor.WaitForWindow("#32770", kMainTitle);
+    ASSERT_NE(nullptr, main);
+    EXPECT_EQ(damaged, dir.Read("data\\CommonPalette.cplt4.bad1"));
+    EXPECT_EQ(dir.Read("default\\CommonPalette.cplt4"), dir.Read("data\\CommonPalette.cplt4"));
+    EndWithEsc(editor, main);
+}
