@@ -21,6 +21,7 @@
 #include "game/core/GameWnd.h"
 #include "game/core/Input.h"
 #include "game/core/KeyConfig.h"
+#include "game/core/NameEntry.h"
 #include "game/core/OptionData.h"
 #include "game/core/ReplayRequests.h"
 #include "game/data/GameDatabase.h"
@@ -214,6 +215,7 @@ bool InitGame(const char* commandLine, int show) {
     UpdateWindow(wnd);
     InitCommonControls();
     InstallReplayRequests();
+    InstallNameEntry();
 
     shell.hDDWnd = wnd;
     if (!DDInit(wnd, kScreenWidth, kScreenHeight, ini.Bpp, ini.WindowMode, 1, kFramesPerSecond, ini.VSync,

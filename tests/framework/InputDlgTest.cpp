@@ -8,35 +8,21 @@
 #include "framework/InputDlg.h"
 #include "framework/ErrorLog.h"
 #include "tests/framework/ControlPage.h"
+#include "tests/support/DialogDriver.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
-std::function<void(HWND)> g_drive;
 const char kTitle[] = "テストの入力";
 
 // The test's own dialog: other test programs may show theirs on the same display.
-BOOL CALLBACK FindOwnDialog(HWND wnd, LPARAM found) {
+bool IsOwnDialog(HWND wnd) {
     char title[64] = "";
     GetWindowTextA(wnd, title, sizeof title);
-    if (strcmp(title, kTitle) != 0) return TRUE;
-    *reinterpret_cast<HWND*>(found) = wnd;
-    return FALSE;
+    return strcmp(title, kTitle) == 0;
 }
 
-// Acts on the dialog once it is open: the timer runs inside the dialog's own message loop.
-void CALLBACK DriveTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND dlg = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindOwnDialog, reinterpret_cast<LPARAM>(&dlg));
-    if (!dlg) return;
-    KillTimer(nullptr, id);
-    g_drive(dlg);
-}
-
-void DriveWith(std::function<void(HWND)> drive) {
-    g_drive = std::move(drive);
-    SetTimer(nullptr, 0, 10, DriveTimer);
-}
+void DriveWith(std::function<void(HWND)> drive) { DriveDialog(IsOwnDialog, std::move(drive)); }
 
 // With the error log on, a control missing from a template shows a box, which fails the test.
 class InputDlg : public testing::Test {

@@ -1,0 +1,28 @@
+#include "tests/support/DialogDriver.h"
+
+namespace {
+
+std::function<bool(HWND)> g_isMine;
+std::function<void(HWND)> g_drive;
+
+BOOL CALLBACK FindDialog(HWND wnd, LPARAM found) {
+    if (!g_isMine(wnd)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = wnd;
+    return FALSE;
+}
+
+void CALLBACK DriveTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dlg = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dlg));
+    if (!dlg) return;
+    KillTimer(nullptr, id);
+    g_drive(dlg);
+}
+
+}  // namespace
+
+void DriveDialog(std::function<bool(HWND)> isMine, std::function<void(HWND)> drive) {
+    g_isMine = std::move(isMine);
+    g_drive = std::move(drive);
+    SetTimer(nullptr, 0, 10, DriveTimer);
+}
