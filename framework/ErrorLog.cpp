@@ -2,6 +2,8 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "framework/Format.h"
 
@@ -9,17 +11,28 @@ namespace {
 
 int g_errorLogOn = 0;
 char g_errorLogName[264] = "";
-bool g_errorLogOpened = false;
+// The log files this run has written to, as full paths.
+std::vector<std::string> g_startedLogs;
 char g_reportName[264] = "";
 HWND g_mainWnd = nullptr;
 
-// The first line of a run truncates what an earlier run left; later lines append. The file is
-// opened around every line so that the log survives a crash up to its last line.
+// The first line a run writes to a log file truncates what an earlier run left there; later
+// lines append. A file is known by its full path, so the same name in another folder is another
+// log. The file is opened around every line so that the log survives a crash up to its last line.
+bool StartsLog(const char* name) {
+    char full[MAX_PATH];
+    DWORD n = GetFullPathNameA(name, MAX_PATH, full, nullptr);
+    if (n == 0 || n >= MAX_PATH) CopyText(full, sizeof full, name);
+    for (const std::string& started : g_startedLogs)
+        if (lstrcmpiA(started.c_str(), full) == 0) return false;
+    g_startedLogs.push_back(full);
+    return true;
+}
+
 void WriteLogLine(const char* text) {
     FILE* fp = nullptr;
-    if (!g_errorLogOpened) {
+    if (StartsLog(g_errorLogName)) {
         fp = fopen(g_errorLogName, "wt");
-        g_errorLogOpened = true;
     } else {
         fp = fopen(g_errorLogName, "rt+");
         if (fp) fseek(fp, 0, SEEK_END);

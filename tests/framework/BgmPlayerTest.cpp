@@ -28,6 +28,7 @@ protected:
         m_dir.Write("song.mid", AsString(Smf(0, 96, {Bytes({0x00, 0x90, 0x3C, 0x40, 0x60, 0xFF, 0x2F, 0x00})})));
         m_dir.Write("tone.bgm", TestMediaBytes("tone.ogg"));
     }
+    void TearDown() override { SetErrorLog(0, ""); }
     cVoxVoice* Voice() { return m_player.GetVox().GetVoice(0); }
 
     cTempDir m_dir;

@@ -19,7 +19,10 @@ protected:
         ASSERT_EQ(1, OpenReport("Report_Test.txt"));
         SetErrorLog(1, "EC_Test.txt");
     }
-    void TearDown() override { SetMainWindow(nullptr); }
+    void TearDown() override {
+        SetMainWindow(nullptr);
+        SetErrorLog(0, "");
+    }
 
     cTempDir m_dir;
     cCloseCounter m_main;

@@ -9,6 +9,7 @@
 #include "framework/ErrorLog.h"
 #include "framework/SystemReport.h"
 #include "tests/support/TempDir.h"
+#include "tests/framework/ErrorLogOn.h"
 
 // Each test case runs in a process of its own, so the log's "opened in this run" state is fresh.
 
@@ -23,15 +24,36 @@ TEST(ErrorLog, SilentWhileOff) {
 TEST(ErrorLog, FirstLineOfARunTruncatesLaterLinesAppend) {
     cTempDir dir;
     dir.Write("EC_Test.txt", "left by an earlier run\r\n");
-    SetErrorLog(1, "EC_Test.txt");
+    cErrorLogOn log("EC_Test.txt");
     ErrorLog("first 100%");
     ErrorLogF("second %d", 2);
     EXPECT_EQ("first 100%\r\nsecond 2\r\n", dir.Read("EC_Test.txt"));
 }
 
+TEST(ErrorLog, EachLogFileStartsAfreshOnceInARun) {
+    cTempDir dir;
+    dir.Write("a.txt", "old a\r\n");
+    dir.Write("b.txt", "old b\r\n");
+    CreateDirectoryA("sub", nullptr);
+    dir.Write("sub\\a.txt", "old sub\r\n");
+    cErrorLogOn log("a.txt");
+    ErrorLog("a1");
+    SetErrorLog(1, "b.txt");
+    ErrorLog("b1");
+    SetErrorLog(1, "a.txt");
+    ErrorLog("a2");
+    // The same name in another folder is another file.
+    ASSERT_TRUE(SetCurrentDirectoryA("sub"));
+    ErrorLog("sub1");
+    ASSERT_TRUE(SetCurrentDirectoryA(".."));
+    EXPECT_EQ("a1\r\na2\r\n", dir.Read("a.txt"));
+    EXPECT_EQ("b1\r\n", dir.Read("b.txt"));
+    EXPECT_EQ("sub1\r\n", dir.Read("sub\\a.txt"));
+}
+
 TEST(ErrorLog, AFileDeletedDuringTheRunIsNotCreatedAgain) {
     cTempDir dir;
-    SetErrorLog(1, "EC_Test.txt");
+    cErrorLogOn log("EC_Test.txt");
     ErrorLog("first");
     ASSERT_TRUE(DeleteFileA("EC_Test.txt"));
     ErrorLog("lost");
@@ -50,7 +72,7 @@ TEST(Report, OpenTruncatesAndLinesAppend) {
     ASSERT_EQ(1, OpenReport("Report_Test.txt"));
     EXPECT_EQ("", dir.Read("Report_Test.txt"));
     EXPECT_EQ(1, Report("a %s", "b"));
-    SetErrorLog(1, "EC_Test.txt");
+    cErrorLogOn log("EC_Test.txt");
     EXPECT_EQ(1, ReportAndLog("c%d", 1));
     EXPECT_EQ("a b\r\nc1\r\n", dir.Read("Report_Test.txt"));
     EXPECT_EQ("c1\r\n", dir.Read("EC_Test.txt"));

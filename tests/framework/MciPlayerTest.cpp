@@ -23,6 +23,7 @@ protected:
         SetErrorLog(1, "log.txt");
         m_dir.Write("a.wav", Wave());
     }
+    void TearDown() override { SetErrorLog(0, ""); }
     cTempDir m_dir;
     cMciPlayer m_player;
 };

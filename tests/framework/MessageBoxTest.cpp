@@ -11,6 +11,7 @@
 #include "tests/support/BoxAnswers.h"
 #include "tests/support/CloseCounter.h"
 #include "tests/support/TempDir.h"
+#include "tests/framework/ErrorLogOn.h"
 
 TEST(Boxes, ErrorBoxesCarryTheErrorCaptionAndCutLongTexts) {
     cBoxAnswers boxes;
@@ -34,7 +35,7 @@ TEST(Boxes, DebugBoxOnlyWhileTheLogIsOn) {
     SetErrorLog(0, "EC_Test.txt");
     DebugBox("hidden");
     EXPECT_TRUE(boxes.Shown().empty());
-    SetErrorLog(1, "EC_Test.txt");
+    cErrorLogOn log("EC_Test.txt");
     DebugBox("shown %d", 1);
     ASSERT_EQ(1u, boxes.Shown().size());
     EXPECT_EQ("shown 1", boxes.Shown()[0].text);
@@ -64,7 +65,7 @@ TEST(Boxes, ErrorLogAndCloseClosesEvenWithTheLogOff) {
     ErrorLogAndClose(wnd.Wnd(), "bad %d", 1);
     EXPECT_EQ(1, wnd.Closes());
     EXPECT_FALSE(dir.Exists("EC_Test.txt"));
-    SetErrorLog(1, "EC_Test.txt");
+    cErrorLogOn log("EC_Test.txt");
     ErrorLogAndClose(wnd.Wnd(), "bad %d", 2);
     EXPECT_EQ(2, wnd.Closes());
     EXPECT_EQ("bad 2\r\n", dir.Read("EC_Test.txt"));

@@ -5,6 +5,7 @@
 #include "framework/MidiFile.h"
 #include "tests/framework/MidiBytes.h"
 #include "tests/support/TempDir.h"
+#include "tests/framework/ErrorLogOn.h"
 
 namespace {
 
@@ -129,7 +130,7 @@ TEST_F(MidiFileTest, SongTimesBeyondThirtyTwoBitsAreRefused) {
 }
 
 TEST_F(MidiFileTest, MissingFileIsReportedAndTheLogGetsTheSameLine) {
-    SetErrorLog(1, "log.txt");
+    cErrorLogOn log("log.txt");
     cMidiFile midi("none.mid");
     EXPECT_FALSE(midi.HasImage());
     EXPECT_EQ("Midi none.mid Create ファイルが開けません\r\n", m_dir.Read("report.txt"));

@@ -9,6 +9,7 @@
 #include "framework/GameHelpers.h"
 #include "framework/Thread.h"
 #include "tests/support/TempDir.h"
+#include "tests/framework/ErrorLogOn.h"
 
 namespace {
 
@@ -147,7 +148,7 @@ TEST(Thread, StopResumesASuspendedWorkerFirst) {
 TEST(Thread, StopGivesUpOnAWorkerThatNeverTakesQuitAndSaysSo) {
     cTempDir dir;
     ASSERT_EQ(1, OpenReport("Report_Test.txt"));
-    SetErrorLog(1, "EC_Test.txt");
+    cErrorLogOn log("EC_Test.txt");
     volatile bool stop = false;
     cThread thread;
     ASSERT_TRUE(thread.Start(DeafWorker, const_cast<bool*>(&stop)));
