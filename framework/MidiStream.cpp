@@ -7,8 +7,18 @@
 
 namespace {
 
-const cMidiStreamApi kWinMM = {midiStreamOpen, midiStreamProperty, midiStreamOut, midiStreamRestart, midiStreamPause,
-                               midiStreamStop, midiOutReset, midiOutPrepareHeader, midiOutUnprepareHeader, midiStreamClose};
+// Without any MIDI output the open can only fail, and a failed midiStreamOpen has been seen
+// under Wine to leave winmm's list of devices damaged, so that a later open in the same process
+// crashes inside it: the device is not asked then.
+MMRESULT WINAPI OpenStream(LPHMIDISTRM stream, LPUINT device, DWORD count, DWORD_PTR callback, DWORD_PTR instance,
+                           DWORD flags) {
+    if (midiOutGetNumDevs() == 0) return MIDIERR_NODEVICE;
+    return midiStreamOpen(stream, device, count, callback, instance, flags);
+}
+
+const cMidiStreamApi kWinMM = {OpenStream,       midiStreamProperty,   midiStreamOut,          midiStreamRestart,
+                               midiStreamPause,  midiStreamStop,       midiOutReset,           midiOutPrepareHeader,
+                               midiOutUnprepareHeader, midiStreamClose};
 const cMidiStreamApi* g_api = &kWinMM;
 
 // Posted to the callback thread until its message queue exists.

@@ -14,6 +14,7 @@
 #include "framework/MidiStream.h"
 #include "tests/framework/MidiBytes.h"
 #include "tests/support/TempDir.h"
+#include "tests/framework/ErrorLogOn.h"
 
 namespace {
 
@@ -282,10 +283,13 @@ TEST_F(MidiStreamTest, FailedOpenIsReportedOnceAndPlayAndStopStayQuiet) {
 TEST(MidiStreamDevice, ThisMachinesMissingDeviceIsLoggedAndQuiet) {
     cTempDir dir;
     ASSERT_TRUE(OpenReport("report.txt"));
-    SetErrorLog(1, "log.txt");
+    cErrorLogOn log("log.txt");
     dir.Write("song.mid", AsString(Song(10)));
     DWORD start = GetTickCount();
-    {
+    // Songs one after another, as the music player opens them: a failed open must not spoil
+    // the next one (one process, one device list).
+    const int kSongs = 3;
+    for (int i = 0; i < kSongs; ++i) {
         cMidiStream stream("song.mid");
         EXPECT_TRUE(stream.HasImage());
         stream.Play(true);
@@ -293,9 +297,12 @@ TEST(MidiStreamDevice, ThisMachinesMissingDeviceIsLoggedAndQuiet) {
     }
     EXPECT_LT(GetTickCount() - start, 5000u);
     std::string report = dir.Read("report.txt");
-    EXPECT_EQ(0u, report.find("Midi song.mid Open ")) << report;
-    EXPECT_EQ(1, std::count(report.begin(), report.end(), '\n')) << report;
-    EXPECT_GT(report.size(), strlen("Midi song.mid Open \n")) << "error text";
+    std::string line = report.substr(0, report.find('\n') + 1);
+    EXPECT_EQ(0u, line.find("Midi song.mid Open ")) << report;
+    EXPECT_GT(line.size(), strlen("Midi song.mid Open \n")) << "error text";
+    std::string all;
+    for (int i = 0; i < kSongs; ++i) all += line;
+    EXPECT_EQ(all, report);
     EXPECT_EQ(report, dir.Read("log.txt"));
 }
 
