@@ -24,6 +24,7 @@
 #include "game/core/NameEntry.h"
 #include "game/core/OptionData.h"
 #include "game/core/ReplayRequests.h"
+#include "game/core/SceneManager.h"
 #include "game/data/GameDatabase.h"
 #include "game/data/GamePaths.h"
 #include "game/media/Bitmap.h"
@@ -283,6 +284,7 @@ void UnInitGame() {
     timeEndPeriod(1);
     DSUnInit();
     BgmPlayer().Release();
+    SceneManager().DeleteScenes();
     for (int i = 0; i < kTextStyleCount; ++i) GameFonts()[i].Delete();
     DDReleaseSurfaceArray(FontSurfaces(), kTextStyleCount);
     if (g_displayUp) {

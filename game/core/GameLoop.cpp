@@ -4,8 +4,13 @@
 
 #include "framework/ErrorLog.h"
 #include "framework/FrameTimer.h"
+#include "framework/GameHelpers.h"
 #include "game/core/GameGlobals.h"
 #include "game/core/GameWnd.h"
+#include "game/core/Input.h"
+#include "game/core/InputDevices.h"
+#include "game/core/KeyConfig.h"
+#include "game/core/SceneManager.h"
 #include "game/core/SystemIni.h"
 #include "game/core/GameInit.h"
 #include "game/media/Blit.h"
@@ -19,12 +24,11 @@ const int kFpsTextX = 495;
 const int kFpsTextY = 463;
 // Black in the factory palette, and outside the colour blocks that the palette variations move.
 const int kBlankColour = 15;
+const int kJoystickRetry = 60;
 // How long the loop sleeps between looks at its queue while the game is in the background.
 const DWORD kInactiveWaitMs = 20;
 
 bool g_frameWait = false;
-int g_fps = 0;
-int g_fadeStep = 0;
 cFrameTimeRing g_frameTimes;
 
 // The digit strips are drawn, not loaded: a lost one is drawn again.
@@ -40,11 +44,22 @@ bool RestoreFontSurfaces() {
 
 void WaitForDeadline() {
     if (!g_frameWait) return;
-    while (!CheckFrame(g_fps)) Sleep(1);
+    int fps = SceneManager().m_nFps;
+    while (!CheckFrame(fps)) Sleep(1);
 }
 
-// Until scenes run, a frame shows black.
-void RunScene() { DDFillRect(Display().Back, 0, 0, kScreenWidth, kScreenHeight, kBlankColour); }
+// The scene asked for is made (the others deleted unless kept) and runs its frame. A frame
+// without a scene shows black.
+void RunScene() {
+    cSceneManager& scenes = SceneManager();
+    try {
+        scenes.Switch(scenes.m_nScene);
+    } catch (const char* text) {
+        ErrorLogAndClose(GameShell().hDDWnd, "%s", text);
+    }
+    if (!scenes.Scene(scenes.m_nScene)) DDFillRect(Display().Back, 0, 0, kScreenWidth, kScreenHeight, kBlankColour);
+    scenes.RunScene();
+}
 
 }  // namespace
 
@@ -58,8 +73,8 @@ void cFrameTimeRing::Add(int32_t milliseconds) {
 }
 
 void SetFrameSettings(int fps, int fadeStep) {
-    g_fps = fps;
-    g_fadeStep = fadeStep;
+    SceneManager().m_nFps = fps;
+    SceneManager().m_nFadeStep = fadeStep;
 }
 
 void SetFrameWait(bool on) { g_frameWait = on; }
@@ -91,6 +106,7 @@ int Frame() {
     WaitForDeadline();
     DWORD start = timeGetTime();
     if (!FrameStart()) return 0;
+    PollInput();
     RunScene();
     int fps = GetFps();
     int32_t elapsed = static_cast<int32_t>(timeGetTime() - start);
@@ -124,3 +140,12 @@ void Present() {
     }
 }
 
+
+void PollInput() {
+    cInput& input = GetPlayerInput(0);
+    const cKeyConfig& keys = GameKeyConfig();
+    if (keys.bCustom)
+        input.PollCustom(SystemInputDevices(), keys, kJoystickRetry);
+    else
+        input.PollDefault(SystemInputDevices(), keys, 0, kPollJoystick | kPollKeyboard, kJoystickRetry);
+}

@@ -35,3 +35,6 @@ int FrameStart();
 // Shows the back buffer: blitted into the window, blitted to the full-screen primary, or flipped.
 void Present();
 
+
+// Reads player 0 from the custom key table when it is on, else from the fixed keys and joystick 0.
+void PollInput();

@@ -61,6 +61,25 @@ TEST(GameProgram, StartsInAWindowAndEndsAtOnceOnCloseOrEscape) {
     }
 }
 
+TEST(GameProgram, FullScreenStartsAndEndsAtBothDepths) {
+    for (const char* ini : {"WindowMode=0\r\nBpp=8\r\nVSync=1\r\nExit\r\n", "WindowMode=0\r\nBpp=16\r\nExit\r\n"}) {
+        SCOPED_TRACE(ini);
+        cTempDir dir;
+        ASSERT_TRUE(CopyGameProject());
+        dir.Write("System.ini", ini);
+        cGameProcess game;
+        HWND wnd = game.WaitForMainWindow();
+        ASSERT_NE(nullptr, wnd);
+        ASSERT_TRUE(StartedUp(game)) << dir.Read(kLog);
+        Sleep(300);
+        PostMessageA(wnd, WM_CLOSE, 0, 0);
+        DWORD code = 1234;
+        ASSERT_TRUE(game.WaitForExit(5000, &code));
+        EXPECT_EQ(0u, code);
+        EXPECT_NE(std::string::npos, WithoutCR(dir.Read(kLog)).find("ReleaseMutex後\n"));
+    }
+}
+
 TEST(GameProgram, ASecondStartIsRefusedAndLeavesTheFirstRunning) {
     cTempDir dir;
     ASSERT_TRUE(CopyGameProject());
