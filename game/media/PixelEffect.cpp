@@ -247,9 +247,12 @@ public:
         for (size_t c = 1; c < m_Factors.size(); ++c) m_Factors[c] = (1ULL << 40) / c + 1;
     }
     int operator()(uint32_t sum, uint32_t count) const {
-        if (count < m_Factors.size()) return static_cast<int>((static_cast<uint64_t>(sum) * m_Factors[count]) >> 40);
-        return static_cast<int>(sum / count);
+        uint64_t factor = Factor(count);
+        return factor ? Divide(sum, factor) : static_cast<int>(sum / count);
     }
+    // The factor of a count, 0 for a count that divides; one factor serves the three channels.
+    uint64_t Factor(uint32_t count) const { return count < m_Factors.size() ? m_Factors[count] : 0; }
+    static int Divide(uint32_t sum, uint64_t factor) { return static_cast<int>((sum * factor) >> 40); }
 
 private:
     static const int kExactCounts = 65000;
@@ -389,7 +392,7 @@ bool BlurPixels(const cPixelView& dest, int x, int y, int w, int h, int rx, int 
             usualBlue[sum] = static_cast<uint16_t>(t.Blue.FromByte[average]);
         }
     }
-    const uint32_t fastCount = usualRed.empty() ? 0 : static_cast<uint32_t>(usual);
+    const uint32_t fastCount = usualRed.empty() || colorKey ? 0 : static_cast<uint32_t>(usual);
     int windowLo = std::max(dj.lo - ry, sj.lo), windowHi = windowLo;
     for (int j = dj.lo; j < dj.hi; ++j) {
         int lo = std::max(j - ry, sj.lo), hi = std::max(std::min(j + ry, sj.hi), lo);
@@ -417,9 +420,12 @@ bool BlurPixels(const cPixelView& dest, int x, int y, int w, int h, int rx, int 
                 continue;
             }
             if (!count) continue;
-            out[i] = static_cast<uint16_t>(t.Pixel(divide(static_cast<uint32_t>(s.rg), count),
-                                                   divide(static_cast<uint32_t>(s.rg >> 32), count),
-                                                   divide(static_cast<uint32_t>(s.bc), count)));
+            uint32_t r = static_cast<uint32_t>(s.rg), g = static_cast<uint32_t>(s.rg >> 32),
+                     b = static_cast<uint32_t>(s.bc);
+            uint64_t factor = divide.Factor(count);
+            out[i] = static_cast<uint16_t>(
+                factor ? t.Pixel(cDivider::Divide(r, factor), cDivider::Divide(g, factor), cDivider::Divide(b, factor))
+                       : t.Pixel(r / count, g / count, b / count));
         }
     }
     return true;
