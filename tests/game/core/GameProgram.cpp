@@ -70,12 +70,13 @@ std::vector<std::string> ListTree(const std::string& folder) {
     return out;
 }
 
-cGameProcess::cGameProcess(int show) {
+cGameProcess::cGameProcess(int show, const char* arguments) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = static_cast<WORD>(show);
     std::string command = "\"" + BuildPath("game.exe") + "\"";
+    if (arguments) command += std::string(" ") + arguments;
     SetEnvironmentVariableA("KIT_ERROR_LOG", "1");
     m_started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi);
     SetEnvironmentVariableA("KIT_ERROR_LOG", nullptr);

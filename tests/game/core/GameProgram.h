@@ -15,8 +15,9 @@ std::vector<std::string> ListTree(const std::string& folder);
 
 class cGameProcess {
 public:
-    // Starts game.exe in the current folder with the show command; the error log is on.
-    explicit cGameProcess(int show = SW_SHOWNORMAL);
+    // Starts game.exe in the current folder with the show command and the command-line text;
+    // the error log is on.
+    explicit cGameProcess(int show = SW_SHOWNORMAL, const char* arguments = nullptr);
     ~cGameProcess();
     cGameProcess(const cGameProcess&) = delete;
     cGameProcess& operator=(const cGameProcess&) = delete;

@@ -80,6 +80,36 @@ TEST(GameProgram, FullScreenStartsAndEndsAtBothDepths) {
     }
 }
 
+TEST(GameProgram, StartOptionsThatCannotBeUsedAreReportedAndTheGameRuns) {
+    struct {
+        const char* name;
+        const char* arguments;
+        bool keepIni;
+        const char* caption;  // null: no box
+        const char* text;
+    } cases[] = {
+        {"no System.ini: full screen at depth 8 from the defaults", nullptr, false, "エラー",
+         "System.ini の読み込みに失敗しました！"},
+        {"a start file that is not there", "nothing.stg4", true, "エラー", "「nothing.stg4」の読み込みに失敗しました！"},
+        {"a start file found as its newest numbered copy", "data\\stg4\\Default.stg4", true, nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cTempDir dir;
+        ASSERT_TRUE(CopyGameProject());
+        if (!c.keepIni) ASSERT_TRUE(DeleteFileA("System.ini"));
+        cGameProcess game(SW_SHOWNORMAL, c.arguments);
+        if (c.caption) EXPECT_EQ(c.text, game.AnswerBox(c.caption));
+        HWND wnd = game.WaitForMainWindow();
+        ASSERT_NE(nullptr, wnd);
+        ASSERT_TRUE(StartedUp(game)) << dir.Read(kLog);
+        PostMessageA(wnd, WM_CLOSE, 0, 0);
+        DWORD code = 1234;
+        ASSERT_TRUE(game.WaitForExit(5000, &code));
+        EXPECT_EQ(0u, code);
+    }
+}
+
 TEST(GameProgram, ASecondStartIsRefusedAndLeavesTheFirstRunning) {
     cTempDir dir;
     ASSERT_TRUE(CopyGameProject());
