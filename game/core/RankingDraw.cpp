@@ -8,6 +8,7 @@
 #include "framework/Format.h"
 #include "game/core/GameGlobals.h"
 #include "game/core/SceneManager.h"
+#include "game/core/SystemTexts.h"
 #include "game/data/StorySave.h"
 #include "game/media/Blit.h"
 #include "game/media/Display.h"
@@ -27,15 +28,6 @@ const int kHintShown = 60;
 const int kHintPeriod = 120;
 
 const std::string& SystemText(int line) { return ProjectSystemData().m_Terms.At(line); }
-
-int ShownKinds() {
-    auto& settings = ProjectSystemData().m_RankingSettings;
-    int kind = SceneManager().m_nPlayKind;
-    if (kind < 0 || kind >= static_cast<int>(settings.size())) return 0;
-    int shown = 0;
-    for (uint8_t flag : settings[kind].m_Shown) shown += flag ? 1 : 0;
-    return shown;
-}
 
 int DrawMarker(cSurface& surface, int x, int y) {
     return static_cast<int>(DDBlt(surface, x, y, kCell, kCell, SystemSurfaces()[kAccessoryPicture], kMarkerX, kMarkerY,
@@ -105,7 +97,7 @@ int DrawRanking(cRankData& data, cSurface& surface, int x, int y, int kind, int 
     font.DrawFrame(surface, x + 1, y + 1, 270, 350);
     for (const cTextAt& t : RankingTexts(data, x, y, kind, SystemText(kKindCaptionText + kind)))
         font.Printf(surface, t.x, t.y, "%s", t.text.c_str());
-    if (ShownKinds() > 1) {
+    if (CountShownEntries(ProjectSystemData(), SceneManager().m_nPlayKind) > 1) {
         static int blink = 0;
         if (++blink <= kHintShown) {
             const std::string& hint = SystemText(kMoreKindsText);
