@@ -16,12 +16,24 @@ public:
     void AdjustForScale(int32_t newScale, int32_t oldScale) override;
     virtual int OnMoveX() { return 0; }
     virtual int OnMoveY() { return 0; }
+    // Death: the character falls for kDeathFrames drawn frames, then its death has ended.
+    static const int32_t kDeathFrames = 60;
+    void StartDeath() {
+        m_Dead = 1;
+        m_DeathFrames = 0;
+    }
+    bool DeathEnded() const { return m_Dead && m_DeathFrames >= kDeathFrames; }
+    bool Flying() const { return m_NoGravity != 0; }
+    enum eContact { eContactLeft, eContactRight, eContactTop, eContactBottom };
 
     cEdChara m_Chara;
     int32_t m_Hp = 0;
     int32_t m_MaxHp = 0;
     int32_t m_Sp = 0;
     int32_t m_MaxSp = 0;
+    int32_t m_Dead = 0;
+    int32_t m_DeathFrames = 0;
+    int32_t m_Contact[4] = {};
 };
 
 class cCharaActor : public cActor {

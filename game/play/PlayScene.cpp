@@ -1,13 +1,20 @@
 #include "game/play/PlayScene.h"
 
+#include <algorithm>
 #include <new>
 
 #include "framework/ErrorLog.h"
 #include "framework/MessageBox.h"
+#include "game/core/Input.h"
+#include "game/core/SceneManager.h"
+#include "game/data/ReplayData.h"
+#include "game/data/StorySave.h"
 
 namespace {
 
 cPlayScene* g_lpPlayScene = nullptr;
+const int kGameModeReplay = 4;
+const int kAppearedFlags = 60;
 
 }  // namespace
 
@@ -24,11 +31,100 @@ cPlayScene::cPlayScene() {
     m_ScrollX.SetUp(0, 0);
     m_ScrollY.SetUp(1, 0);
     m_CharaGroups.resize(cActor::kGroups);
+    m_StageVars.assign(kStageVars, 0);
+    SetHandlers<cPlayScene>(
+        {&cPlayScene::Intro, &cPlayScene::PlayFrame, &cPlayScene::PauseMenu, &cPlayScene::Result, &cPlayScene::GameOver});
     g_lpPlayScene = this;
 }
 
 cPlayScene::~cPlayScene() {
     if (g_lpPlayScene == this) g_lpPlayScene = nullptr;
+}
+
+cPlayHost& cPlayScene::Host() {
+    static cHeadlessHost headless;
+    return m_Host ? *m_Host : headless;
+}
+
+int32_t cPlayScene::SubSteps() const {
+    const int32_t level = ProjectStage().m_Level;
+    return level < 1 ? 1 : level;
+}
+
+bool cPlayScene::SetStage(int reload) {
+    Report("In SetStage\n");
+    if (reload && !Host().ReloadStage()) {
+        Host().CloseGame();
+        return false;
+    }
+    cEdStage& stage = ProjectStage();
+    // The random numbers: a replay's own seed, or a new one recorded into the replay.
+    if (SceneManager().m_nGameMode == kGameModeReplay) {
+        CurrentReplay().Rewind();
+        m_Seed = static_cast<uint32_t>(CurrentReplay().m_Seed);
+    } else {
+        PreviousReplay() = CurrentReplay();
+        CurrentReplay().Clear();
+        m_Seed = Host().NewSeed();
+        CurrentReplay().m_Seed = static_cast<int32_t>(m_Seed);
+    }
+    m_Random.Seed(m_Seed);
+    cStorySave& story = StoryState();
+    if (stage.m_Bgm != story.m_MusicIndex) {
+        story.m_MusicIndex = stage.m_Bgm;
+        Host().PlayMusic(stage.m_Bgm);
+    }
+    if (!SetStage(stage)) {
+        Host().CloseGame();
+        return false;
+    }
+    Report("Out SetStage\n");
+    return true;
+}
+
+std::vector<int32_t> cPlayScene::HitCheckTable(int32_t subSteps, int32_t hitChecks) {
+    std::vector<int32_t> table(static_cast<size_t>(std::max(subSteps, 1)), hitChecks > 0 ? 0 : 1);
+    if (hitChecks <= 0) return table;
+    const double spacing = static_cast<double>(table.size()) / hitChecks;
+    int32_t set = 0;
+    for (int32_t k = 0;; ++k) {
+        const size_t at = static_cast<size_t>(k * spacing);
+        if (at >= table.size()) break;
+        table[at] = 1;
+        ++set;
+    }
+    if (set < hitChecks) table.back() = 1;
+    return table;
+}
+
+void cPlayScene::SetUpStageCounters(const cEdStage& stage) {
+    m_StageVars.assign(kStageVars, 0);
+    m_HitChecks = HitCheckTable(SubSteps(), stage.m_HitPrecision);
+    m_ExecResult = 0;
+    m_Counter = 0;
+    if (stage.m_UseTimeLimit) {
+        m_TimeLeft = std::min(std::max(stage.m_TimeLimit, 0), 999);
+        m_NoTimeLimit = 0;
+    } else {
+        m_TimeLeft = 999;
+        m_NoTimeLimit = 1;
+    }
+    m_Frames = m_Elapsed = 0;
+    m_Appeared.assign(kAppearedFlags, 0);
+    m_NextStage = 0;
+    m_SubStep = 0;
+    m_StepCount = 0;
+    cStorySave& story = StoryState();
+    story.m_Score = 0;
+    if (SceneManager().m_nGameMode == kGameModeReplay) story.m_TotalScore = story.m_RemainingTime = story.m_ClearTime = 0;
+    m_StartVars = story.m_Variables;
+    m_StartLives = story.m_Lives;
+    m_StartTotalScore = story.m_TotalScore;
+    m_StartMusic = story.m_MusicIndex;
+    for (cInput& input : PlayerInputs()) {
+        input.ClearHistory();
+        input.ResetKeyLogs();
+    }
 }
 
 bool cPlayScene::SetStage(const cEdStage& stage) {
@@ -42,7 +138,8 @@ bool cPlayScene::SetStage(const cEdStage& stage) {
     for (cPlayerActor& player : m_Players) m_CharaGroups[player.Group()].push_back(&player);
     for (cCharaActor& chara : m_Charas) m_CharaGroups[chara.Group()].push_back(&chara);
     m_ScrEffect = cEffectState();
-    m_ExecResult = 0;
+    SetUpStageCounters(stage);
+    Activate();
     return true;
 }
 
@@ -53,6 +150,11 @@ void cPlayScene::SetUpScrolls(const cEdStage& stage) {
     m_ScrollY.SetUp(1, stage.m_Height);
     m_ScrollY.SetBounds(stage.m_UseLimit[eLimitTop], stage.m_Limit[eLimitTop], stage.m_UseLimit[eLimitBottom],
                         stage.m_Limit[eLimitBottom]);
+    cScroll* axes[] = {&m_ScrollX, &m_ScrollY};
+    for (int axis = 0; axis < 2; ++axis) {
+        axes[axis]->m_Divisor = stage.m_LevelReal > 0.0 ? stage.m_LevelReal : 1.0;
+        axes[axis]->SetSpeed(stage.m_ScrollMode[axis] == 1, stage.m_AutoScrollSpeed[axis]);
+    }
 }
 
 bool cPlayScene::BuildMapCells(const cEdStage& stage) {

@@ -4,6 +4,7 @@
 // loaded stage and draws the blocks and the screen effects. One play scene exists at a time;
 // CurrentPlayScene() reaches it.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "data/Block.h"
@@ -17,6 +18,8 @@
 #include "game/media/Surface.h"
 #include "game/play/CharaActor.h"
 #include "game/play/ItemObj.h"
+#include "game/play/PlayHost.h"
+#include "game/play/PlayRandom.h"
 #include "game/play/PlayerActor.h"
 #include "game/play/Scroll.h"
 
@@ -32,6 +35,24 @@ typedef cCheckedList<cCharaActor, eCloseProgram> cCharaList;
 typedef cCheckedList<cItemObj, eCloseProgram> cItemList;
 typedef std::vector<cActor*> cActorGroup;
 
+// The blocking wait of message and wait commands and of the tally: the play frame is held while
+// the scene keeps drawing and reading keys.
+struct cPauseWait {
+    // frames > 0 in mode 1 without noDelay waits 10 frames before it counts.
+    void Start(int32_t mode, int32_t frames, int32_t waitForKey, int32_t noDelay);
+
+    int32_t m_Mode = 0;
+    int32_t m_Delay = 0;
+    int32_t m_WaitForKey = 0;
+    int32_t m_Frames = 0;
+    int32_t m_Done = 0;
+};
+
+// The scene's states, in handler order.
+enum ePlayState { ePlayFadeIn, ePlayIntro, ePlayRun, ePlayPause, ePlayResult, ePlayGameOver, ePlayFadeOut };
+// What a sub-step or a check ends in.
+enum ePlayOutcome { ePlayGoOn = 0, ePlayCleared = 1, ePlayDies = 2 };
+
 class cPlayScene : public cScene {
 public:
     // The most copies one placement or summon makes: the record's count is a signed byte.
@@ -44,6 +65,52 @@ public:
     // characters and items. False (with its message, and the main window asked to close) when
     // the map does not fit in memory.
     bool SetStage(const cEdStage& stage);
+    // The stage start of a life or a retry: with reload the stage file is read again first; a
+    // failed reload or set-up asks the game to end and answers false.
+    bool SetStage(int reload);
+    void SetUpStageCounters(const cEdStage& stage);
+    // One int per sub-step: 1 where collisions are checked. hitChecks 0 (or less) checks on
+    // every sub-step.
+    static std::vector<int32_t> HitCheckTable(int32_t subSteps, int32_t hitChecks);
+
+    // The scene's frame; a scene not yet started runs Init first.
+    int Frame() override;
+    void Init() override;
+    int FadeIn() override;
+    int Intro();
+    int PlayFrame();
+    int PauseMenu();
+    int Result();
+    int GameOver();
+    int FadeOut() override;
+    // The core's step: player 0's direction and button words for this frame, then Frame.
+    int StepFrame(int16_t direction, int16_t buttons);
+    // One sub-step of play (n from 1): ePlayGoOn, ePlayCleared or ePlayDies.
+    int SubStep(int32_t n);
+    // Marks what takes part in this sub-step and what is on screen.
+    void Activate();
+    // The changes a drawn frame makes (in drawing order), then the host's picture of it. Flag 1
+    // draws the stage in the pause state too, flag 2 holds objects and effects, flag 3 lets the
+    // time display sound, flag 4 shows the mode caption.
+    void Draw(int32_t flag1, int32_t flag2, int32_t flag3, int32_t flag4);
+    void StageClear();
+    // The player's death starts, with its cause in the trace log.
+    void KillPlayer(const char* trace);
+    // Screen edges under automatic scroll (or for a flying actor): 2 when the bottom edge kills.
+    int ScreenEdgeX(cActor& actor);
+    int ScreenEdgeY(cActor& actor);
+    // A hash of everything a frame changes, for replays to compare.
+    uint64_t StateHash() const;
+    // Runs a blocking wait through the host; it ends when the wait's time has passed or its key
+    // has been pressed.
+    void RunWait(int32_t mode, int32_t frames, int32_t waitForKey, int32_t noDelay);
+    // One pass of the wait's loop with player 0's buttons of that pass: its countdown, then the
+    // picture. False (and nothing drawn) once the wait has ended.
+    bool WaitPass(int16_t buttons);
+
+    void SetHost(cPlayHost* host) { m_Host = host; }
+    cPlayHost& Host();
+    int32_t SubSteps() const;
     void SetUpScrolls(const cEdStage& stage);
     bool BuildMapCells(const cEdStage& stage);
     void BuildPlayer(const cEdStage& stage);
@@ -100,6 +167,59 @@ public:
     int32_t m_CharaId = 0;
     int32_t m_ItemId = 0;
     cEffectState m_ScrEffect;  // the running screen effect; entry 0 runs none
+
+    int32_t m_SavedState = 0;
+    int32_t m_SavedSubState = 0;
+    std::vector<int32_t> m_HitChecks;
+    int32_t m_RemoveCharas = 0;
+    int32_t m_RemoveBlockCharas = 0;
+    int32_t m_RemoveItems = 0;
+    std::vector<uint8_t> m_Appeared;
+    int32_t m_TimeLeft = 999;  // seconds
+    int32_t m_NoTimeLimit = 1;
+    int32_t m_Elapsed = 0;  // hundredths of a second
+    int32_t m_Frames = 0;
+    int32_t m_Counter = 0;  // the banner's and the result's
+    int32_t m_ButtonSuppress = 0;
+    int32_t m_RankingPending = 0;
+    std::vector<int32_t> m_RankPlaces;
+    std::vector<int32_t> m_RankValues;
+    int32_t m_RankDone = 0;
+    std::string m_RankName;
+    int32_t m_SubStep = 0;
+    int32_t m_StepCount = 0;  // sub-steps of the stage
+    cPauseWait m_Wait;
+    int16_t m_WaitButtons = 0;  // the wait's last pass's buttons
+    int32_t m_NextStage = 0;
+    cCheckedVector<int32_t, eCloseProgram> m_StageVars;  // numbers 1 to 255
+    cPlayRandom m_Random;
+    uint32_t m_Seed = 0;
+    int32_t m_Fade = 0;  // frames of the running fade
+    int32_t m_MenuCursor = 0;
+    int32_t m_ReturnScene = 0;
+    int16_t m_LastButtons = 0;
+    int16_t m_LastDirection = 0;
+    // What a retry or a lost life puts back: the story's variables, lives, total score and music
+    // as the stage started.
+    cCheckedVector<int32_t, eCloseProgram> m_StartVars;
+    int32_t m_StartLives = 0;
+    int32_t m_StartTotalScore = 0;
+    int32_t m_StartMusic = 0;
+
+    static const int kFadeFrames = 16;
+    static const int kBannerFrames = 80;
+    static const int kStageVars = 256;
+
+private:
+    void RestoreStageStart(bool lives);
+    // Space opens the pause menu over the running state.
+    bool OpenPauseOnSpace(bool sound);
+    // Takes the character out of its collision group and the list.
+    cCharaList::iterator RemoveChara(cCharaList::iterator chara);
+    // SetStage with the reload, then the banner; a failed one fades out to the mode menu.
+    void RestartStage();
+    int ActorPasses(int result);
+    cPlayHost* m_Host = nullptr;
 };
 
 cPlayScene* CurrentPlayScene();

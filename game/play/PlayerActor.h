@@ -11,4 +11,6 @@ public:
 
     int32_t m_StartColumn = 0;
     int32_t m_StartRow = 0;
+    int32_t m_LockDirection = 0;  // the input's direction (buttons) is ignored while set
+    int32_t m_LockButtons = 0;
 };

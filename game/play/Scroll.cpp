@@ -40,3 +40,19 @@ void cScroll::Clamp() {
         m_AtLimit = 1;
     }
 }
+
+int cScroll::SetSpeed(int32_t on, int32_t value) {
+    if (on) {
+        m_AutoSpeed = value * 0.1 / (m_Divisor > 0.0 ? m_Divisor : 1.0);
+        m_Auto = 1;
+    } else {
+        m_AutoSpeed = 0.0;
+        m_Auto = 0;
+    }
+    return 0;
+}
+
+void cScroll::Step() {
+    m_Pos += m_AutoSpeed;
+    Clamp();
+}

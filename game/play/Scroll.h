@@ -16,6 +16,11 @@ public:
     void SetBounds(int32_t useMin, int32_t minBlocks, int32_t useMax, int32_t maxBlock);
     // Keeps the view inside the camera limits; a stage smaller than the view starts at the minimum.
     void Clamp();
+    // Automatic scroll: value in tenths of a dot per frame, divided among the divisor's sub-steps
+    // (the stage's speed level). Off stops it. Returns 0.
+    int SetSpeed(int32_t on, int32_t value);
+    // One sub-step of automatic scroll, then the clamp.
+    void Step();
 
     double m_Pos = 0.0;            // the view's first dot
     int32_t m_Axis = 0;            // 0 across, 1 down
@@ -29,6 +34,7 @@ public:
     int32_t m_Cells = 0;           // map cells along the axis, border included
     int32_t m_Stride = 0;          // across only: the map's row stride and its shift
     int32_t m_Shift = 0;
+    double m_Divisor = 1.0;        // the stage's speed divisor, set with the stage
     double m_AutoSpeed = 0.0;
     int32_t m_Auto = 0;
     int32_t m_AtLimit = 0;

@@ -1,0 +1,22 @@
+#include "game/play/PlayHost.h"
+
+#include <algorithm>
+
+#include "game/core/Input.h"
+#include "game/play/PlayScene.h"
+
+bool cHeadlessHost::KeyHeld(int virtualKey) {
+    return std::find(keysHeld.begin(), keysHeld.end(), virtualKey) != keysHeld.end();
+}
+
+void cHeadlessHost::Paint(cPlayScene& scene, int flag1, int flag2, int flag3, int flag4) {
+    ++paints;
+    if (painter) painter(scene, flag1, flag2, flag3, flag4);
+}
+
+void cHeadlessHost::RunWait(cPlayScene& scene) {
+    scene.m_WaitButtons = GetPlayerInput(0).m_wButtons;
+    size_t pass = 0;
+    for (; pass < kMaxWaitPasses; ++pass)
+        if (!scene.WaitPass(pass < waitButtons.size() ? waitButtons[pass] : 0)) return;
+}

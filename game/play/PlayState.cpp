@@ -1,0 +1,412 @@
+// The play scene's states: fade-in, the stage banner, play, the pause menu, the result, game
+// over and fade-out, and the frame of play with its sub-steps.
+#include <windows.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "data/Stage.h"
+#include "framework/ErrorLog.h"
+#include "framework/GameHelpers.h"
+#include "game/core/Input.h"
+#include "game/core/SceneManager.h"
+#include "game/data/ReplayData.h"
+#include "game/data/StorySave.h"
+#include "game/media/CursorKeys.h"
+#include "game/play/PlayScene.h"
+
+namespace {
+
+const int kGameModeStageFile = 3;
+const int kGameModeReplay = 4;
+const int kButton1 = 1;
+const int kButton2 = 2;
+// System sounds of the scene.
+const int kSoundDecide = 1;
+const int kSoundCancel = 2;
+const int kSoundPause = 4;
+const int kSoundDeath = 8;
+const int kMaxElapsed = 599999;
+const int kMaxTime = 999;
+
+int GameMode() { return SceneManager().m_nGameMode; }
+
+// Buttons pressed this frame that were up in the last one.
+int NewButtons(int16_t now, int16_t last) { return now & ~last; }
+
+}  // namespace
+
+int cPlayScene::Frame() {
+    if (m_nState == kSceneNotStarted) {
+        // Init may end the scene at once (a stage that cannot be set up).
+        m_nState = ePlayFadeIn;
+        try {
+            Init();
+        } catch (const char* text) {
+            ErrorLogAndClose(GetMainWindow(), "%s", text);
+        }
+    }
+    Handler handler = m_Handlers.At(m_nState);
+    const int result = handler ? (this->*handler)() : 0;
+    const cInput& input = GetPlayerInput(0);
+    m_LastButtons = input.m_wButtons;
+    m_LastDirection = input.m_wDirection;
+    return result;
+}
+
+int cPlayScene::StepFrame(int16_t direction, int16_t buttons) {
+    cInput& input = GetPlayerInput(0);
+    input.m_wDirection = direction;
+    input.m_wButtons = buttons;
+    return Frame();
+}
+
+void cPlayScene::Init() {
+    m_RankPlaces.assign(3, 0);
+    m_RankValues.assign(3, 0);
+    cStorySave& story = StoryState();
+    cSceneManager& manager = SceneManager();
+    if (manager.m_nPrevScene != eScenePlay) {
+        story.m_Score = story.m_TotalScore = 0;
+        story.m_RemainingTime = story.m_ClearTime = 0;
+        m_ScrollX.m_Pos = m_ScrollY.m_Pos = 0;
+        m_Counter = m_ButtonSuppress = m_RankingPending = 0;
+        if (manager.m_nGameMode != kGameModeReplay) CurrentReplay().Clear();
+        if (Host().StartedWithFile()) story.m_StageNumber = 1;
+        // The life being played is taken from the lives the game mode set.
+        if (story.m_Lives > 0) --story.m_Lives;
+    }
+    m_nSubState = 0;
+    if (!SetStage(0)) {
+        m_ReturnScene = eSceneModeMenu;
+        m_nState = ePlayFadeOut;
+    }
+}
+
+int cPlayScene::FadeIn() {
+    Draw(0, 1, 0, 1);
+    if (++m_Fade >= kFadeFrames) {
+        m_Fade = 0;
+        m_nState = ePlayIntro;
+    }
+    return 0;
+}
+
+int cPlayScene::Intro() {
+    Draw(0, 1, 0, 1);
+    const bool banner = ProjectStage().m_ShowStageInfo != 0;
+    if (banner && ++m_Counter < kBannerFrames) return 0;
+    if (!m_Players.empty()) {
+        cPlayerActor& player = m_Players[0];
+        player.m_Anime.SetPattern(player.Flying() ? 2 : 0, 1);
+    }
+    m_Counter = 0;
+    m_nState = ePlayRun;
+    return 0;
+}
+
+int cPlayScene::PlayFrame() {
+    cInput& input = GetPlayerInput(0);
+    cPlayerActor* player = m_Players.empty() ? nullptr : &m_Players[0];
+    // 1. Input.
+    if (GameMode() == kGameModeReplay) {
+        int16_t direction = 0, buttons = 0;
+        if (CurrentReplay().NextFrame(direction, buttons)) {
+            SceneManager().m_nPrevScene = eScenePlay;
+            m_ReturnScene = eScenePlay;
+            m_nState = ePlayFadeOut;
+            return 0;
+        }
+        input.m_wDirection = direction;
+        input.m_wButtons = buttons;
+        input.m_nDirection = cInput::GetDirection(direction);
+        input.UpdateKeyLogs();
+    } else {
+        if (player && player->m_LockDirection) input.m_wDirection = 0;
+        if (player && player->m_LockButtons) input.m_wButtons = 0;
+        if (input.m_wButtons == 0) m_ButtonSuppress = 0;
+        if (m_ButtonSuppress) input.m_wButtons = 0;
+        input.m_nDirection = cInput::GetDirection(input.m_wDirection);
+        input.UpdateKeyLogs();
+        CurrentReplay().RecordFrame(input.m_wDirection, input.m_wButtons);
+    }
+    // 2. Pause.
+    if (OpenPauseOnSpace(true)) return 0;
+    // 3. Replay saving.
+    if (Host().ReplaySaveKey()) return 0;
+    // 4. Elapsed time.
+    if (m_Frames < INT_MAX) ++m_Frames;
+    const int64_t elapsed = static_cast<int64_t>(m_Frames) * 100 / 60;
+    m_Elapsed = elapsed > kMaxElapsed ? kMaxElapsed : static_cast<int32_t>(elapsed);
+    // 5. Time limit.
+    if (!m_NoTimeLimit && m_Frames % 60 == 0) {
+        if (m_TimeLeft > kMaxTime) m_TimeLeft = kMaxTime;
+        if (m_TimeLeft > 0) --m_TimeLeft;
+        if (m_TimeLeft == 0 && player && !player->m_Dead) {
+            KillPlayer(nullptr);
+            return 0;
+        }
+    }
+    // 6. The frame begins for every character: their flows are stepped within the sub-steps.
+    // 7. Sub-steps.
+    const int32_t steps = SubSteps();
+    for (int32_t n = 1; n <= steps; ++n) {
+        const int outcome = SubStep(n);
+        if (outcome == ePlayCleared) {
+            StageClear();
+            return 0;
+        }
+        if (outcome == ePlayDies) return 0;
+    }
+    // 8. The picture.
+    Draw(1, 0, 1, 1);
+    return 0;
+}
+
+int cPlayScene::SubStep(int32_t n) {
+    m_SubStep = n;
+    if (m_StepCount < INT_MAX) ++m_StepCount;
+    cPlayerActor* player = m_Players.empty() ? nullptr : &m_Players[0];
+    const bool playerDead = player && player->m_Dead;
+    Activate();
+    if (!playerDead) {
+        for (auto it = m_Charas.begin(); it != m_Charas.end();) {
+            if (it->m_Counter != INT_MAX && --it->m_Counter < 0) {
+                it = RemoveChara(it);
+            } else {
+                ++it;
+            }
+        }
+        for (auto it = m_Items.begin(); it != m_Items.end();) {
+            if (it->m_Counter != INT_MAX && --it->m_Counter < 0) it = m_Items.erase(it);
+            else ++it;
+        }
+    }
+    if (player)
+        for (int32_t& contact : player->m_Contact) contact = 0;
+    for (cCharaActor& chara : m_Charas)
+        for (int32_t& contact : chara.m_Contact) contact = 0;
+    m_ScrollX.Step();
+    m_ScrollY.Step();
+    if (player && !player->m_Dead) {
+        if (m_ExecResult == ePlayCleared) return ePlayCleared;
+        if (m_ExecResult == ePlayDies) {
+            KillPlayer(nullptr);
+            return ePlayDies;
+        }
+        ScreenEdgeX(*player);
+        if (ScreenEdgeY(*player) == 2) {
+            KillPlayer("Dead 3");
+            return ePlayDies;
+        }
+    }
+    return ePlayGoOn;
+}
+
+cCharaList::iterator cPlayScene::RemoveChara(cCharaList::iterator chara) {
+    for (cActorGroup& group : m_CharaGroups)
+        group.erase(std::remove(group.begin(), group.end(), &*chara), group.end());
+    return m_Charas.erase(chara);
+}
+
+void cPlayScene::Activate() {
+    const double left = m_ScrollX.m_Pos, top = m_ScrollY.m_Pos;
+    const double right = left + m_ScrollX.m_View, bottom = top + m_ScrollY.m_View;
+    auto inView = [&](const cObj& object) {
+        return object.m_Right >= left && object.m_X < right && object.m_Bottom >= top && object.m_Y < bottom;
+    };
+    for (cPlayerActor& player : m_Players) {
+        player.m_Present = 1;
+        player.m_OnScreen = 1;
+    }
+    std::fill(m_Appeared.begin(), m_Appeared.end(), 0);
+    for (cCharaActor& chara : m_Charas) chara.m_OnScreen = chara.m_Present && inView(chara) ? 1 : 0;
+    for (cItemObj& item : m_Items) item.m_OnScreen = item.m_Present && inView(item) ? 1 : 0;
+}
+
+int cPlayScene::ScreenEdgeX(cActor& actor) {
+    if (!m_ScrollX.m_Auto && !actor.Flying()) return 0;
+    actor.UpdateScreenRect();
+    if (actor.m_ScreenRect.left + actor.m_DrawOffsetX < 0) {
+        actor.m_Contact[cActor::eContactLeft] = 1;
+        const double width = actor.m_Right - actor.m_X;
+        actor.m_X = m_ScrollX.m_Pos;
+        actor.m_Right = actor.m_X + width;
+        actor.OnMoveX();
+    } else if (actor.m_ScreenRect.left + actor.m_DrawOffsetX + actor.m_Width >= m_ScrollX.m_View) {
+        actor.m_Contact[cActor::eContactRight] = 1;
+        actor.m_X = m_ScrollX.m_Pos + m_ScrollX.m_View - actor.m_Width - 1;
+        actor.m_Right = actor.m_X + actor.m_Width - 1;
+        actor.OnMoveX();
+    }
+    return 0;
+}
+
+int cPlayScene::ScreenEdgeY(cActor& actor) {
+    if (!m_ScrollY.m_Auto && !actor.Flying()) return 0;
+    actor.UpdateScreenRect();
+    if (actor.m_ScreenRect.top + actor.m_DrawOffsetY < 0) {
+        actor.m_Contact[cActor::eContactTop] = 1;
+        actor.m_Y = m_ScrollY.m_Pos;
+        actor.m_Bottom = actor.m_Y + actor.m_Height - 1;
+        actor.OnMoveY();
+    } else if (actor.m_ScreenRect.top + actor.m_DrawOffsetY + actor.m_Height >= m_ScrollY.m_View) {
+        actor.m_Contact[cActor::eContactBottom] = 1;
+        actor.m_Y = m_ScrollY.m_Pos + m_ScrollY.m_View - actor.m_Height - 1;
+        actor.m_Bottom = actor.m_Y + actor.m_Height - 1;
+        actor.OnMoveY();
+        if (!actor.Flying()) return 2;
+    }
+    return 0;
+}
+
+void cPlayScene::KillPlayer(const char* trace) {
+    if (trace) Report("%s\n", trace);
+    Host().PlaySystemSound(kSoundDeath);
+    if (!m_Players.empty()) m_Players[0].StartDeath();
+}
+
+void cPlayScene::StageClear() {
+    m_Counter = 0;
+    m_nState = ePlayResult;
+}
+
+void cPlayScene::Draw(int32_t flag1, int32_t flag2, int32_t flag3, int32_t flag4) {
+    if (!flag2) {
+        for (cCharaActor& chara : m_Charas)
+            if (chara.m_Dead) ++chara.m_DeathFrames;
+        for (auto it = m_Charas.begin(); it != m_Charas.end();) {
+            if (it->DeathEnded()) {
+                it = RemoveChara(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    Host().Paint(*this, flag1, flag2, flag3, flag4);
+    if (flag2 || m_Players.empty()) return;
+    cPlayerActor& player = m_Players[0];
+    if (!player.m_Dead) return;
+    if (++player.m_DeathFrames < cActor::kDeathFrames) return;
+    cStorySave& story = StoryState();
+    if (GameMode() != kGameModeReplay && story.m_Lives <= 0 && !Host().StartedWithFile()) {
+        m_nState = ePlayGameOver;
+        return;
+    }
+    if (GameMode() != kGameModeReplay && !Host().StartedWithFile()) --story.m_Lives;
+    RestoreStageStart(false);
+    RestartStage();
+}
+
+void cPlayScene::RestartStage() {
+    if (SetStage(1)) {
+        m_nState = ePlayIntro;
+        return;
+    }
+    // Nothing of a half-built stage is played.
+    m_ReturnScene = eSceneModeMenu;
+    m_nState = ePlayFadeOut;
+}
+
+void cPlayScene::RestoreStageStart(bool lives) {
+    cStorySave& story = StoryState();
+    story.m_Variables = m_StartVars;
+    if (lives) story.m_Lives = m_StartLives;
+    story.m_TotalScore = m_StartTotalScore;
+    story.m_MusicIndex = m_StartMusic;
+}
+
+bool cPlayScene::OpenPauseOnSpace(bool sound) {
+    if (!Host().KeyHeld(VK_SPACE)) return false;
+    m_SavedState = m_nState;
+    m_SavedSubState = m_nSubState;
+    if (sound) Host().PlaySystemSound(kSoundPause);
+    m_nState = ePlayPause;
+    m_nSubState = 0;
+    return true;
+}
+
+int cPlayScene::PauseMenu() {
+    const cInput& input = GetPlayerInput(0);
+    const bool stageFile = GameMode() == kGameModeStageFile;
+    const int entries = stageFile ? 3 : 2;
+    if (m_nSubState == 0) {
+        m_MenuCursor = 1;
+        m_nSubState = 1;
+    }
+    Draw(0, 1, 0, 1);
+    const int16_t pressed = static_cast<int16_t>(NewButtons(input.m_wButtons, m_LastButtons));
+    const int16_t moved = static_cast<int16_t>(NewButtons(input.m_wDirection, m_LastDirection));
+    if (moved & kKeyUp) m_MenuCursor = (m_MenuCursor + entries - 1) % entries;
+    if (moved & kKeyDown) m_MenuCursor = (m_MenuCursor + 1) % entries;
+    auto resume = [&]() {
+        m_nState = m_SavedState;
+        m_nSubState = m_SavedSubState;
+        m_ButtonSuppress = 1;
+    };
+    if (pressed & kButton2) {
+        Host().PlaySystemSound(kSoundCancel);
+        resume();
+        return 0;
+    }
+    if (!(pressed & kButton1)) return 0;
+    Host().PlaySystemSound(kSoundDecide);
+    if (m_MenuCursor == 0) {
+        m_ReturnScene = eSceneModeMenu;
+        m_nState = ePlayFadeOut;
+        if (stageFile && Host().StartedWithFile()) Host().CloseGame();
+    } else if (stageFile && m_MenuCursor == 2) {
+        RestoreStageStart(true);
+        RestartStage();
+    } else {
+        resume();
+    }
+    return 0;
+}
+
+int cPlayScene::Result() {
+    const cInput& input = GetPlayerInput(0);
+    if (OpenPauseOnSpace(false)) return 0;
+    const bool pressed = NewButtons(input.m_wButtons, m_LastButtons) & kButton1;
+    if (!(pressed && m_Counter >= 200)) {
+        Draw(0, 1, 0, 1);
+        if (ProjectStage().m_ShowStageClear) {
+            if (m_Counter < 200) m_Counter += 4;
+        } else {
+            m_Counter = 200;
+        }
+        return 0;
+    }
+    Host().PlaySystemSound(kSoundDecide);
+    Host().PlaySystemSound(kSoundDecide);
+    // A stage file plays again; every other mode goes back to its menu.
+    m_ReturnScene = GameMode() == kGameModeStageFile ? eScenePlay : eSceneModeMenu;
+    m_nState = ePlayFadeOut;
+    return 0;
+}
+
+int cPlayScene::GameOver() {
+    const cInput& input = GetPlayerInput(0);
+    if (OpenPauseOnSpace(false)) return 0;
+    Draw(0, 1, 0, 1);
+    if (NewButtons(input.m_wButtons, m_LastButtons) & kButton1) {
+        Host().PlaySystemSound(kSoundDecide);
+        m_ReturnScene = eSceneModeMenu;
+        m_nState = ePlayFadeOut;
+    }
+    return 0;
+}
+
+int cPlayScene::FadeOut() {
+    Draw(0, 1, 0, 0);
+    if (++m_Fade < kFadeFrames) return 0;
+    m_Fade = 0;
+    if (GameMode() == kGameModeStageFile && !StoryState().m_SeriesFlag && m_ReturnScene == eScenePlay &&
+        !Host().ReopenStartFile())
+        Host().CloseGame();
+    cSceneManager& manager = SceneManager();
+    manager.m_nPrevScene = eScenePlay;
+    manager.m_nScene = m_ReturnScene;
+    m_nState = kSceneNotStarted;
+    return 0;
+}

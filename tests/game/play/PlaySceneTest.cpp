@@ -1,0 +1,353 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "game/play/PlayScene.h"
+#include "tests/game/play/PlayStateFixture.h"
+
+class PlayStates : public PlayStateFixture {};
+
+namespace {
+
+const int16_t kButton1 = 1;
+const int16_t kButton2 = 2;
+const int kStageFileMode = 3;
+const int kReplayMode = 4;
+
+}  // namespace
+
+TEST_F(PlayStates, TheBannerShowsForEightyFramesOrNotAtAll) {
+    for (int banner : {1, 0}) {
+        SCOPED_TRACE(banner);
+        cEdStage stage = Stage();
+        stage.m_ShowStageInfo = banner;
+        cPlayScene scene;
+        Start(scene, stage);
+        // The first frame ran Init and the fade-in's first frame.
+        EXPECT_EQ(ePlayFadeIn, scene.State());
+        EXPECT_EQ(cPlayScene::kFadeFrames - 1 + (banner ? cPlayScene::kBannerFrames : 1), RunToPlay(scene));
+        EXPECT_EQ(0, scene.m_Counter);
+    }
+}
+
+// Time left drops once per 60 frames of play; a stage without a limit shows 999 and keeps it;
+// time 0 kills the player though nothing touches it.
+TEST_F(PlayStates, TimeCountsDownPerSixtyFramesOfPlay) {
+    const struct {
+        int useLimit, limit, frames, timeLeft, dead;
+    } cases[] = {{1, 100, 59, 100, 0}, {1, 100, 60, 99, 0}, {1, 100, 600, 90, 0}, {0, 100, 600, 999, 0},
+                 {1, 2, 119, 1, 0},    {1, 2, 120, 0, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.useLimit << " " << c.limit << " " << c.frames);
+        cEdStage stage = Stage();
+        stage.m_UseTimeLimit = c.useLimit;
+        stage.m_TimeLimit = c.limit;
+        cPlayScene scene;
+        Start(scene, stage);
+        RunToPlay(scene);
+        for (int i = 0; i < c.frames; ++i) scene.StepFrame(0, 0);
+        EXPECT_EQ(c.timeLeft, scene.m_TimeLeft);
+        EXPECT_EQ(c.dead, scene.m_Players[0].m_Dead);
+        EXPECT_EQ(c.frames * 100 / 60, scene.m_Elapsed);
+    }
+}
+
+TEST_F(PlayStates, ElapsedTimeStopsAtItsLargestValue) {
+    cPlayScene scene;
+    Start(scene, Stage());
+    RunToPlay(scene);
+    scene.m_Frames = INT32_MAX - 1;
+    scene.StepFrame(0, 0);
+    scene.StepFrame(0, 0);
+    EXPECT_EQ(INT32_MAX, scene.m_Frames);
+    EXPECT_EQ(599999, scene.m_Elapsed);
+}
+
+// Space pauses; button 2 resumes, and a button still held then does not act in play until every
+// button has been up.
+TEST_F(PlayStates, ResumingIgnoresButtonsUntilReleased) {
+    cPlayScene scene;
+    Start(scene, Stage());
+    RunToPlay(scene);
+    m_Host.keysHeld = {VK_SPACE};
+    scene.StepFrame(0, 0);
+    EXPECT_EQ(ePlayPause, scene.State());
+    EXPECT_EQ(std::vector<int>{4}, m_Host.sounds);
+    m_Host.keysHeld.clear();
+    scene.StepFrame(0, 0);
+    EXPECT_EQ(ePlayPause, scene.State());
+    EXPECT_EQ(1, scene.m_MenuCursor);
+    scene.StepFrame(0, kButton2 | kButton1 << 2);
+    EXPECT_EQ(ePlayRun, scene.State());
+    EXPECT_EQ(1, scene.m_ButtonSuppress);
+    scene.StepFrame(0, 4);
+    EXPECT_EQ(0, GetPlayerInput(0).m_wButtons);
+    scene.StepFrame(0, 0);
+    scene.StepFrame(0, 4);
+    EXPECT_EQ(4, GetPlayerInput(0).m_wButtons);
+    EXPECT_EQ(0, scene.m_ButtonSuppress);
+}
+
+// The pause menu's quit entry by mode: a game started with a stage file ends; other modes go
+// back to the mode menu. Stage-file mode has a third entry, retry.
+TEST_F(PlayStates, PauseMenuEntriesByMode) {
+    const struct {
+        int mode;
+        bool withFile;
+        int16_t move;  // direction pressed before deciding
+        int state, returnScene, closes;
+    } cases[] = {
+        {kStageFileMode, true, kKeyUp, ePlayFadeOut, eSceneModeMenu, 1},
+        {kStageFileMode, false, kKeyUp, ePlayFadeOut, eSceneModeMenu, 0},
+        {kStageFileMode, false, kKeyDown, ePlayIntro, -1, 0},  // retry
+        {kStageFileMode, false, 0, ePlayRun, -1, 0},           // resume
+        {0, false, kKeyUp, ePlayFadeOut, eSceneModeMenu, 0},
+        {0, false, kKeyDown, ePlayFadeOut, eSceneModeMenu, 0},  // two entries: down wraps to quit
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.mode << " " << c.withFile << " " << c.move);
+        SceneManager().m_nGameMode = c.mode;
+        m_Host = cHeadlessHost();
+        m_Host.startedWithFile = c.withFile;
+        cPlayScene scene;
+        Start(scene, Stage());
+        RunToPlay(scene);
+        m_Host.keysHeld = {VK_SPACE};
+        scene.StepFrame(0, 0);
+        m_Host.keysHeld.clear();
+        scene.StepFrame(0, 0);
+        scene.StepFrame(c.move, 0);
+        scene.StepFrame(0, 0);
+        scene.StepFrame(0, kButton1);
+        EXPECT_EQ(c.state, scene.State());
+        if (c.returnScene >= 0) EXPECT_EQ(c.returnScene, scene.m_ReturnScene);
+        EXPECT_EQ(c.closes, m_Host.closeRequests);
+    }
+}
+
+// A retry puts back the story's variables, lives, total score and music as the stage started.
+TEST_F(PlayStates, RetryRestoresTheStageStart) {
+    SceneManager().m_nGameMode = kStageFileMode;
+    StoryState().m_Lives = 4;
+    cPlayScene scene;
+    Start(scene, Stage());
+    RunToPlay(scene);
+    const int lives = StoryState().m_Lives;
+    const std::vector<int32_t> vars(StoryState().m_Variables.begin(), StoryState().m_Variables.end());
+    StoryState().m_Variables[3] = 77;
+    StoryState().m_Lives = 1;
+    StoryState().m_TotalScore = 500;
+    scene.m_StageVars[5] = 9;
+    for (int i = 0; i < 30; ++i) scene.StepFrame(0, 0);
+    m_Host.keysHeld = {VK_SPACE};
+    scene.StepFrame(0, 0);
+    m_Host.keysHeld.clear();
+    scene.StepFrame(kKeyDown, 0);
+    scene.StepFrame(0, 0);
+    scene.StepFrame(0, kButton1);
+    ASSERT_EQ(ePlayIntro, scene.State());
+    EXPECT_EQ(lives, StoryState().m_Lives);
+    EXPECT_EQ(0, StoryState().m_TotalScore);
+    EXPECT_EQ(vars, std::vector<int32_t>(StoryState().m_Variables.begin(), StoryState().m_Variables.end()));
+    EXPECT_EQ(0, scene.m_StageVars[5]);
+    EXPECT_EQ(0, scene.m_Frames);
+    EXPECT_EQ(256u, scene.m_StageVars.size());
+}
+
+// A failed reload on a lost life asks the game to end and does not go on with the stage.
+TEST_F(PlayStates, AFailedReloadEndsTheGame) {
+    cPlayScene scene;
+    StoryState().m_Lives = 3;
+    Start(scene, Stage());
+    RunToPlay(scene);
+    m_Host.reloadResult = false;
+    scene.KillPlayer(nullptr);
+    for (int i = 0; i < cActor::kDeathFrames; ++i) scene.StepFrame(0, 0);
+    EXPECT_EQ(1, m_Host.closeRequests);
+    EXPECT_EQ(ePlayFadeOut, scene.State());
+    EXPECT_EQ(eSceneModeMenu, scene.m_ReturnScene);
+}
+
+// A lost life with lives left starts the stage again; the last one leads to game over, and
+// button 1 there goes back to the mode menu. A game started with a stage file never runs out.
+TEST_F(PlayStates, DeathLeadsToARestartOrGameOver) {
+    const struct {
+        int lives;
+        bool withFile;
+        int state;
+    } cases[] = {{2, false, ePlayIntro}, {0, false, ePlayGameOver}, {0, true, ePlayIntro}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.lives << " " << c.withFile);
+        m_Host = cHeadlessHost();
+        m_Host.startedWithFile = c.withFile;
+        cPlayScene scene;
+        Start(scene, Stage());
+        RunToPlay(scene);
+        StoryState().m_Lives = c.lives;
+        scene.m_ExecResult = ePlayDies;
+        for (int i = 0; i < 200 && scene.State() == ePlayRun; ++i) scene.StepFrame(0, 0);
+        EXPECT_EQ(c.state, scene.State());
+        EXPECT_EQ(1, std::count(m_Host.sounds.begin(), m_Host.sounds.end(), 8));
+        if (c.state == ePlayGameOver) {
+            scene.StepFrame(0, kButton1);
+            EXPECT_EQ(ePlayFadeOut, scene.State());
+            EXPECT_EQ(eSceneModeMenu, scene.m_ReturnScene);
+        }
+    }
+}
+
+// Stage clear from an executor: the result counts up to 200 (at once without the banner), and
+// only then does button 1 leave.
+TEST_F(PlayStates, ResultWaitsForItsCounterThenButtonOne) {
+    for (int banner : {1, 0}) {
+        SCOPED_TRACE(banner);
+        cEdStage stage = Stage();
+        stage.m_ShowStageClear = banner;
+        cPlayScene scene;
+        Start(scene, stage);
+        RunToPlay(scene);
+        scene.m_ExecResult = ePlayCleared;
+        scene.StepFrame(0, 0);
+        ASSERT_EQ(ePlayResult, scene.State());
+        scene.StepFrame(0, kButton1);
+        scene.StepFrame(0, 0);
+        EXPECT_EQ(ePlayResult, scene.State());
+        for (int i = 0; i < 60; ++i) scene.StepFrame(0, 0);
+        EXPECT_EQ(200, scene.m_Counter);
+        scene.StepFrame(0, kButton1);
+        EXPECT_EQ(ePlayFadeOut, scene.State());
+        for (int i = 0; i < cPlayScene::kFadeFrames; ++i) scene.StepFrame(0, 0);
+        EXPECT_EQ(kSceneNotStarted, scene.State());
+        EXPECT_EQ(eScenePlay, SceneManager().m_nPrevScene);
+    }
+}
+
+// At the end of a replay the scene fades out and asks for the play scene again.
+TEST_F(PlayStates, TheEndOfAReplayFadesOutToPlayAgain) {
+    CurrentReplay().Clear();
+    for (int i = 0; i < 5; ++i) CurrentReplay().RecordFrame(0, 0);
+    SceneManager().m_nGameMode = kReplayMode;
+    cPlayScene scene;
+    Start(scene, Stage());
+    RunToPlay(scene);
+    for (int i = 0; i < 5; ++i) scene.StepFrame(0, 0);
+    EXPECT_EQ(ePlayRun, scene.State());
+    scene.StepFrame(0, 0);
+    EXPECT_EQ(ePlayFadeOut, scene.State());
+    for (int i = 0; i < cPlayScene::kFadeFrames; ++i) scene.StepFrame(0, 0);
+    EXPECT_EQ(eScenePlay, SceneManager().m_nScene);
+}
+
+// Waits: 0 frames ends after one drawn pass; frames count after the 10-frame delay; a wait for a
+// key ignores the button held when it began and ends on its next press.
+TEST_F(PlayStates, WaitsCountFramesOrWaitForANewPress) {
+    const struct {
+        int mode, frames, forKey, noDelay;
+        int16_t heldAtStart;
+        std::vector<int16_t> buttons;
+        int paints;
+    } cases[] = {
+        {1, 0, 0, 0, 0, {}, 1},
+        {1, 5, 0, 0, 0, {}, 16},
+        {1, 5, 0, 1, 0, {}, 6},
+        {0, 5, 0, 0, 0, {}, 6},
+        {1, 0, 1, 0, kButton1, {kButton1, kButton1, 0, kButton1}, 3},
+        {1, 0, 1, 0, 0, {0, kButton1}, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.mode << " " << c.frames << " " << c.forKey << " " << c.noDelay);
+        m_Host = cHeadlessHost();
+        m_Host.waitButtons = c.buttons;
+        cPlayScene scene;
+        Start(scene, Stage());
+        RunToPlay(scene);
+        const int paints = m_Host.paints;
+        GetPlayerInput(0).m_wButtons = c.heldAtStart;
+        scene.RunWait(c.mode, c.frames, c.forKey, c.noDelay);
+        EXPECT_EQ(c.paints, m_Host.paints - paints);
+        EXPECT_EQ(c.forKey, scene.m_ButtonSuppress);
+        EXPECT_EQ(1, scene.m_Wait.m_Done);
+    }
+}
+
+// Collisions are checked on the sub-steps the table marks: h spread over S, the last one always
+// among them when fewer fell in; h 0 checks every sub-step.
+TEST(HitCheckTable, SpreadsTheChecksOverTheSubSteps) {
+    const struct {
+        int subSteps, hitChecks;
+        std::vector<int32_t> table;
+    } cases[] = {
+        {1, 0, {1}},           {1, 1, {1}},          {4, 0, {1, 1, 1, 1}},       {4, 1, {1, 0, 0, 0}},
+        {4, 2, {1, 0, 1, 0}},  {4, 4, {1, 1, 1, 1}}, {5, 3, {1, 1, 0, 1, 0}},    {3, 5, {1, 1, 1}},
+        {10, 3, {1, 0, 0, 1, 0, 0, 1, 0, 0, 0}},     {2, -1, {1, 1}},            {0, 2, {1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.subSteps << " " << c.hitChecks);
+        EXPECT_EQ(c.table, cPlayScene::HitCheckTable(c.subSteps, c.hitChecks));
+    }
+}
+
+// Automatic scroll: tenths of a dot per frame shared among the sub-steps; it stops at a camera
+// limit with the at-limit flag set, and off stops it.
+TEST(ScrollAxis, AutomaticScrollStopsAtALimit) {
+    const struct {
+        int stageCells, useMax, maxBlock, speed;
+        double divisor;
+        int steps;
+        double pos;
+        int atLimit;
+    } cases[] = {
+        {100, 0, 0, 100, 1.0, 3, 350, 0},   {100, 0, 0, 100, 2.0, 3, 335, 0},
+        {100, 1, 30, 100, 1.0, 100, 672, 1}, {5, 0, 0, 100, 1.0, 4, 320, 1},   // narrow: the minimum wins
+        {100, 0, 0, -100, 1.0, 3, 320, 1},   {100, 0, 0, 0, 1.0, 3, 320, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.stageCells << " " << c.maxBlock << " " << c.speed);
+        cScroll axis;
+        axis.SetUp(0, c.stageCells);
+        axis.m_Divisor = c.divisor;
+        axis.SetBounds(0, 0, c.useMax, c.maxBlock);
+        axis.m_Pos = 320;
+        EXPECT_EQ(0, axis.SetSpeed(1, c.speed));
+        EXPECT_EQ(1, axis.m_Auto);
+        for (int i = 0; i < c.steps; ++i) axis.Step();
+        EXPECT_DOUBLE_EQ(c.pos, axis.m_Pos);
+        EXPECT_EQ(c.atLimit, axis.m_AtLimit);
+        axis.SetSpeed(0, c.speed);
+        EXPECT_EQ(0, axis.m_Auto);
+        EXPECT_EQ(0.0, axis.m_AutoSpeed);
+    }
+}
+
+// Upward automatic scroll leaves a walking player below the bottom edge, which kills it; a
+// flying one is only pushed up with the view. Without automatic scroll the edges do nothing.
+TEST_F(PlayStates, TheBottomEdgeKillsOnlyWalkingPlayersUnderAutomaticScroll) {
+    const struct {
+        int autoScroll, flight, dead;
+    } cases[] = {{1, 0, 1}, {1, 1, 0}, {0, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.autoScroll << " " << c.flight);
+        cEdStage stage;
+        stage.SetSize(20, 40);
+        cEdChara player;
+        player.m_Graphic = 1;
+        player.m_Control = 0;
+        player.m_Flight = c.flight;
+        stage.PutCharaAt(1, 38, player);
+        stage.m_ScrollMode[1] = c.autoScroll;
+        stage.m_AutoScrollSpeed[1] = -20;
+        cPlayScene scene;
+        Start(scene, stage);
+        RunToPlay(scene);
+        const double bottom = scene.m_ScrollY.m_Pos + 480;
+        for (int i = 0; i < 200 && !scene.m_Players[0].m_Dead; ++i) scene.StepFrame(0, 0);
+        EXPECT_EQ(c.dead, scene.m_Players[0].m_Dead);
+        if (c.autoScroll && !c.dead) {
+            EXPECT_LT(scene.m_ScrollY.m_Pos + 400, bottom);
+            EXPECT_DOUBLE_EQ(scene.m_ScrollY.m_Pos + 480 - scene.m_Players[0].m_Height - 1, scene.m_Players[0].m_Y);
+            EXPECT_EQ(1, scene.m_Players[0].m_Contact[cActor::eContactBottom]);
+        }
+    }
+}
