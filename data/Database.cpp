@@ -3,6 +3,7 @@
 #include "data/Paths.h"
 #include "data/UnreadableFile.h"
 #include "framework/MessageBox.h"
+#include "framework/SafeFile.h"
 
 namespace {
 
@@ -25,9 +26,14 @@ bool LoadTable(V& table, int k, size_t defaultCount, bool strict) {
     return true;
 }
 
+// Table k's file as it is saved.
 template <class V>
-bool SaveTable(V& table, int k) {
-    return SaveVectorFile(table, g_PathTable[ePathDatabase + 2 * k]);
+void AddTableFile(std::vector<cFileBytes>& files, V& table, int k) {
+    const char* path = g_PathTable[ePathDatabase + 2 * k];
+    cDataWriter out;
+    OpenDataFileWrite(out, path);
+    SaveRecordVector(table, out);
+    files.push_back({path, out.Bytes()});
 }
 
 }  // namespace
@@ -63,20 +69,24 @@ bool cDatabase::Load(bool strict) {
     return true;
 }
 
-bool cDatabase::Save() {
+bool cDatabase::Save() { return Save(nullptr); }
+
+// The tables go as a set: a table file that cannot be written leaves all ten as they were.
+bool cDatabase::Save(std::string* failedPath) {
     ResetFirstEffects();
-    // Every table is tried, whatever happened to the ones before.
-    bool ok = SaveTable(m_AnimeSets, 0);
-    ok = SaveTable(m_Animes, 1) && ok;
-    ok = SaveTable(m_BmpCharaExcs, 2) && ok;
-    ok = SaveTable(m_SwordTypes, 3) && ok;
-    ok = SaveTable(m_Effects, 4) && ok;
-    ok = SaveTable(m_CharaEffects, 5) && ok;
-    ok = SaveTable(m_ScrEffects, 6) && ok;
-    ok = SaveTable(m_Pictures, 7) && ok;
-    ok = SaveTable(m_Sounds, 8) && ok;
-    ok = SaveTable(m_Bgms, 9) && ok;
-    return ok;
+    std::vector<cFileBytes> files;
+    files.reserve(kDatabaseTables);
+    AddTableFile(files, m_AnimeSets, 0);
+    AddTableFile(files, m_Animes, 1);
+    AddTableFile(files, m_BmpCharaExcs, 2);
+    AddTableFile(files, m_SwordTypes, 3);
+    AddTableFile(files, m_Effects, 4);
+    AddTableFile(files, m_CharaEffects, 5);
+    AddTableFile(files, m_ScrEffects, 6);
+    AddTableFile(files, m_Pictures, 7);
+    AddTableFile(files, m_Sounds, 8);
+    AddTableFile(files, m_Bgms, 9);
+    return SaveFilesSafely(files, failedPath);
 }
 
 // An empty table (a file may hold none) has no entry 0 to fix.

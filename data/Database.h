@@ -24,9 +24,11 @@ public:
     // change together, only when the load succeeds.
     using cRecord::Load;
     bool Load(bool strict);
-    // Saves the ten tables to their data files; false when any of them could not be saved.
+    // Saves the ten tables to their data files as one set (framework/SafeFile.h): false when any
+    // of them could not be written, and then failedPath (when given) names that file.
     using cRecord::Save;
     bool Save();
+    bool Save(std::string* failedPath);
     // Entry 0 of both effect tables is the type without effect.
     void ResetFirstEffects();
 

@@ -28,9 +28,14 @@ bool ReadWholeFile(const char* path, std::vector<char>& bytes, size_t maxSize) {
     return ok;
 }
 
-bool SaveFileSafely(const char* path, const void* data, size_t size) {
+namespace {
+
+std::string TempPath(const char* path) { return Format("%s.tmp~", path); }
+
+// Writes and flushes the temporary file of path; removed again when that fails.
+bool WriteTemp(const char* path, const void* data, size_t size) {
     if (!path || !path[0]) return false;
-    std::string temp = Format("%s.tmp~", path);
+    std::string temp = TempPath(path);
     HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     const char* bytes = static_cast<const char*>(data);
@@ -44,7 +49,56 @@ bool SaveFileSafely(const char* path, const void* data, size_t size) {
     }
     ok = ok && FlushFileBuffers(file);
     CloseHandle(file);
-    ok = ok && MoveFileExA(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!ok) DeleteFileA(temp.c_str());
+    return ok;
+}
+
+bool RenameTemp(const char* path) {
+    std::string temp = TempPath(path);
+    if (MoveFileExA(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    DeleteFileA(temp.c_str());
+    return false;
+}
+
+// The destination can be replaced: missing, or neither read-only nor held open by another.
+bool CanReplace(const char* path) {
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+    if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) return false;
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(file);
+    return true;
+}
+
+}  // namespace
+
+bool SaveFileSafely(const char* path, const void* data, size_t size) {
+    return WriteTemp(path, data, size) && RenameTemp(path);
+}
+
+bool SaveFilesSafely(const std::vector<cFileBytes>& files, std::string* failedPath) {
+    // Every destination is looked at before anything is written, so that a file that cannot be
+    // replaced stops the set while all of them still hold their old contents.
+    size_t written = 0;
+    for (; written < files.size(); ++written) {
+        const cFileBytes& file = files[written];
+        if (!CanReplace(file.path.c_str()) || !WriteTemp(file.path.c_str(), file.bytes.data(), file.bytes.size()))
+            break;
+    }
+    bool ok = written == files.size();
+    if (!ok && failedPath) *failedPath = files[written].path;
+    for (size_t i = 0; i < files.size(); ++i) {
+        const char* path = files[i].path.c_str();
+        if (!ok) {
+            if (i < written) DeleteFileA(TempPath(path).c_str());
+        } else if (!RenameTemp(path)) {
+            if (failedPath) *failedPath = path;
+            // The ones after it stay as they were.
+            for (size_t j = i + 1; j < files.size(); ++j) DeleteFileA(TempPath(files[j].path.c_str()).c_str());
+            return false;
+        }
+    }
     return ok;
 }

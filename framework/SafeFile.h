@@ -14,3 +14,15 @@ bool SaveFileSafely(const char* path, const void* data, size_t size);
 inline bool SaveFileSafely(const char* path, const std::vector<char>& bytes) {
     return SaveFileSafely(path, bytes.data(), bytes.size());
 }
+
+// A file of a set that is saved together.
+struct cFileBytes {
+    std::string path;
+    std::vector<char> bytes;
+};
+
+// Saves files that belong together: every temporary file is written first, and only when all
+// were written are they renamed into place. On a failure the temporaries are removed, the
+// first failed path goes to failedPath (when given) and every destination not yet renamed keeps
+// its old contents; a write failure leaves them all unchanged.
+bool SaveFilesSafely(const std::vector<cFileBytes>& files, std::string* failedPath);

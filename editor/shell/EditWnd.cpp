@@ -405,6 +405,12 @@ void cEditWnd::SaveCommonPalette() {
         ErrorBox("%s の保存に失敗しました！", path);
 }
 
+namespace {
+cWndOpener g_databaseOpener = nullptr;
+}
+
+void SetDatabaseOpener(cWndOpener opener) { g_databaseOpener = opener; }
+
 void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!IsCommandAllowed(wParam)) return;
     cPage::OnCommand(wParam, lParam);
@@ -419,6 +425,9 @@ void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         break;
     case ID_FILE_SAVE_COMMON:
         SaveCommonPalette();
+        break;
+    case ID_TOOL_DATABASE:
+        if (g_databaseOpener) g_databaseOpener(this);
         break;
     case ID_LAYER_BLOCKS:
     case ID_TOOL_BLOCKS:

@@ -32,6 +32,11 @@ struct cCanvasCursor {
     int32_t pixelY = 0;
 };
 
+// Opens a window of a library the shell does not link into the main window's slot; the program
+// sets the openers before its loop starts. A command without one does nothing.
+typedef void (*cWndOpener)(class cEditWnd* main);
+void SetDatabaseOpener(cWndOpener opener);
+
 // The canvas cursor of the main window, kept across rebuilds until RebuildEditWnd resets it.
 cCanvasCursor& CanvasCursor();
 

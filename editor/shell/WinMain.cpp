@@ -1,6 +1,11 @@
 // The editor's entry: the whole run is EditorMain (editor/shell/App.h).
 #include <windows.h>
 
+#include "editor/database/DatabaseWnd.h"
 #include "editor/shell/App.h"
+#include "editor/shell/EditWnd.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return EditorMain(instance); }
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    SetDatabaseOpener(OpenDatabaseWnd);
+    return EditorMain(instance);
+}

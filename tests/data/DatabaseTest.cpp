@@ -375,7 +375,50 @@ TEST(Database, FailedSaveIsReportedAndKeepsTheOldFile) {
     EXPECT_EQ(oldSound, dir.Read(DataFile(8)));
     cDatabase loaded;
     ASSERT_TRUE(loaded.Load(true));
-    EXPECT_EQ("new", loaded.m_Bgms[0].m_Name);  // the tables after it were still saved
+    // The tables are saved as a set: none of them changed.
+    EXPECT_EQ("", loaded.m_Bgms[0].m_Name);
+}
+
+// A table file that cannot be replaced (read-only, or a folder in its place) stops the whole
+// set before any file changes, is named, and leaves no temporary file behind.
+TEST(Database, SaveIsOneSetThatAFileThatCannotBeReplacedStops) {
+    for (int blocked : {0, 5, 9}) {
+        for (bool folder : {false, true}) {
+            cTempDir dir;
+            MakeDataFolders();
+            cDatabase db;
+            ASSERT_TRUE(db.Save());
+            std::string old[kDatabaseTables];
+            for (int k = 0; k < kDatabaseTables; ++k) old[k] = dir.Read(DataFile(k));
+            if (folder) {
+                ASSERT_TRUE(DeleteFileA(DataFile(blocked).c_str()));
+                ASSERT_TRUE(CreateDirectoryA(DataFile(blocked).c_str(), nullptr));
+            } else {
+                ASSERT_TRUE(SetFileAttributesA(DataFile(blocked).c_str(), FILE_ATTRIBUTE_READONLY));
+            }
+            db.m_AnimeSets[0].m_Name = "new";
+            db.m_Bgms[0].m_Name = "new";
+            db.m_Effects[0].m_Name = "new";
+            std::string failed;
+            EXPECT_FALSE(db.Save(&failed));
+            EXPECT_EQ(DataFile(blocked), failed);
+            for (int k = 0; k < kDatabaseTables; ++k) {
+                if (k == blocked && folder) continue;
+                EXPECT_EQ(old[k], dir.Read(DataFile(k))) << kTables[k];
+                EXPECT_FALSE(dir.Exists(DataFile(k) + ".tmp~")) << kTables[k];
+            }
+            if (folder)
+                RemoveDirectoryA(DataFile(blocked).c_str());
+            else
+                SetFileAttributesA(DataFile(blocked).c_str(), FILE_ATTRIBUTE_NORMAL);
+            // Once the file can be replaced again, the whole set goes.
+            ASSERT_TRUE(db.Save(&failed));
+            cDatabase loaded;
+            ASSERT_TRUE(loaded.Load(true));
+            EXPECT_EQ("new", loaded.m_AnimeSets[0].m_Name);
+            EXPECT_EQ("new", loaded.m_Bgms[0].m_Name);
+        }
+    }
 }
 
 // Every field of a sword position holds its own number, so a field written in another's place

@@ -1,0 +1,42 @@
+#pragma once
+// The anime set page (the sheet's first page) and the anime page: names, the anime set's
+// frame offsets and the anime's preview sample, whose ranges follow its bitmap kind.
+#include "data/AnimeRecords.h"
+#include "editor/database/DatabaseIds.h"
+#include "editor/database/DbTablePage.h"
+#include "framework/Combo.h"
+#include "framework/EditVal.h"
+
+// The sample edits' ranges for a bitmap kind: the number's highest value and whether the start
+// frame is used, with its highest value. A dedicated bitmap table of n records offers 1 to
+// n - 1, and never less than 1 to 1.
+struct cSampleRanges {
+    int16_t maxNo;
+    bool cellUsed;
+    int16_t maxCell;
+};
+cSampleRanges SampleRanges(int kind, size_t dedicatedRecords);
+
+class cDbAnimeSetPage : public cDbTablePage<cAnimeSet> {
+public:
+    cDbAnimeSetPage(cChildWnd* parent, cWndGroup* group, cRecordVector<cAnimeSet>* table);
+
+protected:
+    void AttachPage() override { AttachCtrls(m_Values); }
+
+private:
+    cBindings<cBoundEditVal<int32_t>> m_Values;
+};
+
+class cDbAnimePage : public cDbTablePage<cAnime> {
+public:
+    cDbAnimePage(cChildWnd* parent, cWndGroup* group, cRecordVector<cAnime>* table);
+
+protected:
+    void AttachPage() override;
+    void EnableStep() override;
+
+private:
+    cBindings<cBound<cCombo<int8_t>, cComboDesc<int8_t>>> m_Kind;
+    cBindings<cBoundEditVal<int16_t>> m_Sample;
+};

@@ -1,0 +1,118 @@
+#pragma once
+// Resource ids of the database window: its ten page templates, the three item dialogs and
+// their controls. Ids shared by several templates mean the same control on each.
+
+// Page templates, in tab order.
+#define IDD_DB_ANIME_SET 212
+#define IDD_DB_ANIME 226
+#define IDD_DB_CHARA_BMP 141
+#define IDD_DB_SWORD 222
+#define IDD_DB_EFFECT 211
+#define IDD_DB_CHARA_EFFECT 210
+#define IDD_DB_SCR_EFFECT 235
+#define IDD_DB_PICTURE 237
+#define IDD_DB_SOUND 199
+#define IDD_DB_BGM 220
+// Item dialogs.
+#define IDD_DB_ANIME_PATTERN 221
+#define IDD_DB_EFFECT_FRAME 236
+#define IDD_DB_SWORD_POS 223
+
+// Every page.
+#define IDC_DB_NEW 1066
+#define IDC_DB_CLEAR 1056
+#define IDC_DB_COUNT 11071
+#define IDC_DB_NAME 1002
+#define IDC_DB_PATH 1003
+#define IDC_DB_BROWSE 1055
+#define IDC_DB_PLAY 1309
+#define IDC_DB_OK 1000
+#define IDC_DB_CANCEL 1001
+
+// Record lists.
+#define IDC_DB_ANIME_SET_LIST 1159
+#define IDC_DB_ANIME_LIST 1160  // also the slot list of the anime set page
+#define IDC_DB_CHARA_BMP_LIST 1054
+#define IDC_DB_SWORD_LIST 1207
+#define IDC_DB_EFFECT_LIST 1158
+#define IDC_DB_CHARA_EFFECT_LIST 1157
+#define IDC_DB_SCR_EFFECT_LIST 1224
+#define IDC_DB_PICTURE_LIST 1232
+#define IDC_DB_SOUND_LIST 1057
+#define IDC_DB_BGM_LIST 1198
+
+// Anime pages and the pattern dialog.
+#define IDC_DB_PATTERN_EDIT 1226
+#define IDC_DB_SLOT_EDIT 1067
+#define IDC_DB_SAMPLE_KIND 1254
+#define IDC_DB_SAMPLE_NO 1036
+#define IDC_DB_SAMPLE_NO_SPIN 1037
+#define IDC_DB_SAMPLE_CELL 1038
+#define IDC_DB_SAMPLE_CELL_SPIN 1039
+#define IDC_DB_PREVIEW 1070
+#define IDC_DB_INVINCIBLE 1199
+#define IDC_DB_INVINCIBLE_SPIN 1200
+#define IDC_DB_FLY 1201
+#define IDC_DB_FLY_SPIN 1202
+#define IDC_DB_BLOCK 1263
+#define IDC_DB_BLOCK_SPIN 1264
+#define IDC_DB_FRAME_LIST 1206
+#define IDC_DB_RUN_COMMAND 1201
+#define IDC_DB_FRAME_CELL 1202
+#define IDC_DB_FRAME_CELL_SPIN 1203
+#define IDC_DB_FRAME_TIME 1204
+#define IDC_DB_FRAME_TIME_SPIN 1205
+#define IDC_DB_FRAME_INSERT 1066
+#define IDC_DB_FRAME_DELETE 1067
+
+// Effect page.
+#define IDC_DB_CELL_WIDTH 11210
+#define IDC_DB_CELL_WIDTH_SPIN 11212
+#define IDC_DB_CELL_HEIGHT 11211
+#define IDC_DB_CELL_HEIGHT_SPIN 11166
+#define IDC_DB_ALLOW_HUGE 1225
+#define IDC_DB_EFFECT_INSERT 1227
+#define IDC_DB_EFFECT_EDIT 1228
+#define IDC_DB_EFFECT_DELETE 1229
+
+// Effect type pages.
+#define IDC_DB_EFFECT_TYPE 1040
+#define IDC_DB_PARAM1 1160
+#define IDC_DB_PARAM2 1161
+#define IDC_DB_PARAM3 1162
+#define IDC_DB_PARAM4 1169
+#define IDC_DB_PARAM5 1171
+#define IDC_DB_PARAM1_SPIN 1163
+#define IDC_DB_PARAM2_SPIN 1164
+#define IDC_DB_PARAM3_SPIN 1057
+#define IDC_DB_PARAM4_SPIN 1058
+#define IDC_DB_PARAM5_SPIN 1059
+#define IDC_DB_PARAM1_LABEL 1165
+#define IDC_DB_PARAM2_LABEL 1166
+#define IDC_DB_PARAM3_LABEL 1167
+#define IDC_DB_PARAM4_LABEL 1168
+#define IDC_DB_PARAM5_LABEL 1170
+#define IDC_DB_COLOUR_SAMPLE 1185
+
+// Sword type page and position dialog.
+#define IDC_DB_LEFT_BMP 1208
+#define IDC_DB_LEFT_BROWSE 1209
+#define IDC_DB_RIGHT_BMP 1210
+#define IDC_DB_RIGHT_BROWSE 1211
+#define IDC_DB_POS_LIST 1215
+#define IDC_DB_POS_INSERT 1214
+#define IDC_DB_POS_EDIT 1212
+#define IDC_DB_POS_DELETE 1213
+#define IDC_DB_POS_X 1040
+#define IDC_DB_POS_X_SPIN 1045
+#define IDC_DB_POS_Y 1048
+#define IDC_DB_POS_Y_SPIN 1049
+#define IDC_DB_POS_MIRROR_X 1053
+#define IDC_DB_POS_MIRROR_Y 1055
+#define IDC_DB_POS_DIRECTION 1128
+#define IDC_DB_POS_SRC_X 1216
+#define IDC_DB_POS_SRC_X_SPIN 1217
+#define IDC_DB_POS_SRC_Y 1218
+#define IDC_DB_POS_SRC_Y_SPIN 1219
+#define IDC_DB_POS_TIME 1113
+#define IDC_DB_POS_TIME_SPIN 1114

@@ -1,0 +1,1 @@
+kit_tests(database kit_editor_database kit_editor_shell kit_data kit_framework)
