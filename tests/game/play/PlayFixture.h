@@ -2,10 +2,21 @@
 // A play scene over a stage of the test's own, with the game's stage and common palette put back
 // as they were when the test ends.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "data/CommonPalette.h"
 #include "data/Stage.h"
 #include "game/play/PlayScene.h"
+
+// Restores the current folder.
+class cFolderGuard {
+public:
+    cFolderGuard() { GetCurrentDirectoryA(MAX_PATH, m_Path); }
+    ~cFolderGuard() { SetCurrentDirectoryA(m_Path); }
+
+private:
+    char m_Path[MAX_PATH];
+};
 
 class PlayFixture : public testing::Test {
 protected:

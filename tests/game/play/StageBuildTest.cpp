@@ -13,16 +13,6 @@
 
 namespace {
 
-// Restores the current folder.
-class cFolderGuard {
-public:
-    cFolderGuard() { GetCurrentDirectoryA(MAX_PATH, m_Path); }
-    ~cFolderGuard() { SetCurrentDirectoryA(m_Path); }
-
-private:
-    char m_Path[MAX_PATH];
-};
-
 // Where a placed chara's copy 0 stands: its cell in the map (border included), the 8 x 2 dots
 // its box stands in from the picture's corner, the half dot of the placement and its offset.
 double CharaX(const cEdChara& c) { return (c.m_Extra1 + 10) * 32 + 8 + 0.5 + c.CopyOffsetX(0, c.m_FaceRight); }

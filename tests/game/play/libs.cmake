@@ -6,3 +6,22 @@ if(TARGET test_game_play)
     add_dependencies(test_game_play factory_data)
   endif()
 endif()
+
+# The factory replay once more with the play code built without optimisation: the committed hash
+# must not depend on how the compiler arranged the arithmetic. Only the play library's sources and
+# the replay test are built again; everything else links as built.
+if(TARGET test_game_play)
+  file(GLOB play_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/game/play/*.cpp)
+  add_executable(test_replay_O0 ${play_sources} ${CMAKE_CURRENT_LIST_DIR}/ReplayTest.cpp)
+  target_compile_options(test_replay_O0 PRIVATE -O0 -ffp-contract=off -fno-fast-math)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    target_compile_options(test_replay_O0 PRIVATE -msse2 -mfpmath=sse)
+  endif()
+  kit_link(test_replay_O0 kit_game_core kit_game_data kit_game_media kit_data kit_framework kit_testsupport)
+  target_link_libraries(test_replay_O0 PRIVATE GTest::gtest)
+  if(TARGET factory_data)
+    add_dependencies(test_replay_O0 factory_data)
+  endif()
+  add_test(NAME test_replay_O0 COMMAND test_replay_O0)
+  set_tests_properties(test_replay_O0 PROPERTIES TIMEOUT 300)
+endif()

@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "data/CommonPalette.h"
+#include "game/data/StageLoad.h"
+#include "game/play/PlayScene.h"
+#include "tests/factory/ProjectFolder.h"
+#include "tests/game/play/PlayStateFixture.h"
+
+namespace {
+
+typedef std::vector<std::pair<int16_t, int16_t>> cInputLog;
+
+const int kReplayMode = 4;
+
+// A log that presses and holds directions and buttons in changing runs.
+cInputLog MixedLog(int frames) {
+    cInputLog log;
+    uint32_t x = 99;
+    for (int i = 0; i < frames; ++i) {
+        if (i % 7 == 0) x = x * 1103515245u + 12345u;
+        log.push_back({static_cast<int16_t>((x >> 16) & 15), static_cast<int16_t>((x >> 20) & 7)});
+    }
+    return log;
+}
+
+// The hash after every frame of the scene's first frames: the log's words in play, none before.
+std::vector<uint64_t> Play(cPlayScene& scene, const cInputLog& log) {
+    std::vector<uint64_t> hashes;
+    scene.Frame();
+    hashes.push_back(scene.StateHash());
+    size_t next = 0;
+    for (int guard = 0; guard < 100000 && next < log.size(); ++guard) {
+        const bool playing = scene.State() == ePlayRun;
+        const auto words = playing ? log[next] : std::make_pair<int16_t, int16_t>(0, 0);
+        if (playing) ++next;
+        scene.StepFrame(words.first, words.second);
+        hashes.push_back(scene.StateHash());
+    }
+    return hashes;
+}
+
+// The committed log of the factory stage: "seed N hash H" (hexadecimal), then runs of
+// "direction buttons frames".
+const char kFactoryLog[] =
+#include "tests/game/play/fixtures/FactoryLog.inc"
+    ;
+
+// Counts are bounded: a log of more than a million frames or a run below 1 is refused.
+bool ReadLog(const char* text, uint32_t& seed, uint64_t& hash, cReplayData& replay) {
+    std::istringstream in(text);
+    replay.Clear();
+    std::string seedWord, hashWord;
+    bool ok = static_cast<bool>(in >> seedWord >> seed >> hashWord >> std::hex >> hash >> std::dec) &&
+              seedWord == "seed" && hashWord == "hash";
+    int direction, buttons, frames;
+    long total = 0;
+    while (ok && in >> direction >> buttons >> frames) {
+        total += frames;
+        ok = frames >= 1 && total <= 1000000;
+        for (int i = 0; ok && i < frames; ++i)
+            replay.RecordFrame(static_cast<int16_t>(direction), static_cast<int16_t>(buttons));
+    }
+    replay.m_Seed = static_cast<int32_t>(seed);
+    return ok && !replay.Empty();
+}
+
+}  // namespace
+
+class Replays : public PlayStateFixture {};
+
+TEST(InputLog, BadLogsAreRefused) {
+    const struct {
+        const char* text;
+        bool ok;
+    } cases[] = {{"seed 1 hash 2 0 0 5", true}, {"seed 1 hash 2", false}, {"seed 1 hash 2 0 0 0", false},
+                 {"seed 1 hash 2 0 0 600000 0 0 600000", false}, {"hash 2 seed 1 0 0 5", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        cReplayData replay;
+        uint32_t seed;
+        uint64_t hash;
+        EXPECT_EQ(c.ok, ReadLog(c.text, seed, hash, replay));
+    }
+}
+
+TEST_F(Replays, TheSameLogGivesTheSameHashes) {
+    cEdStage stage = Stage(40, 20);
+    stage.m_UseTimeLimit = 1;
+    stage.m_TimeLimit = 30;
+    stage.m_ScrollMode[0] = 1;
+    stage.m_AutoScrollSpeed[0] = 7;
+    ProjectStage() = stage;
+    const cInputLog log = MixedLog(400);
+    std::vector<uint64_t> runs[2];
+    for (auto& hashes : runs) {
+        cPlayScene scene;
+        scene.SetHost(&m_Host);
+        hashes = Play(scene, log);
+    }
+    ASSERT_GT(runs[0].size(), log.size());
+    EXPECT_EQ(runs[0], runs[1]);
+    // Frames differ from one another: the hash follows the play.
+    EXPECT_NE(runs[0][100], runs[0][101]);
+}
+
+// Play records every play frame's words and the seed; played back in the replay mode, the same
+// frames give the same hashes, and then the replay ends.
+TEST_F(Replays, ARecordedPlayReplaysWithTheSameHashes) {
+    cEdStage stage = Stage(40, 20);
+    stage.m_ScrollMode[0] = 1;
+    stage.m_AutoScrollSpeed[0] = 13;
+    ProjectStage() = stage;
+    const cInputLog log = MixedLog(300);
+    m_Host.seed = 4242;
+    std::vector<uint64_t> played;
+    {
+        cPlayScene scene;
+        scene.SetHost(&m_Host);
+        played = Play(scene, log);
+    }
+    long recorded = 0;
+    for (int32_t run : CurrentReplay().m_DirRuns) recorded += run;
+    ASSERT_EQ(static_cast<long>(log.size()), recorded);
+    EXPECT_EQ(4242, CurrentReplay().m_Seed);
+
+    SceneManager().m_nGameMode = kReplayMode;
+    m_Host.seed = 1;  // a replay takes its own seed
+    cPlayScene scene;
+    scene.SetHost(&m_Host);
+    const std::vector<uint64_t> replayed = Play(scene, cInputLog(log.size(), {0, 0}));
+    EXPECT_EQ(played, replayed);
+    scene.StepFrame(0, 0);
+    EXPECT_EQ(ePlayFadeOut, scene.State());
+}
+
+// The factory stage played from the committed log ends in the committed hash. A change of the
+// play's results changes this hash: its commit says why.
+TEST_F(Replays, TheFactoryLogEndsInItsHash) {
+    cFolderGuard folder;
+    uint32_t seed = 0;
+    uint64_t expected = 0;
+    ASSERT_TRUE(ReadLog(kFactoryLog, seed, expected, CurrentReplay()));
+    ASSERT_TRUE(EnterProjectFolder());
+    ASSERT_TRUE(ProjectCommonPalette().LoadFile("default\\CommonPalette.cplt4"));
+    ASSERT_EQ(1, LoadStageAndStart("default\\stg4\\Default.stg4", 1));
+    SceneManager().m_nGameMode = kReplayMode;
+    cPlayScene scene;
+    scene.SetHost(&m_Host);
+    scene.Frame();
+    for (int guard = 0; guard < 100000 && scene.State() != ePlayFadeOut; ++guard) scene.StepFrame(0, 0);
+    char text[32];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(scene.StateHash()));
+    EXPECT_EQ(expected, scene.StateHash()) << "the log now ends in " << text;
+}
