@@ -22,6 +22,8 @@ public:
     virtual bool ReplaySaveKey() = 0;
     // Draws the scene's picture with the flags of its Draw and shows it.
     virtual void Paint(cPlayScene& scene, int flag1, int flag2, int flag3, int flag4) = 0;
+    // The scene starts: the pictures of its stage (background layers) are loaded.
+    virtual void LoadPictures(cPlayScene&) {}
     // Runs the scene's blocking wait until it is done.
     virtual void RunWait(cPlayScene& scene) = 0;
     // The random seed of a new attempt.

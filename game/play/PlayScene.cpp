@@ -121,6 +121,8 @@ void cPlayScene::SetUpStageCounters(const cEdStage& stage) {
     m_StartLives = story.m_Lives;
     m_StartTotalScore = story.m_TotalScore;
     m_StartMusic = story.m_MusicIndex;
+    m_LayerOffsetX.assign(stage.m_BackLayers.size(), 0.0);
+    m_LayerOffsetY.assign(stage.m_BackLayers.size(), 0.0);
     for (cInput& input : PlayerInputs()) {
         input.ClearHistory();
         input.ResetKeyLogs();

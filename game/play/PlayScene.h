@@ -108,6 +108,16 @@ public:
     // picture. False (and nothing drawn) once the wait has ended.
     bool WaitPass(int16_t buttons);
 
+    // Background layers: the automatic ones move by their speeds once per drawn frame, wrapping
+    // within the screen's size.
+    void StepBackLayers();
+    // Where layer i's picture starts along the axis, in its own dots.
+    double LayerStart(int axis, size_t layer) const;
+    // The sight mask: a (1280 + 2r) x (960 + 2r) cover of colour 16 with a hole of radius r at its
+    // centre, round or square; r 0 covers everything. r is capped at what covers the screen. False
+    // when a surface cannot be made (the game is then asked to end).
+    bool BuildSightMask(cSurface& mask, cSurface& circle, int32_t radius, int32_t shape);
+
     void SetHost(cPlayHost* host) { m_Host = host; }
     cPlayHost& Host();
     int32_t SubSteps() const;
@@ -205,6 +215,8 @@ public:
     int32_t m_StartLives = 0;
     int32_t m_StartTotalScore = 0;
     int32_t m_StartMusic = 0;
+    std::vector<double> m_LayerOffsetX;
+    std::vector<double> m_LayerOffsetY;
 
     static const int kFadeFrames = 16;
     static const int kBannerFrames = 80;

@@ -64,6 +64,7 @@ int cPlayScene::StepFrame(int16_t direction, int16_t buttons) {
 void cPlayScene::Init() {
     m_RankPlaces.assign(3, 0);
     m_RankValues.assign(3, 0);
+    Host().LoadPictures(*this);
     cStorySave& story = StoryState();
     cSceneManager& manager = SceneManager();
     if (manager.m_nPrevScene != eScenePlay) {
@@ -272,6 +273,7 @@ void cPlayScene::StageClear() {
 }
 
 void cPlayScene::Draw(int32_t flag1, int32_t flag2, int32_t flag3, int32_t flag4) {
+    StepBackLayers();
     if (!flag2) {
         for (cCharaActor& chara : m_Charas)
             if (chara.m_Dead) ++chara.m_DeathFrames;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data/ProjectData.h"
@@ -14,10 +15,12 @@
 #include "game/media/CompositeBlit.h"
 #include "game/media/Display.h"
 #include "game/media/PictureTable.h"
+#include "game/play/PlayPaint.h"
 #include "game/play/PlayScene.h"
 #include "game/play/StatusBar.h"
 #include "tests/game/media/DisplayFixture.h"
 #include "tests/game/play/PlayFixture.h"
+#include "tests/game/play/PlayStateFixture.h"
 
 namespace {
 
@@ -318,4 +321,84 @@ TEST_F(PlayDraw, TransitionDrawsTheMosaicAndRunsToItsEnd) {
     }
     database.m_ScrEffects = savedEffects;
     ScrEffectProtoTable() = savedProtos;
+}
+
+// The picture repeats across the screen from the start point taken modulo its size, negative
+// starts included, without a seam.
+TEST_F(PlayDraw, LayersTileFromTheirStartPoint) {
+    cSurface picture;
+    ASSERT_TRUE(DDCreateSurface(picture, 64, 40, 0, kMemorySystem));
+    FillWithMarkers(picture);
+    const struct {
+        double x, y;
+        int firstX, firstY;
+    } cases[] = {{0, 0, 0, 0}, {10, 5, 10, 5}, {-3, -1, 61, 39}, {700.7, 83, 60, 3}};
+    const int probes[][2] = {{0, 0}, {639, 479}, {63, 39}, {100, 200}, {1, 0}, {0, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
+        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        TileLayer(m_Dest, picture, c.x, c.y, true);
+        for (const auto& p : probes)
+            EXPECT_EQ(Marker((p[0] + c.firstX) % 64, (p[1] + c.firstY) % 40), PixelAt(m_Dest, p[0], p[1]))
+                << p[0] << ", " << p[1];
+    }
+    DDReleaseSurface(picture);
+}
+
+// The mask covers everything but a hole at its centre: none for radius 0, a square, or a round
+// one; a radius beyond the screen is cut back.
+TEST_F(PlayDraw, SightMasksLeaveAHoleOfTheirShape) {
+    cPlayScene scene;
+    cSurface mask, circle;
+    const uint32_t cover = Colour(16), hole = Colour(0);
+    const struct {
+        int radius, shape, width;
+        std::vector<std::pair<int, int>> holes, covered;  // from the centre
+    } cases[] = {
+        {0, 1, 1280, {}, {{0, 0}, {-1, -1}}},
+        {50, 0, 1380, {{0, 0}, {-50, -50}, {49, 49}, {-45, 45}}, {{50, 0}, {0, -51}}},
+        {50, 1, 1380, {{0, 0}, {0, -49}, {49, 0}, {-30, 30}}, {{-40, -40}, {0, 50}, {50, 0}}},
+        {5000, 0, 2880, {{0, 0}, {-800, 799}}, {{-801, 0}, {800, 0}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.radius << " " << c.shape);
+        ASSERT_TRUE(scene.BuildSightMask(mask, circle, c.radius, c.shape));
+        EXPECT_EQ(c.width, mask.nWidth);
+        const int cx = mask.nWidth / 2, cy = mask.nHeight / 2;
+        EXPECT_EQ(cover, PixelAt(mask, 0, 0));
+        for (const auto& p : c.holes) EXPECT_EQ(hole, PixelAt(mask, cx + p.first, cy + p.second)) << p.first << ", " << p.second;
+        for (const auto& p : c.covered) EXPECT_EQ(cover, PixelAt(mask, cx + p.first, cy + p.second)) << p.first << ", " << p.second;
+    }
+    DDReleaseSurface(mask);
+    DDReleaseSurface(circle);
+}
+
+// Painting reads the scene and changes nothing: the same log gives the same hashes with the
+// picture painted every frame as without.
+TEST_F(PlayDraw, PaintingChangesNothingOfThePlay) {
+    cPlayGlobals globals;
+    cEdStage stage = Stage(40, 20);
+    stage.m_ScrollMode[0] = 1;
+    stage.m_AutoScrollSpeed[0] = 9;
+    stage.m_UseTimeLimit = 1;
+    stage.m_TimeLimit = 5;
+    ProjectStage() = stage;
+    std::vector<uint64_t> runs[2];
+    for (int painted = 0; painted < 2; ++painted) {
+        cHeadlessHost host;
+        int paints = 0;
+        if (painted)
+            host.painter = [&](cPlayScene& scene, int f1, int f2, int f3, int f4) {
+                PaintPlayScene(scene, m_Dest, f1, f2, f3, f4);
+                ++paints;
+            };
+        cPlayScene scene;
+        scene.SetHost(&host);
+        for (int i = 0; i < 500; ++i) {
+            scene.StepFrame(static_cast<int16_t>(i / 9 % 16), static_cast<int16_t>(i / 13 % 4));
+            runs[painted].push_back(scene.StateHash());
+        }
+        if (painted) EXPECT_GT(paints, 400);
+    }
+    EXPECT_EQ(runs[0], runs[1]);
 }

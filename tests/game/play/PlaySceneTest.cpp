@@ -351,3 +351,38 @@ TEST_F(PlayStates, TheBottomEdgeKillsOnlyWalkingPlayersUnderAutomaticScroll) {
         }
     }
 }
+
+// Automatic layers move by their speed once per drawn frame and wrap within the screen, so the
+// tiling shows no seam; the others follow the scroll by their factor.
+TEST_F(PlayStates, BackgroundLayersMoveAndWrap) {
+    cEdStage stage = Stage(60, 20);
+    cBackLayer automatic;
+    automatic.m_ShowAtStart = 1;
+    automatic.m_AutoScrollX = 1;
+    automatic.m_SpeedX = 3;
+    automatic.m_AutoScrollY = 1;
+    automatic.m_SpeedY = -200;
+    cBackLayer follower = automatic;
+    follower.m_AutoScrollX = follower.m_AutoScrollY = 0;
+    follower.m_SpeedX = 0.5;
+    follower.m_SpeedY = 2;
+    const size_t a = stage.m_BackLayers.size(), f = a + 1;  // after the stage's own layers
+    stage.m_BackLayers.push_back(automatic);
+    stage.m_BackLayers.push_back(follower);
+    cPlayScene scene;
+    Start(scene, stage);
+    // One drawn frame so far (the fade-in's first).
+    EXPECT_DOUBLE_EQ(637, scene.m_LayerOffsetX[a]);
+    EXPECT_DOUBLE_EQ(200, scene.m_LayerOffsetY[a]);
+    scene.StepFrame(0, 0);
+    scene.StepFrame(0, 0);
+    EXPECT_DOUBLE_EQ(631, scene.m_LayerOffsetX[a]);
+    EXPECT_DOUBLE_EQ(120, scene.m_LayerOffsetY[a]);
+    EXPECT_DOUBLE_EQ(0, scene.m_LayerOffsetX[f]);
+    scene.m_ScrollX.m_Pos = 420.75;
+    scene.m_ScrollY.m_Pos = 330;
+    EXPECT_DOUBLE_EQ(420.75 + 631 - 320, scene.LayerStart(0, a));
+    EXPECT_DOUBLE_EQ(330 + 120 - 320, scene.LayerStart(1, a));
+    EXPECT_DOUBLE_EQ(50, scene.LayerStart(0, f));
+    EXPECT_DOUBLE_EQ(20, scene.LayerStart(1, f));
+}

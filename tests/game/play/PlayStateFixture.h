@@ -13,9 +13,10 @@
 #include "game/play/PlayScene.h"
 #include "tests/game/play/PlayFixture.h"
 
-class PlayStateFixture : public PlayFixture {
-protected:
-    PlayStateFixture()
+// The globals a play changes, put back when it goes.
+class cPlayGlobals {
+public:
+    cPlayGlobals()
         : m_SavedStory(StoryState()),
           m_SavedInputs(PlayerInputs()),
           m_SavedReplay(CurrentReplay()),
@@ -25,7 +26,7 @@ protected:
           m_SavedPrevScene(SceneManager().m_nPrevScene) {
         SceneManager().m_nPrevScene = eSceneModeMenu;
     }
-    ~PlayStateFixture() override {
+    ~cPlayGlobals() {
         StoryState() = m_SavedStory;
         PlayerInputs() = m_SavedInputs;
         CurrentReplay() = m_SavedReplay;
@@ -36,6 +37,18 @@ protected:
         SceneManager().m_nPrevScene = m_SavedPrevScene;
     }
 
+private:
+    cStorySave m_SavedStory;
+    cCheckedVector<cInput> m_SavedInputs;
+    cReplayData m_SavedReplay;
+    cReplayData m_SavedPrevious;
+    int m_SavedMode;
+    int m_SavedScene;
+    int m_SavedPrevScene;
+};
+
+class PlayStateFixture : public PlayFixture {
+protected:
     // Makes the stage the project's and starts a scene on it with the host.
     void Start(cPlayScene& scene, const cEdStage& stage) {
         ProjectStage() = stage;
@@ -49,12 +62,6 @@ protected:
         return frames;
     }
 
+    cPlayGlobals m_Globals;
     cHeadlessHost m_Host;
-    cStorySave m_SavedStory;
-    cCheckedVector<cInput> m_SavedInputs;
-    cReplayData m_SavedReplay;
-    cReplayData m_SavedPrevious;
-    int m_SavedMode;
-    int m_SavedScene;
-    int m_SavedPrevScene;
 };

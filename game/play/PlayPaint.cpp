@@ -1,0 +1,137 @@
+#include "game/play/PlayPaint.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "data/ProjectData.h"
+#include "data/Stage.h"
+#include "data/SystemData.h"
+#include "game/data/StorySave.h"
+#include "game/core/SceneManager.h"
+#include "game/data/GameDatabase.h"
+#include "game/media/Bitmap.h"
+#include "game/media/Blit.h"
+#include "game/media/Display.h"
+#include "game/play/PlayScene.h"
+
+namespace {
+
+const int kScreenWidth = 640;
+const int kScreenHeight = 480;
+const int kMaxTiles = 1000;
+const int kWordPicture = 49;  // the banners and their digits
+const int kBannerWidth = 128;
+const int kGameOverWidth = 144;
+const int kBannerHeight = 32;
+const int kDigitRow = 96;
+
+cSurface* Slot(int index) {
+    const cDisplayState& display = Display();
+    if (!display.lpSurfaces || index < 0 || index >= display.nSurfaceCount) return nullptr;
+    cSurface* surface = &display.lpSurfaces[index];
+    return surface->lpSurface && surface->nWidth > 0 && surface->nHeight > 0 ? surface : nullptr;
+}
+
+// Non-negative remainder.
+int Wrap(double value, int size) {
+    int rest = static_cast<int>(std::fmod(std::trunc(value), size));
+    return rest < 0 ? rest + size : rest;
+}
+
+void DrawBanner(cSurface& dest, int x, int y, int width, int sourceY) {
+    if (cSurface* words = Slot(kWordPicture)) DDBlt(dest, x, y, width, kBannerHeight, *words, 0, sourceY, DDBLTFAST_SRCCOLORKEY);
+}
+
+void DrawNumber(cSurface& dest, int x, int y, int value) {
+    cSurface* words = Slot(kWordPicture);
+    if (!words) return;
+    const std::string digits = std::to_string(value < 0 ? 0 : value);
+    for (size_t i = 0; i < digits.size(); ++i)
+        DDBlt(dest, x + static_cast<int>(i) * 32, y, 32, 32, *words, (digits[i] - '0') * 32, kDigitRow,
+              DDBLTFAST_SRCCOLORKEY);
+}
+
+}  // namespace
+
+void TileLayer(cSurface& dest, cSurface& picture, double startX, double startY, bool opaque) {
+    const int w = picture.nWidth, h = picture.nHeight;
+    if (w <= 0 || h <= 0) return;
+    const DWORD flags = opaque ? 0 : DDBLTFAST_SRCCOLORKEY;
+    const int firstX = Wrap(startX, w), firstY = Wrap(startY, h);
+    int rows = 0;
+    for (int y = -firstY; y < kScreenHeight && rows < kMaxTiles; y += h, ++rows) {
+        int tiles = 0;
+        for (int x = -firstX; x <= kScreenWidth - 1 && tiles < kMaxTiles; x += w, ++tiles)
+            DDBlt(dest, x, y, w, h, picture, 0, 0, flags);
+    }
+}
+
+void DrawBackLayers(const cPlayScene& scene, cSurface& dest, int front) {
+    const cEdStage& stage = ProjectStage();
+    const size_t count = std::min<size_t>(stage.m_BackLayers.size(), kBackLayerSlots);
+    for (size_t i = 0; i < count; ++i) {
+        const cBackLayer& layer = stage.m_BackLayers[i];
+        if (!layer.m_ShowAtStart || (layer.m_Front != 0) != (front != 0)) continue;
+        if (layer.m_UseColor) {
+            DDFillRect(dest, 0, 0, kScreenWidth, kScreenHeight, layer.m_Color);
+            continue;
+        }
+        cSurface* picture = Slot(kBackLayerSlot + static_cast<int>(i));
+        if (!picture) continue;
+        const double x = scene.LayerStart(0, i), y = scene.LayerStart(1, i);
+        TileLayer(dest, *picture, x, y, i == 0);
+    }
+}
+
+void LoadBackLayerPictures(const cPlayScene&) {
+    const cEdStage& stage = ProjectStage();
+    const cDisplayState& display = Display();
+    for (int i = 0; i < kBackLayerSlots; ++i) {
+        const int index = kBackLayerSlot + i;
+        if (!display.lpSurfaces || index >= display.nSurfaceCount) return;
+        cSurface& slot = display.lpSurfaces[index];
+        DDReleaseSurface(slot);
+        if (static_cast<size_t>(i) >= stage.m_BackLayers.size()) continue;
+        const cBackLayer& layer = stage.m_BackLayers[i];
+        if (layer.m_UseColor || layer.m_Picture.empty()) continue;
+        const std::string path = "bmp\\back\\" + layer.m_Picture;
+        DDLoadBitmap(slot, path.c_str(), i == 0 ? 0 : 1, display.nBpp, kMemorySystem, 0, 0, 0);
+    }
+}
+
+void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int, int, int) {
+    DDFillRect(dest, 0, 0, kScreenWidth, kScreenHeight, 0);
+    DrawBackLayers(scene, dest, 0);
+    const bool hideInPause =
+        scene.State() == ePlayPause && !flag1 && ProjectSystemData().m_HidePlacedInPause;
+    if (hideInPause) {
+        DrawBackLayers(scene, dest, 1);
+        return;
+    }
+    scene.DrawBlockLayer(dest, 0);
+    DrawBackLayers(scene, dest, 1);
+    scene.DrawBlockLayer(dest, 1);
+    scene.DrawStatusBar(dest);
+    const cEdStage& stage = ProjectStage();
+    switch (scene.State()) {
+        case ePlayIntro:
+            if (stage.m_ShowStageInfo && scene.m_Counter < cPlayScene::kBannerFrames - 1) {
+                DrawBanner(dest, 256, 224, kBannerWidth, 0);
+                DrawNumber(dest, 384, 224, StoryState().m_StageNumber);
+            }
+            break;
+        case ePlayResult:
+            if (stage.m_ShowStageClear && scene.m_Counter < 196) {
+                // The banner slides in from the right in strips of 4.
+                const int shown = scene.m_Counter < 96 ? scene.m_Counter * kBannerWidth / 96 : kBannerWidth;
+                DrawBanner(dest, 256 + kBannerWidth - shown, 192, shown, kBannerHeight);
+            }
+            break;
+        case ePlayGameOver:
+            if (stage.m_ShowGameOver) DrawBanner(dest, 248, 224, kGameOverWidth, 2 * kBannerHeight);
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The play scene's picture: the painter reads the scene and draws it into a surface; it changes
+// nothing of the play, so a stage plays the same whether it is painted or not.
+#include "game/media/Surface.h"
+
+class cPlayScene;
+
+// Picture-table slots of the stage's background layers, one per layer.
+const int kBackLayerSlot = 53;
+const int kBackLayerSlots = 8;
+
+// Paints the scene with the flags of its Draw (see cPlayScene::Draw).
+void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int flag3, int flag4);
+// The layers of one position key (0 behind the stage, 1 in front).
+void DrawBackLayers(const cPlayScene& scene, cSurface& dest, int front);
+// Covers the 640 x 480 screen with the picture repeated, its point (startX, startY) (taken
+// modulo its size) at the screen's corner. Opaque, or with the picture's transparent colour.
+void TileLayer(cSurface& dest, cSurface& picture, double startX, double startY, bool opaque);
+// Loads the stage's background pictures (bmp\back\) into their slots; a layer without a
+// picture, or one that cannot be read, keeps an empty slot and is not drawn.
+void LoadBackLayerPictures(const cPlayScene& scene);
