@@ -10,7 +10,9 @@
 #include "framework/FileDialogs.h"
 #include "framework/InputDlg.h"
 #include "framework/PropSheet.h"
+#include "data/ProjectData.h"
 #include "editor/shell/App.h"
+#include "data/Stage.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorSound.h"
 
@@ -121,8 +123,12 @@ INT_PTR cDbPage::OnApply(HWND wnd) {
     return 1;
 }
 
+// A smaller table may have left references past its end: the open stage's palette and the menu
+// music are brought back within the tables before the editor comes back.
 void cDbPage::OnWindowGone() {
     EditorBgm().Stop();
+    ProjectStage().ValidatePalette();
+    ProjectSystemData().Validate();
     if (cEditWnd* main = MainEditWnd()) main->ReturnFromDatabase();
 }
 

@@ -2,8 +2,10 @@
 // record list commands, the write-back of typed values), OK, Apply and Cancel.
 #include <vector>
 
+#include "data/ProjectData.h"
 #include "editor/database/EffectTypePages.h"
 #include "editor/database/FilePages.h"
+#include "editor/database/SwordPage.h"
 #include "tests/database/DatabaseFixture.h"
 #include "tests/support/BoxAnswers.h"
 
@@ -325,4 +327,92 @@ TEST_F(DatabaseWindow, ScreenEffectTypeChangesGiveDefaultsAndSelectionShowsValue
     PumpPending(&m_Group);
     EXPECT_EQ(15, page->Work()[3].m_Params[3]);
     EXPECT_EQ(640, page->Work()[3].m_Params[2]);
+}
+
+TEST_F(DatabaseWindow, ClosingLeavesNoMenuMusicPastTheEndOfASmallerTable) {
+    cSystemData& system = ProjectSystemData();
+    cSystemData savedSystem = system;
+    ProjectDatabase().m_Bgms.resize(5);
+    system.m_MenuMusic[0] = 4;
+    system.m_MenuMusic[1] = 1;
+    Open();
+    ShowPage(kBgm);
+    DriveDialog("データ数", [](HWND dlg) {
+        SetDlgItemTextA(dlg, IDC_INPUT_EDIT, "2");
+        PostMessageA(dlg, WM_COMMAND, IDC_INPUT_OK, 0);
+    });
+    Click(kBgm, IDC_DB_COUNT);
+    PressApply();
+    EXPECT_EQ(3u, ProjectDatabase().m_Bgms.size());
+    PressCancel();
+    EXPECT_EQ(0, system.m_MenuMusic[0]);
+    EXPECT_EQ(1, system.m_MenuMusic[1]);
+    system = savedSystem;
+}
+
+TEST_F(DatabaseWindow, SwordPositionsAreInsertedEditedAndCancelledInTheirDialog) {
+    cDatabase& db = ProjectDatabase();
+    db.m_SwordTypes.assign(1, cSwordType());
+    db.m_SwordTypes[0].m_Positions[0].m_MirrorX = 0;
+    db.m_SwordTypes[0].m_Positions[0].m_Width = 32;
+    db.m_SwordTypes[0].m_Positions[0].m_Height = 48;
+    Open();
+    ShowPage(kSword);
+    auto* page = static_cast<cDbSwordPage*>(m_lpSheet->Page(kSword));
+    HWND list = Item(kSword, IDC_DB_POS_LIST);
+    auto row = [&](int r) {
+        char text[128] = "";
+        SendMessageA(list, LB_GETTEXT, r, reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    EXPECT_EQ("前(0,0) 縦48 横32 時間1", row(0));
+    // The dialog shows the stored mirror flag; Cancel leaves the position as it was.
+    int shownMirror = -1;
+    DriveDialog("ソードの位置", [&](HWND dlg) {
+        shownMirror = static_cast<int>(SendDlgItemMessageA(dlg, IDC_DB_POS_MIRROR_X, BM_GETCHECK, 0, 0));
+        SetDlgItemTextA(dlg, IDC_DB_POS_X, "12");
+        PostMessageA(dlg, WM_COMMAND, IDC_DB_CANCEL, 0);
+    });
+    Click(kSword, IDC_DB_POS_EDIT);
+    EXPECT_EQ(0, shownMirror);
+    EXPECT_EQ(0, page->Work()[0].m_Positions[0].m_MirrorX);
+    EXPECT_EQ(0, page->Work()[0].m_Positions[0].m_X);
+    // Inserting and cancelling leaves the positions as they were.
+    DriveDialog("ソードの位置", [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDC_DB_CANCEL, 0); });
+    Click(kSword, IDC_DB_POS_INSERT);
+    EXPECT_EQ(1u, page->Work()[0].m_Positions.size());
+    // Inserting on the append row adds at the end; OK stores the typed values.
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    SendMessageA(list, LB_SETSEL, TRUE, 1);
+    SendMessageA(list, LB_SETCARETINDEX, 1, FALSE);
+    SendMessageA(page->GetHwnd(), WM_COMMAND, MAKEWPARAM(IDC_DB_POS_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    DriveDialog("ソードの位置", [](HWND dlg) {
+        SetDlgItemTextA(dlg, IDC_DB_POS_X, "-7");
+        SendDlgItemMessageA(dlg, IDC_DB_POS_DIRECTION, CB_SETCURSEL, 2, 0);
+        PostMessageA(dlg, WM_COMMAND, IDC_DB_OK, 0);
+    });
+    Click(kSword, IDC_DB_POS_INSERT);
+    ASSERT_EQ(2u, page->Work()[0].m_Positions.size());
+    EXPECT_EQ(-7, page->Work()[0].m_Positions[1].m_X);
+    EXPECT_EQ(2, page->Work()[0].m_Positions[1].m_Direction);
+    EXPECT_EQ("上(-7,0) 縦0 横0 時間0", row(1));
+    PressApply();
+    EXPECT_EQ(-7, ProjectDatabase().m_SwordTypes[0].m_Positions[1].m_X);
+}
+
+TEST_F(DatabaseWindow, NewSwordTypesStartWithOnePositionAndNinetyNineIsTheMost) {
+    cDatabase& db = ProjectDatabase();
+    db.m_SwordTypes.assign(1, cSwordType());
+    db.m_SwordTypes[0].m_Positions.resize(99);
+    Open();
+    ShowPage(kSword);
+    auto* page = static_cast<cDbSwordPage*>(m_lpSheet->Page(kSword));
+    // A full list refuses the insert and opens no dialog.
+    Click(kSword, IDC_DB_POS_INSERT);
+    EXPECT_EQ(99u, page->Work()[0].m_Positions.size());
+    Click(kSword, IDC_DB_NEW);
+    ASSERT_EQ(2u, page->Work().size());
+    char text[128] = "";
+    SendMessageA(Item(kSword, IDC_DB_POS_LIST), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ("前(0,0) 縦0 横0 時間1", text);
 }
