@@ -205,6 +205,14 @@ void MosaicIndexed(const cPixelView& dest, int x, int y, int w, int h, int n, co
 struct cBoxSum {
     uint64_t rg = 0;
     uint64_t bc = 0;
+    static const int kGreenShift = 32, kBlueShift = 0;
+    static const uint64_t kOne = 1ULL << 32;
+    // A pixel from its red and green shares and its blue share with the count.
+    static cBoxSum Of(uint64_t rg, uint64_t bc) { return {rg, bc}; }
+    uint32_t Red() const { return static_cast<uint32_t>(rg); }
+    uint32_t Green() const { return static_cast<uint32_t>(rg >> 32); }
+    uint32_t Blue() const { return static_cast<uint32_t>(bc); }
+    uint32_t Count() const { return static_cast<uint32_t>(bc >> 32); }
     cBoxSum& operator+=(const cBoxSum& o) {
         rg += o.rg;
         bc += o.bc;
@@ -217,25 +225,50 @@ struct cBoxSum {
     }
 };
 
+// The same in one 64-bit integer of four 16-bit parts, for windows of at most 257 pixels, whose
+// sums fit 16 bits: half the memory and one addition. The parts are sums of their own, so a
+// difference of two sums is exact in each part wherever the part's true difference fits it,
+// whatever carried between the parts of the two.
+struct cSmallBoxSum {
+    uint64_t v = 0;
+    static const int kGreenShift = 16, kBlueShift = 32;
+    static const uint64_t kOne = 1ULL << 48;
+    static const int kMostCount = 65535 / 255;
+    static cSmallBoxSum Of(uint64_t rg, uint64_t bc) { return {rg + bc}; }
+    uint32_t Red() const { return static_cast<uint32_t>(v & 0xFFFF); }
+    uint32_t Green() const { return static_cast<uint32_t>((v >> 16) & 0xFFFF); }
+    uint32_t Blue() const { return static_cast<uint32_t>((v >> 32) & 0xFFFF); }
+    uint32_t Count() const { return static_cast<uint32_t>(v >> 48); }
+    cSmallBoxSum& operator+=(const cSmallBoxSum& o) {
+        v += o.v;
+        return *this;
+    }
+    cSmallBoxSum& operator-=(const cSmallBoxSum& o) {
+        v -= o.v;
+        return *this;
+    }
+};
+
 // Box sums of the blur, row by row. The horizontal sums of a source row are made once, when the
 // row enters the window of rows, and kept in a ring of as many rows as the window holds until
 // the row leaves; the column sums of the window change by the rows that enter and leave.
+template <class Sum>
 class cBoxSums {
 public:
     cBoxSums(int columns, int ringRows)
         : m_Columns(columns), m_Ring(ringRows), m_Window(columns), m_Rows(static_cast<size_t>(columns) * ringRows) {}
-    cBoxSum* Slot(int row) { return &m_Rows[static_cast<size_t>(row % m_Ring) * m_Columns]; }
+    Sum* Slot(int row) { return &m_Rows[static_cast<size_t>(row % m_Ring) * m_Columns]; }
     void Remove(int row) {
-        const cBoxSum* slot = Slot(row);
+        const Sum* slot = Slot(row);
         for (int c = 0; c < m_Columns; ++c) m_Window[c] -= slot[c];
     }
-    cBoxSum* Window() { return m_Window.data(); }
+    Sum* Window() { return m_Window.data(); }
 
 private:
     int m_Columns;
     int m_Ring;
-    std::vector<cBoxSum> m_Window;
-    std::vector<cBoxSum> m_Rows;
+    std::vector<Sum> m_Window;
+    std::vector<Sum> m_Rows;
 };
 
 // Integer quotients of sums of up to 255 per pixel by pixel counts. A multiplication by 2^40 /
@@ -308,126 +341,139 @@ bool BlurPixels(const cPixelView& dest, int x, int y, int w, int h, int rx, int 
     }
     auto sourceRow = [&](int jj) { return reinterpret_cast<const uint16_t*>(sourceBase + (jj - sj.lo) * sourcePitch); };
 
-    // Each channel's value as its share of a sum.
-    std::vector<uint64_t> red(t.Red.ToByte.size()), green(t.Green.ToByte.size()), blue(t.Blue.ToByte.size());
-    for (size_t v = 0; v < red.size(); ++v) red[v] = t.Red.ToByte[v];
-    for (size_t v = 0; v < green.size(); ++v) green[v] = static_cast<uint64_t>(t.Green.ToByte[v]) << 32;
-    for (size_t v = 0; v < blue.size(); ++v) blue[v] = t.Blue.ToByte[v] | (1ULL << 32);
-
-    // Horizontal sums of source row jj for destination columns di: prefix sums of the row, then
-    // each window as a difference of two.
-    int columns = di.hi - di.lo;
-    std::vector<cBoxSum> prefix(static_cast<size_t>(sw) + 1);
-    cBoxSums sums(columns, std::min(2 * ry, sh));
-    // Takes source row jj into the window and, in the same pass, row leaving out of it (-1: none;
-    // its slot is read before row jj may take it).
-    auto enter = [&](int jj, int leaving) {
-        const uint16_t* row = sourceRow(jj);
-        const uint64_t *r = red.data(), *g = green.data(), *b = blue.data();
-        WithSplit(t, [&](const auto& split) {
-            cBoxSum sum;
-            for (int k = 0; k < sw; ++k) {
-                uint32_t pixel = row[k];
-                uint64_t keep = colorKey && pixel == rules.dwTransparent ? 0 : ~0ULL;
-                sum.rg += (r[split.Red(pixel)] + g[split.Green(pixel)]) & keep;
-                sum.bc += b[split.Blue(pixel)] & keep;
-                prefix[k + 1] = sum;
-            }
-        });
-        cBoxSum* slot = sums.Slot(jj);
-        cBoxSum* window = sums.Window();
-        const cBoxSum* old = leaving >= 0 ? sums.Slot(leaving) : nullptr;
-        auto put = [&](int c, const cBoxSum& h) {
-            window[c] += h;
-            if (old) window[c] -= old[c];
-            slot[c] = h;
-        };
-        // Columns whose window lies inside the source row take a plain difference of prefix
-        // sums; those near the row's ends are cut to it.
-        int inner = std::max(std::min(si.lo + rx - di.lo, columns), 0);
-        int innerEnd = std::max(std::min(si.hi - rx - di.lo + 1, columns), inner);
-        auto cut = [&](int c) {
-            int i = di.lo + c;
-            int lo = std::max(i - rx, si.lo) - si.lo;
-            int hi = std::max(std::min(i + rx, si.hi) - si.lo, lo);
-            cBoxSum h = prefix[hi];
-            put(c, h -= prefix[lo]);
-        };
-        for (int c = 0; c < inner; ++c) cut(c);
-        const cBoxSum* ahead = prefix.data() + (di.lo + rx - si.lo) + inner;
-        const cBoxSum* behind = prefix.data() + (di.lo - rx - si.lo) + inner;
-        int n = innerEnd - inner;
-        cBoxSum *w = window + inner, *to = slot + inner;
-        if (old) {
-            const cBoxSum* from = old + inner;
-            for (int c = 0; c < n; ++c) {
-                cBoxSum h = ahead[c];
-                h -= behind[c];
-                w[c] += h;
-                w[c] -= from[c];
-                to[c] = h;
-            }
-        } else {
-            for (int c = 0; c < n; ++c) {
-                cBoxSum h = ahead[c];
-                h -= behind[c];
-                w[c] += h;
-                to[c] = h;
-            }
-        }
-        for (int c = innerEnd; c < columns; ++c) cut(c);
-    };
-
-    // The average of the usual count (a window wholly inside the source) straight from its sum,
-    // in place in the pixel; other counts divide.
+    // The count of a window wholly inside the source. Sums of windows of up to this many fit the
+    // small form where it is small enough; others take the wide one.
     const int usual = std::min(2 * rx, sw) * std::min(2 * ry, sh);
-    cDivider divide(usual);
-    std::vector<uint16_t> usualRed, usualGreen, usualBlue;
-    if (usual <= 256) {
-        for (auto* table : {&usualRed, &usualGreen, &usualBlue}) table->resize(255 * usual + 1);
-        for (int sum = 0; sum <= 255 * usual; ++sum) {
-            int average = divide(sum, usual);
-            usualRed[sum] = static_cast<uint16_t>(t.Red.FromByte[average]);
-            usualGreen[sum] = static_cast<uint16_t>(t.Green.FromByte[average]);
-            usualBlue[sum] = static_cast<uint16_t>(t.Blue.FromByte[average]);
-        }
-    }
-    const uint32_t fastCount = usualRed.empty() || colorKey ? 0 : static_cast<uint32_t>(usual);
-    int windowLo = std::max(dj.lo - ry, sj.lo), windowHi = windowLo;
-    for (int j = dj.lo; j < dj.hi; ++j) {
-        int lo = std::max(j - ry, sj.lo), hi = std::max(std::min(j + ry, sj.hi), lo);
-        // Rows [windowLo, min(lo, windowHi)) leave, rows [max(windowHi, lo), hi) enter: in pairs
-        // while both last (the window sliding down, the usual case), then the rest.
-        int outFrom = windowLo, outTo = std::min(lo, windowHi), inFrom = std::max(windowHi, lo);
-        for (; outFrom < outTo && inFrom < hi; ++outFrom, ++inFrom) enter(inFrom, outFrom);
-        for (; outFrom < outTo; ++outFrom) sums.Remove(outFrom);
-        for (; inFrom < hi; ++inFrom) enter(inFrom, -1);
-        windowLo = lo;
-        windowHi = hi;
-        const cBoxSum* window = sums.Window();
-        uint16_t* out = RowOf<uint16_t>(dest, y + j) + x;
-        bool centreRow = j >= sj.lo && j < sj.hi;
-        const uint16_t* centre = centreRow ? sourceRow(j) : nullptr;  // column si.lo first
-        for (int c = 0; c < columns; ++c) {
-            int i = di.lo + c;
-            if (colorKey && (!centreRow || i < si.lo || i >= si.hi || centre[i - si.lo] == rules.dwTransparent))
-                continue;
-            const cBoxSum& s = window[c];
-            uint32_t count = static_cast<uint32_t>(s.bc >> 32);
-            if (count == fastCount) {
-                out[i] = static_cast<uint16_t>(usualRed[static_cast<uint32_t>(s.rg)] | usualGreen[s.rg >> 32] |
-                                               usualBlue[static_cast<uint32_t>(s.bc)]);
-                continue;
+    auto blur = [&](auto zero) {
+        using Sum = decltype(zero);
+        // Each channel's value as its share of a sum.
+        std::vector<uint64_t> red(t.Red.ToByte.size()), green(t.Green.ToByte.size()), blue(t.Blue.ToByte.size());
+        for (size_t v = 0; v < red.size(); ++v) red[v] = t.Red.ToByte[v];
+        for (size_t v = 0; v < green.size(); ++v) green[v] = static_cast<uint64_t>(t.Green.ToByte[v]) << Sum::kGreenShift;
+        for (size_t v = 0; v < blue.size(); ++v) blue[v] = (static_cast<uint64_t>(t.Blue.ToByte[v]) << Sum::kBlueShift) | Sum::kOne;
+
+        // Horizontal sums of source row jj for destination columns di: prefix sums of the row, then
+        // each window as a difference of two.
+        int columns = di.hi - di.lo;
+        std::vector<Sum> prefix(static_cast<size_t>(sw) + 1);
+        cBoxSums<Sum> sums(columns, std::min(2 * ry, sh));
+        // Takes source row jj into the window and, in the same pass, row leaving out of it (-1: none;
+        // its slot is read before row jj may take it).
+        auto enter = [&](int jj, int leaving) {
+            const uint16_t* row = sourceRow(jj);
+            const uint64_t *r = red.data(), *g = green.data(), *b = blue.data();
+            WithSplit(t, [&](const auto& split) {
+                Sum sum;
+                for (int k = 0; k < sw; ++k) {
+                    uint32_t pixel = row[k];
+                    uint64_t keep = colorKey && pixel == rules.dwTransparent ? 0 : ~0ULL;
+                    sum += Sum::Of((r[split.Red(pixel)] + g[split.Green(pixel)]) & keep, b[split.Blue(pixel)] & keep);
+                    prefix[k + 1] = sum;
+                }
+            });
+            Sum* slot = sums.Slot(jj);
+            Sum* window = sums.Window();
+            const Sum* old = leaving >= 0 ? sums.Slot(leaving) : nullptr;
+            auto put = [&](int c, const Sum& h) {
+                window[c] += h;
+                if (old) window[c] -= old[c];
+                slot[c] = h;
+            };
+            // Columns whose window lies inside the source row take a plain difference of prefix
+            // sums; those near the row's ends are cut to it.
+            int inner = std::max(std::min(si.lo + rx - di.lo, columns), 0);
+            int innerEnd = std::max(std::min(si.hi - rx - di.lo + 1, columns), inner);
+            auto cut = [&](int c) {
+                int i = di.lo + c;
+                int lo = std::max(i - rx, si.lo) - si.lo;
+                int hi = std::max(std::min(i + rx, si.hi) - si.lo, lo);
+                Sum h = prefix[hi];
+                put(c, h -= prefix[lo]);
+            };
+            for (int c = 0; c < inner; ++c) cut(c);
+            const Sum* ahead = prefix.data() + (di.lo + rx - si.lo) + inner;
+            const Sum* behind = prefix.data() + (di.lo - rx - si.lo) + inner;
+            int n = innerEnd - inner;
+            Sum *w = window + inner, *to = slot + inner;
+            if (old) {
+                const Sum* from = old + inner;
+                for (int c = 0; c < n; ++c) {
+                    Sum h = ahead[c];
+                    h -= behind[c];
+                    w[c] += h;
+                    w[c] -= from[c];
+                    to[c] = h;
+                }
+            } else {
+                for (int c = 0; c < n; ++c) {
+                    Sum h = ahead[c];
+                    h -= behind[c];
+                    w[c] += h;
+                    to[c] = h;
+                }
             }
-            if (!count) continue;
-            uint32_t r = static_cast<uint32_t>(s.rg), g = static_cast<uint32_t>(s.rg >> 32),
-                     b = static_cast<uint32_t>(s.bc);
+            for (int c = innerEnd; c < columns; ++c) cut(c);
+        };
+
+        // The average of the usual count (a window wholly inside the source) straight from its sum,
+        // in place in the pixel; other counts divide.
+        cDivider divide(usual);
+        std::vector<uint16_t> usualRed, usualGreen, usualBlue;
+        if (usual <= 256) {
+            for (auto* table : {&usualRed, &usualGreen, &usualBlue}) table->resize(255 * usual + 1);
+            for (int sum = 0; sum <= 255 * usual; ++sum) {
+                int average = divide(sum, usual);
+                usualRed[sum] = static_cast<uint16_t>(t.Red.FromByte[average]);
+                usualGreen[sum] = static_cast<uint16_t>(t.Green.FromByte[average]);
+                usualBlue[sum] = static_cast<uint16_t>(t.Blue.FromByte[average]);
+            }
+        }
+        const uint32_t fastCount = usualRed.empty() ? 0 : static_cast<uint32_t>(usual);
+        // Any other count: a multiplication by its factor where the count has one, else divisions.
+        auto average = [&](const Sum& s) {
+            uint32_t count = s.Count(), r = s.Red(), g = s.Green(), b = s.Blue();
             uint64_t factor = divide.Factor(count);
-            out[i] = static_cast<uint16_t>(
+            return static_cast<uint16_t>(
                 factor ? t.Pixel(cDivider::Divide(r, factor), cDivider::Divide(g, factor), cDivider::Divide(b, factor))
                        : t.Pixel(r / count, g / count, b / count));
+        };
+        int windowLo = std::max(dj.lo - ry, sj.lo), windowHi = windowLo;
+        for (int j = dj.lo; j < dj.hi; ++j) {
+            int lo = std::max(j - ry, sj.lo), hi = std::max(std::min(j + ry, sj.hi), lo);
+            // Rows [windowLo, min(lo, windowHi)) leave, rows [max(windowHi, lo), hi) enter: in pairs
+            // while both last (the window sliding down, the usual case), then the rest.
+            int outFrom = windowLo, outTo = std::min(lo, windowHi), inFrom = std::max(windowHi, lo);
+            for (; outFrom < outTo && inFrom < hi; ++outFrom, ++inFrom) enter(inFrom, outFrom);
+            for (; outFrom < outTo; ++outFrom) sums.Remove(outFrom);
+            for (; inFrom < hi; ++inFrom) enter(inFrom, -1);
+            windowLo = lo;
+            windowHi = hi;
+            const Sum* window = sums.Window();
+            uint16_t* out = RowOf<uint16_t>(dest, y + j) + x;
+            if (colorKey) {
+                // Only pixels with a source pixel that is not the key change; the window of such a
+                // pixel holds at least that one. Most windows near a transparent pixel hold fewer
+                // than the usual count, so every count takes the same path: no branch to mispredict.
+                if (j < sj.lo || j >= sj.hi) continue;
+                const uint16_t* centre = sourceRow(j);  // column si.lo first
+                for (int i = std::max(di.lo, si.lo), end = std::min(di.hi, si.hi); i < end; ++i)
+                    if (centre[i - si.lo] != rules.dwTransparent) out[i] = average(window[i - di.lo]);
+                continue;
+            }
+            for (int c = 0; c < columns; ++c) {
+                const Sum& s = window[c];
+                uint32_t count = s.Count();
+                if (count == fastCount)
+                    out[di.lo + c] = static_cast<uint16_t>(usualRed[s.Red()] | usualGreen[s.Green()] | usualBlue[s.Blue()]);
+                else if (count)
+                    out[di.lo + c] = average(s);
+            }
         }
-    }
+    };
+    if (usual <= cSmallBoxSum::kMostCount)
+        blur(cSmallBoxSum());
+    else
+        blur(cBoxSum());
     return true;
 }
 

@@ -257,6 +257,25 @@ TEST(PixelEffectDefinitions, SixteenBitEffectsMatchPixelForPixel) {
     }
 }
 
+// Windows of the largest pixel counts whose channel sums still fit 16 bits, and the first beyond,
+// over pictures of the brightest pixels, where the sums are largest.
+TEST(PixelEffectDefinitions, BlurOfTheLargestSumsMatches) {
+    cPixelRules rules = Rules(Rgb565(), 0x1234);
+    struct {
+        int w, h, rx, ry;
+    } cases[] = {{40, 20, 8, 8}, {257, 1, 200, 1}, {258, 1, 200, 1}, {1, 257, 1, 200}, {30, 20, 9, 8}};
+    for (const auto& c : cases)
+        for (int key : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << c.w << "x" << c.h << " r " << c.rx << "," << c.ry << (key ? " keyed" : ""));
+            cMemorySurface source(c.w, c.h, 2), fast(c.w, c.h, 2), definition(c.w, c.h, 2);
+            for (int y = 0; y < c.h; ++y)
+                for (int x = 0; x < c.w; ++x) source.View().Set(x, y, (x + y) % 7 ? 0xFFFF : 0xF7DE);
+            BlurPixels(fast.View(), 0, 0, c.w, c.h, c.rx, c.ry, source.View(), 0, 0, key, rules);
+            BlurDefinition(definition.View(), 0, 0, c.w, c.h, c.rx, c.ry, source.View(), 0, 0, key, rules);
+            ASSERT_EQ(Bytes(definition.View()), Bytes(fast.View()));
+        }
+}
+
 TEST(PixelEffectDefinitions, EightBitEffectsMatchPixelForPixel) {
     cPixelRules rules = Rules(Rgb565(), 0);
     PALETTEENTRY palette[256] = {};
