@@ -3,13 +3,17 @@
 # kit_library(NAME DIR DEPS...): one static library from the .cpp files of DIR (not its
 # subfolders; WinMain.cpp and WinMain.rc, the program entries, stay out). The .rc files of DIR become an
 # object library NAME_rc: resources inside a static archive would be dropped by the linker,
-# so programs and tests link them through kit_link.
+# so programs and tests link them through kit_link. The .rc files named after APART_RC stay out:
+# kit_resources gives them to the programs that ask for them.
 function(kit_library name)
-  cmake_parse_arguments(K "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(K "" "" "DEPS;APART_RC" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   list(FILTER srcs EXCLUDE REGEX "/WinMain\\.cpp$")
   file(GLOB rcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.rc)
   list(FILTER rcs EXCLUDE REGEX "/WinMain\\.rc$")
+  foreach(apart ${K_APART_RC})
+    list(REMOVE_ITEM rcs ${CMAKE_CURRENT_SOURCE_DIR}/${apart})
+  endforeach()
   if(NOT srcs)
     set(srcs ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
   endif()
@@ -27,6 +31,16 @@ function(kit_library name)
   endif()
   list(REMOVE_DUPLICATES rclibs)
   set_property(GLOBAL PROPERTY KIT_RC_${name} "${rclibs}")
+endfunction()
+
+# kit_resources(NAME FILES...): resources of the folder that only some programs hold, such as
+# dialog templates whose numbers another program uses for its own. NAME is linked like a library
+# (kit_link, or DEPS of the kit_library that uses them).
+function(kit_resources name)
+  add_library(${name} INTERFACE)
+  add_library(${name}_rc OBJECT ${ARGN})
+  target_include_directories(${name}_rc PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_SOURCE_DIR})
+  set_property(GLOBAL PROPERTY KIT_RC_${name} ${name}_rc)
 endfunction()
 
 # kit_link(TARGET LIBS...): links the libraries and the resources they carry.

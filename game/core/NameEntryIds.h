@@ -1,7 +1,6 @@
 #pragma once
-// The name-entry window's template and controls. The template takes a number of its own: the
-// framework's text input dialog, which the game links too, holds 102.
-#define IDD_NAME_ENTRY 112
+// The name-entry window's template and controls.
+#define IDD_NAME_ENTRY 102
 #define IDC_NAME_PICTURE 1075
 #define IDC_NAME_EDIT 1003
 #define IDC_NAME_OK 1000

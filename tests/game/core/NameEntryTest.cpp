@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/ErrorLog.h"
+#include "framework/Format.h"
 #include "game/core/NameEntry.h"
 #include "game/core/NameEntryIds.h"
 #include "game/core/OptionData.h"
@@ -91,4 +92,60 @@ TEST_F(NameEntry, TheNameItEditsAndWhereItOpens) {
     POINT at = NameEntryPosition();
     EXPECT_EQ(240, at.x);
     EXPECT_EQ(220, at.y);
+}
+
+// The program's dialog 102 is the name entry, its controls where the template puts them.
+TEST_F(NameEntry, TemplateHoldsItsControlsAtTheirPlaces) {
+    ASSERT_EQ(102, IDD_NAME_ENTRY);
+    struct {
+        int id;
+        const char* cls;
+        RECT units;  // left, top, width, height in dialog units
+        LONG mask, style;  // the style bits under the mask
+    } controls[] = {
+        {IDC_NAME_PICTURE, "Static", {7, 7, 20, 21}, SS_TYPEMASK, SS_BITMAP},
+        {-1, "Static", {15, 15, 56, 8}, SS_TYPEMASK, SS_LEFT},
+        {IDC_NAME_EDIT, "Edit", {75, 12, 24, 14}, ES_AUTOHSCROLL, ES_AUTOHSCROLL},
+        {IDC_NAME_OK, "Button", {30, 35, 50, 18}, BS_TYPEMASK, BS_DEFPUSHBUTTON},
+    };
+    std::string name = "abc";
+    LONG style = 0;
+    RECT client = {}, size = {0, 0, 111, 65};
+    std::string failures;
+    LONG editBorder = 0;
+    DriveWith([&](HWND dlg) {
+        style = GetWindowLongA(dlg, GWL_STYLE);
+        GetClientRect(dlg, &client);
+        MapDialogRect(dlg, &size);
+        for (const auto& c : controls) {
+            HWND ctrl = GetDlgItem(dlg, c.id);
+            char cls[32] = "";
+            GetClassNameA(ctrl, cls, sizeof cls);
+            RECT want = c.units, got = {};
+            MapDialogRect(dlg, &want);
+            want.right += want.left;
+            want.bottom += want.top;
+            GetWindowRect(ctrl, &got);
+            MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&got), 2);
+            LONG ctrlStyle = GetWindowLongA(ctrl, GWL_STYLE);
+            if (!ctrl || _stricmp(cls, c.cls) != 0 || !EqualRect(&want, &got) || (ctrlStyle & c.mask) != c.style)
+                failures += Format("control %d: class %s at %ld,%ld-%ld,%ld (%ld,%ld-%ld,%ld) style %lx\n", c.id, cls, got.left,
+                                   got.top, got.right, got.bottom, want.left, want.top, want.right, want.bottom, ctrlStyle);
+        }
+        // The edit control draws its border itself, inside its window.
+        RECT edit = {}, inside = {};
+        GetWindowRect(GetDlgItem(dlg, IDC_NAME_EDIT), &edit);
+        GetClientRect(GetDlgItem(dlg, IDC_NAME_EDIT), &inside);
+        editBorder = edit.right - edit.left - inside.right;
+        PostMessageA(dlg, WM_CLOSE, 0, 0);
+    });
+    cNameEntryWnd wnd(nullptr, &name, 240, 220);
+    EXPECT_EQ(0, wnd.DoModal(0));
+    EXPECT_EQ("", failures);
+    EXPECT_GT(editBorder, 0);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_TRUE(style & DS_MODALFRAME);
+    EXPECT_FALSE((style & WS_CAPTION) == WS_CAPTION);
+    EXPECT_EQ(size.right, client.right);
+    EXPECT_EQ(size.bottom, client.bottom);
 }
