@@ -18,9 +18,11 @@
 #include "framework/Path.h"
 #include "game/core/GameGlobals.h"
 #include "game/core/GameLoop.h"
+#include "game/core/GameModes.h"
 #include "game/core/GameWnd.h"
 #include "game/core/Input.h"
 #include "game/core/KeyConfig.h"
+#include "game/core/ModeMenuScene.h"
 #include "game/core/NameEntry.h"
 #include "game/core/OptionData.h"
 #include "game/core/ReplayRequests.h"
@@ -116,6 +118,15 @@ void CheckStartFile(cSystemIni& ini) {
         ErrorBox("「%s」の読み込みに失敗しました！", ini.FreeStage);
         ini.FreeStage[0] = '\0';
     }
+}
+
+// A start file is played at once; one that cannot be opened leaves the title menu.
+void OpenStartFileIntoPlay(const cSystemIni& ini) {
+    if (!ini.FreeStage[0]) return;
+    cSceneManager& manager = SceneManager();
+    manager.m_nGameMode = eModeStageFile;
+    SetPlayKind(ePlayFree);
+    if (OpenStartFile(ini.FreeStage, 0)) manager.m_nScene = eScenePlay;
 }
 
 }  // namespace
@@ -217,6 +228,7 @@ bool InitGame(const char* commandLine, int show) {
     InitCommonControls();
     InstallReplayRequests();
     InstallNameEntry();
+    InstallModeMenu();
 
     shell.hDDWnd = wnd;
     if (!DDInit(wnd, kScreenWidth, kScreenHeight, ini.Bpp, ini.WindowMode, 1, kFramesPerSecond, ini.VSync,
@@ -276,6 +288,7 @@ bool InitGame(const char* commandLine, int show) {
     ErrorLog("4");
 
     CheckStartFile(ini);
+    OpenStartFileIntoPlay(ini);
     DDReportVideoMemory();
     return true;
 }

@@ -1,0 +1,91 @@
+#include "game/core/GameModes.h"
+
+#include <cstring>
+#include <string>
+
+#include "data/Paths.h"
+#include "data/ProjectData.h"
+#include "framework/ErrorLog.h"
+#include "framework/Path.h"
+#include "game/core/ReplayRequests.h"
+#include "game/core/SceneManager.h"
+#include "game/data/ReplayData.h"
+#include "game/data/StageLoad.h"
+#include "game/data/StorySave.h"
+
+namespace {
+
+// The longest path a start file may have; longer ones are not opened.
+const size_t kMaxStartPath = MAX_PATH;
+
+int StartValue(int kind) { return ProjectSystemData().m_InitialLives.At(kind); }
+
+}  // namespace
+
+std::vector<int> ListedModes(const cSystemData& system) {
+    std::vector<int> modes;
+    int n = static_cast<int>(system.m_TitleMenu.size());
+    for (int i = 0; i < n && i < kGameModes; ++i)
+        if (system.m_TitleMenu[i].m_Shown) modes.push_back(i);
+    if (modes.empty()) modes = {eModeNewStory, eModeQuit};
+    return modes;
+}
+
+int RowOfMode(const std::vector<int>& modes, int mode) {
+    for (size_t i = 0; i < modes.size(); ++i)
+        if (modes[i] == mode) return static_cast<int>(i);
+    return 0;
+}
+
+void SetPlayKind(int kind) {
+    cSceneManager& manager = SceneManager();
+    manager.m_nPlayKind = kind;
+    manager.m_bRankingOn = ProjectSystemData().m_RankingSettings.At(kind).m_On;
+}
+
+void StartNewStory() {
+    cStorySave& story = StoryState();
+    story.Reset();
+    story.m_WorldX = ProjectWorldMap().m_StartX;
+    story.m_WorldY = ProjectWorldMap().m_StartY;
+    story.m_CycleCount = 0;
+    story.m_StartCount = StartValue(ePlayStory);
+}
+
+bool LoadChallengeState() {
+    cStorySave& story = StoryState();
+    if (story.LoadFile(PathTable[ePathChallenge], true)) return true;
+    story.Reset();
+    story.Normalize();
+    return false;
+}
+
+bool IsReplayPath(const char* path) {
+    const char* dot = path ? strrchr(path, '.') : nullptr;
+    if (!dot || strpbrk(dot, "\\/")) return false;
+    return _strnicmp(dot + 1, "rpl4_", 5) == 0;
+}
+
+bool OpenStartFile(const char* path, int flag) {
+    if (!path || strlen(path) >= kMaxStartPath) return false;
+    std::string file = path;
+    cStorySave& story = StoryState();
+    story.Reset();
+    // A replay holds its own stage; opened as a stage it would be played, not shown.
+    bool replay = IsReplayPath(file.c_str());
+    if (replay) {
+        if (!LoadChosenReplay(GetMainWindow(), file.c_str())) return false;
+    } else if (!LoadStageAndStart(file.c_str(), flag)) {
+        return false;
+    }
+    if (replay) {
+        SceneManager().m_nGameMode = eModeReplay;
+        SetPlayKind(ePlayReplay);
+    }
+    story.m_StageNumber = 1;
+    story.m_StageActive = 1;
+    story.m_StartCount = StartValue(ePlayFree);
+    if (!MakeRelativePath(file)) return false;
+    story.SetStageFile(file);
+    return true;
+}

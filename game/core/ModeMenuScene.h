@@ -1,0 +1,54 @@
+#pragma once
+// The title menu: the game modes the project shows, over the title picture. The hub the player
+// starts from and comes back to.
+#include <vector>
+
+#include "game/core/Scene.h"
+#include "game/media/Surface.h"
+
+class cSystemData;
+
+// The menu box: the longest caption in characters (a double-byte one counts once) times 32 plus
+// 34 wide, 32 a row plus 2 high.
+SIZE ModeMenuSize(const cSystemData& system, const std::vector<int>& modes);
+
+class cModeMenuScene : public cScene {
+public:
+    enum eState { eFadeIn, eModeList, eStorySlots, eFadeOut };
+    static const int kMenuX = 192;
+    static const int kMenuY = 240;
+    static const int kSlotX = 152;
+    static const int kSlotY = 160;
+    static const int kSlotRowH = 16;
+    static const int kSlotRowsShown = 10;
+
+    cModeMenuScene();
+    ~cModeMenuScene() override;
+
+    int Frame() override { return MenuFrame(kMenuButtons2); }
+    void Init() override;
+    int FadeIn() override;
+    int FadeOut() override;
+    int OnModeList();
+    int OnStorySlots();
+
+    const std::vector<int>& Modes() const { return m_Modes; }
+    int SlotTop() const { return m_nSlotTop; }
+    int SlotRows() const { return m_nSlotRows; }
+
+private:
+    void BuildMenuSurface();
+    void DrawScreen();
+    // The chosen mode's preparations and the state that follows.
+    void Decide(int mode);
+
+    std::vector<int> m_Modes;
+    int m_nSlotTop = 0;
+    int m_nSlotRows = 0;
+    cSurface m_Menu;
+};
+
+// Registers the title menu with the scene manager and the stage-file dialog with the window.
+void InstallModeMenu();
+// The stage-file dialog on the window thread; the chosen file is opened for play.
+bool AskStageFile();
