@@ -216,3 +216,38 @@ TEST(GameProgram, AMissingProjectFileStopsTheStartWritingNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+// A key pressed and let go on the desktop's keyboard, long enough for a frame to see it.
+void PressKey(WORD vk) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = vk;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(1, &input[0], sizeof(INPUT));
+    Sleep(150);
+    SendInput(1, &input[1], sizeof(INPUT));
+    Sleep(150);
+}
+
+}  // namespace
+
+TEST(GameProgram, TheTitleMenuQuitEntryEndsTheGameWithExitCode0) {
+    cTempDir dir;
+    ASSERT_TRUE(CopyGameProject());
+    cGameProcess game;
+    ASSERT_TRUE(game.Started());
+    HWND wnd = game.WaitForMainWindow();
+    ASSERT_NE(nullptr, wnd);
+    ASSERT_TRUE(StartedUp(game)) << dir.Read(kLog);
+    SetForegroundWindow(wnd);
+    // The fade-in ends well within a second; up wraps from the first mode to quit.
+    Sleep(1500);
+    PressKey(VK_UP);
+    EXPECT_TRUE(game.Running());
+    PressKey('Z');
+    DWORD code = 1234;
+    ASSERT_TRUE(game.WaitForExit(10000, &code)) << dir.Read(kLog);
+    EXPECT_EQ(0u, code);
+}
