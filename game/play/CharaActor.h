@@ -2,6 +2,7 @@
 // Characters in play: cActor, the base of every character, with its own copy of the chara
 // record; cCharaActor, a character of the stage (placed or summoned) that is not the player.
 #include "data/Chara.h"
+#include "game/play/FlowFields.h"
 #include "game/play/ItemObj.h"
 #include "game/play/Obj.h"
 
@@ -34,6 +35,7 @@ public:
     int32_t m_Dead = 0;
     int32_t m_DeathFrames = 0;
     int32_t m_Contact[4] = {};
+    cActorFlowFields m_Flow;
 };
 
 class cCharaActor : public cActor {

@@ -204,6 +204,7 @@ public:
     cCheckedVector<int32_t, eCloseProgram> m_StageVars;  // numbers 1 to 255
     cPlayRandom m_Random;
     uint32_t m_Seed = 0;
+    cSceneFlowFields m_Flow;
     int32_t m_Fade = 0;  // frames of the running fade
     int32_t m_MenuCursor = 0;
     int32_t m_ReturnScene = 0;

@@ -45,8 +45,10 @@ inline std::string ExprFuzzLine(std::mt19937& rng) {
     return line;
 }
 
-// True when the text is one of the language's messages, whatever word fills its place.
-inline bool IsExprMessage(const std::string& text) {
+// True when the text is one of the language's messages, whatever word fills its place. Texts
+// are cut to fit a buffer of cutAt bytes (the terminating zero and a split character's lead
+// byte give way first), so a text that long need only begin as a message does.
+inline bool IsExprMessage(const std::string& text, size_t cutAt) {
     static const char* const kMessages[] = {
         kExprMsgNoClose,   kExprMsgBadArgs,    kExprMsgUnknownConst, kExprMsgUnknownObject,
         kExprMsgDivZero,   kExprMsgBadVariable, kExprMsgNoStorage,   kExprMsgSysMember,
@@ -61,7 +63,9 @@ inline bool IsExprMessage(const std::string& text) {
         }
         std::string before = format.substr(0, hole);
         std::string after = format.substr(hole + 2);
-        if (text.size() >= before.size() + after.size() && text.compare(0, before.size(), before) == 0 &&
+        if (text.size() < before.size() || text.compare(0, before.size(), before) != 0) continue;
+        if (text.size() + 2 >= cutAt) return true;
+        if (text.size() >= before.size() + after.size() &&
             text.compare(text.size() - after.size(), after.size(), after) == 0) {
             return true;
         }

@@ -7,6 +7,7 @@
 
 #include "data/Expr.h"
 #include "data/ExprScratch.h"
+#include "framework/Format.h"
 #include "tests/data/ExprFuzz.h"
 
 namespace {
@@ -242,7 +243,7 @@ TEST(Expr, FuzzedLinesStayInBounds) {
         line.Run(text);
         uint64_t n = std::string(text.c_str()).size();
         EXPECT_LE(line.Scanned(), 2 * n * n + 16);
-        for (const std::string& shown : f.shown) EXPECT_TRUE(IsExprMessage(shown)) << shown;
+        for (const std::string& shown : f.shown) EXPECT_TRUE(IsExprMessage(shown, kFormatBufferSize)) << shown;
         for (const auto& scope : f.scratch.m_Variables) {
             for (int32_t value : scope) ASSERT_TRUE(value >= kExprValueMin && value <= kExprValueMax);
         }

@@ -1,0 +1,19 @@
+#pragma once
+// What the flows of a stage read and write besides the records and life of its characters:
+// each character's target and variables, and the requests flows leave for the play scene.
+#include <cstdint>
+
+class cActor;
+
+struct cActorFlowFields {
+    static const int kVariables = 8;
+
+    cActor* m_Target = nullptr;
+    int32_t m_Variables[kVariables] = {};
+    int32_t m_SightRadius = 0;  // dots
+};
+
+struct cSceneFlowFields {
+    int32_t m_HpCheck = 0;       // a character other than the one running its flow lost its life
+    int32_t m_SightChanged = 0;  // the sight mask is to be built again
+};

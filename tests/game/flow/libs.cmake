@@ -1,0 +1,1 @@
+kit_tests(game/flow kit_game_flow kit_game_play kit_game_core kit_game_data kit_game_media kit_data kit_framework)
