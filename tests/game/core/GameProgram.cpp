@@ -121,6 +121,17 @@ std::string cGameProcess::AnswerBox(const char* caption, DWORD timeoutMs) {
     return std::string();
 }
 
+HWND cGameProcess::WaitForDialog(DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < timeoutMs && Running()) {
+        cSearch search = {m_pi.dwProcessId, "#32770", "", nullptr};
+        EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        Sleep(20);
+    }
+    return nullptr;
+}
+
 bool cGameProcess::WaitForExit(DWORD timeoutMs, DWORD* code) {
     if (WaitForSingleObject(m_pi.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
     GetExitCodeProcess(m_pi.hProcess, code);

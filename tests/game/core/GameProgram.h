@@ -27,6 +27,8 @@ public:
     HWND WaitForMainWindow(DWORD timeoutMs = 20000);
     // A message box of the process: its text, and it is answered with OK. Empty when none came.
     std::string AnswerBox(const char* caption, DWORD timeoutMs = 20000);
+    // A dialog of the process without a caption (the name entry), or null when none showed.
+    HWND WaitForDialog(DWORD timeoutMs = 20000);
     bool WaitForExit(DWORD timeoutMs, DWORD* code);
     bool Running() const;
 
