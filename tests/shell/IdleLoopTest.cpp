@@ -13,6 +13,7 @@ namespace {
 struct cLoopRun {
     int code;
     uint32_t passes;
+    bool activityKept;  // false when the system changed the activation during the run
 };
 
 cLoopRun RunLoop(HWND frame, int messages, int active) {
@@ -29,7 +30,18 @@ cLoopRun RunLoop(HWND frame, int messages, int active) {
     });
     int code = RunMessageLoop();
     poster.join();
-    return {code, AppState().frames};
+    return {code, AppState().frames, AppState().active == active};
+}
+
+// Under a busy desktop the system may activate the frame in the middle of a run, which turns
+// the idle passes on as it should: such a run says nothing of the case, so it is run again.
+cLoopRun RunLoopKeepingActivity(HWND frame, int messages, int active) {
+    cLoopRun run{};
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        run = RunLoop(frame, messages, active);
+        if (run.activityKept) break;
+    }
+    return run;
 }
 
 }  // namespace
@@ -46,7 +58,8 @@ TEST(IdleLoop, AnIdleEditorSleepsAndEachBatchOfMessagesGetsOnePass) {
     // too (painting, the tooltips' timers), but the loop never spins.
     const cCase cases[] = {{0, 1, 0, 5}, {4, 1, 4, 9}, {4, 0, 0, 0}};
     for (const cCase& c : cases) {
-        cLoopRun run = RunLoop(f.FrameWndHandle(), c.messages, c.active);
+        cLoopRun run = RunLoopKeepingActivity(f.FrameWndHandle(), c.messages, c.active);
+        ASSERT_TRUE(run.activityKept) << "the system kept changing the editor's activation";
         EXPECT_EQ(7, run.code);
         EXPECT_GE(run.passes, c.least) << c.messages << " messages, active " << c.active;
         EXPECT_LE(run.passes, c.most) << c.messages << " messages, active " << c.active;
