@@ -25,6 +25,7 @@
 #include "game/core/ModeMenuScene.h"
 #include "game/core/NameEntry.h"
 #include "game/core/OptionData.h"
+#include "game/core/OptionScene.h"
 #include "game/core/ReplayRequests.h"
 #include "game/core/SceneManager.h"
 #include "game/data/GameDatabase.h"
@@ -131,6 +132,12 @@ void OpenStartFileIntoPlay(const cSystemIni& ini) {
 
 }  // namespace
 
+void StartMusicPlayer() {
+    if (!OptionData().m_Music) return;
+    SetMusicNames();
+    BgmPlayer().Init(1, g_oggNames, g_midiNames, kMusicSlots);
+}
+
 bool ChooseScreenMode(cSystemIni& ini, int desktopBpp) {
     bool windowed = ini.WindowMode != 0;
     if (windowed) ini.VSync = 1;
@@ -229,6 +236,7 @@ bool InitGame(const char* commandLine, int show) {
     InstallReplayRequests();
     InstallNameEntry();
     InstallModeMenu();
+    InstallOptionScene();
 
     shell.hDDWnd = wnd;
     if (!DDInit(wnd, kScreenWidth, kScreenHeight, ini.Bpp, ini.WindowMode, 1, kFramesPerSecond, ini.VSync,
@@ -270,10 +278,7 @@ bool InitGame(const char* commandLine, int show) {
     options.LoadFile(PathTable[ePathOption]);
     if (d.nBpp == 8 && !LoadPaletteVariant(options.m_PaletteVariant)) return false;
 
-    if (options.m_Music) {
-        SetMusicNames();
-        BgmPlayer().Init(1, g_oggNames, g_midiNames, kMusicSlots);
-    }
+    StartMusicPlayer();
 
     BuildSoundSlots();
     if (!DS_Init(wnd, 22050, 8, 1)) {

@@ -11,6 +11,8 @@
 // palette, and the start file. False when the game cannot run (WM_CLOSE is posted or the reason
 // shown).
 bool InitGame(const char* commandLine, int show);
+// Sets up the music player over the game's music slots when the options have music on.
+void StartMusicPlayer();
 // Releases what InitGame set up; called once, after every game thread has ended.
 void UnInitGame();
 
