@@ -16,46 +16,27 @@ void SwordPosRowText(std::string* text, int, const cSwordPos* pos) {
 cSwordPos* cSwordPosDlg::s_lpEdited = nullptr;
 
 cSwordPosDlg::cSwordPosDlg(UINT templateId, cChildWnd* parent, int kind, cWndGroup* group, cCtrl* anchor, int centre)
-    : cPage(templateId, parent, kind, group, anchor, centre), m_lpTarget(s_lpEdited) {
-    // The dialog shows the stored flags as they are and edits a copy.
-    if (m_lpTarget) m_Pos = *m_lpTarget;
+    : cDbItemDlg(templateId, parent, kind, group, anchor, centre, s_lpEdited) {
+    // The stored flags are shown as they are.
     m_Values.resize(7);
-    m_Values[0].m_Desc.Set(IDC_DB_POS_X, &m_Pos.m_X, -320, 320, IDC_DB_POS_X_SPIN);
-    m_Values[1].m_Desc.Set(IDC_DB_POS_Y, &m_Pos.m_Y, -240, 240, IDC_DB_POS_Y_SPIN);
-    m_Values[2].m_Desc.Set(IDC_DB_POS_SRC_X, &m_Pos.m_SrcX, 0, 639, IDC_DB_POS_SRC_X_SPIN);
-    m_Values[3].m_Desc.Set(IDC_DB_POS_SRC_Y, &m_Pos.m_SrcY, 0, 479, IDC_DB_POS_SRC_Y_SPIN);
-    m_Values[4].m_Desc.Set(IDC_DB_CELL_WIDTH, &m_Pos.m_Width, 0, 640, IDC_DB_CELL_WIDTH_SPIN);
-    m_Values[5].m_Desc.Set(IDC_DB_CELL_HEIGHT, &m_Pos.m_Height, 0, 480, IDC_DB_CELL_HEIGHT_SPIN);
-    m_Values[6].m_Desc.Set(IDC_DB_POS_TIME, &m_Pos.m_Time, 0, 999, IDC_DB_POS_TIME_SPIN);
+    m_Values[0].m_Desc.Set(IDC_DB_POS_X, &m_Item.m_X, -320, 320, IDC_DB_POS_X_SPIN);
+    m_Values[1].m_Desc.Set(IDC_DB_POS_Y, &m_Item.m_Y, -240, 240, IDC_DB_POS_Y_SPIN);
+    m_Values[2].m_Desc.Set(IDC_DB_POS_SRC_X, &m_Item.m_SrcX, 0, 639, IDC_DB_POS_SRC_X_SPIN);
+    m_Values[3].m_Desc.Set(IDC_DB_POS_SRC_Y, &m_Item.m_SrcY, 0, 479, IDC_DB_POS_SRC_Y_SPIN);
+    m_Values[4].m_Desc.Set(IDC_DB_CELL_WIDTH, &m_Item.m_Width, 0, 640, IDC_DB_CELL_WIDTH_SPIN);
+    m_Values[5].m_Desc.Set(IDC_DB_CELL_HEIGHT, &m_Item.m_Height, 0, 480, IDC_DB_CELL_HEIGHT_SPIN);
+    m_Values[6].m_Desc.Set(IDC_DB_POS_TIME, &m_Item.m_Time, 0, 999, IDC_DB_POS_TIME_SPIN);
     m_Checks.resize(2);
-    m_Checks[0].m_Desc.Set(IDC_DB_POS_MIRROR_X, &m_Pos.m_MirrorX);
-    m_Checks[1].m_Desc.Set(IDC_DB_POS_MIRROR_Y, &m_Pos.m_MirrorY);
+    m_Checks[0].m_Desc.Set(IDC_DB_POS_MIRROR_X, &m_Item.m_MirrorX);
+    m_Checks[1].m_Desc.Set(IDC_DB_POS_MIRROR_Y, &m_Item.m_MirrorY);
     m_Direction.resize(1);
-    m_Direction[0].m_Desc = cComboDesc<int32_t>(IDC_DB_POS_DIRECTION, &m_Pos.m_Direction, SwordDirectionNames, 0);
+    m_Direction[0].m_Desc = cComboDesc<int32_t>(IDC_DB_POS_DIRECTION, &m_Item.m_Direction, SwordDirectionNames, 0);
 }
 
-void cSwordPosDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
-    cPage::OnInitDialog(wParam, lParam);
+void cSwordPosDlg::AttachItem() {
     AttachCtrls(m_Values);
     AttachCtrls(m_Checks);
     AttachCtrls(m_Direction);
-    DataToCtrls();
-    m_Ready = 1;
-}
-
-void cSwordPosDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (!IsCommandAllowed(wParam)) return;
-    cPage::OnCommand(wParam, lParam);
-    switch (LOWORD(wParam)) {
-    case IDC_DB_OK:
-        CtrlsToData();
-        if (m_lpTarget) *m_lpTarget = m_Pos;
-        End(1);
-        break;
-    case IDC_DB_CANCEL:
-        End(0);
-        break;
-    }
 }
 
 cDbSwordPage::cDbSwordPage(cChildWnd* parent, cWndGroup* group, cRecordVector<cSwordType>* table)

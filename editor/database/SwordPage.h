@@ -4,6 +4,7 @@
 #include "data/SwordRecords.h"
 #include "editor/database/DatabaseIds.h"
 #include "editor/database/DbTablePage.h"
+#include "editor/database/ItemDlg.h"
 #include "framework/Combo.h"
 #include "framework/EditVal.h"
 
@@ -12,18 +13,16 @@ void SwordPosRowText(std::string* text, int index, const cSwordPos* pos);
 
 // The modal dialog that edits one position; OK stores the controls into it, Cancel leaves it
 // as it was.
-class cSwordPosDlg : public cPage {
+class cSwordPosDlg : public cDbItemDlg<cSwordPos> {
 public:
     cSwordPosDlg(UINT templateId, cChildWnd* parent, int kind, cWndGroup* group, cCtrl* anchor, int centre);
-    void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-    void OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     // The position the next dialog edits.
     static cSwordPos* s_lpEdited;
 
 private:
-    cSwordPos m_Pos;
-    cSwordPos* m_lpTarget;
+    void AttachItem() override;
+
     cBindings<cBoundEditVal<int32_t>> m_Values;
     cBindings<cBoundCheck> m_Checks;
     cBindings<cBound<cCombo<int32_t>, cComboDesc<int32_t>>> m_Direction;

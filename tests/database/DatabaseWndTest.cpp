@@ -4,6 +4,7 @@
 
 #include "data/ProjectData.h"
 #include "editor/database/EffectTypePages.h"
+#include "editor/database/EffectPage.h"
 #include "editor/database/FilePages.h"
 #include "editor/database/SwordPage.h"
 #include "tests/database/DatabaseFixture.h"
@@ -415,4 +416,52 @@ TEST_F(DatabaseWindow, NewSwordTypesStartWithOnePositionAndNinetyNineIsTheMost) 
     char text[128] = "";
     SendMessageA(Item(kSword, IDC_DB_POS_LIST), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ("前(0,0) 縦0 横0 時間1", text);
+}
+
+TEST_F(DatabaseWindow, EffectFramesAreInsertedAndEditedInTheirDialogAndClearKeepsThem) {
+    cDatabase& db = ProjectDatabase();
+    db.m_Effects.resize(3);
+    db.m_Effects[1].m_Name = "火";
+    db.m_Effects[1].m_Frames.resize(1);
+    db.m_Effects[1].m_Frames[0].m_Cell = 3;
+    db.m_Effects[1].m_Frames[0].m_Time = 5;
+    Open();
+    ShowPage(kEffect);
+    auto* page = static_cast<cDbEffectPage*>(m_lpSheet->Page(kEffect));
+    HWND list = Item(kEffect, IDC_DB_FRAME_LIST);
+    auto row = [&](int r) {
+        char text[64] = "";
+        SendMessageA(list, LB_GETTEXT, r, reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    EXPECT_EQ("3-5", row(0));
+    // Insert and Cancel: the frames are as they were.
+    DriveDialog("アニメ", [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDC_DB_CANCEL, 0); });
+    Click(kEffect, IDC_DB_EFFECT_INSERT);
+    EXPECT_EQ(1u, page->Work()[1].m_Frames.size());
+    // Insert before the first frame and OK: the typed values land in the new frame.
+    DriveDialog("アニメ", [](HWND dlg) {
+        SetDlgItemTextA(dlg, IDC_DB_FRAME_CELL, "7");
+        SetDlgItemTextA(dlg, IDC_DB_FRAME_TIME, "2");
+        PostMessageA(dlg, WM_COMMAND, IDC_DB_OK, 0);
+    });
+    Click(kEffect, IDC_DB_EFFECT_INSERT);
+    ASSERT_EQ(2u, page->Work()[1].m_Frames.size());
+    EXPECT_EQ(7, page->Work()[1].m_Frames[0].m_Cell);
+    EXPECT_EQ("7-2", row(0));
+    EXPECT_EQ("3-5", row(1));
+    // A new effect has no frames: its list shows only the append row, and an insert there
+    // cancelled leaves it without frames.
+    SelectRow(kEffect, 1);
+    EXPECT_EQ(1, static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
+    DriveDialog("アニメ", [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDC_DB_CANCEL, 0); });
+    Click(kEffect, IDC_DB_EFFECT_INSERT);
+    EXPECT_EQ(0u, page->Work()[2].m_Frames.size());
+    // Clear resets the effect but keeps its frames.
+    SelectRow(kEffect, 0);
+    Click(kEffect, IDC_DB_CLEAR);
+    EXPECT_EQ("", page->Work()[1].m_Name);
+    EXPECT_EQ(2u, page->Work()[1].m_Frames.size());
+    PressApply();
+    EXPECT_EQ(7, ProjectDatabase().m_Effects[1].m_Frames[0].m_Cell);
 }
