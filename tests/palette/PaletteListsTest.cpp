@@ -1,0 +1,195 @@
+// The palette windows' element operations on the lists: moves by cut and insert within and
+// across palettes, the selection and clipboard fix-ups, the size limit, paste clean-up, the
+// count change and the inheritance references the pen and new elements get.
+#include <gtest/gtest.h>
+
+#include "editor/palette/PaletteLists.h"
+#include "tests/palette/PaletteFixture.h"
+
+namespace {
+
+const int kCommon = 0;
+const int kStage = 1;
+
+cRecordVector<cEdBlock>& Common() { return ProjectCommonPalette().m_Blocks; }
+cRecordVector<cEdBlock>& Stage() { return ProjectStage().m_Palette.m_Blocks; }
+
+}  // namespace
+
+TEST(PaletteLists, CutAndInsertMovesWithinAndAcrossPalettes) {
+    {
+        // Cut 5, insert at 2: the source moves to 6 before it goes.
+        cPaletteFixture fixture(8, 3);
+        CopyToClipboard<cEdBlock>(kCommon, 5, 1);
+        InsertCopiedElement<cEdBlock>(kCommon, 2);
+        EXPECT_EQ(Graphics(Common()), (std::vector<int>{0, 1, 5, 2, 3, 4, 6, 7}));
+        EXPECT_EQ(StageDoc().m_ClipValid, 0);
+        EXPECT_EQ(StageDoc().m_ClipCutPending, 0);
+    }
+    {
+        // Cut from the common palette, insert into the stage palette: no window is needed for
+        // the source to go.
+        cPaletteFixture fixture(6, 3);
+        CopyToClipboard<cEdBlock>(kCommon, 4, 1);
+        InsertCopiedElement<cEdBlock>(kStage, 1);
+        EXPECT_EQ(Graphics(Common()), (std::vector<int>{0, 1, 2, 3, 5}));
+        EXPECT_EQ(Graphics(Stage()), (std::vector<int>{0, 4, 101, 102}));
+    }
+    {
+        // A copy stays where it was and may be inserted again.
+        cPaletteFixture fixture(4, 2);
+        CopyToClipboard<cEdBlock>(kCommon, 3, 0);
+        InsertCopiedElement<cEdBlock>(kCommon, kAppendIndex);
+        InsertCopiedElement<cEdBlock>(kCommon, 1);
+        EXPECT_EQ(Graphics(Common()), (std::vector<int>{0, 3, 1, 2, 3, 3}));
+        EXPECT_EQ(StageDoc().m_ClipIndex, 4);
+    }
+}
+
+TEST(PaletteLists, ElementZeroIsNeverCutPastedOverDeletedOrInsertedBefore) {
+    cPaletteFixture fixture(4, 2);
+    CopyToClipboard<cEdBlock>(kCommon, 0, 1);
+    EXPECT_EQ(StageDoc().m_ClipValid, 0);
+    CopyToClipboard<cEdBlock>(kCommon, 2, 0);
+    PasteElement<cEdBlock>(kCommon, 0);
+    DeleteElement<cEdBlock>(kCommon, 0);
+    InsertNewElement<cEdBlock>(kCommon, 0);
+    EXPECT_EQ(Common()[0].m_Graphic, 0);
+    EXPECT_EQ(Common().size(), 5u);  // the new element went to 1
+    EXPECT_EQ(Common()[2].m_Graphic, 1);
+}
+
+TEST(PaletteLists, DeletingFixesTheSelectionAndTheClipboard) {
+    struct cCase {
+        int selected, clipped, deleted;
+        int selAfter, clipAfter, clipValid;
+        int penGraphic;
+    };
+    const cCase cases[] = {
+        {3, 5, 3, 0, 4, 1, 0},  // the selection goes: element 0, the empty one, is the pen
+        {5, 3, 3, 4, 0, 0, 5},  // the clipped one goes: the clipboard forgets it
+        {2, 2, 4, 2, 2, 1, 2},  // one past both: nothing moves
+    };
+    for (const cCase& c : cases) {
+        cPaletteFixture fixture(8, 2);
+        TakePen<cEdBlock>(kCommon, c.selected);
+        CopyToClipboard<cEdBlock>(kCommon, c.clipped, 0);
+        DeleteElement<cEdBlock>(kCommon, c.deleted);
+        cStageDoc& doc = StageDoc();
+        EXPECT_EQ(doc.m_SelIndex, c.selAfter) << c.deleted;
+        EXPECT_EQ(doc.m_ClipValid, c.clipValid) << c.deleted;
+        if (c.clipValid) {
+            EXPECT_EQ(doc.m_ClipIndex, c.clipAfter) << c.deleted;
+        }
+        EXPECT_EQ(doc.m_PenBlocks[0].m_Graphic, c.penGraphic) << c.deleted;
+    }
+}
+
+TEST(PaletteLists, NewElementsAppendReferToTheirPositionAndStopAtTheLimit) {
+    {
+        // At the end of a stage palette of 10: element 10, referring to index 10 of the default
+        // source palette.
+        cPaletteFixture fixture(20, 10);
+        ProjectOption().m_InheritSrc[eSituationStage][eKindBlock] = 1;
+        ProjectOption().m_InheritFlags[eSituationStage][eKindBlock].assign(cEdBlock::kGroups, 1);
+        InsertNewElement<cEdBlock>(kStage, kAppendIndex);
+        ASSERT_EQ(Stage().size(), 11u);
+        EXPECT_EQ(Stage()[10].m_InheritSrc, 1);
+        EXPECT_EQ(Stage()[10].m_InheritIndex, 10);
+        EXPECT_EQ(Stage()[10].m_Graphic, 10);  // inherited from common element 10
+    }
+    {
+        cPaletteFixture fixture(kMaxPaletteElements - 1, 2);
+        EXPECT_TRUE(InsertNewElement<cEdBlock>(kCommon, kAppendIndex));
+        EXPECT_EQ(Common().back().m_Graphic, DefaultOf(static_cast<cEdBlock*>(nullptr)).m_Graphic);
+        EXPECT_FALSE(InsertNewElement<cEdBlock>(kCommon, kAppendIndex));
+        CopyToClipboard<cEdBlock>(kCommon, 3, 1);
+        InsertCopiedElement<cEdBlock>(kCommon, 1);
+        EXPECT_EQ(Common().size(), static_cast<size_t>(kMaxPaletteElements));
+        EXPECT_EQ(Common()[3].m_Graphic, 3);  // a refused insert keeps the cut source
+    }
+}
+
+TEST(PaletteLists, PastingCleansTheReference) {
+    struct cCase {
+        int target;
+        int source;
+        int srcAfter;
+    };
+    const cCase cases[] = {{kStage, 2, 0}, {kStage, 1, 1}, {kCommon, 1, 0}, {kCommon, 2, 0}};
+    for (const cCase& c : cases) {
+        cPaletteFixture fixture(4, 4);
+        cEdBlock clip = Stage()[2];
+        clip.m_InheritSrc = static_cast<uint8_t>(c.source);
+        clip.m_InheritIndex = 1;
+        StageDoc().m_ClipBlock.reset(new cEdBlock(clip));
+        StageDoc().m_ClipValid = 1;
+        PasteElement<cEdBlock>(c.target, 3);
+        const cEdBlock& pasted = (c.target ? Stage() : Common())[3];
+        EXPECT_EQ(pasted.m_Graphic, 102) << c.target << c.source;
+        EXPECT_EQ(pasted.m_InheritSrc, c.srcAfter) << c.target << c.source;
+    }
+}
+
+TEST(PaletteLists, CountChangeKeepsElementZeroAndStopsAtOneThousand) {
+    cPaletteFixture fixture(6, 3);
+    SetElementCount<cEdBlock>(kCommon, 0 + 1);
+    EXPECT_EQ(Graphics(Common()), std::vector<int>{0});
+    SetElementCount<cEdBlock>(kCommon, 999 + 1);
+    EXPECT_EQ(Common().size(), 1000u);
+    SetElementCount<cEdBlock>(kCommon, 5000);
+    EXPECT_EQ(Common().size(), 1000u);
+    ProjectOption().m_InheritSrc[eSituationStage][eKindBlock] = 1;
+    SetElementCount<cEdBlock>(kStage, 5);
+    EXPECT_EQ(Stage()[4].m_InheritSrc, 1);
+    EXPECT_EQ(Stage()[4].m_InheritIndex, 4);
+    EXPECT_EQ(Graphics(Stage()).size(), 5u);
+}
+
+TEST(PaletteLists, InheritanceReferences) {
+    struct cCase {
+        int palette, index;
+        int srcAfter, indexAfter, flagsAfter;
+    };
+    const cCase cases[] = {
+        {1, 12, 0, 0, 0},  // past the common list of 12: dropped with its flags
+        {1, 11, 1, 11, 1},
+        {2, 3, 2, 3, 1},
+        {2, 4, 0, 0, 0},   // past the stage list of 4
+        {0, 7, 0, 7, 1},   // no base: the index and flags are kept, nothing inherits
+    };
+    for (const cCase& c : cases) {
+        cPaletteFixture fixture(12, 4);
+        cEdBlock block;
+        block.m_Graphic = 55;
+        block.m_bbInherit.assign(cEdBlock::kGroups, 1);
+        cInheritFlags flags;
+        flags.assign(cEdBlock::kGroups, 1);
+        SetInheritRef(block, c.palette, c.index, flags);
+        EXPECT_EQ(block.m_InheritSrc, c.srcAfter) << c.palette << " " << c.index;
+        EXPECT_EQ(block.m_InheritIndex, c.indexAfter) << c.palette << " " << c.index;
+        EXPECT_EQ(block.m_bbInherit[0], c.flagsAfter) << c.palette << " " << c.index;
+        int expected = c.srcAfter == 1 ? c.index : c.srcAfter == 2 ? 100 + c.index : 55;
+        EXPECT_EQ(block.m_Graphic, expected) << c.palette << " " << c.index;
+    }
+}
+
+TEST(PaletteLists, PickingSetsThePenWithTheDefaultsReference) {
+    cPaletteFixture fixture(10, 5);
+    cPrjOption& option = ProjectOption();
+    option.m_InheritSrc[eSituationCommonPlace][eKindBlock] = 1;
+    option.m_InheritSrc[eSituationStagePlace][eKindBlock] = 2;
+    cStageDoc& doc = StageDoc();
+    doc.m_PenWidth = 3;
+    TakePen<cEdBlock>(kCommon, 7);
+    EXPECT_EQ(doc.m_PenBlocks[0].m_Graphic, 7);
+    EXPECT_EQ(doc.m_PenBlocks[0].m_InheritSrc, 1);
+    EXPECT_EQ(doc.m_PenBlocks[0].m_InheritIndex, 7);
+    EXPECT_EQ(doc.m_PenWidth, 1);
+    TakePen<cEdBlock>(kStage, 3);
+    EXPECT_EQ(doc.m_PenBlocks[0].m_InheritSrc, 2);
+    EXPECT_EQ(doc.m_SelPalette, kStage);
+    EXPECT_EQ(doc.m_SelIndex, 3);
+    TakePen<cEdBlock>(kStage, 5);  // past the end: nothing
+    EXPECT_EQ(doc.m_SelIndex, 3);
+}

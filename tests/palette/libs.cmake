@@ -1,0 +1,1 @@
+kit_tests(palette kit_editor_palette kit_editor_shell kit_data kit_framework)
