@@ -75,7 +75,8 @@ bool CanReplace(const char* path) {
 }  // namespace
 
 bool SaveFileSafely(const char* path, const void* data, size_t size) {
-    return WriteTemp(path, data, size) && RenameTemp(path);
+    // Wine lets a rename replace a read-only file; Windows does not, and neither do we.
+    return CanReplace(path) && WriteTemp(path, data, size) && RenameTemp(path);
 }
 
 bool SaveFilesSafely(const std::vector<cFileBytes>& files, std::string* failedPath) {

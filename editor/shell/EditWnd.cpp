@@ -407,9 +407,11 @@ void cEditWnd::SaveCommonPalette() {
 
 namespace {
 cWndOpener g_databaseOpener = nullptr;
+cWndOpener g_worldMapOpener = nullptr;
 }
 
 void SetDatabaseOpener(cWndOpener opener) { g_databaseOpener = opener; }
+void SetWorldMapOpener(cWndOpener opener) { g_worldMapOpener = opener; }
 
 void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!IsCommandAllowed(wParam)) return;
@@ -428,6 +430,9 @@ void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         break;
     case ID_TOOL_DATABASE:
         if (g_databaseOpener) g_databaseOpener(this);
+        break;
+    case ID_TOOL_WORLD_MAP:
+        if (g_worldMapOpener) g_worldMapOpener(this);
         break;
     case ID_LAYER_BLOCKS:
     case ID_TOOL_BLOCKS:

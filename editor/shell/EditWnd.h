@@ -36,6 +36,7 @@ struct cCanvasCursor {
 // sets the openers before its loop starts. A command without one does nothing.
 typedef void (*cWndOpener)(class cEditWnd* main);
 void SetDatabaseOpener(cWndOpener opener);
+void SetWorldMapOpener(cWndOpener opener);
 
 // The canvas cursor of the main window, kept across rebuilds until RebuildEditWnd resets it.
 cCanvasCursor& CanvasCursor();

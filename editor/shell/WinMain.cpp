@@ -4,8 +4,10 @@
 #include "editor/database/DatabaseWnd.h"
 #include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
+#include "editor/world/WorldMapDlg.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SetDatabaseOpener(OpenDatabaseWnd);
+    SetWorldMapOpener(OpenWorldMapWnd);
     return EditorMain(instance);
 }

@@ -1,4 +1,4 @@
-// The world map editor's state as it opens: event mode starts on the first template, or on none.
+// The world map editor's state: how it opens, the brush a selection makes and the undo history.
 #include <gtest/gtest.h>
 
 #include "data/ProjectData.h"
@@ -30,4 +30,55 @@ TEST(WorldMapEdit, ResetStartsOnTheFirstTemplateOrOnNone) {
     EXPECT_EQ(-1, edit.m_Saved[eWorldEditEvents].templateRow);
     EXPECT_EQ(0, edit.m_Saved[eWorldEditEvents].brushWidth);
     EXPECT_EQ("", edit.m_Template.m_Name);
+}
+
+TEST(WorldMapEdit, SelectionIsClippedToTheMap) {
+    cWorldMap map;
+    map.Init();
+    map.m_Grid[(14 << map.m_PitchBits) + 19] = 6;
+    cWorldMapEdit edit;
+    struct Case {
+        cPoint a, b;
+        int32_t width, height, corner;  // corner: the brush's first chip
+    };
+    const Case cases[] = {
+        {{18, 13}, {29, 22}, 2, 2, 0},
+        {{300, 200}, {19, 14}, 1, 1, 6},
+        {{-5, -7}, {0, 0}, 1, 1, 0},
+        {{-5, -7}, {250, 170}, 20, 15, 0},
+    };
+    for (const Case& c : cases) {
+        edit.CopyBrush(map, c.a, c.b);
+        EXPECT_EQ(c.width, edit.m_Current.brushWidth);
+        EXPECT_EQ(c.height, edit.m_Current.brushHeight);
+        EXPECT_EQ(c.corner, edit.BrushChip(0, 0));
+        EXPECT_EQ(-1, edit.BrushChip(c.width, 0));
+    }
+    EXPECT_EQ(6, edit.BrushChip(19, 14));
+}
+
+TEST(WorldMapEdit, HistoryKeepsThreeStepsAndAnEditClearsRedo) {
+    cWorldMap map;
+    map.Init();
+    cWorldMapEdit edit;
+    for (int step = 1; step <= 5; ++step) {
+        edit.TakeSnapshot(map);
+        map.m_Grid[0] = step;
+    }
+    int undone = 0;
+    while (edit.Undo(map)) ++undone;
+    EXPECT_EQ(3, undone);
+    EXPECT_EQ(2, map.m_Grid[0]);
+    EXPECT_TRUE(edit.Redo(map));
+    EXPECT_EQ(3, map.m_Grid[0]);
+    edit.TakeSnapshot(map);
+    EXPECT_FALSE(edit.CanRedo());
+    // A snapshot of another size never reaches the grid; its events still come back.
+    map.m_Events.assign(1, cWorldEvent());
+    edit.TakeSnapshot(map);
+    map.SetSize(40, 30);
+    map.m_Events.clear();
+    EXPECT_TRUE(edit.Undo(map));
+    EXPECT_EQ(size_t(64 * 30), map.m_Grid.size());
+    EXPECT_EQ(1u, map.m_Events.size());
 }

@@ -1,0 +1,279 @@
+// The world map window driven as the person does: mouse messages over its canvas, keys and
+// commands; painting, block selection, undo and redo, the event commands, saving and closing.
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <tuple>
+
+#include "data/EditConfig.h"
+#include "data/ProjectData.h"
+#include "editor/shell/EditorIds.h"
+#include "editor/shell/EditorProject.h"
+#include "editor/world/WorldIds.h"
+#include "editor/world/WorldMapDlg.h"
+#include "editor/world/WorldMapEdit.h"
+#include "tests/framework/TestPage.h"
+#include "tests/support/BoxAnswers.h"
+#include "tests/support/RunningProgram.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+const char kMapFile[] = "data\\WorldMap.dat";
+
+class WorldMapWindow : public testing::Test {
+protected:
+    void SetUp() override {
+        CopyFactoryFolder("e_bmp");
+        CreateDirectoryA("data", nullptr);
+        CreateDirectoryA("e_data", nullptr);
+        m_SavedMap = ProjectWorldMap();
+        m_SavedConfig = EditConfig();
+        EditConfig().Init();
+        // The event dialog is not driven here: templates are placed at once.
+        EditConfig().m_EditPlacedEvent = 0;
+        EditConfig().m_EditBeforePlacing = 0;
+        EditConfig().m_AutoWorldNumbers = 0;
+        cWorldMap& map = ProjectWorldMap();
+        map.Init();
+        map.m_EventPalette.assign(1, cWorldEvent());
+        map.m_EventPalette[0].Init();
+        WorldMapModified() = 0;
+        WorldMapEdit().Reset();
+        cPage::SetScrollBarIds(IDC_CANVAS_HBAR, IDC_CANVAS_VBAR);
+        m_Wnd = new cWorldMapDlg(nullptr, &m_Group);
+        ASSERT_TRUE(m_Wnd->Create(0, TRUE));
+        PumpPending(&m_Group);
+    }
+    void TearDown() override {
+        delete m_Wnd;
+        PumpPending(&m_Group);
+        cPage::SetScrollBarIds(0, 0);
+        ProjectWorldMap() = m_SavedMap;
+        EditConfig() = m_SavedConfig;
+        WorldMapModified() = 0;
+        WorldMapEdit().Reset();
+    }
+
+    HWND Wnd() const { return m_Wnd->GetHwnd(); }
+    // A message of the mouse over the cell (col, row) of the canvas, as seen now.
+    void Mouse(UINT msg, int col, int row, WPARAM keys = 0) {
+        RECT canvas;
+        GetWindowRect(GetDlgItem(Wnd(), IDC_WORLD_CANVAS), &canvas);
+        POINT pt = {canvas.left + col * 32 + 5, canvas.top + row * 32 + 5};
+        ScreenToClient(Wnd(), &pt);
+        SendMessageA(Wnd(), msg, keys, MAKELPARAM(pt.x, pt.y));
+    }
+    void Paint(int col, int row) {
+        Mouse(WM_LBUTTONDOWN, col, row, MK_LBUTTON);
+        Mouse(WM_LBUTTONUP, col, row);
+    }
+    void Select(int col1, int row1, int col2, int row2) {
+        Mouse(WM_RBUTTONDOWN, col1, row1, MK_RBUTTON);
+        Mouse(WM_MOUSEMOVE, col2, row2, MK_RBUTTON);
+        Mouse(WM_RBUTTONUP, col2, row2);
+    }
+    void Command(int id) { SendMessageA(Wnd(), WM_COMMAND, id, 0); }
+    void ScrollTo(int column, int row) {
+        for (auto [msg, id, pos] : {std::tuple<UINT, int, int>{WM_HSCROLL, IDC_CANVAS_HBAR, column},
+                                    {WM_VSCROLL, IDC_CANVAS_VBAR, row}}) {
+            HWND bar = GetDlgItem(Wnd(), id);
+            SetScrollPos(bar, SB_CTL, pos, TRUE);
+            SendMessageA(Wnd(), msg, SB_ENDSCROLL, reinterpret_cast<LPARAM>(bar));
+        }
+    }
+    int32_t Chip(int x, int y) const { return ProjectWorldMap().m_Grid[(y << ProjectWorldMap().m_PitchBits) + x]; }
+
+    cTempDir m_Dir;
+    cWorldMap m_SavedMap;
+    cEditConfig m_SavedConfig;
+    cWndGroup m_Group;
+    cWorldMapDlg* m_Wnd = nullptr;
+};
+
+TEST_F(WorldMapWindow, OpensWithItsStatusAndUndoStates) {
+    char caption[64] = "";
+    GetWindowTextA(Wnd(), caption, sizeof caption);
+    EXPECT_STREQ("ワールドマップ", caption);
+    Mouse(WM_MOUSEMOVE, 3, 2);
+    char status[64] = "";
+    SendMessageA(FindWindowExA(Wnd(), nullptr, STATUSCLASSNAMEA, nullptr), SB_GETTEXTA, 0,
+                 reinterpret_cast<LPARAM>(status));
+    EXPECT_STREQ("座標 (3,2)", status);
+    HMENU menu = GetMenu(Wnd());
+    EXPECT_TRUE(GetMenuState(menu, ID_WORLD_UNDO, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(GetMenuState(menu, ID_WORLD_CHIP_MODE, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+TEST_F(WorldMapWindow, BrushOverTheEdgesChangesOnlyCellsInsideTheMap) {
+    cWorldMap& map = ProjectWorldMap();
+    map.m_Grid[(1 << map.m_PitchBits) + 1] = 7;
+    map.m_Grid[(2 << map.m_PitchBits) + 2] = 8;
+    Select(1, 1, 2, 2);  // a 2 x 2 brush of 7, 0 / 0, 8
+    EXPECT_EQ(2, WorldMapEdit().m_Current.brushWidth);
+    EXPECT_EQ(-1, WorldMapEdit().m_Current.paletteSel);
+    Paint(19, 14);
+    EXPECT_EQ(7, Chip(19, 14));
+    // The cells beyond the width in the row's storage stay as they were.
+    for (int x = 20; x < map.m_Pitch; ++x) EXPECT_EQ(0, Chip(x, 14)) << x;
+    EXPECT_EQ(size_t(map.m_Pitch * map.m_Height), map.m_Grid.size());
+    EXPECT_EQ(1, WorldMapModified());
+}
+
+TEST_F(WorldMapWindow, SelectionFollowsTheScrolledViewAndEndsTheSelecting) {
+    cWorldMap& map = ProjectWorldMap();
+    map.SetSize(40, 30);
+    SendMessageA(Wnd(), WM_SIZE, 0, 0);
+    map.m_Grid[(13 << map.m_PitchBits) + 18] = 4;
+    ScrollTo(10, 8);
+    Mouse(WM_RBUTTONDOWN, 8, 5, MK_RBUTTON);  // cell (18, 13)
+    EXPECT_EQ(1, WorldMapEdit().m_Current.selecting);
+    Mouse(WM_RBUTTONUP, 9, 7);                // cell (19, 15)
+    EXPECT_EQ(2, WorldMapEdit().m_Current.brushWidth);
+    EXPECT_EQ(3, WorldMapEdit().m_Current.brushHeight);
+    EXPECT_EQ(4, WorldMapEdit().BrushChip(0, 0));
+    EXPECT_EQ(0, WorldMapEdit().m_Current.selecting);
+}
+
+TEST_F(WorldMapWindow, ThreeUndosThenRedoAndANewEditClearsRedo) {
+    for (int chip = 1; chip <= 4; ++chip) {
+        WorldMapEdit().SelectChip(chip);
+        Paint(chip, 0);
+    }
+    for (int step = 0; step < 3; ++step) Command(ID_ACCEL_UNDO);
+    EXPECT_EQ(1, Chip(1, 0));
+    EXPECT_EQ(0, Chip(2, 0));
+    EXPECT_FALSE(WorldMapEdit().CanUndo());
+    Command(ID_WORLD_UNDO);  // a fourth has nothing to go back to
+    EXPECT_EQ(1, Chip(1, 0));
+    HMENU menu = GetMenu(Wnd());
+    EXPECT_TRUE(GetMenuState(menu, ID_WORLD_UNDO, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(GetMenuState(menu, ID_WORLD_REDO, MF_BYCOMMAND) & MF_GRAYED);
+    Command(ID_ACCEL_REDO);
+    EXPECT_EQ(2, Chip(2, 0));
+    EXPECT_TRUE(WorldMapEdit().CanRedo());
+    Paint(9, 9);
+    EXPECT_FALSE(WorldMapEdit().CanRedo());
+    Command(ID_WORLD_REDO);
+    EXPECT_EQ(0, Chip(3, 0));
+}
+
+TEST_F(WorldMapWindow, UndoTakesBackEventsWithTheGrid) {
+    Command(ID_WORLD_EVENT_MODE);
+    Paint(5, 5);
+    ASSERT_TRUE(ProjectWorldMap().HasEventAt(5, 5));
+    Command(ID_WORLD_UNDO);
+    EXPECT_FALSE(ProjectWorldMap().HasEventAt(5, 5));
+    Command(ID_WORLD_REDO);
+    EXPECT_TRUE(ProjectWorldMap().HasEventAt(5, 5));
+}
+
+TEST_F(WorldMapWindow, SpaceSwapsModesAndMinimiseIsRefused) {
+    WorldMapEdit().SelectChip(3);
+    SendMessageA(Wnd(), WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(eWorldEditEvents, WorldMapEdit().m_Mode);
+    EXPECT_TRUE(GetMenuState(GetMenu(Wnd()), ID_WORLD_EVENT_MODE, MF_BYCOMMAND) & MF_CHECKED);
+    SendMessageA(Wnd(), WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(eWorldEditChips, WorldMapEdit().m_Mode);
+    EXPECT_EQ(3, WorldMapEdit().m_Current.paletteSel);  // the chip mode's state came back
+    SendMessageA(Wnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    PumpPending(&m_Group);
+    EXPECT_FALSE(IsIconic(Wnd()));
+}
+
+TEST_F(WorldMapWindow, EventCommandsActOnTheCell) {
+    EditConfig().m_AutoWorldNumbers = 1;
+    Command(ID_WORLD_EVENT_MODE);
+    struct Step {
+        int command, col, row;
+        size_t events;      // placed events afterwards
+        int32_t worldNo;    // of the event at the cell, -1 none there
+    };
+    const Step steps[] = {
+        {ID_WORLD_EVENT_NEW, 2, 2, 1, 1},
+        {ID_WORLD_EVENT_COPY, 2, 2, 1, 1},
+        {ID_WORLD_EVENT_PASTE, 4, 4, 2, 2},   // numbered anew
+        {ID_WORLD_EVENT_PASTE, 4, 4, 2, 2},   // in place of itself keeps its number free
+        {ID_WORLD_EVENT_CUT, 2, 2, 1, -1},
+        {ID_WORLD_EVENT_PASTE, 6, 3, 2, 1},
+        {ID_WORLD_EVENT_DELETE, 4, 4, 1, -1},
+        {ID_WORLD_EVENT_DELETE, 4, 4, 1, -1},  // nothing there: nothing changes
+    };
+    for (const Step& step : steps) {
+        Mouse(WM_MOUSEMOVE, step.col, step.row);
+        Command(step.command);
+        const cWorldMap& map = ProjectWorldMap();
+        SCOPED_TRACE(step.command);
+        EXPECT_EQ(step.events, map.m_Events.size());
+        const cWorldEvent* event = map.FindEvent(step.col, step.row);
+        ASSERT_EQ(step.worldNo >= 0, event != nullptr);
+        if (event) EXPECT_EQ(step.worldNo, event->m_Pages.At(0).m_WorldNo);
+    }
+}
+
+TEST_F(WorldMapWindow, SavedMapReloadsEqualAndSavesTheSameBytes) {
+    WorldMapEdit().SelectChip(6);
+    Paint(3, 4);
+    Command(ID_WORLD_EVENT_MODE);
+    Paint(7, 8);
+    Command(ID_ACCEL_SAVE);
+    EXPECT_EQ(0, WorldMapModified());
+    std::string first = m_Dir.Read(kMapFile);
+    cWorldMap loaded;
+    ASSERT_TRUE(loaded.LoadFile(kMapFile));
+    EXPECT_EQ(6, loaded.m_Grid[(4 << loaded.m_PitchBits) + 3]);
+    EXPECT_TRUE(loaded.HasEventAt(7, 8));
+    EXPECT_EQ(ProjectWorldMap().m_Events.size(), loaded.m_Events.size());
+    Command(ID_WORLD_SAVE);
+    EXPECT_EQ(first, m_Dir.Read(kMapFile));
+}
+
+TEST_F(WorldMapWindow, CloseAsksAndStaysOpenWhenTheSaveFails) {
+    Command(ID_WORLD_SAVE);
+    ASSERT_TRUE(SetFileAttributesA(kMapFile, FILE_ATTRIBUTE_READONLY));
+    Paint(1, 1);
+    cBoxAnswers boxes;
+    boxes.Answer(IDYES);
+    boxes.Answer(IDOK);
+    SendMessageA(Wnd(), WM_CLOSE, 0, 0);
+    SetFileAttributesA(kMapFile, FILE_ATTRIBUTE_NORMAL);
+    ASSERT_EQ(2u, boxes.Shown().size());
+    EXPECT_EQ("ワールドマップが変更された可能性があります。\n保存しますか？", boxes.Shown()[0].text);
+    EXPECT_EQ("保存確認", boxes.Shown()[0].caption);
+    EXPECT_EQ("data\\WorldMap.dat の保存に失敗しました！", boxes.Shown()[1].text);
+    EXPECT_TRUE(IsWindow(Wnd()));
+    EXPECT_EQ(1, WorldMapModified());
+
+    boxes.Answer(IDCANCEL);
+    SendMessageA(Wnd(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(Wnd()));
+
+    // No ends the window; the changes stay in memory and still count as unsaved.
+    boxes.Answer(IDNO);
+    HWND wnd = Wnd();
+    SendMessageA(wnd, WM_CLOSE, 0, 0);
+    PumpPending(&m_Group);
+    EXPECT_FALSE(IsWindow(wnd));
+    EXPECT_EQ(1, WorldMapModified());
+    EXPECT_EQ(4u, boxes.Shown().size());
+}
+
+TEST_F(WorldMapWindow, ClearCommandsAskThenClearWithUndo) {
+    WorldMapEdit().SelectChip(5);
+    Paint(2, 2);
+    cBoxAnswers boxes;
+    boxes.Answer(IDNO);
+    Command(ID_WORLD_CLEAR_CHIPS);
+    EXPECT_EQ(5, Chip(2, 2));
+    boxes.Answer(IDYES);
+    Command(ID_WORLD_CLEAR_CHIPS);
+    EXPECT_EQ(0, Chip(2, 2));
+    EXPECT_EQ("全てのマップチップをクリアしますか？", boxes.Shown()[1].text);
+    EXPECT_EQ("データクリアの確認", boxes.Shown()[1].caption);
+    Command(ID_WORLD_UNDO);
+    EXPECT_EQ(5, Chip(2, 2));
+}
+
+}  // namespace
