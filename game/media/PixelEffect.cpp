@@ -429,6 +429,15 @@ bool BlurPixels(const cPixelView& dest, int x, int y, int w, int h, int rx, int 
             }
         }
         const uint32_t fastCount = usualRed.empty() ? 0 : static_cast<uint32_t>(usual);
+        // Counts up to 256 (sums below 2^16): 2^24 / count rounded up gives the exact quotient for
+        // every sum up to 255 x count (sum x (factor x count - 2^24) < 2^24), and a product of a
+        // sum and the factor stays below 2^32, so red and blue, 32 bits apart, share one
+        // multiplication.
+        std::vector<uint32_t> small;
+        if (usual <= 256) {
+            small.resize(static_cast<size_t>(usual) + 1);
+            for (size_t c = 1; c < small.size(); ++c) small[c] = static_cast<uint32_t>((1u << 24) / c + 1);
+        }
         // Any other count: a multiplication by its factor where the count has one, else divisions.
         auto average = [&](const Sum& s) {
             uint32_t count = s.Count(), r = s.Red(), g = s.Green(), b = s.Blue();
@@ -456,8 +465,21 @@ bool BlurPixels(const cPixelView& dest, int x, int y, int w, int h, int rx, int 
                 // than the usual count, so every count takes the same path: no branch to mispredict.
                 if (j < sj.lo || j >= sj.hi) continue;
                 const uint16_t* centre = sourceRow(j);  // column si.lo first
-                for (int i = std::max(di.lo, si.lo), end = std::min(di.hi, si.hi); i < end; ++i)
-                    if (centre[i - si.lo] != rules.dwTransparent) out[i] = average(window[i - di.lo]);
+                int from = std::max(di.lo, si.lo), end = std::min(di.hi, si.hi);
+                if (!small.empty()) {
+                    const uint32_t *toRed = t.Red.FromByte, *toGreen = t.Green.FromByte, *toBlue = t.Blue.FromByte;
+                    for (int i = from; i < end; ++i) {
+                        if (centre[i - si.lo] == rules.dwTransparent) continue;
+                        const Sum& s = window[i - di.lo];
+                        uint64_t factor = small[s.Count()];
+                        uint64_t redBlue = (s.Red() | static_cast<uint64_t>(s.Blue()) << 32) * factor;
+                        out[i] = static_cast<uint16_t>(toRed[static_cast<uint32_t>(redBlue) >> 24] |
+                                                       toGreen[(s.Green() * factor) >> 24] | toBlue[redBlue >> 56]);
+                    }
+                } else {
+                    for (int i = from; i < end; ++i)
+                        if (centre[i - si.lo] != rules.dwTransparent) out[i] = average(window[i - di.lo]);
+                }
                 continue;
             }
             for (int c = 0; c < columns; ++c) {
