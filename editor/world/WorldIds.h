@@ -2,6 +2,7 @@
 // Resource, control and command ids of the world map editor's windows.
 
 #define IDD_WORLD_MAP 152
+#define IDD_CHIP_PALETTE 154
 #define IDR_WORLD_MENU 155
 #define IDR_WORLD_POPUP 163
 
@@ -28,3 +29,4 @@
 #define ID_WORLD_EVENT_PASTE 40040
 #define ID_WORLD_EVENT_DELETE 40043
 #define ID_WORLD_EVENT_NEW 40028
+#define ID_WORLD_PAINT_TOOL 40044

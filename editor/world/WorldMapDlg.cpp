@@ -13,6 +13,7 @@
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/FrameWnd.h"
 #include "editor/shell/SystemBitmaps.h"
+#include "editor/world/MapChipPaletteDlg.h"
 #include "editor/world/WorldIds.h"
 #include "editor/world/WorldMapEdit.h"
 #include "framework/ErrorLog.h"
@@ -69,6 +70,19 @@ int32_t* GridCell(cWorldMap& map, int32_t x, int32_t y) {
 
 }  // namespace
 
+void StoreWorldPlacement(int slot, HWND wnd, int contentWidth, int contentHeight) {
+    RECT outer;
+    cWndPos& pos = EditConfig().m_Windows[slot];
+    if (!IsIconic(wnd) && GetWindowRect(wnd, &outer)) {
+        pos.m_Valid = 1;
+        pos.m_X = outer.left;
+        pos.m_Y = outer.top;
+        pos.m_Width = contentWidth;
+        pos.m_Height = contentHeight;
+    }
+    SaveEditConfig();
+}
+
 int& WorldMapModified() {
     static int modified = 0;
     return modified;
@@ -92,6 +106,7 @@ cWorldMapDlg::cWorldMapDlg(cChildWnd* parent, cWndGroup* group) : cPage(IDD_WORL
 cWorldMapDlg::~cWorldMapDlg() {
     // The window goes first, while this object still answers its WM_DESTROY.
     if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
+    SafeDelete(m_lpPalette);
     if (m_hPopup) DestroyMenu(m_hPopup);
 }
 
@@ -114,6 +129,7 @@ void cWorldMapDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     OnSize();
     AddAccelerator(m_hWnd, IDR_EDIT_ACCEL);
     m_hPopup = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_WORLD_POPUP));
+    OpenPalette();
     m_hFocusTarget = m_hWnd;
     m_Ready = 1;
 }
@@ -165,6 +181,22 @@ void cWorldMapDlg::UpdateModeStates() {
 void cWorldMapDlg::SetMode(int32_t mode) {
     WorldMapEdit().SetMode(mode);
     UpdateModeStates();
+    OpenPalette();
+}
+
+void cWorldMapDlg::OpenPalette() {
+    int mode = WorldMapEdit().m_Mode;
+    if (m_lpPalette && m_PaletteMode == mode && m_lpPalette->GetHwnd()) return;
+    SafeDelete(m_lpPalette);
+    m_PaletteMode = mode;
+    if (mode != eWorldEditChips) return;
+    cMapChipPaletteDlg* palette = new (std::nothrow) cMapChipPaletteDlg(this, m_lpGroup);
+    if (!palette) {
+        OutOfMemory();
+        return;
+    }
+    m_lpPalette = palette;
+    if (palette->Create(0, TRUE)) palette->Show(SW_SHOWNOACTIVATE);
 }
 
 bool cWorldMapDlg::Save() {
@@ -301,16 +333,8 @@ INT_PTR cWorldMapDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPara
 int cWorldMapDlg::OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_DESTROY: {
-        RECT outer;
-        cWndPos& pos = EditConfig().m_Windows[kPlacement];
-        if (!IsIconic(wnd) && GetWindowRect(wnd, &outer)) {
-            pos.m_Valid = 1;
-            pos.m_X = outer.left;
-            pos.m_Y = outer.top;
-            pos.m_Width = m_ContentWidth;
-            pos.m_Height = m_ContentHeight;
-        }
-        SaveEditConfig();
+        SafeDelete(m_lpPalette);
+        StoreWorldPlacement(kPlacement, wnd, m_ContentWidth, m_ContentHeight);
         WorldMapEdit().ClearHistory();
         m_Ready = 0;
         if (cEditWnd* main = MainEditWnd()) main->ReturnFromWorldMap();
@@ -420,6 +444,7 @@ void cWorldMapDlg::PaintBrush() {
             int32_t* cell = GridCell(map, x, y);
             if (cell && chip >= 0 && chip < chips) *cell = chip;
         }
+    if (m_lpPalette) m_lpPalette->OnPaint();
 }
 
 void cWorldMapDlg::PlaceTemplate(int32_t x, int32_t y) {

@@ -27,10 +27,13 @@ public:
     int OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void SetMode(int32_t mode);
     cPoint Cursor() const { return m_Cursor; }
+    // The palette of the mode, made anew unless it is the one open.
+    cChildWnd* Palette() const { return m_lpPalette; }
     const cDib& BackBuffer() const { return m_BackBuffer; }
 
 private:
     void CreateToolbar();
+    void OpenPalette();
     void OnSize();
     void UpdateUndoStates();
     void UpdateModeStates();
@@ -62,11 +65,15 @@ private:
     cPoint m_MenuCell{0, 0};
     int m_InMenu = 0;
     int m_LeftHeld = 0;
+    cChildWnd* m_lpPalette = nullptr;
+    int m_PaletteMode = -1;
 };
 
 // The main window's world map command: hides and disables the editor's windows and opens the
 // world map window into the main window's slot.
 void OpenWorldMapWnd(cEditWnd* main);
+// Stores a world map window's placement into the editor configuration and saves it.
+void StoreWorldPlacement(int slot, HWND wnd, int contentWidth, int contentHeight);
 // Set by every change of the world map, cleared by a save. Closing without saving keeps it, as
 // the changes stay in memory: the next close asks again.
 int& WorldMapModified();

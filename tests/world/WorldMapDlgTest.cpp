@@ -11,6 +11,7 @@
 #include "data/ProjectData.h"
 #include "editor/shell/EditorIds.h"
 #include "editor/shell/EditorProject.h"
+#include "editor/world/MapChipPaletteDlg.h"
 #include "editor/world/WorldIds.h"
 #include "editor/world/WorldMapDlg.h"
 #include "editor/world/WorldMapEdit.h"
@@ -274,6 +275,57 @@ TEST_F(WorldMapWindow, ClearCommandsAskThenClearWithUndo) {
     EXPECT_EQ("データクリアの確認", boxes.Shown()[1].caption);
     Command(ID_WORLD_UNDO);
     EXPECT_EQ(5, Chip(2, 2));
+}
+
+TEST_F(WorldMapWindow, ChipPaletteChoosesTheBrushAndNamesTheChip) {
+    cWorldMap& map = ProjectWorldMap();
+    map.m_Chips.resize(7);
+    map.m_Chips[6].m_Text = "橋";
+    ASSERT_NE(nullptr, m_Wnd->Palette());
+    HWND palette = m_Wnd->Palette()->GetHwnd();
+    ASSERT_TRUE(IsWindowVisible(palette));
+    RECT canvas;
+    auto click = [&](int col, int row) {
+        GetWindowRect(GetDlgItem(palette, IDC_WORLD_CANVAS), &canvas);
+        POINT pt = {canvas.left + col * 32 + 5, canvas.top + row * 32 + 5};
+        ScreenToClient(palette, &pt);
+        SendMessageA(palette, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    };
+    auto status = [&] {
+        char text[64] = "";
+        SendMessageA(FindWindowExA(palette, nullptr, STATUSCLASSNAMEA, nullptr), SB_GETTEXTA, 0,
+                     reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    click(1, 1);
+    EXPECT_EQ(6, WorldMapEdit().m_Current.paletteSel);
+    EXPECT_EQ("6 : 橋", status());
+    Paint(4, 4);
+    EXPECT_EQ(6, Chip(4, 4));
+    // Below the last chip: chosen, but nothing to paint and nothing to name.
+    click(3, 1);
+    EXPECT_EQ(8, WorldMapEdit().m_Current.paletteSel);
+    EXPECT_EQ("", status());
+    Paint(5, 5);
+    EXPECT_EQ(0, Chip(5, 5));
+    // Event mode closes the palette; chip mode brings it back.
+    SendMessageA(Wnd(), WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(nullptr, m_Wnd->Palette());
+    SendMessageA(Wnd(), WM_KEYDOWN, VK_SPACE, 0);
+    ASSERT_NE(nullptr, m_Wnd->Palette());
+    EXPECT_TRUE(EditConfig().m_Windows[9].m_Valid);
+}
+
+TEST_F(WorldMapWindow, ChipPaletteScrollsToItsLastRowAndNoFurther) {
+    ProjectWorldMap().m_Chips.resize(12);  // three rows
+    Command(ID_WORLD_EVENT_MODE);
+    Command(ID_WORLD_CHIP_MODE);
+    auto* palette = static_cast<cMapChipPaletteDlg*>(m_Wnd->Palette());
+    ASSERT_NE(nullptr, palette);
+    HWND bar = GetDlgItem(palette->GetHwnd(), IDC_CANVAS_VBAR);
+    SetScrollPos(bar, SB_CTL, 5, TRUE);
+    SendMessageA(palette->GetHwnd(), WM_VSCROLL, SB_ENDSCROLL, reinterpret_cast<LPARAM>(bar));
+    EXPECT_EQ(1, palette->TopRow());
 }
 
 }  // namespace
