@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/core/GameWnd.h"
+#include "game/core/OptionData.h"
 #include "tests/game/core/GameProgram.h"
 #include "tests/support/TempDir.h"
 
@@ -250,4 +251,42 @@ TEST(GameProgram, TheTitleMenuQuitEntryEndsTheGameWithExitCode0) {
     DWORD code = 1234;
     ASSERT_TRUE(game.WaitForExit(10000, &code)) << dir.Read(kLog);
     EXPECT_EQ(0u, code);
+}
+
+TEST(GameProgram, OptionsChangedInTheGameAreWrittenAndReadAtTheNextStart) {
+    cTempDir dir;
+    ASSERT_TRUE(CopyGameProject());
+    // Each run: the options from the title menu (up twice from the first mode), then the keys.
+    auto run = [&](const std::vector<WORD>& keys) {
+        cGameProcess game;
+        ASSERT_TRUE(game.Started());
+        HWND wnd = game.WaitForMainWindow();
+        ASSERT_NE(nullptr, wnd);
+        ASSERT_TRUE(StartedUp(game)) << dir.Read(kLog);
+        SetForegroundWindow(wnd);
+        Sleep(1500);
+        PressKey(VK_UP);
+        PressKey(VK_UP);
+        PressKey('Z');
+        Sleep(1500);
+        for (WORD key : keys) PressKey(key);
+        // Cancel leaves the options; the file is written when the fade-out has ended.
+        PressKey('X');
+        Sleep(1500);
+        PostMessageA(wnd, WM_CLOSE, 0, 0);
+        DWORD code = 1234;
+        ASSERT_TRUE(game.WaitForExit(10000, &code));
+        EXPECT_EQ(0u, code);
+    };
+    cOptionData defaults;
+    // The volume row, one step up, kept with decide.
+    run({VK_DOWN, VK_DOWN, 'Z', VK_UP, 'Z'});
+    cOptionData saved;
+    ASSERT_TRUE(saved.LoadFile("user_data\\Option.dat")) << dir.Read(kLog);
+    EXPECT_EQ(defaults.m_SeVolume + 1, saved.m_SeVolume);
+    // Leaving at once writes what the start read.
+    run({});
+    cOptionData again;
+    ASSERT_TRUE(again.LoadFile("user_data\\Option.dat"));
+    EXPECT_EQ(defaults.m_SeVolume + 1, again.m_SeVolume);
 }
