@@ -2,6 +2,7 @@
 // Resource, control and command ids of the world map editor's windows.
 
 #define IDD_WORLD_MAP 152
+#define IDD_WORLD_SETTING 153
 #define IDD_CHIP_PALETTE 154
 #define IDR_WORLD_MENU 155
 #define IDR_WORLD_POPUP 163
@@ -30,3 +31,21 @@
 #define ID_WORLD_EVENT_DELETE 40043
 #define ID_WORLD_EVENT_NEW 40028
 #define ID_WORLD_PAINT_TOOL 40044
+
+// Controls of the settings dialog.
+#define IDC_WS_OK 1000
+#define IDC_WS_CANCEL 1001
+#define IDC_WS_WIDTH 11210
+#define IDC_WS_WIDTH_SPIN 11212
+#define IDC_WS_HEIGHT 11211
+#define IDC_WS_HEIGHT_SPIN 11166
+#define IDC_WS_START_X 1213
+#define IDC_WS_START_X_SPIN 1214
+#define IDC_WS_START_Y 1215
+#define IDC_WS_START_Y_SPIN 1216
+#define IDC_WS_BACK_COLOR 1257
+#define IDC_WS_BACK_COLOR_SPIN 1258
+#define IDC_WS_SWATCH 1259
+#define IDC_WS_USE_IMAGE 1035
+#define IDC_WS_IMAGE 1255
+#define IDC_WS_BROWSE 1256

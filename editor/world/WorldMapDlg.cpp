@@ -16,6 +16,7 @@
 #include "editor/world/MapChipPaletteDlg.h"
 #include "editor/world/WorldIds.h"
 #include "editor/world/WorldMapEdit.h"
+#include "editor/world/WorldSettingDlg.h"
 #include "framework/ErrorLog.h"
 #include "framework/Format.h"
 #include "framework/MessageBox.h"
@@ -238,6 +239,35 @@ void cWorldMapDlg::ClearAll(bool chips) {
     WorldMapModified() = 1;
 }
 
+void cWorldMapDlg::RunSettings() {
+    Show(SW_HIDE);
+    Enable(0);
+    if (m_lpPalette) {
+        m_lpPalette->Show(SW_HIDE);
+        m_lpPalette->Enable(0);
+    }
+    cWorldSettingDlg* dlg = new (std::nothrow) cWorldSettingDlg(this, m_lpGroup);
+    if (!dlg) {
+        OutOfMemory();
+        return;
+    }
+    if (dlg->DoModal(0) == 1) {
+        ProjectWorldMap().Validate();
+        OnSize();
+        if (m_lpPalette) m_lpPalette->OnPaint();
+        WorldMapEdit().ClearHistory();
+        UpdateUndoStates();
+        WorldMapModified() = 1;
+    }
+    delete dlg;
+    Show(SW_SHOW);
+    Enable(1);
+    if (m_lpPalette) {
+        m_lpPalette->Show(SW_SHOWNOACTIVATE);
+        m_lpPalette->Enable(1);
+    }
+}
+
 void cWorldMapDlg::OnEventCommand(int id) {
     cWorldMapEdit& edit = WorldMapEdit();
     cWorldMap& map = ProjectWorldMap();
@@ -311,6 +341,9 @@ void cWorldMapDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_WORLD_EVENT_BUTTON:
         SetMode(eWorldEditEvents);
         SetFocus(m_hWnd);
+        break;
+    case ID_WORLD_SETTINGS:
+        RunSettings();
         break;
     case ID_WORLD_CLEAR_CHIPS:
     case ID_WORLD_CLEAR_EVENTS:

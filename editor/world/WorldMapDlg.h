@@ -43,6 +43,7 @@ private:
     bool AskSave();
     void Undo(bool forward);
     void ClearAll(bool chips);
+    void RunSettings();
     void OnMouse(UINT msg, LPARAM lParam);
     void SetCursorFromContent(int x, int y);
     void PaintBrush();

@@ -6,6 +6,8 @@
 
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "data/EditConfig.h"
 #include "data/ProjectData.h"
@@ -17,6 +19,7 @@
 #include "editor/world/WorldMapEdit.h"
 #include "tests/framework/TestPage.h"
 #include "tests/support/BoxAnswers.h"
+#include "tests/support/DialogDriver.h"
 #include "tests/support/RunningProgram.h"
 #include "tests/support/TempDir.h"
 
@@ -326,6 +329,58 @@ TEST_F(WorldMapWindow, ChipPaletteScrollsToItsLastRowAndNoFurther) {
     SetScrollPos(bar, SB_CTL, 5, TRUE);
     SendMessageA(palette->GetHwnd(), WM_VSCROLL, SB_ENDSCROLL, reinterpret_cast<LPARAM>(bar));
     EXPECT_EQ(1, palette->TopRow());
+}
+
+// Runs the settings dialog from the window's command: the edits get the texts, then OK.
+void RunSettings(HWND window, std::vector<std::pair<int, std::string>> texts) {
+    DriveDialog(
+        [](HWND wnd) {
+            char title[64] = "";
+            GetWindowTextA(wnd, title, sizeof title);
+            return IsWindowVisible(wnd) && std::string(title) == "ワールドマップの設定";
+        },
+        [texts](HWND dlg) {
+            for (const auto& [id, text] : texts) SetDlgItemTextA(dlg, id, text.c_str());
+            SendMessageA(GetDlgItem(dlg, IDC_WS_OK), BM_CLICK, 0, 0);
+        });
+    SendMessageA(window, WM_COMMAND, ID_WORLD_SETTINGS, 0);
+}
+
+TEST_F(WorldMapWindow, SettingsResizeKeepingChipsAndDroppingOutsideEvents) {
+    cWorldMap& map = ProjectWorldMap();
+    map.SetSize(40, 30);
+    map.m_StartX = 38;
+    map.m_StartY = 28;
+    cWorldEvent event;
+    event.Init();
+    map.PutEvent(event, 35, 25);
+    map.PutEvent(event, 3, 3);
+    map.m_Grid[(5 << map.m_PitchBits) + 10] = 7;
+    map.m_BackImage = "bmp\\WorldBack.bmp";
+    Paint(1, 1);
+    ASSERT_TRUE(WorldMapEdit().CanUndo());
+    WorldMapModified() = 0;
+
+    RunSettings(Wnd(), {{IDC_WS_WIDTH, "20"}, {IDC_WS_HEIGHT, "15"}, {IDC_WS_IMAGE, ""}});
+    EXPECT_EQ(20, map.m_Width);
+    EXPECT_EQ(15, map.m_Height);
+    EXPECT_EQ(19, map.m_StartX);
+    EXPECT_EQ(14, map.m_StartY);
+    EXPECT_EQ(1u, map.m_Events.size());
+    EXPECT_TRUE(map.HasEventAt(3, 3));
+    EXPECT_EQ(7, Chip(10, 5));
+    EXPECT_EQ("bmp\\WorldBack.bmp", map.m_BackImage);  // an empty path keeps the image
+    EXPECT_FALSE(WorldMapEdit().CanUndo());
+    EXPECT_EQ(1, WorldMapModified());
+    EXPECT_TRUE(IsWindowVisible(Wnd()));
+
+    // Across a row stride, and with an image that does not load: the path stays.
+    cBoxAnswers boxes;
+    RunSettings(Wnd(), {{IDC_WS_WIDTH, "70"}, {IDC_WS_IMAGE, "bmp\\Missing.bmp"}});
+    EXPECT_EQ(70, map.m_Width);
+    EXPECT_EQ(128, map.m_Pitch);
+    EXPECT_EQ(7, Chip(10, 5));
+    EXPECT_EQ("bmp\\WorldBack.bmp", map.m_BackImage);
 }
 
 }  // namespace
