@@ -1,7 +1,9 @@
 #include "editor/database/AnimePages.h"
 
 #include "data/ElementNames.h"
+#include "data/Chara.h"
 #include "data/ProjectDatabase.h"
+#include "editor/shell/DrawObject.h"
 
 namespace {
 const int kKindChara = 1;
@@ -15,6 +17,26 @@ cSampleRanges SampleRanges(int kind, size_t dedicatedRecords) {
         return {static_cast<int16_t>(top < 1 ? 1 : top > 999 ? 999 : top), true, 239};
     }
     return {119, false, 19};
+}
+
+cAnimePlayer& DatabasePreviewPlayer() {
+    static cAnimePlayer player;
+    return player;
+}
+
+cAnimePattern PreviewPattern(const cAnime& anime) {
+    cAnimePattern pattern;
+    for (const cAnimeFrame& frame : anime.m_Frames) {
+        cAnimeCode code;
+        code.value = frame.m_Cell < 0 ? 0 : frame.m_Cell;
+        code.duration = frame.m_Time < 0 ? 0 : frame.m_Time > 9999 ? 9999 * 6 : frame.m_Time * 6;
+        pattern.push_back(code);
+    }
+    if (pattern.empty()) pattern.push_back(cAnimeCode());
+    cAnimeCode loop;
+    loop.value = kAnimeLoop;
+    pattern.push_back(loop);
+    return pattern;
 }
 
 cDbAnimeSetPage::cDbAnimeSetPage(cChildWnd* parent, cWndGroup* group, cRecordVector<cAnimeSet>* table)
@@ -37,12 +59,15 @@ cDbAnimePage::cDbAnimePage(cChildWnd* parent, cWndGroup* group, cRecordVector<cA
     m_Buttons[0].m_Desc.Set(IDC_DB_COUNT);
     m_Kind.resize(1);
     m_Kind[0].m_Desc = cComboDesc<int8_t>(IDC_DB_SAMPLE_KIND, &m_Edit.m_SampleKind, GraphicSrcNames, 0);
+    m_Preview.resize(1);
+    m_Preview[0].m_Desc.Set(IDC_DB_PREVIEW, 32, 32);
     m_Sample.resize(2);
     m_Sample[0].m_Desc.Set(IDC_DB_SAMPLE_NO, &m_Edit.m_SampleNo, 1, 119, IDC_DB_SAMPLE_NO_SPIN);
     m_Sample[1].m_Desc.Set(IDC_DB_SAMPLE_CELL, &m_Edit.m_SampleCell, 0, 19, IDC_DB_SAMPLE_CELL_SPIN);
 }
 
 void cDbAnimePage::AttachPage() {
+    AttachPictureBox(m_Preview[0]);
     AttachCtrls(m_Kind);
     AttachCtrls(m_Sample);
 }
@@ -57,4 +82,23 @@ void cDbAnimePage::EnableStep() {
     cell.SetRange(0, ranges.maxCell);
     cell.ShowValue(cell.ParseText(), false);
     cell.Enable(ranges.cellUsed);
+}
+
+void cDbAnimePage::AfterCommand() {
+    cAnimePatterns patterns;
+    patterns.push_back(PreviewPattern(m_Edit));
+    DatabasePreviewPlayer().SetPatterns(patterns);
+}
+
+void cDbAnimePage::OnIdle() {
+    if (!IsInitialised() || !m_Preview[0].m_Ctrl.GetHwnd()) return;
+    int32_t cell = DatabasePreviewPlayer().Update();
+    cEdChara sample;
+    sample.m_GraphicSrc = static_cast<uint8_t>(m_Edit.m_SampleKind);
+    sample.m_Graphic = static_cast<uint16_t>(m_Edit.m_SampleNo);
+    sample.m_GraphicShift = static_cast<uint16_t>(m_Edit.m_SampleCell + cell);
+    cDib& canvas = m_Preview[0].m_Ctrl.Canvas();
+    canvas.Clear(0);
+    DrawCharaObject(canvas, 0, 0, sample, false);
+    m_Preview[0].m_Ctrl.Present();
 }

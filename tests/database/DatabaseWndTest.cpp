@@ -4,6 +4,7 @@
 
 #include "data/ProjectData.h"
 #include "editor/database/EffectTypePages.h"
+#include "editor/database/AnimePages.h"
 #include "editor/database/EffectPage.h"
 #include "editor/database/FilePages.h"
 #include "editor/database/SwordPage.h"
@@ -464,4 +465,58 @@ TEST_F(DatabaseWindow, EffectFramesAreInsertedAndEditedInTheirDialogAndClearKeep
     EXPECT_EQ(2u, page->Work()[1].m_Frames.size());
     PressApply();
     EXPECT_EQ(7, ProjectDatabase().m_Effects[1].m_Frames[0].m_Cell);
+}
+
+TEST(AnimePreview, EachFrameShowsForItsTimeInTicksAndTheSampleRangesFollowTheKind) {
+    cAnime anime;
+    anime.m_Frames.resize(2);
+    anime.m_Frames[0].m_Cell = 2;
+    anime.m_Frames[0].m_Time = 3;
+    anime.m_Frames[1].m_Cell = 5;
+    anime.m_Frames[1].m_Time = 3;
+    cAnimePlayer player;
+    ASSERT_TRUE(player.SetPatterns(cAnimePatterns{PreviewPattern(anime)}));
+    std::vector<int32_t> shown;
+    for (int tick = 0; tick < 37; ++tick) shown.push_back(player.Update());
+    // The player advances, then shows: tick n is the n-th call.
+    EXPECT_EQ(2, shown[0]);
+    EXPECT_EQ(2, shown[16]);
+    EXPECT_EQ(5, shown[17]);  // tick 18
+    EXPECT_EQ(5, shown[34]);
+    EXPECT_EQ(2, shown[35]);  // looped
+    // A time of 0 from a file still moves on: both frames keep coming.
+    anime.m_Frames[0].m_Time = 0;
+    ASSERT_TRUE(player.SetPatterns(cAnimePatterns{PreviewPattern(anime)}));
+    int twos = 0, fives = 0;
+    for (int tick = 0; tick < 60; ++tick) (player.Update() == 2 ? twos : fives)++;
+    EXPECT_GT(twos, 0);
+    EXPECT_GT(fives, 0);
+    // Without frames the preview shows cell 0.
+    anime.m_Frames.clear();
+    ASSERT_TRUE(player.SetPatterns(cAnimePatterns{PreviewPattern(anime)}));
+    EXPECT_EQ(0, player.Update());
+
+    struct cCase {
+        int kind;
+        size_t dedicated;
+        int16_t maxNo;
+        bool cellUsed;
+        int16_t maxCell;
+    };
+    const cCase cases[] = {{0, 2, 119, false, 19}, {1, 2, 119, true, 19}, {3, 9, 119, false, 19},
+                           {4, 2, 1, true, 239},   {4, 1, 1, true, 239},  {4, 0, 1, true, 239}, {4, 30, 29, true, 239}};
+    for (const cCase& c : cases) {
+        cSampleRanges r = SampleRanges(c.kind, c.dedicated);
+        EXPECT_EQ(c.maxNo, r.maxNo) << c.kind << " " << c.dedicated;
+        EXPECT_EQ(c.cellUsed, r.cellUsed) << c.kind;
+        EXPECT_EQ(c.maxCell, r.maxCell) << c.kind;
+    }
+}
+
+TEST_F(DatabaseWindow, AnimePageDrawsItsPreviewEveryIdleFrame) {
+    ProjectDatabase().m_Animes.resize(3);
+    Open();
+    ShowPage(kAnime);
+    for (int tick = 0; tick < 20; ++tick) EXPECT_EQ(1, m_lpSheet->ApplyCurPage());
+    EXPECT_TRUE(IsWindowEnabled(Item(kAnime, IDC_DB_SAMPLE_CELL)));  // a character sample
 }
