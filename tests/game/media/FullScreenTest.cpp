@@ -20,20 +20,31 @@ class cFullScreen {
 public:
     cFullScreen(int bpp, int refreshRate, cSurface* surfaces = nullptr, cPictureRow* pictures = nullptr,
                 int count = 0)
-        : m_Window(640, 480), m_dwTransparent(Display().dwTransparent) {
+        : m_Window(640, 480), m_dwTransparent(Display().dwTransparent), m_nDesktopBpp(DesktopBpp()) {
         m_bReady =
             DDInit(m_Window.Handle(), 640, 480, bpp, 0, 1, refreshRate, 1, surfaces, pictures, count);
     }
     // The transparent colour that tests set under this display goes back as it was.
+    // The desktop's own mode comes back a little after the release under a busy X server; the
+    // next test in this process must find it, not the full-screen depth.
     ~cFullScreen() {
         if (Display().bInitialized) DDUnInitFullScreen();
         Display().dwTransparent = m_dwTransparent;
+        for (int waited = 0; DesktopBpp() != m_nDesktopBpp && waited < 3000; waited += 10) Sleep(10);
     }
     bool IsReady() const { return m_bReady; }
 
 private:
+    static int DesktopBpp() {
+        HDC screen = GetDC(nullptr);
+        int bpp = GetDeviceCaps(screen, BITSPIXEL);
+        ReleaseDC(nullptr, screen);
+        return bpp;
+    }
+
     cTestWindow m_Window;
     uint32_t m_dwTransparent;
+    int m_nDesktopBpp;
     bool m_bReady;
 };
 
