@@ -29,6 +29,7 @@
 #include "game/core/ReplayRequests.h"
 #include "game/core/SceneManager.h"
 #include "game/data/GameDatabase.h"
+#include "game/data/GameFlow.h"
 #include "game/data/GamePaths.h"
 #include "game/media/Bitmap.h"
 #include "game/media/Display.h"
@@ -209,6 +210,7 @@ bool InitGame(const char* commandLine, int show) {
     }
     cSystemData& system = ProjectSystemData();
     if (!LoadProjectFile(system, PathTable[ePathSystem])) return false;
+    ApplyTestPlayFlowRule(shell.bTestPlay, system);
 
     cSystemIni& ini = SystemIni();
     SetSystemIniDefaults(ini, system.m_IniKeys);

@@ -10,6 +10,7 @@
 #include "game/core/GameInit.h"
 #include "game/core/GameLoop.h"
 #include "game/core/GameWnd.h"
+#include "game/play/GameHost.h"
 
 namespace {
 
@@ -102,6 +103,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     if (shell.bTestPlay) window.NotifyEditorStarted();
     ErrorLog("H");
 
+    InstallPlayScene();
     if (!InitGame(commandLine, show)) {
         UnInitGame();
         ReleaseInstance();

@@ -9,6 +9,7 @@
 #include "data/SystemData.h"
 #include "game/data/StorySave.h"
 #include "game/core/SceneManager.h"
+#include "game/core/SystemTexts.h"
 #include "game/data/GameDatabase.h"
 #include "game/media/Bitmap.h"
 #include "game/media/Blit.h"
@@ -25,6 +26,8 @@ const int kBannerWidth = 128;
 const int kGameOverWidth = 144;
 const int kBannerHeight = 32;
 const int kDigitRow = 96;
+const int kSystemPicture = 47;
+const int kPauseTexts = 14;
 
 cSurface* Slot(int index) {
     const cDisplayState& display = Display();
@@ -107,12 +110,12 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int, int, int)
         scene.State() == ePlayPause && !flag1 && ProjectSystemData().m_HidePlacedInPause;
     if (hideInPause) {
         DrawBackLayers(scene, dest, 1);
-        return;
+    } else {
+        scene.DrawBlockLayer(dest, 0);
+        DrawBackLayers(scene, dest, 1);
+        scene.DrawBlockLayer(dest, 1);
+        scene.DrawStatusBar(dest);
     }
-    scene.DrawBlockLayer(dest, 0);
-    DrawBackLayers(scene, dest, 1);
-    scene.DrawBlockLayer(dest, 1);
-    scene.DrawStatusBar(dest);
     const cEdStage& stage = ProjectStage();
     switch (scene.State()) {
         case ePlayIntro:
@@ -128,6 +131,16 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int, int, int)
                 DrawBanner(dest, 256 + kBannerWidth - shown, 192, shown, kBannerHeight);
             }
             break;
+        case ePlayPause: {
+            // The menu: quit, resume and, for a stage file, retry; the cursor in the margin of its line.
+            const cSystemData& system = ProjectSystemData();
+            const int entries = SceneManager().m_nGameMode == kGameModeStageFile ? 3 : 2;
+            const int x = CenterTextBoxX(system, 320, kPauseTexts, entries);
+            DrawTextBox(system, dest, x, 272, kPauseTexts, entries);
+            if (cSurface* icons = Slot(kSystemPicture))
+                DDBlt(dest, x, 272 + scene.m_MenuCursor * 16, 16, 16, *icons, 64, 0, DDBLTFAST_SRCCOLORKEY);
+            break;
+        }
         case ePlayGameOver:
             if (stage.m_ShowGameOver) DrawBanner(dest, 248, 224, kGameOverWidth, 2 * kBannerHeight);
             break;

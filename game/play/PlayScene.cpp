@@ -13,7 +13,6 @@
 namespace {
 
 cPlayScene* g_lpPlayScene = nullptr;
-const int kGameModeReplay = 4;
 const int kAppearedFlags = 60;
 
 }  // namespace

@@ -17,8 +17,6 @@
 
 namespace {
 
-const int kGameModeStageFile = 3;
-const int kGameModeReplay = 4;
 const int kButton1 = 1;
 const int kButton2 = 2;
 // System sounds of the scene.
@@ -74,7 +72,8 @@ void cPlayScene::Init() {
         m_Counter = m_ButtonSuppress = m_RankingPending = 0;
         if (manager.m_nGameMode != kGameModeReplay) CurrentReplay().Clear();
         if (Host().StartedWithFile()) story.m_StageNumber = 1;
-        // The life being played is taken from the lives the game mode set.
+        // The life being played is taken from the lives the game mode starts with.
+        story.m_Lives = story.m_StartCount;
         if (story.m_Lives > 0) --story.m_Lives;
     }
     m_nSubState = 0;

@@ -23,6 +23,7 @@ const cSection kSections[] = {
     {"stage", BenchStageFiles},
     {"effects", BenchEffects},
     {"canvas", BenchCanvas},
+    {"play", BenchPlay},
 };
 
 cTiming Summary(std::vector<double> times) {

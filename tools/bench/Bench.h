@@ -24,3 +24,4 @@ void PrintHeader(const char* section);
 void BenchStageFiles();
 void BenchEffects();
 void BenchCanvas();
+void BenchPlay();

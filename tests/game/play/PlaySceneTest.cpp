@@ -130,11 +130,12 @@ TEST_F(PlayStates, PauseMenuEntriesByMode) {
 // A retry puts back the story's variables, lives, total score and music as the stage started.
 TEST_F(PlayStates, RetryRestoresTheStageStart) {
     SceneManager().m_nGameMode = kStageFileMode;
-    StoryState().m_Lives = 4;
+    StoryState().m_StartCount = 4;
     cPlayScene scene;
     Start(scene, Stage());
     RunToPlay(scene);
     const int lives = StoryState().m_Lives;
+    EXPECT_EQ(3, lives);  // the life being played is taken from the starting lives
     const std::vector<int32_t> vars(StoryState().m_Variables.begin(), StoryState().m_Variables.end());
     StoryState().m_Variables[3] = 77;
     StoryState().m_Lives = 1;
@@ -159,7 +160,7 @@ TEST_F(PlayStates, RetryRestoresTheStageStart) {
 // A failed reload on a lost life asks the game to end and does not go on with the stage.
 TEST_F(PlayStates, AFailedReloadEndsTheGame) {
     cPlayScene scene;
-    StoryState().m_Lives = 3;
+    StoryState().m_StartCount = 3;
     Start(scene, Stage());
     RunToPlay(scene);
     m_Host.reloadResult = false;

@@ -1,0 +1,119 @@
+#include "game/play/GameHost.h"
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <vector>
+
+#include "framework/ErrorLog.h"
+#include "framework/FrameTimer.h"
+#include "game/core/GameGlobals.h"
+#include "game/core/GameLoop.h"
+#include "game/core/GameModes.h"
+#include "game/core/GameWnd.h"
+#include "game/core/Input.h"
+#include "game/core/InputDevices.h"
+#include "game/core/ReplayRequests.h"
+#include "game/core/SceneManager.h"
+#include "game/core/SystemIni.h"
+#include "game/data/StageLoad.h"
+#include "game/media/Bitmap.h"
+#include "game/media/Display.h"
+#include "game/media/PictureTable.h"
+#include "game/play/PlayPaint.h"
+#include "game/play/PlayScene.h"
+
+namespace {
+
+const DWORD kInactiveWaitMs = 20;
+const int kFirstPlayPicture = 1;
+const int kLastPlayPicture = 44;
+const int kFirstWorkSurface = 61;
+
+// The wait's loop on the pause thread: the game thread waits for it, so the scene is used by
+// one thread at a time.
+DWORD WINAPI PauseLoop(void* parameter) {
+    cPlayScene& scene = *static_cast<cPlayScene*>(parameter);
+    cGameShell& shell = GameShell();
+    scene.m_WaitButtons = GetPlayerInput(0).m_wButtons;
+    for (;;) {
+        MSG msg;
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) && msg.message == WM_QUIT) break;
+        if (shell.bQuit) break;
+        if (!shell.bAppActive) {
+            Sleep(kInactiveWaitMs);
+            continue;
+        }
+        while (!CheckFrame(SceneManager().m_nFps)) Sleep(1);
+        if (!FrameStart()) {
+            PostMessageA(shell.hDDWnd, WM_CLOSE, 0, 0);
+            break;
+        }
+        PollInput();
+        if (CheckReplaySaveKey(SystemInputDevices())) continue;
+        if (!scene.WaitPass(GetPlayerInput(0).m_wButtons)) break;
+        Present();
+    }
+    ErrorLog("thPause.Exit()");
+    return 0;
+}
+
+// The pictures of play that start-up leaves out (the blocks, characters, shots, items, mirrored
+// marks and the work surfaces), loaded when play first needs them.
+bool LoadPlayPictures() {
+    std::vector<int> rows;
+    for (int row = kFirstPlayPicture; row <= kLastPlayPicture; ++row)
+        if (!SystemSurfaces()[row].lpSurface) rows.push_back(row);
+    for (int row = kFirstWorkSurface; row < kPictureTableRows; ++row)
+        if (!SystemSurfaces()[row].lpSurface) rows.push_back(row);
+    return rows.empty() || DDLoadSurfaces(SystemSurfaces(), rows.data(), static_cast<int>(rows.size()));
+}
+
+class cGameHost : public cPlayHost {
+public:
+    void PlaySystemSound(int number) override { PlaySystemSe(number); }
+    void PlayMusic(int bgm) override {
+        if (BgmPlayer().IsInitialized()) BgmPlayer().Play(0, bgm, false, false);
+    }
+    bool KeyHeld(int virtualKey) override {
+        return GameShell().bAppActive && (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
+    }
+    bool ReplaySaveKey() override { return CheckReplaySaveKey(SystemInputDevices()) != 0; }
+    void Paint(cPlayScene& scene, int flag1, int flag2, int flag3, int flag4) override {
+        PaintPlayScene(scene, Display().Back, flag1, flag2, flag3, flag4);
+    }
+    void LoadPictures(cPlayScene& scene) override {
+        if (!LoadPlayPictures()) CloseGame();
+        LoadBackLayerPictures(scene);
+    }
+    void RunWait(cPlayScene& scene) override {
+        cThread& thread = PauseThread();
+        // A wait that cannot start is skipped: the play goes on without it.
+        if (!thread.Start(PauseLoop, &scene)) {
+            ErrorLog("thPause: the wait thread did not start; the wait is skipped");
+            return;
+        }
+        thread.Wait();
+    }
+    uint32_t NewSeed() override { return timeGetTime(); }
+    bool ReopenStartFile() override { return OpenStartFile(SystemIni().FreeStage, 0); }
+    bool ReloadStage() override { return LoadStageAndStart(CurrentStagePath().c_str(), 0) == 1; }
+    void CloseGame() override { PostMessageA(GameShell().hDDWnd, WM_CLOSE, 0, 0); }
+    bool StartedWithFile() override { return SystemIni().FreeStage[0] != '\0'; }
+    bool TestPlay() override { return GameShell().bTestPlay != 0; }
+};
+
+cGameHost& GameHost() {
+    static cGameHost host;
+    return host;
+}
+
+cScene* MakePlayScene() {
+    cPlayScene* scene = new cPlayScene();
+    scene->SetHost(&GameHost());
+    return scene;
+}
+
+}  // namespace
+
+void InstallPlayScene() { SceneManager().SetCreator(eScenePlay, MakePlayScene); }

@@ -1,0 +1,114 @@
+// The play scene: one frame of simulation and one painted picture, each as a share of a frame at
+// 60 frames a second (the reference row is the frame itself), on the factory stage and on a
+// generated stress stage (a wide stage full of blocks under five background layers).
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "data/CommonPalette.h"
+#include "data/ProjectData.h"
+#include "data/Stage.h"
+#include "game/data/StageLoad.h"
+#include "game/media/Bitmap.h"
+#include "game/media/Display.h"
+#include "game/media/Palette.h"
+#include "game/media/PictureTable.h"
+#include "game/play/PlayPaint.h"
+#include "game/play/PlayScene.h"
+#include "tools/bench/Bench.h"
+
+namespace {
+
+const int kRuns = 300;
+const double kFrameMs = 1000.0 / 60;
+const int kStressLayers = 5;
+
+cSurface g_Surfaces[kPictureTableRows];
+cPictureRow g_Rows[kPictureTableRows];
+
+bool StartDisplay() {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "BenchPlay";
+    RegisterClassA(&wc);
+    HWND wnd = CreateWindowA(wc.lpszClassName, "play", WS_OVERLAPPEDWINDOW, 0, 0, 660, 520, nullptr, nullptr,
+                             wc.hInstance, nullptr);
+    ShowWindow(wnd, SW_SHOW);
+    for (int i = 0; i < kPictureTableRows; ++i) g_Rows[i] = PictureTable[i];
+    std::vector<int> pictures;
+    for (int i = 1; i < kBackLayerSlot; ++i) pictures.push_back(i);
+    for (int i = kBackLayerSlot + kBackLayerSlots; i < kPictureTableRows; ++i) pictures.push_back(i);
+    return DDInit(wnd, 640, 480, 16, 1, 1, 60, 0, g_Surfaces, g_Rows, kPictureTableRows) &&
+           DDLoadPaletteFromFile(Display().Palette, "bmp\\plt\\Palette.bmp") && DDSetTransmit("bmp\\plt\\Palette.bmp") &&
+           DDLoadSurfaces(g_Surfaces, pictures.data(), static_cast<int>(pictures.size()));
+}
+
+// Every cell of a 300 x 15 stage a block, the player in the middle, automatic scroll across,
+// five tiled picture layers (one in front).
+void MakeStressStage(cEdStage& stage) {
+    const cCommonPalette& palette = ProjectCommonPalette();
+    cEdChara player = palette.m_Charas.At(1);
+    stage.SetSize(300, 15);
+    for (int32_t row = 0; row < stage.m_Height; ++row)
+        for (int32_t column = 0; column < stage.m_Width; ++column)
+            if (row > 9 || (row + column) % 5 == 0)
+                stage.m_Blocks.Put(stage.CellIndex(column, row), palette.m_Blocks.At(1 + (row + column) % 8));
+    player.m_Control = 0;
+    stage.PutCharaAt(150, 5, player);
+    stage.m_ScrollMode[0] = 1;
+    stage.m_AutoScrollSpeed[0] = 10;
+    stage.m_BackLayers.resize(kStressLayers);
+    for (int i = 0; i < kStressLayers; ++i) {
+        cBackLayer& layer = stage.m_BackLayers[i];
+        layer.m_ShowAtStart = 1;
+        layer.m_UseColor = 0;
+        layer.m_Picture = "..\\Back.bmp";
+        layer.m_Front = i == kStressLayers - 1;
+        layer.m_AutoScrollX = i % 2;
+        layer.m_SpeedX = 0.25 * (i + 1);
+        layer.m_SpeedY = 0.5;
+    }
+}
+
+// Play takes a small share of a frame: the ratio to the frame gets three decimals.
+void PrintShare(const char* stage, const char* what, const cTiming& t) {
+    printf("| %s: %s | %.3f | %.3f | one frame at 60/s | %.2f | %.2f | %.3f |\n", stage, what, t.min, t.median,
+           kFrameMs, kFrameMs, t.min / kFrameMs);
+    fflush(stdout);
+}
+
+void TimeStage(const char* name) {
+    cHeadlessHost host;
+    cPlayScene scene;
+    scene.SetHost(&host);
+    LoadBackLayerPictures(scene);
+    for (int i = 0; i < 200 && scene.State() != ePlayRun; ++i) scene.StepFrame(0, 0);
+    cTiming simulation, painting;
+    int frame = 0;
+    TimeAlternating(
+        kRuns, nullptr,
+        [&]() {
+            ++frame;
+            scene.StepFrame(static_cast<int16_t>(frame / 20 % 2 ? 2 : 0), static_cast<int16_t>(frame / 7 % 2));
+        },
+        simulation, [&]() { PaintPlayScene(scene, Display().Back, 1, 0, 1, 1); }, painting);
+    PrintShare(name, "simulation of one frame", simulation);
+    PrintShare(name, "painting one frame", painting);
+}
+
+}  // namespace
+
+void BenchPlay() {
+    PrintHeader("play: one frame of the play scene, simulated and painted (ratio: share of a frame)");
+    if (!StartDisplay() || !ProjectCommonPalette().LoadFile("default\\CommonPalette.cplt4") ||
+        !ProjectSystemData().LoadFile("default\\System.dat") ||
+        LoadStageAndStart("default\\stg4\\Default.stg4", 1) != 1) {
+        printf("| the display or the factory records cannot be made ready |\n");
+        return;
+    }
+    TimeStage("factory stage");
+    MakeStressStage(ProjectStage());
+    TimeStage("stress stage (300 x 15 blocks, 5 layers)");
+}
