@@ -413,6 +413,16 @@ cWndOpener g_worldMapOpener = nullptr;
 void SetDatabaseOpener(cWndOpener opener) { g_databaseOpener = opener; }
 void SetWorldMapOpener(cWndOpener opener) { g_worldMapOpener = opener; }
 
+void cEditWnd::SetCursorCell(int mx, int my) {
+    cCanvasCursor& cursor = CanvasCursor();
+    mx = Clamped(mx, 0, std::max(m_ContentWidth - 1, 0));
+    my = Clamped(my, 0, std::max(m_ContentHeight - 1, 0));
+    cursor.x = m_ScrollX + mx / kCellSize;
+    cursor.y = m_ScrollY + my / kCellSize;
+    cursor.pixelX = mx / kCellSize * kCellSize;
+    cursor.pixelY = my / kCellSize * kCellSize;
+}
+
 void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!IsCommandAllowed(wParam)) return;
     cPage::OnCommand(wParam, lParam);
@@ -497,22 +507,15 @@ int cEditWnd::OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         OnPaint();
         return 1;
     case WM_KEYDOWN:
-        if (wParam == VK_ESCAPE) {
+        if (wParam == VK_ESCAPE)
             AskExit();
-        } else if (wParam == VK_SPACE && StageDoc().m_StageOpen) {
-            StageDoc().NextLayer();
-            SetFocus(m_hWnd);
-        }
+        else
+            OnCanvasKey(wParam);
         return 1;
     }
     if (msg >= WM_MOUSEFIRST && msg <= WM_RBUTTONDBLCLK) {
-        cCanvasCursor& cursor = CanvasCursor();
-        int mx = Clamped(GET_X_LPARAM(lParam) - m_Origin.x, 0, std::max(m_ContentWidth - 1, 0));
-        int my = Clamped(GET_Y_LPARAM(lParam) - m_Origin.y, 0, std::max(m_ContentHeight - 1, 0));
-        cursor.x = m_ScrollX + mx / kCellSize;
-        cursor.y = m_ScrollY + my / kCellSize;
-        cursor.pixelX = mx / kCellSize * kCellSize;
-        cursor.pixelY = my / kCellSize * kCellSize;
+        SetCursorCell(GET_X_LPARAM(lParam) - m_Origin.x, GET_Y_LPARAM(lParam) - m_Origin.y);
+        OnCanvasMouse(msg, wParam, lParam);
         return 1;
     }
     return 0;

@@ -8,7 +8,12 @@
 // There is one at a time (MainEditWnd); RebuildEditWnd replaces it after a stage is created,
 // opened or closed.
 #include <cstdint>
+#include <vector>
 
+#include "data/Block.h"
+#include "data/Chara.h"
+#include "data/Item.h"
+#include "framework/Geometry.h"
 #include "framework/Page.h"
 
 class cFrameWnd;
@@ -37,6 +42,13 @@ struct cCanvasCursor {
 typedef void (*cWndOpener)(class cEditWnd* main);
 void SetDatabaseOpener(cWndOpener opener);
 void SetWorldMapOpener(cWndOpener opener);
+// Opens the data window of the occupied cell (stage index) of a layer that the canvas edits.
+typedef void (*cCellEditor)(class cEditWnd* main, int32_t layer, uint32_t index);
+void SetCellEditor(cCellEditor editor);
+
+// The layers an edit of the canvas reaches, by the keys held now: Shift the characters and
+// items, Ctrl all three, otherwise the current layer.
+int32_t CanvasMask(int32_t layer);
 
 // The canvas cursor of the main window, kept across rebuilds until RebuildEditWnd resets it.
 cCanvasCursor& CanvasCursor();
@@ -58,6 +70,10 @@ public:
     // Enabled and checked states of every menu item and toolbar button.
     void UpdateStates();
     void UpdateUndoStates();
+    // Records an undo step of the stage's layers in the mask (1 blocks, 2 characters, 4 items),
+    // or of one layer (0, 1, 2), before an edit; the redo side empties.
+    void PushUndo(int32_t mask);
+    void PushUndoLayer(int32_t layer);
     // The current layer's check marks, and its palette windows.
     void ShowLayer(int32_t layer);
     void ShowToolWindows();
@@ -122,10 +138,38 @@ private:
     void PaintLines();
     void PaintCursor();
     void ShowCursorCell();
+    // Canvas editing.
+    void SetCursorCell(int mx, int my);
+    void OnCanvasMouse(UINT msg, WPARAM wParam, LPARAM lParam);
+    void OnCanvasKey(WPARAM key);
+    void PutPenCell(uint32_t index, size_t pen, int32_t mask);
+    void PenNormal(UINT msg, WPARAM wParam);
+    void PenLine(UINT msg, WPARAM wParam);
+    void PenRect(UINT msg, WPARAM wParam);
+    void PenFill(UINT msg, WPARAM wParam);
+    void PenParams(UINT msg, WPARAM wParam);
+    void EndLine();
+    void EndRect();
+    template <class F>
+    void Flood(std::vector<uint32_t>& map, F same);
+    void EditCellAtCursor();
+    void OnSelect(UINT msg);
+    void CaptureSelection(int32_t mask);
+    void ClearSelection(int32_t mask);
 
     cFrameWnd* m_lpFrame;
     cCtrl m_Canvas{eCtrlPlain};
     cDib m_BackBuffer;
     int m_ScrollX = 0;
     int m_ScrollY = 0;
+    // A line, rectangle or selection is being dragged from its start cell.
+    int m_Drag = 0;
+    cPoint m_LineStart = {};
+    cPoint m_RectStart = {};
+    cPoint m_RectSize = {};
+    cPoint m_SelStart = {};
+    // The fill's reference cells, one per layer.
+    cEdBlock m_WorkBlock;
+    cEdChara m_WorkChara;
+    cEdItem m_WorkItem;
 };

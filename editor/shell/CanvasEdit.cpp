@@ -1,0 +1,377 @@
+// Editing the stage on the canvas: the five pen modes under the left button, the right button's
+// range selection that captures the pen, and the keys that cut, clear and turn the selection.
+// Shift widens an edit to the characters and items, Ctrl to all three layers.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <new>
+#include <vector>
+
+#include "data/Stage.h"
+#include "editor/shell/EditWnd.h"
+#include "editor/shell/EditorProject.h"
+#include "editor/shell/StageDoc.h"
+#include "framework/FrameTimer.h"
+#include "framework/MessageBox.h"
+
+namespace {
+
+// Lines stop after this many cells.
+const int kLineCells = 200;
+
+cCellEditor g_CellEditor = nullptr;
+
+bool IsHero(const cEdChara& chara) { return chara.m_Graphic != 0 && chara.m_Control == 0; }
+
+bool KeyHeld(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
+
+template <class T>
+bool InPen(const cEdVector<T>& pen, size_t p) {
+    return p < pen.size();
+}
+
+// Two cells hold the same when both are empty or their contents (not their places) are equal.
+template <class T>
+bool SameContents(const T& cell, T& reference) {
+    if (cell.m_Graphic == 0 || reference.m_Graphic == 0) return cell.m_Graphic == 0 && reference.m_Graphic == 0;
+    reference.m_Extra1 = cell.m_Extra1;
+    reference.m_Extra2 = cell.m_Extra2;
+    return cell == reference;
+}
+
+// Writes the filled cells into the layer in one pass: painting (the map holds pen index + 1)
+// cell by cell would move the layer's later cells for every cell written.
+template <class T, class F>
+void WriteFilled(cStageLayer<T>& layer, const std::vector<uint32_t>& map, const cEdVector<T>& pen, F prepare) {
+    typename cStageLayer<T>::cCells cells;
+    cells.reserve(layer.size() + map.size() / 4);
+    auto old = layer.begin();
+    for (uint32_t index = 0; index < map.size(); ++index) {
+        if (!map[index]) continue;
+        for (; old != layer.end() && old->first < index; ++old) cells.push_back(std::move(*old));
+        if (old != layer.end() && old->first == index) ++old;
+        const size_t p = map[index] - 1;
+        if (!InPen(pen, p) || pen[p].m_Graphic == 0) continue;
+        cells.emplace_back(index, pen[p]);
+        T& cell = cells.back().second;
+        prepare(cell);
+        cell.m_Extra1 = static_cast<int16_t>(layer.Column(index));
+        cell.m_Extra2 = static_cast<int16_t>(layer.Row(index));
+    }
+    for (; old != layer.end(); ++old) cells.push_back(std::move(*old));
+    layer.Fill(cells);
+}
+
+// One call of the flood: a cell, the pen cell it gets, and the neighbour it visits next.
+struct cFloodFrame {
+    int32_t x, y, column, row, next;
+};
+
+}  // namespace
+
+void SetCellEditor(cCellEditor editor) { g_CellEditor = editor; }
+
+int32_t CanvasMask(int32_t layer) {
+    if (KeyHeld(VK_SHIFT)) return eLayerCharas | eLayerItems;
+    if (KeyHeld(VK_CONTROL)) return eLayerAll;
+    return 1 << layer;
+}
+
+void cEditWnd::PushUndo(int32_t mask) {
+    UndoHistory().Push(mask, ProjectStage());
+    UpdateUndoStates();
+}
+
+void cEditWnd::PushUndoLayer(int32_t layer) { PushUndo(1 << layer); }
+
+void cEditWnd::PutPenCell(uint32_t index, size_t p, int32_t mask) {
+    cStageDoc& doc = StageDoc();
+    cEdStage& stage = ProjectStage();
+    if ((mask & eLayerBlocks) && InPen(doc.m_PenBlocks, p)) stage.m_Blocks.Put(index, doc.m_PenBlocks[p]);
+    if ((mask & eLayerCharas) && InPen(doc.m_PenCharas, p)) stage.PutChara(index, doc.m_PenCharas[p]);
+    if ((mask & eLayerItems) && InPen(doc.m_PenItems, p)) stage.m_Items.Put(index, doc.m_PenItems[p]);
+}
+
+void cEditWnd::OnCanvasMouse(UINT msg, WPARAM wParam, LPARAM) {
+    cStageDoc& doc = StageDoc();
+    if (!doc.m_StageOpen) return;
+    if (msg == WM_LBUTTONDOWN) doc.m_StageModified = 1;
+    typedef void (cEditWnd::*cTool)(UINT, WPARAM);
+    static const cTool tools[ePenModes] = {&cEditWnd::PenNormal, &cEditWnd::PenLine, &cEditWnd::PenRect,
+                                           &cEditWnd::PenFill, &cEditWnd::PenParams};
+    if (doc.m_DrawKind != kDrawSelect && doc.m_PenMode >= 0 && doc.m_PenMode < ePenModes)
+        (this->*tools[doc.m_PenMode])(msg, wParam);
+    if (msg == WM_RBUTTONDBLCLK)
+        EditCellAtCursor();
+    else
+        OnSelect(msg);
+    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN) SetFocus(m_hWnd);
+}
+
+void cEditWnd::PenNormal(UINT msg, WPARAM wParam) {
+    if (msg == WM_LBUTTONDOWN) PushUndo(eLayerAll);
+    if (msg != WM_LBUTTONDOWN && !(msg == WM_MOUSEMOVE && (wParam & MK_LBUTTON))) return;
+    const cStageDoc& doc = StageDoc();
+    const cEdStage& stage = ProjectStage();
+    const cCanvasCursor& cursor = CanvasCursor();
+    const int32_t mask = CanvasMask(doc.m_Layer);
+    for (int32_t r = 0; r < doc.m_PenHeight && cursor.y + r < stage.m_Height; ++r)
+        for (int32_t c = 0; c < doc.m_PenWidth && cursor.x + c < stage.m_Width; ++c)
+            if (cursor.x + c >= 0 && cursor.y + r >= 0)
+                PutPenCell(stage.CellIndex(cursor.x + c, cursor.y + r), r * doc.m_PenWidth + c, mask);
+    RepaintPalettes();
+}
+
+void cEditWnd::PenLine(UINT msg, WPARAM) {
+    const cCanvasCursor& cursor = CanvasCursor();
+    if (msg == WM_LBUTTONDOWN) {
+        m_LineStart = {cursor.x, cursor.y};
+        m_Drag = 1;
+    } else if (msg == WM_LBUTTONUP && m_Drag) {
+        EndLine();
+    }
+}
+
+void cEditWnd::EndLine() {
+    const cStageDoc& doc = StageDoc();
+    const cEdStage& stage = ProjectStage();
+    const cCanvasCursor& cursor = CanvasCursor();
+    const int32_t mask = CanvasMask(doc.m_Layer);
+    PushUndo(mask);
+    double fx = m_LineStart.x + 0.5, fy = m_LineStart.y + 0.5;
+    int32_t k = 0;
+    for (int i = 0; i < kLineCells; ++i) {
+        const int32_t x = static_cast<int32_t>(fx), y = static_cast<int32_t>(fy);
+        if (x >= 0 && y >= 0 && x < stage.m_Width && y < stage.m_Height) PutPenCell(stage.CellIndex(x, y), k, mask);
+        if (x == cursor.x && y == cursor.y) break;
+        MoveToward(fx, fy, cursor.x, cursor.y, 1.0);
+        k = k + 1 >= doc.m_PenWidth ? 0 : k + 1;
+    }
+    RepaintPalettes();
+    m_Drag = 0;
+}
+
+void cEditWnd::PenRect(UINT msg, WPARAM wParam) {
+    const cCanvasCursor& cursor = CanvasCursor();
+    if (msg == WM_LBUTTONDOWN) {
+        m_RectStart = {cursor.x, cursor.y};
+        m_Drag = 1;
+    }
+    if (msg == WM_LBUTTONDOWN || (m_Drag && (wParam & MK_LBUTTON))) {
+        m_RectSize = {std::abs(cursor.x - m_RectStart.x) + 1, std::abs(cursor.y - m_RectStart.y) + 1};
+    } else if (msg == WM_LBUTTONUP && m_Drag) {
+        EndRect();
+    }
+}
+
+void cEditWnd::EndRect() {
+    const cStageDoc& doc = StageDoc();
+    const cEdStage& stage = ProjectStage();
+    const cCanvasCursor& cursor = CanvasCursor();
+    const int32_t mask = CanvasMask(doc.m_Layer);
+    PushUndo(mask);
+    const int32_t left = std::min(cursor.x, m_RectStart.x), top = std::min(cursor.y, m_RectStart.y);
+    m_RectSize = {std::abs(cursor.x - m_RectStart.x) + 1, std::abs(cursor.y - m_RectStart.y) + 1};
+    // The pen column goes on from one row to the next.
+    int32_t pc = 0, pr = 0;
+    for (int32_t r = 0; r < m_RectSize.y && top + r < stage.m_Height; ++r) {
+        for (int32_t c = 0; c < m_RectSize.x && left + c < stage.m_Width; ++c) {
+            if (left + c >= 0 && top + r >= 0) PutPenCell(stage.CellIndex(left + c, top + r), pr * doc.m_PenWidth + pc, mask);
+            pc = pc + 1 >= doc.m_PenWidth ? 0 : pc + 1;
+        }
+        pr = pr + 1 >= doc.m_PenHeight ? 0 : pr + 1;
+    }
+    RepaintPalettes();
+    m_Drag = 0;
+}
+
+void cEditWnd::PenFill(UINT msg, WPARAM) {
+    if (msg != WM_LBUTTONDOWN) return;
+    const cStageDoc& doc = StageDoc();
+    cEdStage& stage = ProjectStage();
+    const cCanvasCursor& cursor = CanvasCursor();
+    if (!stage.m_Blocks.IsCell(cursor.x, cursor.y)) return;
+    PushUndoLayer(doc.m_Layer);
+    const uint32_t start = stage.CellIndex(cursor.x, cursor.y);
+    std::vector<uint32_t> map;
+    try {
+        map.assign(static_cast<size_t>(stage.m_Stride) * stage.m_Height, 0);
+        switch (doc.m_Layer) {
+        case eLayerBlock:
+            m_WorkBlock = stage.m_Blocks.At(start);
+            Flood(map, [&](uint32_t i) { return SameContents(stage.m_Blocks.At(i), m_WorkBlock); });
+            WriteFilled(stage.m_Blocks, map, doc.m_PenBlocks, [](cEdBlock&) {});
+            break;
+        case eLayerChara: {
+            m_WorkChara = stage.m_Charas.At(start);
+            Flood(map, [&](uint32_t i) { return SameContents(stage.m_Charas.At(i), m_WorkChara); });
+            bool hero = IsHero(m_WorkChara);
+            for (const cEdChara& chara : doc.m_PenCharas) hero = hero || IsHero(chara);
+            if (!hero) {
+                WriteFilled(stage.m_Charas, map, doc.m_PenCharas, [](cEdChara& chara) { chara.m_bbInherit.At(1) = 0; });
+                break;
+            }
+            // The placement keeps one hero: it must see every cell placed.
+            for (uint32_t i = 0; i < map.size(); ++i)
+                if (map[i]) PutPenCell(i, map[i] - 1, eLayerCharas);
+            break;
+        }
+        case eLayerItem:
+            m_WorkItem = stage.m_Items.At(start);
+            Flood(map, [&](uint32_t i) { return SameContents(stage.m_Items.At(i), m_WorkItem); });
+            WriteFilled(stage.m_Items, map, doc.m_PenItems, [](cEdItem&) {});
+            break;
+        }
+    } catch (const std::bad_alloc&) {
+        ErrorMessage("メモリが不足しています！");
+        return;
+    }
+    RepaintPalettes();
+}
+
+template <class F>
+void cEditWnd::Flood(std::vector<uint32_t>& map, F same) {
+    const cStageDoc& doc = StageDoc();
+    const cEdStage& stage = ProjectStage();
+    const cCanvasCursor& cursor = CanvasCursor();
+    const int32_t penWidth = std::max(doc.m_PenWidth, 1), penHeight = std::max(doc.m_PenHeight, 1);
+    // The visits of the recursive flood, in its order: a cell, then its left, right, upper and
+    // lower neighbours, each wholly before the next; an explicit stack has no depth limit.
+    std::vector<cFloodFrame> stack;
+    auto enter = [&](int32_t x, int32_t y, int32_t column, int32_t row) {
+        const uint32_t index = stage.CellIndex(x, y);
+        if (map[index] || !same(index)) return;
+        map[index] = static_cast<uint32_t>(row * penWidth + column) + 1;
+        stack.push_back(cFloodFrame{x, y, column, row, 0});
+    };
+    enter(cursor.x, cursor.y, 0, 0);
+    while (!stack.empty()) {
+        cFloodFrame f = stack.back();
+        if (f.next == 4) {
+            stack.pop_back();
+            continue;
+        }
+        ++stack.back().next;
+        switch (f.next) {
+        case 0:
+            if (f.x - 1 >= 0) enter(f.x - 1, f.y, f.column == 0 ? penWidth - 1 : f.column - 1, f.row);
+            break;
+        case 1:
+            if (f.x + 1 < stage.m_Width) enter(f.x + 1, f.y, f.column + 1 >= penWidth ? 0 : f.column + 1, f.row);
+            break;
+        case 2:
+            if (f.y - 1 >= 0) enter(f.x, f.y - 1, f.column, f.row == 0 ? penHeight - 1 : f.row - 1);
+            break;
+        case 3:
+            if (f.y + 1 < stage.m_Height) enter(f.x, f.y + 1, f.column, f.row + 1 >= penHeight ? 0 : f.row + 1);
+            break;
+        }
+    }
+}
+
+// The data windows that edit a cell are opened by their own libraries.
+void cEditWnd::PenParams(UINT msg, WPARAM) {
+    if (msg == WM_LBUTTONDOWN) EditCellAtCursor();
+}
+
+void cEditWnd::EditCellAtCursor() {
+    const int32_t layer = StageDoc().m_Layer;
+    const cEdStage& stage = ProjectStage();
+    const cCanvasCursor& cursor = CanvasCursor();
+    if (!g_CellEditor || !stage.m_Blocks.IsCell(cursor.x, cursor.y)) return;
+    const uint32_t index = stage.CellIndex(cursor.x, cursor.y);
+    const bool occupied = layer == eLayerBlock   ? !stage.m_Blocks.IsEmpty(index)
+                          : layer == eLayerChara ? !stage.m_Charas.IsEmpty(index)
+                                                 : !stage.m_Items.IsEmpty(index);
+    if (occupied) g_CellEditor(this, layer, index);
+}
+
+void cEditWnd::OnSelect(UINT msg) {
+    cStageDoc& doc = StageDoc();
+    const cCanvasCursor& cursor = CanvasCursor();
+    if (msg == WM_RBUTTONDOWN) {
+        m_SelStart = {cursor.x, cursor.y};
+        doc.m_DrawKind = kDrawSelect;
+        doc.m_SelIndex = -1;
+        m_Drag = 1;
+    }
+    if (doc.m_DrawKind != kDrawSelect || !m_Drag) return;
+    if (msg == WM_RBUTTONDOWN || msg == WM_MOUSEMOVE) {
+        doc.m_PenWidth = std::abs(cursor.x - m_SelStart.x) + 1;
+        doc.m_PenHeight = std::abs(cursor.y - m_SelStart.y) + 1;
+    } else if (msg == WM_RBUTTONUP) {
+        CaptureSelection(CanvasMask(doc.m_Layer));
+        doc.m_DrawKind = DrawKindOf(doc.m_PenMode);
+        RepaintPalettes();
+        m_Drag = 0;
+    }
+}
+
+namespace {
+
+// Runs visit (stage index, pen index) on each cell of the selection inside the stage.
+template <class F>
+void ForSelection(cPoint start, F visit) {
+    const cStageDoc& doc = StageDoc();
+    const cEdStage& stage = ProjectStage();
+    const cCanvasCursor& cursor = CanvasCursor();
+    const int32_t left = std::min(start.x, cursor.x), top = std::min(start.y, cursor.y);
+    for (int32_t r = 0; r < doc.m_PenHeight && top + r < stage.m_Height; ++r)
+        for (int32_t c = 0; c < doc.m_PenWidth && left + c < stage.m_Width; ++c)
+            if (left + c >= 0 && top + r >= 0) visit(stage.CellIndex(left + c, top + r), static_cast<size_t>(r) * doc.m_PenWidth + c);
+}
+
+}  // namespace
+
+void cEditWnd::CaptureSelection(int32_t mask) {
+    cStageDoc& doc = StageDoc();
+    if (doc.m_DrawKind != kDrawSelect) return;
+    const cEdStage& stage = ProjectStage();
+    const size_t cells = static_cast<size_t>(doc.m_PenWidth) * doc.m_PenHeight;
+    if (mask & eLayerBlocks) doc.m_PenBlocks.assign(cells, cEdBlock());
+    if (mask & eLayerCharas) doc.m_PenCharas.assign(cells, cEdChara());
+    if (mask & eLayerItems) doc.m_PenItems.assign(cells, cEdItem());
+    ForSelection(m_SelStart, [&](uint32_t s, size_t p) {
+        if (mask & eLayerBlocks) doc.m_PenBlocks[p] = stage.m_Blocks.At(s);
+        if (mask & eLayerCharas) doc.m_PenCharas[p] = stage.m_Charas.At(s);
+        if (mask & eLayerItems) doc.m_PenItems[p] = stage.m_Items.At(s);
+    });
+}
+
+void cEditWnd::ClearSelection(int32_t mask) {
+    if (StageDoc().m_DrawKind != kDrawSelect) return;
+    cEdStage& stage = ProjectStage();
+    ForSelection(m_SelStart, [&](uint32_t s, size_t) {
+        if (mask & eLayerBlocks) stage.m_Blocks.Put(s, cEdBlock());
+        if (mask & eLayerCharas) stage.m_Charas.Put(s, cEdChara());
+        if (mask & eLayerItems) stage.m_Items.Put(s, cEdItem());
+    });
+}
+
+void cEditWnd::OnCanvasKey(WPARAM key) {
+    cStageDoc& doc = StageDoc();
+    if (!doc.m_StageOpen) return;
+    if (key == VK_SPACE) {
+        doc.NextLayer();
+        SetFocus(m_hWnd);
+        return;
+    }
+    if ((key != 'D' && key != 'Q' && key != 'R') || doc.m_DrawKind != kDrawSelect) return;
+    const int32_t mask = CanvasMask(doc.m_Layer);
+    PushUndo(mask);
+    if (key == 'D') {
+        CaptureSelection(mask);
+        ClearSelection(mask);
+        doc.m_DrawKind = DrawKindOf(doc.m_PenMode);
+    } else if (key == 'Q') {
+        ClearSelection(mask);
+    } else if (mask & eLayerCharas) {
+        cStageLayer<cEdChara>& charas = ProjectStage().m_Charas;
+        ForSelection(m_SelStart, [&](uint32_t s, size_t) {
+            cEdChara* chara = charas.Find(s);
+            if (chara && !chara->m_bbInherit.At(5)) chara->m_FaceRight = chara->m_FaceRight ? 0 : 1;
+        });
+    }
+    doc.m_StageModified = 1;
+}
