@@ -438,6 +438,15 @@ void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_FILE_SAVE_COMMON:
         SaveCommonPalette();
         break;
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+        if (open) UndoOrRedo(LOWORD(wParam) == ID_EDIT_UNDO);
+        break;
+    case ID_CLEAR_BLOCKS:
+    case ID_CLEAR_CHARAS:
+    case ID_CLEAR_ITEMS:
+        if (open) ClearLayer(LOWORD(wParam) - ID_CLEAR_BLOCKS);
+        break;
     case ID_TOOL_DATABASE:
         if (g_databaseOpener) g_databaseOpener(this);
         break;

@@ -74,6 +74,10 @@ public:
     // or of one layer (0, 1, 2), before an edit; the redo side empties.
     void PushUndo(int32_t mask);
     void PushUndoLayer(int32_t layer);
+    // The Undo or Redo command on the open stage.
+    void UndoOrRedo(bool undo);
+    // Empties a whole layer (0, 1, 2) of the open stage when the author agrees.
+    void ClearLayer(int32_t layer);
     // The current layer's check marks, and its palette windows.
     void ShowLayer(int32_t layer);
     void ShowToolWindows();
