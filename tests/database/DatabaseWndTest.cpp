@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "data/ProjectData.h"
+#include "editor/shell/EditorSound.h"
 #include "editor/database/EffectTypePages.h"
 #include "editor/database/AnimePages.h"
 #include "editor/database/EffectPage.h"
@@ -519,4 +520,21 @@ TEST_F(DatabaseWindow, AnimePageDrawsItsPreviewEveryIdleFrame) {
     ShowPage(kAnime);
     for (int tick = 0; tick < 20; ++tick) EXPECT_EQ(1, m_lpSheet->ApplyCurPage());
     EXPECT_TRUE(IsWindowEnabled(Item(kAnime, IDC_DB_SAMPLE_CELL)));  // a character sample
+}
+
+TEST_F(DatabaseWindow, PlayIsSilentOnAnEmptyPathAndReportsAFileThatDoesNotLoad) {
+    ProjectDatabase().m_Sounds.resize(3);
+    ProjectDatabase().m_Sounds[2].m_File = "wave\\missing.wav";
+    EditorWave().Enable();
+    Open();
+    ShowPage(kSound);
+    cBoxAnswers boxes;
+    boxes.Answer(IDOK);
+    Click(kSound, IDC_DB_PLAY);
+    EXPECT_TRUE(boxes.Shown().empty());
+    SelectRow(kSound, 1);
+    Click(kSound, IDC_DB_PLAY);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ("読み込み失敗！", boxes.Shown()[0].text);
+    EditorWave().Release();
 }
