@@ -5,6 +5,7 @@
 #define IDD_WORLD_SETTING 153
 #define IDD_CHIP_PALETTE 154
 #define IDR_WORLD_MENU 155
+#define IDD_EVENT_PALETTE 158
 #define IDR_WORLD_POPUP 163
 
 // Controls of the world map window.
@@ -49,3 +50,14 @@
 #define IDC_WS_USE_IMAGE 1035
 #define IDC_WS_IMAGE 1255
 #define IDC_WS_BROWSE 1256
+
+// Controls of the event palette.
+#define IDC_EP_LIST 1241
+#define IDC_EP_INSERT 1066
+#define IDC_EP_EDIT 1226
+#define IDC_EP_DELETE 1067
+#define IDC_EP_COUNT 11071
+#define IDC_EP_GROUP 1053
+#define IDC_EP_EDIT_PLACED 1037
+#define IDC_EP_EDIT_BEFORE 1035
+#define IDC_EP_AUTO_NUMBERS 1036

@@ -13,6 +13,7 @@
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/FrameWnd.h"
 #include "editor/shell/SystemBitmaps.h"
+#include "editor/world/EventPaletteDlg.h"
 #include "editor/world/MapChipPaletteDlg.h"
 #include "editor/world/WorldIds.h"
 #include "editor/world/WorldMapEdit.h"
@@ -190,8 +191,11 @@ void cWorldMapDlg::OpenPalette() {
     if (m_lpPalette && m_PaletteMode == mode && m_lpPalette->GetHwnd()) return;
     SafeDelete(m_lpPalette);
     m_PaletteMode = mode;
-    if (mode != eWorldEditChips) return;
-    cMapChipPaletteDlg* palette = new (std::nothrow) cMapChipPaletteDlg(this, m_lpGroup);
+    cChildWnd* palette = nullptr;
+    if (mode == eWorldEditChips)
+        palette = new (std::nothrow) cMapChipPaletteDlg(this, m_lpGroup);
+    else
+        palette = new (std::nothrow) cEventPaletteDlg(this, m_lpGroup);
     if (!palette) {
         OutOfMemory();
         return;

@@ -313,7 +313,8 @@ TEST_F(WorldMapWindow, ChipPaletteChoosesTheBrushAndNamesTheChip) {
     EXPECT_EQ(0, Chip(5, 5));
     // Event mode closes the palette; chip mode brings it back.
     SendMessageA(Wnd(), WM_KEYDOWN, VK_SPACE, 0);
-    EXPECT_EQ(nullptr, m_Wnd->Palette());
+    ASSERT_NE(nullptr, m_Wnd->Palette());
+    EXPECT_NE(palette, m_Wnd->Palette()->GetHwnd());
     SendMessageA(Wnd(), WM_KEYDOWN, VK_SPACE, 0);
     ASSERT_NE(nullptr, m_Wnd->Palette());
     EXPECT_TRUE(EditConfig().m_Windows[9].m_Valid);
@@ -329,6 +330,33 @@ TEST_F(WorldMapWindow, ChipPaletteScrollsToItsLastRowAndNoFurther) {
     SetScrollPos(bar, SB_CTL, 5, TRUE);
     SendMessageA(palette->GetHwnd(), WM_VSCROLL, SB_ENDSCROLL, reinterpret_cast<LPARAM>(bar));
     EXPECT_EQ(1, palette->TopRow());
+}
+
+TEST_F(WorldMapWindow, EventPaletteChoosesTheTemplateAndStoresTheFlags) {
+    cWorldMap& map = ProjectWorldMap();
+    map.m_EventPalette.resize(2);
+    map.m_EventPalette[1].Init();
+    map.m_EventPalette[1].m_Name = "城";
+    Command(ID_WORLD_EVENT_MODE);
+    ASSERT_NE(nullptr, m_Wnd->Palette());
+    HWND palette = m_Wnd->Palette()->GetHwnd();
+    HWND list = GetDlgItem(palette, IDC_EP_LIST);
+    EXPECT_EQ(2, SendMessageA(list, LB_GETCOUNT, 0, 0));
+    SendMessageA(list, LB_SETCURSEL, 1, 0);
+    SendMessageA(palette, WM_COMMAND, MAKEWPARAM(IDC_EP_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    EXPECT_EQ(1, WorldMapEdit().m_Current.paletteSel);
+    EXPECT_EQ("城", WorldMapEdit().m_Template.m_Name);
+    Paint(6, 6);
+    ASSERT_TRUE(map.HasEventAt(6, 6));
+    EXPECT_EQ("城", map.FindEvent(6, 6)->m_Name);
+
+    SendMessageA(GetDlgItem(palette, IDC_EP_AUTO_NUMBERS), BM_CLICK, 0, 0);
+    EXPECT_EQ(1, EditConfig().m_AutoWorldNumbers);
+    // The last template stays.
+    for (int k = 0; k < 3; ++k) SendMessageA(GetDlgItem(palette, IDC_EP_DELETE), BM_CLICK, 0, 0);
+    EXPECT_EQ(1u, map.m_EventPalette.size());
+    EXPECT_EQ(1, SendMessageA(list, LB_GETCOUNT, 0, 0));
+    EXPECT_EQ(0, WorldMapEdit().m_Current.paletteSel);
 }
 
 // Runs the settings dialog from the window's command: the edits get the texts, then OK.
