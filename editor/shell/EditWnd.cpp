@@ -87,6 +87,8 @@ void PlacedCanvas(int* x, int* y, int* width, int* height) {
 
 int Clamped(int value, int low, int high) { return std::max(low, std::min(value, high)); }
 
+cPaletteShower g_paletteShower = nullptr;
+
 }  // namespace
 
 cCanvasCursor& CanvasCursor() {
@@ -204,6 +206,7 @@ void cEditWnd::ShowLayer(int32_t layer) {
         if (HMENU menu = m_hWnd ? GetMenu(m_hWnd) : nullptr)
             CheckMenuItem(menu, kLayerItems[i], MF_BYCOMMAND | (i == layer ? MF_CHECKED : MF_UNCHECKED));
     }
+    if (g_paletteShower && m_hWnd) g_paletteShower(this, open ? layer : -1);
 }
 
 void cEditWnd::UpdateUndoStates() {
@@ -422,6 +425,8 @@ void cEditWnd::SetCursorCell(int mx, int my) {
     cursor.pixelX = mx / kCellSize * kCellSize;
     cursor.pixelY = my / kCellSize * kCellSize;
 }
+
+void SetPaletteShower(cPaletteShower shower) { g_paletteShower = shower; }
 
 void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!IsCommandAllowed(wParam)) return;

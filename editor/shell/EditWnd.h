@@ -49,6 +49,9 @@ void SetCellEditor(cCellEditor editor);
 // The layers an edit of the canvas reaches, by the keys held now: Shift the characters and
 // items, Ctrl all three, otherwise the current layer.
 int32_t CanvasMask(int32_t layer);
+// Shows the palette windows of a layer (-1: none, no stage is open); set the same way.
+typedef void (*cPaletteShower)(class cEditWnd* main, int layer);
+void SetPaletteShower(cPaletteShower shower);
 
 // The canvas cursor of the main window, kept across rebuilds until RebuildEditWnd resets it.
 cCanvasCursor& CanvasCursor();

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "editor/database/DatabaseWnd.h"
+#include "editor/palette/PaletteDlg.h"
 #include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/world/WorldMapDlg.h"
@@ -9,5 +10,6 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SetDatabaseOpener(OpenDatabaseWnd);
     SetWorldMapOpener(OpenWorldMapWnd);
+    SetPaletteShower(ShowPaletteWindows);
     return EditorMain(instance);
 }

@@ -32,6 +32,9 @@ public:
     // Common blocks show graphics 0..common-1, stage blocks 0 and 100+1..100+stage-1.
     cPaletteFixture(int common, int stage) {
         StageDoc().Reset();
+        Fill(common, stage);
+    }
+    void Fill(int common, int stage) {
         FillBlocks(ProjectCommonPalette().m_Blocks, common, 0);
         FillBlocks(ProjectStage().m_Palette.m_Blocks, stage, 100);
     }

@@ -1,0 +1,64 @@
+#pragma once
+// A palette window: one palette list (common or stage; blocks, charas or items) as a grid of
+// 32 x 32 pictures, 8 a row. A left click makes the element under the mouse the pen; the
+// toolbar sets the pen mode and the right-click mode, kept in step with the other palette
+// window of the kind; the popup menu and the window's menu run the element operations
+// (PaletteLists.h). The main window holds the current layer's two palette windows
+// (ShowPaletteWindows).
+#include "framework/Page.h"
+#include "framework/PictureBox.h"
+
+class cEditWnd;
+class cWndPos;
+
+const int kPaletteColumns = 8;
+const int kPaletteMaxRows = 20;
+const int kPaletteCell = 32;
+
+class cPaletteDlg : public cPage {
+public:
+    // stage: 0 the common palette, 1 the stage palette; kind: block, chara or item.
+    cPaletteDlg(cChildWnd* parent, cWndGroup* group, int stage, int kind);
+    ~cPaletteDlg() override;
+
+    void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
+    INT_PTR DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnLButtonDown(WPARAM wParam, LPARAM lParam) override;
+    void OnRButtonDown(WPARAM wParam, LPARAM lParam) override;
+    int OnPaint() override;
+
+    int Count() const;
+    // The list index under a point of the grid.
+    int IndexAt(int x, int y) const;
+    // Scroll range and greatest height after the list changed size.
+    void Relayout();
+    // The popup menu with the states for the selected element.
+    HMENU PopupStates();
+    // The toolbar's check marks for the document's pen mode and right-click mode.
+    void CheckModeButtons();
+    const cDib& Canvas() { return m_Canvas.Canvas(); }
+    int ScrollRow() const { return m_ScrollRow; }
+    int Stage() const { return m_Stage; }
+    int Kind() const { return m_Kind; }
+
+private:
+    int OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void PickAt(int x, int y);
+    void ElementCommand(int command);
+    void ChangeCount();
+    void Edit(int index);
+    void AfterChange();
+    cPaletteDlg* OtherWindow() const;
+
+    int m_ScrollRow = 0;
+    int m_Stage;
+    int m_Kind;
+    cWndPos* m_lpPlacement;
+    cPictureBox m_Canvas;
+    HMENU m_hPopup = nullptr;
+};
+
+// Shows the palette windows of the layer beside the main window and removes the other layers'
+// ones; layer -1 (no stage) removes them all.
+void ShowPaletteWindows(cEditWnd* main, int layer);

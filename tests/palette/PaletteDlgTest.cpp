@@ -1,0 +1,207 @@
+// The palette windows driven by messages inside the editor's main window: picking the pen,
+// the pen and right-click buttons kept in step, the popup states, the element commands, Space
+// and the placements.
+#include <gtest/gtest.h>
+
+#include "editor/palette/PaletteDlg.h"
+#include "editor/palette/PaletteIds.h"
+#include "editor/palette/PaletteLists.h"
+#include "tests/palette/PaletteFixture.h"
+#include "tests/shell/EditorFixture.h"
+
+namespace {
+
+const int kCommon = 0;
+const int kStage = 1;
+
+// The editor with its palette windows shown, on the fixture's palettes.
+class cPaletteWindows {
+public:
+    // The editor's fixture sets up an empty stage: the palettes are filled after it, and the
+    // windows then made for them.
+    cPaletteWindows(int common, int stage) : m_Palettes(common, stage) {
+        m_Editor = new cEditorFixture(true);
+        m_Palettes.Fill(common, stage);
+        SetPaletteShower(ShowPaletteWindows);
+        ShowPaletteWindows(&m_Editor->Main(), eLayerBlock);
+        PumpEditor();
+    }
+    ~cPaletteWindows() {
+        delete m_Editor;
+        SetPaletteShower(nullptr);
+    }
+    cPaletteDlg* Window(int stage, int kind = eKindBlock) const {
+        return dynamic_cast<cPaletteDlg*>(m_Editor->Main().m_lpPaletteWnd[stage][kind]);
+    }
+    HWND Hwnd(int stage) const { return Window(stage)->GetHwnd(); }
+    // A click on the cell at column, row of the grid.
+    void Click(int stage, UINT msg, int column, int row) const {
+        RECT canvas;
+        HWND control = GetDlgItem(Hwnd(stage), IDC_PALETTE_CANVAS);
+        GetWindowRect(control, &canvas);
+        POINT pt = {canvas.left + column * kPaletteCell + 5, canvas.top + row * kPaletteCell + 5};
+        ScreenToClient(Hwnd(stage), &pt);
+        SendMessageA(Hwnd(stage), msg, 0, MAKELPARAM(pt.x, pt.y));
+        PumpEditor();
+    }
+    void Command(int stage, int id) const {
+        SendMessageA(Hwnd(stage), WM_COMMAND, id, 0);
+        PumpEditor();
+    }
+    cEditorFixture& Editor() const { return *m_Editor; }
+
+private:
+    cPaletteFixture m_Palettes;
+    cEditorFixture* m_Editor = nullptr;
+};
+
+bool Checked(HWND toolbar, int id) {
+    return (SendMessageA(toolbar, TB_GETSTATE, id, 0) & TBSTATE_CHECKED) != 0;
+}
+
+bool Enabled(HMENU menu, int id) { return (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) == 0; }
+
+std::string StatusText(HWND wnd) {
+    char text[128] = {};
+    HWND status = FindWindowExA(wnd, nullptr, STATUSCLASSNAMEA, nullptr);
+    SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));  // the simple text
+    return text;
+}
+
+}  // namespace
+
+TEST(PaletteDlg, TheBlockLayerShowsBothPalettesAndOthersNone) {
+    cPaletteWindows windows(20, 4);
+    ASSERT_NE(windows.Window(kCommon), nullptr);
+    ASSERT_NE(windows.Window(kStage), nullptr);
+    EXPECT_EQ(windows.Window(kCommon, eKindChara), nullptr);
+    char caption[64] = {};
+    GetWindowTextA(windows.Hwnd(kStage), caption, sizeof caption);
+    EXPECT_STREQ(caption, "[ステージ]ブロックパレット");
+    EXPECT_NE(GetDlgItem(windows.Hwnd(kCommon), IDC_PALETTE_CANVAS), nullptr);
+    EXPECT_NE(GetDlgItem(windows.Hwnd(kCommon), IDC_PALETTE_TOOLBAR), nullptr);
+    EXPECT_NE(GetMenu(windows.Hwnd(kCommon)), nullptr);
+}
+
+TEST(PaletteDlg, ClickingPicksThePenWithTheDefaultsReference) {
+    cPaletteWindows windows(20, 4);
+    ProjectOption().m_InheritSrc[eSituationCommonPlace][eKindBlock] = 1;
+    StageDoc().m_PenWidth = 4;
+    windows.Click(kCommon, WM_LBUTTONDOWN, 3, 1);
+    const cStageDoc& doc = StageDoc();
+    EXPECT_EQ(doc.m_SelPalette, kCommon);
+    EXPECT_EQ(doc.m_SelIndex, 11);
+    EXPECT_EQ(doc.m_PenBlocks[0].m_Graphic, 11);
+    EXPECT_EQ(doc.m_PenBlocks[0].m_InheritSrc, 1);
+    EXPECT_EQ(doc.m_PenBlocks[0].m_InheritIndex, 11);
+    EXPECT_EQ(doc.m_PenWidth, 1);
+    EXPECT_EQ(StatusText(windows.Hwnd(kCommon)), "11 : B11");
+    EXPECT_EQ(StatusText(windows.Hwnd(kStage)), "");
+    // Past the last element: nothing.
+    windows.Click(kStage, WM_LBUTTONDOWN, 5, 0);
+    EXPECT_EQ(doc.m_SelPalette, kCommon);
+    EXPECT_EQ(doc.m_SelIndex, 11);
+}
+
+TEST(PaletteDlg, PenAndRightClickButtonsStayInStep) {
+    cPaletteWindows windows(20, 4);
+    HWND commonBar = GetDlgItem(windows.Hwnd(kCommon), IDC_PALETTE_TOOLBAR);
+    HWND stageBar = GetDlgItem(windows.Hwnd(kStage), IDC_PALETTE_TOOLBAR);
+    windows.Command(kCommon, ID_PEN_RECT);
+    EXPECT_EQ(StageDoc().m_PenMode, ePenRect);
+    EXPECT_TRUE(Checked(stageBar, ID_PEN_RECT));
+    EXPECT_FALSE(Checked(stageBar, ID_PEN_NORMAL));
+    windows.Command(kStage, ID_PEN_PARAMS);
+    EXPECT_EQ(StageDoc().m_DrawKind, 3);
+    EXPECT_TRUE(Checked(commonBar, ID_PEN_PARAMS));
+    EXPECT_FALSE(Checked(commonBar, ID_PEN_RECT));
+    // The right-click mode forgets the clipboard.
+    windows.Click(kCommon, WM_LBUTTONDOWN, 2, 0);
+    windows.Command(kCommon, ID_ELEMENT_COPY);
+    ASSERT_EQ(StageDoc().m_ClipValid, 1);
+    windows.Command(kStage, ID_RIGHT_MENU);
+    EXPECT_EQ(StageDoc().m_RightClickMode, 1);
+    EXPECT_EQ(StageDoc().m_ClipValid, 0);
+    EXPECT_TRUE(Checked(commonBar, ID_RIGHT_MENU));
+}
+
+TEST(PaletteDlg, PopupStatesForElementZeroAndOthers) {
+    cPaletteWindows windows(20, 4);
+    struct cCase {
+        int index;
+        bool clip, cut;
+        bool element, paste, insertCopy, appendCopy;
+    };
+    const cCase cases[] = {
+        {0, false, false, false, false, false, false},
+        {0, true, false, false, false, false, true},
+        {3, false, false, true, false, false, false},
+        {3, true, false, true, true, true, true},
+        {3, true, true, true, false, true, true},
+    };
+    for (const cCase& c : cases) {
+        cStageDoc& doc = StageDoc();
+        doc.m_SelPalette = kCommon;
+        doc.m_SelIndex = c.index;
+        doc.m_ClipValid = c.clip;
+        doc.m_ClipCutPending = c.cut;
+        HMENU menu = windows.Window(kCommon)->PopupStates();
+        ASSERT_NE(menu, nullptr);
+        for (int id : {ID_ELEMENT_EDIT, ID_ELEMENT_CUT, ID_ELEMENT_COPY, ID_ELEMENT_NEW, ID_ELEMENT_DELETE})
+            EXPECT_EQ(Enabled(menu, id), c.element) << c.index << " " << id;
+        EXPECT_EQ(Enabled(menu, ID_ELEMENT_PASTE), c.paste) << c.index;
+        EXPECT_EQ(Enabled(menu, ID_ELEMENT_INSERT_COPY), c.insertCopy) << c.index;
+        EXPECT_EQ(Enabled(menu, ID_ELEMENT_APPEND_COPY), c.appendCopy) << c.index;
+        EXPECT_TRUE(Enabled(menu, ID_ELEMENT_APPEND_NEW)) << c.index;
+    }
+}
+
+TEST(PaletteDlg, ElementCommandsMoveAndCreate) {
+    cPaletteWindows windows(12, 10);
+    ProjectOption().m_InheritSrc[eSituationStage][eKindBlock] = 1;
+    // Cut 5 of the common palette, select 2, insert: the element moves.
+    windows.Click(kCommon, WM_LBUTTONDOWN, 5, 0);
+    windows.Command(kCommon, ID_ELEMENT_CUT);
+    windows.Click(kCommon, WM_LBUTTONDOWN, 2, 0);
+    windows.Command(kCommon, ID_ELEMENT_INSERT_COPY);
+    EXPECT_EQ(Graphics(ProjectCommonPalette().m_Blocks), (std::vector<int>{0, 1, 5, 2, 3, 4, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(StageDoc().m_CommonModified, 1);
+    // At the end of the stage palette of 10: element 10 refers to index 10.
+    windows.Command(kStage, ID_ELEMENT_APPEND_NEW);
+    const cRecordVector<cEdBlock>& stage = ProjectStage().m_Palette.m_Blocks;
+    ASSERT_EQ(stage.size(), 11u);
+    EXPECT_EQ(stage[10].m_InheritSrc, 1);
+    EXPECT_EQ(stage[10].m_InheritIndex, 10);
+    EXPECT_EQ(windows.Window(kStage)->Count(), 11);
+    // Deleting the selection makes the empty element the pen.
+    windows.Click(kStage, WM_LBUTTONDOWN, 3, 0);
+    windows.Command(kStage, ID_ELEMENT_DELETE);
+    EXPECT_EQ(StageDoc().m_SelIndex, 0);
+    EXPECT_EQ(StageDoc().m_PenBlocks[0].m_Graphic, 0);
+}
+
+TEST(PaletteDlg, SpaceReachesTheMainWindow) {
+    cPaletteWindows windows(10, 4);
+    SendMessageA(windows.Hwnd(kCommon), WM_KEYDOWN, VK_SPACE, 0);
+    PumpEditor();
+    EXPECT_EQ(StageDoc().m_Layer, eLayerChara);
+    EXPECT_EQ(windows.Window(kCommon), nullptr);
+    EXPECT_NE(windows.Window(kCommon, eKindChara), nullptr);
+}
+
+TEST(PaletteDlg, PlacementsAreStoredWhenTheWindowsGo) {
+    cPaletteWindows windows(10, 4);
+    MoveWindow(windows.Hwnd(kStage), 300, 120, 280, 200, TRUE);
+    PumpEditor();
+    ShowPaletteWindows(&windows.Editor().Main(), -1);
+    const cWndPos& pos = EditConfig().m_Windows[2];
+    EXPECT_EQ(pos.m_Valid, 1);
+    EXPECT_EQ(pos.m_X, 300);
+    EXPECT_EQ(pos.m_Y, 120);
+    // A new window comes back where the old one was.
+    ShowPaletteWindows(&windows.Editor().Main(), eLayerBlock);
+    RECT rect;
+    GetWindowRect(windows.Hwnd(kStage), &rect);
+    EXPECT_EQ(rect.left, 300);
+    EXPECT_EQ(rect.top, 120);
+}
