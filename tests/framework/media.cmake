@@ -2,8 +2,8 @@
 # second song to chain after it, and a song at another rate.
 set(tone_script ${CMAKE_CURRENT_SOURCE_DIR}/framework/make-tone.sh)
 set(tone_files)
-foreach(spec "tone.ogg" "tone2.ogg 550 770 5513 22050" "tone11k.ogg 440 660 2756 11025")
-  separate_arguments(args UNIX_COMMAND "${spec}")
+foreach(song "tone.ogg" "tone2.ogg 550 770 5513 22050" "tone11k.ogg 440 660 2756 11025")
+  separate_arguments(args UNIX_COMMAND "${song}")
   list(GET args 0 name)
   list(REMOVE_AT args 0)
   add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${name}
