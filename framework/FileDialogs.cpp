@@ -38,7 +38,11 @@ int CALLBACK BrowseCallback(HWND wnd, UINT msg, LPARAM param, LPARAM data) {
     return 0;
 }
 
+FileDialogHook g_fileDialogHook = nullptr;
+
 }  // namespace
+
+void SetFileDialogHook(FileDialogHook hook) { g_fileDialogHook = hook; }
 
 void SplitMultiSelection(const char* buffer, DWORD length, cStringList& list) {
     std::string folder;
@@ -67,7 +71,9 @@ int OpenFileDialog(HWND owner, char* file, DWORD fileLength, const char* initial
     memset(file, 0, fileLength);
     DWORD flags = multiSelect ? 0xA120C : 0xA100C;
     OPENFILENAMEA ofn = MakeOpenFileName(owner, file, fileLength, initialFolder, title, filter, defaultExt, flags);
-    if (!GetOpenFileNameA(&ofn)) return 0;
+    if (g_fileDialogHook ? !g_fileDialogHook(false, file, fileLength, initialFolder, title, filter, defaultExt)
+                         : !GetOpenFileNameA(&ofn))
+        return 0;
     if (list) SplitMultiSelection(file, fileLength, *list);
     return 1;
 }
@@ -75,6 +81,7 @@ int OpenFileDialog(HWND owner, char* file, DWORD fileLength, const char* initial
 int SaveFileDialog(HWND owner, char* file, const char* initialFolder, const char* title, const char* filter,
                    const char* defaultExt, int keepName) {
     if (!keepName) memset(file, 0, MAX_PATH);
+    if (g_fileDialogHook) return g_fileDialogHook(true, file, MAX_PATH, initialFolder, title, filter, defaultExt) ? 1 : 0;
     OPENFILENAMEA ofn = MakeOpenFileName(owner, file, MAX_PATH, initialFolder, title, filter, defaultExt, 0xA120E);
     return GetSaveFileNameA(&ofn) ? 1 : 0;
 }

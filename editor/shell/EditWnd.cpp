@@ -443,6 +443,13 @@ void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_FILE_SAVE_COMMON:
         SaveCommonPalette();
         break;
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+        if (!open) break;
+        SaveCommonPalette();
+        SaveStage(LOWORD(wParam) == ID_FILE_SAVE);
+        UpdateTitle();
+        break;
     case ID_EDIT_UNDO:
     case ID_EDIT_REDO:
         if (open) UndoOrRedo(LOWORD(wParam) == ID_EDIT_UNDO);
@@ -501,6 +508,7 @@ int cEditWnd::OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam != SIZE_MINIMIZED) OnSize();
         return 1;
     case WM_CLOSE:
+        if (!AskSave()) return 1;
         Show(SW_HIDE);
         if (m_lpFrame && m_lpFrame->GetHwnd()) DestroyWindow(m_lpFrame->GetHwnd());
         return 1;

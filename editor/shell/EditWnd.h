@@ -79,6 +79,13 @@ public:
     void PushUndoLayer(int32_t layer);
     // The Undo or Redo command on the open stage.
     void UndoOrRedo(bool undo);
+    // Saves the open stage: with overwrite to its own file when that carries this version's
+    // extension, otherwise to a file the author chooses. False when cancelled or the write
+    // failed (which is reported; the modified flag stays).
+    bool SaveStage(bool overwrite);
+    // Before the editor closes: offers to save a modified stage and common palette; false
+    // when the author cancelled or a save did not happen.
+    bool AskSave();
     // Empties a whole layer (0, 1, 2) of the open stage when the author agrees.
     void ClearLayer(int32_t layer);
     // The current layer's check marks, and its palette windows.

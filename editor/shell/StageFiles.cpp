@@ -1,0 +1,116 @@
+// Saving the open stage from the main window, and the save question before the editor closes.
+#include <windows.h>
+
+#include <string>
+
+#include "data/CommonPalette.h"
+#include "data/Paths.h"
+#include "data/PrjOption.h"
+#include "data/Stage.h"
+#include "editor/shell/EditWnd.h"
+#include "editor/shell/EditorProject.h"
+#include "editor/shell/StageDoc.h"
+#include "framework/FileDialogs.h"
+#include "framework/Format.h"
+#include "framework/MessageBox.h"
+#include "framework/Path.h"
+
+namespace {
+
+const char kOldVersionFolder[] = "data\\stg4\\old_ver\\";
+
+// The part after the last dot of the file name; empty when there is none.
+std::string ExtensionOf(const std::string& path) {
+    const size_t dot = path.find_last_of('.');
+    const size_t slash = path.find_last_of("\\/");
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::string();
+    return path.substr(dot + 1);
+}
+
+std::string FileNameOf(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+    char fullA[MAX_PATH], fullB[MAX_PATH];
+    if (!GetFullPathNameA(a.c_str(), MAX_PATH, fullA, nullptr) || !GetFullPathNameA(b.c_str(), MAX_PATH, fullB, nullptr))
+        return a == b;
+    return lstrcmpiA(fullA, fullB) == 0;
+}
+
+bool WriteStage(const char* path) {
+    if (ProjectStage().SaveFile(path)) return true;
+    ErrorBox("%s の保存に失敗しました！", path);
+    return false;
+}
+
+// An older version's file of the stage just saved elsewhere, by the project option: moved
+// aside, kept or deleted. A move that fails keeps the file and says so.
+void PutAwayOldFile(const std::string& old) {
+    switch (ProjectOption().m_OldStageFiles) {
+    case 0: {
+        CreateDirectoryA("data\\stg4", nullptr);
+        CreateDirectoryA(kOldVersionFolder, nullptr);
+        const std::string to = kOldVersionFolder + FileNameOf(old);
+        if (!MoveFileExA(old.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED | MOVEFILE_REPLACE_EXISTING))
+            ErrorBox("%s の移動に失敗しました！", old.c_str());
+        break;
+    }
+    case 2:
+        if (!DeleteFileA(old.c_str())) ErrorBox("%s の削除に失敗しました！", old.c_str());
+        break;
+    }
+}
+
+}  // namespace
+
+bool cEditWnd::SaveStage(bool overwrite) {
+    cStageDoc& doc = StageDoc();
+    if (!ProjectStage().HasPlayer())
+        AppMessageBox(m_hWnd, "まだプレイヤーが配置されていないので遊ぶことはできません！", "警告", MB_OK);
+    const std::string ext = StageFileExt();
+    if (overwrite && !doc.m_StagePath.empty() && ExtensionOf(doc.m_StagePath) == ext) {
+        if (!WriteStage(doc.m_StagePath.c_str())) return false;
+        doc.m_StageModified = 0;
+        return true;
+    }
+    const std::string old = doc.m_StagePath;
+    char file[MAX_PATH] = "";
+    if (overwrite && !old.empty()) {
+        const std::string dotless = ExtensionOf(old).empty() ? old : old.substr(0, old.size() - ExtensionOf(old).size() - 1);
+        CopyText(file, sizeof file, (dotless + "." + ext).c_str());
+    }
+    const std::string label = Format("StageFile ( *.%s )", ext.c_str()), pattern = "*." + ext;
+    std::string filter = label + '\0' + pattern + '\0' + '\0';
+    if (!SaveFileDialog(m_hWnd, file, "data\\stg4\\", "保存先のファイルの選択", filter.c_str(), ext.c_str(), 1)) return false;
+    if (!WriteStage(file)) return false;
+    doc.m_StagePath = file;
+    if (overwrite && !old.empty() && !SamePath(old, file)) PutAwayOldFile(old);
+    doc.m_StageModified = 0;
+    return true;
+}
+
+bool cEditWnd::AskSave() {
+    cStageDoc& doc = StageDoc();
+    if (doc.m_StageOpen && doc.m_StageModified) {
+        const int answer = AppMessageBox(m_hWnd, "ステージが変更された可能性があります。\n保存しますか？", "保存確認", MB_YESNOCANCEL);
+        if (answer == IDCANCEL) return false;
+        // A save that was cancelled or failed keeps the editor open.
+        if (answer == IDYES && !SaveStage(true)) return false;
+        UpdateTitle();
+    }
+    if (doc.m_CommonModified) {
+        const int answer = AppMessageBox(m_hWnd, "コモンパレットが変更された可能性があります。\n保存しますか？", "保存確認", MB_YESNOCANCEL);
+        if (answer == IDCANCEL) return false;
+        if (answer == IDYES) {
+            const char* path = g_PathTable[ePathCommonPalette];
+            if (!ProjectCommonPalette().SaveFile(path)) {
+                ErrorBox("%s の保存に失敗しました！", path);
+                return false;
+            }
+            doc.m_CommonModified = 0;
+        }
+    }
+    return true;
+}
