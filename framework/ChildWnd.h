@@ -76,6 +76,8 @@ struct cToolButton {
     TBBUTTON button;
     UINT tooltip;
 };
+// An enabled button of the strip's image at the index, sending the command.
+TBBUTTON ToolButton(int image, int command, BYTE style);
 
 struct cMouseState {
     POINT pt = {};     // content coordinates

@@ -48,3 +48,12 @@ int cChildWnd::AddToolButtonsFromImage(const cToolButton* buttons, int count, co
     AddButtonEntries(buttons, count, base, true);
     return 1;
 }
+
+TBBUTTON ToolButton(int image, int command, BYTE style) {
+    TBBUTTON button = {};
+    button.iBitmap = image;
+    button.idCommand = command;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = style;
+    return button;
+}

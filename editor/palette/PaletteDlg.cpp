@@ -31,25 +31,16 @@ const char* const kCaptions[2][eElementKinds] = {
     {"[ステージ]ブロックパレット", "[ステージ]キャラパレット", "[ステージ]アイテムパレット"},
 };
 
-TBBUTTON Button(int image, int command, BYTE style) {
-    TBBUTTON button = {};
-    button.iBitmap = image;
-    button.idCommand = command;
-    button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = style;
-    return button;
-}
-
 const cToolButton kPenButtons[] = {
-    {Button(0, ID_PEN_NORMAL, BTNS_CHECKGROUP), ID_PEN_NORMAL},
-    {Button(1, ID_PEN_LINE, BTNS_CHECKGROUP), ID_PEN_LINE},
-    {Button(2, ID_PEN_RECT, BTNS_CHECKGROUP), ID_PEN_RECT},
-    {Button(3, ID_PEN_FILL, BTNS_CHECKGROUP), ID_PEN_FILL},
-    {Button(4, ID_PEN_PARAMS, BTNS_CHECKGROUP), ID_PEN_PARAMS},
+    {ToolButton(0, ID_PEN_NORMAL, BTNS_CHECKGROUP), ID_PEN_NORMAL},
+    {ToolButton(1, ID_PEN_LINE, BTNS_CHECKGROUP), ID_PEN_LINE},
+    {ToolButton(2, ID_PEN_RECT, BTNS_CHECKGROUP), ID_PEN_RECT},
+    {ToolButton(3, ID_PEN_FILL, BTNS_CHECKGROUP), ID_PEN_FILL},
+    {ToolButton(4, ID_PEN_PARAMS, BTNS_CHECKGROUP), ID_PEN_PARAMS},
 };
 const cToolButton kRightClickButtons[] = {
-    {Button(0, ID_RIGHT_EDITS, BTNS_CHECKGROUP), ID_RIGHT_EDITS},
-    {Button(1, ID_RIGHT_MENU, BTNS_CHECKGROUP), ID_RIGHT_MENU},
+    {ToolButton(0, ID_RIGHT_EDITS, BTNS_CHECKGROUP), ID_RIGHT_EDITS},
+    {ToolButton(1, ID_RIGHT_MENU, BTNS_CHECKGROUP), ID_RIGHT_MENU},
 };
 const int kPenCommands[ePenModes] = {ID_PEN_NORMAL, ID_PEN_LINE, ID_PEN_RECT, ID_PEN_FILL, ID_PEN_PARAMS};
 const int kRightClickCommands[2] = {ID_RIGHT_EDITS, ID_RIGHT_MENU};
@@ -135,7 +126,7 @@ void cPaletteDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     if (m_hToolbar) {
         SetWindowLongPtrA(m_hToolbar, GWLP_ID, IDC_PALETTE_TOOLBAR);
         AddToolButtonsFromImage(kPenButtons, ePenModes, "e_bmp\\ToolBar_Pen.bmp");
-        TBBUTTON separator = Button(6, 0, BTNS_SEP);
+        TBBUTTON separator = ToolButton(6, 0, BTNS_SEP);
         SendMessageA(m_hToolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&separator));
         AddToolButtonsFromImage(kRightClickButtons, 2, "e_bmp\\ToolBar_PltEdit.bmp");
     }

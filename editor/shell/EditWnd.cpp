@@ -32,34 +32,25 @@ const int kDefaultY = 50;
 
 const int kSeparatorWidth = 6;
 
-TBBUTTON Button(int image, int command, BYTE style) {
-    TBBUTTON button = {};
-    button.iBitmap = image;
-    button.idCommand = command;
-    button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = style;
-    return button;
-}
-
-TBBUTTON Separator() { return Button(kSeparatorWidth, 0, BTNS_SEP); }
+TBBUTTON Separator() { return ToolButton(kSeparatorWidth, 0, BTNS_SEP); }
 
 const cToolButton kFileButtons[] = {
-    {Button(STD_FILENEW, ID_FILE_NEW, BTNS_BUTTON), ID_FILE_NEW},
-    {Button(STD_FILEOPEN, ID_FILE_OPEN, BTNS_BUTTON), ID_FILE_OPEN},
-    {Button(STD_FILESAVE, ID_FILE_SAVE, BTNS_BUTTON), ID_FILE_SAVE},
+    {ToolButton(STD_FILENEW, ID_FILE_NEW, BTNS_BUTTON), ID_FILE_NEW},
+    {ToolButton(STD_FILEOPEN, ID_FILE_OPEN, BTNS_BUTTON), ID_FILE_OPEN},
+    {ToolButton(STD_FILESAVE, ID_FILE_SAVE, BTNS_BUTTON), ID_FILE_SAVE},
     {Separator(), 0},
-    {Button(STD_UNDO, ID_EDIT_UNDO, BTNS_BUTTON), ID_EDIT_UNDO},
-    {Button(STD_REDOW, ID_EDIT_REDO, BTNS_BUTTON), ID_EDIT_REDO},
+    {ToolButton(STD_UNDO, ID_EDIT_UNDO, BTNS_BUTTON), ID_EDIT_UNDO},
+    {ToolButton(STD_REDOW, ID_EDIT_REDO, BTNS_BUTTON), ID_EDIT_REDO},
     {Separator(), 0},
 };
 const cToolButton kPaletteButtons[] = {
-    {Button(0, ID_TOOL_BLOCKS, BTNS_CHECKGROUP), ID_TOOL_BLOCKS},
-    {Button(1, ID_TOOL_CHARAS, BTNS_CHECKGROUP), ID_TOOL_CHARAS},
-    {Button(2, ID_TOOL_ITEMS, BTNS_CHECKGROUP), ID_TOOL_ITEMS},
+    {ToolButton(0, ID_TOOL_BLOCKS, BTNS_CHECKGROUP), ID_TOOL_BLOCKS},
+    {ToolButton(1, ID_TOOL_CHARAS, BTNS_CHECKGROUP), ID_TOOL_CHARAS},
+    {ToolButton(2, ID_TOOL_ITEMS, BTNS_CHECKGROUP), ID_TOOL_ITEMS},
 };
 const cToolButton kPlayButtons[] = {
-    {Button(0, ID_PLAY_STAGE_BUTTON, BTNS_BUTTON), ID_PLAY_STAGE_BUTTON},
-    {Button(1, ID_PLAY_GAME_BUTTON, BTNS_BUTTON), ID_PLAY_GAME_BUTTON},
+    {ToolButton(0, ID_PLAY_STAGE_BUTTON, BTNS_BUTTON), ID_PLAY_STAGE_BUTTON},
+    {ToolButton(1, ID_PLAY_GAME_BUTTON, BTNS_BUTTON), ID_PLAY_GAME_BUTTON},
 };
 
 // Menu items, first all disabled, then enabled always or only with a stage open.

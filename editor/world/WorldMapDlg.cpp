@@ -37,25 +37,16 @@ const COLORREF kEventFrame = 0x00FFFF;
 const COLORREF kCursorColour = 0xFF0080;
 const COLORREF kSelectColour = 0x8000FF;
 
-TBBUTTON Button(int image, int command, BYTE style) {
-    TBBUTTON button = {};
-    button.iBitmap = image;
-    button.idCommand = command;
-    button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = style;
-    return button;
-}
-
 const cToolButton kFileButtons[] = {
-    {Button(STD_FILESAVE, ID_WORLD_SAVE, BTNS_BUTTON), ID_WORLD_SAVE},
-    {Button(6, 0, BTNS_SEP), 0},
-    {Button(STD_UNDO, ID_WORLD_UNDO, BTNS_BUTTON), ID_WORLD_UNDO},
-    {Button(STD_REDOW, ID_WORLD_REDO, BTNS_BUTTON), ID_WORLD_REDO},
-    {Button(6, 0, BTNS_SEP), 0},
+    {ToolButton(STD_FILESAVE, ID_WORLD_SAVE, BTNS_BUTTON), ID_WORLD_SAVE},
+    {ToolButton(6, 0, BTNS_SEP), 0},
+    {ToolButton(STD_UNDO, ID_WORLD_UNDO, BTNS_BUTTON), ID_WORLD_UNDO},
+    {ToolButton(STD_REDOW, ID_WORLD_REDO, BTNS_BUTTON), ID_WORLD_REDO},
+    {ToolButton(6, 0, BTNS_SEP), 0},
 };
 const cToolButton kPaletteButtons[] = {
-    {Button(0, ID_WORLD_CHIP_BUTTON, BTNS_CHECKGROUP), ID_WORLD_CHIP_BUTTON},
-    {Button(1, ID_WORLD_EVENT_BUTTON, BTNS_CHECKGROUP), ID_WORLD_EVENT_BUTTON},
+    {ToolButton(0, ID_WORLD_CHIP_BUTTON, BTNS_CHECKGROUP), ID_WORLD_CHIP_BUTTON},
+    {ToolButton(1, ID_WORLD_EVENT_BUTTON, BTNS_CHECKGROUP), ID_WORLD_EVENT_BUTTON},
 };
 
 int Clamped(int value, int low, int high) { return std::max(low, std::min(value, high)); }
