@@ -1,4 +1,5 @@
 # The editor program's own tests start editor.exe, whose single-instance mutex is one for the
-# whole Wine session: they run alone.
-kit_tests(shell kit_editor_shell kit_data kit_framework SERIAL "EditorProgram.*:CanvasEdit.*:UndoRedo.*")
+# whole Wine session: they run alone. So do the idle-loop tests: the desktop's activation is one
+# for every window of the session, and other tests' windows take it.
+kit_tests(shell kit_editor_shell kit_data kit_framework SERIAL "EditorProgram.*:CanvasEdit.*:UndoRedo.*:IdleLoop.*")
 add_dependencies(test_shell editor)
