@@ -1,14 +1,100 @@
 #pragma once
 // Characters in play: cActor, the base of every character, with its own copy of the chara
-// record; cCharaActor, a character of the stage (placed or summoned) that is not the player.
+// record and a flow runner per flow of it; cCharaActor, a character of the stage (placed or
+// summoned) that is not the player.
+#include <list>
+#include <vector>
+
 #include "data/Chara.h"
+#include "game/flow/FlowRunner.h"
 #include "game/play/FlowFields.h"
 #include "game/play/ItemObj.h"
 #include "game/play/Obj.h"
 
-class cActor : public cObj {
+class cPlayerActor;
+struct cBlockCell;
+
+// A gauge shown over a character for a while after its life or SP changed.
+struct cGauge {
+    int32_t m_Timer = 0;   // frames it still shows
+    int32_t m_Length = 0;  // dots, 0 to 50
+    double m_Change = 0.0;
+    double m_Step = 0.0;   // of the change, per frame
+};
+
+// An animation a flow runs over the character's own (newest first in the character's list).
+struct cRunningAnime {
+    cAnimePlayer m_Player;
+    int32_t m_Timed = 0;
+    int32_t m_Count = 0;
+    int32_t m_Count2 = 0;
+    int32_t m_FlowKey = 0;  // the key of the runner that started it
+    int32_t m_Suspended = 0;
+};
+
+// Every field of a character. They live apart from cActor's operations so that copying a
+// character copies them all and cActor's copy then points the copy's runners at its own flows:
+// add a character's fields here.
+class cActorFields : public cObj {
+public:
+    static const int kFlowGroups = 27;  // flow groups 1 to 26; 0 is none
+    static const int kCounters = 9;
+
+    cPlayerActor* m_Player = nullptr;
+    std::vector<int32_t> m_Scratch[2];
+    cEdChara m_Chara;
+    std::vector<cFlowRunner> m_Runners;  // one per flow of m_Chara, in its order
+    std::vector<uint8_t> m_RunningGroups = std::vector<uint8_t>(kFlowGroups);
+    std::vector<uint8_t> m_StartedGroups = std::vector<uint8_t>(kFlowGroups);
+    std::vector<uint8_t> m_ReleaseGroups = std::vector<uint8_t>(kFlowGroups);  // a flow of the group finished
+    std::vector<uint8_t> m_BlockedGroups = std::vector<uint8_t>(kFlowGroups);
+    int32_t m_ReleasePending = 0;  // some flow finished
+    int32_t m_RemovePending = 0;   // some runner is marked for removal
+    int32_t m_NextKey = 0;         // the serial the next runner gets
+    int32_t m_Placement[4] = {};
+    int32_t m_Moving = 0;
+    double m_ImpulseX = 0.0;  // knock-back speeds
+    double m_ImpulseY = 0.0;
+    int32_t m_ImpulseActive = 0;
+    double m_PrevImpulseY = 0.0;
+    int32_t m_Falling = 0;
+    int32_t m_Jumping = 0;
+    int32_t m_JumpEnd = 0;
+    int32_t m_CeilingLock = 0;
+    int32_t m_AirCounter = 0;
+    int32_t m_OnObject = 0;
+    int32_t m_JumpStart = 0;
+    int32_t m_LastTurn = -1;
+    const cBlockCell* m_CellBelow = nullptr;
+    int32_t m_Contact[4] = {};
+    int32_t m_BlockMark = 0;
+    int32_t m_CarrierId = 0;
+    double m_CarrierBox[4] = {};
+    double m_Saved[4] = {};  // X, Y, right, bottom
+    int32_t m_Hp = 0;
+    int32_t m_MaxHp = 0;
+    cGauge m_HpGauge;
+    int32_t m_Sp = 0;
+    int32_t m_MaxSp = 0;
+    cGauge m_SpGauge;
+    std::vector<int32_t> m_Counters = std::vector<int32_t>(kCounters);
+    std::list<cRunningAnime> m_Animes;
+    int16_t m_AnimeSet = 0;
+    int32_t m_Dead = 0;
+    int32_t m_DeathFrames = 0;
+    cActorFlowFields m_Flow;
+};
+
+class cActor : public cActorFields {
 public:
     static const int kGroups = 9;  // collision groups: none, then forces 0 to 7
+
+    cActor() = default;
+    cActor(const cActor& other) : cActorFields(other) { RelinkFlows(); }
+    cActor& operator=(const cActor& other) {
+        CopyFrom(other);
+        return *this;
+    }
 
     // The collision group the record's force selects.
     int Group() const { return m_Chara.m_Force < kGroups ? m_Chara.m_Force : 0; }
@@ -17,6 +103,9 @@ public:
     void AdjustForScale(int32_t newScale, int32_t oldScale) override;
     virtual int OnMoveX() { return 0; }
     virtual int OnMoveY() { return 0; }
+    // Every field of the other character; the copy's runners run the copy's own flows.
+    virtual void CopyFrom(const cActor& other);
+
     // Death: the character falls for kDeathFrames drawn frames, then its death has ended.
     static const int32_t kDeathFrames = 60;
     void StartDeath() {
@@ -27,15 +116,8 @@ public:
     bool Flying() const { return m_NoGravity != 0; }
     enum eContact { eContactLeft, eContactRight, eContactTop, eContactBottom };
 
-    cEdChara m_Chara;
-    int32_t m_Hp = 0;
-    int32_t m_MaxHp = 0;
-    int32_t m_Sp = 0;
-    int32_t m_MaxSp = 0;
-    int32_t m_Dead = 0;
-    int32_t m_DeathFrames = 0;
-    int32_t m_Contact[4] = {};
-    cActorFlowFields m_Flow;
+    // Points every runner, its entries and key conditions at the flow of its own place again.
+    void RelinkFlows();
 };
 
 class cCharaActor : public cActor {

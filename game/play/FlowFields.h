@@ -4,6 +4,8 @@
 #include <cstdint>
 
 class cActor;
+class cFlowRunner;
+struct cFlowCmdEntry;
 
 struct cActorFlowFields {
     static const int kVariables = 8;
@@ -14,6 +16,10 @@ struct cActorFlowFields {
 };
 
 struct cSceneFlowFields {
+    // Whose flows are being processed, and the runner and entry at work.
+    cActor* m_Actor = nullptr;
+    cFlowRunner* m_Runner = nullptr;
+    cFlowCmdEntry* m_Entry = nullptr;
     int32_t m_HpCheck = 0;       // a character other than the one running its flow lost its life
     int32_t m_SightChanged = 0;  // the sight mask is to be built again
 };

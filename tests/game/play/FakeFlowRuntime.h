@@ -1,0 +1,48 @@
+#pragma once
+// A flow runtime that records what the character asks of it: which runners it started (with
+// the start index they had), stepped and finished. Installed for the test's life; the runtime
+// installed before comes back afterwards.
+#include <vector>
+
+#include "game/play/FlowRuntime.h"
+
+class cFakeFlowRuntime : public cFlowRuntime {
+public:
+    struct cStart {
+        const cFlow* flow;
+        int32_t startInput;
+    };
+
+    cFakeFlowRuntime() : m_Previous(SetFlowRuntime(this)) {}
+    ~cFakeFlowRuntime() override { SetFlowRuntime(m_Previous); }
+
+    // Starting marks the runner running, as the real runtime does, so a running flow is not
+    // started again.
+    void Start(cFlowRunner& runner) override {
+        runner.m_Running = 1;
+        runner.m_Started = 1;
+        m_Starts.push_back({runner.m_Flow, runner.m_StartInput});
+    }
+    int Step(cFlowRunner& runner) override {
+        m_Steps.push_back(runner.m_Flow);
+        return m_StepResult;
+    }
+    void Finish(cFlowRunner& runner, cActor&) override {
+        runner.m_Running = 0;
+        m_Finishes.push_back(runner.m_Flow);
+    }
+    int TestStatusCondition(cCondition&, cActor* subject) override {
+        m_StatusSubjects.push_back(subject);
+        return m_StatusResult;
+    }
+
+    std::vector<cStart> m_Starts;
+    std::vector<const cFlow*> m_Steps;
+    std::vector<const cFlow*> m_Finishes;
+    std::vector<cActor*> m_StatusSubjects;
+    int m_StepResult = 0;
+    int m_StatusResult = 1;
+
+private:
+    cFlowRuntime* m_Previous;
+};
