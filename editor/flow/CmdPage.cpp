@@ -1,0 +1,129 @@
+#include "editor/flow/CmdPage.h"
+
+#include "data/FlowCommand.h"
+#include "data/FlowTables.h"
+#include "editor/flow/FlowCmdIds.h"
+
+cSheetPlace& OpenCharaSheetPlace() {
+    static cSheetPlace place;
+    return place;
+}
+
+cSheetPlace& OpenItemSheetPlace() {
+    static cSheetPlace place;
+    return place;
+}
+
+void SizeParams(cFlowCmd& cmd) {
+    const cOptionEntry* type = cmd.TypeEntry();
+    if (type) cmd.m_Params.resize(static_cast<size_t>(type->m_Value), 0);
+}
+
+void cCmdBindings::Check(uint16_t id, uint8_t* var) {
+    m_Checks.emplace_back();
+    m_Checks.back().m_Desc.Set(id, var);
+}
+
+void cCmdBindings::Edit(uint16_t id, uint16_t* var, uint16_t minimum, uint16_t maximum, uint16_t spin) {
+    m_EditsU16.emplace_back();
+    m_EditsU16.back().m_Desc.Set(id, var, minimum, maximum, spin);
+}
+
+void cCmdBindings::Edit(uint16_t id, int16_t* var, int16_t minimum, int16_t maximum, uint16_t spin) {
+    m_Edits16.emplace_back();
+    m_Edits16.back().m_Desc.Set(id, var, minimum, maximum, spin);
+}
+
+void cCmdBindings::Edit(uint16_t id, int32_t* var, int32_t minimum, int32_t maximum, uint16_t spin) {
+    m_Edits32.emplace_back();
+    m_Edits32.back().m_Desc.Set(id, var, minimum, maximum, spin);
+}
+
+void cCmdBindings::Real(uint16_t id, double* var, double minimum, double maximum, double step, uint16_t spin) {
+    m_Reals.emplace_back();
+    m_Reals.back().m_Desc.Set(id, var, minimum, maximum, spin, step);
+}
+
+void cCmdBindings::Combo(uint16_t id, uint8_t* var, const char* const* table) {
+    m_Combos8.emplace_back();
+    m_Combos8.back().m_Desc = cComboDesc<uint8_t>(id, var, table, 0);
+}
+
+void cCmdBindings::Combo(uint16_t id, int32_t* var, const char* const* table) {
+    m_Combos32.emplace_back();
+    m_Combos32.back().m_Desc = cComboDesc<int32_t>(id, var, table, 0);
+}
+
+void cCmdBindings::Combo(uint16_t id, uint16_t* var, const std::vector<std::string>* names) {
+    m_Combos16.emplace_back();
+    m_Combos16.back().m_Desc = cComboDesc<uint16_t>(id, var, names, 0);
+}
+
+void cCmdBindings::AttachTo(cPage* page) {
+    page->AttachCtrls(m_Checks);
+    page->AttachCtrls(m_EditsU16);
+    page->AttachCtrls(m_Edits16);
+    page->AttachCtrls(m_Edits32);
+    page->AttachCtrls(m_Reals);
+    page->AttachCtrls(m_Combos8);
+    page->AttachCtrls(m_Combos16);
+    page->AttachCtrls(m_Combos32);
+}
+
+cCmdPage::cCmdPage(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group)
+    : cPage(templateId, parent, eKindDialog, group), m_Context(context) {
+    const cSheetPlace& chara = OpenCharaSheetPlace();
+    const cSheetPlace& item = OpenItemSheetPlace();
+    if (chara.m_Open)
+        SetRequestedPosition(chara.m_X, chara.m_Y);
+    else if (item.m_Open)
+        SetRequestedPosition(item.m_X, item.m_Y);
+    SetLayout(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+    SizeParams(Cmd());
+}
+
+INT_PTR cCmdPage::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    INT_PTR handled = cPage::DialogProc(wnd, msg, wParam, lParam);
+    if (handled || msg == WM_CLOSE) AfterMessage();
+    return handled;
+}
+
+void cCmdPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+    cPage::OnInitDialog(wParam, lParam);
+    m_Bind.AttachTo(this);
+    DataToCtrls();
+    UpdateEnables();
+    m_Ready = 1;
+}
+
+void cCmdPage::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (!IsCommandAllowed(wParam)) return;
+    cPage::OnCommand(wParam, lParam);
+    switch (LOWORD(wParam)) {
+    case IDC_CMD_OK:
+        CtrlsToData();
+        End(1);
+        return;
+    case IDC_CMD_CANCEL:
+        End(0);
+        return;
+    }
+    if (m_Ready && FindChangedCtrl(wParam)) UpdateEnables();
+}
+
+bool cCmdPage::IsChecked(uint16_t id) const { return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED; }
+
+int cCmdPage::ComboPos(uint16_t id) const {
+    return static_cast<int>(SendDlgItemMessageA(m_hWnd, id, CB_GETCURSEL, 0, 0));
+}
+
+void cCmdPage::EnableCtrl(uint16_t id, int flag) {
+    for (cCtrl* ctrl : m_Ctrls)
+        if (ctrl->GetId() == id) {
+            ctrl->Enable(flag);
+            return;
+        }
+    ReportMissingCtrl(id);
+}
+
+void cCmdPage::Uncheck(uint16_t id) { CheckDlgButton(m_hWnd, id, BST_UNCHECKED); }

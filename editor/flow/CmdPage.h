@@ -1,0 +1,91 @@
+#pragma once
+// The base of every flow command's edit dialog. The dialog edits the live command: its bound
+// controls show the fields when it opens and write them back only at OK (result 1); Cancel and
+// the close box leave the command as it was (result 0). A derived dialog fills its bindings in
+// its constructor and names the controls whose enabling follows other controls in
+// UpdateEnables.
+#include <cstdint>
+
+#include "framework/Binding.h"
+#include "framework/Buttons.h"
+#include "framework/Combo.h"
+#include "framework/EditVal.h"
+#include "framework/Page.h"
+
+class cFlowCmd;
+
+// What the opener of a command dialog hands over: the command, and whether it was inserted just
+// now (its defaults are then set by the dialog).
+struct cCmdContext {
+    cFlowCmd* m_lpCmd = nullptr;
+    int m_New = 0;
+};
+
+// Where an open chara or item data sheet stands. The sheets keep their slot up to date while
+// they are open; a command dialog opens over the one the user works in.
+struct cSheetPlace {
+    bool m_Open = false;
+    int m_X = kNoPosition;
+    int m_Y = kNoPosition;
+};
+cSheetPlace& OpenCharaSheetPlace();
+cSheetPlace& OpenItemSheetPlace();
+
+// Sizes the command's parameter list for its type (chara or item command table by the command's
+// own flag): growing adds zeros, shrinking drops the tail. A type outside its table keeps the
+// list as it is.
+void SizeParams(cFlowCmd& cmd);
+
+// The bound controls of one command dialog, one vector per kind. Filled before the dialog opens;
+// attached in the order of the kinds.
+struct cCmdBindings {
+    cBindings<cBoundCheck> m_Checks;
+    cBindings<cBoundEditVal<uint16_t>> m_EditsU16;
+    cBindings<cBoundEditVal<int16_t>> m_Edits16;
+    cBindings<cBoundEditVal<int32_t>> m_Edits32;
+    cBindings<cBoundEditValReal> m_Reals;
+    cBindings<cBoundCombo<uint8_t>> m_Combos8;
+    cBindings<cBoundCombo<uint16_t>> m_Combos16;
+    cBindings<cBoundCombo<int32_t>> m_Combos32;
+
+    void Check(uint16_t id, uint8_t* var);
+    void Edit(uint16_t id, uint16_t* var, uint16_t minimum, uint16_t maximum, uint16_t spin);
+    void Edit(uint16_t id, int16_t* var, int16_t minimum, int16_t maximum, uint16_t spin);
+    void Edit(uint16_t id, int32_t* var, int32_t minimum, int32_t maximum, uint16_t spin);
+    void Real(uint16_t id, double* var, double minimum, double maximum, double step, uint16_t spin);
+    void Combo(uint16_t id, uint8_t* var, const char* const* table);
+    void Combo(uint16_t id, int32_t* var, const char* const* table);
+    // A combo over a name list whose item 0 stands for the value 0 (none).
+    void Combo(uint16_t id, uint16_t* var, const std::vector<std::string>* names);
+
+    void AttachTo(cPage* page);
+};
+
+class cCmdPage : public cPage {
+public:
+    cCmdPage(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group);
+
+    INT_PTR DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    // Re-reads the enabling of the controls from the controls' states (not from the command).
+    virtual void UpdateEnables() {}
+    // Runs after every message the dialog handled.
+    virtual void AfterMessage() {}
+
+    cFlowCmd& Cmd() const { return *m_Context.m_lpCmd; }
+    bool IsNew() const { return m_Context.m_New != 0; }
+
+    // Control states as the user sees them, for UpdateEnables.
+    bool IsChecked(uint16_t id) const;
+    int ComboPos(uint16_t id) const;
+    // Enables or disables the bound control (a value edit with its spin); reports an id that no
+    // bound control has.
+    void EnableCtrl(uint16_t id, int flag);
+    void Uncheck(uint16_t id);
+
+    cCmdContext m_Context;
+    cCmdBindings m_Bind;
+};

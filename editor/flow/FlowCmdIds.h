@@ -1,0 +1,113 @@
+#pragma once
+// Resource ids of the command picker and the command edit dialogs.
+
+// Templates.
+#define IDD_CMD_PICKER 205
+#define IDD_CMD_WAIT 207
+#define IDD_CMD_LINE_MOVE 208
+#define IDD_CMD_HOMING_MOVE 214
+#define IDD_CMD_JUMP 243
+#define IDD_CMD_GROUND_MOVE 259
+#define IDD_CMD_CIRCLE_MOVE 260
+#define IDD_CMD_CHARGE_MOVE 261
+#define IDD_CMD_AVOID_MOVE 262
+#define IDD_CMD_DIRECTION 263
+#define IDD_CMD_STOP_MOVE 273
+
+// Every command dialog.
+#define IDC_CMD_OK 1000
+#define IDC_CMD_CANCEL 1001
+
+// The picker's buttons: one per command type, 1267 + type - 1 up to type 32, then 1300 on
+// (1299 is not used); the last nine offer nothing and stay hidden.
+#define IDC_CMD_BUTTON_FIRST 1267
+#define IDC_CMD_BUTTON_GAP 1299
+#define IDC_CMD_BUTTON_LAST 1312
+
+// Time, clone factor and parallel run.
+#define IDC_CMD_TIME 1113
+#define IDC_CMD_TIME_SPIN 1114
+#define IDC_CMD_TIME_K 1115
+#define IDC_CMD_TIME_K_SPIN 1116
+#define IDC_CMD_PARALLEL 1117
+
+// Movement: speed, distance and setting type.
+#define IDC_MV_SPEED 1118
+#define IDC_MV_SPEED_SPIN 1119
+#define IDC_MV_SPEED_K 1120
+#define IDC_MV_SPEED_K_SPIN 1121
+#define IDC_MV_DISTANCE 1122
+#define IDC_MV_DISTANCE_SPIN 1123
+#define IDC_MV_DISTANCE_K 11240
+#define IDC_MV_DISTANCE_K_SPIN 11270
+#define IDC_MV_SET_TYPE 1126
+// Direction.
+#define IDC_MV_DIR_MODE 1127
+#define IDC_MV_DIR 1128
+#define IDC_MV_TARGET_TYPE 1129
+#define IDC_MV_ANGLE 1130
+#define IDC_MV_ANGLE_SPIN 1132
+#define IDC_MV_ANGLE_K 1133
+#define IDC_MV_ANGLE_K_SPIN 1134
+#define IDC_MV_REVERSE_ON_TURN 1398
+// Target point.
+#define IDC_MV_USE_TARGET_X 1397
+#define IDC_MV_TARGET_X 1135
+#define IDC_MV_TARGET_X_SPIN 1136
+#define IDC_MV_TARGET_X_DOT 1137
+#define IDC_MV_TARGET_X_DOT_SPIN 1138
+#define IDC_MV_USE_TARGET_Y 1149
+#define IDC_MV_TARGET_Y 1388
+#define IDC_MV_TARGET_Y_SPIN 1389
+#define IDC_MV_TARGET_Y_DOT 1390
+#define IDC_MV_TARGET_Y_DOT_SPIN 1391
+#define IDC_MV_FLIP_X 1144
+#define IDC_MV_FLIP_Y 1145
+#define IDC_MV_STOP_AT_TARGET 1146
+#define IDC_MV_NO_JITTER 1147
+#define IDC_MV_NO_MOVE_X 1396
+#define IDC_MV_NO_MOVE_Y 1148
+// Inertia.
+#define IDC_MV_INERTIA 1143
+#define IDC_MV_MAX_SPEED 1139
+#define IDC_MV_MAX_SPEED_SPIN 1140
+#define IDC_MV_TURN_FACTOR 1141
+#define IDC_MV_TURN_FACTOR_SPIN 1142
+// Circle.
+#define IDC_MV_ROTATION 1264
+#define IDC_MV_START_ANGLE 1382
+#define IDC_MV_START_ANGLE_SPIN 1383
+#define IDC_MV_START_ANGLE_K 1384
+#define IDC_MV_START_ANGLE_K_SPIN 1385
+#define IDC_MV_END_ANGLE 1124
+#define IDC_MV_END_ANGLE_SPIN 1125
+#define IDC_MV_END_ANGLE_K 11241
+#define IDC_MV_END_ANGLE_K_SPIN 11271
+#define IDC_MV_RADIUS 1183
+#define IDC_MV_RADIUS_SPIN 1184
+#define IDC_MV_RADIUS_K 1386
+#define IDC_MV_RADIUS_K_SPIN 1387
+// Homing.
+#define IDC_MV_HOMING 1169
+#define IDC_MV_HOMING_SPIN 1170
+#define IDC_MV_HOMING_K 1171
+#define IDC_MV_HOMING_K_SPIN 1172
+
+// Animation and sound of a command.
+#define IDC_CMD_ANIME 1263
+#define IDC_CMD_SOUND 1131
+#define IDC_CMD_SKIP_OFFSCREEN 1435
+
+// Direction change.
+#define IDC_DIR_FACING 1127
+
+// Jump.
+#define IDC_JUMP_TYPE 1178
+#define IDC_JUMP_MAX_HEIGHT 1305
+#define IDC_JUMP_MAX_HEIGHT_SPIN 1306
+#define IDC_JUMP_MIN_HEIGHT 1307
+#define IDC_JUMP_MIN_HEIGHT_SPIN 1308
+#define IDC_JUMP_MAX_SPEED 1309
+#define IDC_JUMP_MAX_SPEED_SPIN 1310
+#define IDC_JUMP_MIN_SPEED 1311
+#define IDC_JUMP_MIN_SPEED_SPIN 1312

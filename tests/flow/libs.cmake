@@ -1,0 +1,1 @@
+kit_tests(flow kit_editor_flow kit_editor_shell kit_data kit_framework)
