@@ -28,6 +28,7 @@
 #include "game/core/OptionScene.h"
 #include "game/core/ReplayRequests.h"
 #include "game/core/SceneManager.h"
+#include "game/core/WorldMapScene.h"
 #include "game/data/GameDatabase.h"
 #include "game/data/GameFlow.h"
 #include "game/data/GamePaths.h"
@@ -239,6 +240,7 @@ bool InitGame(const char* commandLine, int show) {
     InstallNameEntry();
     InstallModeMenu();
     InstallOptionScene();
+    InstallWorldMap();
 
     shell.hDDWnd = wnd;
     if (!DDInit(wnd, kScreenWidth, kScreenHeight, ini.Bpp, ini.WindowMode, 1, kFramesPerSecond, ini.VSync,

@@ -21,13 +21,13 @@ cMenuCursor& MenuCursor() {
 
 void ResetMenuCursor() { MenuCursor() = cMenuCursor(); }
 
-void PlayMenuMusic(int entry) {
+void PlayMenuMusic(int entry, bool restart) {
     cBgmPlayer& player = BgmPlayer();
     if (!player.IsInitialized()) return;
     int index = ProjectSystemData().m_MenuMusic.At(entry);
     const cBgm& bgm = ProjectDatabase().m_Bgms.At(index);
     player.SetFile(entry, Format("bgm\\%s", bgm.m_File.c_str()).c_str());
-    player.Play(0, entry, false, true);
+    player.Play(0, entry, false, restart);
 }
 
 bool CanDraw() { return Display().bInitialized && Display().Back.lpSurface; }

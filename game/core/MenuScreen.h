@@ -17,13 +17,23 @@ const int kCursorSmallX = 64;  // 16 x 16
 const int kCursorEditX = 80;   // 16 x 16
 const int kScreenW = 640;
 const int kScreenH = 480;
+// System sounds of the menus.
+const int kSeDecide = 1;
+const int kSeCancel = 2;
+const int kSeRefused = 3;
+const int kSeWorldMenu = 4;
+const int kSeSaved = 5;
+const int kSeRankView = 6;
+// The cursor sound slot the menus move with.
+const int kCursorSoundSlot = 0;
 
 cMenuCursor& MenuCursor();
 // One zeroed level.
 void ResetMenuCursor();
 
-// Entry of the system settings' menu music list, played from its start on music slot entry.
-void PlayMenuMusic(int entry);
+// Entry of the system settings' menu music list, played on music slot entry: from its start, or
+// without restart going on when that slot already plays.
+void PlayMenuMusic(int entry, bool restart = true);
 // Loads the system pictures; a failure closes the game. True without a display.
 bool LoadMenuPictures(std::initializer_list<int> rows);
 void ReleaseMenuPictures(std::initializer_list<int> rows);

@@ -29,10 +29,6 @@ namespace {
 const int kMenuFont = 3;  // the 32-pixel game font
 const int kRowH = 32;
 const int kFrameColour = 240;
-const int kCursorSoundSlot = 0;
-const int kSeDecide = 1;
-const int kSeCancel = 2;
-const int kSeRefused = 3;
 
 const char kStageFolder[] = "data\\stg4\\";
 const char kStageFilter[] = "StageFile ( *.stg4_*;*.rpl4_* )\0*.stg4_*;*.rpl4_*\0";

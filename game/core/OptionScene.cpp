@@ -31,9 +31,6 @@ const int kEditMarkX = 192;
 const int kHeadingY = 32;
 const int kMaxItems = cSystemData::kOptionMenu;
 const int kOptionModeRow = 5;  // the title menu row whose caption heads the screen
-const int kCursorSoundSlot = 0;
-const int kSeDecide = 1;
-const int kSeCancel = 2;
 
 struct cRange {
     int32_t cOptionData::*value;

@@ -1,22 +1,18 @@
 #include "game/data/StorySave.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "data/Paths.h"
 #include "data/ProjectData.h"
 #include "framework/Format.h"
+#include "game/data/Ranking.h"
 
 namespace {
 
 // Challenge counts past this are no project's: a damaged System.dat never makes the records
 // take all memory.
 const int kMaxChallenges = 1000;
-
-int ChallengeCount() {
-    int n = ProjectSystemData().m_WorldCount;
-    if (n < 0) return 0;
-    return n > kMaxChallenges ? kMaxChallenges : n;
-}
 
 // What each stock target carries between the stored character and the character.
 typedef void (*StockCopy)(cEdChara& to, const cEdChara& from);
@@ -74,6 +70,12 @@ bool StockTarget(int flag) {
 }
 
 }  // namespace
+
+int ChallengeCount() {
+    int n = ProjectSystemData().m_WorldCount;
+    if (n < 0) return 0;
+    return n > kMaxChallenges ? kMaxChallenges : n;
+}
 
 cPlayerStock::cPlayerStock() {
     RegisterFields(kDataVersion);
@@ -199,6 +201,33 @@ int cStorySave::GetStageBest(const std::string& name) const {
     for (const cStageBest& best : m_StageBest)
         if (best.m_Name == name) return best.m_Value;
     return 0;
+}
+
+void cStorySave::StepCursorOverShown(int playKind, int n) {
+    const cSystemList<cRankingSetting>& settings = ProjectSystemData().m_RankingSettings;
+    if (playKind < 0 || playKind >= static_cast<int>(settings.size())) return;
+    const cCheckedVector<uint8_t, eCloseProgram>& shown = settings[playKind].m_Shown;
+    const int kinds = std::min<int>(static_cast<int>(shown.size()), kRankKinds);
+    auto isShown = [&](int c) { return c < kinds && shown[c] != 0; };
+    bool any = false;
+    for (int c = 0; c < kinds; ++c) any = any || isShown(c);
+    if (!any) return;
+    int c = m_ShownRankKind;
+    if (c < 0 || c >= kRankKinds) c = 0;
+    auto forward = [&]() { c = c + 1 >= kRankKinds ? 0 : c + 1; };
+    auto back = [&]() { c = c - 1 < 0 ? kRankKinds - 1 : c - 1; };
+    if (n == 0) {
+        while (!isShown(c)) forward();
+    }
+    for (int i = 0; i < n; ++i) {
+        forward();
+        while (!isShown(c)) forward();
+    }
+    for (int i = 0; i < -n; ++i) {
+        back();
+        while (!isShown(c)) back();
+    }
+    m_ShownRankKind = c;
 }
 
 int cStorySave::ClearFlag(int stage) const {

@@ -73,6 +73,11 @@ public:
     // A new cycle of the story: every stage uncleared, back at the world map's start.
     void Restart();
 
+    // Moves the shown ranking kind by n kinds that the play kind's ranking settings show
+    // (forward for n > 0, back for n < 0; n = 0 moves only off a kind not shown). Nothing moves
+    // when the settings show no kind.
+    void StepCursorOverShown(int playKind, int n);
+
     void RecordStageBest(const std::string& name, int value);
     int GetStageBest(const std::string& name) const;
 
@@ -137,6 +142,10 @@ public:
     int32_t m_Used;
     SYSTEMTIME m_SaveTime;
 };
+
+// The project's challenge stage count, bounded so that a damaged System.dat never makes the
+// records take all memory.
+int ChallengeCount();
 
 // user_data\story\StoryNN.dat with NN = slot + 1 in two digits.
 std::string MakeStoryPath(int slot);

@@ -396,3 +396,37 @@ TEST_F(StorySave, ASaveThatCannotBeWrittenFailsAndKeepsTheOldSlot) {
     EXPECT_FALSE(WriteStory(second, 7));
     EXPECT_EQ(0, StorySlots()[7].m_Used);
 }
+
+TEST_F(StorySave, TheShownRankingKindStepsOverTheKindsShown) {
+    struct {
+        const char* name;
+        std::vector<uint8_t> shown;
+        int from;
+        int n;
+        int to;
+    } cases[] = {
+        {"all shown: one forward", {1, 1, 1}, 0, 1, 1},
+        {"all shown: forward wraps", {1, 1, 1}, 2, 1, 0},
+        {"all shown: back wraps", {1, 1, 1}, 0, -1, 2},
+        {"only 2 shown: round to itself", {0, 0, 1}, 2, 1, 2},
+        {"only 2 shown: n 0 moves off a hidden kind", {0, 0, 1}, 0, 0, 2},
+        {"n 0 stays on a shown kind", {1, 0, 1}, 0, 0, 0},
+        {"1 hidden: two forward", {1, 0, 1}, 0, 2, 0},
+        {"1 hidden: back skips it", {1, 0, 1}, 2, -1, 0},
+        {"none shown: never moves", {0, 0, 0}, 1, 1, 1},
+        {"an empty list: never moves", {}, 1, -1, 1},
+        {"a saved kind out of range starts from 0", {1, 1, 1}, 77, 1, 1},
+    };
+    for (const auto& c : cases) {
+        cStorySave save;
+        ProjectSystemData().m_RankingSettings.At(1).m_Shown.assign(c.shown.begin(), c.shown.end());
+        save.m_ShownRankKind = c.from;
+        save.StepCursorOverShown(1, c.n);
+        EXPECT_EQ(c.to, save.m_ShownRankKind) << c.name;
+    }
+    cStorySave save;
+    save.m_ShownRankKind = 1;
+    save.StepCursorOverShown(9, 1);  // no such play kind
+    save.StepCursorOverShown(-1, 1);
+    EXPECT_EQ(1, save.m_ShownRankKind);
+}
