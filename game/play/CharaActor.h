@@ -118,6 +118,15 @@ public:
 
     // Points every runner, its entries and key conditions at the flow of its own place again.
     void RelinkFlows();
+
+    // Life changed by the amount, kept within 0 and the maximum; a loss leaves an invincible
+    // character as it is unless told to ignore that. With the gauge shown, a change shows the
+    // life gauge. 1 when life has fallen to 0.
+    int ChangeLife(int32_t amount, int32_t ignoreInvincible, int32_t showGauge);
+    // SP the same way (no invincibility). 1 when the maximum SP is 0 or less.
+    int ChangeSP(int32_t amount, int32_t showGauge);
+    // The friction the record's "止まりやすさ" gives at the stage's speed level.
+    void ResetFriction();
 };
 
 class cCharaActor : public cActor {

@@ -6,74 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "data/Stage.h"
 #include "framework/ErrorLog.h"
-#include "game/data/StorySave.h"
 #include "game/flow/CodeRun.h"
 #include "game/play/PlayScene.h"
 #include "tests/data/ExprFuzz.h"
-#include "tests/support/BoxAnswers.h"
-#include "tests/support/RestoreOnExit.h"
+#include "tests/game/flow/FlowFixture.h"
 
 namespace {
-
-void SetLife(cActor& who, int32_t hp, int32_t maxHp, int32_t sp, int32_t maxSp) {
-    who.m_Hp = hp;
-    who.m_MaxHp = maxHp;
-    who.m_Sp = sp;
-    who.m_MaxSp = maxSp;
-    who.m_Chara.m_Z = 3;
-    who.m_Chara.m_Mark = 0;
-    who.m_Chara.m_SightRange = 4;
-    who.m_Chara.m_SightShape = 1;
-    who.m_Chara.m_BodyPower = 10;
-    who.m_Chara.m_BodyImpact = 0;
-    who.m_Chara.m_ImpactResist = 0;
-    who.m_Chara.m_StopEase = 0;
-    who.m_Chara.m_Score = 0;
-}
-
-// A headless stage at play: the owner running the line, its target and the player, with the
-// progress record and the stage put back afterwards.
-struct cCodeFixture {
-    cRestoreOnExit<cStorySave> savedStory{StoryState()};
-    cRestoreOnExit<cEdStage> savedStage{ProjectStage()};
-    cBoxAnswers boxes;
-    cPlayScene scene;
-    cCharaActor owner;
-    cCharaActor target;
-
-    cCodeFixture() {
-        StoryState().Reset();
-        StoryState().m_Lives = 3;
-        ProjectStage().m_ScrollMode[0] = 1;
-        ProjectStage().m_ScrollMode[1] = 0;
-        ProjectStage().m_AutoScrollSpeed[0] = 0;
-        ProjectStage().m_AutoScrollSpeed[1] = 0;
-        scene.m_Players.resize(1);
-        SetLife(owner, 50, 100, 20, 40);
-        SetLife(target, 30, 30, 0, 1);
-        SetLife(scene.m_Players[0], 10, 10, 5, 5);
-        owner.m_Flow.m_Target = &target;
-        target.m_Flow.m_Variables[2] = 1234;
-        scene.m_TimeLeft = 300;
-        scene.m_NoTimeLimit = 0;
-        scene.m_ScrollX.m_Divisor = 2.0;
-        scene.m_ScrollY.m_Divisor = 2.0;
-    }
-    cActor& Player() { return scene.m_Players[0]; }
-    std::vector<std::string> Shown() const {
-        std::vector<std::string> texts;
-        for (const cShownBox& box : boxes.Shown()) texts.push_back(box.text);
-        return texts;
-    }
-};
 
 struct cCodeCase {
     std::string line;
     int32_t value;
     std::vector<std::string> shown;
-    std::function<int32_t(cCodeFixture&)> probe;  // what the line wrote, read afterwards
+    std::function<int32_t(cFlowFixture&)> probe;  // what the line wrote, read afterwards
     int32_t probed;
 };
 
@@ -84,47 +29,47 @@ struct cCodeCase {
 TEST(CodeRun, LinesReadAndWriteThePlayScene) {
     std::string longest = "C1 = 7" + std::string(kExprMaxLength - 6, ' ');
     const cCodeCase cases[] = {
-        {"hp = hp + 10", 60, {}, [](cCodeFixture& f) { return f.owner.m_Hp; }, 60},
-        {"hp = hp + 1000", 100, {}, [](cCodeFixture& f) { return f.owner.m_Hp; }, 100},
-        {"sp = -5", 0, {}, [](cCodeFixture& f) { return f.owner.m_Sp; }, 0},
-        {"sys.time = tg.v3", 999, {}, [](cCodeFixture& f) { return f.scene.m_TimeLeft; }, 999},
-        {"C1 = time", 300, {}, [](cCodeFixture& f) { return StoryState().Variable(1); }, 300},
-        {"tg.hp = 0", 0, {}, [](cCodeFixture& f) { return f.scene.m_Flow.m_HpCheck; }, 1},
-        {"hp = 0", 0, {}, [](cCodeFixture& f) { return f.scene.m_Flow.m_HpCheck; }, 0},
-        {"mhp = 20", 20, {}, [](cCodeFixture& f) { return f.owner.m_Hp; }, 20},
-        {"mhp = 500", 500, {}, [](cCodeFixture& f) { return f.owner.m_Hp; }, 50},
-        {"msp = 0", 1, {}, [](cCodeFixture& f) { return f.owner.m_Sp; }, 1},
-        {"C1 = (tg.hp = 0) + (tg.mhp = 50)", 50, {}, [](cCodeFixture& f) { return f.target.m_Hp; }, 0},
-        {"z = 9", 7, {}, [](cCodeFixture& f) { return f.owner.m_Chara.m_Z; }, 7},
-        {"mark = 500", 119, {}, [](cCodeFixture& f) { return f.owner.m_Chara.m_Mark; }, 119},
-        {"tg.sight = 99", 40, {}, [](cCodeFixture& f) { return f.target.m_Flow.m_SightRadius; }, 640},
-        {"tg.sight = 2", 2, {}, [](cCodeFixture& f) { return f.scene.m_Flow.m_SightChanged; }, 1},
-        {"power = 2147483647", 999999, {}, [](cCodeFixture& f) { return f.owner.m_Chara.m_BodyPower; }, 999999},
-        {"imp = -99", -20, {}, [](cCodeFixture& f) { return f.owner.m_Chara.m_BodyImpact; }, -20},
-        {"impd = 21", 20, {}, [](cCodeFixture& f) { return f.owner.m_Chara.m_ImpactResist; }, 20},
-        {"stop = 500", 200, {}, [](cCodeFixture& f) { return f.owner.m_Chara.m_StopEase; }, 200},
-        {"getsc = -5", -5, {}, [](cCodeFixture& f) { return f.owner.m_Chara.m_Score; }, -5},
-        {"pl.v8 = tg.hp", 30, {}, [](cCodeFixture& f) { return f.Player().m_Flow.m_Variables[7]; }, 30},
-        {"pl.hp = pl.hp - 3", 7, {}, [](cCodeFixture& f) { return f.Player().m_Hp; }, 7},
-        {"C255 = 10 - 4 - 3", 3, {}, [](cCodeFixture& f) { return StoryState().Variable(255); }, 3},
-        {"S255 = C = 4", 0, {"代入先がありません！(S255 = C = 4)"}, [](cCodeFixture& f) { return f.scene.m_StageVars[255]; }, 0},
-        {"S255 = 4", 4, {}, [](cCodeFixture& f) { return f.scene.m_StageVars[255]; }, 4},
+        {"hp = hp + 10", 60, {}, [](cFlowFixture& f) { return f.owner.m_Hp; }, 60},
+        {"hp = hp + 1000", 100, {}, [](cFlowFixture& f) { return f.owner.m_Hp; }, 100},
+        {"sp = -5", 0, {}, [](cFlowFixture& f) { return f.owner.m_Sp; }, 0},
+        {"sys.time = tg.v3", 999, {}, [](cFlowFixture& f) { return f.scene.m_TimeLeft; }, 999},
+        {"C1 = time", 300, {}, [](cFlowFixture& f) { return StoryState().Variable(1); }, 300},
+        {"tg.hp = 0", 0, {}, [](cFlowFixture& f) { return f.scene.m_Flow.m_HpCheck; }, 1},
+        {"hp = 0", 0, {}, [](cFlowFixture& f) { return f.scene.m_Flow.m_HpCheck; }, 0},
+        {"mhp = 20", 20, {}, [](cFlowFixture& f) { return f.owner.m_Hp; }, 20},
+        {"mhp = 500", 500, {}, [](cFlowFixture& f) { return f.owner.m_Hp; }, 50},
+        {"msp = 0", 1, {}, [](cFlowFixture& f) { return f.owner.m_Sp; }, 1},
+        {"C1 = (tg.hp = 0) + (tg.mhp = 50)", 50, {}, [](cFlowFixture& f) { return f.target.m_Hp; }, 0},
+        {"z = 9", 7, {}, [](cFlowFixture& f) { return f.owner.m_Chara.m_Z; }, 7},
+        {"mark = 500", 119, {}, [](cFlowFixture& f) { return f.owner.m_Chara.m_Mark; }, 119},
+        {"tg.sight = 99", 40, {}, [](cFlowFixture& f) { return f.target.m_Flow.m_SightRadius; }, 640},
+        {"tg.sight = 2", 2, {}, [](cFlowFixture& f) { return f.scene.m_Flow.m_SightChanged; }, 1},
+        {"power = 2147483647", 999999, {}, [](cFlowFixture& f) { return f.owner.m_Chara.m_BodyPower; }, 999999},
+        {"imp = -99", -20, {}, [](cFlowFixture& f) { return f.owner.m_Chara.m_BodyImpact; }, -20},
+        {"impd = 21", 20, {}, [](cFlowFixture& f) { return f.owner.m_Chara.m_ImpactResist; }, 20},
+        {"stop = 500", 200, {}, [](cFlowFixture& f) { return f.owner.m_Chara.m_StopEase; }, 200},
+        {"getsc = -5", -5, {}, [](cFlowFixture& f) { return f.owner.m_Chara.m_Score; }, -5},
+        {"pl.v8 = tg.hp", 30, {}, [](cFlowFixture& f) { return f.Player().m_Flow.m_Variables[7]; }, 30},
+        {"pl.hp = pl.hp - 3", 7, {}, [](cFlowFixture& f) { return f.Player().m_Hp; }, 7},
+        {"C255 = 10 - 4 - 3", 3, {}, [](cFlowFixture& f) { return StoryState().Variable(255); }, 3},
+        {"S255 = C = 4", 0, {"代入先がありません！(S255 = C = 4)"}, [](cFlowFixture& f) { return f.scene.m_StageVars[255]; }, 0},
+        {"S255 = 4", 4, {}, [](cFlowFixture& f) { return f.scene.m_StageVars[255]; }, 4},
         {"S256 = 4", 0, {"変数 \"S256\" の番号が範囲外です！"}, nullptr, 0},
         {"C300 = 4", 0, {"変数 \"C300\" の番号が範囲外です！"}, nullptr, 0},
-        {"sys.score = 1234567", 999999, {}, [](cCodeFixture&) { return StoryState().m_Score; }, 999999},
-        {"sys.life = life + 1", 4, {}, [](cCodeFixture&) { return StoryState().m_Lives; }, 4},
-        {"sys.scrlx = 500", 480, {}, [](cCodeFixture&) { return ProjectStage().m_AutoScrollSpeed[0]; }, 480},
-        {"scrly = -4", -4, {}, [](cCodeFixture& f) { return f.scene.m_ScrollY.m_Auto; }, 0},
+        {"sys.score = 1234567", 999999, {}, [](cFlowFixture&) { return StoryState().m_Score; }, 999999},
+        {"sys.life = life + 1", 4, {}, [](cFlowFixture&) { return StoryState().m_Lives; }, 4},
+        {"sys.scrlx = 500", 480, {}, [](cFlowFixture&) { return ProjectStage().m_AutoScrollSpeed[0]; }, 480},
+        {"scrly = -4", -4, {}, [](cFlowFixture& f) { return f.scene.m_ScrollY.m_Auto; }, 0},
         {"99999999999", INT_MAX, {}, nullptr, 0},
         {"-2147483648 / -1", INT_MAX, {}, nullptr, 0},
-        {"hp = 1.5", 0, {"オブジェクト \"1.\" が認識できません！"}, [](cCodeFixture& f) { return f.owner.m_Hp; }, 50},
+        {"hp = 1.5", 0, {"オブジェクト \"1.\" が認識できません！"}, [](cFlowFixture& f) { return f.owner.m_Hp; }, 50},
         {"hp = foo.hp", 0, {"オブジェクト \"foo.\" が認識できません！"}, nullptr, 0},
         {"5 = 3", 0, {"代入先がありません！(5 = 3)"}, nullptr, 0},
         {"+ 3", 0, {"演算子 \"+\" の前後に値が必要です！"}, nullptr, 0},
         {"sys.hp = 1", 0, {"\"sys.hp\" が認識できません！"}, nullptr, 0},
-        {"hp = 5 / 0", 0, {"0除算が行われました！(hp = 5 / 0)"}, [](cCodeFixture& f) { return f.owner.m_Hp; }, 50},
+        {"hp = 5 / 0", 0, {"0除算が行われました！(hp = 5 / 0)"}, [](cFlowFixture& f) { return f.owner.m_Hp; }, 50},
         {"C5 = rand(1)", 0, {"関数 rand の引数が不正です！"}, nullptr, 0},
-        {"(hp = 1", 0, {"\")\"が見つかりません！"}, [](cCodeFixture& f) { return f.owner.m_Hp; }, 50},
+        {"(hp = 1", 0, {"\")\"が見つかりません！"}, [](cFlowFixture& f) { return f.owner.m_Hp; }, 50},
         {std::string(64, '(') + "hp" + std::string(64, ')'), 50, {}, nullptr, 0},
         {std::string(65, '(') + "hp" + std::string(65, ')'), 0, {"括弧の入れ子が深すぎます！"}, nullptr, 0},
         {longest, 7, {}, nullptr, 0},
@@ -132,7 +77,7 @@ TEST(CodeRun, LinesReadAndWriteThePlayScene) {
     };
     for (const cCodeCase& c : cases) {
         SCOPED_TRACE(c.line.substr(0, 80));
-        cCodeFixture f;
+        cFlowFixture f;
         cPlayExprBinding binding(f.scene, f.owner);
         cExprLine line(binding, kExprRunSettings);
         line.Run(c.line);
@@ -144,7 +89,7 @@ TEST(CodeRun, LinesReadAndWriteThePlayScene) {
 }
 
 TEST(CodeRun, MissingCharactersEndTheLineSilently) {
-    cCodeFixture f;
+    cFlowFixture f;
     f.owner.m_Flow.m_Target = nullptr;
     EXPECT_EQ(RunCode("sys.time = tg.v3", f.owner), 0);
     EXPECT_EQ(RunCode("C1 = 5 + tg.C2", f.owner), 0);
@@ -166,7 +111,7 @@ TEST(CodeRun, NeedsAPlayScene) {
 // The line "sys.scrlx = 4" scrolls a stage that scrolls by itself at the stage's speed divisor;
 // a stage that follows the player keeps its view standing.
 TEST(CodeRun, ScrollSpeedsReachTheScrollAxes) {
-    cCodeFixture f;
+    cFlowFixture f;
     f.scene.m_ScrollX.SetUp(0, 100);
     f.scene.m_ScrollX.m_Divisor = 2.0;
     f.scene.m_ScrollX.m_Pos = f.scene.m_ScrollX.m_Min;
@@ -193,7 +138,7 @@ TEST(CodeRun, RandDrawsOnceFromTheSceneGenerator) {
     for (const cRandCase& c : cases) {
         for (uint32_t seed : {1u, 26u, 123456789u}) {
             SCOPED_TRACE(std::string(c.line) + " seed " + std::to_string(seed));
-            cCodeFixture f;
+            cFlowFixture f;
             f.scene.m_Random.Seed(seed);
             cPlayRandom expected = f.scene.m_Random;
             EXPECT_EQ(RunCode(c.line, f.owner), 1);
@@ -201,7 +146,7 @@ TEST(CodeRun, RandDrawsOnceFromTheSceneGenerator) {
             EXPECT_EQ(f.scene.m_Random.Next(), expected.Next());
         }
     }
-    cCodeFixture f;
+    cFlowFixture f;
     f.scene.m_Random.Seed(7);
     cPlayRandom expected = f.scene.m_Random;
     EXPECT_EQ(RunCode("C5 = rand(1)", f.owner), 0);
@@ -216,7 +161,7 @@ TEST(CodeRun, FuzzedLinesKeepThePlaySceneInBounds) {
     for (int i = 0; i < 1500; ++i) {
         std::string text = ExprFuzzLine(rng);
         SCOPED_TRACE(text.substr(0, 80));
-        cCodeFixture f;
+        cFlowFixture f;
         RunCode(text, f.owner);
         for (const std::string& shown : f.Shown()) ASSERT_TRUE(IsExprMessage(shown, kMessageBufferSize)) << shown;
         ASSERT_EQ(StoryState().m_Variables.size(), 256u);
