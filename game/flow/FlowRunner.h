@@ -23,7 +23,7 @@ struct cFlowCmdEntry {
         m_LastFacing = 0;
     }
 
-    const cFlowCmd* m_Cmd = nullptr;  // the command in the owner's own flow list
+    cFlowCmd* m_Cmd = nullptr;  // the command in the owner's own flow list
     int32_t m_Done = 0;               // finished in this run of the flow
     int32_t m_UseTime = 0;            // steps the command runs; 0 runs it once
     int32_t m_Remaining = 0;
@@ -64,7 +64,7 @@ class cFlowRunner {
 public:
     int32_t m_Index = 0;                      // place in the owner's runner list
     int32_t m_Key = 0;                        // the owner's serial for this runner
-    const cFlow* m_Flow = nullptr;            // in the owner's own flow list
+    cFlow* m_Flow = nullptr;                  // in the owner's own flow list (status conditions write to it)
     uint8_t m_Blocked = 0;                    // kept from starting (flow operation)
     std::vector<const cKeyCond*> m_KeyConds;  // the flow's key conditions
     int32_t m_CondHeld = 0;                   // the conditions held once (kept with the once flag)

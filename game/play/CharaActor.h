@@ -11,6 +11,7 @@
 #include "game/play/ItemObj.h"
 #include "game/play/Obj.h"
 
+class cInput;
 class cPlayerActor;
 struct cBlockCell;
 
@@ -30,6 +31,7 @@ struct cRunningAnime {
     int32_t m_Count2 = 0;
     int32_t m_FlowKey = 0;  // the key of the runner that started it
     int32_t m_Suspended = 0;
+    int32_t m_AnimeRow = 0;  // the Anime table's row it plays
 };
 
 // Every field of a character. They live apart from cActor's operations so that copying a
@@ -37,8 +39,8 @@ struct cRunningAnime {
 // add a character's fields here.
 class cActorFields : public cObj {
 public:
-    static const int kFlowGroups = 27;  // flow groups 1 to 26; 0 is none
-    static const int kCounters = 9;
+    static constexpr int kFlowGroups = 27;  // flow groups 1 to 26; 0 is none
+    static constexpr int kCounters = 9;
 
     cPlayerActor* m_Player = nullptr;
     std::vector<int32_t> m_Scratch[2];
@@ -65,7 +67,7 @@ public:
     int32_t m_OnObject = 0;
     int32_t m_JumpStart = 0;
     int32_t m_LastTurn = -1;
-    const cBlockCell* m_CellBelow = nullptr;
+    cBlockCell* m_CellBelow = nullptr;
     int32_t m_Contact[4] = {};
     int32_t m_BlockMark = 0;
     int32_t m_CarrierId = 0;
@@ -116,6 +118,87 @@ public:
     bool Flying() const { return m_NoGravity != 0; }
     enum eContact { eContactLeft, eContactRight, eContactTop, eContactBottom };
 
+    // Flows (CharaFlows.cpp). Reset fills the character from a record (none keeps its own):
+    // groups, state flags, gauges and counters cleared, life and SP full, the animation set's
+    // animations.
+    void Reset(const cEdChara* record, int32_t a, int32_t b, int32_t c, int32_t d, int32_t level);
+    // One animation per animation of the set, each frame six times as long; a set the database
+    // does not have is reported and the first is used.
+    void SetAnimeSet(int32_t index);
+    // Runners for flows: insert 0 rebuilds them all for the record's own flows (flows is then
+    // that list); insert 1 adds copies of the flows to the record's list at position (past the
+    // end or negative: at the end) with a runner each.
+    void SetFlows(const cRecordVector<cFlow>& flows, int32_t facing, int insert, int position);
+    // Takes a copy of another character's runners (their flows must be the record's).
+    void ReplaceRunners(const std::vector<cFlowRunner>& runners);
+    void RemoveFlow(int index);
+    // Id 0 removes every flow and answers 0; else the flows of that id, answering the index of
+    // the first removed, -1 when none has it.
+    int RemoveFlowsById(int id);
+    // Starts the flows of the trigger whose group is free, which are not blocked, and whose
+    // conditions and key conditions hold.
+    void StartFlowsByTrigger(int trigger);
+    void ClearFlowBlocks();
+    // Starts the effects of the commands the running flows have reached.
+    void StartFlowEffects();
+    // Takes out the animations the runner of the key started.
+    void RemoveAnimesByFlow(int32_t key);
+    // 1 when the key conditions of the runner's flow are met now (KeyConditions.cpp); a flow
+    // that does not repeat passes only as they become met.
+    int KeyConditionsMet(cFlowRunner& runner);
+    // The input that steers the character: player 0's with control value 1, else the one control
+    // value 2 names; none when there is no such input.
+    const cInput* ControlInput() const;
+
+    // Life and SP (CharaStatus.cpp). ChangeLife answers 1 when the character died; an
+    // invincible one loses nothing unless told to ignore it. ChangeSP answers 1 when the
+    // character has no SP at all.
+    int ChangeLife(int32_t amount, int ignoreInvincible, int showGauge);
+    int ChangeSP(int32_t amount, int showGauge);
+    void SavePosition();
+    void RestorePosition();
+    void ClearContacts();
+    void SetCentre(int32_t x, int32_t y) override;
+    void SetCentreReset(int32_t x, int32_t y, cFlowCmdEntry& entry) override;
+    void SetCentreX(int32_t x) override;
+    void SetCentreXReset(int32_t x, cFlowCmdEntry& entry) override;
+    void SetCentreY(int32_t y) override;
+    void SetCentreYReset(int32_t y, cFlowCmdEntry& entry) override;
+
+    // Movement (Movement.cpp): gravity, knock-back impulses in hbl, jumps, landing.
+    void ApplyGravity() override;
+    void ApplyImpulse(int strength, double dx, double dy);
+    void ImpulseFromBody(const cActor& hitter);
+    // A shot's impact along its speeds, or straight along its facing.
+    void ImpulseFromShot(int strength, const cObj& shot, int alongSpeeds);
+    void ApplyImpulseY();
+    void DecayImpulseX();
+    void DecayImpulseY();
+    // Upward (negative) speeds that rise so high; gravity 0 or less gives 0.
+    double JumpSpeedForHeight(double dots) const;
+    double JumpSpeedForHbl(double hbl) const { return JumpSpeedForHeight(hbl * 16); }
+    static double StepsToApex(double speed);
+    // The jump's time in tenths of a second, at least 1.
+    int32_t JumpTime(double hbl) const;
+    int IsOnGround();
+    void Land();
+    void HitCeiling();
+    void LeaveObject(int mark);
+    void PlaceAtBlock(int32_t column, int32_t row);
+    void PlaceAtBlockX(int32_t column);
+    void PlaceAtBlockY(int32_t row);
+    // Stands the character on stage cell (column, row), kept inside the map.
+    void PlaceAtCell(int32_t column, int32_t row);
+
+    // Targets (Targets.cpp): the centre of the screen rectangle, aiming and the distance test.
+    int32_t CentreX() const { return m_ScreenRect.left + m_DrawWidth / 2; }
+    int32_t CentreY() const { return m_ScreenRect.top + m_DrawHeight / 2; }
+    void GetTargetPoint(double& x, double& y, const cFlowCmdEntry& entry) const;
+    int MoveToward(cFlowCmdEntry& entry, double toX, double toY, int arrivalTest);
+    int MoveTowardX(cFlowCmdEntry& entry, double toX, int arrivalTest);
+    int MoveTowardY(cFlowCmdEntry& entry, double toY, int arrivalTest);
+    int DistanceConditionMet(const cCondition& condition) const;
+
     // Points every runner, its entries and key conditions at the flow of its own place again.
     void RelinkFlows();
 
@@ -136,9 +219,6 @@ public:
     // slot stays empty.
     void Setup(int32_t number, const cEdChara& record, const cItemObj* heldItem, double x, double y,
                int32_t copyIndex);
-    // Stands the character on stage cell (column, row), facing as its record says, kept inside
-    // the map.
-    void PlaceAtCell(int32_t column, int32_t row);
     int OnMoveX() override { return ClampX(2); }
     int OnMoveY() override { return ClampY(2); }
 
@@ -150,4 +230,5 @@ public:
     int32_t m_IgnoreY = 0;
     int32_t m_Appeared = 0;
     int32_t m_CopyIndex = 0;
+    int32_t m_CondHeld = 0;  // the record's conditions held once (kept with its once flag)
 };

@@ -21,4 +21,5 @@ public:
     cEdItem m_Item;
     int32_t m_Placement = 0;
     int32_t m_Held = 0;  // an item a chara carries, not an empty slot
+    int32_t m_CondHeld = 0;  // the record's conditions held once (kept with its once flag)
 };

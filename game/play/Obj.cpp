@@ -4,18 +4,6 @@
 
 #include "game/play/PlayScene.h"
 
-namespace {
-
-// The axis an object is tested against: the play scene's, or a still one when none plays.
-const cScroll& Axis(int axis) {
-    static const cScroll none;
-    const cPlayScene* scene = CurrentPlayScene();
-    if (!scene) return none;
-    return axis == 0 ? scene->m_ScrollX : scene->m_ScrollY;
-}
-
-}  // namespace
-
 void cObj::Init(int32_t number, int32_t control1, int32_t control2, int32_t control3, int32_t kindValue,
                 int32_t drawOffsetX, int32_t drawOffsetY, int32_t width, int32_t height, int32_t drawWidth,
                 int32_t drawHeight, int32_t facing, int32_t flyingMode, int32_t level) {
@@ -69,7 +57,7 @@ void cObj::KeepCentreX(int32_t newScale, int32_t oldScale) {
 }
 
 int cObj::ClampX(int mode) {
-    const cScroll& axis = Axis(0);
+    const cScroll& axis = PlayAxis(0);
     const int32_t w = m_Width;
     const double right = m_X + w - 1;
     int result = 0;
@@ -106,7 +94,7 @@ int cObj::ClampX(int mode) {
 }
 
 int cObj::ClampY(int mode) {
-    const cScroll& axis = Axis(1);
+    const cScroll& axis = PlayAxis(1);
     const int32_t h = m_Height;
     const double bottom = m_Y + h - 1;
     int result = 0;
@@ -149,8 +137,8 @@ int cObj::ClampY(int mode) {
 }
 
 void cObj::UpdateScreenRect() {
-    const int32_t scrollX = static_cast<int32_t>(Axis(0).m_Pos);
-    const int32_t scrollY = static_cast<int32_t>(Axis(1).m_Pos);
+    const int32_t scrollX = static_cast<int32_t>(PlayAxis(0).m_Pos);
+    const int32_t scrollY = static_cast<int32_t>(PlayAxis(1).m_Pos);
     m_ScreenRect.left = static_cast<int32_t>(m_X - m_DrawOffsetX - scrollX);
     m_ScreenRect.right = m_ScreenRect.left + m_DrawWidth - 1;
     m_ScreenRect.top = static_cast<int32_t>(m_Y - m_DrawOffsetY - scrollY);
@@ -158,8 +146,8 @@ void cObj::UpdateScreenRect() {
 }
 
 int cObj::IsInArea(int wholeStage) const {
-    const cScroll& x = Axis(0);
-    const cScroll& y = Axis(1);
+    const cScroll& x = PlayAxis(0);
+    const cScroll& y = PlayAxis(1);
     if (wholeStage)
         return m_X >= 0 && m_Right < x.m_ObjectLimit && m_Y >= 0 && m_Bottom < y.m_ObjectLimit ? 1 : 0;
     return m_X >= x.m_Border && m_Right < x.m_Extent && m_Y >= y.m_Border && m_Bottom < y.m_Extent ? 1 : 0;

@@ -7,6 +7,9 @@
 #include "framework/AnimePlayer.h"
 #include "framework/Geometry.h"
 
+class cAutoVanish;
+struct cFlowCmdEntry;
+
 class cObj {
 public:
     cObj() : m_Anime(eAnimeKeepCurrent) {}
@@ -35,6 +38,35 @@ public:
     void UpdateScreenRect();
     // Whole stage: the box lies inside the map; else inside the stage proper.
     int IsInArea(int wholeStage) const;
+    // The box against the view; an ignored axis always passes.
+    int IsOnScreen() const;
+    int IsOnScreenAxes(int ignoreX, int ignoreY) const;
+    // 1 when the object has passed an enabled side of the removal rule, or touches the map's
+    // edge; never while it is on screen.
+    int IsOutOfRemovalArea(const cAutoVanish& rule) const;
+    // 1 when a corner of the box lies in a map cell whose block stops the object's block group
+    // (control value 3).
+    int TouchesSolidCell() const;
+
+    // The speed, capped at the stage's maximum, moves the box, then the clamp of the mode.
+    int MoveX(int mode);
+    int MoveY(int mode);
+    virtual void ApplyGravity();
+    // Wears an inertia component down by the friction, never past 0.
+    void ApplyFriction(double& component, int on) const {
+        if (on) WearDown(component, m_Friction);
+    }
+    // Brings the value amount nearer 0, stopping at 0.
+    static void WearDown(double& value, double amount);
+    int GetDirSign() const { return m_Facing ? 1 : -1; }
+
+    // Placing by the centre of the screen rectangle (screen coordinates); only characters move.
+    virtual void SetCentre(int32_t, int32_t) {}
+    virtual void SetCentreReset(int32_t, int32_t, cFlowCmdEntry&) {}
+    virtual void SetCentreX(int32_t) {}
+    virtual void SetCentreXReset(int32_t, cFlowCmdEntry&) {}
+    virtual void SetCentreY(int32_t) {}
+    virtual void SetCentreYReset(int32_t, cFlowCmdEntry&) {}
 
     virtual void ScaleParts(int32_t) {}
     virtual void AdjustForScale(int32_t, int32_t) {}

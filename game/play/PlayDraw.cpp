@@ -77,8 +77,9 @@ void cPlayScene::DrawBlockLayer(cSurface& surface, uint8_t layer) {
         if (r < 0 || r >= m_ScrollY.m_Cells) continue;
         for (int32_t c = c0; c <= c0 + 20; ++c) {
             if (c < 0 || c >= m_ScrollX.m_Cells) continue;
-            cEdBlock& block = m_MapCells.At(static_cast<int>(CellIndex(c, r))).block;
-            if (block.m_Graphic == 0 || block.m_Front != layer || !TestConditions(block) || block.m_Transparent != 0)
+            cBlockCell& cell = m_MapCells.At(static_cast<int>(CellIndex(c, r)));
+            const cEdBlock& block = cell.block;
+            if (block.m_Graphic == 0 || block.m_Front != layer || !TestConditions(cell) || block.m_Transparent != 0)
                 continue;
             DrawBlock(surface, block, 32 * (c - c0) - ox, 32 * (r - r0) - oy);
         }

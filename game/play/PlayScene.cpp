@@ -9,6 +9,7 @@
 #include "game/core/SceneManager.h"
 #include "game/data/ReplayData.h"
 #include "game/data/StorySave.h"
+#include "game/play/Physics.h"
 
 namespace {
 
@@ -45,10 +46,7 @@ cPlayHost& cPlayScene::Host() {
     return m_Host ? *m_Host : headless;
 }
 
-int32_t cPlayScene::SubSteps() const {
-    const int32_t level = ProjectStage().m_Level;
-    return level < 1 ? 1 : level;
-}
+int32_t cPlayScene::SubSteps() const { return PlayPhysics().steps; }
 
 bool cPlayScene::SetStage(int reload) {
     Report("In SetStage\n");
@@ -174,8 +172,7 @@ bool cPlayScene::BuildMapCells(const cEdStage& stage) {
         const int32_t row = placed.second.m_Extra2 + cScroll::kBorderCells;
         if (!IsMapCell(column, row)) continue;
         cBlockCell& cell = m_MapCells[CellIndex(column, row)];
-        cell.block = placed.second;
-        cell.state = 0;
+        cell.Put(placed.second);
     }
     return true;
 }

@@ -26,8 +26,16 @@
 // One cell of the map: a copy of the block placed there (an empty block where none is) and the
 // cell's own state byte, which stays with the cell when its block is replaced.
 struct cBlockCell {
+    // A new block in the cell: its state and remembered conditions start afresh.
+    void Put(const cEdBlock& placed) {
+        block = placed;
+        state = 0;
+        condHeld = 0;
+    }
+
     cEdBlock block;
     uint8_t state = 0;
+    int32_t condHeld = 0;  // the block's conditions held once (kept with its once flag)
 };
 
 typedef cCheckedVector<cBlockCell, eCloseProgram> cBlockMap;
@@ -152,8 +160,18 @@ public:
     int IsActorBlocked(const cCharaActor& actor);
     // 1 when the player or a live character stands in the cell and the cell's block stops it.
     int IsCellOccupied(uint32_t index, int32_t column, int32_t row);
-    // 1 when the block's conditions hold.
-    int TestConditions(cEdBlock& block);
+    // 1 when the condition list of the owner holds (Conditions.cpp). Character variables and
+    // distances are the player's for a block or an item, the character's own for it and its flows.
+    int TestConditions(cBlockCell& cell);
+    int TestConditions(cCharaActor& chara);
+    int TestConditions(cItemObj& item);
+    int TestConditions(cFlowRunner& runner, cActor& owner);
+    // One condition; without a subject a character's variable or distance never holds.
+    int TestCondition(cCondition& condition, cActor* subject);
+    // The hit kind of the map cell for an object of the block group: 0 off the map, while the
+    // cell's conditions do not hold or when the group passes the block.
+    int CellSolidity(int32_t column, int32_t row, int32_t group);
+    int CellSolidity(cBlockCell& cell, int32_t group);
     // 1 when the map cell (column, row) exists.
     bool IsMapCell(int32_t column, int32_t row) const;
     uint32_t CellIndex(int32_t column, int32_t row) const {

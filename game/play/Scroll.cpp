@@ -1,6 +1,7 @@
 #include "game/play/Scroll.h"
 
 #include "data/StageLayer.h"
+#include "game/play/PlayScene.h"
 
 void cScroll::SetUp(int32_t axis, int32_t stageCells) {
     *this = cScroll();
@@ -55,4 +56,11 @@ int cScroll::SetSpeed(int32_t on, int32_t value) {
 void cScroll::Step() {
     m_Pos += m_AutoSpeed;
     Clamp();
+}
+
+const cScroll& PlayAxis(int axis) {
+    static const cScroll none;
+    const cPlayScene* scene = CurrentPlayScene();
+    if (!scene) return none;
+    return axis == 0 ? scene->m_ScrollX : scene->m_ScrollY;
 }

@@ -39,3 +39,6 @@ public:
     int32_t m_Auto = 0;
     int32_t m_AtLimit = 0;
 };
+
+// The play scene's axis (0 across, 1 down), or a still one when no scene plays.
+const cScroll& PlayAxis(int axis);

@@ -147,8 +147,7 @@ int cPlayScene::ChangeBlockAt(double x, double y, const cObj*, const cEdShot& sh
     // Puts the block in the cell; false when it was taken back because someone stands there.
     auto place = [&]() {
         const cBlockCell kept = cell;
-        cell.block = block;
-        cell.state = 0;
+        cell.Put(block);
         if (shot.m_FailIfOccupied && IsCellOccupied(index, column, row)) {
             cell = kept;
             return false;
@@ -159,15 +158,13 @@ int cPlayScene::ChangeBlockAt(double x, double y, const cObj*, const cEdShot& sh
         case 0:
             return place() ? 1 : 0;
         case 1:
-            cell.block = empty;
-            cell.state = 0;
+            cell.Put(empty);
             return 1;
         case 2:
             for (int32_t changed : m_ChangedCells)
                 if (changed == static_cast<int32_t>(index)) return 0;
-            if (cell.block.m_Graphic != 0 && TestConditions(cell.block)) {
-                cell.block = empty;
-                cell.state = 0;
+            if (cell.block.m_Graphic != 0 && TestConditions(cell)) {
+                cell.Put(empty);
             } else if (!place()) {
                 return 0;
             }
@@ -202,7 +199,3 @@ int cPlayScene::IsCellOccupied(uint32_t index, int32_t column, int32_t row) {
             return 1;
     return 0;
 }
-
-// A block without conditions always shows. Conditions on variables and status are judged by
-// the play engine's condition evaluation, which takes this place; until then they hold.
-int cPlayScene::TestConditions(cEdBlock&) { return 1; }
