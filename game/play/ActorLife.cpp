@@ -1,6 +1,6 @@
 // A character's life, SP and friction as flows and damage change them.
-#include "data/Stage.h"
 #include "game/play/CharaActor.h"
+#include "game/play/Physics.h"
 
 namespace {
 
@@ -44,6 +44,5 @@ int cActor::ChangeSP(int32_t amount, int32_t showGauge) {
 }
 
 void cActor::ResetFriction() {
-    const double divisor = ProjectStage().m_LevelSquared > 0.0 ? ProjectStage().m_LevelSquared : 1.0;
-    m_Friction = m_Chara.m_StopEase * 0.01 / divisor;
+    m_Friction = m_Chara.m_StopEase * 0.01 / PlayPhysics().divisor2;
 }

@@ -150,11 +150,7 @@ public:
     // value 2 names; none when there is no such input.
     const cInput* ControlInput() const;
 
-    // Life and SP (CharaStatus.cpp). ChangeLife answers 1 when the character died; an
-    // invincible one loses nothing unless told to ignore it. ChangeSP answers 1 when the
-    // character has no SP at all.
-    int ChangeLife(int32_t amount, int ignoreInvincible, int showGauge);
-    int ChangeSP(int32_t amount, int showGauge);
+    // Saved position, contacts and placing by the centre (CharaStatus.cpp).
     void SavePosition();
     void RestorePosition();
     void ClearContacts();

@@ -109,7 +109,7 @@ void cActor::Reset(const cEdChara* record, int32_t a, int32_t b, int32_t c, int3
         m_Sp = m_MaxSp = m_Chara.m_Sp;
     }
     m_Flow.m_SightRadius = m_Chara.m_SightRange * 16;
-    m_Friction = m_Chara.m_StopEase * 0.01 / PlayPhysics().divisor2;
+    ResetFriction();
     m_AnimeSet = 0;
     SetAnimeSet(m_Chara.m_AnimeSet);
 }
