@@ -13,6 +13,7 @@
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/FrameWnd.h"
 #include "editor/shell/StageDoc.h"
+#include "editor/shell/StageSettingSheet.h"
 #include "framework/Format.h"
 #include "framework/Geometry.h"
 #include "framework/MessageBox.h"
@@ -302,7 +303,13 @@ void cEditWnd::ReturnFromStageSettings() {
         for (cChildWnd* wnd : palettes)
             if (wnd) wnd->RedrawList();
     RepaintPalettes();
-    UndoHistory().Init(stage.m_UndoCount, stage.m_Stride, stage.m_Height);
+    // The history keeps its steps unless they no longer fit the stage's size or undo count.
+    cUndoHistory& history = UndoHistory();
+    const bool fits = stage.m_UndoCount < 1
+                          ? history.Steps() == 0
+                          : history.Steps() == static_cast<size_t>(stage.m_UndoCount) &&
+                                history.CellsPerStep() == static_cast<size_t>(stage.m_Stride) * stage.m_Height;
+    if (!fits) history.Init(stage.m_UndoCount, stage.m_Stride, stage.m_Height);
     UpdateUndoStates();
     if (m_lpFrame) m_lpFrame->m_FrontWnd = eFrontStage;
     ShowToolWindows();
@@ -391,12 +398,14 @@ void cEditWnd::AskExit() {
     if (m_lpFrame && m_lpFrame->GetHwnd()) PostMessageA(m_lpFrame->GetHwnd(), WM_CLOSE, 0, 0);
 }
 
-void cEditWnd::SaveCommonPalette() {
+bool cEditWnd::SaveCommonPalette() {
     const char* path = g_PathTable[ePathCommonPalette];
-    if (ProjectCommonPalette().SaveFile(path))
-        StageDoc().m_CommonModified = 0;
-    else
+    if (!ProjectCommonPalette().SaveFile(path)) {
         ErrorBox("%s の保存に失敗しました！", path);
+        return false;
+    }
+    StageDoc().m_CommonModified = 0;
+    return true;
 }
 
 namespace {
@@ -475,6 +484,19 @@ void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_VIEW_STAGE:
     case ID_VIEW_GROUP:
         if (open) ToggleView(LOWORD(wParam));
+        break;
+    case ID_STAGE_SETTINGS:
+        if (open) OpenStageSettings(this);
+        break;
+    case ID_PLAY_STAGE:
+    case ID_PLAY_STAGE_BUTTON:
+    case ID_ACCEL_PLAY_STAGE:
+        if (open) TestPlay(0);
+        break;
+    case ID_PLAY_GAME:
+    case ID_PLAY_GAME_BUTTON:
+    case ID_ACCEL_PLAY_GAME:
+        TestPlay(1);
         break;
     }
 }

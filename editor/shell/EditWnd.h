@@ -86,6 +86,12 @@ public:
     // Before the editor closes: offers to save a modified stage and common palette; false
     // when the author cancelled or a save did not happen.
     bool AskSave();
+    // Test play of the open stage (0) or of the whole game (1) in the game program.
+    void TestPlay(int whole);
+    // The game program's notice (WM_COPYDATA to the frame): its end notice ends the test play.
+    void OnCopyData(HWND sender, const COPYDATASTRUCT* data);
+    // The test play is over: undo is set up again and this window comes to the front.
+    void EndTestPlay();
     // Empties a whole layer (0, 1, 2) of the open stage when the author agrees.
     void ClearLayer(int32_t layer);
     // The current layer's check marks, and its palette windows.
@@ -143,7 +149,8 @@ private:
     void StorePlacement(HWND wnd);
     void CloseStage();
     void AskExit();
-    void SaveCommonPalette();
+    // False, after the message, when the file could not be written.
+    bool SaveCommonPalette();
     void ToggleView(int command);
     bool IsViewShown(int command) const;
     void EnableEditorWindows(int enable);

@@ -2,7 +2,7 @@
 
 #include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
-#include "editor/shell/TestPlayNotice.h"
+#include "editor/shell/TestPlay.h"
 #include "framework/FileDialogs.h"
 #include "framework/Geometry.h"
 
@@ -16,6 +16,7 @@ const int kFrameHeight = 40;
 }  // namespace
 
 cFrameWnd::~cFrameWnd() {
+    ForgetGameProcess();
     if (MainEditWnd() == m_lpEditWnd) SetMainEditWnd(nullptr);
     SafeDelete(m_lpEditWnd);
     if (m_hWnd && IsWindow(m_hWnd)) {
@@ -64,7 +65,8 @@ LRESULT cFrameWnd::WndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if ((wParam & 0xfff0) == SC_RESTORE && MainEditWnd()) Restore();
         return 1;
     case WM_COPYDATA:
-        OnTestPlayNotice(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+        if (cEditWnd* main = MainEditWnd())
+            main->OnCopyData(reinterpret_cast<HWND>(wParam), reinterpret_cast<const COPYDATASTRUCT*>(lParam));
         return 1;
     case WM_USER:
         RebuildEditWnd(static_cast<int>(wParam));

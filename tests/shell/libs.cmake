@@ -3,3 +3,7 @@
 # for every window of the session, and other tests' windows take it.
 kit_tests(shell kit_editor_shell kit_data kit_framework SERIAL "EditorProgram.*:CanvasEdit.*:UndoRedo.*:IdleLoop.*")
 add_dependencies(test_shell editor)
+# The game program's stand-in for the test-play tests.
+add_executable(standin_game WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/shell/standin/StandInGame.cpp
+               ${CMAKE_CURRENT_SOURCE_DIR}/shell/standin/StandInGame.rc)
+add_dependencies(test_shell standin_game)

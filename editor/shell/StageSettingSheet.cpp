@@ -1,0 +1,59 @@
+#include "editor/shell/StageSettingSheet.h"
+
+#include <new>
+
+#include "data/Stage.h"
+#include "editor/shell/App.h"
+#include "editor/shell/EditWnd.h"
+#include "editor/shell/StageAdvancedPages.h"
+#include "editor/shell/StageBasicPage.h"
+#include "framework/MessageBox.h"
+
+cStageSettingSheet::cStageSettingSheet(int mode, cEditWnd* parent, cWndGroup* group)
+    : cPropSheet(mode, parent, group, parent ? &parent->m_lpStageSheet : nullptr), m_lpMain(parent) {
+    if (parent) parent->m_lpStageSheet = this;
+}
+
+cStageSettingSheet::~cStageSettingSheet() {
+    // The sheet's windows go while the pages still answer them.
+    Close();
+    SafeDelete(m_lpBasic);
+    SafeDelete(m_lpAdvanced);
+    SafeDelete(m_lpAdvanced2);
+}
+
+bool cStageSettingSheet::Create() {
+    cEdStage& stage = ProjectStage();
+    m_lpBasic = new (std::nothrow) cStageBasicPage(m_lpMain, m_lpGroup, stage);
+    m_lpAdvanced = new (std::nothrow) cStageAdvancedPage(m_lpMain, m_lpGroup, stage);
+    m_lpAdvanced2 = new (std::nothrow) cStageAdvancedPage2(m_lpMain, m_lpGroup, stage);
+    if (!m_lpBasic || !m_lpAdvanced || !m_lpAdvanced2) {
+        OutOfMemory();
+        return false;
+    }
+    m_Pages.push_back(m_lpBasic);
+    m_Pages.push_back(m_lpAdvanced);
+    m_Pages.push_back(m_lpAdvanced2);
+    if (!Open()) return false;
+    SetWindowTextA(m_hWnd, "ステージの設定");
+    return true;
+}
+
+void cStageSettingSheet::Apply() {
+    m_lpBasic->ApplySize();
+    m_lpAdvanced->Apply();
+    m_lpAdvanced2->Apply();
+}
+
+void OpenStageSettings(cEditWnd* main) {
+    cWndGroup& group = EditorGroup();
+    group.ShowAll(0);
+    group.EnableAll(0);
+    SafeDelete(main->m_lpStageSheet);
+    cStageSettingSheet* sheet = new (std::nothrow) cStageSettingSheet(1, main, &group);
+    if (!sheet) {
+        OutOfMemory();
+        return;
+    }
+    sheet->Create();
+}
