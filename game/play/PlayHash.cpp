@@ -1,5 +1,6 @@
 // The state hash of a frame: FNV-1a over the scene's state and counters, the time, the scroll
-// axes, the random generator, the variables and every live object's box, speeds, life and flags.
+// axes, the random generator, the variables, the screen effect and colour change, and every live
+// object's box, speeds, life and flags.
 // Doubles go in by their bits, so the same play gives the same hash only when the arithmetic is
 // the same to the last bit.
 #include <cstring>
@@ -43,6 +44,22 @@ public:
         Add(actor.m_DeathFrames);
         for (int32_t contact : actor.m_Contact) Add(contact);
     }
+    void AddEffect(const cEffectState& state) {
+        Add(state.nEffect);
+        Add(state.nRepeat);
+        Add(state.wWord);
+        Add(state.dValue);
+        Add(state.dStep);
+        Add(state.nA);
+        Add(state.nB);
+    }
+    void AddColour(const cScreenColour& c) {
+        for (int32_t value : {int32_t(c.m_R), int32_t(c.m_G), int32_t(c.m_B), c.m_Strength, c.m_Restore, c.m_Time,
+                              c.m_Flash, c.m_FlashCount, c.m_Active, c.m_Frame, c.m_Flashes, c.m_Keep,
+                              int32_t(c.m_PrevR), int32_t(c.m_PrevG), int32_t(c.m_PrevB), c.m_PrevStrength,
+                              c.m_PrevKeep})
+            Add(value);
+    }
     uint64_t Value() const { return m_Hash; }
 
 private:
@@ -71,6 +88,8 @@ uint64_t cPlayScene::StateHash() const {
     h.Add(m_ScrollY.m_AtLimit);
     h.Add(m_Random.State());
     for (int32_t value : m_StageVars) h.Add(value);
+    h.AddEffect(m_ScrEffect);
+    h.AddColour(m_ScreenColour);
     for (const cPlayerActor& player : m_Players) h.AddActor(player);
     for (const cCharaActor& chara : m_Charas) h.AddActor(chara);
     for (const cItemObj& item : m_Items) h.AddObject(item);

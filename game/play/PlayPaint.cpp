@@ -13,8 +13,10 @@
 #include "game/data/GameDatabase.h"
 #include "game/media/Bitmap.h"
 #include "game/media/Blit.h"
+#include "game/media/CompositeBlit.h"
 #include "game/media/Display.h"
 #include "game/play/PlayScene.h"
+#include "game/play/ScreenEffect.h"
 
 namespace {
 
@@ -26,6 +28,7 @@ const int kBannerWidth = 128;
 const int kGameOverWidth = 144;
 const int kBannerHeight = 32;
 const int kDigitRow = 96;
+const int kTimeDigitRow = 128;
 const int kSystemPicture = 47;
 const int kPauseTexts = 14;
 
@@ -53,6 +56,13 @@ void DrawNumber(cSurface& dest, int x, int y, int value) {
     for (size_t i = 0; i < digits.size(); ++i)
         DDBlt(dest, x + static_cast<int>(i) * 32, y, 32, 32, *words, (digits[i] - '0') * 32, kDigitRow,
               DDBLTFAST_SRCCOLORKEY);
+}
+
+// The remaining seconds, at least three digits centred, unless the stage has no time limit.
+void DrawTimeLeft(const cPlayScene& scene, cSurface& dest) {
+    cSurface* words = Slot(kWordPicture);
+    if (scene.m_NoTimeLimit || !words) return;
+    DDDrawNumber(dest, 272, 24, 32, 32, *words, 0, kTimeDigitRow, DDBLTFAST_SRCCOLORKEY, scene.m_TimeLeft, 3, 1);
 }
 
 }  // namespace
@@ -103,18 +113,19 @@ void LoadBackLayerPictures(const cPlayScene&) {
     }
 }
 
-void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int, int, int) {
+void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int, int) {
     DDFillRect(dest, 0, 0, kScreenWidth, kScreenHeight, 0);
     DrawBackLayers(scene, dest, 0);
-    const bool hideInPause =
-        scene.State() == ePlayPause && !flag1 && ProjectSystemData().m_HidePlacedInPause;
-    if (hideInPause) {
+    if (scene.StageHidden(flag1)) {
         DrawBackLayers(scene, dest, 1);
     } else {
         scene.DrawBlockLayer(dest, 0);
         DrawBackLayers(scene, dest, 1);
         scene.DrawBlockLayer(dest, 1);
+        PaintScreenEffect(scene, dest);
         scene.DrawStatusBar(dest);
+        DrawTimeLeft(scene, dest);
+        PaintScreenColour(scene.m_ScreenColour, flag2);
     }
     const cEdStage& stage = ProjectStage();
     switch (scene.State()) {

@@ -21,6 +21,7 @@
 #include "game/play/PlayHost.h"
 #include "game/play/PlayRandom.h"
 #include "game/play/PlayerActor.h"
+#include "game/play/ScreenColour.h"
 #include "game/play/Scroll.h"
 
 // One cell of the map: a copy of the block placed there (an empty block where none is) and the
@@ -183,9 +184,14 @@ public:
     // The status bar over the top of the screen: the story's world score, score and lives and the
     // first player's HP and SP, in the game's caption and gauge fonts.
     void DrawStatusBar(cSurface& surface);
-    // The mosaic screen effect: the back buffer redrawn in blocks whose size runs from the
-    // effect's start level to its end level. 1 when it has ended; frozen draws without moving on.
-    int DrawTransition(int32_t frozen);
+    // Screen effects and the colour change: started by the flow commands; their counters move
+    // on after each drawn picture unless held. The warning sound of the remaining time plays
+    // once a second with the sound flag.
+    void StartScreenEffect(int number, int repeat);
+    void SetScreenColour(const int32_t values[8]);
+    void StepScreenEffects(int32_t hold, int32_t sound);
+    // The pause menu over a stage the system settings hide: only the front layers are drawn.
+    bool StageHidden(int32_t flag1) const;
 
     int32_t m_ExecResult = 0;
     cScroll m_ScrollX;
@@ -199,6 +205,7 @@ public:
     int32_t m_CharaId = 0;
     int32_t m_ItemId = 0;
     cEffectState m_ScrEffect;  // the running screen effect; entry 0 runs none
+    cScreenColour m_ScreenColour;
 
     int32_t m_SavedState = 0;
     int32_t m_SavedSubState = 0;
@@ -260,10 +267,6 @@ private:
 cPlayScene* CurrentPlayScene();
 // The map cell of stage cell (0, 0): the border cells of the play scene's axes.
 cPoint OriginCells();
-
-// Moves an effect's value one step from start toward end. 1 when its integer part has passed
-// end and the effect does not repeat; a repeating one starts again from its prototype.
-int AdvanceEffect(cEffectState& state, int32_t start, int32_t end);
 
 // Draws a block's picture (with its mark) at (x, y) of the surface, colour-keyed.
 void DrawBlock(cSurface& surface, const cEdBlock& block, int x, int y);

@@ -52,7 +52,7 @@ TEST_F(FactoryPictures, EveryTableRowLoadsWithItsSize) {
         int row, width, height;
     } sizes[] = {{0, 16, 24}, {2, 256, 480}, {4, 640, 480}, {19, 640, 480}, {20, 128, 480}, {40, 512, 480},
                  {42, 256, 240}, {43, 256, 480}, {45, 640, 480}, {46, 640, 480}, {47, 128, 208},
-                 {48, 416, 16}, {49, 320, 128}, {50, 160, 64}, {51, 64, 256}, {52, 640, 480}};
+                 {48, 416, 16}, {49, 320, 160}, {50, 160, 64}, {51, 64, 256}, {52, 640, 480}};
     for (const auto& s : sizes) {
         SCOPED_TRACE(m_Rows[s.row].szFileName);
         EXPECT_EQ(s.width, m_Surfaces[s.row].nWidth);

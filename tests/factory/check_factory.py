@@ -23,7 +23,7 @@ PICTURES = [
     ("bmp/Shot.bmp", 128, 480),              # 16 x 16 shots, two frames, 30 to a column
     ("bmp/Mark.bmp", 256, 480),              # 32 x 32 marks, 15 to a column
     ("bmp/Accessory.bmp", 128, 208),
-    ("bmp/Word.bmp", 320, 128),
+    ("bmp/Word.bmp", 320, 160),
     ("bmp/Symbol.bmp", 416, 16),             # 26 symbols of 16 x 16 for a-z
     ("bmp/WorldMapChip.bmp", 160, 64),       # 5 chips to a row, the world map's 10 chips
     ("bmp/WorldEvent.bmp", 64, 256),         # two 32-dot columns (open, cleared), 8 rows
@@ -196,7 +196,7 @@ class Pictures(unittest.TestCase):
 
     def test_word_symbol_and_world_pieces(self):
         word = load("bmp/Word.bmp")
-        for x, y, w, h in [(0, 0, 128, 32), (0, 32, 128, 32), (0, 64, 144, 32)] + [(32 * d, 96, 32, 32) for d in range(10)]:
+        for x, y, w, h in [(0, 0, 128, 32), (0, 32, 128, 32), (0, 64, 144, 32)] + [(32 * d, y, 32, 32) for d in range(10) for y in (96, 128)]:
             with self.subTest(word=(x, y)):
                 self.assertGreater(word.opaque_in(x, y, w, h), 0)
         self.assertEqual(word.opaque_in(144, 64, 176, 32), 0, "the game-over banner is 144 dots wide")

@@ -182,16 +182,18 @@ def _walker(c):
 
 
 def word():
-    """Word.bmp, 320 x 128: "STAGE" at (0, 0) and "CLEAR" at (0, 32), 128 x 32 each; "GAME OVER"
-    at (0, 64), 144 x 32; the digits 0-9 in 32 x 32 cells along y 96."""
-    c = Canvas(320, 128)
+    """Word.bmp, 320 x 160: "STAGE" at (0, 0) and "CLEAR" at (0, 32), 128 x 32 each; "GAME OVER"
+    at (0, 64), 144 x 32; the digits 0-9 in 32 x 32 cells along y 96, and once more along y 128
+    in gold for the remaining time."""
+    c = Canvas(320, 160)
     for text, y in (("STAGE", 0), ("CLEAR", 32)):
         draw_text(c, (128 - text_width(text, 3)) // 2, y + 5, text, cycle(GOLD, 1), 3)
     x = draw_text(c, 1, 69, "GAME", ramp(P.RED, 9), 3, 2)
     draw_text(c, x + 7, 69, "OVER", ramp(P.RED, 9), 3, 2)
     for d in range(10):
         draw_text(c, 32 * d + 6, 98, str(d), ramp(P.GREY, 15), 4)
-    c.outline(0, 0, 320, 128)
+        draw_text(c, 32 * d + 6, 130, str(d), cycle(GOLD, 1), 4)
+    c.outline(0, 0, 320, 160)
     return c
 
 

@@ -30,39 +30,6 @@ const int kTextColour = 63;
 const int kFramePicture = 66;
 const int kAccessoryPicture = 47;
 
-// Writes the surface as a 24-bit BMP (a picture of what the test drew, when KIT_SHOT_DIR names a
-// folder).
-void SaveSurface(cSurface& surface, int w, int h, const std::string& path) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC mem = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(mem, dib);
-    HDC dc = nullptr;
-    if (surface.lpSurface->GetDC(&dc) == DD_OK) {
-        BitBlt(mem, 0, 0, w, h, dc, 0, 0, SRCCOPY);
-        surface.lpSurface->ReleaseDC(dc);
-    }
-    GdiFlush();
-    int rowBytes = (w * 3 + 3) & ~3;
-    BITMAPFILEHEADER file = {};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + rowBytes * h;
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    out.write(static_cast<const char*>(bits), rowBytes * h);
-    SelectObject(mem, old);
-    DeleteDC(mem);
-    DeleteObject(dib);
-}
-
 // Puts the display mode back when the test's display has gone: the other tests of the program
 // expect full-screen mode's settings.
 struct cWindowModeGuard {

@@ -67,5 +67,9 @@ private:
     cPixelView m_View;
 };
 
+// Writes the surface's top-left w x h as a 24-bit BMP: pictures of what a test drew, written when
+// KIT_SHOT_DIR names a folder.
+void SaveSurface(cSurface& surface, int w, int h, const std::string& path);
+
 // RGB 5-6-5, as the test display has it.
 cPixelFormat Rgb565();

@@ -17,6 +17,7 @@
 #include "game/media/PictureTable.h"
 #include "game/play/PlayPaint.h"
 #include "game/play/PlayScene.h"
+#include "game/play/ScreenEffect.h"
 #include "game/play/StatusBar.h"
 #include "tests/game/media/DisplayFixture.h"
 #include "tests/game/play/PlayFixture.h"
@@ -290,7 +291,8 @@ TEST_F(PlayDraw, TransitionDrawsTheMosaicAndRunsToItsEnd) {
         stripes();
         scene.m_ScrEffect = ScrEffectProtoTable()[1];
         scene.m_ScrEffect.dValue = s.size;
-        EXPECT_EQ(0, scene.DrawTransition(1));
+        PaintScreenEffect(scene, Display().Back);
+        EXPECT_EQ(0, StepScreenEffect(scene, 1));
         EXPECT_EQ(s.size, scene.m_ScrEffect.dValue);  // frozen: the size stays
         const uint32_t a = PixelAt(Display().Back, 0, 0), b = PixelAt(Display().Back, 1, 0);
         if (s.melted) {
@@ -312,7 +314,10 @@ TEST_F(PlayDraw, TransitionDrawsTheMosaicAndRunsToItsEnd) {
         scene.m_ScrEffect.dStep = 1;
         scene.m_ScrEffect.nRepeat = static_cast<int8_t>(repeat);
         std::vector<int> results;
-        for (int frame = 0; frame < 3; ++frame) results.push_back(scene.DrawTransition(0));
+        for (int frame = 0; frame < 3; ++frame) {
+            PaintScreenEffect(scene, Display().Back);
+            results.push_back(StepScreenEffect(scene, 0));
+        }
         EXPECT_EQ((std::vector<int>{0, 0, repeat ? 0 : 1}), results);
         if (repeat) {
             EXPECT_EQ(ScrEffectProtoTable()[1].dValue, scene.m_ScrEffect.dValue);
