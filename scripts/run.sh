@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds and starts the game or the editor under Wine on the factory project.
+# Builds and starts the game on the sample game, or the editor on the factory project, under Wine.
 #   scripts/run.sh game|editor [arguments...]
 # Uses the display in DISPLAY, or a private Xvfb when there is none; on a private display nobody
 # sees the window, so a few seconds after the start a screenshot is saved and its path printed.
@@ -18,7 +18,9 @@ esac
 . "$root/scripts/wine-env.sh"
 kit_wine_start "$root/build/x64"
 
+# The game plays the sample game (the factory project with a world map and stages to walk).
 project="$root/build/x64/project"
+[ "$program" = game ] && project="$root/build/x64/sample"
 mkdir -p "$project"
 cd "$project"
 if [ -n "${KIT_XVFB_PID:-}" ]; then
@@ -33,7 +35,7 @@ if [ -n "${KIT_XVFB_PID:-}" ]; then
         fi
     ) &
 fi
-# The game writes its progress marks to EC_Game.txt in the project folder.
+# The game writes its progress marks to EC_Game.txt in its project folder.
 export KIT_ERROR_LOG=1
 # In the background and waited for, so that a signal reaches the shell's clean-up at once.
 "$WINE" "$root/build/x64/$program.exe" "$@" &

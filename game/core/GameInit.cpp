@@ -16,6 +16,7 @@
 #include "framework/Format.h"
 #include "framework/MessageBox.h"
 #include "framework/Path.h"
+#include "game/core/ChallengeScene.h"
 #include "game/core/GameGlobals.h"
 #include "game/core/GameLoop.h"
 #include "game/core/GameModes.h"
@@ -27,6 +28,7 @@
 #include "game/core/OptionData.h"
 #include "game/core/OptionScene.h"
 #include "game/core/ReplayRequests.h"
+#include "game/core/SaveSlotScene.h"
 #include "game/core/SceneManager.h"
 #include "game/core/WorldMapScene.h"
 #include "game/data/GameDatabase.h"
@@ -241,6 +243,8 @@ bool InitGame(const char* commandLine, int show) {
     InstallModeMenu();
     InstallOptionScene();
     InstallWorldMap();
+    InstallSaveSlots();
+    InstallChallenge();
 
     shell.hDDWnd = wnd;
     if (!DDInit(wnd, kScreenWidth, kScreenHeight, ini.Bpp, ini.WindowMode, 1, kFramesPerSecond, ini.VSync,

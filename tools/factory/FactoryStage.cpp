@@ -34,8 +34,6 @@ const char* const kRows[] = {
     "##############..##############..################",
     "==============..==============..================",
 };
-const int kWidth = 48;
-const int kHeight = sizeof kRows / sizeof kRows[0];
 
 const int kStageSong = 4;   // the Bgm table's "ステージ"
 const int kSkyColour = 156;  // a light shade of the sky-blue ramp
@@ -73,12 +71,13 @@ void Place(cEdStage& stage, const cPiece& piece, int column, int row, const cPrj
 }
 
 // False for a row of the wrong length or a mark without a piece.
-bool Fill(cEdStage& stage) {
+bool Fill(cEdStage& stage, const cStageRows& rows) {
     const cPrjOption option;
-    for (int row = 0; row < kHeight; ++row) {
-        if (static_cast<int>(std::strlen(kRows[row])) != kWidth) return false;
-        for (int column = 0; column < kWidth; ++column) {
-            const char mark = kRows[row][column];
+    const int width = static_cast<int>(std::strlen(rows.rows[0]));
+    for (int row = 0; row < rows.height; ++row) {
+        if (static_cast<int>(std::strlen(rows.rows[row])) != width) return false;
+        for (int column = 0; column < width; ++column) {
+            const char mark = rows.rows[row][column];
             if (mark == '.') continue;
             const cPiece* found = nullptr;
             for (const cPiece& piece : kPieces)
@@ -92,13 +91,20 @@ bool Fill(cEdStage& stage) {
 
 }  // namespace
 
-bool WriteFactoryStage() {
+bool WriteRowStage(const cStageRows& rows, const char* name, const char* path) {
     cEdStage stage;
-    if (!stage.SetSize(kWidth, kHeight) || !Fill(stage)) return false;
-    stage.m_Name = "はじめのステージ";
+    if (rows.height < 1 || !stage.SetSize(static_cast<int>(std::strlen(rows.rows[0])), rows.height) ||
+        !Fill(stage, rows))
+        return false;
+    stage.m_Name = name;
     stage.m_Bgm = kStageSong;
     stage.m_BackLayers[0].m_Color = kSkyColour;
     char base[MAX_PATH];
-    ChangeExt(base, g_PathTable[ePathDefaultStageDefault], StageFileExt().c_str());
+    ChangeExt(base, path, StageFileExt().c_str());
     return stage.SaveFile(base);
+}
+
+bool WriteFactoryStage() {
+    return WriteRowStage({kRows, sizeof kRows / sizeof kRows[0]}, "はじめのステージ",
+                         g_PathTable[ePathDefaultStageDefault]);
 }

@@ -1,11 +1,13 @@
 // Writes the factory project's record files (default\) into the current directory, a project
 // folder whose media tools/factory/generate.py has written: the built-in defaults of every
 // project object, completed with that media (the system sounds, the music), and the factory
-// stage. Every file goes through its record's own save, so the files are what the editor
-// itself would write. Exit code 0 when every file was written.
+// stage; with the argument "sample", the sample game's files over them. Every file goes through
+// its record's own save, so the files are what the editor itself would write. Exit code 0 when
+// every file was written.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "data/CommonPalette.h"
 #include "data/GValInfo.h"
@@ -14,6 +16,7 @@
 #include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
 #include "tools/factory/FactoryStage.h"
+#include "tools/factory/SampleGame.h"
 
 namespace {
 
@@ -136,7 +139,7 @@ bool MakeFolders() {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
     if (!MakeFolders()) {
         std::fprintf(stderr, "factory records: cannot make the default folders\n");
         return 1;
@@ -159,5 +162,9 @@ int main() {
             std::fprintf(stderr, "factory records: the %s could not be written\n", step.what);
             ++failed;
         }
+    if (argc > 1 && std::strcmp(argv[1], "sample") == 0 && !WriteSampleGame()) {
+        std::fprintf(stderr, "factory records: the sample game could not be written\n");
+        ++failed;
+    }
     return failed ? 1 : 0;
 }

@@ -1,0 +1,52 @@
+#pragma once
+// The world map's menu: save the story to a slot with the time, go back to the map, or end the
+// story for the title menu.
+#include <vector>
+
+#include "game/core/Scene.h"
+
+class cSystemData;
+
+// The shown entries of the world menu (save, back, title) in order; with none shown, save alone.
+std::vector<int> ListedWorldMenu(const cSystemData& system);
+
+class cSaveSlotScene : public cScene {
+public:
+    enum eState { eFadeIn, eMenu, eSave, eBack, eTitle, eFadeOut };
+    enum eSaveStep { eSaveStart, eSaveList, eSaveConfirm };
+    static const int kMenuX = 264;
+    static const int kMenuY = 192;
+    static const int kSlotX = 152;
+    static const int kSlotY = 160;
+    static const int kRowH = 16;
+    static const int kSlotRowsShown = 10;
+
+    cSaveSlotScene();
+    ~cSaveSlotScene() override;
+
+    int Frame() override { return MenuFrame(kMenuButtons2); }
+    void Init() override;
+    int FadeIn() override;
+    int FadeOut() override;
+    int OnMenu();
+    int OnSave();
+    int OnBack();
+    int OnTitle();
+
+    const std::vector<int>& Entries() const { return m_Entries; }
+    int SlotTop() const { return m_nSlotTop; }
+
+private:
+    void DrawMenu();
+    void DrawSlots();
+    // Writes the story to the slot; a slot that cannot be written is reported and the list
+    // stays as it was.
+    void SaveTo(int slot);
+
+    std::vector<int> m_Entries;
+    int m_nSlotTop = 0;
+    int m_nSlotRows = 0;
+};
+
+// Registers the world map's menu with the scene manager.
+void InstallSaveSlots();

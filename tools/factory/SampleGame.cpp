@@ -1,0 +1,189 @@
+#include "tools/factory/SampleGame.h"
+
+#include <cstring>
+
+#include "data/Paths.h"
+#include "data/ProjectData.h"
+#include "data/WorldMap.h"
+#include "tools/factory/FactoryStage.h"
+
+namespace {
+
+// The map, a character a cell: ~ sea, ^ mountain, f forest (all three block the way), . grass,
+// = road, s sand. The player starts on the road's west end; three stage squares stand on it.
+const char* const kMap[] = {
+    "~~~~~~~~~~~~~~~~~~~~",
+    "~~~~~~~~~~~~~~~~~~~~",
+    "~~~~~~~~~~~~~~~~~~~~",
+    "~~~~~~~~~~~~~~~~~~~~",
+    "~~~~~~~ff~~~~~~~~~~~",
+    "~~~ff.....f..^^~~~~~",
+    "~~~.^..........^.~~~",
+    "~~~.=============.~~",
+    "~~~..............s~~",
+    "~~~~ss.....ff..ss~~~",
+    "~~~~~~~~~~~~~~~~~~~~",
+    "~~~~~~~~~~~~~~~~~~~~",
+    "~~~~~~~~~~~~~~~~~~~~",
+    "~~~~~~~~~~~~~~~~~~~~",
+    "~~~~~~~~~~~~~~~~~~~~",
+};
+const int kMapW = 20;
+const int kMapH = sizeof kMap / sizeof kMap[0];
+const int kStartX = 4;
+const int kStartY = 7;
+const int kSeaColour = 40;
+
+int ChipOf(char mark) {
+    switch (mark) {
+    case '~': return 0;
+    case '^': return 1;
+    case 'f': return 2;
+    case '=': return 6;
+    case 's': return 7;
+    default: return 5;
+    }
+}
+
+// Icon rows of the event picture.
+const int kIconCastle = 0, kIconHouse = 1, kIconTower = 2, kIconGate = 5;
+
+cWorldStageEntry StagePage(int world, const char* stage, const char* name, int icon) {
+    cWorldStageEntry page;
+    page.m_Type = eWorldEventWorld;
+    page.m_WorldNo = world;
+    page.m_StartStage = stage;
+    page.m_WorldName = name;
+    page.m_Graphic = icon;
+    return page;
+}
+
+void PutEvent(cWorldMap& map, int x, int y, const char* name, std::initializer_list<cWorldStageEntry> pages) {
+    cWorldEvent event;
+    event.m_Name = name;
+    event.m_Pages.assign(pages.begin(), pages.end());
+    map.PutEvent(event, x, y);
+}
+
+bool WriteWorldMap() {
+    cWorldMap map;
+    map.Init();
+    map.SetSize(kMapW, kMapH);
+    map.m_Name = "サンプルワールド";
+    map.m_StartX = kStartX;
+    map.m_StartY = kStartY;
+    map.m_BackColor = kSeaColour;
+    map.m_UseBackImage = 1;
+    map.m_BackImage = "bmp\\WorldBack.bmp";
+    for (int y = 0; y < kMapH; ++y) {
+        if (std::strlen(kMap[y]) != static_cast<size_t>(kMapW)) return false;
+        for (int x = 0; x < kMapW; ++x) map.m_Grid.At(y * map.m_Pitch + x) = ChipOf(kMap[y][x]);
+    }
+    // The first two can be passed before they are cleared; the third is a gate until the first
+    // is cleared, then a stage of its own.
+    cWorldStageEntry first = StagePage(1, "data\\stg4\\w1.stg4", "はじめての草原", kIconHouse);
+    first.m_PassUncleared = 1;
+    cWorldStageEntry second = StagePage(2, "data\\stg4\\w2.stg4", "いしの丘", kIconTower);
+    second.m_PassUncleared = 1;
+    cWorldStageEntry third = StagePage(3, "data\\stg4\\w1.stg4", "草原ふたたび", kIconCastle);
+    third.m_NeedWorld = 1;
+    third.m_PlayAfterClear = 1;
+    cWorldStageEntry gate;
+    gate.m_Type = eWorldEventWall;
+    gate.m_Graphic = kIconGate;
+    PutEvent(map, 7, kStartY, "草原", {first});
+    PutEvent(map, 10, kStartY, "丘", {second});
+    PutEvent(map, 13, kStartY, "城", {third, gate});
+    return map.SaveFile(g_PathTable[ePathWorldMapDefault]);
+}
+
+const char* const kMeadow[] = {
+    "................................",
+    "................................",
+    "................................",
+    "................................",
+    "................................",
+    "................................",
+    "..........ooo...................",
+    "................................",
+    ".........?BB?...........h.......",
+    "................................",
+    "................................",
+    "...........................SS...",
+    "..H.......b.......oo......SSS.G.",
+    "################################",
+    "================================",
+};
+const char* const kHill[] = {
+    "................................",
+    "................................",
+    "................................",
+    "................................",
+    "................................",
+    "..................*.............",
+    "................................",
+    "..........v.....SSSS............",
+    "................................",
+    "...........SS...........oo......",
+    "..........SSSS.........SSSS.....",
+    ".........SSSSSS.......SSSSSS....",
+    "..H.....SSSSSSSS..r..SSSSSSSS.G.",
+    "################..##############",
+    "================..==============",
+};
+const char* const kTrialA[] = {
+    "........................",
+    "........................",
+    "........................",
+    "........................",
+    "........................",
+    "........................",
+    "........................",
+    "........................",
+    "........ooo.............",
+    "........................",
+    "........CC......?.......",
+    "........................",
+    "..H..........b........G.",
+    "########################",
+    "========================",
+};
+const char* const kTrialB[] = {
+    "........................",
+    "........................",
+    "........................",
+    "........................",
+    "........................",
+    "........................",
+    "........................",
+    "........................",
+    "...............v........",
+    "........................",
+    "......SS.........*......",
+    ".....SSS........SSS.....",
+    "..H.SSSS...e...SSSS...G.",
+    "#########..#############",
+    "=========..=============",
+};
+
+template <size_t N>
+cStageRows Rows(const char* const (&rows)[N]) {
+    return {rows, static_cast<int>(N)};
+}
+
+}  // namespace
+
+bool WriteSampleGame() {
+    // One challenge world, every world open from the start; the rest is the factory's.
+    cSystemData& system = ProjectSystemData();
+    system.m_Title = "サンプルゲーム";
+    system.m_WorldCount = 1;
+    system.m_AllWorldsSelectable = 1;
+    bool ok = system.SaveFile(g_PathTable[ePathSystemDefault]);
+    ok = WriteWorldMap() && ok;
+    ok = WriteRowStage(Rows(kMeadow), "はじめての草原", "default\\stg4\\w1.stg4") && ok;
+    ok = WriteRowStage(Rows(kHill), "いしの丘", "default\\stg4\\w2.stg4") && ok;
+    ok = WriteRowStage(Rows(kTrialA), "チャレンジ1-1", "default\\stg4\\c01-1.stg4") && ok;
+    ok = WriteRowStage(Rows(kTrialB), "チャレンジ1-2", "default\\stg4\\c01-2.stg4") && ok;
+    return ok;
+}

@@ -1,0 +1,8 @@
+#pragma once
+// The sample game: the factory project with a world map of three stage squares on a road, two
+// short stages for them and a challenge world of two stages, for a person or a test to walk
+// through the game's menus.
+
+// Writes its record files into default\ of the current folder, over the factory files it
+// replaces (the system data, the world map); the factory files must be written first.
+bool WriteSampleGame();
