@@ -48,7 +48,9 @@ int cWndGroup::PreTranslate(MSG* msg) {
             if (accel.target == wnd->m_hWnd) {
                 if (TranslateAcceleratorA(wnd->m_hWnd, accel.table, msg)) return 1;
             } else if (GetFocus() == accel.target) {
-                if (TranslateAcceleratorA(accel.target, accel.table, msg)) return 1;
+                // A control's keys go to its page as commands: the page offers them to the
+                // control with the focus (a list box would drop a command sent to itself).
+                if (TranslateAcceleratorA(wnd->m_hWnd, accel.table, msg)) return 1;
             }
         }
     }

@@ -62,7 +62,8 @@ int Chosen(HWND dlg, int id);
 std::vector<std::string> ComboItems(HWND dlg, int id);
 bool Enabled(HWND dlg, int id);
 
-// The window the owner page sits in; counts the owner's change notices.
+// The window that owns the owner page (as a data sheet owns its pages); counts the page's change
+// notices.
 class cCondHost : public cPage {
 public:
     explicit cCondHost(cWndGroup* group) : cPage(IDD_TEST_COND_HOST, nullptr, eKindDialog, group) {}

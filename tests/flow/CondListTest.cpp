@@ -137,6 +137,37 @@ TEST_F(CondListTest, EveryInsertCommandInsertsOneRowAndOpensTheDialogOnce) {
     }
 }
 
+// Ctrl and a key at the list of a modeless page, as the program's message loop translates them.
+void PressWithCtrl(cWndGroup& group, HWND box, WPARAM key) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    MSG msg = {box, WM_KEYDOWN, key, 1};
+    EXPECT_EQ(1, group.PreTranslate(&msg));
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+}
+
+TEST_F(CondListTest, KeysOfAModelessPageReachItsList) {
+    Open(Rows(3));
+    SetActiveWindow(m_Owner->GetHwnd());
+    Pick({0, 1});
+    PressWithCtrl(m_Group, m_Box, 'C');
+    EXPECT_EQ(2u, List().GetClipboard().size());
+    Pick({2});
+    PressWithCtrl(m_Group, m_Box, 'V');
+    EXPECT_EQ((std::vector<int>{1, 2, 1, 2, 3}), Values(m_Conds));
+    {
+        cModalSteps steps;
+        ConfirmNewCommon(steps);
+        PressWithCtrl(m_Group, m_Box, 'I');
+        EXPECT_EQ((std::vector<std::string>{"条件", "コモン変数条件"}), steps.Seen());
+    }
+    EXPECT_EQ((std::vector<int>{1, 2, -1, 1, 2, 3}), Values(m_Conds));
+    EXPECT_EQ(3, m_Host->m_Changes);
+}
+
 TEST_F(CondListTest, InsertGoesBeforeTheCurrentRowOrAtTheEndFromTheAppendRow) {
     Open(Rows(2));
     Pick({2});  // the append row
