@@ -127,3 +127,9 @@ void cCmdPage::EnableCtrl(uint16_t id, int flag) {
 }
 
 void cCmdPage::Uncheck(uint16_t id) { CheckDlgButton(m_hWnd, id, BST_UNCHECKED); }
+
+void cCmdPage::BindTime() {
+    m_Bind.Check(IDC_CMD_PARALLEL, &Cmd().m_Parallel);
+    m_Bind.Edit(IDC_CMD_TIME, &Cmd().m_Time, 1, 9999, IDC_CMD_TIME_SPIN);
+    m_Bind.Edit(IDC_CMD_TIME_K, &Cmd().m_CloneTime, -500, 500, IDC_CMD_TIME_K_SPIN);
+}

@@ -86,6 +86,9 @@ protected:
     void EnableCtrl(uint16_t id, int flag);
     void Uncheck(uint16_t id);
 
+    // The parallel run, the time (1..9999 tenths) and its clone factor.
+    void BindTime();
+
     cCmdContext m_Context;
     cCmdBindings m_Bind;
 };

@@ -1,0 +1,143 @@
+#include "editor/flow/CmdDlg.h"
+
+#include <new>
+
+#include "data/Flow.h"
+#include "data/FlowTables.h"
+#include "editor/flow/CmdMoveDlgs.h"
+#include "editor/flow/FlowCmdIds.h"
+#include "framework/ErrorLog.h"
+#include "framework/Geometry.h"
+#include "framework/MessageBox.h"
+
+namespace {
+
+typedef int (*cCmdFactory)(cChildWnd* parent, const cCmdContext& context, cWndGroup* group, UINT templateId);
+
+// Builds the dialog on the picker's context and owner, runs it modal, deletes it.
+template <class Dlg>
+int RunCmdDialog(cChildWnd* parent, const cCmdContext& context, cWndGroup* group, UINT templateId) {
+    Dlg* dlg = new (std::nothrow) Dlg(templateId, parent, context, group);
+    if (!dlg) {
+        OutOfMemory();
+        return 0;
+    }
+    int result = static_cast<int>(dlg->DoModal(0));
+    SafeDelete(dlg);
+    return result;
+}
+
+struct cCmdRow {
+    uint16_t templateId;  // 0: the button offers nothing
+    cCmdFactory factory;  // none yet: the button ends the picker with 0
+};
+
+const int kRows = 46;
+const int kTypeRows = 36;
+
+// Row k belongs to command type k.
+const cCmdRow kCmdRows[kRows] = {
+    {0, nullptr},
+    {IDD_CMD_WAIT, RunCmdDialog<cCmdWaitDlg>},
+    {IDD_CMD_LINE_MOVE, RunCmdDialog<cCmdLineMoveDlg>},
+    {IDD_CMD_GROUND_MOVE, RunCmdDialog<cCmdGroundMoveDlg>},
+    {IDD_CMD_CIRCLE_MOVE, RunCmdDialog<cCmdCircleMoveDlg>},
+    {IDD_CMD_CHARGE_MOVE, RunCmdDialog<cCmdChargeMoveDlg>},
+    {IDD_CMD_HOMING_MOVE, RunCmdDialog<cCmdHomingMoveDlg>},
+    {IDD_CMD_AVOID_MOVE, RunCmdDialog<cCmdPlainMoveDlg>},
+    {IDD_CMD_STOP_MOVE, RunCmdDialog<cCmdPlainMoveDlg>},
+    {IDD_CMD_DIRECTION, RunCmdDialog<cCmdDirectionDlg>},
+    {IDD_CMD_JUMP, RunCmdDialog<cCmdJumpDlg>},
+    {209, nullptr}, {224, nullptr}, {258, nullptr}, {256, nullptr}, {257, nullptr}, {225, nullptr},
+    {245, nullptr}, {244, nullptr}, {239, nullptr}, {264, nullptr}, {265, nullptr}, {215, nullptr},
+    {266, nullptr}, {268, nullptr}, {232, nullptr}, {230, nullptr}, {227, nullptr}, {234, nullptr},
+    {213, nullptr}, {231, nullptr}, {233, nullptr}, {238, nullptr}, {240, nullptr}, {228, nullptr},
+    {229, nullptr}, {252, nullptr},
+};
+
+}  // namespace
+
+uint16_t CmdButtonId(int row) {
+    if (row < 1 || row >= kRows) return 0;
+    return static_cast<uint16_t>(row <= 32 ? IDC_CMD_BUTTON_FIRST - 1 + row : IDC_CMD_BUTTON_GAP + row - 32);
+}
+
+cCmdDlg::cCmdDlg(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group)
+    : cPage(templateId, parent, eKindDialog, group), m_Context(context) {
+    m_Buttons.resize(kRows - 1);
+    for (int row = 1; row < kRows; ++row) m_Buttons[row - 1].m_Desc.Set(CmdButtonId(row));
+    SetLayout(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
+}
+
+void cCmdDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+    cPage::OnInitDialog(wParam, lParam);
+    AttachCtrls(m_Buttons);
+    for (int row = 1; row < kRows; ++row) {
+        cButton& button = m_Buttons[row - 1].m_Ctrl;
+        if (row <= kTypeRows)
+            button.SetText(CharaCommandTypes[row].m_Name);
+        else
+            button.Show(SW_HIDE);
+    }
+    DataToCtrls();
+    const cFlowCmd& cmd = *m_Context.m_lpCmd;
+    if (!m_Context.m_New && cmd.m_CmdType >= 1 && cmd.m_CmdType <= kTypeRows)
+        SendMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(CmdButtonId(cmd.m_CmdType), BN_CLICKED), 0);
+    m_Ready = 1;
+}
+
+void cCmdDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (!IsCommandAllowed(wParam)) return;
+    cPage::OnCommand(wParam, lParam);
+    int type = 0;
+    for (int row = 1; row <= kTypeRows && !type; ++row)
+        if (CmdButtonId(row) == LOWORD(wParam) && kCmdRows[row].templateId) type = row;
+    if (!type) return;
+    cFlowCmd& cmd = *m_Context.m_lpCmd;
+    cmd.m_CmdSet = 0;
+    cmd.m_CmdType = static_cast<uint8_t>(type);
+    Show(SW_HIDE);
+    const cCmdRow& row = kCmdRows[type];
+    int result = row.factory ? row.factory(m_lpParent, m_Context, m_lpGroup, row.templateId) : 0;
+    End(result);
+}
+
+INT_PTR cCmdDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    INT_PTR handled = cPage::DialogProc(wnd, msg, wParam, lParam);
+    if (!handled && msg != WM_CLOSE) return handled;
+    if (m_lpParent) {
+        m_lpParent->RedrawList();
+    } else if (!m_NoOwnerLogged) {
+        // Once per picker: a box here would open on every message.
+        ErrorLogF("m_lpParentClass->RedrawList()できない！ m_lpParentClass->RedrawList() = %u", 0u);
+        m_NoOwnerLogged = true;
+    }
+    return handled;
+}
+
+int EditCmdThroughPicker(cFlowCmd& cmd, cChildWnd* parent, cWndGroup* group) {
+    cCmdContext context;
+    context.m_lpCmd = &cmd;
+    context.m_New = 0;
+    cCmdDlg picker(IDD_CMD_PICKER, parent, context, group);
+    return static_cast<int>(picker.DoModal(0));
+}
+
+int AddCmdThroughPicker(cRecordVector<cFlowCmd>& cmds, size_t row, size_t maximum, cChildWnd* parent,
+                        cWndGroup* group) {
+    if (cmds.size() >= maximum || row > cmds.size()) {
+        MessageBeep(MB_OK);
+        return 0;
+    }
+    cmds.insert(cmds.begin() + static_cast<std::ptrdiff_t>(row), cFlowCmd());
+    cCmdContext context;
+    context.m_lpCmd = &cmds[row];
+    context.m_New = 1;
+    int result;
+    {
+        cCmdDlg picker(IDD_CMD_PICKER, parent, context, group);
+        result = static_cast<int>(picker.DoModal(0));
+    }
+    if (result != 1) cmds.erase(cmds.begin() + static_cast<std::ptrdiff_t>(row));
+    return result == 1;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The command picker: one button per chara command type, labelled with the command's name. For
+// a new command the user presses one; for an existing command the picker presses the button of
+// the command's own type at once. The picker then hides, runs that type's edit dialog and ends
+// with its result (1 after OK, 0 after Cancel or the close box).
+#include <cstddef>
+
+#include "data/Record.h"
+#include "editor/flow/CmdPage.h"
+
+class cFlowCmd;
+
+class cCmdDlg : public cPage {
+public:
+    cCmdDlg(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group);
+
+    // The owner's lists are redrawn after every message the picker handled.
+    INT_PTR DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
+
+private:
+    cCmdContext m_Context;
+    cBindings<cBoundButton> m_Buttons;
+    bool m_NoOwnerLogged = false;
+};
+
+// The picker's button of a command type (1..45), or 0.
+uint16_t CmdButtonId(int row);
+
+// The opener's side. A new command is inserted at `row` of the list (at most `maximum` commands:
+// a full list beeps and opens no picker) and removed again when the picker ends with 0; an
+// existing command is edited in place. 1 when the picker ended with OK.
+int AddCmdThroughPicker(cRecordVector<cFlowCmd>& cmds, size_t row, size_t maximum, cChildWnd* parent,
+                        cWndGroup* group);
+int EditCmdThroughPicker(cFlowCmd& cmd, cChildWnd* parent, cWndGroup* group);

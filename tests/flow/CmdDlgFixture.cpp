@@ -1,0 +1,46 @@
+#include "tests/flow/CmdDlgFixture.h"
+
+#include "editor/flow/FlowCmdIds.h"
+#include "tests/support/DialogDriver.h"
+
+void Act(HWND dlg, const cCtrlAction& action) {
+    HWND ctrl = GetDlgItem(dlg, action.id);
+    ASSERT_NE(nullptr, ctrl) << action.id;
+    switch (action.kind) {
+    case cCtrlAction::eText:
+        SetWindowTextA(ctrl, action.text);
+        break;
+    case cCtrlAction::eCombo:
+        SendMessageA(ctrl, CB_SETCURSEL, static_cast<WPARAM>(action.pos), 0);
+        SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(action.id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(ctrl));
+        break;
+    case cCtrlAction::eClick:
+        SendMessageA(ctrl, BM_CLICK, 0, 0);
+        break;
+    }
+}
+
+void Press(HWND dlg, uint16_t id) {
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
+}
+
+std::string WindowText(HWND wnd) {
+    char text[256] = "";
+    GetWindowTextA(wnd, text, sizeof text);
+    return text;
+}
+
+bool IsEnabledCtrl(HWND dlg, uint16_t id) { return IsWindowEnabled(GetDlgItem(dlg, id)) != FALSE; }
+bool IsCheckedCtrl(HWND dlg, uint16_t id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
+
+void DriveCaptioned(const char* caption, std::function<void(HWND)> drive) {
+    std::string wanted = caption;
+    DriveDialog([wanted](HWND wnd) { return IsWindowVisible(wnd) && WindowText(wnd) == wanted; }, std::move(drive));
+}
+
+cFlowCmd CmdDlgTest::NewCmd(int type) {
+    cFlowCmd cmd;
+    cmd.m_CmdSet = 0;
+    cmd.m_CmdType = static_cast<uint8_t>(type);
+    return cmd;
+}
