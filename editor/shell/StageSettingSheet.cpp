@@ -43,6 +43,8 @@ void cStageSettingSheet::Apply() {
     m_lpBasic->ApplySize();
     m_lpAdvanced->Apply();
     m_lpAdvanced2->Apply();
+    // Each page shows the stored values (raised size, clamped numbers) when it is next shown.
+    for (cPage* page : m_Pages) static_cast<cStagePage*>(page)->MarkStale();
 }
 
 void OpenStageSettings(cEditWnd* main) {

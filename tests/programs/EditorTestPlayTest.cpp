@@ -1,0 +1,121 @@
+// The editor and the game program together: the editor, reopening the project's stage, saves it
+// unchanged and starts the game program that lies beside the project (found by its string) on
+// it; the game reports its start and its end, the editor writes both to its log and records
+// undo steps again afterwards.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "data/EditConfig.h"
+#include "tests/support/RunningProgram.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+const int kPlayStageCommand = 40006;  // Ctrl+T
+const int kToolbarId = 124;
+const int kUndo = 40052;
+const char kStage[] = "data\\stg4\\Default.stg4_147";
+
+struct cFind {
+    DWORD pid;
+    bool samePid;  // a window of that process, or of any other
+    const char* cls;
+    HWND owner;    // with that owner, when given
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND wnd, LPARAM param) {
+    cFind* find = reinterpret_cast<cFind*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(wnd, &pid);
+    char cls[64] = "";
+    GetClassNameA(wnd, cls, sizeof cls);
+    if ((pid == find->pid) != find->samePid || std::string(cls) != find->cls || !IsWindowVisible(wnd)) return TRUE;
+    if (find->owner && GetWindow(wnd, GW_OWNER) != find->owner) return TRUE;
+    find->found = wnd;
+    return FALSE;
+}
+
+HWND WaitForWindow(cFind find, DWORD timeoutMs = 20000) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+        find.found = nullptr;
+        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&find));
+        if (find.found) return find.found;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+bool WaitForText(const cTempDir& dir, const char* file, const char* text, DWORD timeoutMs = 20000) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
+        if (dir.Exists(file) && dir.Read(file).find(text) != std::string::npos) return true;
+        Sleep(100);
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(Programs, EditorTestPlaysItsStageInTheGameProgramBesideIt) {
+    cTempDir dir;
+    ASSERT_TRUE(CopyFactoryProject());
+    ASSERT_TRUE(CopyFactoryFolder("default", "data"));
+    ASSERT_TRUE(CopyFactoryFolder("System.ini"));
+    ASSERT_TRUE(CopyFileA(BuildPath("game.exe").c_str(), "game.exe", FALSE));
+    CreateDirectoryA("e_data", nullptr);
+    cEditConfig config;
+    config.Init();
+    config.m_LastStage = kStage;
+    ASSERT_TRUE(config.SaveFile("e_data\\EditConfig.dat"));
+    const std::string before = dir.Read(kStage);
+
+    cRunningProgram editor("editor.exe");
+    ASSERT_TRUE(editor.Started());
+    HWND frame = editor.WaitForWindow("Quorbel4", "Quorbel4");
+    ASSERT_NE(nullptr, frame);
+    DWORD editorPid = 0;
+    GetWindowThreadProcessId(frame, &editorPid);
+    HWND main = WaitForWindow({editorPid, true, "#32770", frame, nullptr});
+    ASSERT_NE(nullptr, main) << "the main window did not open";
+
+    PostMessageA(main, WM_COMMAND, kPlayStageCommand, 0);
+    HWND game = WaitForWindow({editorPid, false, "Quorbel4", nullptr, nullptr});
+    ASSERT_NE(nullptr, game) << "the game program did not start";
+    EXPECT_TRUE(WaitForText(dir, "EC_Editor.txt", "ゲームプログラムからの通知 1 (1)")) << dir.Read("EC_Editor.txt");
+    const std::string log = dir.Read("EC_Editor.txt");
+    EXPECT_NE(std::string::npos, log.find("game.exe \"")) << log;
+    EXPECT_NE(std::string::npos, log.find("Default.stg4_147\" を起動しました")) << "the game is given the stage: " << log;
+
+    PostMessageA(game, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForText(dir, "EC_Editor.txt", "ゲームプログラムからの通知 0 (1)")) << dir.Read("EC_Editor.txt");
+    // The saved stage is the one the editor opened, written again unchanged.
+    EXPECT_EQ(before, dir.Read(kStage));
+
+    // Undo works again: the history was set up anew, empty, and records the next edit.
+    // The toolbar's Undo button (menus cannot be read from another process under Wine).
+    HWND toolbar = GetDlgItem(main, kToolbarId);
+    ASSERT_NE(nullptr, toolbar);
+    auto undoEnabled = [&] { return (SendMessageA(toolbar, TB_GETSTATE, kUndo, 0) & TBSTATE_ENABLED) != 0; };
+    EXPECT_FALSE(undoEnabled());
+    PostMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(120, 120));
+    PostMessageA(main, WM_LBUTTONUP, 0, MAKELPARAM(120, 120));
+    bool undoable = false;
+    for (int i = 0; i < 100 && !undoable; ++i, Sleep(50))
+        undoable = undoEnabled();
+    EXPECT_TRUE(undoable) << "an edit after the test play can be undone";
+
+    // Ending: the exit question and, for the edit, the save question (No).
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    DWORD code = 1234;
+    for (int i = 0; i < 40 && !editor.WaitForExit(&code, 250); ++i) {
+        for (const char* caption : {"終了確認", "保存確認"}) {
+            if (HWND box = editor.WaitForWindow("#32770", caption, 100))
+                cRunningProgram::Answer(box, std::string(caption) == "終了確認" ? IDYES : IDNO);
+        }
+    }
+    EXPECT_EQ(0u, code);
+}
