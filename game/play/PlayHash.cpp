@@ -20,6 +20,10 @@ public:
             m_Hash *= 1099511628211ull;
         }
     }
+    template <class T>
+    void AddAll(const T& values) {
+        for (const auto& value : values) Add(value);
+    }
     void AddObject(const cObj& object) {
         Add(object.m_Number);
         Add(object.m_X);
@@ -35,6 +39,43 @@ public:
         Add(object.m_Present);
         Add(object.m_OnScreen);
         Add(object.m_Flag);
+        Add(object.m_Level);
+        Add(object.m_Width);
+        Add(object.m_Height);
+        Add(object.m_Friction);
+        Add(object.m_FrictionX);
+        Add(object.m_FrictionY);
+        Add(object.m_NoGravity);
+        Add(object.m_BlockContact);
+        AddAll(object.m_Control);
+    }
+    void AddEntry(const cFlowCmdEntry& entry) {
+        Add(entry.m_Done);
+        Add(entry.m_UseTime);
+        Add(entry.m_Remaining);
+        Add(entry.m_Speed);
+        Add(entry.m_SpeedX);
+        Add(entry.m_SpeedY);
+        Add(entry.m_Angle);
+        Add(entry.m_DirCode);
+        Add(entry.m_Started);
+        Add(entry.m_LastFacing);
+    }
+    void AddRunner(const cFlowRunner& runner) {
+        Add(runner.m_Key);
+        Add(runner.m_Blocked);
+        Add(runner.m_CondHeld);
+        Add(runner.m_Running);
+        Add(runner.m_Paused);
+        Add(runner.m_Stopped);
+        Add(runner.m_DeleteRequest);
+        Add(runner.m_Current);
+        Add(runner.m_Frames);
+        Add(runner.m_StartInput);
+        Add(runner.m_Started);
+        Add(runner.m_MessageWait);
+        Add(runner.m_KeyMatched);
+        for (const cFlowCmdEntry& entry : runner.m_Entries) AddEntry(entry);
     }
     void AddActor(const cActor& actor) {
         AddObject(actor);
@@ -42,7 +83,45 @@ public:
         Add(actor.m_Sp);
         Add(actor.m_Dead);
         Add(actor.m_DeathFrames);
-        for (int32_t contact : actor.m_Contact) Add(contact);
+        AddAll(actor.m_Contact);
+        Add(actor.m_MaxHp);
+        Add(actor.m_MaxSp);
+        for (const cFlowRunner& runner : actor.m_Runners) AddRunner(runner);
+        AddAll(actor.m_RunningGroups);
+        AddAll(actor.m_StartedGroups);
+        AddAll(actor.m_ReleaseGroups);
+        AddAll(actor.m_BlockedGroups);
+        Add(actor.m_ReleasePending);
+        Add(actor.m_RemovePending);
+        Add(actor.m_NextKey);
+        Add(actor.m_Moving);
+        Add(actor.m_ImpulseX);
+        Add(actor.m_ImpulseY);
+        Add(actor.m_ImpulseActive);
+        Add(actor.m_PrevImpulseY);
+        Add(actor.m_Falling);
+        Add(actor.m_Jumping);
+        Add(actor.m_JumpEnd);
+        Add(actor.m_CeilingLock);
+        Add(actor.m_AirCounter);
+        Add(actor.m_OnObject);
+        Add(actor.m_JumpStart);
+        Add(actor.m_LastTurn);
+        Add(actor.m_BlockMark);
+        Add(actor.m_CarrierId);
+        AddAll(actor.m_CarrierBox);
+        AddAll(actor.m_Saved);
+        for (const cGauge* gauge : {&actor.m_HpGauge, &actor.m_SpGauge}) {
+            Add(gauge->m_Timer);
+            Add(gauge->m_Length);
+            Add(gauge->m_Change);
+            Add(gauge->m_Step);
+        }
+        AddAll(actor.m_Counters);
+        Add(static_cast<uint32_t>(actor.m_Animes.size()));
+        Add(actor.m_AnimeSet);
+        AddAll(actor.m_Flow.m_Variables);
+        Add(actor.m_Flow.m_SightRadius);
     }
     void AddEffect(const cEffectState& state) {
         Add(state.nEffect);
@@ -91,7 +170,13 @@ uint64_t cPlayScene::StateHash() const {
     h.AddEffect(m_ScrEffect);
     h.AddColour(m_ScreenColour);
     for (const cPlayerActor& player : m_Players) h.AddActor(player);
-    for (const cCharaActor& chara : m_Charas) h.AddActor(chara);
-    for (const cItemObj& item : m_Items) h.AddObject(item);
+    for (const cCharaActor& chara : m_Charas) {
+        h.AddActor(chara);
+        h.Add(chara.m_CondHeld);
+    }
+    for (const cItemObj& item : m_Items) {
+        h.AddObject(item);
+        h.Add(item.m_CondHeld);
+    }
     return h.Value();
 }
