@@ -121,7 +121,8 @@ void cActor::SetAnimeSet(int32_t index) {
     cAnimePatterns patterns;
     for (const cAnime& anime : set.m_Slots) {
         cAnimePattern pattern;
-        for (const cAnimeFrame& frame : anime.m_Frames) pattern.push_back({frame.m_Cell, frame.m_Time * 6, 1});
+        for (const cAnimeFrame& frame : anime.m_Frames)
+            pattern.push_back({frame.m_Cell, ClampToInt(std::max<int64_t>(0, int64_t(frame.m_Time) * 6)), 1});
         // An animation without frames holds the first picture rather than refusing the whole set.
         if (pattern.empty()) pattern.push_back({0, 1, 1});
         pattern.push_back({kAnimeLoop, 0, 1});

@@ -210,18 +210,13 @@ cCharaList::iterator cPlayScene::RemoveChara(cCharaList::iterator chara) {
 }
 
 void cPlayScene::Activate() {
-    const double left = m_ScrollX.m_Pos, top = m_ScrollY.m_Pos;
-    const double right = left + m_ScrollX.m_View, bottom = top + m_ScrollY.m_View;
-    auto inView = [&](const cObj& object) {
-        return object.m_Right >= left && object.m_X < right && object.m_Bottom >= top && object.m_Y < bottom;
-    };
     for (cPlayerActor& player : m_Players) {
         player.m_Present = 1;
         player.m_OnScreen = 1;
     }
     std::fill(m_Appeared.begin(), m_Appeared.end(), 0);
-    for (cCharaActor& chara : m_Charas) chara.m_OnScreen = chara.m_Present && inView(chara) ? 1 : 0;
-    for (cItemObj& item : m_Items) item.m_OnScreen = item.m_Present && inView(item) ? 1 : 0;
+    for (cCharaActor& chara : m_Charas) chara.m_OnScreen = chara.m_Present && chara.IsOnScreen() ? 1 : 0;
+    for (cItemObj& item : m_Items) item.m_OnScreen = item.m_Present && item.IsOnScreen() ? 1 : 0;
 }
 
 int cPlayScene::ScreenEdgeX(cActor& actor) {
