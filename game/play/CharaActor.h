@@ -12,7 +12,6 @@
 #include "game/play/Obj.h"
 
 class cInput;
-class cPlayerActor;
 struct cBlockCell;
 
 // A gauge shown over a character for a while after its life or SP changed.
@@ -42,7 +41,6 @@ public:
     static constexpr int kFlowGroups = 27;  // flow groups 1 to 26; 0 is none
     static constexpr int kCounters = 9;
 
-    cPlayerActor* m_Player = nullptr;
     std::vector<int32_t> m_Scratch[2];
     cEdChara m_Chara;
     std::vector<cFlowRunner> m_Runners;  // one per flow of m_Chara, in its order
@@ -107,6 +105,8 @@ public:
     virtual int OnMoveY() { return 0; }
     // Every field of the other character; the copy's runners run the copy's own flows.
     virtual void CopyFrom(const cActor& other);
+    // The item the character carries; none for most.
+    virtual cItemObj* GetHeldItem() { return nullptr; }
 
     // Death: the character falls for kDeathFrames drawn frames, then its death has ended.
     static const int32_t kDeathFrames = 60;
@@ -219,6 +219,7 @@ public:
     int OnMoveY() override { return ClampY(2); }
 
     bool IsBlockChara() const { return m_Chara.m_BlockHit != 0; }
+    cItemObj* GetHeldItem() override { return m_HeldItem.m_Held ? &m_HeldItem : nullptr; }
 
     cItemObj m_HeldItem;
     int32_t m_ItemMark = 0;

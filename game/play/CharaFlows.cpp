@@ -79,8 +79,6 @@ void cActor::RelinkFlows() {
 }
 
 void cActor::Reset(const cEdChara* record, int32_t a, int32_t b, int32_t c, int32_t d, int32_t level) {
-    cPlayScene* scene = CurrentPlayScene();
-    m_Player = scene && !scene->m_Players.empty() ? &scene->m_Players[0] : nullptr;
     m_Level = static_cast<int16_t>(level);
     for (std::vector<int32_t>& list : m_Scratch) list.clear();
     for (std::vector<uint8_t>* groups : {&m_RunningGroups, &m_StartedGroups, &m_ReleaseGroups, &m_BlockedGroups})

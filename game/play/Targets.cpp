@@ -170,7 +170,9 @@ int cActor::MoveTowardY(cFlowCmdEntry& entry, double toY, int arrivalTest) {
 
 int cActor::DistanceConditionMet(const cCondition& condition) const {
     const cPlayScene* scene = CurrentPlayScene();
-    const cActor* player = m_Player ? m_Player : scene && !scene->m_Players.empty() ? &scene->m_Players[0] : nullptr;
+    // The scene's player, never a pointer kept from when this character was made: the player list
+    // is built anew with each start of the stage.
+    const cActor* player = scene && !scene->m_Players.empty() ? &scene->m_Players[0] : nullptr;
     if (!player || condition.m_Compare > 1) return 0;
     const int32_t r = condition.m_Value * 16;
     const int32_t ahead = m_Facing == 1 ? r : 0, back = m_Facing == 1 ? 0 : r;

@@ -220,3 +220,18 @@ TEST_F(CharaFlows, RemovingFlowsById) {
         }
     }
 }
+
+// Only a stage character that carries an item hands it out.
+TEST_F(CharaFlows, HeldItems) {
+    cItemObj item;
+    cEdItem record;
+    record.m_Graphic = 2;
+    item.SetItem(3, record, 1);
+    cCharaActor holder;
+    holder.Setup(1, Enemy(), &item, 400, 400, 0);
+    ASSERT_NE(nullptr, holder.GetHeldItem());
+    EXPECT_EQ(3, holder.GetHeldItem()->m_Number);
+    cCharaActor empty = Chara({});
+    EXPECT_EQ(nullptr, empty.GetHeldItem());
+    EXPECT_EQ(nullptr, static_cast<cActor&>(m_Scene.m_Players.at(0)).GetHeldItem());
+}
