@@ -212,8 +212,9 @@ void cActor::StartFlowsByTrigger(int trigger) {
         if (runner.m_Running || runner.m_Paused || runner.m_Stopped) continue;
         const uint8_t group = runner.m_Flow->m_Group;
         if (group >= kFlowGroups) continue;
-        if (group != 0 && m_RunningGroups[group]) continue;
-        if (runner.m_Blocked || m_BlockedGroups[group]) continue;
+        // Group 0 is no group: it never holds a flow back.
+        if (group != 0 && (m_RunningGroups[group] || m_BlockedGroups[group])) continue;
+        if (runner.m_Blocked) continue;
         if (!scene->TestConditions(runner, *this) || !KeyConditionsMet(runner)) continue;
         runner.m_StartInput = FirstDownKey(ControlInput());
         FlowRuntime().Start(runner);

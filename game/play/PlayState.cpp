@@ -182,10 +182,8 @@ int cPlayScene::SubStep(int32_t n) {
             else ++it;
         }
     }
-    if (player)
-        for (int32_t& contact : player->m_Contact) contact = 0;
-    for (cCharaActor& chara : m_Charas)
-        for (int32_t& contact : chara.m_Contact) contact = 0;
+    if (player) player->ClearContacts();
+    for (cCharaActor& chara : m_Charas) chara.ClearContacts();
     m_ScrollX.Step();
     m_ScrollY.Step();
     if (player && !player->m_Dead) {

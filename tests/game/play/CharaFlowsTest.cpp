@@ -78,7 +78,12 @@ TEST_F(CharaFlows, StartingByTriggerKeepsGroupsAndBlocks) {
         {"other trigger", 3, 6, [](cCharaActor&) {}, false},
         {"its group runs", 3, 5, [](cCharaActor& c) { c.m_RunningGroups[3] = 1; }, false},
         {"another group runs", 3, 5, [](cCharaActor& c) { c.m_RunningGroups[4] = 1; }, true},
-        {"group 0 never blocks", 0, 5, [](cCharaActor& c) { c.m_RunningGroups[0] = 1; }, true},
+        {"group 0 never blocks", 0, 5,
+         [](cCharaActor& c) {
+             c.m_RunningGroups[0] = 1;
+             c.m_BlockedGroups[0] = 1;
+         },
+         true},
         {"its group blocked", 3, 5, [](cCharaActor& c) { c.m_BlockedGroups[3] = 1; }, false},
         {"blocked", 0, 5, [](cCharaActor& c) { c.m_Runners[0].m_Blocked = 1; }, false},
         {"blocks cleared", 3, 5,
