@@ -166,3 +166,40 @@ TEST_F(ObjMoves, CornersInSolidCells) {
         EXPECT_EQ(c.touches, object.TouchesSolidCell());
     }
 }
+
+// The screen edges hold characters only while their axis scrolls by itself or for a flying
+// character; the bottom edge kills a walking one.
+TEST_F(ObjMoves, ScreenEdgesPushUnderAutomaticScrollOrFlight) {
+    const struct {
+        const char* name;
+        int axis, automatic, flying;
+        double from, to;
+        int contact, result;
+    } cases[] = {
+        {"walking off the left, no scroll", 0, 0, 0, 300, 300, -1, 0},
+        {"walking off the left, scrolling", 0, 1, 0, 300, 320, cActor::eContactLeft, 0},
+        {"flying off the right", 0, 0, 1, 950, 320 + 640 - 16 - 1, cActor::eContactRight, 0},
+        {"inside, scrolling", 0, 1, 0, 500, 500, -1, 0},
+        {"walking below, no scroll", 1, 0, 0, 790, 790, -1, 0},
+        {"walking below, scrolling", 1, 1, 0, 790, 320 + 480 - 30 - 1, cActor::eContactBottom, 2},
+        {"flying below", 1, 0, 1, 790, 320 + 480 - 30 - 1, cActor::eContactBottom, 0},
+        {"flying above", 1, 0, 1, 300, 320, cActor::eContactTop, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cEdChara record = Enemy();
+        record.m_Flight = static_cast<uint8_t>(c.flying);
+        cCharaActor chara;
+        chara.Setup(1, record, nullptr, 400, 400, 0);
+        cScroll& axis = c.axis == 0 ? m_Scene.m_ScrollX : m_Scene.m_ScrollY;
+        axis.m_Auto = c.automatic;
+        double& position = c.axis == 0 ? chara.m_X : chara.m_Y;
+        position = c.from;
+        chara.OnMoveX();
+        chara.OnMoveY();
+        EXPECT_EQ(c.result, c.axis == 0 ? m_Scene.ScreenEdgeX(chara) : m_Scene.ScreenEdgeY(chara));
+        EXPECT_EQ(c.to, position);
+        for (int side = 0; side < 4; ++side) EXPECT_EQ(side == c.contact ? 1 : 0, chara.m_Contact[side]) << side;
+        axis.m_Auto = 0;
+    }
+}
