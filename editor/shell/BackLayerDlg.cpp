@@ -59,6 +59,15 @@ void cBackLayerDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     DrawPreview();
 }
 
+// The preview is an owner-drawn static: it asks for its colour whenever it is painted.
+INT_PTR cBackLayerDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DRAWITEM && wParam == IDC_BL_PREVIEW && m_Ready) {
+        DrawPreview();
+        return TRUE;
+    }
+    return cPage::DialogProc(wnd, msg, wParam, lParam);
+}
+
 void cBackLayerDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!IsCommandAllowed(wParam)) return;
     cPage::OnCommand(wParam, lParam);

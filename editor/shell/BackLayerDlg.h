@@ -15,6 +15,7 @@ class cBackLayerDlg : public cPage {
 public:
     cBackLayerDlg(cChildWnd* parent, cWndGroup* group, cBackLayer* layer);
 
+    INT_PTR DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     void OnCommand(WPARAM wParam, LPARAM lParam) override;
 
