@@ -16,7 +16,9 @@ void CALLBACK DriveTimer(HWND, UINT, UINT_PTR id, DWORD) {
     EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dlg));
     if (!dlg) return;
     KillTimer(nullptr, id);
-    g_drive(dlg);
+    // The action may drive the next dialog, which replaces the stored action: run it from here.
+    std::function<void(HWND)> drive = std::move(g_drive);
+    drive(dlg);
 }
 
 }  // namespace
