@@ -17,6 +17,7 @@
 #include "editor/shell/StageBasicPage.h"
 #include "editor/shell/StageSettingIds.h"
 #include "editor/shell/StageSettingSheet.h"
+#include "framework/FileDialogs.h"
 #include "tests/shell/EditorFixture.h"
 #include "tests/support/BoxAnswers.h"
 #include "tests/support/DialogDriver.h"
@@ -83,6 +84,16 @@ bool IsLayerDialog(HWND wnd) {
     char title[64] = "";
     GetWindowTextA(wnd, title, sizeof title);
     return IsWindowVisible(wnd) && std::string(title) == "背景";
+}
+
+// The open dialog's stand-in: it answers the chosen file, or cancels when there is none.
+std::string g_chosenBitmap;
+std::string g_browseFolder;
+int ChooseBitmap(bool, char* file, DWORD length, const char* initialFolder, const char*, const char*, const char*) {
+    g_browseFolder = initialFolder;
+    if (g_chosenBitmap.empty()) return 0;
+    lstrcpynA(file, g_chosenBitmap.c_str(), static_cast<int>(length));
+    return 1;
 }
 
 }  // namespace
@@ -406,4 +417,37 @@ TEST(StageSettings, BackgroundLayersAreInsertedEditedAndListed) {
     int skies = 0;
     for (const cBackLayer& layer : stage.m_BackLayers) skies += layer.m_Picture == "bmp\\back\\sky.bmp";
     EXPECT_EQ(1, skies);
+}
+
+TEST(StageSettings, BrowsingPutsTheChosenBitmapRelativeToTheProjectIntoTheLayer) {
+    cSheetFixture s;
+    HWND basic = s.Page(0);
+    SetFileDialogHook(ChooseBitmap);
+    struct cCase {
+        const char* name;
+        std::string chosen;  // empty: the dialog is cancelled
+        const char* shown;
+    };
+    const cCase cases[] = {
+        {"a bitmap of the project", s.Editor().Dir().Path() + "\\bmp\\back\\sky.bmp", ".\\bmp\\back\\sky.bmp"},
+        {"cancelled", "", "old.bmp"},
+    };
+    for (const cCase& c : cases) {
+        g_chosenBitmap = c.chosen;
+        std::string shown;
+        DriveDialog(IsLayerDialog, [&](HWND dlg) {
+            if (IsDlgButtonChecked(dlg, IDC_BL_USE_COLOR) == BST_CHECKED)
+                SendMessageA(GetDlgItem(dlg, IDC_BL_USE_COLOR), BM_CLICK, 0, 0);
+            SetDlgItemTextA(dlg, IDC_BL_PICTURE, "old.bmp");
+            SendMessageA(GetDlgItem(dlg, IDC_BL_BROWSE), BM_CLICK, 0, 0);
+            char text[MAX_PATH] = "";
+            GetDlgItemTextA(dlg, IDC_BL_PICTURE, text, sizeof text);
+            shown = text;
+            SendMessageA(GetDlgItem(dlg, IDC_BL_CANCEL), BM_CLICK, 0, 0);
+        });
+        s.Click(basic, IDC_SB_LAYER_EDIT);
+        EXPECT_EQ(c.shown, shown) << c.name;
+        EXPECT_EQ("bmp\\back\\", g_browseFolder) << c.name;
+    }
+    SetFileDialogHook(nullptr);
 }
