@@ -1,7 +1,8 @@
-// The editor and the game program together: the editor, reopening the project's stage, saves it
-// unchanged and starts the game program that lies beside the project (found by its string) on
-// it; the game reports its start and its end, the editor writes both to its log and records
-// undo steps again afterwards.
+// The editor and the game program together: the editor, reopening the project's stage, places a
+// block and a chara with pens taken from the stage, saves it and starts the game program that
+// lies beside the project (found by its string) on it; the game reports its start and its end,
+// the editor writes both to its log and records undo steps again afterwards. A second run
+// reopens the stage and saves it byte for byte alike.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,6 +11,7 @@
 #include <string>
 
 #include "data/EditConfig.h"
+#include "data/Stage.h"
 #include "tests/support/RunningProgram.h"
 #include "tests/support/TempDir.h"
 
@@ -18,6 +20,13 @@ namespace {
 const int kPlayStageCommand = 40006;  // Ctrl+T
 const int kToolbarId = 124;
 const int kUndo = 40052;
+const int kSaveCommand = 40077;
+const int kBlockLayer = 40054;
+const int kCharaLayer = 40055;
+// The canvas lies under the toolbar; cells are 32 dots.
+const int kCanvasTop = 28;
+
+LPARAM CellPoint(int x, int y) { return MAKELPARAM(x * 32 + 16, kCanvasTop + y * 32 + 16); }
 const char kStage[] = "data\\stg4\\Default.stg4_147";
 
 struct cFind {
@@ -58,6 +67,19 @@ bool WaitForText(const cTempDir& dir, const char* file, const char* text, DWORD 
     return false;
 }
 
+// Ends the editor: the exit question (Yes) and, for an edit, the save question (No).
+void EndEditor(const cRunningProgram& editor, HWND frame) {
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    DWORD code = 1234;
+    for (int i = 0; i < 40 && !editor.WaitForExit(&code, 250); ++i) {
+        for (const char* caption : {"終了確認", "保存確認"}) {
+            if (HWND box = editor.WaitForWindow("#32770", caption, 100))
+                cRunningProgram::Answer(box, std::string(caption) == "終了確認" ? IDYES : IDNO);
+        }
+    }
+    EXPECT_EQ(0u, code);
+}
+
 }  // namespace
 
 TEST(Programs, EditorTestPlaysItsStageInTheGameProgramBesideIt) {
@@ -82,6 +104,20 @@ TEST(Programs, EditorTestPlaysItsStageInTheGameProgramBesideIt) {
     HWND main = WaitForWindow({editorPid, true, "#32770", frame, nullptr});
     ASSERT_NE(nullptr, main) << "the main window did not open";
 
+    // Blocks and charas are placed with pens captured from the stage (a right click takes the
+    // cell under it): a brick, then on the chara layer the slime.
+    struct cPlacing {
+        int layerCommand;
+        int fromX, fromY, toX, toY;  // cells; the view starts at the top-left corner
+    };
+    const cPlacing placings[] = {{kBlockLayer, 11, 8, 5, 5}, {kCharaLayer, 10, 12, 6, 12}};
+    for (const cPlacing& p : placings) {
+        PostMessageA(main, WM_COMMAND, p.layerCommand, 0);
+        PostMessageA(main, WM_RBUTTONDOWN, MK_RBUTTON, CellPoint(p.fromX, p.fromY));
+        PostMessageA(main, WM_RBUTTONUP, 0, CellPoint(p.fromX, p.fromY));
+        PostMessageA(main, WM_LBUTTONDOWN, MK_LBUTTON, CellPoint(p.toX, p.toY));
+        PostMessageA(main, WM_LBUTTONUP, 0, CellPoint(p.toX, p.toY));
+    }
     PostMessageA(main, WM_COMMAND, kPlayStageCommand, 0);
     HWND game = WaitForWindow({editorPid, false, "Quorbel4", nullptr, nullptr});
     ASSERT_NE(nullptr, game) << "the game program did not start";
@@ -92,8 +128,14 @@ TEST(Programs, EditorTestPlaysItsStageInTheGameProgramBesideIt) {
 
     PostMessageA(game, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitForText(dir, "EC_Editor.txt", "ゲームプログラムからの通知 0 (1)")) << dir.Read("EC_Editor.txt");
-    // The saved stage is the one the editor opened, written again unchanged.
-    EXPECT_EQ(before, dir.Read(kStage));
+    // The stage was saved with the placed cells before the game started.
+    EXPECT_NE(before, dir.Read(kStage));
+    const std::string saved = dir.Read(kStage);
+    cEdStage placed;
+    ASSERT_TRUE(placed.LoadFile(kStage));
+    EXPECT_FALSE(placed.m_Blocks.IsEmpty(placed.CellIndex(5, 5))) << "the brick";
+    EXPECT_FALSE(placed.m_Charas.IsEmpty(placed.CellIndex(6, 12))) << "the slime";
+    EXPECT_TRUE(placed.m_Blocks.IsEmpty(placed.CellIndex(4, 5)));
 
     // Undo works again: the history was set up anew, empty, and records the next edit.
     // The toolbar's Undo button (menus cannot be read from another process under Wine).
@@ -108,14 +150,20 @@ TEST(Programs, EditorTestPlaysItsStageInTheGameProgramBesideIt) {
         undoable = undoEnabled();
     EXPECT_TRUE(undoable) << "an edit after the test play can be undone";
 
-    // Ending: the exit question and, for the edit, the save question (No).
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    DWORD code = 1234;
-    for (int i = 0; i < 40 && !editor.WaitForExit(&code, 250); ++i) {
-        for (const char* caption : {"終了確認", "保存確認"}) {
-            if (HWND box = editor.WaitForWindow("#32770", caption, 100))
-                cRunningProgram::Answer(box, std::string(caption) == "終了確認" ? IDYES : IDNO);
-        }
-    }
-    EXPECT_EQ(0u, code);
+    EndEditor(editor, frame);
+
+    // A new run reopens the stage and saves it byte for byte as the first run did.
+    cRunningProgram again("editor.exe");
+    ASSERT_TRUE(again.Started());
+    frame = again.WaitForWindow("Quorbel4", "Quorbel4");
+    ASSERT_NE(nullptr, frame);
+    GetWindowThreadProcessId(frame, &editorPid);
+    main = WaitForWindow({editorPid, true, "#32770", frame, nullptr});
+    ASSERT_NE(nullptr, main);
+    ASSERT_TRUE(DeleteFileA(kStage));
+    PostMessageA(main, WM_COMMAND, kSaveCommand, 0);
+    for (int i = 0; i < 100 && !dir.Exists(kStage); ++i) Sleep(50);
+    Sleep(200);
+    EXPECT_EQ(saved, dir.Read(kStage));
+    EndEditor(again, frame);
 }
