@@ -5,7 +5,10 @@
 #include <algorithm>
 #include <type_traits>
 
+#include <new>
+
 #include "data/EditConfig.h"
+#include "editor/palette/BlockWnd.h"
 #include "editor/palette/PaletteIds.h"
 #include "editor/palette/PaletteLists.h"
 #include "editor/shell/App.h"
@@ -16,6 +19,7 @@
 #include "framework/Format.h"
 #include "framework/Geometry.h"
 #include "framework/InputDlg.h"
+#include "framework/MessageBox.h"
 
 namespace {
 
@@ -107,6 +111,10 @@ cPaletteDlg::cPaletteDlg(cChildWnd* parent, cWndGroup* group, int stage, int kin
 }
 
 cPaletteDlg::~cPaletteDlg() {
+    if (m_lpBlockWnd) {
+        static_cast<cBlockWnd*>(m_lpBlockWnd)->SkipReturn();
+        SafeDelete(m_lpBlockWnd);
+    }
     if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
     if (m_hPopup) DestroyMenu(m_hPopup);
 }
@@ -414,6 +422,27 @@ void cPaletteDlg::Edit(int index) {
         if constexpr (std::is_same_v<T, cEdItem>) doc.m_lpEditItem = element;
     });
     doc.m_EditSource = m_Stage ? eSourceStagePalette : eSourceCommonPalette;
+    if (m_Kind == eKindBlock) OpenBlockWnd(doc.m_EditSource, 0);
+}
+
+void cPaletteDlg::OpenBlockWnd(int source, uint32_t cell) {
+    cWndGroup& group = EditorGroup();
+    group.EnableAll(0);
+    if (m_lpBlockWnd) {
+        static_cast<cBlockWnd*>(m_lpBlockWnd)->SkipReturn();
+        SafeDelete(m_lpBlockWnd);
+    }
+    cBlockWnd* wnd = new (std::nothrow) cBlockWnd(this, &group, &m_lpBlockWnd, source, cell);
+    if (!wnd) {
+        OutOfMemory();
+        group.EnableAll(1);
+        return;
+    }
+    if (!wnd->Open()) {
+        wnd->SkipReturn();
+        SafeDelete(m_lpBlockWnd);
+        group.EnableAll(1);
+    }
 }
 
 void ShowPaletteWindows(cEditWnd* main, int layer) {

@@ -9,6 +9,7 @@
 #include "framework/PictureBox.h"
 
 class cEditWnd;
+class cPropSheet;
 class cWndPos;
 
 const int kPaletteColumns = 8;
@@ -41,6 +42,11 @@ public:
     int ScrollRow() const { return m_ScrollRow; }
     int Stage() const { return m_Stage; }
     int Kind() const { return m_Kind; }
+    // Opens the block data window on the document's block of the source (a cell of the stage
+    // for source 0), in place of the one this window opened before; the editor's windows are
+    // disabled until it returns.
+    void OpenBlockWnd(int source, uint32_t cell);
+    cPropSheet* BlockWnd() const { return m_lpBlockWnd; }
 
 private:
     int OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -57,6 +63,7 @@ private:
     cWndPos* m_lpPlacement;
     cPictureBox m_Canvas;
     HMENU m_hPopup = nullptr;
+    cPropSheet* m_lpBlockWnd = nullptr;
 };
 
 // Shows the palette windows of the layer beside the main window and removes the other layers'

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "editor/database/DatabaseWnd.h"
+#include "editor/palette/BlockWnd.h"
 #include "editor/palette/PaletteDlg.h"
 #include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
@@ -11,5 +12,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SetDatabaseOpener(OpenDatabaseWnd);
     SetWorldMapOpener(OpenWorldMapWnd);
     SetPaletteShower(ShowPaletteWindows);
+    SetCellEditor(EditStageCell);
     return EditorMain(instance);
 }

@@ -1,0 +1,476 @@
+#include "editor/palette/BlockDlg.h"
+
+#include <prsht.h>
+
+#include <algorithm>
+
+#include "data/ElementNames.h"
+#include "data/ProjectDatabase.h"
+#include "editor/flow/CondIds.h"
+#include "editor/palette/BlockIds.h"
+#include "editor/palette/BlockWnd.h"
+#include "editor/palette/PaletteDlg.h"
+#include "editor/palette/PaletteLists.h"
+#include "editor/palette/RowHelpers.h"
+#include "editor/shell/DrawObject.h"
+#include "editor/shell/EditWnd.h"
+#include "editor/shell/App.h"
+#include "framework/Format.h"
+#include "framework/NameList.h"
+
+namespace {
+
+const char* const kCondJudgeNames[3] = {"全ての条件が真なら成立", "1つ以上の条件が真なら成立", ""};
+
+const cActionRange kActionRanges[] = {{0, 0, 0}, {1, 20, 7}, {0, 0, 0}, {0, 500, 200}, {1, 200, 30}, {1, 200, 30}};
+
+// The controls of each inheritance group, in group order.
+const std::vector<int> kGroupCtrls[cEdBlock::kGroups] = {
+    {IDC_BK_NAME},
+    {IDC_COND_LIST, IDC_COND_INSERT, IDC_COND_EDIT, IDC_COND_DELETE, IDC_BK_COND_JUDGE, IDC_BK_ONCE_TRUE},
+    {IDC_BK_GRAPHIC_SRC, IDC_BK_GRAPHIC, IDC_BK_FRAME},
+    {IDC_BK_FRONT},
+    {IDC_BK_TRANSPARENT},
+    {IDC_BK_MARK_MODE, IDC_BK_MARK},
+    {IDC_BK_TYPE},
+    {IDC_BK_FORCE},
+    {IDC_BK_ACTION, IDC_BK_ACTION_X},
+    {IDC_BK_ITEM_SRC, IDC_BK_ITEM_INDEX},
+    {IDC_BK_NO_SUMMON},
+};
+
+enum eGroup { eGroupName, eGroupCond, eGroupGraphic, eGroupFront, eGroupTransparent, eGroupMark, eGroupType,
+              eGroupForce, eGroupAction, eGroupItem, eGroupSummon };
+
+const int kMaxGraphic = 119;
+const int kMaxCharaFrame = 39;
+const int kMaxDedicatedFrame = 239;
+const int kMaxMark = 119;
+const int kActionLimit = 999;
+
+template <class B>
+auto& CtrlOf(cBindings<B>& bindings, uint16_t id) {
+    return FindCtrl(bindings, id)->m_Ctrl;
+}
+
+// The palette list a reference designates (1 common, 2 stage); null for none.
+const cRecordVector<cEdBlock>* BlockList(int palette) {
+    if (palette != 1 && palette != 2) return nullptr;
+    return &PaletteList<cEdBlock>(palette - 1);
+}
+const cRecordVector<cEdItem>* ItemList(int palette) {
+    if (palette != 1 && palette != 2) return nullptr;
+    return &PaletteList<cEdItem>(palette - 1);
+}
+
+}  // namespace
+
+const cActionRange& ActionRange(int action) {
+    static const cActionRange none = {0, 0, 0};
+    if (action < 0 || action >= static_cast<int>(sizeof kActionRanges / sizeof kActionRanges[0])) return none;
+    return kActionRanges[action];
+}
+
+void cBlockForm::From(const cEdBlock& block) {
+    inheritSrc = block.m_InheritSrc;
+    inheritIndex = block.m_InheritIndex;
+    for (int group = 0; group < cEdBlock::kGroups; ++group) inherit[group] = block.m_bbInherit[group] ? 1 : 0;
+    condJudge = block.m_CondJudge;
+    onceTrue = block.m_OnceTrue;
+    graphicSrc = block.m_GraphicSrc;
+    graphic = block.m_Graphic;
+    frame = block.m_Frames;
+    front = block.m_Front;
+    transparent = block.m_Transparent;
+    markMode = block.m_MarkMode;
+    mark = block.m_Mark;
+    blockType = block.m_BlockType;
+    force = block.m_NoHitForce <= 7 ? block.m_NoHitForce : -1;
+    action = block.m_Action;
+    actionX = block.m_ActionX;
+    itemSrc = block.m_ItemSrc;
+    itemIndex = block.m_ItemIndex;
+    noSummon = block.m_NoSummon;
+}
+
+void cBlockForm::To(cEdBlock& block) const {
+    block.m_InheritSrc = static_cast<uint8_t>(inheritSrc);
+    block.m_InheritIndex = static_cast<int16_t>(inheritIndex);
+    for (int group = 0; group < cEdBlock::kGroups; ++group) block.m_bbInherit[group] = inherit[group] ? 1 : 0;
+    block.m_CondJudge = static_cast<uint8_t>(condJudge);
+    block.m_OnceTrue = static_cast<uint8_t>(onceTrue);
+    block.m_GraphicSrc = static_cast<uint8_t>(graphicSrc);
+    block.m_Graphic = static_cast<uint16_t>(graphic);
+    block.m_Frames = static_cast<uint16_t>(frame);
+    block.m_Front = static_cast<uint8_t>(front);
+    block.m_Transparent = static_cast<uint8_t>(transparent);
+    block.m_MarkMode = static_cast<uint8_t>(markMode);
+    block.m_Mark = static_cast<uint16_t>(mark);
+    block.m_BlockType = static_cast<uint8_t>(blockType);
+    block.m_NoHitForce = static_cast<uint8_t>(force < 0 ? 255 : force);
+    block.m_Action = static_cast<uint8_t>(action);
+    block.m_ActionX = actionX;
+    block.m_ItemSrc = static_cast<uint8_t>(itemSrc);
+    block.m_ItemIndex = static_cast<int16_t>(itemIndex);
+    block.m_NoSummon = static_cast<uint8_t>(noSummon);
+}
+
+cBlockDlg::cBlockDlg(cChildWnd* parent, cWndGroup* group, int source, uint32_t cell)
+    : cPage(IDD_BLOCK, parent, eKindSheetPage, group), m_Source(source), m_Cell(cell), m_Conds(kElementCondList) {
+    SetLayout(0, 0, 100, 100, 640, 480, 0, 0, 0, kBarNone, 0, 0);
+    const cStageDoc& doc = StageDoc();
+    if (m_Source == eSourceStagePalette || m_Source == eSourceCommonPalette) {
+        m_List = PaletteList<cEdBlock>(m_Source == eSourceStagePalette ? 1 : 0);
+        m_Index = std::max(0, std::min(doc.m_SelIndex, static_cast<int>(m_List.size()) - 1));
+    }
+    cBlockForm& f = m_Form;
+    const char* const* inheritNames = m_Source == eSourceStageCell     ? InheritSrcNames
+                                      : m_Source == eSourceStagePalette ? InheritCommonNames
+                                                                        : InheritNoneNames;
+    const char* const* itemNames = m_Source <= eSourceStagePalette ? ItemSrcNames : ItemSrcCommonNames;
+    m_Combos.push_back({{}, {IDC_BK_INHERIT_SRC, &f.inheritSrc, inheritNames, 0}});
+    m_Combos.push_back({{}, {IDC_BK_INHERIT_INDEX, &f.inheritIndex, &m_InheritNames, 1}});
+    m_Combos.push_back({{}, {IDC_BK_COND_JUDGE, &f.condJudge, kCondJudgeNames, 0}});
+    m_Combos.push_back({{}, {IDC_BK_GRAPHIC_SRC, &f.graphicSrc, GraphicSrcNames, 0}});
+    m_Combos.push_back({{}, {IDC_BK_TRANSPARENT, &f.transparent, OffOnNames, 0}});
+    m_Combos.push_back({{}, {IDC_BK_MARK_MODE, &f.markMode, MarkModeNames, 0}});
+    m_Combos.push_back({{}, {IDC_BK_TYPE, &f.blockType, BlockTypeNames, 0}});
+    m_Combos.push_back({{}, {IDC_BK_FORCE, &f.force, ForceNames, -1}});
+    m_Combos.push_back({{}, {IDC_BK_ACTION, &f.action, BlockActionNames, 0}});
+    m_Combos.push_back({{}, {IDC_BK_ITEM_SRC, &f.itemSrc, itemNames, 0}});
+    m_Combos.push_back({{}, {IDC_BK_ITEM_INDEX, &f.itemIndex, &m_ItemNames, 1}});
+    m_Checks.resize(cEdBlock::kGroups + 3);
+    for (int group = 0; group < cEdBlock::kGroups; ++group)
+        m_Checks[group].m_Desc.Set(static_cast<uint16_t>(IDC_BK_INHERIT_FIRST + group), &f.inherit[group]);
+    m_Checks[cEdBlock::kGroups].m_Desc.Set(IDC_BK_ONCE_TRUE, &f.onceTrue);
+    m_Checks[cEdBlock::kGroups + 1].m_Desc.Set(IDC_BK_FRONT, &f.front);
+    m_Checks[cEdBlock::kGroups + 2].m_Desc.Set(IDC_BK_NO_SUMMON, &f.noSummon);
+    m_Edits.resize(4);
+    m_Edits[0].m_Desc.Set(IDC_BK_GRAPHIC, &f.graphic, 1, kMaxGraphic, IDC_BK_GRAPHIC_SPIN);
+    m_Edits[1].m_Desc.Set(IDC_BK_FRAME, &f.frame, 0, kMaxCharaFrame, IDC_BK_FRAME_SPIN);
+    m_Edits[2].m_Desc.Set(IDC_BK_MARK, &f.mark, 0, kMaxMark, IDC_BK_MARK_SPIN);
+    m_Edits[3].m_Desc.Set(IDC_BK_ACTION_X, &f.actionX, -kActionLimit, kActionLimit, IDC_BK_ACTION_X_SPIN);
+    m_Texts.push_back({{}, cStrEditDesc(IDC_BK_NAME, &m_Work.m_Name, 20, 1)});
+    m_Buttons.resize(2);
+    m_Buttons[0].m_Desc.Set(IDC_BK_PREV);
+    m_Buttons[1].m_Desc.Set(IDC_BK_NEXT);
+    m_Pictures.resize(2);
+    m_Pictures[0].m_Desc.Set(IDC_BK_PREVIEW, kPaletteCell, kPaletteCell);
+    m_Pictures[1].m_Desc.Set(IDC_BK_PREVIEW_SMALL, kPaletteCell / 2, kPaletteCell / 2);
+    if (const cEdBlock* origin = Origin()) Load(*origin);
+    m_Conds.Bind(&m_Work.m_Conditions);
+}
+
+// The block the source designates: the cell, the palette element at the index, or the
+// element the document names.
+cEdBlock* cBlockDlg::Origin() {
+    switch (m_Source) {
+    case eSourceStageCell: return ProjectStage().m_Blocks.Find(m_Cell);
+    case eSourceStagePalette:
+    case eSourceCommonPalette: return m_Index >= 0 && m_Index < static_cast<int>(m_List.size()) ? &m_List[m_Index] : nullptr;
+    default: return StageDoc().m_lpEditBlock;
+    }
+}
+
+void cBlockDlg::Load(const cEdBlock& block) {
+    m_Work = block;
+    m_Form.From(m_Work);
+    BuildNameList(&m_InheritNames, BlockList(m_Form.inheritSrc) ? *BlockList(m_Form.inheritSrc) : cRecordVector<cEdBlock>());
+    BuildNameList(&m_ItemNames, ItemList(m_Form.itemSrc) ? *ItemList(m_Form.itemSrc) : cRecordVector<cEdItem>());
+}
+
+void cBlockDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+    cPage::OnInitDialog(wParam, lParam);
+    AttachCtrls(m_Combos);
+    AttachCtrls(m_Checks);
+    AttachCtrls(m_Edits);
+    AttachCtrls(m_Texts);
+    AttachCtrls(m_Buttons);
+    for (auto& picture : m_Pictures) AttachPictureBox(picture);
+    m_Conds.Attach(this, m_lpGroup);
+    m_Conds.List().SelectSingle(0, false);
+    if (m_Source == eSourceCommonPalette || m_Source == eSourceDefault) {
+        EnableCtrl(IDC_BK_INHERIT_SRC, false);
+        EnableCtrl(IDC_BK_INHERIT_INDEX, false);
+    }
+    bool palette = m_Source == eSourceStagePalette || m_Source == eSourceCommonPalette;
+    for (int id : {IDC_BK_NUMBER, IDC_BK_PREV, IDC_BK_NEXT}) ShowWindow(GetDlgItem(m_hWnd, id), palette ? SW_SHOW : SW_HIDE);
+    Show();
+    m_Ready = 1;
+}
+
+void cBlockDlg::Show() {
+    ++m_Busy;
+    DataToCtrls();
+    --m_Busy;
+    GroupRule();
+    RunHandlers();
+    ShowNumber();
+}
+
+void cBlockDlg::Store() {
+    if (!m_hWnd) return;
+    CtrlsToData();
+    m_Form.To(m_Work);
+}
+
+void cBlockDlg::ShowNumber() {
+    if (m_Source == eSourceStagePalette || m_Source == eSourceCommonPalette)
+        SetDlgItemTextA(m_hWnd, IDC_BK_NUMBER, Format("No.%d", m_Index).c_str());
+}
+
+bool cBlockDlg::Inherited(int group) const { return m_Form.inherit[group] != 0; }
+
+void cBlockDlg::EnableCtrl(int id, bool enable) { EnableWindow(GetDlgItem(m_hWnd, id), enable ? TRUE : FALSE); }
+
+void cBlockDlg::EnableGroup(int group, bool enable) {
+    for (int id : kGroupCtrls[group]) EnableCtrl(id, enable);
+}
+
+// Each checked group is shown but cannot be edited.
+void cBlockDlg::GroupRule() {
+    for (int group = 0; group < cEdBlock::kGroups; ++group) EnableGroup(group, !Inherited(group));
+}
+
+void cBlockDlg::RunHandlers() {
+    ++m_Busy;
+    InheritSourceChanged();
+    GraphicSourceChanged();
+    MarkModeChanged();
+    ActionChanged();
+    ItemSourceChanged();
+    --m_Busy;
+    DrawPreviews();
+}
+
+// A stage palette block that names itself copies nothing: its groups would come from the
+// stored block and drop what the author typed.
+void cBlockDlg::ApplyInheritance() {
+    Store();
+    bool self = m_Source == eSourceStagePalette && m_Work.m_InheritSrc == 2 && m_Work.m_InheritIndex == m_Index;
+    if (!self) m_Work.Inherit();
+    m_Form.From(m_Work);
+    ++m_Busy;
+    DataToCtrls();
+    m_Conds.List().Refill();
+    --m_Busy;
+}
+
+void cBlockDlg::InheritSourceChanged() {
+    int palette = CtrlOf(m_Combos, IDC_BK_INHERIT_SRC).GetData();
+    bool none = BlockList(palette) == nullptr;
+    bool allowed = m_Source == eSourceStageCell || m_Source == eSourceStagePalette;
+    EnableCtrl(IDC_BK_INHERIT_INDEX, !none && allowed);
+    for (int group = 0; group < cEdBlock::kGroups; ++group) EnableCtrl(IDC_BK_INHERIT_FIRST + group, !none);
+    if (none) {
+        for (int group = 0; group < cEdBlock::kGroups; ++group) {
+            m_Form.inherit[group] = 0;
+            CheckDlgButton(m_hWnd, IDC_BK_INHERIT_FIRST + group, BST_UNCHECKED);
+        }
+        GroupRule();
+        return;
+    }
+    auto& index = CtrlOf(m_Combos, IDC_BK_INHERIT_INDEX);
+    int kept = index.GetData();
+    BuildNameList(&m_InheritNames, *BlockList(palette));
+    index.SetList(&m_InheritNames);
+    index.SetData(kept);
+}
+
+void cBlockDlg::GraphicSourceChanged() {
+    int source = CtrlOf(m_Combos, IDC_BK_GRAPHIC_SRC).GetData();
+    auto& number = CtrlOf(m_Edits, IDC_BK_GRAPHIC);
+    auto& frame = CtrlOf(m_Edits, IDC_BK_FRAME);
+    bool editable = !Inherited(eGroupGraphic);
+    if (source == eGraphicChara) {
+        frame.SetRange(0, kMaxCharaFrame);
+        number.SetRange(1, kMaxGraphic);
+    } else if (source == eGraphicDedicated) {
+        // Never an empty range, even without a bitmap.
+        int bitmaps = static_cast<int>(ProjectDatabase().m_BmpCharaExcs.size());
+        frame.SetRange(0, kMaxDedicatedFrame);
+        number.SetRange(1, std::max(1, bitmaps - 1));
+    } else {
+        number.SetRange(1, kMaxGraphic);
+    }
+    frame.Enable(editable && (source == eGraphicChara || source == eGraphicDedicated));
+}
+
+void cBlockDlg::MarkModeChanged() {
+    int mode = CtrlOf(m_Combos, IDC_BK_MARK_MODE).GetData();
+    CtrlOf(m_Edits, IDC_BK_MARK).Enable(!Inherited(eGroupMark) && mode != 0);
+}
+
+void cBlockDlg::ActionChanged() {
+    int action = CtrlOf(m_Combos, IDC_BK_ACTION).GetData();
+    const cActionRange& range = ActionRange(action);
+    bool has = range.minimum != 0 || range.maximum != 0;
+    auto& x = CtrlOf(m_Edits, IDC_BK_ACTION_X);
+    x.Enable(has && !Inherited(eGroupAction));
+    if (has) {
+        x.SetRange(range.minimum, range.maximum);
+        if (m_LastAction != -1 && action != m_LastAction) x.SetValue(range.initial);
+        else {
+            x.CtrlToData();
+            x.SetValue(m_Form.actionX);
+        }
+    }
+    m_LastAction = action;
+}
+
+void cBlockDlg::ItemSourceChanged() {
+    int palette = CtrlOf(m_Combos, IDC_BK_ITEM_SRC).GetData();
+    const cRecordVector<cEdItem>* items = ItemList(palette);
+    EnableCtrl(IDC_BK_ITEM_INDEX, items && !Inherited(eGroupItem));
+    if (!items) return;
+    auto& index = CtrlOf(m_Combos, IDC_BK_ITEM_INDEX);
+    int kept = index.GetData();
+    BuildNameList(&m_ItemNames, *items);
+    index.SetList(&m_ItemNames);
+    index.SetData(kept);
+}
+
+void cBlockDlg::DrawPreviews() {
+    if (!m_hWnd) return;
+    for (int id : {IDC_BK_GRAPHIC, IDC_BK_FRAME, IDC_BK_MARK}) CtrlOf(m_Edits, static_cast<uint16_t>(id)).CtrlToData();
+    for (int id : {IDC_BK_GRAPHIC_SRC, IDC_BK_MARK_MODE}) CtrlOf(m_Combos, static_cast<uint16_t>(id)).CtrlToData();
+    cEdBlock shown = m_Work;
+    m_Form.To(shown);
+    for (int i = 0; i < 2; ++i) {
+        cDib& canvas = m_Pictures[i].m_Ctrl.Canvas();
+        if (HDC dc = canvas.GetDC()) PatBlt(dc, 0, 0, canvas.Width(), canvas.Height(), BLACKNESS);
+        DrawBlockObject(canvas, i ? -kPaletteCell / 2 : 0, 0, shown, i != 0);
+        m_Pictures[i].m_Ctrl.Present();
+    }
+}
+
+void cBlockDlg::RedrawList() {
+    cPage::RedrawList();
+    m_Conds.List().Refresh();
+}
+
+void cBlockDlg::Step(int delta) {
+    int count = static_cast<int>(m_List.size());
+    if ((m_Source != eSourceStagePalette && m_Source != eSourceCommonPalette) || count < 2) return;
+    Store();
+    m_List[m_Index] = m_Work;
+    m_Index = AddWrap(m_Index, delta, 1, count - 1);
+    cStageDoc& doc = StageDoc();
+    doc.m_SelIndex = m_Index;
+    cRecordVector<cEdBlock>& list = PaletteList<cEdBlock>(m_Source == eSourceStagePalette ? 1 : 0);
+    if (m_Index < static_cast<int>(list.size())) doc.m_lpEditBlock = &list[m_Index];
+    Load(m_List[m_Index]);
+    m_LastAction = -1;
+    m_Conds.List().Refill();
+    m_Conds.List().SelectSingle(0, false);
+    Show();
+}
+
+void cBlockDlg::WriteBack() {
+    Store();
+    cStageDoc& doc = StageDoc();
+    cEdStage& stage = ProjectStage();
+    switch (m_Source) {
+    case eSourceStageCell:
+        // OK after Apply applies again: an unchanged cell records no second step, so one Undo
+        // takes the edit back.
+        if (stage.m_Blocks.At(m_Cell) == m_Work) break;
+        if (cEditWnd* main = MainEditWnd()) main->PushUndo(1);
+        stage.m_Blocks.Put(m_Cell, m_Work);
+        doc.m_StageModified = 1;
+        break;
+    case eSourceStagePalette:
+    case eSourceCommonPalette: {
+        if (m_Index < 1 || m_Index >= static_cast<int>(m_List.size())) return;
+        m_List[m_Index] = m_Work;
+        bool isStage = m_Source == eSourceStagePalette;
+        cRecordVector<cEdBlock>& list = PaletteList<cEdBlock>(isStage ? 1 : 0);
+        list = m_List;
+        doc.m_lpEditBlock = &list[m_Index];
+        if (isStage) {
+            stage.InheritBlocks();
+            doc.m_StageModified = 1;
+        } else {
+            stage.InheritAllBlocks();
+            doc.m_CommonModified = 1;
+        }
+        break;
+    }
+    default:
+        if (doc.m_lpEditBlock) *doc.m_lpEditBlock = m_Work;
+        break;
+    }
+    if (cEditWnd* main = MainEditWnd()) {
+        main->OnPaint();
+        main->RepaintPalettes();
+    }
+}
+
+void cBlockDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (!IsCommandAllowed(wParam)) return;
+    cPage::OnCommand(wParam, lParam);
+    if (!m_Ready || m_Busy) return;
+    if (m_Conds.OnCommand(wParam)) return;
+    int id = LOWORD(wParam), code = HIWORD(wParam);
+    bool select = code == CBN_SELCHANGE;
+    if (id >= IDC_BK_INHERIT_FIRST && id < IDC_BK_INHERIT_FIRST + cEdBlock::kGroups && code == BN_CLICKED) {
+        CtrlsToData();
+        if (IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED) ApplyInheritance();
+        GroupRule();
+        RunHandlers();
+    } else if ((id == IDC_BK_INHERIT_SRC || id == IDC_BK_INHERIT_INDEX) && select) {
+        CtrlsToData();
+        if (id == IDC_BK_INHERIT_SRC) InheritSourceChanged();
+        ApplyInheritance();
+        GroupRule();
+        RunHandlers();
+    } else if (id == IDC_BK_GRAPHIC_SRC && select) {
+        GraphicSourceChanged();
+        DrawPreviews();
+    } else if (id == IDC_BK_MARK_MODE && select) {
+        MarkModeChanged();
+        DrawPreviews();
+    } else if (id == IDC_BK_ACTION && select) {
+        ActionChanged();
+    } else if (id == IDC_BK_ITEM_SRC && select) {
+        ItemSourceChanged();
+    } else if ((id == IDC_BK_GRAPHIC || id == IDC_BK_FRAME || id == IDC_BK_MARK) && code == EN_CHANGE) {
+        DrawPreviews();
+    } else if ((id == IDC_BK_PREV || id == IDC_BK_NEXT) && code == BN_CLICKED) {
+        Step(id == IDC_BK_PREV ? -1 : 1);
+    } else {
+        return;
+    }
+    RedrawList();
+    if (m_hSheet) SendMessageA(m_hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
+}
+
+INT_PTR cBlockDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_CLOSE) return 0;
+    if (msg == WM_CONTEXTMENU && m_Conds.OnContextMenu(wParam, lParam)) return 1;
+    INT_PTR result = WndProc(wnd, msg, wParam, lParam) ? 1 : 0;
+    if (msg == WM_NOTIFY && m_Ready) {
+        UINT code = reinterpret_cast<NMHDR*>(lParam)->code;
+        if (code == static_cast<UINT>(PSN_SETACTIVE)) {
+            Show();
+            m_Conds.List().Refill();
+            SetWindowLongPtrA(wnd, DWLP_MSGRESULT, 0);
+            return 1;
+        }
+        if (code == static_cast<UINT>(PSN_KILLACTIVE)) {
+            Store();
+            SetWindowLongPtrA(wnd, DWLP_MSGRESULT, FALSE);
+            return 1;
+        }
+        if (code == static_cast<UINT>(PSN_APPLY)) {
+            WriteBack();
+            SetWindowLongPtrA(wnd, DWLP_MSGRESULT, PSNRET_NOERROR);
+            return 1;
+        }
+    }
+    if (msg == WM_DESTROY && m_Ready) {
+        m_Ready = 0;
+        if (m_Return) ReturnFromBlockWnd(m_Source, m_Index);
+    }
+    return result;
+}

@@ -1,0 +1,70 @@
+#include "editor/palette/BlockWnd.h"
+
+#include <algorithm>
+#include <new>
+
+#include "data/EditConfig.h"
+#include "editor/palette/BlockDlg.h"
+#include "editor/palette/PaletteDlg.h"
+#include "editor/palette/PaletteLists.h"
+#include "editor/shell/App.h"
+#include "editor/shell/EditWnd.h"
+#include "framework/MessageBox.h"
+
+cBlockWnd::cBlockWnd(cChildWnd* parent, cWndGroup* group, cPropSheet** slot, int source, uint32_t cell)
+    : cPropSheet(1, parent, group, slot), m_Source(source), m_Cell(cell) {
+    if (slot) *slot = this;
+}
+
+cBlockWnd::~cBlockWnd() {
+    // The sheet's windows go while the page still answers them.
+    Close();
+    SafeDelete(m_lpPage);
+}
+
+bool cBlockWnd::Open() {
+    m_lpPage = new (std::nothrow) cBlockDlg(m_lpParent, m_lpGroup, m_Source, m_Cell);
+    if (!m_lpPage) {
+        OutOfMemory();
+        return false;
+    }
+    m_Pages.push_back(m_lpPage);
+    if (!cPropSheet::Open()) return false;
+    SetWindowTextA(m_hWnd, "ブロックデータ");
+    SetCurPage(std::max(0, std::min(EditConfig().m_BlockPage, static_cast<int>(m_Pages.size()) - 1)));
+    return true;
+}
+
+void cBlockWnd::SkipReturn() {
+    if (m_lpPage) m_lpPage->SkipReturn();
+}
+
+void ReturnFromBlockWnd(int source, int index) {
+    EditorGroup().EnableAll(1);
+    cEditWnd* main = MainEditWnd();
+    if (!main || !main->GetHwnd()) return;
+    if (source != eSourceDefault) {
+        main->ShowToolWindows();
+        main->RepaintPalettes();
+    }
+    if (source == eSourceStageCell) {
+        SetActiveWindow(main->GetHwnd());
+        return;
+    }
+    if (source != eSourceStagePalette && source != eSourceCommonPalette) return;
+    int stage = source == eSourceStagePalette ? 1 : 0;
+    if (cChildWnd* palette = main->m_lpPaletteWnd[stage][eKindBlock]; palette && palette->GetHwnd())
+        SetActiveWindow(palette->GetHwnd());
+    TakePen<cEdBlock>(stage, index);
+}
+
+void EditStageCell(cEditWnd* main, int32_t layer, uint32_t index) {
+    if (!main || layer != eLayerBlock) return;
+    cEdBlock* cell = ProjectStage().m_Blocks.Find(index);
+    if (!cell) return;
+    cStageDoc& doc = StageDoc();
+    doc.m_EditSource = eSourceStageCell;
+    doc.m_lpEditBlock = cell;
+    if (cPaletteDlg* palette = dynamic_cast<cPaletteDlg*>(main->m_lpPaletteWnd[ePaletteStage][eKindBlock]))
+        palette->OpenBlockWnd(eSourceStageCell, index);
+}
