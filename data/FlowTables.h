@@ -37,7 +37,7 @@ extern const cOptionEntry ItemCommandTypes[kItemCommandTypes];
 // Character command types the records treat specially; item type k (2-21) is character type
 // k + 15.
 enum eCharaCommand {
-    eCmdWait = 1, eCmdSword = 12, eCmdStageClear = 17, eCmdBaseAnimeSet = 26, eCmdAnime = 27,
+    eCmdWait = 1, eCmdSword = 12, eCmdFlowOperation = 16, eCmdStageClear = 17, eCmdMessage = 19, eCmdBaseAnimeSet = 26, eCmdAnime = 27,
     eCmdEffect = 28, eCmdCharaEffect = 29, eCmdScrEffect = 30, eCmdPicture = 31, eCmdSound = 34,
     eCmdBgm = 35, eCmdCode = 36
 };
@@ -45,6 +45,8 @@ enum eItemCommand { eItemCmdFlowChange = 1 };
 const int kItemToCharaCommand = 15;
 
 extern const char* const FlowTriggerNames[19];
+// Triggers the game treats specially, by their row.
+enum eFlowTrigger { eTriggerAlways = 0, eTriggerDeath = 3, eTriggerBeforeStart = 16, eTriggerByOperation = 17 };
 extern const char* const FlowIdNames[28];
 extern const char* const FlowGroupNames[28];
 extern const char* const CondJudgeNames[3];

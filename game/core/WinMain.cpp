@@ -10,6 +10,7 @@
 #include "game/core/GameInit.h"
 #include "game/core/GameLoop.h"
 #include "game/core/GameWnd.h"
+#include "game/flow/PlayFlowRuntime.h"
 #include "game/play/GameHost.h"
 
 namespace {
@@ -104,6 +105,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
     ErrorLog("H");
 
     InstallPlayScene();
+    SetFlowRuntime(&PlayFlowRuntime());
     if (!InitGame(commandLine, show)) {
         UnInitGame();
         ReleaseInstance();

@@ -8,6 +8,8 @@
 
 #include "data/Flow.h"
 
+class cActor;
+
 // One command slot of a runner.
 struct cFlowCmdEntry {
     // Prepares the entry to run: its time counts down afresh and its per-run movement state is
@@ -80,4 +82,19 @@ public:
     int32_t m_MessageWait = 0;
     int32_t m_KeyMatched = 0;     // the key conditions matched at the last test (edge trigger)
     std::vector<cFlowEffect> m_Effects;
+    int32_t m_Busy = 0;           // commands of this runner being run now (a command may start others)
+    uint32_t m_Runs = 0;          // counts starts, so a command that restarted its own runner is seen
+
+    // The runner's behaviour (game/flow/FlowRun.cpp); the play engine reaches it through its
+    // flow runtime. The scene's current actor owns the runner.
+    // Starts the flow from its first command; a stopped flow never starts again.
+    void Start();
+    // One frame of the flow: 1 when its last command is done.
+    int Step();
+    // One frame of one command: 1 when its time is used up.
+    int RunCommand(cFlowCmdEntry& entry);
+    void Finish(cActor& owner);
+    void Stop(cActor& owner);
+    void Pause() { m_Paused = 1; }
+    void Resume() { m_Paused = 0; }
 };

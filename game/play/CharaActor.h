@@ -143,6 +143,14 @@ public:
     void StartFlowEffects();
     // Takes out the animations the runner of the key started.
     void RemoveAnimesByFlow(int32_t key);
+    // Holds the animations of the key where they are (one with nothing left to show ends), and
+    // lets them go on (ActorFlowStep.cpp).
+    void SuspendAnimesByFlow(int32_t key);
+    void ResumeAnimesByFlow(int32_t key);
+    // One step of the running flows: each is stepped in order and finished when complete;
+    // deleted flows leave and finished groups are free again afterwards. 1 when the
+    // character's life ran out in a flow other than a "死亡した時" one (the rest wait).
+    int StepFlows();
     // 1 when the key conditions of the runner's flow are met now (KeyConditions.cpp); a flow
     // that does not repeat passes only as they become met.
     int KeyConditionsMet(cFlowRunner& runner);

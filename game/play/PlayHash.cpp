@@ -1,10 +1,12 @@
 // The state hash of a frame: FNV-1a over the scene's state and counters, the time, the scroll
-// axes, the random generator, the variables, the screen effect and colour change, and every live
-// object's box, speeds, life and flags.
+// axes, the random generator, the variables, score and lives, the screen effect and colour change,
+// and every live object's box, speeds, life, flags and character variables and where each of its
+// flows stands.
 // Doubles go in by their bits, so the same play gives the same hash only when the arithmetic is
 // the same to the last bit.
 #include <cstring>
 
+#include "game/data/StorySave.h"
 #include "game/play/PlayScene.h"
 
 namespace {
@@ -169,6 +171,10 @@ uint64_t cPlayScene::StateHash() const {
     for (int32_t value : m_StageVars) h.Add(value);
     h.AddEffect(m_ScrEffect);
     h.AddColour(m_ScreenColour);
+    const cStorySave& story = StoryState();
+    for (int32_t value : story.m_Variables) h.Add(value);
+    h.Add(story.m_Score);
+    h.Add(story.m_Lives);
     for (const cPlayerActor& player : m_Players) h.AddActor(player);
     for (const cCharaActor& chara : m_Charas) {
         h.AddActor(chara);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "data/FlowTables.h"
 #include "framework/ErrorLog.h"
 #include "framework/MessageBox.h"
 #include "game/core/Input.h"
@@ -138,6 +139,8 @@ bool cPlayScene::SetStage(const cEdStage& stage) {
     for (cCharaActor& chara : m_Charas) m_CharaGroups[chara.Group()].push_back(&chara);
     m_ScrEffect = cEffectState();
     SetUpStageCounters(stage);
+    for (cPlayerActor& player : m_Players) player.StartFlowsByTrigger(eTriggerBeforeStart);
+    for (cCharaActor& chara : m_Charas) chara.StartFlowsByTrigger(eTriggerBeforeStart);
     Activate();
     return true;
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "data/FlowTables.h"
 #include "data/Stage.h"
 #include "framework/ErrorLog.h"
 #include "framework/GameHelpers.h"
@@ -186,6 +187,7 @@ int cPlayScene::SubStep(int32_t n) {
     for (cCharaActor& chara : m_Charas) chara.ClearContacts();
     m_ScrollX.Step();
     m_ScrollY.Step();
+    if (!playerDead) StepCharaFlows(true);
     if (player && !player->m_Dead) {
         if (m_ExecResult == ePlayCleared) return ePlayCleared;
         if (m_ExecResult == ePlayDies) {
@@ -198,7 +200,16 @@ int cPlayScene::SubStep(int32_t n) {
             return ePlayDies;
         }
     }
+    if (!playerDead) StepCharaFlows(false);
     return ePlayGoOn;
+}
+
+void cPlayScene::StepCharaFlows(bool blockCharas) {
+    for (cCharaActor& chara : m_Charas) {
+        if (chara.m_Dead || chara.IsBlockChara() != blockCharas) continue;
+        chara.StartFlowsByTrigger(eTriggerAlways);
+        chara.StepFlows();
+    }
 }
 
 cCharaList::iterator cPlayScene::RemoveChara(cCharaList::iterator chara) {

@@ -9,6 +9,7 @@
 
 #include "data/CommonPalette.h"
 #include "game/data/StageLoad.h"
+#include "game/flow/PlayFlowRuntime.h"
 #include "game/play/PlayScene.h"
 #include "tests/factory/ProjectFolder.h"
 #include "tests/game/play/PlayStateFixture.h"
@@ -73,7 +74,14 @@ bool ReadLog(const char* text, uint32_t& seed, uint64_t& hash, cReplayData& repl
 
 }  // namespace
 
-class Replays : public PlayStateFixture {};
+// Replays play with the game's flow runtime: characters run their flows as in the game.
+class Replays : public PlayStateFixture {
+protected:
+    Replays() : m_PreviousRuntime(SetFlowRuntime(&PlayFlowRuntime())) {}
+    ~Replays() override { SetFlowRuntime(m_PreviousRuntime); }
+
+    cFlowRuntime* m_PreviousRuntime;
+};
 
 TEST(InputLog, BadLogsAreRefused) {
     const struct {

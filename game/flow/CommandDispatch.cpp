@@ -1,0 +1,136 @@
+#include "game/flow/CommandDispatch.h"
+
+#include "data/Flow.h"
+#include "game/flow/CodeRun.h"
+#include "game/flow/FlowFaults.h"
+#include "game/flow/FlowRunner.h"
+#include "game/flow/StatusOperation.h"
+#include "game/play/PlayScene.h"
+
+namespace {
+
+enum eFlowOperation { eFlowStart, eFlowFinish, eFlowPause, eFlowResume, eFlowDelete, eFlowStop };
+enum eFlowOperationTarget { eThisFlow, eOtherFlows, eFlowsById };
+
+// Types without an executor of their own; the wait is its use time alone.
+void NoCommand(cActor&, cFlowCmdEntry&) {}
+
+void StatusOperation(cActor& owner, cFlowCmdEntry& entry) { ExecStatusOperation(owner, *entry.m_Cmd); }
+
+void Code(cActor& owner, cFlowCmdEntry& entry) { RunCode(entry.m_Cmd->m_Text, owner); }
+
+void Operate(cActor& owner, cFlowRunner& runner, int32_t operation) {
+    switch (operation) {
+    case eFlowStart:
+        runner.Finish(owner);
+        owner.RemoveAnimesByFlow(runner.m_Key);
+        runner.Start();
+        return;
+    case eFlowFinish:
+        runner.Finish(owner);
+        owner.RemoveAnimesByFlow(runner.m_Key);
+        return;
+    case eFlowPause:
+        runner.Pause();
+        owner.SuspendAnimesByFlow(runner.m_Key);
+        return;
+    case eFlowResume:
+        runner.Resume();
+        owner.ResumeAnimesByFlow(runner.m_Key);
+        return;
+    case eFlowDelete:
+        runner.m_DeleteRequest = 1;
+        owner.m_RemovePending = 1;
+        return;
+    case eFlowStop:
+        runner.Stop(owner);
+        owner.RemoveAnimesByFlow(runner.m_Key);
+        return;
+    }
+}
+
+int32_t Param(const cFlowCmd& command, size_t index) {
+    return index < command.m_Params.size() ? command.m_Params[index] : 0;
+}
+
+}  // namespace
+
+const cCommandHandler FlowCommandTable[kCharaCommandTypes] = {
+    NoCommand,        // none
+    NoCommand,        // "ウエイト"
+    NoCommand,        // "直線移動"
+    NoCommand,        // "地上折り返し移動"
+    NoCommand,        // "円移動"
+    NoCommand,        // "突撃移動"
+    NoCommand,        // "誘導移動"
+    NoCommand,        // "画面外回避移動"
+    NoCommand,        // "移動の無効化"
+    NoCommand,        // "向き変更"
+    NoCommand,        // "ジャンプ"
+    NoCommand,        // "ショット"
+    NoCommand,        // "ソード"
+    NoCommand,        // "ブロック召喚"
+    NoCommand,        // "キャラ召喚"
+    NoCommand,        // "アイテム召喚"
+    ExecFlowOperation,  // "フローの操作"
+    NoCommand,        // "ステージクリア"
+    NoCommand,        // "ゲームウエイト"
+    NoCommand,        // "メッセージ"
+    NoCommand,        // "ワープ"
+    NoCommand,        // "ターゲットの設定"
+    StatusOperation,  // "ステータスの操作"
+    NoCommand,        // "ステータスの操作2"
+    NoCommand,        // "アイテムの取得"
+    NoCommand,        // "グラフィックの変更"
+    NoCommand,        // "基本アニメセットの変更"
+    NoCommand,        // "アニメの実行"
+    NoCommand,        // "エフェクトの実行"
+    NoCommand,        // "キャラエフェクトの実行"
+    NoCommand,        // "画面エフェクトの実行"
+    NoCommand,        // "ピクチャーの表示"
+    NoCommand,        // "画面の色を変更"
+    NoCommand,        // "背景の変更"
+    NoCommand,        // "効果音の再生"
+    NoCommand,        // "BGMの再生"
+    Code,             // "コードの実行"
+};
+
+void DispatchCommand(cActor& owner, cFlowCmdEntry& entry) {
+    const cFlowCmd* command = entry.m_Cmd;
+    if (!command) return;
+    if (!command->TypeEntry()) {
+        LogFlowFault("Flow command type %d of set %d outside the table", command->m_CmdType, command->m_CmdSet);
+        return;
+    }
+    FlowCommandTable[command->CharaType()](owner, entry);
+}
+
+void ExecFlowOperation(cActor& owner, cFlowCmdEntry& entry) {
+    cPlayScene* scene = CurrentPlayScene();
+    if (!scene || !entry.m_Cmd) return;
+    const int32_t operation = Param(*entry.m_Cmd, 0);
+    const int32_t target = Param(*entry.m_Cmd, 1);
+    const int32_t id = Param(*entry.m_Cmd, 2);
+    if (operation < eFlowStart || operation > eFlowStop) {
+        LogFlowFault("Flow operation %d outside the list", operation);
+        return;
+    }
+    cFlowRunner* current = scene->m_Flow.m_Runner;
+    switch (target) {
+    case eThisFlow:
+        if (current) Operate(owner, *current, operation);
+        return;
+    case eOtherFlows:
+    case eFlowsById:
+        // By index: a flow started here may run commands of its own.
+        for (size_t i = 0; i < owner.m_Runners.size(); ++i) {
+            cFlowRunner& runner = owner.m_Runners[i];
+            if (target == eOtherFlows ? &runner == current
+                                      : id == 0 || !runner.m_Flow || runner.m_Flow->m_Id != id)
+                continue;
+            Operate(owner, runner, operation);
+        }
+        return;
+    }
+    LogFlowFault("Flow operation target %d outside the list", target);
+}

@@ -1,0 +1,22 @@
+#include "game/flow/PlayFlowRuntime.h"
+
+#include "game/flow/StatusOperation.h"
+
+namespace {
+
+class cPlayFlowRuntime : public cFlowRuntime {
+public:
+    void Start(cFlowRunner& runner) override { runner.Start(); }
+    int Step(cFlowRunner& runner) override { return runner.Step(); }
+    void Finish(cFlowRunner& runner, cActor& owner) override { runner.Finish(owner); }
+    int TestStatusCondition(cCondition& condition, cActor* subject) override {
+        return EvalStatusCondition(condition, subject);
+    }
+};
+
+}  // namespace
+
+cFlowRuntime& PlayFlowRuntime() {
+    static cPlayFlowRuntime runtime;
+    return runtime;
+}
