@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/Flow.h"
+#include "data/FlowTables.h"
 #include "game/flow/CommandDispatch.h"
 #include "game/flow/FlowFaults.h"
 #include "game/flow/PlayFlowRuntime.h"
@@ -12,7 +13,10 @@
 #include "game/play/PlayScene.h"
 #include "tests/game/flow/FlowCommands.h"
 #include "tests/game/play/PlayStateFixture.h"
+#include "framework/ErrorLog.h"
+#include "tests/support/BoxAnswers.h"
 #include "tests/support/RestoreOnExit.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -258,4 +262,76 @@ TEST_F(FlowRunner, CodeOfAFlowScrollsTheStage) {
     for (int frame = 0; frame < 10; ++frame) scene.StepFrame(0, 0);
     EXPECT_NEAR(scene.m_ScrollX.m_Pos, start + 10 * 0.4 / scene.m_ScrollX.m_Divisor, 1e-9);
     EXPECT_GT(scene.m_ScrollX.m_Pos, start);
+}
+
+// A message shown until the key (display mode 0) sets the flow's message-wait flag; the next
+// command that is neither such a message nor parallel clears it as it becomes current.
+TEST_F(FlowRunner, AMessageUntilTheKeySetsTheMessageWait) {
+    std::vector<int32_t> untilKey(9, 0), timed(9, 0);
+    timed[6] = 2;
+    cPlayScene scene;
+    cCharaActor& chara = Play(scene, {MakeFlow(kTriggerByOperation, {FlowCommand(eCmdMessage, 0, 0, untilKey),
+                                                                      FlowCommand(eCmdMessage, 0, 1, timed), Wait(1),
+                                                                      FlowCommand(eCmdMessage, 0, 0, timed)})});
+    cFlowRunner& runner = chara.m_Runners[0];
+    scene.m_Flow.m_Actor = &chara;
+    runner.Start();
+    EXPECT_EQ(runner.m_MessageWait, 1);
+    scene.StepFrame(0, 0);
+    EXPECT_EQ(runner.m_Current, 2);
+    EXPECT_EQ(runner.m_MessageWait, 0);
+    for (int frame = 0; frame < 6; ++frame) scene.StepFrame(0, 0);
+    EXPECT_EQ(runner.m_Running, 0);
+    EXPECT_EQ(runner.m_MessageWait, 0);
+}
+
+// A command that must finish at once but did not is reported while the error log is on, and
+// counts as done all the same.
+TEST_F(FlowRunner, ACommandThatOutlastsItsFrameIsReported) {
+    cTempDir dir;
+    SetErrorLog(1, "log.txt");
+    cBoxAnswers boxes;
+    cPlayScene scene;
+    cCharaActor& chara = Play(scene, {MakeFlow(kTriggerBeforeStart, {AddToV1(0, 1)})});
+    cFlowRunner& runner = chara.m_Runners[0];
+    runner.m_Entries[0].m_Remaining = 5;
+    scene.m_Flow.m_Actor = &chara;
+    runner.Start();
+    SetErrorLog(0, "");
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text, "使用時間0なので、ここにくることはあり得ないはず！");
+    EXPECT_EQ(boxes.Shown()[0].caption, "エラー");
+    EXPECT_EQ(runner.m_Entries[0].m_Done, 1);
+    EXPECT_EQ(runner.m_Running, 0);
+    EXPECT_EQ(chara.m_Flow.m_Variables[0], 2);
+}
+
+// A flow of a group holds the group while it runs: started, it marks the group running and
+// started; finished, the group is released at the end of its character's step.
+TEST_F(FlowRunner, AGroupIsHeldWhileItsFlowRuns) {
+    const int kGroup = 3;
+    cPlayScene scene;
+    cCharaActor& chara = Play(scene, {MakeFlow(kTriggerByOperation, {Wait(1)}, 0, kGroup)});
+    cFlowRunner& runner = chara.m_Runners[0];
+    scene.m_Flow.m_Actor = &chara;
+    runner.Start();
+    EXPECT_EQ(chara.m_RunningGroups[kGroup], 1);
+    EXPECT_EQ(chara.m_StartedGroups[kGroup], 1);
+    std::vector<int32_t> running;
+    for (int frame = 0; frame < 7; ++frame) {
+        scene.StepFrame(0, 0);
+        running.push_back(chara.m_RunningGroups[kGroup]);
+    }
+    EXPECT_EQ(running, (std::vector<int32_t>{1, 1, 1, 1, 1, 0, 0}));
+    EXPECT_EQ(chara.m_ReleaseGroups[kGroup], 0);
+    EXPECT_EQ(chara.m_ReleasePending, 0);
+    runner.Start();
+    runner.Stop(chara);
+    EXPECT_EQ(runner.m_Running, 1);
+    EXPECT_EQ(chara.m_ReleaseGroups[kGroup], 1);
+    // Stopped for good: starting does nothing.
+    runner.m_Frames = 9;
+    runner.Start();
+    EXPECT_EQ(runner.m_Stopped, 1);
+    EXPECT_EQ(runner.m_Frames, 9);
 }
