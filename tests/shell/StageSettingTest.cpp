@@ -7,6 +7,8 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,6 +19,7 @@
 #include "editor/shell/StageBasicPage.h"
 #include "editor/shell/StageSettingIds.h"
 #include "editor/shell/StageSettingSheet.h"
+#include "framework/Dib.h"
 #include "framework/FileDialogs.h"
 #include "tests/shell/EditorFixture.h"
 #include "tests/support/BoxAnswers.h"
@@ -450,4 +453,68 @@ TEST(StageSettings, BrowsingPutsTheChosenBitmapRelativeToTheProjectIntoTheLayer)
         EXPECT_EQ("bmp\\back\\", g_browseFolder) << c.name;
     }
     SetFileDialogHook(nullptr);
+}
+
+namespace {
+
+// Writes a 1 x 1 bitmap of 8 bits whose colour table is the palette.
+void WritePaletteBitmap(const char* path, const RGBQUAD* colours) {
+    BITMAPINFOHEADER info = {};
+    info.biSize = sizeof info;
+    info.biWidth = 1;
+    info.biHeight = 1;
+    info.biPlanes = 1;
+    info.biBitCount = 8;
+    info.biClrUsed = 256;
+    const DWORD tableBytes = 256 * sizeof(RGBQUAD);
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4d42;
+    file.bfOffBits = sizeof file + sizeof info + tableBytes;
+    file.bfSize = file.bfOffBits + 4;
+    std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    bytes.append(reinterpret_cast<const char*>(colours), tableBytes);
+    bytes.append(4, '\0');
+    FILE* fp = fopen(path, "wb");
+    ASSERT_NE(nullptr, fp);
+    fwrite(bytes.data(), 1, bytes.size(), fp);
+    fclose(fp);
+}
+
+}  // namespace
+
+TEST(StageSettings, TheLayerDialogPreviewsTheColourOfItsNumber) {
+    cSheetFixture s;
+    const std::string factoryFile = BuildPath("project\\bmp\\plt\\Palette.bmp");
+    RGBQUAD saved[256], factory[256];
+    memcpy(saved, GetProjectPalette(), sizeof saved);
+    ASSERT_TRUE(ReadPaletteFile(factoryFile.c_str(), factory));
+    ASSERT_TRUE(LoadPalette(factoryFile.c_str()));
+    HWND basic = s.Page(0);
+    const int numbers[] = {16, 100, 207};
+    std::vector<COLORREF> shown;
+    DriveDialog(IsLayerDialog, [&](HWND dlg) {
+        if (IsDlgButtonChecked(dlg, IDC_BL_USE_COLOR) != BST_CHECKED)
+            SendMessageA(GetDlgItem(dlg, IDC_BL_USE_COLOR), BM_CLICK, 0, 0);
+        for (int number : numbers) {
+            SetDlgItemInt(dlg, IDC_BL_COLOR, number, FALSE);
+            HWND preview = GetDlgItem(dlg, IDC_BL_PREVIEW);
+            HDC dc = GetDC(preview);
+            shown.push_back(GetPixel(dc, 16, 16));
+            ReleaseDC(preview, dc);
+        }
+        SendMessageA(GetDlgItem(dlg, IDC_BL_CANCEL), BM_CLICK, 0, 0);
+    });
+    s.Click(basic, IDC_SB_LAYER_EDIT);
+    WritePaletteBitmap("saved.bmp", saved);
+    ASSERT_TRUE(LoadPalette("saved.bmp"));
+    ASSERT_EQ(3u, shown.size());
+    EXPECT_NE(shown[1], shown[2]);
+    for (size_t i = 0; i < shown.size(); ++i) {
+        // The display has 16 bits: each channel may lose its low bits.
+        const RGBQUAD& want = factory[numbers[i]];
+        EXPECT_NEAR(want.rgbRed, GetRValue(shown[i]), 8) << numbers[i];
+        EXPECT_NEAR(want.rgbGreen, GetGValue(shown[i]), 8) << numbers[i];
+        EXPECT_NEAR(want.rgbBlue, GetBValue(shown[i]), 8) << numbers[i];
+    }
 }

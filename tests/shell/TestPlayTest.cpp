@@ -141,7 +141,10 @@ TEST(TestPlay, TheWholeGameWithoutAStageStartsWithoutArgumentsAndSavesNothing) {
     SetUpFolder();
     cStandInMode mode("end");
     cBoxAnswers boxes;
-    f.Command(ID_PLAY_GAME_BUTTON);
+    // Without a stage, Ctrl+T does nothing at all.
+    f.Command(ID_ACCEL_PLAY_STAGE);
+    EXPECT_EQ(0, AppState().testPlaying);
+    f.Command(ID_ACCEL_PLAY_GAME);
     ASSERT_TRUE(PumpUntil([] { return AppState().testPlaying == 0; }));
     EXPECT_EQ("|5", f.Dir().Read(kArgsFile));
     EXPECT_FALSE(f.Dir().Exists(g_PathTable[ePathCommonPalette]));
