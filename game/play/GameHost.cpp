@@ -20,6 +20,7 @@
 #include "game/media/Bitmap.h"
 #include "game/media/Display.h"
 #include "game/media/PictureTable.h"
+#include "game/play/PlayBitmaps.h"
 #include "game/play/PlayPaint.h"
 #include "game/play/PlayScene.h"
 
@@ -85,7 +86,10 @@ public:
     void LoadPictures(cPlayScene& scene) override {
         if (!LoadPlayPictures()) CloseGame();
         LoadBackLayerPictures(scene);
+        LoadCharaBitmaps();
+        LoadEffectBitmaps();
     }
+    void ReleasePictures() override { ReleasePlayBitmaps(); }
     void RunWait(cPlayScene& scene) override {
         cThread& thread = PauseThread();
         // A wait that cannot start is skipped: the play goes on without it.

@@ -1,7 +1,7 @@
 // The state hash of a frame: FNV-1a over the scene's state and counters, the time, the scroll
 // axes, the random generator, the variables, score and lives, the screen effect and colour change,
-// and every live object's box, speeds, life, flags and character variables and where each of its
-// flows stands.
+// the display objects, and every live object's box, speeds, life, flags and character variables
+// and where each of its flows stands.
 // Doubles go in by their bits, so the same play gives the same hash only when the arithmetic is
 // the same to the last bit.
 #include <cstring>
@@ -141,6 +141,24 @@ public:
                               c.m_PrevKeep})
             Add(value);
     }
+    void AddText(const cTextObj& t) {
+        for (int32_t value : {t.m_Kind, t.m_Shown, t.m_PositionMode, t.m_Width, t.m_Height, t.m_TimeMode, t.m_Frames,
+                              t.m_CharaNumber, t.m_PopIn})
+            Add(value);
+        Add(t.m_PopInCounter);
+    }
+    void AddEffectObj(const cEffectObj& e) {
+        for (int32_t value : {e.m_Number, e.m_Width, e.m_Height, e.m_Scaled, e.m_Cell, e.m_Anime.GetPattern(),
+                              e.m_Anime.GetFrame()})
+            Add(value);
+        Add(e.m_X);
+        Add(e.m_Y);
+    }
+    void AddPicture(const cPictureObj& p) {
+        for (int32_t value : {p.m_Number, p.m_Width, p.m_Height, p.m_TimeMode, p.m_Frames}) Add(value);
+        Add(p.m_X);
+        Add(p.m_Y);
+    }
     uint64_t Value() const { return m_Hash; }
 
 private:
@@ -175,6 +193,10 @@ uint64_t cPlayScene::StateHash() const {
     for (int32_t value : story.m_Variables) h.Add(value);
     h.Add(story.m_Score);
     h.Add(story.m_Lives);
+    for (const cTextObj& text : m_TextObjs) h.AddText(text);
+    for (const cTextObj& message : m_Messages) h.AddText(message);
+    for (const cEffectObj& effect : m_EffectObjs) h.AddEffectObj(effect);
+    for (const cPictureObj& picture : m_PictureObjs) h.AddPicture(picture);
     for (const cPlayerActor& player : m_Players) h.AddActor(player);
     for (const cCharaActor& chara : m_Charas) {
         h.AddActor(chara);

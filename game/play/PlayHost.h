@@ -24,6 +24,8 @@ public:
     virtual void Paint(cPlayScene& scene, int flag1, int flag2, int flag3, int flag4) = 0;
     // The scene starts: the pictures of its stage (background layers) are loaded.
     virtual void LoadPictures(cPlayScene&) {}
+    // The scene goes: the pictures only it draws are released.
+    virtual void ReleasePictures() {}
     // Runs the scene's blocking wait until it is done.
     virtual void RunWait(cPlayScene& scene) = 0;
     // The random seed of a new attempt.

@@ -122,6 +122,7 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
         scene.DrawBlockLayer(dest, 0);
         DrawBackLayers(scene, dest, 1);
         scene.DrawBlockLayer(dest, 1);
+        PaintDisplayObjects(scene, dest);
         PaintScreenEffect(scene, dest);
         scene.DrawStatusBar(dest);
         DrawTimeLeft(scene, dest);

@@ -11,6 +11,8 @@ const int kBackLayerSlots = 8;
 
 // Paints the scene with the flags of its Draw (see cPlayScene::Draw).
 void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int flag3, int flag4);
+// The display objects: texts, effects, pictures, then message windows.
+void PaintDisplayObjects(const cPlayScene& scene, cSurface& dest);
 // The layers of one position key (0 behind the stage, 1 in front).
 void DrawBackLayers(const cPlayScene& scene, cSurface& dest, int front);
 // Covers the 640 x 480 screen with the picture repeated, its point (startX, startY) (taken

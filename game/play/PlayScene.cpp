@@ -39,6 +39,7 @@ cPlayScene::cPlayScene() {
 }
 
 cPlayScene::~cPlayScene() {
+    if (m_Host) m_Host->ReleasePictures();
     if (g_lpPlayScene == this) g_lpPlayScene = nullptr;
 }
 
@@ -138,6 +139,10 @@ bool cPlayScene::SetStage(const cEdStage& stage) {
     for (cPlayerActor& player : m_Players) m_CharaGroups[player.Group()].push_back(&player);
     for (cCharaActor& chara : m_Charas) m_CharaGroups[chara.Group()].push_back(&chara);
     m_ScrEffect = cEffectState();
+    m_TextObjs.clear();
+    m_Messages.clear();
+    m_EffectObjs.clear();
+    m_PictureObjs.clear();
     SetUpStageCounters(stage);
     for (cPlayerActor& player : m_Players) player.StartFlowsByTrigger(eTriggerBeforeStart);
     for (cCharaActor& chara : m_Charas) chara.StartFlowsByTrigger(eTriggerBeforeStart);

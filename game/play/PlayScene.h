@@ -4,6 +4,7 @@
 // loaded stage and draws the blocks and the screen effects. One play scene exists at a time;
 // CurrentPlayScene() reaches it.
 #include <cstdint>
+#include <list>
 #include <string>
 #include <vector>
 
@@ -17,12 +18,15 @@
 #include "game/data/EffectState.h"
 #include "game/media/Surface.h"
 #include "game/play/CharaActor.h"
+#include "game/play/EffectObj.h"
 #include "game/play/ItemObj.h"
+#include "game/play/PictureObj.h"
 #include "game/play/PlayHost.h"
 #include "game/play/PlayRandom.h"
 #include "game/play/PlayerActor.h"
 #include "game/play/ScreenColour.h"
 #include "game/play/Scroll.h"
+#include "game/play/TextObj.h"
 
 // One cell of the map: a copy of the block placed there (an empty block where none is) and the
 // cell's own state byte, which stays with the cell when its block is replaced.
@@ -195,6 +199,11 @@ public:
     void StepScreenEffects(int32_t hold, int32_t sound);
     // The pause menu over a stage the system settings hide: only the front layers are drawn.
     bool StageHidden(int32_t flag1) const;
+    // The display objects before each picture: windows are marked shown, everything counts on
+    // (unless held) and the finished ones leave their lists.
+    void StepDisplayObjects(int32_t hold);
+    // The player or stage character with that object number, or null.
+    const cActor* FindCharaByNumber(int32_t number) const;
 
     int32_t m_ExecResult = 0;
     cScroll m_ScrollX;
@@ -209,6 +218,10 @@ public:
     int32_t m_ItemId = 0;
     cEffectState m_ScrEffect;  // the running screen effect; entry 0 runs none
     cScreenColour m_ScreenColour;
+    std::list<cTextObj> m_TextObjs;  // timed texts of the tally and the flows
+    std::list<cTextObj> m_Messages;  // message windows
+    std::list<cEffectObj> m_EffectObjs;
+    std::list<cPictureObj> m_PictureObjs;
 
     int32_t m_SavedState = 0;
     int32_t m_SavedSubState = 0;

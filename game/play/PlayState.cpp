@@ -288,6 +288,7 @@ void cPlayScene::Draw(int32_t flag1, int32_t flag2, int32_t flag3, int32_t flag4
             }
         }
     }
+    if (!StageHidden(flag1)) StepDisplayObjects(flag2);
     Host().Paint(*this, flag1, flag2, flag3, flag4);
     if (!StageHidden(flag1)) StepScreenEffects(flag2, flag3);
     if (flag2 || m_Players.empty()) return;
