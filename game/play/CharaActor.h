@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/Chara.h"
+#include "game/data/EffectState.h"
 #include "game/flow/FlowRunner.h"
 #include "game/play/FlowFields.h"
 #include "game/play/ItemObj.h"
@@ -31,6 +32,13 @@ struct cRunningAnime {
     int32_t m_FlowKey = 0;  // the key of the runner that started it
     int32_t m_Suspended = 0;
     int32_t m_AnimeRow = 0;  // the Anime table's row it plays
+    int32_t m_Value = 0;     // the pattern it shows
+};
+
+// Invincibility against one attacker: its object number and the sub-steps left.
+struct cAttackerGuard {
+    int32_t m_Attacker = 0;
+    int32_t m_Steps = 0;
 };
 
 // Every field of a character. They live apart from cActor's operations so that copying a
@@ -83,6 +91,16 @@ public:
     int32_t m_Dead = 0;
     int32_t m_DeathFrames = 0;
     cActorFlowFields m_Flow;
+    // Drawing (CharaDraw.cpp): the running character effect, the pattern shown, the base
+    // animation's own pattern, and the switches that keep the character from being drawn.
+    cEffectState m_CharaEffect;
+    int32_t m_ShownFrame = 0;
+    int32_t m_BaseFrame = 0;
+    int32_t m_Hidden = 0;
+    int32_t m_DrawSkip = 0;
+    // Damage (Damage.cpp): invincibility for all attackers and per attacker, in sub-steps.
+    int32_t m_GuardSteps = 0;
+    std::vector<cAttackerGuard> m_AttackerGuards;
 };
 
 class cActor : public cActorFields {

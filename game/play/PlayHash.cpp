@@ -124,6 +124,16 @@ public:
         Add(actor.m_AnimeSet);
         AddAll(actor.m_Flow.m_Variables);
         Add(actor.m_Flow.m_SightRadius);
+        AddEffect(actor.m_CharaEffect);
+        Add(actor.m_ShownFrame);
+        Add(actor.m_BaseFrame);
+        Add(actor.m_Hidden);
+        Add(actor.m_DrawSkip);
+        Add(actor.m_GuardSteps);
+        for (const cAttackerGuard& guard : actor.m_AttackerGuards) {
+            Add(guard.m_Attacker);
+            Add(guard.m_Steps);
+        }
     }
     void AddEffect(const cEffectState& state) {
         Add(state.nEffect);

@@ -120,6 +120,7 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
         DrawBackLayers(scene, dest, 1);
     } else {
         scene.DrawBlockLayer(dest, 0);
+        PaintCharas(scene, dest);
         DrawBackLayers(scene, dest, 1);
         scene.DrawBlockLayer(dest, 1);
         PaintDisplayObjects(scene, dest);

@@ -11,6 +11,9 @@ const int kBackLayerSlots = 8;
 
 // Paints the scene with the flags of its Draw (see cPlayScene::Draw).
 void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int flag3, int flag4);
+// The player, then the stage characters on the screen, with their gauges; the defeated ones by
+// their defeat effect.
+void PaintCharas(const cPlayScene& scene, cSurface& dest);
 // The display objects: texts, effects, pictures, then message windows.
 void PaintDisplayObjects(const cPlayScene& scene, cSurface& dest);
 // The layers of one position key (0 behind the stage, 1 in front).

@@ -202,6 +202,10 @@ public:
     // The display objects before each picture: windows are marked shown, everything counts on
     // (unless held) and the finished ones leave their lists.
     void StepDisplayObjects(int32_t hold);
+    // The characters before each picture: their screen boxes and the frames they show; after
+    // it: their effects, gauges and defeats (a stage character whose defeat has ended goes).
+    void StepCharaFrames(int32_t hold);
+    void StepCharaEffects(int32_t hold);
     // The player or stage character with that object number, or null.
     const cActor* FindCharaByNumber(int32_t number) const;
 

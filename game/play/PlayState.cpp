@@ -277,20 +277,16 @@ void cPlayScene::StageClear() {
 
 void cPlayScene::Draw(int32_t flag1, int32_t flag2, int32_t flag3, int32_t flag4) {
     StepBackLayers();
-    if (!flag2) {
-        for (cCharaActor& chara : m_Charas)
-            if (chara.m_Dead) ++chara.m_DeathFrames;
-        for (auto it = m_Charas.begin(); it != m_Charas.end();) {
-            if (it->DeathEnded()) {
-                it = RemoveChara(it);
-            } else {
-                ++it;
-            }
-        }
+    const bool shown = !StageHidden(flag1);
+    if (shown) {
+        StepCharaFrames(flag2);
+        StepDisplayObjects(flag2);
     }
-    if (!StageHidden(flag1)) StepDisplayObjects(flag2);
     Host().Paint(*this, flag1, flag2, flag3, flag4);
-    if (!StageHidden(flag1)) StepScreenEffects(flag2, flag3);
+    if (shown) {
+        StepCharaEffects(flag2);
+        StepScreenEffects(flag2, flag3);
+    }
     if (flag2 || m_Players.empty()) return;
     cPlayerActor& player = m_Players[0];
     if (!player.m_Dead) return;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <algorithm>
 #include <vector>
 
 #include "data/ProjectDatabase.h"
@@ -62,8 +63,11 @@ protected:
         effects[2].m_CellWidth = 10;
         effects[2].m_CellHeight = 6;
         BuildEffectPatterns(EffectPatternTable(), ProjectDatabase());
+        std::copy(Display().Palette, Display().Palette + kPaletteSize, m_SavedPalette);
+        SetTestPalette();
     }
     ~DisplayObjects() override {
+        std::copy(m_SavedPalette, m_SavedPalette + kPaletteSize, Display().Palette);
         ProjectDatabase().m_Effects = m_SavedEffects;
         EffectPatternTable() = m_SavedPatterns;
     }
@@ -80,6 +84,7 @@ protected:
     cWindowDisplay m_Display;
     cRecordVector<cEffect> m_SavedEffects;
     cAnimePatterns m_SavedPatterns;
+    PALETTEENTRY m_SavedPalette[kPaletteSize];
     cPlayScene m_Scene;
 };
 

@@ -6,6 +6,7 @@
 
 #include "data/CommonPalette.h"
 #include "data/Stage.h"
+#include "game/media/Display.h"
 #include "game/play/PlayScene.h"
 
 // Restores the current folder.
@@ -17,6 +18,13 @@ public:
 private:
     char m_Path[MAX_PATH];
 };
+
+// Every palette entry from 1 up a colour of its own at depth 16 (entry 0 stays the transparent
+// black); the caller puts the display's palette back.
+inline void SetTestPalette() {
+    for (int i = 1; i < kPaletteSize; ++i)
+        Display().Palette[i] = {static_cast<BYTE>(i % 31 + 1), static_cast<BYTE>(i * 3 % 63), static_cast<BYTE>(i * 7 % 31), 0};
+}
 
 class PlayFixture : public testing::Test {
 protected:

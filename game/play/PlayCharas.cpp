@@ -1,0 +1,51 @@
+// The characters' part of each drawn frame: what they show before the picture, and their
+// effects, gauges and defeats after it.
+#include "game/play/CharaDraw.h"
+#include "game/play/PlayPaint.h"
+#include "game/play/PlayScene.h"
+
+void cPlayScene::StepCharaFrames(int32_t hold) {
+    for (cPlayerActor& player : m_Players) {
+        player.UpdateScreenRect();
+        PickFrame(player, hold);
+    }
+    for (cCharaActor& chara : m_Charas) {
+        chara.UpdateScreenRect();
+        PickFrame(chara, hold);
+    }
+}
+
+void cPlayScene::StepCharaEffects(int32_t hold) {
+    for (cPlayerActor& player : m_Players) {
+        if (player.m_Dead) continue;
+        StepCharaEffect(player, hold);
+        StepGauges(player);
+    }
+    for (auto it = m_Charas.begin(); it != m_Charas.end();) {
+        if (it->m_Dead) {
+            if (StepDefeated(*it, hold)) {
+                it = RemoveChara(it);
+                continue;
+            }
+        } else {
+            StepCharaEffect(*it, hold);
+            StepGauges(*it);
+        }
+        ++it;
+    }
+}
+
+void PaintCharas(const cPlayScene& scene, cSurface& dest) {
+    auto paint = [&](const cActor& actor) {
+        if (actor.m_Dead) {
+            PaintDefeated(actor, dest);
+            return;
+        }
+        PaintChara(actor, dest);
+        PaintGauge(actor, dest, 0);
+        PaintGauge(actor, dest, 1);
+    };
+    for (const cPlayerActor& player : scene.m_Players) paint(player);
+    for (const cCharaActor& chara : scene.m_Charas)
+        if (chara.m_OnScreen || chara.m_Dead) paint(chara);
+}
