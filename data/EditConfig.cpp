@@ -33,6 +33,14 @@ bool cWndPos::Load(cDataReader& in) {
     return true;
 }
 
+void cWndPos::Set(int32_t x, int32_t y, int32_t width, int32_t height) {
+    m_Valid = 1;
+    m_X = x;
+    m_Y = y;
+    m_Width = width;
+    m_Height = height;
+}
+
 void FitInsideScreen(cWndPos& pos, int32_t screenWidth, int32_t screenHeight) {
     Clamp(&pos.m_Width, 0, std::max(screenWidth, 0));
     Clamp(&pos.m_Height, 0, std::max(screenHeight, 0));

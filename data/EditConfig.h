@@ -14,6 +14,8 @@ public:
     // Moves the placement inside the primary screen as it is now, so no window opens off screen.
     bool Load(cDataReader& in) override;
     RECORD_COPY(cWndPos)
+    // The window's place and outer size, now valid; whether it is shown stays as it was.
+    void Set(int32_t x, int32_t y, int32_t width, int32_t height);
 
     int32_t m_Valid;  // 1 once the window stored its placement
     int32_t m_X;

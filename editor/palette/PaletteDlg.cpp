@@ -9,8 +9,11 @@
 
 #include "data/EditConfig.h"
 #include "editor/palette/BlockWnd.h"
+#include "editor/palette/DataMoveDlg.h"
+#include "editor/palette/GroupWnd.h"
 #include "editor/palette/PaletteIds.h"
 #include "editor/palette/PaletteLists.h"
+#include "editor/palette/ToolWindow.h"
 #include "editor/shell/App.h"
 #include "editor/shell/DrawObject.h"
 #include "editor/shell/EditWnd.h"
@@ -48,10 +51,6 @@ const cToolButton kRightClickButtons[] = {
 };
 const int kPenCommands[ePenModes] = {ID_PEN_NORMAL, ID_PEN_LINE, ID_PEN_RECT, ID_PEN_FILL, ID_PEN_PARAMS};
 const int kRightClickCommands[2] = {ID_RIGHT_EDITS, ID_RIGHT_MENU};
-
-// Commands of the accelerator table that belong to the main window.
-const int kMainCommands[] = {ID_ACCEL_NEW, ID_ACCEL_OPEN, ID_ACCEL_SAVE, ID_ACCEL_PLAY_STAGE,
-                             ID_ACCEL_REDO, ID_ACCEL_UNDO, ID_ACCEL_PLAY_GAME};
 
 // Runs f with a null pointer of the kind's element type: the operations are templates.
 template <class F>
@@ -290,11 +289,7 @@ int cPaletteDlg::OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY: {
         RECT outer;
         if (!IsIconic(wnd) && GetWindowRect(wnd, &outer)) {
-            m_lpPlacement->m_Valid = 1;
-            m_lpPlacement->m_X = outer.left;
-            m_lpPlacement->m_Y = outer.top;
-            m_lpPlacement->m_Width = m_ContentWidth;
-            m_lpPlacement->m_Height = m_ContentHeight;
+            m_lpPlacement->Set(outer.left, outer.top, m_ContentWidth, m_ContentHeight);
             SaveEditConfig();
         }
         m_Ready = 0;
@@ -309,12 +304,7 @@ int cPaletteDlg::OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         m_VertBar.SetPos(m_ScrollRow);
         return 1;
     }
-    case WM_KEYDOWN:
-        if (wParam != VK_SPACE) return 0;
-        // Posted: the main window then changes the layer, which replaces this window.
-        if (cEditWnd* main = MainEditWnd(); main && main->GetHwnd())
-            PostMessageA(main->GetHwnd(), WM_KEYDOWN, wParam, lParam);
-        return 1;
+    case WM_KEYDOWN: return PassSpaceToMain(wParam, lParam) ? 1 : 0;
     case WM_VSCROLL: m_ScrollRow = m_VertBar.GetPos(); return 1;
     default: return 0;
     }
@@ -325,13 +315,7 @@ void cPaletteDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     cPage::OnCommand(wParam, lParam);
     int command = LOWORD(wParam);
     cStageDoc& doc = StageDoc();
-    cEditWnd* main = MainEditWnd();
-    for (int id : kMainCommands)
-        if (command == id) {
-            // Posted: opening or closing a stage rebuilds the main window and this one with it.
-            if (main && main->GetHwnd()) PostMessageA(main->GetHwnd(), WM_COMMAND, command, 0);
-            return;
-        }
+    if (PassCommandToMain(command)) return;
     for (int mode = 0; mode < ePenModes; ++mode)
         if (command == kPenCommands[mode]) doc.SetPenMode(mode);
     for (int mode = 0; mode < 2; ++mode)
@@ -344,6 +328,7 @@ void cPaletteDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         OnPaint();
         return;
     case ID_PALETTE_COUNT: ChangeCount(); return;
+    case ID_PALETTE_MOVE: MoveData(); return;
     default: ElementCommand(command); return;
     }
 }
@@ -408,6 +393,19 @@ void cPaletteDlg::ChangeCount() {
     AfterChange();
 }
 
+void cPaletteDlg::MoveData() {
+    int x = 0, y = 0;
+    GetWindowPos(&x, &y);
+    m_lpMoveDlg = new (std::nothrow) cDataMoveDlg(this, m_lpGroup, m_Stage, m_Kind, x, y);
+    if (!m_lpMoveDlg) {
+        OutOfMemory();
+        return;
+    }
+    m_lpMoveDlg->DoModal(kRunDisableGroup);
+    SafeDelete(m_lpMoveDlg);
+    AfterChange();
+}
+
 // The element becomes the one the data window edits; element 0 is never edited. The data
 // windows live in their own library and take it from the document.
 void cPaletteDlg::Edit(int index) {
@@ -447,6 +445,10 @@ void cPaletteDlg::OpenBlockWnd(int source, uint32_t cell) {
 
 void ShowPaletteWindows(cEditWnd* main, int layer) {
     if (!main) return;
+    if (layer < 0)
+        SafeDelete(main->m_lpGroupWnd);
+    else
+        ShowGroupWindow(main);
     for (int kind = 0; kind < eLayerCount; ++kind)
         for (int stage = 0; stage < ePaletteSlots; ++stage) {
             cChildWnd*& slot = main->m_lpPaletteWnd[stage][kind];

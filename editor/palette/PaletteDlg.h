@@ -9,6 +9,7 @@
 #include "framework/PictureBox.h"
 
 class cEditWnd;
+class cDataMoveDlg;
 class cPropSheet;
 class cWndPos;
 
@@ -53,6 +54,7 @@ private:
     void PickAt(int x, int y);
     void ElementCommand(int command);
     void ChangeCount();
+    void MoveData();
     void Edit(int index);
     void AfterChange();
     cPaletteDlg* OtherWindow() const;
@@ -64,8 +66,9 @@ private:
     cPictureBox m_Canvas;
     HMENU m_hPopup = nullptr;
     cPropSheet* m_lpBlockWnd = nullptr;
+    cDataMoveDlg* m_lpMoveDlg = nullptr;
 };
 
 // Shows the palette windows of the layer beside the main window and removes the other layers'
-// ones; layer -1 (no stage) removes them all.
+// ones, and makes the chara group window; layer -1 (no stage) removes them all.
 void ShowPaletteWindows(cEditWnd* main, int layer);
