@@ -4,6 +4,7 @@
 // loaded stage and draws the blocks and the screen effects. One play scene exists at a time;
 // CurrentPlayScene() reaches it.
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "game/data/EffectState.h"
 #include "game/media/Surface.h"
 #include "game/play/CharaActor.h"
+#include "game/play/Damage.h"
 #include "game/play/EffectObj.h"
 #include "game/play/ItemObj.h"
 #include "game/play/PictureObj.h"
@@ -206,6 +208,16 @@ public:
     // it: their effects, gauges and defeats (a stage character whose defeat has ended goes).
     void StepCharaFrames(int32_t hold);
     void StepCharaEffects(int32_t hold);
+    // A hit (Damage.cpp): life down by the power, the hit effect where the boxes overlap, the
+    // impact, then the flows of the hit (power) and of the impact; the life change's result.
+    int TakeDamage(cActor& target, const cBlow& blow, const std::function<void()>& impact);
+    int TakeDamageFromChara(cActor& target, const cActor& attacker);
+    // The defeat: the score (kept within 0 and 999999) and the defeat flows; with a stage clear
+    // pending the stage ends there, else the character is nobody's target any more and its
+    // defeat effect starts.
+    void Defeat(cActor& actor);
+    // Every character's invincibility, once a sub-step.
+    void TickGuards();
     // The player or stage character with that object number, or null.
     const cActor* FindCharaByNumber(int32_t number) const;
 

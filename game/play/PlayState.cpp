@@ -167,6 +167,7 @@ int cPlayScene::PlayFrame() {
 int cPlayScene::SubStep(int32_t n) {
     m_SubStep = n;
     if (m_StepCount < INT_MAX) ++m_StepCount;
+    TickGuards();
     cPlayerActor* player = m_Players.empty() ? nullptr : &m_Players[0];
     const bool playerDead = player && player->m_Dead;
     Activate();
