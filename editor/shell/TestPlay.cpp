@@ -161,7 +161,9 @@ void cEditWnd::OnCopyData(HWND, const COPYDATASTRUCT* data) {
     memcpy(&value, data->lpData, sizeof value);
     ErrorLogF("テストプレイ：ゲームプログラムからの通知 %lu (%ld)", static_cast<unsigned long>(data->dwData),
               static_cast<long>(value));
-    if (data->dwData != kGameClosed || !value) return;
+    // Only the end of the game this editor started ends a test play: any other end notice
+    // would throw away the author's undo steps.
+    if (data->dwData != kGameClosed || !value || !AppState().testPlaying) return;
     ForgetGameProcess();
     EndTestPlay();
 }

@@ -238,6 +238,16 @@ TEST(TestPlay, ASecondStartIsRefusedAndAKilledGameEndsTheTestPlay) {
     EXPECT_EQ(64u * 20, UndoHistory().CellsPerStep());
 }
 
+TEST(TestPlay, AnEndNoticeOutsideATestPlayKeepsTheUndoSteps) {
+    cEditorFixture f(true, 40, 20, 1, 1);
+    SetUpFolder();
+    UndoHistory().Push(eLayerAll, ProjectStage());
+    const int32_t value = 1;
+    COPYDATASTRUCT notice = {kGameClosed, sizeof value, const_cast<int32_t*>(&value)};
+    SendMessageA(f.FrameWndHandle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&notice));
+    EXPECT_EQ(1, UndoHistory().UndoCount());
+}
+
 TEST(TestPlay, AGameThatEndsWithoutItsNoticeEndsTheTestPlay) {
     cEditorFixture f(true, 40, 20, 1, 1);
     SetUpFolder();
