@@ -96,7 +96,12 @@ public:
     }
     int GetPos() const { return static_cast<int>(SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0)); }
     T GetData() const { return PosToData(GetPos()); }
-    void SetData(T value) { SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(DataToPos(value)), 0); }
+    // A value that no item stands for selects nothing (Wine would keep the old selection).
+    void SetData(T value) {
+        int pos = DataToPos(value);
+        if (pos >= static_cast<int>(SendMessageA(m_hWnd, CB_GETCOUNT, 0, 0))) pos = -1;
+        SendMessageA(m_hWnd, CB_SETCURSEL, static_cast<WPARAM>(pos), 0);
+    }
 
     void DataToCtrl() override {
         if (m_lpVar) SetData(*m_lpVar);

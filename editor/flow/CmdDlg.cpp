@@ -5,6 +5,7 @@
 #include "data/Flow.h"
 #include "data/FlowTables.h"
 #include "editor/flow/CmdMoveDlgs.h"
+#include "editor/flow/CmdSummonDlgs.h"
 #include "editor/flow/FlowCmdIds.h"
 #include "framework/ErrorLog.h"
 #include "framework/Geometry.h"
@@ -48,7 +49,12 @@ const cCmdRow kCmdRows[kRows] = {
     {IDD_CMD_STOP_MOVE, RunCmdDialog<cCmdPlainMoveDlg>},
     {IDD_CMD_DIRECTION, RunCmdDialog<cCmdDirectionDlg>},
     {IDD_CMD_JUMP, RunCmdDialog<cCmdJumpDlg>},
-    {209, nullptr}, {224, nullptr}, {258, nullptr}, {256, nullptr}, {257, nullptr}, {225, nullptr},
+    {IDD_CMD_SHOT, RunCmdDialog<cCmdShotDlg>},
+    {IDD_CMD_SWORD, RunCmdDialog<cCmdSwordDlg>},
+    {IDD_CMD_BLOCK_SUMMON, RunCmdDialog<cCmdBlockSummonDlg>},
+    {IDD_CMD_CHARA_SUMMON, RunCmdDialog<cCmdCharaSummonDlg>},
+    {IDD_CMD_ITEM_SUMMON, RunCmdDialog<cCmdItemSummonDlg>},
+    {225, nullptr},
     {245, nullptr}, {244, nullptr}, {239, nullptr}, {264, nullptr}, {265, nullptr}, {215, nullptr},
     {266, nullptr}, {268, nullptr}, {232, nullptr}, {230, nullptr}, {227, nullptr}, {234, nullptr},
     {213, nullptr}, {231, nullptr}, {233, nullptr}, {238, nullptr}, {240, nullptr}, {228, nullptr},

@@ -24,6 +24,16 @@ void cCmdBindings::Check(uint16_t id, uint8_t* var) {
     m_Checks.back().m_Desc.Set(id, var);
 }
 
+void cCmdBindings::Edit(uint16_t id, uint8_t* var, uint8_t minimum, uint8_t maximum, uint16_t spin) {
+    m_EditsU8.emplace_back();
+    m_EditsU8.back().m_Desc.Set(id, var, minimum, maximum, spin);
+}
+
+void cCmdBindings::Edit(uint16_t id, int8_t* var, int8_t minimum, int8_t maximum, uint16_t spin) {
+    m_Edits8.emplace_back();
+    m_Edits8.back().m_Desc.Set(id, var, minimum, maximum, spin);
+}
+
 void cCmdBindings::Edit(uint16_t id, uint16_t* var, uint16_t minimum, uint16_t maximum, uint16_t spin) {
     m_EditsU16.emplace_back();
     m_EditsU16.back().m_Desc.Set(id, var, minimum, maximum, spin);
@@ -44,9 +54,14 @@ void cCmdBindings::Real(uint16_t id, double* var, double minimum, double maximum
     m_Reals.back().m_Desc.Set(id, var, minimum, maximum, spin, step);
 }
 
-void cCmdBindings::Combo(uint16_t id, uint8_t* var, const char* const* table) {
+void cCmdBindings::Combo(uint16_t id, uint8_t* var, const char* const* table, uint8_t base) {
     m_Combos8.emplace_back();
-    m_Combos8.back().m_Desc = cComboDesc<uint8_t>(id, var, table, 0);
+    m_Combos8.back().m_Desc = cComboDesc<uint8_t>(id, var, table, base);
+}
+
+void cCmdBindings::Combo(uint16_t id, uint8_t* var, const std::vector<std::string>* names) {
+    m_Combos8.emplace_back();
+    m_Combos8.back().m_Desc = cComboDesc<uint8_t>(id, var, names, 0);
 }
 
 void cCmdBindings::Combo(uint16_t id, int32_t* var, const char* const* table) {
@@ -59,15 +74,29 @@ void cCmdBindings::Combo(uint16_t id, uint16_t* var, const std::vector<std::stri
     m_Combos16.back().m_Desc = cComboDesc<uint16_t>(id, var, names, 0);
 }
 
+void cCmdBindings::Combo(uint16_t id, int16_t* var, const std::vector<std::string>* names, int16_t base) {
+    m_Combos16s.emplace_back();
+    m_Combos16s.back().m_Desc = cComboDesc<int16_t>(id, var, names, base);
+}
+
+void cCmdBindings::Picture(uint16_t id, int width, int height) {
+    m_Pictures.emplace_back();
+    m_Pictures.back().m_Desc.Set(id, width, height);
+}
+
 void cCmdBindings::AttachTo(cPage* page) {
     page->AttachCtrls(m_Checks);
+    page->AttachCtrls(m_EditsU8);
+    page->AttachCtrls(m_Edits8);
     page->AttachCtrls(m_EditsU16);
     page->AttachCtrls(m_Edits16);
     page->AttachCtrls(m_Edits32);
     page->AttachCtrls(m_Reals);
     page->AttachCtrls(m_Combos8);
     page->AttachCtrls(m_Combos16);
+    page->AttachCtrls(m_Combos16s);
     page->AttachCtrls(m_Combos32);
+    for (cBoundPictureBox& picture : m_Pictures) page->AttachPictureBox(picture);
 }
 
 cCmdPage::cCmdPage(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group)

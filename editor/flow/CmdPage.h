@@ -11,6 +11,7 @@
 #include "framework/Combo.h"
 #include "framework/EditVal.h"
 #include "framework/Page.h"
+#include "framework/PictureBox.h"
 
 class cFlowCmd;
 
@@ -40,23 +41,33 @@ void SizeParams(cFlowCmd& cmd);
 // attached in the order of the kinds.
 struct cCmdBindings {
     cBindings<cBoundCheck> m_Checks;
+    cBindings<cBoundEditVal<uint8_t>> m_EditsU8;
+    cBindings<cBoundEditVal<int8_t>> m_Edits8;
     cBindings<cBoundEditVal<uint16_t>> m_EditsU16;
     cBindings<cBoundEditVal<int16_t>> m_Edits16;
     cBindings<cBoundEditVal<int32_t>> m_Edits32;
     cBindings<cBoundEditValReal> m_Reals;
     cBindings<cBoundCombo<uint8_t>> m_Combos8;
     cBindings<cBoundCombo<uint16_t>> m_Combos16;
+    cBindings<cBoundCombo<int16_t>> m_Combos16s;
     cBindings<cBoundCombo<int32_t>> m_Combos32;
+    cBindings<cBoundPictureBox> m_Pictures;
 
     void Check(uint16_t id, uint8_t* var);
+    void Edit(uint16_t id, uint8_t* var, uint8_t minimum, uint8_t maximum, uint16_t spin);
+    void Edit(uint16_t id, int8_t* var, int8_t minimum, int8_t maximum, uint16_t spin);
     void Edit(uint16_t id, uint16_t* var, uint16_t minimum, uint16_t maximum, uint16_t spin);
     void Edit(uint16_t id, int16_t* var, int16_t minimum, int16_t maximum, uint16_t spin);
     void Edit(uint16_t id, int32_t* var, int32_t minimum, int32_t maximum, uint16_t spin);
     void Real(uint16_t id, double* var, double minimum, double maximum, double step, uint16_t spin);
-    void Combo(uint16_t id, uint8_t* var, const char* const* table);
+    // The item at position p stands for base + p.
+    void Combo(uint16_t id, uint8_t* var, const char* const* table, uint8_t base = 0);
+    void Combo(uint16_t id, uint8_t* var, const std::vector<std::string>* names);
     void Combo(uint16_t id, int32_t* var, const char* const* table);
     // A combo over a name list whose item 0 stands for the value 0 (none).
     void Combo(uint16_t id, uint16_t* var, const std::vector<std::string>* names);
+    void Combo(uint16_t id, int16_t* var, const std::vector<std::string>* names, int16_t base);
+    void Picture(uint16_t id, int width, int height);
 
     void AttachTo(cPage* page);
 };

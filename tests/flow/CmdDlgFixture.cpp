@@ -44,3 +44,22 @@ cFlowCmd CmdDlgTest::NewCmd(int type) {
     cmd.m_CmdType = static_cast<uint8_t>(type);
     return cmd;
 }
+
+std::vector<cFieldRow> Join(std::initializer_list<std::vector<cFieldRow>> parts) {
+    std::vector<cFieldRow> all;
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+std::function<void(cFlowCmd&)> CToggle(uint8_t cFlowCmd::*field) {
+    return [=](cFlowCmd& cmd) { cmd.*field = !(cmd.*field); };
+}
+
+void CmdDlgTest::PressOk(HWND dlg) { Press(dlg, IDC_CMD_OK); }
+
+void CmdDlgTest::CancelOrClose(HWND dlg, bool close) {
+    if (close)
+        SendMessageA(dlg, WM_CLOSE, 0, 0);
+    else
+        Press(dlg, IDC_CMD_CANCEL);
+}

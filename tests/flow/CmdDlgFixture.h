@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "data/Flow.h"
 #include "editor/flow/CmdPage.h"
@@ -30,6 +31,20 @@ std::string WindowText(HWND wnd);
 bool IsEnabledCtrl(HWND dlg, uint16_t id);
 bool IsCheckedCtrl(HWND dlg, uint16_t id);
 
+// A row of a family table: one action, and what it does to the command as the dialog wrote it.
+struct cFieldRow {
+    cCtrlAction action;
+    std::function<void(cFlowCmd&)> expect;
+};
+std::vector<cFieldRow> Join(std::initializer_list<std::vector<cFieldRow>> parts);
+
+// Expectations on the command's own fields.
+template <class T>
+std::function<void(cFlowCmd&)> C(T cFlowCmd::*field, T value) {
+    return [=](cFlowCmd& cmd) { cmd.*field = value; };
+}
+std::function<void(cFlowCmd&)> CToggle(uint8_t cFlowCmd::*field);
+
 // Drives the next visible dialog captioned `caption` once it is open.
 void DriveCaptioned(const char* caption, std::function<void(HWND)> drive);
 
@@ -49,6 +64,38 @@ protected:
         Dlg dlg(templateId, nullptr, context, nullptr);
         return static_cast<int>(dlg.DoModal(0));
     }
+
+    // The command as the dialog writes it for a new command; OK without a change keeps it; each
+    // row changes exactly its field; Cancel and the close box after every row's change keep all.
+    template <class Dlg>
+    void CheckFamily(int type, UINT templateId, const char* caption, const std::vector<cFieldRow>& rows) {
+        cFlowCmd written = NewCmd(type);
+        ASSERT_EQ(1, Run<Dlg>(written, 1, templateId, caption, PressOk));
+        cFlowCmd again = written;
+        ASSERT_EQ(1, Run<Dlg>(again, 0, templateId, caption, PressOk));
+        EXPECT_TRUE(again == written) << caption << ": OK without a change";
+        for (size_t i = 0; i < rows.size(); ++i) {
+            cFlowCmd cmd = written;
+            cCtrlAction action = rows[i].action;
+            EXPECT_EQ(1, Run<Dlg>(cmd, 0, templateId, caption, [action](HWND dlg) {
+                Act(dlg, action);
+                PressOk(dlg);
+            }));
+            cFlowCmd expected = written;
+            rows[i].expect(expected);
+            EXPECT_TRUE(cmd == expected) << caption << ": row " << i << " (control " << action.id << ")";
+        }
+        for (bool close : {false, true}) {
+            cFlowCmd cmd = written;
+            EXPECT_EQ(0, Run<Dlg>(cmd, 0, templateId, caption, [&rows, close](HWND dlg) {
+                for (const cFieldRow& row : rows) Act(dlg, row.action);
+                CancelOrClose(dlg, close);
+            }));
+            EXPECT_TRUE(cmd == written) << caption << (close ? ": close box" : ": Cancel");
+        }
+    }
+    static void PressOk(HWND dlg);
+    static void CancelOrClose(HWND dlg, bool close);
 
     cTempDir m_Dir;
     cErrorLogOn m_Log{"EC_Test.txt"};

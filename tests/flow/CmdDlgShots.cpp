@@ -58,7 +58,9 @@ TEST_F(CmdDlgTest, PicturesOfThePickerAndTheDialogs) {
     };
     const cShot shots[] = {{0, "コマンド"}, {1, "ウエイト"}, {2, "直線移動"}, {3, "地上折り返し移動"},
                            {4, "円移動"}, {5, "突撃移動"}, {6, "誘導移動"}, {7, "画面外回避移動"},
-                           {8, "移動の無効化"}, {9, "向き変更"}, {10, "ジャンプ"}};
+                           {8, "移動の無効化"}, {9, "向き変更"}, {10, "ジャンプ"},
+                           {11, "ショット"}, {12, "ソード"}, {13, "ブロック召喚"}, {14, "キャラ召喚"},
+                           {15, "アイテム召喚"}};
     int n = 0;
     for (const cShot& shot : shots) {
         std::string path = std::string(folder) + "/" + std::to_string(n++) + ".bmp";

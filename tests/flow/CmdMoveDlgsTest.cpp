@@ -4,20 +4,15 @@
 #include <functional>
 #include <vector>
 
+#include "data/ProjectDatabase.h"
 #include "editor/flow/CmdMoveDlgs.h"
 #include "editor/flow/FlowCmdIds.h"
-#include "tests/flow/CmdDlgFixture.h"
-#include "data/ProjectDatabase.h"
 #include "editor/shell/EditorSound.h"
+#include "tests/flow/CmdDlgFixture.h"
 #include "tests/support/BoxAnswers.h"
 #include "tests/support/RestoreOnExit.h"
 
 namespace {
-
-struct cFieldRow {
-    cCtrlAction action;
-    std::function<void(cFlowCmd&)> expect;
-};
 
 template <class T>
 std::function<void(cFlowCmd&)> M(T cEdMove::*field, T value) {
@@ -25,13 +20,6 @@ std::function<void(cFlowCmd&)> M(T cEdMove::*field, T value) {
 }
 std::function<void(cFlowCmd&)> MToggle(uint8_t cEdMove::*field) {
     return [=](cFlowCmd& cmd) { (*cmd.m_Move).*field = !((*cmd.m_Move).*field); };
-}
-template <class T>
-std::function<void(cFlowCmd&)> C(T cFlowCmd::*field, T value) {
-    return [=](cFlowCmd& cmd) { cmd.*field = value; };
-}
-std::function<void(cFlowCmd&)> CToggle(uint8_t cFlowCmd::*field) {
-    return [=](cFlowCmd& cmd) { cmd.*field = !(cmd.*field); };
 }
 std::function<void(cFlowCmd&)> P(size_t i, int32_t value) {
     return [=](cFlowCmd& cmd) { cmd.m_Params[i] = value; };
@@ -78,47 +66,7 @@ std::vector<cFieldRow> TargetOffsetRows() {
     };
 }
 
-std::vector<cFieldRow> Join(std::initializer_list<std::vector<cFieldRow>> parts) {
-    std::vector<cFieldRow> all;
-    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
-
-class CmdMoveDlgs : public CmdDlgTest {
-protected:
-    // The command as the dialog writes it for a new command; OK without a change keeps it; each
-    // row changes exactly its field; Cancel and the close box after every row's change keep all.
-    template <class Dlg>
-    void CheckFamily(int type, UINT templateId, const char* caption, const std::vector<cFieldRow>& rows) {
-        cFlowCmd written = NewCmd(type);
-        ASSERT_EQ(1, Run<Dlg>(written, 1, templateId, caption, [](HWND dlg) { Press(dlg, IDC_CMD_OK); }));
-        cFlowCmd again = written;
-        ASSERT_EQ(1, Run<Dlg>(again, 0, templateId, caption, [](HWND dlg) { Press(dlg, IDC_CMD_OK); }));
-        EXPECT_TRUE(again == written) << caption << ": OK without a change";
-        for (size_t i = 0; i < rows.size(); ++i) {
-            cFlowCmd cmd = written;
-            cCtrlAction action = rows[i].action;
-            EXPECT_EQ(1, Run<Dlg>(cmd, 0, templateId, caption, [action](HWND dlg) {
-                Act(dlg, action);
-                Press(dlg, IDC_CMD_OK);
-            }));
-            cFlowCmd expected = written;
-            rows[i].expect(expected);
-            EXPECT_TRUE(cmd == expected) << caption << ": row " << i << " (control " << action.id << ")";
-        }
-        for (bool close : {false, true}) {
-            cFlowCmd cmd = written;
-            EXPECT_EQ(0, Run<Dlg>(cmd, 0, templateId, caption, [&rows, close](HWND dlg) {
-                for (const cFieldRow& row : rows) Act(dlg, row.action);
-                if (close)
-                    SendMessageA(dlg, WM_CLOSE, 0, 0);
-                else
-                    Press(dlg, IDC_CMD_CANCEL);
-            }));
-            EXPECT_TRUE(cmd == written) << caption << (close ? ": close box" : ": Cancel");
-        }
-    }
-};
+class CmdMoveDlgs : public CmdDlgTest {};
 
 TEST_F(CmdMoveDlgs, WaitWritesItsTimeGroup) { CheckFamily<cCmdWaitDlg>(1, IDD_CMD_WAIT, "ウエイト", TimeRows()); }
 

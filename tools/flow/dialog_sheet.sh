@@ -9,7 +9,7 @@ shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
 KIT_DIALOG_SHOTS="Z:$shots" "$root/scripts/test.sh" -R "^CmdDlgTest\.PicturesOfThePickerAndTheDialogs$" --output-on-failure >/dev/null
 labels=("コマンド" "ウエイト" "直線移動" "地上折り返し移動" "円移動" "突撃移動" "誘導移動" "画面外回避移動"
-        "移動の無効化" "向き変更" "ジャンプ")
+        "移動の無効化" "向き変更" "ジャンプ" "ショット" "ソード" "ブロック召喚" "キャラ召喚" "アイテム召喚")
 args=()
 for i in "${!labels[@]}"; do
     args+=(-label "${labels[$i]}" "$shots/$i.bmp")
