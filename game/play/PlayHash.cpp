@@ -216,5 +216,14 @@ uint64_t cPlayScene::StateHash() const {
         h.AddObject(item);
         h.Add(item.m_CondHeld);
     }
+    for (const cShotObj& shot : m_Shots) {
+        h.AddObject(shot);
+        for (int32_t value : {shot.m_Kind, shot.m_Owner, shot.m_RangeFrames, shot.m_LifeFrames, shot.m_Frame,
+                              shot.m_Second, shot.m_ChangeFrame, shot.m_EndFrame, shot.m_WaveStarted, shot.m_Finished})
+            h.Add(value);
+        h.Add(shot.m_TrajSpeed);
+        h.Add(shot.m_WavePhase);
+        h.Add(shot.m_Target ? shot.m_Target->m_Number : -1);
+    }
     return h.Value();
 }

@@ -131,6 +131,9 @@ void cPlayScene::SetUpStageCounters(const cEdStage& stage) {
 bool cPlayScene::SetStage(const cEdStage& stage) {
     m_CharaId = 0;
     m_ItemId = 0;
+    m_Shots.clear();
+    m_ShotId = 0;
+    m_ShotsCapped = 0;
     SetUpScrolls(stage);
     if (!BuildMapCells(stage)) return false;
     BuildPlayer(stage);

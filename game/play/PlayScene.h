@@ -27,6 +27,7 @@
 #include "game/play/PlayRandom.h"
 #include "game/play/PlayerActor.h"
 #include "game/play/ScreenColour.h"
+#include "game/play/ShotObj.h"
 #include "game/play/Scroll.h"
 #include "game/play/TextObj.h"
 
@@ -166,6 +167,18 @@ public:
     // 1 when the cell changed.
     int ChangeBlockAt(double x, double y, const cObj* spawner, const cEdShot& shot, const cEdBlock& block);
 
+    // Shots and swords (ShotPlay.cpp). A new shot takes the next object number; past kMaxShots
+    // alive no more are made (logged once a stage), so a record's counts cannot exhaust memory.
+    static constexpr size_t kMaxShots = 2000;
+    void SpawnShot(cActor& shooter, int cmdType, const cEdShot& shot, const cPlacement& p);
+    // Step 10 of a sub-step: finished shots go, the others move and run their own step.
+    void StepShots(int32_t n);
+    // The character nearest the point (stage dots) among the living ones of the force (0 to 7).
+    cActor* NearestOfForce(double x, double y, int force);
+    cActor* FindActorByNumber(int32_t number);
+    // A character leaves play: no shot heads for it any more.
+    void ForgetTarget(const cActor* actor);
+
     // 1 when the character's box covers a cell whose block stops it.
     int IsActorBlocked(const cCharaActor& actor);
     // 1 when the player or a live character stands in the cell and the cell's block stops it.
@@ -232,6 +245,9 @@ public:
     cCheckedVector<int32_t, eCloseProgram> m_ChangedCells;  // cells changed once by mode 2
     int32_t m_CharaId = 0;
     int32_t m_ItemId = 0;
+    cShotList m_Shots;
+    int32_t m_ShotId = 0;
+    int32_t m_ShotsCapped = 0;  // the cap was reached and logged
     cEffectState m_ScrEffect;  // the running screen effect; entry 0 runs none
     cScreenColour m_ScreenColour;
     std::list<cTextObj> m_TextObjs;  // timed texts of the tally and the flows

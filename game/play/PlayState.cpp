@@ -202,6 +202,7 @@ int cPlayScene::SubStep(int32_t n) {
         }
     }
     if (!playerDead) StepCharaFlows(false);
+    StepShots(n);
     return ePlayGoOn;
 }
 
@@ -214,6 +215,7 @@ void cPlayScene::StepCharaFlows(bool blockCharas) {
 }
 
 cCharaList::iterator cPlayScene::RemoveChara(cCharaList::iterator chara) {
+    ForgetTarget(&*chara);
     for (cActorGroup& group : m_CharaGroups)
         group.erase(std::remove(group.begin(), group.end(), &*chara), group.end());
     return m_Charas.erase(chara);

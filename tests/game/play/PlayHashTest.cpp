@@ -63,6 +63,7 @@ TEST_F(PlayHash, EveryPlayedFieldChangesTheHash) {
         {"player impulse", [&](cPlayScene& s) { s.m_Players.at(0).m_ImpulseX = 1; }},
         {"item conditions held", [&](cPlayScene& s) { s.m_Items.front().m_CondHeld = 1; }},
         {"item friction", [&](cPlayScene& s) { s.m_Items.front().m_Friction = 1; }},
+        {"a shot", [&](cPlayScene& s) { s.m_Shots.push_back(cShotObj()); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,0 +1,28 @@
+#pragma once
+// Where the objects of a shot command start and how they fly: the direction codes, the aim at the
+// shooter's target and the six formations, each laying out one volley of placements.
+#include <functional>
+
+#include "game/play/ShotObj.h"
+
+class cPlayRandom;
+
+typedef std::function<void(const cPlacement&)> cPlacementSink;
+
+// The record's direction turned into a direction code: forward, backward, up and down follow the
+// facing (1 right); 12 takes the running command's code (flowDir).
+int DirectionCode(int dir, int facing, int flowDir);
+// Degrees: 0 left, 90 up, 180 right, 270 down; codes without an angle give 0.
+int DirectionAngle(int code);
+// The angle from (x, y) to the centre of the shooter's target (stage dots); without a target
+// straight ahead of the shooter.
+int AimAngle(const cActor& shooter, double x, double y);
+
+// One placement laid out by the record's formation; an unknown formation lays out nothing.
+void LayOutFormation(const cActor& shooter, const cEdShot& shot, const cPlacement& p, const cPlacementSink& sink);
+// Every volley of the shot command, one per clone (分身数 + 1), the random spread taken from the
+// generator.
+void FireVolleys(const cActor& shooter, const cEdShot& shot, int flowDir, cPlayRandom& random,
+                 const cPlacementSink& sink);
+// The shot command: every placement becomes a shot of the scene.
+void FireShots(cPlayScene& scene, cActor& shooter, int cmdType, const cEdShot& shot, int flowDir);
