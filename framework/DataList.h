@@ -525,11 +525,19 @@ public:
     // The dialog's end code; 0 when there is no current row. A non-zero code refills the list.
     template <class D>
     int OpenItemDlg(D** slot, UINT templateId, cWndGroup* group, int groupMode, int passOwner) {
+        cDataList* owner = passOwner ? this : nullptr;
+        return OpenRowDlg(slot, group, groupMode, [&](cPage* page) {
+            return new (std::nothrow) D(templateId, page, eKindDialog, group, owner, passOwner ? 1 : 0);
+        });
+    }
+    // The same for a dialog of any constructor: make(owning page) creates it (null when out of
+    // memory), so a row's own dialog class needs no constructor of the list's shape.
+    template <class D, class Make>
+    int OpenRowDlg(D** slot, cWndGroup* group, int groupMode, Make make) {
         m_LastCmd = eCmdItemDlg;
         if (m_Cur == -1) return 0;
         GroupMode(group, groupMode, 0);
-        *slot = new (std::nothrow) D(templateId, m_lpPage, eKindDialog, group, passOwner ? this : nullptr,
-                                     passOwner ? 1 : 0);
+        *slot = make(m_lpPage);
         if (!*slot) {
             OutOfMemory();
             GroupMode(group, groupMode, 1);

@@ -344,17 +344,23 @@ void cBlockDlg::DrawPreviews() {
     }
 }
 
+int cBlockDlg::OnPaint() {
+    if (!m_Ready) return 0;
+    DrawPreviews();
+    return 1;
+}
+
 void cBlockDlg::RedrawList() {
     cPage::RedrawList();
     m_Conds.List().Refresh();
 }
 
 void cBlockDlg::Step(int delta) {
-    int count = static_cast<int>(m_List.size());
-    if ((m_Source != eSourceStagePalette && m_Source != eSourceCommonPalette) || count < 2) return;
+    if (m_Source != eSourceStagePalette && m_Source != eSourceCommonPalette) return;
     Store();
-    m_List[m_Index] = m_Work;
-    m_Index = AddWrap(m_Index, delta, 1, count - 1);
+    int index = StepRecord(m_List, m_Work, m_Index, delta);
+    if (index == m_Index) return;
+    m_Index = index;
     cStageDoc& doc = StageDoc();
     doc.m_SelIndex = m_Index;
     cRecordVector<cEdBlock>& list = PaletteList<cEdBlock>(m_Source == eSourceStagePalette ? 1 : 0);
@@ -448,6 +454,13 @@ void cBlockDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 INT_PTR cBlockDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_CLOSE) return 0;
     if (msg == WM_CONTEXTMENU && m_Conds.OnContextMenu(wParam, lParam)) return 1;
+    if (msg == WM_DRAWITEM && m_Ready) {
+        // The previews' controls paint themselves from the page's pictures.
+        UINT id = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlID;
+        for (auto& picture : m_Pictures)
+            if (picture.m_Ctrl.GetId() == id) picture.m_Ctrl.Present();
+        return 1;
+    }
     INT_PTR result = WndProc(wnd, msg, wParam, lParam) ? 1 : 0;
     if (msg == WM_NOTIFY && m_Ready) {
         UINT code = reinterpret_cast<NMHDR*>(lParam)->code;

@@ -47,6 +47,7 @@ public:
     void OnCommand(WPARAM wParam, LPARAM lParam) override;
     INT_PTR DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void RedrawList() override;
+    int OnPaint() override;
 
     // Reads the controls and writes the block back to where it came from.
     void WriteBack();

@@ -1,0 +1,186 @@
+// Opens the block palette windows, the block data window, the data move dialog and the chara
+// group window of the editor on the project in the current folder (its data\ folder made
+// beforehand) and writes what the screen shows of each as a BMP file into the folder given:
+//   palette_shots.exe FOLDER
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "data/CommonPalette.h"
+#include "data/EditConfig.h"
+#include "data/Stage.h"
+#include "editor/palette/BlockIds.h"
+#include "editor/palette/BlockWnd.h"
+#include "editor/palette/GroupWnd.h"
+#include "editor/palette/PaletteDlg.h"
+#include "editor/palette/PaletteIds.h"
+#include "editor/shell/App.h"
+#include "editor/shell/EditWnd.h"
+#include "editor/shell/EditorIds.h"
+#include "editor/shell/EditorProject.h"
+#include "editor/shell/LoadProject.h"
+#include "editor/shell/StageDoc.h"
+#include "framework/Page.h"
+
+namespace {
+
+std::string g_folder;
+const char* g_modalCaption = nullptr;
+const char* g_modalName = nullptr;
+
+// The window as the screen shows it, as a 24-bit BMP file.
+bool SaveWindowPicture(HWND wnd, const std::string& path) {
+    RECT r;
+    GetWindowRect(wnd, &r);
+    int width = r.right - r.left, height = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFOHEADER info = {sizeof info, width, height, 1, 24, BI_RGB};
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, dib);
+    BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    info.biSizeImage = stride * static_cast<DWORD>(height);
+    BITMAPFILEHEADER head = {};
+    head.bfType = 0x4D42;
+    head.bfOffBits = sizeof head + sizeof info;
+    head.bfSize = head.bfOffBits + info.biSizeImage;
+    bool written = false;
+    if (FILE* fp = std::fopen(path.c_str(), "wb")) {
+        written = std::fwrite(&head, sizeof head, 1, fp) == 1 && std::fwrite(&info, sizeof info, 1, fp) == 1 &&
+                  std::fwrite(bits, info.biSizeImage, 1, fp) == 1;
+        written = std::fclose(fp) == 0 && written;
+    }
+    SelectObject(mem, old);
+    DeleteObject(dib);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return written;
+}
+
+void Pump(DWORD ms) {
+    DWORD until = GetTickCount() + ms;
+    while (GetTickCount() < until) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (EditorGroup().PreTranslate(&msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+void Shoot(HWND wnd, const char* name) {
+    if (!wnd) {
+        std::fprintf(stderr, "palette_shots: no window for %s\n", name);
+        return;
+    }
+    SetForegroundWindow(wnd);
+    Pump(500);
+    std::string path = g_folder + "\\" + name + ".bmp";
+    if (!SaveWindowPicture(wnd, path)) std::fprintf(stderr, "palette_shots: %s not written\n", path.c_str());
+}
+
+BOOL CALLBACK FindModal(HWND wnd, LPARAM found) {
+    char caption[128] = "";
+    GetWindowTextA(wnd, caption, sizeof caption);
+    if (!g_modalCaption || !IsWindowVisible(wnd) || std::string(caption) != g_modalCaption) return TRUE;
+    *reinterpret_cast<HWND*>(found) = wnd;
+    return FALSE;
+}
+
+// Pictures the modal dialog once it is open, then cancels it.
+void CALLBACK ModalTimer(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dlg = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindModal, reinterpret_cast<LPARAM>(&dlg));
+    if (!dlg) return;
+    g_modalCaption = nullptr;
+    SetDlgItemTextA(dlg, 1038, "5");
+    SetDlgItemTextA(dlg, 1004, "7");
+    SetDlgItemTextA(dlg, 1005, "2");
+    SetWindowPos(dlg, HWND_TOP, 40, 440, 0, 0, SWP_NOSIZE);
+    Shoot(dlg, g_modalName);
+    PostMessageA(dlg, WM_COMMAND, 1001, 0);
+}
+
+// The open stage: a small one with the common palette as its own palette and charas in two groups.
+void SetUpStage() {
+    cEdStage& stage = ProjectStage();
+    stage.SetSize(20, 15);
+    stage.m_Palette = ProjectCommonPalette();
+    for (int column = 2; column < 5; ++column) {
+        cEdChara chara = stage.m_Palette.m_Charas.size() > 1 ? stage.m_Palette.m_Charas[1] : cEdChara();
+        chara.m_Graphic = 1;
+        chara.m_Control = 1;
+        chara.m_HasGroup = 1;
+        chara.m_GroupNo = static_cast<uint16_t>(column == 4 ? 12 : 7);
+        stage.PutChara(stage.CellIndex(column, 5), chara);
+    }
+    StageDoc().m_StageOpen = 1;
+    StageDoc().m_StagePath = "data\\stg4\\Sample.stg4_147";
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    if (__argc != 2) {
+        std::fprintf(stderr, "usage: palette_shots FOLDER\n");
+        return 2;
+    }
+    g_folder = __argv[1];
+    AppState().instance = instance;
+    if (!LoadProject()) return 1;
+    SetUpStage();
+    cPage::SetScrollBarIds(IDC_CANVAS_HBAR, IDC_CANVAS_VBAR);
+    RegisterEditorClass(instance);
+    if (!CreateFrameWnd() || !CreateEditWnd()) return 1;
+    cEditWnd* main = MainEditWnd();
+    SetWindowPos(main->GetHwnd(), nullptr, 10, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    EditConfig().m_Windows[7].m_Shown = 1;
+    ShowPaletteWindows(main, eLayerBlock);
+    Pump(300);
+
+    cPaletteDlg* common = dynamic_cast<cPaletteDlg*>(main->m_lpPaletteWnd[ePaletteCommon][eKindBlock]);
+    cPaletteDlg* stage = dynamic_cast<cPaletteDlg*>(main->m_lpPaletteWnd[ePaletteStage][eKindBlock]);
+    if (!common || !stage) return 1;
+    SetWindowPos(common->GetHwnd(), nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(stage->GetHwnd(), nullptr, 320, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    StageDoc().m_SelPalette = 0;
+    StageDoc().m_SelIndex = 3;
+    common->OnPaint();
+    Shoot(common->GetHwnd(), "1-common-blocks");
+    stage->OnPaint();
+    Shoot(stage->GetHwnd(), "2-stage-blocks");
+
+    StageDoc().m_SelPalette = 1;
+    StageDoc().m_SelIndex = 3;
+    SendMessageA(stage->GetHwnd(), WM_COMMAND, ID_ELEMENT_EDIT, 0);
+    Pump(300);
+    if (cPropSheet* sheet = stage->BlockWnd()) {
+        SetWindowPos(sheet->GetHwnd(), nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        Shoot(sheet->GetHwnd(), "3-block");
+        PostMessageA(sheet->GetHwnd(), WM_COMMAND, IDCANCEL, 0);
+        Pump(300);
+    }
+
+    g_modalCaption = "データの移動";
+    g_modalName = "4-data-move";
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, ModalTimer);
+    SendMessageA(stage->GetHwnd(), WM_COMMAND, ID_PALETTE_MOVE, 0);
+    KillTimer(nullptr, timer);
+
+    ShowPaletteWindows(main, eLayerChara);
+    Pump(300);
+    if (main->m_lpGroupWnd) {
+        SetWindowPos(main->m_lpGroupWnd->GetHwnd(), HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
+        main->m_lpGroupWnd->OnPaint();
+        Shoot(main->m_lpGroupWnd->GetHwnd(), "5-group");
+    }
+    ShowPaletteWindows(main, -1);
+    DestroyFrameWnd();
+    return 0;
+}
