@@ -340,7 +340,11 @@ void cPaletteDlg::ElementCommand(int command) {
     ForKind(m_Kind, [&](auto* kindTag) {
         using T = std::remove_pointer_t<decltype(kindTag)>;
         switch (command) {
-        case ID_ELEMENT_EDIT: Edit(index); break;
+        case ID_ELEMENT_EDIT:
+            Edit(index);
+            doc.ClearClipboard();
+            StageWide(MainEditWnd());
+            break;
         case ID_ELEMENT_CUT: CopyToClipboard<T>(m_Stage, index, 1); break;
         case ID_ELEMENT_COPY: CopyToClipboard<T>(m_Stage, index, 0); break;
         case ID_ELEMENT_PASTE:

@@ -255,7 +255,9 @@ TEST(BlockWnd, ACommonBlockAppliesToTheCommonPaletteAndBecomesThePen) {
 
 TEST(BlockWnd, CancelLeavesTheBlockAsItWas) {
     cBlockWindows windows(4, 4);
+    CopyToClipboard<cEdBlock>(kStage, 2, 1);
     windows.EditElement(kStage, 1);
+    EXPECT_EQ(StageDoc().m_ClipValid, 0) << "editing forgets the palette clipboard";
     windows.Type(IDC_BK_NAME, "変更");
     windows.SheetButton(IDCANCEL);
     EXPECT_EQ(ProjectStage().m_Palette.m_Blocks[1].m_Name, "B101");
