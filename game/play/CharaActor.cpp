@@ -16,6 +16,7 @@ void cCharaActor::Setup(int32_t number, const cEdChara& record, const cItemObj* 
     m_X = x;
     m_Y = y;
     SetScale(Scale(), 1);
+    FitEdgeSamples();
     m_HeldItem = heldItem ? *heldItem : cItemObj();
     m_ItemMark = 0;
     m_IgnoreX = m_IgnoreY = 0;

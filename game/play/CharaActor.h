@@ -101,6 +101,19 @@ public:
     // Damage (Damage.cpp): invincibility for all attackers and per attacker, in sub-steps.
     int32_t m_GuardSteps = 0;
     std::vector<cAttackerGuard> m_AttackerGuards;
+    // Map-cell tests (BlockCollision.cpp): points sampled along an edge beyond the first (negative:
+    // blocks never stop the character) and their spacings plus 1 along the horizontal and vertical
+    // edges, fitted to the box by FitEdgeSamples.
+    int8_t m_EdgeSamples = 1;
+    int32_t m_SpacingX = 16;
+    int32_t m_SpacingY = 16;
+    int32_t m_WallSide = 0;  // 0 left, 1 right
+    cBlockCell* m_LastCellBelow = nullptr;
+    int32_t m_BlockEffect = 0;  // the running block effect under the player: kind, value, steps left
+    int32_t m_BlockEffectValue = 0;
+    int32_t m_BlockEffectSteps = 0;
+    int32_t m_NoJump = 0;  // a block forbids jumping
+    int32_t m_ItemCooldown = 0;  // steps before the block under the player gives its item again
 };
 
 class cActor : public cActorFields {
@@ -116,11 +129,20 @@ public:
 
     // The collision group the record's force selects.
     int Group() const { return m_Chara.m_Force < kGroups ? m_Chara.m_Force : 0; }
+    // The block pass group: a force other than none (0) is force - 1; none passes no block.
+    int32_t BlockGroup() const { return m_Chara.m_Force > 0 ? m_Chara.m_Force - 1 : -1; }
+    // Samples every edge from end to end, no two points further apart than a block less a dot.
+    void FitEdgeSamples();
     int32_t Scale() const { return m_Chara.m_Scale < 1 ? 1 : m_Chara.m_Scale; }
     // Keeps the bottom edge where it was.
     void AdjustForScale(int32_t newScale, int32_t oldScale) override;
     virtual int OnMoveX() { return 0; }
     virtual int OnMoveY() { return 0; }
+    // One step's moves (StageChara.cpp, Player.cpp): speed X moves the box across (4 when a
+    // character left the map), then impulse, inertia and speed Y move it down (7 a fall to death,
+    // 8 a flyer that left the map).
+    virtual int UpdateSpeedX() { return 0; }
+    virtual int UpdateMoveY() { return 0; }
     // Every field of the other character; the copy's runners run the copy's own flows.
     virtual void CopyFrom(const cActor& other);
     // The item the character carries; none for most.
@@ -243,6 +265,8 @@ public:
                int32_t copyIndex);
     int OnMoveX() override { return ClampX(2); }
     int OnMoveY() override { return ClampY(2); }
+    int UpdateSpeedX() override;
+    int UpdateMoveY() override;
 
     bool IsBlockChara() const { return m_Chara.m_BlockHit != 0; }
     cItemObj* GetHeldItem() override { return m_HeldItem.m_Held ? &m_HeldItem : nullptr; }

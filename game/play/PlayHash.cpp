@@ -134,6 +134,25 @@ public:
             Add(guard.m_Attacker);
             Add(guard.m_Steps);
         }
+        Add(actor.m_EdgeSamples);
+        Add(actor.m_SpacingX);
+        Add(actor.m_SpacingY);
+        Add(actor.m_WallSide);
+        Add(actor.m_CellBelow != nullptr);
+        Add(actor.m_BlockEffect);
+        Add(actor.m_BlockEffectValue);
+        Add(actor.m_BlockEffectSteps);
+        Add(actor.m_NoJump);
+        Add(actor.m_ItemCooldown);
+    }
+    void AddPlayer(const cPlayerActor& player) {
+        AddActor(player);
+        for (int32_t value : {player.m_JumpHold, player.m_JumpReady, player.m_JumpBlocked, player.m_JumpDone,
+                              player.m_FacingCopy, player.m_ModeCountdown, player.m_EffectKind, player.m_EffectOn,
+                              player.m_StepCount})
+            Add(value);
+        Add(player.m_BaseAccel);
+        Add(player.m_EffectFactor);
     }
     void AddEffect(const cEffectState& state) {
         Add(state.nEffect);
@@ -207,7 +226,7 @@ uint64_t cPlayScene::StateHash() const {
     for (const cTextObj& message : m_Messages) h.AddText(message);
     for (const cEffectObj& effect : m_EffectObjs) h.AddEffectObj(effect);
     for (const cPictureObj& picture : m_PictureObjs) h.AddPicture(picture);
-    for (const cPlayerActor& player : m_Players) h.AddActor(player);
+        for (const cPlayerActor& player : m_Players) h.AddPlayer(player);
     for (const cCharaActor& chara : m_Charas) {
         h.AddActor(chara);
         h.Add(chara.m_CondHeld);

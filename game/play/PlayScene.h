@@ -107,6 +107,15 @@ public:
     int StepFrame(int16_t direction, int16_t buttons);
     // One sub-step of play (n from 1): ePlayGoOn, ePlayCleared or ePlayDies.
     int SubStep(int32_t n);
+    // The moves of a sub-step (PlayMove.cpp): every character's box as the step starts, then the
+    // block characters, the player (ePlayDies when it died, with the cause in the trace log) and
+    // the other stage characters move and meet the map cells.
+    void SavePositions();
+    void MoveBlockCharas();
+    int MovePlayer(cPlayerActor& player);
+    void MoveCharas();
+    // A character's defeat: its death starts, once.
+    void DefeatChara(cCharaActor& chara);
     // Marks what takes part in this sub-step and what is on screen.
     void Activate();
     // The flow step of the living block characters, or of the other living stage characters:
@@ -179,6 +188,25 @@ public:
     // A character leaves play: no shot heads for it any more.
     void ForgetTarget(const cActor* actor);
 
+    // Map cells against characters (BlockCollision.cpp). A cell index outside the map reads as an
+    // empty border cell (reported once per stage).
+    cBlockCell& Cell(uint32_t index);
+    uint32_t CellIndexAt(double x, double y) const;
+    // The cell of the strongest hit kind along an edge of the box (x1 = x2 a side, y1 = y2 the
+    // top or bottom); cell 0 for a character whose edge tests are off.
+    uint32_t EdgePick(cActor& actor, double x1, double y1, double x2, double y2);
+    // The cell the character stands on: samples across the bottom, ties to the one nearest the
+    // middle.
+    uint32_t FootPick(cActor& actor);
+    // The strongest of the four corner cells, the first on ties.
+    uint32_t CornerPick(int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t group);
+    int HitKind(uint32_t index, const cActor& actor) { return CellSolidity(Cell(index), actor.BlockGroup()); }
+    // The character against the map across and down: 0, or 2 when it must die. The second tests,
+    // after the push-out, go right then left and bottom then top whatever the speeds.
+    int MapTestX(cActor& actor, int second);
+    int MapTestY(cActor& actor, int second);
+    // The movement effect of the block under the player, once per sub-step: ePlayGoOn.
+    int BlockEffect(cPlayerActor& player);
     // 1 when the character's box covers a cell whose block stops it.
     int IsActorBlocked(const cCharaActor& actor);
     // 1 when the player or a live character stands in the cell and the cell's block stops it.
@@ -310,6 +338,8 @@ private:
     void RestartStage();
     int ActorPasses(int result);
     cPlayHost* m_Host = nullptr;
+    cBlockCell m_BorderCell;  // what a cell outside the map reads as
+    int32_t m_BadCellReported = 0;
 };
 
 cPlayScene* CurrentPlayScene();

@@ -186,22 +186,21 @@ int cPlayScene::SubStep(int32_t n) {
     }
     if (player) player->ClearContacts();
     for (cCharaActor& chara : m_Charas) chara.ClearContacts();
+    SavePositions();
     m_ScrollX.Step();
     m_ScrollY.Step();
     if (!playerDead) StepCharaFlows(true);
+    if (!playerDead) MoveBlockCharas();
     if (player && !player->m_Dead) {
         if (m_ExecResult == ePlayCleared) return ePlayCleared;
         if (m_ExecResult == ePlayDies) {
             KillPlayer(nullptr);
             return ePlayDies;
         }
-        ScreenEdgeX(*player);
-        if (ScreenEdgeY(*player) == 2) {
-            KillPlayer("Dead 3");
-            return ePlayDies;
-        }
+        if (MovePlayer(*player) == ePlayDies) return ePlayDies;
     }
     if (!playerDead) StepCharaFlows(false);
+    MoveCharas();
     StepShots(n);
     return ePlayGoOn;
 }

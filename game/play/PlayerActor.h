@@ -1,16 +1,37 @@
 #pragma once
-// The player's character in play.
+// The player's character in play: the camera follows it, and its box is lower while it flies.
 #include "game/play/CharaActor.h"
 
 class cPlayerActor : public cActor {
 public:
     // Stands the player with its box's top-left at (x, y), full of life.
     void Setup(int32_t number, const cEdChara& record, double x, double y);
-    int OnMoveX() override { return ClampX(2); }
-    int OnMoveY() override { return ClampY(2); }
+    // The flying mode with the box it takes: 24 dots high walking, 16 flying. Going from flying
+    // to walking stops the player; any change of gravity sets the mode-change countdown to 2.
+    // With scaleThem, every size is scaled by the record's scale, which is the answer; else 1.
+    int32_t SetHitboxes(int32_t mode, int scaleThem);
+    // The view follows the player unless its axis scrolls by itself; then the box is kept in the
+    // stage (walking) or the camera limits (flying).
+    int OnMoveX() override;
+    int OnMoveY() override;
+    // Never 4: the player does not leave the map sideways.
+    int UpdateSpeedX() override;
+    // 7 when a walking player fell into the bottom border.
+    int UpdateMoveY() override;
 
     int32_t m_StartColumn = 0;
     int32_t m_StartRow = 0;
     int32_t m_LockDirection = 0;  // the input's direction (buttons) is ignored while set
     int32_t m_LockButtons = 0;
+    int32_t m_JumpHold = 0;   // steps the jump key has been held in this jump
+    int32_t m_JumpReady = 1;  // a new jump may start
+    int32_t m_JumpBlocked = 0;
+    double m_BaseAccel = 4.0;
+    int32_t m_JumpDone = 0;  // Jump ran in this step
+    int32_t m_FacingCopy = 0;
+    int32_t m_ModeCountdown = 0;
+    int32_t m_EffectKind = 0;  // an item's effect on the movement: kind 3 changes the acceleration
+    int32_t m_EffectOn = 0;
+    double m_EffectFactor = 1.0;
+    int32_t m_StepCount = 0;
 };
