@@ -7,6 +7,7 @@
 
 #include "framework/ErrorLog.h"
 #include "framework/FrameTimer.h"
+#include "framework/MessageBox.h"
 #include "game/core/GameGlobals.h"
 #include "game/core/GameLoop.h"
 #include "game/core/GameModes.h"
@@ -17,6 +18,7 @@
 #include "game/core/SceneManager.h"
 #include "game/core/SystemIni.h"
 #include "game/data/StageLoad.h"
+#include "game/data/StorySave.h"
 #include "game/media/Bitmap.h"
 #include "game/media/Display.h"
 #include "game/media/PictureTable.h"
@@ -105,6 +107,18 @@ public:
     void CloseGame() override { PostMessageA(GameShell().hDDWnd, WM_CLOSE, 0, 0); }
     bool StartedWithFile() override { return SystemIni().FreeStage[0] != '\0'; }
     bool TestPlay() override { return GameShell().bTestPlay != 0; }
+    // The window edits the story's player name; it answers at once while the game closes.
+    bool EnterName(std::string& name) override {
+        StoryState().m_PlayerName = name;
+        const bool shown = RequestUi(UM_NAME_ENTRY, 0) != 0;
+        name = StoryState().m_PlayerName;
+        return shown;
+    }
+    void ReportFailure(const char* text) override {
+        cPlayHost::ReportFailure(text);
+        ErrorBox("%s", text);
+    }
+    bool LoadStage(const std::string& path) override { return LoadStageAndStart(path.c_str(), 0) == 1; }
 };
 
 cGameHost& GameHost() {

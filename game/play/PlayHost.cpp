@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/ErrorLog.h"
 #include "game/core/Input.h"
 #include "game/play/PlayScene.h"
 
@@ -19,4 +20,11 @@ void cHeadlessHost::RunWait(cPlayScene& scene) {
     size_t pass = 0;
     for (; pass < kMaxWaitPasses; ++pass)
         if (!scene.WaitPass(pass < waitButtons.size() ? waitButtons[pass] : 0)) return;
+}
+
+void cPlayHost::ReportFailure(const char* text) { ErrorLogF("%s\n", text); }
+
+void cHeadlessHost::ReportFailure(const char* text) {
+    cPlayHost::ReportFailure(text);
+    failures.push_back(text);
 }

@@ -5,6 +5,7 @@
 // be played frame by frame by tests, replays and the benchmark without a window.
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 class cPlayScene;
@@ -39,6 +40,15 @@ public:
     // The game was started with a stage or replay file; started by the editor for test play.
     virtual bool StartedWithFile() = 0;
     virtual bool TestPlay() = 0;
+    // The ranking name from the name window, starting from the name given; false when the
+    // window was not shown (the game is closing) and the name is kept.
+    virtual bool EnterName(std::string&) { return false; }
+    // The ranking just entered, shown until the player leaves it.
+    virtual void ShowRanking(cPlayScene&) {}
+    // A failure the player is told of; play goes on.
+    virtual void ReportFailure(const char* text);
+    // Reads the stage file of a series; false when it cannot be read.
+    virtual bool LoadStage(const std::string& path) = 0;
 };
 
 // The host of tests, replays and the benchmark: sounds and music are only noted, keys are what
@@ -57,6 +67,16 @@ public:
     void CloseGame() override { ++closeRequests; }
     bool StartedWithFile() override { return startedWithFile; }
     bool TestPlay() override { return testPlay; }
+    bool EnterName(std::string& name) override {
+        name = enteredName;
+        return true;
+    }
+    void ShowRanking(cPlayScene&) override { ++rankingViews; }
+    void ReportFailure(const char* text) override;
+    bool LoadStage(const std::string& path) override {
+        loadedStages.push_back(path);
+        return loadResult;
+    }
 
     std::vector<int> sounds;
     std::vector<int> music;
@@ -73,4 +93,9 @@ public:
     int closeRequests = 0;
     bool startedWithFile = false;
     bool testPlay = false;
+    std::string enteredName = "abc";
+    int rankingViews = 0;
+    std::vector<std::string> failures;
+    std::vector<std::string> loadedStages;
+    bool loadResult = true;
 };

@@ -125,7 +125,22 @@ public:
     // draws the stage in the pause state too, flag 2 holds objects and effects, flag 3 lets the
     // time display sound, flag 4 shows the mode caption.
     void Draw(int32_t flag1, int32_t flag2, int32_t flag3, int32_t flag4);
+    // Stage clear (StageClear.cpp): the tally, then whether the result enters a ranking.
     void StageClear();
+    // The stage's results join the totals; each multiple of the extra-life score crossed gives
+    // a life (99 at most) with its 30-frame display.
+    void Tally();
+    // 1 with the path of stage number of the series (its newest numbered copy) when it exists.
+    int NextStagePath(std::string& path, int32_t number);
+    int IsLastOfSeries(int32_t number);
+    // The pending ranking rows go into the ranking file under the entered or fixed name.
+    void EnterRanking();
+    // The progress after the result display, by game mode: the scene to hand over to.
+    int FinishStage();
+    // The next stage of the series, loaded and counted; false when there is none.
+    bool LoadNextStage();
+    // A story stage cleared on the world map: its flag, its best score and the world's end.
+    void FinishWorldStage();
     // The player's death starts, with its cause in the trace log.
     void KillPlayer(const char* trace);
     // Screen edges under automatic scroll (or for a flying actor): 2 when the bottom edge kills.

@@ -10,7 +10,9 @@
 #include "framework/ErrorLog.h"
 #include "framework/GameHelpers.h"
 #include "game/core/Input.h"
+#include "game/core/OptionData.h"
 #include "game/core/SceneManager.h"
+#include "game/data/Ranking.h"
 #include "game/data/ReplayData.h"
 #include "game/data/StorySave.h"
 #include "game/media/CursorKeys.h"
@@ -73,6 +75,7 @@ void cPlayScene::Init() {
         m_Counter = m_ButtonSuppress = m_RankingPending = 0;
         if (manager.m_nGameMode != kGameModeReplay) CurrentReplay().Clear();
         if (Host().StartedWithFile()) story.m_StageNumber = 1;
+        if (manager.m_bRankingOn) LoadRanking(RankingTable(), manager.m_nPlayKind, story.m_StageFile);
         // The life being played is taken from the lives the game mode starts with.
         story.m_Lives = story.m_StartCount;
         if (story.m_Lives > 0) --story.m_Lives;
@@ -272,11 +275,6 @@ void cPlayScene::KillPlayer(const char* trace) {
     if (!m_Players.empty()) m_Players[0].StartDeath();
 }
 
-void cPlayScene::StageClear() {
-    m_Counter = 0;
-    m_nState = ePlayResult;
-}
-
 void cPlayScene::Draw(int32_t flag1, int32_t flag2, int32_t flag3, int32_t flag4) {
     StepBackLayers();
     const bool shown = !StageHidden(flag1);
@@ -372,6 +370,8 @@ int cPlayScene::PauseMenu() {
 int cPlayScene::Result() {
     const cInput& input = GetPlayerInput(0);
     if (OpenPauseOnSpace(false)) return 0;
+    const int entryMode = OptionData().m_RankEntryMode;
+    if ((entryMode == 0 || entryMode == 1) && Host().KeyHeld(VK_F3)) EnterRanking();
     const bool pressed = NewButtons(input.m_wButtons, m_LastButtons) & kButton1;
     if (!(pressed && m_Counter >= 200)) {
         Draw(0, 1, 0, 1);
@@ -383,9 +383,12 @@ int cPlayScene::Result() {
         return 0;
     }
     Host().PlaySystemSound(kSoundDecide);
-    Host().PlaySystemSound(kSoundDecide);
-    // A stage file plays again; every other mode goes back to its menu.
-    m_ReturnScene = GameMode() == kGameModeStageFile ? eScenePlay : eSceneModeMenu;
+    const int nameMode = OptionData().m_RankEntryMode;
+    if (m_RankingPending && (nameMode == 2 || nameMode == 3))
+        EnterRanking();
+    else
+        Host().PlaySystemSound(kSoundDecide);
+    m_ReturnScene = FinishStage();
     m_nState = ePlayFadeOut;
     return 0;
 }
