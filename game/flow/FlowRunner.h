@@ -20,9 +20,11 @@ struct cFlowCmdEntry {
         m_SpeedX = 0.0;
         m_SpeedY = 0.0;
         m_Angle = 0.0;
+        m_AngleY = 0.0;
         m_DirCode = 0;
         m_Started = 0;
         m_LastFacing = 0;
+        m_Steps = 0;
     }
 
     cFlowCmd* m_Cmd = nullptr;  // the command in the owner's own flow list
@@ -49,6 +51,15 @@ struct cFlowCmdEntry {
     int32_t m_DirCode = 0;  // 1 moving toward smaller coordinates, 2 larger, 0 still
     int32_t m_Started = 0;
     int32_t m_LastFacing = 0;
+    double m_AngleY = 0.0;  // circle moves: the vertical sweep
+    int32_t m_Steps = 0;    // steps run, for the commands that act at intervals
+
+    // Homing moves: where the target was when last aimed, aimed at one interval later.
+    struct cAimPoint {
+        double x;
+        double y;
+    };
+    std::vector<cAimPoint> m_AimHistory;
 };
 
 // An effect a command of the flow shows while it runs: the effect animation (a row of the Anime

@@ -72,7 +72,8 @@ public:
     int32_t m_AirCounter = 0;
     int32_t m_OnObject = 0;
     int32_t m_JumpStart = 0;
-    int32_t m_LastTurn = -1;
+    int32_t m_LastTurn = -1;  // side of the last sideways block contact: 0 left, 1 right
+    uint8_t m_DirFixed = 0;   // flows keep the facing unless they force it
     cBlockCell* m_CellBelow = nullptr;
     int32_t m_Contact[4] = {};
     int32_t m_BlockMark = 0;
@@ -143,6 +144,8 @@ public:
     // 8 a flyer that left the map).
     virtual int UpdateSpeedX() { return 0; }
     virtual int UpdateMoveY() { return 0; }
+    // One step of the jump command; characters that cannot jump ignore it.
+    virtual void Jump(cFlowCmdEntry&) {}
     // Every field of the other character; the copy's runners run the copy's own flows.
     virtual void CopyFrom(const cActor& other);
     // The item the character carries; none for most.

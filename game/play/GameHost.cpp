@@ -75,6 +75,7 @@ bool LoadPlayPictures() {
 class cGameHost : public cPlayHost {
 public:
     void PlaySystemSound(int number) override { PlaySystemSe(number); }
+    void PlaySound(int id) override { PlaySe(id); }
     void PlayMusic(int bgm) override {
         if (BgmPlayer().IsInitialized()) BgmPlayer().Play(0, bgm, false, false);
     }

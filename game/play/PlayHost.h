@@ -15,6 +15,8 @@ public:
     virtual ~cPlayHost() = default;
 
     virtual void PlaySystemSound(int number) = 0;
+    // A sound of the database's Sound table.
+    virtual void PlaySound(int) {}
     // Opens the music of the Bgm table's row and plays it looping.
     virtual void PlayMusic(int bgm) = 0;
     // Keys that act on the scene but are not recorded: Space (pause) and F3 (ranking entry).
@@ -56,6 +58,7 @@ public:
 class cHeadlessHost : public cPlayHost {
 public:
     void PlaySystemSound(int number) override { sounds.push_back(number); }
+    void PlaySound(int id) override { tableSounds.push_back(id); }
     void PlayMusic(int bgm) override { music.push_back(bgm); }
     bool KeyHeld(int virtualKey) override;
     bool ReplaySaveKey() override { return false; }
@@ -79,6 +82,7 @@ public:
     }
 
     std::vector<int> sounds;
+    std::vector<int> tableSounds;
     std::vector<int> music;
     std::vector<int> keysHeld;  // virtual-key codes
     // Player 0's buttons in the passes of a wait, one entry per pass; none held after them. A
