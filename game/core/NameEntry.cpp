@@ -1,5 +1,6 @@
 #include "game/core/NameEntry.h"
 
+#include "game/core/GameModes.h"
 #include "game/core/GameWnd.h"
 #include "game/core/NameEntryIds.h"
 #include "game/core/OptionData.h"
@@ -9,7 +10,6 @@
 
 namespace {
 
-const int kGameModeOption = 5;
 const int kNameLimit = 3;
 // Where the window opens, and the pointer over its OK button.
 const int kEntryX = 240, kEntryY = 220;
@@ -53,7 +53,7 @@ void cNameEntryWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 std::string& NameEntryTarget() {
-    if (SceneManager().m_nGameMode == kGameModeOption) return OptionData().m_RankName;
+    if (SceneManager().m_nGameMode == eModeOption) return OptionData().m_RankName;
     return StoryState().m_PlayerName;
 }
 

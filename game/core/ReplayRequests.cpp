@@ -4,6 +4,7 @@
 #include "framework/FileDialogs.h"
 #include "framework/Format.h"
 #include "framework/MessageBox.h"
+#include "game/core/GameModes.h"
 #include "game/core/GameWnd.h"
 #include "game/core/SceneManager.h"
 #include "game/data/ReplayData.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-const int kGameModeReplay = 4;
 const char kReplayFolder[] = "user_data\\rpl4\\";
 
 // A filter list for the dialogs: its caption and pattern, each ending in a zero, then a zero.
@@ -67,7 +67,7 @@ void InstallReplayRequests() {
 }
 
 int CheckReplaySaveKey(const cInputDevices& devices) {
-    if (SceneManager().m_nGameMode == kGameModeReplay) return 0;
+    if (SceneManager().m_nGameMode == eModeReplay) return 0;
     WPARAM which;
     if (devices.KeyDown(VK_F1))
         which = 0;

@@ -17,10 +17,11 @@ inline std::string BuildPath(const char* name) {
     return path + "\\" + name;
 }
 
-// Copies a folder of the factory project (the build writes it into build\project) into the
-// current folder, under its own name or another; false when the shell refuses.
-inline bool CopyFactoryFolder(const char* name, const char* as = nullptr) {
-    std::string from = BuildPath("project") + "\\" + name;
+// Copies a folder of the factory project (the build writes it into build\project), or of another
+// project folder of the build, into the current folder, under its own name or another; false when
+// the shell refuses.
+inline bool CopyFactoryFolder(const char* name, const char* as = nullptr, const char* project = "project") {
+    std::string from = BuildPath(project) + "\\" + name;
     char here[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, here);
     std::string to = std::string(here) + "\\" + (as ? as : name);

@@ -32,7 +32,7 @@ const int kMapW = 20;
 const int kMapH = sizeof kMap / sizeof kMap[0];
 const int kStartX = 4;
 const int kStartY = 7;
-const int kSeaColour = 40;
+const int kSeaColour = 168;  // a deep shade of the blue ramp
 
 int ChipOf(char mark) {
     switch (mark) {

@@ -63,6 +63,34 @@ bool CopyGameProject(const char* dataFolder) {
     return CopyFactoryProject() && CopyFactoryFolder("default", dataFolder) && CopyFactoryFolder("System.ini");
 }
 
+bool CopySampleGame() {
+    for (const char* name : {"bmp", "e_bmp", "wave", "bgm", "default", "System.ini"})
+        if (!CopyFactoryFolder(name, nullptr, "sample")) return false;
+    return CopyFactoryFolder("default", "data", "sample");
+}
+
+void PressKey(WORD vk) {
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = vk;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    // Held for well under the menus' auto-repeat wait (18 frames at 60 a second), so that a
+    // direction acts once however the frames fall, and as long as that allows, so that a loaded
+    // machine's slower frames still see the key; let go long enough for one of them to see that.
+    SendInput(1, &input[0], sizeof(INPUT));
+    Sleep(200);
+    SendInput(1, &input[1], sizeof(INPUT));
+    Sleep(350);
+}
+
+void PressKeys(const std::vector<WORD>& keys) {
+    for (size_t i = 0; i < keys.size(); ++i) {
+        PressKey(keys[i]);
+        // A frame that sees the key down again without having seen it up takes it as held.
+        if (i + 1 < keys.size() && keys[i + 1] == keys[i]) Sleep(400);
+    }
+}
+
 std::vector<std::string> ListTree(const std::string& folder) {
     std::vector<std::string> out;
     ListInto(folder, "", out);
@@ -136,6 +164,11 @@ bool cGameProcess::WaitForExit(DWORD timeoutMs, DWORD* code) {
     if (WaitForSingleObject(m_pi.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
     GetExitCodeProcess(m_pi.hProcess, code);
     return true;
+}
+
+bool StartedUp(cGameProcess& game) {
+    static const char marks[] = "A\nB\nC\nD\nE\nF\nG\nH\nDDInit成功\n1\n2\n3\n4\nI\nJ\n";
+    return WaitForText(kLog, marks, 20000) && game.Running();
 }
 
 std::string WithoutCR(std::string text) {

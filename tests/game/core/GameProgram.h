@@ -10,6 +10,8 @@
 // Copies the factory project into the current folder with default\ made data\ (or the given
 // name) and its System.ini.
 bool CopyGameProject(const char* dataFolder = "data");
+// The same for the sample game (build\sample).
+bool CopySampleGame();
 // A file listing of a folder tree: "path size write-time" per file, sorted.
 std::vector<std::string> ListTree(const std::string& folder);
 
@@ -36,6 +38,15 @@ private:
     PROCESS_INFORMATION m_pi = {};
     bool m_started = false;
 };
+
+// A key pressed and let go on the desktop's keyboard, each long enough for a frame to see it.
+void PressKey(WORD vk);
+void PressKeys(const std::vector<WORD>& keys);
+
+// The game's error log, in the folder it runs in.
+const char kLog[] = "EC_Game.txt";
+// The log holds the marks of a whole start-up once the game loop runs.
+bool StartedUp(cGameProcess& game);
 
 // The text of a file written in text mode, with its line ends made plain.
 std::string WithoutCR(std::string text);

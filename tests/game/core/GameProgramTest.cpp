@@ -12,12 +12,6 @@
 
 namespace {
 
-const char kMarks[] = "A\nB\nC\nD\nE\nF\nG\nH\nDDInit成功\n1\n2\n3\n4\nI\nJ\n";
-const char kLog[] = "EC_Game.txt";
-
-// The log holds the marks of a whole start-up once the game loop runs.
-bool StartedUp(cGameProcess& game) { return WaitForText(kLog, kMarks, 20000) && game.Running(); }
-
 TEST(GameProgram, StartsInAWindowAndEndsAtOnceOnCloseOrEscape) {
     struct {
         const char* name;
@@ -214,22 +208,6 @@ TEST(GameProgram, AMissingProjectFileStopsTheStartWritingNothing) {
         EXPECT_EQ(0u, code);
         EXPECT_EQ(before, ListTree("data"));
     }
-}
-
-}  // namespace
-
-namespace {
-
-// A key pressed and let go on the desktop's keyboard, long enough for a frame to see it.
-void PressKey(WORD vk) {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = vk;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(1, &input[0], sizeof(INPUT));
-    Sleep(150);
-    SendInput(1, &input[1], sizeof(INPUT));
-    Sleep(150);
 }
 
 }  // namespace
