@@ -33,17 +33,18 @@ shot() {
     import -display "$DISPLAY" -window root "$work/shot.png" && convert "$work/shot.png" -crop "$geometry" +repage "$out/$1"
     echo "screenshots: $out/$1"
 }
-# Held for a few frames: the game reads its keys once a frame.
+# Held for a few frames but fewer than the menus' auto-repeat waits (the game reads its keys once
+# a frame); a loaded machine draws fewer frames: KIT_MENU_KEY_GAP and KIT_MENU_SETTLE wait longer.
 key() {
     for k in "$@"; do
         xdotool keydown "$k"
         sleep 0.2
         xdotool keyup "$k"
-        sleep 0.35
+        sleep "${KIT_MENU_KEY_GAP:-0.6}"
     done
 }
 # A scene's fade-out and the next one's fade-in.
-settle() { sleep "${KIT_MENU_SETTLE:-3}"; }
+settle() { sleep "${KIT_MENU_SETTLE:-6}"; }
 
 "$WINE" "$root/build/x64/game.exe" >"$work/log" 2>&1 </dev/null &
 game_pid=$!
@@ -68,7 +69,7 @@ key Down Down Down z; settle
 shot 6-options.png
 key x; settle
 key Down z
-sleep 2
+sleep 5
 if kill -0 "$game_pid" 2>/dev/null; then
     echo "screenshots: the game did not end on the title menu's quit entry" >&2
     exit 1
