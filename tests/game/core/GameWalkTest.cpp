@@ -32,7 +32,12 @@ public:
         m_Wnd = m_Game.WaitForMainWindow();
         EXPECT_NE(nullptr, m_Wnd);
         EXPECT_TRUE(StartedUp(m_Game));
-        SetForegroundWindow(m_Wnd);
+        // The keys go to the window in front: a test program whose own windows were in front
+        // may need more than one asking.
+        for (DWORD start = GetTickCount(); GetForegroundWindow() != m_Wnd && GetTickCount() - start < 5000;) {
+            SetForegroundWindow(m_Wnd);
+            Sleep(100);
+        }
         Sleep(kSceneChangeMs);
     }
     ~cSampleGame() {
