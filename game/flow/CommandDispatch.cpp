@@ -5,6 +5,7 @@
 #include "game/flow/FlowFaults.h"
 #include "game/flow/FlowRunner.h"
 #include "game/flow/MoveCommands.h"
+#include "game/flow/StageCommands.h"
 #include "game/flow/StatusOperation.h"
 #include "game/play/PlayScene.h"
 
@@ -19,6 +20,16 @@ void NoCommand(cActor&, cFlowCmdEntry&) {}
 void StatusOperation(cActor& owner, cFlowCmdEntry& entry) { ExecStatusOperation(owner, *entry.m_Cmd); }
 
 void Code(cActor& owner, cFlowCmdEntry& entry) { RunCode(entry.m_Cmd->m_Text, owner); }
+
+// The scene leaves play for the stage clear once the step is over.
+void StageClear(cActor& owner, cFlowCmdEntry& entry) {
+    const int result = ExecStageClear(owner, *entry.m_Cmd);
+    if (cPlayScene* scene = CurrentPlayScene()) scene->m_ExecResult = result;
+}
+
+void GameWait(cActor& owner, cFlowCmdEntry& entry) { ExecGameWait(owner, *entry.m_Cmd); }
+
+void SetTarget(cActor& owner, cFlowCmdEntry& entry) { ExecSetTarget(owner, *entry.m_Cmd); }
 
 void Operate(cActor& owner, cFlowRunner& runner, int32_t operation) {
     switch (operation) {
@@ -74,11 +85,11 @@ const cCommandHandler FlowCommandTable[kCharaCommandTypes] = {
     NoCommand,        // "キャラ召喚"
     NoCommand,        // "アイテム召喚"
     ExecFlowOperation,  // "フローの操作"
-    NoCommand,        // "ステージクリア"
-    NoCommand,        // "ゲームウエイト"
+    StageClear,            // "ステージクリア"
+    GameWait,              // "ゲームウエイト"
     NoCommand,        // "メッセージ"
     NoCommand,        // "ワープ"
-    NoCommand,        // "ターゲットの設定"
+    SetTarget,             // "ターゲットの設定"
     StatusOperation,  // "ステータスの操作"
     NoCommand,        // "ステータスの操作2"
     NoCommand,        // "アイテムの取得"
