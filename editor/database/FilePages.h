@@ -5,6 +5,7 @@
 #include "data/FileRecords.h"
 #include "editor/database/DatabaseIds.h"
 #include "editor/database/DbTablePage.h"
+#include "editor/shell/EditorSound.h"
 
 // What a file page chooses its files from and how it plays them.
 struct cFilePageRow {
@@ -36,16 +37,12 @@ protected:
         if (id == IDC_DB_BROWSE)
             this->ChooseFile(IDC_DB_PATH, m_Row.folder, m_Row.title, m_Row.filter, m_Row.ext);
         else if (id == IDC_DB_PLAY && m_Row.play)
-            PlayFile(m_Row.play, this->m_hWnd, this->m_Edit.m_File);
+            PlayPreview(m_Row.play == 1 ? ePreviewMusic : ePreviewWave, this->m_hWnd, this->m_Edit.m_File);
     }
 
 private:
     cFilePageRow m_Row;
 };
-
-// Plays a file with the editor's music player (kind 1) or wave player (kind 2): nothing for an
-// empty path, "読み込み失敗！" when it cannot be played.
-void PlayFile(int kind, HWND owner, const std::string& path);
 
 extern const cFilePageRow kCharaBmpPageRow;
 extern const cFilePageRow kPicturePageRow;

@@ -107,7 +107,7 @@ cEditWnd::~cEditWnd() {
     SafeDelete(m_lpWorldMapWnd);
     SafeDelete(m_lpBitmapToolDlg);
     SafeDelete(m_lpStageOptionDlg);
-    SafeDelete(m_lpSystemWnd);
+    SafeDelete(m_lpSystemSheet);
     SafeDelete(m_lpStageSheet);
     SafeDelete(m_lpDatabaseWnd);
     SafeDelete(m_lpPrjOptionSheet);
@@ -411,6 +411,23 @@ bool cEditWnd::SaveCommonPalette() {
 namespace {
 cWndOpener g_databaseOpener = nullptr;
 cWndOpener g_worldMapOpener = nullptr;
+
+struct cCommandOpener {
+    int command;
+    cWndOpener opener;
+};
+cCommandOpener g_commandOpeners[] = {
+    {ID_TOOL_SYSTEM, nullptr}, {ID_TOOL_PROJECT_OPTIONS, nullptr}, {ID_STAGE_OPTIONS, nullptr}, {ID_TOOL_BITMAP, nullptr}};
+
+void RunCommandOpener(int command, cEditWnd* main) {
+    for (const cCommandOpener& entry : g_commandOpeners)
+        if (entry.command == command && entry.opener) entry.opener(main);
+}
+}  // namespace
+
+void SetCommandOpener(int command, cWndOpener opener) {
+    for (cCommandOpener& entry : g_commandOpeners)
+        if (entry.command == command) entry.opener = opener;
 }
 
 void SetDatabaseOpener(cWndOpener opener) { g_databaseOpener = opener; }
@@ -464,6 +481,14 @@ void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         break;
     case ID_TOOL_WORLD_MAP:
         if (g_worldMapOpener) g_worldMapOpener(this);
+        break;
+    case ID_STAGE_OPTIONS:
+        if (open) RunCommandOpener(ID_STAGE_OPTIONS, this);
+        break;
+    case ID_TOOL_SYSTEM:
+    case ID_TOOL_PROJECT_OPTIONS:
+    case ID_TOOL_BITMAP:
+        RunCommandOpener(LOWORD(wParam), this);
         break;
     case ID_LAYER_BLOCKS:
     case ID_TOOL_BLOCKS:

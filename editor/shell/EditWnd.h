@@ -42,6 +42,9 @@ struct cCanvasCursor {
 typedef void (*cWndOpener)(class cEditWnd* main);
 void SetDatabaseOpener(cWndOpener opener);
 void SetWorldMapOpener(cWndOpener opener);
+// The same for the settings windows, by their command: system settings, project options, stage
+// options (with a stage open) and the bitmap conversion tool.
+void SetCommandOpener(int command, cWndOpener opener);
 // Opens the data window of the occupied cell (stage index) of a layer that the canvas edits.
 typedef void (*cCellEditor)(class cEditWnd* main, int32_t layer, uint32_t index);
 void SetCellEditor(cCellEditor editor);
@@ -137,7 +140,7 @@ public:
     cPropSheet* m_lpStageSheet = nullptr;
     cChildWnd* m_lpStageOptionDlg = nullptr;
     cPropSheet* m_lpDatabaseWnd = nullptr;
-    cChildWnd* m_lpSystemWnd = nullptr;
+    cPropSheet* m_lpSystemSheet = nullptr;
     cPropSheet* m_lpPrjOptionSheet = nullptr;
     cChildWnd* m_lpBitmapToolDlg = nullptr;
 

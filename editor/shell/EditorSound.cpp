@@ -1,6 +1,7 @@
 #include "editor/shell/EditorSound.h"
 
 #include "framework/ErrorLog.h"
+#include "framework/MessageBox.h"
 
 namespace {
 
@@ -43,4 +44,16 @@ void SetUpEditorSound() {
 void CloseEditorSound() {
     EditorWave().Release();
     EditorBgm().Release();
+}
+
+void PlayPreview(ePreviewKind kind, HWND owner, const std::string& path) {
+    if (path.empty()) return;
+    bool played;
+    if (kind == ePreviewMusic) {
+        cBgmPlayer& music = EditorBgm();
+        played = music.SetFile(0, path.c_str()) && music.Play(0, 0, false, true);
+    } else {
+        played = PlayMci(owner, EditorWave(), 0, path.c_str(), 0);
+    }
+    if (!played) ErrorBox("読み込み失敗！");
 }

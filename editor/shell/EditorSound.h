@@ -4,6 +4,10 @@
 #include "framework/BgmPlayer.h"
 #include "framework/MciPlayer.h"
 
+#include <windows.h>
+
+#include <string>
+
 cBgmPlayer& EditorBgm();
 cMciPlayer& EditorWave();
 
@@ -11,3 +15,9 @@ cMciPlayer& EditorWave();
 // the error log and stays quiet: the editor runs on without previews.
 void SetUpEditorSound();
 void CloseEditorSound();
+
+// Plays a file for the author to hear: a song on slot 0 of the music player, or a sound through
+// the wave player owned by the window. An empty path plays nothing; a file that cannot be played
+// is reported ("読み込み失敗！").
+enum ePreviewKind { ePreviewMusic, ePreviewWave };
+void PlayPreview(ePreviewKind kind, HWND owner, const std::string& path);

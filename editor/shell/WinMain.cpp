@@ -6,11 +6,14 @@
 #include "editor/palette/PaletteDlg.h"
 #include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
+#include "editor/shell/EditorIds.h"
+#include "editor/world/SystemSettingSheet.h"
 #include "editor/world/WorldMapDlg.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SetDatabaseOpener(OpenDatabaseWnd);
     SetWorldMapOpener(OpenWorldMapWnd);
+    SetCommandOpener(ID_TOOL_SYSTEM, OpenSystemSettings);
     SetPaletteShower(ShowPaletteWindows);
     SetCellEditor(EditStageCell);
     return EditorMain(instance);
