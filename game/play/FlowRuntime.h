@@ -20,6 +20,9 @@ public:
     // 1 when the status condition holds for the subject (none: a block's or item's list without
     // a player).
     virtual int TestStatusCondition(cCondition& condition, cActor* subject) = 0;
+    // Runs an item's command list at once for the character that took it: 0, 1 the stage is
+    // cleared, 2 the taker's life ran out. Without a runtime nothing runs.
+    virtual int RunItemCommands(cActor&, const cRecordVector<cFlowCmd>&) { return 0; }
 };
 
 // The installed runtime, or the inert one.

@@ -22,4 +22,5 @@ public:
     int32_t m_Placement = 0;
     int32_t m_Held = 0;  // an item a chara carries, not an empty slot
     int32_t m_CondHeld = 0;  // the record's conditions held once (kept with its once flag)
+    int32_t m_Used = 0;  // taken: only a taken item is given
 };

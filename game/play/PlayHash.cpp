@@ -234,7 +234,9 @@ uint64_t cPlayScene::StateHash() const {
     for (const cItemObj& item : m_Items) {
         h.AddObject(item);
         h.Add(item.m_CondHeld);
+        h.Add(item.m_Used);
     }
+    for (int32_t number : m_Touching) h.Add(number);
     for (const cShotObj& shot : m_Shots) {
         h.AddObject(shot);
         for (int32_t value : {shot.m_Kind, shot.m_Owner, shot.m_RangeFrames, shot.m_LifeFrames, shot.m_Frame,
@@ -243,6 +245,8 @@ uint64_t cPlayScene::StateHash() const {
         h.Add(shot.m_TrajSpeed);
         h.Add(shot.m_WavePhase);
         h.Add(shot.m_Target ? shot.m_Target->m_Number : -1);
+        h.Add(shot.m_Group);
+        for (int32_t number : shot.m_HitList) h.Add(number);
     }
     return h.Value();
 }

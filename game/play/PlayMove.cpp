@@ -2,11 +2,10 @@
 // move across and down and are tested against the map cells, in that order. A player that dies
 // here leaves its cause in the trace log.
 #include "framework/ErrorLog.h"
+#include "game/play/Collisions.h"
 #include "game/play/PlayScene.h"
 
 namespace {
-
-const int kSoundCharaDies = 9;
 
 // Contacts on both sides, or above and below at once.
 bool Pinched(const cActor& actor) {
@@ -49,8 +48,10 @@ void cPlayScene::SavePositions() {
 
 void cPlayScene::DefeatChara(cCharaActor& chara) {
     if (chara.m_Dead) return;
-    Host().PlaySystemSound(kSoundCharaDies);
-    chara.StartDeath();
+    Host().PlaySystemSound(eSoundCharaDies);
+    // What its item brings acts at the player's next step, as an executor's result does.
+    const int result = HandleDefeat(chara);
+    if (m_ExecResult == ePlayGoOn) m_ExecResult = result;
 }
 
 void cPlayScene::MoveBlockCharas() {

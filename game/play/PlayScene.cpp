@@ -131,6 +131,7 @@ void cPlayScene::SetUpStageCounters(const cEdStage& stage) {
 bool cPlayScene::SetStage(const cEdStage& stage) {
     m_CharaId = 0;
     m_ItemId = 0;
+    m_Touching.clear();
     m_Shots.clear();
     m_ShotId = 0;
     m_ShotsCapped = 0;

@@ -274,6 +274,29 @@ public:
     void Defeat(cActor& actor);
     // Every character's invincibility, once a sub-step.
     void TickGuards();
+    // Collisions, pick-up and defeat (Collisions.cpp, Pickup.cpp), each answering ePlayGoOn,
+    // ePlayCleared or ePlayDies. Step 12 of a sub-step: the collisions, then the items the player
+    // touches; a death it ends in has started.
+    int HitStep(int32_t n);
+    // Shots against characters (on the sub-steps the hit-check table marks), characters against
+    // characters, then shots against shots.
+    int Collide(int32_t n);
+    int HitCharasWithShots();
+    int HitCharasWithShot(cShotObj& shot, const cActorGroup& group, bool onScreenOnly);
+    int HitCharasWithCharas();
+    int Touch(cActor& n, cActor& p, bool onScreenOnly);
+    void ClashShots();
+    int PickUpItems(cPlayerActor& player);
+    // The item (null: none) given to the taker: its sound, then its command list.
+    int AcquireItem(cItemObj* item, cActor& taker);
+    // A character's defeat: the player's ends in its death; a stage character gives its item to
+    // the player, then its death starts.
+    int HandleDefeat(cActor& actor);
+    // After flows changed a life: a player without life dies (its death started), stage
+    // characters without life are defeated.
+    int CheckStatus();
+    bool IsPlayer(const cActor& actor) const;
+    const cItemObj* FindItemByNumber(int32_t number) const;
     // The player or stage character with that object number, or null.
     const cActor* FindCharaByNumber(int32_t number) const;
 
@@ -288,6 +311,7 @@ public:
     cCheckedVector<int32_t, eCloseProgram> m_ChangedCells;  // cells changed once by mode 2
     int32_t m_CharaId = 0;
     int32_t m_ItemId = 0;
+    std::vector<int32_t> m_Touching;  // the touch-area items (numbers) the player stands in
     cShotList m_Shots;
     int32_t m_ShotId = 0;
     int32_t m_ShotsCapped = 0;  // the cap was reached and logged

@@ -157,7 +157,8 @@ int cPlayScene::PlayFrame() {
     for (int32_t n = 1; n <= steps; ++n) {
         const int outcome = SubStep(n);
         if (outcome == ePlayCleared) {
-            StageClear();
+            // A defeat with a clear pending has tallied already.
+            if (m_nState == ePlayRun) StageClear();
             return 0;
         }
         if (outcome == ePlayDies) return 0;
@@ -200,11 +201,16 @@ int cPlayScene::SubStep(int32_t n) {
             KillPlayer(nullptr);
             return ePlayDies;
         }
+        if (m_Flow.m_HpCheck) {
+            const int status = CheckStatus();
+            if (status != ePlayGoOn) return status;
+        }
         if (MovePlayer(*player) == ePlayDies) return ePlayDies;
     }
     if (!playerDead) StepCharaFlows(false);
     MoveCharas();
     StepShots(n);
+    if (!playerDead) return HitStep(n);
     return ePlayGoOn;
 }
 

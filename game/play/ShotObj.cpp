@@ -1,5 +1,6 @@
 #include "game/play/ShotObj.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -68,6 +69,9 @@ void cShotObj::Setup(int32_t number, const cActor& owner, int32_t cmdType, const
     Init(number, owner.m_Control[0], owner.m_Control[1], owner.m_Control[2], shot.m_Graphic, offsetX, offsetY, w, h,
          drawW, drawH, facing, 1, p.clone);
     m_Owner = owner.m_Number;
+    m_Group = shot.m_SameForce ? owner.Group() : shot.m_Force + 1;
+    m_HitList.clear();
+    m_Removed = 0;
     if (m_Kind == 1) SetScale(m_Scale, 1);
     m_X = p.x + m_DrawOffsetX;
     m_Y = p.y + m_DrawOffsetY;
@@ -100,6 +104,12 @@ void cShotObj::Setup(int32_t number, const cActor& owner, int32_t cmdType, const
     }
     m_Frame = m_Second = m_ChangeFrame = m_EndFrame = m_TrajDone = m_WaveStarted = 0;
     m_Target = owner.m_Flow.m_Target;
+}
+
+int cShotObj::Group() const { return m_Group >= 0 && m_Group < cActor::kGroups ? m_Group : 0; }
+
+bool cShotObj::HasHit(int32_t number) const {
+    return std::find(m_HitList.begin(), m_HitList.end(), number) != m_HitList.end();
 }
 
 void cShotObj::ScaleParts(int32_t) {}

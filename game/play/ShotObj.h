@@ -4,6 +4,7 @@
 // out; a sword follows its owner through the positions of its sword type.
 #include <cstdint>
 #include <list>
+#include <vector>
 
 #include "data/MoveShot.h"
 #include "game/play/Obj.h"
@@ -75,6 +76,13 @@ public:
     double m_WaveLast = 0.0;
     int32_t m_Scale = 1;
     int32_t m_Finished = 0;  // a hit ended it: removed at the next step
+    // Collisions: the group it flies in (its owner's or its own force's), the characters (numbers)
+    // it has hit, and the mark of a shot the pass takes out.
+    int32_t m_Group = 0;
+    std::vector<int32_t> m_HitList;
+    int32_t m_Removed = 0;
+    int Group() const;
+    bool HasHit(int32_t number) const;
     // The character a shot of types 3 and 6 heads for; the scene clears it when that character
     // is removed (cPlayScene::ForgetTarget).
     cActor* m_Target = nullptr;

@@ -36,6 +36,18 @@ public:
         return m_StatusResult;
     }
 
+    // An item's list: noted with its taker; the answer is the test's.
+    int RunItemCommands(cActor& taker, const cRecordVector<cFlowCmd>& commands) override {
+        m_ItemRuns.push_back({&taker, commands.empty() ? -1 : commands[0].m_CmdType});
+        return m_ItemResult;
+    }
+
+    struct cItemRun {
+        cActor* taker;
+        int firstType;  // of its first command, -1 for none
+    };
+    std::vector<cItemRun> m_ItemRuns;
+    int m_ItemResult = 0;
     std::vector<cStart> m_Starts;
     std::vector<const cFlow*> m_Steps;
     std::vector<const cFlow*> m_Finishes;
