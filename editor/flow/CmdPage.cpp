@@ -69,9 +69,9 @@ void cCmdBindings::Combo(uint16_t id, int32_t* var, const char* const* table) {
     m_Combos32.back().m_Desc = cComboDesc<int32_t>(id, var, table, 0);
 }
 
-void cCmdBindings::Combo(uint16_t id, uint16_t* var, const std::vector<std::string>* names) {
+void cCmdBindings::Combo(uint16_t id, uint16_t* var, const std::vector<std::string>* names, uint16_t base) {
     m_Combos16.emplace_back();
-    m_Combos16.back().m_Desc = cComboDesc<uint16_t>(id, var, names, 0);
+    m_Combos16.back().m_Desc = cComboDesc<uint16_t>(id, var, names, base);
 }
 
 void cCmdBindings::Combo(uint16_t id, int16_t* var, const std::vector<std::string>* names, int16_t base) {

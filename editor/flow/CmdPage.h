@@ -64,8 +64,8 @@ struct cCmdBindings {
     void Combo(uint16_t id, uint8_t* var, const char* const* table, uint8_t base = 0);
     void Combo(uint16_t id, uint8_t* var, const std::vector<std::string>* names);
     void Combo(uint16_t id, int32_t* var, const char* const* table);
-    // A combo over a name list whose item 0 stands for the value 0 (none).
-    void Combo(uint16_t id, uint16_t* var, const std::vector<std::string>* names);
+    // A combo over a name list whose item 0 stands for the value base (0: none).
+    void Combo(uint16_t id, uint16_t* var, const std::vector<std::string>* names, uint16_t base = 0);
     void Combo(uint16_t id, int16_t* var, const std::vector<std::string>* names, int16_t base);
     void Picture(uint16_t id, int width, int height);
 

@@ -483,7 +483,7 @@ INT_PTR cBlockDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     }
     if (msg == WM_DESTROY && m_Ready) {
         m_Ready = 0;
-        if (m_Return) ReturnFromBlockWnd(m_Source, m_Index);
+        if (m_Return) ReturnFromDataWnd(eKindBlock, m_Source, m_Index);
     }
     return result;
 }

@@ -12,7 +12,7 @@
 #include "framework/MessageBox.h"
 
 cBlockWnd::cBlockWnd(cChildWnd* parent, cWndGroup* group, cPropSheet** slot, int source, uint32_t cell)
-    : cPropSheet(1, parent, group, slot), m_Source(source), m_Cell(cell) {
+    : cDataWnd(1, parent, group, slot), m_Source(source), m_Cell(cell) {
     if (slot) *slot = this;
 }
 
@@ -37,34 +37,4 @@ bool cBlockWnd::Open() {
 
 void cBlockWnd::SkipReturn() {
     if (m_lpPage) m_lpPage->SkipReturn();
-}
-
-void ReturnFromBlockWnd(int source, int index) {
-    EditorGroup().EnableAll(1);
-    cEditWnd* main = MainEditWnd();
-    if (!main || !main->GetHwnd()) return;
-    if (source != eSourceDefault) {
-        main->ShowToolWindows();
-        main->RepaintPalettes();
-    }
-    if (source == eSourceStageCell) {
-        SetActiveWindow(main->GetHwnd());
-        return;
-    }
-    if (source != eSourceStagePalette && source != eSourceCommonPalette) return;
-    int stage = source == eSourceStagePalette ? 1 : 0;
-    if (cChildWnd* palette = main->m_lpPaletteWnd[stage][eKindBlock]; palette && palette->GetHwnd())
-        SetActiveWindow(palette->GetHwnd());
-    TakePen<cEdBlock>(stage, index);
-}
-
-void EditStageCell(cEditWnd* main, int32_t layer, uint32_t index) {
-    if (!main || layer != eLayerBlock) return;
-    cEdBlock* cell = ProjectStage().m_Blocks.Find(index);
-    if (!cell) return;
-    cStageDoc& doc = StageDoc();
-    doc.m_EditSource = eSourceStageCell;
-    doc.m_lpEditBlock = cell;
-    if (cPaletteDlg* palette = dynamic_cast<cPaletteDlg*>(main->m_lpPaletteWnd[ePaletteStage][eKindBlock]))
-        palette->OpenBlockWnd(eSourceStageCell, index);
 }

@@ -9,6 +9,7 @@
 
 #include "data/EditConfig.h"
 #include "editor/palette/BlockWnd.h"
+#include "editor/palette/CharaSheet.h"
 #include "editor/palette/DataMoveDlg.h"
 #include "editor/palette/GroupWnd.h"
 #include "editor/palette/PaletteIds.h"
@@ -110,10 +111,7 @@ cPaletteDlg::cPaletteDlg(cChildWnd* parent, cWndGroup* group, int stage, int kin
 }
 
 cPaletteDlg::~cPaletteDlg() {
-    if (m_lpBlockWnd) {
-        static_cast<cBlockWnd*>(m_lpBlockWnd)->SkipReturn();
-        SafeDelete(m_lpBlockWnd);
-    }
+    DropDataWnd();
     if (m_hWnd && IsWindow(m_hWnd)) DestroyWindow(m_hWnd);
     if (m_hPopup) DestroyMenu(m_hPopup);
 }
@@ -424,25 +422,36 @@ void cPaletteDlg::Edit(int index) {
         if constexpr (std::is_same_v<T, cEdItem>) doc.m_lpEditItem = element;
     });
     doc.m_EditSource = m_Stage ? eSourceStagePalette : eSourceCommonPalette;
-    if (m_Kind == eKindBlock) OpenBlockWnd(doc.m_EditSource, 0);
+    if (m_Kind == eKindBlock || m_Kind == eKindChara) OpenDataWnd(doc.m_EditSource, 0);
 }
 
-void cPaletteDlg::OpenBlockWnd(int source, uint32_t cell) {
-    cWndGroup& group = EditorGroup();
-    group.EnableAll(0);
-    if (m_lpBlockWnd) {
-        static_cast<cBlockWnd*>(m_lpBlockWnd)->SkipReturn();
-        SafeDelete(m_lpBlockWnd);
-    }
-    cBlockWnd* wnd = new (std::nothrow) cBlockWnd(this, &group, &m_lpBlockWnd, source, cell);
+void cPaletteDlg::DropDataWnd() {
+    if (!m_lpDataWnd) return;
+    static_cast<cDataWnd*>(m_lpDataWnd)->SkipReturn();
+    SafeDelete(m_lpDataWnd);
+}
+
+template <class W>
+static bool OpenSheet(W* wnd) {
     if (!wnd) {
         OutOfMemory();
-        group.EnableAll(1);
-        return;
+        return false;
     }
-    if (!wnd->Open()) {
-        wnd->SkipReturn();
-        SafeDelete(m_lpBlockWnd);
+    if (wnd->Open()) return true;
+    wnd->SkipReturn();
+    delete wnd;
+    return false;
+}
+
+void cPaletteDlg::OpenDataWnd(int source, uint32_t cell) {
+    cWndGroup& group = EditorGroup();
+    group.EnableAll(0);
+    DropDataWnd();
+    bool opened = m_Kind == eKindChara
+                      ? OpenSheet(new (std::nothrow) cCharaDataSheet(this, &group, &m_lpDataWnd, source, cell))
+                      : OpenSheet(new (std::nothrow) cBlockWnd(this, &group, &m_lpDataWnd, source, cell));
+    if (!opened) {
+        m_lpDataWnd = nullptr;
         group.EnableAll(1);
     }
 }

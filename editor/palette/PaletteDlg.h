@@ -43,11 +43,11 @@ public:
     int ScrollRow() const { return m_ScrollRow; }
     int Stage() const { return m_Stage; }
     int Kind() const { return m_Kind; }
-    // Opens the block data window on the document's block of the source (a cell of the stage
-    // for source 0), in place of the one this window opened before; the editor's windows are
-    // disabled until it returns.
-    void OpenBlockWnd(int source, uint32_t cell);
-    cPropSheet* BlockWnd() const { return m_lpBlockWnd; }
+    // Opens the data window of the kind (block window, chara data sheet) on the document's
+    // element of the source (a cell of the stage for source 0), in place of the one this window
+    // opened before; the editor's windows are disabled until it returns.
+    void OpenDataWnd(int source, uint32_t cell);
+    cPropSheet* DataWnd() const { return m_lpDataWnd; }
 
 private:
     int OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -56,6 +56,7 @@ private:
     void ChangeCount();
     void MoveData();
     void Edit(int index);
+    void DropDataWnd();
     void AfterChange();
     cPaletteDlg* OtherWindow() const;
 
@@ -65,7 +66,7 @@ private:
     cWndPos* m_lpPlacement;
     cPictureBox m_Canvas;
     HMENU m_hPopup = nullptr;
-    cPropSheet* m_lpBlockWnd = nullptr;
+    cPropSheet* m_lpDataWnd = nullptr;
     cDataMoveDlg* m_lpMoveDlg = nullptr;
 };
 

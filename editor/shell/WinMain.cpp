@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "editor/database/DatabaseWnd.h"
-#include "editor/palette/BlockWnd.h"
+#include "editor/palette/DataWnd.h"
 #include "editor/palette/PaletteDlg.h"
 #include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"

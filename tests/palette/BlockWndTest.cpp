@@ -14,6 +14,7 @@
 #include "editor/palette/BlockDlg.h"
 #include "editor/palette/BlockIds.h"
 #include "editor/palette/BlockWnd.h"
+#include "editor/palette/DataWnd.h"
 #include "editor/palette/PaletteDlg.h"
 #include "editor/palette/PaletteIds.h"
 #include "editor/palette/PaletteLists.h"
@@ -59,7 +60,7 @@ public:
         EditStageCell(&m_Editor->Main(), eLayerBlock, cell);
         PumpEditor();
     }
-    cBlockWnd* Sheet(int stage = kStage) const { return static_cast<cBlockWnd*>(Palette(stage)->BlockWnd()); }
+    cBlockWnd* Sheet(int stage = kStage) const { return static_cast<cBlockWnd*>(Palette(stage)->DataWnd()); }
     cBlockDlg* Page(int stage = kStage) const { return Sheet(stage)->Page(); }
     HWND PageWnd(int stage = kStage) const { return Page(stage)->GetHwnd(); }
     void Click(int id, int stage = kStage) const {

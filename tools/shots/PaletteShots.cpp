@@ -160,7 +160,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     StageDoc().m_SelIndex = 3;
     SendMessageA(stage->GetHwnd(), WM_COMMAND, ID_ELEMENT_EDIT, 0);
     Pump(300);
-    if (cPropSheet* sheet = stage->BlockWnd()) {
+    if (cPropSheet* sheet = stage->DataWnd()) {
         SetWindowPos(sheet->GetHwnd(), nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         Shoot(sheet->GetHwnd(), "3-block");
         PostMessageA(sheet->GetHwnd(), WM_COMMAND, IDCANCEL, 0);

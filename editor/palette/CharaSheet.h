@@ -1,0 +1,62 @@
+#pragma once
+// The chara data sheet "キャラデータ": four pages (basic, display, ability, action) over one
+// chara record. Each page edits a copy of its own; leaving a page copies its record into the
+// others (SyncPages), so the page shown next sees every change. Stepping with ← and → walks a
+// copy of the palette's chara list. Nothing reaches the project before Apply or OK, which
+// writes the record back to where it came from (the document's edit source); Cancel drops
+// every copy, those of the charas stepped through included.
+#include <cstdint>
+
+#include "data/Chara.h"
+#include "editor/palette/DataWnd.h"
+
+class cCharaPage;
+class cCharaActionPage;
+
+const int kCharaPages = 4;
+
+class cCharaDataSheet : public cDataWnd {
+public:
+    // source: where the chara comes from (eEditSource); cell: the stage cell of source 0.
+    cCharaDataSheet(cChildWnd* parent, cWndGroup* group, cPropSheet** slot, int source, uint32_t cell);
+    ~cCharaDataSheet() override;
+
+    // Makes the four pages and opens the sheet on the page last shown; false when it could not.
+    bool Open();
+    void SkipReturn() override { m_Return = false; }
+    bool Returns() const { return m_Return; }
+
+    // Copies the record into the record of every page but the one at the index.
+    void SyncPages(const cEdChara& record, int pageIndex);
+    // The record goes back to where it came from; the page shown stores its controls first and
+    // the other pages take its record.
+    void Commit();
+    // Remembers the page shown, to reopen on it.
+    void RememberPage();
+    // Sources 1 and 2: the record goes into the list copy at the current index, the index steps
+    // by delta within 1 .. count - 1 and the list copy's element there comes back; false (and
+    // nothing changed) for the other sources or a list without a second element.
+    bool Step(cEdChara& record, int delta);
+
+    int Source() const { return m_Source; }
+    int Index() const { return m_Index; }
+    bool IsPalette() const;
+    // The record the pages start from.
+    const cEdChara& Start() const { return m_Work; }
+    cCharaPage* Page(int index) const;
+    cCharaActionPage* ActionPage() const;
+
+private:
+    cEdChara* Origin();
+
+    cEdChara m_Work;
+    cCharaPage* m_lpPages[kCharaPages] = {};
+    int m_Source;
+    uint32_t m_Cell;
+    int m_Index = 0;
+    cRecordVector<cEdChara> m_List;  // the copy of the palette's list (sources 1 and 2)
+    bool m_Return = true;
+};
+
+// The open chara data sheet, or null.
+cCharaDataSheet* OpenCharaDataSheet();

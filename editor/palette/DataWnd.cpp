@@ -1,0 +1,45 @@
+#include "editor/palette/DataWnd.h"
+
+#include "editor/palette/PaletteDlg.h"
+#include "editor/palette/PaletteLists.h"
+#include "editor/shell/App.h"
+#include "editor/shell/EditWnd.h"
+
+void ReturnFromDataWnd(int kind, int source, int index) {
+    EditorGroup().EnableAll(1);
+    cEditWnd* main = MainEditWnd();
+    if (!main || !main->GetHwnd()) return;
+    if (source != eSourceDefault) {
+        main->ShowToolWindows();
+        main->RepaintPalettes();
+        main->OnPaint();
+    }
+    if (source == eSourceStageCell) {
+        SetActiveWindow(main->GetHwnd());
+        return;
+    }
+    if (source != eSourceStagePalette && source != eSourceCommonPalette) return;
+    int stage = source == eSourceStagePalette ? 1 : 0;
+    if (cChildWnd* palette = main->m_lpPaletteWnd[stage][kind]; palette && palette->GetHwnd())
+        SetActiveWindow(palette->GetHwnd());
+    if (kind == eKindBlock) TakePen<cEdBlock>(stage, index);
+    if (kind == eKindChara) TakePen<cEdChara>(stage, index);
+}
+
+void EditStageCell(cEditWnd* main, int32_t layer, uint32_t index) {
+    if (!main || (layer != eLayerBlock && layer != eLayerChara)) return;
+    cStageDoc& doc = StageDoc();
+    cEdStage& stage = ProjectStage();
+    if (layer == eLayerBlock) {
+        cEdBlock* cell = stage.m_Blocks.Find(index);
+        if (!cell) return;
+        doc.m_lpEditBlock = cell;
+    } else {
+        cEdChara* cell = stage.m_Charas.Find(index);
+        if (!cell) return;
+        doc.m_lpEditChara = cell;
+    }
+    doc.m_EditSource = eSourceStageCell;
+    if (cPaletteDlg* palette = dynamic_cast<cPaletteDlg*>(main->m_lpPaletteWnd[ePaletteStage][layer]))
+        palette->OpenDataWnd(eSourceStageCell, index);
+}

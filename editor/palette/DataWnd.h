@@ -1,0 +1,22 @@
+#pragma once
+// The base of the data windows a palette window opens (the block window, the chara data sheet):
+// a property sheet that brings the editor back when it closes, unless its holder is going first.
+#include "framework/PropSheet.h"
+
+class cDataWnd : public cPropSheet {
+public:
+    using cPropSheet::cPropSheet;
+    // The sheet goes without bringing the editor back (its holder is going).
+    virtual void SkipReturn() = 0;
+};
+
+#include <cstdint>
+
+class cEditWnd;
+
+// A data window closed: the editor's windows come back and, for a palette element, the element
+// of the kind at the index becomes the pen.
+void ReturnFromDataWnd(int kind, int source, int index);
+// The canvas's editing of an occupied cell (SetCellEditor): the block window on a block cell,
+// the chara data sheet on a chara cell.
+void EditStageCell(cEditWnd* main, int32_t layer, uint32_t index);
