@@ -187,6 +187,8 @@ public:
     const std::vector<uint32_t>& GetFlags() const { return m_Flags; }
     int GetLastCmd() const { return m_LastCmd; }
     const V& GetClipboard() const { return m_Clip; }
+    // The vector the list edits.
+    V* Work() const { return m_lpWork; }
 
     int Select(int row, bool show) {
         m_Cur = row;
@@ -551,6 +553,36 @@ public:
         }
         GroupMode(group, groupMode, 1);
         return code;
+    }
+
+    // Inserts a row before the current one and runs its dialog (run() returns the dialog's end
+    // code). OK selects the row after the new one; Cancel removes the new row alone and selects
+    // again the rows selected before, the current one last so that it keeps the caret. The end
+    // code; 0 when the list refused the row.
+    template <class Run>
+    int InsertWithDialog(Run run) {
+        std::vector<uint32_t> flags = m_Flags;
+        int current = m_Cur;
+        if (!CmdInsert()) return 0;
+        int inserted = m_Cur;
+        int result = run();
+        if (result) {
+            SelectSingle(inserted + 1, false);
+            return result;
+        }
+        SelectSingle(inserted, false);
+        CmdDelete(-1, true);
+        int rows = static_cast<int>(flags.size());
+        int first = 0;
+        while (first < rows && !flags[first]) ++first;
+        if (first < rows) {
+            SelectSingle(first, false);
+            for (int row = first + 1; row < rows; ++row)
+                if (flags[row]) Select(row, false);
+            if (current >= 0 && current < rows && flags[current]) Select(current, false);
+        }
+        Refresh();
+        return 0;
     }
 
 private:

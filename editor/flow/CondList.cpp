@@ -63,30 +63,7 @@ cCondEditContext cCondList::Context(int isNew) const {
 
 int cCondList::Insert() {
     cCondDataList& list = List();
-    std::vector<uint32_t> flags = list.GetFlags();
-    int current = list.GetCur();
-    if (!list.CmdInsert()) return 0;
-    int inserted = list.GetCur();
-    int result = list.OpenCondListDlg(&m_lpDlg, IDD_COND_KIND, Context(1), m_lpGroup, 0);
-    if (result) {
-        list.SelectSingle(inserted + 1, false);
-        return result;
-    }
-    // The new row alone goes; then the rows selected before are selected again, the current
-    // one last so that it keeps the caret.
-    list.SelectSingle(inserted, false);
-    list.CmdDelete(-1, true);
-    int rows = static_cast<int>(flags.size());
-    int first = 0;
-    while (first < rows && !flags[first]) ++first;
-    if (first < rows) {
-        list.SelectSingle(first, false);
-        for (int row = first + 1; row < rows; ++row)
-            if (flags[row]) list.Select(row, false);
-        if (current >= 0 && current < rows && flags[current]) list.Select(current, false);
-    }
-    list.Refresh();
-    return 0;
+    return list.InsertWithDialog([&] { return list.OpenCondListDlg(&m_lpDlg, IDD_COND_KIND, Context(1), m_lpGroup, 0); });
 }
 
 int cCondList::Edit() { return List().OpenCondListDlg(&m_lpDlg, IDD_COND_KIND, Context(0), m_lpGroup, 0); }

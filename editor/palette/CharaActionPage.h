@@ -1,12 +1,51 @@
 #pragma once
 // The action page of the chara data sheet (template 201): the chara's flows, and for the flow
-// selected its ID, group, timing, execution conditions, key conditions and commands.
+// selected (the current flow) its ID, group, timing, execution conditions, key conditions and
+// commands. Every change made to the current flow, in its controls or its three lists, goes
+// back into the flow list at once; the lists keep their clipboards while other flows are
+// selected and while the sheet steps to other charas.
+#include "editor/flow/CondList.h"
 #include "editor/palette/CharaPage.h"
+#include "editor/palette/FlowLists.h"
+
+class cCmdDlg;
+class cKeyCondDlg;
 
 class cCharaActionPage : public cCharaPage {
 public:
     cCharaActionPage(cCharaDataSheet* sheet, cChildWnd* parent, cWndGroup* group);
 
+    void Store() override;
+    cDataList<cFlow, cRecordVector<cFlow>>& Flows() { return m_FlowList[0].m_Ctrl; }
+    cCondList& Conditions() { return m_Conds; }
+    cPageInsertList<cKeyCond>& KeyConds() { return m_KeyList[0].m_Ctrl; }
+    cPageInsertList<cFlowCmd>& Commands() { return m_CmdList[0].m_Ctrl; }
+    const cFlow& CurrentFlow() const { return m_Flow; }
+
 protected:
     void InitPage() override;
+    bool PageCommand(int id, int code) override;
+    bool ContextMenu(WPARAM wParam, LPARAM lParam) override;
+    void RefillLists() override;
+    void AfterStep() override;
+    cEdChara PreviewRecord() override { return m_Work; }
+    void RedrawList() override;
+
+private:
+    // The current flow's controls and lists show the flow selected in the flow list.
+    void ShowFlow();
+    // The current flow goes back into the flow list's selected row.
+    void RenewFlow();
+    void SelectFirstRows();
+    void TimingChanged();
+    void InsertKeyCond();
+    void InsertCommand();
+
+    cFlow m_Flow;
+    cBindings<cFlowList> m_FlowList;
+    cCondList m_Conds;
+    cBindings<cKeyCondList> m_KeyList;
+    cBindings<cFlowCmdList> m_CmdList;
+    cKeyCondDlg* m_lpKeyDlg = nullptr;
+    cCmdDlg* m_lpCmdDlg = nullptr;
 };
