@@ -156,8 +156,8 @@ void GroundReturnSpeeds(cActor& owner, cFlowCmdEntry& entry, const cEdMove&) {
     const int32_t lastRow = std::max(0, scene->m_ScrollY.m_Cells - 1);
     const int32_t row = bottom < 0 ? 0 : static_cast<int32_t>(std::min<double>(bottom, INT_MAX)) >> 5;
     const int32_t r = std::min(row, lastRow);
-    const bool left = scene->CellSolidity(owner.m_LeftColumn, r, owner.m_Control[2]) != 0;
-    const bool right = scene->CellSolidity(owner.m_RightColumn, r, owner.m_Control[2]) != 0;
+    const bool left = scene->CellSolidity(owner.m_LeftColumn, r, owner.BlockGroup()) != 0;
+    const bool right = scene->CellSolidity(owner.m_RightColumn, r, owner.BlockGroup()) != 0;
     if (left && !right) entry.m_DirCode = 1;
     if (!left && right) entry.m_DirCode = 2;
 }

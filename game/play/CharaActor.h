@@ -131,7 +131,7 @@ public:
     // The collision group the record's force selects.
     int Group() const { return m_Chara.m_Force < kGroups ? m_Chara.m_Force : 0; }
     // The block pass group: a force other than none (0) is force - 1; none passes no block.
-    int32_t BlockGroup() const { return m_Chara.m_Force > 0 ? m_Chara.m_Force - 1 : -1; }
+    int32_t BlockGroup() const override { return m_Chara.m_Force > 0 ? m_Chara.m_Force - 1 : -1; }
     // Samples every edge from end to end, no two points further apart than a block less a dot.
     void FitEdgeSamples();
     int32_t Scale() const { return m_Chara.m_Scale < 1 ? 1 : m_Chara.m_Scale; }

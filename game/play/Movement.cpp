@@ -177,7 +177,7 @@ int32_t cActor::JumpTime(double hbl) const { return ToInt(StepsToApex(JumpSpeedF
 int cActor::IsOnGround() {
     if (m_OnObject) return 1;
     cPlayScene* scene = CurrentPlayScene();
-    return m_CellBelow && scene && scene->CellSolidity(*m_CellBelow, m_Control[2]) != 0 ? 1 : 0;
+    return m_CellBelow && scene && scene->CellSolidity(*m_CellBelow, BlockGroup()) != 0 ? 1 : 0;
 }
 
 void cActor::Land() {

@@ -44,9 +44,13 @@ public:
     // 1 when the object has passed an enabled side of the removal rule, or touches the map's
     // edge; never while it is on screen.
     int IsOutOfRemovalArea(const cAutoVanish& rule) const;
-    // 1 when a corner of the box lies in a map cell whose block stops the object's block group
-    // (control value 3).
+    // The group whose blocks let the object pass (control value 3); characters take theirs
+    // from their force, and everything that tests them against the map uses this one rule.
+    virtual int32_t BlockGroup() const { return m_Control[2]; }
+    // 1 when a corner of the box lies in a map cell whose block stops the object's block group.
+    // TouchesCell asks as the object itself: one that flies through blocks touches none.
     int TouchesSolidCell() const;
+    int TouchesCell() const;
 
     // The speed, capped at the stage's maximum, moves the box, then the clamp of the mode.
     int MoveX(int mode);

@@ -33,8 +33,13 @@ int cObj::TouchesSolidCell() const {
     const int32_t corners[4][2] = {
         {m_LeftColumn, m_TopRow}, {m_LeftColumn, m_BottomRow}, {m_RightColumn, m_TopRow}, {m_RightColumn, m_BottomRow}};
     for (const auto& corner : corners)
-        if (scene->CellSolidity(corner[0], corner[1], m_Control[2]) != 0) return 1;
+        if (scene->CellSolidity(corner[0], corner[1], BlockGroup()) != 0) return 1;
     return 0;
+}
+
+int cObj::TouchesCell() const {
+    if (m_NoGravity && m_BlockContact == 0) return 0;
+    return TouchesSolidCell();
 }
 
 int cObj::MoveX(int mode) {

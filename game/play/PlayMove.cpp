@@ -1,5 +1,6 @@
 // The moves of a sub-step: block characters, the player and the other stage characters each
-// move across and down and are tested against the map cells, in that order. A player that dies
+// move across and down and are tested against the map cells, in that order; the player and the
+// other characters ride on the block characters and are pushed out of them. A player that dies
 // here leaves its cause in the trace log.
 #include "framework/ErrorLog.h"
 #include "game/play/Collisions.h"
@@ -78,6 +79,7 @@ int cPlayScene::MovePlayer(cPlayerActor& player) {
         return static_cast<int>(ePlayDies);
     };
     BlockEffect(player);
+    Carry(player);
     player.UpdateSpeedX();
     ScreenEdgeX(player);
     if (MapTestX(player, 0) == 2) return dies("Dead 1");
@@ -91,6 +93,7 @@ int cPlayScene::MovePlayer(cPlayerActor& player) {
         ReportContacts(player);
         return dies("Dead SP");
     }
+    if (PushOut(player) == 2) return dies("Dead 6");
     if ((player.m_Contact[cActor::eContactLeft] || player.m_Contact[cActor::eContactRight]) &&
         MapTestX(player, 1) == 2)
         return dies("Dead 7");
@@ -112,10 +115,12 @@ void cPlayScene::MoveCharas() {
             ++it;
             continue;
         }
+        Carry(chara);
         const cCharaMove move(*this, chara);
+        const int pushed = PushOut(chara);
         if (chara.m_Contact[cActor::eContactLeft] || chara.m_Contact[cActor::eContactRight]) MapTestX(chara, 1);
         if (chara.m_Contact[cActor::eContactTop] || chara.m_Contact[cActor::eContactBottom]) MapTestY(chara, 1);
-        if (Pinched(chara) || move.Dies()) {
+        if (Pinched(chara) || move.Dies() || pushed == 2) {
             DefeatChara(chara);
         } else if (move.Leaves()) {
             it = RemoveChara(it);

@@ -18,6 +18,7 @@
 #include "game/core/Scene.h"
 #include "game/data/EffectState.h"
 #include "game/media/Surface.h"
+#include "game/play/Box.h"
 #include "game/play/CharaActor.h"
 #include "game/play/Damage.h"
 #include "game/play/EffectObj.h"
@@ -220,6 +221,24 @@ public:
     // after the push-out, go right then left and bottom then top whatever the speeds.
     int MapTestX(cActor& actor, int second);
     int MapTestY(cActor& actor, int second);
+    // Block characters against the player and the other stage characters (PushOut.cpp). PushOut
+    // moves the character out of the block characters it overlaps, lands it on one or puts it
+    // under one: 2 when it is crushed. PushOutAxis pushes only across (axis 0) or down (1).
+    int PushOut(cActor& actor);
+    void PushOutAxis(cActor& actor, int axis);
+    // 1 when a block character other than the object itself and the ignored one overlaps its box.
+    int OverlapsBlockChara(const cObj& object, int32_t ignoredId);
+    // The living block character whose id is the character's carrier id, or null.
+    cCharaActor* FindCarrier(const cActor& actor);
+    // 1 when the carrier, or any block character, lies within a few dots below the feet.
+    int StandsOnCarrier(const cActor& actor);
+    int StandsOnBlockChara(const cActor& actor);
+    // 1 when every corner of the box, as it is or as it was before the push, lies in a block
+    // character.
+    int IsEngulfed(const cActor& actor, const cBox& before);
+    // A character standing on a block character moves with it; the carrier's flows of carrying
+    // start.
+    void Carry(cActor& actor);
     // The movement effect of the block under the player, once per sub-step: ePlayGoOn.
     int BlockEffect(cPlayerActor& player);
     // 1 when the character's box covers a cell whose block stops it.

@@ -66,7 +66,7 @@ void cShotObj::Setup(int32_t number, const cActor& owner, int32_t cmdType, const
         offsetX = 8 - (w >> 1);
         offsetY = 8 - (h >> 1);
     }
-    Init(number, owner.m_Control[0], owner.m_Control[1], owner.m_Control[2], shot.m_Graphic, offsetX, offsetY, w, h,
+    Init(number, owner.m_Control[0], owner.m_Control[1], owner.BlockGroup(), shot.m_Graphic, offsetX, offsetY, w, h,
          drawW, drawH, facing, 1, p.clone);
     m_Owner = owner.m_Number;
     m_Group = shot.m_SameForce ? owner.Group() : shot.m_Force + 1;

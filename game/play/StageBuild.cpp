@@ -10,19 +10,6 @@ namespace {
 // The map cell of a point in dots.
 int32_t CellOf(double dots) { return static_cast<int32_t>(dots + 16.5) >> 5; }
 
-bool Overlaps(const cObj& object, double left, double top, double right, double bottom) {
-    return object.m_X <= right && object.m_Right >= left && object.m_Y <= bottom && object.m_Bottom >= top;
-}
-
-// Whether the block stops the actor: a placed block that is solid (a block that kills the
-// player is solid for everyone else, and stops the player too), unless the actor's force
-// passes through it.
-bool Stops(const cEdBlock& block, const cActor& actor) {
-    if (block.m_Graphic == 0 || block.m_BlockType == 0 || block.m_BlockType > 2) return false;
-    const int force = actor.m_Chara.m_Force;  // 0 none, else force - 1
-    return !(force > 0 && block.m_NoHitForce == force - 1);
-}
-
 void MoveBox(cObj& object, double dx, double dy) {
     object.m_X += dx;
     object.m_Right += dx;
@@ -176,26 +163,21 @@ int cPlayScene::ChangeBlockAt(double x, double y, const cObj*, const cEdShot& sh
 }
 
 int cPlayScene::IsActorBlocked(const cCharaActor& actor) {
-    const int32_t columns[] = {actor.m_LeftColumn, actor.m_RightColumn};
-    const int32_t rows[] = {actor.m_TopRow, actor.m_BottomRow};
-    for (int32_t column : columns)
-        for (int32_t row : rows)
-            if (IsMapCell(column, row) && Stops(m_MapCells[CellIndex(column, row)].block, actor)) return 1;
-    for (const cCharaActor& other : m_Charas)
-        if (&other != &actor && other.IsBlockChara() && other.m_Present &&
-            Overlaps(actor, other.m_X, other.m_Y, other.m_Right, other.m_Bottom))
-            return 1;
-    return 0;
+    if (actor.Flying() && actor.m_BlockContact == 0) return 0;
+    const uint32_t corner =
+        CornerPick(actor.m_LeftColumn, actor.m_TopRow, actor.m_RightColumn, actor.m_BottomRow, actor.BlockGroup());
+    return HitKind(corner, actor) != 0 || OverlapsBlockChara(actor, actor.m_Number) ? 1 : 0;
 }
 
 int cPlayScene::IsCellOccupied(uint32_t index, int32_t column, int32_t row) {
-    const cEdBlock& block = m_MapCells.At(static_cast<int>(index)).block;
-    const double left = column * 32, top = row * 32;
-    const double right = left + 32 - 0.1, bottom = top + 32 - 0.1;
+    cBlockCell& cell = m_MapCells.At(static_cast<int>(index));
+    const cBox square{column * 32.0, row * 32.0, column * 32 + 32 - 0.1, row * 32 + 32 - 0.1};
+    const auto traps = [&](const cActor& actor) {
+        return actor.m_Present && Overlaps(BoxOf(actor), square) && CellSolidity(cell, actor.BlockGroup()) != 0;
+    };
     for (const cPlayerActor& player : m_Players)
-        if (player.m_Present && Overlaps(player, left, top, right, bottom) && Stops(block, player)) return 1;
+        if (traps(player)) return 1;
     for (const cCharaActor& chara : m_Charas)
-        if (chara.m_Present && chara.m_Hp > 0 && Overlaps(chara, left, top, right, bottom) && Stops(block, chara))
-            return 1;
+        if (chara.m_Hp > 0 && traps(chara)) return 1;
     return 0;
 }

@@ -1,0 +1,408 @@
+// Block characters against the other characters: a character that runs into one is pushed
+// out of it, stands and rides on it, or dies crushed between it and something else.
+#include <array>
+#include <utility>
+
+#include "game/play/Box.h"
+#include "game/play/Physics.h"
+#include "game/play/PlayScene.h"
+
+namespace {
+
+const int kTriggerCarriesPlayer = 14;
+const int kTriggerCarries = 15;
+const double kStandDepth = 5.0;  // how far below its feet a character still stands on a lift
+const int kNudges = 15;
+const double kNudge = 0.1;
+
+enum { eLeft = cActor::eContactLeft, eRight = cActor::eContactRight, eUp = cActor::eContactTop, eDown = cActor::eContactBottom };
+
+bool IgnoresBlocks(const cObj& object) { return object.m_NoGravity && object.m_BlockContact == 0; }
+
+cBox SavedBox(const cActor& actor) { return {actor.m_Saved[0], actor.m_Saved[1], actor.m_Saved[2], actor.m_Saved[3]}; }
+
+// The strip a character stands on: its width, from its bottom down a few dots.
+cBox Footing(const cObj& object) {
+    return {object.m_X, object.m_Bottom, object.m_Right, object.m_Bottom + kStandDepth};
+}
+
+// Every living block character in play other than the one with the id, in list order; the
+// visitor answers true to stop.
+template <class Visit>
+cCharaActor* FindBlockChara(cPlayScene& scene, int32_t ownId, Visit visit) {
+    for (cCharaActor& chara : scene.m_Charas)
+        if (chara.IsBlockChara() && chara.m_Present && !chara.m_Dead && chara.m_Number != ownId && visit(chara))
+            return &chara;
+    return nullptr;
+}
+
+// How deep box a lies in box b along each axis; 0 on both when they do not overlap.
+struct cPenetration {
+    double x = 0.0;
+    double y = 0.0;
+};
+
+cPenetration Penetration(const cBox& a, const cBox& b) {
+    if (!Overlaps(a, b)) return {};
+    return {(a.right >= b.left && b.left > a.left ? a.right - b.left : b.right - a.left) + 1,
+            (a.bottom >= b.top && b.top > a.top ? a.bottom - b.top : b.bottom - a.top) + 1};
+}
+
+// One way out along a side and the block character that gives it.
+struct cCandidate {
+    double pos = -1.0;
+    cCharaActor* by = nullptr;
+
+    explicit operator bool() const { return by != nullptr; }
+    // Of several, the one that moves the character farthest out wins: the larger for the left
+    // and up sides, the smaller for right and down; on equal values the first stays.
+    bool Offer(double value, cCharaActor& chara, bool larger) {
+        if (by && (larger ? value <= pos : value >= pos)) return false;
+        pos = value;
+        by = &chara;
+        return true;
+    }
+};
+
+struct cCandidates {
+    cCandidate side[4];  // by contact: left, right, up, down
+};
+
+// The side candidates of a block character that touches the edges of the box between top and
+// bottom: right X = B.left - width - gap, left X = B.right + 1 + gap. Right first when asked.
+// One side at most with single set.
+void OfferSides(cActor& actor, cCharaActor& b, cCandidates& c, double top, double bottom, bool rightFirst,
+                bool single, double gap) {
+    const cBox blocker = BoxOf(b);
+    for (bool right : {rightFirst, !rightFirst}) {
+        const double x = right ? actor.m_Right : actor.m_X;
+        if (!Overlaps(cBox{x, top, x, bottom}, blocker)) continue;
+        const int side = right ? eRight : eLeft;
+        actor.m_Contact[side] = 1;
+        c.side[side].Offer(right ? blocker.left - actor.m_Width - gap : blocker.right + 1 + gap, b, !right);
+        if (single) return;
+    }
+}
+
+void SetCarrierBox(cActor& actor, const cCharaActor& carrier) {
+    actor.m_CarrierBox[0] = carrier.m_X;
+    actor.m_CarrierBox[1] = carrier.m_Y;
+    actor.m_CarrierBox[2] = carrier.m_Right;
+    actor.m_CarrierBox[3] = carrier.m_Bottom;
+}
+
+// Under a block character: the head against its bottom, the rise over, its vertical speed.
+void HeadPlacement(cActor& actor, const cCharaActor& c) {
+    actor.m_Y = c.m_Bottom + 1;
+    actor.m_dAcSpeedY = 0.0;
+    actor.m_JumpEnd = actor.m_Jumping = actor.m_CeilingLock = 1;
+    actor.m_dSpeedY = c.m_dSpeedY;
+    actor.OnMoveY();
+}
+
+// The box and the cells of the character with its top moved to y, as far as the cell tests and
+// the block-character test look: the rest of the box stays as it stood.
+cObj TrialAt(const cActor& actor, double y) {
+    cObj trial;
+    trial.m_Number = actor.m_Number;
+    trial.m_Control[2] = actor.BlockGroup();
+    trial.m_NoGravity = actor.m_NoGravity;
+    trial.m_BlockContact = actor.m_BlockContact;
+    trial.m_X = actor.m_X;
+    trial.m_Y = y;
+    trial.m_Right = actor.m_Right;
+    trial.m_Bottom = actor.m_Bottom;
+    trial.m_LeftColumn = actor.m_LeftColumn;
+    trial.m_RightColumn = actor.m_RightColumn;
+    trial.m_TopRow = actor.m_TopRow;
+    trial.m_BottomRow = actor.m_BottomRow;
+    return trial;
+}
+
+// Moves the character to the candidate's place on its axis; a sideways push marks the block
+// contact unless it comes from the lift the character stands on.
+void Apply(cActor& actor, int side, const cCandidate& c) {
+    if (side == eLeft || side == eRight) {
+        actor.m_X = c.pos;
+        actor.OnMoveX();
+        if (!(c.by->m_Number == actor.m_CarrierId && actor.m_OnObject)) actor.m_BlockMark = 1;
+    } else {
+        actor.m_Y = c.pos;
+        actor.OnMoveY();
+    }
+}
+
+int PushFlying(cPlayScene& scene, cActor& actor) {
+    const cBox box = BoxOf(actor);
+    cCandidates c;
+    FindBlockChara(scene, actor.m_Number, [&](cCharaActor& b) {
+        const cBox blocker = BoxOf(b);
+        const cPenetration p = Penetration(box, blocker);
+        if (p.x == 0 && p.y == 0) return false;
+        if (p.x > p.y) {
+            if (Overlaps({box.left + 1, box.top, box.right - 1, box.top}, blocker)) {
+                actor.m_Contact[eUp] = 1;
+                c.side[eUp].Offer(blocker.bottom + 1, b, true);
+            }
+            if (Overlaps({box.left + 1, box.bottom, box.right - 1, box.bottom}, blocker)) {
+                actor.m_Contact[eDown] = 1;
+                c.side[eDown].Offer(blocker.top - actor.m_Height, b, false);
+            }
+        } else {
+            OfferSides(actor, b, c, box.top + 1, box.bottom - 1, false, false, 0);
+        }
+        return false;
+    });
+    const bool any = c.side[eLeft] || c.side[eRight] || c.side[eUp] || c.side[eDown];
+    if (actor.m_BlockContact == 2) return any ? 2 : 0;
+    if (const cCandidate& k = c.side[eLeft]) {
+        actor.m_dAcSpeedX = 0.0;
+        if (k.by->m_dSpeedX >= 0 || actor.m_dSpeedX < 0) {
+            Apply(actor, eLeft, k);
+        } else {
+            actor.m_Contact[eLeft] = 0;
+            scene.PushOutAxis(actor, 1);
+        }
+    }
+    if (const cCandidate& k = c.side[eRight]) {
+        actor.m_dAcSpeedX = 0.0;
+        if (k.by->m_dSpeedX > 0 && !(actor.m_dSpeedX > 0)) {
+            actor.m_Contact[eRight] = 0;
+            scene.PushOutAxis(actor, 1);
+        } else {
+            Apply(actor, eRight, k);
+        }
+    }
+    if (const cCandidate& k = c.side[eUp]) {
+        actor.m_dAcSpeedY = 0.0;
+        if (k.by->m_dSpeedY >= 0 || actor.m_dSpeedY < 0) {
+            Apply(actor, eUp, k);
+        } else {
+            actor.m_Contact[eUp] = 0;
+            scene.PushOutAxis(actor, 0);
+        }
+    }
+    if (const cCandidate& k = c.side[eDown]) {
+        actor.m_dAcSpeedY = 0.0;
+        if (k.by->m_dSpeedY > 0 && !(actor.m_dSpeedY > 0)) {
+            actor.m_Contact[eDown] = 0;
+            scene.PushOutAxis(actor, 0);
+        } else {
+            Apply(actor, eDown, k);
+        }
+    }
+    return 0;
+}
+
+int PushWalking(cPlayScene& scene, cActor& actor) {
+    const double divisor = PlayPhysics().divisor;
+    const cBox box = BoxOf(actor);
+    const cBox saved = SavedBox(actor);
+    const cBox upper{box.left, box.top, box.right, box.top + actor.m_Height / 2};
+    const cBox feet{box.left + 1, box.bottom - actor.m_Height / 3, box.right - 1, box.bottom};
+    const cBox swept{saved.left, box.top, saved.right, box.bottom};
+    const double startX = actor.m_X;
+    cCandidates c;
+    const auto landOn = [&](cCharaActor& b) {
+        if (b.m_dSpeedY < 0) actor.m_Contact[eDown] = 1;
+        if (!c.side[eDown].Offer(b.m_Y - actor.m_Height, b, false)) return;
+        actor.m_CarrierId = b.m_Number;
+        SetCarrierBox(actor, b);
+    };
+    FindBlockChara(scene, actor.m_Number, [&](cCharaActor& b) {
+        const cBox blocker = BoxOf(b);
+        if (!Overlaps(box, blocker)) return false;
+        const cBox blockerSaved = SavedBox(b);
+        const cPenetration head = Penetration(upper, blocker);
+        if (head.x == 0) {
+            const cPenetration whole = Penetration(box, blocker);
+            if (whole.x < whole.y)
+                OfferSides(actor, b, c, box.top, box.bottom, true, false, 0.5);
+            else if (Overlaps(feet, blocker))
+                landOn(b);
+            return false;
+        }
+        const bool sweptOver = Overlaps(swept, blockerSaved);
+        if (actor.m_dSpeedY > 2 / divisor && sweptOver && saved.top < blockerSaved.top) {
+            landOn(b);
+        } else if ((head.x - head.y > 0.4 / divisor && box.bottom > blocker.bottom) ||
+                   (sweptOver && saved.top > blockerSaved.top && !Overlaps(saved, blocker))) {
+            if (b.m_dSpeedY > 0) actor.m_Contact[eUp] = 1;
+            c.side[eUp].Offer(blocker.bottom + 1, b, true);
+            if (actor.m_OnObject && actor.m_dSpeedY < 0) actor.m_Contact[eDown] = 1;
+        } else {
+            OfferSides(actor, b, c, upper.top, upper.bottom, actor.m_dSpeedX >= 0, true, 0.5);
+        }
+        return false;
+    });
+
+    const cCandidate &left = c.side[eLeft], &right = c.side[eRight], &up = c.side[eUp], &down = c.side[eDown];
+    const bool bothSides = left && right;
+    const auto firstOverUpper = [&]() {
+        return FindBlockChara(scene, actor.m_Number, [&](cCharaActor& b) { return Overlaps(upper, BoxOf(b)); });
+    };
+    bool landed = false;
+    if (!down && !up && bothSides) {
+        // Squeezed from both sides with nothing above or below: no side wins.
+        if (cCharaActor* b = firstOverUpper()) HeadPlacement(actor, *b);
+        actor.m_Contact[eLeft] = actor.m_Contact[eRight] = 0;
+    } else {
+        if (down && !bothSides) {
+            if (down.by->m_dSpeedY > 0 && TrialAt(actor, down.pos).TouchesCell()) {
+                actor.m_OnObject = 0;
+            } else {
+                actor.m_Y = down.pos;
+                actor.m_dAcSpeedY = 0.0;
+                actor.m_OnObject = 1;
+                actor.OnMoveY();
+                actor.m_dSpeedY = 0.0;
+                actor.m_AirCounter = actor.m_JumpEnd = actor.m_Jumping = actor.m_Falling = actor.m_ImpulseActive = 0;
+                if (actor.m_Control[0]) actor.m_CeilingLock = 0;
+                landed = true;
+            }
+        }
+        if (up && !down) {
+            const cObj trial = TrialAt(actor, up.pos);
+            const bool held =
+                up.by->m_dSpeedY < 0 && (trial.TouchesSolidCell() || scene.OverlapsBlockChara(trial, up.by->m_Number));
+            if (!held) {
+                HeadPlacement(actor, *up.by);
+                scene.MapTestY(actor, 1);
+            }
+        }
+        for (int side : {eLeft, eRight}) {
+            if (!c.side[side]) continue;
+            actor.m_dAcSpeedX = 0.0;
+            Apply(actor, side, c.side[side]);
+        }
+        if (bothSides && up && !down) {
+            actor.m_X = startX;
+            actor.OnMoveX();
+            if (cCharaActor* b = firstOverUpper()) {
+                if (b->m_dSpeedY > 0) actor.m_Contact[eUp] = 1;
+                HeadPlacement(actor, *b);
+            }
+            actor.m_Contact[eLeft] = actor.m_Contact[eRight] = 0;
+        }
+    }
+
+    // Crushed: pressed from both sides or from above and below (the map's contacts of this
+    // sub-step count too), or swallowed whole.
+    if ((actor.m_Contact[eLeft] && actor.m_Contact[eRight]) || (actor.m_Contact[eUp] && actor.m_Contact[eDown]) ||
+        scene.IsEngulfed(actor, box))
+        return 2;
+
+    // A push may leave a corner in a wall: back off it a little along each contact.
+    const struct {
+        int contact;
+        double dx, dy;
+    } nudges[] = {{eLeft, -kNudge, 0}, {eRight, kNudge, 0}, {eUp, 0, -kNudge}, {eDown, 0, kNudge}};
+    for (const auto& n : nudges) {
+        if (!actor.m_Contact[n.contact]) continue;
+        for (int i = 0; i < kNudges && actor.TouchesCell(); ++i) {
+            actor.m_X += n.dx;
+            actor.m_Y += n.dy;
+            if (n.dx != 0)
+                actor.OnMoveX();
+            else
+                actor.OnMoveY();
+        }
+    }
+
+    // Still on the lift: its box is remembered for the next carrying; off it, the character
+    // leaves it, marked unless another block character is right below.
+    if (actor.m_OnObject && !landed) {
+        if (actor.m_ImpulseY < 0) {
+            actor.LeaveObject(1);
+        } else if (scene.StandsOnCarrier(actor)) {
+            actor.m_AirCounter = actor.m_ImpulseActive = 0;
+            SetCarrierBox(actor, *scene.FindCarrier(actor));
+        } else {
+            actor.LeaveObject(scene.StandsOnBlockChara(actor) ? 0 : 1);
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+int cPlayScene::PushOut(cActor& actor) {
+    if (IgnoresBlocks(actor)) return 0;
+    return actor.Flying() ? PushFlying(*this, actor) : PushWalking(*this, actor);
+}
+
+void cPlayScene::PushOutAxis(cActor& actor, int axis) {
+    const cBox box = BoxOf(actor);
+    cCandidates c;
+    FindBlockChara(*this, actor.m_Number, [&](cCharaActor& b) {
+        const cBox blocker = BoxOf(b);
+        if (!Overlaps(box, blocker)) return false;
+        if (axis == 0) {
+            OfferSides(actor, b, c, box.top + 1, box.bottom - 1, false, false, 0);
+        } else {
+            if (Overlaps({box.left + 1, box.top, box.right - 1, box.top}, blocker)) {
+                actor.m_Contact[eUp] = 1;
+                c.side[eUp].Offer(blocker.bottom + 1, b, true);
+            }
+            if (Overlaps({box.left + 1, box.bottom, box.right - 1, box.bottom}, blocker)) {
+                actor.m_Contact[eDown] = 1;
+                c.side[eDown].Offer(blocker.top - actor.m_Height, b, false);
+            }
+        }
+        return false;
+    });
+    const int first = axis == 0 ? eLeft : eUp;
+    for (int side : {first, first + 1})
+        if (c.side[side]) Apply(actor, side, c.side[side]);
+}
+
+int cPlayScene::OverlapsBlockChara(const cObj& object, int32_t ignoredId) {
+    if (IgnoresBlocks(object)) return 0;
+    const cBox box = BoxOf(object);
+    return FindBlockChara(*this, object.m_Number, [&](cCharaActor& b) {
+               return b.m_Number != ignoredId && Overlaps(box, BoxOf(b));
+           }) != nullptr;
+}
+
+cCharaActor* cPlayScene::FindCarrier(const cActor& actor) {
+    return FindBlockChara(*this, actor.m_Number, [&](cCharaActor& b) { return b.m_Number == actor.m_CarrierId; });
+}
+
+int cPlayScene::StandsOnCarrier(const cActor& actor) {
+    const cCharaActor* carrier = FindCarrier(actor);
+    return carrier && Overlaps(Footing(actor), BoxOf(*carrier)) ? 1 : 0;
+}
+
+int cPlayScene::StandsOnBlockChara(const cActor& actor) {
+    const cBox footing = Footing(actor);
+    return FindBlockChara(*this, actor.m_Number, [&](cCharaActor& b) { return Overlaps(footing, BoxOf(b)); }) != nullptr;
+}
+
+int cPlayScene::IsEngulfed(const cActor& actor, const cBox& before) {
+    if (IgnoresBlocks(actor)) return 0;
+    const cBox now = BoxOf(actor);
+    const auto corners = [](const cBox& b) {
+        return std::array<std::pair<double, double>, 4>{
+            {{b.left, b.top}, {b.right, b.top}, {b.left, b.bottom - 1}, {b.right, b.bottom - 1}}};
+    };
+    const auto nowCorners = corners(now), beforeCorners = corners(before);
+    for (size_t i = 0; i < nowCorners.size(); ++i) {
+        const cCharaActor* holder = FindBlockChara(*this, actor.m_Number, [&](cCharaActor& b) {
+            const cBox blocker = BoxOf(b);
+            return Contains(blocker, nowCorners[i].first, nowCorners[i].second) ||
+                   Contains(blocker, beforeCorners[i].first, beforeCorners[i].second);
+        });
+        if (!holder) return 0;
+    }
+    return 1;
+}
+
+void cPlayScene::Carry(cActor& actor) {
+    if (!actor.m_OnObject || actor.Flying()) return;
+    cCharaActor* carrier = FindCarrier(actor);
+    if (!carrier) return;
+    actor.m_dSpeedX += carrier->m_X - actor.m_CarrierBox[0];
+    actor.m_dSpeedY = carrier->m_Y - actor.m_CarrierBox[1];
+    if (actor.m_Control[0] == 0) carrier->StartFlowsByTrigger(kTriggerCarriesPlayer);
+    carrier->StartFlowsByTrigger(kTriggerCarries);
+}
