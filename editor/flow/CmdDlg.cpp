@@ -4,6 +4,8 @@
 
 #include "data/Flow.h"
 #include "data/FlowTables.h"
+#include "editor/flow/CmdFlowOpDlgs.h"
+#include "editor/flow/CmdFlowOpIds.h"
 #include "editor/flow/CmdMoveDlgs.h"
 #include "editor/flow/CmdSummonDlgs.h"
 #include "editor/flow/FlowCmdIds.h"
@@ -54,8 +56,13 @@ const cCmdRow kCmdRows[kRows] = {
     {IDD_CMD_BLOCK_SUMMON, RunCmdDialog<cCmdBlockSummonDlg>},
     {IDD_CMD_CHARA_SUMMON, RunCmdDialog<cCmdCharaSummonDlg>},
     {IDD_CMD_ITEM_SUMMON, RunCmdDialog<cCmdItemSummonDlg>},
-    {225, nullptr},
-    {245, nullptr}, {244, nullptr}, {239, nullptr}, {264, nullptr}, {265, nullptr}, {215, nullptr},
+    {IDD_CMD_FLOW_OP, RunCmdDialog<cCmdFlowOpDlg>},
+    {IDD_CMD_STAGE_CLEAR, RunCmdDialog<cCmdStageClearDlg>},
+    {IDD_CMD_GAME_WAIT, RunCmdDialog<cCmdGameWaitDlg>},
+    {IDD_CMD_MESSAGE, RunCmdDialog<cCmdMessageDlg>},
+    {IDD_CMD_WARP, RunCmdDialog<cCmdWarpDlg>},
+    {IDD_CMD_TARGET, RunCmdDialog<cCmdTargetDlg>},
+    {215, nullptr},
     {266, nullptr}, {268, nullptr}, {232, nullptr}, {230, nullptr}, {227, nullptr}, {234, nullptr},
     {213, nullptr}, {231, nullptr}, {233, nullptr}, {238, nullptr}, {240, nullptr}, {228, nullptr},
     {229, nullptr}, {252, nullptr},

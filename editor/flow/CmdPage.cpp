@@ -24,6 +24,11 @@ void cCmdBindings::Check(uint16_t id, uint8_t* var) {
     m_Checks.back().m_Desc.Set(id, var);
 }
 
+void cCmdBindings::Check(uint16_t id, int32_t* var) {
+    m_Checks.emplace_back();
+    m_Checks.back().m_Desc.Set(id, var);
+}
+
 void cCmdBindings::Edit(uint16_t id, uint8_t* var, uint8_t minimum, uint8_t maximum, uint16_t spin) {
     m_EditsU8.emplace_back();
     m_EditsU8.back().m_Desc.Set(id, var, minimum, maximum, spin);
@@ -84,6 +89,28 @@ void cCmdBindings::Picture(uint16_t id, int width, int height) {
     m_Pictures.back().m_Desc.Set(id, width, height);
 }
 
+void cCmdBindings::Text(const cStrEditDesc& desc) {
+    m_Texts.emplace_back();
+    m_Texts.back().m_Desc = desc;
+}
+
+void cCmdBindings::Track(uint16_t id, int32_t* var, int32_t minimum, int32_t maximum, int32_t page, uint16_t edit) {
+    m_Tracks.emplace_back();
+    TrackDesc& desc = m_Tracks.back().m_Desc;
+    desc.id = id;
+    desc.lpVar = var;
+    desc.minimum = minimum;
+    desc.maximum = maximum;
+    desc.pageSize = page;
+    desc.lineSize = 1;
+    desc.editId = edit;
+}
+
+void cCmdBindings::Button(uint16_t id) {
+    m_Buttons.emplace_back();
+    m_Buttons.back().m_Desc.Set(id);
+}
+
 void cCmdBindings::AttachTo(cPage* page) {
     page->AttachCtrls(m_Checks);
     page->AttachCtrls(m_EditsU8);
@@ -96,6 +123,9 @@ void cCmdBindings::AttachTo(cPage* page) {
     page->AttachCtrls(m_Combos16);
     page->AttachCtrls(m_Combos16s);
     page->AttachCtrls(m_Combos32);
+    page->AttachCtrls(m_Texts);
+    page->AttachCtrls(m_Tracks);
+    page->AttachCtrls(m_Buttons);
     for (cBoundPictureBox& picture : m_Pictures) page->AttachPictureBox(picture);
 }
 
@@ -130,7 +160,9 @@ void cCmdPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     cPage::OnCommand(wParam, lParam);
     switch (LOWORD(wParam)) {
     case IDC_CMD_OK:
+        if (!CanStore()) return;
         CtrlsToData();
+        AfterStore();
         End(1);
         return;
     case IDC_CMD_CANCEL:

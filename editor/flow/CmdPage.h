@@ -12,6 +12,8 @@
 #include "framework/EditVal.h"
 #include "framework/Page.h"
 #include "framework/PictureBox.h"
+#include "framework/StrEdit.h"
+#include "framework/TrackVal.h"
 
 class cFlowCmd;
 
@@ -52,8 +54,12 @@ struct cCmdBindings {
     cBindings<cBoundCombo<int16_t>> m_Combos16s;
     cBindings<cBoundCombo<int32_t>> m_Combos32;
     cBindings<cBoundPictureBox> m_Pictures;
+    cBindings<cBoundStrEdit> m_Texts;
+    cBindings<TrackElem> m_Tracks;
+    cBindings<cBoundButton> m_Buttons;
 
     void Check(uint16_t id, uint8_t* var);
+    void Check(uint16_t id, int32_t* var);
     void Edit(uint16_t id, uint8_t* var, uint8_t minimum, uint8_t maximum, uint16_t spin);
     void Edit(uint16_t id, int8_t* var, int8_t minimum, int8_t maximum, uint16_t spin);
     void Edit(uint16_t id, uint16_t* var, uint16_t minimum, uint16_t maximum, uint16_t spin);
@@ -68,6 +74,10 @@ struct cCmdBindings {
     void Combo(uint16_t id, uint16_t* var, const std::vector<std::string>* names, uint16_t base = 0);
     void Combo(uint16_t id, int16_t* var, const std::vector<std::string>* names, int16_t base);
     void Picture(uint16_t id, int width, int height);
+    void Text(const cStrEditDesc& desc);
+    // A trackbar whose position the number edit beside it shows.
+    void Track(uint16_t id, int32_t* var, int32_t minimum, int32_t maximum, int32_t page, uint16_t edit);
+    void Button(uint16_t id);
 
     void AttachTo(cPage* page);
 };
@@ -85,6 +95,10 @@ protected:
     virtual void UpdateEnables() {}
     // Runs after every message the dialog handled.
     virtual void AfterMessage() {}
+    // OK: a dialog may refuse what the controls hold (the dialog stays open, nothing stored),
+    // and may derive fields from what was stored.
+    virtual bool CanStore() { return true; }
+    virtual void AfterStore() {}
 
     cFlowCmd& Cmd() const { return *m_Context.m_lpCmd; }
     bool IsNew() const { return m_Context.m_New != 0; }
