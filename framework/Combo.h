@@ -69,6 +69,8 @@ public:
         else if (m_lpNames)
             SetList(m_lpNames);
     }
+    // The value of the first item becomes `base`; the bound field is left alone.
+    void SetBase(T base) { m_Base = base; }
     // The value of the first item becomes the minimum; a bound value below it is raised to it.
     void SetMin(T minimum) {
         if (m_lpConv) {

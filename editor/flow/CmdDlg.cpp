@@ -7,6 +7,7 @@
 #include "editor/flow/CmdFlowOpDlgs.h"
 #include "editor/flow/CmdFlowOpIds.h"
 #include "editor/flow/CmdMoveDlgs.h"
+#include "editor/flow/CmdStatusOpDlg.h"
 #include "editor/flow/CmdSummonDlgs.h"
 #include "editor/flow/FlowCmdIds.h"
 #include "framework/ErrorLog.h"
@@ -62,7 +63,7 @@ const cCmdRow kCmdRows[kRows] = {
     {IDD_CMD_MESSAGE, RunCmdDialog<cCmdMessageDlg>},
     {IDD_CMD_WARP, RunCmdDialog<cCmdWarpDlg>},
     {IDD_CMD_TARGET, RunCmdDialog<cCmdTargetDlg>},
-    {215, nullptr},
+    {IDD_CMD_STATUS_OP, RunCmdDialog<cCmdStatusOpDlg>},
     {266, nullptr}, {268, nullptr}, {232, nullptr}, {230, nullptr}, {227, nullptr}, {234, nullptr},
     {213, nullptr}, {231, nullptr}, {233, nullptr}, {238, nullptr}, {240, nullptr}, {228, nullptr},
     {229, nullptr}, {252, nullptr},

@@ -74,6 +74,11 @@ void cCmdBindings::Combo(uint16_t id, int32_t* var, const char* const* table) {
     m_Combos32.back().m_Desc = cComboDesc<int32_t>(id, var, table, 0);
 }
 
+void cCmdBindings::Combo(uint16_t id, int32_t* var, const std::vector<std::string>* names, int32_t base) {
+    m_Combos32.emplace_back();
+    m_Combos32.back().m_Desc = cComboDesc<int32_t>(id, var, names, base);
+}
+
 void cCmdBindings::Combo(uint16_t id, uint16_t* var, const std::vector<std::string>* names, uint16_t base) {
     m_Combos16.emplace_back();
     m_Combos16.back().m_Desc = cComboDesc<uint16_t>(id, var, names, base);
@@ -188,6 +193,41 @@ void cCmdPage::EnableCtrl(uint16_t id, int flag) {
 }
 
 void cCmdPage::Uncheck(uint16_t id) { CheckDlgButton(m_hWnd, id, BST_UNCHECKED); }
+
+void cCmdPage::ShowParamList(uint16_t id, const std::vector<std::string>* names, int32_t base, bool fit) {
+    cBoundCombo<int32_t>* binding = FindCtrl(m_Bind.m_Combos32, id);
+    if (!binding) return;
+    cShownList* shown = nullptr;
+    for (cShownList& list : m_ShownLists)
+        if (list.id == id) shown = &list;
+    if (!shown) {
+        m_ShownLists.push_back({id, nullptr, 0});
+        shown = &m_ShownLists.back();
+    } else if (shown->names == names && shown->base == base) {
+        return;
+    }
+    shown->names = names;
+    shown->base = base;
+    cCombo<int32_t>& combo = binding->m_Ctrl;
+    bool chosen = combo.GetPos() >= 0;
+    int32_t kept = combo.GetData();
+    combo.SetBase(base);
+    combo.SetList(names);
+    if (chosen)
+        combo.SetData(kept);
+    else
+        SendMessageA(combo.GetHwnd(), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+    if (fit) combo.Adjust();
+}
+
+void cCmdPage::RefillParamList(uint16_t id) {
+    cBoundCombo<int32_t>* binding = FindCtrl(m_Bind.m_Combos32, id);
+    if (!binding) return;
+    cCombo<int32_t>& combo = binding->m_Ctrl;
+    int pos = combo.GetPos();
+    combo.Refill();
+    SendMessageA(combo.GetHwnd(), CB_SETCURSEL, static_cast<WPARAM>(pos), 0);
+}
 
 void cCmdPage::BindTime() {
     m_Bind.Check(IDC_CMD_PARALLEL, &Cmd().m_Parallel);

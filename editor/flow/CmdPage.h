@@ -70,6 +70,7 @@ struct cCmdBindings {
     void Combo(uint16_t id, uint8_t* var, const char* const* table, uint8_t base = 0);
     void Combo(uint16_t id, uint8_t* var, const std::vector<std::string>* names);
     void Combo(uint16_t id, int32_t* var, const char* const* table);
+    void Combo(uint16_t id, int32_t* var, const std::vector<std::string>* names, int32_t base);
     // A combo over a name list whose item 0 stands for the value base (0: none).
     void Combo(uint16_t id, uint16_t* var, const std::vector<std::string>* names, uint16_t base = 0);
     void Combo(uint16_t id, int16_t* var, const std::vector<std::string>* names, int16_t base);
@@ -110,10 +111,24 @@ protected:
     // bound control has.
     void EnableCtrl(uint16_t id, int flag);
     void Uncheck(uint16_t id);
+    // The parameter combo shows the names, the first standing for `base`. Its value stays what
+    // it was when the names have it; otherwise nothing is selected (OK keeps the stored value),
+    // or, with `fit`, the nearest end of the list. Nothing happens while the combo shows them.
+    void ShowParamList(uint16_t id, const std::vector<std::string>* names, int32_t base, bool fit);
+    // The combo's items again from its list (renamed entries), its selection kept.
+    void RefillParamList(uint16_t id);
 
     // The parallel run, the time (1..9999 tenths) and its clone factor.
     void BindTime();
 
     cCmdContext m_Context;
     cCmdBindings m_Bind;
+
+private:
+    struct cShownList {
+        uint16_t id;
+        const std::vector<std::string>* names;
+        int32_t base;
+    };
+    std::vector<cShownList> m_ShownLists;
 };
