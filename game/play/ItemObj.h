@@ -1,6 +1,7 @@
 #pragma once
 // An item in play: a runtime object with its own copy of the item record.
 #include "data/Item.h"
+#include "game/media/Surface.h"
 #include "game/play/Obj.h"
 
 class cItemObj : public cObj {
@@ -17,6 +18,8 @@ public:
     void AdjustForScale(int32_t newScale, int32_t oldScale) override;
 
     int32_t Scale() const { return m_Item.m_Scale < 1 ? 1 : m_Item.m_Scale; }
+    // Its graphic (and mark) at its place on the screen; a transparent item is not drawn.
+    void DrawItem(cSurface& surface, int hold) const;
 
     cEdItem m_Item;
     int32_t m_Placement = 0;

@@ -120,7 +120,9 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
         DrawBackLayers(scene, dest, 1);
     } else {
         scene.DrawBlockLayer(dest, 0);
+        PaintItems(scene, dest);
         PaintCharas(scene, dest);
+        PaintShots(scene, dest);
         DrawBackLayers(scene, dest, 1);
         scene.DrawBlockLayer(dest, 1);
         PaintDisplayObjects(scene, dest);

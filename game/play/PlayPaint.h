@@ -14,6 +14,9 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
 // The player, then the stage characters on the screen, with their gauges; the defeated ones by
 // their defeat effect.
 void PaintCharas(const cPlayScene& scene, cSurface& dest);
+// The items present on the screen, and the shots on it.
+void PaintItems(const cPlayScene& scene, cSurface& dest);
+void PaintShots(const cPlayScene& scene, cSurface& dest);
 // The display objects: texts, effects, pictures, then message windows.
 void PaintDisplayObjects(const cPlayScene& scene, cSurface& dest);
 // The layers of one position key (0 behind the stage, 1 in front).

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/MoveShot.h"
+#include "game/media/Surface.h"
 #include "game/play/Obj.h"
 
 class cActor;
@@ -53,6 +54,8 @@ public:
     // 1 when the box touches a cell whose block stops the shot; never when it pierces blocks.
     int HitsBlock(cPlayScene& scene) const;
     bool IsSword() const { return m_Kind == 0; }
+    // A shot's 16 x 16 picture by its facing, stretched by its scale.
+    void DrawShot(cSurface& surface, int hold) const;
     void ScaleParts(int32_t scale) override;
     void AdjustForScale(int32_t newScale, int32_t oldScale) override;
     // The sword type of the record, or none when the table has no such row.

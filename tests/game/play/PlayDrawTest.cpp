@@ -17,6 +17,7 @@
 #include "game/media/PictureTable.h"
 #include "game/play/PlayPaint.h"
 #include "game/play/PlayScene.h"
+#include "game/play/PlaySurfaces.h"
 #include "game/play/ScreenEffect.h"
 #include "game/play/StatusBar.h"
 #include "tests/game/media/DisplayFixture.h"
@@ -406,4 +407,54 @@ TEST_F(PlayDraw, PaintingChangesNothingOfThePlay) {
         if (painted) EXPECT_GT(paints, 400);
     }
     EXPECT_EQ(runs[0], runs[1]);
+}
+
+// Items are drawn from the item sheet with their mark over the top-left; a transparent item is
+// not drawn. Shots come from the shot sheet of their facing, two frames to a graphic and 30
+// graphics to a column.
+TEST_F(PlayDraw, ItemsWithTheirMarksAndShotsByFacing) {
+    const int kItemColour = 100, kMarkColour = 101, kShotColour = 102, kMirrorColour = 103;
+    m_Table.Size(kSurfaceItems, 128, 480);
+    m_Table.Size(kSurfaceShots, 64, 480);
+    m_Table.Size(kSurfaceShots + 1, 64, 480);
+    const int rows[] = {kSurfaceItems, kSurfaceShots, kSurfaceShots + 1};
+    ASSERT_TRUE(DDLoadSurfaces(m_Table.surfaces, rows, 3));
+    DDFillRect(Table(kSurfaceItems), 0, 32, 32, 32, kItemColour);        // item graphic 1
+    DDFillRect(Table(kSurfaceMarks), 0, 64, 8, 8, kMarkColour);          // mark 2's corner
+    DDFillRect(Table(kSurfaceShots), 32, 16, 16, 16, kShotColour);       // shot graphic 31
+    DDFillRect(Table(kSurfaceShots + 1), 32, 16, 16, 16, kMirrorColour);
+    ProjectStage() = Stage(30, 20);
+    cPlayScene scene;
+    ASSERT_TRUE(scene.SetStage(ProjectStage()));
+    scene.m_ScrollX.m_Pos = 1000;
+    scene.m_ScrollY.m_Pos = 500;
+
+    cEdItem record;
+    record.m_GraphicSrc = 2;
+    record.m_Graphic = 1;
+    record.m_MarkMode = 1;
+    record.m_Mark = 2;
+    cItemObj item;
+    item.SetItem(0, record, 1);
+    item.m_X = 1100 + item.m_DrawOffsetX;
+    item.m_Y = 550 + item.m_DrawOffsetY;
+    item.DrawItem(m_Dest, 1);
+    EXPECT_EQ(Colour(kMarkColour), PixelAt(m_Dest, 101, 51));
+    EXPECT_EQ(Colour(kItemColour), PixelAt(m_Dest, 120, 70));
+    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 99, 70));
+    DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+    item.m_Item.m_Transparent = 1;
+    item.DrawItem(m_Dest, 1);
+    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 120, 70));
+
+    cShotObj shot;
+    shot.m_Shot.m_Graphic = 31;
+    shot.m_X = 1200;
+    shot.m_Y = 600;
+    for (int facing : {1, 0}) {
+        shot.m_Facing = facing;
+        shot.DrawShot(m_Dest, 1);
+        EXPECT_EQ(Colour(facing ? kShotColour : kMirrorColour), PixelAt(m_Dest, 205, 105)) << facing;
+        EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 217, 105));
+    }
 }
