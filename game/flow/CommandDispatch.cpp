@@ -5,6 +5,7 @@
 #include "game/flow/FlowFaults.h"
 #include "game/flow/FlowRunner.h"
 #include "game/flow/MoveCommands.h"
+#include "game/flow/ShotCommands.h"
 #include "game/flow/StageCommands.h"
 #include "game/flow/StatusOperation.h"
 #include "game/play/PlayScene.h"
@@ -28,6 +29,15 @@ void StageClear(cActor& owner, cFlowCmdEntry& entry) {
 }
 
 void GameWait(cActor& owner, cFlowCmdEntry& entry) { ExecGameWait(owner, *entry.m_Cmd); }
+
+// The runner's message-wait flag tells a message that one before it in the run is waiting.
+void Message(cActor& owner, cFlowCmdEntry& entry) {
+    cPlayScene* scene = CurrentPlayScene();
+    const cFlowRunner* runner = scene ? scene->m_Flow.m_Runner : nullptr;
+    ExecMessage(owner, *entry.m_Cmd, runner ? runner->m_MessageWait : 0);
+}
+
+void Warp(cActor& owner, cFlowCmdEntry& entry) { ExecWarp(owner, *entry.m_Cmd); }
 
 void SetTarget(cActor& owner, cFlowCmdEntry& entry) { ExecSetTarget(owner, *entry.m_Cmd); }
 
@@ -79,16 +89,16 @@ const cCommandHandler FlowCommandTable[kCharaCommandTypes] = {
     ExecMoveCancel,        // "移動の無効化"
     ExecTurn,              // "向き変更"
     ExecJump,              // "ジャンプ"
-    NoCommand,        // "ショット"
-    NoCommand,        // "ソード"
-    NoCommand,        // "ブロック召喚"
-    NoCommand,        // "キャラ召喚"
-    NoCommand,        // "アイテム召喚"
+    ExecShot,              // "ショット"
+    ExecSword,             // "ソード"
+    ExecSummonBlock,       // "ブロック召喚"
+    ExecSummonChara,       // "キャラ召喚"
+    ExecSummonItem,        // "アイテム召喚"
     ExecFlowOperation,  // "フローの操作"
     StageClear,            // "ステージクリア"
     GameWait,              // "ゲームウエイト"
-    NoCommand,        // "メッセージ"
-    NoCommand,        // "ワープ"
+    Message,               // "メッセージ"
+    Warp,                  // "ワープ"
     SetTarget,             // "ターゲットの設定"
     StatusOperation,  // "ステータスの操作"
     NoCommand,        // "ステータスの操作2"

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
 
 #include "data/Flow.h"
 #include "data/ProjectData.h"
@@ -52,7 +53,13 @@ int ExecStageClear(cActor&, const cFlowCmd& command) {
 void ExecGameWait(cActor&, const cFlowCmd& command) {
     cPlayScene* scene = CurrentPlayScene();
     if (!scene) return;
-    scene->RunWait(0, TenthsToFrames(Param(command, 0)), 0, 0);
+    const int32_t frames = TenthsToFrames(Param(command, 0));
+    // The marker does not count while the wait holds the scene, so it is still there to remove.
+    cTextObj marker;
+    marker.Create(cTextObj::eMarker, std::string(), 0, 0, 0, 0, 0, 0, 0, 0, 0, cTextObj::eTimed, frames, 0, 0, 1);
+    const auto placed = scene->m_TextObjs.insert(scene->m_TextObjs.end(), marker);
+    scene->RunWait(0, frames, 0, 0);
+    scene->m_TextObjs.erase(placed);
 }
 
 void ExecSetTarget(cActor& owner, const cFlowCmd& command) {

@@ -26,3 +26,13 @@ void FireVolleys(const cActor& shooter, const cEdShot& shot, int flowDir, cPlayR
                  const cPlacementSink& sink);
 // The shot command: every placement becomes a shot of the scene.
 void FireShots(cPlayScene& scene, cActor& shooter, int cmdType, const cEdShot& shot, int flowDir);
+
+// The summon commands: one placement (clone 0, speed 1, the summoned element's size) laid out by
+// the record's formation, each position getting the element of the common (palette choice 0) or
+// stage palette (1). A block changes the map cell there (mode 2 toggles each cell once per
+// command), a character is summoned only when the computer controls it, facing as the summoner
+// (or reversed) in the force the record chooses; an element number the palette lacks summons
+// nothing.
+void SummonBlocks(cPlayScene& scene, cActor& shooter, const cEdShot& shot, int flowDir);
+void SummonCharas(cPlayScene& scene, cActor& shooter, const cEdShot& shot, int flowDir);
+void SummonItems(cPlayScene& scene, cActor& shooter, const cEdShot& shot, int flowDir);

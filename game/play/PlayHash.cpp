@@ -62,6 +62,7 @@ public:
         Add(entry.m_DirCode);
         Add(entry.m_Started);
         Add(entry.m_LastFacing);
+        Add(entry.m_Steps);
     }
     void AddRunner(const cFlowRunner& runner) {
         Add(runner.m_Key);
@@ -109,6 +110,8 @@ public:
         Add(actor.m_OnObject);
         Add(actor.m_JumpStart);
         Add(actor.m_LastTurn);
+        Add(actor.m_DirFixed);
+        Add(actor.m_Flow.m_Target ? actor.m_Flow.m_Target->m_Number : -1);
         Add(actor.m_BlockMark);
         Add(actor.m_CarrierId);
         AddAll(actor.m_CarrierBox);

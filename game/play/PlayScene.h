@@ -242,7 +242,7 @@ public:
     // The movement effect of the block under the player, once per sub-step: ePlayGoOn.
     int BlockEffect(cPlayerActor& player);
     // 1 when the character's box covers a cell whose block stops it.
-    int IsActorBlocked(const cCharaActor& actor);
+    int IsActorBlocked(const cActor& actor);
     // 1 when the player or a live character stands in the cell and the cell's block stops it.
     int IsCellOccupied(uint32_t index, int32_t column, int32_t row);
     // 1 when the condition list of the owner holds (Conditions.cpp). Character variables and

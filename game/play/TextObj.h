@@ -20,7 +20,7 @@ cFont& TextObjFont();
 
 class cTextObj {
 public:
-    enum eKind { eWindow = 1, eIcon = 2, eFixedIcon = 3 };
+    enum eKind { eMarker = 0, eWindow = 1, eIcon = 2, eFixedIcon = 3 };
     enum eTimeMode { eUntilKey = 0, eUntilStageEnd = 1, eTimed = 2 };
 
     // A window is measured (+ 2 each way); icons are 16 x 16. Only a window that waits for the

@@ -212,6 +212,33 @@ TEST(MoveCommands, GroundReturnOnACarrierFollowsItAndTurns) {
     }
 }
 
+TEST(MoveCommands, CircleSensesByChoiceAndFacing) {
+    struct Case {
+        int choice, facing, sense;  // sense 1 goes down first, 0 up, from the start angle 0
+    } cases[] = {{0, 0, 0}, {0, 1, 0}, {1, 1, 1}, {2, 1, 1}, {2, 0, 0}, {3, 0, 1}, {3, 1, 0}};
+    for (const Case& c : cases) {
+        MoveFixture f(kCircle);
+        f.owner.m_NoGravity = 1;
+        f.owner.m_Facing = c.facing;
+        f.Move().m_Dir = static_cast<uint8_t>(c.choice);
+        f.entry.m_Distance = 64;
+        f.entry.m_Speed = 3;
+        f.Step();
+        EXPECT_NEAR(0.0, f.owner.m_dSpeedY, 1e-9) << "level at the start angle";
+        EXPECT_LT(f.owner.m_dSpeedX, 0.0);
+        f.Step();
+        SCOPED_TRACE(testing::Message() << "choice " << c.choice << " facing " << c.facing);
+        if (c.sense) EXPECT_GT(f.owner.m_dSpeedY, 0.0);
+        else EXPECT_LT(f.owner.m_dSpeedY, 0.0);
+        EXPECT_EQ(c.facing, f.owner.m_Facing) << "a circle never turns its owner";
+    }
+    MoveFixture f(kCircle);
+    f.owner.m_NoGravity = 1;
+    f.entry.m_Distance = 0;
+    f.Step();
+    EXPECT_EQ(0, f.owner.m_Moving) << "radius 0 does nothing";
+}
+
 TEST(MoveCommands, ChargeWithoutALiveTargetStandsStill) {
     for (int dead = 0; dead < 2; ++dead) {
         MoveFixture f(kCharge);
