@@ -29,6 +29,18 @@ int Lookup(const char* const* names, const std::string& name) {
     return -1;
 }
 
+bool AllDigits(const char* text) {
+    if (!*text) return false;
+    for (; *text; ++text) {
+        if (!IsDigit(*text)) return false;
+    }
+    return true;
+}
+
+// What the check's groups and rand leave in the line for a value it does not know; no character
+// of the language, so a line as typed never holds it.
+const char kUnknownText[] = "?";
+
 int LookupField(const cExprField* fields, const std::string& name) {
     for (int i = 0; fields[i].m_Name[0] != '\0'; ++i) {
         if (name == fields[i].m_Name) return i;
@@ -52,11 +64,18 @@ int32_t ReadSaturatedDecimal(const char* text) {
 
 bool IsDecimalText(const char* text) {
     if (*text == '-' || *text == '+') ++text;
-    if (!*text) return false;
-    for (; *text; ++text) {
-        if (!IsDigit(*text)) return false;
+    return AllDigits(text);
+}
+
+bool FitsInt32(const char* text) {
+    bool negative = *text == '-';
+    if (*text == '-' || *text == '+') ++text;
+    int64_t value = 0;
+    for (; IsDigit(*text); ++text) {
+        value = value * 10 + (*text - '0');
+        if (value > (int64_t(1) << 31)) return false;
     }
-    return true;
+    return negative || value < (int64_t(1) << 31);
 }
 
 int32_t ApplyExprOperator(int32_t op, int32_t left, int32_t right) {
@@ -80,14 +99,29 @@ int32_t ExprRandom(int32_t first, int32_t second, int32_t draw) {
 
 bool cExprLine::Run(const std::string& text) {
     m_Failed = false;
+    m_Unknown = false;
     // The text ends at its first zero byte, wherever it came from.
-    m_Value = Parse(std::string(text.c_str()), 0);
+    std::string line = text.c_str();
+    if (m_Settings.m_UnknownReferences) {
+        // A typed "?" would pass for an unknown value.
+        size_t mark = line.find(kUnknownText);
+        if (mark != std::string::npos) {
+            size_t start = line.rfind(' ', mark);
+            start = start == std::string::npos ? 0 : start + 1;
+            size_t end = line.find(' ', mark);
+            Fail(Format(kExprMsgUnknownConst, line.substr(start, end == std::string::npos ? end : end - start).c_str()));
+            m_Value = 0;
+            return false;
+        }
+    }
+    m_Value = Parse(line, 0);
     if (m_Failed) m_Value = 0;
     return !m_Failed;
 }
 
 int32_t cExprLine::Fail(const std::string& message) {
     m_Failed = true;
+    m_Unknown = false;
     m_Binding.ShowMessage(message);
     return 0;
 }
@@ -120,9 +154,11 @@ int32_t cExprLine::Parse(const std::string& text, int depth) {
         }
         if (close >= w.size()) return Fail(kExprMsgNoClose);
         int32_t value = 0;
+        bool unknown = false;
         if (e == start) {
             value = Parse(w.substr(e + 1, close - e - 1), depth + 1);
             if (InnerEnds()) return 0;
+            unknown = m_Unknown;
         } else {
             std::string name = w.substr(start, e - start);
             if (Lookup(ExprFunctionNames, name) < 0) {
@@ -132,6 +168,7 @@ int32_t cExprLine::Parse(const std::string& text, int depth) {
             }
             // Arguments end at a "," or ")" outside inner parentheses; empty ones are skipped.
             std::vector<int32_t> args;
+            bool unknownArgs = false;
             std::string arg;
             int nest = 0;
             for (size_t i = e + 1; i <= close; ++i) {
@@ -141,6 +178,7 @@ int32_t cExprLine::Parse(const std::string& text, int depth) {
                     if (!arg.empty()) {
                         args.push_back(Parse(arg, depth + 1));
                         if (InnerEnds()) return 0;
+                        unknownArgs = unknownArgs || m_Unknown;
                         arg.clear();
                     }
                     continue;
@@ -150,9 +188,15 @@ int32_t cExprLine::Parse(const std::string& text, int depth) {
                 arg += c;
             }
             if (args.size() != 2) return Fail(Format(kExprMsgBadArgs, name.c_str()));
-            value = ExprRandom(args[0], args[1], m_Binding.Random());
+            // The check refuses an empty range the game would turn round.
+            if (m_Settings.m_StrictConstants && !unknownArgs && args[1] < args[0])
+                return Fail(Format(kExprMsgBadArgs, name.c_str()));
+            if (m_Settings.m_UnknownReferences)
+                unknown = true;
+            else
+                value = ExprRandom(args[0], args[1], m_Binding.Random());
         }
-        w = w.substr(0, start) + Format("%d", value) + w.substr(close + 1);
+        w = w.substr(0, start) + (unknown ? std::string(kUnknownText) : Format("%d", value)) + w.substr(close + 1);
         if (w.size() > kExprMaxLength) return Fail(kExprMsgTooLong);
         e = start;
     }
@@ -174,16 +218,29 @@ bool cExprLine::AddToken(const std::string& text, int32_t object, std::vector<cE
         return false;
     }
     token.m_Object = object;
+    bool unknown = m_Settings.m_UnknownReferences;
+    if (unknown && text == kUnknownText) {
+        token.m_Unknown = true;
+        tokens.push_back(token);
+        return true;
+    }
     for (int scope = 0; ExprVarScopeNames[scope][0] != '\0'; ++scope) {
         if (text[0] != ExprVarScopeNames[scope][0]) continue;
         token.m_Kind = eExprVariable;
         token.m_Scope = scope;
         token.m_Number = ReadSaturatedDecimal(text.c_str() + 1);
+        // The check takes only the names the game has: C1-C255 and S1-S255.
+        if (m_Settings.m_StrictConstants &&
+            (!AllDigits(text.c_str() + 1) || token.m_Number < 1 || !m_Binding.HasVariable(scope, token.m_Number))) {
+            Fail(Format(kExprMsgUnknownConst, text.c_str()));
+            return false;
+        }
         if (!m_Binding.HasVariable(scope, token.m_Number)) {
             Fail(Format(kExprMsgBadVariable, text.c_str()));
             return false;
         }
-        token.m_Value = m_Binding.ReadVariable(scope, token.m_Number);
+        token.m_Unknown = unknown;
+        if (!unknown) token.m_Value = m_Binding.ReadVariable(scope, token.m_Number);
         tokens.push_back(token);
         return true;
     }
@@ -200,15 +257,17 @@ bool cExprLine::AddToken(const std::string& text, int32_t object, std::vector<cE
             token.m_Upper = m_Binding.MaxOf(object, found);
             if (token.m_Upper < token.m_Lower) token.m_Upper = token.m_Lower;
         }
-        token.m_Value = m_Binding.ReadMember(object, found);
+        token.m_Unknown = unknown;
+        if (!unknown) token.m_Value = m_Binding.ReadMember(object, found);
     } else if ((found = LookupField(ExprSystems, text)) >= 0) {
         token.m_Kind = eExprSystemToken;
         token.m_System = found;
         token.m_Lower = ExprSystems[found].m_Lower;
         token.m_Upper = ExprSystems[found].m_Upper;
-        token.m_Value = m_Binding.ReadSystem(found);
+        token.m_Unknown = unknown;
+        if (!unknown) token.m_Value = m_Binding.ReadSystem(found);
     } else {
-        if (m_Settings.m_StrictConstants && !IsDecimalText(text.c_str())) {
+        if (m_Settings.m_StrictConstants && !(IsDecimalText(text.c_str()) && FitsInt32(text.c_str()))) {
             Fail(Format(kExprMsgUnknownConst, text.c_str()));
             return false;
         }
@@ -227,28 +286,33 @@ bool cExprLine::Apply(const std::string& line, std::vector<cExprToken>& tokens, 
     }
     const cExprToken& left = tokens[at - 1];
     int32_t right = tokens[at + 1].m_Value;
+    bool rightUnknown = tokens[at + 1].m_Unknown;
+    bool unknown = left.m_Unknown || rightUnknown;
     if (op == eExprAssign) {
-        result = Clamp(right, left.m_Lower, left.m_Upper);
+        unknown = rightUnknown;
+        result = unknown ? 0 : Clamp(right, left.m_Lower, left.m_Upper);
         switch (left.m_Kind) {
         case eExprVariable: m_Binding.WriteVariable(left.m_Scope, left.m_Number, result); break;
         case eExprMemberToken: m_Binding.WriteMember(left.m_Object, left.m_Member, result); break;
         case eExprSystemToken: m_Binding.WriteSystem(left.m_System, result); break;
         default: Fail(Format(kExprMsgNoStorage, line.c_str())); return false;
         }
-    } else if ((op == eExprDiv || op == eExprMod) && right == 0) {
+    } else if ((op == eExprDiv || op == eExprMod) && !rightUnknown && right == 0) {
         Fail(Format(kExprMsgDivZero, line.c_str()));
         return false;
     } else {
-        result = ApplyExprOperator(op, left.m_Value, right);
+        result = unknown ? 0 : ApplyExprOperator(op, left.m_Value, right);
     }
     cExprToken merged;
     merged.m_Value = result;
+    merged.m_Unknown = unknown;
     tokens[at - 1] = merged;
     tokens.erase(tokens.begin() + at, tokens.begin() + at + 2);
     return true;
 }
 
 int32_t cExprLine::Eval(const std::string& line) {
+    m_Unknown = false;
     std::vector<cExprToken> tokens;
     std::string text;
     int32_t object = eExprMy;
@@ -280,8 +344,11 @@ int32_t cExprLine::Eval(const std::string& line) {
             }
             if (!Apply(line, tokens, at, result)) return 0;
             applied = true;
+            m_Unknown = tokens[at - 1].m_Unknown;
         }
     }
     if (applied) return result;
-    return tokens.empty() ? 0 : tokens.back().m_Value;
+    if (tokens.empty()) return 0;
+    m_Unknown = tokens.back().m_Unknown;
+    return tokens.back().m_Value;
 }

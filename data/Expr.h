@@ -34,13 +34,17 @@ public:
 
 // The two ways of running the language. The game reads a token that is no keyword as the number
 // its leading digits make and ends the line at its first error; the editor's check refuses such
-// a token and goes on after an error inside a group, so that one check shows every message.
+// a token (a number beyond 32 bits, a variable other than C1-C255 and S1-S255, rand with its
+// maximum below its minimum too) and goes on after an error inside a group, so that one check
+// shows every message. The check knows no values of the stage: references and rand are unknown
+// values, through which only what holds for every value is refused (a division by a known 0).
 struct cExprSettings {
     bool m_StrictConstants;
     bool m_InnerErrorsEndLine;
+    bool m_UnknownReferences;
 };
-const cExprSettings kExprRunSettings = {false, true};
-const cExprSettings kExprCheckSettings = {true, false};
+const cExprSettings kExprRunSettings = {false, true, false};
+const cExprSettings kExprCheckSettings = {true, false, true};
 
 enum eExprTokenKind { eExprNumber, eExprVariable, eExprMemberToken, eExprSystemToken, eExprOperatorToken };
 
@@ -55,6 +59,7 @@ struct cExprToken {
     int32_t m_Object = eExprMy;
     int32_t m_Scope = 0;   // variables: scope and number
     int32_t m_Number = 0;
+    bool m_Unknown = false;  // the check's value of a reference or of rand
 };
 
 // The decimal number at the start of the text, as the C library's atoi finds it, kept within
@@ -62,6 +67,8 @@ struct cExprToken {
 int32_t ReadSaturatedDecimal(const char* text);
 // True when the whole text is a decimal number, with an optional sign first.
 bool IsDecimalText(const char* text);
+// True when the decimal number at the start of the text lies within the int32 range.
+bool FitsInt32(const char* text);
 // The arithmetic of the operators other than "=", in 64 bits and kept within the int32 range;
 // "/" and "%" truncate toward zero. The right value of "/" and "%" is not 0.
 int32_t ApplyExprOperator(int32_t op, int32_t left, int32_t right);
@@ -76,6 +83,8 @@ public:
     bool Run(const std::string& text);
     // The value of the last run: 0 after an error.
     int32_t Value() const { return m_Value; }
+    // The check's value of the last run depends on the stage or on rand (Value is 0 then).
+    bool Unknown() const { return m_Unknown; }
     bool Failed() const { return m_Failed; }
     // Characters the rewriting pass has scanned since this object was made.
     uint64_t Scanned() const { return m_Scanned; }
@@ -93,6 +102,7 @@ private:
     cExprBinding& m_Binding;
     cExprSettings m_Settings;
     bool m_Failed = false;
+    bool m_Unknown = false;  // the value Parse or Eval returned last is unknown
     int32_t m_Value = 0;
     uint64_t m_Scanned = 0;
 };

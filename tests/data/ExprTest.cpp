@@ -99,7 +99,58 @@ TEST(Expr, LinesGiveValuesAndMessages) {
         {"rand(1,2,3)", 0, {"関数 rand の引数が不正です！"}},
     };
     for (const cLineCase& c : cases) ExpectLine(kExprRunSettings, c);
-    for (const cLineCase& c : cases) ExpectLine(kExprCheckSettings, c);
+    // The check reads references and rand as unknown values (0 as the line's value) and takes
+    // only the variables C1-C255 and S1-S255.
+    const cLineCase checkParts[] = {
+        {"hp = hp + 10", 0, {}},
+        {"hp = hp + 1000", 0, {}},
+        {"C5 = rand(3,3)", 0, {}},
+        {"sys.time = tg.v3", 0, {}},
+        {"tg.v3 - 34", 0, {}},
+        {"C = 999999999", 0, {"定数 \"C\" が認識できません！"}},
+        {"99999999999", 0, {"定数 \"99999999999\" が認識できません！"}},
+        {"-99999999999", 0, {"定数 \"-99999999999\" が認識できません！"}},
+        {"C300 = 1", 0, {"定数 \"C300\" が認識できません！"}},
+        {"C-5", 0, {"定数 \"C-5\" が認識できません！"}},
+        {"S256", 0, {"定数 \"S256\" が認識できません！"}},
+    };
+    for (const cLineCase& c : cases) {
+        const cLineCase* part = &c;
+        for (const cLineCase& p : checkParts)
+            if (p.line == c.line) part = &p;
+        ExpectLine(kExprCheckSettings, *part);
+    }
+}
+
+// The check knows nothing of the stage: a reference or rand may hold any value, so only what
+// fails for every value is refused, and the random generator is never drawn.
+TEST(Expr, CheckRefusesWhatFailsForEveryValue) {
+    const cLineCase cases[] = {
+        {"C1 = 10 / C5", 0, {}},
+        {"C1 = 10 % tg.hp", 0, {}},
+        {"C1 = 10 / rand(0,1)", 0, {}},
+        {"C1 = 10 / (C5 - C5)", 0, {}},
+        {"C1 = 10 / (sys.time * 0)", 0, {}},
+        {"C1 = rand(C2,1)", 0, {}},
+        {"S255 = 1", 1, {}},
+        {"C1 = 2147483647", 999999, {}},
+        {"-2147483648", INT_MIN, {}},
+        {"C1 = C5 / 0", 0, {"0除算が行われました！(C1 = C5 / 0)"}},
+        {"C1 = (C5 + 1) / (3 - 3)", 0, {"0除算が行われました！(C1 = ? / 0)"}},
+        {"C1 = rand(5,1)", 0, {"関数 rand の引数が不正です！"}},
+        {"C0 = 1", 0, {"定数 \"C0\" が認識できません！"}},
+        {"Cx = 1", 0, {"定数 \"Cx\" が認識できません！"}},
+        {"C1 = 2147483648", 0, {"定数 \"2147483648\" が認識できません！"}},
+        {"C1 = ? + 1", 0, {"定数 \"?\" が認識できません！"}},
+        {"C1 = (x?) + 1", 0, {"定数 \"(x?)\" が認識できません！"}},
+    };
+    for (const cLineCase& c : cases) {
+        std::srand(7);
+        int draw = std::rand();
+        std::srand(7);
+        ExpectLine(kExprCheckSettings, c);
+        EXPECT_EQ(draw, std::rand()) << c.line;
+    }
 }
 
 // The two settings part on tokens that are no keyword and on errors inside groups.
