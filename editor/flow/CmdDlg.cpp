@@ -7,6 +7,10 @@
 #include "editor/flow/CmdFlowOpDlgs.h"
 #include "editor/flow/CmdFlowOpIds.h"
 #include "editor/flow/CmdMoveDlgs.h"
+#include "editor/flow/CmdScreenDlgs.h"
+#include "editor/flow/CmdShowIds.h"
+#include "editor/flow/CmdSoundDlgs.h"
+#include "editor/flow/CmdStatusDlgs.h"
 #include "editor/flow/CmdStatusOpDlg.h"
 #include "editor/flow/CmdSummonDlgs.h"
 #include "editor/flow/FlowCmdIds.h"
@@ -33,7 +37,7 @@ int RunCmdDialog(cChildWnd* parent, const cCmdContext& context, cWndGroup* group
 
 struct cCmdRow {
     uint16_t templateId;  // 0: the button offers nothing
-    cCmdFactory factory;  // none yet: the button ends the picker with 0
+    cCmdFactory factory;
 };
 
 const int kRows = 46;
@@ -64,9 +68,20 @@ const cCmdRow kCmdRows[kRows] = {
     {IDD_CMD_WARP, RunCmdDialog<cCmdWarpDlg>},
     {IDD_CMD_TARGET, RunCmdDialog<cCmdTargetDlg>},
     {IDD_CMD_STATUS_OP, RunCmdDialog<cCmdStatusOpDlg>},
-    {266, nullptr}, {268, nullptr}, {232, nullptr}, {230, nullptr}, {227, nullptr}, {234, nullptr},
-    {213, nullptr}, {231, nullptr}, {233, nullptr}, {238, nullptr}, {240, nullptr}, {228, nullptr},
-    {229, nullptr}, {252, nullptr},
+    {IDD_CMD_STATUS_OP2, RunCmdDialog<cCmdStatusOp2Dlg>},
+    {IDD_CMD_ITEM_GET, RunCmdDialog<cCmdItemGetDlg>},
+    {IDD_CMD_GRAPHIC, RunCmdDialog<cCmdGraphicDlg>},
+    {IDD_CMD_ANIME_SET, RunCmdDialog<cCmdAnimeSetDlg>},
+    {IDD_CMD_ANIME, RunCmdDialog<cCmdAnimeDlg>},
+    {IDD_CMD_EFFECT, RunCmdDialog<cCmdEffectDlg>},
+    {IDD_CMD_CHARA_EFFECT, RunCmdDialog<cCmdEffectRunDlg>},
+    {IDD_CMD_SCR_EFFECT, RunCmdDialog<cCmdEffectRunDlg>},
+    {IDD_CMD_PICTURE, RunCmdDialog<cCmdPictureDlg>},
+    {IDD_CMD_SCREEN_COLOR, RunCmdDialog<cCmdScreenColorDlg>},
+    {IDD_CMD_BACKGROUND, RunCmdDialog<cCmdBackgroundDlg>},
+    {IDD_CMD_SOUND, RunCmdDialog<cCmdSoundDlg>},
+    {IDD_CMD_BGM, RunCmdDialog<cCmdBgmDlg>},
+    {IDD_CMD_CODE, RunCmdDialog<cCmdCodeDlg>},
 };
 
 }  // namespace
@@ -112,7 +127,7 @@ void cCmdDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     cmd.m_CmdType = static_cast<uint8_t>(type);
     Show(SW_HIDE);
     const cCmdRow& row = kCmdRows[type];
-    int result = row.factory ? row.factory(m_lpParent, m_Context, m_lpGroup, row.templateId) : 0;
+    int result = row.factory(m_lpParent, m_Context, m_lpGroup, row.templateId);
     End(result);
 }
 

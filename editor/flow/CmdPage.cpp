@@ -1,5 +1,7 @@
 #include "editor/flow/CmdPage.h"
 
+#include <algorithm>
+
 #include "data/FlowCommand.h"
 #include "data/FlowTables.h"
 #include "editor/flow/FlowCmdIds.h"
@@ -213,11 +215,19 @@ void cCmdPage::ShowParamList(uint16_t id, const std::vector<std::string>* names,
     int32_t kept = combo.GetData();
     combo.SetBase(base);
     combo.SetList(names);
-    if (chosen)
+    if (!m_Ready) {
+        // Opening: the stored value, or nothing when the list lacks it.
+        combo.DataToCtrl();
+        return;
+    }
+    int32_t count = static_cast<int32_t>(SendMessageA(combo.GetHwnd(), CB_GETCOUNT, 0, 0));
+    if (fit && count > 0) {
+        combo.SetData(chosen ? std::min(std::max(kept, base), base + count - 1) : base);
+    } else if (chosen) {
         combo.SetData(kept);
-    else
+    } else {
         SendMessageA(combo.GetHwnd(), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    if (fit) combo.Adjust();
+    }
 }
 
 void cCmdPage::RefillParamList(uint16_t id) {

@@ -111,9 +111,10 @@ protected:
     // bound control has.
     void EnableCtrl(uint16_t id, int flag);
     void Uncheck(uint16_t id);
-    // The parameter combo shows the names, the first standing for `base`. Its value stays what
-    // it was when the names have it; otherwise nothing is selected (OK keeps the stored value),
-    // or, with `fit`, the nearest end of the list. Nothing happens while the combo shows them.
+    // The parameter combo shows the names, the first standing for `base`. While the dialog opens
+    // it shows the stored value, or nothing when the names lack it (OK keeps the value); later
+    // its value stays what it was when the names have it, and otherwise nothing is selected or,
+    // with `fit`, the nearest end of the list. Nothing happens while the combo shows them.
     void ShowParamList(uint16_t id, const std::vector<std::string>* names, int32_t base, bool fit);
     // The combo's items again from its list (renamed entries), its selection kept.
     void RefillParamList(uint16_t id);

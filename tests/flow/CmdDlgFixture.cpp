@@ -1,5 +1,7 @@
 #include "tests/flow/CmdDlgFixture.h"
 
+#include <commctrl.h>
+
 #include "editor/flow/FlowCmdIds.h"
 #include "tests/support/DialogDriver.h"
 
@@ -16,6 +18,10 @@ void Act(HWND dlg, const cCtrlAction& action) {
         break;
     case cCtrlAction::eClick:
         SendMessageA(ctrl, BM_CLICK, 0, 0);
+        break;
+    case cCtrlAction::eSlide:
+        SendMessageA(ctrl, TBM_SETPOS, TRUE, action.pos);
+        SendMessageA(dlg, WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, action.pos), reinterpret_cast<LPARAM>(ctrl));
         break;
     }
 }
@@ -53,6 +59,14 @@ std::vector<cFieldRow> Join(std::initializer_list<std::vector<cFieldRow>> parts)
 
 std::function<void(cFlowCmd&)> CToggle(uint8_t cFlowCmd::*field) {
     return [=](cFlowCmd& cmd) { cmd.*field = !(cmd.*field); };
+}
+
+std::function<void(cFlowCmd&)> P(size_t i, int32_t value) {
+    return [=](cFlowCmd& cmd) { cmd.m_Params[i] = value; };
+}
+
+std::function<void(cFlowCmd&)> PToggle(size_t i) {
+    return [=](cFlowCmd& cmd) { cmd.m_Params[i] = !cmd.m_Params[i]; };
 }
 
 void CmdDlgTest::PressOk(HWND dlg) { Press(dlg, IDC_CMD_OK); }

@@ -16,14 +16,16 @@
 
 // One person's action on a control.
 struct cCtrlAction {
-    enum eKind { eText, eCombo, eClick } kind;
+    enum eKind { eText, eCombo, eClick, eSlide } kind;
     uint16_t id;
     const char* text;  // eText
-    int pos;           // eCombo
+    int pos;           // eCombo, eSlide
 };
 inline cCtrlAction Type(uint16_t id, const char* text) { return {cCtrlAction::eText, id, text, 0}; }
 inline cCtrlAction Choose(uint16_t id, int pos) { return {cCtrlAction::eCombo, id, nullptr, pos}; }
 inline cCtrlAction Click(uint16_t id) { return {cCtrlAction::eClick, id, nullptr, 0}; }
+// The trackbar's thumb dragged to the position.
+inline cCtrlAction Slide(uint16_t id, int pos) { return {cCtrlAction::eSlide, id, nullptr, pos}; }
 
 void Act(HWND dlg, const cCtrlAction& action);
 void Press(HWND dlg, uint16_t id);
@@ -44,6 +46,9 @@ std::function<void(cFlowCmd&)> C(T cFlowCmd::*field, T value) {
     return [=](cFlowCmd& cmd) { cmd.*field = value; };
 }
 std::function<void(cFlowCmd&)> CToggle(uint8_t cFlowCmd::*field);
+// Expectations on the command's parameters.
+std::function<void(cFlowCmd&)> P(size_t i, int32_t value);
+std::function<void(cFlowCmd&)> PToggle(size_t i);
 
 // Drives the next visible dialog captioned `caption` once it is open.
 void DriveCaptioned(const char* caption, std::function<void(HWND)> drive);
@@ -69,8 +74,19 @@ protected:
     // row changes exactly its field; Cancel and the close box after every row's change keep all.
     template <class Dlg>
     void CheckFamily(int type, UINT templateId, const char* caption, const std::vector<cFieldRow>& rows) {
+        CheckFamilyFrom<Dlg>(type, templateId, caption, nullptr, rows);
+    }
+    // The same from a command in which every row's control is enabled: `start` changes what the
+    // dialog wrote for a new command, and the dialog writes it again.
+    template <class Dlg>
+    void CheckFamilyFrom(int type, UINT templateId, const char* caption, std::function<void(cFlowCmd&)> start,
+                         const std::vector<cFieldRow>& rows) {
         cFlowCmd written = NewCmd(type);
         ASSERT_EQ(1, Run<Dlg>(written, 1, templateId, caption, PressOk));
+        if (start) {
+            start(written);
+            ASSERT_EQ(1, Run<Dlg>(written, 0, templateId, caption, PressOk));
+        }
         cFlowCmd again = written;
         ASSERT_EQ(1, Run<Dlg>(again, 0, templateId, caption, PressOk));
         EXPECT_TRUE(again == written) << caption << ": OK without a change";

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "data/FlowTables.h"
 #include "editor/flow/CmdDlg.h"
 #include "editor/flow/FlowCmdIds.h"
 #include "tests/flow/CmdDlgFixture.h"
@@ -52,15 +53,13 @@ bool SaveWindowPicture(HWND wnd, const std::string& path) {
 TEST_F(CmdDlgTest, PicturesOfThePickerAndTheDialogs) {
     const char* folder = getenv("KIT_DIALOG_SHOTS");
     if (!folder) GTEST_SKIP() << "KIT_DIALOG_SHOTS names no folder";
+    // Picture 0 is the picker; picture k the dialog of command type k.
     struct cShot {
         int type;
         const char* name;
     };
-    const cShot shots[] = {{0, "コマンド"}, {1, "ウエイト"}, {2, "直線移動"}, {3, "地上折り返し移動"},
-                           {4, "円移動"}, {5, "突撃移動"}, {6, "誘導移動"}, {7, "画面外回避移動"},
-                           {8, "移動の無効化"}, {9, "向き変更"}, {10, "ジャンプ"},
-                           {11, "ショット"}, {12, "ソード"}, {13, "ブロック召喚"}, {14, "キャラ召喚"},
-                           {15, "アイテム召喚"}};
+    std::vector<cShot> shots = {{0, "コマンド"}};
+    for (int type = 1; type < kCharaCommandTypes; ++type) shots.push_back({type, CharaCommandTypes[type].m_Name});
     int n = 0;
     for (const cShot& shot : shots) {
         std::string path = std::string(folder) + "/" + std::to_string(n++) + ".bmp";

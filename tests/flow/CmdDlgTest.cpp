@@ -111,9 +111,13 @@ TEST_F(CmdPicker, ExistingCommandOpensItsOwnDialog) {
 }
 
 // Types whose dialogs are not there yet end the picker with 0.
-TEST_F(CmdPicker, TypeWithoutItsDialogEndsWithZero) {
+// The last type's button: the command takes the type, and the picker the dialog's Cancel.
+TEST_F(CmdPicker, TheLastTypesButtonSetsTheTypeAndEndsWithItsDialog) {
     cFlowCmd cmd = NewCmd(0);
-    DriveCaptioned("コマンド", [](HWND picker) { Press(picker, CmdButtonId(36)); });
+    DriveCaptioned("コマンド", [](HWND picker) {
+        DriveCaptioned("コードの実行", [](HWND dlg) { Press(dlg, IDC_CMD_CANCEL); });
+        Press(picker, CmdButtonId(36));
+    });
     EXPECT_EQ(0, RunPicker(cmd, 1));
     EXPECT_EQ(36, cmd.m_CmdType);
 }

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "data/FlowTables.h"
-#include "editor/flow/CmdDlg.h"
 #include "editor/flow/CmdFlowOpDlgs.h"
 #include "editor/flow/CmdFlowOpIds.h"
 #include "editor/flow/FlowCmdIds.h"
@@ -13,12 +12,6 @@
 
 namespace {
 
-std::function<void(cFlowCmd&)> P(size_t i, int32_t value) {
-    return [=](cFlowCmd& cmd) { cmd.m_Params[i] = value; };
-}
-std::function<void(cFlowCmd&)> PToggle(size_t i) {
-    return [=](cFlowCmd& cmd) { cmd.m_Params[i] = !cmd.m_Params[i]; };
-}
 template <class T>
 std::function<void(cFlowCmd&)> M(T cEdMove::*field, T value) {
     return [=](cFlowCmd& cmd) { (*cmd.m_Move).*field = value; };
@@ -29,41 +22,7 @@ std::function<void(cFlowCmd&)> MToggle(uint8_t cEdMove::*field) {
 
 void PressOkOnly(HWND dlg) { Press(dlg, IDC_CMD_OK); }
 
-class CmdFlowOpDlgs : public CmdDlgTest {
-protected:
-    // The family check from a command in which every row's control is enabled: `start` sets it
-    // up from what the dialog writes for a new command.
-    template <class Dlg>
-    void CheckFamilyFrom(int type, UINT templateId, const char* caption, std::function<void(cFlowCmd&)> start,
-                         const std::vector<cFieldRow>& rows) {
-        cFlowCmd written = NewCmd(type);
-        ASSERT_EQ(1, Run<Dlg>(written, 1, templateId, caption, PressOkOnly));
-        start(written);
-        ASSERT_EQ(1, Run<Dlg>(written, 0, templateId, caption, PressOkOnly));
-        cFlowCmd again = written;
-        ASSERT_EQ(1, Run<Dlg>(again, 0, templateId, caption, PressOkOnly));
-        EXPECT_TRUE(again == written) << caption << ": OK without a change";
-        for (size_t i = 0; i < rows.size(); ++i) {
-            cFlowCmd cmd = written;
-            cCtrlAction action = rows[i].action;
-            EXPECT_EQ(1, Run<Dlg>(cmd, 0, templateId, caption, [action](HWND dlg) {
-                Act(dlg, action);
-                Press(dlg, IDC_CMD_OK);
-            }));
-            cFlowCmd expected = written;
-            rows[i].expect(expected);
-            EXPECT_TRUE(cmd == expected) << caption << ": row " << i << " (control " << action.id << ")";
-        }
-        for (bool close : {false, true}) {
-            cFlowCmd cmd = written;
-            EXPECT_EQ(0, Run<Dlg>(cmd, 0, templateId, caption, [&rows, close](HWND dlg) {
-                for (const cFieldRow& row : rows) Act(dlg, row.action);
-                CancelOrClose(dlg, close);
-            }));
-            EXPECT_TRUE(cmd == written) << caption << (close ? ": close box" : ": Cancel");
-        }
-    }
-};
+class CmdFlowOpDlgs : public CmdDlgTest {};
 
 TEST_F(CmdFlowOpDlgs, FlowOperationStageClearAndGameWaitWriteEachField) {
     CheckFamilyFrom<cCmdFlowOpDlg>(16, IDD_CMD_FLOW_OP, "フローの操作", [](cFlowCmd& c) { c.m_Params[1] = 2; },
@@ -346,21 +305,6 @@ TEST_F(CmdFlowOpDlgs, ValuesOutsideTheListsAreKept) {
         Press(d, IDC_CMD_OK);
     }));
     EXPECT_TRUE(cmd == kept);
-}
-
-// The picker opens each of the six dialogs for its type.
-TEST_F(CmdFlowOpDlgs, PickerOpensEachDialog) {
-    for (int type = 16; type <= 21; ++type) {
-        cFlowCmd cmd = NewCmd(type);
-        const char* caption = CharaCommandTypes[type].m_Name;
-        bool seen = false;
-        DriveCaptioned(caption, [&seen](HWND d) {
-            seen = true;
-            Press(d, IDC_CMD_OK);
-        });
-        EXPECT_EQ(1, EditCmdThroughPicker(cmd, nullptr, nullptr)) << caption;
-        EXPECT_TRUE(seen) << caption;
-    }
 }
 
 }  // namespace

@@ -21,9 +21,6 @@ std::function<void(cFlowCmd&)> M(T cEdMove::*field, T value) {
 std::function<void(cFlowCmd&)> MToggle(uint8_t cEdMove::*field) {
     return [=](cFlowCmd& cmd) { (*cmd.m_Move).*field = !((*cmd.m_Move).*field); };
 }
-std::function<void(cFlowCmd&)> P(size_t i, int32_t value) {
-    return [=](cFlowCmd& cmd) { cmd.m_Params[i] = value; };
-}
 
 // The rows every dialog with the time group has.
 std::vector<cFieldRow> TimeRows() {

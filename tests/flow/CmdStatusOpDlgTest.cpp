@@ -16,63 +16,15 @@
 
 namespace {
 
-std::function<void(cFlowCmd&)> P(size_t i, int32_t value) {
-    return [=](cFlowCmd& cmd) { cmd.m_Params[i] = value; };
-}
-std::function<void(cFlowCmd&)> PToggle(size_t i) {
-    return [=](cFlowCmd& cmd) { cmd.m_Params[i] = !cmd.m_Params[i]; };
-}
-
-std::vector<std::string> Items(HWND dlg, uint16_t id) {
-    std::vector<std::string> items;
-    int count = static_cast<int>(SendDlgItemMessageA(dlg, id, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[256] = "";
-        SendDlgItemMessageA(dlg, id, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-        items.push_back(text);
-    }
-    return items;
-}
-int Pos(HWND dlg, uint16_t id) { return static_cast<int>(SendDlgItemMessageA(dlg, id, CB_GETCURSEL, 0, 0)); }
 
 class CmdStatusOpDlg : public CmdDlgTest {
 protected:
-    // A command as the dialog wrote it for a new one, then changed by `start` and written again.
-    cFlowCmd Written(std::function<void(cFlowCmd&)> start) {
-        cFlowCmd cmd = NewCmd(22);
-        EXPECT_EQ(1, Open(cmd, 1, [](HWND d) { Press(d, IDC_CMD_OK); }));
-        start(cmd);
-        EXPECT_EQ(1, Open(cmd, 0, [](HWND d) { Press(d, IDC_CMD_OK); }));
-        return cmd;
-    }
     int Open(cFlowCmd& cmd, int isNew, std::function<void(HWND)> drive) {
         return Run<cCmdStatusOpDlg>(cmd, isNew, IDD_CMD_STATUS_OP, "ステータスの操作", std::move(drive));
     }
-    // Every row from the written command: exactly its field at OK; Cancel and the close box
-    // after all the rows keep everything.
-    void CheckRows(const cFlowCmd& written, const std::vector<cFieldRow>& rows) {
-        cFlowCmd again = written;
-        EXPECT_EQ(1, Open(again, 0, [](HWND d) { Press(d, IDC_CMD_OK); }));
-        EXPECT_TRUE(again == written) << "OK without a change";
-        for (size_t i = 0; i < rows.size(); ++i) {
-            cFlowCmd cmd = written;
-            cCtrlAction action = rows[i].action;
-            EXPECT_EQ(1, Open(cmd, 0, [action](HWND d) {
-                Act(d, action);
-                Press(d, IDC_CMD_OK);
-            }));
-            cFlowCmd expected = written;
-            rows[i].expect(expected);
-            EXPECT_TRUE(cmd == expected) << "row " << i << " (control " << action.id << ")";
-        }
-        for (bool close : {false, true}) {
-            cFlowCmd cmd = written;
-            EXPECT_EQ(0, Open(cmd, 0, [&rows, close](HWND d) {
-                for (const cFieldRow& row : rows) Act(d, row.action);
-                CancelOrClose(d, close);
-            }));
-            EXPECT_TRUE(cmd == written) << (close ? "close box" : "Cancel");
-        }
+    // Every row from the command `start` makes of a new one.
+    void CheckRows(std::function<void(cFlowCmd&)> start, const std::vector<cFieldRow>& rows) {
+        CheckFamilyFrom<cCmdStatusOpDlg>(22, IDD_CMD_STATUS_OP, "ステータスの操作", start, rows);
     }
 
     cSampleVarNames m_Names;
@@ -91,7 +43,7 @@ TEST_F(CmdStatusOpDlg, NewCommandTakesItsDefaults) {
 
 TEST_F(CmdStatusOpDlg, EachControlWritesItsField) {
     // My chara variable, set to a constant: every control but the HP and SP ones enabled.
-    CheckRows(Written([](cFlowCmd&) {}),
+    CheckRows([](cFlowCmd&) {},
               {
                   {Choose(IDC_SOP_LEFT_KIND, 1), P(0, 1)},
                   {Choose(IDC_SOP_LEFT_OBJECT, 1), P(3, 1)},
@@ -110,13 +62,14 @@ TEST_F(CmdStatusOpDlg, EachControlWritesItsField) {
                   {Click(IDC_SOP_GUARD), PToggle(17)},
               });
     // The target's HP from a stage variable: the calculation mode, the bar and the rename.
-    CheckRows(Written([](cFlowCmd& c) {
+    CheckRows(
+              [](cFlowCmd& c) {
                   c.m_Params[3] = 1;
                   c.m_Params[4] = 1;
                   c.m_Params[6] = 3;
                   c.m_Params[10] = 1;
                   c.m_Params[11] = 3;
-              }),
+              },
               {
                   {Choose(IDC_SOP_CALC, 2), P(15, 2)},
                   {Click(IDC_SOP_BAR), PToggle(16)},
@@ -140,8 +93,8 @@ TEST_F(CmdStatusOpDlg, PercentCalculationAndBarFollowTheLeftStatus) {
         EXPECT_TRUE(IsEnabledCtrl(d, IDC_SOP_PERCENT));
         // The system's values have no HP: the second row is the horizontal scroll speed.
         Act(d, Choose(IDC_SOP_LEFT_OBJECT, 2));
-        EXPECT_EQ(5u, Items(d, IDC_SOP_LEFT_STATUS).size());
-        EXPECT_EQ("時間", Items(d, IDC_SOP_LEFT_STATUS)[0]);
+        EXPECT_EQ(5u, ComboItems(d, IDC_SOP_LEFT_STATUS).size());
+        EXPECT_EQ("時間", ComboItems(d, IDC_SOP_LEFT_STATUS)[0]);
         Act(d, Choose(IDC_SOP_LEFT_STATUS, 1));
         EXPECT_FALSE(IsEnabledCtrl(d, IDC_SOP_CALC));
         EXPECT_FALSE(IsEnabledCtrl(d, IDC_SOP_GUARD));
@@ -218,7 +171,7 @@ TEST_F(CmdStatusOpDlg, RightKindEnablesItsControls) {
         Act(d, Choose(IDC_SOP_RIGHT_STATUS, 3));
         EXPECT_FALSE(IsEnabledCtrl(d, IDC_SOP_RIGHT_NUMBER));
         Act(d, Choose(IDC_SOP_RIGHT_OBJECT, 2));
-        EXPECT_EQ(5u, Items(d, IDC_SOP_RIGHT_STATUS).size());
+        EXPECT_EQ(5u, ComboItems(d, IDC_SOP_RIGHT_STATUS).size());
         Press(d, IDC_CMD_CANCEL);
     }));
 }
@@ -228,7 +181,7 @@ TEST_F(CmdStatusOpDlg, NumberListsFollowTheKindAndRenameAtOnce) {
     cFlowCmd cmd = NewCmd(22);
     EXPECT_EQ(0, Open(cmd, 1, [](HWND d) {
         // キャラ変数: the eight chara variables, no rename.
-        std::vector<std::string> items = Items(d, IDC_SOP_LEFT_NUMBER);
+        std::vector<std::string> items = ComboItems(d, IDC_SOP_LEFT_NUMBER);
         ASSERT_EQ(8u, items.size());
         EXPECT_EQ("1 キャラ変数-1", items[0]);
         EXPECT_EQ("8 キャラ変数-8", items[7]);
@@ -242,9 +195,9 @@ TEST_F(CmdStatusOpDlg, NumberListsFollowTheKindAndRenameAtOnce) {
         EXPECT_FALSE(IsEnabledCtrl(d, IDC_SOP_LEFT_STATUS));
         EXPECT_TRUE(IsEnabledCtrl(d, IDC_SOP_LEFT_SCOPE));
         EXPECT_TRUE(IsEnabledCtrl(d, IDC_SOP_LEFT_RENAME));
-        EXPECT_EQ("002 所持金", Items(d, IDC_SOP_LEFT_NUMBER)[1]);
+        EXPECT_EQ("002 所持金", ComboItems(d, IDC_SOP_LEFT_NUMBER)[1]);
         Act(d, Choose(IDC_SOP_LEFT_SCOPE, 1));
-        EXPECT_EQ("003 鍵", Items(d, IDC_SOP_LEFT_NUMBER)[2]);
+        EXPECT_EQ("003 鍵", ComboItems(d, IDC_SOP_LEFT_NUMBER)[2]);
         Act(d, Choose(IDC_SOP_LEFT_SCOPE, 0));
         Act(d, Choose(IDC_SOP_LEFT_NUMBER, 1));
         cModalSteps input;
@@ -253,8 +206,8 @@ TEST_F(CmdStatusOpDlg, NumberListsFollowTheKindAndRenameAtOnce) {
             Click(i, IDC_INPUT_OK);
         });
         Press(d, IDC_SOP_LEFT_RENAME);
-        EXPECT_EQ("002 体力", Items(d, IDC_SOP_LEFT_NUMBER)[1]);
-        EXPECT_EQ(1, Pos(d, IDC_SOP_LEFT_NUMBER));
+        EXPECT_EQ("002 体力", ComboItems(d, IDC_SOP_LEFT_NUMBER)[1]);
+        EXPECT_EQ(1, Chosen(d, IDC_SOP_LEFT_NUMBER));
         Press(d, IDC_CMD_CANCEL);
     }));
     EXPECT_EQ("体力", CommonVarNames()[2].m_Name);
@@ -264,7 +217,7 @@ TEST_F(CmdStatusOpDlg, NumberListsFollowTheKindAndRenameAtOnce) {
     cmd.m_Params[11] = 4000;
     cFlowCmd kept = cmd;
     EXPECT_EQ(1, Open(cmd, 0, [](HWND d) {
-        EXPECT_EQ(-1, Pos(d, IDC_SOP_RIGHT_NUMBER));
+        EXPECT_EQ(-1, Chosen(d, IDC_SOP_RIGHT_NUMBER));
         cModalSteps none;
         Press(d, IDC_SOP_RIGHT_RENAME);
         EXPECT_TRUE(none.Seen().empty());
@@ -280,7 +233,7 @@ TEST_F(CmdStatusOpDlg, ValuesOutsideTheListsAreKept) {
     cFlowCmd kept = cmd;
     EXPECT_EQ(1, Open(cmd, 0, [](HWND d) {
         for (uint16_t id : {IDC_SOP_LEFT_KIND, IDC_SOP_LEFT_OBJECT, IDC_SOP_OPERATOR, IDC_SOP_RIGHT_KIND, IDC_SOP_CALC})
-            EXPECT_EQ(-1, Pos(d, id)) << id;
+            EXPECT_EQ(-1, Chosen(d, id)) << id;
         Press(d, IDC_CMD_OK);
     }));
     EXPECT_TRUE(cmd == kept);
