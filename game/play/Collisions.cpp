@@ -134,8 +134,10 @@ int cPlayScene::HitCharasWithShot(cShotObj& shot, const cActorGroup& group, bool
     const bool harmless = record.m_Power == 0 && record.m_Impact == 0 && record.m_Effect == 0;
     for (size_t k = 0; k < group.size() && !shot.m_Removed; ++k) {
         cActor& chara = *group[k];
+        // An item's commands may take the character out of play: its number outlives it.
+        const int32_t number = chara.m_Number;
         if (!TakesPart(chara, onScreenOnly) || chara.m_Chara.m_Invincible == 2) continue;
-        if (!ShotHitBox(chara).Overlaps(ShotBox(shot)) || shot.HasHit(chara.m_Number)) continue;
+        if (!ShotHitBox(chara).Overlaps(ShotBox(shot)) || shot.HasHit(number)) continue;
         chara.StartFlowsByTrigger(eTriggerTouchShot);
         if (harmless || Guarded(chara, shot.m_Owner)) continue;
         cBlow blow;
@@ -156,7 +158,7 @@ int cPlayScene::HitCharasWithShot(cShotObj& shot, const cActorGroup& group, bool
         // A shot goes on its first hit unless it pierces; a sword and a piercing shot hit each
         // character once.
         if (!shot.IsSword() && !record.m_PierceChara) shot.m_Removed = 1;
-        else shot.m_HitList.push_back(chara.m_Number);
+        else shot.m_HitList.push_back(number);
         const cEdItem* item = cEdItem::GetBaseItem(record.m_ItemPalette, record.m_ItemIndex);
         if (item && item->m_Graphic != 0 && !m_Players.empty()) {
             cItemObj given;

@@ -8,6 +8,7 @@
 #include "data/Stage.h"
 #include "data/SystemData.h"
 #include "game/data/StorySave.h"
+#include "game/core/RankingDraw.h"
 #include "game/core/SceneManager.h"
 #include "game/core/SystemTexts.h"
 #include "game/data/GameDatabase.h"
@@ -144,6 +145,11 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
                 // The banner slides in from the right in strips of 4.
                 const int shown = scene.m_Counter < 96 ? scene.m_Counter * kBannerWidth / 96 : kBannerWidth;
                 DrawBanner(dest, 256 + kBannerWidth - shown, 192, shown, kBannerHeight);
+            } else if (stage.m_ShowStageClear) {
+                int positions[kRankKinds];
+                for (int k = 0; k < kRankKinds; ++k)
+                    positions[k] = static_cast<size_t>(k) < scene.m_RankPlaces.size() ? scene.m_RankPlaces[k] : -1;
+                DrawResultTable(dest, 336, 224, positions);
             }
             break;
         case ePlayPause: {
