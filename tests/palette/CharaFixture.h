@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <prsht.h>
 
+#include <functional>
 #include <string>
 
 #include "data/ProjectDatabase.h"
@@ -112,3 +113,13 @@ private:
     cEditorFixture* m_Editor = nullptr;
     int m_Owner = kStagePalette;
 };
+
+// True for a visible window of the thread with the caption: the modal dialog a test drives.
+inline std::function<bool(HWND)> CaptionIs(const char* caption) {
+    std::string wanted = caption;
+    return [wanted](HWND wnd) {
+        char text[64] = "";
+        GetWindowTextA(wnd, text, sizeof text);
+        return IsWindowVisible(wnd) && wanted == text;
+    };
+}

@@ -1,8 +1,9 @@
-// Opens the block palette windows, the block data window, the data move dialog and the chara
-// group window of the editor on the project in the current folder (its data\ folder made
+// Opens the block palette windows, the block data window, the data move dialog, the chara
+// group window and the four pages of the chara data sheet of the editor on the project in the current folder (its data\ folder made
 // beforehand) and writes what the screen shows of each as a BMP file into the folder given:
 //   palette_shots.exe FOLDER
 #include <windows.h>
+#include <prsht.h>
 
 #include <cstdio>
 #include <string>
@@ -179,6 +180,25 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         SetWindowPos(main->m_lpGroupWnd->GetHwnd(), HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
         main->m_lpGroupWnd->OnPaint();
         Shoot(main->m_lpGroupWnd->GetHwnd(), "5-group");
+    }
+
+    // The four pages of the chara data sheet on the common palette's first chara.
+    if (auto* charas = dynamic_cast<cPaletteDlg*>(main->m_lpPaletteWnd[ePaletteCommon][eKindChara])) {
+        StageDoc().m_SelPalette = 0;
+        StageDoc().m_SelIndex = 1;
+        SendMessageA(charas->GetHwnd(), WM_COMMAND, ID_ELEMENT_EDIT, 0);
+        Pump(300);
+        if (cPropSheet* sheet = charas->DataWnd()) {
+            SetWindowPos(sheet->GetHwnd(), HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
+            const char* const names[] = {"c1-basic", "c2-display", "c3-ability", "c4-action"};
+            for (int page = 0; page < 4; ++page) {
+                SendMessageA(sheet->GetHwnd(), PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
+                Pump(200);
+                Shoot(sheet->GetHwnd(), names[page]);
+            }
+            PostMessageA(sheet->GetHwnd(), WM_COMMAND, IDCANCEL, 0);
+            Pump(300);
+        }
     }
     ShowPaletteWindows(main, -1);
     DestroyFrameWnd();
