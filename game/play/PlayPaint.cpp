@@ -7,6 +7,7 @@
 #include "data/ProjectData.h"
 #include "data/Stage.h"
 #include "data/SystemData.h"
+#include "game/core/GameModes.h"
 #include "game/data/StorySave.h"
 #include "game/core/RankingDraw.h"
 #include "game/core/SceneManager.h"
@@ -155,7 +156,7 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
         case ePlayPause: {
             // The menu: quit, resume and, for a stage file, retry; the cursor in the margin of its line.
             const cSystemData& system = ProjectSystemData();
-            const int entries = SceneManager().m_nGameMode == kGameModeStageFile ? 3 : 2;
+            const int entries = SceneManager().m_nGameMode == eModeStageFile ? 3 : 2;
             const int x = CenterTextBoxX(system, 320, kPauseTexts, entries);
             DrawTextBox(system, dest, x, 272, kPauseTexts, entries);
             if (cSurface* icons = Slot(kSystemPicture))

@@ -6,6 +6,7 @@
 #include "data/FlowTables.h"
 #include "framework/ErrorLog.h"
 #include "framework/MessageBox.h"
+#include "game/core/GameModes.h"
 #include "game/core/Input.h"
 #include "game/core/SceneManager.h"
 #include "game/data/ReplayData.h"
@@ -58,7 +59,7 @@ bool cPlayScene::SetStage(int reload) {
     }
     cEdStage& stage = ProjectStage();
     // The random numbers: a replay's own seed, or a new one recorded into the replay.
-    if (SceneManager().m_nGameMode == kGameModeReplay) {
+    if (SceneManager().m_nGameMode == eModeReplay) {
         CurrentReplay().Rewind();
         m_Seed = static_cast<uint32_t>(CurrentReplay().m_Seed);
     } else {
@@ -115,7 +116,7 @@ void cPlayScene::SetUpStageCounters(const cEdStage& stage) {
     m_StepCount = 0;
     cStorySave& story = StoryState();
     story.m_Score = 0;
-    if (SceneManager().m_nGameMode == kGameModeReplay) story.m_TotalScore = story.m_RemainingTime = story.m_ClearTime = 0;
+    if (SceneManager().m_nGameMode == eModeReplay) story.m_TotalScore = story.m_RemainingTime = story.m_ClearTime = 0;
     m_StartVars = story.m_Variables;
     m_StartLives = story.m_Lives;
     m_StartTotalScore = story.m_TotalScore;

@@ -65,10 +65,6 @@ struct cPauseWait {
     int32_t m_Done = 0;
 };
 
-// The game modes the play scene acts on: a stage file named at start or opened, a replay.
-const int kGameModeStageFile = 3;
-const int kGameModeReplay = 4;
-
 // The scene's states, in handler order.
 enum ePlayState { ePlayFadeIn, ePlayIntro, ePlayRun, ePlayPause, ePlayResult, ePlayGameOver, ePlayFadeOut };
 // What a sub-step or a check ends in.

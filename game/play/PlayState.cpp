@@ -9,6 +9,7 @@
 #include "data/Stage.h"
 #include "framework/ErrorLog.h"
 #include "framework/GameHelpers.h"
+#include "game/core/GameModes.h"
 #include "game/core/Input.h"
 #include "game/core/OptionData.h"
 #include "game/core/SceneManager.h"
@@ -30,7 +31,7 @@ const int kSoundDeath = 8;
 const int kMaxElapsed = 599999;
 const int kMaxTime = 999;
 
-int GameMode() { return SceneManager().m_nGameMode; }
+int PlayedMode() { return SceneManager().m_nGameMode; }
 
 // Buttons pressed this frame that were up in the last one.
 int NewButtons(int16_t now, int16_t last) { return now & ~last; }
@@ -73,7 +74,7 @@ void cPlayScene::Init() {
         story.m_RemainingTime = story.m_ClearTime = 0;
         m_ScrollX.m_Pos = m_ScrollY.m_Pos = 0;
         m_Counter = m_ButtonSuppress = m_RankingPending = 0;
-        if (manager.m_nGameMode != kGameModeReplay) CurrentReplay().Clear();
+        if (manager.m_nGameMode != eModeReplay) CurrentReplay().Clear();
         if (Host().StartedWithFile()) story.m_StageNumber = 1;
         if (manager.m_bRankingOn) LoadRanking(RankingTable(), manager.m_nPlayKind, story.m_StageFile);
         // The life being played is taken from the lives the game mode starts with.
@@ -113,7 +114,7 @@ int cPlayScene::PlayFrame() {
     cInput& input = GetPlayerInput(0);
     cPlayerActor* player = m_Players.empty() ? nullptr : &m_Players[0];
     // 1. Input.
-    if (GameMode() == kGameModeReplay) {
+    if (PlayedMode() == eModeReplay) {
         int16_t direction = 0, buttons = 0;
         if (CurrentReplay().NextFrame(direction, buttons)) {
             SceneManager().m_nPrevScene = eScenePlay;
@@ -298,11 +299,11 @@ void cPlayScene::Draw(int32_t flag1, int32_t flag2, int32_t flag3, int32_t flag4
     if (!player.m_Dead) return;
     if (++player.m_DeathFrames < cActor::kDeathFrames) return;
     cStorySave& story = StoryState();
-    if (GameMode() != kGameModeReplay && story.m_Lives <= 0 && !Host().StartedWithFile()) {
+    if (PlayedMode() != eModeReplay && story.m_Lives <= 0 && !Host().StartedWithFile()) {
         m_nState = ePlayGameOver;
         return;
     }
-    if (GameMode() != kGameModeReplay && !Host().StartedWithFile()) --story.m_Lives;
+    if (PlayedMode() != eModeReplay && !Host().StartedWithFile()) --story.m_Lives;
     RestoreStageStart(false);
     RestartStage();
 }
@@ -337,7 +338,7 @@ bool cPlayScene::OpenPauseOnSpace(bool sound) {
 
 int cPlayScene::PauseMenu() {
     const cInput& input = GetPlayerInput(0);
-    const bool stageFile = GameMode() == kGameModeStageFile;
+    const bool stageFile = PlayedMode() == eModeStageFile;
     const int entries = stageFile ? 3 : 2;
     if (m_nSubState == 0) {
         m_MenuCursor = 1;
@@ -415,7 +416,7 @@ int cPlayScene::FadeOut() {
     Draw(0, 1, 0, 0);
     if (++m_Fade < kFadeFrames) return 0;
     m_Fade = 0;
-    if (GameMode() == kGameModeStageFile && !StoryState().m_SeriesFlag && m_ReturnScene == eScenePlay &&
+    if (PlayedMode() == eModeStageFile && !StoryState().m_SeriesFlag && m_ReturnScene == eScenePlay &&
         !Host().ReopenStartFile())
         Host().CloseGame();
     cSceneManager& manager = SceneManager();
