@@ -95,6 +95,17 @@ void SaveCells(cStageLayer<T>& layer, cDataWriter& out, Before before) {
     }
 }
 
+// The game's form of the cells: each element as it is held, after a 0 in place of its index
+// (its column and row name its cell).
+template <class T>
+void SavePlacedCells(cStageLayer<T>& layer, cDataWriter& out) {
+    out.WriteU32(static_cast<uint32_t>(layer.size()));
+    for (auto& cell : layer) {
+        out.WriteU32(0);
+        cell.second.Save(out);
+    }
+}
+
 bool ReadInts(cCheckedVector<int32_t, eCloseProgram>& values, cDataReader& in) {
     uint32_t count;
     if (!in.ReadCount(count, 4)) return false;
@@ -219,14 +230,32 @@ bool cEdStage::Load(cDataReader& in) {
     return true;
 }
 
-void cEdStage::Save(cDataWriter& out) {
+void cEdStage::SaveHead(cDataWriter& out) {
     ClampView();
-    cPaletteSourceScope scope(eSourceStage, &m_Palette);
     cRecord::Save(out);
     out.WriteU32(static_cast<uint32_t>(m_RankItems.size()));
     for (int32_t value : m_RankItems) out.Write(&value, 4);
     for (cAutoVanish& rule : m_AutoVanish) rule.Save(out);
     SavePaletteLists(m_Palette, out, eSourceStage);
+}
+
+void cEdStage::SaveTail(cDataWriter& out) {
+    SaveRecordVector(m_BackLayers, out);
+    SaveRecordVector(m_VarNames, out);
+}
+
+void cEdStage::SaveAsPlaced(cDataWriter& out) {
+    cPaletteSourceScope scope(eSourceStage, &m_Palette);
+    SaveHead(out);
+    SavePlacedCells(m_Blocks, out);
+    SavePlacedCells(m_Charas, out);
+    SavePlacedCells(m_Items, out);
+    SaveTail(out);
+}
+
+void cEdStage::Save(cDataWriter& out) {
+    cPaletteSourceScope scope(eSourceStage, &m_Palette);
+    SaveHead(out);
     // Every cell inherits again first, so the counts and the charas' item places count only the
     // cells that still hold an element.
     InheritCells(m_Blocks, eSourceNone);
@@ -241,8 +270,7 @@ void cEdStage::Save(cDataWriter& out) {
         chara.m_Extra3 = holds ? place : -1;
     });
     SaveCells(m_Items, out, [](uint32_t, cEdItem&) {});
-    SaveRecordVector(m_BackLayers, out);
-    SaveRecordVector(m_VarNames, out);
+    SaveTail(out);
 }
 
 bool cEdStage::LoadFile(const char* path, bool strip) {

@@ -54,6 +54,10 @@ public:
     // a cell outside the stage or a cell given twice fails the load.
     bool Load(cDataReader& in) override;
     void Save(cDataWriter& out) override;
+    // The game's form, the one its replay files hold: the stage as it is held, with no cell
+    // inheriting again and a 0 in place of each cell's index (the element's column and row
+    // name the cell; Load reads both forms). Loaded again, it is the same stage.
+    void SaveAsPlaced(cDataWriter& out);
     RECORD_COPY(cEdStage)
 
     // Reads a stage file; the stage changes only when the whole file was read.
@@ -161,6 +165,9 @@ public:
     int32_t m_EnemyGuard;
 
 private:
+    // What both forms write before the cells and after them.
+    void SaveHead(cDataWriter& out);
+    void SaveTail(cDataWriter& out);
     // Takes over a loaded stage's contents (the large parts are swapped, not copied).
     void Adopt(cEdStage& loaded);
     void ClampLimits();

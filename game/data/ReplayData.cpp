@@ -122,7 +122,7 @@ int cReplayData::NextFrame(int16_t& direction, int16_t& buttons) {
 bool cReplayData::SaveReplayFile(const char* path, cEdStage& stage) {
     cDataWriter out;
     if (!OpenDataFileWrite(out, path)) return false;
-    stage.Save(out);
+    stage.SaveAsPlaced(out);
     Save(out);
     return CloseDataFile(out);
 }

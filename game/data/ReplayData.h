@@ -31,7 +31,7 @@ public:
     int NextFrame(int16_t& direction, int16_t& buttons);
     bool Empty() const { return m_DirValues.empty(); }
 
-    // The stage, then this replay. False when the file cannot be written (an old file of the
+    // The stage as the game holds it (cEdStage::SaveAsPlaced), then this replay. False when the file cannot be written (an old file of the
     // name is kept).
     bool SaveReplayFile(const char* path, cEdStage& stage);
     // The stage and the replay change only when the whole file was read and is sound.

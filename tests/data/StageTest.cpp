@@ -23,23 +23,25 @@ struct cCell {
 // are given so that the corrupt variants can change them.
 const std::vector<cCell> kBlocks = {{0, 0, 0, 3}, {(15 << 6) + 32, 32, 15, 5}};
 
-std::string PlacedStageFile(const std::vector<cCell>& blocks = kBlocks) {
+// The game's form (asPlaced) writes 0 where the editor writes each cell's index.
+std::string PlacedStageFile(const std::vector<cCell>& blocks = kBlocks, bool asPlaced = false) {
+    auto at = [asPlaced](uint32_t index) { return asPlaced ? 0 : index; };
     cBytes b;
     b.U32(147);
     StageRecordBytes(b, 33, 16, "テスト");
     StageRulesBytes(b);
     DefaultStagePaletteBytes(b);
     b.U32(static_cast<uint32_t>(blocks.size()));
-    for (const cCell& c : blocks) ElementBytes(b.U32(c.index), BlockLayout(), {{4, c.graphic}}, CellRaw(c.column, c.row));
+    for (const cCell& c : blocks) ElementBytes(b.U32(at(c.index)), BlockLayout(), {{4, c.graphic}}, CellRaw(c.column, c.row));
     b.U32(3);
-    ElementBytes(b.U32(66), CharaLayout(), {{12, 1}, {23, 0}}, CharaRaw(2, 1, -1));
-    ElementBytes(b.U32(133), CharaLayout(), {{12, 2}}, CharaRaw(5, 2, 2));
-    ElementBytes(b.U32(134), CharaLayout(), {{12, 2}, {42, 0}}, CharaRaw(6, 2, -1));
+    ElementBytes(b.U32(at(66)), CharaLayout(), {{12, 1}, {23, 0}}, CharaRaw(2, 1, -1));
+    ElementBytes(b.U32(at(133)), CharaLayout(), {{12, 2}}, CharaRaw(5, 2, 2));
+    ElementBytes(b.U32(at(134)), CharaLayout(), {{12, 2}, {42, 0}}, CharaRaw(6, 2, -1));
     b.U32(4);
-    ElementBytes(b.U32(1), ItemLayout(), {{6, 4}}, CellRaw(1, 0));
-    ElementBytes(b.U32(66), ItemLayout(), {{6, 5}}, CellRaw(2, 1));
-    ElementBytes(b.U32(133), ItemLayout(), {{6, 6}}, CellRaw(5, 2));
-    ElementBytes(b.U32(134), ItemLayout(), {{6, 7}}, CellRaw(6, 2));
+    ElementBytes(b.U32(at(1)), ItemLayout(), {{6, 4}}, CellRaw(1, 0));
+    ElementBytes(b.U32(at(66)), ItemLayout(), {{6, 5}}, CellRaw(2, 1));
+    ElementBytes(b.U32(at(133)), ItemLayout(), {{6, 6}}, CellRaw(5, 2));
+    ElementBytes(b.U32(at(134)), ItemLayout(), {{6, 7}}, CellRaw(6, 2));
     b.U32(2);
     BackLayerBytes(b, 1, 1, 16, 0, 0.1, 0.1, "");
     BackLayerBytes(b, 0, 0, 20, 1, 0.5, -1.25, "sky.bmp");
@@ -127,6 +129,32 @@ TEST(Stage, PlacedStageMatchesTheLayoutAndReloadsByteForByte) {
     EXPECT_EQ(2, loaded.m_Charas.At(loaded.CellIndex(5, 2)).m_Extra3);
     ASSERT_EQ(2u, loaded.m_BackLayers.size());
     EXPECT_EQ("sky.bmp", loaded.m_BackLayers[1].m_Picture);
+    EXPECT_TRUE(SameBytes(file, Saved(loaded, dir)));
+}
+
+// The game writes a stage (into its replay files) as it holds it, each cell's index 0; read
+// back, it is the same stage.
+TEST(Stage, TheGameFormWritesEachCellWithoutItsIndexAndReadsBackTheSame) {
+    cTempDir dir;
+    const std::string file = PlacedStageFile();
+    dir.Write("in.stg4_147", file);
+    cEdStage stage;
+    ASSERT_TRUE(stage.LoadFile("in.stg4_147"));
+    auto asPlaced = [&dir](cEdStage& from) {
+        cDataWriter out;
+        EXPECT_TRUE(OpenDataFileWrite(out, "placed.stg4_147"));
+        from.SaveAsPlaced(out);
+        EXPECT_TRUE(CloseDataFile(out));
+        return dir.Read("placed.stg4_147");
+    };
+    const std::string placed = PlacedStageFile(kBlocks, true);
+    EXPECT_TRUE(SameBytes(placed, asPlaced(stage)));
+
+    cEdStage loaded;
+    ASSERT_TRUE(loaded.LoadFile("placed.stg4_147"));
+    EXPECT_EQ(5u, loaded.m_Blocks.At(loaded.CellIndex(32, 15)).m_Graphic);
+    EXPECT_EQ(2, loaded.m_Charas.At(loaded.CellIndex(5, 2)).m_Extra3);
+    EXPECT_TRUE(SameBytes(placed, asPlaced(loaded)));
     EXPECT_TRUE(SameBytes(file, Saved(loaded, dir)));
 }
 

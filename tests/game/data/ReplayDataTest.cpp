@@ -23,11 +23,11 @@ std::vector<cFrame> Join(std::initializer_list<std::vector<cFrame>> parts) {
     return all;
 }
 
-// The stage's bytes as its own Save writes them, without the file's version header.
+// The stage's bytes in the game's form, without the file's version header.
 std::string StageBytes(cEdStage& stage) {
     cDataWriter out;
     EXPECT_TRUE(OpenDataFileWrite(out, "unused"));
-    stage.Save(out);
+    stage.SaveAsPlaced(out);
     return std::string(out.Bytes().begin() + 4, out.Bytes().end());
 }
 
@@ -114,6 +114,10 @@ TEST(ReplayData, FileLayoutAndRoundTrip) {
     cTempDir dir;
     cEdStage stage;
     stage.m_Name = "リプレイ";
+    // A placed block: the game's form writes 0 where the editor's writes the cell's index.
+    cEdBlock block;
+    block.m_Graphic = 4;
+    stage.m_Blocks.Put(stage.CellIndex(3, 2), block);
     cReplayData replay;
     replay.m_Seed = -559038737;
     for (cFrame f : Join({Repeat({2, 1}, 3), Repeat({10, 1}, 2), Repeat({10, 0}, 1)}))
@@ -127,6 +131,7 @@ TEST(ReplayData, FileLayoutAndRoundTrip) {
     loaded.m_DirPos = 5;
     ASSERT_TRUE(loaded.LoadReplayFile("a.rpl4_147", loadedStage));
     EXPECT_EQ("リプレイ", loadedStage.m_Name);
+    EXPECT_EQ(4u, loadedStage.m_Blocks.At(loadedStage.CellIndex(3, 2)).m_Graphic);
     EXPECT_EQ(-559038737, loaded.m_Seed);
     EXPECT_EQ(0, loaded.m_DirPos);
     ASSERT_TRUE(loaded.SaveReplayFile("b.rpl4_147", loadedStage));
