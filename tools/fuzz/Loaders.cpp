@@ -11,6 +11,8 @@
 #include "data/EffectRecords.h"
 #include "data/FileRecords.h"
 #include "data/GValInfo.h"
+#include "data/Palette.h"
+#include "data/PaletteSource.h"
 #include "data/PrjOption.h"
 #include "data/Stage.h"
 #include "data/SwordRecords.h"
@@ -68,6 +70,45 @@ public:
 
 private:
     cRecordVector<T> m_Table;
+};
+
+// A stage palette file (*.plt4). The factory project has none: the good file is a small palette
+// of the target's own, whose elements take groups from the common palette and, in a chain, from
+// each other, so that damaged references and flags reach the inheritance.
+class cStagePaletteTarget : public cFuzzTarget {
+public:
+    cStagePaletteTarget() {
+        m_Palette.m_Blocks.assign(4, cEdBlock());
+        m_Palette.m_Charas.assign(3, cEdChara());
+        m_Palette.m_Items.assign(2, cEdItem());
+        cEdBlock* blocks = &m_Palette.m_Blocks[0];
+        for (int i = 1; i < 4; ++i) blocks[i].m_Graphic = static_cast<uint16_t>(2 + i);
+        blocks[1].m_Name = "床";
+        Refer(blocks[1], eSourceStage, 2, 2);  // block 1 from 2, 2 from 3, 3 from the common palette
+        Refer(blocks[2], eSourceStage, 3, 0);
+        Refer(blocks[3], eSourceCommon, 1, 6);
+        m_Palette.m_Charas[1].m_Graphic = 1;
+        m_Palette.m_Charas[1].m_Control = 0;
+        m_Palette.m_Charas[2].m_Graphic = 2;
+        Refer(m_Palette.m_Charas[2], eSourceCommon, 2, 0);
+        m_Palette.m_Items[1].m_Graphic = 4;
+        Refer(m_Palette.m_Items[1], eSourceStage, 1, 1);
+    }
+    bool Load(const char* file) override { return LoadStagePaletteFile(m_Palette, file, false); }
+    std::string State() override {
+        return Written([&](cDataWriter& out) { SavePaletteLists(m_Palette, out, eSourceStage); });
+    }
+    bool Save(const char* file) override { return SaveStagePaletteFile(m_Palette, file); }
+
+private:
+    template <class T>
+    static void Refer(T& element, int source, int index, int group) {
+        element.m_InheritSrc = static_cast<uint8_t>(source);
+        element.m_InheritIndex = static_cast<decltype(element.m_InheritIndex)>(index);
+        element.m_bbInherit[group] = 1;
+    }
+
+    cPalette m_Palette;
 };
 
 class cVarNamesTarget : public cFuzzTarget {
@@ -254,6 +295,7 @@ const std::vector<cFuzzLoader>& FuzzLoaders() {
         {"GValInfo", {"default\\GValInfo.dat"}, Make<cVarNamesTarget>()},
         // No factory copy: the fuzz program writes the defaults as the good file.
         {"EditConfig", {"e_data\\EditConfig.dat"}, Make<cRecordTarget<cEditConfig>>()},
+        {"StagePalette", {"default\\stg4\\Stage.plt4"}, Make<cStagePaletteTarget>()},
         {"EditorBmp", {"bmp\\Block.bmp", "bmp\\Character1.bmp", "bmp\\Item_Mini.bmp"}, Make<cDibTarget>()},
         {"EditorPalette", {"bmp\\plt\\Palette.bmp"}, Make<cEditorPaletteTarget>()},
         {"GameBitmap", {"bmp\\Block.bmp", "bmp\\Debug.bmp", "bmp\\effect\\Burst.bmp"}, Make<cGameBitmapTarget>()},
