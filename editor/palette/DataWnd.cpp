@@ -1,9 +1,47 @@
 #include "editor/palette/DataWnd.h"
 
+#include <new>
+
+#include "editor/palette/BlockWnd.h"
+#include "editor/palette/CharaSheet.h"
 #include "editor/palette/PaletteDlg.h"
 #include "editor/palette/PaletteLists.h"
 #include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
+#include "framework/Geometry.h"
+#include "framework/MessageBox.h"
+
+namespace {
+
+template <class W>
+bool OpenWnd(W* wnd) {
+    if (!wnd) {
+        OutOfMemory();
+        return false;
+    }
+    if (wnd->Open()) return true;
+    wnd->SkipReturn();
+    delete wnd;
+    return false;
+}
+
+}  // namespace
+
+bool OpenDataWndInSlot(int kind, cChildWnd* owner, cPropSheet** slot, int source, uint32_t cell) {
+    cWndGroup& group = EditorGroup();
+    group.EnableAll(0);
+    if (*slot) {
+        static_cast<cDataWnd*>(*slot)->SkipReturn();
+        SafeDelete(*slot);
+    }
+    const bool opened = kind == eKindChara
+                            ? OpenWnd(new (std::nothrow) cCharaDataSheet(owner, &group, slot, source, cell))
+                            : OpenWnd(new (std::nothrow) cBlockWnd(owner, &group, slot, source, cell));
+    if (opened) return true;
+    *slot = nullptr;
+    group.EnableAll(1);
+    return false;
+}
 
 void ReturnFromDataWnd(int kind, int source, int index) {
     EditorGroup().EnableAll(1);

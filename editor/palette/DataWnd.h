@@ -12,8 +12,13 @@ public:
 
 #include <cstdint>
 
+class cChildWnd;
 class cEditWnd;
 
+// Opens the data window of the kind (block or chara) in the slot of its owner, an earlier one
+// there going first without bringing the editor back; the editor's other windows are disabled
+// meanwhile, and enabled again at once when it cannot be opened. False then.
+bool OpenDataWndInSlot(int kind, cChildWnd* owner, cPropSheet** slot, int source, uint32_t cell);
 // A data window closed: the editor's windows come back and, for a palette element, the element
 // of the kind at the index becomes the pen.
 void ReturnFromDataWnd(int kind, int source, int index);

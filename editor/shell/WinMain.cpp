@@ -7,6 +7,9 @@
 #include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorIds.h"
+#include "editor/world/BmpConvertWnd.h"
+#include "editor/world/PrjOptionSheet.h"
+#include "editor/world/StageOptionDlg.h"
 #include "editor/world/SystemSettingSheet.h"
 #include "editor/world/WorldMapDlg.h"
 
@@ -14,6 +17,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SetDatabaseOpener(OpenDatabaseWnd);
     SetWorldMapOpener(OpenWorldMapWnd);
     SetCommandOpener(ID_TOOL_SYSTEM, OpenSystemSettings);
+    SetCommandOpener(ID_TOOL_PROJECT_OPTIONS, OpenProjectOptions);
+    SetCommandOpener(ID_STAGE_OPTIONS, OpenStageOption);
+    SetCommandOpener(ID_TOOL_BITMAP, OpenBitmapTool);
     SetPaletteShower(ShowPaletteWindows);
     SetCellEditor(EditStageCell);
     return EditorMain(instance);

@@ -7,8 +7,6 @@
 #include <commctrl.h>
 #include <prsht.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -19,24 +17,22 @@
 #include "editor/world/SystemIds.h"
 #include "editor/world/SystemSettingSheet.h"
 #include "framework/FileDialogs.h"
-#include "tests/shell/EditorFixture.h"
 #include "tests/support/BoxAnswers.h"
+#include "tests/world/SettingsFixture.h"
 
 namespace {
 
-const int kApplyButton = 0x3021;
 const char kSystemFile[] = "data\\System.dat";
-
-std::string FileBytes(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // The main window, the project's system data saved to its file with three songs in the Bgm
 // table, and the sheet opened by the menu command. The system data and database are put back.
-class cSystemFixture {
+class cSystemFixture : public cEditorHolder, public cSheetDriver {
 public:
-    cSystemFixture() : m_Editor(true), m_SavedSystem(ProjectSystemData()), m_SavedDatabase(ProjectDatabase()) {
+    cSystemFixture()
+        : cEditorHolder(true),
+          cSheetDriver(&m_Editor.Main().m_lpSystemSheet),
+          m_SavedSystem(ProjectSystemData()),
+          m_SavedDatabase(ProjectDatabase()) {
         SetCommandOpener(ID_TOOL_SYSTEM, OpenSystemSettings);
         cDatabase& db = ProjectDatabase();
         db.m_Bgms.assign(3, cBgm());
@@ -56,43 +52,9 @@ public:
         ProjectSystemData() = m_SavedSystem;
         ProjectDatabase() = m_SavedDatabase;
     }
-
-    cSystemSettingSheet* Sheet() const {
-        return static_cast<cSystemSettingSheet*>(m_Editor.Main().m_lpSystemSheet);
-    }
-    HWND SheetWnd() const { return Sheet() ? Sheet()->GetHwnd() : nullptr; }
-    // Shows the page (0 to 4) and answers its window.
-    HWND Page(int index) const {
-        Sheet()->SetCurPage(index);
-        PumpEditor();
-        return Sheet()->m_Pages.At(index)->GetHwnd();
-    }
-    void Type(HWND page, int id, const char* text) const {
-        SetDlgItemTextA(page, id, text);
-        PumpEditor();
-    }
-    void Click(HWND wnd, int id) const {
-        SendMessageA(GetDlgItem(wnd, id), BM_CLICK, 0, 0);
-        PumpEditor();
-    }
-    void Apply() const { Click(SheetWnd(), kApplyButton); }
-    // The group deletes a closed sheet when the loop takes its next message.
-    void Close(int button) const {
-        Click(SheetWnd(), button);
-        PostMessageA(m_Editor.MainWnd(), WM_NULL, 0, 0);
-        PumpEditor();
-    }
-    bool Enabled(HWND page, int id) const { return IsWindowEnabled(GetDlgItem(page, id)) != 0; }
-    bool Checked(HWND page, int id) const { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
-    std::string Text(HWND wnd, int id) const {
-        char text[300] = "";
-        GetDlgItemTextA(wnd, id, text, sizeof text);
-        return text;
-    }
     const cEditorFixture& Editor() const { return m_Editor; }
 
 private:
-    cEditorFixture m_Editor;
     cSystemData m_SavedSystem;
     cDatabase m_SavedDatabase;
 };
@@ -102,8 +64,6 @@ cSystemData SavedSystem() {
     EXPECT_TRUE(saved.LoadFile(kSystemFile, false));
     return saved;
 }
-
-LRESULT CALLBACK QuietProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
 
 }  // namespace
 
@@ -141,13 +101,7 @@ TEST(SystemSettings, EveryTemplateHoldsEveryControl) {
     for (int k = 0; k < 21; ++k) templates[3].ids.push_back(IDC_SW_TERM_0 + k);
     for (int k = 0; k < 5; ++k) templates[4].ids.push_back(IDC_SI_KEY_0 + k);
     for (int id = IDC_SI_VALUE_0; id <= IDC_SI_VALUE_3_SPIN; ++id) templates[4].ids.push_back(id);
-    for (const cTemplate& t : templates) {
-        HWND dlg = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(t.templateId), f.MainWnd(),
-                                      reinterpret_cast<DLGPROC>(QuietProc), 0);
-        ASSERT_NE(dlg, nullptr) << t.templateId;
-        for (int id : t.ids) EXPECT_NE(GetDlgItem(dlg, id), nullptr) << t.templateId << " " << id;
-        DestroyWindow(dlg);
-    }
+    for (const cTemplate& t : templates) ExpectControls(f.MainWnd(), t.templateId, t.ids);
 }
 
 TEST(SystemSettings, OkWithoutChangesLeavesTheFileByteIdentical) {
@@ -176,7 +130,7 @@ TEST(SystemSettings, ApplyStoresOnlyThePagesThatWereShown) {
     HWND status = f.Page(2);
     f.Type(status, IDC_ST_TITLE_0_TEXT, "はじめる");
     f.Type(f.Page(0), IDC_SG_TITLE, "新しいゲーム");
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(f.SheetWnd(), kApplyButton)));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(f.SheetWnd(), cSheetDriver::kApplyButton)));
     f.Apply();
     EXPECT_EQ(sys.m_TitleMenu[0].m_Text, "はじめる");
     EXPECT_EQ(sys.m_Title, "新しいゲーム");

@@ -1,1 +1,1 @@
-kit_tests(world kit_editor_world kit_editor_shell kit_data kit_framework)
+kit_tests(world kit_editor_world kit_editor_palette kit_editor_flow kit_editor_shell kit_data kit_framework kit_input_dialogs)

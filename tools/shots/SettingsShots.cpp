@@ -1,0 +1,163 @@
+// Opens the system settings sheet (its five pages), the project options sheet (its two pages),
+// the stage option dialog and the bitmap conversion tool on the project in the current folder
+// (its data\ folder made beforehand) and writes what the screen shows of each as a BMP file into
+// the folder given:
+//   settings_shots.exe FOLDER
+#include <windows.h>
+#include <shlobj.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "data/Stage.h"
+#include "editor/shell/App.h"
+#include "editor/shell/EditWnd.h"
+#include "editor/shell/EditorIds.h"
+#include "editor/shell/EditorProject.h"
+#include "editor/shell/LoadProject.h"
+#include "editor/shell/StageDoc.h"
+#include "editor/world/BmpConvert.h"
+#include "editor/world/BmpConvertWnd.h"
+#include "editor/world/PrjOptionSheet.h"
+#include "editor/world/StageOptionDlg.h"
+#include "editor/world/SystemSettingSheet.h"
+#include "framework/Page.h"
+#include "framework/PropSheet.h"
+#include "tools/shots/WindowPicture.h"
+
+namespace {
+
+std::string g_folder;
+const char* g_modalCaption = nullptr;
+const char* g_modalName = nullptr;
+
+void Pump(DWORD ms) {
+    DWORD until = GetTickCount() + ms;
+    while (GetTickCount() < until) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (EditorGroup().PreTranslate(&msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+void Shoot(HWND wnd, const char* name) {
+    if (!wnd) {
+        std::fprintf(stderr, "settings_shots: no window for %s\n", name);
+        return;
+    }
+    SetWindowPos(wnd, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE);
+    SetForegroundWindow(wnd);
+    Pump(500);
+    std::string path = g_folder + "\\" + name + ".bmp";
+    if (!SaveWindowPicture(wnd, path)) std::fprintf(stderr, "settings_shots: %s not written\n", path.c_str());
+}
+
+void ShootPages(cPropSheet* sheet, const char* const* names, int count) {
+    if (!sheet || !sheet->GetHwnd()) {
+        std::fprintf(stderr, "settings_shots: no sheet for %s\n", names[0]);
+        return;
+    }
+    for (int page = 0; page < count; ++page) {
+        sheet->SetCurPage(page);
+        Shoot(sheet->GetHwnd(), names[page]);
+    }
+    PropSheet_PressButton(sheet->GetHwnd(), PSBTN_CANCEL);
+    PostMessageA(MainEditWnd()->GetHwnd(), WM_NULL, 0, 0);
+    Pump(300);
+}
+
+// The factory's bitmaps dropped on the tool as the shell drops them.
+void DropFiles(HWND wnd, const std::vector<std::string>& paths) {
+    size_t chars = 1;
+    for (const std::string& p : paths) chars += p.size() + 1;
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    char* names = reinterpret_cast<char*>(drop + 1);
+    for (const std::string& p : paths) {
+        memcpy(names, p.c_str(), p.size() + 1);
+        names += p.size() + 1;
+    }
+    GlobalUnlock(memory);
+    SendMessageA(wnd, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+BOOL CALLBACK FindModal(HWND wnd, LPARAM found) {
+    char caption[128] = "";
+    GetWindowTextA(wnd, caption, sizeof caption);
+    if (!g_modalCaption || !IsWindowVisible(wnd) || std::string(caption) != g_modalCaption) return TRUE;
+    *reinterpret_cast<HWND*>(found) = wnd;
+    return FALSE;
+}
+
+// Pictures the modal dialog once it is open, then closes it.
+void CALLBACK ModalTimer(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dlg = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindModal, reinterpret_cast<LPARAM>(&dlg));
+    if (!dlg) return;
+    g_modalCaption = nullptr;
+    if (std::strcmp(g_modalName, "9-bitmap-tool") == 0) {
+        char cwd[MAX_PATH];
+        GetCurrentDirectoryA(sizeof cwd, cwd);
+        const std::string bmp = std::string(cwd) + "\\bmp\\";
+        DropFiles(dlg, {bmp + "Block.bmp", bmp + "Character1.bmp", bmp + "Character2.bmp", bmp + "Back.bmp"});
+    }
+    Shoot(dlg, g_modalName);
+    PostMessageA(dlg, WM_CLOSE, 0, 0);
+}
+
+void ShootModal(const char* caption, const char* name, void (*open)(cEditWnd*)) {
+    g_modalCaption = caption;
+    g_modalName = name;
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, ModalTimer);
+    open(MainEditWnd());
+    KillTimer(nullptr, timer);
+    Pump(200);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    if (__argc != 2) {
+        std::fprintf(stderr, "usage: settings_shots FOLDER\n");
+        return 2;
+    }
+    g_folder = __argv[1];
+    AppState().instance = instance;
+    if (!LoadProject()) return 1;
+    ProjectStage().SetSize(20, 15);
+    StageDoc().m_StageOpen = 1;
+    StageDoc().m_StagePath = "data\\stg4\\Sample.stg4_147";
+    cPage::SetScrollBarIds(IDC_CANVAS_HBAR, IDC_CANVAS_VBAR);
+    RegisterEditorClass(instance);
+    if (!CreateFrameWnd() || !CreateEditWnd()) return 1;
+    cEditWnd* main = MainEditWnd();
+    Pump(300);
+
+    OpenSystemSettings(main);
+    Pump(300);
+    const char* const systemPages[] = {"1-system-1", "2-system-2", "3-system-3", "4-system-4", "5-system-5"};
+    ShootPages(main->m_lpSystemSheet, systemPages, 5);
+
+    OpenProjectOptions(main);
+    Pump(300);
+    const char* const optionPages[] = {"6-options-general", "7-options-inherit"};
+    ShootPages(main->m_lpPrjOptionSheet, optionPages, 2);
+
+    ShootModal("ステージオプション", "8-stage-option", OpenStageOption);
+    cBmpConvertSettings& bmp = BmpConvertSettings();
+    bmp.useTransparent = 1;
+    bmp.replaceLine = 1;
+    bmp.lineIn = 1;
+    bmp.lineOut = 12;
+    bmp.outFolder = "bmp\\convert";
+    ShootModal("ビットマップ変換ツール", "9-bitmap-tool", OpenBitmapTool);
+    DestroyFrameWnd();
+    return 0;
+}
