@@ -114,6 +114,11 @@ cCmdScreenColorDlg::cCmdScreenColorDlg(UINT templateId, cChildWnd* parent, const
     m_Bind.Picture(IDC_COLOR_PREVIEW, kPreviewSize, kPreviewSize);
 }
 
+void cCmdScreenColorDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+    cCmdParamPage::OnInitDialog(wParam, lParam);
+    DrawPreview();
+}
+
 void cCmdScreenColorDlg::UpdateEnables() {
     // Back to the original colour: no colour to choose and nothing to flash.
     int choose = !IsChecked(IDC_COLOR_RESTORE);

@@ -53,6 +53,7 @@ private:
 class cCmdScreenColorDlg : public cCmdParamPage {
 public:
     cCmdScreenColorDlg(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group);
+    void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     // The preview follows the trackbars as they move.
     INT_PTR DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     // The preview as last drawn.

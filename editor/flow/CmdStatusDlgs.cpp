@@ -93,6 +93,11 @@ cCmdGraphicDlg::cCmdGraphicDlg(UINT templateId, cChildWnd* parent, const cCmdCon
     m_Look.m_FaceRight = 0;
 }
 
+void cCmdGraphicDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+    cCmdParamPage::OnInitDialog(wParam, lParam);
+    DrawPreview();
+}
+
 void cCmdGraphicDlg::UpdateEnables() {
     int kind = ComboPos(IDC_GFX_KIND);
     int32_t highest = kHighestGraphic;

@@ -42,6 +42,7 @@ private:
 class cCmdGraphicDlg : public cCmdParamPage {
 public:
     cCmdGraphicDlg(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group);
+    void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     // The preview as last drawn.
     const cDib& Preview();
 

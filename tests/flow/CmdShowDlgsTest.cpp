@@ -364,6 +364,17 @@ TEST_F(CmdShowDlgs, GraphicPreviewShowsTheNamedCell) {
         });
         EXPECT_EQ(0, dlg.DoModal(0));
     }
+    // A stored command's graphic shows as the dialog opens.
+    cFlowCmd cmd = NewCmd(25);
+    cmd.m_Params = {1, 3, 2};
+    cCmdContext context;
+    context.m_lpCmd = &cmd;
+    cCmdGraphicDlg dlg(IDD_CMD_GRAPHIC, nullptr, context, nullptr);
+    DriveCaptioned("グラフィックの変更", [&dlg](HWND d) {
+        EXPECT_EQ(RGB(20, 30, 77), GetPixel(dlg.Preview().GetDC(), 16, 16));
+        Press(d, IDC_CMD_CANCEL);
+    });
+    EXPECT_EQ(0, dlg.DoModal(0));
     sheet.Release();
 }
 
@@ -427,6 +438,7 @@ TEST_F(CmdShowDlgs, ScreenColourRestoreAndPreview) {
     cCmdScreenColorDlg dlg(IDD_CMD_SCREEN_COLOR, nullptr, context, nullptr);
     DriveCaptioned("画面の色を変更", [&dlg](HWND d) {
         EXPECT_TRUE(IsEnabledCtrl(d, IDC_COLOR_FLASH_COUNT));
+        EXPECT_EQ(RGB(10, 20, 30), GetPixel(dlg.Preview().GetDC(), 0, 0));  // drawn as it opens
         Act(d, Slide(IDC_COLOR_RED, 255));
         Act(d, Slide(IDC_COLOR_BLUE, 128));
         EXPECT_EQ("255", WindowText(GetDlgItem(d, IDC_COLOR_RED_EDIT)));
