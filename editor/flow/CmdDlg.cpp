@@ -126,9 +126,14 @@ void cCmdDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     cmd.m_CmdSet = 0;
     cmd.m_CmdType = static_cast<uint8_t>(type);
     Show(SW_HIDE);
+    End(RunCmdTypeDialog(m_lpParent, m_Context, m_lpGroup));
+}
+
+int RunCmdTypeDialog(cChildWnd* parent, const cCmdContext& context, cWndGroup* group) {
+    int type = context.m_lpCmd->CharaType();
+    if (type < 1 || type > kTypeRows) return 0;
     const cCmdRow& row = kCmdRows[type];
-    int result = row.factory(m_lpParent, m_Context, m_lpGroup, row.templateId);
-    End(result);
+    return row.factory(parent, context, group, row.templateId);
 }
 
 INT_PTR cCmdDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -28,6 +28,12 @@ private:
 // The picker's button of a command type (1..45), or 0.
 uint16_t CmdButtonId(int row);
 
+// Runs the edit dialog of the command's type, modal, on the command of the context: a chara
+// command's own type, an item command k (2-21) that of chara type k + 15, with its parameter
+// list sized by the item command table. Its result (1 after OK); 0 for a type without a dialog
+// here (the item's own "フローの変更").
+int RunCmdTypeDialog(cChildWnd* parent, const cCmdContext& context, cWndGroup* group);
+
 // The opener's side. A new command is inserted at `row` of the list (at most `maximum` commands:
 // a full list beeps and opens no picker) and removed again when the picker ends with 0; an
 // existing command is edited in place. 1 when the picker ended with OK.

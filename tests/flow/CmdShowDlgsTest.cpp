@@ -12,6 +12,7 @@
 #include "data/ProjectDatabase.h"
 #include "data/Stage.h"
 #include "editor/flow/CmdDlg.h"
+#include "editor/flow/CmdRowText.h"
 #include "editor/flow/CmdScreenDlgs.h"
 #include "editor/flow/CmdShowIds.h"
 #include "editor/flow/CmdSoundDlgs.h"
@@ -536,6 +537,43 @@ TEST_F(CmdShowDlgs, PickerOpensEachDialog) {
         });
         EXPECT_EQ(0, EditCmdThroughPicker(cmd, nullptr, nullptr)) << caption;
         EXPECT_TRUE(seen) << caption;
+    }
+}
+
+// An item command k runs as chara type k + 15: the same dialog, on a parameter list sized by the
+// item command table; the item's own "フローの変更" has no dialog here.
+TEST_F(CmdShowDlgs, ItemCommandsOpenTheDialogsOfTheCharaTypesTheyRunAs) {
+    for (int k = 1; k < kItemCommandTypes; ++k) {
+        cFlowCmd cmd;
+        cmd.m_CmdSet = 1;
+        cmd.m_CmdType = static_cast<uint8_t>(k);
+        cCmdContext context;
+        context.m_lpCmd = &cmd;
+        context.m_New = 1;
+        if (k == 1) {
+            EXPECT_EQ(0, RunCmdTypeDialog(nullptr, context, nullptr));
+            continue;
+        }
+        const char* caption = CharaCommandTypes[k + 15].m_Name;
+        bool seen = false;
+        DriveCaptioned(caption, [&seen](HWND d) {
+            seen = true;
+            Press(d, IDC_CMD_OK);
+        });
+        EXPECT_EQ(1, RunCmdTypeDialog(nullptr, context, nullptr)) << caption;
+        EXPECT_TRUE(seen) << caption;
+        EXPECT_EQ(static_cast<size_t>(ItemCommandTypes[k].m_Value), cmd.m_Params.size()) << caption;
+        if (k != 7) continue;
+        // The status operation: its 18 parameters, and the list line of chara type 22.
+        EXPECT_EQ(18u, cmd.m_Params.size());
+        cFlowCmd chara = cmd;
+        chara.m_CmdSet = 0;
+        chara.m_CmdType = 22;
+        std::string itemLine, charaLine;
+        CmdRowText(cmd, &itemLine);
+        CmdRowText(chara, &charaLine);
+        EXPECT_EQ(charaLine, itemLine);
+        EXPECT_NE(std::string::npos, itemLine.find("ステータスの操作"));
     }
 }
 
