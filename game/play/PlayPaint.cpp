@@ -17,6 +17,7 @@
 #include "game/media/Blit.h"
 #include "game/media/CompositeBlit.h"
 #include "game/media/Display.h"
+#include "game/media/PixelEffect.h"
 #include "game/play/PlayScene.h"
 #include "game/play/ScreenEffect.h"
 
@@ -169,4 +170,18 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
         default:
             break;
     }
+    PaintFade(scene, dest);
+}
+
+void PaintFade(const cPlayScene& scene, cSurface& dest) {
+    // The fade-in starts from black and the fade-out ends in it, a step of 256 / frames a frame.
+    const int frames = cPlayScene::kFadeFrames;
+    int shown;
+    if (scene.State() == ePlayFadeIn)
+        shown = scene.m_Fade;
+    else if (scene.State() == ePlayFadeOut)
+        shown = frames - 1 - scene.m_Fade;
+    else
+        return;
+    DDBltFade(dest, 256 * std::max(0, std::min(shown, frames)) / frames, 0, 0, 0, dest);
 }

@@ -11,6 +11,9 @@ const int kBackLayerSlots = 8;
 
 // Paints the scene with the flags of its Draw (see cPlayScene::Draw).
 void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int flag3, int flag4);
+// In the fade-in and fade-out states, darkens the painted frame by the frames of the fade so far
+// (direct colour; at depth 8 the frame is left as it is).
+void PaintFade(const cPlayScene& scene, cSurface& dest);
 // The player, then the stage characters on the screen, with their gauges; the defeated ones by
 // their defeat effect.
 void PaintCharas(const cPlayScene& scene, cSurface& dest);

@@ -70,6 +70,13 @@ bool cPlayScene::SetStage(int reload) {
     }
     m_Random.Seed(m_Seed);
     cStorySave& story = StoryState();
+    // What the stock carries over goes into the player's record, the time limit and the music
+    // before anything is built from them.
+    if (stage.m_StatusFromStock) {
+        int place = stage.FindPlayer();
+        for (auto& placed : stage.m_Charas)
+            if (place-- == 0) story.RestoreStock(0, placed.second, stage);
+    }
     if (stage.m_Bgm != story.m_MusicIndex) {
         story.m_MusicIndex = stage.m_Bgm;
         Host().PlayMusic(stage.m_Bgm);
@@ -143,6 +150,7 @@ bool cPlayScene::SetStage(const cEdStage& stage) {
     m_CharaGroups.assign(cActor::kGroups, cActorGroup());
     for (cPlayerActor& player : m_Players) m_CharaGroups[player.Group()].push_back(&player);
     for (cCharaActor& chara : m_Charas) m_CharaGroups[chara.Group()].push_back(&chara);
+    Report("D\n");
     m_ScrEffect = cEffectState();
     m_TextObjs.clear();
     m_Messages.clear();
@@ -192,6 +200,7 @@ bool cPlayScene::BuildMapCells(const cEdStage& stage) {
 
 void cPlayScene::BuildPlayer(const cEdStage& stage) {
     m_Players.assign(1, cPlayerActor());
+    Report("A\n");
     int index = stage.FindPlayer();
     for (const auto& placed : stage.m_Charas) {
         if (index-- != 0) continue;
@@ -202,6 +211,7 @@ void cPlayScene::BuildPlayer(const cEdStage& stage) {
                      ((row + cScroll::kBorderCells) << 5) | 16);
         player.m_StartColumn = column;
         player.m_StartRow = row;
+        if (stage.m_StatusFromStock) StoryState().RestoreStockHpSp(0, player.m_Hp, player.m_Sp);
         m_ScrollX.m_Pos = player.m_X + player.m_Width / 2 - 320;
         m_ScrollY.m_Pos = player.m_Y + player.m_Height / 2 - 240;
         m_ScrollX.Clamp();
@@ -209,6 +219,7 @@ void cPlayScene::BuildPlayer(const cEdStage& stage) {
         player.UpdateScreenRect();
         break;
     }
+    Report("B\n");
 }
 
 bool cPlayScene::IsMapCell(int32_t column, int32_t row) const {

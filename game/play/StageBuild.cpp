@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "data/CommonPalette.h"
+#include "framework/ErrorLog.h"
 #include "game/play/PlayScene.h"
 
 namespace {
@@ -22,6 +23,7 @@ void MoveBox(cObj& object, double dx, double dy) {
 void cPlayScene::BuildStageObjects(const cEdStage& stage) {
     m_Charas.clear();
     m_Items.clear();
+    Report("10\n");
     cCheckedVector<const cEdItem*, eCloseProgram> items;
     for (const auto& placed : stage.m_Items) items.push_back(&placed.second);
     std::vector<uint8_t> used(items.size(), 0);
@@ -39,8 +41,11 @@ void cPlayScene::BuildStageObjects(const cEdStage& stage) {
         AddStageChara(m_Charas, chara.m_Extra1, chara.m_Extra2, m_CharaId, chara, &item);
         if (chara.m_Extra3 >= 0 && static_cast<size_t>(chara.m_Extra3) < used.size()) used[chara.m_Extra3] = 1;
     }
+    Report("11\n");
     for (size_t i = 0; i < items.size(); ++i)
         if (!used[i]) AddStageItem(m_Items, items[i]->m_Extra1, items[i]->m_Extra2, m_ItemId, *items[i]);
+    Report("12\n");
+    Report("C\n");
 }
 
 void cPlayScene::AddStageChara(cCharaList& list, int32_t column, int32_t row, int32_t& counter,

@@ -8,6 +8,7 @@
 
 #include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
+#include "game/core/GameModes.h"
 #include "game/data/StorySave.h"
 #include "game/data/GameDatabase.h"
 #include "game/media/Bitmap.h"
@@ -457,4 +458,44 @@ TEST_F(PlayDraw, ItemsWithTheirMarksAndShotsByFacing) {
         EXPECT_EQ(Colour(facing ? kShotColour : kMirrorColour), PixelAt(m_Dest, 205, 105)) << facing;
         EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 217, 105));
     }
+}
+
+// The fade-in starts from black and brightens a step a frame up to the picture; the fade-out
+// (here at the end of an empty replay) darkens it down to black on its last frame.
+TEST_F(PlayDraw, FadesRunFromBlackAndBackToIt) {
+    cPlayGlobals globals;
+    cEdStage stage = Stage(40, 20);
+    stage.m_BackLayers[0].m_Color = kBackground;
+    stage.m_ShowStageInfo = 0;
+    ProjectStage() = stage;
+    SceneManager().m_nGameMode = eModeReplay;
+    CurrentReplay().Clear();
+    std::vector<uint32_t> pixels[ePlayFadeOut + 1];
+    cHeadlessHost host;
+    host.painter = [&](cPlayScene& scene, int f1, int f2, int f3, int f4) {
+        PaintPlayScene(scene, m_Dest, f1, f2, f3, f4);
+        pixels[scene.State()].push_back(PixelAt(m_Dest, 500, 300));
+    };
+    cPlayScene scene;
+    scene.SetHost(&host);
+    for (int i = 0; i < 60 && pixels[ePlayFadeOut].size() < cPlayScene::kFadeFrames; ++i) scene.StepFrame(0, 0);
+
+    const size_t frames = cPlayScene::kFadeFrames;
+    const std::vector<uint32_t>& in = pixels[ePlayFadeIn];
+    const std::vector<uint32_t>& out = pixels[ePlayFadeOut];
+    ASSERT_EQ(frames, in.size());
+    ASSERT_EQ(frames, out.size());
+    ASSERT_FALSE(pixels[ePlayIntro].empty());
+    const uint32_t full = pixels[ePlayIntro].back();
+    EXPECT_EQ(Colour(kBackground), full);
+    const int shift = Display().Format.nGreenShift, mask = static_cast<int>(Display().Format.dwGreenMask);
+    auto green = [&](uint32_t pixel) { return static_cast<int>((pixel >> shift) & mask); };
+    ASSERT_GT(green(full), 8);
+    EXPECT_EQ(0u, in.front());
+    for (size_t i = 1; i < frames; ++i) EXPECT_LE(green(in[i - 1]), green(in[i])) << i;
+    EXPECT_NEAR(green(full) / 2.0, green(in[frames / 2]), 1.0);
+    EXPECT_NE(full, in.back());
+    for (size_t i = 1; i < frames; ++i) EXPECT_GE(green(out[i - 1]), green(out[i])) << i;
+    EXPECT_NE(0u, out.front());
+    EXPECT_EQ(0u, out.back());
 }
