@@ -168,19 +168,41 @@ TEST(CharaAction, ACancelledInsertRemovesOnlyTheNewRow) {
     EXPECT_FALSE(page.IsSelected(IDC_CF_KEYS, 2));
 }
 
-TEST(CharaAction, ACommandChosenInThePickerReachesTheFlow) {
-    cActionPage page({Flow(1, {})});
-    DriveDialog(CaptionIs("コマンド"), [](HWND picker) {
-        DriveDialog(CaptionIs("ウエイト"), [](HWND wait) { SendMessageA(wait, WM_COMMAND, IDC_CMD_OK, 0); });
-        SendMessageA(picker, WM_COMMAND, MAKEWPARAM(CmdButtonId(::eCmdWait), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(picker, CmdButtonId(::eCmdWait))));
-    });
-    page.Click(kAction, IDC_CF_CMD_INSERT);
-    ASSERT_EQ(page.Flows()[0].m_Commands.size(), 1u);
-    EXPECT_EQ(page.Flows()[0].m_Commands[0].m_CmdType, ::eCmdWait);
-    EXPECT_EQ(page.Row(IDC_CF_FLOWS, 0), "1 ×1 - A");
-    page.SheetButton(IDOK);
-    EXPECT_EQ(StageChara(1).m_Flows[0].m_Commands.size(), 1u);
+TEST(CharaAction, ACommandChosenInThePickerReachesTheFlowAndReopensInItsDialog) {
+    struct cCase {
+        int type;
+        const char* caption;
+    } cases[] = {{::eCmdWait, "ウエイト"}, {11, "ショット"}, {::eCmdSword, "ソード"},
+                 {13, "ブロック召喚"}, {14, "キャラ召喚"}, {15, "アイテム召喚"}};
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.caption);
+        cActionPage page({Flow(1, {})});
+        std::string caption = c.caption;
+        DriveDialog(CaptionIs("コマンド"), [&](HWND picker) {
+            DriveDialog(CaptionIs(caption.c_str()), [](HWND dlg) { SendMessageA(dlg, WM_COMMAND, IDC_CMD_OK, 0); });
+            uint16_t button = CmdButtonId(c.type);
+            SendMessageA(picker, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(picker, button)));
+        });
+        page.Click(kAction, IDC_CF_CMD_INSERT);
+        ASSERT_EQ(page.Flows()[0].m_Commands.size(), 1u);
+        EXPECT_EQ(page.Flows()[0].m_Commands[0].m_CmdType, c.type);
+        EXPECT_EQ(page.Row(IDC_CF_FLOWS, 0), "1 ×1 - A");
+        EXPECT_FALSE(page.Row(IDC_CF_CMDS, 0).empty());
+        // 編集 opens the command's own dialog at once; its Cancel changes nothing.
+        const cFlowCmd before = page.Flows()[0].m_Commands[0];
+        bool reopened = false;
+        DriveDialog(CaptionIs(caption.c_str()), [&](HWND dlg) {
+            reopened = true;
+            SendMessageA(dlg, WM_COMMAND, IDC_CMD_CANCEL, 0);
+        });
+        page.SelectRows(IDC_CF_CMDS, {0});
+        page.Click(kAction, IDC_CF_CMD_EDIT);
+        EXPECT_TRUE(reopened);
+        EXPECT_TRUE(page.Flows()[0].m_Commands[0] == before);
+        page.SheetButton(IDOK);
+        ASSERT_EQ(StageChara(1).m_Flows[0].m_Commands.size(), 1u);
+        EXPECT_EQ(StageChara(1).m_Flows[0].m_Commands[0].m_CmdType, c.type);
+    }
 }
 
 TEST(CharaAction, TheTimingNoteFollowsTheTiming) {

@@ -2,14 +2,17 @@
 // block and a chara with pens taken from the stage, saves it and starts the game program that
 // lies beside the project (found by its string) on it; the game reports its start and its end,
 // the editor writes both to its log and records undo steps again afterwards. A second run
-// reopens the stage and saves it byte for byte alike.
+// reopens the stage and saves it byte for byte alike. A flow built in the chara data sheet
+// through the command picker is saved with the common palette.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
+#include <prsht.h>
 
 #include <string>
 
+#include "data/CommonPalette.h"
 #include "data/EditConfig.h"
 #include "data/Stage.h"
 #include "tests/support/RunningProgram.h"
@@ -80,7 +83,97 @@ void EndEditor(const cRunningProgram& editor, HWND frame) {
     EXPECT_EQ(0u, code);
 }
 
+// The project of the factory, the editor reopening its stage.
+void SetUpProject() {
+    ASSERT_TRUE(CopyFactoryProject());
+    ASSERT_TRUE(CopyFactoryFolder("default", "data"));
+    ASSERT_TRUE(CopyFactoryFolder("System.ini"));
+    CreateDirectoryA("e_data", nullptr);
+    cEditConfig config;
+    config.Init();
+    config.m_LastStage = kStage;
+    ASSERT_TRUE(config.SaveFile("e_data\\EditConfig.dat"));
+}
+
+// The length of a list box row's text (the text itself does not cross processes under Wine).
+int RowLength(HWND list, int row) { return static_cast<int>(SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0)); }
+
+// Presses the button of a modal dialog that is about to open (posted: the dialog runs its own
+// loop), then waits for the dialog with the caption.
+HWND PressInto(const cRunningProgram& editor, HWND page, int button, const char* caption) {
+    PostMessageA(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, button)));
+    return editor.WaitForWindow("#32770", caption);
+}
+
 }  // namespace
+
+TEST(Programs, EditorBuildsAFlowInTheCharaSheetThroughThePicker) {
+    cTempDir dir;
+    SetUpProject();
+    cRunningProgram editor("editor.exe");
+    ASSERT_TRUE(editor.Started());
+    HWND frame = editor.WaitForWindow("Quorbel4", "Quorbel4");
+    ASSERT_NE(nullptr, frame);
+    DWORD editorPid = 0;
+    GetWindowThreadProcessId(frame, &editorPid);
+    HWND main = WaitForWindow({editorPid, true, "#32770", frame, nullptr});
+    ASSERT_NE(nullptr, main);
+
+    // The hero of the common chara palette: picked with a click, then "編集".
+    PostMessageA(main, WM_COMMAND, kCharaLayer, 0);
+    HWND palette = editor.WaitForWindow("#32770", "[コモン]キャラパレット");
+    ASSERT_NE(nullptr, palette);
+    PostMessageA(palette, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(48, kCanvasTop + 12));
+    PostMessageA(palette, WM_LBUTTONUP, 0, MAKELPARAM(48, kCanvasTop + 12));
+    PostMessageA(palette, WM_COMMAND, 40141, 0);  // 編集
+    HWND sheet = editor.WaitForWindow("#32770", "キャラデータ");
+    ASSERT_NE(nullptr, sheet);
+    SendMessageA(sheet, PSM_SETCURSEL, 3, 0);
+    HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    ASSERT_NE(nullptr, page);
+    HWND flows = GetDlgItem(page, 1082), cmds = GetDlgItem(page, 1095);
+    int flowRows = static_cast<int>(SendMessageA(flows, LB_GETCOUNT, 0, 0));
+    SendMessageA(GetDlgItem(page, 1066), BM_CLICK, 0, 0);  // a new flow before the first, 常時
+    EXPECT_EQ(flowRows + 1, SendMessageA(flows, LB_GETCOUNT, 0, 0));
+
+    // 直線移動, ウエイト and ジャンプ through the picker (buttons of types 2, 1 and 10), each with
+    // its dialog's OK.
+    struct cStep {
+        int button;
+        const char* caption;
+    } steps[] = {{1268, "直線移動"}, {1267, "ウエイト"}, {1276, "ジャンプ"}};
+    for (const cStep& step : steps) {
+        HWND picker = PressInto(editor, page, 1068, "コマンド");
+        ASSERT_NE(nullptr, picker) << step.caption;
+        HWND dlg = PressInto(editor, picker, step.button, step.caption);
+        ASSERT_NE(nullptr, dlg) << step.caption;
+        PostMessageA(dlg, WM_COMMAND, 1000, 0);
+        for (int i = 0; i < 200 && IsWindow(dlg); ++i) Sleep(20);
+    }
+    ASSERT_EQ(4, SendMessageA(cmds, LB_GETCOUNT, 0, 0)) << "three commands and the append row";
+    for (int row = 0; row < 3; ++row) EXPECT_GT(RowLength(cmds, row), 0) << row;
+    // "1 ×3 - -": the row number, the command count, no group, no ID.
+    EXPECT_EQ(static_cast<int>(std::string("1 ×3 - -").size()), RowLength(flows, 0));
+
+    PostMessageA(GetDlgItem(sheet, IDOK), BM_CLICK, 0, 0);
+    for (int i = 0; i < 200 && IsWindow(sheet); ++i) Sleep(20);
+    const char kCommon[] = "data\\CommonPalette.cplt4";
+    const std::string before = dir.Read(kCommon);
+    PostMessageA(main, WM_COMMAND, kSaveCommand, 0);
+    for (int i = 0; i < 200 && dir.Read(kCommon) == before; ++i) Sleep(50);
+    Sleep(200);
+    cCommonPalette saved;
+    ASSERT_TRUE(saved.LoadFile(kCommon));
+    ASSERT_GT(saved.m_Charas.size(), 1u);
+    ASSERT_FALSE(saved.m_Charas[1].m_Flows.empty());
+    const cFlow& flow = saved.m_Charas[1].m_Flows[0];
+    ASSERT_EQ(3u, flow.m_Commands.size());
+    EXPECT_EQ(2, flow.m_Commands[0].m_CmdType);
+    EXPECT_EQ(1, flow.m_Commands[1].m_CmdType);
+    EXPECT_EQ(10, flow.m_Commands[2].m_CmdType);
+    EXPECT_EQ(0, flow.m_Trigger);
+    EndEditor(editor, frame);
+}
 
 TEST(Programs, EditorTestPlaysItsStageInTheGameProgramBesideIt) {
     cTempDir dir;
