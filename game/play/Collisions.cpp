@@ -97,7 +97,8 @@ cHitBox ClashBox(const cShotObj& shot) {
 cHitBox ItemBox(const cItemObj& item) { return OwnBox(item); }
 
 int cPlayScene::HitStep(int32_t n) {
-    int result = Collide(n);
+    int result = m_Players.empty() ? ePlayGoOn : BlockItem(m_Players[0]);
+    if (result == ePlayGoOn) result = Collide(n);
     if (result == ePlayGoOn && !m_Players.empty()) result = PickUpItems(m_Players[0]);
     if (result == ePlayDies) KillPlayer(nullptr);
     return result;

@@ -1,5 +1,7 @@
 // The player takes items: an item taken once goes when taken, a touch area acts once each time
-// the player enters it, and taking an item plays its sound and runs its command list.
+// the player enters it, a block gives its item to the player standing on it once a second of
+// standing (or again after leaving it), and taking an item plays its sound and runs its command
+// list.
 #include <algorithm>
 
 #include "game/play/Collisions.h"
@@ -52,6 +54,32 @@ int cPlayScene::AcquireItem(cItemObj* item, cActor& taker) {
     if (!item || !item->m_Held || item->m_Item.m_TakeMode == eTakeNever || !item->m_Used) return ePlayGoOn;
     if (item->m_Item.m_Sound != 0) Host().PlaySound(item->m_Item.m_Sound);
     return FlowRuntime().RunItemCommands(taker, item->m_Item.m_Commands);
+}
+
+int cPlayScene::BlockItem(cPlayerActor& player) {
+    cBlockCell* cell = player.m_CellBelow;
+    const cBlockCell* before = m_BlockItemCell;
+    m_BlockItemCell = cell;
+    if (player.m_ItemCooldown <= 0) {
+        if (!cell || CellSolidity(*cell, player.BlockGroup()) == 0) return ePlayGoOn;
+        const cEdItem* record = cEdItem::GetBaseItem(cell->block.m_ItemSrc, cell->block.m_ItemIndex);
+        if (cell->block.m_ItemSrc == 0 || !record || record->m_Graphic == 0) return ePlayGoOn;
+        cItemObj given;
+        given.SetItem(-1, *record, 1);
+        given.m_Used = 1;
+        const int result = AcquireItem(&given, player);
+        if (result != ePlayGoOn) return result;
+        player.m_ItemCooldown = SubSteps() * 60;
+        return ePlayGoOn;
+    }
+    // Leaving the block (or falling) lets it give its item again at once.
+    if (player.m_Falling || cell != before) {
+        player.m_ItemCooldown = 0;
+        if (player.m_dSpeedY >= 0) player.m_dSpeedY += 1;
+    } else {
+        --player.m_ItemCooldown;
+    }
+    return ePlayGoOn;
 }
 
 const cItemObj* cPlayScene::FindItemByNumber(int32_t number) const {

@@ -240,6 +240,7 @@ uint64_t cPlayScene::StateHash() const {
         h.Add(item.m_Used);
     }
     for (int32_t number : m_Touching) h.Add(number);
+    h.Add(m_BlockItemCell && !m_MapCells.empty() ? static_cast<int64_t>(m_BlockItemCell - &m_MapCells[0]) : -1);
     for (const cShotObj& shot : m_Shots) {
         h.AddObject(shot);
         for (int32_t value : {shot.m_Kind, shot.m_Owner, shot.m_RangeFrames, shot.m_LifeFrames, shot.m_Frame,

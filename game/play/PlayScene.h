@@ -290,8 +290,8 @@ public:
     // Every character's invincibility, once a sub-step.
     void TickGuards();
     // Collisions, pick-up and defeat (Collisions.cpp, Pickup.cpp), each answering ePlayGoOn,
-    // ePlayCleared or ePlayDies. Step 12 of a sub-step: the collisions, then the items the player
-    // touches; a death it ends in has started.
+    // ePlayCleared or ePlayDies. Step 12 of a sub-step: the item of the block under the player,
+    // the collisions, then the items the player touches; a death it ends in has started.
     int HitStep(int32_t n);
     // Shots against characters (on the sub-steps the hit-check table marks), characters against
     // characters, then shots against shots.
@@ -302,6 +302,8 @@ public:
     int Touch(cActor& n, cActor& p, bool onScreenOnly);
     void ClashShots();
     int PickUpItems(cPlayerActor& player);
+    // The item of the block the player stands on, once per sub-step, with its cooldown.
+    int BlockItem(cPlayerActor& player);
     // The item (null: none) given to the taker: its sound, then its command list.
     int AcquireItem(cItemObj* item, cActor& taker);
     // A character's defeat: the player's ends in its death; a stage character gives its item to
@@ -327,6 +329,7 @@ public:
     int32_t m_CharaId = 0;
     int32_t m_ItemId = 0;
     std::vector<int32_t> m_Touching;  // the touch-area items (numbers) the player stands in
+    const cBlockCell* m_BlockItemCell = nullptr;  // the cell under the player at the last block-item step
     cShotList m_Shots;
     int32_t m_ShotId = 0;
     int32_t m_ShotsCapped = 0;  // the cap was reached and logged

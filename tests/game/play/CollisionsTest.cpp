@@ -352,3 +352,56 @@ TEST_F(Collisions, StatusCheck) {
     EXPECT_EQ(1, Hero().m_Dead);
     EXPECT_EQ(1, Count(m_Host.sounds, eSoundPlayerDies));
 }
+
+// A block gives its item to the player standing on it, then again only after a second of
+// standing there, or at once after the player has left it; an empty or passable block gives none.
+TEST_F(Collisions, BlockItemsWithTheirCooldown) {
+    cEdItem given;
+    given.m_Graphic = 2;
+    given.m_Commands.resize(1);
+    given.m_Commands[0].m_CmdType = 9;
+    ProjectCommonPalette().m_Items.resize(3);
+    ProjectCommonPalette().m_Items[2] = given;
+    cEdBlock block = Block(1);
+    block.m_BlockType = 1;
+    block.m_ItemSrc = 1;
+    block.m_ItemIndex = 2;
+    cBlockCell& cell = m_Scene.Cell(m_Scene.CellIndex(15, 15));
+    cell.Put(block);
+    cBlockCell& other = m_Scene.Cell(m_Scene.CellIndex(16, 15));
+    const auto runs = [&] { return static_cast<int>(m_Runtime.m_ItemRuns.size()); };
+    const auto stand = [&](cBlockCell* on, int steps) {
+        for (int i = 0; i < steps; ++i) {
+            Hero().m_CellBelow = on;
+            Hero().m_Falling = 0;
+            EXPECT_EQ(ePlayGoOn, m_Scene.BlockItem(Hero()));
+        }
+    };
+    stand(&cell, 1);
+    EXPECT_EQ(1, runs());
+    stand(&cell, 60);
+    EXPECT_EQ(1, runs()) << "a second of standing";
+    stand(&cell, 1);
+    EXPECT_EQ(2, runs());
+    Hero().m_dSpeedY = 0;
+    stand(&other, 1);
+    EXPECT_EQ(0, Hero().m_ItemCooldown) << "left the block";
+    EXPECT_EQ(1.0, Hero().m_dSpeedY);
+    stand(&cell, 1);
+    EXPECT_EQ(3, runs());
+    // Without an item, or passable, a block gives nothing.
+    m_Scene.m_BlockItemCell = nullptr;
+    Hero().m_ItemCooldown = 0;
+    cell.block.m_BlockType = 0;
+    stand(&cell, 2);
+    cell.block.m_BlockType = 1;
+    cell.block.m_ItemSrc = 0;
+    stand(&cell, 2);
+    stand(nullptr, 1);
+    EXPECT_EQ(3, runs());
+    // An item's result ends the step.
+    cell.block.m_ItemSrc = 1;
+    m_Runtime.m_ItemResult = ePlayCleared;
+    Hero().m_CellBelow = &cell;
+    EXPECT_EQ(ePlayCleared, m_Scene.BlockItem(Hero()));
+}
