@@ -1,6 +1,7 @@
 #pragma once
 // A static control used as a drawing surface: the page draws on an off-screen bitmap of the
-// box's size and copies it to the control's window.
+// box's size and copies it to the control's window. The control paints from that bitmap itself,
+// so a preview survives being covered, uncovered or printed.
 #include "framework/Binding.h"
 #include "framework/Dib.h"
 
@@ -30,8 +31,12 @@ public:
 
 private:
     void ReleaseWindowDC();
+    void Unsubclass();
+    void PaintTo(HDC dc);
+    static LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
     HDC m_hWindowDC = nullptr;
+    WNDPROC m_PrevProc = nullptr;
     cDib m_Canvas;
 };
 

@@ -387,6 +387,19 @@ TEST(BoundCtrl, PictureBoxDrawsAtTheGivenOrTheTemplatesSize) {
         }
         canvas.Clear(RGB(255, 0, 0));
         pictures[0].m_Ctrl.Present();
+        // A repaint of the control (uncovered, or printed for a picture) shows the canvas again.
+        HWND box = page.Item(IDC_CTRL_PICTURE);
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, canvas.Width(), canvas.Height());
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        PatBlt(memory, 0, 0, canvas.Width(), canvas.Height(), WHITENESS);
+        SendMessageA(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT);
+        EXPECT_EQ(RGB(255, 0, 0), GetPixel(memory, canvas.Width() / 2, canvas.Height() / 2));
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
     }
 }
 
