@@ -44,7 +44,7 @@ public:
         if (!m_Game.Running()) return;
         PostMessageA(m_Wnd, WM_CLOSE, 0, 0);
         DWORD code = 0;
-        m_Game.WaitForExit(10000, &code);
+        m_Game.WaitForExit(30000, &code);
     }
     // Keys, then the wait for a scene change.
     void Keys(const std::vector<WORD>& keys) {
@@ -72,7 +72,7 @@ void ExpectSaved(int slot, int x, int y, const char* what) {
     SCOPED_TRACE(what);
     const std::string path = MakeStoryPath(slot);
     for (DWORD start = GetTickCount(); GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;) {
-        ASSERT_LT(GetTickCount() - start, 10000u) << path << " was not written";
+        ASSERT_LT(GetTickCount() - start, 30000u) << path << " was not written";
         Sleep(50);
     }
     cStorySave saved;
@@ -127,7 +127,7 @@ TEST(GameProgram, AStageSquareStartsPlayWhoseQuitLeadsToTheTitleAndItsQuitEntry)
     game.Keys({VK_SPACE, VK_UP, 'Z'});
     PressKeys({VK_UP, VK_UP, 'Z'});
     DWORD code = 1234;
-    ASSERT_TRUE(game.Game().WaitForExit(10000, &code)) << dir.Read(kLog);
+    ASSERT_TRUE(game.Game().WaitForExit(30000, &code)) << dir.Read(kLog);
     EXPECT_EQ(0u, code);
 }
 
