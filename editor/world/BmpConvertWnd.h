@@ -16,7 +16,7 @@ class cEditWnd;
 
 class cBmpConvertWnd : public cPage {
 public:
-    static const int kMaxFiles = 1000;
+    static constexpr int kMaxFiles = 1000;
 
     cBmpConvertWnd(cChildWnd* parent, cWndGroup* group);
 

@@ -9,7 +9,7 @@ class cSettingPage;
 
 class cSystemSettingSheet : public cPropSheet {
 public:
-    static const int kPages = 5;
+    static constexpr int kPages = 5;
 
     cSystemSettingSheet(int mode, cEditWnd* parent, cWndGroup* group);
     ~cSystemSettingSheet() override;

@@ -13,6 +13,7 @@
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/FrameWnd.h"
 #include "editor/shell/SystemBitmaps.h"
+#include "editor/world/EventDlg.h"
 #include "editor/world/EventPaletteDlg.h"
 #include "editor/world/MapChipPaletteDlg.h"
 #include "editor/world/WorldIds.h"
@@ -291,12 +292,16 @@ void cWorldMapDlg::OnEventCommand(int id) {
         edit.TakeSnapshot(map);
         map.RemoveEventsAt(cell.x, cell.y);
         break;
+    case ID_WORLD_EVENT_EDIT:
+        // The dialog's OK takes the undo snapshot and counts the map changed.
+        if (!event || !RunWorldEventDlg(event, this, m_lpGroup)) return;
+        break;
     case ID_WORLD_EVENT_NEW: {
         if (!IsInside(map, cell.x, cell.y)) return;
         cWorldEvent fresh;
         fresh.Init();
         if (EditConfig().m_AutoWorldNumbers) map.NumberEntries(fresh, event);
-        edit.TakeSnapshot(map);
+        if (!RunWorldEventDlg(&fresh, this, m_lpGroup)) return;
         map.PutEvent(fresh, cell.x, cell.y);
         break;
     }
@@ -421,6 +426,12 @@ void cWorldMapDlg::OnMouse(UINT msg, LPARAM lParam) {
                           config.m_EditBeforePlacing;
         if (edit.m_Mode == eWorldEditChips || !editsFirst) edit.TakeSnapshot(map);
         UpdateUndoStates();
+        if (edit.m_Mode == eWorldEditEvents && editsFirst) {
+            // One dialog per press: the drag that follows places nothing that needs one.
+            EditOnPress(m_Cursor.x, m_Cursor.y);
+            UpdateUndoStates();
+            break;
+        }
         m_LeftHeld = 1;
         PaintBrush();
         break;
@@ -483,6 +494,21 @@ void cWorldMapDlg::PlaceTemplate(int32_t x, int32_t y) {
     cWorldEvent placed = WorldMapEdit().m_Template;
     if (config.m_AutoWorldNumbers) map.NumberEntries(placed, map.FindEvent(x, y));
     map.PutEvent(placed, x, y);
+}
+
+void cWorldMapDlg::EditOnPress(int32_t x, int32_t y) {
+    cWorldMap& map = ProjectWorldMap();
+    const cEditConfig& config = EditConfig();
+    if (WorldMapEdit().m_Current.paletteSel < 0 || !IsInside(map, x, y)) return;
+    if (config.m_EditPlacedEvent) {
+        if (cWorldEvent* placed = map.FindEvent(x, y)) {
+            RunWorldEventDlg(placed, this, m_lpGroup);
+            return;
+        }
+    }
+    cWorldEvent placed = WorldMapEdit().m_Template;
+    if (config.m_AutoWorldNumbers) map.NumberEntries(placed, map.FindEvent(x, y));
+    if (RunWorldEventDlg(&placed, this, m_lpGroup)) map.PutEvent(placed, x, y);
 }
 
 void cWorldMapDlg::ShowContextMenu() {

@@ -48,6 +48,9 @@ private:
     void SetCursorFromContent(int x, int y);
     void PaintBrush();
     void PlaceTemplate(int32_t x, int32_t y);
+    // A press in event mode whose cell opens the event dialog: the placed event there, or the
+    // template copy placed on OK.
+    void EditOnPress(int32_t x, int32_t y);
     void EndSelection();
     void ShowContextMenu();
     // The cell the popup's commands act on: where the menu opened, else the cursor cell.

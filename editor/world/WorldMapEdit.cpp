@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "data/ProjectData.h"
+#include "editor/shell/AvailMemory.h"
 
 void cWorldMapEdit::Reset() {
     m_Mode = eWorldEditChips;
@@ -86,7 +87,20 @@ bool cWorldMapEdit::Restore(std::deque<cWorldSnapshot>& from, std::deque<cWorldS
     return true;
 }
 
+// What a snapshot of the map takes at most: the grid, and each placed event with its entries.
+int64_t SnapshotBytes(const cWorldMap& map) {
+    int64_t bytes = static_cast<int64_t>(map.m_Grid.size()) * 4;
+    for (const cWorldEvent& event : map.m_Events) bytes += 76 + static_cast<int64_t>(event.m_Pages.size()) * 16;
+    return bytes;
+}
+
+// A snapshot that the free memory could not hold empties the histories instead: the edit goes
+// on without one.
 void cWorldMapEdit::TakeSnapshot(const cWorldMap& map) {
+    if (AvailPhysicalMemory() <= SnapshotBytes(map)) {
+        ClearHistory();
+        return;
+    }
     Push(m_Undo, map);
     m_Redo.clear();
 }

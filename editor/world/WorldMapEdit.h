@@ -46,7 +46,8 @@ public:
     void CopyBrush(const cWorldMap& map, cPoint a, cPoint b);
     int32_t BrushChip(int32_t column, int32_t row) const;
 
-    // Takes a snapshot of the map before an edit; the redo history is emptied.
+    // Takes a snapshot of the map before an edit; the redo history is emptied. When the free
+    // memory is not above the snapshot's size, both histories are emptied and none is taken.
     void TakeSnapshot(const cWorldMap& map);
     // Steps back or forward; false when there is nothing to step to.
     bool Undo(cWorldMap& map);
@@ -74,3 +75,5 @@ private:
 };
 
 cWorldMapEdit& WorldMapEdit();
+// The bytes a snapshot of the map is taken to need.
+int64_t SnapshotBytes(const cWorldMap& map);

@@ -28,7 +28,7 @@ struct cEditorHolder {
 
 class cSheetDriver {
 public:
-    static const int kApplyButton = 0x3021;
+    static constexpr int kApplyButton = 0x3021;
 
     explicit cSheetDriver(cPropSheet* const* slot) : m_Slot(slot) {}
 

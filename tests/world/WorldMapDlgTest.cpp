@@ -13,6 +13,7 @@
 #include "data/ProjectData.h"
 #include "editor/shell/EditorIds.h"
 #include "editor/shell/EditorProject.h"
+#include "editor/world/EventIds.h"
 #include "editor/world/MapChipPaletteDlg.h"
 #include "editor/world/WorldIds.h"
 #include "editor/world/WorldMapDlg.h"
@@ -27,6 +28,12 @@ namespace {
 
 const char kMapFile[] = "data\\WorldMap.dat";
 
+bool IsEventDialog(HWND wnd) {
+    char title[64] = "";
+    GetWindowTextA(wnd, title, sizeof title);
+    return IsWindowVisible(wnd) && std::string(title) == "イベント";
+}
+
 class WorldMapWindow : public testing::Test {
 protected:
     void SetUp() override {
@@ -36,7 +43,7 @@ protected:
         m_SavedMap = ProjectWorldMap();
         m_SavedConfig = EditConfig();
         EditConfig().Init();
-        // The event dialog is not driven here: templates are placed at once.
+        // Templates are placed at once unless a case asks for the event dialog.
         EditConfig().m_EditPlacedEvent = 0;
         EditConfig().m_EditBeforePlacing = 0;
         EditConfig().m_AutoWorldNumbers = 0;
@@ -194,9 +201,16 @@ TEST_F(WorldMapWindow, EventCommandsActOnTheCell) {
         int command, col, row;
         size_t events;      // placed events afterwards
         int32_t worldNo;    // of the event at the cell, -1 none there
+        int dialogButton = 0;  // what the event dialog is answered with, 0 when none opens
+        const char* typedWorldNo = nullptr;
     };
     const Step steps[] = {
-        {ID_WORLD_EVENT_NEW, 2, 2, 1, 1},
+        {ID_WORLD_EVENT_NEW, 2, 2, 0, -1, IDC_WE_CANCEL},  // cancelled: nothing is placed
+        {ID_WORLD_EVENT_NEW, 2, 2, 1, 1, IDC_WE_OK},
+        {ID_WORLD_EVENT_EDIT, 2, 2, 1, 1, IDC_WE_CANCEL, "8"},
+        {ID_WORLD_EVENT_EDIT, 2, 2, 1, 8, IDC_WE_OK, "8"},
+        {ID_WORLD_EVENT_EDIT, 5, 5, 1, -1},  // nothing there: no dialog
+        {ID_WORLD_EVENT_EDIT, 2, 2, 1, 1, IDC_WE_OK, "1"},
         {ID_WORLD_EVENT_COPY, 2, 2, 1, 1},
         {ID_WORLD_EVENT_PASTE, 4, 4, 2, 2},   // numbered anew
         {ID_WORLD_EVENT_PASTE, 4, 4, 2, 2},   // in place of itself keeps its number free
@@ -207,7 +221,15 @@ TEST_F(WorldMapWindow, EventCommandsActOnTheCell) {
     };
     for (const Step& step : steps) {
         Mouse(WM_MOUSEMOVE, step.col, step.row);
+        bool opened = false;
+        if (step.dialogButton)
+            DriveDialog(IsEventDialog, [&](HWND dlg) {
+                opened = true;
+                if (step.typedWorldNo) SetDlgItemTextA(dlg, IDC_WE_WORLD_NO, step.typedWorldNo);
+                SendMessageA(GetDlgItem(dlg, step.dialogButton), BM_CLICK, 0, 0);
+            });
         Command(step.command);
+        EXPECT_EQ(opened, step.dialogButton != 0);
         const cWorldMap& map = ProjectWorldMap();
         SCOPED_TRACE(step.command);
         EXPECT_EQ(step.events, map.m_Events.size());
@@ -357,6 +379,94 @@ TEST_F(WorldMapWindow, EventPaletteChoosesTheTemplateAndStoresTheFlags) {
     EXPECT_EQ(1u, map.m_EventPalette.size());
     EXPECT_EQ(1, SendMessageA(list, LB_GETCOUNT, 0, 0));
     EXPECT_EQ(0, WorldMapEdit().m_Current.paletteSel);
+}
+
+// Insert opens the event dialog on the new template, which Cancel takes out again; Edit and a
+// double click open the selected one; cut and copy fill the map's clipboard, whose paste
+// places the template on the map.
+TEST_F(WorldMapWindow, EventPaletteEditsInTheDialogAndCopiesIntoTheMapClipboard) {
+    cWorldMap& map = ProjectWorldMap();
+    map.m_EventPalette[0].m_Name = "村";
+    Command(ID_WORLD_EVENT_MODE);
+    HWND palette = m_Wnd->Palette()->GetHwnd();
+    HWND list = GetDlgItem(palette, IDC_EP_LIST);
+    auto answer = [](int button, const char* name) {
+        DriveDialog(IsEventDialog, [=](HWND dlg) {
+            if (name) SetDlgItemTextA(dlg, IDC_WE_NAME, name);
+            SendMessageA(GetDlgItem(dlg, button), BM_CLICK, 0, 0);
+        });
+    };
+    answer(IDC_WE_CANCEL, "没");
+    SendMessageA(GetDlgItem(palette, IDC_EP_INSERT), BM_CLICK, 0, 0);
+    EXPECT_EQ(1u, map.m_EventPalette.size());
+    EXPECT_EQ(1, SendMessageA(list, LB_GETCOUNT, 0, 0));
+    answer(IDC_WE_OK, "塔");
+    SendMessageA(GetDlgItem(palette, IDC_EP_INSERT), BM_CLICK, 0, 0);
+    ASSERT_EQ(2u, map.m_EventPalette.size());
+    EXPECT_EQ("塔", map.m_EventPalette[0].m_Name);
+    answer(IDC_WE_OK, "塔２");
+    SendMessageA(GetDlgItem(palette, IDC_EP_EDIT), BM_CLICK, 0, 0);
+    EXPECT_EQ("塔２", map.m_EventPalette[0].m_Name);
+
+    // Copy from the popup: the map's paste places the template.
+    SendMessageA(palette, WM_COMMAND, 40039, 0);
+    EXPECT_EQ(1, WorldMapEdit().m_ClipboardValid);
+    EXPECT_EQ("塔２", WorldMapEdit().m_Clipboard.m_Name);
+    Mouse(WM_MOUSEMOVE, 3, 3);
+    Command(ID_WORLD_EVENT_PASTE);
+    ASSERT_TRUE(map.HasEventAt(3, 3));
+    EXPECT_EQ("塔２", map.FindEvent(3, 3)->m_Name);
+    // Cut (Ctrl+X) takes the row out; the palette's paste (Ctrl+V) puts it back.
+    SendMessageA(list, LB_SETCURSEL, 1, 0);
+    SendMessageA(palette, WM_COMMAND, 40009, 0);
+    ASSERT_EQ(1u, map.m_EventPalette.size());
+    EXPECT_EQ("村", WorldMapEdit().m_Clipboard.m_Name);
+    SendMessageA(palette, WM_COMMAND, 40007, 0);
+    ASSERT_EQ(2u, map.m_EventPalette.size());
+    EXPECT_EQ("村", map.m_EventPalette[0].m_Name);
+    // The last template is never cut away.
+    SendMessageA(palette, WM_COMMAND, 40043, 0);
+    SendMessageA(palette, WM_COMMAND, 40038, 0);
+    EXPECT_EQ(1u, map.m_EventPalette.size());
+}
+
+// With "配置直前に編集" a press opens the dialog once and places the template only on OK; with
+// "配置済みなら編集" a press on a placed event edits it.
+TEST_F(WorldMapWindow, APressOpensOneEventDialog) {
+    Command(ID_WORLD_EVENT_MODE);
+    EditConfig().m_EditBeforePlacing = 1;
+    int dialogs = 0;
+    DriveDialog(IsEventDialog, [&](HWND dlg) {
+        ++dialogs;
+        SendMessageA(GetDlgItem(dlg, IDC_WE_CANCEL), BM_CLICK, 0, 0);
+    });
+    Mouse(WM_LBUTTONDOWN, 4, 4, MK_LBUTTON);
+    Mouse(WM_MOUSEMOVE, 5, 4, MK_LBUTTON);
+    Mouse(WM_LBUTTONUP, 5, 4);
+    EXPECT_EQ(1, dialogs);
+    EXPECT_TRUE(ProjectWorldMap().m_Events.empty());
+    DriveDialog(IsEventDialog, [&](HWND dlg) {
+        ++dialogs;
+        SetDlgItemTextA(dlg, IDC_WE_NAME, "港");
+        SendMessageA(GetDlgItem(dlg, IDC_WE_OK), BM_CLICK, 0, 0);
+    });
+    Mouse(WM_LBUTTONDOWN, 4, 4, MK_LBUTTON);
+    Mouse(WM_LBUTTONUP, 4, 4);
+    EXPECT_EQ(2, dialogs);
+    ASSERT_TRUE(ProjectWorldMap().HasEventAt(4, 4));
+    EXPECT_EQ("港", ProjectWorldMap().FindEvent(4, 4)->m_Name);
+    EXPECT_TRUE(WorldMapEdit().CanUndo());
+    EditConfig().m_EditBeforePlacing = 0;
+    EditConfig().m_EditPlacedEvent = 1;
+    DriveDialog(IsEventDialog, [&](HWND dlg) {
+        ++dialogs;
+        SetDlgItemTextA(dlg, IDC_WE_NAME, "湊");
+        SendMessageA(GetDlgItem(dlg, IDC_WE_OK), BM_CLICK, 0, 0);
+    });
+    Mouse(WM_LBUTTONDOWN, 4, 4, MK_LBUTTON);
+    Mouse(WM_LBUTTONUP, 4, 4);
+    EXPECT_EQ(3, dialogs);
+    EXPECT_EQ("湊", ProjectWorldMap().FindEvent(4, 4)->m_Name);
 }
 
 // Runs the settings dialog from the window's command: the edits get the texts, then OK.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "data/ProjectData.h"
+#include "editor/shell/AvailMemory.h"
 #include "editor/world/WorldMapEdit.h"
 
 TEST(WorldMapEdit, ResetStartsOnTheFirstTemplateOrOnNone) {
@@ -81,4 +82,33 @@ TEST(WorldMapEdit, HistoryKeepsThreeStepsAndAnEditClearsRedo) {
     EXPECT_TRUE(edit.Undo(map));
     EXPECT_EQ(size_t(64 * 30), map.m_Grid.size());
     EXPECT_EQ(1u, map.m_Events.size());
+}
+
+namespace {
+int64_t g_free = 0;
+int64_t FreeMemory() { return g_free; }
+}  // namespace
+
+// A snapshot needs 4 bytes a cell, 76 an event and 16 an entry; when the free memory is not
+// above that, the histories are emptied and no snapshot is taken.
+TEST(WorldMapEdit, ASnapshotThatDoesNotFitEmptiesTheHistories) {
+    cWorldMap map;
+    map.Init();
+    cWorldEvent event;
+    event.Init();
+    map.PutEvent(event, 1, 1);
+    const int64_t bytes = static_cast<int64_t>(map.m_Grid.size()) * 4 + 76 + 16;
+    EXPECT_EQ(SnapshotBytes(map), bytes);
+    cWorldMapEdit edit;
+    SetMemoryProbe(FreeMemory);
+    g_free = bytes + 1;
+    edit.TakeSnapshot(map);
+    edit.TakeSnapshot(map);
+    EXPECT_TRUE(edit.Undo(map));
+    EXPECT_TRUE(edit.CanUndo() && edit.CanRedo());
+    g_free = bytes;
+    edit.TakeSnapshot(map);
+    EXPECT_FALSE(edit.CanUndo());
+    EXPECT_FALSE(edit.CanRedo());
+    SetMemoryProbe(nullptr);
 }

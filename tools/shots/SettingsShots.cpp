@@ -1,7 +1,7 @@
 // Opens the system settings sheet (its five pages), the project options sheet (its two pages),
-// the stage option dialog and the bitmap conversion tool on the project in the current folder
-// (its data\ folder made beforehand) and writes what the screen shows of each as a BMP file into
-// the folder given:
+// the stage option dialog, the bitmap conversion tool, and the world map window's event palette,
+// event dialog and settings dialog on the project in the current folder (its data\ folder made
+// beforehand) and writes what the screen shows of each as a BMP file into the folder given:
 //   settings_shots.exe FOLDER
 #include <windows.h>
 #include <shlobj.h>
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "data/ProjectData.h"
 #include "data/Stage.h"
 #include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
@@ -23,6 +24,9 @@
 #include "editor/world/PrjOptionSheet.h"
 #include "editor/world/StageOptionDlg.h"
 #include "editor/world/SystemSettingSheet.h"
+#include "editor/world/EventDlg.h"
+#include "editor/world/WorldIds.h"
+#include "editor/world/WorldMapDlg.h"
 #include "framework/Page.h"
 #include "framework/PropSheet.h"
 #include "tools/shots/WindowPicture.h"
@@ -112,6 +116,33 @@ void CALLBACK ModalTimer(HWND, UINT, UINT_PTR, DWORD) {
     PostMessageA(dlg, WM_CLOSE, 0, 0);
 }
 
+// The world map window in event mode: its palette, the event dialog on the first template and
+// the settings dialog.
+void ShootWorldWindows(cEditWnd* main) {
+    OpenWorldMapWnd(main);
+    Pump(300);
+    auto* world = dynamic_cast<cWorldMapDlg*>(main->m_lpWorldMapWnd);
+    if (!world) return;
+    SendMessageA(world->GetHwnd(), WM_COMMAND, ID_WORLD_EVENT_MODE, 0);
+    Pump(300);
+    if (cChildWnd* palette = world->Palette()) Shoot(palette->GetHwnd(), "10-event-palette");
+    cWorldMap& map = ProjectWorldMap();
+    if (map.m_EventPalette.empty()) return;
+    cWorldEvent& event = map.m_EventPalette[0];
+    if (event.m_Name.empty()) event.m_Name = "はじまりの村";
+    g_modalCaption = "イベント";
+    g_modalName = "11-world-event";
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, ModalTimer);
+    RunWorldEventDlg(&event, world, &EditorGroup());
+    KillTimer(nullptr, timer);
+    g_modalCaption = "ワールドマップの設定";
+    g_modalName = "12-world-setting";
+    timer = SetTimer(nullptr, 0, 100, ModalTimer);
+    SendMessageA(world->GetHwnd(), WM_COMMAND, ID_WORLD_SETTINGS, 0);
+    KillTimer(nullptr, timer);
+    Pump(200);
+}
+
 void ShootModal(const char* caption, const char* name, void (*open)(cEditWnd*)) {
     g_modalCaption = caption;
     g_modalName = name;
@@ -158,6 +189,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     bmp.lineOut = 12;
     bmp.outFolder = "bmp\\convert";
     ShootModal("ビットマップ変換ツール", "9-bitmap-tool", OpenBitmapTool);
+    ShootWorldWindows(main);
     DestroyFrameWnd();
     return 0;
 }

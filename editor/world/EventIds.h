@@ -1,0 +1,27 @@
+#pragma once
+// Resource and control ids of the world map event dialog (161).
+#define IDD_WORLD_EVENT 161
+#define IDC_WE_OK 1000
+#define IDC_WE_CANCEL 1001
+#define IDC_WE_NAME 1002
+#define IDC_WE_TYPE 1033
+#define IDC_WE_GRAPHIC 1032
+#define IDC_WE_PREVIEW 1070
+#define IDC_WE_WORLD_NO 1245
+#define IDC_WE_WORLD_NO_SPIN 1246
+#define IDC_WE_WORLD_NAME 1255
+#define IDC_WE_STAGE 1247
+#define IDC_WE_STAGE_BROWSE 1248
+#define IDC_WE_PASS 1036
+#define IDC_WE_REPLAY 1037
+#define IDC_WE_GAME_CLEAR 1244
+#define IDC_WE_NEED_WORLD 1242
+#define IDC_WE_NEED_WORLD_SPIN 1243
+#define IDC_WE_VAR 1249
+#define IDC_WE_VAR_RENAME 1250
+#define IDC_WE_VALUE 1251
+#define IDC_WE_VALUE_SPIN 1252
+#define IDC_WE_COMPARE 1253
+#define IDC_WE_LIST 1254
+#define IDC_WE_INSERT 1066
+#define IDC_WE_DELETE 1067
