@@ -19,7 +19,10 @@ void cCharaActor::Setup(int32_t number, const cEdChara& record, const cItemObj* 
     FitEdgeSamples();
     m_HeldItem = heldItem ? *heldItem : cItemObj();
     m_ItemMark = 0;
-    m_IgnoreX = m_IgnoreY = 0;
+    // In view (0), in view across only (1) or down only (2), anywhere (3).
+    const uint8_t range = record.m_ActRange <= 3 ? record.m_ActRange : 0;
+    m_IgnoreX = range == 2 || range == 3 ? 1 : 0;
+    m_IgnoreY = range == 1 || range == 3 ? 1 : 0;
     m_Appeared = 0;
     m_CopyIndex = copyIndex;
     SetFlows(m_Chara.m_Flows, m_Facing, 0, -1);

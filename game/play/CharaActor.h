@@ -144,8 +144,15 @@ public:
     // 8 a flyer that left the map).
     virtual int UpdateSpeedX() { return 0; }
     virtual int UpdateMoveY() { return 0; }
-    // One step of the jump command; characters that cannot jump ignore it.
-    virtual void Jump(cFlowCmdEntry&) {}
+    // One step of the jump command; characters that cannot jump ignore it (0).
+    virtual int Jump(cFlowCmdEntry&) { return 0; }
+    // The character's own step before it moves (CharaStep.cpp, PlayerStep.cpp): the speeds its
+    // flows set afresh, its running flows stepped, its resting animation. 1 when its life ran
+    // out in a flow.
+    virtual int Activate() { return StepFlows(); }
+    // The start of every character's step, and the animation it rests in when nothing moves it.
+    void BeginStep();
+    void RestAnime();
     // Every field of the other character; the copy's runners run the copy's own flows.
     virtual void CopyFrom(const cActor& other);
     // The item the character carries; none for most.
@@ -270,6 +277,15 @@ public:
     int OnMoveY() override { return ClampY(2); }
     int UpdateSpeedX() override;
     int UpdateMoveY() override;
+    int Activate() override;
+    // A jump starts only from the ground; else the first of falling, the ceiling lock, an active
+    // impulse and the air count that stands in its way.
+    int Jump(cFlowCmdEntry& entry) override;
+    // 1 when the character is in view on the axes it does not ignore; a counted one then marks its
+    // appearance number in the list. TryAppear also lets one appear whose number another has
+    // marked, and a walker that is jumping or, having appeared before, falling.
+    int AppearTest(std::vector<uint8_t>& appeared);
+    int TryAppear(std::vector<uint8_t>& appeared);
 
     bool IsBlockChara() const { return m_Chara.m_BlockHit != 0; }
     cItemObj* GetHeldItem() override { return m_HeldItem.m_Held ? &m_HeldItem : nullptr; }

@@ -233,6 +233,7 @@ uint64_t cPlayScene::StateHash() const {
     for (const cCharaActor& chara : m_Charas) {
         h.AddActor(chara);
         h.Add(chara.m_CondHeld);
+        for (int32_t value : {chara.m_ItemMark, chara.m_IgnoreX, chara.m_IgnoreY, chara.m_Appeared}) h.Add(value);
     }
     for (const cItemObj& item : m_Items) {
         h.AddObject(item);

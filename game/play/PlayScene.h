@@ -115,8 +115,8 @@ public:
     void DefeatChara(cCharaActor& chara);
     // Marks what takes part in this sub-step and what is on screen.
     void Activate();
-    // The flow step of the living block characters, or of the other living stage characters:
-    // "常時" fires, then their running flows step.
+    // The own step of the living, active block characters, or of the other living stage
+    // characters that are active and have appeared: "常時" fires, then they step (Activate).
     void StepCharaFlows(bool blockCharas);
     // The changes a drawn frame makes (in drawing order), then the host's picture of it. Flag 1
     // draws the stage in the pause state too, flag 2 holds objects and effects, flag 3 lets the

@@ -192,6 +192,10 @@ int cPlayScene::SubStep(int32_t n) {
     if (player) player->ClearContacts();
     for (cCharaActor& chara : m_Charas) chara.ClearContacts();
     SavePositions();
+    if (player && !playerDead) {
+        player->StartFlowsByTrigger(eTriggerAlways);
+        player->Activate();
+    }
     m_ScrollX.Step();
     m_ScrollY.Step();
     if (!playerDead) StepCharaFlows(true);
@@ -207,6 +211,7 @@ int cPlayScene::SubStep(int32_t n) {
             if (status != ePlayGoOn) return status;
         }
         if (MovePlayer(*player) == ePlayDies) return ePlayDies;
+        player->SaveFacing();
     }
     if (!playerDead) StepCharaFlows(false);
     MoveCharas();
@@ -217,9 +222,10 @@ int cPlayScene::SubStep(int32_t n) {
 
 void cPlayScene::StepCharaFlows(bool blockCharas) {
     for (cCharaActor& chara : m_Charas) {
-        if (chara.m_Dead || chara.IsBlockChara() != blockCharas) continue;
+        if (chara.m_Dead || !chara.m_Present || chara.IsBlockChara() != blockCharas) continue;
+        if (!blockCharas && !chara.m_Appeared) continue;
         chara.StartFlowsByTrigger(eTriggerAlways);
-        chara.StepFlows();
+        chara.Activate();
     }
 }
 
@@ -236,8 +242,15 @@ void cPlayScene::Activate() {
         player.m_OnScreen = 1;
     }
     std::fill(m_Appeared.begin(), m_Appeared.end(), 0);
-    for (cCharaActor& chara : m_Charas) chara.m_OnScreen = chara.m_Present && chara.IsOnScreen() ? 1 : 0;
-    for (cItemObj& item : m_Items) item.m_OnScreen = item.m_Present && item.IsOnScreen() ? 1 : 0;
+    for (cCharaActor& chara : m_Charas) {
+        chara.m_Present = TestConditions(chara);
+        chara.m_OnScreen = chara.m_Present && chara.IsOnScreen() ? 1 : 0;
+        if (chara.m_Present) chara.m_Appeared = chara.TryAppear(m_Appeared);
+    }
+    for (cItemObj& item : m_Items) {
+        item.m_Present = TestConditions(item);
+        item.m_OnScreen = item.m_Present && item.IsOnScreen() ? 1 : 0;
+    }
 }
 
 int cPlayScene::ScreenEdgeX(cActor& actor) {

@@ -18,6 +18,14 @@ public:
     int UpdateSpeedX() override;
     // 7 when a walking player fell into the bottom border.
     int UpdateMoveY() override;
+    // A flyer drifts with the scroll, a walker stands until its flows move it.
+    int Activate() override;
+    // The jump rises while the key is held, up to the command's time; a key let go early cuts it
+    // to 0.3 of its speed, and only a key pressed within the frame's sub-steps starts one.
+    int Jump(cFlowCmdEntry& entry) override;
+    void SaveFacing() { m_FacingCopy = m_Facing; }
+    // A number that pops up over the stage at (x, y) for half a second.
+    void PopupNumber(int32_t value, int32_t x, int32_t y);
 
     int32_t m_StartColumn = 0;
     int32_t m_StartRow = 0;

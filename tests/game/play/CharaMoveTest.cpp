@@ -129,7 +129,8 @@ TEST_F(CharaMoves, DeathsAndTheirTraceLines) {
         player.m_Width = k.width;
         player.m_X = k.x;
         player.m_Y = k.y;
-        player.m_dSpeedX = k.speedX;
+        // The player's own step sets its speed across afresh: a knock-back moves it.
+        player.m_ImpulseX = k.speedX;
         player.m_dSpeedY = k.speedY;
         player.OnMoveX();
         player.OnMoveY();
