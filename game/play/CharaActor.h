@@ -158,13 +158,11 @@ public:
     // The item the character carries; none for most.
     virtual cItemObj* GetHeldItem() { return nullptr; }
 
-    // Death: the character falls for kDeathFrames drawn frames, then its death has ended.
-    static const int32_t kDeathFrames = 60;
+    // Death: the drawn frames count from here until the defeat's end (StepDefeated).
     void StartDeath() {
         m_Dead = 1;
         m_DeathFrames = 0;
     }
-    bool DeathEnded() const { return m_Dead && m_DeathFrames >= kDeathFrames; }
     bool Flying() const { return m_NoGravity != 0; }
     enum eContact { eContactLeft, eContactRight, eContactTop, eContactBottom };
 

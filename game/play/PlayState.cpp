@@ -17,6 +17,7 @@
 #include "game/data/ReplayData.h"
 #include "game/data/StorySave.h"
 #include "game/media/CursorKeys.h"
+#include "game/play/CharaDraw.h"
 #include "game/play/PlayScene.h"
 
 namespace {
@@ -292,7 +293,10 @@ int cPlayScene::ScreenEdgeY(cActor& actor) {
 void cPlayScene::KillPlayer(const char* trace) {
     if (trace) Report("%s\n", trace);
     Host().PlaySystemSound(kSoundDeath);
-    if (!m_Players.empty()) m_Players[0].StartDeath();
+    if (m_Players.empty()) return;
+    cPlayerActor& player = m_Players[0];
+    player.StartDeath();
+    StartCharaEffect(player, player.m_Chara.m_DeathEffect, 0);
 }
 
 void cPlayScene::Draw(int32_t flag1, int32_t flag2, int32_t flag3, int32_t flag4) {
@@ -310,7 +314,7 @@ void cPlayScene::Draw(int32_t flag1, int32_t flag2, int32_t flag3, int32_t flag4
     if (flag2 || m_Players.empty()) return;
     cPlayerActor& player = m_Players[0];
     if (!player.m_Dead) return;
-    if (++player.m_DeathFrames < cActor::kDeathFrames) return;
+    if (!StepDefeated(player, 0)) return;
     cStorySave& story = StoryState();
     if (PlayedMode() != eModeReplay && story.m_Lives <= 0 && !Host().StartedWithFile()) {
         m_nState = ePlayGameOver;

@@ -165,7 +165,7 @@ TEST_F(PlayStates, AFailedReloadEndsTheGame) {
     RunToPlay(scene);
     m_Host.reloadResult = false;
     scene.KillPlayer(nullptr);
-    for (int i = 0; i < cActor::kDeathFrames; ++i) scene.StepFrame(0, 0);
+    for (int i = 0; i < 200 && scene.State() == ePlayRun; ++i) scene.StepFrame(0, 0);
     EXPECT_EQ(1, m_Host.closeRequests);
     EXPECT_EQ(ePlayFadeOut, scene.State());
     EXPECT_EQ(eSceneModeMenu, scene.m_ReturnScene);
@@ -386,4 +386,18 @@ TEST_F(PlayStates, BackgroundLayersMoveAndWrap) {
     EXPECT_DOUBLE_EQ(330 + 120 - 320, scene.LayerStart(1, a));
     EXPECT_DOUBLE_EQ(50, scene.LayerStart(0, f));
     EXPECT_DOUBLE_EQ(20, scene.LayerStart(1, f));
+}
+
+// The player's death lasts as long as its defeat: without a defeat effect, until its 60th
+// drawn frame is past; then the stage starts again.
+TEST_F(PlayStates, ThePlayersDeathLastsSixtyDrawnFrames) {
+    cPlayScene scene;
+    Start(scene, Stage());
+    RunToPlay(scene);
+    StoryState().m_Lives = 2;
+    scene.KillPlayer(nullptr);
+    int frames = 0;
+    for (; frames < 200 && scene.State() == ePlayRun; ++frames) scene.StepFrame(0, 0);
+    EXPECT_EQ(61, frames);
+    EXPECT_EQ(ePlayIntro, scene.State());
 }
