@@ -392,11 +392,17 @@ void cEdStage::PutChara(uint32_t index, const cEdChara& chara) {
 }
 
 bool cEdStage::LoadPalette(const char* path, bool strip) {
-    if (!LoadStagePaletteFile(m_Palette, path, strip)) return false;
+    cPalette loaded;
+    if (!LoadStagePaletteFile(loaded, path, strip)) return false;
+    AdoptPalette(loaded);
+    return true;
+}
+
+void cEdStage::AdoptPalette(cPalette& palette) {
+    m_Palette.swap(palette);
     InheritBlocks();
     InheritCharas();
     InheritItems();
-    return true;
 }
 
 bool cEdStage::SavePalette(const char* path) { return SaveStagePaletteFile(m_Palette, path); }

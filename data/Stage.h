@@ -65,11 +65,13 @@ public:
     // How the calling thread treats its messages while a worker reads a stage file: the editor
     // drains its queue, the game dispatches (its windows never see the stage being read).
     enum ePump { ePumpDrain, ePumpDispatch };
+    // Whether a stage without a hero is refused: play needs one, the editor opens it anyway.
+    enum eHeroRule { eHeroNeeded, eHeroOptional };
     // The open command: reads the file (the newest numbered copy of the path's name when newest
     // is set) on a worker thread while this thread pumps its queue. Refuses, with a message, a
-    // file that cannot be read and a stage without a hero; the stage changes only when the load
-    // succeeds. A WM_QUIT taken meanwhile is posted again.
-    bool LoadStageFile(const char* path, bool newest, ePump pump = ePumpDrain);
+    // file that cannot be read and (by the rule) a stage without a hero; the stage changes only
+    // when the load succeeds. A WM_QUIT taken meanwhile is posted again.
+    bool LoadStageFile(const char* path, bool newest, ePump pump = ePumpDrain, eHeroRule hero = eHeroNeeded);
 
     // Resizes the grid (1..kMaxSize each way): cells inside both sizes stay where they are, the
     // others are dropped, except the hero, which moves to cell (0, 0). False, and nothing
@@ -98,6 +100,8 @@ public:
     // Stage palette files (*.plt4). After a load the cells that refer to the stage palette
     // inherit from the new one.
     bool LoadPalette(const char* path, bool strip);
+    // Takes over a palette read elsewhere (which gets the old one) and inherits from it.
+    void AdoptPalette(cPalette& palette);
     bool SavePalette(const char* path);
     void ValidatePalette();
     // Inheritance again: the palette entries and cells that refer to the common palette, then

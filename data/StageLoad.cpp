@@ -31,8 +31,8 @@ DWORD WINAPI StageLoadWorker(void* parameter) {
 }
 
 // Waits for the worker, taking this thread's messages off its queue: drained without
-// dispatching them (nothing in the editor may touch the project while the worker reads), or
-// dispatched. True when WM_QUIT came; its exit code is kept for posting it again.
+// dispatching them but the paints (nothing in the editor may change the project while the
+// worker reads), or dispatched. True when WM_QUIT came; its exit code is kept for posting it again.
 bool PumpUntilEnded(cThread& thread, cEdStage::ePump pump, int& exitCode) {
     HANDLE handle = thread.Handle();
     while (MsgWaitForMultipleObjectsEx(1, &handle, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) != WAIT_OBJECT_0) {
@@ -42,7 +42,9 @@ bool PumpUntilEnded(cThread& thread, cEdStage::ePump pump, int& exitCode) {
                 exitCode = static_cast<int>(msg.wParam);
                 return true;
             }
-            if (pump == cEdStage::ePumpDispatch) {
+            // A window that needs painting keeps its WM_PAINT in the queue until it is painted:
+            // drained unpainted it would come back at once, for ever. Painting only reads.
+            if (pump == cEdStage::ePumpDispatch || msg.message == WM_PAINT) {
                 TranslateMessage(&msg);
                 DispatchMessageA(&msg);
             }
@@ -56,7 +58,7 @@ bool PumpUntilEnded(cThread& thread, cEdStage::ePump pump, int& exitCode) {
 // The worker reads into a stage of its own, and the caller waits for it however long it takes
 // (a file is read whole from memory, so it always ends): the open stage is never written while
 // the caller is not looking, and a slow load is not a failure.
-bool cEdStage::LoadStageFile(const char* path, bool newest, ePump pump) {
+bool cEdStage::LoadStageFile(const char* path, bool newest, ePump pump, eHeroRule hero) {
     std::unique_ptr<cStageLoad> load(new cStageLoad);
     if (!newest)
         load->path = path ? path : "";
@@ -78,7 +80,7 @@ bool cEdStage::LoadStageFile(const char* path, bool newest, ePump pump) {
         ErrorBox("メモリ不足により、ファイルの読み込みに失敗しました！");
     else if (load->result == eLoadFailed)
         ErrorBox("ステージファイル %s の読み込みに失敗しました！", load->path.c_str());
-    else if (!load->stage.HasHero())
+    else if (hero == eHeroNeeded && !load->stage.HasHero())
         ErrorBox("主人公が配置されていないのでプレイできません！");
     else
         opened = true;

@@ -16,3 +16,5 @@ const char* const HitPrecisionNames[7] = {"最大 (当たり判定レベルと�
 const char* const HitAreaDisplayNames[4] = {"表示しない", "表示する", "枠のみ表示", ""};
 
 const char* const HitAreaColorNames[9] = {"赤", "緑", "青", "黄", "赤紫", "青紫", "黒", "虹", ""};
+const char* const NewStagePaletteNames[5] = {"上記ステージのパレットをそのまま使用", "データなし", "コモンパレットをコピー",
+                                            "ステージパレットファイルからコピー", ""};

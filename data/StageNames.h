@@ -8,3 +8,5 @@ extern const char* const HitLevelNames[20];
 extern const char* const HitPrecisionNames[7];
 extern const char* const HitAreaDisplayNames[4];
 extern const char* const HitAreaColorNames[9];
+// Where a new stage's palette comes from; the stored value is the row.
+extern const char* const NewStagePaletteNames[5];

@@ -229,6 +229,21 @@ void cPage::PlaceWindow() {
     Move(x, y);
 }
 
+void cPage::FitCanvas(cCtrl& canvas, cDib& backBuffer, int columns, int rows, int cellSize, int* horzPos, int* vertPos) {
+    ReadLayout();
+    canvas.Move(m_Origin.x, m_Origin.y);
+    canvas.Resize(m_ContentWidth, m_ContentHeight);
+    m_HorzBar.SetRange(0, columns - 1);
+    m_HorzBar.SetPage(m_ContentWidth / cellSize);
+    m_VertBar.SetRange(0, rows - 1);
+    m_VertBar.SetPage(m_ContentHeight / cellSize);
+    *horzPos = m_HorzBar.GetPos();
+    *vertPos = m_VertBar.GetPos();
+    if (m_ContentWidth > 0 && m_ContentHeight > 0 &&
+        (backBuffer.Width() != m_ContentWidth || backBuffer.Height() != m_ContentHeight))
+        backBuffer.Create(m_ContentWidth, m_ContentHeight, 24, 0);
+}
+
 void cPage::AutoScroll(int* horzPos, int* vertPos) {
     // One counter per edge (left, right, top, bottom), shared by every page.
     static int s_ticks[4];

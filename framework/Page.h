@@ -60,6 +60,10 @@ public:
     // Scrolls the content toward the mouse while it lies beyond an edge during a drag; the new
     // positions go to the out-parameters. The caller redraws.
     void AutoScroll(int* horzPos, int* vertPos);
+    // A canvas of cells after the window was sized: the control fills the content, the bars span
+    // columns x rows cells with a page of what the canvas shows (their positions go to the
+    // out-parameters), and the back buffer takes the canvas's size.
+    void FitCanvas(cCtrl& canvas, cDib& backBuffer, int columns, int rows, int cellSize, int* horzPos, int* vertPos);
 
     // The dialog ids of the pages' scroll-bar controls, set once for the program.
     static void SetScrollBarIds(uint16_t horzId, uint16_t vertId);

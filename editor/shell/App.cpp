@@ -108,12 +108,16 @@ void RebuildEditWnd(int flag) {
     if (g_mainWnd == g_frame->m_lpEditWnd) g_mainWnd = nullptr;
     SafeDelete(g_frame->m_lpEditWnd);
     if (flag != 1) return;
+    // The new window starts with a fresh pen and layer; what the stage is and what is still
+    // unsaved stays.
     cStageDoc& doc = StageDoc();
     std::string path = doc.m_StagePath;
-    int32_t open = doc.m_StageOpen;
+    const int32_t open = doc.m_StageOpen, modified = doc.m_StageModified, common = doc.m_CommonModified;
     doc.Reset();
     doc.m_StagePath = path;
     doc.m_StageOpen = open;
+    doc.m_StageModified = modified;
+    doc.m_CommonModified = common;
     CanvasCursor() = cCanvasCursor();
     CreateEditWnd();
 }

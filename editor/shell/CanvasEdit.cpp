@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data/Stage.h"
+#include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/StageDoc.h"
@@ -78,8 +79,11 @@ int32_t CanvasMask(int32_t layer) {
     return 1 << layer;
 }
 
+// Nothing is recorded while the game plays the stage: the history was given up for it. An
+// edit whose step cannot be had goes on without one, after saying so.
 void cEditWnd::PushUndo(int32_t mask) {
-    UndoHistory().Push(mask, ProjectStage());
+    if (AppState().testPlaying) return;
+    if (!UndoHistory().Push(mask, ProjectStage())) ErrorMessage("メモリが不足しています！");
     UpdateUndoStates();
 }
 
@@ -297,10 +301,13 @@ void cEditWnd::OnSelect(UINT msg) {
         m_Drag = 1;
     }
     if (doc.m_DrawKind != kDrawSelect || !m_Drag) return;
-    if (msg == WM_RBUTTONDOWN || msg == WM_MOUSEMOVE) {
+    // The release takes the range up to where it happened: the view may have scrolled since the
+    // last move.
+    if (msg == WM_RBUTTONDOWN || msg == WM_MOUSEMOVE || msg == WM_RBUTTONUP) {
         doc.m_PenWidth = std::abs(cursor.x - m_SelStart.x) + 1;
         doc.m_PenHeight = std::abs(cursor.y - m_SelStart.y) + 1;
-    } else if (msg == WM_RBUTTONUP) {
+    }
+    if (msg == WM_RBUTTONUP) {
         CaptureSelection(CanvasMask(doc.m_Layer));
         doc.m_DrawKind = DrawKindOf(doc.m_PenMode);
         RepaintPalettes();
@@ -347,6 +354,41 @@ void cEditWnd::ClearSelection(int32_t mask) {
         if (mask & eLayerCharas) stage.m_Charas.Put(s, cEdChara());
         if (mask & eLayerItems) stage.m_Items.Put(s, cEdItem());
     });
+}
+
+// Beyond the canvas no mouse message comes: the buttons and the mouse are read here instead.
+void cEditWnd::OnFrame() {
+    cStageDoc& doc = StageDoc();
+    if (!m_Ready || !doc.m_StageOpen || !GetMousePos(1, kMouseRead | kMousePress | kMouseRelease)) return;
+    const POINT pt = m_Mouse.pt;
+    if (!m_Drag || (pt.x >= 0 && pt.y >= 0 && pt.x < m_ContentWidth && pt.y < m_ContentHeight)) return;
+    SetCursorCell(pt.x, pt.y);
+    const cMouseButtons& buttons = m_Mouse.buttons;
+    if (doc.m_DrawKind == kDrawSelect) {
+        // A new press ends the drag without taking the pen.
+        if (buttons.m_RightPressed) {
+            m_Drag = 0;
+            return;
+        }
+        if (buttons.m_RightDown)
+            OnSelect(WM_MOUSEMOVE);
+        else if (buttons.m_RightReleased)
+            OnSelect(WM_RBUTTONUP);
+    } else if (doc.m_PenMode == ePenLine || doc.m_PenMode == ePenRect) {
+        if (buttons.m_LeftPressed) {
+            m_Drag = 0;
+            return;
+        }
+        if (buttons.m_LeftDown && doc.m_PenMode == ePenRect)
+            PenRect(WM_MOUSEMOVE, MK_LBUTTON);
+        else if (buttons.m_LeftReleased)
+            doc.m_PenMode == ePenLine ? EndLine() : EndRect();
+    }
+    if (buttons.m_LeftDown || buttons.m_RightDown) {
+        AutoScroll(&m_ScrollX, &m_ScrollY);
+        SetCursorCell(pt.x, pt.y);
+    }
+    OnPaint();
 }
 
 void cEditWnd::OnCanvasKey(WPARAM key) {

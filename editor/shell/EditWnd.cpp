@@ -336,24 +336,9 @@ void cEditWnd::ReturnFromProjectOptions() {
     RepaintPalettes();
 }
 
-void cEditWnd::PlaceCanvas() {
-    m_Canvas.Move(m_Origin.x, m_Origin.y);
-    m_Canvas.Resize(m_ContentWidth, m_ContentHeight);
-}
-
 void cEditWnd::OnSize() {
-    ReadLayout();
-    PlaceCanvas();
     const cEdStage& stage = ProjectStage();
-    m_HorzBar.SetRange(0, stage.m_Width - 1);
-    m_HorzBar.SetPage(m_ContentWidth / kCellSize);
-    m_VertBar.SetRange(0, stage.m_Height - 1);
-    m_VertBar.SetPage(m_ContentHeight / kCellSize);
-    m_ScrollX = m_HorzBar.GetPos();
-    m_ScrollY = m_VertBar.GetPos();
-    if (m_ContentWidth > 0 && m_ContentHeight > 0 &&
-        (m_BackBuffer.Width() != m_ContentWidth || m_BackBuffer.Height() != m_ContentHeight))
-        m_BackBuffer.Create(m_ContentWidth, m_ContentHeight, 24, 0);
+    FitCanvas(m_Canvas, m_BackBuffer, stage.m_Width, stage.m_Height, kCellSize, &m_ScrollX, &m_ScrollY);
 }
 
 // The first view shows the player some cells from the left and top edges of the canvas.
@@ -382,15 +367,20 @@ void cEditWnd::StorePlacement(HWND wnd) {
 }
 
 void cEditWnd::CloseStage() {
+    if (!AskSaveStage()) return;
     cStageDoc& doc = StageDoc();
     doc.m_StageOpen = 0;
     doc.m_StagePath.clear();
+    ProjectStage().Clear();
+    StageReplaced(0);
+}
+
+void cEditWnd::StageReplaced(int32_t modified) {
     cEdStage& stage = ProjectStage();
-    stage.Clear();
     UndoHistory().Init(stage.m_UndoCount, stage.m_Stride, stage.m_Height);
     UpdateUndoStates();
     if (m_lpFrame) PostMessageA(m_lpFrame->GetHwnd(), WM_USER, 1, 0);
-    doc.m_StageModified = 0;
+    StageDoc().m_StageModified = modified;
 }
 
 // Esc ends the editor as the frame's own Esc does: after asking.
@@ -411,6 +401,7 @@ bool cEditWnd::SaveCommonPalette() {
 namespace {
 cWndOpener g_databaseOpener = nullptr;
 cWndOpener g_worldMapOpener = nullptr;
+cNewStageRunner g_newStageRunner = nullptr;
 
 struct cCommandOpener {
     int command;
@@ -429,6 +420,8 @@ void SetCommandOpener(int command, cWndOpener opener) {
     for (cCommandOpener& entry : g_commandOpeners)
         if (entry.command == command) entry.opener = opener;
 }
+
+void SetNewStageRunner(cNewStageRunner runner) { g_newStageRunner = runner; }
 
 void SetDatabaseOpener(cWndOpener opener) { g_databaseOpener = opener; }
 void SetWorldMapOpener(cWndOpener opener) { g_worldMapOpener = opener; }
@@ -454,6 +447,14 @@ void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     case IDCANCEL:  // Esc, as the dialog manager passes it on
         AskExit();
         break;
+    case ID_FILE_NEW:
+    case ID_ACCEL_NEW:
+        if (g_newStageRunner && g_newStageRunner(this) == 1) StageReplaced(0);
+        break;
+    case ID_FILE_OPEN:
+    case ID_ACCEL_OPEN:
+        if (OpenStage()) StageReplaced(0);
+        break;
     case ID_FILE_CLOSE:
         CloseStage();
         break;
@@ -461,15 +462,26 @@ void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         SaveCommonPalette();
         break;
     case ID_FILE_SAVE:
+    case ID_ACCEL_SAVE:
     case ID_FILE_SAVE_AS:
         if (!open) break;
         SaveCommonPalette();
-        SaveStage(LOWORD(wParam) == ID_FILE_SAVE);
+        SaveStage(LOWORD(wParam) != ID_FILE_SAVE_AS);
         UpdateTitle();
         break;
     case ID_EDIT_UNDO:
+    case ID_ACCEL_UNDO:
+        if (open) UndoOrRedo(true);
+        break;
     case ID_EDIT_REDO:
-        if (open) UndoOrRedo(LOWORD(wParam) == ID_EDIT_UNDO);
+    case ID_ACCEL_REDO:
+        if (open) UndoOrRedo(false);
+        break;
+    case ID_STAGE_LOAD_PALETTE:
+        if (open && LoadStagePalette()) StageReplaced(1);
+        break;
+    case ID_STAGE_SAVE_PALETTE:
+        if (open) SaveStagePalette();
         break;
     case ID_CLEAR_BLOCKS:
     case ID_CLEAR_CHARAS:

@@ -45,6 +45,9 @@ void SetWorldMapOpener(cWndOpener opener);
 // The same for the settings windows, by their command: system settings, project options, stage
 // options (with a stage open) and the bitmap conversion tool.
 void SetCommandOpener(int command, cWndOpener opener);
+// Runs the new-stage dialog; 1 when it made a stage.
+typedef int (*cNewStageRunner)(class cEditWnd* main);
+void SetNewStageRunner(cNewStageRunner runner);
 // Opens the data window of the occupied cell (stage index) of a layer that the canvas edits.
 typedef void (*cCellEditor)(class cEditWnd* main, int32_t layer, uint32_t index);
 void SetCellEditor(cCellEditor editor);
@@ -69,6 +72,9 @@ public:
     void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     // Draws the visible part of the stage into the back buffer and copies it to the canvas.
     int OnPaint() override;
+    // Once per idle pass: a line, rectangle or selection dragged beyond the canvas follows the
+    // mouse there and scrolls the view toward it.
+    void OnFrame() override;
 
     // The window's messages after the framework's dispatch; non-zero when handled.
     int OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -89,6 +95,15 @@ public:
     // Before the editor closes: offers to save a modified stage and common palette; false
     // when the author cancelled or a save did not happen.
     bool AskSave();
+    // The same for the stage alone, before it is replaced or closed.
+    bool AskSaveStage();
+    // Opens a stage file the author chooses, after offering to save a modified stage. False
+    // when cancelled or the file could not be read (which is told; the stage stays as it was).
+    bool OpenStage();
+    // The stage palette from or to a file the author chooses; false when cancelled or failed
+    // (told; a failed load leaves the palette as it was).
+    bool LoadStagePalette();
+    bool SaveStagePalette();
     // Test play of the open stage (0) or of the whole game (1) in the game program.
     void TestPlay(int whole);
     // The game program's notice (WM_COPYDATA to the frame): its end notice ends the test play.
@@ -146,11 +161,13 @@ public:
 
 private:
     void CreateToolbar();
-    void PlaceCanvas();
     void ViewPlayer();
     void OnSize();
     void StorePlacement(HWND wnd);
     void CloseStage();
+    // A stage was created, opened or given a palette: the history is set up for it and the
+    // window rebuilt; the modified flag becomes the value.
+    void StageReplaced(int32_t modified);
     void AskExit();
     // False, after the message, when the file could not be written.
     bool SaveCommonPalette();

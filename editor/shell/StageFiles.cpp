@@ -1,4 +1,5 @@
-// Saving the open stage from the main window, and the save question before the editor closes.
+// Opening and saving the open stage and its palette from the main window, and the save
+// questions before a stage is replaced or the editor closes.
 #include <windows.h>
 
 #include <string>
@@ -38,6 +39,11 @@ bool SamePath(const std::string& a, const std::string& b) {
         return a == b;
     return lstrcmpiA(fullA, fullB) == 0;
 }
+
+// A file dialog's filter of one kind of file.
+std::string Filter(const std::string& label, const std::string& pattern) { return label + '\0' + pattern + '\0' + '\0'; }
+
+const char kStagePaletteFilter[] = "StagePaletteFile ( *.plt4 )";
 
 bool WriteStage(const char* path) {
     if (ProjectStage().SaveFile(path)) return true;
@@ -81,8 +87,7 @@ bool cEditWnd::SaveStage(bool overwrite) {
         const std::string dotless = ExtensionOf(old).empty() ? old : old.substr(0, old.size() - ExtensionOf(old).size() - 1);
         CopyText(file, sizeof file, (dotless + "." + ext).c_str());
     }
-    const std::string label = Format("StageFile ( *.%s )", ext.c_str()), pattern = "*." + ext;
-    std::string filter = label + '\0' + pattern + '\0' + '\0';
+    const std::string filter = Filter(Format("StageFile ( *.%s )", ext.c_str()), "*." + ext);
     if (!SaveFileDialog(m_hWnd, file, "data\\stg4\\", "保存先のファイルの選択", filter.c_str(), ext.c_str(), 1)) return false;
     if (!WriteStage(file)) return false;
     doc.m_StagePath = file;
@@ -91,15 +96,20 @@ bool cEditWnd::SaveStage(bool overwrite) {
     return true;
 }
 
+bool cEditWnd::AskSaveStage() {
+    cStageDoc& doc = StageDoc();
+    if (!doc.m_StageOpen || !doc.m_StageModified) return true;
+    const int answer = AppMessageBox(m_hWnd, "ステージが変更された可能性があります。\n保存しますか？", "保存確認", MB_YESNOCANCEL);
+    if (answer == IDCANCEL) return false;
+    // A save that was cancelled or failed keeps the stage.
+    if (answer == IDYES && !SaveStage(true)) return false;
+    UpdateTitle();
+    return true;
+}
+
 bool cEditWnd::AskSave() {
     cStageDoc& doc = StageDoc();
-    if (doc.m_StageOpen && doc.m_StageModified) {
-        const int answer = AppMessageBox(m_hWnd, "ステージが変更された可能性があります。\n保存しますか？", "保存確認", MB_YESNOCANCEL);
-        if (answer == IDCANCEL) return false;
-        // A save that was cancelled or failed keeps the editor open.
-        if (answer == IDYES && !SaveStage(true)) return false;
-        UpdateTitle();
-    }
+    if (!AskSaveStage()) return false;
     if (doc.m_CommonModified) {
         const int answer = AppMessageBox(m_hWnd, "コモンパレットが変更された可能性があります。\n保存しますか？", "保存確認", MB_YESNOCANCEL);
         if (answer == IDCANCEL) return false;
@@ -113,4 +123,44 @@ bool cEditWnd::AskSave() {
         }
     }
     return true;
+}
+
+// The history goes only once the new stage is in: a file that cannot be read leaves the
+// author's stage and its steps as they were.
+bool cEditWnd::OpenStage() {
+    if (!AskSaveStage()) return false;
+    char file[MAX_PATH] = "";
+    if (!OpenFileDialog(m_hWnd, file, sizeof file, "data\\stg4", "読み込むファイルの選択",
+                        Filter("StageFile ( *.stg4_* )", "*.stg4_*").c_str(), "stg4_*", 0, nullptr))
+        return false;
+    if (!ProjectStage().LoadStageFile(file, false, cEdStage::ePumpDrain, cEdStage::eHeroOptional)) return false;
+    UndoHistory().Clear();
+    UpdateUndoStates();
+    cStageDoc& doc = StageDoc();
+    doc.m_StageOpen = 1;
+    doc.m_StagePath = file;
+    return true;
+}
+
+bool cEditWnd::LoadStagePalette() {
+    char file[MAX_PATH] = "";
+    if (!OpenFileDialog(m_hWnd, file, sizeof file, "data\\plt4", "読み込むファイルの選択",
+                        Filter(kStagePaletteFilter, "*.plt4").c_str(), "plt4", 0, nullptr))
+        return false;
+    if (!ProjectStage().LoadPalette(file, false)) {
+        ErrorBox("%s の読み込みに失敗！", file);
+        return false;
+    }
+    StageDoc().m_StageModified = 0;
+    return true;
+}
+
+bool cEditWnd::SaveStagePalette() {
+    char file[MAX_PATH] = "";
+    if (!SaveFileDialog(m_hWnd, file, "data\\plt4\\", "保存先のファイルの選択", Filter(kStagePaletteFilter, "*.plt4").c_str(),
+                        "plt4", 1))
+        return false;
+    if (ProjectStage().SavePalette(file)) return true;
+    ErrorBox("%s の保存に失敗しました！", file);
+    return false;
 }

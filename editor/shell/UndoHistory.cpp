@@ -1,6 +1,7 @@
 #include "editor/shell/UndoHistory.h"
 
 #include <algorithm>
+#include <new>
 
 #include "data/Stage.h"
 #include "framework/MessageBox.h"
@@ -77,15 +78,24 @@ cUndoHistory::cStep& cUndoHistory::Newest(cSide& side, int32_t& count) {
     return step;
 }
 
-void cUndoHistory::Push(int32_t mask, const cEdStage& stage) {
+bool cUndoHistory::Push(int32_t mask, const cEdStage& stage) {
     for (int32_t i = 0; i < m_RedoCount; ++i) m_Redo[i] = cStep();
     m_RedoCount = 0;
-    if (m_Undo.empty()) return;
+    if (m_Undo.empty()) return true;
     cStep& step = Newest(m_Undo, m_UndoCount);
+    try {
+        if (mask & eLayerBlocks) step.blocks = stage.m_Blocks;
+        if (mask & eLayerCharas) step.charas = stage.m_Charas;
+        if (mask & eLayerItems) step.items = stage.m_Items;
+    } catch (const std::bad_alloc&) {
+        // The half-taken step goes again; the steps before it stay (a full history has already
+        // let its oldest go).
+        step = cStep();
+        --m_UndoCount;
+        return false;
+    }
     step.mask = mask;
-    if (mask & eLayerBlocks) step.blocks = stage.m_Blocks;
-    if (mask & eLayerCharas) step.charas = stage.m_Charas;
-    if (mask & eLayerItems) step.items = stage.m_Items;
+    return true;
 }
 
 bool cUndoHistory::Restore(cSide& from, int32_t& fromCount, cSide& to, int32_t& toCount, cEdStage& stage) {

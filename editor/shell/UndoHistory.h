@@ -32,8 +32,9 @@ public:
     void Clear();
 
     // Records the stage's layers of the mask as the newest undo step (the oldest goes when the
-    // history is full) and empties the redo side. Nothing while the history is empty.
-    void Push(int32_t mask, const cEdStage& stage);
+    // history is full) and empties the redo side. Nothing while the history is empty. False,
+    // with no step taken, when the memory for the snapshot cannot be had.
+    bool Push(int32_t mask, const cEdStage& stage);
     // Restore the newest step of their side into the stage, keeping the layers they replace on
     // the other side; restored cells inherit again from their palette elements. False, and
     // nothing changed, when the side holds no step.

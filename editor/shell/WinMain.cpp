@@ -3,6 +3,7 @@
 
 #include "editor/database/DatabaseWnd.h"
 #include "editor/palette/DataWnd.h"
+#include "editor/palette/NewStageDlg.h"
 #include "editor/palette/PaletteDlg.h"
 #include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
@@ -22,5 +23,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SetCommandOpener(ID_TOOL_BITMAP, OpenBitmapTool);
     SetPaletteShower(ShowPaletteWindows);
     SetCellEditor(EditStageCell);
+    SetNewStageRunner(RunNewStageDlg);
     return EditorMain(instance);
 }

@@ -136,19 +136,8 @@ void cWorldMapDlg::CreateToolbar() {
 }
 
 void cWorldMapDlg::OnSize() {
-    ReadLayout();
-    m_Canvas.Move(m_Origin.x, m_Origin.y);
-    m_Canvas.Resize(m_ContentWidth, m_ContentHeight);
     const cWorldMap& map = ProjectWorldMap();
-    m_HorzBar.SetRange(0, map.m_Width - 1);
-    m_HorzBar.SetPage(m_ContentWidth / kCell);
-    m_VertBar.SetRange(0, map.m_Height - 1);
-    m_VertBar.SetPage(m_ContentHeight / kCell);
-    m_ScrollX = m_HorzBar.GetPos();
-    m_ScrollY = m_VertBar.GetPos();
-    if (m_ContentWidth > 0 && m_ContentHeight > 0 &&
-        (m_BackBuffer.Width() != m_ContentWidth || m_BackBuffer.Height() != m_ContentHeight))
-        m_BackBuffer.Create(m_ContentWidth, m_ContentHeight, 24, 0);
+    FitCanvas(m_Canvas, m_BackBuffer, map.m_Width, map.m_Height, kCell, &m_ScrollX, &m_ScrollY);
 }
 
 void cWorldMapDlg::UpdateUndoStates() {

@@ -266,3 +266,59 @@ TEST(CanvasEdit, SpaceTurnsToTheNextLayer) {
         EXPECT_EQ(layer, StageDoc().m_Layer);
     }
 }
+
+TEST(CanvasEdit, DragsBeyondTheCanvasFollowTheMouseAndScrollTheView) {
+    struct cCase {
+        const char* name;
+        int mode;
+        DWORD down, up;
+    };
+    const cCase cases[] = {
+        {"line", ePenLine, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP},
+        {"rectangle", ePenRect, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP},
+        {"selection", ePenNormal, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cCanvas canvas(60, 15);
+        StageDoc().SetPenMode(c.mode);
+        SetPen({"A"});
+        SetForegroundWindow(canvas.MainWnd());
+        const POINT start = canvas.ScreenPoint(2, 3);
+        SetCursorPos(start.x, start.y);
+        auto settle = [] {
+            for (int i = 0; i < 5; ++i) {
+                Sleep(20);
+                PumpEditor();
+            }
+        };
+        settle();
+        MouseButton(c.down);
+        settle();
+        // Beyond the right edge of the canvas (and of the window), on the same row.
+        const int columns = canvas.Main().CanvasWidth() / kCellSize;
+        const POINT beyond = canvas.ScreenPoint(columns + 2, 3);
+        // The display may still report the mouse where it was: it is put there again each pass.
+        for (int i = 0; i < 10; ++i) {
+            SetCursorPos(beyond.x, beyond.y);
+            Sleep(10);
+            PumpEditor();
+            EditorGroup().FrameAll();
+        }
+        const int scrolled = canvas.Main().ScrollColumn();
+        EXPECT_GE(scrolled, 5) << "the view follows the mouse";
+        MouseButton(c.up);
+        EditorGroup().FrameAll();
+        settle();
+        const int last = canvas.Main().ScrollColumn() + columns - 1;
+        if (c.mode == ePenNormal) {
+            EXPECT_EQ(last - 2 + 1, StageDoc().m_PenWidth);
+            EXPECT_EQ(1, StageDoc().m_PenHeight);
+            EXPECT_EQ(StageDoc().m_DrawKind, DrawKindOf(ePenNormal));
+        } else {
+            cRows expected(15, std::string(60, '.'));
+            for (int x = 2; x <= last; ++x) expected[3][x] = 'A';
+            EXPECT_EQ(expected, Rows(ProjectStage().m_Blocks));
+        }
+    }
+}

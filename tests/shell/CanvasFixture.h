@@ -77,6 +77,14 @@ inline void Key(WORD vk, bool up) {
     SendInput(1, &input, sizeof input);
 }
 
+// A button of the mouse through the input queue, where the mouse is.
+inline void MouseButton(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
 // Holds Shift or Ctrl (or nothing, 0) while it lives.
 class cHeld {
 public:
@@ -114,6 +122,13 @@ public:
         Mouse(WM_LBUTTONUP, x1, y1);
     }
     void KeyDown(WPARAM key) const { SendMessageA(MainWnd(), WM_KEYDOWN, key, 0); }
+    // The screen point at the middle of a visible cell; dx, dy move it further in pixels.
+    POINT ScreenPoint(int x, int y, int dx = 0, int dy = 0) const {
+        POINT pt = {m_Origin.x + (x - Main().ScrollColumn()) * kCellSize + kCellSize / 2 + dx,
+                    m_Origin.y + (y - Main().ScrollRow()) * kCellSize + kCellSize / 2 + dy};
+        ClientToScreen(MainWnd(), &pt);
+        return pt;
+    }
 
 private:
     POINT m_Origin;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/FileDialogs.h"
 #include "tests/shell/EditorFixture.h"
 #include "tests/support/BoxAnswers.h"
 
@@ -432,4 +433,60 @@ TEST(EditWnd, ReturnsFromOtherWindowsBringTheEditorBackOnTheStageAsItIsNow) {
         EXPECT_EQ(c.resized ? 99 : 39, si.nMax) << c.name;
         EXPECT_EQ(c.resized ? 128u * 30 : 0u, UndoHistory().CellsPerStep()) << c.name;
     }
+}
+
+namespace {
+
+// Ctrl and a letter through the input queue, to the window with the focus.
+void CtrlKey(WORD letter) {
+    INPUT keys[4] = {};
+    const WORD order[4] = {VK_CONTROL, letter, letter, VK_CONTROL};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = order[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(4, keys, sizeof keys[0]);
+    for (int i = 0; i < 5; ++i) {
+        Sleep(20);
+        PumpEditor();
+    }
+}
+
+}  // namespace
+
+TEST(EditorKeys, CtrlKeysUndoRedoSaveAndOpen) {
+    cEditorFixture f(true);
+    SetForegroundWindow(f.MainWnd());
+    SetFocus(f.MainWnd());
+    PumpEditor();
+    cEdStage& stage = ProjectStage();
+    stage.m_UndoCount = 4;
+    UndoHistory().Init(stage.m_UndoCount, stage.m_Stride, stage.m_Height);
+    f.Main().PushUndo(eLayerAll);
+    cEdBlock block;
+    block.m_Graphic = 5;
+    stage.m_Blocks.Put(stage.CellIndex(2, 2), block);
+
+    CtrlKey('Z');
+    EXPECT_TRUE(stage.m_Blocks.IsEmpty(stage.CellIndex(2, 2))) << "Ctrl+Z undoes";
+    CtrlKey('Y');
+    EXPECT_FALSE(stage.m_Blocks.IsEmpty(stage.CellIndex(2, 2))) << "Ctrl+Y redoes";
+
+    // Ctrl+S saves to the stage's own file; Ctrl+O asks for the file to open.
+    CreateDirectoryA("data\\stg4", nullptr);
+    CtrlKey('S');
+    EXPECT_TRUE(f.Dir().Exists("data\\stg4\\A.stg4_147"));
+    static int asked = 0;
+    SetFileDialogHook([](bool save, char*, DWORD, const char*, const char* title, const char*, const char*) {
+        asked += !save && std::string(title) == "読み込むファイルの選択";
+        return 0;
+    });
+    CtrlKey('O');
+    SetFileDialogHook(nullptr);
+    EXPECT_EQ(1, asked);
+    // No stage: Ctrl+Z does nothing.
+    f.Command(ID_FILE_CLOSE);
+    CtrlKey('Z');
+    EXPECT_EQ(0, StageDoc().m_StageOpen);
 }

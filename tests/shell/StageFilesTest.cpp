@@ -140,3 +140,137 @@ TEST(StageFiles, AskSaveKeepsTheEditorOpenUnlessTheAnswersAllowClosing) {
         EXPECT_EQ(static_cast<size_t>(c.boxes), questions);
     }
 }
+
+namespace {
+
+// The open stage before an open: 20 x 15 with a block at (1, 1), one undo step, modified.
+void EditOpenStage(cEditorFixture& editor) {
+    ProjectStage().m_UndoCount = 4;
+    UndoHistory().Init(ProjectStage().m_UndoCount, ProjectStage().m_Stride, ProjectStage().m_Height);
+    editor.Main().PushUndo(eLayerAll);
+    cEdBlock block;
+    block.m_Graphic = 2;
+    ProjectStage().m_Blocks.Put(ProjectStage().CellIndex(1, 1), block);
+    StageDoc().m_StageModified = 1;
+}
+
+bool HasBlock(int x, int y) { return !ProjectStage().m_Blocks.IsEmpty(ProjectStage().CellIndex(x, y)); }
+
+}  // namespace
+
+TEST(StageFiles, OpenAsksToSaveFirstReadsTheChosenFileAndAFailedOneKeepsTheStage) {
+    struct cCase {
+        const char* name;
+        std::vector<int> answers;  // to the save question
+        const char* file;          // the open dialog's answer, "" to cancel, null: not shown
+        bool opened;
+        const char* told;          // a message besides the save question
+    };
+    const cCase cases[] = {
+        {"cancelled at the question", {IDCANCEL}, nullptr, false, nullptr},
+        {"cancelled in the dialog", {IDNO}, "", false, nullptr},
+        {"a damaged file", {IDNO}, "data\\stg4\\Bad.stg4_147", false, "の読み込みに失敗しました"},
+        {"a missing file", {IDNO}, "data\\stg4\\None.stg4_147", false, "の読み込みに失敗しました"},
+        {"a stage without a player", {IDNO}, "data\\stg4\\Other.stg4_147", true, nullptr},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cEditorFixture editor(true);
+        CreateDirectoryA("data\\stg4", nullptr);
+        {
+            cEdStage other;
+            other.SetSize(30, 20);
+            cEdBlock block;
+            block.m_Graphic = 3;
+            other.m_Blocks.Put(other.CellIndex(4, 5), block);
+            ASSERT_TRUE(other.SaveFile("data\\stg4\\Other.stg4_147"));
+            const std::string bytes = editor.Dir().Read("data\\stg4\\Other.stg4_147");
+            editor.Dir().Write("data\\stg4\\Bad.stg4_147", bytes.substr(0, bytes.size() / 2));
+        }
+        EditOpenStage(editor);
+        const std::string path = StageDoc().m_StagePath;
+        cDialogs dialogs;
+        cBoxAnswers boxes;
+        for (int answer : c.answers) boxes.Answer(answer);
+        if (c.file) dialogs.answers = {c.file};
+        editor.Command(ID_ACCEL_OPEN);
+
+        EXPECT_EQ(c.file ? 1u : 0u, dialogs.proposed.size());
+        ASSERT_FALSE(boxes.Shown().empty());
+        EXPECT_EQ("保存確認", boxes.Shown()[0].caption);
+        EXPECT_EQ(c.told ? 2u : 1u, boxes.Shown().size());
+        if (c.told && boxes.Shown().size() == 2) EXPECT_NE(std::string::npos, boxes.Shown()[1].text.find(c.told));
+        if (c.opened) {
+            EXPECT_EQ(c.file, StageDoc().m_StagePath);
+            EXPECT_EQ(30, ProjectStage().m_Width);
+            EXPECT_TRUE(HasBlock(4, 5));
+            EXPECT_FALSE(HasBlock(1, 1));
+            EXPECT_EQ(0, StageDoc().m_StageModified);
+            EXPECT_EQ(0, UndoHistory().UndoCount());
+            char title[MAX_PATH] = "";
+            GetWindowTextA(editor.MainWnd(), title, sizeof title);
+            EXPECT_NE(std::string::npos, std::string(title).find("Other.stg4_147")) << title;
+        } else {
+            EXPECT_EQ(path, StageDoc().m_StagePath);
+            EXPECT_EQ(20, ProjectStage().m_Width);
+            EXPECT_TRUE(HasBlock(1, 1));
+            EXPECT_EQ(1, StageDoc().m_StageModified);
+            EXPECT_EQ(1, UndoHistory().UndoCount());
+        }
+    }
+}
+
+TEST(StageFiles, ClosingAModifiedStageAsksToSaveItFirst) {
+    cEditorFixture editor(true);
+    EditOpenStage(editor);
+    cBoxAnswers boxes;
+    boxes.Answer(IDCANCEL);
+    editor.Command(ID_FILE_CLOSE);
+    EXPECT_EQ(1, StageDoc().m_StageOpen);
+    EXPECT_TRUE(HasBlock(1, 1));
+    boxes.Answer(IDNO);
+    editor.Command(ID_FILE_CLOSE);
+    EXPECT_EQ(0, StageDoc().m_StageOpen);
+    EXPECT_FALSE(HasBlock(1, 1));
+    EXPECT_EQ(2u, boxes.Shown().size());
+}
+
+TEST(StageFiles, StagePaletteFilesAreSavedAndLoadedAndAFailedLoadKeepsThePalette) {
+    cEditorFixture editor(true);
+    CreateDirectoryA("data\\plt4", nullptr);
+    cDialogs dialogs;
+    cBoxAnswers boxes;
+    cPalette& palette = ProjectStage().m_Palette;
+    palette.m_Blocks.resize(3);
+    palette.m_Blocks[2].m_Graphic = 7;
+    dialogs.answers = {"data\\plt4\\Saved.plt4"};
+    editor.Command(ID_STAGE_SAVE_PALETTE);
+    ASSERT_TRUE(editor.Dir().Exists("data\\plt4\\Saved.plt4"));
+    EXPECT_EQ(std::vector<std::string>{""}, dialogs.proposed);
+
+    // A damaged file changes nothing and says so.
+    const std::string bytes = editor.Dir().Read("data\\plt4\\Saved.plt4");
+    editor.Dir().Write("data\\plt4\\Bad.plt4", bytes.substr(0, bytes.size() - 8));
+    palette.m_Blocks.resize(5);
+    StageDoc().m_StageModified = 0;
+    dialogs.answers = {"data\\plt4\\Bad.plt4"};
+    editor.Command(ID_STAGE_LOAD_PALETTE);
+    EXPECT_EQ(5u, ProjectStage().m_Palette.m_Blocks.size());
+    EXPECT_EQ(0, StageDoc().m_StageModified);
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_NE(std::string::npos, boxes.Shown()[0].text.find("Bad.plt4 の読み込みに失敗"));
+
+    dialogs.answers = {"data\\plt4\\Saved.plt4"};
+    editor.Command(ID_STAGE_LOAD_PALETTE);
+    ASSERT_EQ(3u, ProjectStage().m_Palette.m_Blocks.size());
+    EXPECT_EQ(7, ProjectStage().m_Palette.m_Blocks[2].m_Graphic);
+    EXPECT_EQ(1, StageDoc().m_StageModified);
+
+    // A file that cannot be written is told and the save answers false.
+    HANDLE lock = CreateFileA("data\\plt4\\Saved.plt4", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    dialogs.answers = {"data\\plt4\\Saved.plt4"};
+    EXPECT_FALSE(editor.Main().SaveStagePalette());
+    CloseHandle(lock);
+    ASSERT_EQ(2u, boxes.Shown().size());
+    EXPECT_NE(std::string::npos, boxes.Shown()[1].text.find("の保存に失敗しました"));
+}

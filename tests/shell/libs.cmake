@@ -1,7 +1,7 @@
 # The editor program's own tests start editor.exe, whose single-instance mutex is one for the
 # whole Wine session: they run alone. So do the idle-loop tests: the desktop's activation is one
 # for every window of the session, and other tests' windows take it.
-kit_tests(shell kit_editor_shell kit_data kit_framework SERIAL "EditorProgram.*:CanvasEdit.*:UndoRedo.*:IdleLoop.*")
+kit_tests(shell kit_editor_shell kit_data kit_framework SERIAL "EditorProgram.*:CanvasEdit.*:UndoRedo.*:IdleLoop.*:EditorKeys.*")
 add_dependencies(test_shell editor)
 # The game program's stand-in for the test-play tests.
 add_executable(standin_game WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/shell/standin/StandInGame.cpp

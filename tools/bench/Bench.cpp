@@ -24,6 +24,7 @@ const cSection kSections[] = {
     {"effects", BenchEffects},
     {"canvas", BenchCanvas},
     {"play", BenchPlay},
+    {"undo", BenchUndo},
 };
 
 cTiming Summary(std::vector<double> times) {

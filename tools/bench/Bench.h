@@ -2,6 +2,15 @@
 // What the benchmark's sections share: a clock, repeated timings and the printed table.
 #include <functional>
 
+class cEdStage;
+
+const double kFrameMs = 1000.0 / 60;
+// The corner of the largest stage that charas and items fill (a placed chara or item holds a
+// whole record: the full grid of them would take gigabytes); blocks fill the whole stage.
+const int kFilledCorner = 64;
+// The largest stage (512 x 512) filled so, from the common palette, which must be loaded.
+void FillBenchStage(cEdStage& stage);
+
 // Milliseconds between two readings of the performance counter.
 double Milliseconds(long long from, long long to);
 long long Now();
@@ -25,3 +34,4 @@ void BenchStageFiles();
 void BenchEffects();
 void BenchCanvas();
 void BenchPlay();
+void BenchUndo();

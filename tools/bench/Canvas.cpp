@@ -19,13 +19,11 @@
 namespace {
 
 const int kRuns = 15;
-const double kFrameMs = 1000.0 / 60;
-// The corner of the stage the canvas shows; charas and items fill it and a margin around it
-// (a placed chara or item holds a whole record: the full grid of them would take gigabytes).
-const int kFilledCorner = 64;
+
+}  // namespace
 
 // Blocks in every cell of a 512 x 512 stage; charas and items in every cell of its corner.
-void FillStage(cEdStage& stage) {
+void FillBenchStage(cEdStage& stage) {
     const cCommonPalette& palette = ProjectCommonPalette();
     stage.SetSize(cEdStage::kMaxSize, cEdStage::kMaxSize);
     for (int32_t row = 0; row < stage.m_Height; ++row)
@@ -39,8 +37,6 @@ void FillStage(cEdStage& stage) {
     }
 }
 
-}  // namespace
-
 void BenchCanvas() {
     PrintHeader("canvas: a full repaint of the editor's main window (640 x 480)");
     if (!LoadPaletteBitmaps() || !LoadSystemBitmaps("", "") ||
@@ -49,7 +45,7 @@ void BenchCanvas() {
         return;
     }
     cEdStage& stage = ProjectStage();
-    FillStage(stage);
+    FillBenchStage(stage);
     StageDoc().m_StageOpen = 1;
     AppState().instance = GetModuleHandleA(nullptr);
     cPage::SetScrollBarIds(IDC_CANVAS_HBAR, IDC_CANVAS_VBAR);

@@ -25,7 +25,6 @@
 namespace {
 
 const int kRuns = 300;
-const double kFrameMs = 1000.0 / 60;
 const int kStressLayers = 5;
 const int kStressCharas = 400;
 
