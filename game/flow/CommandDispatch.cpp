@@ -6,7 +6,9 @@
 #include "game/flow/FlowRunner.h"
 #include "game/flow/MoveCommands.h"
 #include "game/flow/ShotCommands.h"
+#include "game/flow/ShowCommands.h"
 #include "game/flow/StageCommands.h"
+#include "game/flow/StateCommands.h"
 #include "game/flow/StatusOperation.h"
 #include "game/play/PlayScene.h"
 
@@ -29,6 +31,12 @@ void StageClear(cActor& owner, cFlowCmdEntry& entry) {
 }
 
 void GameWait(cActor& owner, cFlowCmdEntry& entry) { ExecGameWait(owner, *entry.m_Cmd); }
+
+// The executors shared with item lists take the command itself.
+template <void (*Exec)(cActor&, const cFlowCmd&)>
+void Adapt(cActor& owner, cFlowCmdEntry& entry) {
+    Exec(owner, *entry.m_Cmd);
+}
 
 // The runner's message-wait flag tells a message that one before it in the run is waiting.
 void Message(cActor& owner, cFlowCmdEntry& entry) {
@@ -101,19 +109,19 @@ const cCommandHandler FlowCommandTable[kCharaCommandTypes] = {
     Warp,                  // "ワープ"
     SetTarget,             // "ターゲットの設定"
     StatusOperation,  // "ステータスの操作"
-    NoCommand,        // "ステータスの操作2"
-    NoCommand,        // "アイテムの取得"
-    NoCommand,        // "グラフィックの変更"
-    NoCommand,        // "基本アニメセットの変更"
-    NoCommand,        // "アニメの実行"
-    NoCommand,        // "エフェクトの実行"
-    NoCommand,        // "キャラエフェクトの実行"
-    NoCommand,        // "画面エフェクトの実行"
-    NoCommand,        // "ピクチャーの表示"
-    NoCommand,        // "画面の色を変更"
-    NoCommand,        // "背景の変更"
-    NoCommand,        // "効果音の再生"
-    NoCommand,        // "BGMの再生"
+    Adapt<ExecStatusOperation2>,       // "ステータスの操作2"
+    Adapt<ExecItemAcquire>,            // "アイテムの取得"
+    Adapt<ExecGraphicChange>,          // "グラフィックの変更"
+    Adapt<ExecAnimeSetChange>,         // "基本アニメセットの変更"
+    Adapt<ExecAnime>,                  // "アニメの実行"
+    Adapt<ExecEffect>,                 // "エフェクトの実行"
+    Adapt<ExecCharaEffect>,            // "キャラエフェクトの実行"
+    Adapt<ExecScreenEffect>,           // "画面エフェクトの実行"
+    Adapt<ExecPicture>,                // "ピクチャーの表示"
+    Adapt<ExecScreenColor>,            // "画面の色を変更"
+    Adapt<ExecBackground>,             // "背景の変更"
+    Adapt<ExecSound>,                  // "効果音の再生"
+    Adapt<ExecBgm>,                    // "BGMの再生"
     Code,             // "コードの実行"
 };
 

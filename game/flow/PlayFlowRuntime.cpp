@@ -1,5 +1,6 @@
 #include "game/flow/PlayFlowRuntime.h"
 
+#include "game/flow/ItemCommands.h"
 #include "game/flow/StatusOperation.h"
 
 namespace {
@@ -11,6 +12,9 @@ public:
     void Finish(cFlowRunner& runner, cActor& owner) override { runner.Finish(owner); }
     int TestStatusCondition(cCondition& condition, cActor* subject) override {
         return EvalStatusCondition(condition, subject);
+    }
+    int RunItemCommands(cActor& taker, const cRecordVector<cFlowCmd>& commands) override {
+        return ::RunItemCommands(taker, commands);
     }
 };
 

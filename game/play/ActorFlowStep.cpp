@@ -10,6 +10,8 @@ int cActor::StepFlows() {
     StartFlowEffects();
     int result = 0;
     // By index: a command may start, finish or mark other runners of the character.
+    const int32_t wasStepping = m_Stepping;
+    m_Stepping = 1;
     for (size_t i = 0; i < m_Runners.size(); ++i) {
         cFlowRunner& runner = m_Runners[i];
         if (!runner.m_Running) continue;
@@ -24,6 +26,8 @@ int cActor::StepFlows() {
             break;
         }
     }
+    m_Stepping = wasStepping;
+    if (!m_Stepping) ApplyFlowChanges();
     if (m_RemovePending) {
         for (size_t i = m_Runners.size(); i-- > 0;)
             if (m_Runners[i].m_DeleteRequest) RemoveFlow(static_cast<int>(i));

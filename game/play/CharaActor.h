@@ -35,6 +35,14 @@ struct cRunningAnime {
     int32_t m_Value = 0;     // the pattern it shows
 };
 
+// A change of a character's flows asked for while its flows were being stepped: applied when
+// the pass ends (cActor::ChangeFlows).
+struct cFlowChange {
+    int32_t m_Mode = 0;
+    int32_t m_Id = 0;
+    cRecordVector<cFlow> m_Flows;
+};
+
 // Invincibility against one attacker: its object number and the sub-steps left.
 struct cAttackerGuard {
     int32_t m_Attacker = 0;
@@ -115,6 +123,11 @@ public:
     int32_t m_BlockEffectSteps = 0;
     int32_t m_NoJump = 0;  // a block forbids jumping
     int32_t m_ItemCooldown = 0;  // steps before the block under the player gives its item again
+    // Flows (FlowChange.cpp): a stage character asked to vanish leaves with the frame's picture;
+    // changes of the flows wait while the runners are being stepped.
+    int32_t m_Vanish = 0;
+    int32_t m_Stepping = 0;
+    std::vector<cFlowChange> m_FlowChanges;
 };
 
 class cActor : public cActorFields {
@@ -199,6 +212,13 @@ public:
     // deleted flows leave and finished groups are free again afterwards. 1 when the
     // character's life ran out in a flow other than a "死亡した時" one (the rest wait).
     int StepFlows();
+    // "フローの変更": mode 0 adds the flows at the end; mode 1 finishes and removes the flows of
+    // the ID (none for ID 0) and puts the new ones where the first of them was (at the end when
+    // none had it); mode 2 only removes. While the runners are being stepped or one of them runs a
+    // command, the removed ones finish at once and the change waits for the end of the next pass
+    // of the flows, so no runner moves under a running command.
+    void ChangeFlows(int32_t mode, int32_t id, const cRecordVector<cFlow>& flows);
+    void ApplyFlowChanges();
     // 1 when the key conditions of the runner's flow are met now (KeyConditions.cpp); a flow
     // that does not repeat passes only as they become met.
     int KeyConditionsMet(cFlowRunner& runner);

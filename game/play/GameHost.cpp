@@ -79,6 +79,9 @@ public:
     void PlayMusic(int bgm) override {
         if (BgmPlayer().IsInitialized()) BgmPlayer().Play(0, bgm, false, false);
     }
+    void StopMusic() override {
+        if (BgmPlayer().IsInitialized()) BgmPlayer().Stop();
+    }
     bool KeyHeld(int virtualKey) override {
         return GameShell().bAppActive && (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
     }

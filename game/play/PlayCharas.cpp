@@ -22,6 +22,11 @@ void cPlayScene::StepCharaEffects(int32_t hold) {
         StepGauges(player);
     }
     for (auto it = m_Charas.begin(); it != m_Charas.end();) {
+        // A character a flow made vanish leaves without a defeat.
+        if (it->m_Vanish) {
+            it = RemoveChara(it);
+            continue;
+        }
         if (it->m_Dead) {
             if (StepDefeated(*it, hold)) {
                 it = RemoveChara(it);

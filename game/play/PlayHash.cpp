@@ -111,6 +111,8 @@ public:
         Add(actor.m_JumpStart);
         Add(actor.m_LastTurn);
         Add(actor.m_DirFixed);
+        Add(actor.m_Vanish);
+        Add(static_cast<uint32_t>(actor.m_FlowChanges.size()));
         Add(actor.m_Flow.m_Target ? actor.m_Flow.m_Target->m_Number : -1);
         Add(actor.m_BlockMark);
         Add(actor.m_CarrierId);

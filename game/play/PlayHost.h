@@ -19,6 +19,7 @@ public:
     virtual void PlaySound(int) {}
     // Opens the music of the Bgm table's row and plays it looping.
     virtual void PlayMusic(int bgm) = 0;
+    virtual void StopMusic() {}
     // Keys that act on the scene but are not recorded: Space (pause) and F3 (ranking entry).
     virtual bool KeyHeld(int virtualKey) = 0;
     // The replay-save keys F1 and F2; true when one was handled this frame.
@@ -60,6 +61,7 @@ public:
     void PlaySystemSound(int number) override { sounds.push_back(number); }
     void PlaySound(int id) override { tableSounds.push_back(id); }
     void PlayMusic(int bgm) override { music.push_back(bgm); }
+    void StopMusic() override { ++musicStops; }
     bool KeyHeld(int virtualKey) override;
     bool ReplaySaveKey() override { return false; }
     void Paint(cPlayScene& scene, int flag1, int flag2, int flag3, int flag4) override;
@@ -84,6 +86,7 @@ public:
     std::vector<int> sounds;
     std::vector<int> tableSounds;
     std::vector<int> music;
+    int musicStops = 0;
     std::vector<int> keysHeld;  // virtual-key codes
     // Player 0's buttons in the passes of a wait, one entry per pass; none held after them. A
     // wait that never ends stops after kMaxWaitPasses.

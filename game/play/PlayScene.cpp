@@ -157,6 +157,7 @@ bool cPlayScene::SetStage(const cEdStage& stage) {
     m_Messages.clear();
     m_EffectObjs.clear();
     m_PictureObjs.clear();
+    m_StagePictures.clear();
     SetUpStageCounters(stage);
     for (cPlayerActor& player : m_Players) player.StartFlowsByTrigger(eTriggerBeforeStart);
     for (cCharaActor& chara : m_Charas) chara.StartFlowsByTrigger(eTriggerBeforeStart);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 #include <list>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -197,7 +199,7 @@ public:
     // The character nearest the point (stage dots) among the living ones of the force (0 to 7).
     cActor* NearestOfForce(double x, double y, int force);
     cActor* FindActorByNumber(int32_t number);
-    // A character leaves play: no shot heads for it any more.
+    // A character leaves play: no shot heads for it and no character keeps it as its target.
     void ForgetTarget(const cActor* actor);
 
     // Map cells against characters (BlockCollision.cpp). A cell index outside the map reads as an
@@ -316,6 +318,12 @@ public:
     const cItemObj* FindItemByNumber(int32_t number) const;
     // The player or stage character with that object number, or null.
     const cActor* FindCharaByNumber(int32_t number) const;
+
+    // The pictures flows show (FlowPictures.cpp): each Picture table entry is loaded once a stage
+    // and released with it; one that cannot be read is reported once a stage and answers null.
+    std::shared_ptr<cSurface> StagePicture(int32_t number);
+    std::map<int32_t, std::shared_ptr<cSurface>> m_StagePictures;
+    int32_t m_ItemMessage = 0;  // a message of the running item list has run
 
     int32_t m_ExecResult = 0;
     cScroll m_ScrollX;

@@ -69,4 +69,8 @@ cActor* cPlayScene::FindActorByNumber(int32_t number) {
 void cPlayScene::ForgetTarget(const cActor* actor) {
     for (cShotObj& shot : m_Shots)
         if (shot.m_Target == actor) shot.m_Target = nullptr;
+    for (cPlayerActor& player : m_Players)
+        if (player.m_Flow.m_Target == actor) player.m_Flow.m_Target = nullptr;
+    for (cCharaActor& chara : m_Charas)
+        if (chara.m_Flow.m_Target == actor) chara.m_Flow.m_Target = nullptr;
 }

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "data/CommonPalette.h"
+#include "data/Flow.h"
 #include "data/Paths.h"
 #include "data/ProjectData.h"
 #include "data/WorldMap.h"
@@ -105,7 +107,7 @@ const char* const kMeadow[] = {
     "................................",
     "................................",
     "..........ooo...................",
-    "................................",
+    "..........b.....................",
     ".........?BB?...........h.......",
     "................................",
     "................................",
@@ -166,6 +168,61 @@ const char* const kTrialB[] = {
     "=========..=============",
 };
 
+// Command types and movement directions of the flows below (the editor's lists).
+enum { kCmdStraight = 2, kCmdGroundReturn = 3, kCmdJump = 10 };
+enum { kDirLeft = 2, kDirRight = 3 };
+const int kHero = 1, kBlob = 2;
+
+cFlowCmd Command(int type, int tenths) {
+    cFlowCmd command;
+    command.m_CmdType = static_cast<uint8_t>(type);
+    command.m_Time = static_cast<uint16_t>(tenths);
+    return command;
+}
+
+// A movement at the speed (tenths of a dot a frame).
+cFlowCmd Movement(int type, int dir, int speed, int tenths) {
+    cFlowCmd command = Command(type, tenths);
+    command.m_Move = cEdMove::Create();
+    command.m_Move->m_Dir = static_cast<uint8_t>(dir);
+    command.m_Move->m_Speed = static_cast<int16_t>(speed);
+    return command;
+}
+
+// A flow run while the key is held ("常時" with a key condition), again on every frame it stays
+// held when it repeats.
+cFlow KeyFlow(int key, int repeat, const cFlowCmd& command) {
+    cFlow flow;
+    flow.m_Trigger = 0;
+    flow.m_KeyRepeat = static_cast<uint8_t>(repeat);
+    cKeyCond held;
+    held.m_PressOpen = 1;
+    held.m_KeyStates[key] = 1;
+    flow.m_KeyConds.push_back(held);
+    flow.m_Commands.push_back(command);
+    return flow;
+}
+
+// The hero walks under the arrow keys and jumps on Z, higher the longer Z is held; the blob
+// walks back and forth, turning at walls and ledges.
+bool WriteFlows() {
+    cCommonPalette& palette = ProjectCommonPalette();
+    cEdChara& hero = palette.m_Charas[kHero];
+    hero.m_Flows.clear();
+    hero.m_Flows.push_back(KeyFlow(eKeyLeft, 1, Movement(kCmdStraight, kDirLeft, 30, 0)));
+    hero.m_Flows.push_back(KeyFlow(eKeyRight, 1, Movement(kCmdStraight, kDirRight, 30, 0)));
+    cFlowCmd jump = Command(kCmdJump, 0);
+    jump.m_Params = {1, 0, 6, 0, 2};  // adjustable by the key: 6 hbl at most, 2 at least
+    hero.m_Flows.push_back(KeyFlow(eKeyZ, 0, jump));
+    cEdChara& blob = palette.m_Charas[kBlob];
+    blob.m_Flows.clear();
+    cFlow walk;
+    walk.m_Trigger = 0;
+    walk.m_Commands.push_back(Movement(kCmdGroundReturn, 0, 10, 10));
+    blob.m_Flows.push_back(walk);
+    return palette.SaveFile(g_PathTable[ePathCommonPaletteDefault]);
+}
+
 template <size_t N>
 cStageRows Rows(const char* const (&rows)[N]) {
     return {rows, static_cast<int>(N)};
@@ -181,6 +238,7 @@ bool WriteSampleGame() {
     system.m_AllWorldsSelectable = 1;
     bool ok = system.SaveFile(g_PathTable[ePathSystemDefault]);
     ok = WriteWorldMap() && ok;
+    ok = WriteFlows() && ok;
     ok = WriteRowStage(Rows(kMeadow), "はじめての草原", "default\\stg4\\w1.stg4") && ok;
     ok = WriteRowStage(Rows(kHill), "いしの丘", "default\\stg4\\w2.stg4") && ok;
     ok = WriteRowStage(Rows(kTrialA), "チャレンジ1-1", "default\\stg4\\c01-1.stg4") && ok;

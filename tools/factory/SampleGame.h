@@ -4,5 +4,6 @@
 // through the game's menus.
 
 // Writes its record files into default\ of the current folder, over the factory files it
-// replaces (the system data, the world map); the factory files must be written first.
+// replaces (the system data, the world map, the common palette with the hero's and the blob's
+// flows); the factory files must be written first.
 bool WriteSampleGame();
