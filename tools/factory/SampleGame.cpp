@@ -209,8 +209,10 @@ bool WriteFlows() {
     cCommonPalette& palette = ProjectCommonPalette();
     cEdChara& hero = palette.m_Charas[kHero];
     hero.m_Flows.clear();
-    hero.m_Flows.push_back(KeyFlow(eKeyLeft, 1, Movement(kCmdStraight, kDirLeft, 30, 0)));
-    hero.m_Flows.push_back(KeyFlow(eKeyRight, 1, Movement(kCmdStraight, kDirRight, 30, 0)));
+    // A walk lasts a tenth of a second: one of no time would run as its flow starts, before the
+    // hero's step sets its speed afresh, and move nothing.
+    hero.m_Flows.push_back(KeyFlow(eKeyLeft, 1, Movement(kCmdStraight, kDirLeft, 30, 1)));
+    hero.m_Flows.push_back(KeyFlow(eKeyRight, 1, Movement(kCmdStraight, kDirRight, 30, 1)));
     cFlowCmd jump = Command(kCmdJump, 0);
     jump.m_Params = {1, 0, 6, 0, 2};  // adjustable by the key: 6 hbl at most, 2 at least
     hero.m_Flows.push_back(KeyFlow(eKeyZ, 0, jump));

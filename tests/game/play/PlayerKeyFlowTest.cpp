@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "data/FlowCommand.h"
+#include "game/flow/PlayFlowRuntime.h"
+#include "tests/game/play/PlayStateFixture.h"
+
+// The player is moved only by its flows, run by the game's flow runtime: a flow keyed to the
+// right arrow whose movement lasts a tenth of a second, held through the play scene's frames,
+// walks it to the right; let go, it stays. (A movement of no time runs as its flow starts, before
+// the player's step sets its speed afresh, so it moves nothing.)
+class PlayerKeyFlow : public PlayStateFixture {
+protected:
+    PlayerKeyFlow() : m_PreviousRuntime(SetFlowRuntime(&PlayFlowRuntime())) {}
+    ~PlayerKeyFlow() override { SetFlowRuntime(m_PreviousRuntime); }
+
+    cFlowRuntime* m_PreviousRuntime;
+};
+
+TEST_F(PlayerKeyFlow, ARightKeyFlowWalksThePlayerThroughThePlayScene) {
+    cEdStage stage = Stage();
+    stage.SetHitLevel(1);
+    cEdBlock floor = Block(1);
+    floor.m_BlockType = 1;
+    for (int x = 0; x < 20; ++x) stage.m_Blocks.Put(stage.CellIndex(x, 3), floor);
+    cEdChara player;
+    player.m_Graphic = 1;
+    player.m_Control = 0;
+    cFlowCmd walk;
+    walk.m_CmdType = 2;  // straight movement
+    walk.m_Move = cEdMove::Create();
+    walk.m_Move->m_Dir = 3;  // right
+    walk.m_Move->m_Speed = 30;
+    walk.m_Time = 1;  // tenths of a second
+    cFlow flow;
+    flow.m_Trigger = 0;
+    flow.m_KeyRepeat = 1;
+    cKeyCond held;
+    held.m_PressOpen = 1;
+    held.m_KeyStates[eKeyRight] = 1;
+    flow.m_KeyConds.push_back(held);
+    flow.m_Commands.push_back(walk);
+    player.m_Flows.push_back(flow);
+    stage.PutCharaAt(1, 1, player);
+    cPlayScene scene;
+    Start(scene, stage);
+    RunToPlay(scene);
+    ASSERT_EQ(ePlayRun, scene.State());
+    for (int i = 0; i < 30; ++i) scene.StepFrame(0, 0);
+    const double resting = scene.m_Players[0].m_X;
+    for (int i = 0; i < 30; ++i) scene.StepFrame(2, 0);
+    const double walked = scene.m_Players[0].m_X;
+    EXPECT_GT(walked, resting + 30) << "30 frames at 3 dots a frame";
+    for (int i = 0; i < 30; ++i) scene.StepFrame(0, 0);
+    EXPECT_DOUBLE_EQ(walked, scene.m_Players[0].m_X);
+}
