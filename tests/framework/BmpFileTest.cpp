@@ -27,14 +27,14 @@ std::string Indexes(const cBmpImage& image) {
 class cProjectPaletteKeeper {
 public:
     explicit cProjectPaletteKeeper(const cTempDir& dir) {
-        cBmpSpec shape;
+        cBmpShape shape;
         shape.colours.assign(GetProjectPalette(), GetProjectPalette() + 256);
         dir.Write("kept.bmp", MakeBmp(shape));
     }
     ~cProjectPaletteKeeper() { LoadPalette("kept.bmp"); }
 };
 
-bool Read(const cTempDir& dir, const cBmpSpec& shape, cBmpImage* image) {
+bool Read(const cTempDir& dir, const cBmpShape& shape, cBmpImage* image) {
     dir.Write("p.bmp", MakeBmp(shape));
     return ReadBmpImage("p.bmp", image);
 }
@@ -60,7 +60,7 @@ TEST(BmpFile, EveryDepthRowOrderAndCompressionGivesTheSamePicture) {
         for (const cCase& c : cases) {
             SCOPED_TRACE(testing::Message() << c.name << ", width " << width);
             int most = c.bitCount == 1 ? 1 : 15;
-            cBmpSpec shape;
+            cBmpShape shape;
             shape.bitCount = c.bitCount;
             shape.width = width;
             shape.height = 5;
@@ -111,7 +111,7 @@ TEST(BmpFile, RunLengthDataDecodesRunsEscapesAndMoves) {
     };
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.name);
-        cBmpSpec shape;
+        cBmpShape shape;
         shape.bitCount = c.compression == BI_RLE4 ? 4 : 8;
         shape.colours.assign(shape.bitCount == 4 ? 16 : 256, RGBQUAD{});
         shape.width = 4;
@@ -156,7 +156,7 @@ TEST(BmpFile, HeadersThatPromiseMoreThanTheFileHoldsAreRefused) {
     };
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.name);
-        cBmpSpec shape;
+        cBmpShape shape;
         shape.width = 64;
         shape.height = 4;
         shape.compression = c.compression;
@@ -179,7 +179,7 @@ TEST(BmpFile, ColourTableIsReadWhateverThePixelsCompression) {
     for (int i = 0; i < 256; ++i) colours[i] = RGBQUAD{static_cast<BYTE>(i), static_cast<BYTE>(i ^ 0x55), 7, 0};
     for (uint32_t compression : {BI_RGB, BI_RLE8}) {
         SCOPED_TRACE(compression);
-        cBmpSpec shape;
+        cBmpShape shape;
         shape.width = 16;
         shape.height = 24;
         shape.compression = compression;
@@ -193,7 +193,7 @@ TEST(BmpFile, ColourTableIsReadWhateverThePixelsCompression) {
         EXPECT_EQ(0x55 ^ 200, GetProjectPalette()[200].rgbGreen);
     }
     // A 4-bit run-length file has sixteen entries; the rest read as zero.
-    cBmpSpec four;
+    cBmpShape four;
     four.bitCount = 4;
     four.compression = BI_RLE4;
     four.colours.assign(16, RGBQUAD{9, 9, 9, 0});

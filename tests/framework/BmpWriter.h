@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-struct cBmpSpec {
+struct cBmpShape {
     int bitCount = 8;
     int width = 1;
     int height = 1;
@@ -52,7 +52,7 @@ inline void AppendRle8Row(std::vector<uint8_t>& out, const std::vector<uint8_t>&
     out.insert(out.end(), {0, 0});
 }
 
-inline std::vector<uint8_t> StoredPixels(const cBmpSpec& shape) {
+inline std::vector<uint8_t> StoredPixels(const cBmpShape& shape) {
     if (!shape.stored.empty()) return shape.stored;
     int rowBytes = ((shape.width * shape.bitCount + 31) / 32) * 4;
     std::vector<uint8_t> out;
@@ -89,7 +89,7 @@ inline std::vector<uint8_t> StoredPixels(const cBmpSpec& shape) {
     return out;
 }
 
-inline std::vector<char> MakeBmp(const cBmpSpec& shape) {
+inline std::vector<char> MakeBmp(const cBmpShape& shape) {
     std::vector<uint8_t> pixels = StoredPixels(shape);
     int tableBytes = shape.bitCount <= 8 ? static_cast<int>(shape.colours.size()) * 4 : 0;
     BITMAPFILEHEADER fh = {};

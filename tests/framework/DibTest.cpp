@@ -22,7 +22,7 @@ std::vector<RGBQUAD> TestColours() {
 
 // Loads the test palette and the key colours as the project load does.
 void SetUpPalette(const cTempDir& dir) {
-    cBmpSpec shape;
+    cBmpShape shape;
     shape.colours = TestColours();
     dir.Write("Palette.bmp", MakeBmp(shape));
     ASSERT_EQ(1, LoadPalette("Palette.bmp"));
@@ -52,7 +52,7 @@ TEST(Dib, BmpFilesLoadWithTheirPixelsAndMasks) {
                 if (runLength && bits != 8) continue;
                 SCOPED_TRACE(testing::Message() << bits << " bits, width " << width << (topDown ? " top-down" : "")
                                                 << (runLength ? " run-length" : ""));
-                cBmpSpec shape;
+                cBmpShape shape;
                 shape.bitCount = bits;
                 shape.width = width;
                 shape.height = 3;
@@ -85,7 +85,7 @@ TEST(Dib, BmpFilesLoadWithTheirPixelsAndMasks) {
 TEST(Dib, TwentyFourBitImageWithoutTheKeyColourHasABlackMask) {
     cTempDir dir;
     SetUpPalette(dir);
-    cBmpSpec shape;
+    cBmpShape shape;
     shape.bitCount = 24;
     shape.width = 3;
     shape.height = 2;
@@ -115,7 +115,7 @@ TEST(Dib, TilesAreMirroredWholeTilesOnly) {
     };
     for (const cCase& c : cases) {
         SCOPED_TRACE(testing::Message() << c.tileWidth << " x " << c.tileHeight);
-        cBmpSpec shape;
+        cBmpShape shape;
         shape.width = 5;
         shape.height = 4;
         shape.pixel = [](int x, int y) { return 10u + 10 * y + x; };
@@ -158,7 +158,7 @@ TEST(Dib, BrokenFilesFailCleanlyAndKeepTheLoadedBitmap) {
     };
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.name);
-        cBmpSpec shape;
+        cBmpShape shape;
         shape.bitCount = c.bitCount;
         shape.width = 6;
         shape.height = 4;
@@ -167,7 +167,7 @@ TEST(Dib, BrokenFilesFailCleanlyAndKeepTheLoadedBitmap) {
         shape.cutBytes = c.cutBytes;
         dir.Write("bad.bmp", MakeBmp(shape));
 
-        cBmpSpec good;
+        cBmpShape good;
         good.width = 2;
         good.height = 2;
         good.pixel = [](int, int) { return 77u; };
@@ -200,10 +200,10 @@ TEST(Dib, MissingFilesAreReportedAtBothDepths) {
 TEST(Dib, PaletteLoadTakesShortTablesAndRefusesOtherFiles) {
     cTempDir dir;
     SetUpPalette(dir);
-    cBmpSpec sixteen;
+    cBmpShape sixteen;
     sixteen.colours.assign(16, RGBQUAD{1, 2, 3, 0});
     dir.Write("p16.bmp", MakeBmp(sixteen));
-    cBmpSpec direct;
+    cBmpShape direct;
     direct.bitCount = 24;
     dir.Write("p24.bmp", MakeBmp(direct));
 
@@ -218,7 +218,7 @@ TEST(Dib, PaletteLoadTakesShortTablesAndRefusesOtherFiles) {
 TEST(Dib, BltCopiesThroughTheMaskUnlessToldOtherwise) {
     cTempDir dir;
     SetUpPalette(dir);
-    cBmpSpec shape;
+    cBmpShape shape;
     shape.width = 2;
     shape.height = 1;
     shape.pixel = [](int x, int) { return x == 0 ? 0u : 255u; };  // transparent, white

@@ -96,7 +96,7 @@ std::vector<RGBQUAD> Colours(int seed) {
 
 // An 8-bit picture whose pixels tell their column: cell mirroring shows in the first row.
 std::vector<char> Picture(int width, int height) {
-    cBmpSpec shape;
+    cBmpShape shape;
     shape.width = width;
     shape.height = height;
     shape.colours = Colours(0);
@@ -107,7 +107,7 @@ std::vector<char> Picture(int width, int height) {
 // The two palettes and a small picture for every system bitmap, leaving out one file.
 void WritePictures(const cTempDir& dir, const std::string& leaveOut = std::string()) {
     std::map<std::string, std::vector<char>> files;
-    cBmpSpec palette;
+    cBmpShape palette;
     palette.colours = Colours(0);
     files["bmp\\plt\\Palette.bmp"] = MakeBmp(palette);
     palette.colours = Colours(7);

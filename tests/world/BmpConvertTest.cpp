@@ -35,8 +35,8 @@ std::vector<RGBQUAD> ProjectColours() {
     return colours;
 }
 
-void Write(const char* path, const cBmpSpec& spec) {
-    std::vector<char> bytes = MakeBmp(spec);
+void Write(const char* path, const cBmpShape& shape) {
+    std::vector<char> bytes = MakeBmp(shape);
     ASSERT_TRUE(SaveFileSafely(path, bytes));
 }
 
@@ -53,13 +53,13 @@ uint8_t PixelAt(const std::vector<char>& file, int width, int height, int x, int
     return static_cast<uint8_t>(file[54 + 1024 + stored * row + x]);
 }
 
-cBmpSpec GreySpec(int width, int height, std::function<uint32_t(int, int)> pixel) {
-    cBmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.pixel = pixel;
-    spec.colours = GreyRamp();
-    return spec;
+cBmpShape GreyShape(int width, int height, std::function<uint32_t(int, int)> pixel) {
+    cBmpShape shape;
+    shape.width = width;
+    shape.height = height;
+    shape.pixel = pixel;
+    shape.colours = GreyRamp();
+    return shape;
 }
 
 uint8_t Expected(int c) {
@@ -94,7 +94,7 @@ TEST_F(BmpConvert, EveryPixelOfEveryWidthMovesToItsNearestColour) {
         SCOPED_TRACE(width);
         const int height = 9;
         auto pixel = [width](int x, int y) { return static_cast<uint32_t>((x * 37 + y * width * 5 + y) % 256); };
-        Write("in.bmp", GreySpec(width, height, pixel));
+        Write("in.bmp", GreyShape(width, height, pixel));
         ASSERT_TRUE(Convert("out.bmp", "in.bmp"));
         std::vector<char> out = Read("out.bmp");
         ASSERT_EQ(out.size(), 54u + 1024 + (width + 3) / 4 * 4 * height);
@@ -112,7 +112,7 @@ TEST_F(BmpConvert, TransparencyComesBeforeTheLineColour) {
     m_Settings.replaceLine = 1;
     m_Settings.lineIn = 5;
     m_Settings.lineOut = 12;
-    Write("in.bmp", GreySpec(4, 1, [](int x, int) { return x == 0 ? 5 : x == 1 ? 6 : x == 2 ? 0 : 100; }));
+    Write("in.bmp", GreyShape(4, 1, [](int x, int) { return x == 0 ? 5 : x == 1 ? 6 : x == 2 ? 0 : 100; }));
     ASSERT_TRUE(Convert("out.bmp", "in.bmp"));
     std::vector<char> out = Read("out.bmp");
     EXPECT_EQ(PixelAt(out, 4, 1, 0, 0), 0);
@@ -126,14 +126,14 @@ TEST_F(BmpConvert, TransparencyComesBeforeTheLineColour) {
 }
 
 TEST_F(BmpConvert, TheOutputKeepsTheHeadersAndCarriesTheProjectsFixedColours) {
-    cBmpSpec spec = GreySpec(5, 3, [](int x, int y) { return static_cast<uint32_t>(x + y * 40); });
-    spec.topDown = true;
-    spec.spoil = [](BITMAPFILEHEADER&, BITMAPINFOHEADER& ih) {
+    cBmpShape shape = GreyShape(5, 3, [](int x, int y) { return static_cast<uint32_t>(x + y * 40); });
+    shape.topDown = true;
+    shape.spoil = [](BITMAPFILEHEADER&, BITMAPINFOHEADER& ih) {
         ih.biXPelsPerMeter = 2835;
         ih.biYPelsPerMeter = 1234;
         ih.biClrImportant = 7;
     };
-    Write("in.bmp", spec);
+    Write("in.bmp", shape);
     ASSERT_TRUE(Convert("out.bmp", "in.bmp"));
     std::vector<char> in = Read("in.bmp");
     std::vector<char> out = Read("out.bmp");
@@ -153,22 +153,22 @@ TEST_F(BmpConvert, InputsThatAreNotPlain256ColourBitmapsAreRefused) {
     cBoxAnswers boxes;
     struct cCase {
         const char* name;
-        std::function<void(cBmpSpec&)> spoil;
+        std::function<void(cBmpShape&)> spoil;
     };
     const cCase cases[] = {
-        {"4-bit", [](cBmpSpec& s) { s.bitCount = 4; s.colours.resize(16); }},
-        {"RLE", [](cBmpSpec& s) { s.compression = BI_RLE8; }},
-        {"short table", [](cBmpSpec& s) { s.colours.resize(16); }},
-        {"truncated", [](cBmpSpec& s) { s.cutBytes = 3; }},
-        {"no width", [](cBmpSpec& s) { s.spoil = [](BITMAPFILEHEADER&, BITMAPINFOHEADER& ih) { ih.biWidth = 0; }; }},
-        {"other header", [](cBmpSpec& s) { s.spoil = [](BITMAPFILEHEADER&, BITMAPINFOHEADER& ih) { ih.biSize = 108; }; }},
-        {"not BM", [](cBmpSpec& s) { s.spoil = [](BITMAPFILEHEADER& fh, BITMAPINFOHEADER&) { fh.bfType = 0x4142; }; }},
+        {"4-bit", [](cBmpShape& s) { s.bitCount = 4; s.colours.resize(16); }},
+        {"RLE", [](cBmpShape& s) { s.compression = BI_RLE8; }},
+        {"short table", [](cBmpShape& s) { s.colours.resize(16); }},
+        {"truncated", [](cBmpShape& s) { s.cutBytes = 3; }},
+        {"no width", [](cBmpShape& s) { s.spoil = [](BITMAPFILEHEADER&, BITMAPINFOHEADER& ih) { ih.biWidth = 0; }; }},
+        {"other header", [](cBmpShape& s) { s.spoil = [](BITMAPFILEHEADER&, BITMAPINFOHEADER& ih) { ih.biSize = 108; }; }},
+        {"not BM", [](cBmpShape& s) { s.spoil = [](BITMAPFILEHEADER& fh, BITMAPINFOHEADER&) { fh.bfType = 0x4142; }; }},
     };
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.name);
-        cBmpSpec spec = GreySpec(7, 4, [](int x, int) { return static_cast<uint32_t>(x); });
-        c.spoil(spec);
-        Write("bad.bmp", spec);
+        cBmpShape shape = GreyShape(7, 4, [](int x, int) { return static_cast<uint32_t>(x); });
+        c.spoil(shape);
+        Write("bad.bmp", shape);
         DeleteFileA("out.bmp");
         EXPECT_FALSE(Convert("out.bmp", "bad.bmp"));
         EXPECT_EQ(GetFileAttributesA("out.bmp"), INVALID_FILE_ATTRIBUTES);
@@ -262,7 +262,7 @@ TEST_F(BmpConvertTool, DropsAddBitmapsOnceAndFoldersWithoutTheirSubfolders) {
     CreateDirectoryA("pics", nullptr);
     CreateDirectoryA("pics\\deep", nullptr);
     for (const char* name : {"A.BMP", "b.bmp", "pics\\c.bmp", "pics\\d.BMP", "pics\\deep\\e.bmp", "notes.txt"})
-        Write(name, GreySpec(1, 1, nullptr));
+        Write(name, GreyShape(1, 1, nullptr));
     Drop({Abs("A.BMP"), Abs("b.bmp"), Abs("notes.txt"), Abs("b.bmp")});
     EXPECT_EQ(Rows(), 2);
     Drop({Abs("pics"), Abs("A.BMP")});
@@ -278,8 +278,8 @@ TEST_F(BmpConvertTool, DropsAddBitmapsOnceAndFoldersWithoutTheirSubfolders) {
 TEST_F(BmpConvertTool, ConvertWritesIntoTheFolderOrOverTheInputsAndCountsFailures) {
     cBoxAnswers boxes;
     CreateDirectoryA("out", nullptr);
-    Write("good.bmp", GreySpec(3, 2, [](int x, int) { return static_cast<uint32_t>(x + 100); }));
-    cBmpSpec four = GreySpec(3, 2, nullptr);
+    Write("good.bmp", GreyShape(3, 2, [](int x, int) { return static_cast<uint32_t>(x + 100); }));
+    cBmpShape four = GreyShape(3, 2, nullptr);
     four.bitCount = 4;
     four.colours.resize(16);
     Write("four.bmp", four);

@@ -55,8 +55,8 @@ protected:
 int Mirror(int p, int cell) { return cell > 0 ? cell * (p / cell + 1) - p % cell - 1 : p; }
 
 // The test picture written another way: the same pixels and colours.
-cBmpSpec PictureShape(const RGBQUAD* colours) {
-    cBmpSpec shape;
+cBmpShape PictureShape(const RGBQUAD* colours) {
+    cBmpShape shape;
     shape.width = kW;
     shape.height = kH;
     shape.colours.assign(colours, colours + 256);
@@ -102,7 +102,7 @@ TEST_F(BitmapLoad, TopDownAndRunLengthFilesLoadAsTheirBottomUpTwin) {
     } cases[] = {{"top-down", true, BI_RGB}, {"run-length", false, BI_RLE8}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        cBmpSpec shape = PictureShape(m_Colors);
+        cBmpShape shape = PictureShape(m_Colors);
         shape.topDown = c.topDown;
         shape.compression = c.compression;
         m_Dir.Write("twin.bmp", MakeBmp(shape));
@@ -144,7 +144,7 @@ TEST_F(BitmapLoad, DamagedFilesFailAndLeaveSurfacePaletteAndKeyAsTheyWere) {
     };
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.name);
-        cBmpSpec shape = PictureShape(m_Colors);
+        cBmpShape shape = PictureShape(m_Colors);
         shape.width = shape.height = 64;
         shape.pixel = [](int x, int y) { return static_cast<uint32_t>(x ^ y); };
         shape.spoil = c.spoil;
@@ -237,7 +237,7 @@ TEST_F(BitmapLoad, PaletteAtSixteenBitIsReadFromTheBitmapsPixels) {
     // Other programs write it run-length compressed: it reads the same.
     for (uint32_t compression : {BI_RGB, BI_RLE8}) {
         SCOPED_TRACE(compression);
-        cBmpSpec shape = PictureShape(m_Colors);
+        cBmpShape shape = PictureShape(m_Colors);
         shape.width = 16;
         shape.height = 24;
         shape.compression = compression;
