@@ -157,21 +157,25 @@ int EditCmdThroughPicker(cFlowCmd& cmd, cChildWnd* parent, cWndGroup* group) {
     return static_cast<int>(picker.DoModal(0));
 }
 
-int AddCmdThroughPicker(cRecordVector<cFlowCmd>& cmds, size_t row, size_t maximum, cChildWnd* parent,
-                        cWndGroup* group) {
+int InsertThroughPicker(cRecordVector<cFlowCmd>& cmds, size_t row, size_t maximum, const cFlowCmd& fresh,
+                        const std::function<int(const cCmdContext&)>& picker) {
     if (cmds.size() >= maximum || row > cmds.size()) {
         MessageBeep(MB_OK);
         return 0;
     }
-    cmds.insert(cmds.begin() + static_cast<std::ptrdiff_t>(row), cFlowCmd());
+    cmds.insert(cmds.begin() + static_cast<std::ptrdiff_t>(row), fresh);
     cCmdContext context;
     context.m_lpCmd = &cmds[row];
     context.m_New = 1;
-    int result;
-    {
-        cCmdDlg picker(IDD_CMD_PICKER, parent, context, group);
-        result = static_cast<int>(picker.DoModal(0));
-    }
+    int result = picker(context);
     if (result != 1) cmds.erase(cmds.begin() + static_cast<std::ptrdiff_t>(row));
     return result == 1;
+}
+
+int AddCmdThroughPicker(cRecordVector<cFlowCmd>& cmds, size_t row, size_t maximum, cChildWnd* parent,
+                        cWndGroup* group) {
+    return InsertThroughPicker(cmds, row, maximum, cFlowCmd(), [&](const cCmdContext& context) {
+        cCmdDlg picker(IDD_CMD_PICKER, parent, context, group);
+        return static_cast<int>(picker.DoModal(0));
+    });
 }

@@ -4,6 +4,7 @@
 // the command's own type at once. The picker then hides, runs that type's edit dialog and ends
 // with its result (1 after OK, 0 after Cancel or the close box).
 #include <cstddef>
+#include <functional>
 
 #include "data/Record.h"
 #include "editor/flow/CmdPage.h"
@@ -40,3 +41,9 @@ int RunCmdTypeDialog(cChildWnd* parent, const cCmdContext& context, cWndGroup* g
 int AddCmdThroughPicker(cRecordVector<cFlowCmd>& cmds, size_t row, size_t maximum, cChildWnd* parent,
                         cWndGroup* group);
 int EditCmdThroughPicker(cFlowCmd& cmd, cChildWnd* parent, cWndGroup* group);
+
+// What both openers share: `fresh` is inserted at `row` (a full list beeps and gets nothing),
+// the picker runs on it as a new command, and it is removed again unless the picker ended
+// with 1.
+int InsertThroughPicker(cRecordVector<cFlowCmd>& cmds, size_t row, size_t maximum, const cFlowCmd& fresh,
+                        const std::function<int(const cCmdContext&)>& picker);
