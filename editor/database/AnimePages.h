@@ -1,7 +1,9 @@
 #pragma once
-// The anime set page (the sheet's first page) and the anime page: names, the anime set's
-// frame offsets and the anime's preview sample, whose ranges follow its bitmap kind.
+// The anime set page (the sheet's first page) and the anime page: names, the anime set's frame
+// offsets and its four slots, and the sample an anime is previewed on, whose ranges follow its
+// bitmap kind. Both open the pattern dialog on an anime's frames.
 #include "data/AnimeRecords.h"
+#include "editor/database/AnimePatternDlg.h"
 #include "editor/database/DatabaseIds.h"
 #include "editor/database/DbTablePage.h"
 #include "framework/AnimePlayer.h"
@@ -24,16 +26,58 @@ cAnimePlayer& DatabasePreviewPlayer();
 // An anime's preview: each frame shows its cell for its display time in ticks of 1/60 s (a
 // time of 0 lasts one tick), then the pattern loops; an anime without frames shows cell 0.
 cAnimePattern PreviewPattern(const cAnime& anime);
+// The preview player plays the anime from its first frame.
+void SetPreviewAnime(const cAnime& anime);
+// The anime's sample at its start frame plus cell, drawn into the box.
+void DrawAnimeSample(cPictureBox& box, const cAnime& anime, int32_t cell);
+
+// The controls of an anime's sample: the bitmap kind combo, the number and start-frame edits
+// and the preview box, bound to the anime's three sample fields.
+class cAnimeSampleCtrls {
+public:
+    explicit cAnimeSampleCtrls(cAnime* anime);
+    void Attach(cPage* page);
+    // The edits take the ranges of the kind the combo shows; their shown values are clamped.
+    void UpdateRanges();
+    // The sample at its start frame plus cell, drawn into the box.
+    void Draw(int32_t cell);
+
+private:
+    cAnime* m_lpAnime;
+    cBindings<cBoundPictureBox> m_Preview;
+    cBindings<cBound<cCombo<int8_t>, cComboDesc<int8_t>>> m_Kind;
+    cBindings<cBoundEditVal<int16_t>> m_Sample;
+};
 
 class cDbAnimeSetPage : public cDbTablePage<cAnimeSet> {
 public:
+    using SlotList = cDataList<cAnime, cRecordVector<cAnime>>;
+
+    // A set read with another number of slots than four is given four.
     cDbAnimeSetPage(cChildWnd* parent, cWndGroup* group, cRecordVector<cAnimeSet>* table);
+    SlotList& Slots() { return m_SlotList[0].m_Ctrl; }
+
+    void OnIdle() override;
 
 protected:
-    void AttachPage() override { AttachCtrls(m_Values); }
+    void AttachPage() override;
+    void EnableStep() override { m_SampleCtrls.UpdateRanges(); }
+    void PageCommand(int id, int code) override;
+    void AfterCommand() override;
+    void BeforeShow() override;
+    void AfterStore() override;
 
 private:
+    // Opens the pattern dialog on the selected slot, which takes the first slot's sample.
+    void EditSlot();
+
     cBindings<cBoundEditVal<int32_t>> m_Values;
+    cBindings<cBound<SlotList, cDataListDesc<cAnime, cRecordVector<cAnime>>>> m_SlotList;
+    // The sample controls edit the first slot's sample through this copy: the slots' storage
+    // moves with the edited set.
+    cAnime m_FirstSample;
+    cAnimeSampleCtrls m_SampleCtrls{&m_FirstSample};
+    cAnimePatternDlg* m_lpPatternDlg = nullptr;
 };
 
 class cDbAnimePage : public cDbTablePage<cAnime> {
@@ -44,12 +88,11 @@ public:
     void OnIdle() override;
 
 protected:
-    void AttachPage() override;
-    void EnableStep() override;
-    void AfterCommand() override;
+    void AttachPage() override { m_SampleCtrls.Attach(this); }
+    void EnableStep() override { m_SampleCtrls.UpdateRanges(); }
+    void PageCommand(int id, int code) override;
+    void AfterCommand() override { SetPreviewAnime(m_Edit); }
 
 private:
-    cBindings<cBound<cPictureBox, cPictureBoxDesc>> m_Preview;
-    cBindings<cBound<cCombo<int8_t>, cComboDesc<int8_t>>> m_Kind;
-    cBindings<cBoundEditVal<int16_t>> m_Sample;
+    cAnimeSampleCtrls m_SampleCtrls{&m_Edit};
 };

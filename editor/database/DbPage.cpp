@@ -31,17 +31,30 @@ void cDbPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     AttachCtrls(m_Buttons);
     AttachPage();
     ReloadEdited();
+    BeforeShow();
     DataToCtrls();
     EnableStep();
     m_Ready = 1;
     AfterCommand();
 }
 
-void cDbPage::RefreshOthers() { RefreshOtherCtrls(0, m_ListId); }
+bool ListMenuPoint(HWND list, UINT msg, WPARAM wParam, LPARAM lParam, POINT* at) {
+    if (msg != WM_CONTEXTMENU || !list || reinterpret_cast<HWND>(wParam) != list) return false;
+    at->x = GET_X_LPARAM(lParam);
+    at->y = GET_Y_LPARAM(lParam);
+    if (at->x == -1 && at->y == -1) GetCursorPos(at);
+    return true;
+}
+
+void cDbPage::RefreshOthers() {
+    BeforeShow();
+    RefreshOtherCtrls(0, m_ListId);
+}
 
 void cDbPage::StoreOthers() {
     for (cCtrl* ctrl : m_Ctrls)
         if (ctrl->GetKind() != eCtrlDataList) ctrl->CtrlToData();
+    AfterStore();
 }
 
 int cDbPage::AskCount() {
@@ -73,7 +86,10 @@ void cDbPage::OnCommand(WPARAM wParam, LPARAM lParam) {
         PageCommand(id, code);
     }
     // A list command from a key or the popup menu changed the rows: the others follow.
-    if (!control && id != 0) RefreshOthers();
+    if (!control && id != 0) {
+        AfterListCommand();
+        RefreshOthers();
+    }
     if (m_Ready) {
         if (FindChangedCtrl(wParam)) {
             EnableStep();
@@ -90,9 +106,8 @@ INT_PTR cDbPage::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     // The sheet closes the window: the page never ends itself.
     if (msg == WM_CLOSE) return 0;
     INT_PTR result = WndProc(wnd, msg, wParam, lParam) ? 1 : 0;
-    if (m_Ready && msg == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == GetDlgItem(wnd, m_ListId)) {
-        POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (at.x == -1 && at.y == -1) GetCursorPos(&at);
+    POINT at;
+    if (m_Ready && ListMenuPoint(GetDlgItem(wnd, m_ListId), msg, wParam, lParam, &at)) {
         ListSelectAt(at);
         OnSelect();
         if (HMENU menu = ListMenu()) TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, wnd, nullptr);

@@ -19,6 +19,10 @@ const int kDbPathLimit = 259;
 // A name field takes at most this many bytes.
 const int kDbNameLimit = 12;
 
+// Whether the message asks for the context menu of the list window, and where on the screen
+// (the cursor for the keyboard's menu key).
+bool ListMenuPoint(HWND list, UINT msg, WPARAM wParam, LPARAM lParam, POINT* at);
+
 class cDbPage : public cPage {
 public:
     cDbPage(UINT templateId, cChildWnd* parent, cWndGroup* group);
@@ -63,6 +67,12 @@ protected:
     virtual void EnableStep() {}
     virtual void PageCommand(int id, int code) {}
     virtual void AfterCommand() {}
+    // The edited record is about to be shown / the controls were stored into it: a page whose
+    // controls edit a copy of part of it keeps the copy in step.
+    virtual void BeforeShow() {}
+    virtual void AfterStore() {}
+    // A key or popup-menu command of one of the page's lists was carried out.
+    virtual void AfterListCommand() {}
     // The record list's selection changed (the list has taken it already).
     virtual void OnSelect() { RefreshOthers(); }
     // A notification the page handles itself; true when it did.

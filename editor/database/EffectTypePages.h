@@ -10,6 +10,7 @@
 #include "editor/database/DbTablePage.h"
 #include "framework/Combo.h"
 #include "framework/EditVal.h"
+#include "framework/PictureBox.h"
 
 template <class T>
 class cDbEffectTypePage : public cDbTablePage<T> {
@@ -109,9 +110,20 @@ protected:
     cBindings<cBoundPlain> m_Labels;
 };
 
+// The colour-change type shows the palette colour of its fourth parameter beside it.
 class cDbCharaEffectPage : public cDbEffectTypePage<cCharaEffect> {
 public:
     cDbCharaEffectPage(cChildWnd* parent, cWndGroup* group, cRecordVector<cCharaEffect>* table);
+
+protected:
+    void AttachPage() override;
+    void OnRelabel(int type) override;
+    void AfterCommand() override { DrawColourSample(); }
+
+private:
+    void DrawColourSample();
+
+    cBindings<cBoundPictureBox> m_Sample;
 };
 
 class cDbScrEffectPage : public cDbEffectTypePage<cScrEffect> {

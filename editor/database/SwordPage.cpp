@@ -65,6 +65,7 @@ void cDbSwordPage::AttachPage() {
 }
 
 int cDbSwordPage::EditPosition() {
+    if (Positions().GetCurIndex() < 0) return 0;
     cSwordPosDlg::s_lpEdited = &m_EditPos;
     int code = Positions().OpenItemDlg(&m_lpPosDlg, IDD_DB_SWORD_POS, m_lpGroup, 0, 1);
     if (code) {
@@ -93,17 +94,29 @@ void cDbSwordPage::PageCommand(int id, int code) {
                    kBitmapFilter, "bmp");
         break;
     case IDC_DB_POS_INSERT:
-        if (!Positions().CmdInsert()) break;
-        if (!EditPosition()) {
-            Positions().CmdDelete(-1, true);
-            PositionsChanged();
-        }
+        // OK moves the selection on to the position that was selected before.
+        if (!Positions().InsertWithDialog([this] { return EditPosition(); })) PositionsChanged();
         break;
     case IDC_DB_POS_EDIT:
-        if (Positions().GetCurIndex() >= 0) EditPosition();
+        EditPosition();
         break;
     case IDC_DB_POS_DELETE:
         if (Positions().CmdDelete(-1, false)) PositionsChanged();
         break;
     }
+}
+
+// The positions' keys and popup commands change the edited sword type: its row takes it.
+void cDbSwordPage::AfterListCommand() {
+    if (GetFocus() == Positions().GetHwnd()) ListRenew();
+}
+
+bool cDbSwordPage::PageMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
+    POINT at;
+    if (!IsInitialised() || !ListMenuPoint(Positions().GetHwnd(), msg, wParam, lParam, &at)) return false;
+    Positions().SelectAt(at);
+    if (HMENU menu = Positions().GetPopupMenu())
+        TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, m_hWnd, nullptr);
+    *result = 1;
+    return true;
 }

@@ -39,9 +39,11 @@ protected:
     int CountLimit() const override { return 99; }
     void AttachPage() override;
     void PageCommand(int id, int code) override;
+    void AfterListCommand() override;
+    bool PageMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR* result) override;
 
 private:
-    // Opens the position dialog on the current position; its end code.
+    // Opens the position dialog on the current position; its end code, 0 without one.
     int EditPosition();
     // The edited sword type's positions changed: its row takes them.
     void PositionsChanged();
