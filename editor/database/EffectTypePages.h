@@ -114,6 +114,7 @@ protected:
 class cDbCharaEffectPage : public cDbEffectTypePage<cCharaEffect> {
 public:
     cDbCharaEffectPage(cChildWnd* parent, cWndGroup* group, cRecordVector<cCharaEffect>* table);
+    cPictureBox& ColourSample() { return m_Sample[0].m_Ctrl; }
 
 protected:
     void AttachPage() override;

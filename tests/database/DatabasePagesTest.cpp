@@ -1,0 +1,201 @@
+// What each page adds to the protocol: every bound field reaching its table, the character
+// effect types and their colour sample, and the sword positions' keys and popup commands.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "editor/database/EffectTypePages.h"
+#include "editor/database/SwordPage.h"
+#include "tests/database/DatabaseFixture.h"
+#include "tests/support/BoxAnswers.h"
+
+namespace {
+
+enum { kAnimeSet, kAnime, kCharaBmp, kSword, kEffect, kCharaEffect, kScrEffect, kPicture, kSound, kBgm };
+
+std::string Num(int value) { return std::to_string(value); }
+
+// An 8-bit bitmap of one pixel that carries the colours as its palette.
+std::string PaletteBmp(const std::vector<RGBQUAD>& colours) {
+    BITMAPINFOHEADER info = {sizeof info, 1, 1, 1, 8, BI_RGB, 4, 0, 0, 256, 0};
+    BITMAPFILEHEADER head = {};
+    head.bfType = 0x4D42;
+    head.bfOffBits = sizeof head + sizeof info + 256 * sizeof(RGBQUAD);
+    head.bfSize = head.bfOffBits + 4;
+    std::string bytes(reinterpret_cast<const char*>(&head), sizeof head);
+    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
+    bytes.append(reinterpret_cast<const char*>(colours.data()), 256 * sizeof(RGBQUAD));
+    bytes.append(4, '\0');
+    return bytes;
+}
+
+// The project palette for one test; the one before comes back at the end.
+class cTestPalette {
+public:
+    cTestPalette(const cTempDir& dir, const std::vector<RGBQUAD>& colours)
+        : m_Dir(dir), m_Saved(GetProjectPalette(), GetProjectPalette() + 256) {
+        Load(colours);
+    }
+    ~cTestPalette() { Load(m_Saved); }
+
+private:
+    void Load(const std::vector<RGBQUAD>& colours) {
+        m_Dir.Write("TestPalette.bmp", PaletteBmp(colours));
+        EXPECT_EQ(1, LoadPalette("TestPalette.bmp"));
+    }
+    const cTempDir& m_Dir;
+    std::vector<RGBQUAD> m_Saved;
+};
+
+void ChooseType(HWND page, HWND combo, int type) {
+    SendMessageA(combo, CB_SETCURSEL, type - 1, 0);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_DB_EFFECT_TYPE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+}  // namespace
+
+TEST_F(DatabaseWindow, EveryBoundFieldReachesItsTable) {
+    struct cCase {
+        int page;
+        int id;
+        const char* typed;
+        std::function<std::string(const cDatabase&)> stored;
+    };
+    const cCase cases[] = {
+        {kAnimeSet, IDC_DB_NAME, "歩き", [](const cDatabase& d) { return d.m_AnimeSets[0].m_Name; }},
+        {kAnimeSet, IDC_DB_FLY, "7", [](const cDatabase& d) { return Num(d.m_AnimeSets[0].m_FlyOffset); }},
+        {kAnimeSet, IDC_DB_INVINCIBLE, "8", [](const cDatabase& d) { return Num(d.m_AnimeSets[0].m_InvincibleOffset); }},
+        {kAnimeSet, IDC_DB_BLOCK, "9", [](const cDatabase& d) { return Num(d.m_AnimeSets[0].m_BlockOffset); }},
+        {kAnimeSet, IDC_DB_SAMPLE_NO, "5", [](const cDatabase& d) { return Num(d.m_AnimeSets[0].m_Slots[0].m_SampleNo); }},
+        {kAnimeSet, IDC_DB_SAMPLE_CELL, "6",
+         [](const cDatabase& d) { return Num(d.m_AnimeSets[0].m_Slots[0].m_SampleCell); }},
+        {kAnime, IDC_DB_NAME, "跳ね", [](const cDatabase& d) { return d.m_Animes[1].m_Name; }},
+        {kAnime, IDC_DB_SAMPLE_NO, "12", [](const cDatabase& d) { return Num(d.m_Animes[1].m_SampleNo); }},
+        {kAnime, IDC_DB_SAMPLE_CELL, "3", [](const cDatabase& d) { return Num(d.m_Animes[1].m_SampleCell); }},
+        {kCharaBmp, IDC_DB_NAME, "王", [](const cDatabase& d) { return d.m_BmpCharaExcs[1].m_Name; }},
+        {kCharaBmp, IDC_DB_PATH, "bmp\\chara_sp\\k.bmp", [](const cDatabase& d) { return d.m_BmpCharaExcs[1].m_File; }},
+        {kSword, IDC_DB_NAME, "剣", [](const cDatabase& d) { return d.m_SwordTypes[0].m_Name; }},
+        {kSword, IDC_DB_LEFT_BMP, "bmp\\sword\\l.bmp", [](const cDatabase& d) { return d.m_SwordTypes[0].m_LeftBmp; }},
+        {kSword, IDC_DB_RIGHT_BMP, "bmp\\sword\\r.bmp", [](const cDatabase& d) { return d.m_SwordTypes[0].m_RightBmp; }},
+        {kEffect, IDC_DB_NAME, "炎", [](const cDatabase& d) { return d.m_Effects[1].m_Name; }},
+        {kEffect, IDC_DB_PATH, "bmp\\effect\\f.bmp", [](const cDatabase& d) { return d.m_Effects[1].m_File; }},
+        {kEffect, IDC_DB_CELL_WIDTH, "48", [](const cDatabase& d) { return Num(d.m_Effects[1].m_CellWidth); }},
+        {kEffect, IDC_DB_CELL_HEIGHT, "40", [](const cDatabase& d) { return Num(d.m_Effects[1].m_CellHeight); }},
+        {kCharaEffect, IDC_DB_NAME, "破", [](const cDatabase& d) { return d.m_CharaEffects[1].m_Name; }},
+        {kCharaEffect, IDC_DB_PARAM1, "77", [](const cDatabase& d) { return Num(d.m_CharaEffects[1].m_Params[0]); }},
+        {kScrEffect, IDC_DB_NAME, "揺れ", [](const cDatabase& d) { return d.m_ScrEffects[1].m_Name; }},
+        {kScrEffect, IDC_DB_PARAM2, "-20", [](const cDatabase& d) { return Num(d.m_ScrEffects[1].m_Params[1]); }},
+        {kPicture, IDC_DB_NAME, "空", [](const cDatabase& d) { return d.m_Pictures[1].m_Name; }},
+        {kPicture, IDC_DB_PATH, "bmp\\picture\\s.bmp", [](const cDatabase& d) { return d.m_Pictures[1].m_File; }},
+        {kSound, IDC_DB_NAME, "鐘", [](const cDatabase& d) { return d.m_Sounds[1].m_Name; }},
+        {kSound, IDC_DB_PATH, "wave\\b.wav", [](const cDatabase& d) { return d.m_Sounds[1].m_File; }},
+        {kBgm, IDC_DB_NAME, "海", [](const cDatabase& d) { return d.m_Bgms[1].m_Name; }},
+        {kBgm, IDC_DB_PATH, "bgm\\sea.ogg", [](const cDatabase& d) { return d.m_Bgms[1].m_File; }},
+    };
+    Open();
+    for (const cCase& c : cases) {
+        ShowPage(c.page);
+        Type(c.page, c.id, c.typed);
+    }
+    // Apply reloads the dedicated bitmaps: the new path names a file that is not there.
+    cBoxAnswers boxes;
+    PressApply();
+    ASSERT_EQ(1u, boxes.Shown().size());
+    EXPECT_EQ("bmp\\chara_sp\\k.bmp が読み込めません！", boxes.Shown()[0].text);
+    for (const cCase& c : cases) EXPECT_EQ(c.typed, c.stored(ProjectDatabase())) << c.page << " " << c.id;
+}
+
+TEST_F(DatabaseWindow, CharaEffectTypesRelabelTheirParametersAndColourChangeShowsItsColour) {
+    std::vector<RGBQUAD> colours(256, RGBQUAD{0, 0, 0, 0});
+    colours[100] = RGBQUAD{0, 0, 255, 0};  // red
+    colours[120] = RGBQUAD{0, 255, 0, 0};  // green
+    cTestPalette palette(m_Dir, colours);
+    cDatabase& db = ProjectDatabase();
+    db.m_CharaEffects.resize(5);
+    db.m_CharaEffects[1].m_Type = 1;  // 破裂
+    db.m_CharaEffects[2].m_Type = 12;  // レンズ
+    db.m_CharaEffects[2].m_Params[3] = -8;
+    db.m_CharaEffects[3].m_Type = 6;  // 点滅
+    db.m_CharaEffects[4].m_Type = 13;  // 色変化
+    db.m_CharaEffects[4].m_Params[3] = 100;
+    Open();
+    ShowPage(kCharaEffect);
+    auto* page = static_cast<cDbCharaEffectPage*>(m_lpSheet->Page(kCharaEffect));
+    HWND sample = Item(kCharaEffect, IDC_DB_COLOUR_SAMPLE);
+    HWND combo = Item(kCharaEffect, IDC_DB_EFFECT_TYPE);
+    auto samplePixel = [&] {
+        const uint8_t* p = page->ColourSample().Canvas().Bits();
+        return RGB(p[2], p[1], p[0]);
+    };
+    EXPECT_FALSE(IsWindowVisible(sample));
+
+    // A lens record after a burst shows its offset unclamped.
+    SelectRow(kCharaEffect, 1);
+    EXPECT_EQ("-8", Text(kCharaEffect, IDC_DB_PARAM4));
+    EXPECT_EQ(-8, page->Work()[2].m_Params[3]);
+
+    // 点滅: two parameters, the others blank and disabled.
+    SelectRow(kCharaEffect, 2);
+    EXPECT_EQ("実行時間(1/10s)", Text(kCharaEffect, IDC_DB_PARAM1_LABEL));
+    EXPECT_EQ("点滅間隔(1/60s)", Text(kCharaEffect, IDC_DB_PARAM2_LABEL));
+    for (int id : {IDC_DB_PARAM3_LABEL, IDC_DB_PARAM4_LABEL, IDC_DB_PARAM5_LABEL})
+        EXPECT_EQ("", Text(kCharaEffect, id));
+    for (int id : {IDC_DB_PARAM3, IDC_DB_PARAM4, IDC_DB_PARAM5}) EXPECT_FALSE(IsWindowEnabled(Item(kCharaEffect, id)));
+    // Choosing レンズ gives its defaults, stored with the type.
+    ChooseType(page->GetHwnd(), combo, 12);
+    PumpPending(&m_Group);
+    EXPECT_EQ(12, page->Work()[3].m_Type);
+    const int lens[] = {10, 100, 5, 0, 0};
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(lens[i], page->Work()[3].m_Params[i]) << i;
+
+    // 色変化 shows the palette colour of its fourth parameter, and follows it.
+    SelectRow(kCharaEffect, 3);
+    EXPECT_TRUE(IsWindowVisible(sample));
+    EXPECT_EQ(RGB(255, 0, 0), samplePixel());
+    Type(kCharaEffect, IDC_DB_PARAM4, "120");
+    EXPECT_EQ(RGB(0, 255, 0), samplePixel());
+    ChooseType(page->GetHwnd(), combo, 1);
+    PumpPending(&m_Group);
+    EXPECT_FALSE(IsWindowVisible(sample));
+}
+
+TEST_F(DatabaseWindow, SwordPositionKeysAndMenuCommandsStayWithTheirSwordType) {
+    cDatabase& db = ProjectDatabase();
+    db.m_SwordTypes.assign(2, cSwordType());
+    db.m_SwordTypes[0].m_Positions[0].m_X = 5;
+    db.m_SwordTypes[1].m_Positions.resize(99);
+    Open();
+    ShowPage(kSword);
+    auto* page = static_cast<cDbSwordPage*>(m_lpSheet->Page(kSword));
+    HWND list = Item(kSword, IDC_DB_POS_LIST);
+    uint16_t keys[kListCmds], menu[kListCmds];
+    ASSERT_TRUE(GetListAccelIds(1, 1, keys));
+    ASSERT_TRUE(GetListMenuIds(1, 1, menu));
+    auto command = [&](uint16_t id) {
+        SetFocus(list);
+        SendMessageA(page->GetHwnd(), WM_COMMAND, id, 0);
+        PumpPending(&m_Group);
+    };
+    // Ctrl+I inserts before the selected position, without the dialog.
+    command(keys[eCmdInsert]);
+    ASSERT_EQ(2u, page->Work()[0].m_Positions.size());
+    EXPECT_EQ(5, page->Work()[0].m_Positions[1].m_X);
+    // The popup's copy and paste add a copy of the selected position.
+    SelectRow(kSword, 1);
+    SelectRow(kSword, 0);
+    EXPECT_EQ(3, static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    SendMessageA(list, LB_SETSEL, TRUE, 1);
+    SendMessageA(list, LB_SETCARETINDEX, 1, FALSE);
+    SendMessageA(page->GetHwnd(), WM_COMMAND, MAKEWPARAM(IDC_DB_POS_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    command(menu[eCmdCopy]);
+    command(menu[eCmdPaste]);
+    ASSERT_EQ(3u, page->Work()[0].m_Positions.size());
+    EXPECT_EQ(5, page->Work()[0].m_Positions[2].m_X);
+    // 99 positions: the key adds nothing.
+    SelectRow(kSword, 1);
+    command(keys[eCmdInsert]);
+    EXPECT_EQ(99u, page->Work()[1].m_Positions.size());
+    PressApply();
+    EXPECT_EQ(3u, ProjectDatabase().m_SwordTypes[0].m_Positions.size());
+}
