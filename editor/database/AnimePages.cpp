@@ -52,19 +52,19 @@ void SetPreviewAnime(const cAnime& anime) {
     DatabasePreviewPlayer().SetPatterns(patterns);
 }
 
-void DrawAnimeSample(cPictureBox& box, const cAnime& anime, int32_t cell) {
+void DrawAnimeSample(cPictureBox& box, int kind, int number, int32_t frame) {
     if (!box.GetHwnd()) return;
     cEdChara sample;
-    sample.m_GraphicSrc = static_cast<uint8_t>(anime.m_SampleKind);
-    sample.m_Graphic = static_cast<uint16_t>(anime.m_SampleNo);
-    sample.m_GraphicShift = static_cast<uint16_t>(anime.m_SampleCell + cell);
+    sample.m_GraphicSrc = static_cast<uint8_t>(kind);
+    sample.m_Graphic = static_cast<uint16_t>(number);
+    sample.m_GraphicShift = static_cast<uint16_t>(frame);
     cDib& canvas = box.Canvas();
     canvas.Clear(0);
     DrawCharaObject(canvas, 0, 0, sample, false);
     box.Present();
 }
 
-cAnimeSampleCtrls::cAnimeSampleCtrls(cAnime* anime) : m_lpAnime(anime) {
+cAnimeSampleCtrls::cAnimeSampleCtrls(cAnime* anime) {
     m_Kind.resize(1);
     m_Kind[0].m_Desc = cComboDesc<int8_t>(IDC_DB_SAMPLE_KIND, &anime->m_SampleKind, GraphicSrcNames, 0);
     m_Preview.resize(1);
@@ -92,7 +92,11 @@ void cAnimeSampleCtrls::UpdateRanges() {
     cell.Enable(ranges.cellUsed);
 }
 
-void cAnimeSampleCtrls::Draw(int32_t cell) { DrawAnimeSample(m_Preview[0].m_Ctrl, *m_lpAnime, cell); }
+void cAnimeSampleCtrls::Draw(int32_t cell) {
+    LRESULT kind = SendMessageA(m_Kind[0].m_Ctrl.GetHwnd(), CB_GETCURSEL, 0, 0);
+    DrawAnimeSample(m_Preview[0].m_Ctrl, kind == CB_ERR ? 0 : static_cast<int>(kind), m_Sample[0].m_Ctrl.ParseText(),
+                    m_Sample[1].m_Ctrl.ParseText() + cell);
+}
 
 cDbAnimeSetPage::cDbAnimeSetPage(cChildWnd* parent, cWndGroup* group, cRecordVector<cAnimeSet>* table)
     : cDbTablePage(IDD_DB_ANIME_SET, parent, group, table, IDC_DB_ANIME_SET_LIST, 1, NameRowText<cAnimeSet>, 999, 0) {

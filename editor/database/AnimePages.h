@@ -28,8 +28,8 @@ cAnimePlayer& DatabasePreviewPlayer();
 cAnimePattern PreviewPattern(const cAnime& anime);
 // The preview player plays the anime from its first frame.
 void SetPreviewAnime(const cAnime& anime);
-// The anime's sample at its start frame plus cell, drawn into the box.
-void DrawAnimeSample(cPictureBox& box, const cAnime& anime, int32_t cell);
+// A sample of the bitmap kind and number at the frame, drawn into the box.
+void DrawAnimeSample(cPictureBox& box, int kind, int number, int32_t frame);
 
 // The controls of an anime's sample: the bitmap kind combo, the number and start-frame edits
 // and the preview box, bound to the anime's three sample fields.
@@ -39,11 +39,10 @@ public:
     void Attach(cPage* page);
     // The edits take the ranges of the kind the combo shows; their shown values are clamped.
     void UpdateRanges();
-    // The sample at its start frame plus cell, drawn into the box.
+    // The sample the controls show, at their start frame plus cell, drawn into the box.
     void Draw(int32_t cell);
 
 private:
-    cAnime* m_lpAnime;
     cBindings<cBoundPictureBox> m_Preview;
     cBindings<cBound<cCombo<int8_t>, cComboDesc<int8_t>>> m_Kind;
     cBindings<cBoundEditVal<int16_t>> m_Sample;

@@ -45,7 +45,8 @@ void cAnimePatternDlg::AttachItem() {
 
 void cAnimePatternDlg::DrawPreview() {
     if (!m_Ready || !m_lpAnime) return;
-    DrawAnimeSample(m_Preview[0].m_Ctrl, *m_lpAnime, m_Values[0].m_Ctrl.ParseText());
+    DrawAnimeSample(m_Preview[0].m_Ctrl, m_lpAnime->m_SampleKind, m_lpAnime->m_SampleNo,
+                    m_lpAnime->m_SampleCell + m_Values[0].m_Ctrl.ParseText());
 }
 
 INT_PTR cAnimePatternDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
