@@ -49,6 +49,14 @@ protected:
         m_Handlers.push_back(&cScene::FadeOut);
     }
     int FadeOutState() const { return static_cast<int>(m_Handlers.size()) - 1; }
+    // With the error log on, a frame writes a line before its handler and one after it, each
+    // unless it repeats the line before: the scene id, its phase (fading in, on its own
+    // handlers, fading out), state and sub-state, and the direction word and buttons the frame
+    // read before repeat and latch. A script or test that drives the game by keys waits on these
+    // lines rather than on a clock (a loaded machine may run a frame a second or fewer); the
+    // line before the handler tells that a key was read even when the handler then waits on a
+    // window.
+    void TraceFrame(int id, int direction, int buttons) const;
 
     // The frame every menu scene runs: player 0's input gets auto-repeat and its latch over the
     // masked buttons, a scene not yet started runs Init (a text it throws is logged and closes

@@ -50,8 +50,10 @@ int cPlayScene::Frame() {
         }
     }
     Handler handler = m_Handlers.At(m_nState);
-    const int result = handler ? (this->*handler)() : 0;
     const cInput& input = GetPlayerInput(0);
+    TraceFrame(eScenePlay, input.m_wDirection, input.m_wButtons);
+    const int result = handler ? (this->*handler)() : 0;
+    TraceFrame(eScenePlay, input.m_wDirection, input.m_wButtons);
     m_LastButtons = input.m_wButtons;
     m_LastDirection = input.m_wDirection;
     return result;

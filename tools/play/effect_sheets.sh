@@ -5,21 +5,15 @@
 # Builds the x86_64 target first.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-out=$(realpath -m "${1:-$root/docs/play}")
-mkdir -p "$out"
-
-"$root/scripts/build.sh" x64 >/dev/null
-# shellcheck source=scripts/wine-env.sh
-. "$root/scripts/wine-env.sh"
-kit_wine_start "$root/build/x64" own-display
-shots=$(mktemp -d)
-trap 'rm -rf "$shots"; kit_wine_stop' EXIT
+# shellcheck source=scripts/game-session.sh
+. "$root/scripts/game-session.sh"
+game_display "${1:-$root/docs/play}"
 
 cd "$root/build/x64/tests"
-KIT_SHOT_DIR="Z:${shots//\//\\}" "$WINE" ./test_game_play.exe --gtest_filter='*ContactSheet*' >"$shots/log" 2>&1 \
-    </dev/null || { cat "$shots/log" >&2; exit 1; }
-for bmp in "$shots"/*.bmp; do
+KIT_SHOT_DIR="Z:${game_work//\//\\}" "$WINE" ./test_game_play.exe --gtest_filter='*ContactSheet*' >"$game_work/log" 2>&1 \
+    </dev/null || { cat "$game_work/log" >&2; exit 1; }
+for bmp in "$game_work"/*.bmp; do
     name=$(basename "$bmp" .bmp)
-    convert "$bmp" "$out/$name.png"
-    echo "effect sheets: $out/$name.png"
+    convert "$bmp" "$game_out/$name.png"
+    echo "effect sheets: $game_out/$name.png"
 done

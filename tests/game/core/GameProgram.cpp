@@ -1,6 +1,9 @@
 #include "tests/game/core/GameProgram.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -47,6 +50,18 @@ BOOL CALLBACK FindProcessWindow(HWND wnd, LPARAM param) {
     return FALSE;
 }
 
+// Long enough for a scene's fades on a heavily loaded machine.
+const DWORD kMenuWaitMs = 30000;
+
+// The last lines of the game's log, for a failure's message.
+std::string LogEnd() {
+    std::ifstream in(kLog, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    std::string text = WithoutCR(content.str());
+    return text.size() > 1500 ? text.substr(text.size() - 1500) : text;
+}
+
 BOOL CALLBACK CollectStaticText(HWND wnd, LPARAM param) {
     char cls[64] = "", text[1024] = "";
     GetClassNameA(wnd, cls, sizeof cls);
@@ -67,28 +82,6 @@ bool CopySampleGame() {
     for (const char* name : {"bmp", "e_bmp", "wave", "bgm", "default", "System.ini"})
         if (!CopyFactoryFolder(name, nullptr, "sample")) return false;
     return CopyFactoryFolder("default", "data", "sample");
-}
-
-void PressKey(WORD vk) {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = vk;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    // Held for well under the menus' auto-repeat wait (18 frames at 60 a second), so that a
-    // direction acts once however the frames fall, and as long as that allows, so that a loaded
-    // machine's slower frames still see the key; let go long enough for one of them to see that.
-    SendInput(1, &input[0], sizeof(INPUT));
-    Sleep(200);
-    SendInput(1, &input[1], sizeof(INPUT));
-    Sleep(350);
-}
-
-void PressKeys(const std::vector<WORD>& keys) {
-    for (size_t i = 0; i < keys.size(); ++i) {
-        PressKey(keys[i]);
-        // A frame that sees the key down again without having seen it up takes it as held.
-        if (i + 1 < keys.size() && keys[i + 1] == keys[i]) Sleep(400);
-    }
 }
 
 std::vector<std::string> ListTree(const std::string& folder) {
@@ -167,8 +160,102 @@ bool cGameProcess::WaitForExit(DWORD timeoutMs, DWORD* code) {
 }
 
 bool StartedUp(cGameProcess& game) {
-    static const char marks[] = "A\nB\nC\nD\nE\nF\nG\nH\nDDInit成功\n1\n2\n3\n4\nI\nJ\n";
-    return WaitForText(kLog, marks, 20000) && game.Running();
+    static const char marks[] = "A\nB\nC\nD\nE\nF\nG\nH\nDDInit成功\n1\n2\n3\n4\nI\n";
+    return WaitForText(kLog, marks, 20000) && WaitForText(kLog, "\nJ\n", 20000) && game.Running();
+}
+
+std::vector<cSceneLine> cMenuKeys::Lines() {
+    std::ifstream in(kLog, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    std::string text = WithoutCR(content.str());
+    // A line still being written is left for the next look.
+    text.erase(text.rfind('\n') == std::string::npos ? 0 : text.rfind('\n') + 1);
+    std::vector<cSceneLine> lines;
+    std::istringstream rows(text);
+    for (std::string row; std::getline(rows, row);) {
+        cSceneLine line;
+        if (std::sscanf(row.c_str(), "Scene %d %7s %d.%d keys %d %d", &line.scene, line.phase, &line.state,
+                        &line.subState, &line.direction, &line.buttons) == 6)
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+bool cMenuKeys::ToFront() {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < kMenuWaitMs; Sleep(50)) {
+        if (GetForegroundWindow() == m_Wnd) return true;
+        SetForegroundWindow(m_Wnd);
+    }
+    ADD_FAILURE() << "the game's window did not come to the front";
+    return false;
+}
+
+bool cMenuKeys::WaitForScene(int scene, int state) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < kMenuWaitMs; Sleep(20)) {
+        const std::vector<cSceneLine> lines = Lines();
+        if (!lines.empty() && lines.back().scene == scene && lines.back().Ready() &&
+            (state < 0 || lines.back().state == state))
+            return true;
+        // A game in the background runs no frames.
+        if (GetForegroundWindow() != m_Wnd) SetForegroundWindow(m_Wnd);
+    }
+    ADD_FAILURE() << "scene " << scene << " (state " << state << ") did not come; the log ends:\n" << LogEnd();
+    return false;
+}
+
+bool cMenuKeys::WaitForKeys(WORD vk, size_t& seen) {
+    for (DWORD start = GetTickCount();; Sleep(20)) {
+        const std::vector<cSceneLine> lines = Lines();
+        if (!lines.empty() && lines.back().Ready()) {
+            seen = lines.size();
+            return ToFront();
+        }
+        if (GetTickCount() - start > kMenuWaitMs) {
+            ADD_FAILURE() << "no scene took keys before key " << vk << "; the log ends:\n" << LogEnd();
+            return false;
+        }
+        if (GetForegroundWindow() != m_Wnd) SetForegroundWindow(m_Wnd);
+    }
+}
+
+void cMenuKeys::Send(WORD vk, bool down) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof(INPUT));
+}
+
+void cMenuKeys::Press(WORD vk) {
+    size_t seen = 0;
+    if (!WaitForKeys(vk, seen)) return;
+    Send(vk, true);
+    // Held until a frame has read it. A held direction repeats only after 18 frames, far more
+    // than a look at the log takes.
+    bool read = false;
+    for (DWORD start = GetTickCount(); !read && GetTickCount() - start < kMenuWaitMs;) {
+        const std::vector<cSceneLine> lines = Lines();
+        for (size_t i = seen; i < lines.size(); ++i)
+            if (lines[i].direction || lines[i].buttons) read = true;
+        if (!read) Sleep(10);
+    }
+    Send(vk, false);
+    if (!read) ADD_FAILURE() << "no frame read key " << vk << "; the log ends:\n" << LogEnd();
+}
+
+void cMenuKeys::PressUntil(WORD vk, int scene, int state) {
+    size_t seen = 0;
+    if (!WaitForKeys(vk, seen)) return;
+    Send(vk, true);
+    bool reached = false;
+    for (DWORD start = GetTickCount(); !reached && GetTickCount() - start < kMenuWaitMs;) {
+        const std::vector<cSceneLine> lines = Lines();
+        reached = lines.size() > seen && lines.back().scene == scene && lines.back().state == state;
+        if (!reached) Sleep(10);
+    }
+    Send(vk, false);
+    if (!reached) ADD_FAILURE() << "key " << vk << " did not bring state " << state << "; the log ends:\n" << LogEnd();
 }
 
 std::string WithoutCR(std::string text) {

@@ -3,6 +3,7 @@
 // windows it shows.
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -39,13 +40,51 @@ private:
     bool m_started = false;
 };
 
-// A key pressed and let go on the desktop's keyboard, each long enough for a frame to see it.
-void PressKey(WORD vk);
-void PressKeys(const std::vector<WORD>& keys);
-
 // The game's error log, in the folder it runs in.
 const char kLog[] = "EC_Game.txt";
-// The log holds the marks of a whole start-up once the game loop runs.
+
+// A frame of a scene as the game logged it (its "Scene" lines): scene, phase ("in", "on", "out"),
+// state, sub-state and the keys that frame read.
+struct cSceneLine {
+    int scene = -1;
+    char phase[8] = "";
+    int state = -1;
+    int subState = -1;
+    int direction = 0;
+    int buttons = 0;
+    bool Ready() const { return std::string(phase) == "on" && direction == 0 && buttons == 0; }
+};
+
+// Keys sent to the running game's menus, each only once the game shows by its log that a menu
+// takes keys and has seen the last one let go, and held until a frame has read it; the game's
+// window is brought to the front first. No key depends on how fast the machine runs frames.
+// Every wait is long (30 s); a wait that runs out fails the test with the log's end.
+class cMenuKeys {
+public:
+    explicit cMenuKeys(HWND wnd) : m_Wnd(wnd) {}
+    void Press(WORD vk);
+    void Press(std::initializer_list<WORD> keys) {
+        for (WORD vk : keys) Press(vk);
+    }
+    // A key the game reads apart from its keys (Space, which pauses play): held until the scene
+    // is in the state.
+    void PressUntil(WORD vk, int scene, int state);
+    // Waits until the scene runs its own handlers (in the state, unless it is -1) with every key
+    // up.
+    bool WaitForScene(int scene, int state = -1);
+
+private:
+    // The scene lines logged so far.
+    static std::vector<cSceneLine> Lines();
+    bool ToFront();
+    // Waits until a scene takes keys with every key up; the count of scene lines then.
+    bool WaitForKeys(WORD vk, size_t& seen);
+    void Send(WORD vk, bool down);
+
+    HWND m_Wnd;
+};
+// The log holds the marks of a whole start-up once the game loop runs (the loop's first menu
+// frames may be logged among the last marks).
 bool StartedUp(cGameProcess& game);
 
 // The text of a file written in text mode, with its line ends made plain.

@@ -7,6 +7,7 @@
 
 #include "game/core/GameWnd.h"
 #include "game/core/OptionData.h"
+#include "game/core/Scene.h"
 #include "tests/game/core/GameProgram.h"
 #include "tests/support/TempDir.h"
 
@@ -220,12 +221,11 @@ TEST(GameProgram, TheTitleMenuQuitEntryEndsTheGameWithExitCode0) {
     HWND wnd = game.WaitForMainWindow();
     ASSERT_NE(nullptr, wnd);
     ASSERT_TRUE(StartedUp(game)) << dir.Read(kLog);
-    SetForegroundWindow(wnd);
-    // The fade-in ends well within a second; up wraps from the first mode to quit.
-    Sleep(1500);
-    PressKey(VK_UP);
+    // Up wraps from the first mode to quit.
+    cMenuKeys keys(wnd);
+    keys.Press(VK_UP);
     EXPECT_TRUE(game.Running());
-    PressKey('Z');
+    keys.Press('Z');
     DWORD code = 1234;
     ASSERT_TRUE(game.WaitForExit(10000, &code)) << dir.Read(kLog);
     EXPECT_EQ(0u, code);
@@ -241,16 +241,13 @@ TEST(GameProgram, OptionsChangedInTheGameAreWrittenAndReadAtTheNextStart) {
         HWND wnd = game.WaitForMainWindow();
         ASSERT_NE(nullptr, wnd);
         ASSERT_TRUE(StartedUp(game)) << dir.Read(kLog);
-        SetForegroundWindow(wnd);
-        Sleep(1500);
-        PressKey(VK_UP);
-        PressKey(VK_UP);
-        PressKey('Z');
-        Sleep(1500);
-        for (WORD key : keys) PressKey(key);
+        cMenuKeys menu(wnd);
+        menu.Press({VK_UP, VK_UP, 'Z'});
+        ASSERT_TRUE(menu.WaitForScene(eSceneOption));
+        for (WORD key : keys) menu.Press(key);
         // Cancel leaves the options; the file is written when the fade-out has ended.
-        PressKey('X');
-        Sleep(1500);
+        menu.Press('X');
+        ASSERT_TRUE(menu.WaitForScene(eSceneModeMenu));
         PostMessageA(wnd, WM_CLOSE, 0, 0);
         DWORD code = 1234;
         ASSERT_TRUE(game.WaitForExit(10000, &code));

@@ -8,14 +8,14 @@
 
 #include "game/core/NameEntryIds.h"
 #include "game/core/OptionData.h"
+#include "game/core/Scene.h"
+#include "game/play/PlayScene.h"
 #include "game/data/StorySave.h"
 #include "tests/game/core/GameProgram.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
-// A scene's fade-out and the next one's fade-in, with room for a loaded machine.
-const DWORD kSceneChangeMs = 3500;
 // The sample's world map: the road runs east from the start (4, 7) past the first stage square
 // (7, 7) to the gate (13, 7), which stands until the first stage is cleared; above the road's
 // east end two cells of grass lie below the sea.
@@ -24,21 +24,13 @@ const int kRoadY = 7;
 const int kBeforeGateX = 12;
 const int kBelowSeaY = 5;
 
-// The sample game started in the test folder, its window in front.
+// The sample game started in the test folder; keys go to its menus as they take them.
 class cSampleGame {
 public:
-    cSampleGame() {
+    cSampleGame() : m_Wnd(m_Game.WaitForMainWindow()), m_Keys(m_Wnd) {
         EXPECT_TRUE(m_Game.Started());
-        m_Wnd = m_Game.WaitForMainWindow();
         EXPECT_NE(nullptr, m_Wnd);
         EXPECT_TRUE(StartedUp(m_Game));
-        // The keys go to the window in front: a test program whose own windows were in front
-        // may need more than one asking.
-        for (DWORD start = GetTickCount(); GetForegroundWindow() != m_Wnd && GetTickCount() - start < 5000;) {
-            SetForegroundWindow(m_Wnd);
-            Sleep(100);
-        }
-        Sleep(kSceneChangeMs);
     }
     ~cSampleGame() {
         if (!m_Game.Running()) return;
@@ -46,22 +38,26 @@ public:
         DWORD code = 0;
         m_Game.WaitForExit(30000, &code);
     }
-    // Keys, then the wait for a scene change.
     void Keys(const std::vector<WORD>& keys) {
-        PressKeys(keys);
-        Sleep(kSceneChangeMs);
+        for (WORD vk : keys) m_Keys.Press(vk);
     }
+    bool InScene(int scene, int state = -1) { return m_Keys.WaitForScene(scene, state); }
+    void PauseKey() { m_Keys.PressUntil(VK_SPACE, eScenePlay, ePlayPause); }
+    HWND Window() const { return m_Wnd; }
     cGameProcess& Game() { return m_Game; }
 
 private:
     cGameProcess m_Game;
-    HWND m_Wnd = nullptr;
+    HWND m_Wnd;
+    cMenuKeys m_Keys;
 };
 
 // From the map: the world menu, save, the slot rowsDown rows below the last one saved to, yes;
 // then back to the map.
 void SaveFromTheMap(cSampleGame& game, int rowsDown) {
+    ASSERT_TRUE(game.InScene(eSceneWorldMap));
     game.Keys({'X'});
+    ASSERT_TRUE(game.InScene(eSceneSaveSlots));
     std::vector<WORD> keys = {'Z'};
     for (int i = 0; i < rowsDown; ++i) keys.push_back(VK_DOWN);
     keys.insert(keys.end(), {'Z', VK_UP, 'Z', 'X', VK_DOWN, 'Z'});
@@ -88,6 +84,37 @@ void ExpectSaved(int slot, int x, int y, const char* what) {
 }
 
 }  // namespace
+
+TEST(GameProgram, ANewStoryWalksTheMapAndIsSavedToASlotWithItsTime) {
+    cTempDir dir;
+    ASSERT_TRUE(CopySampleGame());
+    cSampleGame game;
+    // Up is a mountain; east along the road until the gate stops the player, north until the
+    // sea does (more presses than cells: blocked steps change nothing). Saved to slot 1.
+    game.Keys({'Z'});
+    ASSERT_TRUE(game.InScene(eSceneWorldMap));
+    game.Keys({VK_UP, VK_UP});
+    game.Keys(std::vector<WORD>(kBeforeGateX - 2, VK_RIGHT));
+    game.Keys({VK_UP, VK_UP, VK_UP, VK_UP, VK_UP});
+    SaveFromTheMap(game, 0);
+    ExpectSaved(0, kBeforeGateX, kBelowSeaY, "the walk");
+}
+
+TEST(GameProgram, AStageSquareWhoseFileIsMissingSaysSoAndThePlayerWalksOn) {
+    cTempDir dir;
+    ASSERT_TRUE(CopySampleGame());
+    ASSERT_TRUE(DeleteFileA("data\\stg4\\w1.stg4_147"));
+    cSampleGame game;
+    game.Keys({'Z'});
+    ASSERT_TRUE(game.InScene(eSceneWorldMap));
+    game.Keys({VK_RIGHT, VK_RIGHT, VK_RIGHT, 'Z'});
+    EXPECT_EQ("ステージファイル data\\stg4\\w1.stg4 が読み込めません！", game.Game().AnswerBox("エラー", 30000));
+    // The first line of the offer leaves it as the second does; then two cells on.
+    game.Keys({VK_UP, 'Z', VK_RIGHT, VK_RIGHT});
+    SaveFromTheMap(game, 0);
+    ExpectSaved(0, kFirstSquareX + 2, kRoadY, "walked on");
+    EXPECT_TRUE(game.Game().Running());
+}
 
 TEST(GameProgram, ContinueStandsOnTheMapWhereTheSlotWasSaved) {
     cTempDir dir;
@@ -122,10 +149,13 @@ TEST(GameProgram, AStageSquareStartsPlayWhoseQuitLeadsToTheTitleAndItsQuitEntry)
     // its pause menu's first entry goes back to the title, whose quit entry (two rows up from
     // continue) ends the game.
     game.Keys({VK_DOWN, 'Z', 'Z'});
+    ASSERT_TRUE(game.InScene(eSceneWorldMap));
     game.Keys({VK_RIGHT, 'Z', VK_UP, 'Z'});
-    Sleep(kSceneChangeMs);
-    game.Keys({VK_SPACE, VK_UP, 'Z'});
-    PressKeys({VK_UP, VK_UP, 'Z'});
+    ASSERT_TRUE(game.InScene(eScenePlay, ePlayRun));
+    game.PauseKey();
+    game.Keys({VK_UP, 'Z'});
+    ASSERT_TRUE(game.InScene(eSceneModeMenu));
+    game.Keys({VK_UP, VK_UP, 'Z'});
     DWORD code = 1234;
     ASSERT_TRUE(game.Game().WaitForExit(30000, &code)) << dir.Read(kLog);
     EXPECT_EQ(0u, code);
@@ -139,16 +169,17 @@ TEST(GameProgram, TheVolumeAndRankingNameSetInTheOptionsAreKeptAcrossARestart) {
         // The options are two rows up from the first mode; the volume one step up, kept.
         cSampleGame game;
         game.Keys({VK_UP, VK_UP, 'Z'});
+        ASSERT_TRUE(game.InScene(eSceneOption));
         game.Keys({VK_DOWN, VK_DOWN, 'Z', VK_UP, 'Z'});
         // The ranking name row opens the name-entry window.
-        PressKeys({VK_DOWN, VK_DOWN, 'Z'});
+        game.Keys({VK_DOWN, VK_DOWN, 'Z'});
         HWND entry = game.Game().WaitForDialog();
         ASSERT_NE(nullptr, entry);
         SetDlgItemTextA(entry, IDC_NAME_EDIT, "QRS");
         PostMessageA(entry, WM_COMMAND, MAKEWPARAM(IDC_NAME_OK, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(entry, IDC_NAME_OK)));
-        Sleep(500);
         game.Keys({'X'});
+        ASSERT_TRUE(game.InScene(eSceneModeMenu));
     }
     cOptionData saved;
     ASSERT_TRUE(saved.LoadFile("user_data\\Option.dat")) << dir.Read(kLog);
@@ -158,7 +189,9 @@ TEST(GameProgram, TheVolumeAndRankingNameSetInTheOptionsAreKeptAcrossARestart) {
         // A restart reads them: leaving the options at once writes them again unchanged.
         cSampleGame game;
         game.Keys({VK_UP, VK_UP, 'Z'});
+        ASSERT_TRUE(game.InScene(eSceneOption));
         game.Keys({'X'});
+        ASSERT_TRUE(game.InScene(eSceneModeMenu));
     }
     cOptionData again;
     ASSERT_TRUE(again.LoadFile("user_data\\Option.dat"));
