@@ -29,17 +29,6 @@ bool IsFlowField(int id) {
     return false;
 }
 
-// Selects the row under the point, gives the list the focus and shows its popup menu.
-template <class L>
-bool ListPopup(L& list, HWND owner, WPARAM wParam, LPARAM lParam) {
-    if (reinterpret_cast<HWND>(wParam) != list.GetHwnd()) return false;
-    POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (at.x == -1 && at.y == -1) GetCursorPos(&at);
-    list.SelectAt(at);
-    if (HMENU menu = list.GetPopupMenu()) TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, owner, nullptr);
-    return true;
-}
-
 }  // namespace
 
 cCharaActionPage::cCharaActionPage(cCharaDataSheet* sheet, cChildWnd* parent, cWndGroup* group)

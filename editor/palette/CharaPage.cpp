@@ -14,19 +14,6 @@ namespace {
 const int kStripWidth = 200;
 const int kStripHeight = 20;
 
-// Whether a notification code fits a control kind of the handler table.
-bool Fits(int kind, int code) {
-    switch (kind) {
-    case eCtrlButton:
-    case eCtrlCheck: return code == BN_CLICKED;
-    case eCtrlEditVal:
-    case eCtrlStrEdit: return code == EN_CHANGE;
-    case eCtrlCombo: return code == CBN_SELCHANGE;
-    case eCtrlDataList: return code == LBN_SELCHANGE;
-    default: return false;
-    }
-}
-
 }  // namespace
 
 cCharaPage::cCharaPage(UINT templateId, cCharaDataSheet* sheet, int pageIndex, cChildWnd* parent, cWndGroup* group)
@@ -133,7 +120,7 @@ void cCharaPage::ApplyInherit() {
 }
 
 void cCharaPage::RunChangeHandlers(uint16_t except) {
-    for (const cCharaHandler& handler : m_Handlers)
+    for (const cCtrlHandler& handler : m_Handlers)
         if (handler.kind != eCtrlButton && handler.id != except) handler.run();
     DrawPreviews();
 }
@@ -198,9 +185,9 @@ void cCharaPage::OnCommand(WPARAM wParam, LPARAM lParam) {
             done = true;
             break;
         }
-        for (const cCharaHandler& handler : m_Handlers) {
+        for (const cCtrlHandler& handler : m_Handlers) {
             if (done) break;
-            if (handler.id != id || !Fits(handler.kind, code)) continue;
+            if (handler.id != id || !HandlerFits(handler.kind, code)) continue;
             handler.run();
             done = true;
         }

@@ -8,27 +8,12 @@
 
 #include "data/Chara.h"
 #include "editor/flow/CmdPage.h"
+#include "editor/palette/PageHandlers.h"
 #include "framework/Buttons.h"
 #include "framework/Page.h"
 #include "framework/StrEdit.h"
 
 class cCharaDataSheet;
-
-// A "継承" check: the inherit flag it is bound to and the controls that flag governs.
-struct cInheritGroup {
-    uint16_t button;
-    int flag;
-    std::vector<uint16_t> ctrls;
-};
-
-// One entry of the change-handler table: it fires for a notification that fits its control
-// kind (button and check: BN_CLICKED; value and text edit: EN_CHANGE; combo: CBN_SELCHANGE;
-// list: LBN_SELCHANGE).
-struct cCharaHandler {
-    int kind;
-    uint16_t id;
-    std::function<void()> run;
-};
 
 class cCharaPage : public cPage {
 public:
@@ -99,6 +84,6 @@ protected:
     cBindings<cBoundStrEdit> m_Texts;
     cBindings<cBoundButton> m_Buttons;
     std::vector<cInheritGroup> m_Groups;
-    std::vector<cCharaHandler> m_Handlers;
+    std::vector<cCtrlHandler> m_Handlers;
     std::vector<uint16_t> m_PreviewIds;
 };

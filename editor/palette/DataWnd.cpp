@@ -4,6 +4,7 @@
 
 #include "editor/palette/BlockWnd.h"
 #include "editor/palette/CharaSheet.h"
+#include "editor/palette/ItemSheet.h"
 #include "editor/palette/PaletteDlg.h"
 #include "editor/palette/PaletteLists.h"
 #include "editor/shell/App.h"
@@ -34,9 +35,13 @@ bool OpenDataWndInSlot(int kind, cChildWnd* owner, cPropSheet** slot, int source
         static_cast<cDataWnd*>(*slot)->SkipReturn();
         SafeDelete(*slot);
     }
-    const bool opened = kind == eKindChara
-                            ? OpenWnd(new (std::nothrow) cCharaDataSheet(owner, &group, slot, source, cell))
-                            : OpenWnd(new (std::nothrow) cBlockWnd(owner, &group, slot, source, cell));
+    bool opened = false;
+    if (kind == eKindChara)
+        opened = OpenWnd(new (std::nothrow) cCharaDataSheet(owner, &group, slot, source, cell));
+    else if (kind == eKindItem)
+        opened = OpenWnd(new (std::nothrow) cItemDataSheet(owner, &group, slot, source, cell));
+    else
+        opened = OpenWnd(new (std::nothrow) cBlockWnd(owner, &group, slot, source, cell));
     if (opened) return true;
     *slot = nullptr;
     group.EnableAll(1);
@@ -62,20 +67,25 @@ void ReturnFromDataWnd(int kind, int source, int index) {
         SetActiveWindow(palette->GetHwnd());
     if (kind == eKindBlock) TakePen<cEdBlock>(stage, index);
     if (kind == eKindChara) TakePen<cEdChara>(stage, index);
+    if (kind == eKindItem) TakePen<cEdItem>(stage, index);
 }
 
 void EditStageCell(cEditWnd* main, int32_t layer, uint32_t index) {
-    if (!main || (layer != eLayerBlock && layer != eLayerChara)) return;
+    if (!main || layer < eLayerBlock || layer >= eLayerCount) return;
     cStageDoc& doc = StageDoc();
     cEdStage& stage = ProjectStage();
     if (layer == eLayerBlock) {
         cEdBlock* cell = stage.m_Blocks.Find(index);
         if (!cell) return;
         doc.m_lpEditBlock = cell;
-    } else {
+    } else if (layer == eLayerChara) {
         cEdChara* cell = stage.m_Charas.Find(index);
         if (!cell) return;
         doc.m_lpEditChara = cell;
+    } else {
+        cEdItem* cell = stage.m_Items.Find(index);
+        if (!cell) return;
+        doc.m_lpEditItem = cell;
     }
     doc.m_EditSource = eSourceStageCell;
     if (cPaletteDlg* palette = dynamic_cast<cPaletteDlg*>(main->m_lpPaletteWnd[ePaletteStage][layer]))

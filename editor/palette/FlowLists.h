@@ -2,6 +2,8 @@
 // The lists of a chara's flows: the flow rows, the key-condition rows and the command rows of
 // the flow shown, each a data list with extended selection, an append row and a clipboard of
 // its own; their row texts; and the row dialogs the key-condition and command lists open.
+#include <windows.h>
+
 #include <string>
 
 #include "data/Flow.h"
@@ -63,6 +65,17 @@ void SetListMenus(L& list, UINT accel, UINT menu, int set, bool pageInserts) {
     GetListMenuIds(1, set, ids);
     ids[eCmdAppend] = ids[eCmdInsert] = 0;
     list.SetMenuIds(ids);
+}
+
+// Selects the row under the point, gives the list the focus and shows its popup menu.
+template <class L>
+bool ListPopup(L& list, HWND owner, WPARAM wParam, LPARAM lParam) {
+    if (reinterpret_cast<HWND>(wParam) != list.GetHwnd()) return false;
+    POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (at.x == -1 && at.y == -1) GetCursorPos(&at);
+    list.SelectAt(at);
+    if (HMENU menu = list.GetPopupMenu()) TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, owner, nullptr);
+    return true;
 }
 
 // True when the id is one of the set's list commands (accelerator or popup menu).

@@ -8,9 +8,8 @@
 #include <new>
 
 #include "data/EditConfig.h"
-#include "editor/palette/BlockWnd.h"
-#include "editor/palette/CharaSheet.h"
 #include "editor/palette/DataMoveDlg.h"
+#include "editor/palette/DataWnd.h"
 #include "editor/palette/GroupWnd.h"
 #include "editor/palette/PaletteIds.h"
 #include "editor/palette/PaletteLists.h"
@@ -422,7 +421,7 @@ void cPaletteDlg::Edit(int index) {
         if constexpr (std::is_same_v<T, cEdItem>) doc.m_lpEditItem = element;
     });
     doc.m_EditSource = m_Stage ? eSourceStagePalette : eSourceCommonPalette;
-    if (m_Kind == eKindBlock || m_Kind == eKindChara) OpenDataWnd(doc.m_EditSource, 0);
+    OpenDataWnd(doc.m_EditSource, 0);
 }
 
 void cPaletteDlg::DropDataWnd() {
@@ -431,30 +430,7 @@ void cPaletteDlg::DropDataWnd() {
     SafeDelete(m_lpDataWnd);
 }
 
-template <class W>
-static bool OpenSheet(W* wnd) {
-    if (!wnd) {
-        OutOfMemory();
-        return false;
-    }
-    if (wnd->Open()) return true;
-    wnd->SkipReturn();
-    delete wnd;
-    return false;
-}
-
-void cPaletteDlg::OpenDataWnd(int source, uint32_t cell) {
-    cWndGroup& group = EditorGroup();
-    group.EnableAll(0);
-    DropDataWnd();
-    bool opened = m_Kind == eKindChara
-                      ? OpenSheet(new (std::nothrow) cCharaDataSheet(this, &group, &m_lpDataWnd, source, cell))
-                      : OpenSheet(new (std::nothrow) cBlockWnd(this, &group, &m_lpDataWnd, source, cell));
-    if (!opened) {
-        m_lpDataWnd = nullptr;
-        group.EnableAll(1);
-    }
-}
+void cPaletteDlg::OpenDataWnd(int source, uint32_t cell) { OpenDataWndInSlot(m_Kind, this, &m_lpDataWnd, source, cell); }
 
 void ShowPaletteWindows(cEditWnd* main, int layer) {
     if (!main) return;

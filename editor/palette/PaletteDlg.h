@@ -43,9 +43,9 @@ public:
     int ScrollRow() const { return m_ScrollRow; }
     int Stage() const { return m_Stage; }
     int Kind() const { return m_Kind; }
-    // Opens the data window of the kind (block window, chara data sheet) on the document's
-    // element of the source (a cell of the stage for source 0), in place of the one this window
-    // opened before; the editor's windows are disabled until it returns.
+    // Opens the data window of the kind (block window, chara or item data sheet) on the
+    // document's element of the source (a cell of the stage for source 0), in place of the one
+    // this window opened before; the editor's windows are disabled until it returns.
     void OpenDataWnd(int source, uint32_t cell);
     cPropSheet* DataWnd() const { return m_lpDataWnd; }
 

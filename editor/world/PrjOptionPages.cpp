@@ -97,7 +97,7 @@ void cGeneralPage::OpenDefault(int kind) {
     else if (kind == eKindChara)
         doc.m_lpEditChara = &option.m_DefChara;
     else
-        return;
+        doc.m_lpEditItem = &option.m_DefItem;
     doc.m_EditSource = eSourceDefault;
     OpenDataWndInSlot(kind, this, &m_lpDataWnd[kind], eSourceDefault, 0);
 }

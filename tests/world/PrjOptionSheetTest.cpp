@@ -141,8 +141,8 @@ TEST(PrjOptionSheet, CancelAfterApplyKeepsWhatApplySaved) {
     EXPECT_EQ(SavedOption().m_GamePath, "first.exe");
 }
 
-// The block and chara buttons open their data windows on the project's default elements, which
-// they then edit in place; the defaults are saved with the options.
+// The block, chara and item buttons open their data windows on the project's default elements,
+// which they then edit in place; the defaults are saved with the options.
 TEST(PrjOptionSheet, TheElementButtonsOpenTheDefaults) {
     cOptionFixture f;
     HWND page = f.Page(0);
@@ -150,7 +150,9 @@ TEST(PrjOptionSheet, TheElementButtonsOpenTheDefaults) {
         int button, kind;
         const char* title;
     };
-    const cCase cases[] = {{IDC_OG_DEF_BLOCK, eKindBlock, "ブロックデータ"}, {IDC_OG_DEF_CHARA, eKindChara, "キャラデータ"}};
+    const cCase cases[] = {{IDC_OG_DEF_BLOCK, eKindBlock, "ブロックデータ"},
+                           {IDC_OG_DEF_CHARA, eKindChara, "キャラデータ"},
+                           {IDC_OG_DEF_ITEM, eKindItem, "アイテムデータ"}};
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.title);
         f.Click(page, c.button);
@@ -163,6 +165,7 @@ TEST(PrjOptionSheet, TheElementButtonsOpenTheDefaults) {
         EXPECT_EQ(StageDoc().m_EditSource, eSourceDefault);
         if (c.kind == eKindBlock) EXPECT_EQ(StageDoc().m_lpEditBlock, &ProjectOption().m_DefBlock);
         if (c.kind == eKindChara) EXPECT_EQ(StageDoc().m_lpEditChara, &ProjectOption().m_DefChara);
+        if (c.kind == eKindItem) EXPECT_EQ(StageDoc().m_lpEditItem, &ProjectOption().m_DefItem);
         EXPECT_FALSE(IsWindowEnabled(f.SheetWnd()));
         PropSheet_PressButton(wnd->GetHwnd(), PSBTN_CANCEL);
         PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);

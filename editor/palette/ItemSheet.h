@@ -1,0 +1,64 @@
+#pragma once
+// The item data sheet "アイテムデータ": two pages over one item record. Each page edits a copy
+// of its own; leaving a page hands its copy to the other (SetOtherPage), so the page shown next
+// sees every change. Stepping with ← and → walks a copy of the palette's item list. Nothing
+// reaches the project before Apply or OK, which writes the record back to where it came from
+// (the document's edit source); Cancel drops every copy, those of the items stepped through
+// included.
+#include <cstdint>
+
+#include "data/Item.h"
+#include "editor/palette/DataWnd.h"
+
+class cItemPage;
+class cItemPage1;
+class cItemPage2;
+
+const int kItemPages = 2;
+
+class cItemDataSheet : public cDataWnd {
+public:
+    // source: where the item comes from (eEditSource); cell: the stage cell of source 0.
+    cItemDataSheet(cChildWnd* parent, cWndGroup* group, cPropSheet** slot, int source, uint32_t cell);
+    ~cItemDataSheet() override;
+
+    // Makes both pages and opens the sheet on the page last shown; false when it could not.
+    bool Open();
+    void SkipReturn() override { m_Return = false; }
+    bool Returns() const { return m_Return; }
+
+    // which 0: the item becomes page 2's copy; which 1: page 1's.
+    void SetOtherPage(const cEdItem& item, int which);
+    // The item goes back to where it came from; the page shown stores its controls first and
+    // the other page takes its copy.
+    void Commit();
+    // Remembers the page shown, to reopen on it.
+    void RememberPage();
+    // Sources 1 and 2: the item goes into the list copy at the current index, the index steps
+    // by delta within 1 .. count - 1 and the list copy's element there comes back; false (and
+    // nothing changed) for the other sources or a list without a second element.
+    bool Step(cEdItem& item, int delta);
+
+    int Source() const { return m_Source; }
+    int Index() const { return m_Index; }
+    bool IsPalette() const;
+    // The item the pages start from.
+    const cEdItem& Start() const { return m_Work; }
+    cItemPage* Page(int index) const;
+    cItemPage1* Page1() const;
+    cItemPage2* Page2() const;
+
+private:
+    cEdItem* Origin();
+
+    cEdItem m_Work;
+    cItemPage* m_lpPages[kItemPages] = {};
+    int m_Source;
+    uint32_t m_Cell;
+    int m_Index = 0;
+    cRecordVector<cEdItem> m_List;  // the copy of the palette's list (sources 1 and 2)
+    bool m_Return = true;
+};
+
+// The open item data sheet, or null.
+cItemDataSheet* OpenItemDataSheet();
