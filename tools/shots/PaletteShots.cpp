@@ -1,6 +1,7 @@
 // Opens the block palette windows, the block data window, the data move dialog, the chara
-// group window and the four pages of the chara data sheet of the editor on the project in the current folder (its data\ folder made
-// beforehand) and writes what the screen shows of each as a BMP file into the folder given:
+// group window, the four pages of the chara data sheet and the two pages of the item data sheet
+// of the editor on the project in the current folder (its data\ folder made beforehand) and
+// writes what the screen shows of each as a BMP file into the folder given:
 //   palette_shots.exe FOLDER
 #include <windows.h>
 #include <prsht.h>
@@ -161,6 +162,44 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
             SetWindowPos(sheet->GetHwnd(), HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
             const char* const names[] = {"c1-basic", "c2-display", "c3-ability", "c4-action"};
             for (int page = 0; page < 4; ++page) {
+                SendMessageA(sheet->GetHwnd(), PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
+                Pump(200);
+                Shoot(sheet->GetHwnd(), names[page]);
+            }
+            PostMessageA(sheet->GetHwnd(), WM_COMMAND, IDCANCEL, 0);
+            Pump(300);
+        }
+    }
+    // The two pages of the item data sheet on the stage palette's first item, which takes its
+    // name and graphic from the common palette and runs two commands.
+    ShowPaletteWindows(main, eLayerItem);
+    Pump(300);
+    if (auto* items = dynamic_cast<cPaletteDlg*>(main->m_lpPaletteWnd[ePaletteStage][eKindItem])) {
+        cRecordVector<cEdItem>& list = ProjectStage().m_Palette.m_Items;
+        if (list.size() > 1) {
+            cEdItem& item = list[1];
+            item.m_InheritSrc = 1;
+            item.m_InheritIndex = 1;
+            item.m_bbInherit[0] = 1;
+            item.m_bbInherit[4] = 1;
+            for (int type : {3, 21}) {
+                cFlowCmd cmd;
+                cmd.m_CmdSet = 1;
+                cmd.m_CmdType = static_cast<uint8_t>(type);
+                cmd.m_Text = type == 21 ? "$V[0] = $V[0] + 1" : "";
+                cmd.m_Time = 10;
+                item.m_Commands.push_back(cmd);
+            }
+            item.ApplyInherit();
+        }
+        StageDoc().m_SelPalette = 1;
+        StageDoc().m_SelIndex = 1;
+        SendMessageA(items->GetHwnd(), WM_COMMAND, ID_ELEMENT_EDIT, 0);
+        Pump(300);
+        if (cPropSheet* sheet = items->DataWnd()) {
+            SetWindowPos(sheet->GetHwnd(), HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
+            const char* const names[] = {"i1-page1", "i2-page2"};
+            for (int page = 0; page < 2; ++page) {
                 SendMessageA(sheet->GetHwnd(), PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
                 Pump(200);
                 Shoot(sheet->GetHwnd(), names[page]);
