@@ -1,8 +1,10 @@
 #include "editor/palette/ItemPage2.h"
 
+#include <algorithm>
+
 #include "data/ElementNames.h"
-#include "data/FlowTables.h"
 #include "data/ProjectDatabase.h"
+#include "editor/flow/ItemFlowDlg.h"
 #include "editor/palette/ItemIds.h"
 #include "editor/palette/ItemSheet.h"
 #include "editor/shell/EditorSound.h"
@@ -60,13 +62,41 @@ void cItemPage2::EnableInheritGroups() {
     cItemPage::EnableInheritGroups();
 }
 
+void cItemPage2::InsertCommand() {
+    cPageInsertList<cFlowCmd>& list = Commands();
+    cRecordVector<cFlowCmd>& cmds = m_Work.m_Commands;
+    int row = list.GetCur();
+    if (row < 0) return;
+    size_t at = std::min(static_cast<size_t>(row), cmds.size());
+    int result = AddItemCmdThroughPicker(cmds, at, kMaxFlowCmds, this, m_lpGroup);
+    list.Refill();
+    // OK selects the row after the new command; Cancel left the rows as they were.
+    if (result == 1) list.SelectSingle(static_cast<int>(at) + 1, false);
+    list.Refresh();
+}
+
+void cItemPage2::EditCommand() {
+    cPageInsertList<cFlowCmd>& list = Commands();
+    int index = list.GetCurIndex();
+    if (index < 0) return;
+    cFlowCmd& cmd = m_Work.m_Commands[static_cast<size_t>(index)];
+    // A type the item table lacks (from a file) opens nothing and ends as a Cancel would.
+    if (EditItemCmdThroughPicker(cmd, this, m_lpGroup) != 1) return;
+    list.Refill();
+    list.Refresh();
+}
+
 bool cItemPage2::PageCommand(int id, int code) {
     if (id == IDC_I2_SOUND && code == CBN_SELCHANGE) {
         // The sound chosen is heard at once.
         PreviewSound(m_hWnd, EditorWave(), m_Bind.m_Combos16, IDC_I2_SOUND, ProjectDatabase().m_Sounds);
         return true;
     }
-    if (id == IDC_I2_CMD_DELETE) {
+    if (id == IDC_I2_CMD_INSERT || id == ID_I2_CMD_INSERT_KEY || id == ID_I2_CMD_INSERT_MENU) {
+        InsertCommand();
+    } else if (id == IDC_I2_CMD_EDIT || (id == IDC_I2_CMDS && code == LBN_DBLCLK)) {
+        EditCommand();
+    } else if (id == IDC_I2_CMD_DELETE) {
         Commands().CmdDelete(-1, false);
     } else if (IsListCommand(kCmdSet, id)) {
         // The list ran its own command (cut, copy, paste, delete) in the page's handler.

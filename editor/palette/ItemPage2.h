@@ -1,7 +1,7 @@
 #pragma once
 // Page 2 of the item data sheet (template 203): giant size, pick-up type, the pick-up sound
 // (played when chosen), the mark above the chara that takes the item, and the item's effect
-// commands.
+// commands, inserted and edited through the item flow editor.
 #include <string>
 #include <vector>
 
@@ -23,6 +23,9 @@ protected:
     void RedrawList() override;
 
 private:
+    void InsertCommand();
+    void EditCommand();
+
     std::vector<std::string> m_SoundNames;
     cBindings<cFlowCmdList> m_CmdList;
 };

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "data/FlowTables.h"
+#include "editor/flow/CmdDlg.h"
 #include "editor/flow/CondIds.h"
+#include "editor/flow/FlowCmdIds.h"
 #include "editor/palette/ItemIds.h"
 #include "editor/palette/ItemPage2.h"
 #include "tests/palette/ItemFixture.h"
@@ -24,6 +26,7 @@ cFlowCmd ItemCmd(int type) {
     cFlowCmd cmd;
     cmd.m_CmdSet = 1;
     cmd.m_CmdType = static_cast<uint8_t>(type);
+    if (type >= 1 && type < kItemCommandTypes) cmd.m_Params.assign(static_cast<size_t>(ItemCommandTypes[type].m_Value), 0);
     return cmd;
 }
 
@@ -34,6 +37,36 @@ std::string Row(HWND list, int row) {
     SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text));
     return text;
 }
+
+void Press(HWND dlg, int id) {
+    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
+}
+
+// The sheet on page 2 of stage item 1, whose effect commands the test gives.
+class cEffectList : public cItemWindows {
+public:
+    explicit cEffectList(std::vector<cFlowCmd> cmds) : cItemWindows(4, 4) {
+        StageItem(1).m_Commands.assign(cmds.begin(), cmds.end());
+        EditElement(kStagePalette, 1);
+        ShowPage(kItemPage2);
+    }
+    HWND List() const { return GetDlgItem(PageWnd(kItemPage2), IDC_I2_CMDS); }
+    const cRecordVector<cFlowCmd>& Commands() const { return Page(kItemPage2)->Item().m_Commands; }
+    // Makes the row the only selected one, as a click on it does.
+    void SelectRow(int row) const {
+        SendMessageA(List(), LB_SETSEL, FALSE, -1);
+        SendMessageA(List(), LB_SETSEL, TRUE, row);
+        SendMessageA(List(), LB_SETCARETINDEX, static_cast<WPARAM>(row), FALSE);
+        SendMessageA(PageWnd(kItemPage2), WM_COMMAND, MAKEWPARAM(IDC_I2_CMDS, LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(List()));
+        PumpEditor();
+    }
+    std::vector<int> Types() const {
+        std::vector<int> types;
+        for (const cFlowCmd& cmd : Commands()) types.push_back(cmd.m_CmdType);
+        return types;
+    }
+};
 
 }  // namespace
 
@@ -326,21 +359,76 @@ TEST(ItemSheet, ACancelledConditionInsertLeavesTheConditions) {
 }
 
 // Each row's text comes from its item command type; a type no table has (from a file) shows
-// nothing after its number.
+// nothing after its number, and editing it opens nothing and changes nothing.
 TEST(ItemSheet, EffectRowsFollowTheItemCommandTypes) {
-    cItemWindows windows(4, 4);
-    cEdItem& item = StageItem(1);
-    item.m_Commands.push_back(ItemCmd(21));
-    item.m_Commands.push_back(ItemCmd(40));
-    item.m_Commands.push_back(ItemCmd(0));
-    windows.EditElement(kStagePalette, 1);
-    windows.ShowPage(kItemPage2);
-    HWND list = GetDlgItem(windows.PageWnd(kItemPage2), IDC_I2_CMDS);
+    cEffectList page({ItemCmd(21), ItemCmd(40), ItemCmd(0)});
+    HWND list = page.List();
     ASSERT_EQ(Rows(list), 4) << "three commands and the append row";
     EXPECT_GT(Row(list, 0).size(), 2u) << "the code command's line";
     EXPECT_EQ(Row(list, 1), "2 ");
     EXPECT_EQ(Row(list, 2), "3 ");
-    windows.SheetButton(IDOK);
+    // Were a dialog opened, nothing here would end it.
+    for (int row : {1, 2}) {
+        page.SelectRow(row);
+        page.Click(kItemPage2, IDC_I2_CMD_EDIT);
+        EXPECT_EQ(Rows(list), 4) << row;
+    }
+    page.SheetButton(IDOK);
+    const cEdItem& item = StageItem(1);
     ASSERT_EQ(item.m_Commands.size(), 3u);
     EXPECT_EQ(item.m_Commands[1].m_CmdType, 40);
+}
+
+// "挿入" opens the item flow editor on a new command before the current row: OK in the type's
+// dialog keeps it (an item command of the pressed type); a Cancel there or in the editor
+// leaves the list as it was. "編集" opens the command's own dialog at once.
+TEST(ItemSheet, EffectCommandsGoThroughTheItemFlowEditor) {
+    cEffectList page({ItemCmd(21)});
+    const std::string wait = ItemCommandTypes[2].m_Name;
+    struct cCase {
+        bool pressType;
+        int end;
+        std::vector<int> types;
+    } cases[] = {{false, 0, {21}}, {true, IDC_CMD_CANCEL, {21}}, {true, IDC_CMD_OK, {2, 21}}};
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.end);
+        page.SelectRow(0);
+        bool opened = false;
+        DriveDialog(CaptionIs("コマンド"), [&](HWND editor) {
+            opened = true;
+            if (!c.pressType) {
+                SendMessageA(editor, WM_CLOSE, 0, 0);
+                return;
+            }
+            DriveDialog(CaptionIs(wait.c_str()), [&](HWND dlg) { Press(dlg, c.end); });
+            Press(editor, CmdButtonId(2));
+        });
+        page.Click(kItemPage2, IDC_I2_CMD_INSERT);
+        EXPECT_TRUE(opened);
+        EXPECT_EQ(page.Types(), c.types);
+        EXPECT_EQ(Rows(page.List()), static_cast<int>(c.types.size()) + 1);
+    }
+    EXPECT_EQ(page.Commands()[0].m_CmdSet, 1);
+    // The code command's own dialog; its Cancel changes nothing.
+    const cFlowCmd before = page.Commands()[1];
+    bool opened = false;
+    DriveDialog(CaptionIs(ItemCommandTypes[21].m_Name), [&](HWND dlg) {
+        opened = true;
+        Press(dlg, IDC_CMD_CANCEL);
+    });
+    page.SelectRow(1);
+    page.Click(kItemPage2, IDC_I2_CMD_EDIT);
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(page.Commands()[1] == before);
+    page.SheetButton(IDOK);
+    ASSERT_EQ(StageItem(1).m_Commands.size(), 2u);
+    EXPECT_EQ(StageItem(1).m_Commands[0].m_CmdType, 2);
+}
+
+// A full list (999 commands) refuses the next one before any dialog opens.
+TEST(ItemSheet, TheThousandthEffectCommandIsRefused) {
+    cEffectList page(std::vector<cFlowCmd>(999, ItemCmd(2)));
+    page.Click(kItemPage2, IDC_I2_CMD_INSERT);
+    EXPECT_EQ(page.Commands().size(), 999u);
+    EXPECT_EQ(Rows(page.List()), 1000);
 }
