@@ -168,8 +168,22 @@ TEST_F(DatabaseWindow, AnimeSetPageShowsFourSlotsAndItsSlotsTakeTheFirstSlotsSam
     EXPECT_EQ(4u, page->Work()[0].m_Slots.size());
     EXPECT_EQ("飛行 ×2", ListRows(slots)[2]);
 
+    // A double click on a slot opens it as well.
+    SendMessageA(slots, LB_SETCURSEL, 3, 0);
+    SendMessageA(page->GetHwnd(), WM_COMMAND, MAKEWPARAM(IDC_DB_ANIME_LIST, LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(slots));
+    DriveDialog("アニメパターン", [&](HWND dlg) {
+        ClickIn(dlg, IDC_DB_FRAME_INSERT);
+        PostMessageA(dlg, WM_COMMAND, IDC_DB_OK, 0);
+    });
+    SendMessageA(page->GetHwnd(), WM_COMMAND, MAKEWPARAM(IDC_DB_ANIME_LIST, LBN_DBLCLK), reinterpret_cast<LPARAM>(slots));
+    PumpPending(&m_Group);
+    EXPECT_EQ(2u, page->Work()[0].m_Slots[3].m_Frames.size());
+    EXPECT_EQ("飛行移動 ×2", ListRows(slots)[3]);
+
     PressApply();
     EXPECT_EQ(2u, ProjectDatabase().m_AnimeSets[0].m_Slots[2].m_Frames.size());
+    EXPECT_EQ(2u, ProjectDatabase().m_AnimeSets[0].m_Slots[3].m_Frames.size());
 }
 
 TEST_F(DatabaseWindow, AnimeSetWithOtherThanFourSlotsIsGivenFour) {

@@ -199,3 +199,22 @@ TEST_F(DatabaseWindow, SwordPositionKeysAndMenuCommandsStayWithTheirSwordType) {
     PressApply();
     EXPECT_EQ(3u, ProjectDatabase().m_SwordTypes[0].m_Positions.size());
 }
+
+TEST_F(DatabaseWindow, SwordTypeCountRunsFromOneToNinetyNine) {
+    struct cCase {
+        const char* typed;
+        size_t records;
+    };
+    const cCase cases[] = {{"150", 99}, {"0", 1}, {"3", 3}};
+    Open();
+    ShowPage(kSword);
+    auto* page = static_cast<cDbSwordPage*>(m_lpSheet->Page(kSword));
+    for (const cCase& c : cases) {
+        DriveDialog("データ数", [&](HWND dlg) {
+            SetDlgItemTextA(dlg, IDC_INPUT_EDIT, c.typed);
+            PostMessageA(dlg, WM_COMMAND, IDC_INPUT_OK, 0);
+        });
+        Click(kSword, IDC_DB_COUNT);
+        EXPECT_EQ(c.records, page->Work().size()) << c.typed;
+    }
+}
