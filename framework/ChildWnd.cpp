@@ -2,6 +2,9 @@
 
 #include <prsht.h>
 
+#include <cstring>
+#include <vector>
+
 #include "framework/Ctrl.h"
 #include "framework/ErrorLog.h"
 #include "framework/MessageBox.h"
@@ -156,14 +159,45 @@ void cChildWnd::DumpMessage(UINT msg, WPARAM wParam, LPARAM lParam) const {
               static_cast<int>(HIWORD(lp)), static_cast<int>(LOWORD(lp)));
 }
 
+namespace {
+
+// A copy of the dialog template with its style changed; empty when the template is not there.
+// An extended template (version 1, signature 0xFFFF) holds the style after its help id and
+// extended style; a plain one starts with it. DWORDs keep the copy aligned as the dialog
+// manager wants it.
+std::vector<DWORD> RestyledTemplate(HINSTANCE inst, UINT id, DWORD off, DWORD on) {
+    HRSRC found = FindResourceA(inst, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));
+    HGLOBAL loaded = found ? LoadResource(inst, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    DWORD size = found ? SizeofResource(inst, found) : 0;
+    if (!bytes || size < 16) return {};
+    std::vector<DWORD> copy((size + 3) / 4, 0);
+    std::memcpy(copy.data(), bytes, size);
+    WORD head[2];
+    std::memcpy(head, bytes, sizeof head);
+    DWORD& style = copy[head[0] == 1 && head[1] == 0xFFFF ? 3 : 0];
+    style = (style & ~off) | on;
+    return copy;
+}
+
+}  // namespace
+
 INT_PTR cChildWnd::DoModal(int runFlags) {
     if (m_hWnd) return 0;
     End(0);
     m_Modeless = 0;
     m_RunFlags = runFlags;
     GroupOff();
-    INT_PTR result = DialogBoxParamA(m_hInst, MAKEINTRESOURCEA(m_TemplateId), ParentWindow(), StaticDialogProc,
-                                     reinterpret_cast<LPARAM>(this));
+    INT_PTR result;
+    if (m_StyleOff || m_StyleOn) {
+        std::vector<DWORD> restyled = RestyledTemplate(m_hInst, m_TemplateId, m_StyleOff, m_StyleOn);
+        result = restyled.empty() ? -1
+                                  : DialogBoxIndirectParamA(m_hInst, reinterpret_cast<LPCDLGTEMPLATEA>(restyled.data()),
+                                                            ParentWindow(), StaticDialogProc, reinterpret_cast<LPARAM>(this));
+    } else {
+        result = DialogBoxParamA(m_hInst, MAKEINTRESOURCEA(m_TemplateId), ParentWindow(), StaticDialogProc,
+                                 reinterpret_cast<LPARAM>(this));
+    }
     m_hWnd = nullptr;
     GroupOn();
     // A modal dialog that cannot be made is only a question not asked: the caller reads 0 as

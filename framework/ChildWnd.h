@@ -178,6 +178,12 @@ protected:
         m_ReqX = x;
         m_ReqY = y;
     }
+    // A template made for one use run in another (a sheet page's template as a window of its
+    // own): its style loses the bits `off` and takes the bits `on`. Modal runs only.
+    void RestyleTemplate(DWORD off, DWORD on) {
+        m_StyleOff = off;
+        m_StyleOn = on;
+    }
     void SetAnchor(cCtrl* anchor, int centre) {
         m_lpAnchor = anchor;
         m_Center = centre;
@@ -241,6 +247,8 @@ protected:
 
     std::string m_Name;
     int m_Dump = 0;
+    DWORD m_StyleOff = 0;
+    DWORD m_StyleOn = 0;
 
     int m_ReqX = kNoPosition;
     int m_ReqY = kNoPosition;

@@ -2,13 +2,17 @@
 
 #include <windowsx.h>
 
+#include <new>
+
 #include "data/FlowTables.h"
 #include "editor/flow/CmdDlg.h"
 #include "editor/flow/CondIds.h"
 #include "editor/flow/KeyCondDlg.h"
 #include "editor/palette/CharaIds.h"
+#include "framework/ErrorLog.h"
 #include "framework/Format.h"
 #include "framework/FrameworkIds.h"
+#include "framework/Geometry.h"
 #include "framework/MessageBox.h"
 
 namespace {
@@ -18,6 +22,9 @@ const int kCondSet = 2;
 const int kKeySet = 3;
 const int kCmdSet = 4;
 const int kMaxKeyEase = 10;
+// "変更" of "フローの変更", and the flow IDs "A" to "Z".
+const int kFlowChangeOp = 1;
+const int kFlowIds = 26;
 
 // The controls bound to the current flow's own fields.
 const uint16_t kFlowFieldIds[] = {IDC_CF_ID, IDC_CF_GROUP, IDC_CF_TEST_ONLY, IDC_CF_TIMING, IDC_CF_COND_JUDGE,
@@ -30,6 +37,18 @@ bool IsFlowField(int id) {
 }
 
 }  // namespace
+
+cCharaActionPage::cCharaActionPage(cRecordVector<cFlow>* flows, int operation, int flowId, cChildWnd* parent,
+                                   cWndGroup* group)
+    : cCharaActionPage(nullptr, parent, group) {
+    m_lpOwnFlows = flows;
+    if (operation == kFlowChangeOp && flowId >= 1 && flowId <= kFlowIds) m_FixedId = static_cast<uint8_t>(flowId);
+    m_Work.m_Flows = *flows;
+    if (m_Work.m_Flows.empty()) m_Work.m_Flows.push_back(cFlow());
+    FixIds();
+    m_Flow = m_Work.m_Flows[0];
+    RestyleTemplate(WS_CHILD | WS_DISABLED, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU);
+}
 
 cCharaActionPage::cCharaActionPage(cCharaDataSheet* sheet, cChildWnd* parent, cWndGroup* group)
     : cCharaPage(IDD_CHARA_ACTION, sheet, 3, parent, group), m_Conds(kFlowCondList) {
@@ -60,8 +79,14 @@ cCharaActionPage::cCharaActionPage(cCharaDataSheet* sheet, cChildWnd* parent, cW
 
 void cCharaActionPage::InitPage() {
     ShowWindow(GetDlgItem(m_hWnd, IDC_CH_STRIP), SW_HIDE);
-    ShowWindow(GetDlgItem(m_hWnd, IDC_CF_OK), SW_HIDE);
-    ShowWindow(GetDlgItem(m_hWnd, IDC_CF_CANCEL), SW_HIDE);
+    if (m_lpOwnFlows) {
+        SetWindowTextA(m_hWnd, "フローデータ");
+        ShowWindow(GetDlgItem(m_hWnd, IDC_CH_PREVIEW), SW_HIDE);
+        EnableInheritButtons(false);
+    } else {
+        ShowWindow(GetDlgItem(m_hWnd, IDC_CF_OK), SW_HIDE);
+        ShowWindow(GetDlgItem(m_hWnd, IDC_CF_CANCEL), SW_HIDE);
+    }
     // The flows first: every command is offered to the lists in this order.
     AttachDataList(m_FlowList[0]);
     SetListMenus(Flows(), IDR_ACCEL_SET1_DELETE, IDR_MENU_SET1_DELETE, kFlowSet, false);
@@ -83,6 +108,7 @@ void cCharaActionPage::SelectFirstRows() {
 }
 
 void cCharaActionPage::ShowFlow() {
+    if (m_FixedId) m_Flow.m_Id = m_FixedId;
     ++m_Busy;
     for (cCtrl* ctrl : m_Ctrls)
         if (ctrl->GetId() != IDC_CF_FLOWS) ctrl->DataToCtrl();
@@ -117,6 +143,25 @@ void cCharaActionPage::RedrawList() {
     m_Conds.List().Refresh();
 }
 
+void cCharaActionPage::EnableInheritGroups() {
+    cCharaPage::EnableInheritGroups();
+    if (m_FixedId) EnableCtrl(IDC_CF_ID, false);
+}
+
+void cCharaActionPage::FixIds() {
+    if (!m_FixedId) return;
+    for (cFlow& flow : m_Work.m_Flows) flow.m_Id = m_FixedId;
+}
+
+void cCharaActionPage::EndFlowData(int result) {
+    if (result == 1) {
+        Store();
+        FixIds();
+        *m_lpOwnFlows = m_Work.m_Flows;
+    }
+    End(result);
+}
+
 void cCharaActionPage::TimingChanged() {
     int timing = ComboPos(IDC_CF_TIMING);
     const char* note = timing == eTriggerDeath         ? "※実行時間0の並列実行コマンド（P-0）のみ実行可"
@@ -138,6 +183,10 @@ void cCharaActionPage::InsertCommand() {
 
 bool cCharaActionPage::PageCommand(int id, int code) {
     cDataList<cFlow, cRecordVector<cFlow>>& flows = Flows();
+    if (m_lpOwnFlows && (id == IDC_CF_OK || id == IDC_CF_CANCEL) && code == BN_CLICKED) {
+        EndFlowData(id == IDC_CF_OK ? 1 : 0);
+        return true;
+    }
     // The flow list's own commands.
     if (id == IDC_CF_FLOW_INSERT) {
         flows.CmdInsert();
@@ -196,4 +245,15 @@ bool cCharaActionPage::ContextMenu(WPARAM wParam, LPARAM lParam) {
     }
     if (m_Conds.OnContextMenu(wParam, lParam)) return true;
     return ListPopup(KeyConds(), m_hWnd, wParam, lParam) || ListPopup(Commands(), m_hWnd, wParam, lParam);
+}
+
+int RunFlowDataWindow(cRecordVector<cFlow>& flows, int operation, int flowId, cChildWnd* parent, cWndGroup* group) {
+    cCharaActionPage* page = new (std::nothrow) cCharaActionPage(&flows, operation, flowId, parent, group);
+    if (!page) {
+        OutOfMemory();
+        return 0;
+    }
+    int result = static_cast<int>(page->DoModal(kRunDisableGroup));
+    SafeDelete(page);
+    return result;
 }

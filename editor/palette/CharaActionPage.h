@@ -11,9 +11,17 @@
 class cCmdDlg;
 class cKeyCondDlg;
 
+// Runs the flow data window on the flows (the item command "フローの変更" hands them over); 1
+// after its OK, which wrote them back.
+int RunFlowDataWindow(cRecordVector<cFlow>& flows, int operation, int flowId, cChildWnd* parent, cWndGroup* group);
+
 class cCharaActionPage : public cCharaPage {
 public:
     cCharaActionPage(cCharaDataSheet* sheet, cChildWnd* parent, cWndGroup* group);
+    // The flow data window: the page on its own, modal, over a copy of the flows that its OK
+    // writes back. For "変更" (operation 1) of a flow ID 1..26 every flow takes that ID, which
+    // the ID combo shows disabled.
+    cCharaActionPage(cRecordVector<cFlow>* flows, int operation, int flowId, cChildWnd* parent, cWndGroup* group);
 
     void Store() override;
     cDataList<cFlow, cRecordVector<cFlow>>& Flows() { return m_FlowList[0].m_Ctrl; }
@@ -30,6 +38,7 @@ protected:
     void AfterStep() override;
     cEdChara PreviewRecord() override { return m_Work; }
     void RedrawList() override;
+    void EnableInheritGroups() override;
 
 private:
     // The current flow's controls and lists show the flow selected in the flow list.
@@ -40,6 +49,9 @@ private:
     void TimingChanged();
     void InsertKeyCond();
     void InsertCommand();
+    // The flow data window: every flow takes the fixed ID; OK writes the flows back.
+    void FixIds();
+    void EndFlowData(int result);
 
     cFlow m_Flow;
     cBindings<cFlowList> m_FlowList;
@@ -48,4 +60,6 @@ private:
     cBindings<cFlowCmdList> m_CmdList;
     cKeyCondDlg* m_lpKeyDlg = nullptr;
     cCmdDlg* m_lpCmdDlg = nullptr;
+    cRecordVector<cFlow>* m_lpOwnFlows = nullptr;  // the flow data window's flows
+    uint8_t m_FixedId = 0;
 };

@@ -17,9 +17,10 @@ const int kStripHeight = 20;
 }  // namespace
 
 cCharaPage::cCharaPage(UINT templateId, cCharaDataSheet* sheet, int pageIndex, cChildWnd* parent, cWndGroup* group)
-    : cPage(templateId, parent, eKindSheetPage, group), m_lpCharaSheet(sheet), m_PageIndex(pageIndex) {
+    : cPage(templateId, parent, sheet ? eKindSheetPage : eKindDialog, group), m_lpCharaSheet(sheet),
+      m_PageIndex(pageIndex) {
     SetLayout(0, 0, 100, 100, 640, 480, 0, 0, 0, kBarNone, 0, 0);
-    m_Work = sheet->Start();
+    if (sheet) m_Work = sheet->Start();
 }
 
 void cCharaPage::BindCommon() {
@@ -48,7 +49,7 @@ void cCharaPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     m_Bind.AttachTo(this);
     AttachCtrls(m_Buttons);
     InitPage();
-    bool palette = m_lpCharaSheet->IsPalette();
+    bool palette = m_lpCharaSheet && m_lpCharaSheet->IsPalette();
     for (int id : {IDC_CH_NUMBER, IDC_CH_PREV, IDC_CH_NEXT}) ShowWindow(GetDlgItem(m_hWnd, id), palette ? SW_SHOW : SW_HIDE);
     ShowData();
     m_Ready = 1;
@@ -77,7 +78,7 @@ void cCharaPage::ShowData() {
 }
 
 void cCharaPage::ShowNumber() {
-    if (m_lpCharaSheet->IsPalette())
+    if (m_lpCharaSheet && m_lpCharaSheet->IsPalette())
         SetDlgItemTextA(m_hWnd, IDC_CH_NUMBER, Format("No.%d", m_lpCharaSheet->Index()).c_str());
 }
 
@@ -112,7 +113,7 @@ void cCharaPage::ApplyInherit() {
     Store();
     // A stage palette chara that names itself copies nothing: its groups would come from the
     // stored chara and drop what the author typed.
-    bool self = m_lpCharaSheet->Source() == eSourceStagePalette && m_Work.m_InheritSrc == 2 &&
+    bool self = m_lpCharaSheet && m_lpCharaSheet->Source() == eSourceStagePalette && m_Work.m_InheritSrc == 2 &&
                 m_Work.m_InheritIndex == m_lpCharaSheet->Index();
     if (!self) m_Work.Inherit();
     ShowData();
@@ -132,7 +133,7 @@ void cCharaPage::AfterStep() {
 
 void cCharaPage::Step(int delta) {
     Store();
-    if (!m_lpCharaSheet->Step(m_Work, delta)) return;
+    if (!m_lpCharaSheet || !m_lpCharaSheet->Step(m_Work, delta)) return;
     ShowData();
     RefillLists();
     ShowNumber();
@@ -197,7 +198,11 @@ void cCharaPage::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 INT_PTR cCharaPage::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CLOSE) return 0;
+    if (msg == WM_CLOSE) {
+        // A sheet closes its pages itself; a page run on its own is a dialog.
+        if (!m_lpCharaSheet) End(0);
+        return 0;
+    }
     if (msg == WM_CONTEXTMENU && m_Ready && ContextMenu(wParam, lParam)) return 1;
     if (msg == WM_DRAWITEM && m_Ready) {
         // The pictures' controls paint themselves from the page's bitmaps.
@@ -207,7 +212,7 @@ INT_PTR cCharaPage::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 1;
     }
     INT_PTR result = WndProc(wnd, msg, wParam, lParam) ? 1 : 0;
-    if (msg == WM_NOTIFY && m_Ready) {
+    if (msg == WM_NOTIFY && m_Ready && m_lpCharaSheet) {
         UINT code = reinterpret_cast<NMHDR*>(lParam)->code;
         if (code == static_cast<UINT>(PSN_SETACTIVE)) {
             Refresh();
@@ -232,7 +237,7 @@ INT_PTR cCharaPage::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     if (msg == WM_DESTROY && m_Ready) {
         m_Ready = 0;
-        if (m_PageIndex == 0 && m_lpCharaSheet->Returns())
+        if (m_PageIndex == 0 && m_lpCharaSheet && m_lpCharaSheet->Returns())
             ReturnFromDataWnd(eKindChara, m_lpCharaSheet->Source(), m_lpCharaSheet->Index());
     }
     return result;

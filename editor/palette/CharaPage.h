@@ -17,6 +17,8 @@ class cCharaDataSheet;
 
 class cCharaPage : public cPage {
 public:
+    // Without a sheet the page is a dialog of its own on a default chara, without "No." and the
+    // arrows.
     cCharaPage(UINT templateId, cCharaDataSheet* sheet, int pageIndex, cChildWnd* parent, cWndGroup* group);
 
     void OnInitDialog(WPARAM wParam, LPARAM lParam) override;

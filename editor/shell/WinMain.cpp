@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include "editor/database/DatabaseWnd.h"
+#include "editor/flow/CmdFlowChangeDlg.h"
+#include "editor/palette/CharaActionPage.h"
 #include "editor/palette/DataWnd.h"
 #include "editor/palette/NewStageDlg.h"
 #include "editor/palette/PaletteDlg.h"
@@ -24,5 +26,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SetPaletteShower(ShowPaletteWindows);
     SetCellEditor(EditStageCell);
     SetNewStageRunner(RunNewStageDlg);
+    SetFlowDataRunner(RunFlowDataWindow);
     return EditorMain(instance);
 }

@@ -1,1 +1,1 @@
-kit_tests(palette kit_editor_palette kit_editor_flow kit_editor_shell kit_data kit_framework kit_input_dialogs)
+kit_tests(palette kit_window_picture kit_editor_palette kit_editor_flow kit_editor_shell kit_data kit_framework kit_input_dialogs)
