@@ -6,7 +6,9 @@
 #   game_session PROJECT OUT   builds the x86_64 target, starts Wine on its own display, copies
 #                              build/x64/PROJECT (default\ made data\) into a fresh folder and
 #                              goes there; screenshots go into OUT
+#   game_project PROJECT       another fresh copy of a project folder, gone to
 #   game_start [ARGUMENTS...]  starts game.exe there, its error log on
+#   game_close                 ends the game
 #   game_shot NAME             saves the client area as OUT/NAME
 #   game_wait PATTERN [S]      waits until a line of the game's log matches (grep -E)
 #   game_key KEY...            xdotool keys, each once the running scene takes keys with every
@@ -36,10 +38,18 @@ game_display() {
 
 game_session() {
     game_display "$2"
-    cp -r "$game_root/build/x64/$1/." "$game_work/"
-    [ -d "$game_work/data" ] || cp -r "$game_work/default" "$game_work/data"
-    cp "$game_root/build/x64/Vox.dll" "$game_work/" 2>/dev/null || true
-    cd "$game_work"
+    game_project "$1"
+}
+
+# A fresh copy of build/x64/PROJECT (default\ made data\) in the work folder, gone to.
+game_project() {
+    local folder="$game_work/$1"
+    rm -rf "$folder"
+    cp -r "$game_root/build/x64/$1" "$folder"
+    rm -rf "$folder/data" "$folder/user_data"
+    cp -r "$folder/default" "$folder/data"
+    cp "$game_root/build/x64/Vox.dll" "$folder/" 2>/dev/null || true
+    cd "$folder"
 }
 
 game_session_end() {
@@ -56,6 +66,13 @@ game_start() {
     game_pid=$!
 }
 
+# Ends the game without asking it (the screenshots are taken).
+game_close() {
+    kill "$game_pid" 2>/dev/null || true
+    wait "$game_pid" 2>/dev/null || true
+    game_pid=
+}
+
 # The game's client area: the window stands at (100, 100) of the virtual desktop, its client area
 # below the caption.
 game_shot() {
@@ -66,7 +83,7 @@ game_shot() {
     echo "screenshots: $game_out/$1"
 }
 
-game_log() { [ -f "$game_work/EC_Game.txt" ] && tr -d '\r' <"$game_work/EC_Game.txt" || true; }
+game_log() { [ -f EC_Game.txt ] && tr -d '\r' <EC_Game.txt || true; }
 
 # Runs the command until it succeeds, for up to the seconds given; false, with the message and the
 # log's end, when it never does or the game has ended.

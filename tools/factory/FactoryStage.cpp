@@ -91,7 +91,7 @@ bool Fill(cEdStage& stage, const cStageRows& rows) {
 
 }  // namespace
 
-bool WriteRowStage(const cStageRows& rows, const char* name, const char* path) {
+bool WriteRowStage(const cStageRows& rows, const char* name, const char* path, void (*settle)(cEdStage&)) {
     cEdStage stage;
     if (rows.height < 1 || !stage.SetSize(static_cast<int>(std::strlen(rows.rows[0])), rows.height) ||
         !Fill(stage, rows))
@@ -99,6 +99,7 @@ bool WriteRowStage(const cStageRows& rows, const char* name, const char* path) {
     stage.m_Name = name;
     stage.m_Bgm = kStageSong;
     stage.m_BackLayers[0].m_Color = kSkyColour;
+    if (settle) settle(stage);
     char base[MAX_PATH];
     ChangeExt(base, path, StageFileExt().c_str());
     return stage.SaveFile(base);

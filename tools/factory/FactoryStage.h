@@ -8,7 +8,10 @@ struct cStageRows {
     int height;
 };
 
+class cEdStage;
+
 // Writes the stage as the file of the path with this version's stage extension; false when the
-// rows do not make a playable stage or it could not be saved.
-bool WriteRowStage(const cStageRows& rows, const char* name, const char* path);
+// rows do not make a playable stage or it could not be saved. The stage's settings can be
+// changed before it is saved.
+bool WriteRowStage(const cStageRows& rows, const char* name, const char* path, void (*settle)(cEdStage&) = nullptr);
 bool WriteFactoryStage();

@@ -1,7 +1,8 @@
 // Writes the factory project's record files (default\) into the current directory, a project
 // folder whose media tools/factory/generate.py has written: the built-in defaults of every
 // project object, completed with that media (the system sounds, the music), and the factory
-// stage; with the argument "sample", the sample game's files over them. Every file goes through
+// stage; with the argument "sample", the sample game's files over them; with "fixtures", the
+// fixture stages (tools/factory/FixtureStages.h). Every file goes through
 // its record's own save, so the files are what the editor itself would write. Exit code 0 when
 // every file was written.
 #include <windows.h>
@@ -16,6 +17,7 @@
 #include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
 #include "tools/factory/FactoryStage.h"
+#include "tools/factory/FixtureStages.h"
 #include "tools/factory/SampleGame.h"
 
 namespace {
@@ -164,6 +166,10 @@ int main(int argc, char** argv) {
         }
     if (argc > 1 && std::strcmp(argv[1], "sample") == 0 && !WriteSampleGame()) {
         std::fprintf(stderr, "factory records: the sample game could not be written\n");
+        ++failed;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "fixtures") == 0 && !WriteFixtureStages()) {
+        std::fprintf(stderr, "factory records: the fixture stages could not be written\n");
         ++failed;
     }
     return failed ? 1 : 0;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Contact sheets of the character and screen effects, drawn by the play tests under Wine on a
-# private Xvfb display (16-bit) and saved as PNG into docs/play/ (or the folder given):
+# Contact sheets of the character and screen effects and a picture of the six shot formations'
+# volleys, drawn by the play tests under Wine on a private Xvfb display (16-bit) and saved as PNG
+# into docs/play/ (or the folder given):
 #   tools/play/effect_sheets.sh [FOLDER]
 # Builds the x86_64 target first.
 set -euo pipefail

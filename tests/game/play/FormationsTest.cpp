@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "game/media/Blit.h"
 #include "game/play/Formations.h"
+#include "tests/game/media/DisplayFixture.h"
 #include "tests/game/play/CharaFixture.h"
 
 namespace {
@@ -14,6 +18,19 @@ int FlightAngle(const cPlacement& p) {
     double a = std::atan2(-p.vy, -p.vx) * 57.29577951308232;
     if (a < 0) a += 360;
     return static_cast<int>(std::lround(a)) % 360;
+}
+
+// A shot of the formation with its direction, count and three formation parameters, at speed 20.
+cEdShot FormationShot(int formation, int dir, int count, int param1, int param2, int param3) {
+    cEdShot shot;
+    shot.m_Formation = static_cast<uint8_t>(formation);
+    shot.m_Dir = static_cast<uint8_t>(dir);
+    shot.m_Count = static_cast<uint8_t>(count);
+    shot.m_FormParam[0] = static_cast<int16_t>(param1);
+    shot.m_FormParam[1] = static_cast<int16_t>(param2);
+    shot.m_FormParam[2] = static_cast<int16_t>(param3);
+    shot.m_Speed = 20;
+    return shot;
 }
 
 }  // namespace
@@ -76,14 +93,7 @@ TEST_F(Formations, VolleysByFormationAndDirection) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        cEdShot shot;
-        shot.m_Formation = static_cast<uint8_t>(c.formation);
-        shot.m_Dir = static_cast<uint8_t>(c.dir);
-        shot.m_Count = static_cast<uint8_t>(c.count);
-        shot.m_FormParam[0] = static_cast<int16_t>(c.param1);
-        shot.m_FormParam[1] = static_cast<int16_t>(c.param2);
-        shot.m_FormParam[2] = static_cast<int16_t>(c.param3);
-        shot.m_Speed = 20;
+        const cEdShot shot = FormationShot(c.formation, c.dir, c.count, c.param1, c.param2, c.param3);
         const std::vector<cPlacement> placed = Volleys(shot, c.target);
         std::vector<int> angles;
         for (const cPlacement& p : placed) angles.push_back(FlightAngle(p));
@@ -192,4 +202,66 @@ TEST_F(Formations, SceneShotsAreCappedAndForgetRemovedTargets) {
     FireShots(m_Scene, m_Shooter, 11, shot, 0);
     ASSERT_EQ(1u, m_Scene.m_Shots.size());
     EXPECT_EQ(nullptr, m_Scene.m_Shots.front().m_Target);
+}
+
+// A picture of each formation's volley, written when KIT_SHOT_DIR names a folder: the shooter
+// (green, facing right) and its target (red) as the tests place them, each object's start box
+// (yellow) and where it flies in its first 40 frames (a dot every 4). Every formation lays out
+// objects somewhere on its panel.
+TEST_F(Formations, ContactSheetOfTheFormations) {
+    cWindowDisplay display;
+    ASSERT_TRUE(display.IsReady());
+    PALETTEENTRY saved[kPaletteSize];
+    std::copy(Display().Palette, Display().Palette + kPaletteSize, saved);
+    enum { kInk = 1, kShooterInk, kTargetInk, kShotInk, kTrailInk, kFrameInk };
+    // The display's palette holds 5-6-5 components.
+    const PALETTEENTRY inks[] = {{0, 0, 0, 0},   {3, 3, 6, 0},    {5, 50, 7, 0}, {28, 6, 6, 0},
+                                 {31, 55, 5, 0}, {31, 63, 31, 0}, {11, 22, 15, 0}};
+    std::copy(std::begin(inks), std::end(inks), Display().Palette);
+    const struct {
+        const char* name;
+        int formation, dir, count, param1, param2, param3;
+        bool target;
+    } formations[] = {
+        {"A: a line of 3 forward", 0, 0, 3, 1, 0, 0, false},
+        {"B: a column of 3 upward", 1, 6, 3, 1, 0, 0, false},
+        {"spread: 5 at 20 degrees", 2, 0, 5, 20, 0, 0, false},
+        {"thunder: 3 in 2 rows at the target", 3, 3, 3, 0, 2, 1, true},
+        {"explosion of 8", 4, 3, 8, 0, 0, 0, false},
+        {"surround of 8 at 3 hbl", 5, 2, 8, 3, 0, 0, true},
+    };
+    const int panelW = 480, panelH = 240, gap = 4;
+    // The panel's view onto the screen: the shooter at (200, 200), the target at (400, 200), the
+    // thunder's entry at the left edge.
+    const int viewX = 0, viewY = 80;
+    cSurface sheet, panel;
+    ASSERT_TRUE(DDCreateSurface(sheet, 3 * (panelW + gap) + gap, 2 * (panelH + gap) + gap, 0, kMemorySystem));
+    ASSERT_TRUE(DDCreateSurface(panel, 640, 480, 0, kMemorySystem));
+    DDFillRect(sheet, 0, 0, sheet.nWidth, sheet.nHeight, kFrameInk);
+    for (size_t i = 0; i < sizeof formations / sizeof formations[0]; ++i) {
+        const auto& f = formations[i];
+        SCOPED_TRACE(f.name);
+        const std::vector<cPlacement> placed =
+            Volleys(FormationShot(f.formation, f.dir, f.count, f.param1, f.param2, f.param3), f.target);
+        EXPECT_FALSE(placed.empty());
+        DDFillRect(panel, 0, 0, 640, 480, kInk);
+        DDFillRect(panel, 200, 200, 32, 32, kShooterInk);
+        if (f.target) DDFillRect(panel, 400, 200, 32, 32, kTargetInk);
+        int shown = 0;
+        for (const cPlacement& p : placed) {
+            const int x = static_cast<int>(p.x - m_Scene.m_ScrollX.m_Pos), y = static_cast<int>(p.y - m_Scene.m_ScrollY.m_Pos);
+            for (int t = 4; t <= 40; t += 4)
+                DDFillRect(panel, x + 6 + static_cast<int>(p.vx * t), y + 6 + static_cast<int>(p.vy * t), 3, 3, kTrailInk);
+            DDFillRect(panel, x + 4, y + 4, 8, 8, kShotInk);
+            shown += x + 12 > viewX && x < viewX + panelW && y + 12 > viewY && y < viewY + panelH;
+        }
+        EXPECT_GT(shown, 0) << "objects in the panel";
+        DDBlt(sheet, gap + static_cast<int>(i % 3) * (panelW + gap), gap + static_cast<int>(i / 3) * (panelH + gap),
+              panelW, panelH, panel, viewX, viewY, 0);
+    }
+    if (const char* dir = std::getenv("KIT_SHOT_DIR"))
+        SaveSurface(sheet, sheet.nWidth, sheet.nHeight, std::string(dir) + "\\formations.bmp");
+    DDReleaseSurface(panel);
+    DDReleaseSurface(sheet);
+    std::copy(saved, saved + kPaletteSize, Display().Palette);
 }

@@ -1,0 +1,117 @@
+#include "tools/factory/FixtureStages.h"
+
+#include "data/CommonPalette.h"
+#include "data/Paths.h"
+#include "data/ProjectDatabase.h"
+#include "data/Stage.h"
+#include "tools/factory/FactoryStage.h"
+
+namespace {
+
+// The hero stands two cells left of a stone wall as high as the stage; the view scrolls right by
+// itself, so its left edge pushes the hero into the wall.
+const char* const kAutoScroll[] = {
+    "......S.......................", "......S.......................", "......S.......................",
+    "......S.......................", "......S.......................", "......S.......................",
+    "......S.......................", "......S.......................", "......S.......................",
+    "......S.......................", "......S.......................", "......S.......................",
+    "..H...S.......................", "##############################", "==============================",
+};
+const int kAutoScrollMode = 1;    // a row of ScrollModeNames
+const int kAutoScrollSpeed = 20;  // tenths of a dot a frame
+
+// The hero stands on the item (put there by ShowItem) and takes it on the first step.
+const char* const kShow[] = {
+    "........................................",
+    "........................................",
+    "........................................",
+    "........................................",
+    "........................................",
+    "........................................",
+    "........................................",
+    "........................................",
+    "........................................",
+    "........................................",
+    "........................................",
+    "........................................",
+    "..H.....................................",
+    "########################################",
+    "========================================",
+};
+const int kHeroColumn = 2, kHeroRow = 12;
+const int kCoin = 1;  // the common palette's coin lends the item its graphic
+
+// Item command types and their parameters (game/flow: ShowCommands.cpp, MessageCommand.cpp).
+enum { kItemMessage = 4, kItemEffect = 13, kItemPicture = 16 };
+enum { kOwnerCentre = 1, kScreenPoint = 3 };
+enum { kUntilKey = 0, kUntilStageEnd = 1 };
+// The burst that generate.py draws: eight cells of 32 x 32.
+const int kEffectNumber = 1, kBurstCells = 8, kBurstCellTenths = 3;
+const int kPictureNumber = 1;
+
+cFlowCmd ItemCommand(int type, std::vector<int32_t> params, const char* text = "") {
+    cFlowCmd command;
+    command.m_CmdSet = 1;
+    command.m_CmdType = static_cast<uint8_t>(type);
+    command.m_Params = std::move(params);
+    command.m_Text = text;
+    return command;
+}
+
+void AutoScroll(cEdStage& stage) {
+    stage.m_ScrollMode[0] = kAutoScrollMode;
+    stage.m_AutoScrollSpeed[0] = kAutoScrollSpeed;
+}
+
+// An item of its own (no inheritance) that shows a burst three times its size on the hero, the
+// title picture at 30 % near the top right, then a message at the screen's centre that holds the
+// game until a key.
+void ShowItem(cEdStage& stage) {
+    cEdItem item = ProjectCommonPalette().m_Items[kCoin];
+    item.m_InheritSrc = 0;
+    item.m_Name = "しかけ";
+    item.m_Commands.clear();
+    item.m_Commands.push_back(ItemCommand(kItemEffect, {kEffectNumber, kOwnerCentre, 0, 0, 0, 0, 300, 0}));
+    item.m_Commands.push_back(
+        ItemCommand(kItemPicture, {kPictureNumber, kScreenPoint, 12, 1, 0, 0, 30, kUntilStageEnd, 0, 0}));
+    item.m_Commands.push_back(
+        ItemCommand(kItemMessage, {0, 0, 0, 0, 0, 0, kUntilKey, 0, 1}, "しかけのアイテムを取った！"));
+    stage.m_Items.Put(stage.CellIndex(kHeroColumn, kHeroRow), item);
+}
+
+// The burst as an effect and the title picture as a picture, in the factory copies of their
+// tables.
+bool WriteShowTables() {
+    cDatabase& database = ProjectDatabase();
+    database.m_Effects.resize(kEffectNumber + 1);
+    cEffect& burst = database.m_Effects[kEffectNumber];
+    burst.m_Name = "バースト";
+    burst.m_File = "bmp\\effect\\Burst.bmp";
+    burst.m_CellWidth = burst.m_CellHeight = 32;
+    burst.m_Frames.assign(kBurstCells, cEffectFrame());
+    for (int i = 0; i < kBurstCells; ++i) {
+        burst.m_Frames[i].m_Cell = i;
+        burst.m_Frames[i].m_Time = kBurstCellTenths;
+    }
+    database.m_Pictures.resize(kPictureNumber + 1);
+    database.m_Pictures[kPictureNumber].m_Name = "タイトル";
+    database.m_Pictures[kPictureNumber].m_File = "bmp\\Title.bmp";
+    // The factory copy of table k follows its data file in the path table.
+    const int first = ePathDatabase + 1;
+    return SaveVectorFile(database.m_Effects, g_PathTable[first + 2 * 4]) &&
+           SaveVectorFile(database.m_Pictures, g_PathTable[first + 2 * 7]);
+}
+
+template <size_t N>
+cStageRows Rows(const char* const (&rows)[N]) {
+    return {rows, static_cast<int>(N)};
+}
+
+}  // namespace
+
+bool WriteFixtureStages() {
+    bool ok = WriteShowTables();
+    ok = WriteRowStage(Rows(kAutoScroll), "オートスクロール", "default\\stg4\\AutoScroll.stg4", AutoScroll) && ok;
+    ok = WriteRowStage(Rows(kShow), "アイテムのしかけ", "default\\stg4\\Show.stg4", ShowItem) && ok;
+    return ok;
+}
