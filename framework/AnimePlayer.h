@@ -50,6 +50,9 @@ public:
 
     int GetPattern() const { return m_Pattern; }
     int GetFrame() const { return m_Frame; }
+    int GetTick() const { return m_Tick; }
+    // The value now showing, as Update last returned it; 0 without patterns.
+    int32_t Value() const { return m_Patterns.empty() ? 0 : m_Patterns.At(m_Pattern).At(m_Frame).value; }
 
 private:
     cAnimePatterns m_Patterns;

@@ -203,16 +203,16 @@ int cStorySave::GetStageBest(const std::string& name) const {
     return 0;
 }
 
-void cStorySave::StepCursorOverShown(int playKind, int n) {
+int StepShownRankKind(int playKind, int kind, int n) {
     const cSystemList<cRankingSetting>& settings = ProjectSystemData().m_RankingSettings;
-    if (playKind < 0 || playKind >= static_cast<int>(settings.size())) return;
+    if (playKind < 0 || playKind >= static_cast<int>(settings.size())) return kind;
     const cCheckedVector<uint8_t, eCloseProgram>& shown = settings[playKind].m_Shown;
     const int kinds = std::min<int>(static_cast<int>(shown.size()), kRankKinds);
     auto isShown = [&](int c) { return c < kinds && shown[c] != 0; };
     bool any = false;
     for (int c = 0; c < kinds; ++c) any = any || isShown(c);
-    if (!any) return;
-    int c = m_ShownRankKind;
+    if (!any) return kind;
+    int c = kind;
     if (c < 0 || c >= kRankKinds) c = 0;
     auto forward = [&]() { c = c + 1 >= kRankKinds ? 0 : c + 1; };
     auto back = [&]() { c = c - 1 < 0 ? kRankKinds - 1 : c - 1; };
@@ -227,7 +227,11 @@ void cStorySave::StepCursorOverShown(int playKind, int n) {
         back();
         while (!isShown(c)) back();
     }
-    m_ShownRankKind = c;
+    return c;
+}
+
+void cStorySave::StepCursorOverShown(int playKind, int n) {
+    m_ShownRankKind = StepShownRankKind(playKind, m_ShownRankKind, n);
 }
 
 int cStorySave::ClearFlag(int stage) const {

@@ -143,6 +143,10 @@ public:
     SYSTEMTIME m_SaveTime;
 };
 
+// The ranking kind n kinds that the play kind's ranking settings show away from kind, as
+// cStorySave::StepCursorOverShown moves its own; kind itself when the settings show none.
+int StepShownRankKind(int playKind, int kind, int n);
+
 // The project's challenge stage count, bounded so that a damaged System.dat never makes the
 // records take all memory.
 int ChallengeCount();

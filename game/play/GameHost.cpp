@@ -33,10 +33,18 @@ const int kFirstPlayPicture = 1;
 const int kLastPlayPicture = 44;
 const int kFirstWorkSurface = 61;
 
-// The wait's loop on the pause thread: the game thread waits for it, so the scene is used by
-// one thread at a time.
-DWORD WINAPI PauseLoop(void* parameter) {
-    cPlayScene& scene = *static_cast<cPlayScene*>(parameter);
+// A loop of passes over the scene on a thread of its own, each pass with player 0's buttons of
+// a frame: the blocking wait and the ranking view. The game thread waits for it, so the scene is
+// used by one thread at a time.
+struct cSceneLoop {
+    cPlayScene* scene;
+    bool (cPlayScene::*pass)(int16_t buttons);
+    const char* exitLine;  // logged when the loop ends, or null
+};
+
+DWORD WINAPI SceneLoop(void* parameter) {
+    const cSceneLoop& loop = *static_cast<const cSceneLoop*>(parameter);
+    cPlayScene& scene = *loop.scene;
     cGameShell& shell = GameShell();
     scene.m_WaitButtons = GetPlayerInput(0).m_wButtons;
     for (;;) {
@@ -54,10 +62,10 @@ DWORD WINAPI PauseLoop(void* parameter) {
         }
         PollInput();
         if (CheckReplaySaveKey(SystemInputDevices())) continue;
-        if (!scene.WaitPass(GetPlayerInput(0).m_wButtons)) break;
+        if (!(scene.*loop.pass)(GetPlayerInput(0).m_wButtons)) break;
         Present();
     }
-    ErrorLog("thPause.Exit()");
+    if (loop.exitLine) ErrorLog(loop.exitLine);
     return 0;
 }
 
@@ -93,17 +101,18 @@ public:
         if (!LoadPlayPictures()) CloseGame();
         LoadBackLayerPictures(scene);
         LoadCharaBitmaps();
+        LoadSwordBitmaps();
         LoadEffectBitmaps();
     }
     void ReleasePictures() override { ReleasePlayBitmaps(); }
     void RunWait(cPlayScene& scene) override {
-        cThread& thread = PauseThread();
+        cSceneLoop loop = {&scene, &cPlayScene::WaitPass, "thPause.Exit()"};
         // A wait that cannot start is skipped: the play goes on without it.
-        if (!thread.Start(PauseLoop, &scene)) {
-            ErrorLog("thPause: the wait thread did not start; the wait is skipped");
-            return;
-        }
-        thread.Wait();
+        if (!RunLoop(loop)) ErrorLog("thPause: the wait thread did not start; the wait is skipped");
+    }
+    void ShowRanking(cPlayScene& scene) override {
+        cSceneLoop loop = {&scene, &cPlayScene::RankingViewPass, nullptr};
+        if (!RunLoop(loop)) ErrorLog("the ranking view's thread did not start; the ranking is not shown");
     }
     uint32_t NewSeed() override { return timeGetTime(); }
     bool ReopenStartFile() override { return OpenStartFile(SystemIni().FreeStage, 0); }
@@ -123,6 +132,14 @@ public:
         ErrorBox("%s", text);
     }
     bool LoadStage(const std::string& path) override { return LoadStageAndStart(path.c_str(), 0) == 1; }
+
+private:
+    static bool RunLoop(cSceneLoop& loop) {
+        cThread& thread = PauseThread();
+        if (!thread.Start(SceneLoop, &loop)) return false;
+        thread.Wait();
+        return true;
+    }
 };
 
 cGameHost& GameHost() {

@@ -9,9 +9,22 @@ namespace {
 const int kCharaSheets = 8;
 const int kMirrorFrames = 20;
 
+const int kSystemCopyRows = kSurfaceScaledCharaSheets - kSurfaceCharaSheets;
+// Each frame stays for 8 drawn frames.
+const int32_t kFrame0[] = {0, 8, 0, 1, 8, 0, kAnimeLoop, 0, 0};
+const int32_t* const kSheetFrames[] = {kFrame0, nullptr};
+
 bool FacesRight(int use, const cObj* object) { return use != kUseObject || !object || object->m_Facing == 1; }
 
 }  // namespace
+
+const int32_t* const* SheetFrameAnime() { return kSheetFrames; }
+
+int ShotGraphicIndex(int row, bool scaled) {
+    const cSurface* own = PlaySurface(row);
+    const bool fits = own && (!scaled || own->nMemoryKind == kMemorySystem);
+    return fits ? row : row + kSystemCopyRows;
+}
 
 bool ResolveGraphic(cGraphicSource& out, int use, int kind, int32_t n, int32_t p, const cObj* object, int32_t q) {
     const bool live = use == kUseObject;
@@ -51,9 +64,12 @@ bool ResolveGraphic(cGraphicSource& out, int use, int kind, int32_t n, int32_t p
             return true;
         case eGraphicShot: {
             out = cGraphicSource();
-            const bool right = FacesRight(use, object);
-            out.normal = out.second = PlaySurface(right ? kSurfaceShots : kSurfaceShots + 1);
-            out.mirrored = out.mirroredSecond = PlaySurface(right ? kSurfaceShots + 1 : kSurfaceShots);
+            const int row = kSurfaceShots + (FacesRight(use, object) ? 0 : 1);
+            const int mirror = kSurfaceShots + kSurfaceShots + 1 - row;
+            out.normal = PlaySurface(ShotGraphicIndex(row, false));
+            out.second = PlaySurface(ShotGraphicIndex(row, true));
+            out.mirrored = PlaySurface(ShotGraphicIndex(mirror, false));
+            out.mirroredSecond = PlaySurface(ShotGraphicIndex(mirror, true));
             out.sx = (n / 30) * 32;
             out.sy = (n % 30) * 16;
             return true;

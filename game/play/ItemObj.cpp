@@ -1,6 +1,7 @@
 #include "game/play/ItemObj.h"
 
 #include "data/Stage.h"
+#include "game/play/GraphicSource.h"
 #include "game/play/PlayScene.h"
 
 cItemObj::cItemObj() {
@@ -15,7 +16,7 @@ void cItemObj::SetItem(int32_t number, const cEdItem& item, int32_t placement) {
     const cHitArea& box = ProjectStage().m_HitAreas[eHitItemChara];
     const int32_t w = box.width < 1 ? 1 : box.width;
     const int32_t h = box.height < 1 ? 1 : box.height;
-    Init(number, 0, 0, 0, m_Item.m_Graphic, 16 - (w >> 1), 16 - (h >> 1), w, h, 32, 32, 0, 0, 0);
+    Init(number, 0, 0, 0, m_Item.m_Graphic, 16 - (w >> 1), 16 - (h >> 1), w, h, 32, 32, 0, 0, 0, SheetFrameAnime());
     m_Placement = placement;
     m_Held = 1;
     if (placement == 0)

@@ -6,7 +6,8 @@
 
 void cObj::Init(int32_t number, int32_t control1, int32_t control2, int32_t control3, int32_t kindValue,
                 int32_t drawOffsetX, int32_t drawOffsetY, int32_t width, int32_t height, int32_t drawWidth,
-                int32_t drawHeight, int32_t facing, int32_t flyingMode, int32_t level) {
+                int32_t drawHeight, int32_t facing, int32_t flyingMode, int32_t level,
+                const int32_t* const* builtInAnime, int32_t firstAnime) {
     m_Number = number;
     m_Counter = INT_MAX;
     m_Control[0] = control1;
@@ -25,6 +26,7 @@ void cObj::Init(int32_t number, int32_t control1, int32_t control2, int32_t cont
     m_Present = m_OnScreen = 0;
     m_Flag = 0;
     SetFlyingMode(flyingMode);
+    if (builtInAnime && m_Anime.SetPatterns(builtInAnime)) m_Anime.SetPattern(firstAnime, 1);
 }
 
 void cObj::SetFlyingMode(int32_t mode) {

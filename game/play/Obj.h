@@ -18,10 +18,13 @@ public:
     cObj& operator=(const cObj&) = default;
 
     // Base and scaled sizes get the same values; speeds are zeroed, the counter is the largest
-    // int and the object is neither present nor on screen.
+    // int and the object is neither present nor on screen. An object that brings its own
+    // animations (a null-terminated list of frame arrays, see cAnimePlayer) starts the first
+    // one; characters take theirs from their animation set instead.
     void Init(int32_t number, int32_t control1, int32_t control2, int32_t control3, int32_t kindValue,
               int32_t drawOffsetX, int32_t drawOffsetY, int32_t width, int32_t height, int32_t drawWidth,
-              int32_t drawHeight, int32_t facing, int32_t flyingMode, int32_t level);
+              int32_t drawHeight, int32_t facing, int32_t flyingMode, int32_t level,
+              const int32_t* const* builtInAnime = nullptr, int32_t firstAnime = 0);
     // 0 walks, 1 flies through blocks, 2 flies and is stopped by them, 3 flies and dies on them.
     void SetFlyingMode(int32_t mode);
     // Scales every size and offset from its base (whole numbers, 1 the normal size), keeping

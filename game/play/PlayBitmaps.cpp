@@ -21,6 +21,11 @@ cSurfaceVector& EffectTable() {
     return table;
 }
 
+cSurfaceVector& SwordTable() {
+    static cSurfaceVector table;
+    return table;
+}
+
 cSurface* Slot(cSurfaceVector& table, int index) {
     if (index < 0 || static_cast<size_t>(index) >= table.size()) return nullptr;
     cSurface& surface = table[index];
@@ -64,15 +69,39 @@ void LoadEffectBitmaps() {
     }
 }
 
+void LoadSwordBitmaps() {
+    cSurfaceVector& table = SwordTable();
+    DDReleaseSurfaces(table);
+    const auto& entries = ProjectDatabase().m_SwordTypes;
+    table.clear();
+    table.resize(entries.size() * 4);
+    for (size_t n = 0; n < entries.size(); ++n) {
+        // The author draws the left-facing picture himself: nothing is mirrored here.
+        const std::string* files[2] = {&entries[n].m_LeftBmp, &entries[n].m_RightBmp};
+        for (int facing = 0; facing < 2; ++facing) {
+            const std::string& file = *files[facing];
+            // A sword type without a picture for a facing draws nothing that way.
+            if (file.empty()) continue;
+            cSurface* slots = &table[n * 4 + facing * 2];
+            if (!Load(slots[0], file, kMemoryAny, 0, 0) || !Load(slots[1], file, kMemorySystem, 0, 0))
+                Report("ソード %s 読み込み失敗！\n", file.c_str());
+        }
+    }
+}
+
 void ReleasePlayBitmaps() {
-    DDReleaseSurfaces(CharaTable());
-    DDReleaseSurfaces(EffectTable());
-    CharaTable().clear();
-    EffectTable().clear();
+    for (cSurfaceVector* table : {&CharaTable(), &EffectTable(), &SwordTable()}) {
+        DDReleaseSurfaces(*table);
+        table->clear();
+    }
 }
 
 cSurface* CharaBitmap(int index) { return Slot(CharaTable(), index); }
 
 cSurface* EffectBitmap(int entry, bool mirrored) {
     return entry >= 1 ? Slot(EffectTable(), (entry - 1) * 2 + (mirrored ? 1 : 0)) : nullptr;
+}
+
+cSurface* SwordBitmap(int entry, int facing, bool scaled) {
+    return entry >= 0 ? Slot(SwordTable(), entry * 4 + (facing == 1 ? 2 : 0) + (scaled ? 1 : 0)) : nullptr;
 }

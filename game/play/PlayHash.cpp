@@ -193,6 +193,9 @@ public:
         Add(p.m_X);
         Add(p.m_Y);
     }
+    void AddAnime(const cAnimePlayer& anime) {
+        for (int32_t value : {anime.GetPattern(), anime.GetFrame(), anime.GetTick()}) Add(value);
+    }
     uint64_t Value() const { return m_Hash; }
 
 private:
@@ -241,6 +244,7 @@ uint64_t cPlayScene::StateHash() const {
         h.AddObject(item);
         h.Add(item.m_CondHeld);
         h.Add(item.m_Used);
+        h.AddAnime(item.m_Anime);
     }
     for (int32_t number : m_Touching) h.Add(number);
     h.Add(m_BlockItemCell && !m_MapCells.empty() ? static_cast<int64_t>(m_BlockItemCell - &m_MapCells[0]) : -1);
@@ -254,6 +258,8 @@ uint64_t cPlayScene::StateHash() const {
         h.Add(shot.m_Target ? shot.m_Target->m_Number : -1);
         h.Add(shot.m_Group);
         for (int32_t number : shot.m_HitList) h.Add(number);
+        h.Add(shot.m_SwordPos);
+        h.AddAnime(shot.m_Anime);
     }
     return h.Value();
 }

@@ -22,6 +22,16 @@ void cHeadlessHost::RunWait(cPlayScene& scene) {
         if (!scene.WaitPass(pass < waitButtons.size() ? waitButtons[pass] : 0)) return;
 }
 
+void cHeadlessHost::ShowRanking(cPlayScene& scene) {
+    ++rankingViews;
+    scene.m_WaitButtons = GetPlayerInput(0).m_wButtons;
+    for (size_t pass = 0; pass < kMaxWaitPasses; ++pass) {
+        const int16_t buttons = pass < rankingButtons.size() ? rankingButtons[pass] : (pass - rankingButtons.size()) % 2;
+        if (!scene.RankingViewPass(buttons)) return;
+        rankingKinds.push_back(scene.m_RankView);
+    }
+}
+
 void cPlayHost::ReportFailure(const char* text) { ErrorLogF("%s\n", text); }
 
 void cHeadlessHost::ReportFailure(const char* text) {

@@ -46,8 +46,8 @@ public:
     // The ranking name from the name window, starting from the name given; false when the
     // window was not shown (the game is closing) and the name is kept.
     virtual bool EnterName(std::string&) { return false; }
-    // The ranking just entered, shown until the player leaves it.
-    virtual void ShowRanking(cPlayScene&) {}
+    // Runs the scene's ranking view until the player leaves it.
+    virtual void ShowRanking(cPlayScene& scene) = 0;
     // A failure the player is told of; play goes on.
     virtual void ReportFailure(const char* text);
     // Reads the stage file of a series; false when it cannot be read.
@@ -76,7 +76,7 @@ public:
         name = enteredName;
         return true;
     }
-    void ShowRanking(cPlayScene&) override { ++rankingViews; }
+    void ShowRanking(cPlayScene& scene) override;
     void ReportFailure(const char* text) override;
     bool LoadStage(const std::string& path) override {
         loadedStages.push_back(path);
@@ -102,6 +102,9 @@ public:
     bool testPlay = false;
     std::string enteredName = "abc";
     int rankingViews = 0;
+    // Player 0's buttons in the passes of a ranking view; after them button 1 is pressed.
+    std::vector<int16_t> rankingButtons;
+    std::vector<int> rankingKinds;  // the kind each pass of a view showed
     std::vector<std::string> failures;
     std::vector<std::string> loadedStages;
     bool loadResult = true;

@@ -170,6 +170,12 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
         default:
             break;
     }
+    // The ranking just entered, its new row marked.
+    const int kind = scene.m_RankView;
+    if (kind >= 0 && kind < kRankKinds) {
+        const int place = static_cast<size_t>(kind) < scene.m_RankPlaces.size() ? scene.m_RankPlaces[kind] : -1;
+        DrawRankingOfKind(RankingTable(), dest, 184, 64, kind, place);
+    }
     PaintFade(scene, dest);
 }
 

@@ -132,8 +132,15 @@ public:
     // 1 with the path of stage number of the series (its newest numbered copy) when it exists.
     int NextStagePath(std::string& path, int32_t number);
     int IsLastOfSeries(int32_t number);
-    // The pending ranking rows go into the ranking file under the entered or fixed name.
+    // The pending ranking rows go into the ranking file under the entered or fixed name; the
+    // ranking is then shown.
     void EnterRanking();
+    // The ranking just entered, shown through the host until button 1 is pressed; button 4
+    // turns to the next kind shown when there are several.
+    void ShowRankingView();
+    // One pass of the view with player 0's buttons of that pass: false (and nothing drawn) when
+    // it is left, else the picture with the ranking of the view's kind.
+    bool RankingViewPass(int16_t buttons);
     // The progress after the result display, by game mode: the scene to hand over to.
     int FinishStage();
     // The next stage of the series, loaded and counted; false when there is none.
@@ -281,6 +288,8 @@ public:
     // it: their effects, gauges and defeats (a stage character whose defeat has ended goes).
     void StepCharaFrames(int32_t hold);
     void StepCharaEffects(int32_t hold);
+    // The items and shots the picture shows step their frames before it, unless held.
+    void StepItemShotFrames(int32_t hold);
     // A hit (Damage.cpp): life down by the power, the hit effect where the boxes overlap, the
     // impact, then the flows of the hit (power) and of the impact; the life change's result.
     int TakeDamage(cActor& target, const cBlow& blow, const std::function<void()>& impact);
@@ -369,7 +378,8 @@ public:
     int32_t m_SubStep = 0;
     int32_t m_StepCount = 0;  // sub-steps of the stage
     cPauseWait m_Wait;
-    int16_t m_WaitButtons = 0;  // the wait's last pass's buttons
+    int16_t m_WaitButtons = 0;  // the last pass's buttons of the wait or the ranking view
+    int32_t m_RankView = -1;  // the kind the ranking view shows; -1 while it is not shown
     int32_t m_NextStage = 0;
     cCheckedVector<int32_t, eCloseProgram> m_StageVars;  // numbers 1 to 255
     cPlayRandom m_Random;

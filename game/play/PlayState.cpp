@@ -306,6 +306,7 @@ void cPlayScene::Draw(int32_t flag1, int32_t flag2, int32_t flag3, int32_t flag4
     const bool shown = !StageHidden(flag1);
     if (shown) {
         StepCharaFrames(flag2);
+        StepItemShotFrames(flag2);
         StepDisplayObjects(flag2);
     }
     Host().Paint(*this, flag1, flag2, flag3, flag4);

@@ -8,6 +8,7 @@
 #include "data/ProjectDatabase.h"
 #include "data/Stage.h"
 #include "data/SwordRecords.h"
+#include "game/play/GraphicSource.h"
 #include "game/play/Physics.h"
 #include "game/play/PlayScene.h"
 #include "game/play/Targets.h"
@@ -67,7 +68,7 @@ void cShotObj::Setup(int32_t number, const cActor& owner, int32_t cmdType, const
         offsetY = 8 - (h >> 1);
     }
     Init(number, owner.m_Control[0], owner.m_Control[1], owner.BlockGroup(), shot.m_Graphic, offsetX, offsetY, w, h,
-         drawW, drawH, facing, 1, p.clone);
+         drawW, drawH, facing, 1, p.clone, m_Kind == 1 ? SheetFrameAnime() : nullptr);
     m_Owner = owner.m_Number;
     m_Group = shot.m_SameForce ? owner.Group() : shot.m_Force + 1;
     m_HitList.clear();
@@ -102,7 +103,7 @@ void cShotObj::Setup(int32_t number, const cActor& owner, int32_t cmdType, const
             m_RangeFrames = static_cast<int32_t>(d);
         }
     }
-    m_Frame = m_Second = m_ChangeFrame = m_EndFrame = m_TrajDone = m_WaveStarted = 0;
+    m_Frame = m_Second = m_SwordPos = m_ChangeFrame = m_EndFrame = m_TrajDone = m_WaveStarted = 0;
     m_Target = owner.m_Flow.m_Target;
 }
 
@@ -289,6 +290,7 @@ int cShotObj::StepSword(cPlayScene& scene) {
     m_Y += m_Facing && pos.m_MirrorY ? -oy : oy;
     ClampShotX();
     ClampY(2);
+    m_SwordPos = m_Second;
     ++m_Frame;
     if (m_Frame > pos.m_Time * PlayPhysics().steps * 6) {
         m_Frame = 0;

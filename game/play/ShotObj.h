@@ -54,7 +54,8 @@ public:
     // 1 when the box touches a cell whose block stops the shot; never when it pierces blocks.
     int HitsBlock(cPlayScene& scene) const;
     bool IsSword() const { return m_Kind == 0; }
-    // A shot's 16 x 16 picture by its facing, stretched by its scale.
+    // A shot's 16 x 16 picture (the frame its animation shows) by its facing, a sword's part
+    // of its sword type's picture for the facing; both stretched by their scale.
     void DrawShot(cSurface& surface, int hold) const;
     void ScaleParts(int32_t scale) override;
     void AdjustForScale(int32_t newScale, int32_t oldScale) override;
@@ -68,6 +69,7 @@ public:
     int32_t m_LifeFrames = 0;
     int32_t m_Frame = 0;
     int32_t m_Second = 0;  // sword: position index; shot: trajectory counter
+    int32_t m_SwordPos = 0;  // the position the sword's box was last placed at: the one drawn
     int32_t m_ChangeFrame = 0;
     int32_t m_EndFrame = 0;
     int32_t m_TrajDone = 0;

@@ -10,6 +10,7 @@
 #include "game/core/GameModes.h"
 #include "game/core/OptionData.h"
 #include "game/core/SceneManager.h"
+#include "game/core/SystemTexts.h"
 #include "game/data/Ranking.h"
 #include "game/data/ReplayData.h"
 #include "game/data/StorySave.h"
@@ -21,6 +22,13 @@ const int32_t kMaxLives = 99;
 const int kSoundExtraLife = 15;
 const int kSoundRanked = 16;
 const int kExtraLifeFrames = 30;
+const int kSoundDecide = 1;
+const int kSoundRankView = 6;
+const int16_t kButtonLeave = 1;
+const int16_t kButtonNextKind = 8;  // button 4
+// The system settings name no text for it: the word their own caption uses, over the player.
+const char kExtraLifeText[] = "1UP";
+const int kOverPlayer = 1;
 
 bool NameIsEntered(int mode) { return mode == 0 || mode == 2; }
 
@@ -44,7 +52,12 @@ void cPlayScene::Tally() {
     for (int32_t i = 0; i < gained; ++i) {
         story.m_Lives = std::min(story.m_Lives + 1, kMaxLives);
         Host().PlaySystemSound(kSoundExtraLife);
+        cTextObj notice;
+        notice.Create(cTextObj::eWindow, kExtraLifeText, 0, 0, 0, kOverPlayer, 0, 0, 0, 0, 1, cTextObj::eTimed,
+                      kExtraLifeFrames, 0, m_Players.empty() ? 0 : m_Players[0].m_Number, 1);
+        const auto shown = m_TextObjs.insert(m_TextObjs.end(), notice);
         RunWait(4, kExtraLifeFrames, 0, 1);
+        m_TextObjs.erase(shown);
     }
 }
 
@@ -107,7 +120,29 @@ void cPlayScene::EnterRanking() {
         Host().ReportFailure(Format("%s の保存に失敗！", path.c_str()).c_str());
     }
     m_RankDone = 1;
+    ShowRankingView();
+}
+
+void cPlayScene::ShowRankingView() {
+    m_RankView = StepShownRankKind(SceneManager().m_nPlayKind, 0, 0);
     Host().ShowRanking(*this);
+    m_RankView = -1;
+}
+
+bool cPlayScene::RankingViewPass(int16_t buttons) {
+    const int16_t pressed = static_cast<int16_t>(buttons & ~m_WaitButtons);
+    m_WaitButtons = buttons;
+    if (pressed & kButtonLeave) {
+        Host().PlaySystemSound(kSoundDecide);
+        return false;
+    }
+    const int playKind = SceneManager().m_nPlayKind;
+    if ((pressed & kButtonNextKind) && CountShownEntries(ProjectSystemData(), playKind) > 1) {
+        Host().PlaySystemSound(kSoundRankView);
+        m_RankView = StepShownRankKind(playKind, m_RankView, 1);
+    }
+    Draw(0, 1, 0, 1);
+    return true;
 }
 
 bool cPlayScene::LoadNextStage() {

@@ -16,6 +16,9 @@
 #include "game/media/CompositeBlit.h"
 #include "game/media/Display.h"
 #include "game/media/PictureTable.h"
+#include "data/SwordRecords.h"
+#include "game/play/GraphicSource.h"
+#include "game/play/PlayBitmaps.h"
 #include "game/play/PlayPaint.h"
 #include "game/play/PlayScene.h"
 #include "game/play/PlaySurfaces.h"
@@ -24,6 +27,8 @@
 #include "tests/game/media/DisplayFixture.h"
 #include "tests/game/play/PlayFixture.h"
 #include "tests/game/play/PlayStateFixture.h"
+#include "tests/support/RestoreOnExit.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -84,6 +89,25 @@ protected:
         DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
     }
     cSurface& Table(int i) { return m_Table.surfaces[i]; }
+    // An item of graphic 1 from the item sheet (with the record's other values) held by a
+    // character, its drawing box's corner at (x, y) in stage dots.
+    static cItemObj ItemAt(cEdItem record, double x, double y) {
+        record.m_GraphicSrc = 2;
+        record.m_Graphic = 1;
+        cItemObj item;
+        item.SetItem(0, record, 1);
+        item.m_X = x + item.m_DrawOffsetX;
+        item.m_Y = y + item.m_DrawOffsetY;
+        return item;
+    }
+    // A 30 x 20 stage in the scene, the view's corner at (x, y) in stage dots.
+    bool SceneViewedAt(cPlayScene& scene, double x, double y) {
+        ProjectStage() = Stage(30, 20);
+        if (!scene.SetStage(ProjectStage())) return false;
+        scene.m_ScrollX.m_Pos = x;
+        scene.m_ScrollY.m_Pos = y;
+        return true;
+    }
     uint32_t Colour(int index) { return DDIndexToPixel(index); }
 
     cTestTable m_Table;
@@ -424,21 +448,13 @@ TEST_F(PlayDraw, ItemsWithTheirMarksAndShotsByFacing) {
     DDFillRect(Table(kSurfaceMarks), 0, 64, 8, 8, kMarkColour);          // mark 2's corner
     DDFillRect(Table(kSurfaceShots), 32, 16, 16, 16, kShotColour);       // shot graphic 31
     DDFillRect(Table(kSurfaceShots + 1), 32, 16, 16, 16, kMirrorColour);
-    ProjectStage() = Stage(30, 20);
     cPlayScene scene;
-    ASSERT_TRUE(scene.SetStage(ProjectStage()));
-    scene.m_ScrollX.m_Pos = 1000;
-    scene.m_ScrollY.m_Pos = 500;
+    ASSERT_TRUE(SceneViewedAt(scene, 1000, 500));
 
     cEdItem record;
-    record.m_GraphicSrc = 2;
-    record.m_Graphic = 1;
     record.m_MarkMode = 1;
     record.m_Mark = 2;
-    cItemObj item;
-    item.SetItem(0, record, 1);
-    item.m_X = 1100 + item.m_DrawOffsetX;
-    item.m_Y = 550 + item.m_DrawOffsetY;
+    cItemObj item = ItemAt(record, 1100, 550);
     item.DrawItem(m_Dest, 1);
     EXPECT_EQ(Colour(kMarkColour), PixelAt(m_Dest, 101, 51));
     EXPECT_EQ(Colour(kItemColour), PixelAt(m_Dest, 120, 70));
@@ -458,6 +474,164 @@ TEST_F(PlayDraw, ItemsWithTheirMarksAndShotsByFacing) {
         EXPECT_EQ(Colour(facing ? kShotColour : kMirrorColour), PixelAt(m_Dest, 205, 105)) << facing;
         EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 217, 105));
     }
+}
+
+// A shot sheet row is drawn from itself when it holds a picture where the blit wants one (a
+// stretch reads system memory), else from its copy 18 rows on.
+TEST_F(PlayDraw, ShotGraphicIndexPicksTheRowOrItsSystemCopy) {
+    const int rows[] = {kSurfaceShots, kSurfaceShots + 18};
+    ASSERT_TRUE(DDLoadSurfaces(m_Table.surfaces, rows, 2));
+    const struct {
+        const char* name;
+        int row, kind;
+        bool scaled;
+        int drawn;
+    } cases[] = {
+        {"plain from a row in video memory", kSurfaceShots, kMemoryAny, false, kSurfaceShots},
+        {"scaled from the copy", kSurfaceShots, kMemoryAny, true, kSurfaceShots + 18},
+        {"scaled from a row the driver put in system memory", kSurfaceShots, kMemorySystem, true, kSurfaceShots},
+        {"a row without a picture gives its copy", kSurfaceShots + 1, kMemoryAny, false, kSurfaceShots + 19},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Table(kSurfaceShots).nMemoryKind = c.kind;
+        EXPECT_EQ(c.drawn, ShotGraphicIndex(c.row, c.scaled));
+    }
+}
+
+// Items and shots show the two frames of their sheet in turn, eight drawn frames each, and only
+// while the picture is not held; a scaled shot comes from the sheet's system-memory copy, a shot
+// graphic of an item 16 x 16 in the middle of its box.
+TEST_F(PlayDraw, ItemsAndShotsShowTheirTwoFramesInTurn) {
+    const int kFrame0 = 110, kFrame1 = 111, kCopy0 = 112, kCopy1 = 113;
+    m_Table.Size(kSurfaceItems, 128, 480);
+    for (int row : {int(kSurfaceShots), kSurfaceShots + 18}) m_Table.Size(row, 64, 480);
+    const int rows[] = {kSurfaceItems, kSurfaceShots, kSurfaceShots + 18};
+    ASSERT_TRUE(DDLoadSurfaces(m_Table.surfaces, rows, 3));
+    Table(kSurfaceShots).nMemoryKind = kMemoryAny;
+    DDFillRect(Table(kSurfaceItems), 0, 32, 32, 32, kFrame0);  // item graphic 1, both frames
+    DDFillRect(Table(kSurfaceItems), 32, 32, 32, 32, kFrame1);
+    DDFillRect(Table(kSurfaceShots), 0, 16, 16, 16, kFrame0);  // shot graphic 1
+    DDFillRect(Table(kSurfaceShots), 16, 16, 16, 16, kFrame1);
+    DDFillRect(Table(kSurfaceShots + 18), 0, 16, 16, 16, kCopy0);
+    DDFillRect(Table(kSurfaceShots + 18), 16, 16, 16, 16, kCopy1);
+    cPlayScene scene;
+    ASSERT_TRUE(SceneViewedAt(scene, 1000, 500));
+    scene.m_Items.assign(1, ItemAt(cEdItem(), 1100, 550));
+    scene.m_Items.front().m_OnScreen = 1;
+    cShotObj shot;
+    shot.Init(1, 0, 0, 0, 1, 0, 0, 16, 16, 16, 16, 1, 1, 0, SheetFrameAnime());
+    shot.m_Shot.m_Graphic = 1;
+    shot.m_X = 1200;
+    shot.m_Y = 600;
+    shot.m_OnScreen = 1;
+    scene.m_Shots.push_back(shot);
+    auto paint = [&]() {
+        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        scene.m_Items.front().DrawItem(m_Dest, 1);
+        scene.m_Shots.front().DrawShot(m_Dest, 1);
+    };
+    const struct {
+        const char* name;
+        int hold, steps, itemColour, shotColour;
+    } steps[] = {
+        {"first frame", 0, 0, kFrame0, kFrame0},
+        {"held pictures keep it", 1, 20, kFrame0, kFrame0},
+        {"seven frames on", 0, 7, kFrame0, kFrame0},
+        {"the eighth turns it", 0, 1, kFrame1, kFrame1},
+        {"eight more turn it back", 0, 8, kFrame0, kFrame0},
+    };
+    for (const auto& c : steps) {
+        SCOPED_TRACE(c.name);
+        for (int i = 0; i < c.steps; ++i) scene.StepItemShotFrames(c.hold);
+        paint();
+        EXPECT_EQ(Colour(c.itemColour), PixelAt(m_Dest, 116, 66));
+        EXPECT_EQ(Colour(c.shotColour), PixelAt(m_Dest, 208, 108));
+    }
+    cShotObj& scaled = scene.m_Shots.front();
+    scaled.m_Scale = 2;
+    scaled.SetScale(2, 1);
+    scaled.m_X = 1200;
+    scaled.m_Y = 600;
+    paint();
+    EXPECT_EQ(Colour(kCopy0), PixelAt(m_Dest, 231, 131));
+    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 232, 131));
+
+    cItemObj& shotItem = scene.m_Items.front();
+    shotItem.m_Item.m_GraphicSrc = 3;
+    paint();
+    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 107, 66));
+    EXPECT_EQ(Colour(kFrame0), PixelAt(m_Dest, 108, 58));
+    EXPECT_EQ(Colour(kFrame0), PixelAt(m_Dest, 123, 73));
+    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 124, 73));
+}
+
+// A sword shows its position's part of its sword type's picture for its facing (each facing
+// has a picture of its own), stretched from the system-memory copy at a scale. A picture that
+// cannot be read leaves its slots empty and the loader goes on.
+TEST_F(PlayDraw, SwordsShowTheirPositionsPartByFacing) {
+    cTempDir dir;
+    cRestoreOnExit<cDatabase> savedDatabase(ProjectDatabase());
+    RGBQUAD colours[256];
+    TestColorTable(colours);
+    for (int facing = 0; facing < 2; ++facing) {
+        std::vector<uint8_t> pixels(64 * 64, static_cast<uint8_t>(20 + 40 * facing));
+        for (int y = 8; y < 16; ++y)
+            for (int x = 16; x < 24; ++x) pixels[y * 64 + x] = static_cast<uint8_t>(30 + 60 * facing);
+        WriteBmp8(facing ? "r.bmp" : "l.bmp", 64, 64, pixels.data(), colours);
+    }
+    cSwordType sword;
+    sword.m_LeftBmp = "l.bmp";
+    sword.m_RightBmp = "r.bmp";
+    sword.m_Positions[0].m_SrcX = 16;
+    sword.m_Positions[0].m_SrcY = 8;
+    sword.m_Positions[0].m_Width = 8;
+    sword.m_Positions[0].m_Height = 8;
+    cSwordType missing = sword;
+    missing.m_LeftBmp = "missing.bmp";
+    ProjectDatabase().m_SwordTypes.clear();
+    ProjectDatabase().m_SwordTypes.push_back(missing);
+    ProjectDatabase().m_SwordTypes.push_back(sword);
+    LoadSwordBitmaps();
+    EXPECT_EQ(nullptr, SwordBitmap(0, 0, false));
+    ASSERT_NE(nullptr, SwordBitmap(0, 1, false));
+    for (int facing = 0; facing < 2; ++facing)
+        for (bool scaled : {false, true}) ASSERT_NE(nullptr, SwordBitmap(1, facing, scaled)) << facing << scaled;
+    EXPECT_EQ(nullptr, SwordBitmap(2, 1, false));
+
+    cPlayScene scene;
+    ASSERT_TRUE(SceneViewedAt(scene, 1000, 500));
+    cShotObj blade;
+    blade.m_Kind = 0;
+    blade.m_Shot.m_MoveType = 1;
+    blade.m_Width = blade.m_DrawWidth = blade.m_BaseWidth = blade.m_BaseDrawWidth = 8;
+    blade.m_Height = blade.m_DrawHeight = blade.m_BaseHeight = blade.m_BaseDrawHeight = 8;
+    blade.m_X = 1100;
+    blade.m_Y = 550;
+    for (int facing = 0; facing < 2; ++facing) {
+        SCOPED_TRACE(facing);
+        const uint32_t part = PixelAt(*SwordBitmap(1, facing, false), 16, 8);
+        ASSERT_NE(PixelAt(*SwordBitmap(1, facing, false), 0, 0), part);
+        ASSERT_NE(PixelAt(*SwordBitmap(1, 1 - facing, false), 16, 8), part);
+        blade.m_Facing = facing;
+        blade.m_Scale = 1;
+        blade.m_DrawWidth = blade.m_DrawHeight = 8;
+        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        blade.DrawShot(m_Dest, 1);
+        EXPECT_EQ(part, PixelAt(m_Dest, 100, 50));
+        EXPECT_EQ(part, PixelAt(m_Dest, 107, 57));
+        EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 108, 57));
+        blade.m_Scale = 2;
+        blade.m_DrawWidth = blade.m_DrawHeight = 16;
+        blade.DrawShot(m_Dest, 1);
+        EXPECT_EQ(part, PixelAt(m_Dest, 115, 65));
+        EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 116, 65));
+    }
+    blade.m_Shot.m_Transparent = 1;
+    DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+    blade.DrawShot(m_Dest, 1);
+    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 100, 50));
+    ReleasePlayBitmaps();
 }
 
 // The fade-in starts from black and brightens a step a frame up to the picture; the fade-out

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "game/play/GraphicSource.h"
 #include "tests/game/play/PlayFixture.h"
 
 class PlayHash : public PlayFixture {};
@@ -64,6 +65,21 @@ TEST_F(PlayHash, EveryPlayedFieldChangesTheHash) {
         {"item conditions held", [&](cPlayScene& s) { s.m_Items.front().m_CondHeld = 1; }},
         {"item friction", [&](cPlayScene& s) { s.m_Items.front().m_Friction = 1; }},
         {"a shot", [&](cPlayScene& s) { s.m_Shots.push_back(cShotObj()); }},
+        {"item frame", [&](cPlayScene& s) { s.m_Items.front().m_Anime.Update(); }},
+        {"shot frame", [&](cPlayScene& s) {
+             cShotObj shot;
+             s.m_Shots.push_back(shot);
+             const uint64_t plain = s.StateHash();
+             s.m_Shots.back().m_Anime.SetPatterns(SheetFrameAnime());
+             s.m_Shots.back().m_Anime.Update();
+             EXPECT_NE(plain, s.StateHash());
+         }},
+        {"sword position drawn", [&](cPlayScene& s) {
+             s.m_Shots.push_back(cShotObj());
+             const uint64_t plain = s.StateHash();
+             s.m_Shots.back().m_SwordPos = 1;
+             EXPECT_NE(plain, s.StateHash());
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -10,6 +10,7 @@
 #include "game/core/SceneManager.h"
 #include "game/data/Ranking.h"
 #include "game/data/StorySave.h"
+#include "game/play/TextObj.h"
 #include "tests/game/play/CharaFixture.h"
 #include "tests/support/TempDir.h"
 
@@ -87,11 +88,23 @@ TEST_F(StageClear, ExtraLives) {
         story.m_Score = c.score;
         story.m_Lives = c.livesBefore;
         m_Host.sounds.clear();
+        // Every picture of an extra life's wait shows its text, and only that.
+        int paints = 0, shown = 0;
+        m_Host.painter = [&](cPlayScene& scene, int, int, int, int) {
+            ++paints;
+            if (scene.m_TextObjs.size() == 1 && scene.m_TextObjs.front().m_Text == "1UP" &&
+                scene.m_TextObjs.front().m_Kind == cTextObj::eWindow)
+                ++shown;
+        };
         m_Scene.Tally();
         EXPECT_EQ(c.totalBefore + c.score, story.m_TotalScore);
         EXPECT_EQ(c.lives, story.m_Lives);
         EXPECT_EQ(std::vector<int>(c.displays, kSoundExtraLife), m_Host.sounds);
+        EXPECT_EQ(c.displays * 31, paints);
+        EXPECT_EQ(paints, shown);
+        EXPECT_TRUE(m_Scene.m_TextObjs.empty());
     }
+    m_Host.painter = nullptr;
 }
 
 // Only the last stage of a series is ranked, with the whole run's totals, and never in test
@@ -233,5 +246,52 @@ TEST_F(StageClear, EnterRanking) {
             EXPECT_TRUE(LoadRanking(read, ePlayFree, "s."));
             EXPECT_EQ(c.ranked, read.m_Kinds[0].m_Rows[0].m_Name);
         }
+    }
+}
+
+// After an entry the ranking is shown from the first kind the settings show: button 4 turns to
+// the next shown kind (only when there are several), button 1 pressed anew leaves; a button
+// already held when the view starts does nothing.
+TEST_F(StageClear, RankingViewAfterTheEntry) {
+    const int kSoundRanked = 16, kSoundDecide = 1, kSoundTurn = 6;
+    SceneManager().m_bRankingOn = 1;
+    SceneManager().m_nPlayKind = ePlayFree;
+    StoryState().m_StageFile = "s.";
+    OptionData().m_RankEntryMode = 3;
+    const struct {
+        const char* name;
+        std::vector<uint8_t> shown;
+        int16_t heldAtStart;
+        std::vector<int16_t> buttons;
+        std::vector<int> kinds;  // shown in each pass that did not leave
+        std::vector<int> sounds;
+    } cases[] = {
+        {"turning over the shown kinds", {0, 1, 1}, 0, {0, 8, 8, 0, 8}, {1, 2, 2, 2, 1, 1},
+         {kSoundRanked, kSoundTurn, kSoundTurn, kSoundDecide}},
+        {"one shown kind does not turn", {0, 0, 1}, 0, {8, 0, 8}, {2, 2, 2, 2}, {kSoundRanked, kSoundDecide}},
+        {"a held button waits for its release", {1, 1, 1}, 1, {1, 1, 0, 1}, {0, 0, 0}, {kSoundRanked, kSoundDecide}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cTempDir dir;
+        dir.Write("user_data\\free\\keep", "");
+        cRankingSetting& setting = ProjectSystemData().m_RankingSettings.At(ePlayFree);
+        setting.m_On = 1;
+        setting.m_Shown.assign(c.shown.begin(), c.shown.end());
+        GetPlayerInput(0).m_wButtons = c.heldAtStart;
+        RankingTable().Reset();
+        m_Scene.m_RankingPending = 1;
+        m_Scene.m_RankDone = 0;
+        m_Scene.m_RankPlaces = {0, 0, 0};
+        m_Scene.m_RankValues = {700, 5, 1234};
+        m_Host.rankingButtons = c.buttons;
+        m_Host.rankingKinds.clear();
+        m_Host.sounds.clear();
+        const int paintsBefore = m_Host.paints;
+        m_Scene.EnterRanking();
+        EXPECT_EQ(c.kinds, m_Host.rankingKinds);
+        EXPECT_EQ(c.sounds, m_Host.sounds);
+        EXPECT_EQ(static_cast<int>(c.kinds.size()), m_Host.paints - paintsBefore);
+        EXPECT_EQ(-1, m_Scene.m_RankView);
     }
 }
