@@ -321,6 +321,29 @@ TEST(ItemSheet, ACommonItemCommitsToTheCommonPaletteAndTheDefaultToTheOptions) {
     EXPECT_EQ(StageDoc().m_StageModified, 0);
 }
 
+// The project's default item (the options' "アイテム") is edited in place: no inheritance, no
+// steps, and OK writes it back without marking the stage or the common palette.
+TEST(ItemSheet, TheDefaultItemIsWrittenBackInPlace) {
+    cItemWindows windows(4, 4);
+    cStageDoc& doc = StageDoc();
+    doc.m_lpEditItem = &ProjectOption().m_DefItem;
+    doc.m_EditSource = eSourceDefault;
+    windows.Palette(kStagePalette)->OpenDataWnd(eSourceDefault, 0);
+    PumpEditor();
+    ASSERT_NE(windows.Sheet(), nullptr);
+    EXPECT_EQ(windows.ComboRows(kItemPage1, IDC_I1_INHERIT_SRC), 1);
+    EXPECT_FALSE(windows.Enabled(kItemPage1, IDC_I1_INHERIT_SRC));
+    for (int id : {IDC_IT_NUMBER, IDC_IT_PREV, IDC_IT_NEXT}) EXPECT_FALSE(windows.Shown(kItemPage1, id)) << id;
+    windows.Type(kItemPage1, IDC_I1_NAME, "既定");
+    windows.ShowPage(kItemPage2);
+    windows.Choose(kItemPage2, IDC_I2_TAKE_MODE, 1);
+    windows.SheetButton(IDOK);
+    EXPECT_EQ(ProjectOption().m_DefItem.m_Name, "既定");
+    EXPECT_EQ(ProjectOption().m_DefItem.m_TakeMode, 1);
+    EXPECT_EQ(doc.m_StageModified, 0);
+    EXPECT_EQ(doc.m_CommonModified, 0);
+}
+
 TEST(ItemSheet, CancelAfterSteppingAndEditingChangesNoItem) {
     cItemWindows windows(4, 4);
     std::vector<cEdItem> before(ProjectCommonPalette().m_Items.begin(), ProjectCommonPalette().m_Items.end());
