@@ -105,6 +105,14 @@ void cDbPage::OnCommand(WPARAM wParam, LPARAM lParam) {
 INT_PTR cDbPage::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     // The sheet closes the window: the page never ends itself.
     if (msg == WM_CLOSE) return 0;
+    // The preview boxes paint themselves: a repaint is no tick of the preview, which moves with
+    // the editor's idle frame alone.
+    if (msg == WM_PAINT) {
+        PAINTSTRUCT ps;
+        BeginPaint(wnd, &ps);
+        EndPaint(wnd, &ps);
+        return 1;
+    }
     INT_PTR result = WndProc(wnd, msg, wParam, lParam) ? 1 : 0;
     POINT at;
     if (m_Ready && ListMenuPoint(GetDlgItem(wnd, m_ListId), msg, wParam, lParam, &at)) {

@@ -30,7 +30,8 @@ public:
     INT_PTR DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     void OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-    // The editor's idle frame repaints the current page: that is the preview's tick.
+    // The editor's idle frame "repaints" the current page (cPropSheet::ApplyCurPage): that is
+    // the preview's tick. A WM_PAINT does not come here.
     int OnPaint() override {
         OnIdle();
         return 1;
