@@ -26,7 +26,8 @@ void cHeadlessHost::ShowRanking(cPlayScene& scene) {
     ++rankingViews;
     scene.m_WaitButtons = GetPlayerInput(0).m_wButtons;
     for (size_t pass = 0; pass < kMaxWaitPasses; ++pass) {
-        const int16_t buttons = pass < rankingButtons.size() ? rankingButtons[pass] : (pass - rankingButtons.size()) % 2;
+        const int16_t buttons =
+            pass < rankingButtons.size() ? rankingButtons[pass] : static_cast<int16_t>((pass - rankingButtons.size()) % 2);
         if (!scene.RankingViewPass(buttons)) return;
         rankingKinds.push_back(scene.m_RankView);
     }
