@@ -10,11 +10,13 @@ void cPlayerActor::Setup(int32_t number, const cEdChara& record, double x, doubl
     if (local.m_Scale == 0) local.m_Scale = 1;
     Reset(&local, static_cast<int32_t>(x), static_cast<int32_t>(y), 0, 0, 0);
     Init(number, 0, 0, 0, local.m_Graphic, 8, 8, 16, 24, 32, 32, 1, 0, 0);
-    m_X = x;
-    m_Y = y;
     SetHitboxes(local.m_Flight, 0);
     m_ModeCountdown = 0;
     SetScale(Scale(), 1);
+    // The box is centred on the point: with its top-left there, a hero placed on the ground
+    // would start in the ground, touching it on both sides, and be crushed at once.
+    m_X = x - m_Width / 2;
+    m_Y = y - m_Height / 2;
     FitEdgeSamples();
     OnMoveX();
     OnMoveY();

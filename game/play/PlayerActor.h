@@ -4,7 +4,7 @@
 
 class cPlayerActor : public cActor {
 public:
-    // Stands the player with its box's top-left at (x, y), full of life.
+    // Stands the player with its box centred on (x, y), full of life.
     void Setup(int32_t number, const cEdChara& record, double x, double y);
     // The flying mode with the box it takes: 24 dots high walking, 16 flying. Going from flying
     // to walking stops the player; any change of gravity sets the mode-change countdown to 2.

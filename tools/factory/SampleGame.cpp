@@ -99,22 +99,25 @@ bool WriteWorldMap() {
     return map.SaveFile(g_PathTable[ePathWorldMapDefault]);
 }
 
+// The first stage is played from start to goal by a committed input log (tests/game/play): the
+// blob that walks towards the hero and the robot before the goal are shot, the two gaps jumped,
+// the coins taken on the way.
 const char* const kMeadow[] = {
-    "................................",
-    "................................",
-    "................................",
-    "................................",
-    "................................",
-    "................................",
-    "..........ooo...................",
-    "..........b.....................",
-    ".........?BB?...........h.......",
-    "................................",
-    "................................",
-    "...........................SS...",
-    "..H.......b.......oo......SSS.G.",
-    "################################",
-    "================================",
+    "........................................",
+    "........................................",
+    "........................................",
+    "........................................",
+    "........................................",
+    "........................................",
+    "..........ooo...........................",
+    "..........b.............................",
+    ".........?BB?...........h...............",
+    "........................................",
+    "........................................",
+    "...........................SS...........",
+    "..H.......b.......oo......SSS......r..G.",
+    "##############..##############..########",
+    "==============..==============..========",
 };
 const char* const kHill[] = {
     "................................",
@@ -169,9 +172,13 @@ const char* const kTrialB[] = {
 };
 
 // Command types and movement directions of the flows below (the editor's lists).
-enum { kCmdStraight = 2, kCmdGroundReturn = 3, kCmdJump = 10 };
-enum { kDirLeft = 2, kDirRight = 3 };
+enum { kCmdStraight = 2, kCmdGroundReturn = 3, kCmdJump = 10, kCmdShot = 11 };
+enum { kDirForward = 0, kDirLeft = 2, kDirRight = 3 };
+// Item command types (their own list) and the palette's items.
+enum { kItemStageClear = 2, kItemStatusOperation = 7 };
 const int kHero = 1, kBlob = 2;
+const int kCoin = 1, kGoal = 12;
+const int kShotSound = 1;  // the Sound table's "ショット"
 
 cFlowCmd Command(int type, int tenths) {
     cFlowCmd command;
@@ -189,6 +196,31 @@ cFlowCmd Movement(int type, int dir, int speed, int tenths) {
     return command;
 }
 
+// One shot straight ahead, strong enough to defeat a factory enemy at once, gone on its first
+// hit.
+cFlowCmd Shot() {
+    cFlowCmd command = Command(kCmdShot, 1);
+    command.m_Sound = kShotSound;
+    command.m_Shot = cEdShot::Create();
+    cEdShot& shot = *command.m_Shot;
+    shot.m_Count = 1;
+    shot.m_Dir = kDirForward;
+    shot.m_Graphic = 1;
+    shot.m_Speed = 80;
+    shot.m_UseRange = 1;
+    shot.m_Range = 20;  // hbl
+    shot.m_VanishOnShot = 1;
+    shot.m_Power = 10;
+    return command;
+}
+
+cFlowCmd ItemCommand(int type, std::initializer_list<int32_t> params) {
+    cFlowCmd command = Command(type, 0);
+    command.m_CmdSet = 1;
+    command.m_Params.assign(params.begin(), params.end());
+    return command;
+}
+
 // A flow run while the key is held ("常時" with a key condition), again on every frame it stays
 // held when it repeats.
 cFlow KeyFlow(int key, int repeat, const cFlowCmd& command) {
@@ -203,9 +235,10 @@ cFlow KeyFlow(int key, int repeat, const cFlowCmd& command) {
     return flow;
 }
 
-// The hero walks under the arrow keys and jumps on Z, higher the longer Z is held; the blob
-// walks back and forth, turning at walls and ledges.
-bool WriteFlows() {
+// The hero walks under the arrow keys, jumps on Z, higher the longer Z is held, and shoots on X;
+// the blob walks back and forth, turning at walls and ledges. A coin adds 100 to the score; the
+// goal clears the stage.
+bool WritePalette() {
     cCommonPalette& palette = ProjectCommonPalette();
     cEdChara& hero = palette.m_Charas[kHero];
     hero.m_Flows.clear();
@@ -216,12 +249,18 @@ bool WriteFlows() {
     cFlowCmd jump = Command(kCmdJump, 0);
     jump.m_Params = {1, 0, 6, 0, 2};  // adjustable by the key: 6 hbl at most, 2 at least
     hero.m_Flows.push_back(KeyFlow(eKeyZ, 0, jump));
+    hero.m_Flows.push_back(KeyFlow(eKeyX, 0, Shot()));
     cEdChara& blob = palette.m_Charas[kBlob];
     blob.m_Flows.clear();
     cFlow walk;
     walk.m_Trigger = 0;
     walk.m_Commands.push_back(Movement(kCmdGroundReturn, 0, 10, 10));
     blob.m_Flows.push_back(walk);
+    // The game's score ("ステータスの操作": the game's status 3, add, the constant 100).
+    palette.m_Items[kCoin].m_Commands = {ItemCommand(kItemStatusOperation, {0, 0, 0, 2, 3, 1, 0, 100, 0, 0, 0, 0, 0,
+                                                                            0, 0, 0, 0, 0})};
+    // The next stage, no warp on the world map.
+    palette.m_Items[kGoal].m_Commands = {ItemCommand(kItemStageClear, {0, 0, 0, 0, 0})};
     return palette.SaveFile(g_PathTable[ePathCommonPaletteDefault]);
 }
 
@@ -240,7 +279,7 @@ bool WriteSampleGame() {
     system.m_AllWorldsSelectable = 1;
     bool ok = system.SaveFile(g_PathTable[ePathSystemDefault]);
     ok = WriteWorldMap() && ok;
-    ok = WriteFlows() && ok;
+    ok = WritePalette() && ok;
     ok = WriteRowStage(Rows(kMeadow), "はじめての草原", "default\\stg4\\w1.stg4") && ok;
     ok = WriteRowStage(Rows(kHill), "いしの丘", "default\\stg4\\w2.stg4") && ok;
     ok = WriteRowStage(Rows(kTrialA), "チャレンジ1-1", "default\\stg4\\c01-1.stg4") && ok;

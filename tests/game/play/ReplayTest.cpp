@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <sstream>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "game/flow/PlayFlowRuntime.h"
 #include "game/play/PlayScene.h"
 #include "tests/factory/ProjectFolder.h"
+#include "tests/game/play/InputLog.h"
 #include "tests/game/play/PlayStateFixture.h"
 
 namespace {
@@ -53,25 +52,6 @@ const char kFactoryLog[] =
 #include "tests/game/play/fixtures/FactoryLog.inc"
     ;
 
-// Counts are bounded: a log of more than a million frames or a run below 1 is refused.
-bool ReadLog(const char* text, uint32_t& seed, uint64_t& hash, cReplayData& replay) {
-    std::istringstream in(text);
-    replay.Clear();
-    std::string seedWord, hashWord;
-    bool ok = static_cast<bool>(in >> seedWord >> seed >> hashWord >> std::hex >> hash >> std::dec) &&
-              seedWord == "seed" && hashWord == "hash";
-    int direction, buttons, frames;
-    long total = 0;
-    while (ok && in >> direction >> buttons >> frames) {
-        total += frames;
-        ok = frames >= 1 && total <= 1000000;
-        for (int i = 0; ok && i < frames; ++i)
-            replay.RecordFrame(static_cast<int16_t>(direction), static_cast<int16_t>(buttons));
-    }
-    replay.m_Seed = static_cast<int32_t>(seed);
-    return ok && !replay.Empty();
-}
-
 }  // namespace
 
 // Replays play with the game's flow runtime: characters run their flows as in the game.
@@ -94,7 +74,7 @@ TEST(InputLog, BadLogsAreRefused) {
         cReplayData replay;
         uint32_t seed;
         uint64_t hash;
-        EXPECT_EQ(c.ok, ReadLog(c.text, seed, hash, replay));
+        EXPECT_EQ(c.ok, ReadInputLog(c.text, seed, hash, replay));
     }
 }
 
@@ -154,7 +134,7 @@ TEST_F(Replays, TheFactoryLogEndsInItsHash) {
     cFolderGuard folder;
     uint32_t seed = 0;
     uint64_t expected = 0;
-    ASSERT_TRUE(ReadLog(kFactoryLog, seed, expected, CurrentReplay()));
+    ASSERT_TRUE(ReadInputLog(kFactoryLog, seed, expected, CurrentReplay()));
     ASSERT_TRUE(EnterProjectFolder());
     ASSERT_TRUE(ProjectCommonPalette().LoadFile("default\\CommonPalette.cplt4"));
     ASSERT_EQ(1, LoadStageAndStart("default\\stg4\\Default.stg4", 1));
@@ -166,4 +146,66 @@ TEST_F(Replays, TheFactoryLogEndsInItsHash) {
     char text[32];
     std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(scene.StateHash()));
     EXPECT_EQ(expected, scene.StateHash()) << "the log now ends in " << text;
+}
+
+namespace {
+
+// The committed log of the sample game's first stage, played from start to goal.
+const char kSampleLog[] =
+#include "tests/game/play/fixtures/SampleLog.inc"
+    ;
+
+}  // namespace
+
+// The sample game's first stage from its committed log: the blob and the robot shot, the gaps
+// jumped, the coins taken and the goal reached: the stage is cleared, in the committed hash.
+class SampleReplay : public Replays {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(ReadInputLog(kSampleLog, m_Seed, m_Expected, CurrentReplay()));
+        ASSERT_TRUE(SetCurrentDirectoryA(ProjectFolder("sample").c_str()));
+        ASSERT_TRUE(ProjectCommonPalette().LoadFile("default\\CommonPalette.cplt4"));
+        ASSERT_EQ(1, LoadStageAndStart("default\\stg4\\w1.stg4", 1));
+        SceneManager().m_nGameMode = kReplayMode;
+    }
+    // The hash of every frame until the replay has run out and the scene has gone on to its
+    // result.
+    std::vector<uint64_t> PlayToTheEnd(cPlayScene& scene) {
+        scene.SetHost(&m_Host);
+        scene.Frame();
+        std::vector<uint64_t> hashes;
+        for (int guard = 0; guard < 100000 && scene.State() != ePlayFadeOut && scene.State() != ePlayResult; ++guard) {
+            scene.StepFrame(0, 0);
+            hashes.push_back(scene.StateHash());
+        }
+        return hashes;
+    }
+
+    cFolderGuard m_Folder;
+    uint32_t m_Seed = 0;
+    uint64_t m_Expected = 0;
+};
+
+TEST_F(SampleReplay, TheFirstStageIsPlayedToItsGoal) {
+    cPlayScene scene;
+    PlayToTheEnd(scene);
+    ASSERT_EQ(ePlayResult, scene.State()) << "the goal clears the stage";
+    EXPECT_EQ(200, StoryState().m_Score) << "both coins taken";
+    EXPECT_EQ(1u, scene.m_Charas.size()) << "only the blob on the bricks is left";
+    char text[32];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(scene.StateHash()));
+    EXPECT_EQ(m_Expected, scene.StateHash()) << "the log now ends in " << text;
+}
+
+TEST_F(SampleReplay, PlayedTwiceItGivesTheSameHashes) {
+    const cStorySave story = StoryState();
+    std::vector<uint64_t> runs[2];
+    for (auto& hashes : runs) {
+        StoryState() = story;
+        cPlayScene scene;
+        hashes = PlayToTheEnd(scene);
+    }
+    ASSERT_FALSE(runs[1].empty());
+    EXPECT_EQ(m_Expected, runs[1].back());
+    EXPECT_EQ(runs[0], runs[1]);
 }

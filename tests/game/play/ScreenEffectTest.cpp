@@ -245,7 +245,7 @@ TEST_F(ScreenEffects, EachKindDrawsTheStageItsWay) {
     EXPECT_EQ(Cell(cx, cy), PixelAt(back, cx, cy));
     EXPECT_EQ(Cell(cx + 30, cy), PixelAt(back, cx + 30, cy));
     EXPECT_EQ(bg, PixelAt(back, cx + 48, cy));
-    EXPECT_EQ(bg, PixelAt(back, cx, cy - 48));
+    EXPECT_EQ(bg, PixelAt(back, cx, cy + 48));
 }
 
 // The counters each kind keeps: the move's offsets, the shake's swing, the wave's phase and the

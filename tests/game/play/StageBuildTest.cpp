@@ -55,8 +55,9 @@ TEST_F(StageBuild, TheFactoryStageBuildsOneObjectPerPlacedCell) {
     // The player takes id 0 and stands in the middle of its cell (the hero at column 2, row 12).
     ASSERT_EQ(1u, scene.m_Players.size());
     EXPECT_EQ(0, scene.m_Players[0].m_Number);
-    EXPECT_EQ(((2 + 10) << 5) | 16, scene.m_Players[0].m_X);
-    EXPECT_EQ(((12 + 10) << 5) | 16, scene.m_Players[0].m_Y);
+    const cPlayerActor& player = scene.m_Players[0];
+    EXPECT_EQ(((2 + 10) << 5) | 16, player.m_X + player.m_Width / 2);
+    EXPECT_EQ(((12 + 10) << 5) | 16, player.m_Y + player.m_Height / 2);
 
     // Charas: the four enemies, ids 1 to 4 in the stage's order, each on its cell.
     std::vector<const cEdChara*> enemies;

@@ -71,3 +71,26 @@ TEST_F(StageSetUp, TheStockCarriesOverOnlyIntoAStageThatTakesIt) {
         EXPECT_EQ(takes ? 45 : 200, scene.m_TimeLeft);
     }
 }
+
+// The player starts centred on its cell: placed on the ground, at the stage's level or any
+// other, it lands on it and stands there (it used to start in the ground, touching it on both
+// sides, and was crushed at once).
+TEST_F(StageSetUp, APlayerPlacedOnTheGroundStandsOnIt) {
+    for (int level : {1, 10}) {
+        SCOPED_TRACE(level);
+        cEdStage stage = Stage();
+        stage.SetHitLevel(level);
+        cEdBlock ground = Block(1);
+        ground.m_BlockType = 1;
+        for (int x = 0; x < stage.m_Width; ++x) stage.m_Blocks.Put(stage.CellIndex(x, 2), ground);
+        cPlayScene scene;
+        Start(scene, stage);
+        RunToPlay(scene);
+        for (int i = 0; i < 30; ++i) scene.StepFrame(0, 0);
+        ASSERT_EQ(ePlayRun, scene.State());
+        const cPlayerActor& player = scene.m_Players[0];
+        EXPECT_EQ(0, player.m_Dead);
+        EXPECT_EQ((1 + 10) * 32 + 8, static_cast<int>(player.m_X)) << "centred on its column";
+        EXPECT_EQ((2 + 10) * 32 - 1, static_cast<int>(player.m_Y) + player.m_Height - 1) << "on the ground";
+    }
+}
