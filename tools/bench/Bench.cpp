@@ -27,12 +27,13 @@ const cSection kSections[] = {
     {"undo", BenchUndo},
 };
 
+}  // namespace
+
 cTiming Summary(std::vector<double> times) {
+    if (times.empty()) return {0.0, 0.0};
     std::sort(times.begin(), times.end());
     return {times.front(), times[times.size() / 2]};
 }
-
-}  // namespace
 
 long long Now() {
     LARGE_INTEGER now;

@@ -1,6 +1,7 @@
 #pragma once
 // What the benchmark's sections share: a clock, repeated timings and the printed table.
 #include <functional>
+#include <vector>
 
 class cEdStage;
 
@@ -19,6 +20,9 @@ struct cTiming {
     double min;     // ms
     double median;  // ms
 };
+
+// The minimum and the median of the times (0 for none).
+cTiming Summary(std::vector<double> times);
 
 // Times each operation runs times, alternating between them so that both see the same state of
 // the machine (caches, the heap, the disk); prepare runs before every timed call, untimed.

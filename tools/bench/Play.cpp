@@ -1,7 +1,9 @@
 // The play scene: one frame of simulation and one painted picture, each as a share of a frame at
-// 60 frames a second (the reference row is the frame itself), on the factory stage and on a
+// 60 frames a second (the reference row is the frame itself), on the factory stage, on a
 // generated stress stage (a wide stage full of blocks under five background layers, the whole
-// screen turned by a screen effect, 200 shots flying, 400 characters acting wherever they are).
+// screen turned by a screen effect, 200 shots flying, 400 characters acting wherever they are)
+// and on the sample game's first stage played from start to goal by its committed input log.
+// Characters run their flows with the game's flow runtime, as in the game.
 #include <windows.h>
 
 #include <algorithm>
@@ -13,13 +15,18 @@
 #include "data/ProjectDatabase.h"
 #include "data/Stage.h"
 #include "game/data/GameDatabase.h"
+#include "game/core/GameModes.h"
+#include "game/core/SceneManager.h"
+#include "game/data/ReplayData.h"
 #include "game/data/StageLoad.h"
+#include "game/flow/PlayFlowRuntime.h"
 #include "game/media/Bitmap.h"
 #include "game/media/Display.h"
 #include "game/media/Palette.h"
 #include "game/media/PictureTable.h"
 #include "game/play/PlayPaint.h"
 #include "game/play/PlayScene.h"
+#include "tests/game/play/InputLog.h"
 #include "tools/bench/Bench.h"
 
 namespace {
@@ -27,6 +34,10 @@ namespace {
 const int kRuns = 300;
 const int kStressLayers = 5;
 const int kStressCharas = 400;
+
+const char kSampleLog[] =
+#include "tests/game/play/fixtures/SampleLog.inc"
+    ;
 
 cSurface g_Surfaces[kPictureTableRows];
 cPictureRow g_Rows[kPictureTableRows];
@@ -147,18 +158,67 @@ void TimeStage(const char* name, int screenEffect, int shots) {
     printf("| %s: characters in play at the end | %u |\n", name, static_cast<unsigned>(scene.m_Charas.size()));
 }
 
+// The sample game's first stage (its own project folder beside this one) played from its
+// committed log: every frame from the first of play to the goal, simulated and painted, the two
+// together beside the frame.
+void TimeSampleStage() {
+    const char* const name = "sample game's first stage, start to goal";
+    uint32_t seed = 0;
+    uint64_t hash = 0;
+    char folder[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    if (!ReadInputLog(kSampleLog, seed, hash, CurrentReplay()) || !SetCurrentDirectoryA("..\\sample") ||
+        !ProjectCommonPalette().LoadFile("default\\CommonPalette.cplt4") ||
+        LoadStageAndStart("default\\stg4\\w1.stg4", 1) != 1) {
+        SetCurrentDirectoryA(folder);
+        printf("| %s: the sample game (build/x64/sample) cannot be read |\n", name);
+        return;
+    }
+    const int mode = SceneManager().m_nGameMode;
+    SceneManager().m_nGameMode = eModeReplay;
+    cHeadlessHost host;
+    cPlayScene scene;
+    scene.SetHost(&host);
+    LoadBackLayerPictures(scene);
+    scene.Frame();
+    for (int i = 0; i < 500 && scene.State() != ePlayRun; ++i) scene.StepFrame(0, 0);
+    std::vector<double> simulation, painting, both;
+    for (int guard = 0; guard < 100000 && scene.State() == ePlayRun; ++guard) {
+        const long long start = Now();
+        scene.StepFrame(0, 0);
+        const long long simulated = Now();
+        PaintPlayScene(scene, Display().Back, 1, 0, 1, 1);
+        const long long painted = Now();
+        simulation.push_back(Milliseconds(start, simulated));
+        painting.push_back(Milliseconds(simulated, painted));
+        both.push_back(Milliseconds(start, painted));
+    }
+    const bool cleared = scene.State() == ePlayResult;
+    SceneManager().m_nGameMode = mode;
+    SetCurrentDirectoryA(folder);
+    PrintShare(name, "simulation of one frame", Summary(simulation));
+    PrintShare(name, "painting one frame", Summary(painting));
+    PrintShare(name, "one frame, simulated and painted", Summary(both));
+    printf("| %s: frames played | %u, %s |\n", name, static_cast<unsigned>(both.size()),
+           cleared ? "the goal reached" : "the goal NOT reached");
+}
+
 }  // namespace
 
 void BenchPlay() {
     PrintHeader("play: one frame of the play scene, simulated and painted (ratio: share of a frame)");
+    cFlowRuntime* const runtime = SetFlowRuntime(&PlayFlowRuntime());
     if (!StartDisplay() || !ProjectCommonPalette().LoadFile("default\\CommonPalette.cplt4") ||
         !ProjectSystemData().LoadFile("default\\System.dat") ||
         LoadStageAndStart("default\\stg4\\Default.stg4", 1) != 1) {
         printf("| the display or the factory records cannot be made ready |\n");
+        SetFlowRuntime(runtime);
         return;
     }
     TimeStage("factory stage", 0, 0);
     MakeStressStage(ProjectStage());
     AddTurningScreen();
     TimeStage("stress stage (300 x 15 blocks, 5 layers, the screen turning, 200 shots, 400 characters)", 1, 200);
+    TimeSampleStage();
+    SetFlowRuntime(runtime);
 }
