@@ -68,20 +68,45 @@ struct cCandidates {
     cCandidate side[4];  // by contact: left, right, up, down
 };
 
-// The side candidates of a block character that touches the edges of the box between top and
-// bottom: right X = B.left - width - gap, left X = B.right + 1 + gap. Right first when asked.
-// One side at most with single set.
-void OfferSides(cActor& actor, cCharaActor& b, cCandidates& c, double top, double bottom, bool rightFirst,
+// Both axes are handled alike: axis 0 runs across (its sides left and right), axis 1 down (up
+// and down). The low side (left, up) lies at the box's low edge, the high side (right, down) at
+// its high edge.
+const int kAcross = 0, kDown = 1;
+
+int LowSide(int axis) { return axis == kAcross ? eLeft : eUp; }
+double Low(const cBox& box, int axis) { return axis == kAcross ? box.left : box.top; }
+double High(const cBox& box, int axis) { return axis == kAcross ? box.right : box.bottom; }
+double Size(const cObj& object, int axis) { return axis == kAcross ? object.m_Width : object.m_Height; }
+double& Speed(cObj& object, int axis) { return axis == kAcross ? object.m_dSpeedX : object.m_dSpeedY; }
+double& Inertia(cObj& object, int axis) { return axis == kAcross ? object.m_dAcSpeedX : object.m_dAcSpeedY; }
+
+// The edge of a box across the axis at the point, from one point to another on the other axis.
+cBox Edge(int axis, double at, double from, double to) {
+    return axis == kAcross ? cBox{at, from, at, to} : cBox{from, at, to, at};
+}
+
+// The side candidates along the axis of a block character that touches the box's edges between
+// from and to on the other axis: the low side puts the box past the blocker's high edge, the
+// high side before its low edge, a gap away. High side first when asked; one side at most with
+// single set.
+void OfferSides(cActor& actor, cCharaActor& b, cCandidates& c, int axis, double from, double to, bool highFirst,
                 bool single, double gap) {
+    const cBox box = BoxOf(actor);
     const cBox blocker = BoxOf(b);
-    for (bool right : {rightFirst, !rightFirst}) {
-        const double x = right ? actor.m_Right : actor.m_X;
-        if (!Overlaps(cBox{x, top, x, bottom}, blocker)) continue;
-        const int side = right ? eRight : eLeft;
+    for (bool high : {highFirst, !highFirst}) {
+        if (!Overlaps(Edge(axis, high ? High(box, axis) : Low(box, axis), from, to), blocker)) continue;
+        const int side = LowSide(axis) + (high ? 1 : 0);
         actor.m_Contact[side] = 1;
-        c.side[side].Offer(right ? blocker.left - actor.m_Width - gap : blocker.right + 1 + gap, b, !right);
+        c.side[side].Offer(high ? Low(blocker, axis) - Size(actor, axis) - gap : High(blocker, axis) + 1 + gap, b, !high);
         if (single) return;
     }
+}
+
+// Both sides along the axis, touched anywhere but at the box's corners.
+void OfferInside(cActor& actor, cCharaActor& b, cCandidates& c, int axis) {
+    const cBox box = BoxOf(actor);
+    const int other = 1 - axis;
+    OfferSides(actor, b, c, axis, Low(box, other) + 1, High(box, other) - 1, false, false, 0);
 }
 
 void SetCarrierBox(cActor& actor, const cCharaActor& carrier) {
@@ -139,56 +164,26 @@ int PushFlying(cPlayScene& scene, cActor& actor) {
         const cBox blocker = BoxOf(b);
         const cPenetration p = Penetration(box, blocker);
         if (p.x == 0 && p.y == 0) return false;
-        if (p.x > p.y) {
-            if (Overlaps({box.left + 1, box.top, box.right - 1, box.top}, blocker)) {
-                actor.m_Contact[eUp] = 1;
-                c.side[eUp].Offer(blocker.bottom + 1, b, true);
-            }
-            if (Overlaps({box.left + 1, box.bottom, box.right - 1, box.bottom}, blocker)) {
-                actor.m_Contact[eDown] = 1;
-                c.side[eDown].Offer(blocker.top - actor.m_Height, b, false);
-            }
-        } else {
-            OfferSides(actor, b, c, box.top + 1, box.bottom - 1, false, false, 0);
-        }
+        OfferInside(actor, b, c, p.x > p.y ? kDown : kAcross);
         return false;
     });
     const bool any = c.side[eLeft] || c.side[eRight] || c.side[eUp] || c.side[eDown];
     if (actor.m_BlockContact == 2) return any ? 2 : 0;
-    if (const cCandidate& k = c.side[eLeft]) {
-        actor.m_dAcSpeedX = 0.0;
-        if (k.by->m_dSpeedX >= 0 || actor.m_dSpeedX < 0) {
-            Apply(actor, eLeft, k);
-        } else {
-            actor.m_Contact[eLeft] = 0;
-            scene.PushOutAxis(actor, 1);
-        }
-    }
-    if (const cCandidate& k = c.side[eRight]) {
-        actor.m_dAcSpeedX = 0.0;
-        if (k.by->m_dSpeedX > 0 && !(actor.m_dSpeedX > 0)) {
-            actor.m_Contact[eRight] = 0;
-            scene.PushOutAxis(actor, 1);
-        } else {
-            Apply(actor, eRight, k);
-        }
-    }
-    if (const cCandidate& k = c.side[eUp]) {
-        actor.m_dAcSpeedY = 0.0;
-        if (k.by->m_dSpeedY >= 0 || actor.m_dSpeedY < 0) {
-            Apply(actor, eUp, k);
-        } else {
-            actor.m_Contact[eUp] = 0;
-            scene.PushOutAxis(actor, 0);
-        }
-    }
-    if (const cCandidate& k = c.side[eDown]) {
-        actor.m_dAcSpeedY = 0.0;
-        if (k.by->m_dSpeedY > 0 && !(actor.m_dSpeedY > 0)) {
-            actor.m_Contact[eDown] = 0;
-            scene.PushOutAxis(actor, 0);
-        } else {
-            Apply(actor, eDown, k);
+    // A block character moving into the side it pushes from, while the character does not move
+    // away from it, pushes the character out along the other axis instead.
+    for (int axis : {kAcross, kDown}) {
+        for (int high : {0, 1}) {
+            const int side = LowSide(axis) + high;
+            const cCandidate& k = c.side[side];
+            if (!k) continue;
+            Inertia(actor, axis) = 0.0;
+            const double outwards = high ? 1.0 : -1.0;
+            if (outwards * Speed(*k.by, axis) > 0 && !(outwards * Speed(actor, axis) > 0)) {
+                actor.m_Contact[side] = 0;
+                scene.PushOutAxis(actor, 1 - axis);
+            } else {
+                Apply(actor, side, k);
+            }
         }
     }
     return 0;
@@ -217,7 +212,7 @@ int PushWalking(cPlayScene& scene, cActor& actor) {
         if (head.x == 0) {
             const cPenetration whole = Penetration(box, blocker);
             if (whole.x < whole.y)
-                OfferSides(actor, b, c, box.top, box.bottom, true, false, 0.5);
+                OfferSides(actor, b, c, kAcross, box.top, box.bottom, true, false, 0.5);
             else if (Overlaps(feet, blocker))
                 landOn(b);
             return false;
@@ -231,7 +226,7 @@ int PushWalking(cPlayScene& scene, cActor& actor) {
             c.side[eUp].Offer(blocker.bottom + 1, b, true);
             if (actor.m_OnObject && actor.m_dSpeedY < 0) actor.m_Contact[eDown] = 1;
         } else {
-            OfferSides(actor, b, c, upper.top, upper.bottom, actor.m_dSpeedX >= 0, true, 0.5);
+            OfferSides(actor, b, c, kAcross, upper.top, upper.bottom, actor.m_dSpeedX >= 0, true, 0.5);
         }
         return false;
     });
@@ -337,22 +332,10 @@ void cPlayScene::PushOutAxis(cActor& actor, int axis) {
     FindBlockChara(*this, actor.m_Number, [&](cCharaActor& b) {
         const cBox blocker = BoxOf(b);
         if (!Overlaps(box, blocker)) return false;
-        if (axis == 0) {
-            OfferSides(actor, b, c, box.top + 1, box.bottom - 1, false, false, 0);
-        } else {
-            if (Overlaps({box.left + 1, box.top, box.right - 1, box.top}, blocker)) {
-                actor.m_Contact[eUp] = 1;
-                c.side[eUp].Offer(blocker.bottom + 1, b, true);
-            }
-            if (Overlaps({box.left + 1, box.bottom, box.right - 1, box.bottom}, blocker)) {
-                actor.m_Contact[eDown] = 1;
-                c.side[eDown].Offer(blocker.top - actor.m_Height, b, false);
-            }
-        }
+        OfferInside(actor, b, c, axis);
         return false;
     });
-    const int first = axis == 0 ? eLeft : eUp;
-    for (int side : {first, first + 1})
+    for (int side : {LowSide(axis), LowSide(axis) + 1})
         if (c.side[side]) Apply(actor, side, c.side[side]);
 }
 
