@@ -19,6 +19,7 @@
 #include "game/media/Display.h"
 #include "game/media/PixelEffect.h"
 #include "game/play/PlayScene.h"
+#include "game/play/ScreenColour.h"
 #include "game/play/ScreenEffect.h"
 
 namespace {
@@ -130,6 +131,7 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
         scene.DrawBlockLayer(dest, 1);
         PaintDisplayObjects(scene, dest);
         PaintScreenEffect(scene, dest);
+        PaintSightView(scene, dest);
         scene.DrawStatusBar(dest);
         DrawTimeLeft(scene, dest);
         PaintScreenColour(scene.m_ScreenColour, flag2);
@@ -182,12 +184,14 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
 void PaintFade(const cPlayScene& scene, cSurface& dest) {
     // The fade-in starts from black and the fade-out ends in it, a step of 256 / frames a frame.
     const int frames = cPlayScene::kFadeFrames;
-    int shown;
+    int shown = frames;
     if (scene.State() == ePlayFadeIn)
         shown = scene.m_Fade;
     else if (scene.State() == ePlayFadeOut)
         shown = frames - 1 - scene.m_Fade;
-    else
-        return;
-    DDBltFade(dest, 256 * std::max(0, std::min(shown, frames)) / frames, 0, 0, 0, dest);
+    const int k = 256 * std::max(0, std::min(shown, frames)) / frames;
+    if (Display().nBpp == 8)
+        PaintPaletteFade(k);
+    else if (shown < frames)
+        DDBltFade(dest, k, 0, 0, 0, dest);
 }

@@ -12,7 +12,7 @@ const int kBackLayerSlots = 8;
 // Paints the scene with the flags of its Draw (see cPlayScene::Draw).
 void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int flag3, int flag4);
 // In the fade-in and fade-out states, darkens the painted frame by the frames of the fade so far
-// (direct colour; at depth 8 the frame is left as it is).
+// (at depth 8 the display palette, which the first frame after the fade puts back).
 void PaintFade(const cPlayScene& scene, cSurface& dest);
 // The player, then the stage characters on the screen, with their gauges; the defeated ones by
 // their defeat effect.
@@ -22,6 +22,9 @@ void PaintItems(const cPlayScene& scene, cSurface& dest);
 void PaintShots(const cPlayScene& scene, cSurface& dest);
 // The display objects: texts, effects, pictures, then message windows.
 void PaintDisplayObjects(const cPlayScene& scene, cSurface& dest);
+// The player's sight: the stage seen only through the hole of the scene's sight mask, which is
+// built again whenever the player's sight radius or shape has changed.
+void PaintSightView(cPlayScene& scene, cSurface& dest);
 // The layers of one position key (0 behind the stage, 1 in front).
 void DrawBackLayers(const cPlayScene& scene, cSurface& dest, int front);
 // Covers the 640 x 480 screen with the picture repeated, its point (startX, startY) (taken

@@ -170,6 +170,14 @@ public:
     // centre, round or square; r 0 covers everything. r is capped at what covers the screen. False
     // when a surface cannot be made (the game is then asked to end).
     bool BuildSightMask(cSurface& mask, cSurface& circle, int32_t radius, int32_t shape);
+    // The sight mask the painter keeps, with the radius and shape (1 round) it was built for.
+    struct cSightView {
+        std::shared_ptr<cSurface> mask;
+        std::shared_ptr<cSurface> circle;
+        int32_t radius = -1;
+        int32_t round = -1;
+    };
+    cSightView m_SightView;
 
     void SetHost(cPlayHost* host) { m_Host = host; }
     cPlayHost& Host();

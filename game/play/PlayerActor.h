@@ -26,6 +26,10 @@ public:
     void SaveFacing() { m_FacingCopy = m_Facing; }
     // A number that pops up over the stage at (x, y) for half a second.
     void PopupNumber(int32_t value, int32_t x, int32_t y);
+    // Unless the player sees the whole screen, covers the screen with the part of the sight mask
+    // (built for its sight, the hole at its centre) that puts the hole on the player, or ahead of
+    // it for a sight that looks ahead (SightView.cpp).
+    void DrawCameraView(cSurface& target, cSurface& mask) const;
 
     int32_t m_StartColumn = 0;
     int32_t m_StartRow = 0;

@@ -8,6 +8,10 @@
 namespace {
 
 const int kNormal = 255;
+const int kFullBrightness = 256;
+
+// Whether a fade has left the palette darkened.
+bool g_PaletteFaded = false;
 
 void ApplyPalette(const PALETTEENTRY* entries) {
     cDisplayState& display = Display();
@@ -79,4 +83,16 @@ void PaintScreenColour(const cScreenColour& colour, int hold) {
                  display.BasePalette);
     ApplyPalette(display.Palette);
     if (colour.EndsFlash()) ApplyPalette(display.BasePalette);
+}
+
+void PaintPaletteFade(int k) {
+    cDisplayState& display = Display();
+    if (display.nBpp != 8 || (k >= kFullBrightness && !g_PaletteFaded)) return;
+    g_PaletteFaded = k < kFullBrightness;
+    if (!g_PaletteFaded) {
+        ApplyPalette(display.BasePalette);
+        return;
+    }
+    DDMixPalette(display.Palette, 0, kPaletteSize - 1, k, 0, 0, 0, display.BasePalette);
+    ApplyPalette(display.Palette);
 }

@@ -39,3 +39,6 @@ struct cScreenColour {
 
 // Applies the change's tint of this frame to the display palette (256 colours only).
 void PaintScreenColour(const cScreenColour& colour, int hold);
+// At 256 colours the play scene's fades darken the palette, brightness k of 256 (0 black); a
+// brightness of 256 after a fade puts the normal palette back, once.
+void PaintPaletteFade(int k);

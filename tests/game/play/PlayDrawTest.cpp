@@ -22,6 +22,7 @@
 #include "game/play/PlayPaint.h"
 #include "game/play/PlayScene.h"
 #include "game/play/PlaySurfaces.h"
+#include "game/play/ScreenColour.h"
 #include "game/play/ScreenEffect.h"
 #include "game/play/StatusBar.h"
 #include "tests/game/media/DisplayFixture.h"
@@ -107,6 +108,16 @@ protected:
         scene.m_ScrollX.m_Pos = x;
         scene.m_ScrollY.m_Pos = y;
         return true;
+    }
+    // An empty replay of a stage without its banner: the scene fades in, plays nothing and
+    // fades out at once.
+    static void PrepareEmptyReplay() {
+        cEdStage stage = Stage(40, 20);
+        stage.m_BackLayers[0].m_Color = kBackground;
+        stage.m_ShowStageInfo = 0;
+        ProjectStage() = stage;
+        SceneManager().m_nGameMode = eModeReplay;
+        CurrentReplay().Clear();
     }
     uint32_t Colour(int index) { return DDIndexToPixel(index); }
 
@@ -404,6 +415,54 @@ TEST_F(PlayDraw, SightMasksLeaveAHoleOfTheirShape) {
     DDReleaseSurface(circle);
 }
 
+// The player's sight: the stage shows through the mask's hole around the player, or ahead of it
+// for a sight that looks ahead, and the mask covers the rest; a player who sees the whole screen
+// has no mask.
+TEST_F(PlayDraw, TheSightViewShowsTheStageAroundThePlayerOnly) {
+    cPlayGlobals globals;
+    const uint32_t cover = Colour(16), stageColour = Colour(kBackground);
+    struct cProbe {
+        int dx, dy;  // from the player's centre on the screen
+        bool seen;
+    };
+    const struct {
+        int kind;
+        std::vector<cProbe> probes;
+    } cases[] = {
+        {0, {{20, 0, true}, {200, 100, true}}},
+        // A square of 64 dots around the centre.
+        {3, {{20, 0, true}, {-20, 20, true}, {40, 0, false}, {0, -40, false}}},
+        // The same square 16 dots ahead (the player faces right).
+        {4, {{40, 0, true}, {-24, 0, false}}},
+        {1, {{24, 0, true}, {0, -24, true}, {26, 26, false}, {40, 0, false}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        cEdStage stage;
+        stage.SetSize(40, 20);
+        stage.m_BackLayers[0].m_Color = kBackground;
+        cEdChara player;
+        player.m_Graphic = 1;
+        player.m_Control = 0;
+        player.m_FaceRight = 1;
+        player.m_SightShape = static_cast<uint8_t>(c.kind);
+        player.m_SightRange = 2;  // hbl: 32 dots
+        stage.PutCharaAt(8, 8, player);
+        ProjectStage() = stage;
+        cHeadlessHost host;
+        cPlayScene scene;
+        scene.SetHost(&host);
+        for (int i = 0; i < 200 && scene.State() != ePlayRun; ++i) scene.StepFrame(0, 0);
+        ASSERT_EQ(ePlayRun, scene.State());
+        PaintPlayScene(scene, m_Dest, 0, 1, 0, 1);
+        const cPlayerActor& hero = scene.m_Players[0];
+        const int cx = hero.m_ScreenRect.left + (hero.m_DrawWidth >> 1);
+        const int cy = hero.m_ScreenRect.top + (hero.m_DrawHeight >> 1);
+        for (const cProbe& p : c.probes)
+            EXPECT_EQ(p.seen ? stageColour : cover, PixelAt(m_Dest, cx + p.dx, cy + p.dy)) << p.dx << ", " << p.dy;
+    }
+}
+
 // Painting reads the scene and changes nothing: the same log gives the same hashes with the
 // picture painted every frame as without.
 TEST_F(PlayDraw, PaintingChangesNothingOfThePlay) {
@@ -638,12 +697,7 @@ TEST_F(PlayDraw, SwordsShowTheirPositionsPartByFacing) {
 // (here at the end of an empty replay) darkens it down to black on its last frame.
 TEST_F(PlayDraw, FadesRunFromBlackAndBackToIt) {
     cPlayGlobals globals;
-    cEdStage stage = Stage(40, 20);
-    stage.m_BackLayers[0].m_Color = kBackground;
-    stage.m_ShowStageInfo = 0;
-    ProjectStage() = stage;
-    SceneManager().m_nGameMode = eModeReplay;
-    CurrentReplay().Clear();
+    PrepareEmptyReplay();
     std::vector<uint32_t> pixels[ePlayFadeOut + 1];
     cHeadlessHost host;
     host.painter = [&](cPlayScene& scene, int f1, int f2, int f3, int f4) {
@@ -672,4 +726,46 @@ TEST_F(PlayDraw, FadesRunFromBlackAndBackToIt) {
     for (size_t i = 1; i < frames; ++i) EXPECT_GE(green(out[i - 1]), green(out[i])) << i;
     EXPECT_NE(0u, out.front());
     EXPECT_EQ(0u, out.back());
+}
+
+// At 256 colours the fades darken the display palette instead of the picture: black at the
+// fade-in's start, the normal palette back once the banner shows, black on the fade-out's last
+// frame.
+TEST_F(PlayDraw, FadesAt8BitsDarkenThePalette) {
+    cPlayGlobals globals;
+    cDisplayState& display = Display();
+    PALETTEENTRY savedBase[kPaletteSize];
+    std::copy(display.BasePalette, display.BasePalette + kPaletteSize, savedBase);
+    const int32_t savedDepth = display.nBpp;
+    const uint32_t painted = PixelAt(m_Dest, 500, 300);
+    for (PALETTEENTRY& entry : display.BasePalette) entry = {200, 100, 40, 1};
+    display.nBpp = 8;
+    PrepareEmptyReplay();
+    std::vector<int> reds[ePlayFadeOut + 1];
+    cHeadlessHost host;
+    host.painter = [&](cPlayScene& scene, int, int, int, int) {
+        PaintFade(scene, m_Dest);
+        reds[scene.State()].push_back(display.Palette[40].peRed);
+    };
+    cPlayScene scene;
+    scene.SetHost(&host);
+    for (int i = 0; i < 60 && reds[ePlayFadeOut].size() < cPlayScene::kFadeFrames; ++i) scene.StepFrame(0, 0);
+    const uint32_t picture = PixelAt(m_Dest, 500, 300);
+    PaintPaletteFade(256);  // the normal palette back for the tests after this one
+    display.nBpp = savedDepth;
+    std::copy(savedBase, savedBase + kPaletteSize, display.BasePalette);
+
+    const std::vector<int>& in = reds[ePlayFadeIn];
+    const std::vector<int>& out = reds[ePlayFadeOut];
+    ASSERT_EQ(static_cast<size_t>(cPlayScene::kFadeFrames), in.size());
+    ASSERT_EQ(static_cast<size_t>(cPlayScene::kFadeFrames), out.size());
+    ASSERT_FALSE(reds[ePlayIntro].empty());
+    EXPECT_EQ(0, in.front());
+    for (size_t i = 1; i < in.size(); ++i) EXPECT_LE(in[i - 1], in[i]) << i;
+    EXPECT_LT(in.back(), 200);
+    EXPECT_EQ(200, reds[ePlayIntro].front()) << "the normal palette on the first frame after the fade";
+    for (size_t i = 1; i < out.size(); ++i) EXPECT_GE(out[i - 1], out[i]) << i;
+    EXPECT_GT(out.front(), 0);
+    EXPECT_EQ(0, out.back());
+    EXPECT_EQ(painted, picture) << "the picture itself is left as painted";
 }
