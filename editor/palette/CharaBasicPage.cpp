@@ -80,7 +80,7 @@ cCharaBasicPage::cCharaBasicPage(cCharaDataSheet* sheet, cChildWnd* parent, cWnd
 }
 
 bool cCharaBasicPage::PlacedOrDefault() const {
-    int source = m_lpCharaSheet->Source();
+    int source = m_lpSheet->Source();
     return source == eSourceStageCell || source == eSourceDefault;
 }
 
@@ -94,7 +94,7 @@ void cCharaBasicPage::FillInheritNames(int palette) {
 void cCharaBasicPage::InitPage() {
     m_Conds.Attach(this, m_lpGroup);
     m_Conds.List().SelectSingle(0, false);
-    int source = m_lpCharaSheet->Source();
+    int source = m_lpSheet->Source();
     if (source == eSourceCommonPalette || source == eSourceDefault) {
         EnableCtrl(IDC_CB_INHERIT_SRC, false);
         EnableCtrl(IDC_CB_INHERIT_INDEX, false);
@@ -144,7 +144,7 @@ void cCharaBasicPage::InheritSourceChanged() {
         m_Work.m_bbInherit.assign(0, 0);
         RunChangeHandlers(IDC_CB_INHERIT_SRC);
     } else {
-        bool choosable = m_lpCharaSheet->Source() == eSourceStageCell || m_lpCharaSheet->Source() == eSourceStagePalette;
+        bool choosable = m_lpSheet->Source() == eSourceStageCell || m_lpSheet->Source() == eSourceStagePalette;
         EnableCtrl(IDC_CB_INHERIT_INDEX, choosable);
         for (int group = 0; group < kGroupCount; ++group) EnableCtrl(m_Groups[group].button, true);
         uint16_t kept = index.GetData();

@@ -1,91 +1,26 @@
 #pragma once
-// What the four pages of the chara data sheet share: the page's copy of the chara with the
-// controls bound into it, the "継承" checks with the controls each governs, the table of change
-// handlers by control kind, stepping with ← and →, the previews, and the sheet notifications
-// (a page left hands its record to the others; Apply commits through the basic page).
-#include <functional>
-#include <vector>
-
+// What the four pages of the chara data sheet share beyond any data sheet's page: the text and
+// button bindings, the steps and the two pictures, and previews of the controls as they stand.
 #include "data/Chara.h"
-#include "editor/flow/CmdPage.h"
-#include "editor/palette/PageHandlers.h"
+#include "editor/palette/DataSheetPage.h"
 #include "framework/Buttons.h"
-#include "framework/Page.h"
 #include "framework/StrEdit.h"
 
 class cCharaDataSheet;
 
-class cCharaPage : public cPage {
+class cCharaPage : public cDataSheetPage<cEdChara, cCharaDataSheet> {
 public:
     // Without a sheet the page is a dialog of its own on a default chara, without "No." and the
     // arrows.
     cCharaPage(UINT templateId, cCharaDataSheet* sheet, int pageIndex, cChildWnd* parent, cWndGroup* group);
 
-    void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-    void OnCommand(WPARAM wParam, LPARAM lParam) override;
-    INT_PTR DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
-    int OnPaint() override;
-
-    // The page's copy becomes the record; shown at once when the window exists.
-    void Bind(const cEdChara& record);
-    // The controls into the page's copy.
-    virtual void Store();
-    const cEdChara& Record() const { return m_Work; }
-    int PageIndex() const { return m_PageIndex; }
-    bool IsInitialized() const { return m_Ready != 0; }
-    // The previous (-1) or next (+1) chara of the palette.
-    void Step(int delta);
-    // The page shown again: data, lists, enables and the number.
-    virtual void Refresh();
-    // The preview's bitmap.
-    const cDib& Preview();
-
 protected:
-    // Page parts of the dialog's start: after the bindings are attached, before the data shows.
-    virtual void InitPage() {}
-    // The page's own commands (lists, buttons) before the change handlers; true when handled.
-    virtual bool PageCommand(int id, int code) { return false; }
-    // WM_CONTEXTMENU over one of the page's lists; true when a popup was shown.
-    virtual bool ContextMenu(WPARAM wParam, LPARAM lParam) { return false; }
-    // The data lists refilled after the record changed.
-    virtual void RefillLists() {}
-    // The enables that hang on values of other pages or groups.
-    virtual void UpdateDependentEnables() {}
-    // Each group enabled unless its check is checked; pages add their own rules.
-    virtual void EnableInheritGroups();
-    // After a step: the page's handlers and enables.
-    virtual void AfterStep();
-    // The chara the previews show.
-    virtual cEdChara PreviewRecord();
+    void AttachBindings() override;
+    cEdChara PreviewRecord() override;
 
-    void AddGroup(uint16_t button, int flag, std::vector<uint16_t> ctrls);
-    void AddHandler(int kind, uint16_t id, std::function<void()> run);
     // The steps and the two pictures every page has.
     void BindCommon();
-    // Copies the base's groups whose checks are checked and shows the record again.
-    void ApplyInherit();
-    // Every handler that is no button's, in table order; `except` is skipped.
-    void RunChangeHandlers(uint16_t except = 0);
-    // All "継承" checks enabled or not (pages whose record inherits from nothing).
-    void EnableInheritButtons(bool enable);
-    void EnableCtrl(uint16_t id, bool enable);
-    bool IsEnabled(uint16_t id) const;
-    bool IsChecked(uint16_t id) const;
-    bool IsInherited(uint16_t button) const { return IsChecked(button); }
-    int ComboPos(uint16_t id) const;
-    void DrawPreviews();
-    void ShowNumber();
-    // Shows the record without the handlers reacting.
-    void ShowData();
 
-    cCharaDataSheet* m_lpCharaSheet;
-    int m_PageIndex;
-    int m_Busy = 0;
-    cEdChara m_Work;
-    cCmdBindings m_Bind;
     cBindings<cBoundStrEdit> m_Texts;
     cBindings<cBoundButton> m_Buttons;
-    std::vector<cInheritGroup> m_Groups;
-    std::vector<cCtrlHandler> m_Handlers;
-    std::vector<uint16_t> m_PreviewIds;
 };

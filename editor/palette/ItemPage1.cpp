@@ -91,7 +91,7 @@ void cItemPage1::FillInheritNames(int palette) {
 void cItemPage1::InitPage() {
     m_Conds.Attach(this, m_lpGroup);
     m_Conds.List().SelectSingle(0, false);
-    if (!Inherits(m_lpItemSheet->Source())) EnableCtrl(IDC_I1_INHERIT_SRC, false);
+    if (!Inherits(m_lpSheet->Source())) EnableCtrl(IDC_I1_INHERIT_SRC, false);
 }
 
 void cItemPage1::RefillLists() { m_Conds.List().Refill(); }
@@ -107,7 +107,7 @@ bool cItemPage1::ContextMenu(WPARAM wParam, LPARAM lParam) { return m_Conds.OnCo
 
 // The toggles answer only while a base palette is chosen; their groups follow them.
 void cItemPage1::EnableInheritGroups() {
-    bool based = Inherits(m_lpItemSheet->Source()) && ComboPos(IDC_I1_INHERIT_SRC) > 0;
+    bool based = Inherits(m_lpSheet->Source()) && ComboPos(IDC_I1_INHERIT_SRC) > 0;
     EnableInheritButtons(based);
     EnableCtrl(IDC_I1_INHERIT_INDEX, based);
     cItemPage::EnableInheritGroups();
@@ -168,7 +168,7 @@ void cItemPage1::MarkModeChanged() {
 }
 
 // The item as the graphic controls stand.
-cEdItem cItemPage1::PreviewItem() {
+cEdItem cItemPage1::PreviewRecord() {
     cEdItem shown;
     shown.m_GraphicSrc = static_cast<uint8_t>(std::max(0, ComboPos(IDC_I1_GRAPHIC_SRC)));
     shown.m_Graphic = static_cast<uint16_t>(GetDlgItemInt(m_hWnd, IDC_I1_GRAPHIC, nullptr, FALSE));

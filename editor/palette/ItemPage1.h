@@ -20,7 +20,7 @@ protected:
     bool ContextMenu(WPARAM wParam, LPARAM lParam) override;
     void RefillLists() override;
     void EnableInheritGroups() override;
-    cEdItem PreviewItem() override;
+    cEdItem PreviewRecord() override;
     void RedrawList() override;
 
 private:

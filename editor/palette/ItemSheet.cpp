@@ -80,8 +80,9 @@ cItemPage1* cItemDataSheet::Page1() const { return static_cast<cItemPage1*>(m_lp
 
 cItemPage2* cItemDataSheet::Page2() const { return static_cast<cItemPage2*>(m_lpPages[1]); }
 
-void cItemDataSheet::SetOtherPage(const cEdItem& item, int which) {
-    if (cItemPage* page = m_lpPages[which == 0 ? 1 : 0]) page->SetItem(item);
+void cItemDataSheet::SyncPages(const cEdItem& item, int pageIndex) {
+    for (int i = 0; i < kItemPages; ++i)
+        if (i != pageIndex && m_lpPages[i]) m_lpPages[i]->Bind(item);
 }
 
 void cItemDataSheet::RememberPage() {
@@ -105,7 +106,7 @@ void cItemDataSheet::Commit() {
     int current = m_hWnd ? GetCurPage() : 0;
     if (cItemPage* shown = Page(current); shown && shown->IsInitialized()) {
         shown->Store();
-        SetOtherPage(shown->Item(), current);
+        SyncPages(shown->Item(), current);
     }
     const cEdItem& item = m_lpPages[0]->Item();
     cStageDoc& doc = StageDoc();

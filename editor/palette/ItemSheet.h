@@ -1,6 +1,6 @@
 #pragma once
 // The item data sheet "アイテムデータ": two pages over one item record. Each page edits a copy
-// of its own; leaving a page hands its copy to the other (SetOtherPage), so the page shown next
+// of its own; leaving a page hands its copy to the other (SyncPages), so the page shown next
 // sees every change. Stepping with ← and → walks a copy of the palette's item list. Nothing
 // reaches the project before Apply or OK, which writes the record back to where it came from
 // (the document's edit source); Cancel drops every copy, those of the items stepped through
@@ -27,8 +27,8 @@ public:
     void SkipReturn() override { m_Return = false; }
     bool Returns() const { return m_Return; }
 
-    // which 0: the item becomes page 2's copy; which 1: page 1's.
-    void SetOtherPage(const cEdItem& item, int which);
+    // Copies the item into the copy of every page but the one at the index.
+    void SyncPages(const cEdItem& item, int pageIndex);
     // The item goes back to where it came from; the page shown stores its controls first and
     // the other page takes its copy.
     void Commit();
