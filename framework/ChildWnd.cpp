@@ -484,3 +484,13 @@ void cChildWnd::AddAccelerator(HWND target, UINT resourceId) {
     HACCEL table = LoadAcceleratorsA(m_hInst, MAKEINTRESOURCEA(resourceId));
     m_Accels.push_back({table, target});
 }
+
+int RunNewModal(cChildWnd* wnd, int runFlags) {
+    if (!wnd) {
+        OutOfMemory();
+        return 0;
+    }
+    int result = static_cast<int>(wnd->DoModal(runFlags));
+    delete wnd;
+    return result;
+}

@@ -271,6 +271,10 @@ private:
     static INT_PTR Dispatch(cChildWnd* self, HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };
 
+// Runs a window made by new (std::nothrow) modal and deletes it; its end code. A window that
+// could not be made (null) ends the program through the out-of-memory path.
+int RunNewModal(cChildWnd* wnd, int runFlags);
+
 // The registry of a program's open windows: the message loop asks it to translate accelerators
 // and dialog keys, and modal dialogs hide or disable its windows while they run.
 class cWndGroup {

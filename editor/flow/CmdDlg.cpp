@@ -1,7 +1,5 @@
 #include "editor/flow/CmdDlg.h"
 
-#include <new>
-
 #include "data/Flow.h"
 #include "data/FlowTables.h"
 #include "editor/flow/CmdFlowOpDlgs.h"
@@ -15,25 +13,11 @@
 #include "editor/flow/CmdSummonDlgs.h"
 #include "editor/flow/FlowCmdIds.h"
 #include "framework/ErrorLog.h"
-#include "framework/Geometry.h"
 #include "framework/MessageBox.h"
 
 namespace {
 
 typedef int (*cCmdFactory)(cChildWnd* parent, const cCmdContext& context, cWndGroup* group, UINT templateId);
-
-// Builds the dialog on the picker's context and owner, runs it modal, deletes it.
-template <class Dlg>
-int RunCmdDialog(cChildWnd* parent, const cCmdContext& context, cWndGroup* group, UINT templateId) {
-    Dlg* dlg = new (std::nothrow) Dlg(templateId, parent, context, group);
-    if (!dlg) {
-        OutOfMemory();
-        return 0;
-    }
-    int result = static_cast<int>(dlg->DoModal(0));
-    SafeDelete(dlg);
-    return result;
-}
 
 struct cCmdRow {
     uint16_t templateId;  // 0: the button offers nothing

@@ -5,6 +5,7 @@
 // with its result (1 after OK, 0 after Cancel or the close box).
 #include <cstddef>
 #include <functional>
+#include <new>
 
 #include "data/Record.h"
 #include "editor/flow/CmdPage.h"
@@ -25,6 +26,13 @@ private:
     cBindings<cBoundButton> m_Buttons;
     bool m_NoOwnerLogged = false;
 };
+
+// A command dialog's factory: builds the dialog on the picker's context and owner, runs it
+// modal, deletes it; its result. Memory running out ends the program.
+template <class Dlg>
+int RunCmdDialog(cChildWnd* parent, const cCmdContext& context, cWndGroup* group, UINT templateId) {
+    return RunNewModal(new (std::nothrow) Dlg(templateId, parent, context, group), 0);
+}
 
 // The picker's button of a command type (1..45), or 0.
 uint16_t CmdButtonId(int row);

@@ -5,7 +5,10 @@
 
 namespace {
 
-enum eFlowChange { eFlowAdd = 0, eFlowChange = 1, eFlowDelete = 2 };
+enum eFlowChangeOp { eFlowAdd = 0, eFlowDelete = 2 };
+
+const cParamShape kFlowChangeShape = {
+    2, 1, {}, {ParamCombo(IDC_FLOWCHG_OP, 0, FlowChangeNames), ParamCombo(IDC_FLOWCHG_ID, 1, FlowDeleteIdNames)}};
 
 cFlowDataRunner& Runner() {
     static cFlowDataRunner runner = nullptr;
@@ -18,11 +21,7 @@ void SetFlowDataRunner(cFlowDataRunner runner) { Runner() = runner; }
 
 cCmdFlowChangeDlg::cCmdFlowChangeDlg(UINT templateId, cChildWnd* parent, const cCmdContext& context,
                                      cWndGroup* group)
-    : cCmdPage(templateId, parent, context, group), m_Flows(Cmd().m_SubFlows) {
-    std::vector<int32_t>& p = Cmd().m_Params;
-    if (p.size() < 2) p.resize(2, 0);
-    m_Bind.Combo(IDC_FLOWCHG_OP, &p[0], FlowChangeNames);
-    m_Bind.Combo(IDC_FLOWCHG_ID, &p[1], FlowDeleteIdNames);
+    : cCmdParamPage(templateId, parent, context, group, kFlowChangeShape), m_Flows(Cmd().m_SubFlows) {
     m_Bind.Button(IDC_FLOWCHG_FLOWS);
 }
 
@@ -38,7 +37,7 @@ void cCmdFlowChangeDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (LOWORD(wParam) == IDC_FLOWCHG_FLOWS && HIWORD(wParam) == BN_CLICKED && IsCommandAllowed(wParam))
         EditFlows();
     else
-        cCmdPage::OnCommand(wParam, lParam);
+        cCmdParamPage::OnCommand(wParam, lParam);
 }
 
 void cCmdFlowChangeDlg::EditFlows() {

@@ -4,7 +4,7 @@
 // that edits its own flows in the flow data window. The flows are edited on a copy that the
 // command takes at OK, so Cancel leaves the command as it was.
 #include "data/Flow.h"
-#include "editor/flow/CmdPage.h"
+#include "editor/flow/CmdParamPage.h"
 
 // Edits a flow list in the flow data window, modal over `parent`; the window knows the
 // operation (value of "追加", "変更", "削除") and, for "変更", the flow ID it fixes. 1 after its
@@ -14,7 +14,7 @@ typedef int (*cFlowDataRunner)(cRecordVector<cFlow>& flows, int operation, int f
                                cWndGroup* group);
 void SetFlowDataRunner(cFlowDataRunner runner);
 
-class cCmdFlowChangeDlg : public cCmdPage {
+class cCmdFlowChangeDlg : public cCmdParamPage {
 public:
     cCmdFlowChangeDlg(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group);
 

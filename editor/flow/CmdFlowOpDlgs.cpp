@@ -20,41 +20,60 @@ enum eWarpMode { eWarpToPoint = 2 };
 enum eWarpCoord { eWarpRelative = 0 };
 enum eTarget { eTargetHero = 0, eTargetSelf = 1, eTargetNearest = 2, eTargetById = 3 };
 
+// The parameters each dialog shows, and how a new command starts.
+const cParamShape kFlowOpShape = {3,
+                                  1,
+                                  {},
+                                  {ParamCombo(IDC_FLOWOP_OP, 0, FlowOpNames),
+                                   ParamCombo(IDC_FLOWOP_TARGET, 1, FlowOpTargetNames),
+                                   ParamCombo(IDC_FLOWOP_ID, 2, FlowIdNames)}};
+const cParamShape kStageClearShape = {5,
+                                      0,
+                                      {{1, 1}},
+                                      {ParamCombo(IDC_CLEAR_MODE, 0, StageClearNames),
+                                       ParamEdit(IDC_CLEAR_STAGE, 1, 1, 99, IDC_CLEAR_STAGE_SPIN),
+                                       ParamCheck(IDC_CLEAR_MAP_WARP, 2),
+                                       ParamEdit(IDC_CLEAR_MAP_X, 3, 1, 999, IDC_CLEAR_MAP_X_SPIN),
+                                       ParamEdit(IDC_CLEAR_MAP_Y, 4, 1, 999, IDC_CLEAR_MAP_Y_SPIN)}};
+const cParamShape kGameWaitShape = {1, 0, {{0, 20}}, {ParamEdit(IDC_CMD_TIME, 0, 0, 999, IDC_CMD_TIME_SPIN)}};
+// The text is bound beside the table.
+const cParamShape kMessageShape = {9,
+                                   0,
+                                   {{0, 0}, {5, 1}, {6, 0}, {7, 30}, {8, 1}},
+                                   {ParamCombo(IDC_MSG_POS, 0, MessagePosNames),
+                                    ParamEdit(IDC_MSG_X, 1, 0, 20, IDC_MSG_X_SPIN),
+                                    ParamEdit(IDC_MSG_Y, 2, 0, 15, IDC_MSG_Y_SPIN),
+                                    ParamEdit(IDC_MSG_OFFSET_X, 3, -999, 999, IDC_MSG_OFFSET_X_SPIN),
+                                    ParamEdit(IDC_MSG_OFFSET_Y, 4, -999, 999, IDC_MSG_OFFSET_Y_SPIN),
+                                    ParamCheck(IDC_MSG_FIT, 5),
+                                    ParamCombo(IDC_MSG_SHOW, 6, MessageTimeNames),
+                                    ParamEdit(IDC_CMD_TIME, 7, 1, 9999, IDC_CMD_TIME_SPIN),
+                                    ParamCheck(IDC_MSG_PAUSE, 8)}};
+// The warp's values are in its movement record.
+const cParamShape kWarpShape = {0, 1, {}, {}};
+const cParamShape kTargetShape = {9,
+                                  1,
+                                  {{3, 1}, {5, 1}},
+                                  {ParamCombo(IDC_TGT_KIND, 0, TargetNames),
+                                   ParamCombo(IDC_TGT_RANGE, 2, TargetRangeNames),
+                                   ParamEdit(IDC_TGT_SIDE, 1, 0, 7, IDC_TGT_SIDE_SPIN),
+                                   ParamCheck(IDC_TGT_USE_ID, 7),
+                                   ParamEdit(IDC_TGT_ID, 8, 0, 98, IDC_TGT_ID_SPIN),
+                                   ParamCheck(IDC_TGT_NOT_SELF, 3),
+                                   ParamCheck(IDC_TGT_NOT_INVINCIBLE_HIT, 4),
+                                   ParamCheck(IDC_TGT_NOT_INVINCIBLE_THROUGH, 5),
+                                   ParamCheck(IDC_TGT_NOT_BLOCK, 6)}};
+
 }  // namespace
 
 cCmdFlowOpDlg::cCmdFlowOpDlg(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group)
-    : cCmdPage(templateId, parent, context, group) {
-    cFlowCmd& cmd = Cmd();
-    std::vector<int32_t>& p = cmd.m_Params;
-    if (p.size() < 3) p.resize(3, 0);
-    if (IsNew()) {
-        cmd.m_Time = 0;
-        cmd.m_Parallel = 1;
-    }
-    m_Bind.Combo(IDC_FLOWOP_OP, &p[0], FlowOpNames);
-    m_Bind.Combo(IDC_FLOWOP_TARGET, &p[1], FlowOpTargetNames);
-    m_Bind.Combo(IDC_FLOWOP_ID, &p[2], FlowIdNames);
-}
+    : cCmdParamPage(templateId, parent, context, group, kFlowOpShape) {}
 
 void cCmdFlowOpDlg::UpdateEnables() { EnableCtrl(IDC_FLOWOP_ID, ComboPos(IDC_FLOWOP_TARGET) == eFlowOpById); }
 
 cCmdStageClearDlg::cCmdStageClearDlg(UINT templateId, cChildWnd* parent, const cCmdContext& context,
                                      cWndGroup* group)
-    : cCmdPage(templateId, parent, context, group) {
-    cFlowCmd& cmd = Cmd();
-    std::vector<int32_t>& p = cmd.m_Params;
-    if (p.size() < 5) p.resize(5, 0);
-    if (IsNew()) {
-        cmd.m_Time = 0;
-        cmd.m_Parallel = 0;
-        p[1] = 1;
-    }
-    m_Bind.Combo(IDC_CLEAR_MODE, &p[0], StageClearNames);
-    m_Bind.Edit(IDC_CLEAR_STAGE, &p[1], 1, 99, IDC_CLEAR_STAGE_SPIN);
-    m_Bind.Check(IDC_CLEAR_MAP_WARP, &p[2]);
-    m_Bind.Edit(IDC_CLEAR_MAP_X, &p[3], 1, 999, IDC_CLEAR_MAP_X_SPIN);
-    m_Bind.Edit(IDC_CLEAR_MAP_Y, &p[4], 1, 999, IDC_CLEAR_MAP_Y_SPIN);
-}
+    : cCmdParamPage(templateId, parent, context, group, kStageClearShape) {}
 
 void cCmdStageClearDlg::UpdateEnables() {
     EnableCtrl(IDC_CLEAR_STAGE, ComboPos(IDC_CLEAR_MODE) == eClearByNumber);
@@ -64,42 +83,12 @@ void cCmdStageClearDlg::UpdateEnables() {
 }
 
 cCmdGameWaitDlg::cCmdGameWaitDlg(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group)
-    : cCmdPage(templateId, parent, context, group) {
-    cFlowCmd& cmd = Cmd();
-    if (cmd.m_Params.empty()) cmd.m_Params.resize(1, 0);
-    if (IsNew()) {
-        cmd.m_Time = 0;
-        cmd.m_Parallel = 0;
-        cmd.m_Params[0] = 20;
-    }
-    m_Bind.Edit(IDC_CMD_TIME, &cmd.m_Params[0], 0, 999, IDC_CMD_TIME_SPIN);
-}
+    : cCmdParamPage(templateId, parent, context, group, kGameWaitShape) {}
 
 cCmdMessageDlg::cCmdMessageDlg(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group)
-    : cCmdPage(templateId, parent, context, group) {
-    cFlowCmd& cmd = Cmd();
-    std::vector<int32_t>& p = cmd.m_Params;
-    if (p.size() < 9) p.resize(9, 0);
-    if (IsNew()) {
-        cmd.m_Time = 0;
-        cmd.m_Parallel = 0;
-        cmd.m_Text.clear();
-        p[0] = 0;
-        p[5] = 1;
-        p[6] = 0;
-        p[7] = 30;
-        p[8] = 1;
-    }
-    m_Bind.Text(BindRec(IDC_MSG_TEXT, &cmd.m_Text, kMessageLineChars, kMessageLines, 1));
-    m_Bind.Combo(IDC_MSG_POS, &p[0], MessagePosNames);
-    m_Bind.Edit(IDC_MSG_X, &p[1], 0, 20, IDC_MSG_X_SPIN);
-    m_Bind.Edit(IDC_MSG_Y, &p[2], 0, 15, IDC_MSG_Y_SPIN);
-    m_Bind.Edit(IDC_MSG_OFFSET_X, &p[3], -999, 999, IDC_MSG_OFFSET_X_SPIN);
-    m_Bind.Edit(IDC_MSG_OFFSET_Y, &p[4], -999, 999, IDC_MSG_OFFSET_Y_SPIN);
-    m_Bind.Check(IDC_MSG_FIT, &p[5]);
-    m_Bind.Combo(IDC_MSG_SHOW, &p[6], MessageTimeNames);
-    m_Bind.Edit(IDC_CMD_TIME, &p[7], 1, 9999, IDC_CMD_TIME_SPIN);
-    m_Bind.Check(IDC_MSG_PAUSE, &p[8]);
+    : cCmdParamPage(templateId, parent, context, group, kMessageShape) {
+    if (IsNew()) Cmd().m_Text.clear();
+    m_Bind.Text(BindRec(IDC_MSG_TEXT, &Cmd().m_Text, kMessageLineChars, kMessageLines, 1));
 }
 
 void cCmdMessageDlg::UpdateEnables() {
@@ -115,14 +104,12 @@ void cCmdMessageDlg::UpdateEnables() {
 void cCmdMessageDlg::AfterStore() { Cmd().m_Parallel = Cmd().m_Params[8] ? 0 : 1; }
 
 cCmdWarpDlg::cCmdWarpDlg(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group)
-    : cCmdPage(templateId, parent, context, group) {
+    : cCmdParamPage(templateId, parent, context, group, kWarpShape) {
     cFlowCmd& cmd = Cmd();
     // A warp read from a file without its record gets a default one to edit.
     if (IsNew() || !cmd.m_Move) cmd.m_Move = cEdMove::Create();
     cEdMove& m = *cmd.m_Move;
     if (IsNew()) {
-        cmd.m_Time = 0;
-        cmd.m_Parallel = 1;
         m.m_Distance = 2;
         m.m_FlipX = 0;
     }
@@ -158,26 +145,7 @@ void cCmdWarpDlg::UpdateEnables() {
 }
 
 cCmdTargetDlg::cCmdTargetDlg(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group)
-    : cCmdPage(templateId, parent, context, group) {
-    cFlowCmd& cmd = Cmd();
-    std::vector<int32_t>& p = cmd.m_Params;
-    if (p.size() < 9) p.resize(9, 0);
-    if (IsNew()) {
-        cmd.m_Time = 0;
-        cmd.m_Parallel = 1;
-        p[3] = 1;
-        p[5] = 1;
-    }
-    m_Bind.Combo(IDC_TGT_KIND, &p[0], TargetNames);
-    m_Bind.Combo(IDC_TGT_RANGE, &p[2], TargetRangeNames);
-    m_Bind.Edit(IDC_TGT_SIDE, &p[1], 0, 7, IDC_TGT_SIDE_SPIN);
-    m_Bind.Check(IDC_TGT_USE_ID, &p[7]);
-    m_Bind.Edit(IDC_TGT_ID, &p[8], 0, 98, IDC_TGT_ID_SPIN);
-    m_Bind.Check(IDC_TGT_NOT_SELF, &p[3]);
-    m_Bind.Check(IDC_TGT_NOT_INVINCIBLE_HIT, &p[4]);
-    m_Bind.Check(IDC_TGT_NOT_INVINCIBLE_THROUGH, &p[5]);
-    m_Bind.Check(IDC_TGT_NOT_BLOCK, &p[6]);
-}
+    : cCmdParamPage(templateId, parent, context, group, kTargetShape) {}
 
 void cCmdTargetDlg::UpdateEnables() {
     static const uint16_t kFilter[] = {IDC_TGT_SIDE, IDC_TGT_USE_ID, IDC_TGT_NOT_SELF, IDC_TGT_NOT_INVINCIBLE_HIT,

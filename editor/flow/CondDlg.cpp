@@ -159,14 +159,7 @@ void cCondListDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 int cCondListDlg::RunKindDlg(int kind) {
-    cCondDlg* dlg = kKinds[kind].make(kKinds[kind].templateId, m_lpParent, m_lpGroup, m_Context);
-    if (!dlg) {
-        OutOfMemory();
-        return 0;
-    }
-    int result = static_cast<int>(dlg->DoModal(0));
-    SafeDelete(dlg);
-    return result;
+    return RunNewModal(kKinds[kind].make(kKinds[kind].templateId, m_lpParent, m_lpGroup, m_Context), 0);
 }
 
 INT_PTR cCondListDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {

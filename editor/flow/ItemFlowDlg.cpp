@@ -1,14 +1,10 @@
 #include "editor/flow/ItemFlowDlg.h"
 
-#include <new>
-
 #include "data/Flow.h"
 #include "data/FlowTables.h"
 #include "editor/flow/CmdDlg.h"
 #include "editor/flow/CmdFlowChangeDlg.h"
 #include "editor/flow/ItemFlowIds.h"
-#include "framework/ErrorLog.h"
-#include "framework/Geometry.h"
 #include "framework/MessageBox.h"
 
 namespace {
@@ -17,6 +13,15 @@ namespace {
 const int kButtons = 45;
 
 bool IsItemType(int type) { return type >= 1 && type < kItemCommandTypes; }
+
+// Runs the dialog of the item command's type: "フローの変更" its own, the others those of the
+// chara types they run as. 0 for a type outside the item table: nothing opens.
+int RunItemCmdDialog(cChildWnd* parent, const cCmdContext& context, cWndGroup* group) {
+    const cFlowCmd& cmd = *context.m_lpCmd;
+    if (cmd.m_CmdSet != 1 || !IsItemType(cmd.m_CmdType)) return 0;
+    if (cmd.m_CmdType != eItemCmdFlowChange) return RunCmdTypeDialog(parent, context, group);
+    return RunCmdDialog<cCmdFlowChangeDlg>(parent, context, group, IDD_CMD_FLOW_CHANGE);
+}
 
 }  // namespace
 
@@ -61,20 +66,6 @@ void cItemFlowDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     cmd.m_CmdType = static_cast<uint8_t>(type);
     Show(SW_HIDE);
     End(RunItemCmdDialog(m_lpParent, m_Context, m_lpGroup));
-}
-
-int RunItemCmdDialog(cChildWnd* parent, const cCmdContext& context, cWndGroup* group) {
-    const cFlowCmd& cmd = *context.m_lpCmd;
-    if (cmd.m_CmdSet != 1 || !IsItemType(cmd.m_CmdType)) return 0;
-    if (cmd.m_CmdType != eItemCmdFlowChange) return RunCmdTypeDialog(parent, context, group);
-    cCmdFlowChangeDlg* dlg = new (std::nothrow) cCmdFlowChangeDlg(IDD_CMD_FLOW_CHANGE, parent, context, group);
-    if (!dlg) {
-        OutOfMemory();
-        return 0;
-    }
-    int result = static_cast<int>(dlg->DoModal(0));
-    SafeDelete(dlg);
-    return result;
 }
 
 int EditItemCmdThroughPicker(cFlowCmd& cmd, cChildWnd* parent, cWndGroup* group) {

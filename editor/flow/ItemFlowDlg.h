@@ -24,11 +24,6 @@ private:
     cBindings<cBoundButton> m_Buttons;
 };
 
-// Runs the dialog of an item command's type on the command of the context: "フローの変更" its
-// own, the others those of the chara types they run as. 0 for a type outside the item table
-// (a command from a file): nothing opens.
-int RunItemCmdDialog(cChildWnd* parent, const cCmdContext& context, cWndGroup* group);
-
 // The opener's side, as for chara commands (CmdDlg.h): a new command is inserted at `row` (at
 // most `maximum` commands: a full list beeps and opens nothing) and removed again unless the
 // editor ends with OK; an existing command is edited in place. 1 after OK.

@@ -9,10 +9,8 @@
 #include "editor/flow/CondIds.h"
 #include "editor/flow/KeyCondDlg.h"
 #include "editor/palette/CharaIds.h"
-#include "framework/ErrorLog.h"
 #include "framework/Format.h"
 #include "framework/FrameworkIds.h"
-#include "framework/Geometry.h"
 #include "framework/MessageBox.h"
 
 namespace {
@@ -248,12 +246,5 @@ bool cCharaActionPage::ContextMenu(WPARAM wParam, LPARAM lParam) {
 }
 
 int RunFlowDataWindow(cRecordVector<cFlow>& flows, int operation, int flowId, cChildWnd* parent, cWndGroup* group) {
-    cCharaActionPage* page = new (std::nothrow) cCharaActionPage(&flows, operation, flowId, parent, group);
-    if (!page) {
-        OutOfMemory();
-        return 0;
-    }
-    int result = static_cast<int>(page->DoModal(kRunDisableGroup));
-    SafeDelete(page);
-    return result;
+    return RunNewModal(new (std::nothrow) cCharaActionPage(&flows, operation, flowId, parent, group), kRunDisableGroup);
 }

@@ -7,8 +7,10 @@
 
 #include "data/FlowTables.h"
 #include "editor/flow/CmdDlg.h"
+#include "editor/flow/CmdFlowOpIds.h"
 #include "editor/flow/CmdFlowChangeDlg.h"
 #include "editor/flow/CmdRowText.h"
+#include "editor/flow/CmdShowIds.h"
 #include "editor/flow/FlowCmdIds.h"
 #include "editor/flow/ItemFlowDlg.h"
 #include "editor/flow/ItemFlowIds.h"
@@ -48,8 +50,12 @@ struct cItemDialog {
     uint16_t ctrl;
 };
 cItemDialog DialogOf(int type) {
-    if (type == eItemCmdFlowChange) return {"フローの操作", IDC_FLOWCHG_FLOWS};
-    return {ItemCommandTypes[type].m_Name, IDC_CMD_OK};
+    switch (type) {
+    case eItemCmdFlowChange: return {"フローの操作", IDC_FLOWCHG_FLOWS};
+    case 7: return {"ステータスの操作", IDC_SOP_LEFT_NUMBER};  // template 215
+    case 21: return {"コードの実行", IDC_CODE_TEXT};          // template 252
+    default: return {ItemCommandTypes[type].m_Name, IDC_CMD_OK};
+    }
 }
 
 // A flow data window that records what it was handed and, on OK, gives the flows a command.
