@@ -246,5 +246,8 @@ bool cCharaActionPage::ContextMenu(WPARAM wParam, LPARAM lParam) {
 }
 
 int RunFlowDataWindow(cRecordVector<cFlow>& flows, int operation, int flowId, cChildWnd* parent, cWndGroup* group) {
-    return RunNewModal(new (std::nothrow) cCharaActionPage(&flows, operation, flowId, parent, group), kRunDisableGroup);
+    // Modal over the command dialog, which holds the item sheet disabled. The group's windows
+    // are left as they are: enabling them all again afterwards would free the item sheet under
+    // the command dialog still open.
+    return RunNewModal(new (std::nothrow) cCharaActionPage(&flows, operation, flowId, parent, group), 0);
 }
