@@ -252,24 +252,35 @@ struct cSmallBoxSum {
 };
 
 // Each 16-bit pixel's share of a small box sum (its three channels and a count of one), for the
-// format of the tables: one lookup in place of three splits and three. Built once per format
-// (512 KB), kept while the format stays the same.
-std::shared_ptr<const std::vector<uint64_t>> SmallSumShares(const std::shared_ptr<const cChannelTables>& tables) {
+// format of the tables: one lookup in place of three splits and three. The transparent colour
+// of a keyed blur shares nothing, so that the sums of a row take no test per pixel (kNoKey: every
+// pixel counts). Built once per format and key (512 KB); the unkeyed table and the last keyed
+// one are kept while the format stays the same, as a frame may blur both ways.
+const uint32_t kNoKey = 0x10000;  // beyond every 16-bit pixel
+std::shared_ptr<const std::vector<uint64_t>> SmallSumShares(const std::shared_ptr<const cChannelTables>& tables,
+                                                            uint32_t key) {
+    struct cBuilt {
+        std::shared_ptr<const cChannelTables> tables;
+        uint32_t key = kNoKey;
+        std::shared_ptr<const std::vector<uint64_t>> shares;
+    };
     static std::mutex lock;
-    static std::shared_ptr<const cChannelTables> builtFor;
-    static std::shared_ptr<const std::vector<uint64_t>> built;
+    static cBuilt built[2];  // unkeyed, keyed
     std::lock_guard<std::mutex> guard(lock);
-    if (built && builtFor == tables) return built;
+    cBuilt& slot = built[key == kNoKey ? 0 : 1];
+    if (slot.shares && slot.tables == tables && slot.key == key) return slot.shares;
     const cChannelTables& t = *tables;
     auto shares = std::make_shared<std::vector<uint64_t>>(65536);
     for (uint32_t p = 0; p < shares->size(); ++p)
-        (*shares)[p] = t.Red.ToByte[t.Red.Value(p)] |
-                       static_cast<uint64_t>(t.Green.ToByte[t.Green.Value(p)]) << cSmallBoxSum::kGreenShift |
-                       static_cast<uint64_t>(t.Blue.ToByte[t.Blue.Value(p)]) << cSmallBoxSum::kBlueShift |
-                       cSmallBoxSum::kOne;
-    builtFor = tables;
-    built = shares;
-    return built;
+        (*shares)[p] = p == key ? 0
+                                : t.Red.ToByte[t.Red.Value(p)] |
+                                      static_cast<uint64_t>(t.Green.ToByte[t.Green.Value(p)]) << cSmallBoxSum::kGreenShift |
+                                      static_cast<uint64_t>(t.Blue.ToByte[t.Blue.Value(p)]) << cSmallBoxSum::kBlueShift |
+                                      cSmallBoxSum::kOne;
+    slot.tables = tables;
+    slot.key = key;
+    slot.shares = shares;
+    return shares;
 }
 
 // Box sums of the blur, row by row. The horizontal sums of a source row are made once, when the
@@ -389,9 +400,7 @@ bool BlurPixels(const cPixelView& dest, int x, int y, int w, int h, int rx, int 
                 const uint64_t* share = smallShares->data();
                 Sum sum;
                 for (int k = 0; k < sw; ++k) {
-                    uint32_t pixel = row[k];
-                    uint64_t keep = colorKey && pixel == rules.dwTransparent ? 0 : ~0ULL;
-                    sum.v += share[pixel] & keep;
+                    sum.v += share[row[k]];
                     prefix[k + 1] = sum;
                 }
             } else {
@@ -528,7 +537,7 @@ bool BlurPixels(const cPixelView& dest, int x, int y, int w, int h, int rx, int 
         }
     };
     if (usual <= cSmallBoxSum::kMostCount) {
-        smallShares = SmallSumShares(tables);
+        smallShares = SmallSumShares(tables, colorKey && rules.dwTransparent < kNoKey ? rules.dwTransparent : kNoKey);
         blur(cSmallBoxSum());
     } else {
         blur(cBoxSum());

@@ -276,6 +276,23 @@ TEST(PixelEffectDefinitions, BlurOfTheLargestSumsMatches) {
         }
 }
 
+// Keyed blurs of one format one after the other, each with a transparent colour of its own: each
+// leaves out its own colour, not the one of the call before.
+TEST(PixelEffectDefinitions, KeyedBlurFollowsEachCallsTransparentColour) {
+    const int w = 12, h = 9;
+    cMemorySurface source(w, h, 2);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) source.View().Set(x, y, (x + 2 * y) % 3 ? 0xFFFF : 0xF7DE);
+    for (uint32_t transparent : {0xF7DEu, 0xFFFFu, 0xF7DEu, 0x1234u}) {
+        SCOPED_TRACE(testing::Message() << "transparent " << std::hex << transparent);
+        cPixelRules rules = Rules(Rgb565(), transparent);
+        cMemorySurface fast(w, h, 2), definition(w, h, 2);
+        BlurPixels(fast.View(), 0, 0, w, h, 2, 2, source.View(), 0, 0, 1, rules);
+        BlurDefinition(definition.View(), 0, 0, w, h, 2, 2, source.View(), 0, 0, 1, rules);
+        ASSERT_EQ(Bytes(definition.View()), Bytes(fast.View()));
+    }
+}
+
 TEST(PixelEffectDefinitions, EightBitEffectsMatchPixelForPixel) {
     cPixelRules rules = Rules(Rgb565(), 0);
     PALETTEENTRY palette[256] = {};
