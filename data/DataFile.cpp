@@ -34,10 +34,6 @@ void cDataWriter::Grow(size_t size) {
     m_bytes.resize(std::max(m_size + size, std::max<size_t>(2 * m_bytes.size(), 4096)));
 }
 
-void cDataWriter::Reserve(size_t size) {
-    if (size > m_bytes.size() - m_size) m_bytes.resize(m_size + size);
-}
-
 void cDataWriter::WriteString(const std::string& text) {
     // Stored up to the first zero byte: with its own zero when it fits the buffer whole.
     const size_t whole = strlen(text.c_str());
@@ -67,6 +63,8 @@ bool OpenDataFileWrite(cDataWriter& out, const char* path) {
     if (!path || !path[0]) return false;
     out.m_path = path;
     out.m_bytes.clear();
+    // The store of the save before, whole: a file of about its size is written without a move.
+    out.m_bytes.reserve(KeptBlockBytes(eKeptFileBytes));
     out.m_size = 0;
     out.WriteU32(g_dataVersion);
     return true;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "data/KeptBlocks.h"
+
 // The version this program writes and the member set records hold in memory.
 const uint32_t kDataVersion = 147;
 
@@ -103,9 +105,9 @@ public:
         m_size += size;
         return at;
     }
-    // Room for about that many more bytes, so that a large file is not moved as it grows.
-    void Reserve(size_t size);
-    const std::vector<char>& Bytes() const {
+    // The bytes in a store that a save keeps for the next (data/KeptBlocks.h), grown by doubling.
+    typedef std::vector<char, cKeptAllocator<char, eKeptFileBytes>> cBytes;
+    const cBytes& Bytes() const {
         m_bytes.resize(m_size);
         return m_bytes;
     }
@@ -116,7 +118,7 @@ private:
     friend bool CloseDataFile(cDataWriter& out);
     void Grow(size_t size);
     // Written bytes, then room: m_size bytes are the file so far.
-    mutable std::vector<char> m_bytes;
+    mutable cBytes m_bytes;
     size_t m_size = 0;
     std::string m_path;
 };

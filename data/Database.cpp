@@ -33,7 +33,8 @@ void AddTableFile(std::vector<cFileBytes>& files, V& table, int k) {
     cDataWriter out;
     OpenDataFileWrite(out, path);
     SaveRecordVector(table, out);
-    files.push_back({path, out.Bytes()});
+    const cDataWriter::cBytes& bytes = out.Bytes();
+    files.push_back({path, std::vector<char>(bytes.begin(), bytes.end())});
 }
 
 }  // namespace

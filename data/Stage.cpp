@@ -54,6 +54,7 @@ bool LoadCells(cStageLayer<T>& layer, cDataReader& in) {
     typename cStageLayer<T>::cCells cells;
     cells.reserve(count);
     const T fresh;
+    bool rising = true;
     for (uint32_t i = 0; i < count; ++i) {
         uint32_t index;
         if (!in.ReadU32(index)) return false;
@@ -75,23 +76,21 @@ bool LoadCells(cStageLayer<T>& layer, cDataReader& in) {
         element.m_Extra1 = static_cast<int16_t>(layer.Column(cell));
         element.m_Extra2 = static_cast<int16_t>(layer.Row(cell));
         cells.back().first = cell;
+        if (cells.size() > 1 && cells[cells.size() - 2].first >= cell) rising = false;
     }
-    return layer.Fill(cells) || in.Fail();
+    return layer.Fill(cells, rising) || in.Fail();
 }
 
 // Before writes what the element carries for the file (the chara's item link).
 template <class T, class Before>
 void SaveCells(cStageLayer<T>& layer, cDataWriter& out, Before before) {
     out.WriteU32(static_cast<uint32_t>(layer.size()));
-    const size_t start = out.Size();
     for (auto& cell : layer) {
         cell.second.m_Extra1 = static_cast<int16_t>(layer.Column(cell.first));
         cell.second.m_Extra2 = static_cast<int16_t>(layer.Row(cell.first));
         before(cell.first, cell.second);
         out.WriteU32(cell.first);
         cell.second.Save(out);
-        // Room for the rest at the first cell's size: a large layer is not moved as it grows.
-        if (&cell == &*layer.begin()) out.Reserve((layer.size() - 1) * (out.Size() - start));
     }
 }
 

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "data/KeptBlocks.h"
 #include "framework/CheckedVector.h"
 
 // The row shift of a width: the number of halvings that bring width - 1 to 0.
@@ -27,7 +28,7 @@ class cStageLayer {
 public:
     // A cell: its index and its element.
     typedef std::pair<uint32_t, T> cCell;
-    typedef std::vector<cCell> cCells;
+    typedef std::vector<cCell, cKeptAllocator<cCell, eKeptCells>> cCells;
     typedef typename cCells::iterator iterator;
     typedef typename cCells::const_iterator const_iterator;
 
@@ -80,6 +81,13 @@ public:
         if (!std::is_sorted(cells.begin(), cells.end(), byIndex)) std::stable_sort(cells.begin(), cells.end(), byIndex);
         for (size_t i = 1; i < cells.size(); ++i)
             if (cells[i].first == cells[i - 1].first) return false;
+        m_cells.swap(cells);
+        return true;
+    }
+    // The same for cells whose indexes the caller saw rise from each cell to the next as it made
+    // them (as files hold them): no second walk over what may be tens of megabytes.
+    bool Fill(cCells& cells, bool rising) {
+        if (!rising) return Fill(cells);
         m_cells.swap(cells);
         return true;
     }

@@ -454,6 +454,7 @@ TEST(Stage, CellsInAnyOrderLoadIntoIndexOrder) {
         {"shuffled", {b, c, a}, true},
         {"twice, apart", {a, c, again}, false},
         {"twice, first last", {again, b, c, a}, false},
+        {"twice, side by side in rising order", {a, again, b, c}, false},
     };
     cTempDir dir;
     for (const cCase& k : cases) {
