@@ -28,53 +28,13 @@
 
 namespace {
 
-std::string g_folder;
-const char* g_modalCaption = nullptr;
-const char* g_modalName = nullptr;
-
-void Pump(DWORD ms) {
-    DWORD until = GetTickCount() + ms;
-    while (GetTickCount() < until) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (EditorGroup().PreTranslate(&msg)) continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    }
-}
-
-void Shoot(HWND wnd, const char* name) {
-    if (!wnd) {
-        std::fprintf(stderr, "palette_shots: no window for %s\n", name);
-        return;
-    }
-    SetForegroundWindow(wnd);
-    Pump(500);
-    std::string path = g_folder + "\\" + name + ".bmp";
-    if (!SaveWindowPicture(wnd, path)) std::fprintf(stderr, "palette_shots: %s not written\n", path.c_str());
-}
-
-BOOL CALLBACK FindModal(HWND wnd, LPARAM found) {
-    char caption[128] = "";
-    GetWindowTextA(wnd, caption, sizeof caption);
-    if (!g_modalCaption || !IsWindowVisible(wnd) || std::string(caption) != g_modalCaption) return TRUE;
-    *reinterpret_cast<HWND*>(found) = wnd;
-    return FALSE;
-}
-
-// Pictures the modal dialog once it is open, then cancels it.
-void CALLBACK ModalTimer(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dlg = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindModal, reinterpret_cast<LPARAM>(&dlg));
-    if (!dlg) return;
-    g_modalCaption = nullptr;
+// The data move dialog with a move filled in: pictured, then cancelled.
+void ShootDataMove(HWND dlg) {
     SetDlgItemTextA(dlg, 1038, "5");
     SetDlgItemTextA(dlg, 1004, "7");
     SetDlgItemTextA(dlg, 1005, "2");
     SetWindowPos(dlg, HWND_TOP, 40, 440, 0, 0, SWP_NOSIZE);
-    Shoot(dlg, g_modalName);
+    ShootWindow(dlg, "4-data-move");
     PostMessageA(dlg, WM_COMMAND, 1001, 0);
 }
 
@@ -102,7 +62,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         std::fprintf(stderr, "usage: palette_shots FOLDER\n");
         return 2;
     }
-    g_folder = __argv[1];
+    SetPictureFolder(__argv[1], "palette_shots");
     AppState().instance = instance;
     if (!LoadProject()) return 1;
     SetUpStage();
@@ -113,7 +73,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SetWindowPos(main->GetHwnd(), nullptr, 10, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     EditConfig().m_Windows[7].m_Shown = 1;
     ShowPaletteWindows(main, eLayerBlock);
-    Pump(300);
+    PumpMessages(300);
 
     cPaletteDlg* common = dynamic_cast<cPaletteDlg*>(main->m_lpPaletteWnd[ePaletteCommon][eKindBlock]);
     cPaletteDlg* stage = dynamic_cast<cPaletteDlg*>(main->m_lpPaletteWnd[ePaletteStage][eKindBlock]);
@@ -123,33 +83,29 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     StageDoc().m_SelPalette = 0;
     StageDoc().m_SelIndex = 3;
     common->OnPaint();
-    Shoot(common->GetHwnd(), "1-common-blocks");
+    ShootWindow(common->GetHwnd(), "1-common-blocks");
     stage->OnPaint();
-    Shoot(stage->GetHwnd(), "2-stage-blocks");
+    ShootWindow(stage->GetHwnd(), "2-stage-blocks");
 
     StageDoc().m_SelPalette = 1;
     StageDoc().m_SelIndex = 3;
     SendMessageA(stage->GetHwnd(), WM_COMMAND, ID_ELEMENT_EDIT, 0);
-    Pump(300);
+    PumpMessages(300);
     if (cPropSheet* sheet = stage->DataWnd()) {
         SetWindowPos(sheet->GetHwnd(), nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        Shoot(sheet->GetHwnd(), "3-block");
+        ShootWindow(sheet->GetHwnd(), "3-block");
         PostMessageA(sheet->GetHwnd(), WM_COMMAND, IDCANCEL, 0);
-        Pump(300);
+        PumpMessages(300);
     }
 
-    g_modalCaption = "データの移動";
-    g_modalName = "4-data-move";
-    UINT_PTR timer = SetTimer(nullptr, 0, 100, ModalTimer);
-    SendMessageA(stage->GetHwnd(), WM_COMMAND, ID_PALETTE_MOVE, 0);
-    KillTimer(nullptr, timer);
+    WhileModal("データの移動", [&] { SendMessageA(stage->GetHwnd(), WM_COMMAND, ID_PALETTE_MOVE, 0); }, ShootDataMove);
 
     ShowPaletteWindows(main, eLayerChara);
-    Pump(300);
+    PumpMessages(300);
     if (main->m_lpGroupWnd) {
         SetWindowPos(main->m_lpGroupWnd->GetHwnd(), HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
         main->m_lpGroupWnd->OnPaint();
-        Shoot(main->m_lpGroupWnd->GetHwnd(), "5-group");
+        ShootWindow(main->m_lpGroupWnd->GetHwnd(), "5-group");
     }
 
     // The four pages of the chara data sheet on the common palette's first chara.
@@ -157,23 +113,23 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         StageDoc().m_SelPalette = 0;
         StageDoc().m_SelIndex = 1;
         SendMessageA(charas->GetHwnd(), WM_COMMAND, ID_ELEMENT_EDIT, 0);
-        Pump(300);
+        PumpMessages(300);
         if (cPropSheet* sheet = charas->DataWnd()) {
             SetWindowPos(sheet->GetHwnd(), HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
             const char* const names[] = {"c1-basic", "c2-display", "c3-ability", "c4-action"};
             for (int page = 0; page < 4; ++page) {
                 SendMessageA(sheet->GetHwnd(), PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
-                Pump(200);
-                Shoot(sheet->GetHwnd(), names[page]);
+                PumpMessages(200);
+                ShootWindow(sheet->GetHwnd(), names[page]);
             }
             PostMessageA(sheet->GetHwnd(), WM_COMMAND, IDCANCEL, 0);
-            Pump(300);
+            PumpMessages(300);
         }
     }
     // The two pages of the item data sheet on the stage palette's first item, which takes its
     // name and graphic from the common palette and runs two commands.
     ShowPaletteWindows(main, eLayerItem);
-    Pump(300);
+    PumpMessages(300);
     if (auto* items = dynamic_cast<cPaletteDlg*>(main->m_lpPaletteWnd[ePaletteStage][eKindItem])) {
         cRecordVector<cEdItem>& list = ProjectStage().m_Palette.m_Items;
         if (list.size() > 1) {
@@ -195,17 +151,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         StageDoc().m_SelPalette = 1;
         StageDoc().m_SelIndex = 1;
         SendMessageA(items->GetHwnd(), WM_COMMAND, ID_ELEMENT_EDIT, 0);
-        Pump(300);
+        PumpMessages(300);
         if (cPropSheet* sheet = items->DataWnd()) {
             SetWindowPos(sheet->GetHwnd(), HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE);
             const char* const names[] = {"i1-page1", "i2-page2"};
             for (int page = 0; page < 2; ++page) {
                 SendMessageA(sheet->GetHwnd(), PSM_SETCURSEL, static_cast<WPARAM>(page), 0);
-                Pump(200);
-                Shoot(sheet->GetHwnd(), names[page]);
+                PumpMessages(200);
+                ShootWindow(sheet->GetHwnd(), names[page]);
             }
             PostMessageA(sheet->GetHwnd(), WM_COMMAND, IDCANCEL, 0);
-            Pump(300);
+            PumpMessages(300);
         }
     }
     ShowPaletteWindows(main, -1);

@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,33 +34,9 @@
 
 namespace {
 
-std::string g_folder;
-const char* g_modalCaption = nullptr;
-const char* g_modalName = nullptr;
-
-void Pump(DWORD ms) {
-    DWORD until = GetTickCount() + ms;
-    while (GetTickCount() < until) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (EditorGroup().PreTranslate(&msg)) continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(10);
-    }
-}
-
 void Shoot(HWND wnd, const char* name) {
-    if (!wnd) {
-        std::fprintf(stderr, "settings_shots: no window for %s\n", name);
-        return;
-    }
-    SetWindowPos(wnd, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE);
-    SetForegroundWindow(wnd);
-    Pump(500);
-    std::string path = g_folder + "\\" + name + ".bmp";
-    if (!SaveWindowPicture(wnd, path)) std::fprintf(stderr, "settings_shots: %s not written\n", path.c_str());
+    if (wnd) SetWindowPos(wnd, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE);
+    ShootWindow(wnd, name);
 }
 
 void ShootPages(cPropSheet* sheet, const char* const* names, int count) {
@@ -73,7 +50,7 @@ void ShootPages(cPropSheet* sheet, const char* const* names, int count) {
     }
     PropSheet_PressButton(sheet->GetHwnd(), PSBTN_CANCEL);
     PostMessageA(MainEditWnd()->GetHwnd(), WM_NULL, 0, 0);
-    Pump(300);
+    PumpMessages(300);
 }
 
 // The factory's bitmaps dropped on the tool as the shell drops them.
@@ -92,64 +69,37 @@ void DropFiles(HWND wnd, const std::vector<std::string>& paths) {
     SendMessageA(wnd, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
-BOOL CALLBACK FindModal(HWND wnd, LPARAM found) {
-    char caption[128] = "";
-    GetWindowTextA(wnd, caption, sizeof caption);
-    if (!g_modalCaption || !IsWindowVisible(wnd) || std::string(caption) != g_modalCaption) return TRUE;
-    *reinterpret_cast<HWND*>(found) = wnd;
-    return FALSE;
-}
-
-// Pictures the modal dialog once it is open, then closes it.
-void CALLBACK ModalTimer(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dlg = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindModal, reinterpret_cast<LPARAM>(&dlg));
-    if (!dlg) return;
-    g_modalCaption = nullptr;
-    if (std::strcmp(g_modalName, "9-bitmap-tool") == 0) {
-        char cwd[MAX_PATH];
-        GetCurrentDirectoryA(sizeof cwd, cwd);
-        const std::string bmp = std::string(cwd) + "\\bmp\\";
-        DropFiles(dlg, {bmp + "Block.bmp", bmp + "Character1.bmp", bmp + "Character2.bmp", bmp + "Back.bmp"});
-    }
-    Shoot(dlg, g_modalName);
-    PostMessageA(dlg, WM_CLOSE, 0, 0);
+// Pictures the modal dialog, then closes it.
+std::function<void(HWND)> ShootAndClose(const char* name) {
+    return [name](HWND dlg) {
+        Shoot(dlg, name);
+        PostMessageA(dlg, WM_CLOSE, 0, 0);
+    };
 }
 
 // The world map window in event mode: its palette, the event dialog on the first template and
 // the settings dialog.
 void ShootWorldWindows(cEditWnd* main) {
     OpenWorldMapWnd(main);
-    Pump(300);
+    PumpMessages(300);
     auto* world = dynamic_cast<cWorldMapDlg*>(main->m_lpWorldMapWnd);
     if (!world) return;
     SendMessageA(world->GetHwnd(), WM_COMMAND, ID_WORLD_EVENT_MODE, 0);
-    Pump(300);
+    PumpMessages(300);
     if (cChildWnd* palette = world->Palette()) Shoot(palette->GetHwnd(), "10-event-palette");
     cWorldMap& map = ProjectWorldMap();
     if (map.m_EventPalette.empty()) return;
     cWorldEvent& event = map.m_EventPalette[0];
     if (event.m_Name.empty()) event.m_Name = "はじまりの村";
-    g_modalCaption = "イベント";
-    g_modalName = "11-world-event";
-    UINT_PTR timer = SetTimer(nullptr, 0, 100, ModalTimer);
-    RunWorldEventDlg(&event, world, &EditorGroup());
-    KillTimer(nullptr, timer);
-    g_modalCaption = "ワールドマップの設定";
-    g_modalName = "12-world-setting";
-    timer = SetTimer(nullptr, 0, 100, ModalTimer);
-    SendMessageA(world->GetHwnd(), WM_COMMAND, ID_WORLD_SETTINGS, 0);
-    KillTimer(nullptr, timer);
-    Pump(200);
+    WhileModal("イベント", [&] { RunWorldEventDlg(&event, world, &EditorGroup()); }, ShootAndClose("11-world-event"));
+    WhileModal("ワールドマップの設定", [&] { SendMessageA(world->GetHwnd(), WM_COMMAND, ID_WORLD_SETTINGS, 0); },
+               ShootAndClose("12-world-setting"));
+    PumpMessages(200);
 }
 
 void ShootModal(const char* caption, const char* name, void (*open)(cEditWnd*)) {
-    g_modalCaption = caption;
-    g_modalName = name;
-    UINT_PTR timer = SetTimer(nullptr, 0, 100, ModalTimer);
-    open(MainEditWnd());
-    KillTimer(nullptr, timer);
-    Pump(200);
+    WhileModal(caption, [open] { open(MainEditWnd()); }, ShootAndClose(name));
+    PumpMessages(200);
 }
 
 }  // namespace
@@ -159,7 +109,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         std::fprintf(stderr, "usage: settings_shots FOLDER\n");
         return 2;
     }
-    g_folder = __argv[1];
+    SetPictureFolder(__argv[1], "settings_shots");
     AppState().instance = instance;
     if (!LoadProject()) return 1;
     ProjectStage().SetSize(20, 15);
@@ -169,15 +119,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     RegisterEditorClass(instance);
     if (!CreateFrameWnd() || !CreateEditWnd()) return 1;
     cEditWnd* main = MainEditWnd();
-    Pump(300);
+    PumpMessages(300);
 
     OpenSystemSettings(main);
-    Pump(300);
+    PumpMessages(300);
     const char* const systemPages[] = {"1-system-1", "2-system-2", "3-system-3", "4-system-4", "5-system-5"};
     ShootPages(main->m_lpSystemSheet, systemPages, 5);
 
     OpenProjectOptions(main);
-    Pump(300);
+    PumpMessages(300);
     const char* const optionPages[] = {"6-options-general", "7-options-inherit"};
     ShootPages(main->m_lpPrjOptionSheet, optionPages, 2);
 
@@ -188,7 +138,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     bmp.lineIn = 1;
     bmp.lineOut = 12;
     bmp.outFolder = "bmp\\convert";
-    ShootModal("ビットマップ変換ツール", "9-bitmap-tool", OpenBitmapTool);
+    // The factory's bitmaps dropped on the tool first.
+    WhileModal("ビットマップ変換ツール", [] { OpenBitmapTool(MainEditWnd()); }, [](HWND dlg) {
+        char cwd[MAX_PATH];
+        GetCurrentDirectoryA(sizeof cwd, cwd);
+        const std::string folder = std::string(cwd) + "\\bmp\\";
+        DropFiles(dlg, {folder + "Block.bmp", folder + "Character1.bmp", folder + "Character2.bmp", folder + "Back.bmp"});
+        ShootAndClose("9-bitmap-tool")(dlg);
+    });
+    PumpMessages(200);
     ShootWorldWindows(main);
     DestroyFrameWnd();
     return 0;

@@ -2,6 +2,9 @@
 
 #include <cstdio>
 
+#include "editor/shell/App.h"
+#include "framework/ChildWnd.h"
+
 bool SaveWindowPicture(HWND wnd, const std::string& path) {
     RECT r;
     GetWindowRect(wnd, &r);
@@ -31,4 +34,68 @@ bool SaveWindowPicture(HWND wnd, const std::string& path) {
     DeleteDC(mem);
     ReleaseDC(nullptr, screen);
     return written;
+}
+
+namespace {
+
+std::string g_folder;
+const char* g_program = "shots";
+const char* g_modalCaption = nullptr;
+std::function<void(HWND)> g_modalAct;
+
+BOOL CALLBACK FindModal(HWND wnd, LPARAM found) {
+    char caption[128] = "";
+    GetWindowTextA(wnd, caption, sizeof caption);
+    if (!g_modalCaption || !IsWindowVisible(wnd) || std::string(caption) != g_modalCaption) return TRUE;
+    *reinterpret_cast<HWND*>(found) = wnd;
+    return FALSE;
+}
+
+void CALLBACK ModalTimer(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dlg = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindModal, reinterpret_cast<LPARAM>(&dlg));
+    if (!dlg) return;
+    g_modalCaption = nullptr;
+    g_modalAct(dlg);
+}
+
+}  // namespace
+
+void SetPictureFolder(const std::string& folder, const char* program) {
+    g_folder = folder;
+    g_program = program;
+}
+
+void PumpMessages(DWORD ms) {
+    DWORD until = GetTickCount() + ms;
+    while (GetTickCount() < until) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (EditorGroup().PreTranslate(&msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+}
+
+void ShootWindow(HWND wnd, const char* name) {
+    if (!wnd) {
+        std::fprintf(stderr, "%s: no window for %s\n", g_program, name);
+        return;
+    }
+    SetForegroundWindow(wnd);
+    PumpMessages(500);
+    std::string path = g_folder + "\\" + name + ".bmp";
+    if (!SaveWindowPicture(wnd, path)) std::fprintf(stderr, "%s: %s not written\n", g_program, path.c_str());
+}
+
+void WhileModal(const char* caption, const std::function<void()>& open, const std::function<void(HWND)>& act) {
+    g_modalCaption = caption;
+    g_modalAct = act;
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, ModalTimer);
+    open();
+    KillTimer(nullptr, timer);
+    g_modalCaption = nullptr;
+    g_modalAct = nullptr;
 }

@@ -9,34 +9,16 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 out=$(realpath -m "${1:-$root/docs/editor/palettes.png}")
 mkdir -p "$(dirname "$out")"
+# shellcheck source=tools/shots/sheet.sh
+. "$root/tools/shots/sheet.sh"
+sheet_run "$root" palette_shots
 
-"$root/scripts/build.sh" x64 >/dev/null
-# shellcheck source=scripts/wine-env.sh
-. "$root/scripts/wine-env.sh"
-kit_wine_start "$root/build/x64" own-display
-work=$(mktemp -d)
-cleanup() {
-    kit_wine_stop
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-cp -r "$root/build/x64/project" "$work/project"
-cp -r "$work/project/default" "$work/project/data"
-mkdir -p "$work/shots" "$work/project/e_data"
-(cd "$work/project" && "$WINE" "$root/build/x64/tools/shots/palette_shots.exe" 'Z:'"${work//\//\\}"'\shots' \
-    >"$work/log" 2>&1) || {
-    cat "$work/log" >&2
-    exit 1
-}
 labels=("[コモン]ブロックパレット (103)" "[ステージ]ブロックパレット (103)" "ブロックデータ (137)"
         "データの移動 (138)" "キャラのグループ情報 (271)" "キャラデータ: 基本 (140)" "キャラデータ: 表示 (200)"
         "キャラデータ: 能力 (143)" "キャラデータ: 行動 (201)" "アイテムデータ: 1 (202)" "アイテムデータ: 2 (203)")
-font=$(fc-match -f '%{file}' 'IPAGothic')
 i=0
 for bmp in "$work"/shots/[0-9]*.bmp "$work"/shots/c*.bmp "$work"/shots/i*.bmp; do
-    convert "$bmp" -background '#d8d8d8' -font "$font" -pointsize 14 label:"${labels[$i]}" -gravity center \
-        -append "$work/shots/$(basename "$bmp" .bmp).png"
+    sheet_label "$bmp" "${labels[$i]}"
     i=$((i + 1))
 done
 montage "$work"/shots/[0-9]*.png -background '#d8d8d8' -tile 3x -geometry '+10+10' "$out"

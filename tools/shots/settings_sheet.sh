@@ -9,35 +9,17 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 out=$(realpath -m "${1:-$root/docs/editor/settings.png}")
 mkdir -p "$(dirname "$out")"
+# shellcheck source=tools/shots/sheet.sh
+. "$root/tools/shots/sheet.sh"
+sheet_run "$root" settings_shots
 
-"$root/scripts/build.sh" x64 >/dev/null
-# shellcheck source=scripts/wine-env.sh
-. "$root/scripts/wine-env.sh"
-kit_wine_start "$root/build/x64" own-display
-work=$(mktemp -d)
-cleanup() {
-    kit_wine_stop
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-cp -r "$root/build/x64/project" "$work/project"
-cp -r "$work/project/default" "$work/project/data"
-mkdir -p "$work/shots" "$work/project/e_data"
-(cd "$work/project" && "$WINE" "$root/build/x64/tools/shots/settings_shots.exe" 'Z:'"${work//\//\\}"'\shots' \
-    >"$work/log" 2>&1) || {
-    cat "$work/log" >&2
-    exit 1
-}
 labels=("システムの設定 1 (248)" "システムの設定 2 (249)" "システムの設定 3 (250)" "システムの設定 4 (251)"
         "システムの設定 5 (272)" "プロジェクトオプション 全般 (193)" "プロジェクトオプション 継承のデフォルト (146)"
         "ステージオプション (195)" "ビットマップ変換ツール (188)" "イベントパレット (158)" "イベント (161)"
         "ワールドマップの設定 (153)")
-font=$(fc-match -f '%{file}' 'IPAGothic')
 i=0
 for bmp in $(ls "$work"/shots/*.bmp | sort -V); do
-    convert "$bmp" -background '#d8d8d8' -font "$font" -pointsize 14 label:"${labels[$i]}" -gravity center \
-        -append "$work/shots/$(basename "$bmp" .bmp).png"
+    sheet_label "$bmp" "${labels[$i]}"
     i=$((i + 1))
 done
 mkdir -p "$work/world"
