@@ -245,6 +245,16 @@ public:
         ShowSelected();
         return 1;
     }
+    // A right click on the list (the point of WM_CONTEXTMENU; -1, -1 from the keyboard, then the
+    // mouse's place): selects the row there and shows the list's popup menu, whose command goes
+    // to the owner window.
+    void PopupAt(LPARAM point, HWND owner) {
+        POINT at = {static_cast<short>(LOWORD(point)), static_cast<short>(HIWORD(point))};
+        if (at.x == -1 && at.y == -1) GetCursorPos(&at);
+        SelectAt(at);
+        CmdSelect();
+        if (m_hMenu) TrackPopupMenu(m_hMenu, TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, owner, nullptr);
+    }
     void ShowSelected() {
         if (IsDataRow(m_Cur) && m_lpEdit) *m_lpEdit = m_lpWork->At(m_First + m_Cur);
     }

@@ -1,7 +1,5 @@
 #include "editor/shell/StageBasicPage.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <new>
 
@@ -129,12 +127,7 @@ void cStageBasicPage::PageCommand(int id, int code) {
 
 INT_PTR cStageBasicPage::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (m_Ready && msg == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == List().GetHwnd()) {
-        POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (at.x == -1 && at.y == -1) GetCursorPos(&at);
-        List().SelectAt(at);
-        List().CmdSelect();
-        if (HMENU menu = List().GetPopupMenu())
-            TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, wnd, nullptr);
+        List().PopupAt(lParam, wnd);
         return 1;
     }
     return cStagePage::DialogProc(wnd, msg, wParam, lParam);

@@ -66,6 +66,10 @@ INT_PTR cBmpConvertWnd::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPa
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 1;
     }
+    if (m_Ready && msg == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == m_List[0].m_Ctrl.GetHwnd()) {
+        m_List[0].m_Ctrl.PopupAt(lParam, wnd);
+        return 1;
+    }
     return cPage::DialogProc(wnd, msg, wParam, lParam);
 }
 

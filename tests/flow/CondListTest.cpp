@@ -8,6 +8,7 @@
 #include "framework/FrameworkIds.h"
 #include "tests/flow/CondFixture.h"
 #include "tests/framework/TestPage.h"
+#include "tests/support/DialogDriver.h"
 
 namespace {
 
@@ -175,21 +176,13 @@ TEST_F(CondListTest, RightClickSelectsTheRowAndShowsTheListMenu) {
     SendMessageA(m_Box, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&item));
     POINT at = {item.left + 4, item.top + 2};
     ClientToScreen(m_Box, &at);
-    // The menu runs its own loop: a timer inside it notes the menu and ends it.
-    static HMENU s_shown;
-    s_shown = nullptr;
-    UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        HWND menu = FindWindowA("#32768", nullptr);
-        if (!menu) return;
-        s_shown = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
-        EndMenu();
+    HMENU shown = ShownPopupMenu([&] {
+        SendMessageA(m_Owner->GetHwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_Box), MAKELPARAM(at.x, at.y));
     });
-    SendMessageA(m_Owner->GetHwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_Box), MAKELPARAM(at.x, at.y));
-    KillTimer(nullptr, timer);
     EXPECT_EQ(2, List().GetCur());
-    ASSERT_NE(nullptr, s_shown);
-    EXPECT_EQ(List().GetPopupMenu(), s_shown);
-    EXPECT_EQ(static_cast<UINT>(ID_COND_INSERT_MENU), GetMenuItemID(s_shown, 4));
+    ASSERT_NE(nullptr, shown);
+    EXPECT_EQ(List().GetPopupMenu(), shown);
+    EXPECT_EQ(static_cast<UINT>(ID_COND_INSERT_MENU), GetMenuItemID(shown, 4));
 }
 
 TEST_F(CondListTest, InsertGoesBeforeTheCurrentRowOrAtTheEndFromTheAppendRow) {

@@ -28,3 +28,20 @@ void DriveDialog(std::function<bool(HWND)> isMine, std::function<void(HWND)> dri
     g_drive = std::move(drive);
     SetTimer(nullptr, 0, 10, DriveTimer);
 }
+
+namespace {
+HMENU g_shownMenu = nullptr;
+}  // namespace
+
+HMENU ShownPopupMenu(const std::function<void()>& open) {
+    g_shownMenu = nullptr;
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND menu = FindWindowA("#32768", nullptr);
+        if (!menu) return;
+        g_shownMenu = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+        EndMenu();
+    });
+    open();
+    KillTimer(nullptr, timer);
+    return g_shownMenu;
+}

@@ -6,3 +6,7 @@
 #include <functional>
 
 void DriveDialog(std::function<bool(HWND)> isMine, std::function<void(HWND)> drive);
+
+// Runs open, which shows a popup menu (TrackPopupMenu runs a loop of its own): a timer inside that
+// loop notes the menu and ends it. The menu shown; null when none was.
+HMENU ShownPopupMenu(const std::function<void()>& open);

@@ -17,6 +17,7 @@
 #include "tests/framework/BmpWriter.h"
 #include "tests/framework/TestPage.h"
 #include "tests/support/BoxAnswers.h"
+#include "tests/support/DialogDriver.h"
 #include "tests/support/TempDir.h"
 #include "tests/world/SettingsFixture.h"
 
@@ -102,7 +103,9 @@ TEST_F(BmpConvert, EveryPixelOfEveryWidthMovesToItsNearestColour) {
             for (int x = 0; x < width; ++x)
                 ASSERT_EQ(PixelAt(out, width, height, x, y), Expected(static_cast<int>(pixel(x, y)))) << x << "," << y;
         // The padding of a row stays as read.
-        if (width % 4) EXPECT_EQ(static_cast<uint8_t>(out[54 + 1024 + width]), 0x5a);
+        if (width % 4) {
+            EXPECT_EQ(static_cast<uint8_t>(out[54 + 1024 + width]), 0x5a);
+        }
     }
 }
 
@@ -311,4 +314,31 @@ TEST_F(BmpConvertTool, ConvertWritesIntoTheFolderOrOverTheInputsAndCountsFailure
     Drop({Abs("good.bmp")});
     Click(IDC_BC_CONVERT);
     EXPECT_EQ(boxes.Shown().back().text, "変換完了");
+}
+
+// A right click on a row selects it and shows the list's popup menu; its "削除" removes that file.
+TEST_F(BmpConvertTool, ARightClickOnTheFileListOffersItsRowCommands) {
+    for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) Write(name, GreyShape(1, 1, nullptr));
+    Drop({Abs("a.bmp"), Abs("b.bmp"), Abs("c.bmp")});
+    ASSERT_EQ(Rows(), 3);
+    HWND list = GetDlgItem(Wnd(), IDC_BC_LIST);
+    RECT row;
+    SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+    POINT at = {(row.left + row.right) / 2, (row.top + row.bottom) / 2};
+    ClientToScreen(list, &at);
+    HMENU shown = ShownPopupMenu(
+        [&] { SendMessageA(Wnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y)); });
+    ASSERT_NE(nullptr, shown);
+    EXPECT_EQ(1, static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)));
+    const UINT kDelete = 40043;  // the popup menu's "削除"
+    char text[32] = "";
+    GetMenuStringA(shown, kDelete, text, sizeof text, MF_BYCOMMAND);
+    EXPECT_STREQ("削除", text);
+    // The menu's command, as the menu sends it.
+    SendMessageA(Wnd(), WM_COMMAND, kDelete, 0);
+    PumpPending(&m_Group);
+    ASSERT_EQ(m_Wnd->Files().size(), 2u);
+    EXPECT_EQ(m_Wnd->Files()[0], ".\\a.bmp");
+    EXPECT_EQ(m_Wnd->Files()[1], ".\\c.bmp");
+    EXPECT_EQ(Rows(), 2);
 }
