@@ -243,7 +243,9 @@ TEST_F(DatabaseWindow, CountAndAppendKeepTheTableWithinItsRange) {
         Click(kSound, IDC_DB_COUNT);
         EXPECT_EQ("3", shown);
         EXPECT_EQ(c.records, page->Work().size());
-        if (c.records >= 4) EXPECT_EQ("三", page->Work()[3].m_Name);
+        if (c.records >= 4) {
+            EXPECT_EQ("三", page->Work()[3].m_Name);
+        }
         PressCancel();
         ProjectDatabase() = cDatabase();
     }

@@ -186,7 +186,9 @@ void ExpectCharaRowsExist(const cEdChara& chara, const cDatabase& db, const std:
 template <class V>
 void ExpectNamedFilesExist(const V& table, const char* name) {
     for (const auto& entry : table)
-        if (!entry.m_File.empty()) EXPECT_TRUE(FileInProject(entry.m_File)) << name << ": " << entry.m_File;
+        if (!entry.m_File.empty()) {
+            EXPECT_TRUE(FileInProject(entry.m_File)) << name << ": " << entry.m_File;
+        }
 }
 
 }  // namespace
@@ -213,7 +215,9 @@ TEST_F(FactoryRecords, EveryDatabaseReferenceResolves) {
     }
     for (size_t i = 0; i < palette.m_Items.size(); ++i) {
         const cEdItem& item = palette.m_Items[i];
-        if (item.m_Graphic != 0) EXPECT_TRUE(IsRow(db.m_Sounds, item.m_Sound)) << "common item " << i;
+        if (item.m_Graphic != 0) {
+            EXPECT_TRUE(IsRow(db.m_Sounds, item.m_Sound)) << "common item " << i;
+        }
         cEdItem checked = item;
         checked.CheckRef();
         EXPECT_TRUE(checked == item) << "common item " << i;

@@ -322,7 +322,9 @@ TEST_F(CmdShowDlgs, GraphicRangesFollowTheKind) {
             Press(d, IDC_CMD_OK);
         }));
         EXPECT_EQ(c.stored, cmd.m_Params[1]) << c.bitmaps << " " << c.kind << " " << c.number;
-        if (c.shift) EXPECT_EQ(c.shiftStored, cmd.m_Params[2]) << c.bitmaps << " " << c.kind;
+        if (c.shift) {
+            EXPECT_EQ(c.shiftStored, cmd.m_Params[2]) << c.bitmaps << " " << c.kind;
+        }
     }
 }
 
@@ -416,7 +418,9 @@ TEST_F(CmdShowDlgs, EffectAndPictureEnables) {
             Act(d, Choose(IDC_FX_SHOW, c.show));
             EXPECT_EQ(c.enabled, IsEnabledCtrl(d, IDC_CMD_TIME)) << c.show;
             EXPECT_EQ(c.enabled, IsEnabledCtrl(d, IDC_FX_PAUSE)) << c.show;
-            if (c.checked >= 0) EXPECT_EQ(c.checked == 1, IsCheckedCtrl(d, IDC_FX_PAUSE)) << c.show;
+            if (c.checked >= 0) {
+                EXPECT_EQ(c.checked == 1, IsCheckedCtrl(d, IDC_FX_PAUSE)) << c.show;
+            }
         }
         Act(d, Choose(IDC_FX_PICTURE, 0));
         for (uint16_t id : {IDC_FX_POS, IDC_FX_X, IDC_FX_Y, IDC_FX_OFFSET_X, IDC_FX_OFFSET_Y, IDC_FX_SCALE, IDC_FX_SHOW,

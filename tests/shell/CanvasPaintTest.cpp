@@ -151,7 +151,9 @@ TEST(DrawObject, EachGraphicTypeDrawsItsCellAtFullAndHalfSize) {
         Fill(target, kSentinel);
         DrawObject(target, 0, 0, c.look, c.small);
         EXPECT_EQ(c.colour, Pixel(target, c.x, c.y)) << c.name;
-        if (c.outsideX >= 0) EXPECT_EQ(kSentinel, Pixel(target, c.outsideX, c.outsideY)) << c.name;
+        if (c.outsideX >= 0) {
+            EXPECT_EQ(kSentinel, Pixel(target, c.outsideX, c.outsideY)) << c.name;
+        }
     }
 }
 

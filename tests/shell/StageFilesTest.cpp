@@ -199,7 +199,9 @@ TEST(StageFiles, OpenAsksToSaveFirstReadsTheChosenFileAndAFailedOneKeepsTheStage
         ASSERT_FALSE(boxes.Shown().empty());
         EXPECT_EQ("保存確認", boxes.Shown()[0].caption);
         EXPECT_EQ(c.told ? 2u : 1u, boxes.Shown().size());
-        if (c.told && boxes.Shown().size() == 2) EXPECT_NE(std::string::npos, boxes.Shown()[1].text.find(c.told));
+        if (c.told && boxes.Shown().size() == 2) {
+            EXPECT_NE(std::string::npos, boxes.Shown()[1].text.find(c.told));
+        }
         if (c.opened) {
             EXPECT_EQ(c.file, StageDoc().m_StagePath);
             EXPECT_EQ(30, ProjectStage().m_Width);

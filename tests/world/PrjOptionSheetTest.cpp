@@ -163,9 +163,15 @@ TEST(PrjOptionSheet, TheElementButtonsOpenTheDefaults) {
         GetWindowTextA(wnd->GetHwnd(), title, sizeof title);
         EXPECT_STREQ(title, c.title);
         EXPECT_EQ(StageDoc().m_EditSource, eSourceDefault);
-        if (c.kind == eKindBlock) EXPECT_EQ(StageDoc().m_lpEditBlock, &ProjectOption().m_DefBlock);
-        if (c.kind == eKindChara) EXPECT_EQ(StageDoc().m_lpEditChara, &ProjectOption().m_DefChara);
-        if (c.kind == eKindItem) EXPECT_EQ(StageDoc().m_lpEditItem, &ProjectOption().m_DefItem);
+        if (c.kind == eKindBlock) {
+            EXPECT_EQ(StageDoc().m_lpEditBlock, &ProjectOption().m_DefBlock);
+        }
+        if (c.kind == eKindChara) {
+            EXPECT_EQ(StageDoc().m_lpEditChara, &ProjectOption().m_DefChara);
+        }
+        if (c.kind == eKindItem) {
+            EXPECT_EQ(StageDoc().m_lpEditItem, &ProjectOption().m_DefItem);
+        }
         EXPECT_FALSE(IsWindowEnabled(f.SheetWnd()));
         PropSheet_PressButton(wnd->GetHwnd(), PSBTN_CANCEL);
         PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);

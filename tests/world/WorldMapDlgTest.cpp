@@ -235,7 +235,9 @@ TEST_F(WorldMapWindow, EventCommandsActOnTheCell) {
         EXPECT_EQ(step.events, map.m_Events.size());
         const cWorldEvent* event = map.FindEvent(step.col, step.row);
         ASSERT_EQ(step.worldNo >= 0, event != nullptr);
-        if (event) EXPECT_EQ(step.worldNo, event->m_Pages.At(0).m_WorldNo);
+        if (event) {
+            EXPECT_EQ(step.worldNo, event->m_Pages.At(0).m_WorldNo);
+        }
     }
 }
 

@@ -93,9 +93,13 @@ TEST(GameProgram, StartOptionsThatCannotBeUsedAreReportedAndTheGameRuns) {
         SCOPED_TRACE(c.name);
         cTempDir dir;
         ASSERT_TRUE(CopyGameProject());
-        if (!c.keepIni) ASSERT_TRUE(DeleteFileA("System.ini"));
+        if (!c.keepIni) {
+            ASSERT_TRUE(DeleteFileA("System.ini"));
+        }
         cGameProcess game(SW_SHOWNORMAL, c.arguments);
-        if (c.caption) EXPECT_EQ(c.text, game.AnswerBox(c.caption));
+        if (c.caption) {
+            EXPECT_EQ(c.text, game.AnswerBox(c.caption));
+        }
         HWND wnd = game.WaitForMainWindow();
         ASSERT_NE(nullptr, wnd);
         ASSERT_TRUE(StartedUp(game)) << dir.Read(kLog);

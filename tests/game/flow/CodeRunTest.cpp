@@ -84,7 +84,9 @@ TEST(CodeRun, LinesReadAndWriteThePlayScene) {
         EXPECT_EQ(line.Value(), c.value);
         EXPECT_EQ(f.Shown(), c.shown);
         for (const cShownBox& box : f.boxes.Shown()) EXPECT_STREQ(box.caption.c_str(), "エラー");
-        if (c.probe) EXPECT_EQ(c.probe(f), c.probed);
+        if (c.probe) {
+            EXPECT_EQ(c.probe(f), c.probed);
+        }
     }
 }
 

@@ -85,7 +85,9 @@ TEST(StageCommands, GameWaitShowsItsMarkerWhileItHolds) {
     std::vector<size_t> shown;
     f.host.painter = [&](cPlayScene& scene, int, int, int, int) {
         shown.push_back(scene.m_TextObjs.size());
-        if (!scene.m_TextObjs.empty()) EXPECT_EQ(cTextObj::eMarker, scene.m_TextObjs.back().m_Kind);
+        if (!scene.m_TextObjs.empty()) {
+            EXPECT_EQ(cTextObj::eMarker, scene.m_TextObjs.back().m_Kind);
+        }
     };
     f.Run(kGameWait, {1});
     EXPECT_EQ(std::vector<size_t>(7, 1), shown);

@@ -175,8 +175,9 @@ TEST_F(BlockCollision, BottomSamplesTieToTheMiddle) {
         player.m_SpacingX = 22;
         const uint32_t expected = m_Scene.CellIndex(k.expected, 13);
         EXPECT_EQ(expected, m_Scene.FootPick(player));
-        if (k.samples > 0)
+        if (k.samples > 0) {
             EXPECT_EQ(expected, m_Scene.EdgePick(player, player.m_X, player.m_Bottom, player.m_Right, player.m_Bottom));
+        }
     }
 }
 

@@ -340,7 +340,9 @@ TEST_F(CharaDraw, ContactSheetOfTheKinds) {
             size_t i = 0;
             for (int y = -60; y <= 60; y += 3)
                 for (int x = -60; x <= 60; x += 3) differs += PixelAt(back, centreX + x, centreY + y) != plain[i++];
-            if (kind != 6) EXPECT_GT(differs, 0);
+            if (kind != 6) {
+                EXPECT_GT(differs, 0);
+            }
             DDBlt(sheet, gap + (scale == 1 ? 0 : cell + gap), gap + (kind - 1) * (cell + gap), cell, cell, back,
                   centreX - cell / 2, centreY - cell / 2, 0);
         }

@@ -141,8 +141,9 @@ TEST_F(CharaMoves, DeathsAndTheirTraceLines) {
         if (k.trace) {
             EXPECT_NE(std::string::npos, log.find(k.trace)) << log;
             // A pinch tells the contacts first: left, right, top, bottom.
-            if (std::string(k.trace) == "Dead SP")
+            if (std::string(k.trace) == "Dead SP") {
                 EXPECT_LT(log.find("Player[P1].LRUD = 1,1,0,1"), log.find(k.trace)) << log;
+            }
         } else {
             EXPECT_EQ(std::string::npos, log.find("Dead")) << log;
             EXPECT_EQ(1, player.m_Contact[cActor::eContactBottom]);

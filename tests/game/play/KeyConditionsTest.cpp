@@ -100,7 +100,9 @@ TEST_F(KeyConditions, RulesAndTheMirror) {
         chara.m_Facing = c.facing;
         m_Scene.m_Flow.m_Actor = &chara;
         EXPECT_EQ(c.met, chara.KeyConditionsMet(chara.m_Runners[0]));
-        if (!c.condition.m_SwapDir) EXPECT_EQ(c.met, KeyStateMet(GetPlayerInput(0), c.condition));
+        if (!c.condition.m_SwapDir) {
+            EXPECT_EQ(c.met, KeyStateMet(GetPlayerInput(0), c.condition));
+        }
     }
 }
 

@@ -69,7 +69,9 @@ TEST_F(ObjMoves, OnScreenByAxes) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y << " ignoring " << c.ignoreX << c.ignoreY);
         const cObj object = Box(c.x, c.y);
         EXPECT_EQ(c.on, object.IsOnScreenAxes(c.ignoreX, c.ignoreY));
-        if (!c.ignoreX && !c.ignoreY) EXPECT_EQ(c.on, object.IsOnScreen());
+        if (!c.ignoreX && !c.ignoreY) {
+            EXPECT_EQ(c.on, object.IsOnScreen());
+        }
     }
 }
 

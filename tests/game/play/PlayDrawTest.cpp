@@ -488,7 +488,9 @@ TEST_F(PlayDraw, PaintingChangesNothingOfThePlay) {
             scene.StepFrame(static_cast<int16_t>(i / 9 % 16), static_cast<int16_t>(i / 13 % 4));
             runs[painted].push_back(scene.StateHash());
         }
-        if (painted) EXPECT_GT(paints, 400);
+        if (painted) {
+            EXPECT_GT(paints, 400);
+        }
     }
     EXPECT_EQ(runs[0], runs[1]);
 }

@@ -122,7 +122,9 @@ TEST_F(PlayStates, PauseMenuEntriesByMode) {
         scene.StepFrame(0, 0);
         scene.StepFrame(0, kButton1);
         EXPECT_EQ(c.state, scene.State());
-        if (c.returnScene >= 0) EXPECT_EQ(c.returnScene, scene.m_ReturnScene);
+        if (c.returnScene >= 0) {
+            EXPECT_EQ(c.returnScene, scene.m_ReturnScene);
+        }
         EXPECT_EQ(c.closes, m_Host.closeRequests);
     }
 }

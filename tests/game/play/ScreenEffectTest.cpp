@@ -411,7 +411,9 @@ TEST_F(ScreenEffects, ContactSheetOfTheKinds) {
             for (int y = 4; y < 480; y += 37)
                 for (int x = 4; x < 640; x += 41) differs += PixelAt(back, x, y) != Cell(x, y);
             // The blink shows the stage as drawn every other interval.
-            if (kind != 8) EXPECT_GT(differs, 0) << "kind " << kind << " moment " << moment;
+            if (kind != 8) {
+                EXPECT_GT(differs, 0) << "kind " << kind << " moment " << moment;
+            }
             DDStretchBlt(sheet, gap + (moment - 1) * (thumbW + gap), gap + (kind - 1) * (thumbH + gap), thumbW, thumbH,
                          back, 0, 0, 640, 480, 0);
         }

@@ -209,7 +209,9 @@ TEST_F(ShotObj, SwordPositions) {
                 EXPECT_DOUBLE_EQ(332 + m_Scene.m_ScrollX.m_Pos, sword.m_X) << "in front, facing right";
                 EXPECT_EQ(24, sword.m_Width);
             }
-            if (!ended && f == 8) EXPECT_DOUBLE_EQ(200 - 8 + m_Scene.m_ScrollY.m_Pos, sword.m_Y) << "above";
+            if (!ended && f == 8) {
+                EXPECT_DOUBLE_EQ(200 - 8 + m_Scene.m_ScrollY.m_Pos, sword.m_Y) << "above";
+            }
         }
         EXPECT_EQ(c.lastsFrames, ended);
     }

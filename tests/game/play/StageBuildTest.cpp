@@ -169,7 +169,9 @@ TEST_F(StageBuild, CharaCopiesTakeTheirOffsetsAndIds) {
         for (size_t i = 0; i < c.xs.size(); ++i) ids.push_back(7 + static_cast<int>(i));
         EXPECT_EQ(ids, Ids(list));
         EXPECT_EQ(7 + static_cast<int>(c.xs.size()), counter);
-        if (!list.empty()) EXPECT_EQ(cellY + c.lastDy, list.back().m_Y);
+        if (!list.empty()) {
+            EXPECT_EQ(cellY + c.lastDy, list.back().m_Y);
+        }
     }
 }
 

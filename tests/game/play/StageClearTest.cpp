@@ -160,7 +160,9 @@ TEST_F(StageClear, FinishStageByMode) {
         m_Host.loadedStages.clear();
         EXPECT_EQ(c.scene, m_Scene.FinishStage());
         EXPECT_EQ(c.loads, !m_Host.loadedStages.empty());
-        if (c.loads) EXPECT_EQ(c.number + 1, StoryState().m_StageNumber);
+        if (c.loads) {
+            EXPECT_EQ(c.number + 1, StoryState().m_StageNumber);
+        }
     }
 }
 
