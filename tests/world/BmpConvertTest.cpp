@@ -321,6 +321,9 @@ TEST_F(BmpConvertTool, ARightClickOnTheFileListOffersItsRowCommands) {
     for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) Write(name, GreyShape(1, 1, nullptr));
     Drop({Abs("a.bmp"), Abs("b.bmp"), Abs("c.bmp")});
     ASSERT_EQ(Rows(), 3);
+    // The author clicks in the tool's window: it is the active one.
+    SetForegroundWindow(Wnd());
+    PumpPending(&m_Group);
     HWND list = GetDlgItem(Wnd(), IDC_BC_LIST);
     RECT row;
     SendMessageA(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
@@ -334,7 +337,8 @@ TEST_F(BmpConvertTool, ARightClickOnTheFileListOffersItsRowCommands) {
     char text[32] = "";
     GetMenuStringA(shown, kDelete, text, sizeof text, MF_BYCOMMAND);
     EXPECT_STREQ("削除", text);
-    // The menu's command, as the menu sends it.
+    // The menu's command, as the menu sends it; the click gave the list the focus.
+    EXPECT_EQ(list, GetFocus());
     SendMessageA(Wnd(), WM_COMMAND, kDelete, 0);
     PumpPending(&m_Group);
     ASSERT_EQ(m_Wnd->Files().size(), 2u);
