@@ -78,11 +78,19 @@ bool CopyGameProject(const char* dataFolder) {
     return CopyFactoryProject() && CopyFactoryFolder("default", dataFolder) && CopyFactoryFolder("System.ini");
 }
 
-bool CopySampleGame() {
+namespace {
+
+bool CopyProjectFolder(const char* project) {
     for (const char* name : {"bmp", "e_bmp", "wave", "bgm", "default", "System.ini"})
-        if (!CopyFactoryFolder(name, nullptr, "sample")) return false;
-    return CopyFactoryFolder("default", "data", "sample");
+        if (!CopyFactoryFolder(name, nullptr, project)) return false;
+    return CopyFactoryFolder("default", "data", project);
 }
+
+}  // namespace
+
+bool CopySampleGame() { return CopyProjectFolder("sample"); }
+
+bool CopyFixtureProject() { return CopyProjectFolder("fixtures"); }
 
 std::vector<std::string> ListTree(const std::string& folder) {
     std::vector<std::string> out;

@@ -13,6 +13,8 @@
 bool CopyGameProject(const char* dataFolder = "data");
 // The same for the sample game (build\sample).
 bool CopySampleGame();
+// The same for the fixture stages' project (build\fixtures).
+bool CopyFixtureProject();
 // A file listing of a folder tree: "path size write-time" per file, sorted.
 std::vector<std::string> ListTree(const std::string& folder);
 
