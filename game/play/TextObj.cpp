@@ -3,6 +3,7 @@
 #include "game/core/GameGlobals.h"
 #include "game/media/Blit.h"
 #include "game/media/Font.h"
+#include "game/play/GraphicSource.h"
 #include "game/play/PlayBitmaps.h"
 #include "game/play/PlayScene.h"
 #include "game/play/PlaySurfaces.h"
@@ -112,10 +113,15 @@ cSurface* IconSource(int32_t source, int32_t n, int32_t sub, int& sx, int& sy, i
             sx = (n / 15) * 32;
             sy = (n % 15) * 16;
             return PlaySurface(kSurfaceMiniItems);
-        case 3:
-            sx = (n / 30) * 64;
-            sy = (n % 30) * 32;
-            return PlaySurface(kSurfaceShots);
+        case 3: {
+            // Shot pictures are 16 x 16, 30 to a column, laid out as the shots in play draw them.
+            cGraphicSource shot;
+            ResolveGraphic(shot, kUsePreview, eGraphicShot, n, 0, nullptr, 0);
+            side = 16;
+            sx = shot.sx;
+            sy = shot.sy;
+            return n >= 0 ? shot.normal : nullptr;
+        }
         case 4:
             // Entry n's first surface; there is none for number 0.
             sx = (sub & 15) * 32;

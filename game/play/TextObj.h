@@ -58,6 +58,6 @@ public:
     double m_PopInCounter = 0.0;
 };
 
-// The icon's picture: the surface and the 32 x 32 cell (16 x 16 for source 2) of icon source
-// 0-4; null when the source or number names none.
+// The icon's picture: the surface and the 32 x 32 cell (16 x 16 for sources 2 and 3, the small
+// items and the shots) of icon source 0-4; null when the source or number names none.
 cSurface* IconSource(int32_t source, int32_t number, int32_t sub, int& sx, int& sy, int& side);

@@ -215,6 +215,33 @@ TEST_F(DisplayObjects, IconSourcesFindTheirCells) {
     EXPECT_EQ(nullptr, IconSource(9, 1, 0, sx, sy, side));
 }
 
+// A shot icon is the shot's own 16 x 16 picture, 30 to a column as the shots in play draw them,
+// copied dot for dot: nothing of the cells around it shows.
+TEST_F(DisplayObjects, ShotIconsAreTheShotsSixteenDotPicture) {
+    const int kShotColour = 51, kNeighbour = 52;
+    m_Rows[kSurfaceShots].nBlankWidth = 64;
+    m_Rows[kSurfaceShots].nBlankHeight = 480;
+    const int rows[] = {kSurfaceShots};
+    ASSERT_TRUE(DDLoadSurfaces(m_Surfaces, rows, 1));
+    cSurface& shots = m_Surfaces[kSurfaceShots];
+    DDFillRect(shots, 0, 0, 64, 480, kNeighbour);
+    DDFillRect(shots, 32, 16, 16, 16, kShotColour);  // shot 31: second column, second row
+    cSurface dest;
+    ASSERT_TRUE(DDCreateSurface(dest, 640, 480, 0, kMemorySystem));
+    DDFillRect(dest, 0, 0, 640, 480, kBackground);
+    cTextObj icon;
+    icon.Create(cTextObj::eIcon, "", 3, 31, 0, 7, 10, 10, 0, 0, 0, 2, 30, 0, 0, 0);
+    m_Scene.m_TextObjs.push_back(icon);
+    PaintDisplayObjects(m_Scene, dest);
+    for (int dx : {0, 15})
+        for (int dy : {0, 15}) EXPECT_EQ(DDIndexToPixel(kShotColour), PixelAt(dest, 320 + dx, 320 + dy)) << dx << ", " << dy;
+    EXPECT_EQ(DDIndexToPixel(kBackground), PixelAt(dest, 336, 320));
+    EXPECT_EQ(DDIndexToPixel(kBackground), PixelAt(dest, 320, 336));
+    int sx = 0, sy = 0, side = 0;
+    EXPECT_EQ(nullptr, IconSource(3, -1, 0, sx, sy, side));
+    DDReleaseSurface(dest);
+}
+
 // At a hit the effect stands centred on where the boxes overlap, moved by a jitter from the
 // scene's generator: the same seed gives the same place. Scaled effects are larger and jitter
 // further; boxes apart centre it on the origin.
