@@ -5,11 +5,10 @@
 #include <utility>
 #include <vector>
 
-#include "data/CommonPalette.h"
-#include "game/data/StageLoad.h"
 #include "game/flow/PlayFlowRuntime.h"
 #include "game/play/PlayScene.h"
 #include "tests/factory/ProjectFolder.h"
+#include "tests/game/play/CommittedReplays.h"
 #include "tests/game/play/InputLog.h"
 #include "tests/game/play/PlayStateFixture.h"
 
@@ -45,12 +44,6 @@ std::vector<uint64_t> Play(cPlayScene& scene, const cInputLog& log) {
     }
     return hashes;
 }
-
-// The committed log of the factory stage: "seed N hash H" (hexadecimal), then runs of
-// "direction buttons frames".
-const char kFactoryLog[] =
-#include "tests/game/play/fixtures/FactoryLog.inc"
-    ;
 
 }  // namespace
 
@@ -132,13 +125,8 @@ TEST_F(Replays, ARecordedPlayReplaysWithTheSameHashes) {
 // play's results changes this hash: its commit says why.
 TEST_F(Replays, TheFactoryLogEndsInItsHash) {
     cFolderGuard folder;
-    uint32_t seed = 0;
     uint64_t expected = 0;
-    ASSERT_TRUE(ReadInputLog(kFactoryLog, seed, expected, CurrentReplay()));
-    ASSERT_TRUE(EnterProjectFolder());
-    ASSERT_TRUE(ProjectCommonPalette().LoadFile("default\\CommonPalette.cplt4"));
-    ASSERT_EQ(1, LoadStageAndStart("default\\stg4\\Default.stg4", 1));
-    SceneManager().m_nGameMode = kReplayMode;
+    ASSERT_TRUE(StartCommittedReplay(kFactoryReplay, ProjectFolder(kFactoryReplay.project), expected));
     cPlayScene scene;
     scene.SetHost(&m_Host);
     scene.Frame();
@@ -148,41 +136,26 @@ TEST_F(Replays, TheFactoryLogEndsInItsHash) {
     EXPECT_EQ(expected, scene.StateHash()) << "the log now ends in " << text;
 }
 
-namespace {
-
-// The committed log of the sample game's first stage, played from start to goal.
-const char kSampleLog[] =
-#include "tests/game/play/fixtures/SampleLog.inc"
-    ;
-
-}  // namespace
-
 // The sample game's first stage from its committed log: the blob and the robot shot, the gaps
 // jumped, the coins taken and the goal reached: the stage is cleared, in the committed hash.
 class SampleReplay : public Replays {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(ReadInputLog(kSampleLog, m_Seed, m_Expected, CurrentReplay()));
-        ASSERT_TRUE(SetCurrentDirectoryA(ProjectFolder("sample").c_str()));
-        ASSERT_TRUE(ProjectCommonPalette().LoadFile("default\\CommonPalette.cplt4"));
-        ASSERT_EQ(1, LoadStageAndStart("default\\stg4\\w1.stg4", 1));
-        SceneManager().m_nGameMode = kReplayMode;
+        ASSERT_TRUE(StartCommittedReplay(kSampleReplay, ProjectFolder(kSampleReplay.project), m_Expected));
     }
     // The hash of every frame until the replay has run out and the scene has gone on to its
     // result.
     std::vector<uint64_t> PlayToTheEnd(cPlayScene& scene) {
         scene.SetHost(&m_Host);
-        scene.Frame();
         std::vector<uint64_t> hashes;
-        for (int guard = 0; guard < 100000 && scene.State() != ePlayFadeOut && scene.State() != ePlayResult; ++guard) {
-            scene.StepFrame(0, 0);
-            hashes.push_back(scene.StateHash());
-        }
+        PlayReplayFrames(scene, [&](uint64_t hash) {
+            hashes.push_back(hash);
+            return true;
+        });
         return hashes;
     }
 
     cFolderGuard m_Folder;
-    uint32_t m_Seed = 0;
     uint64_t m_Expected = 0;
 };
 

@@ -7,12 +7,13 @@ if(TARGET test_game_play)
   endif()
 endif()
 
-# The factory replay once more with the play code built without optimisation: the committed hash
+# The committed replays once more with the play code built without optimisation: the committed hashes
 # must not depend on how the compiler arranged the arithmetic. Only the play library's sources and
-# the replay test are built again; everything else links as built.
+# the replay tests are built again; everything else links as built.
 if(TARGET test_game_play)
   file(GLOB play_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/game/play/*.cpp)
-  add_executable(test_replay_O0 ${play_sources} ${CMAKE_CURRENT_LIST_DIR}/ReplayTest.cpp)
+  add_executable(test_replay_O0 ${play_sources} ${CMAKE_CURRENT_LIST_DIR}/ReplayTest.cpp
+                                ${CMAKE_CURRENT_LIST_DIR}/RegressionReplayTest.cpp)
   target_compile_options(test_replay_O0 PRIVATE -O0 -ffp-contract=off -fno-fast-math)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     target_compile_options(test_replay_O0 PRIVATE -msse2 -mfpmath=sse)

@@ -1,0 +1,66 @@
+#pragma once
+// The committed regression replays: input logs of stages (fixtures/NAMELog.inc) played headless
+// in the replay mode, and the hash of every frame they make (fixtures/NAMEHashes.inc, written by
+// tools/replay/record.sh). Read by the replay tests and by the recorder.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "data/CommonPalette.h"
+#include "game/core/GameModes.h"
+#include "game/core/SceneManager.h"
+#include "game/data/ReplayData.h"
+#include "game/data/StageLoad.h"
+#include "game/play/PlayScene.h"
+#include "tests/game/play/InputLog.h"
+
+struct cCommittedReplay {
+    const char* name;     // the fixtures' file names start with it
+    const char* log;      // the log's text
+    const char* project;  // the project folder, beside the build's tests folder
+    const char* stage;    // the stage the log plays, in the project folder
+};
+
+// The factory stage, walked, jumped and shot about until its time runs out.
+inline const char kFactoryLog[] =
+#include "tests/game/play/fixtures/FactoryLog.inc"
+    ;
+// The sample game's first stage, from start to goal.
+inline const char kSampleLog[] =
+#include "tests/game/play/fixtures/SampleLog.inc"
+    ;
+
+inline const cCommittedReplay kFactoryReplay = {"Factory", kFactoryLog, "project", "default\\stg4\\Default.stg4"};
+inline const cCommittedReplay kSampleReplay = {"Sample", kSampleLog, "sample", "default\\stg4\\w1.stg4"};
+inline const cCommittedReplay* const kCommittedReplays[] = {&kFactoryReplay, &kSampleReplay};
+
+// Makes the project folder current, loads its common palette and the stage, makes the log the
+// current replay and the game mode the replay mode; the log's final hash goes to finalHash.
+// False when any of it fails.
+inline bool StartCommittedReplay(const cCommittedReplay& replay, const std::string& projectFolder,
+                                 uint64_t& finalHash) {
+    uint32_t seed = 0;
+    if (!ReadInputLog(replay.log, seed, finalHash, CurrentReplay()) || !SetCurrentDirectoryA(projectFolder.c_str()) ||
+        !ProjectCommonPalette().LoadFile("default\\CommonPalette.cplt4") || LoadStageAndStart(replay.stage, 1) != 1)
+        return false;
+    SceneManager().m_nGameMode = eModeReplay;
+    return true;
+}
+
+// Plays the scene (its host set) from its first frame until the replay has run out and the scene
+// has gone on to its result or its fade-out, handing the state hash of every frame to frame; a
+// false answer stops the play there.
+template <class F>
+void PlayReplayFrames(cPlayScene& scene, F frame) {
+    scene.Frame();
+    if (!frame(scene.StateHash())) return;
+    for (int guard = 0; guard < 100000 && scene.State() != ePlayFadeOut && scene.State() != ePlayResult; ++guard) {
+        scene.StepFrame(0, 0);
+        if (!frame(scene.StateHash())) return;
+    }
+}
+
+// A frame's hash as committed: the state hash's two halves folded into one word. A change of
+// play shows in a word as surely as in the whole hash, at half the size.
+inline uint32_t FrameWord(uint64_t stateHash) { return static_cast<uint32_t>(stateHash ^ (stateHash >> 32)); }

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game/core/ReplayRequests.h"
+#include "game/flow/PlayFlowRuntime.h"
+#include "tests/factory/ProjectFolder.h"
+#include "tests/game/play/CommittedReplays.h"
+#include "tests/game/play/FrameHashCheck.h"
+#include "tests/game/play/PlayStateFixture.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+const uint32_t kFactoryHashes[] = {
+#include "tests/game/play/fixtures/FactoryHashes.inc"
+};
+const uint32_t kSampleHashes[] = {
+#include "tests/game/play/fixtures/SampleHashes.inc"
+};
+
+struct cCommittedFrames {
+    const cCommittedReplay* replay;
+    const uint32_t* words;
+    size_t count;
+};
+const cCommittedFrames kCommittedFrames[] = {
+    {&kFactoryReplay, kFactoryHashes, sizeof kFactoryHashes / sizeof kFactoryHashes[0]},
+    {&kSampleReplay, kSampleHashes, sizeof kSampleHashes / sizeof kSampleHashes[0]},
+};
+
+}  // namespace
+
+TEST(FrameHashCheck, NamesTheFirstDifferingFrameOnly) {
+    const uint32_t committed[] = {0x11, 0x22, 0x33};
+    const struct {
+        const char* name;
+        std::vector<uint64_t> frames;
+        std::string report;
+    } cases[] = {
+        {"every frame agrees", {0x11, 0x22, 0x33}, ""},
+        {"the first frame", {0x12, 0x22, 0x33}, "first differing frame 1: expected 00000011, got 00000012"},
+        {"a later frame, and every one after it", {0x11, 0x99, 0x98},
+         "first differing frame 2: expected 00000022, got 00000099"},
+        {"the upper half of the hash", {0x11, 0x22, 0x100000033ull},
+         "first differing frame 3: expected 00000033, got 00000032"},
+        {"the replay ends early", {0x11, 0x22}, "first differing frame 3: expected 00000033, got the replay's end"},
+        {"the replay goes on", {0x11, 0x22, 0x33, 0x44},
+         "first differing frame 4: expected the replay's end, got 00000044"},
+        {"the halves of a matching word", {0x11, 0x2200000000ull, 0x33}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cFrameHashCheck check(committed, 3);
+        size_t compared = 0;
+        for (uint64_t frame : c.frames) {
+            if (!check.Frame(frame)) break;
+            ++compared;
+        }
+        const bool agreed = compared == c.frames.size() && check.End();
+        EXPECT_EQ(c.report.empty(), agreed);
+        EXPECT_EQ(c.report, check.Report());
+        // Once a frame has differed, nothing after it is compared or reported.
+        if (!agreed) {
+            EXPECT_FALSE(check.Frame(0x33));
+            EXPECT_FALSE(check.End());
+            EXPECT_EQ(c.report, check.Report());
+        }
+    }
+}
+
+// The committed replays played headless with the game's flow runtime, each frame compared with
+// its committed word as it comes.
+class CommittedReplays : public PlayStateFixture {
+protected:
+    CommittedReplays() : m_PreviousRuntime(SetFlowRuntime(&PlayFlowRuntime())), m_Story(StoryState()) {}
+    ~CommittedReplays() override { SetFlowRuntime(m_PreviousRuntime); }
+
+    void Start(const cCommittedReplay& replay) {
+        StoryState() = m_Story;
+        ASSERT_TRUE(StartCommittedReplay(replay, ProjectFolder(replay.project), m_FinalHash)) << replay.name;
+    }
+    // Plays the current replay to its end or to the first frame that differs; the last frame's
+    // hash goes to m_LastHash.
+    void Play(cFrameHashCheck& check) {
+        cPlayScene scene;
+        scene.SetHost(&m_Host);
+        PlayReplayFrames(scene, [&](uint64_t hash) {
+            m_LastHash = hash;
+            return check.Frame(hash);
+        });
+        check.End();
+    }
+
+    cFlowRuntime* m_PreviousRuntime;
+    cFolderGuard m_Folder;
+    cStorySave m_Story;
+    uint64_t m_FinalHash = 0;
+    uint64_t m_LastHash = 0;
+};
+
+// A change of play fails here with the frame it starts at. When the change is meant, record.sh
+// writes the new words, and its commit says why the play changed.
+TEST_F(CommittedReplays, EveryFrameIsAsCommitted) {
+    for (const cCommittedFrames& committed : kCommittedFrames) {
+        SCOPED_TRACE(committed.replay->name);
+        Start(*committed.replay);
+        cFrameHashCheck check(committed.words, committed.count);
+        Play(check);
+        if (!check.Report().empty()) {
+            ADD_FAILURE() << committed.replay->name << "Log.inc, " << check.Report();
+            continue;
+        }
+        EXPECT_EQ(m_FinalHash, m_LastHash) << "the log's final hash is that of its last frame";
+    }
+}
+
+// One input of the sample log changed: the report names the frame that took the changed input,
+// and the play stops there. Each change acts at once; a changed direction may not (a walk that
+// has begun goes on for its tenth of a second), and shows first at the frame where it does.
+TEST_F(CommittedReplays, AChangedInputIsNamedAtTheFrameThatTookIt) {
+    const struct {
+        const char* name;
+        size_t logFrame;  // from 0
+        int16_t direction, buttons;
+    } cases[] = {
+        {"a shot while walking", 100, 2, 2},
+        {"a jump on the way", 60, 2, 1},
+        {"a step before anything moves", 3, 2, 0},
+        {"a shot near the goal", 420, 2, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start(kSampleReplay);
+        // The log frame by frame, one input changed.
+        std::vector<std::pair<int16_t, int16_t>> frames;
+        int16_t direction = 0, buttons = 0;
+        while (CurrentReplay().NextFrame(direction, buttons) == 0) frames.push_back({direction, buttons});
+        ASSERT_LT(c.logFrame, frames.size());
+        ASSERT_NE(frames[c.logFrame], std::make_pair(c.direction, c.buttons));
+        frames[c.logFrame] = {c.direction, c.buttons};
+        const int32_t seed = CurrentReplay().m_Seed;
+        CurrentReplay().Clear();
+        CurrentReplay().m_Seed = seed;
+        for (const auto& frame : frames) CurrentReplay().RecordFrame(frame.first, frame.second);
+
+        // Input is taken by the frames that start in play, one log frame each.
+        cFrameHashCheck check(kSampleHashes, sizeof kSampleHashes / sizeof kSampleHashes[0]);
+        cPlayScene scene;
+        scene.SetHost(&m_Host);
+        size_t played = 0, taken = 0, takingFrame = 0;
+        bool inPlay = false;
+        PlayReplayFrames(scene, [&](uint64_t hash) {
+            ++played;
+            if (inPlay && taken++ == c.logFrame) takingFrame = played;
+            inPlay = scene.State() == ePlayRun;
+            return check.Frame(hash);
+        });
+        ASSERT_NE(0u, takingFrame);
+        EXPECT_EQ(takingFrame, check.DifferingFrame());
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "%08x", static_cast<unsigned>(kSampleHashes[takingFrame - 1]));
+        EXPECT_EQ(0u, check.Report().find("first differing frame " + std::to_string(takingFrame) + ": expected " +
+                                          expected + ", got "))
+            << check.Report();
+        EXPECT_EQ(takingFrame, played) << "the play stops at the differing frame";
+    }
+}
+
+// The game's way with a replay file: the sample log saved with the stage as F1 saves an attempt,
+// then read back as the mode menu's replay entry and a replay given on the command line read it,
+// in place of the stage the game held: the replay makes the committed frames.
+TEST_F(CommittedReplays, AReplayFileMakesTheCommittedFrames) {
+    Start(kSampleReplay);
+    {
+        cTempDir dir;
+        const std::string path = dir.Path() + "\\sample." + ReplayExt();
+        ASSERT_EQ(1, SaveChosenReplay(nullptr, path.c_str(), 0));
+        ProjectStage() = cEdStage();
+        CurrentReplay().Clear();
+        ASSERT_EQ(1, LoadChosenReplay(nullptr, path.c_str()));
+    }
+    cFrameHashCheck check(kSampleHashes, sizeof kSampleHashes / sizeof kSampleHashes[0]);
+    Play(check);
+    EXPECT_TRUE(check.Report().empty()) << "SampleLog.inc from a replay file, " << check.Report();
+}
