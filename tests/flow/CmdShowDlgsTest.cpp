@@ -222,6 +222,12 @@ TEST_F(CmdShowDlgs, StatusSwitchListsFollowTheSubjectAndStatus) {
         Press(d, IDC_CMD_OK);
     }));
     EXPECT_EQ(10, cmd.m_Params[2]);
+    EXPECT_EQ(1, Run<cCmdStatusOp2Dlg>(cmd, 0, IDD_CMD_STATUS_OP2, "ステータスの操作2", [](HWND d) {
+        EXPECT_EQ(9, Chosen(d, IDC_SW_SETTING));
+        Act(d, Choose(IDC_SW_SETTING, 0));  // しない
+        Press(d, IDC_CMD_OK);
+    }));
+    EXPECT_EQ(1, cmd.m_Params[2]);
     EXPECT_EQ(0, Run<cCmdStatusOp2Dlg>(cmd, 0, IDD_CMD_STATUS_OP2, "ステータスの操作2", [](HWND d) {
         EXPECT_EQ(6u, ComboItems(d, IDC_SW_STATUS).size());
         Act(d, Choose(IDC_SW_SUBJECT, 2));
