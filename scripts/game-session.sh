@@ -10,6 +10,7 @@
 #   game_start [ARGUMENTS...]  starts game.exe there, its error log on
 #   game_close                 ends the game
 #   game_shot NAME             saves the client area as OUT/NAME
+#   game_shot_now NAME         the same at once, for a moment of play that does not wait
 #   game_wait PATTERN [S]      waits until a line of the game's log matches (grep -E)
 #   game_key KEY...            xdotool keys, each once the running scene takes keys with every
 #                              key let go, held until a frame has read it
@@ -78,6 +79,10 @@ game_close() {
 game_shot() {
     # The frame that logged what was waited for is shown right after it.
     sleep 0.5
+    game_shot_now "$1"
+}
+
+game_shot_now() {
     import -display "$DISPLAY" -window root "$game_work/shot.png"
     convert "$game_work/shot.png" -crop "${KIT_PLAY_CLIENT:-640x480+103+122}" +repage "$game_out/$1"
     echo "screenshots: $game_out/$1"

@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <string>
 
 #include "data/FlowTables.h"
 #include "data/Stage.h"
 #include "framework/ErrorLog.h"
+#include "framework/Format.h"
 #include "framework/GameHelpers.h"
 #include "game/core/GameModes.h"
 #include "game/core/Input.h"
@@ -37,6 +39,20 @@ int PlayedMode() { return SceneManager().m_nGameMode; }
 // Buttons pressed this frame that were up in the last one.
 int NewButtons(int16_t now, int16_t last) { return now & ~last; }
 
+// With the error log on, a frame of play writes the hero's hit box position in dots and the count
+// of characters when either has changed: a script that plays by keys times its jumps and shots on
+// these lines, not on a clock.
+void TraceHero(const cPlayScene& scene) {
+    static std::string last;
+    if (!IsErrorLogOn() || scene.State() != ePlayRun || scene.m_Players.empty()) return;
+    const cPlayerActor& hero = scene.m_Players[0];
+    std::string line = Format("Hero %d %d charas %d", static_cast<int>(hero.m_X), static_cast<int>(hero.m_Y),
+                              static_cast<int>(scene.m_Charas.size()));
+    if (line == last) return;
+    last = line;
+    ErrorLog(line.c_str());
+}
+
 }  // namespace
 
 int cPlayScene::Frame() {
@@ -54,6 +70,7 @@ int cPlayScene::Frame() {
     TraceFrame(eScenePlay, input.m_wDirection, input.m_wButtons);
     const int result = handler ? (this->*handler)() : 0;
     TraceFrame(eScenePlay, input.m_wDirection, input.m_wButtons);
+    TraceHero(*this);
     m_LastButtons = input.m_wButtons;
     m_LastDirection = input.m_wDirection;
     return result;
