@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "data/CommonPalette.h"
 #include "data/DataFile.h"
@@ -109,6 +110,19 @@ void BuildSoundSlots() {
     SoundSlots().resize(count);
     for (int i = 0; i < kSystemSounds; ++i) FillSlotRow(table.At(i), system.m_SoundFiles.At(i));
     for (size_t k = 1; k < sounds.size(); ++k) FillSlotRow(table.At(static_cast<int>(k) + kSystemSounds - 1), sounds.At(static_cast<int>(k)).m_File);
+}
+
+// The start file named on the command line: the editor's test play quotes it (its path may hold
+// blanks), a person may not.
+std::string StartFileArgument(const char* commandLine) {
+    std::string text = commandLine;
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return std::string();
+    if (text[first] == '"') {
+        const size_t close = text.find('"', first + 1);
+        return text.substr(first + 1, close == std::string::npos ? std::string::npos : close - first - 1);
+    }
+    return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
 }
 
 // The start file: outside test play the newest numbered stage file of its name; a file that is
@@ -221,7 +235,7 @@ bool InitGame(const char* commandLine, int show) {
         ShowMessageBox(wnd, "System.ini の読み込みに失敗しました！", "エラー", MB_OK);
         SetSystemIniDefaults(ini, system.m_IniKeys);
     }
-    if (commandLine && commandLine[0]) CopyText(ini.FreeStage, sizeof ini.FreeStage, commandLine);
+    if (commandLine && commandLine[0]) CopyText(ini.FreeStage, sizeof ini.FreeStage, StartFileArgument(commandLine).c_str());
 
     SetFrameSettings(kFramesPerSecond, kFadeStep);
     for (cInput& input : PlayerInputs()) input.SetRepeat(kMenuRepeatDelay, kMenuRepeatInterval);

@@ -88,6 +88,10 @@ TEST(GameProgram, StartOptionsThatCannotBeUsedAreReportedAndTheGameRuns) {
          "System.ini の読み込みに失敗しました！"},
         {"a start file that is not there", "nothing.stg4", true, "エラー", "「nothing.stg4」の読み込みに失敗しました！"},
         {"a start file found as its newest numbered copy", "data\\stg4\\Default.stg4", true, nullptr, nullptr},
+        // The editor's test play quotes the stage's path.
+        {"a quoted start file", "\"data\\stg4\\Default.stg4\"", true, nullptr, nullptr},
+        {"a quoted start file with a blank that is not there", " \"no thing.stg4\" ", true, "エラー",
+         "「no thing.stg4」の読み込みに失敗しました！"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
