@@ -197,6 +197,10 @@ void cDataSheetPage<tRecord, tSheet>::OnCommand(WPARAM wParam, LPARAM lParam) {
         bool done = false;
         for (const cInheritGroup& group : m_Groups) {
             if (group.button != id || code != BN_CLICKED) continue;
+            // The flag is the record's at once: a page that shows its controls anew before the
+            // next store (the action page choosing a flow) would check the button again, and
+            // the group set free would be inherited over on save.
+            m_Work.m_bbInherit[static_cast<size_t>(group.flag)] = IsChecked(group.button) ? 1 : 0;
             if (IsChecked(group.button)) ApplyInherit();
             EnableInheritGroups();
             // The rules that hang on combos hold again for a group set free.

@@ -184,3 +184,21 @@ TEST(CharaSheet, CheckingAnInheritButtonCopiesTheBaseGroupAndGreysIt) {
     windows.Click(kDisplay, IDC_CH_INHERIT_FIRST);
     EXPECT_TRUE(windows.Enabled(kDisplay, IDC_CD_GRAPHIC));
 }
+
+TEST(CharaSheet, AnInheritButtonSetFreeStaysFreeWhenTheActionPageShowsAnotherFlow) {
+    cCharaWindows windows(4, 4);
+    cEdChara& chara = ProjectStage().m_Palette.m_Charas[1];
+    chara.m_InheritSrc = 1;
+    chara.m_InheritIndex = 3;
+    chara.m_bbInherit[33] = 1;
+    windows.EditElement(kStagePalette, 1);
+    windows.ShowPage(kAction);
+    ASSERT_TRUE(windows.Checked(kAction, IDC_CH_INHERIT_FIRST));
+    windows.Click(kAction, IDC_CH_INHERIT_FIRST);
+    // A new flow is shown with its controls.
+    windows.Click(kAction, IDC_CF_FLOW_INSERT);
+    EXPECT_FALSE(windows.Checked(kAction, IDC_CH_INHERIT_FIRST));
+    EXPECT_TRUE(windows.Enabled(kAction, IDC_CF_FLOW_INSERT));
+    windows.SheetButton(IDOK);
+    EXPECT_EQ(chara.m_bbInherit[33], 0) << "the flows are the chara's own";
+}
