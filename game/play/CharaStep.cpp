@@ -9,6 +9,16 @@ namespace {
 const int kAnimeStand = 0;
 const int kAnimeFly = 2;
 
+// Ground right under the character's feet: a kind its bottom map test lands it on. A landing
+// leaves the bottom edge on the last dot above the block row, so the ground is the dot below.
+bool RestsOnGround(cActor& actor) {
+    cPlayScene* scene = CurrentPlayScene();
+    if (!scene) return false;
+    const double below = actor.m_Bottom + 1;
+    const int kind = scene->HitKind(scene->EdgePick(actor, actor.m_X, below, actor.m_Right, below), actor);
+    return kind == 1 || kind == 2;
+}
+
 }  // namespace
 
 void cActor::BeginStep() {
@@ -54,7 +64,10 @@ int cCharaActor::TryAppear(std::vector<uint8_t>& appeared) {
 }
 
 int cCharaActor::Jump(cFlowCmdEntry& entry) {
-    for (int32_t state : {m_Falling, m_CeilingLock, m_ImpulseActive, m_AirCounter})
+    // Resting on the ground the character hovers on that last dot until gravity brings it down
+    // again, its air counter growing meanwhile: the counter refuses a jump only off the ground.
+    const int32_t air = RestsOnGround(*this) ? 0 : m_AirCounter;
+    for (int32_t state : {m_Falling, m_CeilingLock, m_ImpulseActive, air})
         if (state) return state;
     m_dSpeedY = entry.m_Speed;
     m_Jumping = m_JumpEnd = 1;
