@@ -13,10 +13,8 @@
 #include <string>
 
 #include "data/CommonPalette.h"
-#include "data/EditConfig.h"
 #include "data/Stage.h"
-#include "tests/support/RunningProgram.h"
-#include "tests/support/TempDir.h"
+#include "tests/programs/EditorSession.h"
 
 namespace {
 
@@ -30,94 +28,17 @@ const int kCharaLayer = 40055;
 const int kCanvasTop = 28;
 
 LPARAM CellPoint(int x, int y) { return MAKELPARAM(x * 32 + 16, kCanvasTop + y * 32 + 16); }
-const char kStage[] = "data\\stg4\\Default.stg4_147";
-
-struct cFind {
-    DWORD pid;
-    bool samePid;  // a window of that process, or of any other
-    const char* cls;
-    HWND owner;    // with that owner, when given
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND wnd, LPARAM param) {
-    cFind* find = reinterpret_cast<cFind*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(wnd, &pid);
-    char cls[64] = "";
-    GetClassNameA(wnd, cls, sizeof cls);
-    if ((pid == find->pid) != find->samePid || std::string(cls) != find->cls || !IsWindowVisible(wnd)) return TRUE;
-    if (find->owner && GetWindow(wnd, GW_OWNER) != find->owner) return TRUE;
-    find->found = wnd;
-    return FALSE;
-}
-
-HWND WaitForWindow(cFind find, DWORD timeoutMs = 20000) {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        find.found = nullptr;
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&find));
-        if (find.found) return find.found;
-        Sleep(50);
-    }
-    return nullptr;
-}
-
-bool WaitForText(const cTempDir& dir, const char* file, const char* text, DWORD timeoutMs = 20000) {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
-        if (dir.Exists(file) && dir.Read(file).find(text) != std::string::npos) return true;
-        Sleep(100);
-    }
-    return false;
-}
-
-// Ends the editor: the exit question (Yes) and, for an edit, the save question (No).
-void EndEditor(const cRunningProgram& editor, HWND frame) {
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    DWORD code = 1234;
-    for (int i = 0; i < 40 && !editor.WaitForExit(&code, 250); ++i) {
-        for (const char* caption : {"終了確認", "保存確認"}) {
-            if (HWND box = editor.WaitForWindow("#32770", caption, 100))
-                cRunningProgram::Answer(box, std::string(caption) == "終了確認" ? IDYES : IDNO);
-        }
-    }
-    EXPECT_EQ(0u, code);
-}
-
-// The project of the factory, the editor reopening its stage.
-void SetUpProject() {
-    ASSERT_TRUE(CopyFactoryProject());
-    ASSERT_TRUE(CopyFactoryFolder("default", "data"));
-    ASSERT_TRUE(CopyFactoryFolder("System.ini"));
-    CreateDirectoryA("e_data", nullptr);
-    cEditConfig config;
-    config.Init();
-    config.m_LastStage = kStage;
-    ASSERT_TRUE(config.SaveFile("e_data\\EditConfig.dat"));
-}
-
-// The length of a list box row's text (the text itself does not cross processes under Wine).
-int RowLength(HWND list, int row) { return static_cast<int>(SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0)); }
-
-// Presses the button of a modal dialog that is about to open (posted: the dialog runs its own
-// loop), then waits for the dialog with the caption.
-HWND PressInto(const cRunningProgram& editor, HWND page, int button, const char* caption) {
-    PostMessageA(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, button)));
-    return editor.WaitForWindow("#32770", caption);
-}
 
 }  // namespace
 
 TEST(Programs, EditorBuildsAFlowInTheCharaSheetThroughThePicker) {
     cTempDir dir;
-    SetUpProject();
+    ASSERT_TRUE(SetUpEditorProject(false));
     cRunningProgram editor("editor.exe");
     ASSERT_TRUE(editor.Started());
-    HWND frame = editor.WaitForWindow("Quorbel4", "Quorbel4");
-    ASSERT_NE(nullptr, frame);
-    DWORD editorPid = 0;
-    GetWindowThreadProcessId(frame, &editorPid);
-    HWND main = WaitForWindow({editorPid, true, "#32770", frame, nullptr});
-    ASSERT_NE(nullptr, main);
+    const cEditorWindows windows = WaitForEditorWindows(editor);
+    ASSERT_NE(nullptr, windows.main);
+    HWND frame = windows.frame, main = windows.main;
 
     // The hero of the common chara palette: picked with a click, then "編集".
     PostMessageA(main, WM_COMMAND, kCharaLayer, 0);
@@ -151,9 +72,9 @@ TEST(Programs, EditorBuildsAFlowInTheCharaSheetThroughThePicker) {
         for (int i = 0; i < 200 && IsWindow(dlg); ++i) Sleep(20);
     }
     ASSERT_EQ(4, SendMessageA(cmds, LB_GETCOUNT, 0, 0)) << "three commands and the append row";
-    for (int row = 0; row < 3; ++row) EXPECT_GT(RowLength(cmds, row), 0) << row;
+    for (int row = 0; row < 3; ++row) EXPECT_FALSE(RowText(cmds, row).empty()) << row;
     // "1 ×3 - -": the row number, the command count, no group, no ID.
-    EXPECT_EQ(static_cast<int>(std::string("1 ×3 - -").size()), RowLength(flows, 0));
+    EXPECT_EQ("1 ×3 - -", RowText(flows, 0));
 
     PostMessageA(GetDlgItem(sheet, IDOK), BM_CLICK, 0, 0);
     for (int i = 0; i < 200 && IsWindow(sheet); ++i) Sleep(20);
@@ -177,25 +98,15 @@ TEST(Programs, EditorBuildsAFlowInTheCharaSheetThroughThePicker) {
 
 TEST(Programs, EditorTestPlaysItsStageInTheGameProgramBesideIt) {
     cTempDir dir;
-    ASSERT_TRUE(CopyFactoryProject());
-    ASSERT_TRUE(CopyFactoryFolder("default", "data"));
-    ASSERT_TRUE(CopyFactoryFolder("System.ini"));
-    ASSERT_TRUE(CopyFileA(BuildPath("game.exe").c_str(), "game.exe", FALSE));
-    CreateDirectoryA("e_data", nullptr);
-    cEditConfig config;
-    config.Init();
-    config.m_LastStage = kStage;
-    ASSERT_TRUE(config.SaveFile("e_data\\EditConfig.dat"));
-    const std::string before = dir.Read(kStage);
+    ASSERT_TRUE(SetUpEditorProject(true));
+    const std::string before = dir.Read(kEditorStage);
 
     cRunningProgram editor("editor.exe");
     ASSERT_TRUE(editor.Started());
-    HWND frame = editor.WaitForWindow("Quorbel4", "Quorbel4");
-    ASSERT_NE(nullptr, frame);
-    DWORD editorPid = 0;
-    GetWindowThreadProcessId(frame, &editorPid);
-    HWND main = WaitForWindow({editorPid, true, "#32770", frame, nullptr});
-    ASSERT_NE(nullptr, main) << "the main window did not open";
+    const cEditorWindows windows = WaitForEditorWindows(editor);
+    ASSERT_NE(nullptr, windows.main);
+    HWND frame = windows.frame, main = windows.main;
+    DWORD editorPid = windows.pid;
 
     // Blocks and charas are placed with pens captured from the stage (a right click takes the
     // cell under it): a brick, then on the chara layer the slime.
@@ -222,10 +133,10 @@ TEST(Programs, EditorTestPlaysItsStageInTheGameProgramBesideIt) {
     PostMessageA(game, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitForText(dir, "EC_Editor.txt", "ゲームプログラムからの通知 0 (1)")) << dir.Read("EC_Editor.txt");
     // The stage was saved with the placed cells before the game started.
-    EXPECT_NE(before, dir.Read(kStage));
-    const std::string saved = dir.Read(kStage);
+    EXPECT_NE(before, dir.Read(kEditorStage));
+    const std::string saved = dir.Read(kEditorStage);
     cEdStage placed;
-    ASSERT_TRUE(placed.LoadFile(kStage));
+    ASSERT_TRUE(placed.LoadFile(kEditorStage));
     EXPECT_FALSE(placed.m_Blocks.IsEmpty(placed.CellIndex(5, 5))) << "the brick";
     EXPECT_FALSE(placed.m_Charas.IsEmpty(placed.CellIndex(6, 12))) << "the slime";
     EXPECT_TRUE(placed.m_Blocks.IsEmpty(placed.CellIndex(4, 5)));
@@ -248,15 +159,14 @@ TEST(Programs, EditorTestPlaysItsStageInTheGameProgramBesideIt) {
     // A new run reopens the stage and saves it byte for byte as the first run did.
     cRunningProgram again("editor.exe");
     ASSERT_TRUE(again.Started());
-    frame = again.WaitForWindow("Quorbel4", "Quorbel4");
-    ASSERT_NE(nullptr, frame);
-    GetWindowThreadProcessId(frame, &editorPid);
-    main = WaitForWindow({editorPid, true, "#32770", frame, nullptr});
-    ASSERT_NE(nullptr, main);
-    ASSERT_TRUE(DeleteFileA(kStage));
+    const cEditorWindows reopened = WaitForEditorWindows(again);
+    ASSERT_NE(nullptr, reopened.main);
+    frame = reopened.frame;
+    main = reopened.main;
+    ASSERT_TRUE(DeleteFileA(kEditorStage));
     PostMessageA(main, WM_COMMAND, kSaveCommand, 0);
-    for (int i = 0; i < 100 && !dir.Exists(kStage); ++i) Sleep(50);
+    for (int i = 0; i < 100 && !dir.Exists(kEditorStage); ++i) Sleep(50);
     Sleep(200);
-    EXPECT_EQ(saved, dir.Read(kStage));
+    EXPECT_EQ(saved, dir.Read(kEditorStage));
     EndEditor(again, frame);
 }
