@@ -162,8 +162,9 @@ struct cWatch {
     DWORD highestAt = 0;
 };
 
-// Looks until the blob has walked and jumped from where it stood (`from`) as far as asked (a
-// loaded machine only runs the game slower), or for the whole time when asked for nothing.
+// Looks until the blob has walked and jumped from where it stood (`from`) as far as asked and
+// landed again (a loaded machine only runs the game slower), or for the whole time when asked for
+// nothing.
 cWatch WatchBlob(HWND game, const char* name, const cBox& from, int walk, int jump, DWORD limitMs) {
     cWatch watch;
     const RECT client = ClientOnScreen(game);
@@ -196,8 +197,9 @@ cWatch WatchBlob(HWND game, const char* name, const cBox& from, int walk, int ju
                 highest = screen;
             }
         }
+        // Done once it is back on the ground after the jump, left of where it stood.
         if (from.found && watch.leftmost <= from.CentreX() - walk && watch.highest <= from.bottom - jump &&
-            box.found && box.CentreX() <= from.CentreX() - walk / 2)
+            box.found && box.bottom >= from.bottom - 2 && box.CentreX() <= from.CentreX() - walk / 2)
             break;
         Sleep(30);
     }
@@ -361,9 +363,9 @@ TEST(Programs, EditorFlowMakesThePlacedCharaWalkAndJumpInTestPlay) {
     EXPECT_LE(moving.leftmost, stands.CentreX() - kWalk) << "the blob walks left";
     EXPECT_LE(moving.highest, stands.bottom - kJump) << "the blob jumps";
     const cBox& last = moving.boxes.back();
-    EXPECT_TRUE(last.found && last.CentreX() <= stands.CentreX() - kWalk / 2)
-        << "and stays left of where it stood: x " << last.CentreX() << " from " << stands.CentreX() << " after "
-        << moving.times.back() << " ms";
+    EXPECT_TRUE(last.found && last.CentreX() <= stands.CentreX() - kWalk / 2 && last.bottom >= stands.bottom - 2)
+        << "and lands left of where it stood: x " << last.CentreX() << " bottom " << last.bottom << " from "
+        << stands.CentreX() << " " << stands.bottom << " after " << moving.times.back() << " ms";
 
     EndEditor(editor, frame);
 }

@@ -6,7 +6,8 @@
 #                                     the movement, wait and jump dialogs as set, the flow's list
 #   docs/play/flow-play.png           the test-played stage without the flow (the blob stands)
 #                                     and with it (it walks left and jumps), each at its start, at
-#                                     the blob's highest and at the end of the look, with the times
+#                                     the blob's highest and at the end of the look (landed again),
+#                                     with the times
 #   tools/play/flow_play_shots.sh [EDITOR_FOLDER [PLAY_FOLDER]]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -29,7 +30,7 @@ echo "$editor_out/flow-play-steps.png"
 args=()
 for run in play-without-flow play-with-flow; do
     caption=$([ "$run" = play-with-flow ] && echo "フローあり" || echo "フローなし")
-    mapfile -t times <"$shots/$run.txt"
+    mapfile -t times < <(tr -d '\r' <"$shots/$run.txt")
     for n in 1 2 3; do args+=(-label "$caption ${times[n - 1]} ms" "$shots/$run-$n.bmp"); done
 done
 montage "${args[@]}" -font "$font" -tile 3x -geometry 320x240+6+6 -background '#d0d0d0' "$play_out/flow-play.png"
