@@ -83,6 +83,15 @@ protected:
         StoryState() = m_Story;
         ASSERT_TRUE(StartCommittedReplay(replay, ProjectFolder(replay.project), m_FinalHash)) << replay.name;
     }
+    // The current replay's words, frame by frame.
+    static std::vector<std::pair<int16_t, int16_t>> LogFrames() {
+        std::vector<std::pair<int16_t, int16_t>> frames;
+        int16_t direction = 0, buttons = 0;
+        CurrentReplay().Rewind();
+        while (CurrentReplay().NextFrame(direction, buttons) == 0) frames.push_back({direction, buttons});
+        CurrentReplay().Rewind();
+        return frames;
+    }
     // Plays the current replay to its end or to the first frame that differs; the last frame's
     // hash goes to m_LastHash.
     void Play(cFrameHashCheck& check) {
@@ -136,9 +145,7 @@ TEST_F(CommittedReplays, AChangedInputIsNamedAtTheFrameThatTookIt) {
         SCOPED_TRACE(c.name);
         Start(kSampleReplay);
         // The log frame by frame, one input changed.
-        std::vector<std::pair<int16_t, int16_t>> frames;
-        int16_t direction = 0, buttons = 0;
-        while (CurrentReplay().NextFrame(direction, buttons) == 0) frames.push_back({direction, buttons});
+        std::vector<std::pair<int16_t, int16_t>> frames = LogFrames();
         ASSERT_LT(c.logFrame, frames.size());
         ASSERT_NE(frames[c.logFrame], std::make_pair(c.direction, c.buttons));
         frames[c.logFrame] = {c.direction, c.buttons};
@@ -170,19 +177,41 @@ TEST_F(CommittedReplays, AChangedInputIsNamedAtTheFrameThatTookIt) {
     }
 }
 
-// The game's way with a replay file: the sample log saved with the stage as F1 saves an attempt,
-// then read back as the mode menu's replay entry and a replay given on the command line read it,
-// in place of the stage the game held: the replay makes the committed frames.
-TEST_F(CommittedReplays, AReplayFileMakesTheCommittedFrames) {
+// The game's way with an attempt: the sample log played as the player's keys under its seed,
+// saved as F1 saves the attempt, then read back as the mode menu's replay entry and a replay
+// given on the command line read it, in place of the stage the game held. The attempt and its
+// replay both make the committed frames.
+TEST_F(CommittedReplays, AnAttemptSavedAsAReplayFileMakesTheCommittedFrames) {
     Start(kSampleReplay);
+    const std::vector<std::pair<int16_t, int16_t>> words = LogFrames();
+    m_Host.seed = static_cast<uint32_t>(CurrentReplay().m_Seed);
+    SceneManager().m_nGameMode = eModeStageFile;
+    const std::string project = ProjectFolder(kSampleReplay.project);
+    cTempDir dir;
+    const std::string path = dir.Path() + "\\sample." + ReplayExt();
+    // The game plays in its project folder.
+    ASSERT_TRUE(SetCurrentDirectoryA(project.c_str()));
     {
-        cTempDir dir;
-        const std::string path = dir.Path() + "\\sample." + ReplayExt();
+        cFrameHashCheck check(kSampleHashes, sizeof kSampleHashes / sizeof kSampleHashes[0]);
+        cPlayScene scene;
+        scene.SetHost(&m_Host);
+        scene.Frame();
+        check.Frame(scene.StateHash());
+        size_t next = 0;
+        for (int guard = 0; guard < 100000 && scene.State() != ePlayFadeOut && scene.State() != ePlayResult; ++guard) {
+            const bool playing = scene.State() == ePlayRun && next < words.size();
+            const auto frame = playing ? words[next++] : std::make_pair<int16_t, int16_t>(0, 0);
+            scene.StepFrame(frame.first, frame.second);
+            if (!check.Frame(scene.StateHash())) break;
+        }
+        check.End();
+        EXPECT_TRUE(check.Report().empty()) << "SampleLog.inc played as keys, " << check.Report();
         ASSERT_EQ(1, SaveChosenReplay(nullptr, path.c_str(), 0));
-        ProjectStage() = cEdStage();
-        CurrentReplay().Clear();
-        ASSERT_EQ(1, LoadChosenReplay(nullptr, path.c_str()));
     }
+    ProjectStage() = cEdStage();
+    CurrentReplay().Clear();
+    ASSERT_EQ(1, LoadChosenReplay(nullptr, path.c_str()));
+    SceneManager().m_nGameMode = eModeReplay;
     cFrameHashCheck check(kSampleHashes, sizeof kSampleHashes / sizeof kSampleHashes[0]);
     Play(check);
     EXPECT_TRUE(check.Report().empty()) << "SampleLog.inc from a replay file, " << check.Report();
