@@ -31,9 +31,23 @@ inline const char kSampleLog[] =
 #include "tests/game/play/fixtures/SampleLog.inc"
     ;
 
+// The sample game's first challenge stage: the blob shot, a jump against the crates' side and
+// one under the bonus block, the goal.
+inline const char kChallenge1Log[] =
+#include "tests/game/play/fixtures/Challenge1Log.inc"
+    ;
+// The second challenge stage: the steps climbed, the pit jumped over the beetle, the bat shot in
+// a jump, the star taken on the far steps, the goal.
+inline const char kChallenge2Log[] =
+#include "tests/game/play/fixtures/Challenge2Log.inc"
+    ;
+
 inline const cCommittedReplay kFactoryReplay = {"Factory", kFactoryLog, "project", "default\\stg4\\Default.stg4"};
 inline const cCommittedReplay kSampleReplay = {"Sample", kSampleLog, "sample", "default\\stg4\\w1.stg4"};
-inline const cCommittedReplay* const kCommittedReplays[] = {&kFactoryReplay, &kSampleReplay};
+inline const cCommittedReplay kChallenge1Replay = {"Challenge1", kChallenge1Log, "sample", "default\\stg4\\c01-1.stg4"};
+inline const cCommittedReplay kChallenge2Replay = {"Challenge2", kChallenge2Log, "sample", "default\\stg4\\c01-2.stg4"};
+inline const cCommittedReplay* const kCommittedReplays[] = {&kFactoryReplay, &kSampleReplay, &kChallenge1Replay,
+                                                            &kChallenge2Replay};
 
 // Makes the project folder current, loads its common palette and the stage, makes the log the
 // current replay and the game mode the replay mode; the log's final hash goes to finalHash.

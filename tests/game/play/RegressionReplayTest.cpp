@@ -21,15 +21,24 @@ const uint32_t kFactoryHashes[] = {
 const uint32_t kSampleHashes[] = {
 #include "tests/game/play/fixtures/SampleHashes.inc"
 };
+const uint32_t kChallenge1Hashes[] = {
+#include "tests/game/play/fixtures/Challenge1Hashes.inc"
+};
+const uint32_t kChallenge2Hashes[] = {
+#include "tests/game/play/fixtures/Challenge2Hashes.inc"
+};
 
 struct cCommittedFrames {
     const cCommittedReplay* replay;
     const uint32_t* words;
     size_t count;
+    int ends;  // the scene's state at the end: the stage cleared, or the replay run out
 };
 const cCommittedFrames kCommittedFrames[] = {
-    {&kFactoryReplay, kFactoryHashes, sizeof kFactoryHashes / sizeof kFactoryHashes[0]},
-    {&kSampleReplay, kSampleHashes, sizeof kSampleHashes / sizeof kSampleHashes[0]},
+    {&kFactoryReplay, kFactoryHashes, sizeof kFactoryHashes / sizeof kFactoryHashes[0], ePlayFadeOut},
+    {&kSampleReplay, kSampleHashes, sizeof kSampleHashes / sizeof kSampleHashes[0], ePlayResult},
+    {&kChallenge1Replay, kChallenge1Hashes, sizeof kChallenge1Hashes / sizeof kChallenge1Hashes[0], ePlayResult},
+    {&kChallenge2Replay, kChallenge2Hashes, sizeof kChallenge2Hashes / sizeof kChallenge2Hashes[0], ePlayResult},
 };
 
 }  // namespace
@@ -93,7 +102,7 @@ protected:
         return frames;
     }
     // Plays the current replay to its end or to the first frame that differs; the last frame's
-    // hash goes to m_LastHash.
+    // hash goes to m_LastHash and the scene's state then to m_EndState.
     void Play(cFrameHashCheck& check) {
         cPlayScene scene;
         scene.SetHost(&m_Host);
@@ -101,6 +110,7 @@ protected:
             m_LastHash = hash;
             return check.Frame(hash);
         });
+        m_EndState = scene.State();
         check.End();
     }
 
@@ -109,6 +119,7 @@ protected:
     cStorySave m_Story;
     uint64_t m_FinalHash = 0;
     uint64_t m_LastHash = 0;
+    int m_EndState = -1;
 };
 
 // A change of play fails here with the frame it starts at. When the change is meant, record.sh
@@ -124,6 +135,7 @@ TEST_F(CommittedReplays, EveryFrameIsAsCommitted) {
             continue;
         }
         EXPECT_EQ(m_FinalHash, m_LastHash) << "the log's final hash is that of its last frame";
+        EXPECT_EQ(committed.ends, m_EndState);
     }
 }
 
