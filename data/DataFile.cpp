@@ -49,8 +49,12 @@ void cDataWriter::WriteString(const std::string& text) {
 }
 
 bool OpenDataFileRead(cDataReader& in, const char* path) {
-    std::vector<char> bytes;
-    if (!ReadWholeFile(path, bytes, kMaxDataFileSize) || bytes.size() < 4) return false;
+    cFileStore bytes;
+    const bool read = ReadWholeFileInto(path, kMaxDataFileSize, [&bytes](size_t size) {
+        bytes.resize(size);
+        return bytes.data();
+    });
+    if (!read || bytes.size() < 4) return false;
     in.m_bytes.swap(bytes);
     in.m_pos = 0;
     in.m_failed = false;

@@ -16,6 +16,10 @@ const uint32_t kDataVersion = 147;
 // No project file is larger than this; a bigger one is refused before it is read.
 const size_t kMaxDataFileSize = 128u << 20;
 
+// The bytes of a file read or written whole: large ones in the store the read or save before
+// left (data/KeptBlocks.h), never zeroed before the file's bytes overwrite them.
+typedef std::vector<char, cKeptAllocator<char, eKeptFileBytes>> cFileStore;
+
 void SetDataVersion(uint32_t version);
 uint32_t GetDataVersion();
 // The version of the file opened last for reading (kept when an open fails).
@@ -79,7 +83,7 @@ public:
 private:
     friend bool OpenDataFileRead(cDataReader& in, const char* path);
     bool ReadText(uint32_t length, std::string& text);
-    std::vector<char> m_bytes;
+    cFileStore m_bytes;
     size_t m_pos = 0;
     uint32_t m_version = 0;
     bool m_failed = false;
@@ -105,8 +109,8 @@ public:
         m_size += size;
         return at;
     }
-    // The bytes in a store that a save keeps for the next (data/KeptBlocks.h), grown by doubling.
-    typedef std::vector<char, cKeptAllocator<char, eKeptFileBytes>> cBytes;
+    // Grown by doubling.
+    typedef cFileStore cBytes;
     const cBytes& Bytes() const {
         m_bytes.resize(m_size);
         return m_bytes;

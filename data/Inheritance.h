@@ -1,6 +1,8 @@
 #pragma once
 // The inheritance and reference checks that blocks, charas and items share. Each element class
 // has m_InheritSrc, m_InheritIndex, m_bbInherit (one flag per group) and CopyGroup(group, base).
+#include <utility>
+
 #include "data/Palette.h"
 #include "data/PaletteSource.h"
 #include "data/ProjectDatabase.h"
@@ -10,6 +12,13 @@ template <class T>
 const cRecordVector<T>* SourceList(int source) {
     const cPalette* palette = GetPaletteSource(source);
     return palette ? &ListOf<T>(*palette) : nullptr;
+}
+
+// Copies each flagged group, one call per group with its number known when compiled: the
+// choice of the group's members is made then, not for each of a stage's cells.
+template <class T, size_t... Group>
+void CopyFlaggedGroups(T& element, const T& base, std::index_sequence<Group...>) {
+    ((element.m_bbInherit[Group] ? element.CopyGroup(Group, base) : void()), ...);
 }
 
 // Inheritance runs only for a reference with a source and a non-zero index; an index past
@@ -23,9 +32,7 @@ void InheritGroups(T& element) {
         element.m_InheritSrc = 0;
         return;
     }
-    const T& base = (*list)[element.m_InheritIndex];
-    for (int group = 0; group < T::kGroups; ++group)
-        if (element.m_bbInherit[group]) element.CopyGroup(group, base);
+    CopyFlaggedGroups(element, (*list)[element.m_InheritIndex], std::make_index_sequence<T::kGroups>());
 }
 
 // A reference (source 1 or 2) to an entry of kind T that its palette does not have is reset to

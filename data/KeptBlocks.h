@@ -1,11 +1,12 @@
 #pragma once
 // Storage for the largest vectors of the record layer: the cells of a stage's layers and the
-// bytes of a file being saved. They take tens of megabytes, and every open of a stage reads its
-// cells into new storage while the stage before is still held (a failed read must leave it as it
-// was), as every save writes the file into new storage. Memory fresh from the system costs a
-// page fault and a zeroed page per 4 KB, as long as reading the cells, and handing it back costs
-// as much again: so each use keeps the large block it freed last for its next large request that
-// the block fits (the cells of the stage closed by an open become the storage of the next).
+// bytes of a file being read or saved. They take tens of megabytes, and every open of a stage
+// reads the file and its cells into new storage while the stage before is still held (a failed
+// read must leave it as it was), as every save writes the file into new storage. Memory fresh
+// from the system costs a page fault and a zeroed page per 4 KB, as long as reading the cells,
+// and handing it back costs as much again: so each use keeps the large block it freed last for
+// its next large request that the block fits (the cells of the stage closed by an open become
+// the storage of the next; a read and a save share the store of file bytes).
 #include <cstddef>
 #include <new>
 

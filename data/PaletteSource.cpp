@@ -1,16 +1,10 @@
 #include "data/PaletteSource.h"
 
-namespace {
-const cPalette* g_sources[3] = {};
-
-bool IsSource(int source) { return source == eSourceCommon || source == eSourceStage; }
-}  // namespace
+const cPalette* g_paletteSources[3] = {};
 
 void SetPaletteSource(int source, const cPalette* palette) {
-    if (IsSource(source)) g_sources[source] = palette;
+    if (source == eSourceCommon || source == eSourceStage) g_paletteSources[source] = palette;
 }
-
-const cPalette* GetPaletteSource(int source) { return IsSource(source) ? g_sources[source] : nullptr; }
 
 cPaletteSourceScope::cPaletteSourceScope(int source, const cPalette* palette)
     : m_source(source), m_previous(GetPaletteSource(source)) {

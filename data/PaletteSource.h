@@ -18,8 +18,13 @@ struct cPalette;
 enum ePaletteSource { eSourceNone = 0, eSourceCommon = 1, eSourceStage = 2 };
 
 void SetPaletteSource(int source, const cPalette* palette);
-// The palette of source 1 or 2; null for any other source or when there is none.
-const cPalette* GetPaletteSource(int source);
+// Indexed by source; changed through SetPaletteSource alone.
+extern const cPalette* g_paletteSources[3];
+// The palette of source 1 or 2; null for any other source or when there is none. Inline: each
+// of a stage's cells asks for its sources.
+inline const cPalette* GetPaletteSource(int source) {
+    return source == eSourceCommon || source == eSourceStage ? g_paletteSources[source] : nullptr;
+}
 
 // Replaces one source for its lifetime and then restores the one before.
 class cPaletteSourceScope {

@@ -7,14 +7,41 @@
 
 namespace {
 
-// Copies one member's bytes: the widths in use get a copy of their own size.
-inline void CopyMember(char* to, const char* from, uint32_t bytes) {
-    switch (bytes) {
-        case 1: *to = *from; break;
-        case 2: memcpy(to, from, 2); break;
-        case 4: memcpy(to, from, 4); break;
-        case 8: memcpy(to, from, 8); break;
-        default: memcpy(to, from, bytes); break;
+// Sorts the plain members by size for CopyPlain.
+void SortBySize(cFieldTable& table) {
+    for (auto& places : table.bySize) places.clear();
+    table.other.clear();
+    table.otherBytes.clear();
+    uint32_t file = 0;
+    for (const cFieldTable::cSlot& f : table.plain) {
+        const cFieldTable::cPlace place = {f.offset, file};
+        const int size = f.bytes == 1 ? 0 : f.bytes == 2 ? 1 : f.bytes == 4 ? 2 : f.bytes == 8 ? 3 : -1;
+        if (size >= 0) {
+            table.bySize[size].push_back(place);
+        } else {
+            table.other.push_back(place);
+            table.otherBytes.push_back(f.bytes);
+        }
+        file += f.bytes;
+    }
+}
+
+// Copies members of one size between a record and the file's block of plain members: into
+// the record for a load, out of it for a save.
+template <uint32_t Bytes, bool Load>
+inline void CopySized(const std::vector<cFieldTable::cPlace>& places, char* to, const char* from) {
+    for (const cFieldTable::cPlace& p : places) memcpy(to + (Load ? p.member : p.file), from + (Load ? p.file : p.member), Bytes);
+}
+
+template <bool Load>
+void CopyPlain(const cFieldTable& table, char* to, const char* from) {
+    CopySized<1, Load>(table.bySize[0], to, from);
+    CopySized<2, Load>(table.bySize[1], to, from);
+    CopySized<4, Load>(table.bySize[2], to, from);
+    CopySized<8, Load>(table.bySize[3], to, from);
+    for (size_t i = 0; i < table.other.size(); ++i) {
+        const cFieldTable::cPlace& p = table.other[i];
+        memcpy(to + (Load ? p.member : p.file), from + (Load ? p.file : p.member), table.otherBytes[i]);
     }
 }
 
@@ -51,6 +78,7 @@ void cRecord::BuildTable(cFieldTable& table, uint32_t version) const {
     m_table = &table;
     const_cast<cRecord*>(this)->RegisterFields(version);
     table.building = false;
+    SortBySize(table);
     m_table = cached;
 }
 
@@ -111,10 +139,7 @@ bool cRecord::LoadFields(const cFieldTable& table, cDataReader& in) {
     const char* from = in.Take(table.plainBytes);
     if (!from) return false;
     char* self = reinterpret_cast<char*>(this);
-    for (const cFieldTable::cSlot& f : table.plain) {
-        CopyMember(self + f.offset, from, f.bytes);
-        from += f.bytes;
-    }
+    CopyPlain<true>(table, self, from);
     if (!in.ReadU32(count)) return false;
     if (count != table.strings.size()) return in.Fail();
     for (uint32_t offset : table.strings)
@@ -128,11 +153,8 @@ void cRecord::Save(cDataWriter& out) {
     PutU32(to, static_cast<uint32_t>(table.plain.size()));
     to += 4;
     const char* self = reinterpret_cast<const char*>(this);
-    for (const cFieldTable::cSlot& f : table.plain) {
-        CopyMember(to, self + f.offset, f.bytes);
-        to += f.bytes;
-    }
-    PutU32(to, static_cast<uint32_t>(table.strings.size()));
+    CopyPlain<false>(table, to, self);
+    PutU32(to + table.plainBytes, static_cast<uint32_t>(table.strings.size()));
     for (uint32_t offset : table.strings) out.WriteString(*reinterpret_cast<const std::string*>(self + offset));
 }
 

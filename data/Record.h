@@ -89,11 +89,22 @@ struct cFieldTable {
         int32_t count;
         int8_t width;
     };
+    // A member's place in the record and in the file's block of plain bytes.
+    struct cPlace {
+        uint32_t member;
+        uint32_t file;
+    };
     uint32_t version = 0;
     std::vector<cSlot> plain;
     std::vector<uint32_t> strings;  // offsets of the string members
     size_t plainBytes = 0;          // the plain members' bytes in a file
     bool building = false;          // RegisterFields is filling it
+    // The plain members again, by size (1, 2, 4 and 8 bytes; the other sizes, arrays, apart):
+    // a record is read and written with a fixed-size copy per member and no choice between
+    // sizes for each (stages hold hundreds of thousands of records of a dozen members or more).
+    std::vector<cPlace> bySize[4];
+    std::vector<cPlace> other;      // with the bytes of each in bytes
+    std::vector<uint32_t> otherBytes;
 };
 
 // The field tables of one record class, built once per version on first use and kept for the
@@ -206,14 +217,16 @@ bool LoadRecordVector(V& records, cDataReader& in) {
     typedef typename V::value_type T;
     uint32_t count;
     if (!in.ReadCount(count, kMinRecordBytes)) return false;
+    // Most child lists are empty: nothing is built for them (stages hold many records).
+    if (count == 0) {
+        records.clear();
+        return true;
+    }
     V loaded;
-    // Most child lists are empty: no element is built for them (stages hold many records).
-    if (count) {
-        const T fresh;
-        for (uint32_t i = 0; i < count; ++i) {
-            loaded.push_back(fresh);
-            if (!loaded.back().Load(in)) return false;
-        }
+    const T fresh;
+    for (uint32_t i = 0; i < count; ++i) {
+        loaded.push_back(fresh);
+        if (!loaded.back().Load(in)) return false;
     }
     records.swap(loaded);
     return true;

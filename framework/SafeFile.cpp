@@ -6,24 +6,32 @@
 
 #include "framework/Format.h"
 
-bool ReadWholeFile(const char* path, std::vector<char>& bytes, size_t maxSize) {
+bool ReadWholeFileInto(const char* path, size_t maxSize, const std::function<char*(size_t size)>& room) {
     if (!path || !path[0]) return false;
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     LARGE_INTEGER size;
     bool ok = GetFileSizeEx(file, &size) && size.QuadPart >= 0 && static_cast<unsigned long long>(size.QuadPart) <= maxSize;
-    std::vector<char> read;
-    if (ok) {
-        read.resize(static_cast<size_t>(size.QuadPart));
-        size_t done = 0;
-        while (ok && done < read.size()) {
-            DWORD chunk = static_cast<DWORD>(std::min<size_t>(read.size() - done, 1u << 20));
-            DWORD got = 0;
-            ok = ReadFile(file, read.data() + done, chunk, &got, nullptr) && got == chunk;
-            done += got;
-        }
+    const size_t total = ok ? static_cast<size_t>(size.QuadPart) : 0;
+    char* to = ok ? room(total) : nullptr;
+    ok = ok && (to || total == 0);
+    size_t done = 0;
+    while (ok && done < total) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(total - done, 1u << 20));
+        DWORD got = 0;
+        ok = ReadFile(file, to + done, chunk, &got, nullptr) && got == chunk;
+        done += got;
     }
     CloseHandle(file);
+    return ok;
+}
+
+bool ReadWholeFile(const char* path, std::vector<char>& bytes, size_t maxSize) {
+    std::vector<char> read;
+    const bool ok = ReadWholeFileInto(path, maxSize, [&read](size_t size) {
+        read.resize(size);
+        return read.data();
+    });
     if (ok) bytes.swap(read);
     return ok;
 }
