@@ -94,13 +94,3 @@ void cPlayScene::StepItemShotFrames(int32_t hold) {
     for (cShotObj& shot : m_Shots)
         if (shot.m_OnScreen) shot.m_Anime.Update();
 }
-
-void PaintItems(const cPlayScene& scene, cSurface& dest) {
-    for (const cItemObj& item : scene.m_Items)
-        if (item.m_Present && item.m_OnScreen) item.DrawItem(dest, 1);
-}
-
-void PaintShots(const cPlayScene& scene, cSurface& dest) {
-    for (const cShotObj& shot : scene.m_Shots)
-        if (shot.m_OnScreen) shot.DrawShot(dest, 1);
-}

@@ -20,6 +20,7 @@ void cPlayScene::StepCharaEffects(int32_t hold) {
         if (player.m_Dead) continue;
         StepCharaEffect(player, hold);
         StepGauges(player);
+        StepBoxOverlays(player.m_BoxOverlays);
     }
     for (auto it = m_Charas.begin(); it != m_Charas.end();) {
         // A character a flow made vanish leaves without a defeat.
@@ -40,17 +41,6 @@ void cPlayScene::StepCharaEffects(int32_t hold) {
     }
 }
 
-void PaintCharas(const cPlayScene& scene, cSurface& dest) {
-    auto paint = [&](const cActor& actor) {
-        if (actor.m_Dead) {
-            PaintDefeated(actor, dest);
-            return;
-        }
-        PaintChara(actor, dest);
-        PaintGauge(actor, dest, 0);
-        PaintGauge(actor, dest, 1);
-    };
-    for (const cPlayerActor& player : scene.m_Players) paint(player);
-    for (const cCharaActor& chara : scene.m_Charas)
-        if (chara.m_OnScreen || chara.m_Dead) paint(chara);
+void PaintPlayerOverlays(const cPlayScene& scene, cSurface& dest) {
+    for (const cPlayerActor& player : scene.m_Players) PaintBoxOverlays(player, player.m_BoxOverlays, dest);
 }

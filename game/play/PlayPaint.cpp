@@ -124,11 +124,10 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
         DrawBackLayers(scene, dest, 1);
     } else {
         scene.DrawBlockLayer(dest, 0);
-        PaintItems(scene, dest);
-        PaintCharas(scene, dest);
-        PaintShots(scene, dest);
+        PaintStageObjects(scene, dest);
         DrawBackLayers(scene, dest, 1);
         scene.DrawBlockLayer(dest, 1);
+        PaintPlayerOverlays(scene, dest);
         PaintDisplayObjects(scene, dest);
         PaintScreenEffect(scene, dest);
         PaintSightView(scene, dest);

@@ -14,12 +14,15 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
 // In the fade-in and fade-out states, darkens the painted frame by the frames of the fade so far
 // (at depth 8 the display palette, which the first frame after the fade puts back).
 void PaintFade(const cPlayScene& scene, cSurface& dest);
-// The player, then the stage characters on the screen, with their gauges; the defeated ones by
-// their defeat effect.
-void PaintCharas(const cPlayScene& scene, cSurface& dest);
-// The items present on the screen, and the shots on it.
-void PaintItems(const cPlayScene& scene, cSurface& dest);
-void PaintShots(const cPlayScene& scene, cSurface& dest);
+// The stage's objects, each kind in this order: the player, the items present on the screen, the
+// stage characters on it (the defeated ones by their defeat effect) and the shots on it. With the
+// stage's priority setting on, in eight passes for priorities 0 to 7, so that higher priorities
+// lie over lower ones; a priority past 7 is drawn in the last pass.
+void PaintStageObjects(const cPlayScene& scene, cSurface& dest);
+// The pass of the eight an object of that priority is drawn in.
+int DrawPass(int priority);
+// The players' hit boxes, as the stage shows them, over everything of the stage.
+void PaintPlayerOverlays(const cPlayScene& scene, cSurface& dest);
 // The display objects: texts, effects, pictures, then message windows.
 void PaintDisplayObjects(const cPlayScene& scene, cSurface& dest);
 // The player's sight: the stage seen only through the hole of the scene's sight mask, which is

@@ -29,6 +29,7 @@ void cPlayerActor::Setup(int32_t number, const cEdChara& record, double x, doubl
     m_BaseAccel = 4.0 / PlayPhysics().divisor;
     m_Present = 1;
     m_OnScreen = 1;
+    m_BoxOverlays = BuildBoxOverlays(*this, ProjectStage());
     SetFlows(m_Chara.m_Flows, m_Facing, 0, -1);
 }
 

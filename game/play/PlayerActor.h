@@ -1,5 +1,8 @@
 #pragma once
 // The player's character in play: the camera follows it, and its box is lower while it flies.
+#include <vector>
+
+#include "game/play/BoxOverlay.h"
 #include "game/play/CharaActor.h"
 
 class cPlayerActor : public cActor {
@@ -46,4 +49,6 @@ public:
     int32_t m_EffectOn = 0;
     double m_EffectFactor = 1.0;
     int32_t m_StepCount = 0;
+    // The hit boxes shown over the stage (BoxOverlay.h), from the stage's settings at set-up.
+    std::vector<cBoxOverlay> m_BoxOverlays;
 };

@@ -60,13 +60,7 @@ protected:
         : m_Display(640, 480, m_Surfaces, m_Rows, kPictureTableRows),
           m_SavedEffects(ProjectDatabase().m_CharaEffects),
           m_SavedProtos(CharaEffectProtoTable()) {
-        for (cPictureRow& row : m_Rows) {
-            std::memset(&row, 0, sizeof row);
-            std::strcpy(row.szFileName, "E");
-            row.nColorKey = 1;
-            row.nMemoryKind = kMemorySystem;
-            row.nBlankWidth = row.nBlankHeight = 1;
-        }
+        BlankPictureRows(m_Rows, kPictureTableRows);
         for (int row : {4, 5, 22, 23}) {
             m_Rows[row].nBlankWidth = 640;
             m_Rows[row].nBlankHeight = 480;

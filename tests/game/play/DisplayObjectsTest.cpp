@@ -40,13 +40,7 @@ protected:
         : m_Display(640, 480, m_Surfaces, m_Rows, kPictureTableRows),
           m_SavedEffects(ProjectDatabase().m_Effects),
           m_SavedPatterns(EffectPatternTable()) {
-        for (cPictureRow& row : m_Rows) {
-            std::memset(&row, 0, sizeof row);
-            std::strcpy(row.szFileName, "E");
-            row.nColorKey = 1;
-            row.nMemoryKind = kMemorySystem;
-            row.nBlankWidth = row.nBlankHeight = 1;
-        }
+        BlankPictureRows(m_Rows, kPictureTableRows);
         m_Rows[kSurfaceItems].nBlankWidth = 128;
         m_Rows[kSurfaceItems].nBlankHeight = 480;
         // Effect 1: 16 x 8, three frames of 1, 2 and 1 tenths; effect 2 has no frames.

@@ -47,14 +47,7 @@ const int kStripeB = 91;
 // The game's surface table with blank pictures of the sizes drawing reads.
 struct cTestTable {
     cTestTable() {
-        for (int i = 0; i < kPictureTableRows; ++i) {
-            cPictureRow& row = rows[i];
-            std::memset(&row, 0, sizeof row);
-            std::strcpy(row.szFileName, "E");
-            row.nColorKey = 1;
-            row.nMemoryKind = kMemorySystem;
-            row.nBlankWidth = row.nBlankHeight = 1;
-        }
+        BlankPictureRows(rows, kPictureTableRows);
         Size(2, 256, 480);
         Size(43, 64, 480);
         Size(45, 640, 20);

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstring>
+
 #include "data/CommonPalette.h"
 #include "data/Stage.h"
 #include "game/media/Display.h"
+#include "game/media/PictureTable.h"
 #include "game/play/PlayScene.h"
 
 // Restores the current folder.
@@ -24,6 +27,19 @@ private:
 inline void SetTestPalette() {
     for (int i = 1; i < kPaletteSize; ++i)
         Display().Palette[i] = {static_cast<BYTE>(i % 31 + 1), static_cast<BYTE>(i * 3 % 63), static_cast<BYTE>(i * 7 % 31), 0};
+}
+
+// Rows of a test's surface table: each a blank 1 x 1 picture in system memory with the colour
+// key; the test sizes the rows it draws from.
+inline void BlankPictureRows(cPictureRow* rows, int count) {
+    for (int i = 0; i < count; ++i) {
+        cPictureRow& row = rows[i];
+        std::memset(&row, 0, sizeof row);
+        std::strcpy(row.szFileName, "E");
+        row.nColorKey = 1;
+        row.nMemoryKind = kMemorySystem;
+        row.nBlankWidth = row.nBlankHeight = 1;
+    }
 }
 
 class PlayFixture : public testing::Test {

@@ -59,13 +59,7 @@ protected:
           m_SavedCharaProtos(CharaEffectProtoTable()) {
         std::copy(Display().Palette, Display().Palette + kPaletteSize, m_SavedPalette);
         std::copy(Display().BasePalette, Display().BasePalette + kPaletteSize, m_SavedBase);
-        for (cPictureRow& row : m_Rows) {
-            std::memset(&row, 0, sizeof row);
-            std::strcpy(row.szFileName, "E");
-            row.nColorKey = 1;
-            row.nMemoryKind = kMemorySystem;
-            row.nBlankWidth = row.nBlankHeight = 1;
-        }
+        BlankPictureRows(m_Rows, kPictureTableRows);
         for (int row : {kSurfaceFirstWork, kSurfaceSecondWork}) {
             m_Rows[row].nBlankWidth = 640;
             m_Rows[row].nBlankHeight = 480;
