@@ -249,6 +249,20 @@ public:
     // 1 when every corner of the box, as it is or as it was before the push, lies in a block
     // character.
     int IsEngulfed(const cActor& actor, const cBox& before);
+    // The moves look through the block characters many times for every character: while a
+    // keeper lives, their list-order pointers are kept (built again on the first use after a
+    // character joins or leaves the list); null without a keeper, and the list is walked.
+    const std::vector<cCharaActor*>* KeptBlockCharas();
+    struct cBlockCharaKeeper {
+        explicit cBlockCharaKeeper(cPlayScene& scene) : m_Scene(scene) {
+            m_Scene.m_KeepBlockCharas = true;
+            m_Scene.m_BlockCharasStale = true;
+        }
+        ~cBlockCharaKeeper() { m_Scene.m_KeepBlockCharas = false; }
+        cBlockCharaKeeper(const cBlockCharaKeeper&) = delete;
+        cBlockCharaKeeper& operator=(const cBlockCharaKeeper&) = delete;
+        cPlayScene& m_Scene;
+    };
     // A character standing on a block character moves with it; the carrier's flows of carrying
     // start.
     void Carry(cActor& actor);
@@ -421,6 +435,9 @@ private:
     void RestartStage();
     int ActorPasses(int result);
     cPlayHost* m_Host = nullptr;
+    std::vector<cCharaActor*> m_BlockCharas;
+    bool m_KeepBlockCharas = false;
+    bool m_BlockCharasStale = true;
     cBlockCell m_BorderCell;  // what a cell outside the map reads as
     int32_t m_BadCellReported = 0;
 };

@@ -219,6 +219,7 @@ int cPlayScene::SubStep(int32_t n) {
     m_ScrollX.Step();
     m_ScrollY.Step();
     if (!playerDead) StepCharaFlows(true);
+    const cBlockCharaKeeper keeper(*this);
     if (!playerDead) MoveBlockCharas();
     if (player && !player->m_Dead) {
         if (m_ExecResult == ePlayCleared) return ePlayCleared;
@@ -251,6 +252,7 @@ void cPlayScene::StepCharaFlows(bool blockCharas) {
 
 cCharaList::iterator cPlayScene::RemoveChara(cCharaList::iterator chara) {
     ForgetTarget(&*chara);
+    m_BlockCharasStale = true;
     for (cActorGroup& group : m_CharaGroups)
         group.erase(std::remove(group.begin(), group.end(), &*chara), group.end());
     return m_Charas.erase(chara);

@@ -2,6 +2,7 @@
 // out of it, stands and rides on it, or dies crushed between it and something else.
 #include <array>
 #include <utility>
+#include <vector>
 
 #include "game/play/Box.h"
 #include "game/play/Physics.h"
@@ -30,9 +31,16 @@ cBox Footing(const cObj& object) {
 // visitor answers true to stop.
 template <class Visit>
 cCharaActor* FindBlockChara(cPlayScene& scene, int32_t ownId, Visit visit) {
+    const auto found = [&](cCharaActor& chara) {
+        return chara.m_Present && !chara.m_Dead && chara.m_Number != ownId && visit(chara);
+    };
+    if (const std::vector<cCharaActor*>* kept = scene.KeptBlockCharas()) {
+        for (cCharaActor* chara : *kept)
+            if (found(*chara)) return chara;
+        return nullptr;
+    }
     for (cCharaActor& chara : scene.m_Charas)
-        if (chara.IsBlockChara() && chara.m_Present && !chara.m_Dead && chara.m_Number != ownId && visit(chara))
-            return &chara;
+        if (chara.IsBlockChara() && found(chara)) return &chara;
     return nullptr;
 }
 
@@ -320,6 +328,17 @@ int PushWalking(cPlayScene& scene, cActor& actor) {
 }
 
 }  // namespace
+
+const std::vector<cCharaActor*>* cPlayScene::KeptBlockCharas() {
+    if (!m_KeepBlockCharas) return nullptr;
+    if (m_BlockCharasStale) {
+        m_BlockCharas.clear();
+        for (cCharaActor& chara : m_Charas)
+            if (chara.IsBlockChara()) m_BlockCharas.push_back(&chara);
+        m_BlockCharasStale = false;
+    }
+    return &m_BlockCharas;
+}
 
 int cPlayScene::PushOut(cActor& actor) {
     if (IgnoresBlocks(actor)) return 0;

@@ -22,6 +22,7 @@ void MoveBox(cObj& object, double dx, double dy) {
 
 void cPlayScene::BuildStageObjects(const cEdStage& stage) {
     m_Charas.clear();
+    m_BlockCharasStale = true;
     m_Items.clear();
     Report("10\n");
     cCheckedVector<const cEdItem*, eCloseProgram> items;
@@ -82,6 +83,7 @@ void cPlayScene::AddStageItem(cItemList& list, int32_t column, int32_t row, int3
 
 void cPlayScene::SpawnChara(cCharaList& list, double x, double y, uint8_t value, uint8_t direction, const cObj*,
                             const cEdShot& shot, const cEdChara& record, int32_t& counter) {
+    m_BlockCharasStale = true;
     cEdChara local = record;
     local.m_FaceRight = direction;
     local.m_Force = value;
