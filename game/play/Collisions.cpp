@@ -116,12 +116,14 @@ int cPlayScene::Collide(int32_t n) {
 int cPlayScene::HitCharasWithShots() {
     const bool onScreenOnly = ProjectStage().m_NoDamageOffScreen != 0;
     cShotGroups shots = GroupShots(m_Shots, onScreenOnly);
+    m_ShotTargets.resize(cActor::kGroups);
+    for (cStripIndex& targets : m_ShotTargets) targets.MarkStale();
     int result = ePlayGoOn;
     for (int s = 0; s < cActor::kGroups && result == ePlayGoOn; ++s) {
         for (int c = 0; c < cActor::kGroups && result == ePlayGoOn; ++c) {
             if (c == s || shots[s].empty()) continue;
             for (cShotObj* shot : shots[s]) {
-                result = HitCharasWithShot(*shot, m_CharaGroups[c], onScreenOnly);
+                result = HitCharasWithShot(*shot, m_CharaGroups[c], onScreenOnly, &m_ShotTargets[c]);
                 if (result != ePlayGoOn) break;
             }
         }
@@ -130,15 +132,28 @@ int cPlayScene::HitCharasWithShots() {
     return result;
 }
 
-int cPlayScene::HitCharasWithShot(cShotObj& shot, const cActorGroup& group, bool onScreenOnly) {
+int cPlayScene::HitCharasWithShot(cShotObj& shot, const cActorGroup& group, bool onScreenOnly, cStripIndex* targets) {
     const cEdShot& record = shot.m_Shot;
     const bool harmless = record.m_Power == 0 && record.m_Impact == 0 && record.m_Effect == 0;
     for (size_t k = 0; k < group.size() && !shot.m_Removed; ++k) {
+        if (targets) {
+            if (!targets->Built()) {
+                targets->Clear(group.size());
+                for (size_t t = 0; t < group.size(); ++t)
+                    if (TakesPart(*group[t], onScreenOnly) && group[t]->m_Chara.m_Invincible != 2)
+                        targets->Add(t, ShotHitBox(*group[t]));
+            }
+            k = targets->Next(ShotBox(shot), k);
+            if (k >= group.size()) break;
+        }
         cActor& chara = *group[k];
         // An item's commands may take the character out of play: its number outlives it.
         const int32_t number = chara.m_Number;
         if (!TakesPart(chara, onScreenOnly) || chara.m_Chara.m_Invincible == 2) continue;
         if (!ShotHitBox(chara).Overlaps(ShotBox(shot)) || shot.HasHit(number)) continue;
+        // What a touch starts may move anything or change the groups.
+        if (targets)
+            for (cStripIndex& stale : m_ShotTargets) stale.MarkStale();
         chara.StartFlowsByTrigger(eTriggerTouchShot);
         if (harmless || Guarded(chara, shot.m_Owner)) continue;
         cBlow blow;

@@ -32,6 +32,7 @@
 #include "game/play/ScreenColour.h"
 #include "game/play/ShotObj.h"
 #include "game/play/Scroll.h"
+#include "game/play/StripIndex.h"
 #include "game/play/TextObj.h"
 
 // One cell of the map: a copy of the block placed there (an empty block where none is) and the
@@ -330,7 +331,10 @@ public:
     // characters, then shots against shots.
     int Collide(int32_t n);
     int HitCharasWithShots();
-    int HitCharasWithShot(cShotObj& shot, const cActorGroup& group, bool onScreenOnly);
+    // With targets (the pass's index of that group), only the characters it names are tested;
+    // a hit leaves every index of the pass to be built again.
+    int HitCharasWithShot(cShotObj& shot, const cActorGroup& group, bool onScreenOnly,
+                          cStripIndex* targets = nullptr);
     int HitCharasWithCharas();
     int Touch(cActor& n, cActor& p, bool onScreenOnly);
     void ClashShots();
@@ -435,6 +439,7 @@ private:
     void RestartStage();
     int ActorPasses(int result);
     cPlayHost* m_Host = nullptr;
+    std::vector<cStripIndex> m_ShotTargets;  // by group, for the shots' pass
     std::vector<cCharaActor*> m_BlockCharas;
     bool m_KeepBlockCharas = false;
     bool m_BlockCharasStale = true;
