@@ -71,6 +71,9 @@ void MakeStressStage(cEdStage& stage) {
             if (row > 9 || (row + column) % 5 == 0)
                 stage.m_Blocks.Put(stage.CellIndex(column, row), palette.m_Blocks.At(1 + (row + column) % 8));
     player.m_Control = 0;
+    // Life enough to outlast the enemies' blows: every timed frame is one of play, with the
+    // shots and the screen effect running.
+    player.m_Hp = 1000000;
     stage.PutCharaAt(150, 5, player);
     // Characters that act wherever they are, every eighth a flying block character that the
     // others meet.
