@@ -71,6 +71,12 @@ int main(int argc, char** argv) {
         last = hash;
         return true;
     });
+    // A lost life replays the log from its start again, so a log that loses one never ends.
+    if (scene.State() != ePlayResult && scene.State() != ePlayFadeOut) {
+        std::fprintf(stderr, "%s: the replay did not end in %u frames; nothing written\n", replay->name,
+                     static_cast<unsigned>(words.size()));
+        return 1;
+    }
     const std::string fixtures = argv[1];
     const std::vector<cFileBytes> files = {
         {fixtures + "\\" + replay->name + "Hashes.inc", Bytes(HashesFile(*replay, words))},

@@ -31,6 +31,12 @@ inline const char kSampleLog[] =
 #include "tests/game/play/fixtures/SampleLog.inc"
     ;
 
+// The sample game's second stage: the bat shot from a jump, the hill climbed, a jump from its top
+// to the ledge over the gap, the star taken with a hop, the robot shot facing back, the second
+// hill climbed over both coins, the goal.
+inline const char kSample2Log[] =
+#include "tests/game/play/fixtures/Sample2Log.inc"
+    ;
 // The sample game's first challenge stage: the blob shot, a jump against the crates' side and
 // one under the bonus block, the goal.
 inline const char kChallenge1Log[] =
@@ -44,10 +50,11 @@ inline const char kChallenge2Log[] =
 
 inline const cCommittedReplay kFactoryReplay = {"Factory", kFactoryLog, "project", "default\\stg4\\Default.stg4"};
 inline const cCommittedReplay kSampleReplay = {"Sample", kSampleLog, "sample", "default\\stg4\\w1.stg4"};
+inline const cCommittedReplay kSample2Replay = {"Sample2", kSample2Log, "sample", "default\\stg4\\w2.stg4"};
 inline const cCommittedReplay kChallenge1Replay = {"Challenge1", kChallenge1Log, "sample", "default\\stg4\\c01-1.stg4"};
 inline const cCommittedReplay kChallenge2Replay = {"Challenge2", kChallenge2Log, "sample", "default\\stg4\\c01-2.stg4"};
-inline const cCommittedReplay* const kCommittedReplays[] = {&kFactoryReplay, &kSampleReplay, &kChallenge1Replay,
-                                                            &kChallenge2Replay};
+inline const cCommittedReplay* const kCommittedReplays[] = {&kFactoryReplay, &kSampleReplay, &kSample2Replay,
+                                                            &kChallenge1Replay, &kChallenge2Replay};
 
 // Makes the project folder current, loads its common palette and the stage, makes the log the
 // current replay and the game mode the replay mode; the log's final hash goes to finalHash.

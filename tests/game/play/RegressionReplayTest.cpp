@@ -21,6 +21,9 @@ const uint32_t kFactoryHashes[] = {
 const uint32_t kSampleHashes[] = {
 #include "tests/game/play/fixtures/SampleHashes.inc"
 };
+const uint32_t kSample2Hashes[] = {
+#include "tests/game/play/fixtures/Sample2Hashes.inc"
+};
 const uint32_t kChallenge1Hashes[] = {
 #include "tests/game/play/fixtures/Challenge1Hashes.inc"
 };
@@ -37,6 +40,7 @@ struct cCommittedFrames {
 const cCommittedFrames kCommittedFrames[] = {
     {&kFactoryReplay, kFactoryHashes, sizeof kFactoryHashes / sizeof kFactoryHashes[0], ePlayFadeOut},
     {&kSampleReplay, kSampleHashes, sizeof kSampleHashes / sizeof kSampleHashes[0], ePlayResult},
+    {&kSample2Replay, kSample2Hashes, sizeof kSample2Hashes / sizeof kSample2Hashes[0], ePlayResult},
     {&kChallenge1Replay, kChallenge1Hashes, sizeof kChallenge1Hashes / sizeof kChallenge1Hashes[0], ePlayResult},
     {&kChallenge2Replay, kChallenge2Hashes, sizeof kChallenge2Hashes / sizeof kChallenge2Hashes[0], ePlayResult},
 };
