@@ -51,20 +51,25 @@ bool LoadCells(cStageLayer<T>& layer, cDataReader& in) {
     if (!in.ReadCount(count, 4 + kMinRecordBytes)) return false;
     // Each cell of the grid once at most.
     if (count > (static_cast<uint32_t>(layer.Height()) << layer.Shift())) return in.Fail();
-    typename cStageLayer<T>::cCells cells;
-    cells.reserve(count);
+    // Read into the cells of a stage replaced before, as far as they go.
+    typename cStageLayer<T>::cCells cells = cStageLayer<T>::TakeSpare();
+    if (cells.capacity() < count) {
+        cells.clear();
+        cells.reserve(count);
+    }
     const T fresh;
     bool rising = true;
+    size_t used = 0;
     for (uint32_t i = 0; i < count; ++i) {
         uint32_t index;
         if (!in.ReadU32(index)) return false;
-        cells.emplace_back(index, fresh);
-        T& element = cells.back().second;
+        if (used < cells.size())
+            cells[used].second = fresh;
+        else
+            cells.emplace_back(index, fresh);
+        T& element = cells[used].second;
         if (!element.Load(in)) return false;
-        if (element.m_Graphic == 0) {
-            cells.pop_back();
-            continue;
-        }
+        if (element.m_Graphic == 0) continue;
         uint32_t cell = index;
         if (element.m_Extra1 != 0 || element.m_Extra2 != 0) {
             if (!layer.IsCell(element.m_Extra1, element.m_Extra2)) return in.Fail();
@@ -75,9 +80,11 @@ bool LoadCells(cStageLayer<T>& layer, cDataReader& in) {
         }
         element.m_Extra1 = static_cast<int16_t>(layer.Column(cell));
         element.m_Extra2 = static_cast<int16_t>(layer.Row(cell));
-        cells.back().first = cell;
-        if (cells.size() > 1 && cells[cells.size() - 2].first >= cell) rising = false;
+        cells[used].first = cell;
+        if (used > 0 && cells[used - 1].first >= cell) rising = false;
+        ++used;
     }
+    cells.erase(cells.begin() + used, cells.end());
     return layer.Fill(cells, rising) || in.Fail();
 }
 
@@ -293,6 +300,10 @@ void cEdStage::Adopt(cEdStage& loaded) {
     m_Items.swap(loaded.m_Items);
     m_BackLayers.swap(loaded.m_BackLayers);
     m_VarNames.swap(loaded.m_VarNames);
+    // The replaced cells become the storage of the next open.
+    loaded.m_Blocks.GiveSpare();
+    loaded.m_Charas.GiveSpare();
+    loaded.m_Items.GiveSpare();
 }
 
 bool cEdStage::SetSize(int32_t width, int32_t height) {

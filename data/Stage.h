@@ -172,7 +172,8 @@ private:
     // What both forms write before the cells and after them.
     void SaveHead(cDataWriter& out);
     void SaveTail(cDataWriter& out);
-    // Takes over a loaded stage's contents (the large parts are swapped, not copied).
+    // Takes over a loaded stage's contents (the large parts are swapped, not copied); the cells
+    // it replaces are kept for the next open to read into (cStageLayer::GiveSpare).
     void Adopt(cEdStage& loaded);
     void ClampLimits();
 };

@@ -532,3 +532,67 @@ TEST(Stage, FindPlayerCountsTheCharasBeforeTheHero) {
     stage.PutCharaAt(1, 2, hero);  // the hero moves: the old place is emptied
     EXPECT_EQ(4, stage.FindPlayer());
 }
+
+// Each open reads into the cells of the stage an open before replaced: whatever those cells held
+// (long names, conditions, more or fewer cells), the stage opened holds exactly its file's cells.
+// A failed open in between keeps the open stage.
+TEST(Stage, OpensReadIntoReplacedCellsAndKeepNothingOfThem) {
+    cTempDir dir;
+    struct cStageCase {
+        const char* file;
+        int width, height;
+        int cells;               // blocks, from cell 0 in index order
+        const char* name;        // of every block and chara
+        int conditions;          // of every block and chara
+    };
+    const std::vector<cStageCase> cases = {
+        {"many.stg4_147", 64, 64, 4000, "a block name far longer than fits in a string's own bytes", 3},
+        {"few.stg4_147", 20, 15, 7, "", 0},
+        {"some.stg4_147", 40, 30, 900, "short", 1},
+        {"none.stg4_147", 20, 15, 0, "x", 2},
+    };
+    std::vector<std::string> expected;
+    for (const cStageCase& c : cases) {
+        cEdStage stage;
+        ASSERT_TRUE(stage.SetSize(c.width, c.height));
+        cCondition condition;
+        condition.m_Value = 7;
+        condition.m_RandMax = c.cells;
+        cEdBlock block = Element<cEdBlock>(1);
+        block.m_Name = c.name;
+        block.m_Conditions.assign(c.conditions, condition);
+        for (int i = 0; i < c.cells; ++i) {
+            block.m_Graphic = static_cast<uint16_t>(1 + i % 100);
+            block.m_ActionX = i;
+            stage.m_Blocks.Put(stage.CellIndex(i % c.width, i / c.width), block);
+        }
+        cEdChara hero = Hero();
+        hero.m_Name = c.name;
+        hero.m_Conditions.assign(c.conditions, condition);
+        stage.PutCharaAt(c.width - 1, c.height - 1, hero);
+        stage.m_Items.Put(stage.CellIndex(0, c.height - 1), Element<cEdItem>(c.conditions + 4));
+        ASSERT_TRUE(stage.SaveFile(c.file));
+        expected.push_back(dir.Read(c.file));
+    }
+    dir.Write("bad.stg4_147", expected[0].substr(0, expected[0].size() / 2));
+
+    // Every stage after every other (the second open reads into the cells the first replaced),
+    // and a failed open after each.
+    cEdStage open;
+    for (size_t first = 0; first < cases.size(); ++first)
+        for (size_t next = 0; next < cases.size(); ++next) {
+            SCOPED_TRACE(std::string(cases[first].file) + " then " + cases[next].file);
+            ASSERT_TRUE(open.LoadFile(cases[first].file));
+            ASSERT_TRUE(open.LoadFile(cases[next].file));
+            EXPECT_TRUE(SameBytes(expected[next], Saved(open, dir)));
+            const cStageCase& c = cases[next];
+            ASSERT_EQ(static_cast<size_t>(c.cells), open.m_Blocks.size());
+            if (c.cells) {
+                const cEdBlock& last = open.m_Blocks.At(open.CellIndex((c.cells - 1) % c.width, (c.cells - 1) / c.width));
+                EXPECT_EQ(c.name, last.m_Name);
+                EXPECT_EQ(static_cast<size_t>(c.conditions), last.m_Conditions.size());
+            }
+            EXPECT_FALSE(open.LoadFile("bad.stg4_147"));
+            EXPECT_TRUE(SameBytes(expected[next], Saved(open, dir)));
+        }
+}
