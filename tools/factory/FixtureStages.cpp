@@ -79,6 +79,24 @@ void ShowItem(cEdStage& stage) {
     stage.m_Items.Put(stage.CellIndex(kHeroColumn, kHeroRow), item);
 }
 
+// The hero's three boxes shown over it: the one against items outlined in green, the one against
+// enemies filled half through in red, the one against shots outlined in the rainbow's colours.
+void ShowHitBoxes(cEdStage& stage) {
+    enum { kFilled = 1, kOutline = 2 };         // rows of HitAreaDisplayNames
+    enum { kRed = 0, kGreen = 1, kRainbow = 7 };  // rows of HitAreaColorNames
+    const struct {
+        int area, width, height, shown, colour;
+    } boxes[] = {{eHitHeroItem, 28, 30, kOutline, kGreen},
+                 {eHitHeroEnemy, 16, 24, kFilled, kRed},
+                 {eHitHeroShot, 8, 12, kOutline, kRainbow}};
+    for (const auto& box : boxes) {
+        stage.m_HitAreas[box.area].width = box.width;
+        stage.m_HitAreas[box.area].height = box.height;
+        stage.m_HitDisplay[box.area] = box.shown;
+        stage.m_HitColor[box.area] = box.colour;
+    }
+}
+
 // The burst as an effect and the title picture as a picture, in the factory copies of their
 // tables.
 bool WriteShowTables() {
@@ -113,5 +131,6 @@ bool WriteFixtureStages() {
     bool ok = WriteShowTables();
     ok = WriteRowStage(Rows(kAutoScroll), "オートスクロール", "default\\stg4\\AutoScroll.stg4", AutoScroll) && ok;
     ok = WriteRowStage(Rows(kShow), "アイテムのしかけ", "default\\stg4\\Show.stg4", ShowItem) && ok;
+    ok = WriteRowStage(Rows(kShow), "当たり判定の表示", "default\\stg4\\HitBoxes.stg4", ShowHitBoxes) && ok;
     return ok;
 }

@@ -4,6 +4,7 @@
 
 // Writes them into default\ of the current folder, whose factory files must be written first
 // (the database gets an effect and a picture to show): AutoScroll.stg4, a stage that scrolls by
-// itself and pushes the hero into a wall, and Show.stg4, whose hero stands on an item that
-// shows an effect, a picture and a message that waits for a key.
+// itself and pushes the hero into a wall; Show.stg4, whose hero stands on an item that shows an
+// effect, a picture and a message that waits for a key; HitBoxes.stg4, whose hero shows its
+// three hit boxes.
 bool WriteFixtureStages();

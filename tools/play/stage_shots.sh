@@ -7,7 +7,9 @@
 # - the fixture stage that scrolls by itself: at its start, and when the view's left edge has
 #   pushed the hero into the wall (autoscroll-1-start.png, autoscroll-2-pushed.png);
 # - the fixture stage whose hero stands on an item: its effect, picture and message waiting
-#   for a key (item-show.png).
+#   for a key (item-show.png);
+# - the fixture stage whose hero shows its hit boxes: against items outlined in green, against
+#   enemies filled half through in red, against shots outlined in the rainbow (hit-boxes.png).
 # Builds the x86_64 target first; plays in copies of build/x64/sample and build/x64/fixtures.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -48,4 +50,10 @@ game_shot item-show.png
 xdotool keydown z
 game_wait '^thPause\.Exit'
 xdotool keyup z
+game_close
+
+game_project fixtures
+game_start 'data\stg4\HitBoxes.stg4'
+game_wait_last '^Scene 4 on 2\.'
+game_shot hit-boxes.png
 game_close
