@@ -131,7 +131,7 @@ protected:
 TEST_F(CommittedReplays, EveryFrameIsAsCommitted) {
     for (const cCommittedFrames& committed : kCommittedFrames) {
         SCOPED_TRACE(committed.replay->name);
-        Start(*committed.replay);
+        ASSERT_NO_FATAL_FAILURE(Start(*committed.replay));
         cFrameHashCheck check(committed.words, committed.count);
         Play(check);
         if (!check.Report().empty()) {
@@ -159,7 +159,7 @@ TEST_F(CommittedReplays, AChangedInputIsNamedAtTheFrameThatTookIt) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Start(kSampleReplay);
+        ASSERT_NO_FATAL_FAILURE(Start(kSampleReplay));
         // The log frame by frame, one input changed.
         std::vector<std::pair<int16_t, int16_t>> frames = LogFrames();
         ASSERT_LT(c.logFrame, frames.size());
@@ -198,7 +198,7 @@ TEST_F(CommittedReplays, AChangedInputIsNamedAtTheFrameThatTookIt) {
 // given on the command line read it, in place of the stage the game held. The attempt and its
 // replay both make the committed frames.
 TEST_F(CommittedReplays, AnAttemptSavedAsAReplayFileMakesTheCommittedFrames) {
-    Start(kSampleReplay);
+    ASSERT_NO_FATAL_FAILURE(Start(kSampleReplay));
     const std::vector<std::pair<int16_t, int16_t>> words = LogFrames();
     m_Host.seed = static_cast<uint32_t>(CurrentReplay().m_Seed);
     SceneManager().m_nGameMode = eModeStageFile;
