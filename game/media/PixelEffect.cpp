@@ -645,6 +645,33 @@ bool LensPixels(const cPixelView& dest, int cx, int cy, int r, int height, const
     return true;
 }
 
+// A turn about (px, py) of a w x h box, by the fixed-point cosine and sine (1024 = 1) of the
+// way back: where each destination step comes from.
+struct cTurn {
+    int px, py, w, h, cb, sb;
+};
+
+// Every destination pixel of the rows [top, bottom] and steps [left, right] about (x, y) that
+// lies in the destination reads the source pixel it comes from. Along a row the source point
+// moves by (cb, sb) in fixed point, added rather than multiplied again: the same integers.
+template <class Pixel>
+void TurnRows(const cPixelView& dest, int x, int y, int left, int right, int top, int bottom, const cTurn& t,
+              const cPixelView& source, int sx, int sy, int colorKey, uint32_t transparent) {
+    const int from = std::max(left, -x), to = std::min(right, dest.nWidth - 1 - x);
+    if (from > to) return;
+    for (int dy = std::max(top, -y); dy <= bottom && y + dy < dest.nHeight; ++dy) {
+        Pixel* row = RowOf<Pixel>(dest, y + dy) + x;
+        int su = t.cb * from - t.sb * dy, sv = t.sb * from + t.cb * dy;
+        for (int dx = from; dx <= to; ++dx, su += t.cb, sv += t.sb) {
+            const int u = t.px + (su >> 10), v = t.py + (sv >> 10);
+            if (u < 0 || v < 0 || u >= t.w || v >= t.h || !source.Contains(sx + u, sy + v)) continue;
+            const Pixel p = RowOf<const Pixel>(source, sy + v)[sx + u];
+            if (colorKey && p == transparent) continue;
+            row[dx] = p;
+        }
+    }
+}
+
 bool RotatePixels(const cPixelView& dest, int x, int y, int w, int h, int px, int py, double angle,
                   const cPixelView& source, int sx, int sy, int colorKey, const cPixelRules& rules) {
     if (!SameDepth(dest, source)) return false;
@@ -661,16 +688,13 @@ bool RotatePixels(const cPixelView& dest, int x, int y, int w, int h, int px, in
         bottom = k ? std::max(bottom, cy) : cy;
     }
     int cb = static_cast<int>(std::cos(-radians) * 1024), sb = static_cast<int>(std::sin(-radians) * 1024);
-    for (int dy = top - 2; dy <= bottom + 2; ++dy)
-        for (int dx = left - 2; dx <= right + 2; ++dx) {
-            int u = px + ((cb * dx - sb * dy) >> 10);
-            int v = py + ((sb * dx + cb * dy) >> 10);
-            if (u < 0 || v < 0 || u >= w || v >= h) continue;
-            if (!dest.Contains(x + dx, y + dy) || !source.Contains(sx + u, sy + v)) continue;
-            uint32_t p = source.Get(sx + u, sy + v);
-            if (colorKey && p == rules.dwTransparent) continue;
-            dest.Set(x + dx, y + dy, p);
-        }
+    const cTurn turn{px, py, w, h, cb, sb};
+    if (IsIndexed(dest))
+        TurnRows<uint8_t>(dest, x, y, left - 2, right + 2, top - 2, bottom + 2, turn, source, sx, sy, colorKey,
+                          rules.dwTransparent);
+    else
+        TurnRows<uint16_t>(dest, x, y, left - 2, right + 2, top - 2, bottom + 2, turn, source, sx, sy, colorKey,
+                           rules.dwTransparent);
     return true;
 }
 
