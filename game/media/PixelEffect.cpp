@@ -651,21 +651,54 @@ struct cTurn {
     int px, py, w, h, cb, sb;
 };
 
+// The smallest step of [a, b] from which on the condition holds; b + 1 when it never does.
+template <class Holds>
+int FirstHolding(int a, int b, Holds holds) {
+    int lo = a, hi = b + 1;
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (holds(mid))
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    return lo;
+}
+
+// Narrows the steps [first, last] of a row to those whose coordinate lies in [lo, hi): the
+// coordinate only rises or only falls along the row, so they stay one run.
+template <class Coord>
+void Narrow(int& first, int& last, Coord coord, bool rising, int lo, int hi) {
+    const int a = first, b = last;
+    if (a > b) return;
+    if (rising) {
+        first = FirstHolding(a, b, [&](int dx) { return coord(dx) >= lo; });
+        last = FirstHolding(a, b, [&](int dx) { return coord(dx) >= hi; }) - 1;
+    } else {
+        first = FirstHolding(a, b, [&](int dx) { return coord(dx) < hi; });
+        last = FirstHolding(a, b, [&](int dx) { return coord(dx) < lo; }) - 1;
+    }
+}
+
 // Every destination pixel of the rows [top, bottom] and steps [left, right] about (x, y) that
-// lies in the destination reads the source pixel it comes from. Along a row the source point
-// moves by (cb, sb) in fixed point, added rather than multiplied again: the same integers.
+// lies in the destination reads the source pixel it comes from. Each row is cut once to the
+// steps whose source point lies in the box and the source, and along it the point moves by
+// (cb, sb) in fixed point, added rather than multiplied again: the same integers.
 template <class Pixel>
 void TurnRows(const cPixelView& dest, int x, int y, int left, int right, int top, int bottom, const cTurn& t,
               const cPixelView& source, int sx, int sy, int colorKey, uint32_t transparent) {
     const int from = std::max(left, -x), to = std::min(right, dest.nWidth - 1 - x);
     if (from > to) return;
     for (int dy = std::max(top, -y); dy <= bottom && y + dy < dest.nHeight; ++dy) {
+        int first = from, last = to;
+        Narrow(first, last, [&](int dx) { return t.px + ((t.cb * dx - t.sb * dy) >> 10); }, t.cb >= 0,
+               std::max(0, -sx), std::min(t.w, source.nWidth - sx));
+        Narrow(first, last, [&](int dx) { return t.py + ((t.sb * dx + t.cb * dy) >> 10); }, t.sb >= 0,
+               std::max(0, -sy), std::min(t.h, source.nHeight - sy));
         Pixel* row = RowOf<Pixel>(dest, y + dy) + x;
-        int su = t.cb * from - t.sb * dy, sv = t.sb * from + t.cb * dy;
-        for (int dx = from; dx <= to; ++dx, su += t.cb, sv += t.sb) {
-            const int u = t.px + (su >> 10), v = t.py + (sv >> 10);
-            if (u < 0 || v < 0 || u >= t.w || v >= t.h || !source.Contains(sx + u, sy + v)) continue;
-            const Pixel p = RowOf<const Pixel>(source, sy + v)[sx + u];
+        int su = t.cb * first - t.sb * dy, sv = t.sb * first + t.cb * dy;
+        for (int dx = first; dx <= last; ++dx, su += t.cb, sv += t.sb) {
+            const Pixel p = RowOf<const Pixel>(source, sy + t.py + (sv >> 10))[sx + t.px + (su >> 10)];
             if (colorKey && p == transparent) continue;
             row[dx] = p;
         }
