@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "data/EditConfig.h"
 #include "editor/flow/CmdFlowOpIds.h"
 #include "editor/flow/CmdShowIds.h"
 #include "editor/flow/FlowCmdIds.h"
 #include "editor/flow/ItemFlowIds.h"
+#include "tests/programs/EditorSession.h"
 #include "tests/support/RunningProgram.h"
 #include "tests/support/TempDir.h"
 
@@ -88,49 +88,17 @@ std::vector<cDialogCase> ItemCases() {
 // The picker's button of a command type.
 int TypeButton(int type) { return type <= 32 ? IDC_CMD_BUTTON_FIRST - 1 + type : IDC_CMD_BUTTON_GAP + type - 32; }
 
-struct cOwned {
-    DWORD pid;
-    HWND owner;
-    HWND other;  // a window that does not count
-    HWND found;
-};
-
-BOOL CALLBACK MatchOwned(HWND wnd, LPARAM param) {
-    cOwned* find = reinterpret_cast<cOwned*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(wnd, &pid);
-    char cls[64] = "";
-    GetClassNameA(wnd, cls, sizeof cls);
-    if (pid != find->pid || std::string(cls) != "#32770" || !IsWindowVisible(wnd) || wnd == find->other) return TRUE;
-    if (GetWindow(wnd, GW_OWNER) != find->owner) return TRUE;
-    find->found = wnd;
-    return FALSE;
-}
-
 // A visible dialog of the owner's process that the owner owns, other than `other`.
 HWND WaitForOwned(HWND owner, HWND other = nullptr) {
-    cOwned find = {0, owner, other, nullptr};
-    GetWindowThreadProcessId(owner, &find.pid);
-    for (DWORD waited = 0; waited < kWaitMs && !find.found && IsWindow(owner); waited += 20) {
-        EnumWindows(MatchOwned, reinterpret_cast<LPARAM>(&find));
-        if (!find.found) Sleep(20);
-    }
-    return find.found;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(owner, &pid);
+    return WaitForWindow({pid, true, "#32770", owner, other, nullptr}, kWaitMs);
 }
 
 std::string Caption(HWND wnd) {
     char text[256] = "";
     GetWindowTextA(wnd, text, sizeof text);
     return text;
-}
-
-bool WaitUntilGone(HWND wnd) {
-    for (DWORD waited = 0; waited < kWaitMs && IsWindow(wnd); waited += 20) Sleep(20);
-    return !IsWindow(wnd);
-}
-
-void Click(HWND wnd, int button) {
-    PostMessageA(wnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(wnd, button)));
 }
 
 int Rows(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
@@ -190,8 +158,8 @@ void OpenEveryDialog(const cRunningProgram& editor, HWND sheet, HWND page, const
                 PostMessageA(picker, WM_CLOSE, 0, 0);
             for (int k = 0; k < 50 && IsWindow(open); ++k) Sleep(20);
         }
-        ASSERT_TRUE(WaitUntilGone(open)) << c.type;
-        ASSERT_TRUE(WaitUntilGone(picker)) << c.type;
+        ASSERT_TRUE(WaitGone(open, kWaitMs)) << c.type;
+        ASSERT_TRUE(WaitGone(picker, kWaitMs)) << c.type;
         for (DWORD waited = 0; waited < kWaitMs && !IsWindowEnabled(sheet); waited += 20) Sleep(20);
         EXPECT_EQ(rows, Rows(list)) << c.type;
     }
@@ -200,28 +168,21 @@ void OpenEveryDialog(const cRunningProgram& editor, HWND sheet, HWND page, const
 // Closes a sheet with its Cancel.
 void CancelSheet(HWND sheet) {
     PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(WaitUntilGone(sheet));
+    EXPECT_TRUE(WaitGone(sheet, kWaitMs));
 }
 
 }  // namespace
 
 TEST(Programs, EditorOpensEveryCommandTypesDialog) {
     cTempDir dir;
-    ASSERT_TRUE(CopyFactoryProject());
-    ASSERT_TRUE(CopyFactoryFolder("default", "data"));
-    ASSERT_TRUE(CopyFactoryFolder("System.ini"));
-    CreateDirectoryA("e_data", nullptr);
-    cEditConfig config;
-    config.Init();
-    config.m_LastStage = "data\\stg4\\Default.stg4_147";
-    ASSERT_TRUE(config.SaveFile("e_data\\EditConfig.dat"));
+    ASSERT_TRUE(SetUpEditorProject(false));
 
     cRunningProgram editor("editor.exe");
     ASSERT_TRUE(editor.Started());
-    HWND frame = editor.WaitForWindow("Quorbel4", "Quorbel4", kWaitMs);
-    ASSERT_NE(nullptr, frame);
-    HWND main = WaitForOwned(frame);
-    ASSERT_NE(nullptr, main);
+    const cEditorWindows windows = WaitForEditorWindows(editor);
+    ASSERT_NE(nullptr, windows.frame);
+    ASSERT_NE(nullptr, windows.main);
+    HWND main = windows.main;
 
     // The hero's action page, on a new flow of its own.
     HWND page = nullptr;
@@ -243,13 +204,5 @@ TEST(Programs, EditorOpensEveryCommandTypesDialog) {
     const std::string log = dir.Read("EC_Editor.txt");
     EXPECT_EQ(std::string::npos, log.find("コントロールID")) << log;
 
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    DWORD code = 1234;
-    for (int i = 0; i < 40 && !editor.WaitForExit(&code, 250); ++i) {
-        for (const char* caption : {"終了確認", "保存確認"}) {
-            if (HWND box = editor.WaitForWindow("#32770", caption, 100))
-                cRunningProgram::Answer(box, std::string(caption) == "終了確認" ? IDYES : IDNO);
-        }
-    }
-    EXPECT_EQ(0u, code);
+    EndEditor(editor, windows.frame);
 }

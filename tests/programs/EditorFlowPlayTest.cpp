@@ -46,11 +46,6 @@ const int kMoveLeft = 2;  // of the direction combo
 const DWORD kStillMs = 3000, kMovingLimitMs = 30000;
 const int kWalk = 24, kJump = 24;
 
-bool WaitGone(HWND wnd) {
-    for (int i = 0; i < 500 && IsWindow(wnd); ++i) Sleep(20);
-    return !IsWindow(wnd);
-}
-
 // A picture of a part of the screen, 32-bit 0x00RRGGBB pixels, top row first.
 struct cPicture {
     int width = 0, height = 0;
@@ -227,7 +222,7 @@ void CtrlKey(HWND wnd, WORD key) {
 HWND PlayStage(const cTempDir& dir, HWND main, DWORD editorPid) {
     DeleteFileA("EC_Game.txt");
     CtrlKey(main, 'T');
-    HWND game = WaitForWindow({editorPid, false, "Quorbel4", nullptr, nullptr});
+    HWND game = WaitForWindow({editorPid, false, "Quorbel4", nullptr, nullptr, nullptr});
     // Play states: 2 is play.
     if (game && !WaitForText(dir, "EC_Game.txt", "Scene 4 on 2.")) return nullptr;
     return game;

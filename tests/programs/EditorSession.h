@@ -31,6 +31,7 @@ struct cFind {
     bool samePid;  // a window of that process, or of any other
     const char* cls;
     HWND owner;  // with that owner, when given
+    HWND other;  // a window that does not count, when given
     HWND found;
 };
 
@@ -42,6 +43,7 @@ inline BOOL CALLBACK MatchWindow(HWND wnd, LPARAM param) {
     GetClassNameA(wnd, cls, sizeof cls);
     if ((pid == find->pid) != find->samePid || std::string(cls) != find->cls || !IsWindowVisible(wnd)) return TRUE;
     if (find->owner && GetWindow(wnd, GW_OWNER) != find->owner) return TRUE;
+    if (wnd == find->other) return TRUE;
     find->found = wnd;
     return FALSE;
 }
@@ -68,8 +70,14 @@ inline cEditorWindows WaitForEditorWindows(const cRunningProgram& editor) {
     windows.frame = editor.WaitForWindow("Quorbel4", "Quorbel4");
     if (!windows.frame) return windows;
     GetWindowThreadProcessId(windows.frame, &windows.pid);
-    windows.main = WaitForWindow({windows.pid, true, "#32770", windows.frame, nullptr});
+    windows.main = WaitForWindow({windows.pid, true, "#32770", windows.frame, nullptr, nullptr});
     return windows;
+}
+
+// Waits until the window has gone.
+inline bool WaitGone(HWND wnd, DWORD timeoutMs = 10000) {
+    for (DWORD waited = 0; waited < timeoutMs && IsWindow(wnd); waited += 20) Sleep(20);
+    return !IsWindow(wnd);
 }
 
 inline size_t CountOf(const std::string& text, const std::string& part) {
@@ -88,10 +96,16 @@ inline bool WaitForText(const cTempDir& dir, const char* file, const char* text,
     return false;
 }
 
+// Presses a button of a window of the editor, posted, so that a modal loop it opens never holds
+// the test.
+inline void Click(HWND wnd, int button) {
+    PostMessageA(wnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(wnd, button)));
+}
+
 // Presses the button of a modal dialog that is about to open (posted: the dialog runs its own
 // loop), then waits for the dialog with the caption.
 inline HWND PressInto(const cRunningProgram& editor, HWND page, int button, const char* caption) {
-    PostMessageA(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, button)));
+    Click(page, button);
     return editor.WaitForWindow("#32770", caption);
 }
 
