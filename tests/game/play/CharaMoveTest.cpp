@@ -25,7 +25,7 @@ TEST_F(CharaMoves, StageCharacterMoveResults) {
         int result;
     } cases[] = {
         {"walker past the left", 0, 0, 2, -5, 4},
-        {"flyer past the right", 2, 0, m_Scene.m_ScrollX.m_ObjectLimit - 20, 8, 4},
+        {"flyer past the right", 2, 0, m_Scene.m_ScrollX.m_ObjectLimit - 20.0, 8, 4},
         {"walker inside", 0, 0, 500, 1, 0},
         {"flyer past the top", 2, 1, 3, -5, 8},
         {"walker at the top", 0, 1, 3, -5, 3},
