@@ -14,9 +14,9 @@ void DDFillRect(cSurface& dest, int x, int y, int w, int h, int paletteIndex) {
     dest.lpSurface->Blt(&rc, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
 }
 
-HRESULT DDBlt(cSurface& dest, int x, int y, int w, int h, cSurface& source, int sx, int sy, DWORD flags) {
-    if (!dest.lpSurface || !source.lpSurface) return DDERR_INVALIDPARAMS;
-    RECT src = {std::max(sx, 0), std::max(sy, 0), std::min(sx + w, source.nWidth), std::min(sy + h, source.nHeight)};
+bool ClipBlt(int& x, int& y, int w, int h, int sx, int sy, int sourceWidth, int sourceHeight, int destWidth,
+             int destHeight, RECT& src) {
+    src = {std::max(sx, 0), std::max(sy, 0), std::min(sx + w, sourceWidth), std::min(sy + h, sourceHeight)};
     if (x < 0) {
         src.left -= x;
         x = 0;
@@ -25,9 +25,15 @@ HRESULT DDBlt(cSurface& dest, int x, int y, int w, int h, cSurface& source, int 
         src.top -= y;
         y = 0;
     }
-    src.right = std::min<LONG>(src.right, src.left + dest.nWidth - x);
-    src.bottom = std::min<LONG>(src.bottom, src.top + dest.nHeight - y);
-    if (src.right <= src.left || src.bottom <= src.top) return DD_OK;
+    src.right = std::min<LONG>(src.right, src.left + destWidth - x);
+    src.bottom = std::min<LONG>(src.bottom, src.top + destHeight - y);
+    return src.right > src.left && src.bottom > src.top;
+}
+
+HRESULT DDBlt(cSurface& dest, int x, int y, int w, int h, cSurface& source, int sx, int sy, DWORD flags) {
+    if (!dest.lpSurface || !source.lpSurface) return DDERR_INVALIDPARAMS;
+    RECT src;
+    if (!ClipBlt(x, y, w, h, sx, sy, source.nWidth, source.nHeight, dest.nWidth, dest.nHeight, src)) return DD_OK;
     return dest.lpSurface->BltFast(x, y, source.lpSurface, &src, flags | DDBLTFAST_WAIT);
 }
 

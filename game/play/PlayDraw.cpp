@@ -5,6 +5,7 @@
 #include "game/data/StorySave.h"
 #include "game/data/GameDatabase.h"
 #include "game/media/Blit.h"
+#include "game/media/BlitBatch.h"
 #include "game/media/Display.h"
 #include "game/play/PlayScene.h"
 #include "game/play/PlaySurfaces.h"
@@ -19,7 +20,7 @@ const int kGaugeFont = 0;
 }  // namespace
 
 // The sheets hold their graphics 15 to a column, as the editor draws them.
-void DrawBlock(cSurface& surface, const cEdBlock& block, int x, int y) {
+void DrawBlock(cBlitBatch& batch, const cEdBlock& block, int x, int y) {
     const int n = block.m_Graphic;
     cSurface* sheet = nullptr;
     int sx = (n / 15) * 32, sy = (n % 15) * 32, side = 32;
@@ -45,13 +46,18 @@ void DrawBlock(cSurface& surface, const cEdBlock& block, int x, int y) {
             break;
     }
     const int inset = (32 - side) / 2;
-    if (sheet) DDBlt(surface, x + inset, y + inset, side, side, *sheet, sx, sy, DDBLTFAST_SRCCOLORKEY);
+    if (sheet) batch.Blt(x + inset, y + inset, side, side, *sheet, sx, sy, DDBLTFAST_SRCCOLORKEY);
     cSurface* marks = PlaySurface(kSurfaceMarks);
     if (block.m_MarkMode == 1 && marks)
-        DDBlt(surface, x, y, 32, 32, *marks, (block.m_Mark / 15) * 32, (block.m_Mark % 15) * 32, DDBLTFAST_SRCCOLORKEY);
+        batch.Blt(x, y, 32, 32, *marks, (block.m_Mark / 15) * 32, (block.m_Mark % 15) * 32, DDBLTFAST_SRCCOLORKEY);
 }
 
 void cPlayScene::DrawBlockLayer(cSurface& surface, uint8_t layer) {
+    cBlitBatch batch(surface);
+    DrawBlockLayer(batch, layer);
+}
+
+void cPlayScene::DrawBlockLayer(cBlitBatch& batch, uint8_t layer) {
     const int32_t sx = static_cast<int32_t>(m_ScrollX.m_Pos), sy = static_cast<int32_t>(m_ScrollY.m_Pos);
     const int32_t c0 = sx >> 5, r0 = sy >> 5, ox = sx & 31, oy = sy & 31;
     for (int32_t r = r0; r <= r0 + 15; ++r) {
@@ -62,7 +68,7 @@ void cPlayScene::DrawBlockLayer(cSurface& surface, uint8_t layer) {
             const cEdBlock& block = cell.block;
             if (block.m_Graphic == 0 || block.m_Front != layer || !TestConditions(cell) || block.m_Transparent != 0)
                 continue;
-            DrawBlock(surface, block, 32 * (c - c0) - ox, 32 * (r - r0) - oy);
+            DrawBlock(batch, block, 32 * (c - c0) - ox, 32 * (r - r0) - oy);
         }
     }
 }

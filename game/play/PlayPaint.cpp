@@ -15,6 +15,7 @@
 #include "game/data/GameDatabase.h"
 #include "game/media/Bitmap.h"
 #include "game/media/Blit.h"
+#include "game/media/BlitBatch.h"
 #include "game/media/CompositeBlit.h"
 #include "game/media/Display.h"
 #include "game/media/PixelEffect.h"
@@ -71,34 +72,33 @@ void DrawTimeLeft(const cPlayScene& scene, cSurface& dest) {
 
 }  // namespace
 
-void TileLayer(cSurface& dest, cSurface& picture, double startX, double startY, bool opaque) {
+void TileLayer(cBlitBatch& batch, cSurface& picture, double startX, double startY, bool opaque) {
     const int w = picture.nWidth, h = picture.nHeight;
     if (w <= 0 || h <= 0) return;
-    const DWORD flags = opaque ? 0 : DDBLTFAST_SRCCOLORKEY;
-    const int firstX = Wrap(startX, w), firstY = Wrap(startY, h);
-    int rows = 0;
-    for (int y = -firstY; y < kScreenHeight && rows < kMaxTiles; y += h, ++rows) {
-        int tiles = 0;
-        for (int x = -firstX; x <= kScreenWidth - 1 && tiles < kMaxTiles; x += w, ++tiles)
-            DDBlt(dest, x, y, w, h, picture, 0, 0, flags);
-    }
+    batch.Tile(kScreenWidth, kScreenHeight, picture, Wrap(startX, w), Wrap(startY, h),
+               opaque ? 0 : DDBLTFAST_SRCCOLORKEY);
 }
 
-void DrawBackLayers(const cPlayScene& scene, cSurface& dest, int front) {
+void DrawBackLayers(const cPlayScene& scene, cBlitBatch& batch, int front) {
     const cEdStage& stage = ProjectStage();
     const size_t count = std::min<size_t>(stage.m_BackLayers.size(), kBackLayerSlots);
     for (size_t i = 0; i < count; ++i) {
         const cBackLayer& layer = stage.m_BackLayers[i];
         if (!layer.m_ShowAtStart || (layer.m_Front != 0) != (front != 0)) continue;
         if (layer.m_UseColor) {
-            DDFillRect(dest, 0, 0, kScreenWidth, kScreenHeight, layer.m_Color);
+            batch.Fill(0, 0, kScreenWidth, kScreenHeight, layer.m_Color);
             continue;
         }
         cSurface* picture = Slot(kBackLayerSlot + static_cast<int>(i));
         if (!picture) continue;
         const double x = scene.LayerStart(0, i), y = scene.LayerStart(1, i);
-        TileLayer(dest, *picture, x, y, i == 0);
+        TileLayer(batch, *picture, x, y, i == 0);
     }
+}
+
+void DrawBackLayers(const cPlayScene& scene, cSurface& dest, int front) {
+    cBlitBatch batch(dest);
+    DrawBackLayers(scene, batch, front);
 }
 
 void LoadBackLayerPictures(const cPlayScene&) {
@@ -118,15 +118,24 @@ void LoadBackLayerPictures(const cPlayScene&) {
 }
 
 void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int, int) {
-    DDFillRect(dest, 0, 0, kScreenWidth, kScreenHeight, 0);
-    DrawBackLayers(scene, dest, 0);
-    if (scene.StageHidden(flag1)) {
-        DrawBackLayers(scene, dest, 1);
-    } else {
-        scene.DrawBlockLayer(dest, 0);
+    const bool hidden = scene.StageHidden(flag1);
+    {
+        // Everything up to the stage's objects under one lock of each surface.
+        cBlitBatch batch(dest);
+        batch.Fill(0, 0, kScreenWidth, kScreenHeight, 0);
+        DrawBackLayers(scene, batch, 0);
+        if (hidden)
+            DrawBackLayers(scene, batch, 1);
+        else
+            scene.DrawBlockLayer(batch, 0);
+    }
+    if (!hidden) {
         PaintStageObjects(scene, dest);
-        DrawBackLayers(scene, dest, 1);
-        scene.DrawBlockLayer(dest, 1);
+        {
+            cBlitBatch batch(dest);
+            DrawBackLayers(scene, batch, 1);
+            scene.DrawBlockLayer(batch, 1);
+        }
         PaintPlayerOverlays(scene, dest);
         PaintDisplayObjects(scene, dest);
         PaintScreenEffect(scene, dest);

@@ -3,6 +3,7 @@
 // nothing of the play, so a stage plays the same whether it is painted or not.
 #include "game/media/Surface.h"
 
+class cBlitBatch;
 class cPlayScene;
 
 // Picture-table slots of the stage's background layers, one per layer.
@@ -30,9 +31,10 @@ void PaintDisplayObjects(const cPlayScene& scene, cSurface& dest);
 void PaintSightView(cPlayScene& scene, cSurface& dest);
 // The layers of one position key (0 behind the stage, 1 in front).
 void DrawBackLayers(const cPlayScene& scene, cSurface& dest, int front);
+void DrawBackLayers(const cPlayScene& scene, cBlitBatch& batch, int front);
 // Covers the 640 x 480 screen with the picture repeated, its point (startX, startY) (taken
 // modulo its size) at the screen's corner. Opaque, or with the picture's transparent colour.
-void TileLayer(cSurface& dest, cSurface& picture, double startX, double startY, bool opaque);
+void TileLayer(cBlitBatch& batch, cSurface& picture, double startX, double startY, bool opaque);
 // Loads the stage's background pictures (bmp\back\) into their slots; a layer without a
 // picture, or one that cannot be read, keeps an empty slot and is not drawn.
 void LoadBackLayerPictures(const cPlayScene& scene);

@@ -35,6 +35,8 @@
 #include "game/play/StripIndex.h"
 #include "game/play/TextObj.h"
 
+class cBlitBatch;
+
 // One cell of the map: a copy of the block placed there (an empty block where none is) and the
 // cell's own state byte, which stays with the cell when its block is replaced.
 struct cBlockCell {
@@ -293,6 +295,7 @@ public:
 
     // The blocks of one drawing layer (0 behind the objects, 1 in front) over the view.
     void DrawBlockLayer(cSurface& surface, uint8_t layer);
+    void DrawBlockLayer(cBlitBatch& batch, uint8_t layer);
     // The status bar over the top of the screen: the story's world score, score and lives and the
     // first player's HP and SP, in the game's caption and gauge fonts.
     void DrawStatusBar(cSurface& surface);
@@ -452,4 +455,4 @@ cPlayScene* CurrentPlayScene();
 cPoint OriginCells();
 
 // Draws a block's picture (with its mark) at (x, y) of the surface, colour-keyed.
-void DrawBlock(cSurface& surface, const cEdBlock& block, int x, int y);
+void DrawBlock(cBlitBatch& batch, const cEdBlock& block, int x, int y);

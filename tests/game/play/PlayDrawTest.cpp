@@ -13,6 +13,7 @@
 #include "game/data/GameDatabase.h"
 #include "game/media/Bitmap.h"
 #include "game/media/Blit.h"
+#include "game/media/BlitBatch.h"
 #include "game/media/CompositeBlit.h"
 #include "game/media/Display.h"
 #include "game/media/PictureTable.h"
@@ -372,7 +373,10 @@ TEST_F(PlayDraw, LayersTileFromTheirStartPoint) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
         DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
-        TileLayer(m_Dest, picture, c.x, c.y, true);
+        {
+            cBlitBatch batch(m_Dest);
+            TileLayer(batch, picture, c.x, c.y, true);
+        }
         for (const auto& p : probes)
             EXPECT_EQ(Marker((p[0] + c.firstX) % 64, (p[1] + c.firstY) % 40), PixelAt(m_Dest, p[0], p[1]))
                 << p[0] << ", " << p[1];
