@@ -6,7 +6,10 @@
 
 int cActor::StepFlows() {
     cPlayScene* scene = CurrentPlayScene();
-    if (scene) scene->m_Flow.m_Actor = this;
+    if (scene) {
+        scene->m_Flow.m_Actor = this;
+        scene->BlockCharasMayMove();
+    }
     StartFlowEffects();
     int result = 0;
     // By index: a command may start, finish or mark other runners of the character.

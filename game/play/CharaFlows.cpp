@@ -217,6 +217,8 @@ void cActor::StartFlowsByTrigger(int trigger) {
         if (runner.m_Blocked) continue;
         if (!scene->TestConditions(runner, *this) || !KeyConditionsMet(runner)) continue;
         runner.m_StartInput = FirstDownKey(ControlInput());
+        // Its first commands run at once and may move the character.
+        scene->BlockCharasMayMove();
         FlowRuntime().Start(runner);
     }
 }

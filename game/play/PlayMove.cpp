@@ -49,6 +49,7 @@ void cPlayScene::SavePositions() {
 
 void cPlayScene::DefeatChara(cCharaActor& chara) {
     if (chara.m_Dead) return;
+    BlockCharasMayMove();
     Host().PlaySystemSound(eSoundCharaDies);
     // What its item brings acts at the player's next step, as an executor's result does.
     const int result = HandleDefeat(chara);
@@ -74,6 +75,7 @@ void cPlayScene::MoveBlockCharas() {
 }
 
 int cPlayScene::MovePlayer(cPlayerActor& player) {
+    const cBlockCharaHolder holder(*this);
     const auto dies = [&](const char* trace) {
         KillPlayer(trace);
         return static_cast<int>(ePlayDies);
@@ -109,6 +111,7 @@ int cPlayScene::MovePlayer(cPlayerActor& player) {
 }
 
 void cPlayScene::MoveCharas() {
+    const cBlockCharaHolder holder(*this);
     for (auto it = m_Charas.begin(); it != m_Charas.end();) {
         cCharaActor& chara = *it;
         if (chara.IsBlockChara() || chara.m_Dead || !chara.m_Present || !chara.m_Appeared) {

@@ -256,15 +256,32 @@ public:
     // keeper lives, their list-order pointers are kept (built again on the first use after a
     // character joins or leaves the list); null without a keeper, and the list is walked.
     const std::vector<cCharaActor*>* KeptBlockCharas();
-    struct cBlockCharaKeeper {
-        explicit cBlockCharaKeeper(cPlayScene& scene) : m_Scene(scene) {
-            m_Scene.m_KeepBlockCharas = true;
-            m_Scene.m_BlockCharasStale = true;
+    // For its life the flag is on, and what it keeps is built afresh on its first use.
+    class cKeeping {
+    public:
+        cKeeping(bool& on, bool& stale) : m_On(on) {
+            m_On = true;
+            stale = true;
         }
-        ~cBlockCharaKeeper() { m_Scene.m_KeepBlockCharas = false; }
-        cBlockCharaKeeper(const cBlockCharaKeeper&) = delete;
-        cBlockCharaKeeper& operator=(const cBlockCharaKeeper&) = delete;
-        cPlayScene& m_Scene;
+        ~cKeeping() { m_On = false; }
+        cKeeping(const cKeeping&) = delete;
+        cKeeping& operator=(const cKeeping&) = delete;
+
+    private:
+        bool& m_On;
+    };
+    struct cBlockCharaKeeper : cKeeping {
+        explicit cBlockCharaKeeper(cPlayScene& scene) : cKeeping(scene.m_KeepBlockCharas, scene.m_BlockCharasStale) {}
+    };
+    // While the player and the other stage characters move, the block characters hold still
+    // unless a flow, an item's commands or a defeat moves one: while a holder lives, their spans
+    // across are kept in a strip index, built again on the first use after anything that may
+    // have moved one (BlockCharasMayMove) or changed the list; null outside a holder or without a
+    // keeper, and the list is walked.
+    cStripIndex* KeptBlockStrips();
+    void BlockCharasMayMove() { m_BlockStripsStale = true; }
+    struct cBlockCharaHolder : cKeeping {
+        explicit cBlockCharaHolder(cPlayScene& scene) : cKeeping(scene.m_HoldBlockCharas, scene.m_BlockStripsStale) {}
     };
     // A character standing on a block character moves with it; the carrier's flows of carrying
     // start.
@@ -446,6 +463,9 @@ private:
     std::vector<cCharaActor*> m_BlockCharas;
     bool m_KeepBlockCharas = false;
     bool m_BlockCharasStale = true;
+    cStripIndex m_BlockStrips;  // positions in m_BlockCharas
+    bool m_HoldBlockCharas = false;
+    bool m_BlockStripsStale = true;
     cBlockCell m_BorderCell;  // what a cell outside the map reads as
     int32_t m_BadCellReported = 0;
 };

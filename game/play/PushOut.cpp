@@ -44,6 +44,25 @@ cCharaActor* FindBlockChara(cPlayScene& scene, int32_t ownId, Visit visit) {
     return nullptr;
 }
 
+// The same for a visitor that takes only block characters whose box meets the span across from
+// left to right (as boxes' edges meet, ends in either order): those that cannot are skipped.
+template <class Visit>
+cCharaActor* FindBlockCharaAcross(cPlayScene& scene, int32_t ownId, double left, double right, Visit visit) {
+    cStripIndex* strips = scene.KeptBlockStrips();
+    if (!strips) return FindBlockChara(scene, ownId, visit);
+    const std::vector<cCharaActor*>& kept = *scene.KeptBlockCharas();
+    const size_t at = strips->FindInSpan(left, right, [&](size_t i) {
+        cCharaActor& chara = *kept[i];
+        return chara.m_Present && !chara.m_Dead && chara.m_Number != ownId && visit(chara);
+    });
+    return at < kept.size() ? kept[at] : nullptr;
+}
+
+template <class Visit>
+cCharaActor* FindBlockCharaAcross(cPlayScene& scene, int32_t ownId, const cBox& area, Visit visit) {
+    return FindBlockCharaAcross(scene, ownId, area.left, area.right, visit);
+}
+
 // How deep box a lies in box b along each axis; 0 on both when they do not overlap.
 struct cPenetration {
     double x = 0.0;
@@ -168,7 +187,7 @@ void Apply(cActor& actor, int side, const cCandidate& c) {
 int PushFlying(cPlayScene& scene, cActor& actor) {
     const cBox box = BoxOf(actor);
     cCandidates c;
-    FindBlockChara(scene, actor.m_Number, [&](cCharaActor& b) {
+    FindBlockCharaAcross(scene, actor.m_Number, box, [&](cCharaActor& b) {
         const cBox blocker = BoxOf(b);
         const cPenetration p = Penetration(box, blocker);
         if (p.x == 0 && p.y == 0) return false;
@@ -212,7 +231,7 @@ int PushWalking(cPlayScene& scene, cActor& actor) {
         actor.m_CarrierId = b.m_Number;
         SetCarrierBox(actor, b);
     };
-    FindBlockChara(scene, actor.m_Number, [&](cCharaActor& b) {
+    FindBlockCharaAcross(scene, actor.m_Number, box, [&](cCharaActor& b) {
         const cBox blocker = BoxOf(b);
         if (!Overlaps(box, blocker)) return false;
         const cBox blockerSaved = SavedBox(b);
@@ -242,7 +261,8 @@ int PushWalking(cPlayScene& scene, cActor& actor) {
     const cCandidate &left = c.side[eLeft], &right = c.side[eRight], &up = c.side[eUp], &down = c.side[eDown];
     const bool bothSides = left && right;
     const auto firstOverUpper = [&]() {
-        return FindBlockChara(scene, actor.m_Number, [&](cCharaActor& b) { return Overlaps(upper, BoxOf(b)); });
+        return FindBlockCharaAcross(scene, actor.m_Number, upper,
+                                    [&](cCharaActor& b) { return Overlaps(upper, BoxOf(b)); });
     };
     bool landed = false;
     if (!down && !up && bothSides) {
@@ -336,8 +356,21 @@ const std::vector<cCharaActor*>* cPlayScene::KeptBlockCharas() {
         for (cCharaActor& chara : m_Charas)
             if (chara.IsBlockChara()) m_BlockCharas.push_back(&chara);
         m_BlockCharasStale = false;
+        m_BlockStripsStale = true;
     }
     return &m_BlockCharas;
+}
+
+cStripIndex* cPlayScene::KeptBlockStrips() {
+    if (!m_HoldBlockCharas) return nullptr;
+    const std::vector<cCharaActor*>* kept = KeptBlockCharas();
+    if (!kept) return nullptr;
+    if (m_BlockStripsStale) {
+        m_BlockStrips.Clear(kept->size());
+        for (size_t i = 0; i < kept->size(); ++i) m_BlockStrips.AddSpan(i, (*kept)[i]->m_X, (*kept)[i]->m_Right);
+        m_BlockStripsStale = false;
+    }
+    return &m_BlockStrips;
 }
 
 int cPlayScene::PushOut(cActor& actor) {
@@ -348,7 +381,7 @@ int cPlayScene::PushOut(cActor& actor) {
 void cPlayScene::PushOutAxis(cActor& actor, int axis) {
     const cBox box = BoxOf(actor);
     cCandidates c;
-    FindBlockChara(*this, actor.m_Number, [&](cCharaActor& b) {
+    FindBlockCharaAcross(*this, actor.m_Number, box, [&](cCharaActor& b) {
         const cBox blocker = BoxOf(b);
         if (!Overlaps(box, blocker)) return false;
         OfferInside(actor, b, c, axis);
@@ -361,7 +394,7 @@ void cPlayScene::PushOutAxis(cActor& actor, int axis) {
 int cPlayScene::OverlapsBlockChara(const cObj& object, int32_t ignoredId) {
     if (IgnoresBlocks(object)) return 0;
     const cBox box = BoxOf(object);
-    return FindBlockChara(*this, object.m_Number, [&](cCharaActor& b) {
+    return FindBlockCharaAcross(*this, object.m_Number, box, [&](cCharaActor& b) {
                return b.m_Number != ignoredId && Overlaps(box, BoxOf(b));
            }) != nullptr;
 }
@@ -377,7 +410,8 @@ int cPlayScene::StandsOnCarrier(const cActor& actor) {
 
 int cPlayScene::StandsOnBlockChara(const cActor& actor) {
     const cBox footing = Footing(actor);
-    return FindBlockChara(*this, actor.m_Number, [&](cCharaActor& b) { return Overlaps(footing, BoxOf(b)); }) != nullptr;
+    return FindBlockCharaAcross(*this, actor.m_Number, footing,
+                                [&](cCharaActor& b) { return Overlaps(footing, BoxOf(b)); }) != nullptr;
 }
 
 int cPlayScene::IsEngulfed(const cActor& actor, const cBox& before) {
@@ -389,7 +423,11 @@ int cPlayScene::IsEngulfed(const cActor& actor, const cBox& before) {
     };
     const auto nowCorners = corners(now), beforeCorners = corners(before);
     for (size_t i = 0; i < nowCorners.size(); ++i) {
-        const cCharaActor* holder = FindBlockChara(*this, actor.m_Number, [&](cCharaActor& b) {
+        // A NaN point lies in no box: the span is the other point's.
+        double now = nowCorners[i].first, before = beforeCorners[i].first;
+        if (now != now) now = before;
+        if (before != before) before = now;
+        const cCharaActor* holder = FindBlockCharaAcross(*this, actor.m_Number, now, before, [&](cCharaActor& b) {
             const cBox blocker = BoxOf(b);
             return Contains(blocker, nowCorners[i].first, nowCorners[i].second) ||
                    Contains(blocker, beforeCorners[i].first, beforeCorners[i].second);

@@ -2,16 +2,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 const int kStripDots = 64;  // two cells
 const int64_t kMaxStrips = 4096;
 
-// A strip number of any finite or infinite x; NaN never reaches it.
+// A strip number of any finite or infinite x; NaN never reaches it. Rounded down by hand: the
+// library's floor is a call, and this runs for every query.
 int64_t RawStrip(double x, int dots) {
-    const double strip = std::floor(x / dots);
-    return static_cast<int64_t>(std::max(-1e12, std::min(strip, 1e12)));
+    const double strip = std::max(-1e12, std::min(x / dots, 1e12));
+    const int64_t whole = static_cast<int64_t>(strip);
+    return static_cast<double>(whole) > strip ? whole - 1 : whole;
 }
 
 }  // namespace
@@ -26,7 +29,15 @@ void cStripIndex::Clear(size_t count) {
 void cStripIndex::Add(size_t position, const cHitBox& box) {
     // A box that is empty, or has NaN across, overlaps nothing.
     if (!(box.left <= box.right) || box.Empty()) return;
-    m_Entries.push_back({position, RawStrip(box.left, kStripDots), RawStrip(box.right, kStripDots)});
+    AddSpan(position, box.left, box.right);
+}
+
+// Ends in either order: two spans whose ends meet as boxes' edges do (each left at or before the
+// other's right) always share a strip once each is taken low end first. A NaN end meets nothing.
+void cStripIndex::AddSpan(size_t position, double left, double right) {
+    if (right < left) std::swap(left, right);
+    if (!(left <= right)) return;
+    m_Entries.push_back({position, RawStrip(left, kStripDots), RawStrip(right, kStripDots)});
     m_Binned = false;
 }
 
@@ -57,11 +68,27 @@ void cStripIndex::Bin() {
 
 size_t cStripIndex::Next(const cHitBox& box, size_t from) {
     if (!(box.left <= box.right) || box.Empty()) return m_Count;
+    return NextInSpan(box.left, box.right, from);
+}
+
+size_t cStripIndex::NextInSpan(double left, double right, size_t from) {
+    int64_t first = 0, last = 0;
+    return StripsOf(left, right, first, last) ? NextInStrips(first, last, from) : m_Count;
+}
+
+bool cStripIndex::StripsOf(double left, double right, int64_t& first, int64_t& last) {
+    if (right < left) std::swap(left, right);
+    if (!(left <= right)) return false;
     if (!m_Binned) Bin();
-    if (m_Strips.empty()) return m_Count;
+    if (m_Strips.empty()) return false;
+    first = StripOf(left);
+    last = StripOf(right);
+    return true;
+}
+
+size_t cStripIndex::NextInStrips(int64_t first, int64_t last, size_t from) const {
     size_t next = m_Count;
-    const int64_t to = StripOf(box.right);
-    for (int64_t s = StripOf(box.left); s <= to; ++s) {
+    for (int64_t s = first; s <= last; ++s) {
         const std::vector<size_t>& strip = m_Strips[static_cast<size_t>(s)];
         const auto at = std::lower_bound(strip.begin(), strip.end(), from);
         if (at != strip.end()) next = std::min(next, *at);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 #include "framework/ErrorLog.h"
 #include "tests/game/play/CharaFixture.h"
 #include "tests/support/TempDir.h"
@@ -252,4 +255,153 @@ TEST_F(PushOut, APlayerCrushedByBlockCharactersDies) {
     EXPECT_EQ(1, player.m_Dead);
     const std::string log = dir.Read("Trace.txt");
     EXPECT_NE(std::string::npos, log.find("Dead 6")) << log;
+}
+
+// The block characters' strip index answers as walking the whole list does, in the same order
+// where the first one met decides: block characters across strip edges (a strip is 64 dots),
+// wider than a strip, none wide (its right edge before its left) or with a NaN edge, dead, absent, the character itself and
+// two in one place; walkers and flyers meeting them from above and below.
+TEST_F(PushOut, IndexedQueriesAnswerAsTheWholeList) {
+    const double keep = -1e300, nan = std::nan("");
+    const struct {
+        double x, y, vx, vy, right;  // right: keep leaves the record's width
+        int number;                  // 0: the next id
+        int present, dead;
+    } blocks[] = {
+        {30, 400, 0, 0, keep, 0, 1, 0},    {62, 400, 0, -2, keep, 0, 1, 0},  {128, 430, 0, 0, keep, 0, 1, 0},
+        {96, 380, 2, 0, keep, 0, 1, 0},    {200, 300, 0, 0, 530, 0, 1, 0},   {600, 400, 0, 0, 599, 0, 1, 0},
+        {620, 380, 0, 0, nan, 0, 1, 0},    {-40, 400, 0, 0, keep, 0, 1, 0},  {300, 410, 0, 3, keep, 0, 1, 0},
+        {300, 410, 0, -3, keep, 0, 1, 0},  {660, 400, 0, 0, keep, 0, 1, 1},  {680, 400, 0, 0, keep, 0, 0, 0},
+        {640, 420, 0, 0, keep, 99, 1, 0},
+    };
+    m_Scene.m_Charas.clear();
+    for (const auto& b : blocks) {
+        cCharaActor& block = AddBlock(b.x, b.y, b.vx, b.vy);
+        if (b.right != keep) block.m_Right = b.right;
+        if (b.number) block.m_Number = b.number;
+        block.m_Present = b.present;
+        block.m_Dead = b.dead;
+    }
+    const double xs[] = {14,  28,  46,  60,  63,  64,  78,  90,  110, 112, 127.5, 128, 150, 190,
+                         285, 300, 320, 515, 545, 555, 590, 610, 625, 650, 670,   -50, -30};
+    const double ys[] = {290, 320, 372, 395, 415, 440};
+    // Every answer about the character at (x, y) come from (x - dx, y - dy): the tests, then
+    // where the push-out leaves it.
+    const auto answers = [&](double x, double y, double dx, double dy, int flight) {
+        SetUpActor(x, y, x - dx, y - dy, dx, dy, flight);
+        const cBox saved{m_Actor.m_Saved[0], m_Actor.m_Saved[1], m_Actor.m_Saved[2], m_Actor.m_Saved[3]};
+        std::vector<double> a = {static_cast<double>(m_Scene.OverlapsBlockChara(m_Actor, -1)),
+                                 static_cast<double>(m_Scene.OverlapsBlockChara(m_Actor, m_Scene.m_Charas.front().m_Number)),
+                                 static_cast<double>(m_Scene.StandsOnBlockChara(m_Actor)),
+                                 static_cast<double>(m_Scene.IsEngulfed(m_Actor, saved))};
+        a.push_back(m_Scene.PushOut(m_Actor));
+        for (double v : {m_Actor.m_X, m_Actor.m_Y, m_Actor.m_dSpeedY, static_cast<double>(Contacts()),
+                         static_cast<double>(m_Actor.m_OnObject), static_cast<double>(m_Actor.m_CarrierId)})
+            a.push_back(v);
+        return a;
+    };
+    const auto everyProbe = [&]() {
+        std::vector<std::vector<double>> all;
+        for (double x : xs)
+            for (double y : ys)
+                for (int flight : {0, 2})
+                    for (double d : {1.0, -1.0}) all.push_back(answers(x, y, 3 * d, 8 * d, flight));
+        return all;
+    };
+    const std::vector<std::vector<double>> walked = everyProbe();
+    const cPlayScene::cBlockCharaKeeper keeper(m_Scene);
+    const cPlayScene::cBlockCharaHolder holder(m_Scene);
+    ASSERT_NE(nullptr, m_Scene.KeptBlockStrips());
+    const std::vector<std::vector<double>> indexed = everyProbe();
+    ASSERT_EQ(walked.size(), indexed.size());
+    int met = 0;
+    for (size_t i = 0; i < walked.size(); ++i) {
+        EXPECT_EQ(walked[i], indexed[i]) << "probe " << i;
+        met += walked[i][0] != 0;
+    }
+    EXPECT_GT(met, 100) << "the probes meet block characters";
+}
+
+// In the characters' pass, a block character that a starting flow moved or that a flow added
+// is met where it is now, though the index was built before: the pass ends as the pass that
+// walks the whole list does.
+TEST_F(PushOut, IndexedPassMeetsBlockCharactersMovedOrAddedByFlows) {
+    // Starting a flow of the first lift moves it as a warp would; one of the second summons a
+    // block character.
+    class cWarpingRuntime : public cFakeFlowRuntime {
+    public:
+        explicit cWarpingRuntime(cPlayScene& scene) : m_Scene(scene) {}
+        void Start(cFlowRunner& runner) override {
+            cFakeFlowRuntime::Start(runner);
+            cActor& owner = *m_Scene.m_Flow.m_Actor;
+            if (owner.m_X != 400) {
+                cEdChara record = Enemy();
+                record.m_BlockHit = 1;
+                record.m_Flight = 2;
+                int32_t counter = 50;
+                m_Scene.SpawnChara(m_Scene.m_Charas, 200, 300, 0, 0, nullptr, cEdShot(), record, counter);
+                m_Scene.m_Charas.back().m_Present = 1;
+                return;
+            }
+            owner.m_X = 600;
+            owner.m_Right = owner.m_X + owner.m_Width - 1;
+            owner.m_Y = 300;
+            owner.m_Bottom = owner.m_Y + owner.m_Height - 1;
+            owner.OnMoveX();
+            owner.OnMoveY();
+        }
+        cPlayScene& m_Scene;
+    };
+    const auto play = [&](bool indexed) {
+        ASSERT_TRUE(m_Scene.SetStage(ProjectStage()));
+        m_Scene.m_Charas.clear();
+        m_NextId = 10;
+        const auto walker = [&](double x, double y) -> cCharaActor& {
+            cEdChara record = Enemy();
+            m_Scene.m_Charas.push_back(cCharaActor());
+            cCharaActor& chara = m_Scene.m_Charas.back();
+            chara.Setup(m_NextId++, record, nullptr, x, y, 0);
+            Place(chara, x, y);
+            chara.SavePosition();
+            chara.m_Present = chara.m_Appeared = 1;
+            return chara;
+        };
+        // The first walker's push-out builds the index with the lift where it stands.
+        walker(100, 300);
+        for (double x : {400, 480}) {
+            cCharaActor& lift = AddBlock(x, 330);
+            lift.m_Chara.m_Flows.push_back(Flow(15));
+            lift.SetFlows(lift.m_Chara.m_Flows, lift.m_Facing, 0, -1);
+            cCharaActor& rider = walker(x + 8, 300);
+            rider.m_OnObject = 1;
+            rider.m_CarrierId = lift.m_Number;
+            rider.m_CarrierBox[0] = x;
+            rider.m_CarrierBox[1] = 330;
+            walker(x == 400 ? 608 : 200, 310);
+        }
+        cWarpingRuntime runtime(m_Scene);
+        if (indexed) {
+            const cPlayScene::cBlockCharaKeeper keeper(m_Scene);
+            m_Scene.MoveCharas();
+        } else {
+            m_Scene.MoveCharas();
+        }
+        ASSERT_EQ(2u, runtime.m_Starts.size()) << "the lifts' carrying flows";
+    };
+    const auto states = [&]() {
+        std::vector<std::vector<double>> all;
+        for (const cCharaActor& c : m_Scene.m_Charas)
+            all.push_back({static_cast<double>(c.m_Number), c.m_X, c.m_Y, c.m_dSpeedX, c.m_dSpeedY,
+                           static_cast<double>(c.m_Contact[L] * 1000 + c.m_Contact[R] * 100 + c.m_Contact[U] * 10 +
+                                               c.m_Contact[D]),
+                           static_cast<double>(c.m_Dead)});
+        return all;
+    };
+    play(false);
+    const std::vector<std::vector<double>> walked = states();
+    play(true);
+    EXPECT_EQ(walked, states());
+    ASSERT_EQ(8u, walked.size());
+    EXPECT_EQ(332, walked[3][2]) << "put under the lift where it went";
+    EXPECT_NE(310.4, walked[6][2]) << "met the summoned one";
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "game/play/StripIndex.h"
@@ -57,4 +58,44 @@ TEST(StripIndex, ClearStartsAfresh) {
     EXPECT_EQ(0u, index.Next({5, 5, 5, 5}, 0));
     index.Clear(4);
     EXPECT_EQ(4u, index.Next({5, 5, 5, 5}, 0));
+}
+
+// By spans alone (ends in either order, so that two boxes whose edges meet always share a strip):
+// walking every answer meets each position whose span meets the probe's, once and in order, whether the probe lies in one strip,
+// across two or across many; the walk stops where the visitor says.
+TEST(StripIndex, SpansAreWalkedInOrderEachOnce) {
+    const double nan = std::nan("");
+    const std::vector<std::pair<double, double>> members = {
+        {0, 31},   {63, 64},  {64, 127},  {127.5, 128}, {200, 100}, {300, 299}, {-70, -1},
+        {10, nan}, {40, 400}, {0, 31},    {1e13, 2e13}, {65, 66},   {129, 190}, {191, 191},
+    };
+    const std::vector<std::pair<double, double>> probes = {
+        {0, 0},   {31, 0},    {60, 70},  {63.9, 64}, {127, 129}, {150, 150}, {299.5, 299.5}, {-80, 500},
+        {-1, -1}, {nan, 10},  {64, 191}, {1e13, 1e13}, {190.5, 191}, {128, 127.6},
+    };
+    const auto meets = [](std::pair<double, double> a, std::pair<double, double> b) {
+        return a.first <= b.second && b.first <= a.second;
+    };
+    const auto sorted = [](std::pair<double, double> s) {
+        return s.second < s.first ? std::make_pair(s.second, s.first) : s;
+    };
+    cStripIndex index;
+    index.Clear(members.size());
+    for (size_t i = 0; i < members.size(); ++i) index.AddSpan(i, members[i].first, members[i].second);
+    for (size_t p = 0; p < probes.size(); ++p) {
+        std::vector<size_t> expected, walked, offered;
+        for (size_t i = 0; i < members.size(); ++i)
+            if (meets(sorted(probes[p]), sorted(members[i]))) expected.push_back(i);
+        EXPECT_EQ(members.size(), index.FindInSpan(probes[p].first, probes[p].second, [&](size_t i) {
+            offered.push_back(i);
+            if (meets(sorted(probes[p]), sorted(members[i]))) walked.push_back(i);
+            return false;
+        })) << "probe " << p;
+        EXPECT_EQ(expected, walked) << "probe " << p;
+        for (size_t i = 1; i < offered.size(); ++i) EXPECT_LT(offered[i - 1], offered[i]) << "probe " << p;
+        if (expected.empty()) continue;
+        EXPECT_EQ(expected.back(), index.FindInSpan(probes[p].second, probes[p].first,
+                                                    [&](size_t i) { return i == expected.back(); }))
+            << "probe " << p;
+    }
 }
