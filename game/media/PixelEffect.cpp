@@ -680,33 +680,69 @@ void Narrow(int& first, int& last, Coord coord, bool rising, int lo, int hi) {
     }
 }
 
+// Fills the destination columns [a, b) of the row that lie inside it.
+template <class Pixel>
+void FillSpan(const cPixelView& dest, int y, int a, int b, uint32_t pixel) {
+    a = std::max(a, 0);
+    b = std::min(b, dest.nWidth);
+    if (a < b) std::fill(RowOf<Pixel>(dest, y) + a, RowOf<Pixel>(dest, y) + b, static_cast<Pixel>(pixel));
+}
+
 // Every destination pixel of the rows [top, bottom] and steps [left, right] about (x, y) that
 // lies in the destination reads the source pixel it comes from. Each row is cut once to the
 // steps whose source point lies in the box and the source, and along it the point moves by
-// (cb, sb) in fixed point, added rather than multiplied again: the same integers.
+// (cb, sb) in fixed point, added rather than multiplied again: the same integers. With a
+// background, every other pixel of the destination gets it.
 template <class Pixel>
 void TurnRows(const cPixelView& dest, int x, int y, int left, int right, int top, int bottom, const cTurn& t,
-              const cPixelView& source, int sx, int sy, int colorKey, uint32_t transparent) {
+              const cPixelView& source, int sx, int sy, int colorKey, uint32_t transparent,
+              const uint32_t* background) {
     const int from = std::max(left, -x), to = std::min(right, dest.nWidth - 1 - x);
-    if (from > to) return;
-    for (int dy = std::max(top, -y); dy <= bottom && y + dy < dest.nHeight; ++dy) {
+    const int rowFrom = std::max(top, -y), rowTo = from > to ? rowFrom - 1 : std::min(bottom, dest.nHeight - 1 - y);
+    if (background) {
+        for (int row = 0; row < dest.nHeight; ++row)
+            if (row < y + rowFrom || row > y + rowTo) FillSpan<Pixel>(dest, row, 0, dest.nWidth, *background);
+    }
+    // The source point of step (dx, dy) is origin + (su >> 10, sv >> 10).
+    const uint8_t* origin = source.lpBits + static_cast<ptrdiff_t>(sy + t.py) * source.nPitch +
+                            static_cast<ptrdiff_t>(sx + t.px) * static_cast<ptrdiff_t>(sizeof(Pixel));
+    const ptrdiff_t pitch = source.nPitch;
+    for (int dy = rowFrom; dy <= rowTo; ++dy) {
         int first = from, last = to;
         Narrow(first, last, [&](int dx) { return t.px + ((t.cb * dx - t.sb * dy) >> 10); }, t.cb >= 0,
                std::max(0, -sx), std::min(t.w, source.nWidth - sx));
         Narrow(first, last, [&](int dx) { return t.py + ((t.sb * dx + t.cb * dy) >> 10); }, t.sb >= 0,
                std::max(0, -sy), std::min(t.h, source.nHeight - sy));
+        if (background) {
+            FillSpan<Pixel>(dest, y + dy, 0, x + first, *background);
+            FillSpan<Pixel>(dest, y + dy, std::max(x + first, x + last + 1), dest.nWidth, *background);
+        }
         Pixel* row = RowOf<Pixel>(dest, y + dy) + x;
         int su = t.cb * first - t.sb * dy, sv = t.sb * first + t.cb * dy;
-        for (int dx = first; dx <= last; ++dx, su += t.cb, sv += t.sb) {
-            const Pixel p = RowOf<const Pixel>(source, sy + t.py + (sv >> 10))[sx + t.px + (su >> 10)];
-            if (colorKey && p == transparent) continue;
-            row[dx] = p;
+        auto at = [&]() {
+            return *reinterpret_cast<const Pixel*>(origin + static_cast<ptrdiff_t>(sv >> 10) * pitch +
+                                                   static_cast<ptrdiff_t>(su >> 10) * static_cast<ptrdiff_t>(sizeof(Pixel)));
+        };
+        if (colorKey && background) {
+            const Pixel fill = static_cast<Pixel>(*background);
+            for (int dx = first; dx <= last; ++dx, su += t.cb, sv += t.sb) {
+                const Pixel p = at();
+                row[dx] = p != transparent ? p : fill;
+            }
+        } else if (colorKey) {
+            for (int dx = first; dx <= last; ++dx, su += t.cb, sv += t.sb) {
+                const Pixel p = at();
+                if (p != transparent) row[dx] = p;
+            }
+        } else {
+            for (int dx = first; dx <= last; ++dx, su += t.cb, sv += t.sb) row[dx] = at();
         }
     }
 }
 
 bool RotatePixels(const cPixelView& dest, int x, int y, int w, int h, int px, int py, double angle,
-                  const cPixelView& source, int sx, int sy, int colorKey, const cPixelRules& rules) {
+                  const cPixelView& source, int sx, int sy, int colorKey, const cPixelRules& rules,
+                  const uint32_t* background) {
     if (!SameDepth(dest, source)) return false;
     double radians = angle * kPi / 180.0;
     int c = static_cast<int>(std::cos(radians) * 1024), s = static_cast<int>(std::sin(radians) * 1024);
@@ -724,10 +760,10 @@ bool RotatePixels(const cPixelView& dest, int x, int y, int w, int h, int px, in
     const cTurn turn{px, py, w, h, cb, sb};
     if (IsIndexed(dest))
         TurnRows<uint8_t>(dest, x, y, left - 2, right + 2, top - 2, bottom + 2, turn, source, sx, sy, colorKey,
-                          rules.dwTransparent);
+                          rules.dwTransparent, background);
     else
         TurnRows<uint16_t>(dest, x, y, left - 2, right + 2, top - 2, bottom + 2, turn, source, sx, sy, colorKey,
-                           rules.dwTransparent);
+                           rules.dwTransparent, background);
     return true;
 }
 
@@ -782,9 +818,9 @@ bool DDBltLens(cSurface& dest, int cx, int cy, int r, int height, cSurface& sour
 }
 
 bool DDBltRotate(cSurface& dest, int x, int y, int w, int h, int px, int py, double angle, cSurface& source,
-                 int sx, int sy, int colorKey) {
+                 int sx, int sy, int colorKey, const uint32_t* background) {
     return OnLockedPair(dest, source, [&](const cPixelView& d, const cPixelView& s, const cPixelRules& rules) {
-        return RotatePixels(d, x, y, w, h, px, py, angle, s, sx, sy, colorKey, rules);
+        return RotatePixels(d, x, y, w, h, px, py, angle, s, sx, sy, colorKey, rules, background);
     });
 }
 

@@ -30,8 +30,11 @@ bool HalfPixels(const cPixelView& dest, int x, int y, int w, int h, const cPixel
                 int colorKey, const uint8_t* mixTable, const cPixelRules& rules);
 bool LensPixels(const cPixelView& dest, int cx, int cy, int r, int height, const cPixelView& source, int sx,
                 int sy, const cPixelRules& rules);
+// With a background, every destination pixel the turned picture does not reach gets that pixel
+// value: the same as filling the destination first, in one pass.
 bool RotatePixels(const cPixelView& dest, int x, int y, int w, int h, int px, int py, double angle,
-                  const cPixelView& source, int sx, int sy, int colorKey, const cPixelRules& rules);
+                  const cPixelView& source, int sx, int sy, int colorKey, const cPixelRules& rules,
+                  const uint32_t* background = nullptr);
 // Every pixel of the destination from the source pixel at the same place, mixed toward the
 // colour (0-255 components): brightness k of 256 is the source itself, 0 the colour.
 bool FadePixels(const cPixelView& dest, int k, int red, int green, int blue, const cPixelView& source,
@@ -49,5 +52,5 @@ bool DDBltHalf(cSurface& dest, int x, int y, int w, int h, cSurface& source, int
                const uint8_t* mixTable);
 bool DDBltLens(cSurface& dest, int cx, int cy, int r, int height, cSurface& source, int sx, int sy);
 bool DDBltRotate(cSurface& dest, int x, int y, int w, int h, int px, int py, double angle, cSurface& source,
-                 int sx, int sy, int colorKey);
+                 int sx, int sy, int colorKey, const uint32_t* background = nullptr);
 bool DDBltFade(cSurface& dest, int k, int red, int green, int blue, cSurface& source);

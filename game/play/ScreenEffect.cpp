@@ -128,10 +128,16 @@ void PaintScreenEffect(const cPlayScene& scene, cSurface& back) {
                 DrawBackLayers(scene, back, 1);
             }
             break;
-        case eScreenRotate:
-            DDBltRotate(back, kScreenWidth / 2, kScreenHeight / 2, kScreenWidth, kScreenHeight, kScreenWidth / 2,
-                        kScreenHeight / 2, value, TakeScreen(back, kSurfaceSecondWork), 0, 0, 0);
+        case eScreenRotate: {
+            // The turn clears what it leaves uncovered itself: the screen is written once.
+            cSurface& work = WorkSurface(kSurfaceSecondWork);
+            DDBlt(work, 0, 0, kScreenWidth, kScreenHeight, back, 0, 0, 0);
+            const uint32_t background = DDIndexToPixel(kBackground);
+            if (!DDBltRotate(back, kScreenWidth / 2, kScreenHeight / 2, kScreenWidth, kScreenHeight, kScreenWidth / 2,
+                             kScreenHeight / 2, value, work, 0, 0, 0, &background))
+                DDFillRect(back, 0, 0, kScreenWidth, kScreenHeight, kBackground);
             break;
+        }
         case eScreenCircle:
             PlayerCentre(scene, cx, cy);
             DDBltCircle(back, cx, cy, Reach(cx, kScreenWidth), Reach(cy, kScreenHeight), value,

@@ -247,6 +247,43 @@ TEST(PixelEffects, LensAndRotationAtBothDepths) {
     }
 }
 
+// A turn given a background draws in one pass what clearing the destination and then turning
+// draws, wherever the turned picture lies, keyed or not.
+TEST(PixelEffects, RotationOverABackgroundEqualsClearingFirst) {
+    const struct {
+        double angle;
+        int x, y, w, h, px, py, sx, sy, colorKey;
+    } cases[] = {
+        {0.0, 10, 8, 9, 9, 4, 4, 0, 0, 0},   {37.0, 10, 8, 9, 9, 4, 4, 0, 0, 1}, {90.0, 10, 8, 9, 6, 4, 3, 0, 2, 0},
+        {180.0, 2, 1, 9, 9, 0, 0, 0, 0, 1},  {251.0, 18, 14, 9, 9, 4, 4, 0, 0, 0}, {300.0, -3, 9, 7, 9, 2, 8, 2, 0, 1},
+        {45.0, 10, 8, 30, 30, 15, 15, -4, -4, 0}, {10.0, 40, 8, 9, 9, 4, 4, 0, 0, 0},
+    };
+    for (int bytes : {1, 2}) {
+        cMemorySurface source(9, 9, bytes);
+        const cPixelView& s = source.View();
+        for (int y = 0; y < 9; ++y)
+            for (int x = 0; x < 9; ++x) s.Set(x, y, (x + 2 * y) % 5 ? 1 + 9 * y + x : 0);
+        const cPixelRules rules = bytes == 1 ? cPixelRules() : Rules16(0);
+        const uint32_t background = 0x42;
+        for (const auto& c : cases) {
+            SCOPED_TRACE(testing::Message() << bytes << " bytes, " << c.angle << " degrees at " << c.x << "," << c.y);
+            cMemorySurface cleared(20, 16, bytes), once(20, 16, bytes);
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 20; ++x) {
+                    cleared.View().Set(x, y, background);
+                    once.View().Set(x, y, 7 + x + y);
+                }
+            ASSERT_TRUE(RotatePixels(cleared.View(), c.x, c.y, c.w, c.h, c.px, c.py, c.angle, s, c.sx, c.sy,
+                                     c.colorKey, rules));
+            ASSERT_TRUE(RotatePixels(once.View(), c.x, c.y, c.w, c.h, c.px, c.py, c.angle, s, c.sx, c.sy,
+                                     c.colorKey, rules, &background));
+            for (int y = 0; y < 16; ++y)
+                for (int x = 0; x < 20; ++x)
+                    ASSERT_EQ(cleared.View().Get(x, y), once.View().Get(x, y)) << "at " << x << "," << y;
+        }
+    }
+}
+
 TEST(PixelEffects, FadeMixesEveryPixelTowardTheColour) {
     cMemorySurface source(2, 1, 2);
     source.View().Set(0, 0, Pixel565(31, 63, 31));
