@@ -32,6 +32,11 @@ public:
     // Unlocks every surface, so that DirectDraw and other routines may use them again; the next
     // copy locks again.
     void Unlock();
+    // The destination, every surface unlocked: for drawing through anything but the batch.
+    cSurface& Unlocked() {
+        Unlock();
+        return m_Dest;
+    }
 
 private:
     struct cSource {

@@ -7,6 +7,7 @@
 #include "data/ProjectDatabase.h"
 #include "game/data/GameDatabase.h"
 #include "game/media/Blit.h"
+#include "game/media/BlitBatch.h"
 #include "game/media/CompositeBlit.h"
 #include "game/media/Display.h"
 #include "game/media/PixelEffect.h"
@@ -71,15 +72,15 @@ cPicture Prepare(const cActor& actor, const cGraphicSource& frame) {
     return picture;
 }
 
-void DrawPlain(const cActor& actor, const cGraphicSource& frame, cSurface& dest) {
+void DrawPlain(const cActor& actor, const cGraphicSource& frame, cBlitBatch& batch) {
     const int left = actor.m_ScreenRect.left, top = actor.m_ScreenRect.top;
     if (actor.Scale() > 1) {
         if (frame.second)
-            DDStretchBlt(dest, left, top, actor.m_DrawWidth, actor.m_DrawHeight, *frame.second, frame.sx, frame.sy,
-                         actor.m_BaseDrawWidth, actor.m_BaseDrawHeight, 1);
+            DDStretchBlt(batch.Unlocked(), left, top, actor.m_DrawWidth, actor.m_DrawHeight, *frame.second, frame.sx,
+                         frame.sy, actor.m_BaseDrawWidth, actor.m_BaseDrawHeight, 1);
     } else if (frame.normal) {
-        DDBlt(dest, left, top, actor.m_DrawWidth, actor.m_DrawHeight, *frame.normal, frame.sx, frame.sy,
-              DDBLTFAST_SRCCOLORKEY);
+        batch.Blt(left, top, actor.m_DrawWidth, actor.m_DrawHeight, *frame.normal, frame.sx, frame.sy,
+                  DDBLTFAST_SRCCOLORKEY);
     }
 }
 
@@ -119,7 +120,7 @@ void DrawLens(const cActor& actor, const cGraphicSource& frame, cSurface& dest, 
 }
 
 // The picture of the effect kind at the state's value.
-void DrawEffect(const cActor& actor, const cGraphicSource& frame, cSurface& dest) {
+void DrawEffect(const cActor& actor, const cGraphicSource& frame, cBlitBatch& batch) {
     const cEffectState& state = actor.m_CharaEffect;
     const cCharaEffect& entry = Entry(state);
     const int32_t* p = entry.m_Params;
@@ -132,14 +133,14 @@ void DrawEffect(const cActor& actor, const cGraphicSource& frame, cSurface& dest
     switch (state.nEffect == 0 ? eCharaNone : entry.m_Type) {
         case eCharaBlink:
             // Hidden first, for one interval.
-            if (state.nB) DrawPlain(actor, frame, dest);
+            if (state.nB) DrawPlain(actor, frame, batch);
             return;
         case eCharaLens:
-            DrawLens(actor, frame, dest, p, value);
+            DrawLens(actor, frame, batch.Unlocked(), p, value);
             return;
         case eCharaRotateB:
             if (s > 1) {
-                DrawTurnedSharp(actor, frame, dest, value);
+                DrawTurnedSharp(actor, frame, batch.Unlocked(), value);
                 return;
             }
             break;
@@ -148,9 +149,10 @@ void DrawEffect(const cActor& actor, const cGraphicSource& frame, cSurface& dest
         case eCharaMosaic: case eCharaBlur:
             break;
         default:
-            DrawPlain(actor, frame, dest);
+            DrawPlain(actor, frame, batch);
             return;
     }
+    cSurface& dest = batch.Unlocked();
     const cPicture pic = Prepare(actor, frame);
     if (!pic.surface) return;
     cSurface& src = *pic.surface;
@@ -330,28 +332,28 @@ cGraphicSource CharaFrame(const cActor& actor, int32_t frame) {
     return source;
 }
 
-void PaintChara(const cActor& actor, cSurface& dest) {
+void PaintChara(const cActor& actor, cBlitBatch& batch) {
     if (actor.m_DrawSkip || actor.m_Hidden) return;
-    DrawEffect(actor, CharaFrame(actor, actor.m_ShownFrame), dest);
+    DrawEffect(actor, CharaFrame(actor, actor.m_ShownFrame), batch);
     if (actor.m_Chara.m_MarkMode != 1) return;
     // Marks stand 15 to a column.
     const int m = actor.m_Chara.m_Mark, sx = (m / 15) * 32, sy = (m % 15) * 32;
     const int left = actor.m_ScreenRect.left, top = actor.m_ScreenRect.top;
     if (actor.Scale() > 1) {
         if (cSurface* marks = PlaySurface(kSurfaceMarksScaled))
-            DDStretchBlt(dest, left, top, actor.m_DrawWidth, actor.m_DrawHeight, *marks, sx, sy,
+            DDStretchBlt(batch.Unlocked(), left, top, actor.m_DrawWidth, actor.m_DrawHeight, *marks, sx, sy,
                          actor.m_BaseDrawWidth, actor.m_BaseDrawHeight, 1);
     } else if (cSurface* marks = PlaySurface(kSurfaceMarks)) {
-        DDBlt(dest, left, top, 32, 32, *marks, sx, sy, DDBLTFAST_SRCCOLORKEY);
+        batch.Blt(left, top, 32, 32, *marks, sx, sy, DDBLTFAST_SRCCOLORKEY);
     }
 }
 
-void PaintDefeated(const cActor& actor, cSurface& dest) {
+void PaintDefeated(const cActor& actor, cBlitBatch& batch) {
     if (actor.m_CharaEffect.nEffect == 0) return;
-    DrawEffect(actor, CharaFrame(actor, 0), dest);
+    DrawEffect(actor, CharaFrame(actor, 0), batch);
 }
 
-void PaintGauge(const cActor& actor, cSurface& dest, int which) {
+void PaintGauge(const cActor& actor, cBlitBatch& batch, int which) {
     const cGauge& gauge = which ? actor.m_SpGauge : actor.m_HpGauge;
     cSurface* system = PlaySurface(kSurfaceSystem);
     if (gauge.m_Timer <= 0 || actor.m_Dead || !system) return;
@@ -359,11 +361,11 @@ void PaintGauge(const cActor& actor, cSurface& dest, int which) {
     const int y = actor.m_ScreenRect.top - (which ? 7 : 3);
     const int column = which ? 64 : 0;
     const int length = std::max(0, std::min(50, gauge.m_Length));
-    DDBlt(dest, x, y, 50, 2, *system, 0, 128, DDBLTFAST_SRCCOLORKEY);
-    DDBlt(dest, x, y, length, 2, *system, column, length > 16 ? 144 : 160, DDBLTFAST_SRCCOLORKEY);
+    batch.Blt(x, y, 50, 2, *system, 0, 128, DDBLTFAST_SRCCOLORKEY);
+    batch.Blt(x, y, length, 2, *system, column, length > 16 ? 144 : 160, DDBLTFAST_SRCCOLORKEY);
     const int change = static_cast<int>(gauge.m_Change >= 0 ? gauge.m_Change : -gauge.m_Change);
     if (gauge.m_Change >= 0)
-        DDBlt(dest, x + length - change, y, change, 2, *system, column + length - change, 192, DDBLTFAST_SRCCOLORKEY);
+        batch.Blt(x + length - change, y, change, 2, *system, column + length - change, 192, DDBLTFAST_SRCCOLORKEY);
     else
-        DDBlt(dest, x + length, y, change, 2, *system, column + length, 176, DDBLTFAST_SRCCOLORKEY);
+        batch.Blt(x + length, y, change, 2, *system, column + length, 176, DDBLTFAST_SRCCOLORKEY);
 }

@@ -9,6 +9,8 @@
 #include "game/play/CharaActor.h"
 #include "game/play/GraphicSource.h"
 
+class cBlitBatch;
+
 // Unless held the base animation and every running extra animation move on (an extra one that
 // ends leaves the list); then the pattern to show: the newest timed animation whose count runs
 // out first, an untimed one only when no other is chosen, the base one when none is.
@@ -32,8 +34,8 @@ void StepGauges(cActor& actor);
 // The frame's surfaces and cell: the character's graphic kind and number at the pattern.
 cGraphicSource CharaFrame(const cActor& actor, int32_t frame);
 // The character at its place with its effect and mark (nothing while hidden or skipped).
-void PaintChara(const cActor& actor, cSurface& dest);
+void PaintChara(const cActor& actor, cBlitBatch& batch);
 // The defeated character: only its effect, from frame 0.
-void PaintDefeated(const cActor& actor, cSurface& dest);
+void PaintDefeated(const cActor& actor, cBlitBatch& batch);
 // Gauge 0 (life) at 3 dots above the character, gauge 1 (SP) at 7.
-void PaintGauge(const cActor& actor, cSurface& dest, int which);
+void PaintGauge(const cActor& actor, cBlitBatch& batch, int which);

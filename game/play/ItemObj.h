@@ -4,6 +4,8 @@
 #include "game/media/Surface.h"
 #include "game/play/Obj.h"
 
+class cBlitBatch;
+
 class cItemObj : public cObj {
 public:
     cItemObj();
@@ -19,7 +21,7 @@ public:
 
     int32_t Scale() const { return m_Item.m_Scale < 1 ? 1 : m_Item.m_Scale; }
     // Its graphic (and mark) at its place on the screen; a transparent item is not drawn.
-    void DrawItem(cSurface& surface, int hold) const;
+    void DrawItem(cBlitBatch& batch, int hold) const;
 
     cEdItem m_Item;
     int32_t m_Placement = 0;

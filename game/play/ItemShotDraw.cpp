@@ -2,6 +2,7 @@
 // screen boxes are worked out here from their stage boxes and the scroll.
 #include "data/SwordRecords.h"
 #include "game/media/Blit.h"
+#include "game/media/BlitBatch.h"
 #include "game/play/GraphicSource.h"
 #include "game/play/ItemObj.h"
 #include "game/play/PlayBitmaps.h"
@@ -23,7 +24,7 @@ cPoint ScreenCorner(const cObj& object) {
 
 }  // namespace
 
-void cItemObj::DrawItem(cSurface& surface, int) const {
+void cItemObj::DrawItem(cBlitBatch& batch, int) const {
     if (m_Item.m_Transparent) return;
     // Items face nowhere: they show their picture as the editor does, a character's frames of 20
     // and more from the mirrored sheet. The item and shot sheets' two frames take turns.
@@ -43,6 +44,7 @@ void cItemObj::DrawItem(cSurface& surface, int) const {
     const int m = m_Item.m_Mark, markX = (m / 15) * 32, markY = (m % 15) * 32;
     const bool marked = m_Item.m_MarkMode == 1;
     if (scale > 1) {
+        cSurface& surface = batch.Unlocked();
         if (source.second)
             DDStretchBlt(surface, at.x + inset, at.y + inset, side * scale, side * scale, *source.second, source.sx,
                          source.sy, side, side, 1);
@@ -52,13 +54,12 @@ void cItemObj::DrawItem(cSurface& surface, int) const {
         return;
     }
     if (source.normal)
-        DDBlt(surface, at.x + inset, at.y + inset, side, side, *source.normal, source.sx, source.sy,
-              DDBLTFAST_SRCCOLORKEY);
+        batch.Blt(at.x + inset, at.y + inset, side, side, *source.normal, source.sx, source.sy, DDBLTFAST_SRCCOLORKEY);
     cSurface* marks = PlaySurface(kSurfaceMarks);
-    if (marked && marks) DDBlt(surface, at.x, at.y, 32, 32, *marks, markX, markY, DDBLTFAST_SRCCOLORKEY);
+    if (marked && marks) batch.Blt(at.x, at.y, 32, 32, *marks, markX, markY, DDBLTFAST_SRCCOLORKEY);
 }
 
-void cShotObj::DrawShot(cSurface& surface, int) const {
+void cShotObj::DrawShot(cBlitBatch& batch, int) const {
     if (m_Shot.m_Transparent) return;
     const bool scaled = m_Scale > 1;
     cSurface* sheet = nullptr;
@@ -82,9 +83,9 @@ void cShotObj::DrawShot(cSurface& surface, int) const {
     if (!sheet) return;
     const cPoint at = ScreenCorner(*this);
     if (scaled)
-        DDStretchBlt(surface, at.x, at.y, m_DrawWidth, m_DrawHeight, *sheet, sx, sy, w, h, 1);
+        DDStretchBlt(batch.Unlocked(), at.x, at.y, m_DrawWidth, m_DrawHeight, *sheet, sx, sy, w, h, 1);
     else
-        DDBlt(surface, at.x, at.y, w, h, *sheet, sx, sy, DDBLTFAST_SRCCOLORKEY);
+        batch.Blt(at.x, at.y, w, h, *sheet, sx, sy, DDBLTFAST_SRCCOLORKEY);
 }
 
 void cPlayScene::StepItemShotFrames(int32_t hold) {

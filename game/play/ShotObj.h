@@ -11,6 +11,7 @@
 #include "game/play/Obj.h"
 
 class cActor;
+class cBlitBatch;
 class cPlayScene;
 class cSwordType;
 
@@ -56,7 +57,7 @@ public:
     bool IsSword() const { return m_Kind == 0; }
     // A shot's 16 x 16 picture (the frame its animation shows) by its facing, a sword's part
     // of its sword type's picture for the facing; both stretched by their scale.
-    void DrawShot(cSurface& surface, int hold) const;
+    void DrawShot(cBlitBatch& batch, int hold) const;
     void ScaleParts(int32_t scale) override;
     void AdjustForScale(int32_t newScale, int32_t oldScale) override;
     // The sword type of the record, or none when the table has no such row.

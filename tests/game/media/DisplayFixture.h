@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game/media/BlitBatch.h"
 #include "game/media/Display.h"
 #include "game/media/PixelView.h"
 #include "game/media/Surface.h"
@@ -32,6 +33,10 @@ private:
     cTestWindow m_Window;
     bool m_bReady = false;
 };
+
+// A batch for the drawing of one statement: Batched(cBlitBatch(dest)) unlocks at its end, so that
+// the pixels can be read on the next line.
+inline cBlitBatch& Batched(cBlitBatch&& batch) { return batch; }
 
 uint32_t PixelAt(cSurface& record, int x, int y);
 void SetPixelAt(cSurface& record, int x, int y, uint32_t value);

@@ -122,7 +122,7 @@ protected:
         DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
         cPlayerActor copy = Player();
         if (plain) copy.m_CharaEffect = cEffectState();
-        PaintChara(copy, m_Dest);
+        PaintChara(copy, Batched(cBlitBatch(m_Dest)));
         return m_Dest;
     }
     uint32_t Colour(int index) { return DDIndexToPixel(index); }
@@ -269,7 +269,7 @@ TEST_F(CharaDraw, GaugesShowFillAndChange) {
         player.m_HpGauge.m_Length = c.length;
         player.m_HpGauge.m_Change = c.change;
         DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
-        PaintGauge(player, m_Dest, 0);
+        PaintGauge(player, Batched(cBlitBatch(m_Dest)), 0);
         for (const auto& p : c.probes) EXPECT_EQ(Colour(p.second), PixelAt(m_Dest, x + p.first, y)) << p.first;
         EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, x, y + 2));
     }

@@ -513,13 +513,13 @@ TEST_F(PlayDraw, ItemsWithTheirMarksAndShotsByFacing) {
     record.m_MarkMode = 1;
     record.m_Mark = 2;
     cItemObj item = ItemAt(record, 1100, 550);
-    item.DrawItem(m_Dest, 1);
+    item.DrawItem(Batched(cBlitBatch(m_Dest)), 1);
     EXPECT_EQ(Colour(kMarkColour), PixelAt(m_Dest, 101, 51));
     EXPECT_EQ(Colour(kItemColour), PixelAt(m_Dest, 120, 70));
     EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 99, 70));
     DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
     item.m_Item.m_Transparent = 1;
-    item.DrawItem(m_Dest, 1);
+    item.DrawItem(Batched(cBlitBatch(m_Dest)), 1);
     EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 120, 70));
 
     cShotObj shot;
@@ -528,7 +528,7 @@ TEST_F(PlayDraw, ItemsWithTheirMarksAndShotsByFacing) {
     shot.m_Y = 600;
     for (int facing : {1, 0}) {
         shot.m_Facing = facing;
-        shot.DrawShot(m_Dest, 1);
+        shot.DrawShot(Batched(cBlitBatch(m_Dest)), 1);
         EXPECT_EQ(Colour(facing ? kShotColour : kMirrorColour), PixelAt(m_Dest, 205, 105)) << facing;
         EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 217, 105));
     }
@@ -586,8 +586,8 @@ TEST_F(PlayDraw, ItemsAndShotsShowTheirTwoFramesInTurn) {
     scene.m_Shots.push_back(shot);
     auto paint = [&]() {
         DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
-        scene.m_Items.front().DrawItem(m_Dest, 1);
-        scene.m_Shots.front().DrawShot(m_Dest, 1);
+        scene.m_Items.front().DrawItem(Batched(cBlitBatch(m_Dest)), 1);
+        scene.m_Shots.front().DrawShot(Batched(cBlitBatch(m_Dest)), 1);
     };
     const struct {
         const char* name;
@@ -675,19 +675,19 @@ TEST_F(PlayDraw, SwordsShowTheirPositionsPartByFacing) {
         blade.m_Scale = 1;
         blade.m_DrawWidth = blade.m_DrawHeight = 8;
         DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
-        blade.DrawShot(m_Dest, 1);
+        blade.DrawShot(Batched(cBlitBatch(m_Dest)), 1);
         EXPECT_EQ(part, PixelAt(m_Dest, 100, 50));
         EXPECT_EQ(part, PixelAt(m_Dest, 107, 57));
         EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 108, 57));
         blade.m_Scale = 2;
         blade.m_DrawWidth = blade.m_DrawHeight = 16;
-        blade.DrawShot(m_Dest, 1);
+        blade.DrawShot(Batched(cBlitBatch(m_Dest)), 1);
         EXPECT_EQ(part, PixelAt(m_Dest, 115, 65));
         EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 116, 65));
     }
     blade.m_Shot.m_Transparent = 1;
     DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
-    blade.DrawShot(m_Dest, 1);
+    blade.DrawShot(Batched(cBlitBatch(m_Dest)), 1);
     EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 100, 50));
     ReleasePlayBitmaps();
 }
