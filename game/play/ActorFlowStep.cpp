@@ -8,7 +8,7 @@ int cActor::StepFlows() {
     cPlayScene* scene = CurrentPlayScene();
     if (scene) {
         scene->m_Flow.m_Actor = this;
-        scene->BlockCharasMayMove();
+        scene->CharasMayMove();
     }
     StartFlowEffects();
     int result = 0;

@@ -218,7 +218,7 @@ void cActor::StartFlowsByTrigger(int trigger) {
         if (!scene->TestConditions(runner, *this) || !KeyConditionsMet(runner)) continue;
         runner.m_StartInput = FirstDownKey(ControlInput());
         // Its first commands run at once and may move the character.
-        scene->BlockCharasMayMove();
+        scene->CharasMayMove();
         FlowRuntime().Start(runner);
     }
 }

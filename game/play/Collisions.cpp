@@ -151,11 +151,14 @@ int cPlayScene::HitCharasWithShot(cShotObj& shot, const cActorGroup& group, bool
         const int32_t number = chara.m_Number;
         if (!TakesPart(chara, onScreenOnly) || chara.m_Chara.m_Invincible == 2) continue;
         if (!ShotHitBox(chara).Overlaps(ShotBox(shot)) || shot.HasHit(number)) continue;
-        // What a touch starts may move anything or change the groups.
-        if (targets)
-            for (cStripIndex& stale : m_ShotTargets) stale.MarkStale();
+        // What a touch starts and what a blow does may move anything or change the groups: the
+        // pass's indexes are built again after a flow started or a blow.
+        const uint32_t mayMove = MayMoveCount();
         chara.StartFlowsByTrigger(eTriggerTouchShot);
-        if (harmless || Guarded(chara, shot.m_Owner)) continue;
+        const bool strikes = !harmless && !Guarded(chara, shot.m_Owner);
+        if (targets && (strikes || MayMoveCount() != mayMove))
+            for (cStripIndex& stale : m_ShotTargets) stale.MarkStale();
+        if (!strikes) continue;
         cBlow blow;
         blow.power = record.m_Power;
         blow.impact = record.m_Impact;

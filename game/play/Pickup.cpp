@@ -53,7 +53,7 @@ int cPlayScene::PickUpItems(cPlayerActor& player) {
 int cPlayScene::AcquireItem(cItemObj* item, cActor& taker) {
     if (!item || !item->m_Held || item->m_Item.m_TakeMode == eTakeNever || !item->m_Used) return ePlayGoOn;
     if (item->m_Item.m_Sound != 0) Host().PlaySound(item->m_Item.m_Sound);
-    BlockCharasMayMove();
+    CharasMayMove();
     return FlowRuntime().RunItemCommands(taker, item->m_Item.m_Commands);
 }
 

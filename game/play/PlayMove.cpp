@@ -49,7 +49,7 @@ void cPlayScene::SavePositions() {
 
 void cPlayScene::DefeatChara(cCharaActor& chara) {
     if (chara.m_Dead) return;
-    BlockCharasMayMove();
+    CharasMayMove();
     Host().PlaySystemSound(eSoundCharaDies);
     // What its item brings acts at the player's next step, as an executor's result does.
     const int result = HandleDefeat(chara);

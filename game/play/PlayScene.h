@@ -276,10 +276,17 @@ public:
     // While the player and the other stage characters move, the block characters hold still
     // unless a flow, an item's commands or a defeat moves one: while a holder lives, their spans
     // across are kept in a strip index, built again on the first use after anything that may
-    // have moved one (BlockCharasMayMove) or changed the list; null outside a holder or without a
+    // have moved one (CharasMayMove) or changed the list; null outside a holder or without a
     // keeper, and the list is walked.
     cStripIndex* KeptBlockStrips();
-    void BlockCharasMayMove() { m_BlockStripsStale = true; }
+    // Called before anything that may move characters or change the lists outside the moves'
+    // own code: a flow starting or stepping, an item's commands, a defeat. Each call counts, so
+    // a pass sees whether any happened.
+    void CharasMayMove() {
+        m_BlockStripsStale = true;
+        ++m_MayMoveCount;
+    }
+    uint32_t MayMoveCount() const { return m_MayMoveCount; }
     struct cBlockCharaHolder : cKeeping {
         explicit cBlockCharaHolder(cPlayScene& scene) : cKeeping(scene.m_HoldBlockCharas, scene.m_BlockStripsStale) {}
     };
@@ -466,6 +473,7 @@ private:
     cStripIndex m_BlockStrips;  // positions in m_BlockCharas
     bool m_HoldBlockCharas = false;
     bool m_BlockStripsStale = true;
+    uint32_t m_MayMoveCount = 0;
     cBlockCell m_BorderCell;  // what a cell outside the map reads as
     int32_t m_BadCellReported = 0;
 };

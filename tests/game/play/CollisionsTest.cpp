@@ -133,6 +133,42 @@ TEST_F(Collisions, WhoMeetsWhom) {
     ProjectStage().m_NoDamageOffScreen = 0;
 }
 
+// The pass's index of the characters is built before the shots meet them: a harmless touch
+// whose flow moves the character (as a warp does) leaves it to be met where it went, and a
+// harmless touch that starts nothing changes nothing.
+TEST_F(Collisions, ATouchFlowThatMovesTheCharacterIsSeenByTheShotsAfter) {
+    class cWarpingRuntime : public cFakeFlowRuntime {
+    public:
+        explicit cWarpingRuntime(cPlayScene& scene) : m_Scene(scene) {}
+        void Start(cFlowRunner& runner) override {
+            cFakeFlowRuntime::Start(runner);
+            Put(*m_Scene.m_Flow.m_Actor, 400, 300);
+        }
+        cPlayScene& m_Scene;
+    };
+    const struct {
+        const char* name;
+        int touchFlow;  // the character has a flow for the shot's touch
+        int hp;         // its life after the pass
+    } cases[] = {
+        {"moved by its touch flow: the second shot hits it there", 1, 7},
+        {"no flow: it stays, the second shot misses", 0, 10},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_Scene.m_Charas.clear();
+        m_Scene.m_Shots.clear();
+        cCharaActor& enemy = AddChara(2, 100, 100);
+        if (!c.touchFlow) enemy.m_Runners.clear();
+        AddChara(2, 600, 100).m_Runners.clear();
+        AddShot(Hero(), ShotRecord(0), 104, 104);
+        AddShot(Hero(), ShotRecord(3), 404, 304);
+        cWarpingRuntime runtime(m_Scene);
+        EXPECT_EQ(ePlayGoOn, m_Scene.HitCharasWithShots());
+        EXPECT_EQ(c.hp, enemy.m_Hp);
+    }
+}
+
 // A shot goes on its first hit unless it pierces; a piercing shot and a sword hit each character
 // once however long they stay on it.
 TEST_F(Collisions, PierceAndVanish) {
