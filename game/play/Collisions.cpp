@@ -238,8 +238,13 @@ int cPlayScene::Touch(cActor& n, cActor& p, bool onScreenOnly) {
 
 void cPlayScene::ClashShots() {
     cShotGroups shots = GroupShots(m_Shots, false);
+    // Two groups without a shot that vanishes on shots have no pair to test.
+    std::vector<char> clashing(shots.size(), 0);
+    for (size_t j = 0; j < shots.size(); ++j)
+        for (const cShotObj* s : shots[j]) clashing[j] |= s->m_Shot.m_VanishOnShot != 0;
     for (size_t j = 0; j < shots.size(); ++j) {
         for (size_t k = j + 1; k < shots.size(); ++k) {
+            if (!clashing[j] && !clashing[k]) continue;
             for (cShotObj* s : shots[j]) {
                 for (cShotObj* u : shots[k]) {
                     if (s->m_Removed) break;

@@ -223,7 +223,3 @@ void cPlayScene::BuildPlayer(const cEdStage& stage) {
     }
     Report("B\n");
 }
-
-bool cPlayScene::IsMapCell(int32_t column, int32_t row) const {
-    return column >= 0 && column < m_ScrollX.m_Cells && row >= 0 && row < m_ScrollY.m_Cells;
-}

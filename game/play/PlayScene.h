@@ -312,7 +312,9 @@ public:
     int CellSolidity(int32_t column, int32_t row, int32_t group);
     int CellSolidity(cBlockCell& cell, int32_t group);
     // 1 when the map cell (column, row) exists.
-    bool IsMapCell(int32_t column, int32_t row) const;
+    bool IsMapCell(int32_t column, int32_t row) const {
+        return column >= 0 && column < m_ScrollX.m_Cells && row >= 0 && row < m_ScrollY.m_Cells;
+    }
     uint32_t CellIndex(int32_t column, int32_t row) const {
         return (static_cast<uint32_t>(row) << m_ScrollX.m_Shift) + static_cast<uint32_t>(column);
     }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "tests/game/play/CharaFixture.h"
 
@@ -193,6 +195,27 @@ TEST_F(BlockCollision, PointsOffTheMapAndBadSpacings) {
     chara.m_SpacingY = -5;
     chara.m_EdgeSamples = 100;
     EXPECT_EQ(m_Scene.CellIndex(12, 12), m_Scene.EdgePick(chara, chara.m_Right, chara.m_Y, chara.m_Right, chara.m_Bottom));
+}
+
+// A point's cell rounds its dots down, below zero too: the edges of cells, the first dot left of
+// the map, and values past any cell (huge, infinite, NaN) read as off the map.
+TEST_F(BlockCollision, APointsCellRoundsDown) {
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
+    const uint32_t off = UINT32_MAX;
+    const struct {
+        double x, y;
+        int column, row;  // -1: off the map
+    } cases[] = {
+        {0, 0, 0, 0},          {-0.0, 31.999, 0, 0},    {32, 32, 1, 1},         {63.5, 95.99, 1, 2},
+        {-0.001, 5, -1, 0},    {-32, 5, -1, 0},         {5, -0.5, 0, -1},       {1e300, 5, -1, 0},
+        {-1e300, 5, -1, 0},    {2147483648.0, 5, -1, 0}, {-2147483648.5, 5, -1, 0}, {inf, 5, -1, 0},
+        {-inf, 5, -1, 0},      {nan, 5, -1, 0},         {5, nan, 0, -1},        {100.25, 200.75, 3, 6},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
+        const uint32_t expected = c.column < 0 || c.row < 0 ? off : m_Scene.CellIndex(c.column, c.row);
+        EXPECT_EQ(expected, m_Scene.CellIndexAt(c.x, c.y));
+    }
 }
 
 // Landing on a block sets the standing cells and clears the fall; walking off counts the air
