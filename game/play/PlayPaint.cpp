@@ -70,6 +70,15 @@ void DrawTimeLeft(const cPlayScene& scene, cSurface& dest) {
     DDDrawNumber(dest, 272, 24, 32, 32, *words, 0, kTimeDigitRow, DDBLTFAST_SRCCOLORKEY, scene.m_TimeLeft, 3, 1);
 }
 
+// A first background layer drawn behind the stage covers the whole screen, as a colour or as an
+// opaque picture repeated: nothing of a clearing fill under it would show.
+bool FirstLayerCoversScreen() {
+    const cEdStage& stage = ProjectStage();
+    if (stage.m_BackLayers.empty()) return false;
+    const cBackLayer& layer = stage.m_BackLayers[0];
+    return layer.m_ShowAtStart && !layer.m_Front && (layer.m_UseColor || Slot(kBackLayerSlot));
+}
+
 }  // namespace
 
 void TileLayer(cBlitBatch& batch, cSurface& picture, double startX, double startY, bool opaque) {
@@ -122,7 +131,7 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
     {
         // Everything up to the stage's objects under one lock of each surface.
         cBlitBatch batch(dest);
-        batch.Fill(0, 0, kScreenWidth, kScreenHeight, 0);
+        if (!FirstLayerCoversScreen()) batch.Fill(0, 0, kScreenWidth, kScreenHeight, 0);
         DrawBackLayers(scene, batch, 0);
         if (hidden)
             DrawBackLayers(scene, batch, 1);

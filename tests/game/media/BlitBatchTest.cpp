@@ -127,14 +127,16 @@ cBatchCase Copy(const char* name, int x, int y, int w, int h, int sx, int sy, DW
             [=](cBlitBatch& b, cSurface&, const cSources& s) { b.Blt(x, y, w, h, plain ? s.plain : s.picture, sx, sy, flags); }};
 }
 
+void TileOneByOne(cSurface& d, int areaWidth, int areaHeight, cSurface& picture, int firstX, int firstY, DWORD flags) {
+    for (int y = -firstY; y < areaHeight; y += picture.nHeight)
+        for (int x = -firstX; x < areaWidth; x += picture.nWidth)
+            DDBlt(d, x, y, picture.nWidth, picture.nHeight, picture, 0, 0, flags);
+}
+
 // The picture tiled from (firstX, firstY) over an area, against the copies one by one.
 cBatchCase Tiles(const char* name, int areaWidth, int areaHeight, int firstX, int firstY, DWORD flags) {
     return {name,
-            [=](cSurface& d, const cSources& s) {
-                for (int y = -firstY; y < areaHeight; y += s.picture.nHeight)
-                    for (int x = -firstX; x < areaWidth; x += s.picture.nWidth)
-                        DDBlt(d, x, y, s.picture.nWidth, s.picture.nHeight, s.picture, 0, 0, flags);
-            },
+            [=](cSurface& d, const cSources& s) { TileOneByOne(d, areaWidth, areaHeight, s.picture, firstX, firstY, flags); },
             [=](cBlitBatch& b, cSurface&, const cSources& s) { b.Tile(areaWidth, areaHeight, s.picture, firstX, firstY, flags); }};
 }
 
@@ -190,6 +192,35 @@ TEST_P(BlitBatches, TilesDrawWhatTheCopiesOneByOneDraw) {
         Tiles("an area past the destination", 70, 50, 3, 1, kKeyed),
         Tiles("an area short of the destination", 30, 15, 4, 2, kKeyed),
         Tiles("an area one tile wide", 1, 1, 7, 3, 0),
+        // Drawn together a row at a time, each layer still lies over the ones before it.
+        {"fills and layers stacked",
+         [](cSurface& d, const cSources& s) {
+             DDFillRect(d, 0, 0, 40, 20, 3);
+             TileOneByOne(d, 40, 20, s.plain, 5, 0, 0);
+             TileOneByOne(d, kDestWidth, kDestHeight, s.picture, 2, 6, kKeyed);
+             DDFillRect(d, 10, -4, 12, 9, 4);
+             TileOneByOne(d, 30, 25, s.picture, 9, 1, kKeyed);
+             TileOneByOne(d, kDestWidth, 12, s.plain, 0, 3, 0);
+         },
+         [](cBlitBatch& b, cSurface&, const cSources& s) {
+             b.Fill(0, 0, 40, 20, 3);
+             b.Tile(40, 20, s.plain, 5, 0, 0);
+             b.Tile(kDestWidth, kDestHeight, s.picture, 2, 6, kKeyed);
+             b.Fill(10, -4, 12, 9, 4);
+             b.Tile(30, 25, s.picture, 9, 1, kKeyed);
+             b.Tile(kDestWidth, 12, s.plain, 0, 3, 0);
+         }},
+        {"layers, then a copy over them, then a layer keyed from a source without a key",
+         [](cSurface& d, const cSources& s) {
+             TileOneByOne(d, kDestWidth, kDestHeight, s.picture, 3, 3, 0);
+             DDBlt(d, 4, 4, 13, 7, s.picture, 0, 0, kKeyed);
+             TileOneByOne(d, kDestWidth, kDestHeight, s.plain, 1, 2, kKeyed);
+         },
+         [](cBlitBatch& b, cSurface&, const cSources& s) {
+             b.Tile(kDestWidth, kDestHeight, s.picture, 3, 3, 0);
+             b.Blt(4, 4, 13, 7, s.picture, 0, 0, kKeyed);
+             b.Tile(kDestWidth, kDestHeight, s.plain, 1, 2, kKeyed);
+         }},
     });
 }
 
