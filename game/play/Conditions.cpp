@@ -85,9 +85,3 @@ int cPlayScene::TestConditions(cFlowRunner& runner, cActor& owner) {
 int cPlayScene::CellSolidity(int32_t column, int32_t row, int32_t group) {
     return IsMapCell(column, row) ? CellSolidity(m_MapCells[CellIndex(column, row)], group) : 0;
 }
-
-int cPlayScene::CellSolidity(cBlockCell& cell, int32_t group) {
-    if (cell.block.m_Graphic == 0 || !TestConditions(cell)) return 0;
-    if (group == cell.block.m_NoHitForce) return 0;
-    return cell.block.m_BlockType;
-}

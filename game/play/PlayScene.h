@@ -310,7 +310,11 @@ public:
     // The hit kind of the map cell for an object of the block group: 0 off the map, while the
     // cell's conditions do not hold or when the group passes the block.
     int CellSolidity(int32_t column, int32_t row, int32_t group);
-    int CellSolidity(cBlockCell& cell, int32_t group);
+    int CellSolidity(cBlockCell& cell, int32_t group) {
+        if (cell.block.m_Graphic == 0 || !TestConditions(cell)) return 0;
+        if (group == cell.block.m_NoHitForce) return 0;
+        return cell.block.m_BlockType;
+    }
     // 1 when the map cell (column, row) exists.
     bool IsMapCell(int32_t column, int32_t row) const {
         return column >= 0 && column < m_ScrollX.m_Cells && row >= 0 && row < m_ScrollY.m_Cells;
