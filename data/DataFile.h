@@ -47,6 +47,8 @@ public:
     // A count of elements that take at least minBytesEach bytes each: refused when the rest of
     // the file could not hold that many.
     bool ReadCount(uint32_t& count, size_t minBytesEach) {
+        // A count that fails to read is 0, so no caller goes on with an unset one.
+        count = 0;
         uint32_t value;
         if (!ReadU32(value)) return false;
         if (minBytesEach && value > Remaining() / minBytesEach) return Fail();

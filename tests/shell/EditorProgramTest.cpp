@@ -1,5 +1,5 @@
-// The editor program itself, started in a fresh project folder that holds the factory default\
-// and media: creating data\, the second start, ending with Esc, and a start-up that fails.
+// The editor program itself, started in a fresh project folder that holds the factory default\ folder
+// and the media: creating data\, the second start, ending with Esc, and a start-up that fails.
 #include <gtest/gtest.h>
 #include <windows.h>
 
