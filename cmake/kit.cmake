@@ -92,7 +92,7 @@ function(kit_tests area)
   # runs alone. SEPARATE_ONLY marks a program whose tests still need a process each.
   if(NOT K_SEPARATE_ONLY)
     add_test(NAME ${exe}.Whole COMMAND ${exe})
-    set_tests_properties(${exe}.Whole PROPERTIES TIMEOUT 300)
+    set_tests_properties(${exe}.Whole PROPERTIES TIMEOUT 600)
     if(K_SERIAL)
       set_tests_properties(${exe}.Whole PROPERTIES RUN_SERIAL TRUE)
     endif()
