@@ -6,12 +6,13 @@
 
 #include "data/MoveShot.h"
 #include "game/flow/FlowRunner.h"
+#include "game/media/StableMath.h"
 #include "game/play/PlayScene.h"
 #include "game/play/Targets.h"
 
 namespace {
 
-const double kHalfRoot2 = 1.0 / std::sqrt(2.0);
+const double kHalfRoot2 = 1.0 / MathSqrt(2.0);
 const double kTiny = 1e-8;
 const double kDegree = 0.017453292519943278;
 
@@ -114,15 +115,15 @@ void AngledSpeeds(const cActor& owner, double& x, double& y, int32_t& facingCode
         if (!owner.m_DirFixed) facingCode = sx < 0 ? 1 : sx > 0 ? 2 : 0;
     }
     const double theta = static_cast<double>(base + angle) * kDegree;
-    x = -std::cos(theta) * v;
-    if (owner.Flying()) y = -std::sin(theta) * v;
+    x = -MathCos(theta) * v;
+    if (owner.Flying()) y = -MathSin(theta) * v;
 }
 
 void TargetSpeeds(const cActor& owner, double& x, double& y, int32_t& facingCode, double v, double targetX,
                   double targetY, const cEdMove& move, int32_t& remaining) {
     const double dx = move.m_UseTargetX ? AxisDistance(owner, 0, targetX, move.m_TargetMode) : 0.0;
     const double dy = move.m_UseTargetY ? AxisDistance(owner, 1, targetY, move.m_TargetMode) : 0.0;
-    const double d = std::sqrt(dx * dx + dy * dy);
+    const double d = MathSqrt(dx * dx + dy * dy);
     x = y = 0.0;
     if (d != 0.0) {
         if (!move.m_NoMoveX) x = dx / d * v;

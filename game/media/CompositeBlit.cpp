@@ -1,10 +1,10 @@
 #include "game/media/CompositeBlit.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 
 #include "game/media/Blit.h"
+#include "game/media/StableMath.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ void DDBltWave(cSurface& dest, int x, int y, int w, int h, int frequency, double
     double angle = phase;
     for (int k = 0; k < lines; ++k) {
         angle += step;
-        int offset = static_cast<int>(amplitude * std::sin(frequency * kPi / 180.0 * angle));
+        int offset = static_cast<int>(amplitude * MathSin(frequency * kPi / 180.0 * angle));
         if (columns)
             DDBlt(dest, x + k, y + offset, 1, h, source, sx + k, sy, flags);
         else
@@ -97,7 +97,7 @@ HRESULT DDBltCircle(cSurface& dest, int x, int y, int wl, int hl, int r, cSurfac
     if (r <= 0) return result;
     for (int i = r; i > -r; --i) {
         if (i < -hl || i >= hl) continue;
-        int m = std::min(static_cast<int>(std::sqrt(static_cast<double>(r * r - i * i))), r - 1);
+        int m = std::min(static_cast<int>(MathSqrt(static_cast<double>(r * r - i * i))), r - 1);
         int left = std::max(sx - m, std::max(sx - wl, 0));
         int right = std::min(sx + m, std::min(sx + wl, source.nWidth));
         if (right <= left) continue;
@@ -123,8 +123,8 @@ void DDBltShatter(cSurface& dest, int x, int y, int w, int h, cSurface& source, 
     int l = w / 2;
     for (const cPiece& piece : pieces) {
         double radians = piece.angle * kPi / 180.0;
-        int dx = static_cast<int>(R * std::cos(radians));
-        int dy = static_cast<int>(-R * std::sin(radians));
+        int dx = static_cast<int>(R * MathCos(radians));
+        int dy = static_cast<int>(-R * MathSin(radians));
         for (int i = 0; i < h / 2; ++i) {
             int first = piece.a * i + piece.b * l;
             int width = piece.c * i + piece.d * l;

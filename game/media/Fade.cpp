@@ -1,7 +1,6 @@
 #include "game/media/Fade.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
@@ -9,6 +8,7 @@
 #include "game/media/Blit.h"
 #include "game/media/Display.h"
 #include "game/media/PixelEffect.h"
+#include "game/media/StableMath.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ bool IsRange(int first, int last) { return first >= 0 && first <= last && last <
 void DrawFade(PALETTEENTRY* current, int first, int last, int red, int green, int blue, double angle,
               const PALETTEENTRY* base) {
     cDisplayState& d = Display();
-    int k = static_cast<int>(std::sin(angle * kPi / 180.0) * 256);
+    int k = static_cast<int>(MathSin(angle * kPi / 180.0) * 256);
     if (d.nBpp == 8) {
         DDMixPalette(current, first, last, k, red, green, blue, base);
         if (d.lpPalette && IsRange(first, last))

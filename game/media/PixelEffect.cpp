@@ -1,13 +1,13 @@
 #include "game/media/PixelEffect.h"
 
 #include <algorithm>
-#include <cmath>
 #include <mutex>
 #include <type_traits>
 #include <vector>
 
 #include "framework/ErrorLog.h"
 #include "game/media/ChannelTables.h"
+#include "game/media/StableMath.h"
 
 namespace {
 
@@ -626,13 +626,13 @@ bool HalfPixels(const cPixelView& dest, int x, int y, int w, int h, const cPixel
 bool LensPixels(const cPixelView& dest, int cx, int cy, int r, int height, const cPixelView& source, int sx,
                 int sy, const cPixelRules& rules) {
     if (!SameDepth(dest, source) || r < 0 || height < 0) return false;
-    int e = static_cast<int>(std::sqrt(static_cast<double>(r) * r + static_cast<double>(height) * height));
+    int e = static_cast<int>(MathSqrt(static_cast<double>(r) * r + static_cast<double>(height) * height));
     if (height >= e) return true;
     double r2 = static_cast<double>(e) * e;
     for (int i = -r; i <= r; ++i)
         for (int j = -r; j <= r; ++j) {
             if (i * i + j * j > r * r || !dest.Contains(cx + j, cy + i)) continue;
-            double t = std::sqrt(r2 - i * i - j * j);
+            double t = MathSqrt(r2 - i * i - j * j);
             int row = i, column = j;
             if (t != 0) {
                 row = static_cast<int>(i * height / t + 0.5);
@@ -745,7 +745,7 @@ bool RotatePixels(const cPixelView& dest, int x, int y, int w, int h, int px, in
                   const uint32_t* background) {
     if (!SameDepth(dest, source)) return false;
     double radians = angle * kPi / 180.0;
-    int c = static_cast<int>(std::cos(radians) * 1024), s = static_cast<int>(std::sin(radians) * 1024);
+    int c = static_cast<int>(MathCos(radians) * 1024), s = static_cast<int>(MathSin(radians) * 1024);
     const int corners[4][2] = {{-px, -py}, {w - px, -py}, {-px, h - py}, {w - px, h - py}};
     int left = 0, right = 0, top = 0, bottom = 0;
     for (int k = 0; k < 4; ++k) {
@@ -756,7 +756,7 @@ bool RotatePixels(const cPixelView& dest, int x, int y, int w, int h, int px, in
         top = k ? std::min(top, cy) : cy;
         bottom = k ? std::max(bottom, cy) : cy;
     }
-    int cb = static_cast<int>(std::cos(-radians) * 1024), sb = static_cast<int>(std::sin(-radians) * 1024);
+    int cb = static_cast<int>(MathCos(-radians) * 1024), sb = static_cast<int>(MathSin(-radians) * 1024);
     const cTurn turn{px, py, w, h, cb, sb};
     if (IsIndexed(dest))
         TurnRows<uint8_t>(dest, x, y, left - 2, right + 2, top - 2, bottom + 2, turn, source, sx, sy, colorKey,

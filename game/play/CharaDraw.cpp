@@ -11,6 +11,7 @@
 #include "game/media/CompositeBlit.h"
 #include "game/media/Display.h"
 #include "game/media/PixelEffect.h"
+#include "game/media/StableMath.h"
 #include "game/play/PlaySurfaces.h"
 #include "game/play/ScreenEffect.h"
 
@@ -20,7 +21,7 @@ const int32_t kAnimeEnd = -4;
 const int kLastKind = 16;
 const int kFrameRate = 60;
 const int kBlurTint = 31;
-const double kRoot2 = std::sqrt(2.0);
+const double kRoot2 = MathSqrt(2.0);
 
 enum eCharaKind {
     eCharaNone,

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "game/media/StableMath.h"
 #include "game/play/CharaActor.h"
 #include "game/play/PlayRandom.h"
 #include "game/play/PlayScene.h"
@@ -37,8 +38,8 @@ int DiagonalSignY(int code) { return code == 8 || code == 10 ? -1 : 1; }
 
 void SpeedAt(cPlacement& p, double angle) {
     const double v = std::fabs(p.speed);
-    p.vx = -v * std::cos(angle * kRadians);
-    p.vy = -v * std::sin(angle * kRadians);
+    p.vx = -v * MathCos(angle * kRadians);
+    p.vy = -v * MathSin(angle * kRadians);
 }
 
 // Spawns count objects from (x, y), moving on by the step after each; positions are whole dots.
@@ -63,8 +64,8 @@ void RotatedPlacement(const cOwnerBox& o, int32_t w, int32_t h, double a, double
     const double t = ((w >> 1) + o.R - o.L - (o.W >> 1) + 1) * kQ;
     const double r = ((h >> 1) + o.B - o.T - (o.H >> 1) + 1) * kQ;
     const double theta = (a + 225) * kRadians;
-    x = o.L + (o.W >> 1) + r * std::sin(theta) + t * std::cos(theta) - (w >> 1);
-    y = o.T + (o.H >> 1) + t * std::sin(theta) - r * std::cos(theta) - (h >> 1);
+    x = o.L + (o.W >> 1) + r * MathSin(theta) + t * MathCos(theta) - (w >> 1);
+    y = o.T + (o.H >> 1) + t * MathSin(theta) - r * MathCos(theta) - (h >> 1);
 }
 
 // Turned speed: toward the target from the object's centre, or the direction, plus the offset.
@@ -115,7 +116,7 @@ void StraightA(const cActor& s, const cEdShot& shot, cPlacement p, const cPlacem
         double c = (shot.m_AimTarget ? AimAngle(s, lx, ly) : DirectionAngle(p.dir)) + p.angleOffset;
         RotatedPlacement(o, w, h, c, x, y);
         if (shot.m_AimTarget) c = AimAngle(s, x + (w >> 1) + p.offsetX, y + (h >> 1) + p.offsetY) + p.angleOffset;
-        const double S = std::sin(c * kRadians), K = std::cos(c * kRadians);
+        const double S = MathSin(c * kRadians), K = MathCos(c * kRadians);
         const double i = a;
         if ((S >= 0) == (K >= 0)) {
             x -= S * (8 * i + (w >> 1)) * (n - 1);
@@ -263,8 +264,8 @@ void Surround(const cActor& s, const cEdShot& shot, cPlacement p, const cPlaceme
     const double r = shot.m_FormParam[0] * 16.0;
     for (int k = 0; k < n; ++k) {
         const double theta = DirectionAngle(p.dir) + p.angleOffset + k * 360.0 / n;
-        p.x = cx + std::trunc(r * std::cos(theta * kRadians) + 0.5);
-        p.y = cy + std::trunc(r * std::sin(theta * kRadians) + 0.5);
+        p.x = cx + std::trunc(r * MathCos(theta * kRadians) + 0.5);
+        p.y = cy + std::trunc(r * MathSin(theta * kRadians) + 0.5);
         SpeedAt(p, theta);
         sink(p);
     }
@@ -300,7 +301,7 @@ int AimAngle(const cActor& shooter, double x, double y) {
     const cActor* target = shooter.m_Flow.m_Target;
     if (!target) return DirectionAngle(shooter.m_Facing ? 3 : 2);
     const double tx = target->CentreX() + PlayAxis(0).m_Pos, ty = target->CentreY() + PlayAxis(1).m_Pos;
-    return static_cast<int>(std::atan2(ty - y, tx - x) * 57.29577951308232 + 180 + 0.5);
+    return static_cast<int>(MathAtan2(ty - y, tx - x) * 57.29577951308232 + 180 + 0.5);
 }
 
 void LayOutFormation(const cActor& shooter, const cEdShot& shot, const cPlacement& p, const cPlacementSink& sink) {

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 
+#include "game/media/StableMath.h"
 #include "game/play/Physics.h"
 #include "game/play/PlayScene.h"
 
@@ -112,8 +113,8 @@ void cActor::ApplyImpulse(int strength, double dx, double dy) {
             const double d = PlayPhysics().divisor;
             // With the decay of 1/D a step, speed v(k) carries the character k hbl.
             auto speed = [d](double k) {
-                if (k > 0) return (std::sqrt(1 + 128 * d * k) - 1) / (2 * d);
-                if (k < 0) return -(std::sqrt(1 - 128 * d * k) - 1) / (2 * d);
+                if (k > 0) return (MathSqrt(1 + 128 * d * k) - 1) / (2 * d);
+                if (k < 0) return -(MathSqrt(1 - 128 * d * k) - 1) / (2 * d);
                 return 0.0;
             };
             m_ImpulseX = speed(dx * t / sum);
@@ -162,7 +163,7 @@ void cActor::DecayImpulseY() { WearDown(m_ImpulseY, 1.0 / PlayPhysics().divisor)
 double cActor::JumpSpeedForHeight(double dots) const {
     const cPhysics p = PlayPhysics();
     if (p.gravity <= 0.0) return 0.0;
-    double v = (-p.gravity - std::sqrt(std::max(0.0, (8 * dots + p.gravity) * p.gravity))) * 0.5;
+    double v = (-p.gravity - MathSqrt(std::max(0.0, (8 * dots + p.gravity) * p.gravity))) * 0.5;
     if (m_Control[0] == 0) v *= 0.99 - p.jumpCorrection * 0.025;
     return v;
 }

@@ -5,6 +5,7 @@
 #include "data/Stage.h"
 #include "framework/ErrorLog.h"
 #include "game/media/Blit.h"
+#include "game/media/StableMath.h"
 #include "game/play/PlayScene.h"
 
 namespace {
@@ -69,7 +70,7 @@ bool cPlayScene::BuildSightMask(cSurface& mask, cSurface& circle, int32_t radius
     // The circle cut into the mask row by row: each row's span of points within r of the centre.
     for (int row = 0; row < 2 * r; ++row) {
         const double dy = row + 0.5 - r;
-        const double half = std::sqrt(static_cast<double>(r) * r - dy * dy);
+        const double half = MathSqrt(static_cast<double>(r) * r - dy * dy);
         const int from = static_cast<int>(std::ceil(r - half - 0.5));
         const int to = static_cast<int>(std::floor(r + half - 0.5));
         if (to >= from) DDFillRect(mask, cx - r + from, cy - r + row, to - from + 1, 1, 0);

@@ -7,6 +7,7 @@
 #include "game/media/Blit.h"
 #include "game/media/CompositeBlit.h"
 #include "game/media/PixelEffect.h"
+#include "game/media/StableMath.h"
 #include "game/play/PlayPaint.h"
 #include "game/play/PlayScene.h"
 #include "game/play/PlaySurfaces.h"
@@ -158,7 +159,7 @@ void PaintScreenEffect(const cPlayScene& scene, cSurface& back) {
             PlayerCentre(scene, cx, cy);
             const int ex = cx + p[3], ey = cy + p[4];
             const int reach = std::max(Reach(ex, kScreenWidth), Reach(ey, kScreenHeight));
-            const int r = static_cast<int>(std::sqrt(2.0) * reach);
+            const int r = static_cast<int>(MathSqrt(2.0) * reach);
             DDBltLens(back, ex, ey, r, value, TakeScreen(back, kSurfaceSecondWork), ex, ey);
             break;
         }

@@ -8,6 +8,7 @@
 #include "data/ProjectDatabase.h"
 #include "data/Stage.h"
 #include "data/SwordRecords.h"
+#include "game/media/StableMath.h"
 #include "game/play/GraphicSource.h"
 #include "game/play/Physics.h"
 #include "game/play/PlayScene.h"
@@ -215,11 +216,11 @@ void cShotObj::StepTrajectory(cPlayScene& scene) {
             if (m_Shot.m_MoveParam[1] == 0) break;
             if (!m_WaveStarted) {
                 m_WavePhase = static_cast<double>(m_Shot.m_MoveParam[2]) / m_Shot.m_MoveParam[1] * d;
-                double angle = std::atan2(m_dSpeedY, m_dSpeedX);
+                double angle = MathAtan2(m_dSpeedY, m_dSpeedX);
                 if (angle < 0) angle += 2 * kPi;
                 const double theta = (angle * 180 / kPi - 90) * kPi / 180;
-                m_WaveCos = std::cos(theta);
-                m_WaveSin = std::sin(theta);
+                m_WaveCos = MathCos(theta);
+                m_WaveSin = MathSin(theta);
                 const double g = WaveStep();
                 m_WaveStarted = 1;
                 m_dSpeedX += g * m_WaveCos;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "game/media/StableMath.h"
 #include "game/play/Physics.h"
 #include "game/play/PlayScene.h"
 
@@ -48,7 +49,7 @@ int AimAt(double& vx, double& vy, int32_t& direction, const cActor& owner, doubl
         return 0;
     }
     const double dx = fromX - toX, dy = fromY - toY;
-    double d = std::sqrt(dx * dx + dy * dy);
+    double d = MathSqrt(dx * dx + dy * dy);
     if (d == 0.0) d = 1.0;
     vx = -speed * dx / d;
     vy = -speed * dy / d;
@@ -101,14 +102,14 @@ double WaveSpeed(double a, double b, double& angle, double step, double phase) {
     const double d = PlayPhysics().divisor;
     const double old = AdvanceAngle(angle, step);
     const double k = b * 0.017453292519943295;
-    return k * std::cos(k * (old / d + phase)) * a / d;
+    return k * MathCos(k * (old / d + phase)) * a / d;
 }
 
 double WaveAccel(double a, double b, double& angle, double step, double phase) {
     const double d = PlayPhysics().divisor;
     const double old = AdvanceAngle(angle, step);
     const double k = b * 0.017453292519943295;
-    return -(k * std::sin(k * (old / d + phase)) * (k / d) * a) / d;
+    return -(k * MathSin(k * (old / d + phase)) * (k / d) * a) / d;
 }
 
 double ToPerStep(double value) { return value / PlayPhysics().divisor / 60; }
@@ -195,7 +196,7 @@ int cActor::DistanceConditionMet(const cCondition& condition) const {
         case 6: {
             const double dx = (m_X + m_Width / 2.0) - (player->m_X + player->m_Width / 2.0);
             const double dy = (m_Y + m_Height / 2.0) - (player->m_Y + player->m_Height / 2.0);
-            within = std::sqrt(dx * dx + dy * dy) <= r ? 1 : 0;
+            within = MathSqrt(dx * dx + dy * dy) <= r ? 1 : 0;
             break;
         }
         default: return condition.m_Compare == 1 ? 1 : 0;

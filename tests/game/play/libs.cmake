@@ -26,3 +26,9 @@ if(TARGET test_game_play)
   add_test(NAME test_replay_O0 COMMAND test_replay_O0)
   set_tests_properties(test_replay_O0 PROPERTIES TIMEOUT 300)
 endif()
+
+# The play, flow and media code calls its sines, cosines, square roots and arc tangents through
+# game/media/StableMath.h, whose bits the optimiser of no caller can change: checked on the host.
+find_package(Python3 3.9 COMPONENTS Interpreter REQUIRED)
+add_test(NAME MathCallsOutOfLine
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/check_math_calls.py ${CMAKE_SOURCE_DIR})
