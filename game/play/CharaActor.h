@@ -12,6 +12,7 @@
 #include "game/play/ItemObj.h"
 #include "game/play/Obj.h"
 
+class cBlitBatch;
 class cInput;
 struct cBlockCell;
 
@@ -307,9 +308,14 @@ public:
 
     bool IsBlockChara() const { return m_Chara.m_BlockHit != 0; }
     cItemObj* GetHeldItem() override { return m_HeldItem.m_Held ? &m_HeldItem : nullptr; }
+    // A character carrying an item blinks the item's small picture over its head: the last 32 of
+    // every 96 pictures in which the character and its item are both on show (HeldItemMark.cpp).
+    // The scene counts them before each picture; the painter only draws.
+    void StepHeldItemMark();
+    void DrawHeldItemMark(cBlitBatch& batch) const;
 
     cItemObj m_HeldItem;
-    int32_t m_ItemMark = 0;
+    int32_t m_ItemMark = 0;  // pictures of the mark's cycle so far, 1 to 96
     int32_t m_IgnoreX = 0;
     int32_t m_IgnoreY = 0;
     int32_t m_Appeared = 0;

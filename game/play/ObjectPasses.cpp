@@ -35,7 +35,10 @@ void PaintStageObjects(const cPlayScene& scene, cSurface& dest) {
         for (const cItemObj& item : scene.m_Items)
             if (item.m_Present && item.m_OnScreen && inPass(item.m_Item.m_Z)) item.DrawItem(batch, 1);
         for (const cCharaActor& chara : scene.m_Charas)
-            if ((chara.m_OnScreen || chara.m_Dead) && inPass(chara.m_Chara.m_Z)) PaintActor(chara, batch);
+            if ((chara.m_OnScreen || chara.m_Dead) && inPass(chara.m_Chara.m_Z)) {
+                PaintActor(chara, batch);
+                chara.DrawHeldItemMark(batch);
+            }
         for (const cShotObj& shot : scene.m_Shots)
             if (shot.m_OnScreen && inPass(shot.m_Shot.m_Z)) shot.DrawShot(batch, 1);
     }

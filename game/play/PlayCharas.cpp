@@ -12,6 +12,7 @@ void cPlayScene::StepCharaFrames(int32_t hold) {
     for (cCharaActor& chara : m_Charas) {
         chara.UpdateScreenRect();
         PickFrame(chara, hold);
+        chara.StepHeldItemMark();
     }
 }
 

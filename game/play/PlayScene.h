@@ -340,7 +340,8 @@ public:
     // The display objects before each picture: windows are marked shown, everything counts on
     // (unless held) and the finished ones leave their lists.
     void StepDisplayObjects(int32_t hold);
-    // The characters before each picture: their screen boxes and the frames they show; after
+    // The characters before each picture: their screen boxes, the frames they show and the marks
+    // of carried items; after
     // it: their effects, gauges and defeats (a stage character whose defeat has ended goes).
     void StepCharaFrames(int32_t hold);
     void StepCharaEffects(int32_t hold);

@@ -534,6 +534,49 @@ TEST_F(PlayDraw, ItemsWithTheirMarksAndShotsByFacing) {
     }
 }
 
+// A character carrying an item shows the item's small picture over its head (centred, its own
+// height above it) in the last 32 of every 96 pictures, counted from the first in which the
+// character is on screen; the scene counts them, whether the picture is painted or not.
+TEST_F(PlayDraw, ACarriedItemBlinksOverItsCarrier) {
+    cPlayGlobals globals;
+    const int kSmallItem = 104;
+    m_Table.Size(kSurfaceMiniItems, 64, 240);
+    const int rows[] = {kSurfaceMiniItems};
+    ASSERT_TRUE(DDLoadSurfaces(m_Table.surfaces, rows, 1));
+    DDFillRect(Table(kSurfaceMiniItems), 32, 32, 16, 16, kSmallItem);  // item 17: 15 to a column
+    cEdStage stage = Stage(40, 20);
+    stage.m_BackLayers[0].m_Color = kBackground;
+    cEdItem item;
+    item.m_GraphicSrc = 2;
+    item.m_Graphic = 17;
+    stage.m_Items.Put(stage.CellIndex(5, 5), item);
+    cEdChara carrier = Enemy();
+    carrier.m_Flight = 2;  // it stays where it is put
+    carrier.m_Extra3 = 0;
+    stage.PutCharaAt(5, 5, carrier);
+    ProjectStage() = stage;
+    cHeadlessHost host;
+    std::vector<int> shown;  // per picture: the mark's middle, and a dot left of it
+    host.painter = [&](cPlayScene& scene, int f1, int f2, int f3, int f4) {
+        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        PaintPlayScene(scene, m_Dest, f1, f2, f3, f4);
+        ASSERT_EQ(1u, scene.m_Charas.size());
+        const cCharaActor& chara = scene.m_Charas.front();
+        const int x = chara.m_ScreenRect.left + 8, y = chara.m_ScreenRect.top - 16;
+        const bool mark = PixelAt(m_Dest, x + 8, y + 8) == Colour(kSmallItem);
+        EXPECT_EQ(mark, PixelAt(m_Dest, x, y) == Colour(kSmallItem));
+        EXPECT_NE(Colour(kSmallItem), PixelAt(m_Dest, x - 1, y + 8));
+        EXPECT_NE(Colour(kSmallItem), PixelAt(m_Dest, x + 16, y + 8));
+        shown.push_back(mark);
+    };
+    cPlayScene scene;
+    scene.SetHost(&host);
+    for (int i = 0; i < 200; ++i) scene.StepFrame(0, 0);
+    ASSERT_EQ(1, scene.m_Charas.front().m_HeldItem.m_Held);
+    ASSERT_GE(shown.size(), 192u);
+    for (size_t k = 0; k < 192; ++k) EXPECT_EQ(k % 96 >= 64, shown[k] != 0) << "picture " << k + 1;
+}
+
 // A shot sheet row is drawn from itself when it holds a picture where the blit wants one (a
 // stretch reads system memory), else from its copy 18 rows on.
 TEST_F(PlayDraw, ShotGraphicIndexPicksTheRowOrItsSystemCopy) {
