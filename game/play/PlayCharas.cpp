@@ -6,7 +6,7 @@
 
 void cPlayScene::StepCharaFrames(int32_t hold) {
     for (cPlayerActor& player : m_Players) {
-        player.UpdateScreenRect();
+        player.UpdatePlayerScreenRect();
         PickFrame(player, hold);
     }
     for (cCharaActor& chara : m_Charas) {

@@ -40,6 +40,12 @@ void FinishMove(cActor& actor) {
     actor.UpdateScreenRect();
 }
 
+// The player stands on the screen by its own rule.
+void FinishMove(cPlayerActor& player) {
+    FinishMove(static_cast<cActor&>(player));
+    player.UpdatePlayerScreenRect();
+}
+
 }  // namespace
 
 void cPlayScene::SavePositions() {

@@ -218,7 +218,7 @@ void cPlayScene::BuildPlayer(const cEdStage& stage) {
         m_ScrollY.m_Pos = player.m_Y + player.m_Height / 2 - 240;
         m_ScrollX.Clamp();
         m_ScrollY.Clamp();
-        player.UpdateScreenRect();
+        player.UpdatePlayerScreenRect();
         break;
     }
     Report("B\n");

@@ -84,6 +84,26 @@ int cPlayerActor::OnMoveY() {
     return result;
 }
 
+void cPlayerActor::UpdatePlayerScreenRect() {
+    const cScroll& across = PlayAxis(0);
+    const cScroll& down = PlayAxis(1);
+    if (across.m_Auto) {
+        m_ScreenRect.left = static_cast<int32_t>(m_X) - static_cast<int32_t>(across.m_Pos) - m_DrawOffsetX;
+        m_ScreenRect.right = m_ScreenRect.left + m_DrawWidth - 1;
+    } else if (across.m_Pos <= across.m_Min || across.m_Pos + across.m_View >= across.m_MaxEdge) {
+        m_ScreenRect.left = static_cast<int32_t>(m_X - across.m_Pos - m_DrawOffsetX);
+        m_ScreenRect.right = m_ScreenRect.left + m_DrawWidth - 1;
+    } else {
+        m_ScreenRect.left = across.m_View / 2 - m_DrawWidth / 2;
+        m_ScreenRect.right = m_DrawWidth / 2 + across.m_View / 2 - 1;
+    }
+    if (down.m_Auto)
+        m_ScreenRect.top = static_cast<int32_t>(m_Y) - static_cast<int32_t>(down.m_Pos) - m_DrawOffsetY;
+    else
+        m_ScreenRect.top = static_cast<int32_t>(m_Y - down.m_Pos - m_DrawOffsetY);
+    m_ScreenRect.bottom = m_ScreenRect.top + m_DrawHeight - 1;
+}
+
 int cPlayerActor::UpdateSpeedX() {
     if (m_ImpulseX != 0.0) {
         m_dSpeedX = m_ImpulseX;

@@ -17,6 +17,10 @@ public:
     // stage (walking) or the camera limits (flying).
     int OnMoveX() override;
     int OnMoveY() override;
+    // The player's own screen rectangle: while the view follows it across, the player stands at
+    // the screen's middle; at a camera limit, or on an axis that scrolls by itself, it stands
+    // where its box is (with the position truncated before the scroll under automatic scroll).
+    void UpdatePlayerScreenRect();
     // Never 4: the player does not leave the map sideways.
     int UpdateSpeedX() override;
     // 7 when a walking player fell into the bottom border.

@@ -403,3 +403,41 @@ TEST_F(PlayStates, ThePlayersDeathLastsSixtyDrawnFrames) {
     EXPECT_EQ(61, frames);
     EXPECT_EQ(ePlayIntro, scene.State());
 }
+
+// The player's screen box: where its box is at a camera limit (position less scroll, then
+// truncated), at the screen's middle while the view follows it, and with the position truncated
+// before the scroll is taken off under automatic scroll.
+TEST_F(PlayStates, ThePlayersScreenBoxAtTheCameraLimits) {
+    const struct {
+        const char* name;
+        int automatic;
+        double x;  // the box's left in stage dots (the camera spans 320 to 1600)
+        int left;
+    } cases[] = {
+        {"left limit", 0, 320.5, -7},
+        {"right limit", 0, 1583.5, 615},
+        {"middle", 0, 800.5, 304},
+        {"automatic scroll, left limit", 1, 320.5, -8},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        cEdStage stage = Stage(40, 20);
+        stage.m_Charas.Find(stage.CellIndex(1, 1))->m_Flight = 2;  // it stays where it is put
+        stage.m_ScrollMode[0] = c.automatic;
+        stage.m_AutoScrollSpeed[0] = 0;
+        cPlayScene scene;
+        Start(scene, stage);
+        RunToPlay(scene);
+        cPlayerActor& player = scene.m_Players[0];
+        player.m_X = c.x;
+        player.m_Y = 330.5;  // the view stands at its top
+        player.OnMoveX();
+        player.OnMoveY();
+        scene.StepFrame(0, 0);
+        ASSERT_EQ(c.x, player.m_X);
+        EXPECT_EQ(c.left, player.m_ScreenRect.left);
+        EXPECT_EQ(c.left + 31, player.m_ScreenRect.right);
+        EXPECT_EQ(2, player.m_ScreenRect.top);
+        EXPECT_EQ(33, player.m_ScreenRect.bottom);
+    }
+}
