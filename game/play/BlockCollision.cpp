@@ -13,8 +13,6 @@
 namespace {
 
 const int kSoundBlockJump = 10;
-// Steps without ground, per sub-step of a frame, before a character counts as falling.
-const int32_t kFallSteps = 4;
 const uint32_t kOffMap = UINT32_MAX;
 
 bool IsPlayer(const cActor& actor) { return dynamic_cast<const cPlayerActor*>(&actor) != nullptr; }
@@ -79,14 +77,17 @@ uint32_t cPlayScene::EdgePick(cActor& actor, double x1, double y1, double x2, do
 
 uint32_t cPlayScene::FootPick(cActor& actor) {
     const int32_t count = std::max<int32_t>(actor.m_EdgeSamples, 0);
-    // One point would leave no spacing between the first and the last: both corners at least.
+    // An odd number of points, so that one stands at the middle. One point alone would leave
+    // no spacing between the first and the last: both corners at least.
     const int32_t points = std::max(2, count % 2 ? count + 2 : count + 1);
     const double left = actor.m_X, right = actor.m_Right, middle = (left + right) / 2;
+    const double spacing = static_cast<double>(actor.m_Width) / (points - 1);
     uint32_t best = kOffMap;
     int bestKind = -1;
     double bestDistance = 0.0;
     for (int32_t i = 0; i < points; ++i) {
-        const double x = i == points - 1 ? right : left + (right - left) * i / (points - 1);
+        // The width spaced out would put the last point one dot past the box: it stands on the edge.
+        const double x = i == points - 1 ? right : left + spacing * i;
         const uint32_t index = CellIndexAt(x, actor.m_Bottom);
         const int kind = HitKind(index, actor);
         const double distance = std::fabs(x - middle);
@@ -166,7 +167,14 @@ int BottomTest(cPlayScene& scene, cActor& actor) {
     }
     actor.m_CellBelow = nullptr;
     if (actor.m_AirCounter < INT_MAX) ++actor.m_AirCounter;
-    if (actor.m_AirCounter >= kFallSteps * PlayPhysics().steps && !(player && actor.m_OnObject)) actor.m_Falling = 1;
+    if (actor.m_AirCounter < PlayPhysics().fallSteps) return 0;
+    // A player a block character carries is not falling.
+    if (!player) {
+        actor.m_Falling = 1;
+    } else if (!actor.m_OnObject) {
+        actor.m_Falling = 1;
+        static_cast<cPlayerActor&>(actor).m_InAir = 1;
+    }
     return 0;
 }
 
@@ -203,6 +211,7 @@ int cPlayScene::BlockEffect(cPlayerActor& player) {
             Host().PlaySystemSound(kSoundBlockJump);
             player.m_dSpeedY = player.JumpSpeedForHbl(player.m_BlockEffectValue);
             player.m_Jumping = 1;
+            player.m_ApexSteps = cActor::StepsToApex(player.m_dSpeedY);
         }
     }
     const double value = player.m_BlockEffectValue;

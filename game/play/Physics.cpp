@@ -11,6 +11,8 @@ cPhysics PlayPhysics() {
     p.gravity = stage.m_GravityPerLevel2;
     p.maxSpeed = stage.m_MaxSpeedPerLevel;
     p.knockThreshold = stage.m_EightLevel;
+    // A stage whose level was never set has no derived values yet: its six frames all the same.
+    p.fallSteps = stage.m_SixLevel > 0 ? stage.m_SixLevel : 6 * p.steps;
     p.jumpCorrection = 0.0;
     return p;
 }

@@ -154,10 +154,11 @@ public:
         AddActor(player);
         for (int32_t value : {player.m_JumpHold, player.m_JumpReady, player.m_JumpBlocked, player.m_JumpDone,
                               player.m_FacingCopy, player.m_ModeCountdown, player.m_EffectKind, player.m_EffectOn,
-                              player.m_StepCount})
+                              player.m_StepCount, player.m_InAir})
             Add(value);
         Add(player.m_BaseAccel);
         Add(player.m_EffectFactor);
+        Add(player.m_ApexSteps);
     }
     void AddEffect(const cEffectState& state) {
         Add(state.nEffect);

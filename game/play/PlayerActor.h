@@ -53,6 +53,10 @@ public:
     int32_t m_EffectOn = 0;
     double m_EffectFactor = 1.0;
     int32_t m_StepCount = 0;
+    // Set when the player has gone the fall threshold's steps without ground under it and no
+    // block character carries it; landing on a block character clears it.
+    int32_t m_InAir = 0;
+    double m_ApexSteps = 0.0;  // of the last jump a block gave: sub-steps until it tops out
     // The hit boxes shown over the stage (BoxOverlay.h), from the stage's settings at set-up.
     std::vector<cBoxOverlay> m_BoxOverlays;
 };

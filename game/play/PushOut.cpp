@@ -280,7 +280,10 @@ int PushWalking(cPlayScene& scene, cActor& actor) {
                 actor.OnMoveY();
                 actor.m_dSpeedY = 0.0;
                 actor.m_AirCounter = actor.m_JumpEnd = actor.m_Jumping = actor.m_Falling = actor.m_ImpulseActive = 0;
-                if (actor.m_Control[0]) actor.m_CeilingLock = 0;
+                if (actor.m_Control[0])
+                    actor.m_CeilingLock = 0;
+                else if (cPlayerActor* player = dynamic_cast<cPlayerActor*>(&actor))
+                    player->m_InAir = 0;
                 landed = true;
             }
         }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "game/play/Physics.h"
 #include "tests/game/play/CharaFixture.h"
 
 namespace {
@@ -150,18 +151,23 @@ TEST_F(BlockCollision, SampleCountAndFlyingModes) {
 }
 
 // The bottom edge's samples: the strongest hit kind wins; among equals the edge pick and the
-// foot pick take the point nearest the middle. A foot pick without extra samples still reads
-// both corners.
+// foot pick take the point nearest the middle. The foot pick's points stand a width over their
+// number of gaps apart, so that its middle one lies half a dot right of the box's centre. A foot
+// pick without extra samples still reads both corners.
 TEST_F(BlockCollision, BottomSamplesTieToTheMiddle) {
     const struct {
         const char* name;
         std::vector<int> kinds;  // of columns 12, 13, 14
-        int samples, expected;   // the column picked
+        double x;
+        int samples, expected;  // the column picked
+        int edgeExpected;       // the edge pick's, where it differs
     } cases[] = {
-        {"all solid", {1, 1, 1}, 3, 13},
-        {"a killing block wins", {1, 1, 2}, 3, 14},
-        {"only the left", {1, 0, 0}, 3, 12},
-        {"one sample, the right corner", {0, 0, 1}, 0, 14},
+        {"all solid", {1, 1, 1}, 12 * 32 + 16, 3, 13, 13},
+        {"a killing block wins", {1, 1, 2}, 12 * 32 + 16, 3, 14, 14},
+        {"only the left", {1, 0, 0}, 12 * 32 + 16, 3, 12, 12},
+        {"one sample, the right corner", {0, 0, 1}, 12 * 32 + 16, 0, 14, 14},
+        // The centre at 447.75, the foot's middle point at 448.25: across the cells' boundary.
+        {"the middle point right of the centre", {1, 1, 1}, 13 * 32 + 0.25, 3, 14, 13},
     };
     for (const auto& k : cases) {
         SCOPED_TRACE(k.name);
@@ -169,16 +175,16 @@ TEST_F(BlockCollision, BottomSamplesTieToTheMiddle) {
         cPlayerActor& player = Player();
         player.m_Width = 64;
         player.m_Height = 16;
-        player.m_X = 12 * 32 + 16;
+        player.m_X = k.x;
         player.m_Y = 13 * 32 - 8;
         player.ClampX(2);
         player.ClampY(2);
         player.m_EdgeSamples = static_cast<int8_t>(k.samples);
         player.m_SpacingX = 22;
-        const uint32_t expected = m_Scene.CellIndex(k.expected, 13);
-        EXPECT_EQ(expected, m_Scene.FootPick(player));
+        EXPECT_EQ(m_Scene.CellIndex(k.expected, 13), m_Scene.FootPick(player));
         if (k.samples > 0) {
-            EXPECT_EQ(expected, m_Scene.EdgePick(player, player.m_X, player.m_Bottom, player.m_Right, player.m_Bottom));
+            EXPECT_EQ(m_Scene.CellIndex(k.edgeExpected, 13),
+                      m_Scene.EdgePick(player, player.m_X, player.m_Bottom, player.m_Right, player.m_Bottom));
         }
     }
 }
@@ -219,8 +225,9 @@ TEST_F(BlockCollision, APointsCellRoundsDown) {
 }
 
 // Landing on a block sets the standing cells and clears the fall; walking off counts the air
-// steps until the character falls.
+// steps until the character falls: the stage's fall threshold, six frames of sub-steps.
 TEST_F(BlockCollision, LandingAndFalling) {
+    ASSERT_EQ(1, PlayPhysics().steps);
     Put(12, 13, 1);
     cCharaActor chara = Enemy();
     Place(chara, 12 * 32 + 8, 13 * 32 - 10, 0, 1);
@@ -240,7 +247,7 @@ TEST_F(BlockCollision, LandingAndFalling) {
         ++steps;
     }
     EXPECT_EQ(nullptr, chara.m_CellBelow);
-    EXPECT_EQ(4, steps);
+    EXPECT_EQ(6, steps);
 }
 
 // The movement effects of the block under the player, for one displayed frame (one sub-step

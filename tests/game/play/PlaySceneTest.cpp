@@ -404,6 +404,39 @@ TEST_F(PlayStates, ThePlayersDeathLastsSixtyDrawnFrames) {
     EXPECT_EQ(ePlayIntro, scene.State());
 }
 
+// A player that has lost the ground falls after the stage's fall threshold: six frames of its
+// sub-steps, whatever its speed level. It is then in the air too.
+TEST_F(PlayStates, AWalkerFallsSixFramesAfterLosingTheGround) {
+    for (int level : {1, 3}) {
+        SCOPED_TRACE(level);
+        cEdStage stage = Stage();
+        stage.SetHitLevel(level);
+        cEdBlock floor = Block(1);
+        floor.m_BlockType = 1;
+        stage.m_Blocks.Put(stage.CellIndex(1, 3), floor);
+        cPlayScene scene;
+        Start(scene, stage);
+        RunToPlay(scene);
+        for (int i = 0; i < 60; ++i) scene.StepFrame(0, 0);
+        const cPlayerActor& player = scene.m_Players[0];
+        ASSERT_EQ(0, player.m_Falling) << "standing on the floor";
+        scene.m_MapCells[scene.CellIndex(11, 13)].Put(cEdBlock());
+        scene.m_Players[0].m_InAir = 0;  // the fall from the start set it; landing on a block keeps it
+        // Sub-steps without ground, counted before each frame: the one that falls passes six frames'.
+        int before = 0;
+        for (int frames = 0; frames < 20 && !player.m_Falling; ++frames) {
+            EXPECT_EQ(0, player.m_InAir);
+            before = player.m_AirCounter;
+            scene.StepFrame(0, 0);
+        }
+        ASSERT_EQ(1, player.m_Falling);
+        EXPECT_GE(before, 4 * level) << "four frames' steps do not make it fall";
+        EXPECT_LT(before, 6 * level);
+        EXPECT_GE(player.m_AirCounter, 6 * level);
+        EXPECT_EQ(1, player.m_InAir);
+    }
+}
+
 // The player's screen box: where its box is at a camera limit (position less scroll, then
 // truncated), at the screen's middle while the view follows it, and with the position truncated
 // before the scroll is taken off under automatic scroll.
