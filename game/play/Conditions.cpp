@@ -2,6 +2,7 @@
 // combination rule with the once flag, and the single condition.
 #include <cstddef>
 
+#include "framework/CheckedVector.h"
 #include "game/data/StorySave.h"
 #include "game/play/FlowRuntime.h"
 #include "game/play/PlayScene.h"
@@ -27,10 +28,13 @@ int OwnerHolds(cRecordVector<cCondition>& list, uint8_t rule, uint8_t once, int3
     return 1;
 }
 
-// A variable index outside its table never holds: conditions come from files.
+// Conditions come from files: a variable index outside its table is a bad checked access, logged
+// with the game asked to close, and the first variable stands in until it has closed.
 int Compare(const int32_t* values, size_t count, const cCondition& condition) {
-    if (condition.m_VarIndex >= count) return 0;
-    const int32_t v = values[condition.m_VarIndex], c = condition.m_Value;
+    const uint16_t index = condition.m_VarIndex;
+    if (index >= count)
+        ReportBadIndex('V', index, static_cast<int>(count), static_cast<int>(sizeof(int32_t)), eCloseProgram);
+    const int32_t v = index < count ? values[index] : count ? values[0] : 0, c = condition.m_Value;
     switch (condition.m_Compare) {
         case 0: return v == c;
         case 1: return v != c;

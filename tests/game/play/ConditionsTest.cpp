@@ -22,8 +22,8 @@ protected:
     cRestoreOnExit<cStorySave> m_SavedStory;
 };
 
-// One condition of each variable kind and comparison; kinds and comparisons outside their tables,
-// and variables past their lists, never hold.
+// One condition of each variable kind and comparison; kinds and comparisons outside their tables
+// never hold, and a variable past its list reads the list's first (0 here).
 TEST_F(Conditions, SingleConditions) {
     cCharaActor chara = Chara({});
     chara.m_Flow.m_Variables[2] = 7;
@@ -33,8 +33,8 @@ TEST_F(Conditions, SingleConditions) {
         int kind, index, compare, value, holds;
     } cases[] = {
         {1, 9, 0, 7, 1},  {1, 9, 1, 7, 0},  {2, 5, 2, 7, 1},  {2, 5, 3, 6, 0},    {3, 2, 4, 6, 1},
-        {3, 2, 5, 7, 0},  {3, 2, 5, 8, 1},  {3, 2, 6, 7, 0},  {3, 8, 0, 0, 0},    {2, 256, 0, 0, 0},
-        {1, 60000, 0, 0, 0}, {0, 2, 0, 7, 0}, {6, 2, 0, 7, 0},
+        {3, 2, 5, 7, 0},  {3, 2, 5, 8, 1},  {3, 2, 6, 7, 0},  {3, 8, 0, 0, 1},    {2, 256, 1, 0, 0},
+        {1, 60000, 0, 0, 1}, {0, 2, 0, 7, 0}, {6, 2, 0, 7, 0},
     };
     for (const auto& c : cases) {
         cCondition condition = Variable(c.kind, c.index, c.compare, c.value);

@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "framework/ErrorLog.h"
+#include "game/data/StorySave.h"
 #include "game/play/PlayScene.h"
 #include "tests/game/play/PlayStateFixture.h"
+#include "tests/support/TempDir.h"
 
 class PlayStates : public PlayStateFixture {};
 
@@ -472,5 +476,49 @@ TEST_F(PlayStates, ThePlayersScreenBoxAtTheCameraLimits) {
         EXPECT_EQ(c.left + 31, player.m_ScreenRect.right);
         EXPECT_EQ(2, player.m_ScreenRect.top);
         EXPECT_EQ(33, player.m_ScreenRect.bottom);
+    }
+}
+
+// A condition naming a variable its table does not have is a bad checked access: logged, and the
+// table's first variable stands in. Here a floor's condition, tested as the player falls on it.
+TEST_F(PlayStates, ABadVariableIndexIsLoggedAndReadsTheFirstVariable) {
+    cTempDir dir;
+    ASSERT_EQ(1, OpenReport("Trace.txt"));
+    const struct {
+        int kind, index;
+        const char* line;
+    } cases[] = {
+        {1, 60000, "err V[60000] ( 256 , 4 )"},
+        {2, 256, "err V[256] ( 256 , 4 )"},
+        {3, 8, "err V[8] ( 8 , 4 )"},
+    };
+    for (const auto& c : cases) {
+        for (int first : {7, 6}) {
+            SCOPED_TRACE(testing::Message() << c.line << ", first variable " << first);
+            cEdStage stage = Stage();
+            stage.SetHitLevel(1);  // with gravity
+            cEdBlock floor = Block(1);
+            floor.m_BlockType = 1;
+            cCondition condition;
+            condition.m_Kind = static_cast<uint8_t>(c.kind);
+            condition.m_VarIndex = static_cast<uint16_t>(c.index);
+            condition.m_Compare = 0;
+            condition.m_Value = 7;
+            floor.m_Conditions.push_back(condition);
+            stage.m_Blocks.Put(stage.CellIndex(1, 3), floor);
+            cPlayScene scene;
+            Start(scene, stage);
+            StoryState().m_Variables[0] = first;
+            scene.m_StageVars[0] = first;
+            scene.m_Players[0].m_Flow.m_Variables[0] = first;
+            RunToPlay(scene);
+            for (int i = 0; i < 40; ++i) scene.StepFrame(0, 0);
+            const int bottom = static_cast<int>(scene.m_Players[0].m_Bottom);
+            if (first == 7)
+                EXPECT_EQ(13 * 32 - 1, bottom) << "stands on the floor";
+            else
+                EXPECT_GT(bottom, 14 * 32) << "fell through";
+            EXPECT_NE(std::string::npos, dir.Read("Trace.txt").find(c.line));
+        }
     }
 }
