@@ -13,14 +13,16 @@ kit_wine_stop() {
 }
 
 kit_start_xvfb() {
-    local n=90
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x16 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb picks a free display itself and names it once it takes connections: two runs that
+    # start at once never share one display.
+    local fifo n=""
+    fifo=$(mktemp -u /tmp/kit-xvfb.XXXXXX)
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1024x768x16 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     KIT_XVFB_PID=$!
-    for _ in $(seq 1 100); do
-        [ -e "/tmp/.X11-unix/X$n" ] && break
-        sleep 0.1
-    done
+    read -r -t 20 n <"$fifo" || true
+    rm -f "$fifo"
+    [ -n "$n" ] || { echo "wine-env: Xvfb did not start" >&2; return 1; }
     export DISPLAY=":$n"
 }
 
