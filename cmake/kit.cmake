@@ -54,10 +54,12 @@ function(kit_link target)
   endforeach()
 endfunction()
 
-# kit_tests(AREA LIBS... [SERIAL FILTER] [SEPARATE_ONLY]): one GoogleTest program from tests/AREA/*.cpp, each test
-# case run as its own process under Wine (so process-wide state such as the error log starts
-# fresh), and the whole program once as one process (test NAME.Whole). Test cases matching the GoogleTest FILTER (for example "FullScreen*") run alone, never
-# beside other tests: they change what every process shares, such as the display mode.
+# kit_tests(AREA LIBS... [SERIAL FILTER] [SEPARATE_ONLY]): one GoogleTest program from tests/AREA/*.cpp, run
+# whole as one process (test NAME.Whole) and, with KIT_TEST_CASES, each test case once more as a
+# process of its own under Wine (so process-wide state such as the error log starts fresh).
+# Test cases matching the GoogleTest FILTER (for example "FullScreen*") run alone, never beside
+# other tests: they change what every process shares, such as the display mode; so does the
+# whole program that holds them.
 function(kit_tests area)
   cmake_parse_arguments(K "SEPARATE_ONLY" "SERIAL" "" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${area}/*.cpp)
@@ -70,22 +72,26 @@ function(kit_tests area)
   add_executable(${exe} ${srcs} ${rcs})
   kit_link(${exe} ${K_UNPARSED_ARGUMENTS} kit_testsupport)
   target_link_libraries(${exe} PRIVATE GTest::gtest)
-  if(K_SERIAL)
-    gtest_discover_tests(${exe}
-      DISCOVERY_MODE PRE_TEST
-      DISCOVERY_TIMEOUT 120
-      TEST_FILTER "-${K_SERIAL}"
-      PROPERTIES TIMEOUT 120)
-    gtest_discover_tests(${exe}
-      DISCOVERY_MODE PRE_TEST
-      DISCOVERY_TIMEOUT 120
-      TEST_FILTER "${K_SERIAL}"
-      PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
-  else()
-    gtest_discover_tests(${exe}
-      DISCOVERY_MODE PRE_TEST
-      DISCOVERY_TIMEOUT 120
-      PROPERTIES TIMEOUT 120)
+  # Each case as a process of its own tells which case failed and that it passes alone, at the
+  # cost of a Wine start per case; the whole program's run below asserts the same things.
+  if(KIT_TEST_CASES OR K_SEPARATE_ONLY)
+    if(K_SERIAL)
+      gtest_discover_tests(${exe}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 120
+        TEST_FILTER "-${K_SERIAL}"
+        PROPERTIES TIMEOUT 120)
+      gtest_discover_tests(${exe}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 120
+        TEST_FILTER "${K_SERIAL}"
+        PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+    else()
+      gtest_discover_tests(${exe}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 120
+        PROPERTIES TIMEOUT 120)
+    endif()
   endif()
   # The whole program once more in one process: every test leaves the process-wide state (the
   # project objects, settings, hooks) as it found it. A program with tests that must run alone
@@ -97,4 +103,34 @@ function(kit_tests area)
       set_tests_properties(${exe}.Whole PROPERTIES RUN_SERIAL TRUE)
     endif()
   endif()
+endfunction()
+
+# kit_precompile_headers(DIR): every C++ target defined under DIR and its subfolders (not
+# GoogleTest's own) precompiles the headers nearly every source file includes. A target built
+# with other code-generation options (an -O0 build) still gets its own, as each target does.
+function(kit_precompile_headers dir)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(t ${targets})
+    get_target_property(type ${t} TYPE)
+    if(NOT type STREQUAL "STATIC_LIBRARY" AND NOT type STREQUAL "EXECUTABLE")
+      continue()
+    endif()
+    get_target_property(srcs ${t} SOURCES)
+    list(FILTER srcs INCLUDE REGEX "\\.cpp$")
+    if(NOT srcs)
+      continue()
+    endif()
+    target_precompile_headers(${t} PRIVATE <windows.h> <string> <vector> <map> <algorithm>
+                              <memory> <boost/shared_ptr.hpp>)
+    get_target_property(libs ${t} LINK_LIBRARIES)
+    if(libs AND "GTest::gtest" IN_LIST libs)
+      target_precompile_headers(${t} PRIVATE <gtest/gtest.h>)
+    endif()
+  endforeach()
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(sub ${subdirs})
+    if(sub MATCHES "^${CMAKE_SOURCE_DIR}")
+      kit_precompile_headers(${sub})
+    endif()
+  endforeach()
 endfunction()

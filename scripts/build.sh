@@ -7,11 +7,18 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 which=${1:-all}
 jobs=$(nproc)
 
+# KIT_PCH=ON|OFF and KIT_TEST_CASES=ON|OFF in the environment set those build options; unset,
+# a build folder keeps what it has (see CMakeLists.txt).
+options=()
+for o in KIT_PCH KIT_TEST_CASES; do
+    if [ -n "${!o:-}" ]; then options+=("-D$o=${!o}"); fi
+done
+
 build() {
     local dir=$1 toolchain=$2 tests=$3
     # The factory project's media go with the build that runs (and is tested).
     cmake -S "$root" -B "$root/build/$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DKIT_TESTS="$tests" -DKIT_FACTORY="$tests" >/dev/null
+        -DCMAKE_BUILD_TYPE=Release -DKIT_TESTS="$tests" -DKIT_FACTORY="$tests" "${options[@]}" >/dev/null
     cmake --build "$root/build/$dir" -j "$jobs"
 }
 

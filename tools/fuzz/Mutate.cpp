@@ -18,8 +18,8 @@ void PutValue(std::string& bytes, size_t at, uint32_t value, int width) {
 // how the rest is read.
 size_t Place(cFuzzRandom& random, size_t size) {
     if (size == 0) return 0;
-    uint32_t near = size < 512 ? uint32_t(size) : 512u;
-    return random.Below(4) ? random.Below(near) : random.Below(uint32_t(size));
+    uint32_t head = size < 512 ? uint32_t(size) : 512u;
+    return random.Below(4) ? random.Below(head) : random.Below(uint32_t(size));
 }
 
 void MutateOnce(std::string& bytes, cFuzzRandom& random) {
