@@ -1,5 +1,6 @@
 #include "framework/BmpFile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -57,13 +58,16 @@ void Unpack(const uint8_t* stored, const cBmpInfo& info, uint8_t* pixels) {
 // Run-length data: pairs of (count, value) runs, and escapes after a count of 0: end of line
 // (0), end of picture (1), a move right and up (2, dx, dy), or that many pixels as they are,
 // padded to a 16-bit boundary. Rows go from the bottom up. At 4 bits a value holds two pixels,
-// high nibble first.
+// high nibble first. Many encoders code each row out to its stored width, a multiple of 4 bytes,
+// so pixels past the right edge are dropped; a row past the last one refuses the file.
 bool DecodeRle(const uint8_t* data, size_t size, const cBmpInfo& info, uint8_t* pixels) {
     bool four = info.compression == BI_RLE4;
-    int x = 0, y = 0;  // y counts rows from the bottom
+    // y counts rows from the bottom; both stop one past the picture, so no run of escapes wraps them
+    int x = 0, y = 0;
     auto put = [&](int value) {
-        if (x >= info.width || y >= info.height) return false;
-        pixels[static_cast<size_t>(info.height - 1 - y) * info.width + x++] = static_cast<uint8_t>(value);
+        if (y >= info.height) return false;
+        if (x < info.width)
+            pixels[static_cast<size_t>(info.height - 1 - y) * info.width + x++] = static_cast<uint8_t>(value);
         return true;
     };
     auto nibble = [](int value, int k) { return (k & 1) ? value & 15 : value >> 4; };
@@ -76,13 +80,13 @@ bool DecodeRle(const uint8_t* data, size_t size, const cBmpInfo& info, uint8_t* 
                 if (!put(four ? nibble(value, k) : value)) return false;
         } else if (value == 0) {
             x = 0;
-            ++y;
+            y = std::min(y + 1, info.height);
         } else if (value == 1) {
             return true;
         } else if (value == 2) {
             if (i + 2 > size) return false;
-            x += data[i];
-            y += data[i + 1];
+            x = std::min(x + data[i], info.width);
+            y = std::min(y + data[i + 1], info.height);
             i += 2;
         } else {
             size_t bytes = four ? (value + 1) / 2 : value;

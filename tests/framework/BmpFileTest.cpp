@@ -2,11 +2,13 @@
 // every depth and row order, run-length data, and files whose headers promise more than they hold.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "framework/BmpFile.h"
 #include "framework/Dib.h"
 #include "tests/framework/BmpWriter.h"
+#include "tests/framework/TestMedia.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -101,10 +103,15 @@ TEST(BmpFile, RunLengthDataDecodesRunsEscapesAndMoves) {
         {"move right and up", BI_RLE8, {0, 2, 1, 1, 2, 7, 0, 1}, "aaaa/ahha/aaaa"},
         {"end mark after the last row's end of line", BI_RLE8, {0, 0, 0, 0, 0, 0, 0, 1}, "aaaa/aaaa/aaaa"},
         {"4-bit runs take nibbles in turn", BI_RLE4, {4, 0x12, 0, 0, 0, 3, 0x34, 0x50, 0, 1}, "aaaa/defa/bcbc"},
-        {"run past the row", BI_RLE8, {5, 1, 0, 1}, nullptr},
-        {"pixels as they are past the row", BI_RLE8, {2, 1, 0, 3, 1, 2, 3, 0, 0, 1}, nullptr},
+        // Rows coded out to the stored width: what lies past the right edge is dropped.
+        {"run past the row", BI_RLE8, {5, 1, 0, 1}, "aaaa/aaaa/bbbb"},
+        {"pixels as they are past the row", BI_RLE8, {2, 1, 0, 3, 1, 2, 3, 0, 0, 1}, "aaaa/aaaa/bbbc"},
+        {"run wholly past the row", BI_RLE8, {4, 1, 8, 2, 0, 0, 1, 3, 0, 1}, "aaaa/daaa/bbbb"},
+        {"move past the row's end", BI_RLE8, {0, 2, 6, 0, 1, 5, 0, 0, 1, 4, 0, 1}, "aaaa/eaaa/aaaa"},
+        {"4-bit run past the row", BI_RLE4, {6, 0x12, 0, 1}, "aaaa/aaaa/bcbc"},
         {"pixels as they are past the data", BI_RLE8, {0, 4, 1, 2}, nullptr},
         {"move past the last row", BI_RLE8, {0, 2, 0, 3, 1, 1, 0, 1}, nullptr},
+        {"moves far past the last row", BI_RLE8, {0, 2, 0, 255, 0, 2, 0, 255, 1, 1, 0, 1}, nullptr},
         {"move cut off", BI_RLE8, {0, 2, 1}, nullptr},
         {"row past the last", BI_RLE8, {0, 0, 0, 0, 0, 0, 1, 1, 0, 1}, nullptr},
         {"no end mark", BI_RLE8, {4, 1, 0, 0}, nullptr},
@@ -124,6 +131,37 @@ TEST(BmpFile, RunLengthDataDecodesRunsEscapesAndMoves) {
         if (read) {
             EXPECT_EQ(c.pixels, Indexes(image));
         }
+    }
+}
+
+// Pictures whose rows an encoder coded out to the stored width (rle/make-padded-rle.py: runs and
+// pixels as they are crossing the right edge), each compared pixel for pixel with what another
+// decoder read from it (rle/padded-W.ppm, committed beside it).
+TEST(BmpFile, RunLengthRowsCodedToTheStoredWidthReadAsAnotherDecoderReadsThem) {
+    for (int width : {21, 91, 426}) {
+        const std::string name = "padded-" + std::to_string(width);
+        SCOPED_TRACE(name);
+        cBmpImage image;
+        ASSERT_TRUE(ReadBmpImage(TestMediaPath((name + ".bmp").c_str()).c_str(), &image));
+        std::istringstream expected(TestMediaBytes((name + ".ppm").c_str()));
+        std::string magic;
+        int ppmWidth = 0, ppmHeight = 0, most = 0;
+        expected >> magic >> ppmWidth >> ppmHeight >> most;
+        ASSERT_EQ("P3", magic);
+        ASSERT_EQ(255, most);
+        ASSERT_EQ(width, ppmWidth);
+        ASSERT_EQ(ppmWidth, image.info.width);
+        ASSERT_EQ(ppmHeight, image.info.height);
+        for (int y = 0; y < ppmHeight; ++y)
+            for (int x = 0; x < ppmWidth; ++x) {
+                int r = -1, g = -1, b = -1;
+                expected >> r >> g >> b;
+                const RGBQUAD& c = image.colours[image.Row(y)[x]];
+                ASSERT_EQ(r, c.rgbRed) << x << "," << y;
+                ASSERT_EQ(g, c.rgbGreen) << x << "," << y;
+                ASSERT_EQ(b, c.rgbBlue) << x << "," << y;
+            }
+        ASSERT_TRUE(expected) << "the expected pixels end early";
     }
 }
 

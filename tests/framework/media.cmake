@@ -14,3 +14,9 @@ foreach(song "tone.ogg" "tone2.ogg 550 770 5513 22050" "tone11k.ogg 440 660 2756
 endforeach()
 add_custom_target(framework_test_media ALL DEPENDS ${tone_files})
 add_dependencies(test_framework framework_test_media Vox)
+# Run-length pictures coded out to their stored width, and the pixels another decoder read from
+# them (framework/rle/make-padded-rle.py).
+file(GLOB rle_pictures CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/framework/rle/padded-*)
+foreach(picture ${rle_pictures})
+  configure_file(${picture} ${CMAKE_CURRENT_BINARY_DIR}/ COPYONLY)
+endforeach()

@@ -140,7 +140,7 @@ TEST_F(BitmapLoad, DamagedFilesFailAndLeaveSurfacePaletteAndKeyAsTheyWere) {
         {"width of 70000", [](BITMAPFILEHEADER&, BITMAPINFOHEADER& i) { i.biWidth = 70000; }, 0, BI_RGB, {}},
         {"pixels past the end", [](BITMAPFILEHEADER& f, BITMAPINFOHEADER&) { f.bfOffBits = 0x7fffff00; }, 0, BI_RGB, {}},
         // The colour table is sound, the pixels are not: the palette must not take the table.
-        {"run-length run past its row", nullptr, 0, BI_RLE8, {100, 1, 0, 1}},
+        {"run-length move past its last row", nullptr, 0, BI_RLE8, {0, 2, 0, 64, 1, 1, 0, 1}},
     };
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.name);
