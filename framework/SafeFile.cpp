@@ -40,6 +40,13 @@ namespace {
 
 std::string TempPath(const char* path) { return Format("%s.tmp~", path); }
 
+// A save killed between writing its temporary file and the rename leaves that file behind; the
+// next save of the destination takes it away first, whether or not that save then succeeds.
+// (A folder of the name stays: it is nobody's half-written save.)
+void RemoveStaleTemp(const char* path) {
+    if (path && path[0]) DeleteFileA(TempPath(path).c_str());
+}
+
 // Writes and flushes the temporary file of path; removed again when that fails.
 bool WriteTemp(const char* path, const void* data, size_t size) {
     if (!path || !path[0]) return false;
@@ -84,12 +91,14 @@ bool CanReplace(const char* path) {
 
 bool SaveFileSafely(const char* path, const void* data, size_t size) {
     // Wine lets a rename replace a read-only file; Windows does not, and neither do we.
+    RemoveStaleTemp(path);
     return CanReplace(path) && WriteTemp(path, data, size) && RenameTemp(path);
 }
 
 bool SaveFilesSafely(const std::vector<cFileBytes>& files, std::string* failedPath) {
     // Every destination is looked at before anything is written, so that a file that cannot be
     // replaced stops the set while all of them still hold their old contents.
+    for (const cFileBytes& file : files) RemoveStaleTemp(file.path.c_str());
     size_t written = 0;
     for (; written < files.size(); ++written) {
         const cFileBytes& file = files[written];
