@@ -163,16 +163,19 @@ bool cOggChain::OpenBytes(std::vector<unsigned char> bytes) {
         stb_vorbis* decoder = OpenDecoder(data + starts[i], end - starts[i], arena);
         if (!decoder) break;
         stb_vorbis_info info = stb_vorbis_get_info(decoder);
-        bool playable = i == 0 ? info.channels >= 1 && info.channels <= kMaxChannels && info.sample_rate >= 1 &&
-                                     info.sample_rate <= kMaxRate
-                               : int(info.sample_rate) == m_nRate;
+        // A later song may have more channels: the decoder mixes them into two.
+        bool playable = info.channels >= 1 && (i > 0 || info.channels <= kMaxChannels) && info.sample_rate >= 1 &&
+                        info.sample_rate <= kMaxRate;
         if (playable && i == 0) {
             m_nChannels = info.channels;
             m_nRate = int(info.sample_rate);
         }
         if (playable) {
-            frames += stb_vorbis_stream_length_in_samples(decoder);
-            m_Links.push_back({starts[i], end - starts[i]});
+            const int64_t songFrames = stb_vorbis_stream_length_in_samples(decoder);
+            const bool converted = info.channels != m_nChannels || int(info.sample_rate) != m_nRate;
+            frames += converted ? cLinkConverter::ConvertedFrames(songFrames, int(info.sample_rate), m_nRate)
+                                : songFrames;
+            m_Links.push_back({starts[i], end - starts[i], converted});
         }
         stb_vorbis_close(decoder);
         if (!playable) break;
@@ -198,6 +201,7 @@ bool cOggCursor::OpenSong(size_t index) {
     const cOggChain::cLink& link = m_Chain.m_Links[index];
     m_pDecoder = OpenDecoder(m_Chain.m_Bytes.data() + link.offset, link.size, m_Arena);
     m_nSong = index;
+    if (m_pDecoder && link.converted) m_Converter.Start(m_pDecoder, m_Chain.m_nChannels, m_Chain.m_nRate);
     return m_pDecoder != nullptr;
 }
 
@@ -212,8 +216,10 @@ int cOggCursor::Read(short* out, int frames) {
     int channels = m_Chain.m_nChannels;
     int got = 0;
     while (got < frames && m_pDecoder) {
-        int n = stb_vorbis_get_samples_short_interleaved(m_pDecoder, channels, out + size_t(got) * channels,
-                                                         (frames - got) * channels);
+        short* to = out + size_t(got) * channels;
+        int n = m_Chain.m_Links[m_nSong].converted
+                    ? m_Converter.Read(to, frames - got)
+                    : stb_vorbis_get_samples_short_interleaved(m_pDecoder, channels, to, (frames - got) * channels);
         if (n > 0)
             got += n;
         else if (!OpenSong(m_nSong + 1))

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "framework/vox/LinkConverter.h"
+
 struct stb_vorbis;
 
 class cOggChain {
@@ -18,13 +20,13 @@ public:
     void Close();
 
     bool IsOpen() const { return !m_Links.empty(); }
-    // The format of the first song; later songs are decoded into its channel count.
+    // The format of the first song; a later song of another format is converted into it (the
+    // wave output keeps one format).
     int Channels() const { return m_nChannels; }
     int Rate() const { return m_nRate; }
-    // Sample frames of every song played, in all (at most 0x7FFFFFFF).
+    // Sample frames of every song played, in that format, in all (at most 0x7FFFFFFF).
     int Frames() const { return m_nFrames; }
-    // The songs played: the chain ends before a song that cannot be played or has another
-    // sample rate (the wave output keeps one rate).
+    // The songs played: the chain ends before a song that cannot be played.
     size_t Songs() const { return m_Links.size(); }
 
 private:
@@ -32,6 +34,7 @@ private:
     struct cLink {
         size_t offset;
         size_t size;
+        bool converted;  // of another format than the first song's
     };
     std::vector<unsigned char> m_Bytes;
     std::vector<cLink> m_Links;
@@ -63,4 +66,5 @@ private:
     size_t m_nSong = 0;
     stb_vorbis* m_pDecoder = nullptr;
     std::vector<char> m_Arena;
+    cLinkConverter m_Converter;  // reads the song when it is converted
 };

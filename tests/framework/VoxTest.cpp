@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,13 +17,29 @@
 namespace {
 
 // The tones the build encodes (make-tone.sh): stereo 22050 Hz; the main one 440 Hz left and
-// 660 Hz right, the second one (to chain after it) 550 and 770 Hz.
+// 660 Hz right, the second one (to chain after it) 550 and 770 Hz; the main tone's first quarter
+// second at 11025 Hz; a mono 550 Hz at 16000 Hz.
 const int kToneRate = 22050;
 const int kToneFrames = 11025;
 const int kTone2Frames = 5513;
+const int kTone11kFrames = 2756;
+const int kMonoRate = 16000;
+const int kMonoFrames = 7000;
+double Sine(double frequency, int frame, int rate) {
+    return 8000 * std::sin(2 * 3.141592653589793 * frequency * frame / rate);
+}
 double ToneSample(int frame, int channel, double left = 440, double right = 660) {
-    double frequency = channel == 0 ? left : right;
-    return 8000 * std::sin(2 * 3.141592653589793 * frequency * frame / kToneRate);
+    return Sine(channel == 0 ? left : right, frame, kToneRate);
+}
+
+// The root mean square distance of a channel of decoded frames from the wave, the encoder's fade
+// at both ends left out (1000 frames each).
+template <class Wave>
+double Distance(const std::vector<short>& pcm, int channels, int channel, int frames, Wave wave) {
+    double error = 0;
+    const int from = 1000, to = frames - 1000;
+    for (int i = from; i < to; ++i) error += std::pow(pcm[size_t(i) * channels + channel] - wave(i), 2);
+    return std::sqrt(error / (to - from));
 }
 
 // Waits for the voice's state, progress of the playing thread rather than a measure of time.
@@ -115,25 +132,33 @@ TEST_F(VoxTest, FilesThatCannotPlayFail) {
 TEST_F(VoxTest, ChainedSongsPlayInOrderAndCountTogether) {
     cTempDir dir;
     std::string one = TestMediaBytes("tone.ogg"), two = TestMediaBytes("tone2.ogg");
+    std::string other = TestMediaBytes("tone11k.ogg"), mono = TestMediaBytes("mono16k.ogg");
     dir.Write("chain.ogg", one + two);
     dir.Write("three.ogg", one + two + one);
-    // The wave output keeps one rate: a song at another rate ends the chain.
-    dir.Write("rate.ogg", one + TestMediaBytes("tone11k.ogg") + two);
+    // Songs of another format are converted into the first song's: 11025 Hz stereo, 16000 Hz
+    // mono, and 22050 Hz stereo after a mono 16000 Hz first song.
+    dir.Write("rate.ogg", one + other + two);
+    dir.Write("mono.ogg", one + mono);
+    dir.Write("monofirst.ogg", mono + one);
     cVoxVoice* voice = m_vox.GetVoice(0);
     struct {
         const char* file;
-        int frames;
-    } cases[] = {{"chain.ogg", kToneFrames + kTone2Frames},
-                 {"three.ogg", 2 * kToneFrames + kTone2Frames},
-                 {"rate.ogg", kToneFrames}};
+        int frames, channels, rate;
+    } cases[] = {{"chain.ogg", kToneFrames + kTone2Frames, 2, kToneRate},
+                 {"three.ogg", 2 * kToneFrames + kTone2Frames, 2, kToneRate},
+                 {"rate.ogg", kToneFrames + 2 * kTone11kFrames + kTone2Frames, 2, kToneRate},
+                 // 7000 frames at 16000 Hz are 9646.875 at 22050: the part-frame makes one more.
+                 {"mono.ogg", kToneFrames + 9647, 2, kToneRate},
+                 {"monofirst.ogg", kMonoFrames + 8000, 1, kMonoRate}};
     for (auto& c : cases) {
-        ASSERT_TRUE(voice->Load(c.file)) << c.file;
+        SCOPED_TRACE(c.file);
+        ASSERT_TRUE(voice->Load(c.file));
         int channels = 0, rate = 0;
-        EXPECT_EQ(c.frames, voice->GetFormat(&channels, &rate)) << c.file;
-        EXPECT_EQ(2, channels);
-        EXPECT_EQ(kToneRate, rate);
+        EXPECT_EQ(c.frames, voice->GetFormat(&channels, &rate));
+        EXPECT_EQ(c.channels, channels);
+        EXPECT_EQ(c.rate, rate);
         std::vector<short> pcm(size_t(c.frames + 100) * 2);
-        EXPECT_EQ(c.frames, voice->Peek(0, pcm.data(), c.frames + 100)) << c.file;
+        EXPECT_EQ(c.frames, voice->Peek(0, pcm.data(), c.frames + 100));
     }
 
     // The second song follows the first.
@@ -141,15 +166,53 @@ TEST_F(VoxTest, ChainedSongsPlayInOrderAndCountTogether) {
     std::vector<short> pcm(size_t(kTone2Frames) * 2);
     ASSERT_EQ(kTone2Frames, voice->Peek(kToneFrames, pcm.data(), kTone2Frames));
     for (int c = 0; c < 2; ++c) {
-        double error = 0;
-        int from = 1000, to = kTone2Frames - 1000;
-        for (int i = from; i < to; ++i) error += std::pow(pcm[size_t(i) * 2 + c] - ToneSample(i, c, 550, 770), 2);
         // The short song is coded less closely; any other tone would be off by about 8000.
-        EXPECT_LT(std::sqrt(error / (to - from)), 8000 * 0.1) << "channel " << c;
+        EXPECT_LT(Distance(pcm, 2, c, kTone2Frames, [&](int i) { return ToneSample(i, c, 550, 770); }), 8000 * 0.1)
+            << "channel " << c;
     }
     ASSERT_TRUE(m_vox.Play(0, "chain.ogg", 1));
     ASSERT_TRUE(WaitUntil([&] { return !voice->IsPlaying(); }));
     EXPECT_EQ(2, voice->GetPasses());
+}
+
+// A converted song sounds as it did at its own rate and channels, and a song of the first one's
+// format after it decodes to the very samples it has alone.
+TEST_F(VoxTest, SongsOfAnotherFormatAreConvertedIntoTheFirstSongs) {
+    cTempDir dir;
+    const std::string one = TestMediaBytes("tone.ogg"), two = TestMediaBytes("tone2.ogg");
+    dir.Write("two.ogg", two);
+    dir.Write("rate.ogg", one + TestMediaBytes("tone11k.ogg") + two);
+    dir.Write("mono.ogg", one + TestMediaBytes("mono16k.ogg"));
+    dir.Write("monofirst.ogg", TestMediaBytes("mono16k.ogg") + one);
+    cVoxVoice* voice = m_vox.GetVoice(0);
+    const double kStereo[] = {440, 660};
+    struct {
+        const char* file;
+        int first, frames, channels;
+        std::function<double(int frame, int channel)> wave;
+    } cases[] = {
+        {"rate.ogg", kToneFrames, 2 * kTone11kFrames, 2, [&](int i, int c) { return ToneSample(i, c); }},
+        {"mono.ogg", kToneFrames, 9647, 2, [](int i, int) { return Sine(550, i, kToneRate); }},
+        {"monofirst.ogg", kMonoFrames, 8000, 1,
+         [&](int i, int) { return (Sine(kStereo[0], i, kMonoRate) + Sine(kStereo[1], i, kMonoRate)) / 2; }},
+    };
+    for (auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        ASSERT_TRUE(voice->Load(c.file));
+        std::vector<short> pcm(size_t(c.frames) * c.channels);
+        ASSERT_EQ(c.frames, voice->Peek(c.first, pcm.data(), c.frames));
+        for (int channel = 0; channel < c.channels; ++channel)
+            EXPECT_LT(Distance(pcm, c.channels, channel, c.frames, [&](int i) { return c.wave(i, channel); }),
+                      8000 * 0.1)
+                << "channel " << channel;
+    }
+
+    std::vector<short> alone(size_t(kTone2Frames) * 2), chained(alone.size());
+    ASSERT_TRUE(voice->Load("two.ogg"));
+    ASSERT_EQ(kTone2Frames, voice->Peek(0, alone.data(), kTone2Frames));
+    ASSERT_TRUE(voice->Load("rate.ogg"));
+    ASSERT_EQ(kTone2Frames, voice->Peek(kToneFrames + 2 * kTone11kFrames, chained.data(), kTone2Frames));
+    EXPECT_TRUE(alone == chained) << "the song after a converted one is decoded as it is alone";
 }
 
 namespace {

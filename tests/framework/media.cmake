@@ -1,8 +1,9 @@
 # Media the framework tests play, made at build time beside the test program: the main tone, a
-# second song to chain after it, and a song at another rate.
+# second song to chain after it, a song at another rate, and a mono one at a third rate.
 set(tone_script ${CMAKE_CURRENT_SOURCE_DIR}/framework/make-tone.sh)
 set(tone_files)
-foreach(song "tone.ogg" "tone2.ogg 550 770 5513 22050" "tone11k.ogg 440 660 2756 11025")
+foreach(song "tone.ogg" "tone2.ogg 550 770 5513 22050" "tone11k.ogg 440 660 2756 11025"
+             "mono16k.ogg 550 550 7000 16000 1")
   separate_arguments(args UNIX_COMMAND "${song}")
   list(GET args 0 name)
   list(REMOVE_AT args 0)
