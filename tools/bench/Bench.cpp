@@ -8,11 +8,48 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "data/DataFile.h"
+#include "framework/MessageBox.h"
 
 namespace {
+
+int g_boxesShown = 0;
+
+// The system's texts are in the ANSI code page; the terminal reading the benchmark's output
+// speaks UTF-8.
+std::string Utf8(const char* text) {
+    if (!text) return "";
+    int wide = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    if (wide <= 0) return text;
+    std::vector<wchar_t> w(static_cast<size_t>(wide));
+    MultiByteToWideChar(CP_ACP, 0, text, -1, w.data(), wide);
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, w.data(), -1, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return text;
+    std::string out(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), -1, &out[0], bytes, nullptr, nullptr);
+    out.resize(static_cast<size_t>(bytes) - 1);
+    return out;
+}
+
+// Nobody watches the benchmark: a box that comes up is printed and answered at once, the answer
+// that changes nothing (no, cancel), and the run ends with a failure.
+int AnswerBox(HWND, const char* text, const char* caption, UINT type) {
+    ++g_boxesShown;
+    fprintf(stderr, "a message box came up: [%s] %s\n", Utf8(caption).c_str(), Utf8(text).c_str());
+    switch (type & MB_TYPEMASK) {
+        case MB_YESNO:
+            return IDNO;
+        case MB_OKCANCEL:
+        case MB_YESNOCANCEL:
+        case MB_RETRYCANCEL:
+            return IDCANCEL;
+        default:
+            return IDOK;
+    }
+}
 
 struct cSection {
     const char* name;
@@ -76,6 +113,7 @@ void PrintRow(const char* what, const cTiming& measured, const char* reference, 
 
 int main(int argc, char** argv) {
     SetDataVersion(kDataVersion);
+    SetMessageBoxHook(AnswerBox);
     int ran = 0;
     for (const cSection& section : kSections) {
         bool wanted = argc < 2;
@@ -89,6 +127,10 @@ int main(int argc, char** argv) {
         for (const cSection& section : kSections) fprintf(stderr, " %s", section.name);
         fprintf(stderr, "\n");
         return 2;
+    }
+    if (g_boxesShown) {
+        fprintf(stderr, "%d message boxes came up: the run's figures may lack what they stopped\n", g_boxesShown);
+        return 1;
     }
     return 0;
 }
