@@ -280,6 +280,10 @@ bool WriteSampleGame() {
     bool ok = system.SaveFile(g_PathTable[ePathSystemDefault]);
     ok = WriteWorldMap() && ok;
     ok = WritePalette() && ok;
+    // The factory stage ships here too, so it is written again against the palette it ships
+    // with: written against the factory palette, its elements would differ from what the editor
+    // inherits, and its first save would change it.
+    ok = WriteFactoryStage() && ok;
     ok = WriteRowStage(Rows(kMeadow), "はじめての草原", "default\\stg4\\w1.stg4") && ok;
     ok = WriteRowStage(Rows(kHill), "いしの丘", "default\\stg4\\w2.stg4") && ok;
     ok = WriteRowStage(Rows(kTrialA), "チャレンジ1-1", "default\\stg4\\c01-1.stg4") && ok;
