@@ -17,7 +17,7 @@ enum eStageClear { eClearByNumber = 1 };
 enum eMessagePos { eMessageScreenPos = 7, eMessageStagePos = 8 };
 enum eMessageTime { eMessageByTime = 2 };
 enum eWarpMode { eWarpToPoint = 2 };
-enum eWarpCoord { eWarpRelative = 0 };
+enum eWarpCoord { eWarpAbsolute = 1, eWarpScreen = 2 };
 enum eTarget { eTargetHero = 0, eTargetSelf = 1, eTargetNearest = 2, eTargetById = 3 };
 
 // The parameters each dialog shows, and how a new command starts.
@@ -134,11 +134,13 @@ void cCmdWarpDlg::UpdateEnables() {
     for (uint16_t id : kByDistance) EnableCtrl(id, !toPoint);
     for (uint16_t id : kToPoint) EnableCtrl(id, toPoint);
     if (!toPoint) return;
-    // Absolute and screen points are not mirrored for a chara facing right.
-    int relative = ComboPos(IDC_MV_TARGET_TYPE) == eWarpRelative;
-    EnableCtrl(IDC_MV_FLIP_X, relative);
-    EnableCtrl(IDC_MV_FLIP_Y, relative);
-    if (!relative) {
+    // Absolute and screen points are not mirrored for a chara facing right. A stored kind the
+    // list lacks selects nothing; its flips stay as they were.
+    int target = ComboPos(IDC_MV_TARGET_TYPE);
+    bool fixed = target == eWarpAbsolute || target == eWarpScreen;
+    EnableCtrl(IDC_MV_FLIP_X, !fixed);
+    EnableCtrl(IDC_MV_FLIP_Y, !fixed);
+    if (fixed) {
         Uncheck(IDC_MV_FLIP_X);
         Uncheck(IDC_MV_FLIP_Y);
     }

@@ -16,6 +16,7 @@ void BuildNoneFirst(std::vector<std::string>* list, const Table& table) {
 }
 
 enum eSetType { eTimeAndSpeed = 0, eTimeAndDistance = 1, eSpeedAndDistance = 2 };
+enum eTargetType { eTargetAbsolute = 2, eTargetScreen = 3 };
 
 }  // namespace
 
@@ -119,12 +120,13 @@ void cCmdLineMoveDlg::UpdateEnables() {
     if (byDirection) {
         for (uint16_t id : kTargetEdits) EnableCtrl(id, 0);
     } else {
-        // Absolute and screen targets are not mirrored for a chara placed facing right.
+        // Absolute and screen targets are not mirrored for a chara placed facing right. A
+        // stored kind the list lacks selects nothing; its flips stay as they were.
         int target = ComboPos(IDC_MV_TARGET_TYPE);
-        bool relative = target == 0 || target == 1;
-        EnableCtrl(IDC_MV_FLIP_X, relative);
-        EnableCtrl(IDC_MV_FLIP_Y, relative);
-        if (!relative) {
+        bool fixed = target == eTargetAbsolute || target == eTargetScreen;
+        EnableCtrl(IDC_MV_FLIP_X, !fixed);
+        EnableCtrl(IDC_MV_FLIP_Y, !fixed);
+        if (fixed) {
             Uncheck(IDC_MV_FLIP_X);
             Uncheck(IDC_MV_FLIP_Y);
         }
@@ -173,7 +175,7 @@ cCmdCircleMoveDlg::cCmdCircleMoveDlg(UINT templateId, cChildWnd* parent, const c
     m_Bind.Edit(IDC_MV_RADIUS_K, &m.m_HomingClone, -20, 20, IDC_MV_RADIUS_K_SPIN);
     m_Bind.Check(IDC_MV_FLIP_X, &m.m_FlipX);
     m_Bind.Check(IDC_MV_FLIP_Y, &m.m_FlipY);
-    m_Bind.Check(IDC_MV_NO_MOVE_X, &m.m_NoMoveX);
+    m_Bind.Check(IDC_MV_NO_MOVE_X_FREE, &m.m_NoMoveX);
     m_Bind.Check(IDC_MV_NO_MOVE_Y, &m.m_NoMoveY);
     BindAnime();
 }
@@ -196,7 +198,7 @@ void BindTargetOffsets(cCmdBindings& bind, cEdMove& m) {
     bind.Edit(IDC_MV_TARGET_Y_DOT, &m.m_TargetDotY, -640, 640, IDC_MV_TARGET_Y_DOT_SPIN);
     bind.Check(IDC_MV_FLIP_X, &m.m_FlipX);
     bind.Check(IDC_MV_FLIP_Y, &m.m_FlipY);
-    bind.Check(IDC_MV_NO_MOVE_X, &m.m_NoMoveX);
+    bind.Check(IDC_MV_NO_MOVE_X_FREE, &m.m_NoMoveX);
     bind.Check(IDC_MV_NO_MOVE_Y, &m.m_NoMoveY);
 }
 

@@ -53,7 +53,12 @@ void cCmdShotPage::ApplyParamSlots(cParamSlots& slots) {
         SetDlgItemTextA(m_hWnd, slots.m_Captions[i], desc ? desc->m_Caption : "");
         edit->m_Ctrl.Enable(used);
         if (!desc) continue;
-        edit->m_Ctrl.SetRange(desc->m_Min, desc->m_Max);
+        // A slot the choice leaves unused keeps the binding's own range: a number stored there
+        // stays what it was unless another choice is made.
+        if (used)
+            edit->m_Ctrl.SetRange(desc->m_Min, desc->m_Max);
+        else
+            edit->m_Ctrl.SetRange(edit->m_Desc.minimum, edit->m_Desc.maximum);
         if (changed)
             edit->m_Ctrl.SetValue(desc->m_Default);
         else

@@ -3,6 +3,8 @@
 
 // Templates.
 #define IDD_CMD_PICKER 205
+// The picker's hidden picture frame, as every page template has one.
+#define IDC_CMD_PICKER_PICTURE 1006
 #define IDD_CMD_WAIT 207
 #define IDD_CMD_LINE_MOVE 208
 #define IDD_CMD_HOMING_MOVE 214
@@ -66,6 +68,8 @@
 #define IDC_MV_STOP_AT_TARGET 1146
 #define IDC_MV_NO_JITTER 1147
 #define IDC_MV_NO_MOVE_X 1396
+// The circle, charge and homing templates have no stop-at-target box: theirs takes its id.
+#define IDC_MV_NO_MOVE_X_FREE 1146
 #define IDC_MV_NO_MOVE_Y 1148
 // Inertia.
 #define IDC_MV_INERTIA 1143

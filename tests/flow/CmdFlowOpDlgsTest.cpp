@@ -305,6 +305,19 @@ TEST_F(CmdFlowOpDlgs, ValuesOutsideTheListsAreKept) {
         Press(d, IDC_CMD_OK);
     }));
     EXPECT_TRUE(cmd == kept);
+    // A warp to a point of a kind the list lacks: the flips it cannot judge stay.
+    cFlowCmd warp = NewCmd(20);
+    ASSERT_EQ(1, Run<cCmdWarpDlg>(warp, 1, IDD_CMD_WARP, "ワープ", PressOk));
+    warp.m_Move->m_DirMode = 2;
+    warp.m_Move->m_TargetMode = 5;
+    warp.m_Move->m_FlipX = 1;
+    warp.m_Move->m_FlipY = 1;
+    kept = warp;
+    EXPECT_EQ(1, Run<cCmdWarpDlg>(warp, 0, IDD_CMD_WARP, "ワープ", [](HWND d) {
+        EXPECT_EQ(CB_ERR, SendDlgItemMessageA(d, IDC_MV_TARGET_TYPE, CB_GETCURSEL, 0, 0));
+        Press(d, IDC_CMD_OK);
+    }));
+    EXPECT_TRUE(warp == kept);
 }
 
 }  // namespace

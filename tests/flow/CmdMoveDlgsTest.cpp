@@ -50,7 +50,12 @@ std::vector<cFieldRow> InertiaRows() {
         {Choose(IDC_CMD_ANIME, 1), C<uint16_t>(&cFlowCmd::m_Anime, 1)},
     };
 }
-std::vector<cFieldRow> TargetOffsetRows() {
+// The line movement's "横方向の移動を無効化" is 1396; the circle, charge and homing templates
+// give theirs the id the line movement gives its stop-at-target box.
+const uint16_t kLineNoMoveX = 1396;
+const uint16_t kNoMoveX = 1146;
+
+std::vector<cFieldRow> TargetOffsetRows(uint16_t noMoveX) {
     return {
         {Type(IDC_MV_TARGET_X, "640"), M<int16_t>(&cEdMove::m_TargetX, 640)},
         {Type(IDC_MV_TARGET_X_DOT, "-640"), M<int16_t>(&cEdMove::m_TargetDotX, -640)},
@@ -58,7 +63,7 @@ std::vector<cFieldRow> TargetOffsetRows() {
         {Type(IDC_MV_TARGET_Y_DOT, "700"), M<int16_t>(&cEdMove::m_TargetDotY, 640)},
         {Click(IDC_MV_FLIP_X), MToggle(&cEdMove::m_FlipX)},
         {Click(IDC_MV_FLIP_Y), MToggle(&cEdMove::m_FlipY)},
-        {Click(IDC_MV_NO_MOVE_X), MToggle(&cEdMove::m_NoMoveX)},
+        {Click(noMoveX), MToggle(&cEdMove::m_NoMoveX)},
         {Click(IDC_MV_NO_MOVE_Y), MToggle(&cEdMove::m_NoMoveY)},
     };
 }
@@ -81,13 +86,13 @@ TEST_F(CmdMoveDlgs, LineMovementWritesEachField) {
         {Type(IDC_MV_ANGLE_K, "-8000"), M<int16_t>(&cEdMove::m_AngleClone, -7200)},
     };
     CheckFamily<cCmdLineMoveDlg>(2, IDD_CMD_LINE_MOVE, "直線移動",
-                                 Join({TimeRows(), SpeedRows(), direction, TargetOffsetRows(), InertiaRows()}));
+                                 Join({TimeRows(), SpeedRows(), direction, TargetOffsetRows(kLineNoMoveX), InertiaRows()}));
 }
 
 TEST_F(CmdMoveDlgs, GroundChargeHomingAndAvoidanceWriteEachField) {
     CheckFamily<cCmdGroundMoveDlg>(3, IDD_CMD_GROUND_MOVE, "地上折り返し移動", Join({TimeRows(), SpeedRows(), InertiaRows()}));
     CheckFamily<cCmdChargeMoveDlg>(5, IDD_CMD_CHARGE_MOVE, "突撃移動",
-                                   Join({TimeRows(), SpeedRows(), TargetOffsetRows(), InertiaRows()}));
+                                   Join({TimeRows(), SpeedRows(), TargetOffsetRows(kNoMoveX), InertiaRows()}));
     std::vector<cFieldRow> homing = {
         {Type(IDC_MV_HOMING, "10"), M<int16_t>(&cEdMove::m_Homing, 10)},
         {Type(IDC_MV_HOMING_K, "-4"), M<int16_t>(&cEdMove::m_HomingClone, 0)},
@@ -95,7 +100,7 @@ TEST_F(CmdMoveDlgs, GroundChargeHomingAndAvoidanceWriteEachField) {
         {Click(IDC_MV_NO_JITTER), MToggle(&cEdMove::m_NoJitter)},
     };
     CheckFamily<cCmdHomingMoveDlg>(6, IDD_CMD_HOMING_MOVE, "誘導移動",
-                                   Join({TimeRows(), SpeedRows(), TargetOffsetRows(), homing, InertiaRows()}));
+                                   Join({TimeRows(), SpeedRows(), TargetOffsetRows(kNoMoveX), homing, InertiaRows()}));
     std::vector<cFieldRow> avoid = {{Choose(IDC_MV_DIR, 7), M<uint8_t>(&cEdMove::m_Dir, 7)}};
     CheckFamily<cCmdPlainMoveDlg>(7, IDD_CMD_AVOID_MOVE, "画面外回避移動",
                                   Join({TimeRows(), SpeedRows(), avoid, InertiaRows()}));
@@ -115,7 +120,7 @@ TEST_F(CmdMoveDlgs, CircleWritesEachField) {
         {Type(IDC_MV_RADIUS_K, "-20"), M<int16_t>(&cEdMove::m_HomingClone, -20)},
         {Click(IDC_MV_FLIP_X), MToggle(&cEdMove::m_FlipX)},
         {Click(IDC_MV_FLIP_Y), MToggle(&cEdMove::m_FlipY)},
-        {Click(IDC_MV_NO_MOVE_X), MToggle(&cEdMove::m_NoMoveX)},
+        {Click(kNoMoveX), MToggle(&cEdMove::m_NoMoveX)},
         {Click(IDC_MV_NO_MOVE_Y), MToggle(&cEdMove::m_NoMoveY)},
         {Choose(IDC_CMD_ANIME, 1), C<uint16_t>(&cFlowCmd::m_Anime, 1)},
     };
@@ -303,6 +308,27 @@ TEST_F(CmdMoveDlgs, LineMovementEnablesFollowTheControls) {
     EXPECT_EQ(2, cmd.m_Move->m_TargetMode);
     EXPECT_EQ(0, cmd.m_Move->m_FlipX);
     EXPECT_EQ(0, cmd.m_Move->m_FlipY);
+}
+
+// A target kind from a file that the list lacks selects nothing; the flips it cannot judge
+// stay as stored, as does the kind.
+TEST_F(CmdMoveDlgs, ATargetKindOutsideTheListKeepsTheFlips) {
+    cFlowCmd cmd = NewCmd(2);
+    ASSERT_EQ(1, Run<cCmdLineMoveDlg>(cmd, 1, IDD_CMD_LINE_MOVE, "直線移動", PressOk));
+    cmd.m_Move->m_DirMode = 1;
+    cmd.m_Move->m_TargetMode = 7;
+    cmd.m_Move->m_UseTargetX = 1;
+    cmd.m_Move->m_UseTargetY = 1;
+    cmd.m_Move->m_FlipX = 1;
+    cmd.m_Move->m_FlipY = 1;
+    cFlowCmd stored = cmd;
+    EXPECT_EQ(1, Run<cCmdLineMoveDlg>(cmd, 0, IDD_CMD_LINE_MOVE, "直線移動", [](HWND d) {
+        EXPECT_EQ(CB_ERR, SendDlgItemMessageA(d, IDC_MV_TARGET_TYPE, CB_GETCURSEL, 0, 0));
+        EXPECT_TRUE(IsCheckedCtrl(d, IDC_MV_FLIP_X));
+        EXPECT_TRUE(IsCheckedCtrl(d, IDC_MV_FLIP_Y));
+        Press(d, IDC_CMD_OK);
+    }));
+    EXPECT_TRUE(cmd == stored);
 }
 
 TEST_F(CmdMoveDlgs, CircleAndJumpEnablesFollowTheirCombos) {

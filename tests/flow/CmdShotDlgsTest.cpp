@@ -1,7 +1,9 @@
 // The shot, sword and summon dialogs: every control writes exactly its field at OK and nothing at
 // Cancel or the close box; formations and movement types bring their captions, ranges and
 // defaults; the item and element lists follow their palettes; the graphic preview.
+#include <algorithm>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "data/CommonPalette.h"
@@ -434,6 +436,54 @@ TEST_F(CmdShotDlgs, ValuesOutsideTheListsAreKept) {
         }));
         EXPECT_TRUE(cmd == stored) << end;
     }
+}
+
+// The shot template labels its movement type and both shot offsets as the author knows them.
+TEST_F(CmdShotDlgs, TheShotTemplateLabelsTheMovementTypeAndTheOffsets) {
+    cFlowCmd cmd = NewCmd(11);
+    EXPECT_EQ(0, Run<cCmdShotDlg>(cmd, 1, IDD_CMD_SHOT, "ショット", [](HWND d) {
+        std::vector<std::string> labels;
+        EnumChildWindows(
+            d,
+            [](HWND child, LPARAM list) {
+                reinterpret_cast<std::vector<std::string>*>(list)->push_back(WindowText(child));
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&labels));
+        for (const char* label : {"移動タイプ", "発射位置のズレX(dot)", "発射位置のズレY(dot)"})
+            EXPECT_NE(labels.end(), std::find(labels.begin(), labels.end(), label)) << label;
+        Press(d, IDC_CMD_CANCEL);
+    }));
+}
+
+// Numbers stored in the slots a formation or movement type leaves unused are not the dialog's
+// to change: OK keeps them, in the shot and in the summons that share the formation.
+TEST_F(CmdShotDlgs, UnusedParameterSlotsKeepTheirNumbers) {
+    cFlowCmd shot = NewCmd(11);
+    ASSERT_EQ(1, Run<cCmdShotDlg>(shot, 1, IDD_CMD_SHOT, "ショット", PressOk));
+    shot.m_Shot->m_Formation = 2;  // "拡散": slot 1 only
+    shot.m_Shot->m_FormParam[0] = 45;
+    shot.m_Shot->m_FormParam[1] = 12;
+    shot.m_Shot->m_FormParam[2] = 999;
+    shot.m_Shot->m_MoveType = 1;  // "主人公を狙う": slot 1 only
+    shot.m_Shot->m_MoveParam[0] = 7;
+    shot.m_Shot->m_MoveParam[1] = 300;
+    shot.m_Shot->m_MoveParam[2] = 1;
+    cFlowCmd stored = shot;
+    EXPECT_EQ(1, Run<cCmdShotDlg>(shot, 0, IDD_CMD_SHOT, "ショット", [](HWND d) {
+        EXPECT_FALSE(IsEnabledCtrl(d, IDC_SHOT_FORM_PARAM2));
+        EXPECT_EQ("999", WindowText(GetDlgItem(d, IDC_SHOT_FORM_PARAM3)));
+        Press(d, IDC_CMD_OK);
+    }));
+    EXPECT_TRUE(shot == stored);
+    cFlowCmd summon = NewCmd(14);
+    ASSERT_EQ(1, Run<cCmdCharaSummonDlg>(summon, 1, IDD_CMD_CHARA_SUMMON, "キャラ召喚", PressOk));
+    summon.m_Shot->m_Formation = 5;  // "包囲": slot 1 only
+    summon.m_Shot->m_FormParam[1] = 30;
+    summon.m_Shot->m_FormParam[2] = 4;
+    stored = summon;
+    EXPECT_EQ(1, Run<cCmdCharaSummonDlg>(summon, 0, IDD_CMD_CHARA_SUMMON, "キャラ召喚", PressOk));
+    EXPECT_TRUE(summon == stored);
 }
 
 // The preview shows the sheet's 16 x 16 cell of the graphic number, or nothing past the sheet.
