@@ -6,14 +6,14 @@
 #include "data/FlowTables.h"
 #include "editor/flow/FlowCmdIds.h"
 
-cSheetPlace& OpenCharaSheetPlace() {
-    static cSheetPlace place;
-    return place;
+HWND& OpenCharaSheetWnd() {
+    static HWND wnd = nullptr;
+    return wnd;
 }
 
-cSheetPlace& OpenItemSheetPlace() {
-    static cSheetPlace place;
-    return place;
+HWND& OpenItemSheetWnd() {
+    static HWND wnd = nullptr;
+    return wnd;
 }
 
 void SizeParams(cFlowCmd& cmd) {
@@ -138,12 +138,9 @@ void cCmdBindings::AttachTo(cPage* page) {
 
 cCmdPage::cCmdPage(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group)
     : cPage(templateId, parent, eKindDialog, group), m_Context(context) {
-    const cSheetPlace& chara = OpenCharaSheetPlace();
-    const cSheetPlace& item = OpenItemSheetPlace();
-    if (chara.m_Open)
-        SetRequestedPosition(chara.m_X, chara.m_Y);
-    else if (item.m_Open)
-        SetRequestedPosition(item.m_X, item.m_Y);
+    HWND sheet = OpenCharaSheetWnd() ? OpenCharaSheetWnd() : OpenItemSheetWnd();
+    RECT rect;
+    if (sheet && GetWindowRect(sheet, &rect)) SetRequestedPosition(rect.left, rect.top);
     SetLayout(0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);
     SizeParams(Cmd());
 }

@@ -24,15 +24,11 @@ struct cCmdContext {
     int m_New = 0;
 };
 
-// Where an open chara or item data sheet stands. The sheets keep their slot up to date while
-// they are open; a command dialog opens over the one the user works in.
-struct cSheetPlace {
-    bool m_Open = false;
-    int m_X = kNoPosition;
-    int m_Y = kNoPosition;
-};
-cSheetPlace& OpenCharaSheetPlace();
-cSheetPlace& OpenItemSheetPlace();
+// The windows of the open chara and item data sheets, null while a sheet is closed. A command
+// dialog opens where the sheet the user works in stands at that moment, however often it was
+// moved since it opened.
+HWND& OpenCharaSheetWnd();
+HWND& OpenItemSheetWnd();
 
 // Sizes the command's parameter list for its type (chara or item command table by the command's
 // own flag): growing adds zeros, shrinking drops the tail. A type outside its table keeps the

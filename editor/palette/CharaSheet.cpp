@@ -4,6 +4,7 @@
 #include <new>
 
 #include "data/EditConfig.h"
+#include "editor/flow/CmdPage.h"
 #include "editor/palette/CharaAbilityPage.h"
 #include "editor/palette/CharaActionPage.h"
 #include "editor/palette/CharaBasicPage.h"
@@ -37,7 +38,10 @@ cCharaDataSheet::~cCharaDataSheet() {
     // The sheet's windows go while the pages still answer them.
     Close();
     for (cCharaPage*& page : m_lpPages) SafeDelete(page);
-    if (g_OpenSheet == this) g_OpenSheet = nullptr;
+    if (g_OpenSheet == this) {
+        g_OpenSheet = nullptr;
+        OpenCharaSheetWnd() = nullptr;
+    }
 }
 
 bool cCharaDataSheet::IsPalette() const { return m_Source == eSourceStagePalette || m_Source == eSourceCommonPalette; }
@@ -69,6 +73,8 @@ bool cCharaDataSheet::Open() {
     if (!cPropSheet::Open()) return false;
     SetWindowTextA(m_hWnd, "キャラデータ");
     SetCurPage(std::max(0, std::min(EditConfig().m_CharaPage, kCharaPages - 1)));
+    // The command dialogs of its flows open over the sheet.
+    OpenCharaSheetWnd() = m_hWnd;
     return true;
 }
 

@@ -36,7 +36,7 @@ cItemDataSheet::~cItemDataSheet() {
     for (cItemPage*& page : m_lpPages) SafeDelete(page);
     if (g_OpenSheet == this) {
         g_OpenSheet = nullptr;
-        OpenItemSheetPlace() = cSheetPlace();
+        OpenItemSheetWnd() = nullptr;
     }
 }
 
@@ -69,8 +69,7 @@ bool cItemDataSheet::Open() {
     SetWindowTextA(m_hWnd, "アイテムデータ");
     SetCurPage(std::max(0, std::min(EditConfig().m_ItemPage, kItemPages - 1)));
     // The item command dialogs open over the sheet.
-    RECT rect;
-    if (GetWindowRect(m_hWnd, &rect)) OpenItemSheetPlace() = {true, static_cast<int>(rect.left), static_cast<int>(rect.top)};
+    OpenItemSheetWnd() = m_hWnd;
     return true;
 }
 

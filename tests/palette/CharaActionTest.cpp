@@ -205,6 +205,41 @@ TEST(CharaAction, ACommandChosenInThePickerReachesTheFlowAndReopensInItsDialog) 
     }
 }
 
+// A full command list takes no new command: no picker opens (none would be answered) and the
+// flow keeps its commands.
+TEST(CharaAction, AFullCommandListOpensNoPicker) {
+    cFlow flow = Flow(1, {});
+    flow.m_Commands.assign(kMaxFlowCmds, cFlowCmd());
+    for (cFlowCmd& cmd : flow.m_Commands) cmd.m_CmdType = ::eCmdWait;
+    cActionPage page({flow});
+    page.SelectRows(IDC_CF_CMDS, {0});
+    page.Click(kAction, IDC_CF_CMD_INSERT);
+    EXPECT_EQ(page.Flows()[0].m_Commands.size(), static_cast<size_t>(kMaxFlowCmds));
+}
+
+// A command dialog opens where the chara data sheet stands when it opens, after the sheet was
+// moved.
+TEST(CharaAction, ACommandDialogOpensOverTheSheetWhereItStandsNow) {
+    cFlow flow = Flow(1, {});
+    flow.m_Commands.assign(1, cFlowCmd());
+    flow.m_Commands[0].m_CmdType = ::eCmdWait;
+    cActionPage page({flow});
+    HWND sheet = page.Sheet()->GetHwnd();
+    for (POINT to : {POINT{37, 21}, POINT{140, 96}}) {
+        SetWindowPos(sheet, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PumpEditor();
+        RECT at = {};
+        DriveDialog(CaptionIs("ウエイト"), [&at](HWND dlg) {
+            GetWindowRect(dlg, &at);
+            SendMessageA(dlg, WM_COMMAND, IDC_CMD_CANCEL, 0);
+        });
+        page.SelectRows(IDC_CF_CMDS, {0});
+        page.Click(kAction, IDC_CF_CMD_EDIT);
+        EXPECT_EQ(to.x, at.left);
+        EXPECT_EQ(to.y, at.top);
+    }
+}
+
 TEST(CharaAction, TheTimingNoteFollowsTheTiming) {
     cActionPage page({Flow(1, {})});
     struct cCase {
