@@ -133,14 +133,6 @@ INT_PTR cCmdDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return handled;
 }
 
-int EditCmdThroughPicker(cFlowCmd& cmd, cChildWnd* parent, cWndGroup* group) {
-    cCmdContext context;
-    context.m_lpCmd = &cmd;
-    context.m_New = 0;
-    cCmdDlg picker(IDD_CMD_PICKER, parent, context, group);
-    return static_cast<int>(picker.DoModal(0));
-}
-
 int InsertThroughPicker(cRecordVector<cFlowCmd>& cmds, size_t row, size_t maximum, const cFlowCmd& fresh,
                         const std::function<int(const cCmdContext&)>& picker) {
     if (cmds.size() >= maximum || row > cmds.size()) {
@@ -154,12 +146,4 @@ int InsertThroughPicker(cRecordVector<cFlowCmd>& cmds, size_t row, size_t maximu
     int result = picker(context);
     if (result != 1) cmds.erase(cmds.begin() + static_cast<std::ptrdiff_t>(row));
     return result == 1;
-}
-
-int AddCmdThroughPicker(cRecordVector<cFlowCmd>& cmds, size_t row, size_t maximum, cChildWnd* parent,
-                        cWndGroup* group) {
-    return InsertThroughPicker(cmds, row, maximum, cFlowCmd(), [&](const cCmdContext& context) {
-        cCmdDlg picker(IDD_CMD_PICKER, parent, context, group);
-        return static_cast<int>(picker.DoModal(0));
-    });
 }

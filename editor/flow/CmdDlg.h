@@ -43,15 +43,8 @@ uint16_t CmdButtonId(int row);
 // here (the item's own "フローの変更").
 int RunCmdTypeDialog(cChildWnd* parent, const cCmdContext& context, cWndGroup* group);
 
-// The opener's side. A new command is inserted at `row` of the list (at most `maximum` commands:
-// a full list beeps and opens no picker) and removed again when the picker ends with 0; an
-// existing command is edited in place. 1 when the picker ended with OK.
-int AddCmdThroughPicker(cRecordVector<cFlowCmd>& cmds, size_t row, size_t maximum, cChildWnd* parent,
-                        cWndGroup* group);
-int EditCmdThroughPicker(cFlowCmd& cmd, cChildWnd* parent, cWndGroup* group);
-
-// What both openers share: `fresh` is inserted at `row` (a full list beeps and gets nothing),
-// the picker runs on it as a new command, and it is removed again unless the picker ended
-// with 1.
+// The item flow editor's opener: `fresh` is inserted at `row` (a full list beeps and gets
+// nothing), the picker runs on it as a new command, and it is removed again unless the picker
+// ended with 1.
 int InsertThroughPicker(cRecordVector<cFlowCmd>& cmds, size_t row, size_t maximum, const cFlowCmd& fresh,
                         const std::function<int(const cCmdContext&)>& picker);

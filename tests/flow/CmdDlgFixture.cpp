@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "editor/flow/CmdDlg.h"
 #include "editor/flow/FlowCmdIds.h"
 #include "tests/support/DialogDriver.h"
 
@@ -42,6 +43,14 @@ bool IsCheckedCtrl(HWND dlg, uint16_t id) { return IsDlgButtonChecked(dlg, id) =
 void DriveCaptioned(const char* caption, std::function<void(HWND)> drive) {
     std::string wanted = caption;
     DriveDialog([wanted](HWND wnd) { return IsWindowVisible(wnd) && WindowText(wnd) == wanted; }, std::move(drive));
+}
+
+int CmdDlgTest::RunPicker(cFlowCmd& cmd, int isNew, cChildWnd* owner) {
+    cCmdContext context;
+    context.m_lpCmd = &cmd;
+    context.m_New = isNew;
+    cCmdDlg picker(IDD_CMD_PICKER, owner, context, nullptr);
+    return static_cast<int>(picker.DoModal(0));
 }
 
 cFlowCmd CmdDlgTest::NewCmd(int type) {

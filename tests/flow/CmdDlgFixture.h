@@ -57,6 +57,9 @@ class CmdDlgTest : public testing::Test {
 protected:
     // A chara command of the type, as the picker hands it to its dialog.
     static cFlowCmd NewCmd(int type);
+    // The command picker on the command, built as the chara flows page builds it on its list's
+    // row (its owner the page): new or existing. The picker's result.
+    static int RunPicker(cFlowCmd& cmd, int isNew, cChildWnd* owner = nullptr);
 
     // Runs the dialog class on the command with the template; the drive function acts on the
     // open window and ends it. The modal result.

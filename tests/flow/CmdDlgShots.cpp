@@ -70,7 +70,7 @@ TEST_F(CmdDlgTest, PicturesOfThePickerAndTheDialogs) {
         };
         if (shot.type == 0) {
             DriveCaptioned(shot.name, save);
-            EXPECT_EQ(0, EditCmdThroughPicker(cmd, nullptr, nullptr));
+            EXPECT_EQ(0, RunPicker(cmd, 0));
         } else {
             DriveCaptioned("コマンド", [shot, save](HWND picker) {
                 DriveCaptioned(shot.name, save);

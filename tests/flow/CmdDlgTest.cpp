@@ -1,5 +1,6 @@
 // The command picker: its buttons, the edit dialog of the pressed or the command's own type, its
-// result, the owner's redraws, and the opener's insert and removal of a new command.
+// result and the owner's redraws. The chara flows page's insert and edit through it are the
+// palette tests'.
 #include <vector>
 
 #include "data/FlowTables.h"
@@ -18,16 +19,7 @@ public:
     int m_Redraws = 0;
 };
 
-class CmdPicker : public CmdDlgTest {
-protected:
-    int RunPicker(cFlowCmd& cmd, int isNew, cChildWnd* owner = nullptr) {
-        cCmdContext context;
-        context.m_lpCmd = &cmd;
-        context.m_New = isNew;
-        cCmdDlg picker(IDD_CMD_PICKER, owner, context, nullptr);
-        return static_cast<int>(picker.DoModal(0));
-    }
-};
+class CmdPicker : public CmdDlgTest {};
 
 TEST_F(CmdPicker, OffersOneButtonPerCommandType) {
     cFlowCmd cmd = NewCmd(0);
@@ -47,6 +39,9 @@ TEST_F(CmdPicker, OffersOneButtonPerCommandType) {
         EXPECT_EQ(1300, CmdButtonId(33));
         EXPECT_EQ(1312, CmdButtonId(45));
         EXPECT_EQ(nullptr, GetDlgItem(picker, IDC_CMD_BUTTON_GAP));
+        HWND picture = GetDlgItem(picker, 1006);
+        EXPECT_NE(nullptr, picture);
+        EXPECT_FALSE(IsWindowVisible(picture));
         SendMessageA(picker, WM_CLOSE, 0, 0);
     });
     EXPECT_EQ(0, RunPicker(cmd, 1));
@@ -60,7 +55,9 @@ TEST_F(CmdPicker, PressedButtonRunsItsDialogAndEndsWithItsResult) {
         int result;
     };
     for (cEnd end : {cEnd{IDC_CMD_OK, 1}, cEnd{IDC_CMD_CANCEL, 0}, cEnd{0, 0}}) {
+        // A row that held an item command becomes a chara command of the pressed type.
         cFlowCmd cmd = NewCmd(0);
+        cmd.m_CmdSet = 1;
         DriveCaptioned("コマンド", [end](HWND picker) {
             DriveCaptioned("直線移動", [picker, end](HWND dlg) {
                 EXPECT_FALSE(IsWindowVisible(picker));
@@ -128,37 +125,6 @@ TEST_F(CmdPicker, OwnerRedrawsAfterTheMessagesThePickerHandles) {
     DriveCaptioned("コマンド", [](HWND picker) { SendMessageA(picker, WM_CLOSE, 0, 0); });
     EXPECT_EQ(0, RunPicker(cmd, 1, &owner));
     EXPECT_GT(owner.m_Redraws, 0);
-}
-
-TEST_F(CmdPicker, OpenerRemovesACancelledNewCommandAndKeepsAConfirmedOne) {
-    cRecordVector<cFlowCmd> cmds(2);
-    cmds[0].m_Time = 10;
-    cmds[1].m_Time = 20;
-    for (uint16_t end : {IDC_CMD_CANCEL, IDC_CMD_OK}) {
-        DriveCaptioned("コマンド", [end](HWND picker) {
-            DriveCaptioned("ウエイト", [end](HWND dlg) {
-                Act(dlg, Type(IDC_CMD_TIME, "15"));
-                Press(dlg, end);
-            });
-            Press(picker, CmdButtonId(1));
-        });
-        EXPECT_EQ(end == IDC_CMD_OK, AddCmdThroughPicker(cmds, 1, 3, nullptr, nullptr) == 1);
-    }
-    ASSERT_EQ(3u, cmds.size());
-    EXPECT_EQ(10, cmds[0].m_Time);
-    EXPECT_EQ(1, cmds[1].m_CmdType);
-    EXPECT_EQ(15, cmds[1].m_Time);
-    EXPECT_EQ(20, cmds[2].m_Time);
-    // Full: no picker opens (nothing drives it), nothing is inserted.
-    EXPECT_EQ(0, AddCmdThroughPicker(cmds, 0, 3, nullptr, nullptr));
-    EXPECT_EQ(3u, cmds.size());
-    // An edit goes through the command's own dialog.
-    DriveCaptioned("ウエイト", [](HWND dlg) {
-        Act(dlg, Type(IDC_CMD_TIME, "16"));
-        Press(dlg, IDC_CMD_OK);
-    });
-    EXPECT_EQ(1, EditCmdThroughPicker(cmds[1], nullptr, nullptr));
-    EXPECT_EQ(16, cmds[1].m_Time);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "data/CommonPalette.h"
 #include "data/Flow.h"
+#include "data/FlowTables.h"
 #include "data/ProjectDatabase.h"
 #include "data/Stage.h"
 #include "editor/flow/CmdRowText.h"
@@ -260,6 +261,23 @@ TEST_F(CmdRowTextTest, EveryTypeBuildsItsLine) {
         CmdRowText(MakeCmd(c), &text);
         EXPECT_EQ(std::string(c.expected), text) << "set " << c.set << " type " << c.type;
     }
+    // Each item command after the item's own first reads as the chara type it runs as, under its
+    // own name: every one of the 20, with the values of each chara case of its type.
+    std::vector<bool> seen(kItemCommandTypes, false);
+    for (const cLineCase& c : cases) {
+        if (c.set != 0 || c.type < 17 || c.type >= kCharaCommandTypes) continue;
+        cLineCase item = c;
+        item.set = 1;
+        item.type = c.type - 15;
+        seen[static_cast<size_t>(item.type)] = true;
+        std::string chara, line;
+        CmdRowText(MakeCmd(c), &chara);
+        CmdRowText(MakeCmd(item), &line);
+        const std::string charaName = CharaCommandTypes[c.type].m_Name;
+        chara.replace(chara.find(charaName), charaName.size(), ItemCommandTypes[item.type].m_Name);
+        EXPECT_EQ(chara, line) << "item command " << item.type;
+    }
+    for (int k = 2; k < kItemCommandTypes; ++k) EXPECT_TRUE(seen[static_cast<size_t>(k)]) << "item command " << k;
 }
 
 TEST_F(CmdRowTextTest, CommandsWithoutParameterRecordsReadAsDefaults) {

@@ -545,7 +545,7 @@ TEST_F(CmdShowDlgs, PickerOpensEachDialog) {
             seen = true;
             Press(d, IDC_CMD_CANCEL);
         });
-        EXPECT_EQ(0, EditCmdThroughPicker(cmd, nullptr, nullptr)) << caption;
+        EXPECT_EQ(0, RunPicker(cmd, 0)) << caption;
         EXPECT_TRUE(seen) << caption;
     }
 }

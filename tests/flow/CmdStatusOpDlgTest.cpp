@@ -81,16 +81,19 @@ TEST_F(CmdStatusOpDlg, EachControlWritesItsField) {
 TEST_F(CmdStatusOpDlg, PercentCalculationAndBarFollowTheLeftStatus) {
     cFlowCmd cmd = NewCmd(22);
     EXPECT_EQ(0, Open(cmd, 1, [](HWND d) {
-        Act(d, Choose(IDC_SOP_LEFT_STATUS, 1));  // HP
-        EXPECT_FALSE(IsEnabledCtrl(d, IDC_SOP_PERCENT));
-        EXPECT_TRUE(IsEnabledCtrl(d, IDC_SOP_CALC));
-        EXPECT_TRUE(IsEnabledCtrl(d, IDC_SOP_BAR));
-        Act(d, Choose(IDC_SOP_LEFT_STATUS, 5));  // Z座標: no percent form either
-        EXPECT_FALSE(IsEnabledCtrl(d, IDC_SOP_PERCENT));
-        EXPECT_FALSE(IsEnabledCtrl(d, IDC_SOP_CALC));
-        EXPECT_FALSE(IsEnabledCtrl(d, IDC_SOP_BAR));
-        Act(d, Choose(IDC_SOP_LEFT_STATUS, 7));  // 視界範囲 takes it
-        EXPECT_TRUE(IsEnabledCtrl(d, IDC_SOP_PERCENT));
+        // HP and SP take the calculation mode and the bar; Z座標 has no percent form either;
+        // 視界範囲 takes it.
+        struct cStatusCase {
+            int status;
+            bool percent, calcAndBar;
+        };
+        for (cStatusCase c : {cStatusCase{1, false, true}, cStatusCase{5, false, false}, cStatusCase{2, false, true},
+                              cStatusCase{7, true, false}}) {
+            Act(d, Choose(IDC_SOP_LEFT_STATUS, c.status));
+            EXPECT_EQ(c.percent, IsEnabledCtrl(d, IDC_SOP_PERCENT)) << c.status;
+            EXPECT_EQ(c.calcAndBar, IsEnabledCtrl(d, IDC_SOP_CALC)) << c.status;
+            EXPECT_EQ(c.calcAndBar, IsEnabledCtrl(d, IDC_SOP_BAR)) << c.status;
+        }
         // The system's values have no HP: the second row is the horizontal scroll speed.
         Act(d, Choose(IDC_SOP_LEFT_OBJECT, 2));
         EXPECT_EQ(5u, ComboItems(d, IDC_SOP_LEFT_STATUS).size());
