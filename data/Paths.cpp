@@ -74,7 +74,7 @@ std::string AbsoluteFolderList(const char* path) {
     CopyText(full, sizeof full, path);
     MakeAbsolutePath(full);
     std::string list = full;
-    if (!list.empty() && list.back() == '\\') list.pop_back();
+    StripTrailingSlash(list);
     list.push_back('\0');
     return list;  // c_str() adds the second zero
 }

@@ -63,6 +63,30 @@ void StripPath(std::string& path) {
     if (slash) path.erase(0, static_cast<size_t>(slash - path.c_str()) + 1);
 }
 
+std::string FileNameOf(const std::string& path) {
+    std::string name = path;
+    StripPath(name);
+    return name;
+}
+
+std::string FileExtOf(const std::string& path) {
+    const std::string name = FileNameOf(path);
+    const char* dot = FindLastChar(name.c_str(), '.');
+    return dot ? std::string(dot + 1) : std::string();
+}
+
+std::string ChangeFileExt(const std::string& path, const std::string& ext) {
+    const std::string name = FileNameOf(path);
+    const char* dot = FindLastChar(name.c_str(), '.');
+    const size_t stem = path.size() - name.size() + (dot ? static_cast<size_t>(dot - name.c_str()) : name.size());
+    return path.substr(0, stem) + "." + ext;
+}
+
+void StripTrailingSlash(std::string& path) {
+    const char* slash = FindLastChar(path.c_str(), '\\');
+    if (slash && slash[1] == '\0') path.pop_back();
+}
+
 int ChangeExt(char* dest, const char* src, const char* ext) {
     CopyText(dest, MAX_PATH, src);
     const char* found = FindLastChar(dest, '.');

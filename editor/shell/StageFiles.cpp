@@ -20,19 +20,6 @@ namespace {
 
 const char kOldVersionFolder[] = "data\\stg4\\old_ver\\";
 
-// The part after the last dot of the file name; empty when there is none.
-std::string ExtensionOf(const std::string& path) {
-    const size_t dot = path.find_last_of('.');
-    const size_t slash = path.find_last_of("\\/");
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::string();
-    return path.substr(dot + 1);
-}
-
-std::string FileNameOf(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 bool SamePath(const std::string& a, const std::string& b) {
     char fullA[MAX_PATH], fullB[MAX_PATH];
     if (!GetFullPathNameA(a.c_str(), MAX_PATH, fullA, nullptr) || !GetFullPathNameA(b.c_str(), MAX_PATH, fullB, nullptr))
@@ -52,14 +39,15 @@ bool WriteStage(const char* path) {
 }
 
 // An older version's file of the stage just saved elsewhere, by the project option: moved
-// aside, kept or deleted. A move that fails keeps the file and says so.
+// aside, kept or deleted. A move that fails keeps the file and says so; a file of the same name
+// already aside is never replaced, since it may be another stage's.
 void PutAwayOldFile(const std::string& old) {
     switch (ProjectOption().m_OldStageFiles) {
     case 0: {
         CreateDirectoryA("data\\stg4", nullptr);
         CreateDirectoryA(kOldVersionFolder, nullptr);
         const std::string to = kOldVersionFolder + FileNameOf(old);
-        if (!MoveFileExA(old.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED | MOVEFILE_REPLACE_EXISTING))
+        if (!MoveFileExA(old.c_str(), to.c_str(), MOVEFILE_COPY_ALLOWED))
             ErrorBox("%s の移動に失敗しました！", old.c_str());
         break;
     }
@@ -76,17 +64,14 @@ bool cEditWnd::SaveStage(bool overwrite) {
     if (!ProjectStage().HasPlayer())
         AppMessageBox(m_hWnd, "まだプレイヤーが配置されていないので遊ぶことはできません！", "警告", MB_OK);
     const std::string ext = StageFileExt();
-    if (overwrite && !doc.m_StagePath.empty() && ExtensionOf(doc.m_StagePath) == ext) {
+    if (overwrite && !doc.m_StagePath.empty() && FileExtOf(doc.m_StagePath) == ext) {
         if (!WriteStage(doc.m_StagePath.c_str())) return false;
         doc.m_StageModified = 0;
         return true;
     }
     const std::string old = doc.m_StagePath;
     char file[MAX_PATH] = "";
-    if (overwrite && !old.empty()) {
-        const std::string dotless = ExtensionOf(old).empty() ? old : old.substr(0, old.size() - ExtensionOf(old).size() - 1);
-        CopyText(file, sizeof file, (dotless + "." + ext).c_str());
-    }
+    if (overwrite && !old.empty()) CopyText(file, sizeof file, ChangeFileExt(old, ext).c_str());
     const std::string filter = Filter(Format("StageFile ( *.%s )", ext.c_str()), "*." + ext);
     if (!SaveFileDialog(m_hWnd, file, "data\\stg4\\", "保存先のファイルの選択", filter.c_str(), ext.c_str(), 1)) return false;
     if (!WriteStage(file)) return false;

@@ -22,11 +22,7 @@ const int kColourMax = 255;
 
 void FileRowText(std::string* text, int, const std::string* path) { *text = *path; }
 
-bool IsBmpName(const std::string& path) {
-    const size_t dot = path.rfind('.');
-    return dot != std::string::npos && path.find('\\', dot) == std::string::npos &&
-           lstrcmpiA(path.c_str() + dot + 1, "bmp") == 0;
-}
+bool IsBmpName(const std::string& path) { return lstrcmpiA(FileExtOf(path).c_str(), "bmp") == 0; }
 
 }  // namespace
 
@@ -173,9 +169,8 @@ std::string cBmpConvertWnd::OutputPath(const std::string& input) const {
     if (s.overwrite) return input;
     if (s.outFolder.empty()) return std::string();
     std::string folder = s.outFolder;
-    if (folder.back() == '\\') folder.pop_back();
-    const size_t slash = input.rfind('\\');
-    return folder + (slash == std::string::npos ? "\\" + input : input.substr(slash));
+    StripTrailingSlash(folder);
+    return folder + "\\" + FileNameOf(input);
 }
 
 int cBmpConvertWnd::ConvertAll() {

@@ -61,9 +61,9 @@ bool LoadChallengeState() {
 }
 
 bool IsReplayPath(const char* path) {
-    const char* dot = path ? strrchr(path, '.') : nullptr;
-    if (!dot || strpbrk(dot, "\\/")) return false;
-    return _strnicmp(dot + 1, "rpl4_", 5) == 0;
+    if (!path) return false;
+    const std::string ext = FileExtOf(path);
+    return ext.find('/') == std::string::npos && _strnicmp(ext.c_str(), "rpl4_", 5) == 0;
 }
 
 bool OpenStartFile(const char* path, int flag) {

@@ -6,6 +6,7 @@
 #include "data/Paths.h"
 #include "data/ProjectData.h"
 #include "framework/Format.h"
+#include "framework/Path.h"
 #include "game/data/Ranking.h"
 
 namespace {
@@ -294,18 +295,22 @@ void cStorySave::RestoreStockHpSp(int i, int& hp, int& sp) const {
 
 void cStorySave::SetStageFile(const std::string& path) {
     m_SeriesFlag = 0;
-    size_t dot = path.rfind('.');
-    size_t folder = path.rfind('\\');
-    if (dot == std::string::npos || (folder != std::string::npos && dot < folder)) {
+    // Only the file name counts: a folder's dot or "-1" does not, and the folder ends at a real
+    // '\\', never at the trail byte of a double-byte character. Neither '.' nor "-1" can be a
+    // byte of one.
+    const std::string name = FileNameOf(path);
+    const size_t folder = path.size() - name.size();
+    const size_t dot = name.rfind('.');
+    if (dot == std::string::npos) {
         m_StageFile.clear();
         return;
     }
-    if (dot >= 2 && path.compare(dot - 2, 2, "-1") == 0 && (folder == std::string::npos || dot - 2 > folder)) {
+    if (dot >= 2 && name.compare(dot - 2, 2, "-1") == 0) {
         m_SeriesFlag = 1;
-        m_StageFile = path.substr(0, dot - 2) + ".";
+        m_StageFile = path.substr(0, folder + dot - 2) + ".";
         return;
     }
-    m_StageFile = path.substr(0, dot + 1);
+    m_StageFile = path.substr(0, folder + dot + 1);
 }
 
 cStorySlotHeader::cStorySlotHeader() {

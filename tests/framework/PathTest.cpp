@@ -65,6 +65,34 @@ TEST(Path, GetExtHasExtStripPath) {
     }
 }
 
+// The file name's part of a path, split at real separators only: 表, ソ and 能 end in the byte
+// of '\\'.
+TEST(Path, FileNameExtensionAndTrailingSlashOfJapaneseNames) {
+    struct {
+        const char* path;
+        const char* name;
+        const char* ext;
+        const char* changed;  // the extension replaced by x
+        const char* stripped;  // without its trailing '\\'
+    } cases[] = {
+        {"data\\stg4\\表.stg4_146", "表.stg4_146", "stg4_146", "data\\stg4\\表.x", "data\\stg4\\表.stg4_146"},
+        {"data\\ソ\\能", "能", "", "data\\ソ\\能.x", "data\\ソ\\能"},
+        {"a.b\\file", "file", "", "a.b\\file.x", "a.b\\file"},
+        {"x\\a.tar.gz", "a.tar.gz", "gz", "x\\a.tar.x", "x\\a.tar.gz"},
+        {"出力表\\", "", "", "出力表\\.x", "出力表"},
+        {"出力表", "出力表", "", "出力表.x", "出力表"},
+        {"ends.", "ends.", "", "ends.x", "ends."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.name, FileNameOf(c.path)) << c.path;
+        EXPECT_EQ(c.ext, FileExtOf(c.path)) << c.path;
+        EXPECT_EQ(c.changed, ChangeFileExt(c.path, "x")) << c.path;
+        std::string stripped = c.path;
+        StripTrailingSlash(stripped);
+        EXPECT_EQ(c.stripped, stripped) << c.path;
+    }
+}
+
 TEST(Path, RelativeAndAbsolute) {
     cTempDir dir;
     char path[MAX_PATH];

@@ -82,6 +82,57 @@ TEST(StageFiles, SavingAnOlderVersionsFileNamesItAfterThisVersionAndPutsTheOldOn
     }
 }
 
+// Names whose double-byte characters end in the byte of '\\' (表, ソ, 能 in cp932): the name is
+// kept whole through the save dialog's proposal, the overwrite and the move aside, and stages
+// of different names never land on one file in old_ver.
+TEST(StageFiles, JapaneseNamesSurviveSaveSaveAsAndTheMoveAside) {
+    cEditorFixture editor(true);
+    cDialogs dialogs;
+    CreateDirectoryA("data\\stg4", nullptr);
+    CreateDirectoryA("data\\stg4\\old_ver", nullptr);
+    // A file already aside under the same name is never replaced: the move fails and says so.
+    editor.Dir().Write("data\\stg4\\old_ver\\ソ表.stg4_146", "earlier");
+    const char* const names[] = {"表", "ソ", "能力", "表示ソ", "ソ表"};
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        cBoxAnswers boxes;
+        const std::string old = std::string("data\\stg4\\") + name + ".stg4_146";
+        const std::string now = std::string("data\\stg4\\") + name + ".stg4_147";
+        editor.Dir().Write(old, name);
+        StageDoc().m_StagePath = old;
+        dialogs.proposed.clear();
+        dialogs.answers = {now};
+        EXPECT_TRUE(editor.Main().SaveStage(true));
+        EXPECT_EQ(std::vector<std::string>{now}, dialogs.proposed);
+        EXPECT_TRUE(Exists(now));
+        EXPECT_EQ(now, StageDoc().m_StagePath);
+        // Ctrl+S again: this version's file, overwritten without a dialog.
+        dialogs.proposed.clear();
+        EXPECT_TRUE(editor.Main().SaveStage(true));
+        EXPECT_TRUE(dialogs.proposed.empty());
+        // Save-as to another Japanese name leaves the file it came from.
+        const std::string copy = std::string("data\\stg4\\") + name + "ソ.stg4_147";
+        dialogs.answers = {copy};
+        EXPECT_TRUE(editor.Main().SaveStage(false));
+        EXPECT_TRUE(Exists(copy));
+        EXPECT_TRUE(Exists(now));
+        EXPECT_EQ(copy, StageDoc().m_StagePath);
+        EXPECT_FALSE(Exists("data\\stg4\\old_ver\\.stg4_146"));
+        if (std::string(name) == "ソ表") {
+            EXPECT_TRUE(Exists(old));
+            ASSERT_EQ(1u, boxes.Shown().size());
+            EXPECT_NE(std::string::npos, boxes.Shown()[0].text.find("の移動に失敗しました"));
+        } else {
+            EXPECT_FALSE(Exists(old));
+            EXPECT_TRUE(boxes.Shown().empty());
+        }
+    }
+    for (const char* name : names) {
+        const std::string aside = std::string("data\\stg4\\old_ver\\") + name + ".stg4_146";
+        EXPECT_EQ(std::string(name) == "ソ表" ? "earlier" : name, editor.Dir().Read(aside)) << name;
+    }
+}
+
 TEST(StageFiles, ANeverSavedStageAsksForANameAndAFailedWriteKeepsTheFlags) {
     cEditorFixture editor(true);
     cDialogs dialogs;

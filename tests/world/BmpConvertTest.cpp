@@ -316,6 +316,21 @@ TEST_F(BmpConvertTool, ConvertWritesIntoTheFolderOrOverTheInputsAndCountsFailure
     EXPECT_EQ(boxes.Shown().back().text, "変換完了");
 }
 
+// 表 ends in the byte of '\\': neither the input's name nor the output folder is cut there.
+TEST_F(BmpConvertTool, JapaneseNamesAndFoldersKeepTheirCharacters) {
+    cBoxAnswers boxes;
+    CreateDirectoryA("出力表", nullptr);
+    Write("表.bmp", GreyShape(3, 2, nullptr));
+    Drop({Abs("表.bmp")});
+    ASSERT_EQ(Rows(), 1);
+    SetDlgItemTextA(Wnd(), IDC_BC_OUT_PATH, "出力表");
+    PumpPending(&m_Group);
+    Click(IDC_BC_CONVERT);
+    EXPECT_NE(GetFileAttributesA("出力表\\表.bmp"), INVALID_FILE_ATTRIBUTES);
+    ASSERT_FALSE(boxes.Shown().empty());
+    EXPECT_EQ(boxes.Shown().back().text, "変換完了");
+}
+
 // A right click on a row selects it and shows the list's popup menu; its "削除" removes that file.
 TEST_F(BmpConvertTool, ARightClickOnTheFileListOffersItsRowCommands) {
     for (const char* name : {"a.bmp", "b.bmp", "c.bmp"}) Write(name, GreyShape(1, 1, nullptr));

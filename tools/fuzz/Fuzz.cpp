@@ -21,6 +21,7 @@
 
 #include "data/DataFile.h"
 #include "framework/MessageBox.h"
+#include "framework/Path.h"
 #include "tools/fuzz/Loaders.h"
 #include "tools/fuzz/Mutate.h"
 
@@ -84,9 +85,8 @@ bool WriteWhole(const std::string& path, const std::string& bytes) {
 }
 
 std::string Extension(const std::string& path) {
-    size_t dot = path.rfind('.');
-    size_t slash = path.rfind('\\');
-    return dot == std::string::npos || (slash != std::string::npos && dot < slash) ? std::string() : path.substr(dot);
+    const std::string ext = FileExtOf(path);
+    return ext.empty() ? std::string() : "." + ext;
 }
 
 const cFuzzLoader* FindLoader(const std::string& name) {

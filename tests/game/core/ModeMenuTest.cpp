@@ -255,6 +255,7 @@ TEST_F(ModeMenu, AStartFileOpensAStageOrAReplayAndNothingElse) {
     } kinds[] = {
         {"data\\stg4\\a.stg4_147", false}, {"user_data\\rpl4\\a.rpl4_147", true}, {"a.RPL4_100", true},
         {"rpl4_\\a.stg4_147", false},      {"noext", false},
+        {"user_data\\rpl4\\a.rpl4_表", true},  // the trail byte of 表 is no folder's end
     };
     for (const auto& k : kinds) EXPECT_EQ(k.replay, IsReplayPath(k.path)) << k.path;
     // Files that are not there open nothing and leave the game mode alone.

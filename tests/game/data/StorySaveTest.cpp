@@ -328,6 +328,9 @@ TEST_F(StorySave, SetStageFile) {
         {"", "", 0},
         {"-1.stg4", ".", 1},
         {"x\\-1.stg4", "x\\.", 1},
+        // 表 and ソ end in the byte of '\\': the name after them is still the file's.
+        {"data\\stg4\\c01-1.表", "data\\stg4\\c01.", 1},
+        {"data\\stg4\\ソ.ソ", "data\\stg4\\ソ.", 0},
     };
     for (const auto& c : cases) {
         cStorySave save;
