@@ -10,18 +10,19 @@
 
 #include "data/Stage.h"
 #include "editor/shell/App.h"
+#include "editor/shell/CanvasWalk.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/StageDoc.h"
-#include "framework/FrameTimer.h"
 #include "framework/MessageBox.h"
 
 namespace {
 
-// Lines stop after this many cells.
-const int kLineCells = 200;
-
 cCellEditor g_CellEditor = nullptr;
+
+// The drag's tick: the idle pass's own rate.
+const UINT_PTR kDragTimer = 1;
+const UINT kDragTick = 16;
 
 bool IsHero(const cEdChara& chara) { return chara.m_Graphic != 0 && chara.m_Control == 0; }
 
@@ -131,7 +132,7 @@ void cEditWnd::PenLine(UINT msg, WPARAM) {
     const cCanvasCursor& cursor = CanvasCursor();
     if (msg == WM_LBUTTONDOWN) {
         m_LineStart = {cursor.x, cursor.y};
-        m_Drag = 1;
+        BeginDrag();
     } else if (msg == WM_LBUTTONUP && m_Drag) {
         EndLine();
     }
@@ -143,30 +144,20 @@ void cEditWnd::EndLine() {
     const cCanvasCursor& cursor = CanvasCursor();
     const int32_t mask = CanvasMask(doc.m_Layer);
     PushUndo(mask);
-    double fx = m_LineStart.x + 0.5, fy = m_LineStart.y + 0.5;
-    int32_t k = 0;
-    for (int i = 0; i < kLineCells; ++i) {
-        const int32_t x = static_cast<int32_t>(fx), y = static_cast<int32_t>(fy);
-        if (x >= 0 && y >= 0 && x < stage.m_Width && y < stage.m_Height) PutPenCell(stage.CellIndex(x, y), k, mask);
-        if (x == cursor.x && y == cursor.y) break;
-        MoveToward(fx, fy, cursor.x, cursor.y, 1.0);
-        k = k + 1 >= doc.m_PenWidth ? 0 : k + 1;
-    }
+    WalkLine(m_LineStart, {cursor.x, cursor.y}, doc.m_PenWidth, stage.m_Width, stage.m_Height,
+             [&](int32_t x, int32_t y, int32_t k) { PutPenCell(stage.CellIndex(x, y), k, mask); });
     RepaintPalettes();
-    m_Drag = 0;
+    EndDrag();
 }
 
-void cEditWnd::PenRect(UINT msg, WPARAM wParam) {
+void cEditWnd::PenRect(UINT msg, WPARAM) {
     const cCanvasCursor& cursor = CanvasCursor();
     if (msg == WM_LBUTTONDOWN) {
         m_RectStart = {cursor.x, cursor.y};
-        m_Drag = 1;
+        BeginDrag();
     }
-    if (msg == WM_LBUTTONDOWN || (m_Drag && (wParam & MK_LBUTTON))) {
-        m_RectSize = {std::abs(cursor.x - m_RectStart.x) + 1, std::abs(cursor.y - m_RectStart.y) + 1};
-    } else if (msg == WM_LBUTTONUP && m_Drag) {
-        EndRect();
-    }
+    // While the button is held the canvas shows the rectangle up to the cursor.
+    if (msg == WM_LBUTTONUP && m_Drag) EndRect();
 }
 
 void cEditWnd::EndRect() {
@@ -175,19 +166,10 @@ void cEditWnd::EndRect() {
     const cCanvasCursor& cursor = CanvasCursor();
     const int32_t mask = CanvasMask(doc.m_Layer);
     PushUndo(mask);
-    const int32_t left = std::min(cursor.x, m_RectStart.x), top = std::min(cursor.y, m_RectStart.y);
-    m_RectSize = {std::abs(cursor.x - m_RectStart.x) + 1, std::abs(cursor.y - m_RectStart.y) + 1};
-    // The pen column goes on from one row to the next.
-    int32_t pc = 0, pr = 0;
-    for (int32_t r = 0; r < m_RectSize.y && top + r < stage.m_Height; ++r) {
-        for (int32_t c = 0; c < m_RectSize.x && left + c < stage.m_Width; ++c) {
-            if (left + c >= 0 && top + r >= 0) PutPenCell(stage.CellIndex(left + c, top + r), pr * doc.m_PenWidth + pc, mask);
-            pc = pc + 1 >= doc.m_PenWidth ? 0 : pc + 1;
-        }
-        pr = pr + 1 >= doc.m_PenHeight ? 0 : pr + 1;
-    }
+    WalkRect(m_RectStart, {cursor.x, cursor.y}, doc.m_PenWidth, doc.m_PenHeight, stage.m_Width, stage.m_Height,
+             [&](int32_t x, int32_t y, int32_t p) { PutPenCell(stage.CellIndex(x, y), p, mask); });
     RepaintPalettes();
-    m_Drag = 0;
+    EndDrag();
 }
 
 void cEditWnd::PenFill(UINT msg, WPARAM) {
@@ -298,7 +280,7 @@ void cEditWnd::OnSelect(UINT msg) {
         m_SelStart = {cursor.x, cursor.y};
         doc.m_DrawKind = kDrawSelect;
         doc.m_SelIndex = -1;
-        m_Drag = 1;
+        BeginDrag();
     }
     if (doc.m_DrawKind != kDrawSelect || !m_Drag) return;
     // The release takes the range up to where it happened: the view may have scrolled since the
@@ -311,7 +293,7 @@ void cEditWnd::OnSelect(UINT msg) {
         CaptureSelection(CanvasMask(doc.m_Layer));
         doc.m_DrawKind = DrawKindOf(doc.m_PenMode);
         RepaintPalettes();
-        m_Drag = 0;
+        EndDrag();
     }
 }
 
@@ -356,6 +338,18 @@ void cEditWnd::ClearSelection(int32_t mask) {
     });
 }
 
+// A drag keeps a timer running: the idle pass waits for messages, and a mouse resting beyond the
+// canvas sends none, so the tick is what lets it go on scrolling.
+void cEditWnd::BeginDrag() {
+    m_Drag = 1;
+    SetTimer(m_hWnd, kDragTimer, kDragTick, nullptr);
+}
+
+void cEditWnd::EndDrag() {
+    m_Drag = 0;
+    KillTimer(m_hWnd, kDragTimer);
+}
+
 // Beyond the canvas no mouse message comes: the buttons and the mouse are read here instead.
 void cEditWnd::OnFrame() {
     cStageDoc& doc = StageDoc();
@@ -367,7 +361,7 @@ void cEditWnd::OnFrame() {
     if (doc.m_DrawKind == kDrawSelect) {
         // A new press ends the drag without taking the pen.
         if (buttons.m_RightPressed) {
-            m_Drag = 0;
+            EndDrag();
             return;
         }
         if (buttons.m_RightDown)
@@ -376,13 +370,11 @@ void cEditWnd::OnFrame() {
             OnSelect(WM_RBUTTONUP);
     } else if (doc.m_PenMode == ePenLine || doc.m_PenMode == ePenRect) {
         if (buttons.m_LeftPressed) {
-            m_Drag = 0;
+            EndDrag();
             return;
         }
-        if (buttons.m_LeftDown && doc.m_PenMode == ePenRect)
-            PenRect(WM_MOUSEMOVE, MK_LBUTTON);
-        else if (buttons.m_LeftReleased)
-            doc.m_PenMode == ePenLine ? EndLine() : EndRect();
+        // While the button is held the cursor alone moves the line's or rectangle's end.
+        if (!buttons.m_LeftDown && buttons.m_LeftReleased) doc.m_PenMode == ePenLine ? EndLine() : EndRect();
     }
     if (buttons.m_LeftDown || buttons.m_RightDown) {
         AutoScroll(&m_ScrollX, &m_ScrollY);
@@ -406,6 +398,7 @@ void cEditWnd::OnCanvasKey(WPARAM key) {
         CaptureSelection(mask);
         ClearSelection(mask);
         doc.m_DrawKind = DrawKindOf(doc.m_PenMode);
+        EndDrag();
     } else if (key == 'Q') {
         ClearSelection(mask);
     } else if (mask & eLayerCharas) {

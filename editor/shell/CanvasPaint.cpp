@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "data/Stage.h"
+#include "editor/shell/CanvasWalk.h"
 #include "editor/shell/DrawObject.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/StageDoc.h"
@@ -107,21 +108,61 @@ void cEditWnd::PaintLines() {
     back.DeletePen();
 }
 
+void cEditWnd::PaintPenCell(int32_t x, int32_t y, size_t p) {
+    const cStageDoc& doc = StageDoc();
+    const int32_t mask = CanvasMask(doc.m_Layer);
+    cDib& back = m_BackBuffer;
+    const int px = kCellSize * (x - m_ScrollX), py = kCellSize * (y - m_ScrollY);
+    if ((mask & eLayerBlocks) && p < doc.m_PenBlocks.size()) DrawBlockObject(back, px, py, doc.m_PenBlocks[p], false);
+    if ((mask & eLayerCharas) && p < doc.m_PenCharas.size()) DrawCharaObject(back, px, py, doc.m_PenCharas[p], false);
+    if ((mask & eLayerItems) && p < doc.m_PenItems.size()) DrawItemObject(back, px, py, doc.m_PenItems[p], true);
+}
+
+// The cursor, and while a line, rectangle or selection is dragged what its release will take:
+// the pen cells it would place and the range it would select.
 void cEditWnd::PaintCursor() {
     const cStageDoc& doc = StageDoc();
+    const cEdStage& stage = ProjectStage();
     const cCanvasCursor& cursor = CanvasCursor();
+    const cPoint at = {cursor.x, cursor.y};
     cDib& back = m_BackBuffer;
     if (!back.SetPen(PS_SOLID, 2, doc.m_DrawKind == kDrawSelect ? kSelectColour : kCursorColour)) return;
-    int x = kCellSize * (cursor.x - m_ScrollX);
-    int y = kCellSize * (cursor.y - m_ScrollY);
+    auto outline = [&](cPoint cell, cPoint size) {
+        back.FrameRect(kCellSize * (cell.x - m_ScrollX), kCellSize * (cell.y - m_ScrollY), size.x * kCellSize,
+                       size.y * kCellSize);
+    };
+    const cPoint one = {1, 1};
     switch (doc.m_DrawKind) {
     case ePenNormal:
-        back.FrameRect(x, y, doc.m_PenWidth * kCellSize, doc.m_PenHeight * kCellSize);
+        outline(at, {doc.m_PenWidth, doc.m_PenHeight});
         break;
     case ePenLine:
-    case ePenRect:
+        if (!m_Drag) {
+            outline(at, one);
+            break;
+        }
+        WalkLine(m_LineStart, at, doc.m_PenWidth, stage.m_Width, stage.m_Height, [&](int32_t x, int32_t y, int32_t k) {
+            PaintPenCell(x, y, static_cast<size_t>(k));
+            outline({x, y}, one);
+        });
+        break;
+    case ePenRect: {
+        if (!m_Drag) {
+            outline(at, one);
+            break;
+        }
+        WalkRect(m_RectStart, at, doc.m_PenWidth, doc.m_PenHeight, stage.m_Width, stage.m_Height,
+                 [&](int32_t x, int32_t y, int32_t p) { PaintPenCell(x, y, static_cast<size_t>(p)); });
+        cPoint corner, size;
+        RectBetween(m_RectStart, at, &corner, &size);
+        outline(corner, size);
+        break;
+    }
     case ePenFill:
-        back.FrameRect(x, y, kCellSize, kCellSize);
+        outline(at, one);
+        break;
+    case kDrawSelect:
+        if (m_Drag) outline({std::min(m_SelStart.x, at.x), std::min(m_SelStart.y, at.y)}, {doc.m_PenWidth, doc.m_PenHeight});
         break;
     }
     back.DeletePen();

@@ -178,6 +178,8 @@ private:
     void PaintLayers();
     void PaintLines();
     void PaintCursor();
+    // The pen cells that an edit would write at the cell, by the keys held now.
+    void PaintPenCell(int32_t x, int32_t y, size_t pen);
     void ShowCursorCell();
     // Canvas editing.
     void SetCursorCell(int mx, int my);
@@ -189,6 +191,8 @@ private:
     void PenRect(UINT msg, WPARAM wParam);
     void PenFill(UINT msg, WPARAM wParam);
     void PenParams(UINT msg, WPARAM wParam);
+    void BeginDrag();
+    void EndDrag();
     void EndLine();
     void EndRect();
     template <class F>
@@ -207,7 +211,6 @@ private:
     int m_Drag = 0;
     cPoint m_LineStart = {};
     cPoint m_RectStart = {};
-    cPoint m_RectSize = {};
     cPoint m_SelStart = {};
     // The fill's reference cells, one per layer.
     cEdBlock m_WorkBlock;

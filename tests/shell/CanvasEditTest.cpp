@@ -267,6 +267,52 @@ TEST(CanvasEdit, SpaceTurnsToTheNextLayer) {
     }
 }
 
+namespace {
+
+// Whether a timer message for the window comes within the time (taken off the queue).
+bool TimerArrives(HWND wnd, DWORD timeoutMs) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 10) {
+        MSG msg;
+        if (PeekMessageA(&msg, wnd, WM_TIMER, WM_TIMER, PM_REMOVE)) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
+}  // namespace
+
+// The editor's loop sleeps until a message comes, and a mouse resting beyond the canvas sends
+// none: a drag keeps a timer that wakes it, and the timer goes with the drag.
+TEST(CanvasEdit, ADragWakesTheLoopUntilItEnds) {
+    struct cCase {
+        const char* name;
+        int mode;
+        UINT down, up;  // up 0: D cuts the selection instead
+        WPARAM held;
+    };
+    const cCase cases[] = {
+        {"line", ePenLine, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON},
+        {"rectangle", ePenRect, WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON},
+        {"selection", ePenNormal, WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON},
+        {"selection cut by D", ePenNormal, WM_RBUTTONDOWN, 0, MK_RBUTTON},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cCanvas canvas(10, 5);
+        StageDoc().SetPenMode(c.mode);
+        SetPen({"A"});
+        EXPECT_FALSE(TimerArrives(canvas.MainWnd(), 100)) << "no timer without a drag";
+        canvas.Mouse(c.down, 1, 1, c.held);
+        EXPECT_TRUE(TimerArrives(canvas.MainWnd(), 5000));
+        EXPECT_TRUE(TimerArrives(canvas.MainWnd(), 5000)) << "it goes on ticking";
+        if (c.up)
+            canvas.Mouse(c.up, 2, 1);
+        else
+            canvas.KeyDown('D');
+        EXPECT_FALSE(TimerArrives(canvas.MainWnd(), 300));
+    }
+}
+
 TEST(CanvasEdit, DragsBeyondTheCanvasFollowTheMouseAndScrollTheView) {
     struct cCase {
         const char* name;

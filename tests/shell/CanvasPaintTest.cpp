@@ -9,7 +9,7 @@
 #include "data/ProjectDatabase.h"
 #include "editor/shell/DrawObject.h"
 #include "editor/shell/SystemBitmaps.h"
-#include "tests/shell/EditorFixture.h"
+#include "tests/shell/CanvasFixture.h"
 
 namespace {
 
@@ -18,6 +18,7 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kGuide = RGB(255, 64, 32);
 const COLORREF kLimit = RGB(32, 255, 64);
 const COLORREF kCursor = RGB(128, 0, 255);
+const COLORREF kSelect = RGB(255, 0, 128);
 const COLORREF kSentinel = RGB(1, 2, 3);
 
 // The colour of a cell of a sheet (a picture slot, or 27 + k for the k-th dedicated bitmap).
@@ -320,6 +321,99 @@ TEST(CanvasPaint, TheCursorOutlinesThePenOrOneCellByTheDrawingKind) {
     EXPECT_TRUE(SendMessageA(status, SB_ISSIMPLE, 0, 0));
     SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));  // the simple text
     EXPECT_STREQ("座標 (5,10)", text);
+}
+
+namespace {
+
+// The letters of SetPen as the sheets colour them: a block, a chara or a small item of that
+// graphic number, each probed at a pixel of its own in the cell.
+COLORREF BlockOf(char c) { return CellColour(eBmpBlock, 0, GraphicOf(c)); }
+COLORREF CharaOf(char c) { return CellColour(eBmpChara1, 0, GraphicOf(c)); }
+COLORREF ItemOf(char c) { return CellColour(eBmpItemMini, 0, GraphicOf(c)); }
+COLORREF Full(const cDib& back, int x, int y) { return Pixel(back, x * kCellSize + 8, y * kCellSize + 8); }
+COLORREF Small(const cDib& back, int x, int y) { return Pixel(back, x * kCellSize + 24, y * kCellSize + 8); }
+
+}  // namespace
+
+// While a line or a rectangle is dragged the canvas shows the pen cells its release will place,
+// and a right-drag the range it will take; the stage itself changes only on release.
+TEST(CanvasPaint, DragsShowWhatTheirReleaseWillPlaceOrSelect) {
+    cCanvas canvas(20, 15);
+    cSheets sheets;
+    const cDib& back = canvas.Main().BackBuffer();
+
+    // A 2 x 1 pen over a 3 x 2 rectangle: the pen column goes on into the second row.
+    StageDoc().SetPenMode(ePenRect);
+    SetPen({"AB"});
+    canvas.Mouse(WM_LBUTTONDOWN, 1, 1, MK_LBUTTON);
+    canvas.Mouse(WM_MOUSEMOVE, 3, 2, MK_LBUTTON);
+    const char* const rect[] = {"ABA", "BAB"};
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 3; ++c) EXPECT_EQ(BlockOf(rect[r][c]), Full(back, 1 + c, 1 + r)) << c << "," << r;
+    EXPECT_EQ(kBlack, Full(back, 4, 1)) << "nothing past the cursor";
+    EXPECT_EQ(kCursor, Pixel(back, 32, 48)) << "the outline's left edge";
+    EXPECT_EQ(kCursor, Pixel(back, 128, 48)) << "the outline's right edge, around the whole rectangle";
+    EXPECT_EQ(BlockOf('B'), Pixel(back, 64, 48)) << "no outline inside: the cells cover the grid";
+    EXPECT_TRUE(ProjectStage().m_Blocks.empty()) << "the stage waits for the release";
+    canvas.Mouse(WM_LBUTTONUP, 3, 2);
+    cRows placed(15, std::string(20, '.'));
+    placed[1].replace(1, 3, "ABA");
+    placed[2].replace(1, 3, "BAB");
+    EXPECT_EQ(placed, Rows(ProjectStage().m_Blocks));
+    EXPECT_EQ(kWhite, Pixel(back, 32, 48)) << "the preview ends with the drag";
+
+    // A line: each cell it places, with an outline of its own.
+    StageDoc().SetPenMode(ePenLine);
+    SetPen({"CD"});
+    canvas.Mouse(WM_LBUTTONDOWN, 0, 5, MK_LBUTTON);
+    canvas.Mouse(WM_MOUSEMOVE, 3, 5, MK_LBUTTON);
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(BlockOf("CDCD"[x]), Full(back, x, 5)) << x;
+    EXPECT_EQ(kCursor, Pixel(back, 64, 5 * kCellSize + 16)) << "between two cells of the line";
+    EXPECT_EQ(kBlack, Full(back, 4, 5));
+    canvas.Mouse(WM_LBUTTONUP, 3, 5);
+
+    // A right-drag: the range in the selection's colour, nothing placed.
+    canvas.Mouse(WM_RBUTTONDOWN, 5, 8, MK_RBUTTON);
+    canvas.Mouse(WM_MOUSEMOVE, 7, 9, MK_RBUTTON);
+    EXPECT_EQ(kSelect, Pixel(back, 160, 8 * kCellSize + 16));
+    EXPECT_EQ(kSelect, Pixel(back, 256, 8 * kCellSize + 16));
+    EXPECT_EQ(kSelect, Pixel(back, 200, 10 * kCellSize));
+    EXPECT_EQ(kBlack, Full(back, 6, 8));
+    canvas.Mouse(WM_RBUTTONUP, 7, 9);
+    EXPECT_EQ(kWhite, Pixel(back, 256, 8 * kCellSize + 16));
+}
+
+// The preview draws the layers an edit would reach by the keys held: the current layer, Shift
+// the charas and items, Ctrl all three (here the chara pen cell is empty, so the block shows).
+TEST(CanvasPaint, ThePreviewDrawsTheLayersTheKeysChoose) {
+    cCanvas canvas(20, 15);
+    cSheets sheets;
+    const cDib& back = canvas.Main().BackBuffer();
+    StageDoc().SetPenMode(ePenRect);
+    SetPen({"E"});
+    StageDoc().m_PenCharas[0].m_Graphic = 0;
+    struct cCase {
+        WORD key;
+        COLORREF full, small;
+    };
+    const cCase cases[] = {
+        {0, BlockOf('E'), BlockOf('E')},
+        {VK_SHIFT, kBlack, ItemOf('E')},
+        {VK_CONTROL, BlockOf('E'), ItemOf('E')},
+    };
+    canvas.Mouse(WM_LBUTTONDOWN, 2, 3, MK_LBUTTON);
+    for (const cCase& c : cases) {
+        cHeld held(c.key);
+        canvas.Main().OnPaint();
+        EXPECT_EQ(c.full, Full(back, 2, 3)) << c.key;
+        EXPECT_EQ(c.small, Small(back, 2, 3)) << c.key;
+    }
+    // With the chara layer current and no key, the chara pen cell alone.
+    StageDoc().m_PenCharas[0].m_Graphic = GraphicOf('E');
+    StageDoc().SetLayer(eLayerChara);
+    StageDoc().SetPenMode(ePenRect);  // each layer keeps a pen mode of its own
+    canvas.Main().OnPaint();
+    EXPECT_EQ(CharaOf('E'), Full(back, 2, 3));
 }
 
 TEST(CanvasPaint, WithoutAStageTheCanvasIsBlack) {
