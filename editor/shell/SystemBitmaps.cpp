@@ -97,13 +97,16 @@ bool LoadDatabaseBitmaps(cDibList& bitmaps, const cRecordVector<cBmpCharaExc>& t
     bitmaps.clear();
     bitmaps.resize(table.size() * 2);
     auto dib = bitmaps.begin();
-    for (const cBmpCharaExc& row : table) {
+    for (size_t i = 0; i < table.size(); ++i) {
         cDib& drawn = *dib++;
         cDib& mirrored = *dib++;
-        if (row.m_File.empty()) continue;
-        if (!drawn.LoadFile(row.m_File.c_str(), 8, 1, 0, 0) ||
-            !mirrored.LoadFile(row.m_File.c_str(), 8, 1, kCharaCellWidth, 0))
+        // Row 0 is the table's empty entry: graphic number 0 draws nothing.
+        const std::string& file = table[i].m_File;
+        if (i == 0 || file.empty()) continue;
+        if (!drawn.LoadFile(file.c_str(), 8, 1, 0, 0) || !mirrored.LoadFile(file.c_str(), 8, 1, kCharaCellWidth, 0)) {
+            ErrorBox("%s の読み込みに失敗！", file.c_str());
             return false;
+        }
     }
     return true;
 }

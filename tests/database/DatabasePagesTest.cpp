@@ -100,8 +100,9 @@ TEST_F(DatabaseWindow, EveryBoundFieldReachesItsTable) {
     // Apply reloads the dedicated bitmaps: the new path names a file that is not there.
     cBoxAnswers boxes;
     PressApply();
-    ASSERT_EQ(1u, boxes.Shown().size());
+    ASSERT_EQ(2u, boxes.Shown().size());
     EXPECT_EQ("bmp\\chara_sp\\k.bmp が読み込めません！", boxes.Shown()[0].text);
+    EXPECT_EQ("bmp\\chara_sp\\k.bmp の読み込みに失敗！", boxes.Shown()[1].text);
     for (const cCase& c : cases) EXPECT_EQ(c.typed, c.stored(ProjectDatabase())) << c.page << " " << c.id;
 }
 

@@ -325,6 +325,7 @@ TEST_F(LoadProject, DedicatedCharacterBitmapsLoadInPairsAndAreRequired) {
     MakeProject(dir);
     dir.Write("bmp\\chara_sp\\a.bmp", Picture(64, 4));
     cRecordVector<cBmpCharaExc> table(3);
+    table[0].m_File = "bmp\\chara_sp\\a.bmp";  // the empty entry: never loaded
     table[1].m_File = "bmp\\chara_sp\\a.bmp";
     ASSERT_TRUE(SaveVectorFile(table, "data\\database\\Bmp_CharaExc.dat"));
     ASSERT_TRUE(::LoadProject());
@@ -341,8 +342,9 @@ TEST_F(LoadProject, DedicatedCharacterBitmapsLoadInPairsAndAreRequired) {
     ASSERT_TRUE(SaveVectorFile(table, "data\\database\\Bmp_CharaExc.dat"));
     cBoxAnswers boxes;
     EXPECT_FALSE(::LoadProject());
-    ASSERT_EQ(1u, boxes.Shown().size());
+    ASSERT_EQ(2u, boxes.Shown().size());
     EXPECT_EQ("bmp\\chara_sp\\gone.bmp が読み込めません！", boxes.Shown()[0].text);
+    EXPECT_EQ("bmp\\chara_sp\\gone.bmp の読み込みに失敗！", boxes.Shown()[1].text);
 }
 
 namespace {
