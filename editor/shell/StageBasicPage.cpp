@@ -36,8 +36,10 @@ const uint16_t kLimitCtrls[eLimitCount][2] = {
 
 cStageBasicPage::cStageBasicPage(cChildWnd* parent, cWndGroup* group, cEdStage& stage)
     : cStagePage(IDD_STAGE_BASIC, parent, group), m_Stage(stage), m_Width(stage.m_Width), m_Height(stage.m_Height) {
-    // The three ranking checks are bound to the vector's elements: it must hold them.
-    if (stage.m_RankItems.size() < 3) stage.m_RankItems.resize(3, 1);
+    // A stage file may hold fewer ranking switches than the three checks: the checks work on
+    // copies (a missing switch is off, as the game reads it), so that opening the page leaves
+    // the stage as it was.
+    for (size_t i = 0; i < kRankChecks; ++i) m_RankItems[i] = i < stage.m_RankItems.size() ? stage.m_RankItems[i] : 0;
 
     cBoundStrEdit name;
     name.m_Desc = cStrEditDesc(IDC_SB_NAME, &stage.m_Name, kNameLimit, 1);
@@ -79,8 +81,8 @@ cStageBasicPage::cStageBasicPage(cChildWnd* parent, cWndGroup* group, cEdStage& 
     m_Checks.push_back(Check(IDC_SB_SHOW_OVER, &stage.m_ShowGameOver));
     m_Checks.push_back(Check(IDC_SB_FROM_STOCK, &stage.m_StatusFromStock));
     m_Checks.push_back(Check(IDC_SB_TO_STOCK, &stage.m_StatusToStock));
-    const uint16_t rankIds[3] = {IDC_SB_RANK_SCORE, IDC_SB_RANK_TIME, IDC_SB_RANK_CLEAR};
-    for (int i = 0; i < 3; ++i) m_Checks.push_back(Check(rankIds[i], &stage.m_RankItems[i]));
+    const uint16_t rankIds[kRankChecks] = {IDC_SB_RANK_SCORE, IDC_SB_RANK_TIME, IDC_SB_RANK_CLEAR};
+    for (size_t i = 0; i < kRankChecks; ++i) m_Checks.push_back(Check(rankIds[i], &m_RankItems[i]));
 
     BuildTableNameList(&m_BgmNames, ProjectDatabase().m_Bgms, "なし", 0, 3, 0);
     cBoundCombo<int32_t> bgm;
@@ -152,9 +154,20 @@ void cStageBasicPage::ShowMemoryInfo() {
     SetDlgItemTextA(m_hWnd, IDC_SB_UNDO_NOTE, note.c_str());
 }
 
+// A switch the stage lacks is written only when it was turned on.
+void cStageBasicPage::ApplyRankItems() {
+    auto& items = m_Stage.m_RankItems;
+    for (size_t i = 0; i < kRankChecks; ++i) {
+        if (m_RankItems[i] == (i < items.size() ? items[i] : 0)) continue;
+        if (items.size() <= i) items.resize(i + 1, 0);
+        items[i] = m_RankItems[i];
+    }
+}
+
 bool cStageBasicPage::ApplySize() {
     if (!m_hWnd) return true;
     CtrlsToData();
+    ApplyRankItems();
     m_Width = std::max(m_Width, kMinWidth);
     m_Height = std::max(m_Height, kMinHeight);
     bool resized = true;
@@ -171,9 +184,10 @@ bool cStageBasicPage::ApplySize() {
         if (!resized) {
             m_Width = m_Stage.m_Width;
             m_Height = m_Stage.m_Height;
+        } else {
+            StageDoc().m_StageModified = 1;
         }
     }
-    StageDoc().m_StageModified = 1;
     for (uint16_t id : {IDC_SB_WIDTH, IDC_SB_HEIGHT})
         if (cBoundEditVal<int32_t>* edit = FindCtrl(m_Ints, id)) edit->m_Ctrl.DataToCtrl();
     ShowMemoryInfo();

@@ -50,11 +50,14 @@ private:
     // Edits the current layer in the layer dialog; its end code (0 when no row is current).
     int EditLayer();
     void PlayMusic();
+    void ApplyRankItems();
     cDataList<cBackLayer, cRecordVector<cBackLayer>>& List() { return m_Layers[0].m_Ctrl; }
 
     cEdStage& m_Stage;
     int32_t m_Width;
     int32_t m_Height;
+    static const size_t kRankChecks = 3;
+    int32_t m_RankItems[kRankChecks];
     std::vector<std::string> m_BgmNames;
     cRecordVector<cBackLayer> m_WorkLayers;
     cBindings<cBoundStrEdit> m_Texts;

@@ -1,13 +1,31 @@
 #include "editor/shell/StageSettingSheet.h"
 
 #include <new>
+#include <string>
 
+#include "data/DataFile.h"
 #include "data/Stage.h"
 #include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/StageAdvancedPages.h"
 #include "editor/shell/StageBasicPage.h"
+#include "editor/shell/StageDoc.h"
 #include "framework/MessageBox.h"
+
+namespace {
+
+// Everything of the stage that the sheet's pages edit, as the file holds it.
+std::string SheetFields(cEdStage& stage) {
+    cDataWriter out;
+    stage.cRecord::Save(out);
+    for (int32_t value : stage.m_RankItems) out.Write(&value, sizeof value);
+    for (cAutoVanish& rule : stage.m_AutoVanish) rule.Save(out);
+    SaveRecordVector(stage.m_BackLayers, out);
+    const cDataWriter::cBytes& bytes = out.Bytes();
+    return std::string(bytes.data(), bytes.size());
+}
+
+}  // namespace
 
 cStageSettingSheet::cStageSettingSheet(int mode, cEditWnd* parent, cWndGroup* group)
     : cPropSheet(mode, parent, group, parent ? &parent->m_lpStageSheet : nullptr), m_lpMain(parent) {
@@ -39,10 +57,15 @@ bool cStageSettingSheet::Create() {
     return true;
 }
 
+// Only an Apply that changed the stage marks it modified: OK on an untouched sheet asks for no
+// save.
 void cStageSettingSheet::Apply() {
+    cEdStage& stage = ProjectStage();
+    const std::string before = SheetFields(stage);
     m_lpBasic->ApplySize();
     m_lpAdvanced->Apply();
     m_lpAdvanced2->Apply();
+    if (SheetFields(stage) != before) StageDoc().m_StageModified = 1;
     // Each page shows the stored values (raised size, clamped numbers) when it is next shown.
     for (cPage* page : m_Pages) static_cast<cStagePage*>(page)->MarkStale();
 }

@@ -279,7 +279,11 @@ TEST(StageSettings, TheMemoryNoteTellsTheUndoStepsThatFit) {
         int64_t avail;
         const char* note;
     };
-    const cCase cases[] = {{3 * step - cUndoHistory::StepSize(40, 20), "※元に戻せる回数 3 → 1"},
+    // The stage's own size gives its memory back: the steps are (avail + its step - 2 steps) / step.
+    const int64_t own = cUndoHistory::StepSize(40, 20);
+    const cCase cases[] = {{3 * step - own, "※元に戻せる回数 3 → 1"},
+                           {5 * step - own - 1, "※元に戻せる回数 3 → 2"},
+                           {5 * step - own, ""},
                            {6 * step, ""}};
     HWND basic = s.Page(0);
     for (const cCase& c : cases) {
@@ -318,6 +322,43 @@ TEST(StageSettings, ClosingWithoutApplyChangesNothingAndNoneMusicPlaysNothing) {
     EXPECT_EQ(before.m_HitDisplay[0], stage.m_HitDisplay[0]);
     EXPECT_EQ(before.m_BackLayers.size(), stage.m_BackLayers.size());
     EXPECT_TRUE(boxes.Shown().empty());
+}
+
+// A stage file may hold fewer ranking switches than the page's three checks: opening the sheet,
+// and OK without a change, leave the stage as it was and unmodified; a change marks it.
+TEST(StageSettings, OpeningAndOkWithoutAChangeLeaveTheStageAsItWas) {
+    // Limits within the page's own: an edit brings a value outside them in on Apply, a change.
+    cSheetFixture s([](cEdStage& stage) {
+        stage.SetSize(40, 30);
+        stage.m_Limit[eLimitRight] = 19;
+        stage.m_Limit[eLimitBottom] = 14;
+        stage.m_RankItems.assign(1, 1);
+    });
+    cEdStage& stage = ProjectStage();
+    StageDoc().m_StageModified = 0;
+    HWND basic = s.Page(0);
+    s.Page(1);
+    s.Page(2);
+    EXPECT_EQ(1u, stage.m_RankItems.size());
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(basic, IDC_SB_RANK_SCORE));
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(basic, IDC_SB_RANK_CLEAR)) << "a missing switch is off, as played";
+    s.Apply();
+    EXPECT_EQ(1u, stage.m_RankItems.size());
+    EXPECT_EQ(0, StageDoc().m_StageModified);
+
+    s.Click(basic, IDC_SB_RANK_CLEAR);
+    s.Apply();
+    ASSERT_EQ(3u, stage.m_RankItems.size());
+    EXPECT_EQ(1, stage.m_RankItems[0]);
+    EXPECT_EQ(0, stage.m_RankItems[1]);
+    EXPECT_EQ(1, stage.m_RankItems[2]);
+    EXPECT_EQ(1, StageDoc().m_StageModified);
+
+    StageDoc().m_StageModified = 0;
+    s.Type(s.Page(1), IDC_SA_FRAME_RATE, "90");
+    s.Close(IDOK);
+    EXPECT_EQ(90, stage.m_FrameRate);
+    EXPECT_EQ(1, StageDoc().m_StageModified) << "a change on another page counts too";
 }
 
 TEST(StageSettings, TheAdvancedPagesStoreTheLevelAndShowTheDefaultPairs) {
