@@ -31,12 +31,6 @@ const char kMutexName[] = "エディター";
 const char kReportFile[] = "Report_Editor.txt";
 const int kPreviewFps = 60;
 
-// The game program switches the display to 640 x 480 for a full-screen test play.
-bool IsGameScreen() {
-    RECT desktop;
-    return GetClientRect(GetDesktopWindow(), &desktop) && desktop.right == 640 && desktop.bottom == 480;
-}
-
 // Waits for the next preview frame, or for a message that arrives first: never spins.
 void WaitForPreviewFrame() {
     while (!CheckFrame(kPreviewFps))
@@ -171,6 +165,10 @@ void ExitApp() {
     state.initialised = 0;
 }
 
+bool GameHasTheScreen(const cAppState& state, int width, int height) {
+    return state.active && state.testPlaying && width == 640 && height == 480;
+}
+
 bool IdleFrame() {
     cEditWnd* main = g_mainWnd;
     if (!main) return true;
@@ -180,7 +178,8 @@ bool IdleFrame() {
         WaitMessage();
 
     cAppState& state = AppState();
-    if (state.active && state.testPlaying && IsGameScreen()) {
+    RECT desktop;
+    if (GetClientRect(GetDesktopWindow(), &desktop) && GameHasTheScreen(state, desktop.right, desktop.bottom)) {
         state.active = 0;
         return true;
     }

@@ -47,6 +47,10 @@ bool InitApp();
 void ExitApp();
 // One idle pass; always true.
 bool IdleFrame();
+// Whether the game program has taken the display (a desktop of width x height) for a full-screen
+// test play: the editor then stops its idle passes until it is activated again. A desktop of
+// that size outside a test play is the author's own.
+bool GameHasTheScreen(const cAppState& state, int width, int height);
 // Dispatches messages until WM_QUIT (its code), running idle passes in between.
 int RunMessageLoop();
 // Replaces the main window after a stage was created, opened or closed (flag 1); any other flag

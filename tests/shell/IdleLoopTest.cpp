@@ -46,6 +46,24 @@ cLoopRun RunLoopKeepingActivity(HWND frame, int messages, int active) {
 
 }  // namespace
 
+TEST(IdleLoop, OnlyATestPlaysFullScreenStopsTheIdlePasses) {
+    struct cCase {
+        int active, playing, width, height;
+        bool stops;
+    };
+    const cCase cases[] = {
+        {1, 1, 640, 480, true},   {1, 0, 640, 480, false}, {0, 1, 640, 480, false},
+        {1, 1, 1024, 768, false}, {1, 1, 640, 768, false}, {1, 1, 1024, 480, false},
+    };
+    for (const cCase& c : cases) {
+        cAppState state;
+        state.active = c.active;
+        state.testPlaying = c.playing;
+        EXPECT_EQ(c.stops, GameHasTheScreen(state, c.width, c.height))
+            << c.active << c.playing << " " << c.width << "x" << c.height;
+    }
+}
+
 TEST(IdleLoop, AnIdleEditorSleepsAndEachBatchOfMessagesGetsOnePass) {
     cEditorFixture f(true);
     PumpEditor();

@@ -238,14 +238,33 @@ TEST(TestPlay, ASecondStartIsRefusedAndAKilledGameEndsTheTestPlay) {
     EXPECT_EQ(64u * 20, UndoHistory().CellsPerStep());
 }
 
-TEST(TestPlay, AnEndNoticeOutsideATestPlayKeepsTheUndoSteps) {
-    cEditorFixture f(true, 40, 20, 1, 1);
-    SetUpFolder();
-    UndoHistory().Push(eLayerAll, ProjectStage());
-    const int32_t value = 1;
-    COPYDATASTRUCT notice = {kGameClosed, sizeof value, const_cast<int32_t*>(&value)};
-    SendMessageA(f.FrameWndHandle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&notice));
-    EXPECT_EQ(1, UndoHistory().UndoCount());
+// Only the end notice, holding 1, of a test play that runs ends it: anything else keeps the
+// test play and the undo steps as they are.
+TEST(TestPlay, OnlyAnEndNoticeOfARunningTestPlayEndsIt) {
+    struct cCase {
+        const char* name;
+        int32_t playing;
+        ULONG_PTR kind;
+        int32_t value;
+        bool ends;
+    };
+    const cCase cases[] = {
+        {"the end of a test play", 1, kGameClosed, 1, true},
+        {"an end notice outside a test play", 0, kGameClosed, 1, false},
+        {"an end notice holding 0", 1, kGameClosed, 0, false},
+        {"the start notice", 1, kGameStarted, 1, false},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cEditorFixture f(true, 40, 20, 1, 1);
+        SetUpFolder();
+        UndoHistory().Push(eLayerAll, ProjectStage());
+        AppState().testPlaying = c.playing;
+        COPYDATASTRUCT notice = {c.kind, sizeof c.value, const_cast<int32_t*>(&c.value)};
+        SendMessageA(f.FrameWndHandle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&notice));
+        EXPECT_EQ(c.ends ? 0 : c.playing, AppState().testPlaying);
+        EXPECT_EQ(c.ends ? 0 : 1, UndoHistory().UndoCount());
+    }
 }
 
 TEST(TestPlay, AGameThatEndsWithoutItsNoticeEndsTheTestPlay) {

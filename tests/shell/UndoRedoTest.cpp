@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "data/PaletteSource.h"
 #include "tests/shell/CanvasFixture.h"
 #include "tests/support/BoxAnswers.h"
 
@@ -150,6 +151,43 @@ TEST(UndoRedo, EdgeCases) {
         canvas.Command(ID_EDIT_UNDO);
         canvas.Command(ID_EDIT_UNDO);
         EXPECT_EQ(cRows({"C..."}), Rows(ProjectStage().m_Items));
+    }
+}
+
+namespace {
+
+// A cell that takes its name from entry 1 of the stage palette of its kind.
+template <class T>
+T Inheriting(cRecordVector<T>& palette, const char* name) {
+    palette.resize(2);
+    palette[1].m_Name = name;
+    T cell = Element<T>('A');
+    cell.m_InheritSrc = eSourceStage;
+    cell.m_InheritIndex = 1;
+    cell.m_bbInherit.At(0) = 1;
+    cell.m_Name = name;
+    return cell;
+}
+
+}  // namespace
+
+// Restored cells take what their palette entries hold now, on either side of the history.
+TEST(UndoRedo, RestoredCellsInheritFromThePaletteAsItIsNow) {
+    cCanvas canvas(3, 1);
+    cEdStage& stage = ProjectStage();
+    cPalette& palette = stage.m_Palette;
+    stage.m_Blocks.Put(stage.CellIndex(0, 0), Inheriting(palette.m_Blocks, "前"));
+    stage.m_Charas.Put(stage.CellIndex(0, 0), Inheriting(palette.m_Charas, "前"));
+    stage.m_Items.Put(stage.CellIndex(0, 0), Inheriting(palette.m_Items, "前"));
+    SetPen({"B"});
+    canvas.Mouse(WM_LBUTTONDOWN, 2, 0, MK_LBUTTON);  // a step of all three layers
+    for (const char* name : {"後", "再"}) {
+        SCOPED_TRACE(name);
+        palette.m_Blocks[1].m_Name = palette.m_Charas[1].m_Name = palette.m_Items[1].m_Name = name;
+        canvas.Command(std::string(name) == "後" ? ID_EDIT_UNDO : ID_EDIT_REDO);
+        EXPECT_EQ(name, stage.m_Blocks.At(stage.CellIndex(0, 0)).m_Name);
+        EXPECT_EQ(name, stage.m_Charas.At(stage.CellIndex(0, 0)).m_Name);
+        EXPECT_EQ(name, stage.m_Items.At(stage.CellIndex(0, 0)).m_Name);
     }
 }
 
