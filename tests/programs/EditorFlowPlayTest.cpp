@@ -46,66 +46,6 @@ const int kMoveLeft = 2;  // of the direction combo
 const DWORD kStillMs = 3000, kMovingLimitMs = 30000;
 const int kWalk = 24, kJump = 24;
 
-// A picture of a part of the screen, 32-bit 0x00RRGGBB pixels, top row first.
-struct cPicture {
-    int width = 0, height = 0;
-    std::vector<uint32_t> pixels;
-    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
-
-cPicture TakePicture(const RECT& rect) {
-    cPicture picture;
-    picture.width = rect.right - rect.left;
-    picture.height = rect.bottom - rect.top;
-    if (picture.width <= 0 || picture.height <= 0) return cPicture();
-    picture.pixels.resize(static_cast<size_t>(picture.width) * picture.height);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, picture.width, picture.height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, picture.width, picture.height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER info = {sizeof info, picture.width, -picture.height, 1, 32, BI_RGB};
-    GetDIBits(memory, bitmap, 0, picture.height, picture.pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-              DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return picture;
-}
-
-RECT ClientOnScreen(HWND wnd) {
-    RECT rect = {};
-    GetClientRect(wnd, &rect);
-    POINT corner = {0, 0};
-    ClientToScreen(wnd, &corner);
-    OffsetRect(&rect, corner.x, corner.y);
-    return rect;
-}
-
-RECT WindowOnScreen(HWND wnd) {
-    RECT rect = {};
-    GetWindowRect(wnd, &rect);
-    return rect;
-}
-
-// Saves the picture as a 32-bit BMP file into KIT_PLAY_SHOTS's folder, when one is named.
-void KeepPicture(const cPicture& picture, const char* name) {
-    const char* folder = getenv("KIT_PLAY_SHOTS");
-    if (!folder || picture.pixels.empty()) return;
-    BITMAPINFOHEADER info = {sizeof info, picture.width, -picture.height, 1, 32, BI_RGB};
-    const DWORD bytes = static_cast<DWORD>(picture.pixels.size() * 4);
-    BITMAPFILEHEADER file = {0x4d42, static_cast<DWORD>(sizeof file + sizeof info + bytes), 0, 0,
-                             static_cast<DWORD>(sizeof file + sizeof info)};
-    const std::string path = std::string(folder) + "\\" + name + ".bmp";
-    FILE* out = fopen(path.c_str(), "wb");
-    ASSERT_NE(nullptr, out) << path;
-    fwrite(&file, sizeof file, 1, out);
-    fwrite(&info, sizeof info, 1, out);
-    fwrite(picture.pixels.data(), 1, bytes, out);
-    fclose(out);
-}
-
 // The times (ms) of the kept pictures NAME-1, NAME-2 and NAME-3, as NAME.txt beside them.
 void KeepTimes(const char* name, const std::vector<DWORD>& times) {
     const char* folder = getenv("KIT_PLAY_SHOTS");
@@ -116,14 +56,6 @@ void KeepTimes(const char* name, const std::vector<DWORD>& times) {
     fclose(out);
 }
 
-void KeepWindow(HWND wnd, const char* name) {
-    if (!getenv("KIT_PLAY_SHOTS")) return;
-    // The display shows what the window drew a little later.
-    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    Sleep(300);
-    KeepPicture(TakePicture(WindowOnScreen(wnd)), name);
-}
-
 // The blob: the box of its green dots between the status bar and the ground (none of the
 // hero's, the blocks' or the sky's colours is that green; the status bar's gauge is).
 struct cBox {
@@ -132,7 +64,7 @@ struct cBox {
     int CentreX() const { return (left + right) / 2; }
 };
 
-cBox FindBlob(const cPicture& screen) {
+cBox FindBlob(const cScreenPicture& screen) {
     cBox box;
     box.left = screen.width;
     for (int y = kStatusBarBottom; y < kGroundTop && y < screen.height; ++y)
@@ -163,11 +95,11 @@ struct cWatch {
 cWatch WatchBlob(HWND game, const char* name, const cBox& from, int walk, int jump, DWORD limitMs) {
     cWatch watch;
     const RECT client = ClientOnScreen(game);
-    cPicture highest, last;
+    cScreenPicture highest, last;
     const DWORD begin = GetTickCount();
     DWORD start = begin;
     for (DWORD now = begin; now - begin < limitMs; now = GetTickCount()) {
-        cPicture screen = TakePicture(client);
+        cScreenPicture screen = TakePicture(client);
         const cBox box = FindBlob(screen);
         // The play's first frames may not be on the screen yet.
         if (watch.boxes.empty() && !box.found) {
@@ -202,20 +134,6 @@ cWatch WatchBlob(HWND game, const char* name, const cBox& from, int walk, int ju
     KeepPicture(last, (std::string(name) + "-3").c_str());
     if (!watch.boxes.empty()) KeepTimes(name, {0, watch.highestAt, watch.times.back()});
     return watch;
-}
-
-// The key with Ctrl, typed on the keyboard into the window (made the foreground one first).
-void CtrlKey(HWND wnd, WORD key) {
-    SetForegroundWindow(wnd);
-    for (int i = 0; i < 100 && GetForegroundWindow() != wnd; ++i) Sleep(20);
-    INPUT inputs[4] = {};
-    const WORD keys[4] = {VK_CONTROL, key, key, VK_CONTROL};
-    for (int i = 0; i < 4; ++i) {
-        inputs[i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = keys[i];
-        inputs[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-    }
-    SendInput(4, inputs, sizeof(INPUT));
 }
 
 // Starts the test play with Ctrl+T and waits for the game's play scene; the game's window.

@@ -8,63 +8,11 @@
 #include <string>
 
 #include "data/EditConfig.h"
-#include "tests/support/RunningProgram.h"
-#include "tests/support/TempDir.h"
+#include "tests/programs/EditorSession.h"
 
 namespace {
 
 const int kOpenCommand = 40004;  // Ctrl+O
-
-struct cTitled {
-    DWORD pid;
-    const char* part;
-    HWND found;
-};
-
-BOOL CALLBACK MatchTitled(HWND wnd, LPARAM param) {
-    cTitled* find = reinterpret_cast<cTitled*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(wnd, &pid);
-    char cls[64] = "", title[512] = "";
-    GetClassNameA(wnd, cls, sizeof cls);
-    GetWindowTextA(wnd, title, sizeof title);
-    if (pid != find->pid || std::string(cls) != "#32770" || !IsWindowVisible(wnd)) return TRUE;
-    if (std::string(title).find(find->part) == std::string::npos) return TRUE;
-    find->found = wnd;
-    return FALSE;
-}
-
-// The editor's main window once its title holds the text.
-HWND WaitForMainTitled(DWORD pid, const char* part, DWORD timeoutMs = 20000) {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        cTitled find = {pid, part, nullptr};
-        EnumWindows(MatchTitled, reinterpret_cast<LPARAM>(&find));
-        if (find.found) return find.found;
-        Sleep(50);
-    }
-    return nullptr;
-}
-
-BOOL CALLBACK FillNameBox(HWND child, LPARAM path) {
-    char cls[32] = "";
-    GetClassNameA(child, cls, sizeof cls);
-    if (std::string(cls) != "Edit" || !IsWindowVisible(child)) return TRUE;
-    SetWindowTextA(child, reinterpret_cast<const char*>(path));
-    return FALSE;
-}
-
-// Answers the editor's open dialog with the file, as typed into its name box.
-bool AnswerOpenDialog(const cRunningProgram& editor, const std::string& path) {
-    HWND dialog = editor.WaitForWindow("#32770", "読み込むファイルの選択");
-    if (!dialog) return false;
-    Sleep(300);
-    EnumChildWindows(dialog, FillNameBox, reinterpret_cast<LPARAM>(path.c_str()));
-    for (int i = 0; i < 200 && IsWindow(dialog); ++i) {
-        if (i % 25 == 0) PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        Sleep(20);
-    }
-    return !IsWindow(dialog);
-}
 
 }  // namespace
 
@@ -90,13 +38,13 @@ TEST(Programs, EditorOpensAStageThroughItsOpenDialog) {
     ASSERT_NE(nullptr, main) << "the main window, without a stage";
 
     PostMessageA(main, WM_COMMAND, kOpenCommand, 0);
-    ASSERT_TRUE(AnswerOpenDialog(editor, dir.Path() + "\\data\\stg4\\Default.stg4_147"));
+    ASSERT_TRUE(AnswerFileDialog(editor, "読み込むファイルの選択", dir.Path() + "\\data\\stg4\\Default.stg4_147"));
     main = WaitForMainTitled(pid, "Default.stg4_147");
     ASSERT_NE(nullptr, main) << "the stage opened and the window names it";
 
     // A damaged file is refused with its message; the open stage stays.
     PostMessageA(main, WM_COMMAND, kOpenCommand, 0);
-    ASSERT_TRUE(AnswerOpenDialog(editor, dir.Path() + "\\data\\stg4\\Bad.stg4_147"));
+    ASSERT_TRUE(AnswerFileDialog(editor, "読み込むファイルの選択", dir.Path() + "\\data\\stg4\\Bad.stg4_147"));
     std::string text;
     HWND box = editor.WaitForBox("エラー", &text);
     ASSERT_NE(nullptr, box);

@@ -1,12 +1,17 @@
 #pragma once
 // What the tests of the running editor share: the factory project set up for it to reopen its
 // stage, windows of the editor's or of another process (the game it started), texts awaited in
-// its log, modal dialogs pressed open, list rows read across the processes, and its end.
+// its log, modal dialogs pressed open, file dialogs answered, list rows read across the
+// processes, keys typed, pictures of the screen (kept for the documentation when KIT_PLAY_SHOTS
+// names a folder), and its end.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "data/EditConfig.h"
 #include "tests/support/RunningProgram.h"
@@ -122,6 +127,141 @@ inline std::string RowText(HWND list, int row) {
                                     nullptr, nullptr);
     text.resize(static_cast<size_t>(bytes > 0 ? bytes : 0));
     return text;
+}
+
+// The editor's main window once its title holds the text (the window is replaced when a stage
+// is made or opened).
+struct cTitled {
+    DWORD pid;
+    const char* part;
+    HWND found;
+};
+
+inline BOOL CALLBACK MatchTitled(HWND wnd, LPARAM param) {
+    cTitled* find = reinterpret_cast<cTitled*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(wnd, &pid);
+    char cls[64] = "", title[512] = "";
+    GetClassNameA(wnd, cls, sizeof cls);
+    GetWindowTextA(wnd, title, sizeof title);
+    if (pid != find->pid || std::string(cls) != "#32770" || !IsWindowVisible(wnd)) return TRUE;
+    if (std::string(title).find(find->part) == std::string::npos) return TRUE;
+    find->found = wnd;
+    return FALSE;
+}
+
+inline HWND WaitForMainTitled(DWORD pid, const char* part, DWORD timeoutMs = 20000) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+        cTitled find = {pid, part, nullptr};
+        EnumWindows(MatchTitled, reinterpret_cast<LPARAM>(&find));
+        if (find.found) return find.found;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+inline BOOL CALLBACK FillNameBox(HWND child, LPARAM path) {
+    char cls[32] = "";
+    GetClassNameA(child, cls, sizeof cls);
+    if (std::string(cls) != "Edit" || !IsWindowVisible(child)) return TRUE;
+    SetWindowTextA(child, reinterpret_cast<const char*>(path));
+    return FALSE;
+}
+
+// Answers the editor's open or save dialog of the caption with the file, as typed into its
+// name box.
+inline bool AnswerFileDialog(const cRunningProgram& editor, const char* caption, const std::string& path) {
+    HWND dialog = editor.WaitForWindow("#32770", caption);
+    if (!dialog) return false;
+    Sleep(300);
+    EnumChildWindows(dialog, FillNameBox, reinterpret_cast<LPARAM>(path.c_str()));
+    for (int i = 0; i < 200 && IsWindow(dialog); ++i) {
+        if (i % 25 == 0) PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        Sleep(20);
+    }
+    return !IsWindow(dialog);
+}
+
+// A picture of a part of the screen, 32-bit 0x00RRGGBB pixels, top row first.
+struct cScreenPicture {
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels;
+    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+};
+
+inline cScreenPicture TakePicture(const RECT& rect) {
+    cScreenPicture picture;
+    picture.width = rect.right - rect.left;
+    picture.height = rect.bottom - rect.top;
+    if (picture.width <= 0 || picture.height <= 0) return cScreenPicture();
+    picture.pixels.resize(static_cast<size_t>(picture.width) * picture.height);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, picture.width, picture.height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, picture.width, picture.height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info = {sizeof info, picture.width, -picture.height, 1, 32, BI_RGB};
+    GetDIBits(memory, bitmap, 0, picture.height, picture.pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
+              DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return picture;
+}
+
+inline RECT ClientOnScreen(HWND wnd) {
+    RECT rect = {};
+    GetClientRect(wnd, &rect);
+    POINT corner = {0, 0};
+    ClientToScreen(wnd, &corner);
+    OffsetRect(&rect, corner.x, corner.y);
+    return rect;
+}
+
+inline RECT WindowOnScreen(HWND wnd) {
+    RECT rect = {};
+    GetWindowRect(wnd, &rect);
+    return rect;
+}
+
+// Saves the picture as a 32-bit BMP file into KIT_PLAY_SHOTS's folder, when one is named.
+inline void KeepPicture(const cScreenPicture& picture, const char* name) {
+    const char* folder = getenv("KIT_PLAY_SHOTS");
+    if (!folder || picture.pixels.empty()) return;
+    BITMAPINFOHEADER info = {sizeof info, picture.width, -picture.height, 1, 32, BI_RGB};
+    const DWORD bytes = static_cast<DWORD>(picture.pixels.size() * 4);
+    BITMAPFILEHEADER file = {0x4d42, static_cast<DWORD>(sizeof file + sizeof info + bytes), 0, 0,
+                             static_cast<DWORD>(sizeof file + sizeof info)};
+    const std::string path = std::string(folder) + "\\" + name + ".bmp";
+    FILE* out = fopen(path.c_str(), "wb");
+    ASSERT_NE(nullptr, out) << path;
+    fwrite(&file, sizeof file, 1, out);
+    fwrite(&info, sizeof info, 1, out);
+    fwrite(picture.pixels.data(), 1, bytes, out);
+    fclose(out);
+}
+
+inline void KeepWindow(HWND wnd, const char* name) {
+    if (!getenv("KIT_PLAY_SHOTS")) return;
+    // The display shows what the window drew a little later.
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    Sleep(300);
+    KeepPicture(TakePicture(WindowOnScreen(wnd)), name);
+}
+
+// The key with Ctrl, typed on the keyboard into the window (made the foreground one first).
+inline void CtrlKey(HWND wnd, WORD key) {
+    SetForegroundWindow(wnd);
+    for (int i = 0; i < 100 && GetForegroundWindow() != wnd; ++i) Sleep(20);
+    INPUT inputs[4] = {};
+    const WORD keys[4] = {VK_CONTROL, key, key, VK_CONTROL};
+    for (int i = 0; i < 4; ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = keys[i];
+        inputs[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(4, inputs, sizeof(INPUT));
 }
 
 // Ends the editor: the exit question (Yes) and, for an edit, the save question (No).
