@@ -137,6 +137,7 @@ public:
 
     bool IsReady() const { return m_Ready != 0; }
     bool IsShown() const { return m_hWnd && IsWindowVisible(m_hWnd); }
+    // Test seams: the view, the canvas and the bars as the tests read them.
     int ScrollColumn() const { return m_ScrollX; }
     int ScrollRow() const { return m_ScrollY; }
     int CanvasWidth() const { return m_ContentWidth; }

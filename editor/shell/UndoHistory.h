@@ -47,7 +47,7 @@ public:
     size_t Steps() const { return m_Undo.size(); }
     // Cells of the grid the history was set up for (0 while it is empty).
     size_t CellsPerStep() const { return m_Undo.empty() ? 0 : m_GridCells; }
-    // Cells the snapshots of both sides hold.
+    // Test seam: the cells the snapshots of both sides hold.
     size_t HeldCells() const;
 
 private:
