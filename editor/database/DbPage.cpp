@@ -102,6 +102,15 @@ void cDbPage::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (m_hSheet) SendMessageA(m_hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
 }
 
+void cDbPage::AfterListCommand() {
+    HWND focus = GetFocus();
+    for (cCtrl* ctrl : m_Ctrls) {
+        if (ctrl->GetKind() != eCtrlDataList || ctrl->GetId() == m_ListId || ctrl->GetHwnd() != focus) continue;
+        ListRenew();
+        return;
+    }
+}
+
 INT_PTR cDbPage::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     // The sheet closes the window: the page never ends itself.
     if (msg == WM_CLOSE) return 0;

@@ -72,8 +72,6 @@ protected:
     // controls edit a copy of part of it keeps the copy in step.
     virtual void BeforeShow() {}
     virtual void AfterStore() {}
-    // A key or popup-menu command of one of the page's lists was carried out.
-    virtual void AfterListCommand() {}
     // The record list's selection changed (the list has taken it already).
     virtual void OnSelect() { RefreshOthers(); }
     // A notification the page handles itself; true when it did.
@@ -93,6 +91,9 @@ protected:
 
 private:
     int AskCount();
+    // A key or popup-menu command went to the list with the focus: when that is a list of the
+    // edited record's own rows (frames, positions), the record changed and its row takes it.
+    void AfterListCommand();
     INT_PTR OnApply(HWND wnd);
     void OnWindowGone();
 

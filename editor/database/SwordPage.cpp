@@ -106,11 +106,6 @@ void cDbSwordPage::PageCommand(int id, int code) {
     }
 }
 
-// The positions' keys and popup commands change the edited sword type: its row takes it.
-void cDbSwordPage::AfterListCommand() {
-    if (GetFocus() == Positions().GetHwnd()) ListRenew();
-}
-
 bool cDbSwordPage::PageMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
     POINT at;
     if (!IsInitialised() || !ListMenuPoint(Positions().GetHwnd(), msg, wParam, lParam, &at)) return false;

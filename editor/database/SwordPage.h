@@ -39,7 +39,6 @@ protected:
     int CountLimit() const override { return 99; }
     void AttachPage() override;
     void PageCommand(int id, int code) override;
-    void AfterListCommand() override;
     bool PageMessage(UINT msg, WPARAM wParam, LPARAM lParam, INT_PTR* result) override;
 
 private:

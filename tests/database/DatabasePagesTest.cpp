@@ -1,12 +1,15 @@
 // What each page adds to the protocol: every bound field reaching its table, the character
-// effect types and their colour sample, and the sword positions' keys and popup commands.
+// effect types and their colour sample, and the keys and popup commands of the sword positions
+// and of the effect frames.
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "editor/database/EffectPage.h"
 #include "editor/database/EffectTypePages.h"
 #include "editor/database/SwordPage.h"
 #include "tests/database/DatabaseFixture.h"
+#include "tests/framework/TestPalette.h"
 #include "tests/support/BoxAnswers.h"
 
 namespace {
@@ -15,41 +18,25 @@ enum { kAnimeSet, kAnime, kCharaBmp, kSword, kEffect, kCharaEffect, kScrEffect, 
 
 std::string Num(int value) { return std::to_string(value); }
 
-// An 8-bit bitmap of one pixel that carries the colours as its palette.
-std::string PaletteBmp(const std::vector<RGBQUAD>& colours) {
-    BITMAPINFOHEADER info = {sizeof info, 1, 1, 1, 8, BI_RGB, 4, 0, 0, 256, 0};
-    BITMAPFILEHEADER head = {};
-    head.bfType = 0x4D42;
-    head.bfOffBits = sizeof head + sizeof info + 256 * sizeof(RGBQUAD);
-    head.bfSize = head.bfOffBits + 4;
-    std::string bytes(reinterpret_cast<const char*>(&head), sizeof head);
-    bytes.append(reinterpret_cast<const char*>(&info), sizeof info);
-    bytes.append(reinterpret_cast<const char*>(colours.data()), 256 * sizeof(RGBQUAD));
-    bytes.append(4, '\0');
-    return bytes;
-}
-
-// The project palette for one test; the one before comes back at the end.
-class cTestPalette {
-public:
-    cTestPalette(const cTempDir& dir, const std::vector<RGBQUAD>& colours)
-        : m_Dir(dir), m_Saved(GetProjectPalette(), GetProjectPalette() + 256) {
-        Load(colours);
-    }
-    ~cTestPalette() { Load(m_Saved); }
-
-private:
-    void Load(const std::vector<RGBQUAD>& colours) {
-        m_Dir.Write("TestPalette.bmp", PaletteBmp(colours));
-        EXPECT_EQ(1, LoadPalette("TestPalette.bmp"));
-    }
-    const cTempDir& m_Dir;
-    std::vector<RGBQUAD> m_Saved;
-};
-
 void ChooseType(HWND page, HWND combo, int type) {
     SendMessageA(combo, CB_SETCURSEL, type - 1, 0);
     SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_DB_EFFECT_TYPE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+// A command from a key or the popup menu of the list, which has the focus as the person's key
+// or click gives it.
+void ListCommand(cWndGroup* group, HWND page, HWND list, uint16_t id) {
+    SetFocus(list);
+    SendMessageA(page, WM_COMMAND, id, 0);
+    PumpPending(group);
+}
+
+// Selects the one row of a list of several selections, as a click does.
+void SelectOnly(HWND page, HWND list, int row) {
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    SendMessageA(list, LB_SETSEL, TRUE, row);
+    SendMessageA(list, LB_SETCARETINDEX, row, FALSE);
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
 }  // namespace
@@ -172,11 +159,7 @@ TEST_F(DatabaseWindow, SwordPositionKeysAndMenuCommandsStayWithTheirSwordType) {
     uint16_t keys[kListCmds], menu[kListCmds];
     ASSERT_TRUE(GetListAccelIds(1, 1, keys));
     ASSERT_TRUE(GetListMenuIds(1, 1, menu));
-    auto command = [&](uint16_t id) {
-        SetFocus(list);
-        SendMessageA(page->GetHwnd(), WM_COMMAND, id, 0);
-        PumpPending(&m_Group);
-    };
+    auto command = [&](uint16_t id) { ListCommand(&m_Group, page->GetHwnd(), list, id); };
     // Ctrl+I inserts before the selected position, without the dialog.
     command(keys[eCmdInsert]);
     ASSERT_EQ(2u, page->Work()[0].m_Positions.size());
@@ -185,10 +168,7 @@ TEST_F(DatabaseWindow, SwordPositionKeysAndMenuCommandsStayWithTheirSwordType) {
     SelectRow(kSword, 1);
     SelectRow(kSword, 0);
     EXPECT_EQ(3, static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
-    SendMessageA(list, LB_SETSEL, FALSE, -1);
-    SendMessageA(list, LB_SETSEL, TRUE, 1);
-    SendMessageA(list, LB_SETCARETINDEX, 1, FALSE);
-    SendMessageA(page->GetHwnd(), WM_COMMAND, MAKEWPARAM(IDC_DB_POS_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    SelectOnly(page->GetHwnd(), list, 1);
     command(menu[eCmdCopy]);
     command(menu[eCmdPaste]);
     ASSERT_EQ(3u, page->Work()[0].m_Positions.size());
@@ -199,6 +179,50 @@ TEST_F(DatabaseWindow, SwordPositionKeysAndMenuCommandsStayWithTheirSwordType) {
     EXPECT_EQ(99u, page->Work()[1].m_Positions.size());
     PressApply();
     EXPECT_EQ(3u, ProjectDatabase().m_SwordTypes[0].m_Positions.size());
+}
+
+// The frame list's keys (cut, copy, paste) and its popup's clear change the edited effect: its
+// row keeps them across a row change, and Apply stores them.
+TEST_F(DatabaseWindow, EffectFrameKeysAndMenuCommandsStayWithTheirEffect) {
+    cDatabase& db = ProjectDatabase();
+    db.m_Effects.resize(3);
+    db.m_Effects[1].m_Frames.resize(2);
+    db.m_Effects[1].m_Frames[0].m_Cell = 3;
+    db.m_Effects[1].m_Frames[0].m_Time = 5;
+    db.m_Effects[1].m_Frames[1].m_Cell = 8;
+    db.m_Effects[1].m_Frames[1].m_Time = 2;
+    Open();
+    ShowPage(kEffect);
+    auto* page = static_cast<cDbEffectPage*>(m_lpSheet->Page(kEffect));
+    HWND list = Item(kEffect, IDC_DB_FRAME_LIST);
+    uint16_t keys[kListCmds], menu[kListCmds];
+    ASSERT_TRUE(GetListAccelIds(0, 2, keys));
+    ASSERT_TRUE(GetListMenuIds(0, 2, menu));
+    auto command = [&](uint16_t id) { ListCommand(&m_Group, page->GetHwnd(), list, id); };
+    auto frames = [&](const cEffect& effect) {
+        std::string text;
+        for (const cEffectFrame& frame : effect.m_Frames) text += Num(frame.m_Cell) + "-" + Num(frame.m_Time) + " ";
+        return text;
+    };
+    // Ctrl+C on the first frame, Ctrl+V before the second.
+    command(keys[eCmdCopy]);
+    SelectOnly(page->GetHwnd(), list, 1);
+    command(keys[eCmdPaste]);
+    EXPECT_EQ("3-5 3-5 8-2 ", frames(page->Work()[1]));
+    // The popup's clear resets the selected frame; Ctrl+X takes the last one out.
+    SelectOnly(page->GetHwnd(), list, 0);
+    command(menu[eCmdClear]);
+    SelectOnly(page->GetHwnd(), list, 2);
+    command(keys[eCmdCut]);
+    EXPECT_EQ("0-1 3-5 ", frames(page->Work()[1]));
+    // Another effect and back: the row kept them, and so does Apply.
+    SelectRow(kEffect, 1);
+    SelectRow(kEffect, 0);
+    EXPECT_EQ("0-1 3-5 ", frames(page->Edited()));
+    EXPECT_EQ(3, static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
+    PressApply();
+    EXPECT_EQ("0-1 3-5 ", frames(ProjectDatabase().m_Effects[1]));
+    EXPECT_EQ("", frames(ProjectDatabase().m_Effects[2]));
 }
 
 TEST_F(DatabaseWindow, SwordTypeCountRunsFromOneToNinetyNine) {
