@@ -100,9 +100,6 @@ void cAnimeSampleCtrls::Draw(int32_t cell) {
 
 cDbAnimeSetPage::cDbAnimeSetPage(cChildWnd* parent, cWndGroup* group, cRecordVector<cAnimeSet>* table)
     : cDbTablePage(IDD_DB_ANIME_SET, parent, group, table, IDC_DB_ANIME_SET_LIST, 1, NameRowText<cAnimeSet>, 999, 0) {
-    for (cRecordVector<cAnimeSet>* sets : {table, &m_Work})
-        for (cAnimeSet& set : *sets)
-            if (set.m_Slots.size() != cAnimeSet::kSlots) set.m_Slots.resize(cAnimeSet::kSlots);
     m_Texts.resize(1);
     m_Texts[0].m_Desc = cStrEditDesc(IDC_DB_NAME, &m_Edit.m_Name, kDbNameLimit, 0);
     m_Buttons.resize(2);
@@ -118,6 +115,10 @@ cDbAnimeSetPage::cDbAnimeSetPage(cChildWnd* parent, cWndGroup* group, cRecordVec
 }
 
 void cDbAnimeSetPage::AttachPage() {
+    // The record list has just taken the project's table; only the working copy is mended, so
+    // that Cancel leaves the table as it was.
+    for (cAnimeSet& set : m_Work)
+        if (set.m_Slots.size() != cAnimeSet::kSlots) set.m_Slots.resize(cAnimeSet::kSlots);
     AttachCtrls(m_Values);
     AttachDataList(m_SlotList[0]);
     // The four slots are fixed: no list keys, no popup menu.

@@ -52,7 +52,7 @@ class cDbAnimeSetPage : public cDbTablePage<cAnimeSet> {
 public:
     using SlotList = cDataList<cAnime, cRecordVector<cAnime>>;
 
-    // A set read with another number of slots than four is given four.
+    // A set read with another number of slots than four is given four in the working copy.
     cDbAnimeSetPage(cChildWnd* parent, cWndGroup* group, cRecordVector<cAnimeSet>* table);
     SlotList& Slots() { return m_SlotList[0].m_Ctrl; }
 

@@ -30,9 +30,10 @@ void cDbPage::OnInitDialog(WPARAM wParam, LPARAM lParam) {
         SendMessageA(text.m_Ctrl.GetHwnd(), EM_LIMITTEXT, static_cast<WPARAM>(text.m_Desc.capacity - 1), 0);
     AttachCtrls(m_Buttons);
     AttachPage();
+    // The record list took the working copy from the project's table as it was attached: it is
+    // not filled again, so that a page may mend its working copy in AttachPage.
     ReloadEdited();
-    BeforeShow();
-    DataToCtrls();
+    RefreshOthers();
     EnableStep();
     m_Ready = 1;
     AfterCommand();

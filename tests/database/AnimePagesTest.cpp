@@ -195,6 +195,9 @@ TEST_F(DatabaseWindow, AnimeSetWithOtherThanFourSlotsIsGivenFour) {
     EXPECT_EQ(4, static_cast<int>(SendMessageA(Item(kAnimeSet, IDC_DB_ANIME_LIST), LB_GETCOUNT, 0, 0)));
     SelectRow(kAnimeSet, 1);
     EXPECT_EQ(4, static_cast<int>(SendMessageA(Item(kAnimeSet, IDC_DB_ANIME_LIST), LB_GETCOUNT, 0, 0)));
+    // Only the page's copy has four: Cancel would leave the project's table as it was.
+    EXPECT_EQ(2u, ProjectDatabase().m_AnimeSets[0].m_Slots.size());
+    EXPECT_EQ(6u, ProjectDatabase().m_AnimeSets[1].m_Slots.size());
     PressApply();
     for (const cAnimeSet& set : ProjectDatabase().m_AnimeSets) EXPECT_EQ(4u, set.m_Slots.size());
 }
