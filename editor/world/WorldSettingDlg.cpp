@@ -92,12 +92,15 @@ void cWorldSettingDlg::Store() {
     map.m_UseBackImage = IsDlgButtonChecked(m_hWnd, IDC_WS_USE_IMAGE) == BST_CHECKED;
     char path[kPathLength + 1] = "";
     GetDlgItemTextA(m_hWnd, IDC_WS_IMAGE, path, sizeof path);
-    // An empty path keeps the image; one that does not load keeps the image and the path before.
-    if (path[0]) {
-        const cSystemBitmapRow& row = SystemBitmapTable[eBmpWorldBack];
-        if (SystemBitmap(eBmpWorldBack).LoadFile(path, row.bitsPerPixel, row.withMask, row.tileWidth, row.tileHeight))
-            map.m_BackImage = path;
+    // An emptied path is stored (the map goes back to the default picture) and leaves the image
+    // loaded now as it is; a path whose image does not load keeps the image and the path before.
+    if (!path[0]) {
+        map.m_BackImage.clear();
+        return;
     }
+    const cSystemBitmapRow& row = SystemBitmapTable[eBmpWorldBack];
+    if (SystemBitmap(eBmpWorldBack).LoadFile(path, row.bitsPerPixel, row.withMask, row.tileWidth, row.tileHeight))
+        map.m_BackImage = path;
 }
 
 void cWorldSettingDlg::OnCommand(WPARAM wParam, LPARAM lParam) {

@@ -2,7 +2,7 @@
 // The world map settings dialog (template 153): size, start position, background colour and
 // background image of the project's world map. OK stores them, resizes the map keeping every
 // chip at its place and loads the new background image; an image that does not load leaves the
-// one before, and its path.
+// one before, and its path. An emptied path is stored.
 #include "framework/Page.h"
 
 class cWorldSettingDlg : public cPage {

@@ -509,12 +509,13 @@ TEST_F(WorldMapWindow, SettingsResizeKeepingChipsAndDroppingOutsideEvents) {
     EXPECT_EQ(1u, map.m_Events.size());
     EXPECT_TRUE(map.HasEventAt(3, 3));
     EXPECT_EQ(7, Chip(10, 5));
-    EXPECT_EQ("bmp\\WorldBack.bmp", map.m_BackImage);  // an empty path keeps the image
+    EXPECT_EQ("", map.m_BackImage);  // emptied: back to the default picture
     EXPECT_FALSE(WorldMapEdit().CanUndo());
     EXPECT_EQ(1, WorldMapModified());
     EXPECT_TRUE(IsWindowVisible(Wnd()));
 
     // Across a row stride, and with an image that does not load: the path stays.
+    map.m_BackImage = "bmp\\WorldBack.bmp";
     cBoxAnswers boxes;
     RunSettings(Wnd(), {{IDC_WS_WIDTH, "70"}, {IDC_WS_IMAGE, "bmp\\Missing.bmp"}});
     EXPECT_EQ(70, map.m_Width);
