@@ -187,6 +187,8 @@ public:
     const std::vector<uint32_t>& GetFlags() const { return m_Flags; }
     int GetLastCmd() const { return m_LastCmd; }
     const V& GetClipboard() const { return m_Clip; }
+    // Rows copied elsewhere, which the next paste puts in.
+    void SetClipboard(const V& rows) { m_Clip = rows; }
     // The vector the list edits.
     V* Work() const { return m_lpWork; }
 

@@ -22,6 +22,7 @@
 namespace {
 
 const int kCell = 32;
+// Names are counted in bytes: a double-byte character takes two.
 const int kNameLimit = 20;
 const int kPathLimit = 259;
 const int32_t kMaxWorldNo = 999;
@@ -53,10 +54,10 @@ cWorldEventDlg::cWorldEventDlg(cWorldEvent* target, cChildWnd* owner, cWndGroup*
     m_List.push_back(list);
 
     cBoundStrEdit name;
-    name.m_Desc = cStrEditDesc(IDC_WE_NAME, &m_Work.m_Name, kNameLimit, 1);
+    name.m_Desc = cStrEditDesc(IDC_WE_NAME, &m_Work.m_Name, kNameLimit, 0);
     m_Texts.push_back(name);
     cBoundStrEdit worldName;
-    worldName.m_Desc = cStrEditDesc(IDC_WE_WORLD_NAME, &m_Edit.m_WorldName, kNameLimit, 1);
+    worldName.m_Desc = cStrEditDesc(IDC_WE_WORLD_NAME, &m_Edit.m_WorldName, kNameLimit, 0);
     m_EntryTexts.push_back(worldName);
     cBoundStrEdit stage;
     stage.m_Desc = cStrEditDesc(IDC_WE_STAGE, &m_Edit.m_StartStage, kPathLimit, 0);

@@ -1,6 +1,6 @@
 // The world map event dialog run modally on an event and driven from inside its loop: its
-// template, the entry list's rows and limits, the type rule, OK and Cancel, the stage chooser
-// and the variable rename that is saved at once.
+// template, the entry list's rows and limits, the type rule, OK and Cancel, the stage chooser,
+// the variable rename that is saved at once and the names' byte limits.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -203,4 +203,16 @@ TEST_F(WorldEventDlg, ARenameIsSavedBeforeCancelAndTheStageIsChosenRelative) {
     ASSERT_GT(saved.size(), 1u);
     EXPECT_EQ(saved[1].m_Name, "宝");
     EXPECT_EQ(m_Event.m_Pages[0].m_CondVar, 0);
+}
+
+// The event and world names hold 20 bytes: of 15 double-byte characters the first 10 stay.
+TEST_F(WorldEventDlg, NamesAreLimitedToTwentyBytes) {
+    const char typed[] = "あいうえおかきくけこさしすせそ";
+    Run([&](HWND dlg) {
+        SetDlgItemTextA(dlg, IDC_WE_NAME, typed);
+        SetDlgItemTextA(dlg, IDC_WE_WORLD_NAME, typed);
+        Click(dlg, IDC_WE_OK);
+    });
+    EXPECT_EQ("あいうえおかきくけこ", m_Event.m_Name);
+    EXPECT_EQ("あいうえおかきくけこ", m_Event.m_Pages[0].m_WorldName);
 }

@@ -366,6 +366,10 @@ TEST_F(WorldMapWindow, EventPaletteChoosesTheTemplateAndStoresTheFlags) {
     HWND palette = m_Wnd->Palette()->GetHwnd();
     HWND list = GetDlgItem(palette, IDC_EP_LIST);
     EXPECT_EQ(2, SendMessageA(list, LB_GETCOUNT, 0, 0));
+    // The rows are numbered.
+    char row[64] = "";
+    SendMessageA(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(row));
+    EXPECT_STREQ("2 城", row);
     SendMessageA(list, LB_SETCURSEL, 1, 0);
     SendMessageA(palette, WM_COMMAND, MAKEWPARAM(IDC_EP_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     EXPECT_EQ(1, WorldMapEdit().m_Current.paletteSel);
@@ -384,8 +388,8 @@ TEST_F(WorldMapWindow, EventPaletteChoosesTheTemplateAndStoresTheFlags) {
 }
 
 // Insert opens the event dialog on the new template, which Cancel takes out again; Edit and a
-// double click open the selected one; cut and copy fill the map's clipboard, whose paste
-// places the template on the map.
+// double click open the selected one; the list's cut and copy fill the map's clipboard, whose
+// paste places the template on the map, and the map's copy is what the list pastes next.
 TEST_F(WorldMapWindow, EventPaletteEditsInTheDialogAndCopiesIntoTheMapClipboard) {
     cWorldMap& map = ProjectWorldMap();
     map.m_EventPalette[0].m_Name = "村";
@@ -409,9 +413,15 @@ TEST_F(WorldMapWindow, EventPaletteEditsInTheDialogAndCopiesIntoTheMapClipboard)
     answer(IDC_WE_OK, "塔２");
     SendMessageA(GetDlgItem(palette, IDC_EP_EDIT), BM_CLICK, 0, 0);
     EXPECT_EQ("塔２", map.m_EventPalette[0].m_Name);
+    EXPECT_EQ("塔２", WorldMapEdit().m_Template.m_Name);
+    // The list's keys and popup commands act while it has the focus.
+    auto listCommand = [&](int id) {
+        SetFocus(list);
+        SendMessageA(palette, WM_COMMAND, id, 0);
+    };
 
     // Copy from the popup: the map's paste places the template.
-    SendMessageA(palette, WM_COMMAND, 40039, 0);
+    listCommand(40039);
     EXPECT_EQ(1, WorldMapEdit().m_ClipboardValid);
     EXPECT_EQ("塔２", WorldMapEdit().m_Clipboard.m_Name);
     Mouse(WM_MOUSEMOVE, 3, 3);
@@ -420,15 +430,21 @@ TEST_F(WorldMapWindow, EventPaletteEditsInTheDialogAndCopiesIntoTheMapClipboard)
     EXPECT_EQ("塔２", map.FindEvent(3, 3)->m_Name);
     // Cut (Ctrl+X) takes the row out; the palette's paste (Ctrl+V) puts it back.
     SendMessageA(list, LB_SETCURSEL, 1, 0);
-    SendMessageA(palette, WM_COMMAND, 40009, 0);
+    listCommand(40009);
     ASSERT_EQ(1u, map.m_EventPalette.size());
     EXPECT_EQ("村", WorldMapEdit().m_Clipboard.m_Name);
-    SendMessageA(palette, WM_COMMAND, 40007, 0);
+    listCommand(40007);
     ASSERT_EQ(2u, map.m_EventPalette.size());
     EXPECT_EQ("村", map.m_EventPalette[0].m_Name);
+    // An event copied on the map is what the list pastes next.
+    map.FindEvent(3, 3)->m_Name = "港";
+    Command(ID_WORLD_EVENT_COPY);
+    listCommand(40040);
+    ASSERT_EQ(3u, map.m_EventPalette.size());
+    EXPECT_EQ("港", map.m_EventPalette[0].m_Name);
     // The last template is never cut away.
-    SendMessageA(palette, WM_COMMAND, 40043, 0);
-    SendMessageA(palette, WM_COMMAND, 40038, 0);
+    for (int k = 0; k < 2; ++k) listCommand(40043);
+    listCommand(40038);
     EXPECT_EQ(1u, map.m_EventPalette.size());
 }
 
