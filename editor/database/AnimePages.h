@@ -41,6 +41,7 @@ public:
     void UpdateRanges();
     // The sample the controls show, at their start frame plus cell, drawn into the box.
     void Draw(int32_t cell);
+    cPictureBox& Box() { return m_Preview[0].m_Ctrl; }
 
 private:
     cBindings<cBoundPictureBox> m_Preview;
@@ -85,6 +86,7 @@ public:
 
     // One tick of the preview: the sample with the player's cell drawn into the box.
     void OnIdle() override;
+    cPictureBox& Preview() { return m_SampleCtrls.Box(); }
 
 protected:
     void AttachPage() override { m_SampleCtrls.Attach(this); }

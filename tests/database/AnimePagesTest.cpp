@@ -1,10 +1,12 @@
 // The anime set page and the anime page: the pattern dialog on an anime's frames, the set's four
 // slots and its first slot's sample, and the preview player that both pages drive.
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "editor/database/AnimePages.h"
 #include "tests/database/DatabaseFixture.h"
+#include "tests/shell/TestSheet.h"
 
 namespace {
 
@@ -239,4 +241,33 @@ TEST_F(DatabaseWindow, PreviewPlaysTheEditedAnimeSixTicksATenthOfASecond) {
                  reinterpret_cast<LPARAM>(slots));
     EXPECT_EQ(0, probe(set, 5));
     EXPECT_EQ(1, probe(set, 1));
+}
+
+// The editor's idle frames move the anime page's preview: the box shows the sample's sheet cell
+// at the start frame plus the frame the player is on, six frames for a tenth of a second.
+TEST_F(DatabaseWindow, AnimePageDrawsItsPreviewEveryIdleFrame) {
+    auto cellColour = [](int column) { return RGB(20 + 10 * column, 60, 90); };
+    // Character sheet 1: graphic 1 is its second row, each column in a colour of its own.
+    cTestSheet sheet(eBmpChara1, 32 * 10, 64, [&](int x, int y) { return y < 32 ? RGB(1, 1, 1) : cellColour(x / 32); });
+    cDatabase& db = ProjectDatabase();
+    db.m_Animes.resize(2);
+    db.m_Animes[1].m_SampleKind = 1;
+    db.m_Animes[1].m_SampleNo = 1;
+    db.m_Animes[1].m_SampleCell = 1;
+    db.m_Animes[1].m_Frames = {Frame(2, 1), Frame(5, 1)};
+    Open();
+    ShowPage(kAnime);
+    SelectRow(kAnime, 0);
+    auto* page = static_cast<cDbAnimePage*>(m_lpSheet->Page(kAnime));
+    // Each frame shows for six ticks: the first frame's cell, then the second's, then the first.
+    std::vector<COLORREF> shown;
+    for (int tick = 0; tick < 14; ++tick) {
+        ASSERT_EQ(1, m_lpSheet->ApplyCurPage());
+        shown.push_back(PixelOf(page->Preview().Canvas(), 16, 16));
+    }
+    const size_t second = std::find(shown.begin(), shown.end(), cellColour(6)) - shown.begin();
+    ASSERT_GE(second, 1u);
+    ASSERT_LE(second, 6u);
+    for (size_t tick = 0; tick < shown.size(); ++tick)
+        EXPECT_EQ(tick >= second && tick < second + 6 ? cellColour(6) : cellColour(3), shown[tick]) << tick;
 }

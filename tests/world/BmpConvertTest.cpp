@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -107,6 +108,36 @@ TEST_F(BmpConvert, EveryPixelOfEveryWidthMovesToItsNearestColour) {
             EXPECT_EQ(static_cast<uint8_t>(out[54 + 1024 + width]), 0x5a);
         }
     }
+}
+
+// The tables hold coloured entries in two different orders: only a search of the second palette
+// for each input colour finds where it lies. Any two of the colours lie at least 27 steps apart,
+// and odd input entries are nudged a few steps off their colour, which stays the nearest.
+TEST_F(BmpConvert, ColouredInputFindsItsNearestEntryWhereverThePaletteHoldsIt) {
+    auto colour = [](int k) {
+        return RGBQUAD{static_cast<BYTE>(k * 53 + 7), static_cast<BYTE>(k * 91 + 13), static_cast<BYTE>(k * 37), 0};
+    };
+    auto secondEntry = [](int k) { return (k * 73 + 11) % 256; };
+    auto inputColour = [](int c) { return (c * 29 + 5) % 256; };
+    auto nudge = [](BYTE v, int by) { return static_cast<BYTE>(std::max(0, std::min(255, v + by))); };
+    for (int k = 0; k < 256; ++k) m_Second[secondEntry(k)] = colour(k);
+    cBmpShape shape;
+    shape.width = 16;
+    shape.height = 16;
+    shape.pixel = [](int x, int y) { return static_cast<uint32_t>(y * 16 + x); };
+    for (int c = 0; c < 256; ++c) {
+        RGBQUAD& entry = shape.colours[c] = colour(inputColour(c));
+        if (c % 2) {
+            entry.rgbRed = nudge(entry.rgbRed, 5);
+            entry.rgbGreen = nudge(entry.rgbGreen, -5);
+            entry.rgbBlue = nudge(entry.rgbBlue, 3);
+        }
+    }
+    Write("in.bmp", shape);
+    ASSERT_TRUE(Convert("out.bmp", "in.bmp"));
+    std::vector<char> out = Read("out.bmp");
+    for (int c = 0; c < 256; ++c)
+        EXPECT_EQ(PixelAt(out, 16, 16, c % 16, c / 16), Expected(secondEntry(inputColour(c)))) << c;
 }
 
 TEST_F(BmpConvert, TransparencyComesBeforeTheLineColour) {

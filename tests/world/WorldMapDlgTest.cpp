@@ -19,6 +19,8 @@
 #include "editor/world/WorldMapDlg.h"
 #include "editor/world/WorldMapEdit.h"
 #include "tests/framework/TestPage.h"
+#include "tests/framework/TestPalette.h"
+#include "tests/shell/TestSheet.h"
 #include "tests/support/BoxAnswers.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/RunningProgram.h"
@@ -116,6 +118,60 @@ TEST_F(WorldMapWindow, OpensWithItsStatusAndUndoStates) {
     HMENU menu = GetMenu(Wnd());
     EXPECT_TRUE(GetMenuState(menu, ID_WORLD_UNDO, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_TRUE(GetMenuState(menu, ID_WORLD_CHIP_MODE, MF_BYCOMMAND) & MF_CHECKED);
+}
+
+// The view by its pixels: a chip through its mask over the background colour, each event's
+// first entry shrunk from the column of its world number and framed in yellow, the number in
+// white, and the cursor's frame in its colour and the selection's in another.
+TEST_F(WorldMapWindow, PaintingShowsChipsThroughTheirMaskEventsAndTheCursor) {
+    std::vector<RGBQUAD> colours(256, RGBQUAD{0, 0, 0, 0});
+    colours[40] = {30, 20, 10, 0};
+    cTestPalette palette(m_Dir, colours);
+    const COLORREF back = RGB(10, 20, 30), other = RGB(90, 90, 90), chip = RGB(200, 40, 40);
+    const COLORREF numbered = RGB(40, 200, 40), plain = RGB(40, 40, 200), white = RGB(255, 255, 255);
+    // Chip picture 6 (column 1, row 1): its left half drawn, its right half clear; the pictures
+    // of the others, that of chip 0 in every other cell among them, all clear.
+    cTestSheet chips(eBmpWorldMapChip, 160, 64,
+                     [&](int x, int y) { return x / 32 == 1 && y / 32 == 1 && x % 32 < 16 ? chip : kClear; });
+    // Event graphic 1: column 0 for a numbered world, column 1 for none.
+    cTestSheet events(eBmpWorldEvent, 64, 64, [&](int x, int y) { return y < 32 ? other : x < 32 ? numbered : plain; });
+    cWorldMap& map = ProjectWorldMap();
+    map.m_BackColor = 40;
+    map.m_UseBackImage = 0;
+    map.m_Chips.resize(8);
+    map.m_Chips[3].m_Picture = 6;
+    map.m_Grid[(1 << map.m_PitchBits) + 2] = 3;
+    cWorldEvent event;
+    event.Init();
+    event.m_Pages[0].m_Graphic = 1;
+    map.PutEvent(event, 4, 2);
+    event.m_Pages[0].m_WorldNo = 12;
+    map.PutEvent(event, 6, 2);
+    Mouse(WM_MOUSEMOVE, 8, 4);
+    const cDib& view = m_Wnd->BackBuffer();
+    auto at = [&](int x, int y) { return PixelOf(view, x, y); };
+    auto whites = [&](int col, int row) {
+        int count = 0;
+        for (int y = row * 32 + 18; y < row * 32 + 32; ++y)
+            for (int x = col * 32 + 16; x < col * 32 + 32; ++x) count += at(x, y) == white;
+        return count;
+    };
+    EXPECT_EQ(chip, at(2 * 32 + 8, 32 + 16));
+    EXPECT_EQ(back, at(2 * 32 + 24, 32 + 16));
+    EXPECT_EQ(back, at(3 * 32 + 16, 32 + 16));
+    EXPECT_EQ(plain, at(4 * 32 + 22, 2 * 32 + 8));
+    EXPECT_EQ(RGB(255, 255, 0), at(4 * 32 + 15, 2 * 32 + 8));
+    EXPECT_EQ(back, at(4 * 32 + 8, 2 * 32 + 8));
+    EXPECT_EQ(0, whites(4, 2));
+    EXPECT_EQ(numbered, at(6 * 32 + 22, 2 * 32 + 8));
+    EXPECT_GT(whites(6, 2), 0);
+    EXPECT_EQ(RGB(0x80, 0, 0xFF), at(8 * 32, 4 * 32 + 16));
+    // A right-drag from (8, 4) to (10, 5) frames the three by two cells it selects.
+    Mouse(WM_RBUTTONDOWN, 8, 4, MK_RBUTTON);
+    Mouse(WM_MOUSEMOVE, 10, 5, MK_RBUTTON);
+    EXPECT_EQ(RGB(0xFF, 0, 0x80), at(8 * 32, 4 * 32 + 16));
+    EXPECT_EQ(RGB(0xFF, 0, 0x80), at(11 * 32, 5 * 32 + 16));
+    Mouse(WM_RBUTTONUP, 10, 5);
 }
 
 TEST_F(WorldMapWindow, BrushOverTheEdgesChangesOnlyCellsInsideTheMap) {
