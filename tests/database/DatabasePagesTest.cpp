@@ -31,6 +31,23 @@ void ListCommand(cWndGroup* group, HWND page, HWND list, uint16_t id) {
     PumpPending(group);
 }
 
+// The command ids of a list's keys and of its popup menu, for the list's kind and id set.
+struct cListIds {
+    cListIds(int kind, int set) {
+        EXPECT_TRUE(GetListAccelIds(kind, set, keys));
+        EXPECT_TRUE(GetListMenuIds(kind, set, menu));
+    }
+    uint16_t keys[kListCmds] = {};
+    uint16_t menu[kListCmds] = {};
+};
+
+cEffectFrame EffectFrame(int cell, int time) {
+    cEffectFrame frame;
+    frame.m_Cell = cell;
+    frame.m_Time = time;
+    return frame;
+}
+
 // Selects the one row of a list of several selections, as a click does.
 void SelectOnly(HWND page, HWND list, int row) {
     SendMessageA(list, LB_SETSEL, FALSE, -1);
@@ -156,12 +173,10 @@ TEST_F(DatabaseWindow, SwordPositionKeysAndMenuCommandsStayWithTheirSwordType) {
     ShowPage(kSword);
     auto* page = static_cast<cDbSwordPage*>(m_lpSheet->Page(kSword));
     HWND list = Item(kSword, IDC_DB_POS_LIST);
-    uint16_t keys[kListCmds], menu[kListCmds];
-    ASSERT_TRUE(GetListAccelIds(1, 1, keys));
-    ASSERT_TRUE(GetListMenuIds(1, 1, menu));
+    const cListIds ids(1, 1);
     auto command = [&](uint16_t id) { ListCommand(&m_Group, page->GetHwnd(), list, id); };
     // Ctrl+I inserts before the selected position, without the dialog.
-    command(keys[eCmdInsert]);
+    command(ids.keys[eCmdInsert]);
     ASSERT_EQ(2u, page->Work()[0].m_Positions.size());
     EXPECT_EQ(5, page->Work()[0].m_Positions[1].m_X);
     // The popup's copy and paste add a copy of the selected position.
@@ -169,13 +184,13 @@ TEST_F(DatabaseWindow, SwordPositionKeysAndMenuCommandsStayWithTheirSwordType) {
     SelectRow(kSword, 0);
     EXPECT_EQ(3, static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
     SelectOnly(page->GetHwnd(), list, 1);
-    command(menu[eCmdCopy]);
-    command(menu[eCmdPaste]);
+    command(ids.menu[eCmdCopy]);
+    command(ids.menu[eCmdPaste]);
     ASSERT_EQ(3u, page->Work()[0].m_Positions.size());
     EXPECT_EQ(5, page->Work()[0].m_Positions[2].m_X);
     // 99 positions: the key adds nothing.
     SelectRow(kSword, 1);
-    command(keys[eCmdInsert]);
+    command(ids.keys[eCmdInsert]);
     EXPECT_EQ(99u, page->Work()[1].m_Positions.size());
     PressApply();
     EXPECT_EQ(3u, ProjectDatabase().m_SwordTypes[0].m_Positions.size());
@@ -186,18 +201,12 @@ TEST_F(DatabaseWindow, SwordPositionKeysAndMenuCommandsStayWithTheirSwordType) {
 TEST_F(DatabaseWindow, EffectFrameKeysAndMenuCommandsStayWithTheirEffect) {
     cDatabase& db = ProjectDatabase();
     db.m_Effects.resize(3);
-    db.m_Effects[1].m_Frames.resize(2);
-    db.m_Effects[1].m_Frames[0].m_Cell = 3;
-    db.m_Effects[1].m_Frames[0].m_Time = 5;
-    db.m_Effects[1].m_Frames[1].m_Cell = 8;
-    db.m_Effects[1].m_Frames[1].m_Time = 2;
+    db.m_Effects[1].m_Frames = {EffectFrame(3, 5), EffectFrame(8, 2)};
     Open();
     ShowPage(kEffect);
     auto* page = static_cast<cDbEffectPage*>(m_lpSheet->Page(kEffect));
     HWND list = Item(kEffect, IDC_DB_FRAME_LIST);
-    uint16_t keys[kListCmds], menu[kListCmds];
-    ASSERT_TRUE(GetListAccelIds(0, 2, keys));
-    ASSERT_TRUE(GetListMenuIds(0, 2, menu));
+    const cListIds ids(0, 2);
     auto command = [&](uint16_t id) { ListCommand(&m_Group, page->GetHwnd(), list, id); };
     auto frames = [&](const cEffect& effect) {
         std::string text;
@@ -205,15 +214,15 @@ TEST_F(DatabaseWindow, EffectFrameKeysAndMenuCommandsStayWithTheirEffect) {
         return text;
     };
     // Ctrl+C on the first frame, Ctrl+V before the second.
-    command(keys[eCmdCopy]);
+    command(ids.keys[eCmdCopy]);
     SelectOnly(page->GetHwnd(), list, 1);
-    command(keys[eCmdPaste]);
+    command(ids.keys[eCmdPaste]);
     EXPECT_EQ("3-5 3-5 8-2 ", frames(page->Work()[1]));
     // The popup's clear resets the selected frame; Ctrl+X takes the last one out.
     SelectOnly(page->GetHwnd(), list, 0);
-    command(menu[eCmdClear]);
+    command(ids.menu[eCmdClear]);
     SelectOnly(page->GetHwnd(), list, 2);
-    command(keys[eCmdCut]);
+    command(ids.keys[eCmdCut]);
     EXPECT_EQ("0-1 3-5 ", frames(page->Work()[1]));
     // Another effect and back: the row kept them, and so does Apply.
     SelectRow(kEffect, 1);

@@ -64,10 +64,8 @@ TEST(Programs, EditorDatabaseKeepsAnEffectFrameAddedWithTheFrameListsKey) {
     ASSERT_TRUE(SetUpEditorProject(false));
 
     cRunningProgram editor("editor.exe");
-    ASSERT_TRUE(editor.Started());
     const cEditorWindows windows = WaitForEditorWindows(editor);
-    ASSERT_NE(nullptr, windows.frame);
-    ASSERT_NE(nullptr, windows.main);
+    ASSERT_TRUE(editor.Started() && windows.frame && windows.main);
 
     HWND page = nullptr;
     HWND sheet = OpenEffectPage(editor, windows.main, &page);
