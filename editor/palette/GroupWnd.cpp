@@ -11,13 +11,13 @@
 #include "editor/shell/EditorFiles.h"
 #include "editor/shell/EditorIds.h"
 #include "editor/shell/EditorProject.h"
+#include "framework/WindowPlace.h"
 
 namespace {
 
 const int kPlacement = 7;
 const int kGap = 8;
 const int kAbove = 80;
-
 
 }  // namespace
 
@@ -31,15 +31,27 @@ int GroupButtonId(int group) {
 cCharaGroupDlg::cCharaGroupDlg(cChildWnd* parent, cWndGroup* group)
     : cPage(IDD_CHARA_GROUP, parent, eKindDialog, group), m_lpPlacement(&EditConfig().m_Windows[kPlacement]) {
     SetLayout(0, 0, 0, 0, 640, 480, 0, 0, 0, kBarNone, 0, 0);
-    if (m_lpPlacement->m_Valid) {
-        SetRequestedPosition(m_lpPlacement->m_X, m_lpPlacement->m_Y);
-    } else if (cEditWnd* main = MainEditWnd(); main && main->GetHwnd()) {
-        RECT rect;
-        GetWindowRect(main->GetHwnd(), &rect);
-        SetRequestedPosition(rect.left + kGap, rect.top - kAbove);
-    }
     m_Buttons.resize(kCharaGroups);
     for (int g = 0; g < kCharaGroups; ++g) m_Buttons[g].m_Desc.Set(static_cast<uint16_t>(GroupButtonId(g)), &m_Used[g]);
+}
+
+// The saved place, or a little above the main window's top left; when the desktop has no room
+// above the main window, below it, where it hides neither its menu nor its toolbar.
+void cCharaGroupDlg::Place() {
+    RECT outer, main, desktop;
+    GetWindowRect(m_hWnd, &outer);
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    int x = outer.left, y = outer.top;
+    if (m_lpPlacement->m_Valid) {
+        x = m_lpPlacement->m_X;
+        y = m_lpPlacement->m_Y;
+    } else if (ParentWindow() && GetWindowRect(ParentWindow(), &main)) {
+        x = main.left + kGap;
+        y = main.top - kAbove;
+        if (y < desktop.top) y = main.bottom + kGap;
+    }
+    KeepInsideDesktop(&x, &y, outer.right - outer.left, outer.bottom - outer.top);
+    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 cCharaGroupDlg::~cCharaGroupDlg() {
@@ -51,6 +63,7 @@ void cCharaGroupDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     AttachCtrls(m_Buttons);
     AddAccelerator(m_hWnd, IDR_EDIT_ACCEL);
     for (int g = 0; g < kCharaGroups; ++g) SetDlgItemTextA(m_hWnd, GroupButtonId(g), std::to_string(g).c_str());
+    Place();
     m_Ready = 1;
     OnPaint();
 }

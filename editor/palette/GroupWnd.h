@@ -26,6 +26,8 @@ public:
     int OnPaint() override;
 
 private:
+    void Place();
+
     int32_t m_Used[kCharaGroups] = {};
     cBindings<cBoundCheck> m_Buttons;
     cWndPos* m_lpPlacement;

@@ -23,6 +23,7 @@
 #include "framework/Geometry.h"
 #include "framework/InputDlg.h"
 #include "framework/MessageBox.h"
+#include "framework/WindowPlace.h"
 
 namespace {
 
@@ -89,24 +90,53 @@ cPaletteDlg::cPaletteDlg(cChildWnd* parent, cWndGroup* group, int stage, int kin
     : cPage(IDD_PALETTE, parent, eKindDialog, group), m_Stage(stage ? 1 : 0), m_Kind(kind),
       m_lpPlacement(&EditConfig().m_Windows[PlacementOf(m_Stage, kind)]) {
     ForKind(m_Kind, [&](auto* kindTag) { EnsureEmptyElement<std::remove_pointer_t<decltype(kindTag)>>(m_Stage); });
+    // The grid at its greatest height: the window cannot be stretched past the last row.
     int rows = (Count() - 1) / kPaletteColumns + 1;
-    int maxHeight = std::min(rows * kPaletteCell, kGridMaxHeight);
-    int height = kGridMaxHeight;
+    int height = std::max(kPaletteCell, std::min(rows * kPaletteCell, kGridMaxHeight));
+    SetLayout(kGridWidth, height, kGridWidth, kPaletteCell, kGridWidth, height, 0, IDR_PALETTE_MENU, 1, kBarStatus, 0,
+              kScrollVert);
+}
+
+// Where the window stands once its real frame is known: the saved place and outer size, or
+// beside the main window, the common window level with its top and the stage window below it.
+// Without a saved place the two windows of the kind share the height below the main window's
+// top, so that the stage window is not pushed back over the common one on a small desktop.
+void cPaletteDlg::Place() {
+    RECT outer;
+    GetWindowRect(m_hWnd, &outer);
+    int height = outer.bottom - outer.top;
+    // What the window adds around its client area (caption, menu, borders), and around the grid.
+    const int borderHeight = m_FrameTop + m_FrameBottom;
+    const int frameHeight = borderHeight + kToolbarRowHeight + kStatusBarHeight;
+    int x = outer.left, y = outer.top;
+    HWND main = ParentWindow();
+    RECT mainRect = {}, desktop;
+    GetWindowRect(GetDesktopWindow(), &desktop);
     if (m_lpPlacement->m_Valid) {
-        height = std::max(kPaletteCell, std::min(m_lpPlacement->m_Height, kGridMaxHeight));
-        SetRequestedPosition(m_lpPlacement->m_X, m_lpPlacement->m_Y);
-    } else if (cEditWnd* main = MainEditWnd(); main && main->GetHwnd()) {
-        RECT rect;
-        GetWindowRect(main->GetHwnd(), &rect);
-        int y = rect.top + kGap;
-        if (m_Stage) {
-            const cWndPos& common = EditConfig().m_Windows[PlacementOf(0, kind)];
-            y += (common.m_Valid ? common.m_Height : kGridMaxHeight) + kToolbarRowHeight + kStatusBarHeight + kGap;
-        }
-        SetRequestedPosition(rect.right + kGap, y);
+        x = m_lpPlacement->m_X;
+        y = m_lpPlacement->m_Y;
+        height = m_lpPlacement->m_Height;
+    } else if (main && GetWindowRect(main, &mainRect)) {
+        int share = (desktop.bottom - mainRect.top - kGap) / 2 - frameHeight;
+        height = frameHeight + std::min(m_ContentHeight, std::max(kPaletteCell, share / kPaletteCell * kPaletteCell));
+        x = mainRect.right + kGap;
+        y = mainRect.top + kGap;
+        RECT common;
+        if (m_Stage && CommonWindow() && GetWindowRect(CommonWindow(), &common))
+            y = mainRect.top + (common.bottom - common.top) + kGap;
     }
-    SetLayout(kGridWidth, std::min(height, std::max(maxHeight, kPaletteCell)), kGridWidth, kPaletteCell, kGridWidth,
-              std::max(maxHeight, kPaletteCell), 0, IDR_PALETTE_MENU, 1, kBarStatus, 0, kScrollVert);
+    const int width = m_FrameLeft + m_FrameRight + static_cast<int>(m_MaxTrack.right);
+    height = std::max<int>(borderHeight + m_MinTrack.bottom, std::min<int>(height, borderHeight + m_MaxTrack.bottom));
+    KeepInsideDesktop(&x, &y, width, height);
+    SetWindowPos(m_hWnd, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    ReadLayout();
+}
+
+// The common window of this kind beside the same main window; null when there is none.
+HWND cPaletteDlg::CommonWindow() const {
+    cEditWnd* main = dynamic_cast<cEditWnd*>(m_lpParent);
+    cChildWnd* common = main ? main->m_lpPaletteWnd[0][m_Kind] : nullptr;
+    return common && common != this ? common->GetHwnd() : nullptr;
 }
 
 cPaletteDlg::~cPaletteDlg() {
@@ -143,6 +173,7 @@ void cPaletteDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     m_hFocusTarget = m_hWnd;
     m_hPopup = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_PALETTE_POPUP));
     Relayout();
+    Place();
     DataToCtrls();
     m_Ready = 1;
 }
@@ -276,9 +307,12 @@ INT_PTR cPaletteDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam
 
 int cPaletteDlg::OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (StageDoc().m_RightClickMode == 1 && IsContextClick()) {
-        PickAt(m_Mouse.pt.x, m_Mouse.pt.y);
+        // Past the last element nothing is picked, and no menu offers the element picked before.
+        const cPoint at = {m_Mouse.pt.x, m_Mouse.pt.y};
+        PickAt(at.x, at.y);
         const cStageDoc& doc = StageDoc();
-        if (doc.m_SelPalette == m_Stage && doc.m_SelIndex >= 0 && doc.m_SelIndex < Count())
+        if (at.x < kGridWidth && IndexAt(at.x, at.y) < Count() && doc.m_SelPalette == m_Stage && doc.m_SelIndex >= 0 &&
+            doc.m_SelIndex < Count())
             if (HMENU menu = PopupStates()) PopupMenu(menu);
         return 1;
     }
@@ -286,18 +320,21 @@ int cPaletteDlg::OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY: {
         RECT outer;
         if (!IsIconic(wnd) && GetWindowRect(wnd, &outer)) {
-            m_lpPlacement->Set(outer.left, outer.top, m_ContentWidth, m_ContentHeight);
+            m_lpPlacement->Set(outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top);
             SaveEditConfig();
         }
         m_Ready = 0;
         return 1;
     }
     case WM_SIZE: {
+        // A taller window shows the grid's end: the rows scrolled away come back into view.
         m_Canvas.Resize(kGridWidth, std::max(0, m_ContentHeight));
-        int rows = (Count() - 1) / kPaletteColumns + 1;
-        int shown = std::max(1, m_ContentHeight / kPaletteCell);
-        if (m_ScrollRow + shown > rows) m_ScrollRow = std::max(0, rows - shown);
-        m_VertBar.SetPage(shown);
+        int greatest = ((Count() - 1) / kPaletteColumns + 1) * kPaletteCell;
+        if (m_ScrollRow * kPaletteCell + m_ContentHeight >= greatest) {
+            m_ScrollRow = (greatest - m_ContentHeight) / kPaletteCell;
+            if (m_ScrollRow < 1) m_ScrollRow = 0;
+        }
+        m_VertBar.SetPage(std::max(1, m_ContentHeight / kPaletteCell));
         m_VertBar.SetPos(m_ScrollRow);
         return 1;
     }
@@ -434,10 +471,8 @@ void cPaletteDlg::OpenDataWnd(int source, uint32_t cell) { OpenDataWndInSlot(m_K
 
 void ShowPaletteWindows(cEditWnd* main, int layer) {
     if (!main) return;
-    if (layer < 0)
-        SafeDelete(main->m_lpGroupWnd);
-    else
-        ShowGroupWindow(main);
+    // The group window belongs to the chara layer.
+    if (layer != eLayerChara) SafeDelete(main->m_lpGroupWnd);
     for (int kind = 0; kind < eLayerCount; ++kind)
         for (int stage = 0; stage < ePaletteSlots; ++stage) {
             cChildWnd*& slot = main->m_lpPaletteWnd[stage][kind];
@@ -451,4 +486,5 @@ void ShowPaletteWindows(cEditWnd* main, int layer) {
             int shown = EditConfig().m_Windows[PlacementOf(stage, kind)].m_Shown;
             if (!wnd->Create(0, shown ? TRUE : FALSE)) SafeDelete(slot);
         }
+    if (layer == eLayerChara) ShowGroupWindow(main);
 }

@@ -51,6 +51,8 @@ public:
 
 private:
     int OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void Place();
+    HWND CommonWindow() const;
     void PickAt(int x, int y);
     void ElementCommand(int command);
     void ChangeCount();
@@ -71,5 +73,5 @@ private:
 };
 
 // Shows the palette windows of the layer beside the main window and removes the other layers'
-// ones, and makes the chara group window; layer -1 (no stage) removes them all.
+// ones; the chara layer has the chara group window as well. Layer -1 (no stage) removes them all.
 void ShowPaletteWindows(cEditWnd* main, int layer);

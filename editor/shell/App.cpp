@@ -92,6 +92,7 @@ bool CreateEditWnd() {
     }
     g_frame->m_lpEditWnd = wnd;
     g_mainWnd = wnd;
+    wnd->ShowPalettes();
     SetFocus(wnd->GetHwnd());
     return true;
 }

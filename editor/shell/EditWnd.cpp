@@ -28,6 +28,9 @@ const int kGroupPlacement = 7;
 // The placement of a palette window: common block, stage block, common chara, ... stage item.
 int PalettePlacement(int palette, int layer) { return 1 + layer * 2 + palette; }
 
+// Posted to itself when activated: its tool windows come in front of it.
+const UINT kToolWindowsToFront = WM_APP + 1;
+
 const int kDefaultX = 50;
 const int kDefaultY = 50;
 
@@ -198,7 +201,14 @@ void cEditWnd::ShowLayer(int32_t layer) {
         if (HMENU menu = m_hWnd ? GetMenu(m_hWnd) : nullptr)
             CheckMenuItem(menu, kLayerItems[i], MF_BYCOMMAND | (i == layer ? MF_CHECKED : MF_UNCHECKED));
     }
-    if (g_paletteShower && m_hWnd) g_paletteShower(this, open ? layer : -1);
+    // While the window is being built the tool windows wait: they are placed beside it once it
+    // stands on the screen (ShowPalettes).
+    if (m_Ready) ShowPalettes();
+}
+
+void cEditWnd::ShowPalettes() {
+    const cStageDoc& doc = StageDoc();
+    if (g_paletteShower && m_hWnd) g_paletteShower(this, doc.m_StageOpen ? doc.m_Layer : -1);
 }
 
 void cEditWnd::UpdateUndoStates() {
@@ -254,6 +264,18 @@ void cEditWnd::ShowToolWindows() {
             if (cChildWnd* wnd = m_lpPaletteWnd[palette][layer])
                 wnd->Show(windows[PalettePlacement(palette, layer)].m_Shown ? SW_SHOW : SW_HIDE);
     if (m_lpGroupWnd) m_lpGroupWnd->Show(windows[kGroupPlacement].m_Shown ? SW_SHOW : SW_HIDE);
+}
+
+// The system keeps owned windows above their owner, Wine does not: raised without taking the
+// activation, the palettes and the group window stay in front of this window when it is clicked.
+void cEditWnd::KeepToolWindowsInFront() {
+    auto raise = [](cChildWnd* wnd) {
+        if (wnd && wnd->GetHwnd() && IsWindowVisible(wnd->GetHwnd()))
+            SetWindowPos(wnd->GetHwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    };
+    for (auto& palettes : m_lpPaletteWnd)
+        for (cChildWnd* wnd : palettes) raise(wnd);
+    raise(m_lpGroupWnd);
 }
 
 void cEditWnd::HideToolWindows() {
@@ -556,6 +578,13 @@ int cEditWnd::OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 1;
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) OnSize();
+        return 1;
+    case WM_ACTIVATE:
+        // Raised once the activation has run its course: Wine brings this window up after it.
+        if (LOWORD(wParam) != WA_INACTIVE) PostMessageA(wnd, kToolWindowsToFront, 0, 0);
+        return 0;
+    case kToolWindowsToFront:
+        KeepToolWindowsInFront();
         return 1;
     case WM_CLOSE:
         if (!AskSave()) return 1;

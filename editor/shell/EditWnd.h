@@ -114,8 +114,11 @@ public:
     void ClearLayer(int32_t layer);
     // The current layer's check marks, and its palette windows.
     void ShowLayer(int32_t layer);
+    // The palette windows of the current layer (none without a stage), beside this window.
+    void ShowPalettes();
     void ShowToolWindows();
     void HideToolWindows();
+    void KeepToolWindowsInFront();
     void RepaintPalettes();
     // The world map window and its tool windows, while it is in front. Hide: false when it was
     // not shown (nothing to hide).
