@@ -156,7 +156,7 @@ cBlockDlg::cBlockDlg(cChildWnd* parent, cWndGroup* group, int source, uint32_t c
     m_Buttons[1].m_Desc.Set(IDC_BK_NEXT);
     m_Pictures.resize(2);
     m_Pictures[0].m_Desc.Set(IDC_BK_PREVIEW, kPaletteCell, kPaletteCell);
-    m_Pictures[1].m_Desc.Set(IDC_BK_PREVIEW_SMALL, kPaletteCell / 2, kPaletteCell / 2);
+    m_Pictures[1].m_Desc.Set(IDC_BK_PREVIEW_SMALL, kPaletteCell, kPaletteCell);
     if (const cEdBlock* origin = Origin()) Load(*origin);
     m_Conds.Bind(&m_Work.m_Conditions);
 }
@@ -275,6 +275,8 @@ void cBlockDlg::InheritSourceChanged() {
     BuildNameList(&m_InheritNames, *BlockList(palette));
     index.SetList(&m_InheritNames);
     index.SetData(kept);
+    // The inherited groups show the base's values as it is now, from the first look on.
+    ApplyInheritance();
 }
 
 void cBlockDlg::GraphicSourceChanged() {
@@ -339,7 +341,7 @@ void cBlockDlg::DrawPreviews() {
     for (int i = 0; i < 2; ++i) {
         cDib& canvas = m_Pictures[i].m_Ctrl.Canvas();
         if (HDC dc = canvas.GetDC()) PatBlt(dc, 0, 0, canvas.Width(), canvas.Height(), BLACKNESS);
-        DrawBlockObject(canvas, i ? -kPaletteCell / 2 : 0, 0, shown, i != 0);
+        DrawBlockObject(canvas, 0, 0, shown, i != 0);
         m_Pictures[i].m_Ctrl.Present();
     }
 }
@@ -452,7 +454,11 @@ void cBlockDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 INT_PTR cBlockDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CLOSE) return 0;
+    if (msg == WM_CLOSE) {
+        // A sheet closes its pages itself; a page run on its own is a dialog.
+        if (!m_lpSheet) End(0);
+        return 0;
+    }
     if (msg == WM_CONTEXTMENU && m_Conds.OnContextMenu(wParam, lParam)) return 1;
     if (msg == WM_DRAWITEM && m_Ready) {
         // The previews' controls paint themselves from the page's pictures.

@@ -12,6 +12,7 @@
 #include "data/Stage.h"
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/StageDoc.h"
+#include "framework/MessageBox.h"
 
 // No list grows past this many elements, element 0 included.
 const int kMaxPaletteElements = 1000;
@@ -56,6 +57,9 @@ void SetInheritRef(T& element, int palette, int index, const cInheritFlags& defa
     }
     element.m_InheritSrc = static_cast<uint8_t>(palette);
     element.m_InheritIndex = static_cast<int16_t>(index);
+    // The element's groups are fixed; options of another length are cut or padded, and told.
+    if (element.m_bbInherit.size() != defaults.size())
+        DebugBox("lpData->m_bbInherit.size() != DefInheritCheck.size()\nデフォルトの継承設定がおかしい？");
     element.m_bbInherit.CopyFrom(defaults);
     ApplyInheritance(element);
 }

@@ -282,3 +282,14 @@ TEST(BlockWnd, TheDedicatedBitmapRangeIsNeverEmpty) {
     EXPECT_EQ(windows.Text(IDC_BK_GRAPHIC), "1");
     EXPECT_TRUE(windows.Enabled(IDC_BK_FRAME));
 }
+
+TEST(BlockWnd, OpeningShowsTheInheritedGroupsAsTheBaseHasThemNow) {
+    cBlockWindows windows(4, 4);
+    cEdBlock& block = ProjectStage().m_Palette.m_Blocks[1];
+    block.m_InheritSrc = 1;
+    block.m_InheritIndex = 3;
+    block.m_bbInherit[2] = 1;  // the graphic group, its stored copy (101) out of date
+    windows.EditElement(kStage, 1);
+    EXPECT_EQ(windows.Text(IDC_BK_GRAPHIC), "3");
+    EXPECT_FALSE(windows.Enabled(IDC_BK_GRAPHIC));
+}

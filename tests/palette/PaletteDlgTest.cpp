@@ -3,7 +3,6 @@
 // and the placements.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 #include "editor/palette/PaletteDlg.h"
@@ -209,82 +208,6 @@ TEST(PaletteDlg, PlacementsAreStoredWhenTheWindowsGo) {
     GetWindowRect(windows.Hwnd(kStage), &rect);
     EXPECT_EQ(rect.left, 300);
     EXPECT_EQ(rect.top, 120);
-}
-
-namespace {
-
-// The bounding box of the white pixels of the grid's picture: the frames drawn on black cells.
-RECT WhiteBox(const cDib& canvas) {
-    RECT box = {canvas.Width(), canvas.Height(), -1, -1};
-    for (int y = 0; y < canvas.Height(); ++y) {
-        const uint32_t* row = reinterpret_cast<const uint32_t*>(canvas.Bits() + y * canvas.Stride());
-        for (int x = 0; x < canvas.Width(); ++x)
-            if ((row[x] & 0xffffff) == 0xffffff) {
-                box.left = std::min<LONG>(box.left, x);
-                box.top = std::min<LONG>(box.top, y);
-                box.right = std::max<LONG>(box.right, x);
-                box.bottom = std::max<LONG>(box.bottom, y);
-            }
-    }
-    return box;
-}
-
-// A right click with the real mouse on the cell of the grid, the window made active first.
-HMENU RightClickMenu(HWND wnd, int column, int row) {
-    RECT canvas;
-    GetWindowRect(GetDlgItem(wnd, IDC_PALETTE_CANVAS), &canvas);
-    SetCursorPos(canvas.left + column * kPaletteCell + 8, canvas.top + row * kPaletteCell + 8);
-    SetForegroundWindow(wnd);
-    SetActiveWindow(wnd);
-    PumpEditor();
-    return ShownPopupMenu([&] {
-        for (DWORD flags : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) {
-            INPUT in = {};
-            in.type = INPUT_MOUSE;
-            in.mi.dwFlags = flags;
-            SendInput(1, &in, sizeof in);
-            for (int i = 0; i < 5; ++i) {
-                Sleep(20);
-                PumpEditor();
-            }
-        }
-    });
-}
-
-}  // namespace
-
-TEST(PaletteDlg, TheGridShowsTheSelectionAndClipboardFramesOnTheirCells) {
-    cPaletteWindows windows(20, 4);
-    // Empty cells are black: only the frames are white.
-    for (cEdBlock& block : ProjectCommonPalette().m_Blocks) block.m_Graphic = 0;
-    windows.Click(kCommon, WM_LBUTTONDOWN, 3, 1);
-    RECT box = WhiteBox(windows.Window(kCommon)->Canvas());
-    EXPECT_TRUE(box.left >= 3 * kPaletteCell - 1 && box.right <= 4 * kPaletteCell && box.top >= kPaletteCell - 1 &&
-                box.bottom <= 2 * kPaletteCell && box.right - box.left >= kPaletteCell - 2 &&
-                box.bottom - box.top >= kPaletteCell - 2)
-        << "selection frame at " << box.left << "," << box.top << " to " << box.right << "," << box.bottom;
-    // The clipboard's dotted frame on element 2, the selection's solid one on element 11.
-    windows.Click(kCommon, WM_LBUTTONDOWN, 2, 0);
-    windows.Command(kCommon, ID_ELEMENT_COPY);
-    windows.Click(kCommon, WM_LBUTTONDOWN, 3, 1);
-    box = WhiteBox(windows.Window(kCommon)->Canvas());
-    EXPECT_TRUE(box.left >= 2 * kPaletteCell - 1 && box.left <= 2 * kPaletteCell + 1 && box.top <= 1 &&
-                box.bottom >= 2 * kPaletteCell - 2 && box.bottom <= 2 * kPaletteCell)
-        << box.left << "," << box.top << " to " << box.right << "," << box.bottom;
-    // The stage window shows neither.
-    EXPECT_EQ(WhiteBox(windows.Window(kStage)->Canvas()).right, -1);
-}
-
-TEST(PaletteDlg, ARightClickPastTheLastElementShowsNoMenu) {
-    cPaletteWindows windows(20, 4);
-    windows.Command(kStage, ID_RIGHT_MENU);
-    // Element 2 picked first: a click past the end must not offer it.
-    HMENU menu = RightClickMenu(windows.Hwnd(kStage), 2, 0);
-    EXPECT_NE(menu, nullptr) << "the menu of element 2";
-    EXPECT_EQ(StageDoc().m_SelIndex, 2);
-    EXPECT_EQ(RightClickMenu(windows.Hwnd(kStage), 6, 0), nullptr);
-    EXPECT_EQ(RightClickMenu(windows.Hwnd(kStage), 1, 3), nullptr);
-    EXPECT_EQ(StageDoc().m_SelIndex, 2);
 }
 
 TEST(PaletteDlg, TheCountDialogSetsTheCountWithElementZero) {

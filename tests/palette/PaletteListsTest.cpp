@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "editor/palette/PaletteLists.h"
+#include "tests/framework/ErrorLogOn.h"
 #include "tests/palette/PaletteFixture.h"
+#include "tests/support/BoxAnswers.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -192,4 +195,24 @@ TEST(PaletteLists, PickingSetsThePenWithTheDefaultsReference) {
     EXPECT_EQ(doc.m_SelIndex, 3);
     TakePen<cEdBlock>(kStage, 5);  // past the end: nothing
     EXPECT_EQ(doc.m_SelIndex, 3);
+}
+
+TEST(PaletteLists, DefaultFlagsOfAnotherLengthAreToldAndCut) {
+    cTempDir dir;
+    cErrorLogOn log("EC_Test.txt");
+    cPaletteFixture fixture(12, 4);
+    for (size_t length : {static_cast<size_t>(cEdBlock::kGroups), static_cast<size_t>(cEdBlock::kGroups + 2), size_t{3}}) {
+        cBoxAnswers boxes;
+        cEdBlock block;
+        cInheritFlags flags;
+        flags.assign(length, 1);
+        SetInheritRef(block, 1, 5, flags);
+        bool told = length != static_cast<size_t>(cEdBlock::kGroups);
+        ASSERT_EQ(boxes.Shown().size(), told ? 1u : 0u) << length;
+        if (told) {
+            EXPECT_EQ(boxes.Shown()[0].text, "lpData->m_bbInherit.size() != DefInheritCheck.size()\nデフォルトの継承設定がおかしい？");
+        }
+        EXPECT_EQ(block.m_InheritIndex, 5) << "the reference is set all the same";
+        EXPECT_EQ(block.m_bbInherit[cEdBlock::kGroups - 1], length >= static_cast<size_t>(cEdBlock::kGroups) ? 1 : 0);
+    }
 }
