@@ -2,6 +2,7 @@
 // move across and down and are tested against the map cells, in that order; the player and the
 // other characters ride on the block characters and are pushed out of them. A player that dies
 // here leaves its cause in the trace log.
+#include "data/FlowTables.h"
 #include "framework/ErrorLog.h"
 #include "game/play/Collisions.h"
 #include "game/play/PlayScene.h"
@@ -46,6 +47,12 @@ void FinishMove(cPlayerActor& player) {
     player.UpdatePlayerScreenRect();
 }
 
+// The character's own step before its move: 1 when its flows leave it dying.
+int OwnStep(cCharaActor& chara) {
+    chara.StartFlowsByTrigger(eTriggerAlways);
+    return chara.Activate();
+}
+
 }  // namespace
 
 void cPlayScene::SavePositions() {
@@ -53,10 +60,10 @@ void cPlayScene::SavePositions() {
     for (cCharaActor& chara : m_Charas) chara.SavePosition();
 }
 
-void cPlayScene::DefeatChara(cCharaActor& chara) {
+void cPlayScene::DefeatChara(cCharaActor& chara, bool sound) {
     if (chara.m_Dead) return;
     CharasMayMove();
-    Host().PlaySystemSound(eSoundCharaDies);
+    if (sound) Host().PlaySystemSound(eSoundCharaDies);
     // What its item brings acts at the player's next step, as an executor's result does.
     const int result = HandleDefeat(chara);
     if (m_ExecResult == ePlayGoOn) m_ExecResult = result;
@@ -66,6 +73,11 @@ void cPlayScene::MoveBlockCharas() {
     for (auto it = m_Charas.begin(); it != m_Charas.end();) {
         cCharaActor& chara = *it;
         if (!chara.IsBlockChara() || chara.m_Dead || !chara.m_Present) {
+            ++it;
+            continue;
+        }
+        if (OwnStep(chara)) {
+            DefeatChara(chara, false);
             ++it;
             continue;
         }
@@ -97,18 +109,19 @@ int cPlayScene::MovePlayer(cPlayerActor& player) {
     if (ScreenEdgeY(player) == 2) return dies("Dead 3");
     if (MapTestY(player, 0) == 2) return dies("Dead 4");
     if (ScreenEdgeY(player) == 2) return dies("Dead 5");
-    if (Pinched(player)) {
+    const bool crushable = !player.m_CrushImmune;
+    if (crushable && Pinched(player)) {
         ReportContacts(player);
         return dies("Dead SP");
     }
-    if (PushOut(player) == 2) return dies("Dead 6");
+    if (PushOut(player) == 2 && crushable) return dies("Dead 6");
     if ((player.m_Contact[cActor::eContactLeft] || player.m_Contact[cActor::eContactRight]) &&
-        MapTestX(player, 1) == 2)
+        MapTestX(player, 1) == 2 && crushable)
         return dies("Dead 7");
     if ((player.m_Contact[cActor::eContactTop] || player.m_Contact[cActor::eContactBottom]) &&
-        MapTestY(player, 1) == 2)
+        MapTestY(player, 1) == 2 && crushable)
         return dies("Dead 8");
-    if (Pinched(player)) {
+    if (crushable && Pinched(player)) {
         ReportContacts(player);
         return dies("Dead 9");
     }
@@ -121,6 +134,11 @@ void cPlayScene::MoveCharas() {
     for (auto it = m_Charas.begin(); it != m_Charas.end();) {
         cCharaActor& chara = *it;
         if (chara.IsBlockChara() || chara.m_Dead || !chara.m_Present || !chara.m_Appeared) {
+            ++it;
+            continue;
+        }
+        if (OwnStep(chara)) {
+            DefeatChara(chara, false);
             ++it;
             continue;
         }

@@ -144,6 +144,13 @@ bool cPlayScene::SetStage(const cEdStage& stage) {
     m_Shots.clear();
     m_ShotId = 0;
     m_ShotsCapped = 0;
+    const auto anySide = [&](int kind) {
+        const cAutoVanish& rule = stage.m_AutoVanish[kind];
+        return rule.m_Left || rule.m_Right || rule.m_Top || rule.m_Bottom ? 1 : 0;
+    };
+    m_RemoveCharas = anySide(eVanishEnemy);
+    m_RemoveBlockCharas = anySide(eVanishEnemyBlock);
+    m_RemoveItems = anySide(eVanishItem);
     SetUpScrolls(stage);
     if (!BuildMapCells(stage)) return false;
     BuildPlayer(stage);

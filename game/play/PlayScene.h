@@ -111,18 +111,17 @@ public:
     int SubStep(int32_t n);
     // The moves of a sub-step (PlayMove.cpp): every character's box as the step starts, then the
     // block characters, the player (ePlayDies when it died, with the cause in the trace log) and
-    // the other stage characters move and meet the map cells.
+    // the other stage characters move and meet the map cells. Each stage character takes its own
+    // step ("常時" fires, then its flows step) right before its move; one its flows left dying is
+    // defeated there and does not move.
     void SavePositions();
     void MoveBlockCharas();
     int MovePlayer(cPlayerActor& player);
     void MoveCharas();
-    // A character's defeat: its death starts, once.
-    void DefeatChara(cCharaActor& chara);
+    // A character's defeat: its death starts, once; with the sound of a character dying.
+    void DefeatChara(cCharaActor& chara, bool sound = true);
     // Marks what takes part in this sub-step and what is on screen.
     void Activate();
-    // The own step of the living, active block characters, or of the other living stage
-    // characters that are active and have appeared: "常時" fires, then they step (Activate).
-    void StepCharaFlows(bool blockCharas);
     // The changes a drawn frame makes (in drawing order), then the host's picture of it. Flag 1
     // draws the stage in the pause state too, flag 2 holds objects and effects, flag 3 lets the
     // time display sound, flag 4 shows the mode caption.
@@ -212,8 +211,12 @@ public:
     // alive no more are made (logged once a stage), so a record's counts cannot exhaust memory.
     static constexpr size_t kMaxShots = 2000;
     void SpawnShot(cActor& shooter, int cmdType, const cEdShot& shot, const cPlacement& p);
-    // Step 10 of a sub-step: finished shots go, the others move and run their own step.
+    // Step 10 of a sub-step: finished shots go, the others move and run their own step; on the
+    // frame's first sub-step a shot that has left its side's removal area goes too.
     void StepShots(int32_t n);
+    // Characters, block characters and items that have left the removal area of their kind go,
+    // each kind only when the stage's rules for it remove anything (m_RemoveCharas and the rest).
+    void RemoveLeavers();
     // The character nearest the point (stage dots) among the living ones of the force (0 to 7).
     cActor* NearestOfForce(double x, double y, int force);
     cActor* FindActorByNumber(int32_t number);
@@ -420,6 +423,7 @@ public:
     int32_t m_SavedState = 0;
     int32_t m_SavedSubState = 0;
     std::vector<int32_t> m_HitChecks;
+    // Whether the stage's removal rules for each kind have any side switched on.
     int32_t m_RemoveCharas = 0;
     int32_t m_RemoveBlockCharas = 0;
     int32_t m_RemoveItems = 0;

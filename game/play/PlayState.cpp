@@ -218,7 +218,6 @@ int cPlayScene::SubStep(int32_t n) {
     }
     m_ScrollX.Step();
     m_ScrollY.Step();
-    if (!playerDead) StepCharaFlows(true);
     const cBlockCharaKeeper keeper(*this);
     if (!playerDead) MoveBlockCharas();
     if (player && !player->m_Dead) {
@@ -234,19 +233,28 @@ int cPlayScene::SubStep(int32_t n) {
         if (MovePlayer(*player) == ePlayDies) return ePlayDies;
         player->SaveFacing();
     }
-    if (!playerDead) StepCharaFlows(false);
     MoveCharas();
     StepShots(n);
-    if (!playerDead) return HitStep(n);
-    return ePlayGoOn;
+    if (playerDead) return ePlayGoOn;
+    if (n == 1) RemoveLeavers();
+    return HitStep(n);
 }
 
-void cPlayScene::StepCharaFlows(bool blockCharas) {
-    for (cCharaActor& chara : m_Charas) {
-        if (chara.m_Dead || !chara.m_Present || chara.IsBlockChara() != blockCharas) continue;
-        if (!blockCharas && !chara.m_Appeared) continue;
-        chara.StartFlowsByTrigger(eTriggerAlways);
-        chara.Activate();
+void cPlayScene::RemoveLeavers() {
+    const cEdStage& stage = ProjectStage();
+    if (m_RemoveCharas || m_RemoveBlockCharas) {
+        for (auto it = m_Charas.begin(); it != m_Charas.end();) {
+            const bool block = it->IsBlockChara();
+            const bool removes = block ? m_RemoveBlockCharas : m_RemoveCharas;
+            if (removes && it->IsOutOfRemovalArea(stage.m_AutoVanish[block ? eVanishEnemyBlock : eVanishEnemy]))
+                it = RemoveChara(it);
+            else
+                ++it;
+        }
+    }
+    if (m_RemoveItems) {
+        const cAutoVanish& rule = stage.m_AutoVanish[eVanishItem];
+        m_Items.remove_if([&](const cItemObj& item) { return item.IsOutOfRemovalArea(rule) != 0; });
     }
 }
 

@@ -25,6 +25,7 @@ void cPlayerActor::Setup(int32_t number, const cEdChara& record, double x, doubl
     m_EffectKind = m_EffectOn = 0;
     m_EffectFactor = 1.0;
     m_StepCount = 0;
+    m_CrushImmune = 0;
     m_JumpReady = 1;
     m_BaseAccel = 4.0 / PlayPhysics().divisor;
     m_Present = 1;

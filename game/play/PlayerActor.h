@@ -57,6 +57,9 @@ public:
     // block character carries it; landing on a block character clears it.
     int32_t m_InAir = 0;
     double m_ApexSteps = 0.0;  // of the last jump a block gave: sub-steps until it tops out
+    // While set, being pressed from both sides, from above and below, or into a wall by a block
+    // character does not kill the player. Set-up leaves it clear.
+    int32_t m_CrushImmune = 0;
     // The hit boxes shown over the stage (BoxOverlay.h), from the stage's settings at set-up.
     std::vector<cBoxOverlay> m_BoxOverlays;
 };

@@ -17,6 +17,9 @@
 namespace {
 
 const double kPi = 3.14159265358979323846;
+// Flying modes (cObj::SetFlyingMode).
+const int32_t kFlyThroughBlocks = 1;
+const int32_t kFlyDieOnBlocks = 3;
 
 int32_t Offset(int32_t base, int32_t perClone, int32_t clone, int32_t facing, uint8_t flip) {
     const int32_t value = perClone * clone + base;
@@ -68,8 +71,12 @@ void cShotObj::Setup(int32_t number, const cActor& owner, int32_t cmdType, const
         offsetX = 8 - (w >> 1);
         offsetY = 8 - (h >> 1);
     }
-    Init(number, owner.m_Control[0], owner.m_Control[1], owner.BlockGroup(), shot.m_Graphic, offsetX, offsetY, w, h,
-         drawW, drawH, facing, 1, p.clone, m_Kind == 1 ? SheetFrameAnime() : nullptr);
+    // The blocks that let the owner pass let a shot of the owner's force pass too; a shot of a
+    // force of its own passes those of that force. A shot that does not pierce blocks dies on them.
+    const int32_t blockGroup = shot.m_SameForce ? owner.BlockGroup() : shot.m_Force;
+    Init(number, owner.m_Control[0], owner.m_Control[1], blockGroup, shot.m_Graphic, offsetX, offsetY, w, h, drawW,
+         drawH, facing, shot.m_PierceBlock ? kFlyThroughBlocks : kFlyDieOnBlocks, p.clone,
+         m_Kind == 1 ? SheetFrameAnime() : nullptr);
     m_Owner = owner.m_Number;
     m_Group = shot.m_SameForce ? owner.Group() : shot.m_Force + 1;
     m_HitList.clear();

@@ -1,6 +1,7 @@
 // The scene's shots: making them, stepping them and the characters they look for.
 #include <cmath>
 
+#include "data/Stage.h"
 #include "framework/ErrorLog.h"
 #include "game/play/PlayScene.h"
 
@@ -30,10 +31,12 @@ void cPlayScene::StepShots(int32_t n) {
         }
         ++it;
     }
+    const cEdStage& stage = ProjectStage();
     for (auto it = m_Shots.begin(); it != m_Shots.end();) {
-        // Once a frame a shot that has left the stage for its border goes.
-        const bool gone = n == 1 && !it->IsSword() && !it->IsInArea(0);
-        if (gone || it->Step(*this)) it = m_Shots.erase(it);
+        // Once a frame a shot (a sword never) that has left the area of its side goes.
+        const bool gone = n == 1 && !it->IsSword() &&
+                          it->IsOutOfRemovalArea(stage.m_AutoVanish[it->m_Control[0] ? eVanishEnemyShot : eVanishHeroShot]);
+        if (gone || it->Step(*this) || (!it->IsSword() && it->HitsBlock(*this))) it = m_Shots.erase(it);
         else ++it;
     }
     for (cShotObj& shot : m_Shots) {

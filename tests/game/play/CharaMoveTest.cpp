@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "framework/ErrorLog.h"
+#include "game/play/Physics.h"
 #include "tests/game/play/CharaFixture.h"
 #include "tests/support/TempDir.h"
 
@@ -147,6 +151,89 @@ TEST_F(CharaMoves, DeathsAndTheirTraceLines) {
         } else {
             EXPECT_EQ(std::string::npos, log.find("Dead")) << log;
             EXPECT_EQ(1, player.m_Contact[cActor::eContactBottom]);
+        }
+    }
+}
+
+// Deaths after the vertical move and map test at the bottom of a view that scrolls down by
+// itself, and after the push-out out of a block character (the second map tests and the second
+// pinch check), with their trace lines. A player immune to crushing survives every pinch and
+// every push that would kill it.
+TEST_F(CharaMoves, DeathsAfterThePushOutAndAtTheViewsBottom) {
+    const double g = PlayPhysics().gravity;
+    const int top = cScroll::kBorderCells, bottom = top + 30;  // the map rows of a stage 30 high
+    auto row = [&](int r, int kind) {
+        for (int column = top; column < top + 20; ++column) Put(column, r, kind);
+    };
+    auto wall = [&](int column, int kind) {
+        for (int r = top; r < bottom; ++r) Put(column, r, kind);
+    };
+    auto place = [&](double x, double y, double speedY) {
+        cPlayerActor& player = Player();
+        player.m_X = x;
+        player.m_Y = y;
+        player.m_dSpeedY = speedY;
+        player.OnMoveX();
+        player.OnMoveY();
+    };
+    // A block character that glides through the map, rising by rise dots a step.
+    auto blockChara = [&](double x, double y, double rise) {
+        cEdChara record = Enemy();
+        record.m_BlockHit = 1;
+        record.m_Flight = 1;
+        m_Scene.m_Charas.push_back(cCharaActor());
+        cCharaActor& block = m_Scene.m_Charas.back();
+        block.Setup(50, record, nullptr, x, y, 0);
+        block.m_X = x;
+        block.m_Y = y;
+        block.OnMoveX();
+        block.OnMoveY();
+        block.m_Friction = 0;
+        block.m_dAcSpeedY = -rise;
+    };
+    const int c = 14;  // a map column left of the player
+    const struct {
+        const char* name;
+        std::function<void()> setUp;
+        const char* trace;
+        int crushes;  // an immune player lives
+    } cases[] = {
+        {"moved past the view's bottom", [&] { place(500, 790, 0); }, "Dead 3", 0},
+        {"put past it under a ceiling", [&] { row(24, 1), place(500, 770, -2); }, "Dead 5", 0},
+        {"between two walls", [&] { Put(c, 15, 1), Put(c + 2, 15, 1), Player().m_Width = 40, place(c * 32 + 28, 484, 0); },
+         "Dead SP", 1},
+        // Pushed 4.5 dots into the wall 2 dots left of it by a block character on its right.
+        {"pushed into a killing wall", [&] { wall(c, 2), place(c * 32 + 34, 500, 0), blockChara(c * 32 + 44, 496, 0); },
+         "Dead 7", 1},
+        // Lifted onto a rising block character whose top then lies 3.5 dots into the ceiling.
+        {"lifted into a killing ceiling",
+         [&] { row(c, 2), place(500, 480.5 - g, 0), blockChara(492, 502.5, 2); }, "Dead 8", 1},
+        {"pushed into a wall", [&] { wall(c, 1), place(c * 32 + 34, 500, 0), blockChara(c * 32 + 44, 496, 0); },
+         "Dead 9", 1},
+    };
+    for (const auto& k : cases) {
+        for (int immune : {0, 1}) {
+            if (immune && !k.crushes) continue;
+            SCOPED_TRACE(testing::Message() << k.name << (immune ? ", immune" : ""));
+            cTempDir dir;
+            ASSERT_EQ(1, OpenReport("Trace.txt"));
+            cEdStage stage = Stage(20, 30);
+            stage.SetHitLevel(1);
+            ProjectStage() = stage;
+            ASSERT_TRUE(m_Scene.SetStage(stage));
+            // The view stands where it started, and its bottom edge kills.
+            m_Scene.m_ScrollY.SetSpeed(1, 0);
+            Player().m_CrushImmune = immune;
+            k.setUp();
+            const bool dies = !immune;
+            EXPECT_EQ(dies ? ePlayDies : ePlayGoOn, m_Scene.SubStep(1));
+            EXPECT_EQ(dies ? 1 : 0, Player().m_Dead);
+            const std::string log = dir.Read("Trace.txt");
+            if (dies) {
+                EXPECT_NE(std::string::npos, log.find(k.trace)) << log;
+            } else {
+                EXPECT_EQ(std::string::npos, log.find("Dead")) << log;
+            }
         }
     }
 }

@@ -241,20 +241,25 @@ TEST_F(PushOut, OverlapAndEngulfTests) {
 }
 
 // The push-out in the player's sub-step: a player crushed between block characters dies with
-// "Dead 6" in the trace log.
+// "Dead 6" in the trace log, unless it is immune to crushing.
 TEST_F(PushOut, APlayerCrushedByBlockCharactersDies) {
-    cTempDir dir;
-    ASSERT_EQ(1, OpenReport("Trace.txt"));
-    cPlayerActor& player = m_Scene.m_Players[0];
-    const double x = player.m_X, y = player.m_Y;
-    // Inside two block characters that stand still: both corners of each side are covered.
-    AddBlock(x - 16, y - 4);
-    AddBlock(x + 8, y - 4);
-    for (cCharaActor& block : m_Scene.m_Charas) block.m_Appeared = 1;
-    EXPECT_EQ(ePlayDies, m_Scene.SubStep(1));
-    EXPECT_EQ(1, player.m_Dead);
-    const std::string log = dir.Read("Trace.txt");
-    EXPECT_NE(std::string::npos, log.find("Dead 6")) << log;
+    for (int immune : {0, 1}) {
+        SCOPED_TRACE(immune);
+        cTempDir dir;
+        ASSERT_EQ(1, OpenReport("Trace.txt"));
+        ASSERT_TRUE(m_Scene.SetStage(ProjectStage()));
+        cPlayerActor& player = m_Scene.m_Players[0];
+        player.m_CrushImmune = immune;
+        const double x = player.m_X, y = player.m_Y;
+        // Inside two block characters that stand still: both corners of each side are covered.
+        AddBlock(x - 16, y - 4);
+        AddBlock(x + 8, y - 4);
+        for (cCharaActor& block : m_Scene.m_Charas) block.m_Appeared = 1;
+        EXPECT_EQ(immune ? ePlayGoOn : ePlayDies, m_Scene.SubStep(1));
+        EXPECT_EQ(immune ? 0 : 1, player.m_Dead);
+        const std::string log = dir.Read("Trace.txt");
+        EXPECT_EQ(!immune, log.find("Dead 6") != std::string::npos) << log;
+    }
 }
 
 // The block characters' strip index answers as walking the whole list does, in the same order
