@@ -81,6 +81,25 @@ TEST_F(ShotObj, RangeAndLifetimeFrames) {
     }
 }
 
+// A range shorter than one frame's flight is flown in that frame: the speeds shrink to cover
+// the range less the shot's width over the speed divisor's steps, in the direction they had.
+TEST_F(ShotObj, ARangeShorterThanAFramesFlight) {
+    ProjectStage().SetHitLevel(3);
+    cEdShot record;
+    record.m_UseRange = 1;
+    cPlacement p = Placement(300.0);
+    p.vx = 180.0;  // a 3 : 4 : 5 triangle
+    p.vy = -240.0;
+    p.range = 4;
+    cShotObj shot;
+    shot.Setup(1, m_Owner, 11, record, p);
+    const double flight = (4 * 16 - shot.m_Width) / 3.0;
+    ASSERT_GT(flight, 0.0);
+    EXPECT_EQ(3, shot.m_RangeFrames);
+    EXPECT_DOUBLE_EQ(flight * 3 / 7, shot.m_dSpeedX);
+    EXPECT_DOUBLE_EQ(-flight * 4 / 7, shot.m_dSpeedY);
+}
+
 // At the end of its range a shot vanishes, or with "最後に消滅しない" stops and waits out its
 // lifetime.
 TEST_F(ShotObj, EndOfRange) {
@@ -146,6 +165,19 @@ TEST_F(ShotObj, Homing) {
         EXPECT_EQ(180, Heading(shot)) << "none left: the speeds stay";
     }
 
+    // Homing ends on its end frame: from 1 hbl away at 1 dot a frame, the 16th.
+    record.m_MoveType = 4;
+    record.m_MoveParam[1] = 1;
+    shot.Setup(1, m_Owner, 11, record, Placement(1.0));
+    CentreAt(shot, 316, 216);
+    for (int f = 0; f < 15; ++f) shot.Step(m_Scene);
+    player.m_ScreenRect = cRect{100, 200, 131, 231};  // left of the shot
+    shot.Step(m_Scene);
+    EXPECT_EQ(0, Heading(shot)) << "the 15th frame still homes";
+    player.m_ScreenRect = cRect{500, 200, 531, 231};
+    shot.Step(m_Scene);
+    EXPECT_EQ(0, Heading(shot)) << "the 16th does not";
+
     record.m_MoveType = 6;
     record.m_Speed = 0;
     record.m_MoveParam[0] = 5;
@@ -155,7 +187,8 @@ TEST_F(ShotObj, Homing) {
     EXPECT_EQ(0.0, shot.m_dSpeedX);
 }
 
-// A wave moves the shot across its flight and back; a wave speed of 0 makes no wave.
+// A wave moves the shot across its flight one way and back; a wave speed of 0 makes no wave.
+// A speed that would turn from one frame to the next stops at 0 for a frame instead.
 TEST_F(ShotObj, Wave) {
     for (int waveSpeed : {0, 4}) {
         SCOPED_TRACE(waveSpeed);
@@ -165,13 +198,16 @@ TEST_F(ShotObj, Wave) {
         record.m_MoveParam[1] = static_cast<int16_t>(waveSpeed);
         cShotObj shot;
         shot.Setup(1, m_Owner, 11, record, Placement(2.0));
-        bool across = false;
-        for (int f = 0; f < 30; ++f) {
+        int ways = 0;  // 1 down, 2 up
+        double last = 0;
+        for (int f = 0; f < 120; ++f) {
             shot.Step(m_Scene);
             ASSERT_FALSE(std::isnan(shot.m_dSpeedY));
-            across = across || shot.m_dSpeedY != 0;
+            ASSERT_GE(shot.m_dSpeedY * last, 0.0) << "frame " << f;
+            last = shot.m_dSpeedY;
+            ways |= last > 0 ? 1 : last < 0 ? 2 : 0;
         }
-        EXPECT_EQ(waveSpeed != 0, across);
+        EXPECT_EQ(waveSpeed != 0 ? 3 : 0, ways);
     }
 }
 
