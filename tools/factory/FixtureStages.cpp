@@ -5,6 +5,7 @@
 #include "data/ProjectDatabase.h"
 #include "data/Stage.h"
 #include "tools/factory/FactoryStage.h"
+#include "tools/factory/SampleGame.h"
 
 namespace {
 
@@ -40,6 +41,28 @@ const char* const kShow[] = {
 };
 const int kHeroColumn = 2, kHeroRow = 12;
 const int kCoin = 1;  // the common palette's coin lends the item its graphic
+const int kHero = 1;
+
+// The hero (walking, jumping and shooting as the sample game's does) stands before a wall that
+// its shots meet; beyond it, coins and bats on ledges hang over a long floor, left behind the view
+// as the hero walks on (Leavers).
+const char* const kLeavers[] = {
+    "................................................",
+    "................................................",
+    "................................................",
+    "........o.......o.......o.......o.......o.......",
+    "................................................",
+    "...........v...........v...........v............",
+    "..........BBB.........BBB.........BBB...........",
+    "................................................",
+    "................................................",
+    "................................................",
+    "................................................",
+    "......S.........................................",
+    "..H...S.........................................",
+    "################################################",
+    "================================================",
+};
 
 // Item command types and their parameters (game/flow: ShowCommands.cpp, MessageCommand.cpp).
 enum { kItemMessage = 4, kItemEffect = 13, kItemPicture = 16 };
@@ -97,6 +120,17 @@ void ShowHitBoxes(cEdStage& stage) {
     }
 }
 
+// Enemies and items go once they are behind the view's left edge; the hero, of its own (no
+// inheritance), has the sample game's flows.
+void Leavers(cEdStage& stage) {
+    for (int kind : {eVanishEnemy, eVanishItem}) stage.m_AutoVanish[kind].m_Left = 1;
+    const cPoint at = stage.FindHero();
+    cEdChara hero = ProjectCommonPalette().m_Charas[kHero];
+    hero.m_InheritSrc = 0;
+    GiveSampleHeroFlows(hero);
+    stage.PutCharaAt(at.x, at.y, hero);
+}
+
 // The burst as an effect and the title picture as a picture, in the factory copies of their
 // tables.
 bool WriteShowTables() {
@@ -132,5 +166,6 @@ bool WriteFixtureStages() {
     ok = WriteRowStage(Rows(kAutoScroll), "オートスクロール", "default\\stg4\\AutoScroll.stg4", AutoScroll) && ok;
     ok = WriteRowStage(Rows(kShow), "アイテムのしかけ", "default\\stg4\\Show.stg4", ShowItem) && ok;
     ok = WriteRowStage(Rows(kShow), "当たり判定の表示", "default\\stg4\\HitBoxes.stg4", ShowHitBoxes) && ok;
+    ok = WriteRowStage(Rows(kLeavers), "画面の外へ", "default\\stg4\\Leavers.stg4", Leavers) && ok;
     return ok;
 }

@@ -235,12 +235,9 @@ cFlow KeyFlow(int key, int repeat, const cFlowCmd& command) {
     return flow;
 }
 
-// The hero walks under the arrow keys, jumps on Z, higher the longer Z is held, and shoots on X;
-// the blob walks back and forth, turning at walls and ledges. A coin adds 100 to the score; the
-// goal clears the stage.
-bool WritePalette() {
-    cCommonPalette& palette = ProjectCommonPalette();
-    cEdChara& hero = palette.m_Charas[kHero];
+}  // namespace
+
+void GiveSampleHeroFlows(cEdChara& hero) {
     hero.m_Flows.clear();
     // A walk lasts a tenth of a second: one of no time would run as its flow starts, before the
     // hero's step sets its speed afresh, and move nothing.
@@ -250,6 +247,15 @@ bool WritePalette() {
     jump.m_Params = {1, 0, 6, 0, 2};  // adjustable by the key: 6 hbl at most, 2 at least
     hero.m_Flows.push_back(KeyFlow(eKeyZ, 0, jump));
     hero.m_Flows.push_back(KeyFlow(eKeyX, 0, Shot()));
+}
+
+namespace {
+
+// The hero walks, jumps and shoots (GiveSampleHeroFlows); the blob walks back and forth, turning
+// at walls and ledges. A coin adds 100 to the score; the goal clears the stage.
+bool WritePalette() {
+    cCommonPalette& palette = ProjectCommonPalette();
+    GiveSampleHeroFlows(palette.m_Charas[kHero]);
     cEdChara& blob = palette.m_Charas[kBlob];
     blob.m_Flows.clear();
     cFlow walk;

@@ -7,3 +7,9 @@
 // replaces (the system data, the world map, the common palette with the hero's and the blob's
 // flows and the coin's and the goal's commands); the factory files must be written first.
 bool WriteSampleGame();
+
+class cEdChara;
+
+// The sample hero's flows on the character: it walks under the arrow keys, jumps on Z (higher
+// the longer Z is held) and shoots on X.
+void GiveSampleHeroFlows(cEdChara& hero);

@@ -48,13 +48,20 @@ inline const char kChallenge2Log[] =
 #include "tests/game/play/fixtures/Challenge2Log.inc"
     ;
 
+// A fixture stage: three shots into the wall before the hero, a jump over it and a long walk
+// past coins and bats that go once they are behind the view.
+inline const char kLeaversLog[] =
+#include "tests/game/play/fixtures/LeaversLog.inc"
+    ;
+
 inline const cCommittedReplay kFactoryReplay = {"Factory", kFactoryLog, "project", "default\\stg4\\Default.stg4"};
 inline const cCommittedReplay kSampleReplay = {"Sample", kSampleLog, "sample", "default\\stg4\\w1.stg4"};
 inline const cCommittedReplay kSample2Replay = {"Sample2", kSample2Log, "sample", "default\\stg4\\w2.stg4"};
 inline const cCommittedReplay kChallenge1Replay = {"Challenge1", kChallenge1Log, "sample", "default\\stg4\\c01-1.stg4"};
 inline const cCommittedReplay kChallenge2Replay = {"Challenge2", kChallenge2Log, "sample", "default\\stg4\\c01-2.stg4"};
-inline const cCommittedReplay* const kCommittedReplays[] = {&kFactoryReplay, &kSampleReplay, &kSample2Replay,
-                                                            &kChallenge1Replay, &kChallenge2Replay};
+inline const cCommittedReplay kLeaversReplay = {"Leavers", kLeaversLog, "fixtures", "default\\stg4\\Leavers.stg4"};
+inline const cCommittedReplay* const kCommittedReplays[] = {&kFactoryReplay,    &kSampleReplay,     &kSample2Replay,
+                                                            &kChallenge1Replay, &kChallenge2Replay, &kLeaversReplay};
 
 // Makes the project folder current, loads its common palette and the stage, makes the log the
 // current replay and the game mode the replay mode; the log's final hash goes to finalHash.

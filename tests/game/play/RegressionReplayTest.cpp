@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -30,6 +31,9 @@ const uint32_t kChallenge1Hashes[] = {
 const uint32_t kChallenge2Hashes[] = {
 #include "tests/game/play/fixtures/Challenge2Hashes.inc"
 };
+const uint32_t kLeaversHashes[] = {
+#include "tests/game/play/fixtures/LeaversHashes.inc"
+};
 
 struct cCommittedFrames {
     const cCommittedReplay* replay;
@@ -43,6 +47,7 @@ const cCommittedFrames kCommittedFrames[] = {
     {&kSample2Replay, kSample2Hashes, sizeof kSample2Hashes / sizeof kSample2Hashes[0], ePlayResult},
     {&kChallenge1Replay, kChallenge1Hashes, sizeof kChallenge1Hashes / sizeof kChallenge1Hashes[0], ePlayResult},
     {&kChallenge2Replay, kChallenge2Hashes, sizeof kChallenge2Hashes / sizeof kChallenge2Hashes[0], ePlayResult},
+    {&kLeaversReplay, kLeaversHashes, sizeof kLeaversHashes / sizeof kLeaversHashes[0], ePlayFadeOut},
 };
 
 }  // namespace
@@ -141,6 +146,33 @@ TEST_F(CommittedReplays, EveryFrameIsAsCommitted) {
         EXPECT_EQ(m_FinalHash, m_LastHash) << "the log's final hash is that of its last frame";
         EXPECT_EQ(committed.ends, m_EndState);
     }
+}
+
+// The fixture stage's replay shows what it is committed for: no shot of the hero's gets past the
+// wall before it, and the coins and bats the hero walks away from go once they are behind the
+// view, while those still ahead stay.
+TEST_F(CommittedReplays, TheLeaversReplayMeetsTheWallAndLeavesThingsBehind) {
+    ASSERT_NO_FATAL_FAILURE(Start(kLeaversReplay));
+    const double wallRight = (cScroll::kBorderCells + 7) * 32;  // the wall's column is the 7th
+    cPlayScene scene;
+    scene.SetHost(&m_Host);
+    size_t charas = 0, items = 0;
+    double farthestShot = 0, farthestHero = 0;
+    int shots = 0;
+    PlayReplayFrames(scene, [&](uint64_t) {
+        if (!charas) charas = scene.m_Charas.size(), items = scene.m_Items.size();
+        shots += static_cast<int>(scene.m_Shots.size());
+        for (const cShotObj& shot : scene.m_Shots) farthestShot = std::max(farthestShot, shot.m_Right);
+        if (!scene.m_Players.empty()) farthestHero = std::max(farthestHero, scene.m_Players[0].m_X);
+        return true;
+    });
+    EXPECT_GT(shots, 0);
+    EXPECT_LT(farthestShot, wallRight - 32) << "stopped at the wall";
+    EXPECT_GT(farthestHero, wallRight + 20 * 32) << "the hero got over the wall and far on";
+    EXPECT_LT(scene.m_Charas.size(), charas);
+    EXPECT_GT(scene.m_Charas.size(), 0u);
+    EXPECT_LT(scene.m_Items.size(), items);
+    EXPECT_GT(scene.m_Items.size(), 0u);
 }
 
 // One input of the sample log changed: the report names the frame that took the changed input,
