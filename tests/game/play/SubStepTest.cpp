@@ -185,7 +185,9 @@ TEST_F(SubSteps, ShotsMeetTheMapsBlocks) {
             if (m_Scene.m_Shots.empty()) goneAt = step;
         }
         EXPECT_EQ(c.vanishes ? reaches : 0, goneAt);
-        if (!c.vanishes) EXPECT_GT(m_Scene.m_Shots.back().m_X, wallColumn * 32 + 32);
+        if (!c.vanishes) {
+            EXPECT_GT(m_Scene.m_Shots.back().m_X, wallColumn * 32 + 32);
+        }
     }
 }
 
