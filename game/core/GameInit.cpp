@@ -139,13 +139,20 @@ void CheckStartFile(cSystemIni& ini) {
     }
 }
 
-// A start file is played at once; one that cannot be opened leaves the title menu.
+// A start file is played at once; one that is there but cannot be opened ends the game (the
+// loader has said why).
 void OpenStartFileIntoPlay(const cSystemIni& ini) {
     if (!ini.FreeStage[0]) return;
+    if (!OpenStartFile(ini.FreeStage, 1)) {
+        PostMessageA(GameShell().hMainWnd, WM_CLOSE, 0, 0);
+        return;
+    }
+    GameShell().bDirectPlay = 1;
+    SetPlayKind(ePlayFree);
     cSceneManager& manager = SceneManager();
     manager.m_nGameMode = eModeStageFile;
-    SetPlayKind(ePlayFree);
-    if (OpenStartFile(ini.FreeStage, 0)) manager.m_nScene = eScenePlay;
+    manager.m_nScene = eScenePlay;
+    manager.m_nPrevScene = eSceneModeMenu;
 }
 
 }  // namespace

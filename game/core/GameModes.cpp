@@ -22,6 +22,11 @@ int StartValue(int kind) { return ProjectSystemData().m_InitialLives.At(kind); }
 
 }  // namespace
 
+std::string& StartFile() {
+    static std::string path;
+    return path;
+}
+
 std::vector<int> ListedModes(const cSystemData& system) {
     std::vector<int> modes;
     int n = static_cast<int>(system.m_TitleMenu.size());
@@ -68,7 +73,9 @@ bool IsReplayPath(const char* path) {
 
 bool OpenStartFile(const char* path, int flag) {
     if (!path || strlen(path) >= kMaxStartPath) return false;
+    // The path may be the kept copy itself.
     std::string file = path;
+    StartFile() = file;
     cStorySave& story = StoryState();
     story.Reset();
     // A replay holds its own stage; opened as a stage it would be played, not shown.

@@ -1,6 +1,7 @@
 #pragma once
 // The game modes of the title menu and what each prepares before its scene starts: a new or
 // saved story, the challenge records, or a stage or replay file played on its own.
+#include <string>
 #include <vector>
 
 #include "data/SystemData.h"
@@ -38,5 +39,7 @@ bool LoadChallengeState();
 // numbered copy of a stage. False (the loader has told the player why) when it cannot be
 // opened; the story state is new either way.
 bool OpenStartFile(const char* path, int flag);
+// The path OpenStartFile was last given, as given: free play opens it again after each clear.
+std::string& StartFile();
 // Whether the file's extension marks a replay (rpl4_ and its data version).
 bool IsReplayPath(const char* path);

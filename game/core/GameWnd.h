@@ -31,6 +31,9 @@ const ULONG_PTR kNoticeStarted = 1;
 // State shared by the window thread and the game threads.
 struct cGameShell {
     std::atomic<int> bTestPlay{0};
+    // Started straight into play with a start file that opened: that run never runs out of
+    // lives and its quit ends the game.
+    std::atomic<int> bDirectPlay{0};
     std::atomic<HWND> hMainWnd{nullptr};
     std::atomic<HWND> hDDWnd{nullptr};  // the window DirectDraw draws in; WM_CLOSE to end the game
     std::atomic<int> bAppActive{1};

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "data/EditConfig.h"
+#include "tests/support/DialogDriver.h"
 #include "tests/support/RunningProgram.h"
 #include "tests/support/TempDir.h"
 
@@ -160,26 +161,11 @@ inline HWND WaitForMainTitled(DWORD pid, const char* part, DWORD timeoutMs = 200
     return nullptr;
 }
 
-inline BOOL CALLBACK FillNameBox(HWND child, LPARAM path) {
-    char cls[32] = "";
-    GetClassNameA(child, cls, sizeof cls);
-    if (std::string(cls) != "Edit" || !IsWindowVisible(child)) return TRUE;
-    SetWindowTextA(child, reinterpret_cast<const char*>(path));
-    return FALSE;
-}
-
 // Answers the editor's open or save dialog of the caption with the file, as typed into its
 // name box.
 inline bool AnswerFileDialog(const cRunningProgram& editor, const char* caption, const std::string& path) {
     HWND dialog = editor.WaitForWindow("#32770", caption);
-    if (!dialog) return false;
-    Sleep(300);
-    EnumChildWindows(dialog, FillNameBox, reinterpret_cast<LPARAM>(path.c_str()));
-    for (int i = 0; i < 200 && IsWindow(dialog); ++i) {
-        if (i % 25 == 0) PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        Sleep(20);
-    }
-    return !IsWindow(dialog);
+    return dialog && AnswerFileDialog(dialog, path.c_str());
 }
 
 // A picture of a part of the screen, 32-bit 0x00RRGGBB pixels, top row first.

@@ -1,5 +1,7 @@
 #include "tests/support/DialogDriver.h"
 
+#include <string>
+
 namespace {
 
 std::function<bool(HWND)> g_isMine;
@@ -44,4 +46,27 @@ HMENU ShownPopupMenu(const std::function<void()>& open) {
     open();
     KillTimer(nullptr, timer);
     return g_shownMenu;
+}
+
+namespace {
+
+BOOL CALLBACK FillNameBox(HWND child, LPARAM name) {
+    char cls[32] = "";
+    GetClassNameA(child, cls, sizeof cls);
+    if (std::string(cls) != "Edit" || !IsWindowVisible(child)) return TRUE;
+    SetWindowTextA(child, reinterpret_cast<const char*>(name));
+    return FALSE;
+}
+
+}  // namespace
+
+bool AnswerFileDialog(HWND dialog, const char* name) {
+    // The dialog fills its boxes once it shows; a name typed before that is lost.
+    Sleep(300);
+    EnumChildWindows(dialog, FillNameBox, reinterpret_cast<LPARAM>(name));
+    for (int i = 0; i < 200 && IsWindow(dialog); ++i) {
+        if (i % 25 == 0) PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        Sleep(20);
+    }
+    return !IsWindow(dialog);
 }

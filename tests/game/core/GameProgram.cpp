@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "framework/Format.h"
+#include "tests/support/DialogDriver.h"
 #include "tests/support/RunningProgram.h"
 
 namespace {
@@ -150,15 +151,20 @@ std::string cGameProcess::AnswerBox(const char* caption, DWORD timeoutMs) {
     return std::string();
 }
 
-HWND cGameProcess::WaitForDialog(DWORD timeoutMs) {
+HWND cGameProcess::WaitForDialog(DWORD timeoutMs, const char* caption) {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < timeoutMs && Running()) {
-        cSearch search = {m_pi.dwProcessId, "#32770", "", nullptr};
+        cSearch search = {m_pi.dwProcessId, "#32770", caption, nullptr};
         EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
         if (search.found) return search.found;
         Sleep(20);
     }
     return nullptr;
+}
+
+bool cGameProcess::AnswerFileDialog(const char* caption, const char* name) {
+    HWND dialog = WaitForDialog(20000, caption);
+    return dialog && ::AnswerFileDialog(dialog, name);
 }
 
 bool cGameProcess::WaitForExit(DWORD timeoutMs, DWORD* code) {

@@ -32,8 +32,11 @@ public:
     HWND WaitForMainWindow(DWORD timeoutMs = 20000);
     // A message box of the process: its text, and it is answered with OK. Empty when none came.
     std::string AnswerBox(const char* caption, DWORD timeoutMs = 20000);
-    // A dialog of the process without a caption (the name entry), or null when none showed.
-    HWND WaitForDialog(DWORD timeoutMs = 20000);
+    // A dialog of the process with the caption (none: the name entry), or null when none showed.
+    HWND WaitForDialog(DWORD timeoutMs = 20000, const char* caption = "");
+    // Answers the file dialog with the caption as a person does: the name typed into its name
+    // box, then OK. False when the dialog did not show or did not close.
+    bool AnswerFileDialog(const char* caption, const char* name);
     bool WaitForExit(DWORD timeoutMs, DWORD* code);
     bool Running() const;
 

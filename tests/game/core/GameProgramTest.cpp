@@ -196,6 +196,21 @@ TEST(GameProgram, TestPlayTellsTheEditorWhenItStartsAndWhenItsWindowIsGone) {
     }
 }
 
+// A start file that is there but cannot be read: the loader says so and the game ends, leaving no
+// half-opened play behind.
+TEST(GameProgram, AStartFileThatCannotBeReadIsReportedAndEndsTheGame) {
+    cTempDir dir;
+    ASSERT_TRUE(CopyGameProject());
+    const std::string stage = dir.Read("data\\stg4\\Default.stg4_147");
+    ASSERT_FALSE(stage.empty());
+    dir.Write("data\\stg4\\Bad.stg4_147", stage.substr(0, stage.size() / 2));
+    cGameProcess game(SW_SHOWNORMAL, "data\\stg4\\Bad.stg4");
+    EXPECT_EQ("ステージファイル data\\stg4\\Bad.stg4_147 の読み込みに失敗しました！", game.AnswerBox("エラー"));
+    DWORD code = 1234;
+    ASSERT_TRUE(game.WaitForExit(20000, &code)) << dir.Read(kLog);
+    EXPECT_EQ(0u, code);
+}
+
 TEST(GameProgram, AMissingProjectFileStopsTheStartWritingNothing) {
     const char* const files[] = {
         "data\\database\\AnimeSet.dat",    "data\\database\\Anime.dat",   "data\\database\\Bmp_CharaExc.dat",
