@@ -5,7 +5,6 @@
 #include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
 #include "framework/ErrorLog.h"
-#include "framework/Format.h"
 #include "framework/GameHelpers.h"
 #include "game/core/GameGlobals.h"
 #include "game/core/SceneManager.h"
@@ -26,7 +25,8 @@ void PlayMenuMusic(int entry, bool restart) {
     if (!player.IsInitialized()) return;
     int index = ProjectSystemData().m_MenuMusic.At(entry);
     const cBgm& bgm = ProjectDatabase().m_Bgms.At(index);
-    player.SetFile(entry, Format("bgm\\%s", bgm.m_File.c_str()).c_str());
+    // The table's paths are the project folder's own (bgm\Title.ogg).
+    player.SetFile(entry, bgm.m_File.c_str());
     player.Play(0, entry, false, restart);
 }
 

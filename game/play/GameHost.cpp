@@ -16,7 +16,7 @@
 #include "game/core/InputDevices.h"
 #include "game/core/ReplayRequests.h"
 #include "game/core/SceneManager.h"
-#include "game/core/SystemIni.h"
+#include "game/core/StageMusic.h"
 #include "game/data/StageLoad.h"
 #include "game/data/StorySave.h"
 #include "game/media/Bitmap.h"
@@ -84,12 +84,8 @@ class cGameHost : public cPlayHost {
 public:
     void PlaySystemSound(int number) override { PlaySystemSe(number); }
     void PlaySound(int id) override { PlaySe(id); }
-    void PlayMusic(int bgm) override {
-        if (BgmPlayer().IsInitialized()) BgmPlayer().Play(0, bgm, false, false);
-    }
-    void StopMusic() override {
-        if (BgmPlayer().IsInitialized()) BgmPlayer().Stop();
-    }
+    void PlayMusic(int bgm) override { PlayStageMusic(bgm); }
+    void StopMusic() override { ::StopMusic(); }
     bool KeyHeld(int virtualKey) override {
         return GameShell().bAppActive && (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
     }
@@ -115,10 +111,10 @@ public:
         if (!RunLoop(loop)) ErrorLog("the ranking view's thread did not start; the ranking is not shown");
     }
     uint32_t NewSeed() override { return timeGetTime(); }
-    bool ReopenStartFile() override { return OpenStartFile(SystemIni().FreeStage, 0); }
+    bool ReopenStartFile() override { return OpenStartFile(StartFile().c_str(), 0); }
     bool ReloadStage() override { return LoadStageAndStart(CurrentStagePath().c_str(), 0) == 1; }
     void CloseGame() override { PostMessageA(GameShell().hDDWnd, WM_CLOSE, 0, 0); }
-    bool StartedWithFile() override { return SystemIni().FreeStage[0] != '\0'; }
+    bool StartedWithFile() override { return GameShell().bDirectPlay != 0; }
     bool TestPlay() override { return GameShell().bTestPlay != 0; }
     // The window edits the story's player name; it answers at once while the game closes.
     bool EnterName(std::string& name) override {

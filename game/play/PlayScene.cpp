@@ -79,7 +79,11 @@ bool cPlayScene::SetStage(int reload) {
     }
     if (stage.m_Bgm != story.m_MusicIndex) {
         story.m_MusicIndex = stage.m_Bgm;
-        Host().PlayMusic(stage.m_Bgm);
+        // Row 0 is the stage's "none", as the music command's 0 is.
+        if (stage.m_Bgm == 0)
+            Host().StopMusic();
+        else
+            Host().PlayMusic(stage.m_Bgm);
     }
     if (!SetStage(stage)) {
         Host().CloseGame();
@@ -130,6 +134,8 @@ void cPlayScene::SetUpStageCounters(const cEdStage& stage) {
     m_StartMusic = story.m_MusicIndex;
     m_LayerOffsetX.assign(stage.m_BackLayers.size(), 0.0);
     m_LayerOffsetY.assign(stage.m_BackLayers.size(), 0.0);
+    m_LayerShown.clear();
+    for (const cBackLayer& layer : stage.m_BackLayers) m_LayerShown.push_back(layer.m_ShowAtStart);
     for (cInput& input : PlayerInputs()) {
         input.ClearHistory();
         input.ResetKeyLogs();

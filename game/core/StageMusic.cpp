@@ -1,0 +1,31 @@
+#include "game/core/StageMusic.h"
+
+#include <string>
+
+#include "data/ProjectDatabase.h"
+#include "game/core/GameGlobals.h"
+
+namespace {
+
+// The file last set into the slot of play.
+std::string& StageSlotFile() {
+    static std::string file;
+    return file;
+}
+
+}  // namespace
+
+void PlayStageMusic(int bgm) {
+    cBgmPlayer& player = BgmPlayer();
+    if (!player.IsInitialized()) return;
+    const std::string& file = ProjectDatabase().m_Bgms.At(bgm).m_File;
+    // The slot keeps its number when its file changes: only the file tells a new song.
+    const bool playing = player.GetCurrent() == kStageMusicSlot && file == StageSlotFile();
+    StageSlotFile() = file;
+    player.SetFile(kStageMusicSlot, file.c_str());
+    player.Play(0, kStageMusicSlot, false, !playing);
+}
+
+void StopMusic() {
+    if (BgmPlayer().IsInitialized()) BgmPlayer().Stop();
+}

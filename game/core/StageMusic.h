@@ -1,0 +1,13 @@
+#pragma once
+// The music of play: the stage's own and what its flows ask for, always in one slot of the
+// music player, apart from the menus' slots.
+
+// The music player's slot of play.
+const int kStageMusicSlot = 4;
+
+// Sets the file of the Bgm table's row into the slot of play and plays it looping; the song
+// that plays there already goes on, any other starts from its beginning. Nothing happens while
+// the music is off.
+void PlayStageMusic(int bgm);
+// Stops whatever music plays.
+void StopMusic();
