@@ -18,6 +18,10 @@ void MoveBox(cObj& object, double dx, double dy) {
     object.m_Bottom += dy;
 }
 
+// A summoned chara's or item's existence time in sub-steps: the summons keep it where a shot
+// keeps its range (tenths of a second).
+int32_t SummonLife(const cEdShot& shot, int32_t subSteps) { return shot.m_Range * 6 * subSteps; }
+
 }  // namespace
 
 void cPlayScene::BuildStageObjects(const cEdStage& stage) {
@@ -107,7 +111,7 @@ void cPlayScene::SpawnChara(cCharaList& list, double x, double y, uint8_t value,
             list.pop_back();
             continue;
         }
-        if (shot.m_UseLife) kept.m_Counter = shot.m_Life * ProjectStage().m_Level * 6;
+        if (shot.m_UseRange) kept.m_Counter = SummonLife(shot, SubSteps());
         m_CharaGroups.At(kept.Group()).push_back(&kept);
         ++counter;
     }
@@ -125,7 +129,7 @@ void cPlayScene::SpawnItem(cItemList& list, double x, double y, const cObj*, con
     if (!item.IsInArea(1)) return;
     item.ClampX(2);
     item.ClampY(2);
-    if (shot.m_UseLife) item.m_Counter = shot.m_Life * ProjectStage().m_Level * 6;
+    if (shot.m_UseRange) item.m_Counter = SummonLife(shot, SubSteps());
     list.push_back(item);
     ++counter;
 }

@@ -215,8 +215,11 @@ TEST_F(StageBuild, SummonsStayInsideTheMapAndOutOfBlocks) {
     cPlayScene scene;
     ASSERT_TRUE(scene.SetStage(ProjectStage()));
     cEdShot shot;
+    // The summons' existence time is the shot record's range; its own lifetime is a shot's.
+    shot.m_UseRange = 1;
+    shot.m_Range = 5;
     shot.m_UseLife = 1;
-    shot.m_Life = 5;
+    shot.m_Life = 7;
     shot.m_ZeroScore = 1;
     cEdChara chara = Enemy();
     chara.m_Score = 100;
@@ -248,8 +251,9 @@ TEST_F(StageBuild, SummonsStayInsideTheMapAndOutOfBlocks) {
         EXPECT_EQ(c.x + 8, summoned.m_X);
         EXPECT_EQ(1, summoned.m_Facing);
         EXPECT_EQ(0, summoned.m_Chara.m_Score);
-        EXPECT_EQ(5 * ProjectStage().m_Level * 6, summoned.m_Counter);
+        EXPECT_EQ(5 * scene.SubSteps() * 6, summoned.m_Counter);
         ASSERT_EQ(1u, items.size());
+        EXPECT_EQ(5 * scene.SubSteps() * 6, items.front().m_Counter);
         EXPECT_EQ(4, itemCounter);
     }
 }
