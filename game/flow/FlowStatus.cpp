@@ -13,8 +13,6 @@ namespace {
 const int32_t kCharaWidths[kCharaStatuses] = {4, 4, 4, 4, 4, 1, 2, 1, 4, 1, 1, 2, 4};
 // Draw passes run 0 to 7: a Z of 8 would never be drawn.
 const int32_t kMaxDrawnZ = 7;
-// The stage's scroll mode "オートスクロール".
-const int32_t kAutoScrollMode = 1;
 const int32_t kDotsPerHbl = 16;
 
 void* CharaField(cActor& who, int32_t status, int32_t slot) {
@@ -108,12 +106,11 @@ void AfterCharaStatusChange(cPlayScene& scene, const cActor& owner, cActor& who,
 }
 
 bool ReadSystemStatus(const cPlayScene& scene, int32_t status, bool zeroTimeWhenOff, int32_t& value) {
-    const cEdStage& stage = ProjectStage();
     const cStorySave& story = StoryState();
     switch (status) {
     case eSystemTime: value = zeroTimeWhenOff && scene.m_NoTimeLimit ? 0 : scene.m_TimeLeft; return true;
-    case eSystemScrollX: value = stage.m_AutoScrollSpeed[0]; return true;
-    case eSystemScrollY: value = stage.m_AutoScrollSpeed[1]; return true;
+    case eSystemScrollX: value = scene.m_ScrollX.m_Speed; return true;
+    case eSystemScrollY: value = scene.m_ScrollY.m_Speed; return true;
     case eSystemScore: value = story.m_Score; return true;
     case eSystemLives: value = story.m_Lives; return true;
     }
@@ -131,15 +128,12 @@ void WriteSystemStatus(cPlayScene& scene, int32_t status, int64_t value) {
     SystemStatusBounds(status, lower, upper);
     const int32_t kept = Bound(value, lower, upper);
     cStorySave& story = StoryState();
-    cEdStage& stage = ProjectStage();
     switch (status) {
     case eSystemTime: scene.m_TimeLeft = kept; return;
     case eSystemScrollX:
     case eSystemScrollY: {
-        const int axis = status == eSystemScrollX ? 0 : 1;
-        stage.m_AutoScrollSpeed[axis] = kept;
-        cScroll& scroll = axis == 0 ? scene.m_ScrollX : scene.m_ScrollY;
-        scroll.SetSpeed(stage.m_ScrollMode[axis] == kAutoScrollMode, kept);
+        cScroll& scroll = status == eSystemScrollX ? scene.m_ScrollX : scene.m_ScrollY;
+        scroll.SetSpeed(scroll.m_Auto, kept);
         return;
     }
     case eSystemScore: story.m_Score = kept; return;

@@ -153,10 +153,12 @@ void ExecScreenColor(cActor&, const cFlowCmd& command) {
 }
 
 void ExecBackground(cActor&, const cFlowCmd& command) {
-    auto& layers = ProjectStage().m_BackLayers;
+    cPlayScene* scene = CurrentPlayScene();
+    if (!scene) return;
+    std::vector<int32_t>& layers = scene->m_LayerShown;
     const int32_t number = Param(command, 0);
     if (number < 1 || static_cast<size_t>(number) > layers.size()) return;
-    int32_t& shown = layers[number - 1].m_ShowAtStart;
+    int32_t& shown = layers[number - 1];
     switch (Param(command, 1)) {
         case eShow: shown = 1; break;
         case eHide: shown = 0; break;

@@ -30,10 +30,8 @@ cPlayerActor* AsPlayer(cPlayScene& scene, cActor& who) {
 }
 
 void SetAutoScroll(cPlayScene& scene, int axis, int32_t on) {
-    cEdStage& stage = ProjectStage();
-    stage.m_ScrollMode[axis] = on;
     cScroll& scroll = axis == 0 ? scene.m_ScrollX : scene.m_ScrollY;
-    scroll.SetSpeed(on == kAutoScrollMode, stage.m_AutoScrollSpeed[axis]);
+    scroll.SetSpeed(on == kAutoScrollMode, scroll.m_Speed);
 }
 
 void SetState(cPlayScene& scene, cActor& owner, cActor& who, int32_t which, int32_t value) {

@@ -72,11 +72,11 @@ void DrawTimeLeft(const cPlayScene& scene, cSurface& dest) {
 
 // A first background layer drawn behind the stage covers the whole screen, as a colour or as an
 // opaque picture repeated: nothing of a clearing fill under it would show.
-bool FirstLayerCoversScreen() {
+bool FirstLayerCoversScreen(const cPlayScene& scene) {
     const cEdStage& stage = ProjectStage();
     if (stage.m_BackLayers.empty()) return false;
     const cBackLayer& layer = stage.m_BackLayers[0];
-    return layer.m_ShowAtStart && !layer.m_Front && (layer.m_UseColor || Slot(kBackLayerSlot));
+    return scene.LayerShown(0) && !layer.m_Front && (layer.m_UseColor || Slot(kBackLayerSlot));
 }
 
 }  // namespace
@@ -93,7 +93,7 @@ void DrawBackLayers(const cPlayScene& scene, cBlitBatch& batch, int front) {
     const size_t count = std::min<size_t>(stage.m_BackLayers.size(), kBackLayerSlots);
     for (size_t i = 0; i < count; ++i) {
         const cBackLayer& layer = stage.m_BackLayers[i];
-        if (!layer.m_ShowAtStart || (layer.m_Front != 0) != (front != 0)) continue;
+        if (!scene.LayerShown(i) || (layer.m_Front != 0) != (front != 0)) continue;
         if (layer.m_UseColor) {
             batch.Fill(0, 0, kScreenWidth, kScreenHeight, layer.m_Color);
             continue;
@@ -131,7 +131,7 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
     {
         // Everything up to the stage's objects under one lock of each surface.
         cBlitBatch batch(dest);
-        if (!FirstLayerCoversScreen()) batch.Fill(0, 0, kScreenWidth, kScreenHeight, 0);
+        if (!FirstLayerCoversScreen(scene)) batch.Fill(0, 0, kScreenWidth, kScreenHeight, 0);
         DrawBackLayers(scene, batch, 0);
         if (hidden)
             DrawBackLayers(scene, batch, 1);

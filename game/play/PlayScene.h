@@ -78,7 +78,7 @@ enum ePlayOutcome { ePlayGoOn = 0, ePlayCleared = 1, ePlayDies = 2 };
 class cPlayScene : public cScene {
 public:
     // The most copies one placement or summon makes: the record's count is a signed byte.
-    static const int kMaxCopies = 127;
+    static constexpr int kMaxCopies = 127;
 
     cPlayScene();
     ~cPlayScene() override;
@@ -168,6 +168,7 @@ public:
     void StepBackLayers();
     // Where layer i's picture starts along the axis, in its own dots.
     double LayerStart(int axis, size_t layer) const;
+    bool LayerShown(size_t layer) const { return layer < m_LayerShown.size() && m_LayerShown[layer]; }
     // The sight mask: a (1280 + 2r) x (960 + 2r) cover of colour 16 with a hole of radius r at its
     // centre, round or square; r 0 covers everything. r is capped at what covers the screen. False
     // when a surface cannot be made (the game is then asked to end).
@@ -462,10 +463,13 @@ public:
     int32_t m_StartMusic = 0;
     std::vector<double> m_LayerOffsetX;
     std::vector<double> m_LayerOffsetY;
+    // Whether each background layer shows: the stage's setting at its start, then the flows'.
+    // The stage record stays as loaded, so a retry or a lost life starts from it again.
+    std::vector<int32_t> m_LayerShown;
 
-    static const int kFadeFrames = 16;
-    static const int kBannerFrames = 80;
-    static const int kStageVars = 256;
+    static constexpr int kFadeFrames = 16;
+    static constexpr int kBannerFrames = 80;
+    static constexpr int kStageVars = 256;
 
 private:
     void RestoreStageStart(bool lives);

@@ -43,6 +43,7 @@ void cScroll::Clamp() {
 }
 
 int cScroll::SetSpeed(int32_t on, int32_t value) {
+    m_Speed = value;
     if (on) {
         m_AutoSpeed = value * 0.1 / (m_Divisor > 0.0 ? m_Divisor : 1.0);
         m_Auto = 1;

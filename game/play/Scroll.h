@@ -6,7 +6,7 @@
 
 class cScroll {
 public:
-    static const int32_t kBorderCells = 10;
+    static constexpr int32_t kBorderCells = 10;
 
     // The axis of a stage that is stageCells cells long that way, the view at dot 0 and no
     // camera limit but the stage itself.
@@ -36,7 +36,10 @@ public:
     int32_t m_Shift = 0;
     double m_Divisor = 1.0;        // the stage's speed divisor, set with the stage
     double m_AutoSpeed = 0.0;
+    // The automatic scroll's switch and speed (tenths of a dot per frame) as last set: the
+    // stage's at its start, then the flows'.
     int32_t m_Auto = 0;
+    int32_t m_Speed = 0;
     int32_t m_AtLimit = 0;
 };
 

@@ -58,7 +58,7 @@ TEST(CodeRun, LinesReadAndWriteThePlayScene) {
         {"C300 = 4", 0, {"変数 \"C300\" の番号が範囲外です！"}, nullptr, 0},
         {"sys.score = 1234567", 999999, {}, [](cFlowFixture&) { return StoryState().m_Score; }, 999999},
         {"sys.life = life + 1", 4, {}, [](cFlowFixture&) { return StoryState().m_Lives; }, 4},
-        {"sys.scrlx = 500", 480, {}, [](cFlowFixture&) { return ProjectStage().m_AutoScrollSpeed[0]; }, 480},
+        {"sys.scrlx = 500", 480, {}, [](cFlowFixture& f) { return f.scene.m_ScrollX.m_Speed; }, 480},
         {"scrly = -4", -4, {}, [](cFlowFixture& f) { return f.scene.m_ScrollY.m_Auto; }, 0},
         {"99999999999", INT_MAX, {}, nullptr, 0},
         {"-2147483648 / -1", INT_MAX, {}, nullptr, 0},
@@ -125,7 +125,7 @@ TEST(CodeRun, ScrollSpeedsReachTheScrollAxes) {
     EXPECT_EQ(RunCode("sys.scrly = 4", f.owner), 1);
     EXPECT_EQ(f.scene.m_ScrollY.m_Auto, 0);
     EXPECT_DOUBLE_EQ(f.scene.m_ScrollY.m_AutoSpeed, 0.0);
-    EXPECT_EQ(ProjectStage().m_AutoScrollSpeed[1], 4);
+    EXPECT_EQ(f.scene.m_ScrollY.m_Speed, 4);
 }
 
 // rand takes one draw of the play scene's generator, however its arguments are written.

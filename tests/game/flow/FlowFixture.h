@@ -41,10 +41,6 @@ struct cFlowFixture {
         StoryState().Reset();
         StoryState().m_Lives = 3;
         LoggedFlowFaults().clear();
-        ProjectStage().m_ScrollMode[0] = 1;
-        ProjectStage().m_ScrollMode[1] = 0;
-        ProjectStage().m_AutoScrollSpeed[0] = 0;
-        ProjectStage().m_AutoScrollSpeed[1] = 0;
         scene.m_Players.resize(1);
         SetLife(owner, 50, 100, 20, 40);
         SetLife(target, 30, 30, 0, 1);
@@ -55,6 +51,9 @@ struct cFlowFixture {
         scene.m_NoTimeLimit = 0;
         scene.m_ScrollX.m_Divisor = 2.0;
         scene.m_ScrollY.m_Divisor = 2.0;
+        // Across the stage scrolls by itself, down it follows the player.
+        scene.m_ScrollX.SetSpeed(1, 0);
+        scene.m_ScrollY.SetSpeed(0, 0);
     }
     cActor& Player() { return scene.m_Players[0]; }
     std::vector<std::string> Shown() const {

@@ -247,6 +247,36 @@ TEST_F(FlowRunner, TheSameSeedGivesTheSameDrawsAndHashes) {
     EXPECT_LE(values[0].back(), 90);
 }
 
+// What flows change of the stage's background layers and scroll (a layer shown, the automatic
+// scroll switched on at a new speed) lasts until a life is lost: the stage then starts again as it
+// was loaded, whether or not the host reads its file again.
+TEST_F(FlowRunner, ALostLifeStartsTheStageAgainAsItWasLoaded) {
+    cEdStage stage = Stage(100, 15);
+    stage.m_BackLayers.resize(2);
+    stage.m_BackLayers[0].m_ShowAtStart = 1;
+    stage.m_BackLayers[1].m_ShowAtStart = 0;
+    stage.m_ScrollMode[0] = 0;
+    stage.m_AutoScrollSpeed[0] = 5;
+    StoryState().m_StartCount = 3;
+    cPlayScene scene;
+    Play(scene, {MakeFlow(kTriggerAlways, {Code("sys.scrlx = 9"), FlowCommand(33, 0, 0, {2, 2}),
+                                           FlowCommand(23, 0, 0, {2, 0, 1})})},
+         stage);
+    scene.StepFrame(0, 0);
+    EXPECT_EQ(std::vector<int32_t>({1, 1}), scene.m_LayerShown);
+    EXPECT_EQ(1, scene.m_ScrollX.m_Auto);
+    EXPECT_EQ(9, scene.m_ScrollX.m_Speed);
+    EXPECT_EQ(0, ProjectStage().m_BackLayers[1].m_ShowAtStart);
+    EXPECT_EQ(0, ProjectStage().m_ScrollMode[0]);
+    EXPECT_EQ(5, ProjectStage().m_AutoScrollSpeed[0]);
+    scene.KillPlayer(nullptr);
+    for (int i = 0; i < 300 && scene.State() == ePlayRun; ++i) scene.StepFrame(0, 0);
+    ASSERT_EQ(ePlayIntro, scene.State()) << "the stage starts again";
+    EXPECT_EQ(std::vector<int32_t>({1, 0}), scene.m_LayerShown);
+    EXPECT_EQ(0, scene.m_ScrollX.m_Auto);
+    EXPECT_EQ(5, scene.m_ScrollX.m_Speed);
+}
+
 // A code command of a flow sets the horizontal scroll speed of a stage that scrolls by itself: the
 // view moves on from the next step.
 TEST_F(FlowRunner, CodeOfAFlowScrollsTheStage) {
@@ -258,7 +288,7 @@ TEST_F(FlowRunner, CodeOfAFlowScrollsTheStage) {
     const double start = scene.m_ScrollX.m_Pos;
     scene.StepFrame(0, 0);
     EXPECT_EQ(scene.m_ScrollX.m_Pos, start);
-    EXPECT_EQ(ProjectStage().m_AutoScrollSpeed[0], 4);
+    EXPECT_EQ(scene.m_ScrollX.m_Speed, 4);
     for (int frame = 0; frame < 10; ++frame) scene.StepFrame(0, 0);
     EXPECT_NEAR(scene.m_ScrollX.m_Pos, start + 10 * 0.4 / scene.m_ScrollX.m_Divisor, 1e-9);
     EXPECT_GT(scene.m_ScrollX.m_Pos, start);
@@ -283,6 +313,22 @@ TEST_F(FlowRunner, AMessageUntilTheKeySetsTheMessageWait) {
     for (int frame = 0; frame < 6; ++frame) scene.StepFrame(0, 0);
     EXPECT_EQ(runner.m_Running, 0);
     EXPECT_EQ(runner.m_MessageWait, 0);
+}
+
+// A parallel command becoming current keeps the message wait: only the next command that is
+// neither waits for the key nor runs beside others clears it.
+TEST_F(FlowRunner, AParallelCommandAfterTheMessageKeepsItsWait) {
+    std::vector<int32_t> untilKey(9, 0), timed(9, 0);
+    timed[6] = 2;
+    cPlayScene scene;
+    cCharaActor& chara = Play(scene, {MakeFlow(kTriggerByOperation, {FlowCommand(eCmdMessage, 0, 0, untilKey),
+                                                                      FlowCommand(eCmdMessage, 2, 1, timed)})});
+    cFlowRunner& runner = chara.m_Runners[0];
+    scene.m_Flow.m_Actor = &chara;
+    runner.Start();
+    scene.StepFrame(0, 0);
+    EXPECT_EQ(runner.m_Current, 1);
+    EXPECT_EQ(runner.m_MessageWait, 1);
 }
 
 // A command that must finish at once but did not is reported while the error log is on, and

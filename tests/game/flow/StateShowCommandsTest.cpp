@@ -9,6 +9,7 @@
 #include "game/flow/CommandDispatch.h"
 #include "game/flow/ItemCommands.h"
 #include "game/flow/PlayFlowRuntime.h"
+#include "game/data/GameDatabase.h"
 #include "game/flow/ShowCommands.h"
 #include "game/play/FlowRuntime.h"
 #include "game/play/PictureObj.h"
@@ -110,14 +111,16 @@ TEST(StateCommands, VanishFlyingAndGiant) {
 
 TEST(StateCommands, TheScrollSwitches) {
     ShowFixture f;
-    ProjectStage().m_AutoScrollSpeed[0] = 3;
+    f.scene.m_ScrollX.SetSpeed(0, 3);
     f.Run(kStatus2, {2, 0, 1});
-    EXPECT_EQ(1, ProjectStage().m_ScrollMode[0]);
     EXPECT_EQ(1, f.scene.m_ScrollX.m_Auto);
+    EXPECT_EQ(3 * 0.1 / f.scene.m_ScrollX.m_Divisor, f.scene.m_ScrollX.m_AutoSpeed) << "at the speed set before";
     f.Run(kStatus2, {2, 0, 5});
-    EXPECT_EQ(1, ProjectStage().m_ScrollMode[0]) << "outside the switch's range";
+    EXPECT_EQ(1, f.scene.m_ScrollX.m_Auto) << "outside the switch's range";
     f.Run(kStatus2, {2, 0, 0});
     EXPECT_EQ(0, f.scene.m_ScrollX.m_Auto);
+    EXPECT_EQ(3, f.scene.m_ScrollX.m_Speed);
+    EXPECT_EQ(1, ProjectStage().m_ScrollMode[0]) << "the stage stays as loaded";
 }
 
 TEST(StateCommands, AnItemGivenByAnEnemyRunsForThePlayer) {
@@ -225,21 +228,18 @@ TEST(ShowCommands, AMissingPictureIsReportedOnceAStage) {
 
 TEST(ShowCommands, BackgroundLayers) {
     ShowFixture f;
-    ProjectStage().m_BackLayers.resize(2);
-    ProjectStage().m_BackLayers[0].m_ShowAtStart = 1;
-    ProjectStage().m_BackLayers[1].m_ShowAtStart = 0;
+    f.scene.m_LayerShown = {1, 0};
     f.Run(kBackground, {0, 2});
     f.Run(kBackground, {3, 2});
-    EXPECT_EQ(1, ProjectStage().m_BackLayers[0].m_ShowAtStart);
-    EXPECT_EQ(0, ProjectStage().m_BackLayers[1].m_ShowAtStart);
+    EXPECT_EQ(std::vector<int32_t>({1, 0}), f.scene.m_LayerShown);
     f.Run(kBackground, {2, 2});
-    EXPECT_EQ(1, ProjectStage().m_BackLayers[1].m_ShowAtStart);
+    EXPECT_EQ(std::vector<int32_t>({1, 1}), f.scene.m_LayerShown);
     f.Run(kBackground, {2, 2});
-    EXPECT_EQ(0, ProjectStage().m_BackLayers[1].m_ShowAtStart) << "toggled twice";
+    EXPECT_EQ(std::vector<int32_t>({1, 0}), f.scene.m_LayerShown) << "toggled twice";
     f.Run(kBackground, {1, 1});
-    EXPECT_EQ(0, ProjectStage().m_BackLayers[0].m_ShowAtStart);
+    EXPECT_EQ(std::vector<int32_t>({0, 0}), f.scene.m_LayerShown);
     f.Run(kBackground, {1, 0});
-    EXPECT_EQ(1, ProjectStage().m_BackLayers[0].m_ShowAtStart);
+    EXPECT_EQ(std::vector<int32_t>({1, 0}), f.scene.m_LayerShown);
 }
 
 TEST(ShowCommands, SoundsAndMusic) {
@@ -369,6 +369,34 @@ TEST(ItemCommands, AFlowChangeFromThePlayersOwnFlowWaitsForTheEndOfThePass) {
     EXPECT_EQ(std::vector<int>({9, 2}), ids);
     EXPECT_EQ(1, player.m_Runners[1].m_Running) << "the other flow runs on";
     SetFlowRuntime(previous);
+}
+
+// The effect rows of an item's list: an effect shown on the stage, then a character effect of the
+// item's taker, each by its own row alone.
+TEST(ItemCommands, EffectRowsReachTheirOwnExecutors) {
+    const int kItemEffect = 13, kItemCharaEffect = 14;
+    struct Case {
+        int type;
+        std::vector<int32_t> params;
+        size_t effects;
+        int charaEffect;
+    } cases[] = {{kItemEffect, {1, 0, 0, 0, 0, 0, 100, 0}, 1, 0}, {kItemCharaEffect, {1, 1}, 0, 7}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        ShowFixture f;
+        cRestoreOnExit<cEffectStates> savedProtos{CharaEffectProtoTable()};
+        CharaEffectProtoTable().resize(2);
+        CharaEffectProtoTable()[1].nEffect = 7;
+        ProjectDatabase().m_Effects.resize(2);
+        ProjectDatabase().m_Effects[1].m_CellWidth = 32;
+        ProjectDatabase().m_Effects[1].m_CellHeight = 32;
+        ProjectDatabase().m_Effects[1].m_Frames.resize(1);
+        cRecordVector<cFlowCmd> list;
+        list.push_back(ItemCommand(c.type, c.params));
+        EXPECT_EQ(0, RunItemCommands(f.owner, list));
+        EXPECT_EQ(c.effects, f.scene.m_EffectObjs.size());
+        EXPECT_EQ(c.charaEffect, f.owner.m_CharaEffect.nEffect);
+    }
 }
 
 TEST(CommandTables, EveryTypeReachesItsExecutor) {

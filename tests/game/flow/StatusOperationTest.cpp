@@ -264,11 +264,11 @@ TEST(StatusOperation, ChangesReachTheScene) {
         f.scene.m_ScrollX.m_Divisor = 2.0;
         f.scene.m_ScrollX.m_Pos = f.scene.m_ScrollX.m_Min;
         ExecStatusOperation(f.owner, cOp().Status(eOwnerSystem, eSystemScrollX).By(eAssignSet, 4).Command());
-        EXPECT_EQ(ProjectStage().m_AutoScrollSpeed[0], 4);
+        EXPECT_EQ(f.scene.m_ScrollX.m_Speed, 4);
         EXPECT_EQ(f.scene.m_ScrollX.m_Auto, 1);
         EXPECT_DOUBLE_EQ(f.scene.m_ScrollX.m_AutoSpeed, 0.2);
         ExecStatusOperation(f.owner, cOp().Status(eOwnerSystem, eSystemScrollY).By(eAssignSub, 999).Command());
-        EXPECT_EQ(ProjectStage().m_AutoScrollSpeed[1], -480);
+        EXPECT_EQ(f.scene.m_ScrollY.m_Speed, -480);
         EXPECT_EQ(f.scene.m_ScrollY.m_Auto, 0);
     }
     {
