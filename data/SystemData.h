@@ -61,7 +61,7 @@ public:
 // clear time) are ranked and can be viewed.
 class cRankingSetting : public cRecord {
 public:
-    static const int kKinds = 3;
+    static constexpr int kKinds = 3;
 
     cRankingSetting();
     void RegisterFields(uint32_t version) override;
@@ -80,16 +80,16 @@ class cSystemData : public cRecord {
 public:
     // The full length of each list. Shorter lists in a file are completed from the factory
     // values; longer ones are refused, since the programs keep these in fixed places.
-    static const int kStockTargets = 22;
-    static const int kStatusItems = 5;
-    static const int kTitleMenu = 7;
-    static const int kWorldMenu = 3;
-    static const int kOptionMenu = 6;
-    static const int kPlayModes = 4;  // story, challenge, free, and a fourth
-    static const int kSoundFiles = 17;
-    static const int kMenuMusic = 4;  // title, story, challenge, option
-    static const int kTerms = 21;
-    static const int kIniKeys = 5;
+    static constexpr int kStockTargets = 22;
+    static constexpr int kStatusItems = 5;
+    static constexpr int kTitleMenu = 7;
+    static constexpr int kWorldMenu = 3;
+    static constexpr int kOptionMenu = 6;
+    static constexpr int kPlayModes = 4;  // story, challenge, free, and a fourth
+    static constexpr int kSoundFiles = 17;
+    static constexpr int kMenuMusic = 4;  // title, story, challenge, option
+    static constexpr int kTerms = 21;
+    static constexpr int kIniKeys = 5;
 
     // Holds the factory values.
     cSystemData();

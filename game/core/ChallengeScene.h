@@ -15,10 +15,10 @@ int ChallengeWorlds();
 class cChallengeScene : public cScene {
 public:
     enum eState { eFadeIn, eList, eFadeOut };
-    static const int kCursorX = 32;
-    static const int kListY = 160;
-    static const int kRowH = 32;
-    static const int kRowsShown = 10;
+    static constexpr int kCursorX = 32;
+    static constexpr int kListY = 160;
+    static constexpr int kRowH = 32;
+    static constexpr int kRowsShown = 10;
 
     cChallengeScene();
     ~cChallengeScene() override;

@@ -15,7 +15,7 @@ void SetFrameWait(bool on);
 // becomes the shown one.
 class cFrameTimeRing {
 public:
-    static const int kSize = 16;
+    static constexpr int kSize = 16;
     void Add(int32_t milliseconds);
     uint32_t Average() const { return m_Average; }
     int Position() const { return m_Position; }

@@ -15,12 +15,12 @@ SIZE ModeMenuSize(const cSystemData& system, const std::vector<int>& modes);
 class cModeMenuScene : public cScene {
 public:
     enum eState { eFadeIn, eModeList, eStorySlots, eFadeOut };
-    static const int kMenuX = 192;
-    static const int kMenuY = 240;
-    static const int kSlotX = 152;
-    static const int kSlotY = 160;
-    static const int kSlotRowH = 16;
-    static const int kSlotRowsShown = 10;
+    static constexpr int kMenuX = 192;
+    static constexpr int kMenuY = 240;
+    static constexpr int kSlotX = 152;
+    static constexpr int kSlotY = 160;
+    static constexpr int kSlotRowH = 16;
+    static constexpr int kSlotRowsShown = 10;
 
     cModeMenuScene();
     ~cModeMenuScene() override;

@@ -8,9 +8,9 @@
 
 class cOptionData : public cRecord {
 public:
-    static const int kPaletteVariants = 24;
-    static const int kVolumeSteps = 11;
-    static const int kRankEntryModes = 4;
+    static constexpr int kPaletteVariants = 24;
+    static constexpr int kVolumeSteps = 11;
+    static constexpr int kRankEntryModes = 4;
 
     cOptionData();
     void Init();

@@ -14,12 +14,12 @@ class cSaveSlotScene : public cScene {
 public:
     enum eState { eFadeIn, eMenu, eSave, eBack, eTitle, eFadeOut };
     enum eSaveStep { eSaveStart, eSaveList, eSaveConfirm };
-    static const int kMenuX = 264;
-    static const int kMenuY = 192;
-    static const int kSlotX = 152;
-    static const int kSlotY = 160;
-    static const int kRowH = 16;
-    static const int kSlotRowsShown = 10;
+    static constexpr int kMenuX = 264;
+    static constexpr int kMenuY = 192;
+    static constexpr int kSlotX = 152;
+    static constexpr int kSlotY = 160;
+    static constexpr int kRowH = 16;
+    static constexpr int kSlotRowsShown = 10;
 
     cSaveSlotScene();
     ~cSaveSlotScene() override;

@@ -25,10 +25,10 @@ class cWorldMapScene : public cScene {
 public:
     enum eState { eFadeIn, eMap, eConfirm, eFadeOut };
     enum eFacing { eFaceDown, eFaceUp, eFaceLeft, eFaceRight };
-    static const int kPlayerX = 288;
-    static const int kPlayerY = 224;
-    static const int kViewColumns = 20;
-    static const int kViewRows = 15;
+    static constexpr int kPlayerX = 288;
+    static constexpr int kPlayerY = 224;
+    static constexpr int kViewColumns = 20;
+    static constexpr int kViewRows = 15;
 
     cWorldMapScene();
     ~cWorldMapScene() override;

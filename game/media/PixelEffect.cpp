@@ -207,7 +207,7 @@ void MosaicIndexed(const cPixelView& dest, int x, int y, int w, int h, int n, co
 struct cBoxSum {
     uint64_t rg = 0;
     uint64_t bc = 0;
-    static const int kGreenShift = 32, kBlueShift = 0;
+    static constexpr int kGreenShift = 32, kBlueShift = 0;
     static const uint64_t kOne = 1ULL << 32;
     // A pixel from its red and green shares and its blue share with the count.
     static cBoxSum Of(uint64_t rg, uint64_t bc) { return {rg, bc}; }
@@ -233,9 +233,9 @@ struct cBoxSum {
 // whatever carried between the parts of the two.
 struct cSmallBoxSum {
     uint64_t v = 0;
-    static const int kGreenShift = 16, kBlueShift = 32;
+    static constexpr int kGreenShift = 16, kBlueShift = 32;
     static const uint64_t kOne = 1ULL << 48;
-    static const int kMostCount = 65535 / 255;
+    static constexpr int kMostCount = 65535 / 255;
     static cSmallBoxSum Of(uint64_t rg, uint64_t bc) { return {rg + bc}; }
     uint32_t Red() const { return static_cast<uint32_t>(v & 0xFFFF); }
     uint32_t Green() const { return static_cast<uint32_t>((v >> 16) & 0xFFFF); }
@@ -322,7 +322,7 @@ public:
     static int Divide(uint32_t sum, uint64_t factor) { return static_cast<int>((sum * factor) >> 40); }
 
 private:
-    static const int kExactCounts = 65000;
+    static constexpr int kExactCounts = 65000;
     std::vector<uint64_t> m_Factors;
 };
 
