@@ -62,7 +62,6 @@ int ChallengeWorlds() {
 cChallengeScene::cChallengeScene() { SetHandlers<cChallengeScene>({&cChallengeScene::OnList}); }
 
 cChallengeScene::~cChallengeScene() {
-    ReleaseMenuPictures({kPictureAccessory, kPictureWindow});
     DDReleaseSurface(m_Scene);
 }
 

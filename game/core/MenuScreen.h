@@ -7,7 +7,10 @@
 #include "game/media/MenuCursor.h"
 #include "game/media/Surface.h"
 
-// System pictures of the menus.
+// System pictures of the menus. The window picture (the text styles' boxes), the accessory
+// picture (the cursors, and play's status bar and banners) and the symbol picture (the text
+// styles' letter symbols) are drawn from everywhere: start-up loads them for the whole run, and a
+// scene that goes leaves them loaded.
 const int kPictureWindow = 45;
 const int kPictureTitle = 46;
 const int kPictureAccessory = 47;

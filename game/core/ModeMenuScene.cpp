@@ -56,7 +56,7 @@ cModeMenuScene::cModeMenuScene() {
 }
 
 cModeMenuScene::~cModeMenuScene() {
-    ReleaseMenuPictures({kPictureTitle, kPictureAccessory, kPictureWindow});
+    ReleaseMenuPictures({kPictureTitle});
     DDReleaseSurface(m_Menu);
 }
 

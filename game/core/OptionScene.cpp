@@ -88,7 +88,6 @@ bool SaveOptions() {
 cOptionScene::cOptionScene() { SetHandlers<cOptionScene>({&cOptionScene::Main}); }
 
 cOptionScene::~cOptionScene() {
-    ReleaseMenuPictures({kPictureAccessory, kPictureWindow});
     DDReleaseSurface(m_Panel);
 }
 

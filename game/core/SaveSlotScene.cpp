@@ -58,7 +58,7 @@ cSaveSlotScene::cSaveSlotScene() {
         {&cSaveSlotScene::OnMenu, &cSaveSlotScene::OnSave, &cSaveSlotScene::OnBack, &cSaveSlotScene::OnTitle});
 }
 
-cSaveSlotScene::~cSaveSlotScene() { ReleaseMenuPictures({kPictureWindow, kPictureSymbol, kPictureAccessory}); }
+cSaveSlotScene::~cSaveSlotScene() = default;
 
 void cSaveSlotScene::Init() {
     PlayMenuMusic(1, false);

@@ -103,7 +103,7 @@ cWorldMapScene::cWorldMapScene() {
 }
 
 cWorldMapScene::~cWorldMapScene() {
-    ReleaseMenuPictures({kPictureWorldBack, kPictureChips, kPictureEvents, kPictureAccessory, kPictureWindow});
+    ReleaseMenuPictures({kPictureWorldBack, kPictureChips, kPictureEvents});
     DDReleaseSurface(m_Ranking);
 }
 
