@@ -21,6 +21,7 @@ struct cScratchFixture {
         scratch.m_Members[eExprMy][eExprMaxHp] = 100;
         scratch.m_Members[eExprMy][eExprHp] = 50;
         scratch.m_Members[eExprTarget][eExprVar1 + 2] = 1234;
+        scratch.m_Members[eExprMy][eExprVar1] = 5;
     }
 };
 
@@ -63,6 +64,10 @@ TEST(Expr, LinesGiveValuesAndMessages) {
         {"C5 = rand(3,3)", 3, {}},
         {"sys.time = tg.v3", 999, {}},
         {"tg.v3 - 34", 1200, {}},
+        // An object names the one word it stands before.
+        {"tg.v3 + v1", 1239, {}},
+        {"2 + 7 % 4", 5, {}},
+        {"2 * 7 % 4", 2, {}},
         {"z = 9", 7, {}},
         {"z = -1", 0, {}},
         {"mhp = 0", 1, {}},
@@ -88,6 +93,7 @@ TEST(Expr, LinesGiveValuesAndMessages) {
         {"+ 3", 0, {"演算子 \"+\" の前後に値が必要です！"}},
         {"3 -", 0, {"演算子 \"-\" の前後に値が必要です！"}},
         {"5 * / 3", 0, {"演算子 \"*\" の前後に値が必要です！"}},
+        {"5 + * 3", 0, {"演算子 \"*\" の前後に値が必要です！"}},
         {"=", 0, {"演算子 \"=\" の前後に値が必要です！"}},
         {"sys.hp = 1", 0, {"\"sys.hp\" が認識できません！"}},
         {"foo.hp = 1", 0, {"オブジェクト \"foo.\" が認識できません！"}},
@@ -107,6 +113,7 @@ TEST(Expr, LinesGiveValuesAndMessages) {
         {"C5 = rand(3,3)", 0, {}},
         {"sys.time = tg.v3", 0, {}},
         {"tg.v3 - 34", 0, {}},
+        {"tg.v3 + v1", 0, {}},
         {"C = 999999999", 0, {"定数 \"C\" が認識できません！"}},
         {"99999999999", 0, {"定数 \"99999999999\" が認識できません！"}},
         {"-99999999999", 0, {"定数 \"-99999999999\" が認識できません！"}},
@@ -251,10 +258,11 @@ TEST(Expr, RandTakesOneDraw) {
     for (const cRandCase& c : cases) {
         SCOPED_TRACE(c.line);
         for (unsigned seed = 1; seed <= 20; ++seed) {
-            std::srand(seed);
-            int draw = std::rand();
-            int next = std::rand();
+            // The draw as the line's storage takes it from rand(), whatever rand()'s range.
             cScratchFixture f;
+            std::srand(seed);
+            int draw = f.scratch.Random();
+            int next = std::rand();
             cExprLine line(f.scratch, kExprRunSettings);
             std::srand(seed);
             ASSERT_TRUE(line.Run(c.line));

@@ -131,6 +131,73 @@ TEST(MoveCommands, StraightMoveLeftWithTheDirectionFixedKeepsTheFacing) {
     EXPECT_DOUBLE_EQ(-kV, f.owner.m_dSpeedX);
 }
 
+// A fixed facing turned by something else while the straight move runs reverses its speeds only
+// when the record asks for it.
+TEST(MoveCommands, StraightMoveReversesOnATurnOnlyWhenAskedAndFixed) {
+    struct Case {
+        int reverse, fixed;
+        bool reversed;
+    } cases[] = {{1, 1, true}, {0, 1, false}, {1, 0, false}};
+    for (const Case& c : cases) {
+        MoveFixture f(kStraight);
+        f.owner.m_NoGravity = 1;
+        f.owner.m_Facing = 0;
+        f.owner.m_DirFixed = static_cast<uint8_t>(c.fixed);
+        f.Move().m_Dir = 8;  // up left
+        f.Move().m_ReverseOnTurn = static_cast<uint8_t>(c.reverse);
+        f.Step();
+        f.owner.m_Facing = 1;
+        f.Step();
+        SCOPED_TRACE(testing::Message() << "reverse " << c.reverse << " fixed " << c.fixed);
+        // Up left, then down right back to a stand; or up left twice over.
+        const double both = c.reversed ? 0.0 : -2 * kH;
+        EXPECT_NEAR(both, f.owner.m_dSpeedX, 1e-9);
+        EXPECT_NEAR(both, f.owner.m_dSpeedY, 1e-9);
+    }
+}
+
+// With inertia a move accelerates the owner's accelerating speeds by a step's share of its
+// speed: against the running one by the turning factor, keeping the friction; with it (or from
+// standing) clearing the friction; never past the entry's maximum either way. Without inertia the
+// speeds are the owner's plain ones.
+TEST(MoveSpeeds, InertiaAcceleratesTurnsByTheFactorAndStopsAtTheMaximum) {
+    const double step = 6.0 / 2.0 / 60;  // a step's share of a speed of 6 at speed level 2
+    struct Case {
+        const char* name;
+        int inertia;
+        double before;    // the accelerating speed on both axes
+        double x;         // the move's speed; Y the same, negated
+        double after;     // the accelerating speed X then
+        int friction;     // the friction flags then
+        double plain;     // the plain speed X then
+    } cases[] = {
+        {"no inertia", 0, 0.5, 6.0, 0.5, 1, 6.0},
+        {"from standing", 1, 0.0, 6.0, step, 0, 0.0},
+        {"with the running one", 1, 0.25, 6.0, 0.25 + step, 0, 0.0},
+        {"against the running one", 1, -0.25, 6.0, -0.25 + step * 0.5, 1, 0.0},
+        {"up to the maximum", 1, 0.95, 6.0, 1.0, 0, 0.0},
+        {"down to the maximum", 1, -0.95, -6.0, -1.0, 0, 0.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MoveFixture f(kStraight);
+        ProjectStage().m_LevelReal = 2.0;
+        f.Move().m_Inertia = static_cast<uint8_t>(c.inertia);
+        f.Move().m_TurnFactor = 0.5;
+        f.entry.m_MaxSpeed = 1.0;
+        f.owner.m_dAcSpeedX = c.before;
+        f.owner.m_dAcSpeedY = -c.before;
+        f.owner.m_FrictionX = f.owner.m_FrictionY = 1;
+        ApplyMoveSpeeds(f.owner, c.x, -c.x, 0, f.entry, f.Move(), 0);
+        EXPECT_NEAR(c.after, f.owner.m_dAcSpeedX, 1e-12);
+        EXPECT_NEAR(-c.after, f.owner.m_dAcSpeedY, 1e-12);
+        EXPECT_EQ(c.friction, f.owner.m_FrictionX);
+        EXPECT_EQ(c.friction, f.owner.m_FrictionY);
+        EXPECT_DOUBLE_EQ(c.plain, f.owner.m_dSpeedX);
+        EXPECT_DOUBLE_EQ(-c.plain, f.owner.m_dSpeedY);
+    }
+}
+
 TEST(MoveSpeeds, TargetSpeedsPerTargetTypeWithTimeFromDistance) {
     // The owner's centre is at (116, 216) on screen; the view sits at (64, 0).
     struct Case {
@@ -309,20 +376,23 @@ TEST(MoveCommands, AvoidanceBringsTheOwnerBackFromEachEdge) {
 }
 
 TEST(MoveCommands, AvoidanceKeepsPaceWithTheScrollUpToItsFarBound) {
+    // A scroll that stands at its limit moves nothing: the owner comes back at its own speed.
     struct Case {
         double pos;
+        int atLimit;
         double x;
-    } cases[] = {{100, 1.0 - kV}, {0, 0.0}, {1000 - 640, 0.0}};
+    } cases[] = {{100, 0, 1.0 - kV}, {0, 0, 0.0}, {1000 - 640, 0, 0.0}, {100, 1, -kV}};
     for (const Case& c : cases) {
         MoveFixture f(kAvoid);
         f.scene.m_ScrollX.m_Auto = 1;
         f.scene.m_ScrollX.m_AutoSpeed = 1.0;
         f.scene.m_ScrollX.m_MaxEdge = 1000;
         f.scene.m_ScrollX.m_Pos = c.pos;
+        f.scene.m_ScrollX.m_AtLimit = c.atLimit;
         f.Move().m_Dir = 2;
         MoveFixture::Place(f.owner, 620, 200);
         f.Step();
-        EXPECT_DOUBLE_EQ(c.x, f.owner.m_dSpeedX) << c.pos;
+        EXPECT_DOUBLE_EQ(c.x, f.owner.m_dSpeedX) << c.pos << " " << c.atLimit;
     }
 }
 
