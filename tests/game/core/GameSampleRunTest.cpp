@@ -1,6 +1,8 @@
 // The sample game's first stage played by game.exe from start to goal under keys sent as a player
 // would: the blob shot, the first gap jumped, the stone steps climbed, the second gap jumped from
 // their top, the robot shot and the goal reached; the result display is then found on the screen.
+// The stage is played as the start file, as free play chosen in the open dialog (after its result
+// it starts again) and from the world map (its clear opens the next square).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -43,12 +45,18 @@ struct cHero {
     bool Falling() const { return y > prevY; }
 };
 
+// The banner's place shows coins at the start; the table's place shows sky.
+const RECT kBanner = {256, 192, 384, 224}, kTable = {336, 224, 536, 272};
+const COLORREF kBannerYellow = RGB(247, 203, 41), kTableBlue = RGB(16, 28, 74);
+
 class cSampleRun {
 public:
-    cSampleRun() : m_Game(SW_SHOWNORMAL, "data\\stg4\\w1.stg4"), m_Wnd(m_Game.WaitForMainWindow()), m_Keys(m_Wnd) {
+    // The game started on the start file, in play once it is up; without one, on the title menu.
+    explicit cSampleRun(const char* startFile)
+        : m_Game(SW_SHOWNORMAL, startFile), m_Wnd(m_Game.WaitForMainWindow()), m_Keys(m_Wnd) {
         EXPECT_NE(nullptr, m_Wnd);
         EXPECT_TRUE(StartedUp(m_Game));
-        EXPECT_TRUE(m_Keys.WaitForScene(eScenePlay, ePlayRun));
+        if (startFile) EXPECT_TRUE(m_Keys.WaitForScene(eScenePlay, ePlayRun));
     }
     ~cSampleRun() {
         for (WORD vk : {WORD(VK_RIGHT), WORD('Z'), WORD('X')}) Key(vk, false);
@@ -66,6 +74,12 @@ public:
     }
     // A key pressed once the game reads keys, held until a frame has read it.
     void Press(WORD vk) { m_Keys.Press(vk); }
+    void Press(std::initializer_list<WORD> keys) { m_Keys.Press(keys); }
+    bool InScene(int scene, int state = -1) { return m_Keys.WaitForScene(scene, state); }
+    cGameProcess& Game() { return m_Game; }
+    // From the start of play to the goal by the route; then the clear banner and the result
+    // table are on the screen.
+    void PlayToTheGoal();
     // Waits until the hero's line meets the test; false, with the log's end, when it never does.
     bool Until(const char* what, const std::function<bool(const cHero&)>& test) {
         for (DWORD start = GetTickCount(); GetTickCount() - start < kWaitMs && m_Game.Running(); Sleep(5)) {
@@ -150,50 +164,87 @@ double cSampleRun::ScreenShare(const RECT& area, COLORREF colour) const {
     return static_cast<double>(matching) / (w * h);
 }
 
+void cSampleRun::PlayToTheGoal() {
+    // The blob walking towards the hero: one shot (the blob on the bricks stays, with the robot).
+    Press('X');
+    ASSERT_TRUE(Until("the blob shot", [](const cHero& h) { return h.charas == 2; }));
+    // The first gap: a full jump while walking, Z let go once the hero falls.
+    Key(VK_RIGHT, true);
+    ASSERT_TRUE(Until("the first gap", [](const cHero& h) { return h.x >= kJumpGap1; }));
+    Key('Z', true);
+    ASSERT_TRUE(Until("the top of the jump", [](const cHero& h) { return h.y < kGround - 20 && h.Falling(); }));
+    Key('Z', false);
+    ASSERT_TRUE(Until("past the first gap", [](const cHero& h) { return h.x > kPastGap1 && h.y >= kGround; }));
+    // Against the step's face a full jump; the walk let go above the steps' top.
+    ASSERT_TRUE(Until("the step's face", [](const cHero& h) { return h.x >= kStepFace; }));
+    Key('Z', true);
+    ASSERT_TRUE(Until("above the steps", [](const cHero& h) { return h.x >= kStepTop; }));
+    Key(VK_RIGHT, false);
+    ASSERT_TRUE(Until("the top of the climb", [](const cHero& h) { return h.y < kOnSteps + 12 && h.Falling(); }));
+    Key('Z', false);
+    ASSERT_TRUE(Until("on the steps", [](const cHero& h) { return h.y >= kOnSteps - 2 && h.y <= kOnSteps + 2; }));
+    // The second gap, jumped from there.
+    const int startY = m_Hero.y;
+    Key('Z', true);
+    Key(VK_RIGHT, true);
+    ASSERT_TRUE(Until("the top of the leap", [startY](const cHero& h) { return h.y < startY - 20 && h.Falling(); }));
+    Key('Z', false);
+    ASSERT_TRUE(Until("past the second gap", [](const cHero& h) { return h.x > kPastGap2 && h.y >= kGround; }));
+    Key(VK_RIGHT, false);
+    // The robot: one shot; then the goal.
+    Press('X');
+    ASSERT_TRUE(Until("the robot shot", [](const cHero& h) { return h.charas == 1; }));
+    Key(VK_RIGHT, true);
+    ASSERT_TRUE(Until("the goal", [](const cHero& h) { return h.x >= kNearGoal; }));
+    // The stage clears: its banner slides in, then the result table shows.
+    EXPECT_TRUE(ScreenShows(kBanner, kBannerYellow, 0.1)) << "the stage-clear banner";
+    Key(VK_RIGHT, false);
+    EXPECT_TRUE(ScreenShows(kTable, kTableBlue, 0.5)) << "the result table";
+}
+
 }  // namespace
 
 TEST(GameProgram, TheSampleGamesFirstStageIsPlayedByKeysToItsResultOnTheScreen) {
     cTempDir dir;
     ASSERT_TRUE(CopySampleGame());
-    cSampleRun run;
-    // The banner's place shows coins at the start; the table's place shows sky.
-    const RECT banner = {256, 192, 384, 224}, table = {336, 224, 536, 272};
-    const COLORREF bannerYellow = RGB(247, 203, 41), tableBlue = RGB(16, 28, 74);
-    EXPECT_LT(run.ScreenShare(table, tableBlue), 0.02);
-    // The blob walking towards the hero: one shot (the blob on the bricks stays, with the robot).
-    run.Press('X');
-    ASSERT_TRUE(run.Until("the blob shot", [](const cHero& h) { return h.charas == 2; }));
-    // The first gap: a full jump while walking, Z let go once the hero falls.
-    cSampleRun::Key(VK_RIGHT, true);
-    ASSERT_TRUE(run.Until("the first gap", [](const cHero& h) { return h.x >= kJumpGap1; }));
-    cSampleRun::Key('Z', true);
-    ASSERT_TRUE(run.Until("the top of the jump", [](const cHero& h) { return h.y < kGround - 20 && h.Falling(); }));
-    cSampleRun::Key('Z', false);
-    ASSERT_TRUE(run.Until("past the first gap", [](const cHero& h) { return h.x > kPastGap1 && h.y >= kGround; }));
-    // Against the step's face a full jump; the walk let go above the steps' top.
-    ASSERT_TRUE(run.Until("the step's face", [](const cHero& h) { return h.x >= kStepFace; }));
-    cSampleRun::Key('Z', true);
-    ASSERT_TRUE(run.Until("above the steps", [](const cHero& h) { return h.x >= kStepTop; }));
-    cSampleRun::Key(VK_RIGHT, false);
-    ASSERT_TRUE(run.Until("the top of the climb", [](const cHero& h) { return h.y < kOnSteps + 12 && h.Falling(); }));
-    cSampleRun::Key('Z', false);
-    ASSERT_TRUE(run.Until("on the steps", [](const cHero& h) { return h.y >= kOnSteps - 2 && h.y <= kOnSteps + 2; }));
-    // The second gap, jumped from there.
-    const int startY = run.Hero().y;
-    cSampleRun::Key('Z', true);
-    cSampleRun::Key(VK_RIGHT, true);
-    ASSERT_TRUE(run.Until("the top of the leap", [startY](const cHero& h) { return h.y < startY - 20 && h.Falling(); }));
-    cSampleRun::Key('Z', false);
-    ASSERT_TRUE(run.Until("past the second gap", [](const cHero& h) { return h.x > kPastGap2 && h.y >= kGround; }));
-    cSampleRun::Key(VK_RIGHT, false);
-    // The robot: one shot; then the goal.
-    run.Press('X');
-    ASSERT_TRUE(run.Until("the robot shot", [](const cHero& h) { return h.charas == 1; }));
-    cSampleRun::Key(VK_RIGHT, true);
-    ASSERT_TRUE(run.Until("the goal", [](const cHero& h) { return h.x >= kNearGoal; }));
-    // The stage clears: its banner slides in, then the result table shows.
-    EXPECT_TRUE(run.ScreenShows(banner, bannerYellow, 0.1)) << "the stage-clear banner";
-    cSampleRun::Key(VK_RIGHT, false);
-    EXPECT_TRUE(run.ScreenShows(table, tableBlue, 0.5)) << "the result table";
+    cSampleRun run("data\\stg4\\w1.stg4");
+    EXPECT_LT(run.ScreenShare(kTable, kTableBlue), 0.02);
+    ASSERT_NO_FATAL_FAILURE(run.PlayToTheGoal());
     EXPECT_TRUE(WaitForText(kLog, "Scene 4 on 4.", 1000)) << dir.Read(kLog);
+}
+
+// Free play from the title menu: the stage chosen in the open dialog, played to its result, starts
+// again when the result is left, as a stage file played on its own does.
+TEST(GameProgram, FreePlayChosenInTheOpenDialogStartsAgainAfterItsResult) {
+    cTempDir dir;
+    ASSERT_TRUE(CopySampleGame());
+    cSampleRun run(nullptr);
+    // "フリー" is the fourth row of the title menu.
+    run.Press({VK_DOWN, VK_DOWN, VK_DOWN, 'Z'});
+    ASSERT_TRUE(run.Game().AnswerFileDialog("ステージファイルの選択", "w1.stg4_147")) << dir.Read(kLog);
+    ASSERT_TRUE(run.InScene(eScenePlay, ePlayRun));
+    ASSERT_NO_FATAL_FAILURE(run.PlayToTheGoal());
+    run.Press('Z');
+    ASSERT_TRUE(run.InScene(eScenePlay, ePlayRun)) << "the stage plays again";
+    EXPECT_EQ("", run.Game().AnswerBox("エラー", 500));
+    EXPECT_TRUE(run.Game().Running());
+}
+
+// A story stage cleared from the world map sets its square's clear flag: the gate east of it
+// becomes the next stage's square, which offers its stage when the player steps on it.
+TEST(GameProgram, AStoryStageClearedFromTheMapOpensTheNextSquare) {
+    cTempDir dir;
+    ASSERT_TRUE(CopySampleGame());
+    cSampleRun run(nullptr);
+    // A new story on the map's start, three cells west of the first stage's square.
+    run.Press('Z');
+    ASSERT_TRUE(run.InScene(eSceneWorldMap));
+    run.Press({VK_RIGHT, VK_RIGHT, VK_RIGHT, 'Z', VK_UP, 'Z'});
+    ASSERT_TRUE(run.InScene(eScenePlay, ePlayRun));
+    ASSERT_NO_FATAL_FAILURE(run.PlayToTheGoal());
+    run.Press('Z');
+    ASSERT_TRUE(run.InScene(eSceneWorldMap, 1));
+    // The second stage's square may be passed; the gate stood six cells east.
+    run.Press({VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_RIGHT});
+    EXPECT_TRUE(run.InScene(eSceneWorldMap, 2)) << "the next stage's square offers its stage";
 }
