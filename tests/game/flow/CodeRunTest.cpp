@@ -115,6 +115,7 @@ TEST(CodeRun, NeedsAPlayScene) {
 TEST(CodeRun, ScrollSpeedsReachTheScrollAxes) {
     cFlowFixture f;
     f.scene.m_ScrollX.SetUp(0, 100);
+    f.scene.m_ScrollX.SetSpeed(1, 0);
     f.scene.m_ScrollX.m_Divisor = 2.0;
     f.scene.m_ScrollX.m_Pos = f.scene.m_ScrollX.m_Min;
     EXPECT_EQ(RunCode("sys.scrlx = 4", f.owner), 1);

