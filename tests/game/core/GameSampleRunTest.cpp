@@ -56,7 +56,9 @@ public:
         : m_Game(SW_SHOWNORMAL, startFile), m_Wnd(m_Game.WaitForMainWindow()), m_Keys(m_Wnd) {
         EXPECT_NE(nullptr, m_Wnd);
         EXPECT_TRUE(StartedUp(m_Game));
-        if (startFile) EXPECT_TRUE(m_Keys.WaitForScene(eScenePlay, ePlayRun));
+        if (startFile) {
+            EXPECT_TRUE(m_Keys.WaitForScene(eScenePlay, ePlayRun));
+        }
     }
     ~cSampleRun() {
         for (WORD vk : {WORD(VK_RIGHT), WORD('Z'), WORD('X')}) Key(vk, false);
