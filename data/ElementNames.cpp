@@ -15,3 +15,4 @@ const char* const BlockActionNames[7] = {"なし", "ジャンプ X=高さ(hbl)",
 const char* const ItemSrcNames[4] = {"なし", "コモンパレット", "ステージパレット", ""};
 const char* const ItemSrcCommonNames[3] = {"なし", "コモンパレット", ""};
 const char* const TakeModeNames[4] = {"1回だけ取れる", "何回でも取れる", "取れない", ""};
+const char* const ScaleNames[11] = {"しない", "×4", "×9", "×16", "×25", "×36", "×49", "×64", "×81", "×100", ""};

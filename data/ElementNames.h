@@ -20,3 +20,5 @@ extern const char* const BlockActionNames[7];
 extern const char* const ItemSrcNames[4];
 extern const char* const ItemSrcCommonNames[3];
 extern const char* const TakeModeNames[4];
+// A chara's or an item's enlargement, stored as row + 1.
+extern const char* const ScaleNames[11];

@@ -1,29 +1,26 @@
 #include "editor/database/AnimePages.h"
 
+#include <algorithm>
 #include <new>
 
 #include "data/ElementNames.h"
 #include "data/Chara.h"
 #include "data/ProjectDatabase.h"
 #include "editor/shell/DrawObject.h"
+#include "editor/shell/GraphicRanges.h"
 #include "framework/Format.h"
 
 namespace {
-const int kKindChara = 1;
-const int kKindDedicated = 4;
-
 void SlotRowText(std::string* text, int, const cAnime* slot) {
     *text = Format("%s ×%d", slot->m_Name.c_str(), static_cast<int>(slot->m_Frames.size()));
 }
 }  // namespace
 
 cSampleRanges SampleRanges(int kind, size_t dedicatedRecords) {
-    if (kind == kKindChara) return {119, true, 19};
-    if (kind == kKindDedicated) {
-        long long top = static_cast<long long>(dedicatedRecords) - 1;
-        return {static_cast<int16_t>(top < 1 ? 1 : top > 999 ? 999 : top), true, 239};
-    }
-    return {119, false, 19};
+    const cGraphicRange range = GraphicRange(kind, dedicatedRecords);
+    // The sample number's edit holds three digits.
+    return {static_cast<int16_t>(std::min(range.highest, 999)), range.columns,
+            static_cast<int16_t>(range.highestShift)};
 }
 
 cAnimePlayer& DatabasePreviewPlayer() {
@@ -70,8 +67,11 @@ cAnimeSampleCtrls::cAnimeSampleCtrls(cAnime* anime) {
     m_Preview.resize(1);
     m_Preview[0].m_Desc.Set(IDC_DB_PREVIEW, 32, 32);
     m_Sample.resize(2);
-    m_Sample[0].m_Desc.Set(IDC_DB_SAMPLE_NO, &anime->m_SampleNo, 1, 119, IDC_DB_SAMPLE_NO_SPIN);
-    m_Sample[1].m_Desc.Set(IDC_DB_SAMPLE_CELL, &anime->m_SampleCell, 0, 19, IDC_DB_SAMPLE_CELL_SPIN);
+    const cGraphicRange sheet = GraphicRange(eGraphicChara, 0);
+    m_Sample[0].m_Desc.Set(IDC_DB_SAMPLE_NO, &anime->m_SampleNo, 1, static_cast<int16_t>(sheet.highest),
+                           IDC_DB_SAMPLE_NO_SPIN);
+    m_Sample[1].m_Desc.Set(IDC_DB_SAMPLE_CELL, &anime->m_SampleCell, 0, static_cast<int16_t>(sheet.highestShift),
+                           IDC_DB_SAMPLE_CELL_SPIN);
 }
 
 void cAnimeSampleCtrls::Attach(cPage* page) {

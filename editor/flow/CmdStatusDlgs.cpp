@@ -1,7 +1,5 @@
 #include "editor/flow/CmdStatusDlgs.h"
 
-#include <algorithm>
-
 #include "data/CommonPalette.h"
 #include "data/ElementNames.h"
 #include "data/FlowTables.h"
@@ -9,17 +7,13 @@
 #include "data/Stage.h"
 #include "editor/flow/CmdShowIds.h"
 #include "editor/shell/DrawObject.h"
+#include "editor/shell/GraphicRanges.h"
 #include "editor/shell/StageDoc.h"
 #include "framework/NameList.h"
 
 namespace {
 
 enum eSubject { eSubjectSystem = 2 };
-// The highest graphic number of the sheets and the highest shift of a chara sheet and of a
-// dedicated bitmap.
-const int32_t kHighestGraphic = 119;
-const int32_t kHighestCharaShift = 19;
-const int32_t kHighestDedicatedShift = 239;
 const int kPreviewSize = 32;
 
 void BuildOptionList(std::vector<std::string>* list, const cFlagDesc* rows, int count) {
@@ -85,8 +79,9 @@ cCmdGraphicDlg::cCmdGraphicDlg(UINT templateId, cChildWnd* parent, const cCmdCon
         P()[2] = 0;
     }
     m_Bind.Combo(IDC_GFX_KIND, &P()[0], GraphicSrcNames);
-    m_Bind.Edit(IDC_GFX_NUMBER, &P()[1], 1, kHighestGraphic, IDC_GFX_NUMBER_SPIN);
-    m_Bind.Edit(IDC_GFX_SHIFT, &P()[2], 0, kHighestCharaShift, IDC_GFX_SHIFT_SPIN);
+    const cGraphicRange sheet = GraphicRange(eGraphicChara, 0);
+    m_Bind.Edit(IDC_GFX_NUMBER, &P()[1], 1, sheet.highest, IDC_GFX_NUMBER_SPIN);
+    m_Bind.Edit(IDC_GFX_SHIFT, &P()[2], 0, sheet.highestShift, IDC_GFX_SHIFT_SPIN);
     m_Bind.Picture(IDC_GFX_PREVIEW, kPreviewSize, kPreviewSize);
     m_Look.m_AnimeSet = 0;
     m_Look.m_MarkMode = 0;
@@ -100,14 +95,8 @@ void cCmdGraphicDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
 
 void cCmdGraphicDlg::UpdateEnables() {
     int kind = ComboPos(IDC_GFX_KIND);
-    int32_t highest = kHighestGraphic;
-    int32_t highestShift = kHighestCharaShift;
-    if (kind == eGraphicDedicated) {
-        // Entry 0 of the dedicated bitmaps is none; with no other the range stays 1..1.
-        highest = std::max<int32_t>(1, static_cast<int32_t>(ProjectDatabase().m_BmpCharaExcs.size()) - 1);
-        highestShift = kHighestDedicatedShift;
-    }
-    const int32_t ranges[2][2] = {{1, highest}, {0, highestShift}};
+    const cGraphicRange range = GraphicRange(kind, ProjectDatabase().m_BmpCharaExcs.size());
+    const int32_t ranges[2][2] = {{1, range.highest}, {0, range.highestShift}};
     const uint16_t ids[2] = {IDC_GFX_NUMBER, IDC_GFX_SHIFT};
     for (int i = 0; i < 2; ++i) {
         cBoundEditVal<int32_t>* edit = FindCtrl(m_Bind.m_Edits32, ids[i]);
@@ -115,7 +104,7 @@ void cCmdGraphicDlg::UpdateEnables() {
         edit->m_Ctrl.SetRange(ranges[i][0], ranges[i][1]);
         if (m_Ready) edit->m_Ctrl.Reformat();
     }
-    EnableCtrl(IDC_GFX_SHIFT, kind == eGraphicChara || kind == eGraphicDedicated);
+    EnableCtrl(IDC_GFX_SHIFT, range.columns);
     if (m_Ready) DrawPreview();
 }
 

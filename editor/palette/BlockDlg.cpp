@@ -5,22 +5,19 @@
 #include <algorithm>
 
 #include "data/ElementNames.h"
+#include "data/FlowTables.h"
 #include "data/ProjectDatabase.h"
 #include "editor/flow/CondIds.h"
 #include "editor/palette/BlockIds.h"
 #include "editor/palette/BlockWnd.h"
 #include "editor/palette/PaletteDlg.h"
 #include "editor/palette/PaletteLists.h"
-#include "editor/palette/RowHelpers.h"
 #include "editor/shell/DrawObject.h"
-#include "editor/shell/EditWnd.h"
-#include "editor/shell/App.h"
+#include "editor/shell/GraphicRanges.h"
 #include "framework/Format.h"
 #include "framework/NameList.h"
 
 namespace {
-
-const char* const kCondJudgeNames[3] = {"全ての条件が真なら成立", "1つ以上の条件が真なら成立", ""};
 
 const cActionRange kActionRanges[] = {{0, 0, 0}, {1, 20, 7}, {0, 0, 0}, {0, 500, 200}, {1, 200, 30}, {1, 200, 30}};
 
@@ -42,10 +39,6 @@ const std::vector<int> kGroupCtrls[cEdBlock::kGroups] = {
 enum eGroup { eGroupName, eGroupCond, eGroupGraphic, eGroupFront, eGroupTransparent, eGroupMark, eGroupType,
               eGroupForce, eGroupAction, eGroupItem, eGroupSummon };
 
-const int kMaxGraphic = 119;
-const int kMaxCharaFrame = 39;
-const int kMaxDedicatedFrame = 239;
-const int kMaxMark = 119;
 const int kActionLimit = 999;
 
 template <class B>
@@ -116,21 +109,13 @@ void cBlockForm::To(cEdBlock& block) const {
 }
 
 cBlockDlg::cBlockDlg(cChildWnd* parent, cWndGroup* group, int source, uint32_t cell)
-    : cPage(IDD_BLOCK, parent, eKindSheetPage, group), m_Source(source), m_Cell(cell), m_Conds(kElementCondList) {
+    : cPage(IDD_BLOCK, parent, eKindSheetPage, group), m_From(source, cell), m_Conds(kElementCondList) {
     SetLayout(0, 0, 100, 100, 640, 480, 0, 0, 0, kBarNone, 0, 0);
-    const cStageDoc& doc = StageDoc();
-    if (m_Source == eSourceStagePalette || m_Source == eSourceCommonPalette) {
-        m_List = PaletteList<cEdBlock>(m_Source == eSourceStagePalette ? 1 : 0);
-        m_Index = std::max(0, std::min(doc.m_SelIndex, static_cast<int>(m_List.size()) - 1));
-    }
     cBlockForm& f = m_Form;
-    const char* const* inheritNames = m_Source == eSourceStageCell     ? InheritSrcNames
-                                      : m_Source == eSourceStagePalette ? InheritCommonNames
-                                                                        : InheritNoneNames;
-    const char* const* itemNames = m_Source <= eSourceStagePalette ? ItemSrcNames : ItemSrcCommonNames;
-    m_Combos.push_back({{}, {IDC_BK_INHERIT_SRC, &f.inheritSrc, inheritNames, 0}});
+    const char* const* itemNames = source <= eSourceStagePalette ? ItemSrcNames : ItemSrcCommonNames;
+    m_Combos.push_back({{}, {IDC_BK_INHERIT_SRC, &f.inheritSrc, InheritSourceNames(source), 0}});
     m_Combos.push_back({{}, {IDC_BK_INHERIT_INDEX, &f.inheritIndex, &m_InheritNames, 1}});
-    m_Combos.push_back({{}, {IDC_BK_COND_JUDGE, &f.condJudge, kCondJudgeNames, 0}});
+    m_Combos.push_back({{}, {IDC_BK_COND_JUDGE, &f.condJudge, CondJudgeNames, 0}});
     m_Combos.push_back({{}, {IDC_BK_GRAPHIC_SRC, &f.graphicSrc, GraphicSrcNames, 0}});
     m_Combos.push_back({{}, {IDC_BK_TRANSPARENT, &f.transparent, OffOnNames, 0}});
     m_Combos.push_back({{}, {IDC_BK_MARK_MODE, &f.markMode, MarkModeNames, 0}});
@@ -146,9 +131,10 @@ cBlockDlg::cBlockDlg(cChildWnd* parent, cWndGroup* group, int source, uint32_t c
     m_Checks[cEdBlock::kGroups + 1].m_Desc.Set(IDC_BK_FRONT, &f.front);
     m_Checks[cEdBlock::kGroups + 2].m_Desc.Set(IDC_BK_NO_SUMMON, &f.noSummon);
     m_Edits.resize(4);
-    m_Edits[0].m_Desc.Set(IDC_BK_GRAPHIC, &f.graphic, 1, kMaxGraphic, IDC_BK_GRAPHIC_SPIN);
-    m_Edits[1].m_Desc.Set(IDC_BK_FRAME, &f.frame, 0, kMaxCharaFrame, IDC_BK_FRAME_SPIN);
-    m_Edits[2].m_Desc.Set(IDC_BK_MARK, &f.mark, 0, kMaxMark, IDC_BK_MARK_SPIN);
+    const cGraphicRange sheet = GraphicRange(eGraphicChara, 0);
+    m_Edits[0].m_Desc.Set(IDC_BK_GRAPHIC, &f.graphic, 1, sheet.highest, IDC_BK_GRAPHIC_SPIN);
+    m_Edits[1].m_Desc.Set(IDC_BK_FRAME, &f.frame, 0, sheet.highestFrame, IDC_BK_FRAME_SPIN);
+    m_Edits[2].m_Desc.Set(IDC_BK_MARK, &f.mark, 0, kHighestMark, IDC_BK_MARK_SPIN);
     m_Edits[3].m_Desc.Set(IDC_BK_ACTION_X, &f.actionX, -kActionLimit, kActionLimit, IDC_BK_ACTION_X_SPIN);
     m_Texts.push_back({{}, cStrEditDesc(IDC_BK_NAME, &m_Work.m_Name, 20, 1)});
     m_Buttons.resize(2);
@@ -157,19 +143,8 @@ cBlockDlg::cBlockDlg(cChildWnd* parent, cWndGroup* group, int source, uint32_t c
     m_Pictures.resize(2);
     m_Pictures[0].m_Desc.Set(IDC_BK_PREVIEW, kPaletteCell, kPaletteCell);
     m_Pictures[1].m_Desc.Set(IDC_BK_PREVIEW_SMALL, kPaletteCell, kPaletteCell);
-    if (const cEdBlock* origin = Origin()) Load(*origin);
+    if (const cEdBlock* origin = m_From.Origin()) Load(*origin);
     m_Conds.Bind(&m_Work.m_Conditions);
-}
-
-// The block the source designates: the cell, the palette element at the index, or the
-// element the document names.
-cEdBlock* cBlockDlg::Origin() {
-    switch (m_Source) {
-    case eSourceStageCell: return ProjectStage().m_Blocks.Find(m_Cell);
-    case eSourceStagePalette:
-    case eSourceCommonPalette: return m_Index >= 0 && m_Index < static_cast<int>(m_List.size()) ? &m_List[m_Index] : nullptr;
-    default: return StageDoc().m_lpEditBlock;
-    }
 }
 
 void cBlockDlg::Load(const cEdBlock& block) {
@@ -189,11 +164,11 @@ void cBlockDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     for (auto& picture : m_Pictures) AttachPictureBox(picture);
     m_Conds.Attach(this, m_lpGroup);
     m_Conds.List().SelectSingle(0, false);
-    if (m_Source == eSourceCommonPalette || m_Source == eSourceDefault) {
+    if (!MayInherit(m_From.Source())) {
         EnableCtrl(IDC_BK_INHERIT_SRC, false);
         EnableCtrl(IDC_BK_INHERIT_INDEX, false);
     }
-    bool palette = m_Source == eSourceStagePalette || m_Source == eSourceCommonPalette;
+    bool palette = m_From.IsPalette();
     for (int id : {IDC_BK_NUMBER, IDC_BK_PREV, IDC_BK_NEXT}) ShowWindow(GetDlgItem(m_hWnd, id), palette ? SW_SHOW : SW_HIDE);
     Show();
     m_Ready = 1;
@@ -215,8 +190,8 @@ void cBlockDlg::Store() {
 }
 
 void cBlockDlg::ShowNumber() {
-    if (m_Source == eSourceStagePalette || m_Source == eSourceCommonPalette)
-        SetDlgItemTextA(m_hWnd, IDC_BK_NUMBER, Format("No.%d", m_Index).c_str());
+    if (m_From.IsPalette())
+        SetDlgItemTextA(m_hWnd, IDC_BK_NUMBER, Format("No.%d", m_From.Index()).c_str());
 }
 
 bool cBlockDlg::Inherited(int group) const { return m_Form.inherit[group] != 0; }
@@ -247,7 +222,8 @@ void cBlockDlg::RunHandlers() {
 // stored block and drop what the author typed.
 void cBlockDlg::ApplyInheritance() {
     Store();
-    bool self = m_Source == eSourceStagePalette && m_Work.m_InheritSrc == 2 && m_Work.m_InheritIndex == m_Index;
+    bool self =
+        m_From.Source() == eSourceStagePalette && m_Work.m_InheritSrc == 2 && m_Work.m_InheritIndex == m_From.Index();
     if (!self) m_Work.Inherit();
     m_Form.From(m_Work);
     ++m_Busy;
@@ -259,8 +235,7 @@ void cBlockDlg::ApplyInheritance() {
 void cBlockDlg::InheritSourceChanged() {
     int palette = CtrlOf(m_Combos, IDC_BK_INHERIT_SRC).GetData();
     bool none = BlockList(palette) == nullptr;
-    bool allowed = m_Source == eSourceStageCell || m_Source == eSourceStagePalette;
-    EnableCtrl(IDC_BK_INHERIT_INDEX, !none && allowed);
+    EnableCtrl(IDC_BK_INHERIT_INDEX, !none && MayInherit(m_From.Source()));
     for (int group = 0; group < cEdBlock::kGroups; ++group) EnableCtrl(IDC_BK_INHERIT_FIRST + group, !none);
     if (none) {
         for (int group = 0; group < cEdBlock::kGroups; ++group) {
@@ -284,18 +259,10 @@ void cBlockDlg::GraphicSourceChanged() {
     auto& number = CtrlOf(m_Edits, IDC_BK_GRAPHIC);
     auto& frame = CtrlOf(m_Edits, IDC_BK_FRAME);
     bool editable = !Inherited(eGroupGraphic);
-    if (source == eGraphicChara) {
-        frame.SetRange(0, kMaxCharaFrame);
-        number.SetRange(1, kMaxGraphic);
-    } else if (source == eGraphicDedicated) {
-        // Never an empty range, even without a bitmap.
-        int bitmaps = static_cast<int>(ProjectDatabase().m_BmpCharaExcs.size());
-        frame.SetRange(0, kMaxDedicatedFrame);
-        number.SetRange(1, std::max(1, bitmaps - 1));
-    } else {
-        number.SetRange(1, kMaxGraphic);
-    }
-    frame.Enable(editable && (source == eGraphicChara || source == eGraphicDedicated));
+    const cGraphicRange range = GraphicRange(source, ProjectDatabase().m_BmpCharaExcs.size());
+    number.SetRange(1, range.highest);
+    if (range.columns) frame.SetRange(0, range.highestFrame);
+    frame.Enable(editable && range.columns);
 }
 
 void cBlockDlg::MarkModeChanged() {
@@ -358,16 +325,10 @@ void cBlockDlg::RedrawList() {
 }
 
 void cBlockDlg::Step(int delta) {
-    if (m_Source != eSourceStagePalette && m_Source != eSourceCommonPalette) return;
+    if (!m_From.IsPalette()) return;
     Store();
-    int index = StepRecord(m_List, m_Work, m_Index, delta);
-    if (index == m_Index) return;
-    m_Index = index;
-    cStageDoc& doc = StageDoc();
-    doc.m_SelIndex = m_Index;
-    cRecordVector<cEdBlock>& list = PaletteList<cEdBlock>(m_Source == eSourceStagePalette ? 1 : 0);
-    if (m_Index < static_cast<int>(list.size())) doc.m_lpEditBlock = &list[m_Index];
-    Load(m_List[m_Index]);
+    if (!m_From.Step(m_Work, delta)) return;
+    Load(*m_From.Origin());
     m_LastAction = -1;
     m_Conds.List().Refill();
     m_Conds.List().SelectSingle(0, false);
@@ -376,42 +337,7 @@ void cBlockDlg::Step(int delta) {
 
 void cBlockDlg::WriteBack() {
     Store();
-    cStageDoc& doc = StageDoc();
-    cEdStage& stage = ProjectStage();
-    switch (m_Source) {
-    case eSourceStageCell:
-        // OK after Apply applies again: an unchanged cell records no second step, so one Undo
-        // takes the edit back.
-        if (stage.m_Blocks.At(m_Cell) == m_Work) break;
-        if (cEditWnd* main = MainEditWnd()) main->PushUndo(1);
-        stage.m_Blocks.Put(m_Cell, m_Work);
-        doc.m_StageModified = 1;
-        break;
-    case eSourceStagePalette:
-    case eSourceCommonPalette: {
-        if (m_Index < 1 || m_Index >= static_cast<int>(m_List.size())) return;
-        m_List[m_Index] = m_Work;
-        bool isStage = m_Source == eSourceStagePalette;
-        cRecordVector<cEdBlock>& list = PaletteList<cEdBlock>(isStage ? 1 : 0);
-        list = m_List;
-        doc.m_lpEditBlock = &list[m_Index];
-        if (isStage) {
-            stage.InheritBlocks();
-            doc.m_StageModified = 1;
-        } else {
-            stage.InheritAllBlocks();
-            doc.m_CommonModified = 1;
-        }
-        break;
-    }
-    default:
-        if (doc.m_lpEditBlock) *doc.m_lpEditBlock = m_Work;
-        break;
-    }
-    if (cEditWnd* main = MainEditWnd()) {
-        main->OnPaint();
-        main->RepaintPalettes();
-    }
+    m_From.WriteBack(m_Work);
 }
 
 void cBlockDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -489,7 +415,7 @@ INT_PTR cBlockDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) 
     }
     if (msg == WM_DESTROY && m_Ready) {
         m_Ready = 0;
-        if (m_Return) ReturnFromDataWnd(eKindBlock, m_Source, m_Index);
+        if (m_Return) ReturnFromDataWnd(eKindBlock, m_From.Source(), m_From.Index());
     }
     return result;
 }

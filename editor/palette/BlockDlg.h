@@ -10,6 +10,7 @@
 
 #include "data/Block.h"
 #include "editor/flow/CondList.h"
+#include "editor/palette/ElementSource.h"
 #include "framework/Buttons.h"
 #include "framework/Combo.h"
 #include "framework/EditVal.h"
@@ -57,8 +58,8 @@ public:
     void SkipReturn() { m_Return = false; }
 
     const cEdBlock& Working() const { return m_Work; }
-    int Source() const { return m_Source; }
-    int Index() const { return m_Index; }
+    int Source() const { return m_From.Source(); }
+    int Index() const { return m_From.Index(); }
     const cDib& Preview() { return m_Pictures[0].m_Ctrl.Canvas(); }
 
 private:
@@ -78,17 +79,13 @@ private:
     bool Inherited(int group) const;
     void EnableGroup(int group, bool enable);
     void EnableCtrl(int id, bool enable);
-    cEdBlock* Origin();
 
-    int m_Source;
-    uint32_t m_Cell;
-    int m_Index = 0;
+    cElementSource<cEdBlock> m_From;
     bool m_Return = true;
     int m_Busy = 0;
     int m_LastAction = -1;
     cEdBlock m_Work;
     cBlockForm m_Form;
-    cRecordVector<cEdBlock> m_List;  // the page's copy of the palette list (sources 1 and 2)
     std::vector<std::string> m_InheritNames;
     std::vector<std::string> m_ItemNames;
     cCondList m_Conds;

@@ -22,14 +22,6 @@ const int kControlGroup = 1;
 
 enum eControl { eControlPlayer = 0, eControlComputer = 1 };
 
-const char* const* InheritTable(int source) {
-    switch (source) {
-    case eSourceStageCell: return InheritSrcNames;
-    case eSourceStagePalette: return InheritCommonNames;
-    default: return InheritNoneNames;
-    }
-}
-
 }  // namespace
 
 cCharaBasicPage::cCharaBasicPage(cCharaDataSheet* sheet, cChildWnd* parent, cWndGroup* group)
@@ -37,7 +29,7 @@ cCharaBasicPage::cCharaBasicPage(cCharaDataSheet* sheet, cChildWnd* parent, cWnd
     BindCommon();
     cEdChara& c = m_Work;
     FillInheritNames(c.m_InheritSrc);
-    m_Bind.Combo(IDC_CB_INHERIT_SRC, &c.m_InheritSrc, InheritTable(sheet->Source()));
+    m_Bind.Combo(IDC_CB_INHERIT_SRC, &c.m_InheritSrc, InheritSourceNames(sheet->Source()));
     m_Bind.Combo(IDC_CB_INHERIT_INDEX, &c.m_InheritIndex, &m_InheritNames, 1);
     m_Texts.push_back({{}, cStrEditDesc(IDC_CB_NAME, &c.m_Name, 20, 1)});
     m_Bind.Combo(IDC_CB_CONTROL, &c.m_Control, kControlNames);
@@ -94,8 +86,7 @@ void cCharaBasicPage::FillInheritNames(int palette) {
 void cCharaBasicPage::InitPage() {
     m_Conds.Attach(this, m_lpGroup);
     m_Conds.List().SelectSingle(0, false);
-    int source = m_lpSheet->Source();
-    if (source == eSourceCommonPalette || source == eSourceDefault) {
+    if (!MayInherit(m_lpSheet->Source())) {
         EnableCtrl(IDC_CB_INHERIT_SRC, false);
         EnableCtrl(IDC_CB_INHERIT_INDEX, false);
     }
@@ -144,8 +135,7 @@ void cCharaBasicPage::InheritSourceChanged() {
         m_Work.m_bbInherit.assign(0, 0);
         RunChangeHandlers(IDC_CB_INHERIT_SRC);
     } else {
-        bool choosable = m_lpSheet->Source() == eSourceStageCell || m_lpSheet->Source() == eSourceStagePalette;
-        EnableCtrl(IDC_CB_INHERIT_INDEX, choosable);
+        EnableCtrl(IDC_CB_INHERIT_INDEX, MayInherit(m_lpSheet->Source()));
         for (int group = 0; group < kGroupCount; ++group) EnableCtrl(m_Groups[group].button, true);
         uint16_t kept = index.GetData();
         FillInheritNames(kind);

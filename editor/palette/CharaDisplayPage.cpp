@@ -8,19 +8,15 @@
 #include "editor/palette/CharaSheet.h"
 #include "editor/palette/PaletteDlg.h"
 #include "editor/shell/DrawObject.h"
+#include "editor/shell/GraphicRanges.h"
 #include "framework/NameList.h"
 
 namespace {
 
 const char* const kFlightNames[5] = {"OFF", "ON (ブロックをすり抜ける)", "ON (ブロックに当たる)", "ON (ブロックに当たると即死)", ""};
 const char* const kInvincibleNames[4] = {"OFF", "ON (ショットが当たる)", "ON (ショットがすり抜ける)", ""};
-const char* const kScaleNames[11] = {"しない", "×4", "×9", "×16", "×25", "×36", "×49", "×64", "×81", "×100", ""};
 const char* const kSightNames[6] = {"画面内全て", "キャラを中心とした円形", "キャラの前方に円形",
                                     "キャラを中心とした正方形", "キャラの前方に正方形", ""};
-const int kMaxGraphic = 119;
-const int kMaxCharaShift = 19;
-const int kMaxDedicatedShift = 239;
-const int kMaxMark = 119;
 const int kMaxSight = 40;
 const uint16_t kGraphicButton = IDC_CH_INHERIT_FIRST + 0;
 const uint16_t kBlockButton = IDC_CH_INHERIT_FIRST + 10;
@@ -37,8 +33,9 @@ cCharaDisplayPage::cCharaDisplayPage(cCharaDataSheet* sheet, cChildWnd* parent, 
     BuildTableNameList(&m_CharaEffects, db.m_CharaEffects, "なし", 0, 3, 0);
     cEdChara& c = m_Work;
     m_Bind.Combo(IDC_CD_GRAPHIC_SRC, &c.m_GraphicSrc, GraphicSrcNames);
-    m_Bind.Edit(IDC_CD_GRAPHIC, &c.m_Graphic, 1, kMaxGraphic, IDC_CD_GRAPHIC_SPIN);
-    m_Bind.Edit(IDC_CD_SHIFT, &c.m_GraphicShift, 0, kMaxCharaShift, IDC_CD_SHIFT_SPIN);
+    const cGraphicRange charaSheet = GraphicRange(eGraphicChara, 0);
+    m_Bind.Edit(IDC_CD_GRAPHIC, &c.m_Graphic, 1, charaSheet.highest, IDC_CD_GRAPHIC_SPIN);
+    m_Bind.Edit(IDC_CD_SHIFT, &c.m_GraphicShift, 0, charaSheet.highestShift, IDC_CD_SHIFT_SPIN);
     m_Bind.Combo(IDC_CD_ANIME_SET, &c.m_AnimeSet, &m_AnimeSets);
     m_Bind.Edit(IDC_CD_Z, &c.m_Z, 0, 7, IDC_CD_Z_SPIN);
     m_Bind.Combo(IDC_CD_TRANSPARENT, &c.m_Transparent, OffOnNames);
@@ -46,13 +43,13 @@ cCharaDisplayPage::cCharaDisplayPage(cCharaDataSheet* sheet, cChildWnd* parent, 
     m_Bind.Check(IDC_CD_START_LOOP, &c.m_StartEffectLoop);
     m_Bind.Combo(IDC_CD_DEATH_EFFECT, &c.m_DeathEffect, &m_CharaEffects);
     m_Bind.Combo(IDC_CD_MARK_MODE, &c.m_MarkMode, MarkModeNames);
-    m_Bind.Edit(IDC_CD_MARK, &c.m_Mark, 0, kMaxMark, IDC_CD_MARK_SPIN);
+    m_Bind.Edit(IDC_CD_MARK, &c.m_Mark, 0, kHighestMark, IDC_CD_MARK_SPIN);
     m_Bind.Check(IDC_CD_DIR_LOCK, &c.m_DirLock);
     m_Bind.Combo(IDC_CD_FLIGHT, &c.m_Flight, kFlightNames);
     m_Bind.Combo(IDC_CD_INVINCIBLE, &c.m_Invincible, kInvincibleNames);
     m_Bind.Combo(IDC_CD_BLOCK, &c.m_BlockHit, OffOnNames);
     // The scale is stored linear: "×9" is 3.
-    m_Bind.Combo(IDC_CD_SCALE, &c.m_Scale, kScaleNames, 1);
+    m_Bind.Combo(IDC_CD_SCALE, &c.m_Scale, ScaleNames, 1);
     m_Bind.Combo(IDC_CD_SIGHT, &c.m_SightShape, kSightNames);
     m_Bind.Edit(IDC_CD_SIGHT_RANGE, &c.m_SightRange, 0, kMaxSight, IDC_CD_SIGHT_RANGE_SPIN);
 
@@ -98,18 +95,10 @@ void cCharaDisplayPage::GraphicKindChanged() {
     int kind = ComboPos(IDC_CD_GRAPHIC_SRC);
     auto& number = FindCtrl(m_Bind.m_EditsU16, IDC_CD_GRAPHIC)->m_Ctrl;
     auto& shift = FindCtrl(m_Bind.m_EditsU16, IDC_CD_SHIFT)->m_Ctrl;
-    if (kind == eGraphicChara) {
-        shift.SetRange(0, kMaxCharaShift);
-        number.SetRange(1, kMaxGraphic);
-    } else if (kind == eGraphicDedicated) {
-        // Never an empty range, even without a bitmap.
-        int bitmaps = static_cast<int>(ProjectDatabase().m_BmpCharaExcs.size());
-        shift.SetRange(0, kMaxDedicatedShift);
-        number.SetRange(1, static_cast<uint16_t>(std::max(1, bitmaps - 1)));
-    } else {
-        number.SetRange(1, kMaxGraphic);
-    }
-    shift.Enable(kind == eGraphicChara || kind == eGraphicDedicated);
+    const cGraphicRange range = GraphicRange(kind, ProjectDatabase().m_BmpCharaExcs.size());
+    number.SetRange(1, static_cast<uint16_t>(range.highest));
+    if (range.columns) shift.SetRange(0, static_cast<uint16_t>(range.highestShift));
+    shift.Enable(range.columns);
     // Each edit shows its number again inside the new range.
     ++m_Busy;
     for (auto* edit : {&number, &shift}) {

@@ -9,6 +9,7 @@
 
 #include "data/Chara.h"
 #include "editor/palette/DataWnd.h"
+#include "editor/palette/ElementSource.h"
 
 class cCharaPage;
 class cCharaActionPage;
@@ -38,23 +39,18 @@ public:
     // nothing changed) for the other sources or a list without a second element.
     bool Step(cEdChara& record, int delta);
 
-    int Source() const { return m_Source; }
-    int Index() const { return m_Index; }
-    bool IsPalette() const;
+    int Source() const { return m_From.Source(); }
+    int Index() const { return m_From.Index(); }
+    bool IsPalette() const { return m_From.IsPalette(); }
     // The record the pages start from.
     const cEdChara& Start() const { return m_Work; }
     cCharaPage* Page(int index) const;
     cCharaActionPage* ActionPage() const;
 
 private:
-    cEdChara* Origin();
-
     cEdChara m_Work;
     cCharaPage* m_lpPages[kCharaPages] = {};
-    int m_Source;
-    uint32_t m_Cell;
-    int m_Index = 0;
-    cRecordVector<cEdChara> m_List;  // the copy of the palette's list (sources 1 and 2)
+    cElementSource<cEdChara> m_From;
     bool m_Return = true;
 };
 

@@ -11,31 +11,16 @@
 #include "editor/palette/PaletteDlg.h"
 #include "editor/palette/PaletteLists.h"
 #include "editor/shell/DrawObject.h"
+#include "editor/shell/GraphicRanges.h"
 #include "framework/NameList.h"
 
 namespace {
 
 const int kMaxOffset = 640;
-const int kMaxGraphic = 119;
 const int kMaxFrame = 19;
-const int kMaxCharaFrame = 39;
-const int kMaxDedicatedFrame = 239;
-const int kMaxMark = 119;
 const int kGroups = 8;
 const uint16_t kGraphicButton = IDC_IT_INHERIT_FIRST + 4;
 const uint16_t kMarkButton = IDC_IT_INHERIT_FIRST + 7;
-
-// A placed item may take from either palette, a stage palette item from the common palette
-// only; a common or default item inherits nothing.
-const char* const* InheritTable(int source) {
-    switch (source) {
-    case eSourceStageCell: return InheritSrcNames;
-    case eSourceStagePalette: return InheritCommonNames;
-    default: return InheritNoneNames;
-    }
-}
-
-bool Inherits(int source) { return source == eSourceStageCell || source == eSourceStagePalette; }
 
 }  // namespace
 
@@ -45,7 +30,7 @@ cItemPage1::cItemPage1(cItemDataSheet* sheet, cChildWnd* parent, cWndGroup* grou
     m_PreviewIds.push_back(IDC_I1_PREVIEW_2);
     cEdItem& item = m_Work;
     FillInheritNames(item.m_InheritSrc);
-    m_Bind.Combo(IDC_I1_INHERIT_SRC, &item.m_InheritSrc, InheritTable(sheet->Source()));
+    m_Bind.Combo(IDC_I1_INHERIT_SRC, &item.m_InheritSrc, InheritSourceNames(sheet->Source()));
     m_Bind.Combo(IDC_I1_INHERIT_INDEX, &item.m_InheritIndex, &m_InheritNames, 1);
     m_Bind.Text(cStrEditDesc(IDC_I1_NAME, &item.m_Name, 20, 1));
     m_Bind.Combo(IDC_I1_COND_JUDGE, &item.m_CondJudge, CondJudgeNames);
@@ -53,12 +38,12 @@ cItemPage1::cItemPage1(cItemDataSheet* sheet, cChildWnd* parent, cWndGroup* grou
     m_Bind.Edit(IDC_I1_OFFSET_X, &item.m_OffsetX, -kMaxOffset, kMaxOffset, IDC_I1_OFFSET_X_SPIN);
     m_Bind.Edit(IDC_I1_OFFSET_Y, &item.m_OffsetY, -kMaxOffset, kMaxOffset, IDC_I1_OFFSET_Y_SPIN);
     m_Bind.Combo(IDC_I1_GRAPHIC_SRC, &item.m_GraphicSrc, GraphicSrcNames);
-    m_Bind.Edit(IDC_I1_GRAPHIC, &item.m_Graphic, 1, kMaxGraphic, IDC_I1_GRAPHIC_SPIN);
+    m_Bind.Edit(IDC_I1_GRAPHIC, &item.m_Graphic, 1, GraphicRange(eGraphicChara, 0).highest, IDC_I1_GRAPHIC_SPIN);
     m_Bind.Edit(IDC_I1_FRAME, &item.m_Frames, 0, kMaxFrame, IDC_I1_FRAME_SPIN);
     m_Bind.Edit(IDC_I1_Z, &item.m_Z, 0, 7, IDC_I1_Z_SPIN);
     m_Bind.Combo(IDC_I1_TRANSPARENT, &item.m_Transparent, OffOnNames);
     m_Bind.Combo(IDC_I1_MARK_MODE, &item.m_MarkMode, MarkModeNames);
-    m_Bind.Edit(IDC_I1_MARK, &item.m_Mark, 0, kMaxMark, IDC_I1_MARK_SPIN);
+    m_Bind.Edit(IDC_I1_MARK, &item.m_Mark, 0, kHighestMark, IDC_I1_MARK_SPIN);
     m_Conds.Bind(&item.m_Conditions);
 
     const uint16_t first = IDC_IT_INHERIT_FIRST;
@@ -91,7 +76,7 @@ void cItemPage1::FillInheritNames(int palette) {
 void cItemPage1::InitPage() {
     m_Conds.Attach(this, m_lpGroup);
     m_Conds.List().SelectSingle(0, false);
-    if (!Inherits(m_lpSheet->Source())) EnableCtrl(IDC_I1_INHERIT_SRC, false);
+    if (!MayInherit(m_lpSheet->Source())) EnableCtrl(IDC_I1_INHERIT_SRC, false);
 }
 
 void cItemPage1::RefillLists() { m_Conds.List().Refill(); }
@@ -107,7 +92,7 @@ bool cItemPage1::ContextMenu(WPARAM wParam, LPARAM lParam) { return m_Conds.OnCo
 
 // The toggles answer only while a base palette is chosen; their groups follow them.
 void cItemPage1::EnableInheritGroups() {
-    bool based = Inherits(m_lpSheet->Source()) && ComboPos(IDC_I1_INHERIT_SRC) > 0;
+    bool based = MayInherit(m_lpSheet->Source()) && ComboPos(IDC_I1_INHERIT_SRC) > 0;
     EnableInheritButtons(based);
     EnableCtrl(IDC_I1_INHERIT_INDEX, based);
     cItemPage::EnableInheritGroups();
@@ -140,18 +125,10 @@ void cItemPage1::GraphicKindChanged() {
     int kind = ComboPos(IDC_I1_GRAPHIC_SRC);
     auto& number = FindCtrl(m_Bind.m_EditsU16, IDC_I1_GRAPHIC)->m_Ctrl;
     auto& frame = FindCtrl(m_Bind.m_EditsU16, IDC_I1_FRAME)->m_Ctrl;
-    if (kind == eGraphicChara) {
-        frame.SetRange(0, kMaxCharaFrame);
-        number.SetRange(1, kMaxGraphic);
-    } else if (kind == eGraphicDedicated) {
-        // Never an empty range, even without a bitmap beside row 0.
-        int bitmaps = static_cast<int>(ProjectDatabase().m_BmpCharaExcs.size());
-        frame.SetRange(0, kMaxDedicatedFrame);
-        number.SetRange(1, static_cast<uint16_t>(std::max(1, bitmaps - 1)));
-    } else {
-        number.SetRange(1, kMaxGraphic);
-    }
-    EnableCtrl(IDC_I1_FRAME, kind == eGraphicChara || kind == eGraphicDedicated);
+    const cGraphicRange range = GraphicRange(kind, ProjectDatabase().m_BmpCharaExcs.size());
+    number.SetRange(1, static_cast<uint16_t>(range.highest));
+    if (range.columns) frame.SetRange(0, static_cast<uint16_t>(range.highestFrame));
+    EnableCtrl(IDC_I1_FRAME, range.columns);
     // Each edit shows its number again inside the new range.
     ++m_Busy;
     for (auto* edit : {&number, &frame}) {

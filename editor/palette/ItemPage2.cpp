@@ -13,7 +13,6 @@
 
 namespace {
 
-const char* const kScaleNames[11] = {"しない", "×4", "×9", "×16", "×25", "×36", "×49", "×64", "×81", "×100", ""};
 const int kCmdSet = 1;
 const int kStripWidth = 200;
 const int kStripHeight = 20;
@@ -26,7 +25,7 @@ cItemPage2::cItemPage2(cItemDataSheet* sheet, cChildWnd* parent, cWndGroup* grou
     BuildTableNameList(&m_SoundNames, ProjectDatabase().m_Sounds, "なし", 0, 3, 0);
     cEdItem& item = m_Work;
     // The scale is stored linear: "×9" is 3.
-    m_Bind.Combo(IDC_I2_SCALE, &item.m_Scale, kScaleNames, 1);
+    m_Bind.Combo(IDC_I2_SCALE, &item.m_Scale, ScaleNames, 1);
     m_Bind.Combo(IDC_I2_TAKE_MODE, &item.m_TakeMode, TakeModeNames);
     m_Bind.Combo(IDC_I2_SOUND, &item.m_Sound, &m_SoundNames);
     m_Bind.Check(IDC_I2_SHOW_ON_TAKE, &item.m_ShowOnTake);

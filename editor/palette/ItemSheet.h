@@ -9,6 +9,7 @@
 
 #include "data/Item.h"
 #include "editor/palette/DataWnd.h"
+#include "editor/palette/ElementSource.h"
 
 class cItemPage;
 class cItemPage1;
@@ -39,9 +40,9 @@ public:
     // nothing changed) for the other sources or a list without a second element.
     bool Step(cEdItem& item, int delta);
 
-    int Source() const { return m_Source; }
-    int Index() const { return m_Index; }
-    bool IsPalette() const;
+    int Source() const { return m_From.Source(); }
+    int Index() const { return m_From.Index(); }
+    bool IsPalette() const { return m_From.IsPalette(); }
     // The item the pages start from.
     const cEdItem& Start() const { return m_Work; }
     cItemPage* Page(int index) const;
@@ -49,14 +50,9 @@ public:
     cItemPage2* Page2() const;
 
 private:
-    cEdItem* Origin();
-
     cEdItem m_Work;
     cItemPage* m_lpPages[kItemPages] = {};
-    int m_Source;
-    uint32_t m_Cell;
-    int m_Index = 0;
-    cRecordVector<cEdItem> m_List;  // the copy of the palette's list (sources 1 and 2)
+    cElementSource<cEdItem> m_From;
     bool m_Return = true;
 };
 
