@@ -2,6 +2,7 @@
 // Item texts for combo boxes that choose an entry of a project table: one line per entry, its
 // zero-filled number and its name ("007 剣"). The tables are any vectors of records with an
 // m_Name string (the database tables, the palette lists), so the framework needs none of them.
+// Fixed tables (texts ending with an empty one, rows with an m_Name) give plain item lists.
 #include <string>
 #include <vector>
 
@@ -9,6 +10,21 @@
 #include "framework/Format.h"
 #include "framework/MciPlayer.h"
 #include "framework/NumText.h"
+
+// The texts of a table that ends with an empty text, as combo items.
+inline std::vector<std::string> TextList(const char* const* table) {
+    std::vector<std::string> list;
+    for (const char* const* text = table; *text && **text; ++text) list.push_back(*text);
+    return list;
+}
+
+// The m_Name of each of the first `count` rows, as combo items.
+template <class Row>
+std::vector<std::string> RowNameList(const Row* rows, int count) {
+    std::vector<std::string> list;
+    for (int i = 0; i < count; ++i) list.push_back(rows[i].m_Name);
+    return list;
+}
 
 // The entries from `start` on, numbered numberBase + index with `digits` digits; the first
 // item reads `firstText` instead when one is given (an item that stands for "none").

@@ -9,6 +9,7 @@
 #include "data/MoveShotTables.h"
 #include "data/ProjectDatabase.h"
 #include "data/Stage.h"
+#include "editor/flow/StatusSides.h"
 #include "editor/shell/EditorProject.h"
 #include "framework/Format.h"
 
@@ -245,10 +246,6 @@ void Target(std::string* text, const cFlowCmd& cmd) {
     if (const char* name = Opt(TargetNames, Param(cmd, 0))) AppendFormat(*text, " %s", name);
 }
 
-const char* StatusName(long long index) { return index >= 0 && index < kStatusDescs ? StatusDescs[index].m_Name : nullptr; }
-const char* SystemValueName(long long index) {
-    return index >= 0 && index < kSystemValueDescs ? SystemValueDescs[index].m_Name : nullptr;
-}
 const char* CharaVarName(long long number) { return Opt(CharaVarNames, number - 1); }
 
 // One side of a status operation read as a status: of whom, which status; the left side ends
@@ -259,9 +256,10 @@ void AppendStatusSide(std::string* text, int32_t object, int32_t status, int32_t
     if (who && status == 0) {
         if (const char* var = CharaVarName(charaVar)) AppendFormat(*text, " %s の 「%s」%s", who, var, left ? "を" : "");
     } else if (who) {
-        if (const char* name = StatusName(status)) AppendFormat(*text, " %s の %s%s", who, name, tail);
-    } else if (object == 2) {
-        if (const char* name = SystemValueName(status)) AppendFormat(*text, " %s%s", name, tail);
+        if (const cStatusDesc* row = StatusRow(object, status))
+            AppendFormat(*text, " %s の %s%s", who, row->m_Name, tail);
+    } else if (object == kOwnerSystem) {
+        if (const cStatusDesc* row = StatusRow(object, status)) AppendFormat(*text, " %s%s", row->m_Name, tail);
     }
 }
 
@@ -297,7 +295,7 @@ void StatusOp2(std::string* text, const cFlowCmd& cmd) {
         const cFlagDesc& flag = StatusFlagDescs[index];
         AppendFormat(*text, " %s の %s を", who, flag.m_Name);
         if (const char* name = FlagValueName(flag, value)) AppendFormat(*text, " %s にする", name);
-    } else if (object == 2) {
+    } else if (object == kOwnerSystem) {
         if (index < 0 || index >= kScrollFlagDescs) return;
         const cFlagDesc& flag = ScrollFlagDescs[index];
         if (const char* name = FlagValueName(flag, value)) AppendFormat(*text, " %s を %s にする", flag.m_Name, name);

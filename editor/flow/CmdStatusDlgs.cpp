@@ -6,6 +6,7 @@
 #include "data/ProjectDatabase.h"
 #include "data/Stage.h"
 #include "editor/flow/CmdShowIds.h"
+#include "editor/flow/StatusSides.h"
 #include "editor/shell/DrawObject.h"
 #include "editor/shell/GraphicRanges.h"
 #include "editor/shell/StageDoc.h"
@@ -13,34 +14,23 @@
 
 namespace {
 
-enum eSubject { eSubjectSystem = 2 };
 const int kPreviewSize = 32;
-
-void BuildOptionList(std::vector<std::string>* list, const cFlagDesc* rows, int count) {
-    list->clear();
-    for (int i = 0; i < count; ++i) list->push_back(rows[i].m_Name);
-}
-
-void BuildSettingList(std::vector<std::string>* list, const cFlagDesc& row) {
-    list->clear();
-    for (const char* const* text = row.m_Options; **text; ++text) list->push_back(*text);
-}
 
 }  // namespace
 
 cCmdStatusOp2Dlg::cCmdStatusOp2Dlg(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group)
     : cCmdParamPage(templateId, parent, context, group, 3) {
-    BuildOptionList(&m_CharaStates, StatusFlagDescs, kStatusFlagDescs);
-    BuildOptionList(&m_SystemStates, ScrollFlagDescs, kScrollFlagDescs);
-    for (int i = 0; i < kStatusFlagDescs; ++i) BuildSettingList(&m_CharaSettings[i], StatusFlagDescs[i]);
-    for (int i = 0; i < kScrollFlagDescs; ++i) BuildSettingList(&m_SystemSettings[i], ScrollFlagDescs[i]);
+    m_CharaStates = RowNameList(StatusFlagDescs, kStatusFlagDescs);
+    m_SystemStates = RowNameList(ScrollFlagDescs, kScrollFlagDescs);
+    for (int i = 0; i < kStatusFlagDescs; ++i) m_CharaSettings[i] = TextList(StatusFlagDescs[i].m_Options);
+    for (int i = 0; i < kScrollFlagDescs; ++i) m_SystemSettings[i] = TextList(ScrollFlagDescs[i].m_Options);
     m_Bind.Combo(IDC_SW_SUBJECT, &P()[0], OwnerNames);
     m_Bind.Combo(IDC_SW_STATUS, &P()[1], &m_CharaStates, 0);
     m_Bind.Combo(IDC_SW_SETTING, &P()[2], &m_NoSettings, 0);
 }
 
 void cCmdStatusOp2Dlg::UpdateEnables() {
-    bool system = ComboPos(IDC_SW_SUBJECT) == eSubjectSystem;
+    bool system = ComboPos(IDC_SW_SUBJECT) == kOwnerSystem;
     ShowParamList(IDC_SW_STATUS, system ? &m_SystemStates : &m_CharaStates, 0, m_Ready);
     int status = ComboPos(IDC_SW_STATUS);
     int rows = system ? kScrollFlagDescs : kStatusFlagDescs;

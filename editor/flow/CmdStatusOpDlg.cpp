@@ -3,35 +3,25 @@
 #include "data/FlowCommand.h"
 #include "data/FlowTables.h"
 #include "editor/flow/CmdFlowOpIds.h"
+#include "editor/flow/StatusSides.h"
 #include "editor/flow/VarRename.h"
+#include "framework/NameList.h"
 
 namespace {
 
 enum eLeftKind { eLeftStatus = 0, eLeftVariable = 1 };
 enum eRightKind { eRightConstant = 0, eRightRandom = 1, eRightStatus = 2, eRightVariable = 3 };
-enum eObject { eObjectSystem = 2 };
-enum eStatus { eStatusCharaVar = 0, eStatusHp = 1, eStatusSp = 2 };
-// What a variable holds, and a value of a status without a row of its own.
-const int32_t kValueLimit = 999999;
-
-void BuildTableList(std::vector<std::string>* list, const char* const* table) {
-    list->clear();
-    for (const char* const* text = table; **text; ++text) list->push_back(*text);
-}
-
-void BuildStatusList(std::vector<std::string>* list, const cStatusDesc* rows, int count) {
-    list->clear();
-    for (int i = 0; i < count; ++i) list->push_back(rows[i].m_Name);
-}
+enum eStatus { eStatusHp = 1, eStatusSp = 2 };
 
 }  // namespace
 
 const cCmdStatusOpDlg::cSide cCmdStatusOpDlg::kLeft = {IDC_SOP_LEFT_KIND,   IDC_SOP_LEFT_SCOPE,  IDC_SOP_LEFT_NUMBER,
                                                        IDC_SOP_LEFT_OBJECT, IDC_SOP_LEFT_STATUS, IDC_SOP_LEFT_RENAME,
-                                                       eLeftVariable,       eLeftStatus};
-const cCmdStatusOpDlg::cSide cCmdStatusOpDlg::kRight = {
-    IDC_SOP_RIGHT_KIND,   IDC_SOP_RIGHT_SCOPE,  IDC_SOP_RIGHT_NUMBER, IDC_SOP_RIGHT_OBJECT,
-    IDC_SOP_RIGHT_STATUS, IDC_SOP_RIGHT_RENAME, eRightVariable,       eRightStatus};
+                                                       kLeftKinds};
+const cCmdStatusOpDlg::cSide cCmdStatusOpDlg::kRight = {IDC_SOP_RIGHT_KIND,   IDC_SOP_RIGHT_SCOPE,
+                                                        IDC_SOP_RIGHT_NUMBER, IDC_SOP_RIGHT_OBJECT,
+                                                        IDC_SOP_RIGHT_STATUS, IDC_SOP_RIGHT_RENAME,
+                                                        kRightKinds};
 
 cCmdStatusOpDlg::cCmdStatusOpDlg(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group)
     : cCmdPage(templateId, parent, context, group) {
@@ -45,17 +35,15 @@ cCmdStatusOpDlg::cCmdStatusOpDlg(UINT templateId, cChildWnd* parent, const cCmdC
         p[11] = 1;
         p[16] = 1;
     }
-    BuildTableList(&m_CharaVars, CharaVarNames);
+    m_CharaVars = TextList(CharaVarNames);
     BuildVarNameList(&m_CommonVars, eVarCommon);
     BuildVarNameList(&m_StageVars, eVarStage);
-    BuildStatusList(&m_Statuses, StatusDescs, kStatusDescs);
-    BuildStatusList(&m_SystemValues, SystemValueDescs, kSystemValueDescs);
 
     m_Bind.Combo(IDC_SOP_LEFT_KIND, &p[0], StatusOrVarNames);
     m_Bind.Combo(IDC_SOP_LEFT_SCOPE, &p[1], VarScopeNames);
     m_Bind.Combo(IDC_SOP_LEFT_NUMBER, &p[2], &m_CharaVars, 1);
     m_Bind.Combo(IDC_SOP_LEFT_OBJECT, &p[3], OwnerNames);
-    m_Bind.Combo(IDC_SOP_LEFT_STATUS, &p[4], &m_Statuses, 0);
+    m_Bind.Combo(IDC_SOP_LEFT_STATUS, &p[4], StatusNames(0), 0);
     m_Bind.Combo(IDC_SOP_OPERATOR, &p[5], StatusOperatorNames);
     m_Bind.Combo(IDC_SOP_RIGHT_KIND, &p[6], ValueSourceNames);
     m_Bind.Edit(IDC_SOP_CONST, &p[7], -kValueLimit, kValueLimit, IDC_SOP_CONST_SPIN);
@@ -64,7 +52,7 @@ cCmdStatusOpDlg::cCmdStatusOpDlg(UINT templateId, cChildWnd* parent, const cCmdC
     m_Bind.Combo(IDC_SOP_RIGHT_SCOPE, &p[10], VarScopeNames);
     m_Bind.Combo(IDC_SOP_RIGHT_NUMBER, &p[11], &m_CharaVars, 1);
     m_Bind.Combo(IDC_SOP_RIGHT_OBJECT, &p[12], OwnerNames);
-    m_Bind.Combo(IDC_SOP_RIGHT_STATUS, &p[13], &m_Statuses, 0);
+    m_Bind.Combo(IDC_SOP_RIGHT_STATUS, &p[13], StatusNames(0), 0);
     m_Bind.Check(IDC_SOP_PERCENT, &p[14]);
     m_Bind.Combo(IDC_SOP_CALC, &p[15], CalcModeNames);
     m_Bind.Check(IDC_SOP_BAR, &p[16]);
@@ -107,24 +95,17 @@ cCombo<int32_t>* cCmdStatusOpDlg::FindCombo(uint16_t id) {
 }
 
 void cCmdStatusOpDlg::UpdateNumberList(const cSide& side) {
-    int kind = ComboPos(side.kind);
-    if (kind == side.statusKind && ComboPos(side.object) != eObjectSystem && ComboPos(side.status) == eStatusCharaVar) {
-        ShowParamList(side.number, &m_CharaVars, 1, m_Ready);
-        EnableCtrl(side.number, 1);
-        EnableCtrl(side.rename, 0);
-    } else if (kind != side.variableKind) {
-        EnableCtrl(side.number, 0);
-        EnableCtrl(side.rename, 0);
-    } else {
+    eVarList list = SideVarList(side.kinds, ComboPos(side.kind), ComboPos(side.object), ComboPos(side.status));
+    if (list == eVarListChara) ShowParamList(side.number, &m_CharaVars, 1, m_Ready);
+    if (list == eVarListScope)
         ShowParamList(side.number, ComboPos(side.scope) == eVarStage ? &m_StageVars : &m_CommonVars, 1, m_Ready);
-        EnableCtrl(side.number, 1);
-        EnableCtrl(side.rename, 1);
-    }
+    EnableCtrl(side.number, list != eVarListNone);
+    EnableCtrl(side.rename, list == eVarListScope);
 }
 
 void cCmdStatusOpDlg::UpdateStatusList(const cSide& side) {
-    if (ComboPos(side.kind) != side.statusKind) return;
-    ShowParamList(side.status, ComboPos(side.object) == eObjectSystem ? &m_SystemValues : &m_Statuses, 0, m_Ready);
+    if (ComboPos(side.kind) != side.kinds.status) return;
+    ShowParamList(side.status, StatusNames(ComboPos(side.object)), 0, m_Ready);
 }
 
 void cCmdStatusOpDlg::UpdateEnables() {
@@ -136,7 +117,7 @@ void cCmdStatusOpDlg::UpdateEnables() {
     UpdateStatusList(kRight);
     UpdateNumberList(kLeft);
     int object = ComboPos(IDC_SOP_LEFT_OBJECT);
-    EnableCtrl(IDC_SOP_GUARD, leftStatus && object >= 0 && object != eObjectSystem);
+    EnableCtrl(IDC_SOP_GUARD, leftStatus && object >= 0 && object != kOwnerSystem);
     int right = ComboPos(IDC_SOP_RIGHT_KIND);
     if (right >= eRightConstant && right <= eRightVariable) {
         EnableCtrl(IDC_SOP_CONST, right == eRightConstant);
@@ -154,17 +135,12 @@ void cCmdStatusOpDlg::OnLeftStatusChanged() {
     int32_t low = -kValueLimit, high = kValueLimit;
     int percent = 1, hpOrSp = 0;
     if (ComboPos(IDC_SOP_LEFT_KIND) == eLeftStatus) {
-        int status = ComboPos(IDC_SOP_LEFT_STATUS);
-        // A system value's range and percent form are its own, not those of the chara status in
-        // its row.
-        bool system = ComboPos(IDC_SOP_LEFT_OBJECT) == eObjectSystem;
-        int rows = system ? kSystemValueDescs : kStatusDescs;
-        if (status >= 0 && status < rows) {
-            const cStatusDesc& row = system ? SystemValueDescs[status] : StatusDescs[status];
-            low = row.m_C1;
-            high = row.m_C2;
-            percent = row.m_C7;
-            hpOrSp = !system && (status == eStatusHp || status == eStatusSp);
+        int object = ComboPos(IDC_SOP_LEFT_OBJECT), status = ComboPos(IDC_SOP_LEFT_STATUS);
+        if (const cStatusDesc* row = StatusRow(object, status)) {
+            low = row->m_C1;
+            high = row->m_C2;
+            percent = row->m_C7;
+            hpOrSp = object != kOwnerSystem && (status == eStatusHp || status == eStatusSp);
         }
     }
     // HP and SP are worked out by the calculation mode in place of the percent form.
@@ -187,7 +163,7 @@ void cCmdStatusOpDlg::Rename(const cSide& side) {
         MessageBeep(0);
         return;
     }
-    if (ComboPos(side.kind) != side.variableKind) return;
+    if (ComboPos(side.kind) != side.kinds.variable) return;
     int scope = ComboPos(side.scope) == eVarStage ? eVarStage : eVarCommon;
     cBoundButton* button = FindCtrl(m_Bind.m_Buttons, side.rename);
     if (!RenameVariable(this, m_lpGroup, scope, number, button ? &button->m_Ctrl : nullptr, false)) return;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/flow/CmdPage.h"
+#include "editor/flow/StatusSides.h"
 
 class cCmdStatusOpDlg : public cCmdPage {
 public:
@@ -20,8 +21,7 @@ protected:
 private:
     struct cSide {
         uint16_t kind, scope, number, object, status, rename;
-        int variableKind;  // the kind that names a variable: 1 on the left, 3 on the right
-        int statusKind;    // the kind that names a status: 0 on the left, 2 on the right
+        cSideKinds kinds;
     };
     // The number combo offers the chara variables, the scope's variables or nothing; the
     // rename button goes with the variables.
@@ -38,6 +38,4 @@ private:
     std::vector<std::string> m_CharaVars;
     std::vector<std::string> m_CommonVars;
     std::vector<std::string> m_StageVars;
-    std::vector<std::string> m_Statuses;
-    std::vector<std::string> m_SystemValues;
 };

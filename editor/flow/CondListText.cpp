@@ -4,6 +4,7 @@
 
 #include "data/FlowTables.h"
 #include "data/Stage.h"
+#include "editor/flow/StatusSides.h"
 #include "editor/shell/EditorProject.h"
 #include "framework/Format.h"
 #include "framework/NumText.h"
@@ -16,9 +17,9 @@ const char* Word(const char* const (&table)[N], int row) {
     return row >= 0 && static_cast<size_t>(row) < N ? table[row] : "";
 }
 
-template <size_t N>
-const char* StatusName(const cStatusDesc (&table)[N], int row) {
-    return row >= 0 && static_cast<size_t>(row) < N ? table[row].m_Name : "";
+const char* StatusName(int owner, int status) {
+    const cStatusDesc* row = StatusRow(owner, status);
+    return row ? row->m_Name : "";
 }
 
 const char* VarName(const cRecordVector<cNameRec>& names, int number) {
@@ -40,11 +41,11 @@ void AppendStatus(std::string& text, bool left, int owner, int status, int var) 
     if (owner == 0 || owner == 1) {
         const char* target = Word(SelfTargetNames, owner);
         if (status != 0)
-            AppendFormat(text, left ? " %s の %s が" : " %s の %s", target, StatusName(StatusDescs, status));
+            AppendFormat(text, left ? " %s の %s が" : " %s の %s", target, StatusName(owner, status));
         else
             AppendFormat(text, left ? " %s の 「%s」 が" : " %s の 「%s」", target, Word(CharaVarNames, var - 1));
-    } else if (owner == 2) {
-        AppendFormat(text, left ? " %s が" : " %s", StatusName(SystemValueDescs, status));
+    } else if (owner == kOwnerSystem) {
+        AppendFormat(text, left ? " %s が" : " %s", StatusName(owner, status));
     }
 }
 

@@ -2,31 +2,15 @@
 
 #include "data/FlowTables.h"
 #include "editor/flow/CondIds.h"
+#include "editor/flow/StatusSides.h"
 #include "editor/flow/VarRename.h"
 
 namespace {
 
-const int kOwnerSystem = 2;
 const int kSourceConstant = 0;
 const int kSourceRandom = 1;
 const int kSourceStatus = 2;
 const int kSourceVar = 3;
-const int32_t kValueLimit = 999999;
-
-// The status combos' items: the character statuses, or the system values for "システム".
-const char* const* StatusNameTable(int owner) {
-    struct cTables {
-        const char* status[kStatusDescs + 1];
-        const char* system[kSystemValueDescs + 1];
-        cTables() {
-            for (int i = 0; i < kStatusDescs; ++i) status[i] = StatusDescs[i].m_Name;
-            for (int i = 0; i < kSystemValueDescs; ++i) system[i] = SystemValueDescs[i].m_Name;
-            status[kStatusDescs] = system[kSystemValueDescs] = "";
-        }
-    };
-    static const cTables tables;
-    return owner == kOwnerSystem ? tables.system : tables.status;
-}
 
 template <class B>
 bool EnableIn(cBindings<B>& bindings, uint16_t id, int on) {
@@ -55,11 +39,11 @@ cCondStatusDlg::cCondStatusDlg(UINT templateId, cChildWnd* parent, cWndGroup* gr
     m_Combos8.resize(9);
     m_Combos8[0].m_Desc = cComboDesc<uint8_t>(IDC_CS_LEFT_KIND, &c.m_LeftKind, StatusOrVarNames, 0);
     m_Combos8[1].m_Desc = cComboDesc<uint8_t>(IDC_CS_LEFT_OWNER, &c.m_LeftOwner, OwnerNames, 0);
-    m_Combos8[2].m_Desc = cComboDesc<uint8_t>(IDC_CS_LEFT_STATUS, &c.m_LeftStatus, StatusNameTable(c.m_LeftOwner), 0);
+    m_Combos8[2].m_Desc = cComboDesc<uint8_t>(IDC_CS_LEFT_STATUS, &c.m_LeftStatus, StatusNames(c.m_LeftOwner), 0);
     m_Combos8[3].m_Desc = cComboDesc<uint8_t>(IDC_CS_LEFT_SCOPE, &c.m_LeftVarScope, VarScopeNames, 0);
     m_Combos8[4].m_Desc = cComboDesc<uint8_t>(IDC_CS_RIGHT_SOURCE, &c.m_RightSource, ValueSourceNames, 0);
     m_Combos8[5].m_Desc = cComboDesc<uint8_t>(IDC_CS_RIGHT_OWNER, &c.m_RightOwner, OwnerNames, 0);
-    m_Combos8[6].m_Desc = cComboDesc<uint8_t>(IDC_CS_RIGHT_STATUS, &c.m_RightStatus, StatusNameTable(c.m_RightOwner), 0);
+    m_Combos8[6].m_Desc = cComboDesc<uint8_t>(IDC_CS_RIGHT_STATUS, &c.m_RightStatus, StatusNames(c.m_RightOwner), 0);
     m_Combos8[7].m_Desc = cComboDesc<uint8_t>(IDC_CS_RIGHT_SCOPE, &c.m_RightVarScope, VarScopeNames, 0);
     m_Combos8[8].m_Desc = cComboDesc<uint8_t>(IDC_CS_COMPARE, &c.m_Compare, CompareNames, 0);
 
@@ -104,16 +88,16 @@ void cCondStatusDlg::Enable(uint16_t id, int on) {
     ReportMissingCtrl(id);
 }
 
-void cCondStatusDlg::ApplyVarRule(cSide& side, int mode, int scope) {
+void cCondStatusDlg::ApplyVarRule(cSide& side, const cSideKinds& kinds, int kind) {
+    eVarList list = SideVarList(kinds, kind, Pick(side.ownerId), Pick(side.statusId));
     cCombo<uint16_t>& combo = Combo(m_Vars, side.varId);
-    // 0: the chara variables, 1: the scope's variables, renamable; otherwise closed.
-    combo.Enable(mode == 0 || mode == 1);
-    Enable(side.renameId, mode == 1);
-    if (mode == 0 && side.shown != 0) {
+    combo.Enable(list != eVarListNone);
+    Enable(side.renameId, list == eVarListScope);
+    if (list == eVarListChara && side.shown != 0) {
         combo.SetTable(CharaVarNames);
         side.shown = 0;
-    } else if (mode == 1) {
-        int names = scope == eVarStage ? eVarStage : eVarCommon;
+    } else if (list == eVarListScope) {
+        int names = Pick(side.scopeId) == eVarStage ? eVarStage : eVarCommon;
         if (side.shown == 1 + names) return;
         BuildVarNameList(&side.names, names);
         combo.SetList(&side.names);
@@ -121,34 +105,14 @@ void cCondStatusDlg::ApplyVarRule(cSide& side, int mode, int scope) {
     }
 }
 
-void cCondStatusDlg::ApplyLeftVarRule() {
-    int kind = Pick(IDC_CS_LEFT_KIND);
-    int mode = 2;
-    if (kind == 1)
-        mode = 1;
-    else if (Pick(IDC_CS_LEFT_OWNER) != kOwnerSystem && Pick(IDC_CS_LEFT_STATUS) == 0)
-        mode = 0;
-    ApplyVarRule(m_Left, mode, Pick(IDC_CS_LEFT_SCOPE));
-}
-
-void cCondStatusDlg::ApplyRightVarRule() {
-    int source = Pick(IDC_CS_RIGHT_SOURCE);
-    int mode = 2;
-    if (source == kSourceVar)
-        mode = 1;
-    else if (source == kSourceStatus && Pick(IDC_CS_RIGHT_OWNER) != kOwnerSystem && Pick(IDC_CS_RIGHT_STATUS) == 0)
-        mode = 0;
-    ApplyVarRule(m_Right, mode, Pick(IDC_CS_RIGHT_SCOPE));
-}
-
 void cCondStatusDlg::UpdateEnables() {
     int leftStatus = Pick(IDC_CS_LEFT_KIND) != 1;
     Enable(IDC_CS_LEFT_OWNER, leftStatus);
     Enable(IDC_CS_LEFT_STATUS, leftStatus);
     Enable(IDC_CS_LEFT_SCOPE, !leftStatus);
-    Combo(m_Combos8, IDC_CS_LEFT_STATUS).SetTable(StatusNameTable(Pick(IDC_CS_LEFT_OWNER)));
-    Combo(m_Combos8, IDC_CS_RIGHT_STATUS).SetTable(StatusNameTable(Pick(IDC_CS_RIGHT_OWNER)));
-    ApplyLeftVarRule();
+    Combo(m_Combos8, IDC_CS_LEFT_STATUS).SetList(StatusNames(Pick(IDC_CS_LEFT_OWNER)));
+    Combo(m_Combos8, IDC_CS_RIGHT_STATUS).SetList(StatusNames(Pick(IDC_CS_RIGHT_OWNER)));
+    ApplyVarRule(m_Left, kLeftKinds, Pick(IDC_CS_LEFT_KIND));
 
     int source = Pick(IDC_CS_RIGHT_SOURCE);
     Enable(IDC_CS_VALUE, source == kSourceConstant);
@@ -157,23 +121,19 @@ void cCondStatusDlg::UpdateEnables() {
     Enable(IDC_CS_RIGHT_OWNER, source == kSourceStatus);
     Enable(IDC_CS_RIGHT_STATUS, source == kSourceStatus);
     Enable(IDC_CS_RIGHT_SCOPE, source == kSourceVar);
-    ApplyRightVarRule();
+    ApplyVarRule(m_Right, kRightKinds, source);
     if (!m_Ready) FitToLeftStatus();
 }
 
 void cCondStatusDlg::FitToLeftStatus() {
     int32_t low = -kValueLimit, high = kValueLimit;
     int percent = 1;
-    if (Pick(IDC_CS_LEFT_KIND) == 0) {
-        // A system value's bounds are its own, not those of the character status in its row.
-        int status = Pick(IDC_CS_LEFT_STATUS);
-        bool system = Pick(IDC_CS_LEFT_OWNER) == kOwnerSystem;
-        int rows = system ? kSystemValueDescs : kStatusDescs;
-        if (status < 0 || status >= rows) return;
-        const cStatusDesc& row = system ? SystemValueDescs[status] : StatusDescs[status];
-        low = row.m_C3;
-        high = row.m_C4;
-        percent = row.m_C6;
+    if (Pick(IDC_CS_LEFT_KIND) == kLeftKinds.status) {
+        const cStatusDesc* row = StatusRow(Pick(IDC_CS_LEFT_OWNER), Pick(IDC_CS_LEFT_STATUS));
+        if (!row) return;
+        low = row->m_C3;
+        high = row->m_C4;
+        percent = row->m_C6;
     }
     int source = Pick(IDC_CS_RIGHT_SOURCE);
     if (source == kSourceConstant) m_Values[0].m_Ctrl.SetRange(low, high);

@@ -4,6 +4,7 @@
 // comparison. Which controls are open, what the variable combos list and the ranges of the
 // three value edits follow the sides, targets and statuses chosen.
 #include "editor/flow/CondDlg.h"
+#include "editor/flow/StatusSides.h"
 #include "framework/Buttons.h"
 
 class cCondStatusDlg : public cCondDlg {
@@ -22,9 +23,7 @@ private:
         int shown;  // what the variable combo lists: 0 chara, 1 common, 2 stage variables; -1 to fill
     };
     // The variable combo's items and whether it and its rename button are open, for one side.
-    void ApplyVarRule(cSide& side, int mode, int scope);
-    void ApplyLeftVarRule();
-    void ApplyRightVarRule();
+    void ApplyVarRule(cSide& side, const cSideKinds& kinds, int kind);
     // The value edits' ranges and the percentage check by the left status.
     void FitToLeftStatus();
     void Rename(cSide& side);

@@ -49,6 +49,20 @@ TEST(NameList, TableItemsAreNumberedFromTheStart) {
     EXPECT_EQ((std::vector<std::string>{"001 ", "002 岩"}), list);
 }
 
+TEST(NameList, FixedTablesGivePlainItems) {
+    const char* const texts[] = {"左", "右", "", "後"};
+    EXPECT_EQ((std::vector<std::string>{"左", "右"}), TextList(texts));
+    const char* const none[] = {""};
+    EXPECT_TRUE(TextList(none).empty());
+    struct cRow {
+        const char* m_Name;
+        int m_Value;
+    };
+    const cRow rows[] = {{"HP", 1}, {"SP", 2}, {"", 3}, {"攻撃", 4}};
+    EXPECT_EQ((std::vector<std::string>{"HP", "SP", ""}), RowNameList(rows, 3));
+    EXPECT_TRUE(RowNameList(rows, 0).empty());
+}
+
 TEST(NameList, ComboIsFilledByIdAndKeepsItsValue) {
     int16_t chosen = 2;
     cBindings<cBoundCombo<int16_t>> combos(1);
