@@ -7,7 +7,6 @@
 
 #include "editor/database/DatabaseIds.h"
 #include "editor/database/DatabaseWnd.h"
-#include "framework/FileDialogs.h"
 #include "framework/InputDlg.h"
 #include "framework/PropSheet.h"
 #include "data/ProjectData.h"
@@ -163,17 +162,4 @@ void cDbPage::OnWindowGone() {
     ProjectStage().ValidatePalette();
     ProjectSystemData().Validate();
     if (cEditWnd* main = MainEditWnd()) main->ReturnFromDatabase();
-}
-
-void cDbPage::ChooseFile(uint16_t editId, const char* folder, const char* title, const char* filter,
-                         const char* ext) {
-    char file[MAX_PATH] = "";
-    if (!OpenFileDialog(m_hWnd, file, sizeof file, folder, title, filter, ext, 0, nullptr)) return;
-    std::string path = file;
-    if (!MakeRelativePath(path)) return;
-    if (path.size() > static_cast<size_t>(kDbPathLimit)) {
-        MessageBeep(0);
-        return;
-    }
-    SetDlgItemTextA(m_hWnd, editId, path.c_str());
 }

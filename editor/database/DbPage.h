@@ -48,7 +48,7 @@ public:
     bool IsInitialised() const { return m_Ready != 0; }
     // The sheet's first page answers for the whole window: Apply, and the window's end.
     void SetSheetFirst() { m_SheetFirst = true; }
-    // The record list's control id.
+    // Test seam: the record list's control id, for the tests to drive the list.
     uint16_t ListId() const { return m_ListId; }
 
 protected:
@@ -80,10 +80,6 @@ protected:
     // Every control but the data lists shows its value again / stores its value.
     void RefreshOthers();
     void StoreOthers();
-    // Chooses a file for a path edit: the project-relative path goes into the edit (whose
-    // change stores it); a cancelled dialog, a path that cannot be made relative or one longer
-    // than a path field takes change nothing.
-    void ChooseFile(uint16_t editId, const char* folder, const char* title, const char* filter, const char* ext);
 
     uint16_t m_ListId = 0;
     cBindings<cBoundStrEdit> m_Texts;

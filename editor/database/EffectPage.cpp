@@ -1,6 +1,7 @@
 #include "editor/database/EffectPage.h"
 
 #include "framework/Format.h"
+#include "framework/PathEdit.h"
 
 cEffectFrame* cDbAnimeDlg::s_lpEdited = nullptr;
 
@@ -73,7 +74,8 @@ void cDbEffectPage::PageCommand(int id, int code) {
     if (code != BN_CLICKED) return;
     switch (id) {
     case IDC_DB_BROWSE:
-        ChooseFile(IDC_DB_PATH, "bmp\\effect\\", "ビットマップの選択", "BitmapFile ( *.bmp )\0*.bmp\0", "bmp");
+        ChooseFileInto(m_hWnd, m_Texts, IDC_DB_PATH, "bmp\\effect\\", "ビットマップの選択",
+                       "BitmapFile ( *.bmp )\0*.bmp\0", "bmp");
         break;
     case IDC_DB_EFFECT_INSERT: {
         if (!Frames().CmdInsert()) {

@@ -6,6 +6,7 @@
 #include "editor/database/DatabaseIds.h"
 #include "editor/database/DbTablePage.h"
 #include "editor/shell/EditorSound.h"
+#include "framework/PathEdit.h"
 
 // What a file page chooses its files from and how it plays them.
 struct cFilePageRow {
@@ -35,7 +36,8 @@ protected:
     void PageCommand(int id, int code) override {
         if (code != BN_CLICKED) return;
         if (id == IDC_DB_BROWSE)
-            this->ChooseFile(IDC_DB_PATH, m_Row.folder, m_Row.title, m_Row.filter, m_Row.ext);
+            ChooseFileInto(this->m_hWnd, this->m_Texts, IDC_DB_PATH, m_Row.folder, m_Row.title, m_Row.filter,
+                           m_Row.ext);
         else if (id == IDC_DB_PLAY && m_Row.play)
             PlayPreview(m_Row.play == 1 ? ePreviewMusic : ePreviewWave, this->m_hWnd, this->m_Edit.m_File);
     }

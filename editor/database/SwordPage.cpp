@@ -2,6 +2,7 @@
 
 #include "data/EffectTables.h"
 #include "framework/Format.h"
+#include "framework/PathEdit.h"
 
 namespace {
 const char kBitmapFilter[] = "BitmapFile ( *.bmp )\0*.bmp\0";
@@ -90,8 +91,8 @@ void cDbSwordPage::PageCommand(int id, int code) {
     switch (id) {
     case IDC_DB_LEFT_BROWSE:
     case IDC_DB_RIGHT_BROWSE:
-        ChooseFile(id == IDC_DB_LEFT_BROWSE ? IDC_DB_LEFT_BMP : IDC_DB_RIGHT_BMP, "bmp\\sword\\", "ビットマップの選択",
-                   kBitmapFilter, "bmp");
+        ChooseFileInto(m_hWnd, m_Texts, id == IDC_DB_LEFT_BROWSE ? IDC_DB_LEFT_BMP : IDC_DB_RIGHT_BMP, "bmp\\sword\\",
+                       "ビットマップの選択", kBitmapFilter, "bmp");
         break;
     case IDC_DB_POS_INSERT:
         // OK moves the selection on to the position that was selected before.

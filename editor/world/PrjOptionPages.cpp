@@ -11,6 +11,7 @@
 #include "editor/shell/StageDoc.h"
 #include "editor/world/OptionIds.h"
 #include "editor/world/PrjOptionSheet.h"
+#include "framework/PathEdit.h"
 #include "framework/PropSheet.h"
 
 namespace {
@@ -83,7 +84,8 @@ void cGeneralPage::UpdateEnables() { EnableCtrl(IDC_OG_GAME_PATH, !IsChecked(IDC
 void cGeneralPage::PageCommand(int id, int code) {
     if (code != BN_CLICKED) return;
     if (id == IDC_OG_GAME_BROWSE)
-        ChooseFile(IDC_OG_GAME_PATH, ".\\", "ゲームプログラムの選択", "ExeFile ( *.exe )\0*.exe\0", "exe");
+        ChooseFileInto(m_hWnd, m_Texts, IDC_OG_GAME_PATH, ".\\", "ゲームプログラムの選択",
+                       "ExeFile ( *.exe )\0*.exe\0", "exe");
     for (int kind = 0; kind < 3; ++kind)
         if (id == kDefaultButtons[kind]) OpenDefault(kind);
 }

@@ -1,8 +1,5 @@
 #include "editor/world/SettingPage.h"
 
-#include "framework/FileDialogs.h"
-#include "framework/Path.h"
-
 void cSettingPage::AttachPage() {
     cStagePage::AttachPage();
     AttachCtrls(m_Texts);
@@ -46,21 +43,4 @@ void cSettingPage::EnableCtrl(uint16_t id, bool enable) {
             return;
         }
     if (HWND ctrl = GetDlgItem(m_hWnd, id)) EnableWindow(ctrl, enable ? TRUE : FALSE);
-}
-
-void cSettingPage::ChooseFile(uint16_t editId, const char* folder, const char* title, const char* filter,
-                              const char* ext) {
-    char file[MAX_PATH] = "";
-    if (!OpenFileDialog(m_hWnd, file, sizeof file, folder, title, filter, ext, 0, nullptr)) return;
-    std::string path = file;
-    if (!MakeRelativePath(path)) return;
-    for (cBoundStrEdit& text : m_Texts)
-        if (text.m_Ctrl.GetId() == editId) {
-            if (!text.m_Desc.dbcs && path.size() + 1 > static_cast<size_t>(text.m_Desc.capacity)) {
-                MessageBeep(0);
-                return;
-            }
-            SetDlgItemTextA(m_hWnd, editId, path.c_str());
-            return;
-        }
 }

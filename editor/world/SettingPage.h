@@ -24,10 +24,6 @@ protected:
     void BindInt(uint16_t id, int32_t* value, int32_t minimum, int32_t maximum, uint16_t spin);
     // Enables a bound control of any kind by its id.
     void EnableCtrl(uint16_t id, bool enable);
-    // Chooses a file into a text edit: the path relative to the project folder; a cancelled
-    // dialog, a path that cannot be made relative or one longer than the edit takes change
-    // nothing.
-    void ChooseFile(uint16_t editId, const char* folder, const char* title, const char* filter, const char* ext);
 
     cBindings<cBoundStrEdit> m_Texts;
 };

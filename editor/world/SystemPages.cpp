@@ -10,6 +10,7 @@
 #include "editor/world/SystemIds.h"
 #include "editor/world/SystemSettingSheet.h"
 #include "framework/NameList.h"
+#include "framework/PathEdit.h"
 
 namespace {
 
@@ -171,7 +172,8 @@ void cSysStockPage::PageCommand(int id, int code) {
         if (id == kMusicIds[slot][1]) PlayMusic(slot);
     for (int k = 0; k < cSystemData::kSoundFiles; ++k) {
         if (id == kSoundIds[k][1])
-            ChooseFile(kSoundIds[k][0], "wave\\", "効果音の選択", "WaveFile ( *.wav )\0*.wav\0", "wav");
+            ChooseFileInto(m_hWnd, m_Texts, kSoundIds[k][0], "wave\\", "効果音の選択",
+                           "WaveFile ( *.wav )\0*.wav\0", "wav");
         if (id == kSoundIds[k][2]) {
             char path[MAX_PATH] = "";
             GetDlgItemTextA(m_hWnd, kSoundIds[k][0], path, sizeof path);
