@@ -35,13 +35,7 @@ void TemplateRowText(std::string* text, int, const cWorldEvent* event) { *text =
 
 cEventPaletteDlg::cEventPaletteDlg(cChildWnd* parent, cWndGroup* group)
     : cPage(IDD_EVENT_PALETTE, parent, eKindDialog, group) {
-    const cWndPos& pos = EditConfig().m_Windows[kPlacement];
-    if (pos.m_Valid) {
-        SetRequestedPosition(pos.m_X, pos.m_Y);
-    } else if (parent && parent->GetHwnd()) {
-        RECT outer;
-        if (GetWindowRect(parent->GetHwnd(), &outer)) SetRequestedPosition(outer.right, outer.top + 10);
-    }
+    if (POINT at; WorldPlacementPoint(kPlacement, parent, true, &at)) SetRequestedPosition(at.x, at.y);
     // The list edits the map's templates in place.
     m_List.resize(1);
     m_List[0].m_Desc.Set(IDC_EP_LIST, nullptr, &ProjectWorldMap().m_EventPalette, &m_Edit, 0, TemplateRowText, 1, 1,

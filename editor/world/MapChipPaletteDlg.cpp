@@ -30,12 +30,7 @@ int ChipRows() {
 cMapChipPaletteDlg::cMapChipPaletteDlg(cChildWnd* parent, cWndGroup* group)
     : cPage(IDD_CHIP_PALETTE, parent, eKindDialog, group) {
     const cWndPos& pos = EditConfig().m_Windows[kPlacement];
-    if (pos.m_Valid) {
-        SetRequestedPosition(pos.m_X, pos.m_Y);
-    } else if (parent && parent->GetHwnd()) {
-        RECT outer;
-        if (GetWindowRect(parent->GetHwnd(), &outer)) SetRequestedPosition(outer.right, outer.top + 10);
-    }
+    if (POINT at; WorldPlacementPoint(kPlacement, parent, true, &at)) SetRequestedPosition(at.x, at.y);
     int height = pos.m_Valid ? std::max(kMinHeight, std::min(pos.m_Height, kMaxHeight)) : kMaxHeight;
     SetLayout(kWidth, height, kWidth, kMinHeight, kWidth, kMaxHeight, 0, 0, 0, kBarStatus, 0, kScrollVert);
 }

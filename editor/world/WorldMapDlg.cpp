@@ -77,6 +77,18 @@ void StoreWorldPlacement(int slot, HWND wnd, int contentWidth, int contentHeight
     SaveEditConfig();
 }
 
+bool WorldPlacementPoint(int slot, const cChildWnd* parent, bool palette, POINT* at) {
+    const cWndPos& pos = EditConfig().m_Windows[slot];
+    if (pos.m_Valid) {
+        *at = {pos.m_X, pos.m_Y};
+        return true;
+    }
+    RECT outer;
+    if (!parent || !parent->GetHwnd() || !GetWindowRect(parent->GetHwnd(), &outer)) return false;
+    *at = palette ? POINT{outer.right, outer.top + 10} : POINT{outer.left, outer.top};
+    return true;
+}
+
 int& WorldMapModified() {
     static int modified = 0;
     return modified;
@@ -86,13 +98,10 @@ cWorldMapDlg::cWorldMapDlg(cChildWnd* parent, cWndGroup* group) : cPage(IDD_WORL
     const cWndPos& pos = EditConfig().m_Windows[kPlacement];
     int width = kMaxWidth, height = kMaxHeight;
     if (pos.m_Valid) {
-        SetRequestedPosition(pos.m_X, pos.m_Y);
         width = Clamped(pos.m_Width, kMinWidth, kMaxWidth);
         height = Clamped(pos.m_Height, kMinHeight, kMaxHeight);
-    } else if (parent && parent->GetHwnd()) {
-        RECT outer;
-        if (GetWindowRect(parent->GetHwnd(), &outer)) SetRequestedPosition(outer.left, outer.top);
     }
+    if (POINT at; WorldPlacementPoint(kPlacement, parent, false, &at)) SetRequestedPosition(at.x, at.y);
     SetLayout(width, height, kMinWidth, kMinHeight, kMaxWidth, kMaxHeight, 0, IDR_WORLD_MENU, 1, kBarStatus, 0,
               kScrollHorz | kScrollVert);
 }

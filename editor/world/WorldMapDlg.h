@@ -26,6 +26,7 @@ public:
     // The window's messages after the framework's dispatch; non-zero when handled.
     int OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void SetMode(int32_t mode);
+    // Test seam: the cell under the cursor as the tests read it.
     cPoint Cursor() const { return m_Cursor; }
     // The palette of the mode, made anew unless it is the one open.
     cChildWnd* Palette() const { return m_lpPalette; }
@@ -78,6 +79,10 @@ private:
 void OpenWorldMapWnd(cEditWnd* main);
 // Stores a world map window's placement into the editor configuration and saves it.
 void StoreWorldPlacement(int slot, HWND wnd, int contentWidth, int contentHeight);
+// Where a world map window opens: where its slot remembers it; else over the parent window's
+// top-left corner, or for a palette beside the parent's right edge, 10 dots down. False when
+// neither is known.
+bool WorldPlacementPoint(int slot, const cChildWnd* parent, bool palette, POINT* at);
 // Set by every change of the world map, cleared by a save. Closing without saving keeps it, as
 // the changes stay in memory: the next close asks again.
 int& WorldMapModified();

@@ -400,6 +400,35 @@ TEST_F(WorldMapWindow, ChipPaletteChoosesTheBrushAndNamesTheChip) {
     EXPECT_TRUE(EditConfig().m_Windows[9].m_Valid);
 }
 
+TEST_F(WorldMapWindow, WindowsOpenWhereRememberedElseByTheirParent) {
+    RECT outer;
+    ASSERT_TRUE(GetWindowRect(Wnd(), &outer));
+    struct cCase {
+        const char* name;
+        bool remembered, parent, palette;
+        bool known;
+        POINT at;
+    };
+    const cCase cases[] = {
+        {"a palette beside its parent", false, true, true, true, {outer.right, outer.top + 10}},
+        {"the map over its parent", false, true, false, true, {outer.left, outer.top}},
+        {"remembered before the parent", true, true, true, true, {70, 80}},
+        {"remembered without a parent", true, false, false, true, {70, 80}},
+        {"neither", false, false, true, false, {-1, -1}},
+    };
+    const int slot = 9;
+    for (const cCase& c : cases) {
+        cWndPos& pos = EditConfig().m_Windows[slot];
+        pos.m_Valid = c.remembered ? 1 : 0;
+        pos.m_X = 70;
+        pos.m_Y = 80;
+        POINT at = {-1, -1};
+        EXPECT_EQ(c.known, WorldPlacementPoint(slot, c.parent ? m_Wnd : nullptr, c.palette, &at)) << c.name;
+        EXPECT_EQ(c.at.x, at.x) << c.name;
+        EXPECT_EQ(c.at.y, at.y) << c.name;
+    }
+}
+
 TEST_F(WorldMapWindow, ChipPaletteScrollsToItsLastRowAndNoFurther) {
     ProjectWorldMap().m_Chips.resize(12);  // three rows
     Command(ID_WORLD_EVENT_MODE);
