@@ -86,6 +86,7 @@ public:
 
     // One tick of the preview: the sample with the player's cell drawn into the box.
     void OnIdle() override;
+    // Test seam: the preview as the tests read it.
     cPictureBox& Preview() { return m_SampleCtrls.Box(); }
 
 protected:

@@ -39,6 +39,7 @@ public:
 
     List& RecordList() { return m_Lists[0].m_Ctrl; }
     const Table& Work() const { return m_Work; }
+    // Test seam: the edited record before it reaches the working copy.
     const T& Edited() const { return m_Edit; }
 
 protected:

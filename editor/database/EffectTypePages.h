@@ -36,6 +36,7 @@ public:
         }
     }
 
+    // Test seam: the type whose parameters the page remembers.
     int RememberedType() const { return m_Remembered; }
 
     static constexpr uint16_t kParamIds[kEffectParams] = {IDC_DB_PARAM1, IDC_DB_PARAM2, IDC_DB_PARAM3, IDC_DB_PARAM4,
@@ -114,6 +115,7 @@ protected:
 class cDbCharaEffectPage : public cDbEffectTypePage<cCharaEffect> {
 public:
     cDbCharaEffectPage(cChildWnd* parent, cWndGroup* group, cRecordVector<cCharaEffect>* table);
+    // Test seam: the colour sample as the tests read it.
     cPictureBox& ColourSample() { return m_Sample[0].m_Ctrl; }
 
 protected:

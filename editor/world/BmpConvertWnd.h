@@ -29,6 +29,7 @@ public:
     // Converts every file of the list and says how it went; the number of files that failed
     // (-1 when nothing was converted: an empty list, or no output folder to write to).
     int ConvertAll();
+    // Test seam: the files the list holds.
     const cStringList& Files() const { return m_Files; }
 
 private:

@@ -16,6 +16,7 @@ public:
     void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     int OnPaint() override;
 
+    // Test seam: the first row shown.
     int TopRow() const { return m_TopRow; }
 
 private:

@@ -19,6 +19,7 @@ public:
     // save is reported.
     bool Apply();
 
+    // Test seam: the first page as the tests drive it.
     cGeneralPage* General() const { return m_lpGeneral; }
 
 private:
