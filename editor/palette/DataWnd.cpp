@@ -11,8 +11,19 @@
 #include "editor/shell/EditWnd.h"
 #include "framework/Geometry.h"
 #include "framework/MessageBox.h"
+#include "framework/WindowPlace.h"
 
 namespace {
+
+// The system opens a sheet at its owner's corner: beside the main window a palette's sheet
+// would reach past the desktop's right edge, its buttons out of reach.
+void KeepOnDesktop(HWND wnd) {
+    RECT rect;
+    if (!GetWindowRect(wnd, &rect)) return;
+    int x = rect.left, y = rect.top;
+    KeepInsideDesktop(&x, &y, rect.right - rect.left, rect.bottom - rect.top);
+    if (x != rect.left || y != rect.top) SetWindowPos(wnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 template <class W>
 bool OpenWnd(W* wnd) {
@@ -20,7 +31,10 @@ bool OpenWnd(W* wnd) {
         OutOfMemory();
         return false;
     }
-    if (wnd->Open()) return true;
+    if (wnd->Open()) {
+        KeepOnDesktop(wnd->GetHwnd());
+        return true;
+    }
     wnd->SkipReturn();
     delete wnd;
     return false;

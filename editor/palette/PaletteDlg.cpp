@@ -174,6 +174,8 @@ void cPaletteDlg::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     m_hPopup = LoadMenuA(m_hInst, MAKEINTRESOURCEA(IDR_PALETTE_POPUP));
     Relayout();
     Place();
+    // The grid fills the content alone: a taller canvas would reach over the status bar.
+    m_Canvas.Resize(kGridWidth, std::max(0, m_ContentHeight));
     DataToCtrls();
     m_Ready = 1;
 }

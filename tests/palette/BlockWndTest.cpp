@@ -1,6 +1,6 @@
 // The block data window driven by messages: opened from a palette window's Edit and from the
 // canvas, its controls, the inheritance groups, the action parameter, stepping, the condition
-// list's limit and writing back by source.
+// list's limit, writing back by source, and its previews as the screen shows them.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -19,9 +19,12 @@
 #include "editor/palette/PaletteIds.h"
 #include "editor/palette/PaletteLists.h"
 #include "editor/shell/DrawObject.h"
+#include "editor/shell/SystemBitmaps.h"
 #include "editor/shell/EditorIds.h"
 #include "tests/palette/PaletteFixture.h"
+#include "tests/palette/ShownPixels.h"
 #include "tests/shell/EditorFixture.h"
+#include "tests/shell/TestSheet.h"
 
 namespace {
 
@@ -292,4 +295,45 @@ TEST(BlockWnd, OpeningShowsTheInheritedGroupsAsTheBaseHasThemNow) {
     windows.EditElement(kStage, 1);
     EXPECT_EQ(windows.Text(IDC_BK_GRAPHIC), "3");
     EXPECT_FALSE(windows.Enabled(IDC_BK_GRAPHIC));
+}
+
+TEST(BlockWnd, ThePreviewsShowWhatTheControlsHoldNotTheStoredBlock) {
+    // Block graphic 5 red, every other blue; mark 3 green, every other clear.
+    cTestSheet blocks(eBmpBlock, 256, 480,
+                      [](int x, int y) { return x < 32 && y / 32 == 5 ? RGB(255, 0, 0) : RGB(0, 0, 255); });
+    cTestSheet marks(eBmpMark, 256, 480, [](int x, int y) { return x < 32 && y / 32 == 3 ? RGB(0, 255, 0) : kClear; });
+    auto red = [](uint32_t c) { return ChannelsIn(c, 0xe0, 0xff, 0, 0x20, 0, 0x20); };
+    auto green = [](uint32_t c) { return ChannelsIn(c, 0, 0x20, 0xe0, 0xff, 0, 0x20); };
+    auto blue = [](uint32_t c) { return ChannelsIn(c, 0, 0x20, 0, 0x20, 0xe0, 0xff); };
+    struct cCase {
+        const char* name;
+        const char* graphic;  // typed, or null
+        int markMode;         // chosen, with mark 3 typed; or -1
+        bool (*shown)(uint32_t);
+    };
+    const cCase cases[] = {
+        {"as stored", nullptr, -1, blue},
+        {"graphic typed", "5", -1, red},
+        {"mark chosen", nullptr, 1, green},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cBlockWindows windows(4, 4);  // stage block 1 shows graphic 101, without a mark
+        windows.EditElement(kStage, 1);
+        ASSERT_NE(windows.Sheet(), nullptr);
+        if (c.graphic) windows.Type(IDC_BK_GRAPHIC, c.graphic);
+        if (c.markMode >= 0) {
+            windows.Choose(IDC_BK_MARK_MODE, c.markMode);
+            windows.Type(IDC_BK_MARK, "3");
+        }
+        const cShownPixels large = ShownPixels(GetDlgItem(windows.PageWnd(), IDC_BK_PREVIEW));
+        const cShownPixels small = ShownPixels(GetDlgItem(windows.PageWnd(), IDC_BK_PREVIEW_SMALL));
+        ASSERT_EQ(large.width, 32);
+        ASSERT_EQ(small.width, 32);
+        EXPECT_TRUE(c.shown(large.At(16, 16))) << std::hex << large.At(16, 16);
+        // Small: at half size in the right half of the box, the left half empty.
+        EXPECT_TRUE(c.shown(small.At(24, 8))) << std::hex << small.At(24, 8);
+        EXPECT_TRUE(IsBlack(small.At(8, 8))) << std::hex << small.At(8, 8);
+        EXPECT_EQ(ProjectStage().m_Palette.m_Blocks[1].m_Graphic, 101) << "nothing before Apply";
+    }
 }

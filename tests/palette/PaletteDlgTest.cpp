@@ -1,16 +1,21 @@
 // The palette windows driven by messages inside the editor's main window: picking the pen,
-// the pen and right-click buttons kept in step, the popup states, the element commands, Space
-// and the placements.
+// the pen and right-click buttons kept in step, the popup states, the element commands, Space,
+// the placements, and the selection and clipboard frames as the screen shows them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "editor/palette/PaletteDlg.h"
 #include "editor/palette/PaletteIds.h"
 #include "editor/palette/PaletteLists.h"
+#include "editor/shell/SystemBitmaps.h"
 #include "tests/palette/PaletteFixture.h"
+#include "tests/palette/ShownPixels.h"
 #include "framework/FrameworkIds.h"
 #include "tests/shell/EditorFixture.h"
+#include "tests/shell/TestSheet.h"
 #include "tests/support/DialogDriver.h"
 
 namespace {
@@ -254,4 +259,81 @@ TEST(PaletteDlg, AnEmptyListGetsItsEmptyElement) {
     ASSERT_EQ(ProjectStage().m_Palette.m_Blocks.size(), 1u);
     EXPECT_EQ(ProjectStage().m_Palette.m_Blocks[0].m_Graphic, 0);
     SetPaletteShower(nullptr);
+}
+
+TEST(PaletteDlg, TheSelectionAndClipboardFramesStandOnTheirCells) {
+    // 25 rows of blue blocks (past graphic 119 black), more than the window shows.
+    cPaletteWindows windows(200, 4);
+    cTestSheet sheet(eBmpBlock, 256, 480, [](int, int) { return RGB(0, 0, 255); });
+    struct cCase {
+        const char* name;
+        int scrolled;  // rows scrolled with the down key
+        int selected;  // -1: none
+        int clipped;   // -1: nothing on the clipboard
+    } cases[] = {
+        {"selection", 0, 11, -1},
+        {"selection in the top row", 0, 2, -1},
+        {"selection and clipboard, scrolled", 2, 27, 20},
+        {"clipboard alone", 1, -1, 13},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cStageDoc& doc = StageDoc();
+        doc.m_SelPalette = c.selected >= 0 ? kCommon : kStage;
+        doc.m_SelIndex = c.selected;
+        doc.m_ClipValid = c.clipped >= 0;
+        doc.m_ClipPalette = kCommon;
+        doc.m_ClipIndex = c.clipped;
+        HWND wnd = windows.Hwnd(kCommon);
+        for (int i = 0; i < 25; ++i) SendMessageA(wnd, WM_KEYDOWN, VK_UP, 0);
+        for (int i = 0; i < c.scrolled; ++i) SendMessageA(wnd, WM_KEYDOWN, VK_DOWN, 0);
+        PumpEditor();
+        windows.Window(kCommon)->OnPaint();
+        windows.Window(kStage)->OnPaint();
+        const cShownPixels shown = ShownPixels(GetDlgItem(wnd, IDC_PALETTE_CANVAS));
+        ASSERT_GE(shown.height, 4 * kPaletteCell);
+        ASSERT_LT(shown.height, 25 * kPaletteCell) << "the grid must scroll";
+        // Each frame's cell on the grid as shown: its left and top pixel.
+        struct cFrame {
+            int index, x, y;
+        };
+        std::vector<cFrame> frames;
+        for (int index : {c.selected, c.clipped})
+            if (index >= 0)
+                frames.push_back({index, index % kPaletteColumns * kPaletteCell,
+                                  (index / kPaletteColumns - c.scrolled) * kPaletteCell});
+        // White is the frames' alone: it lies on the rims of their cells (a two-pixel pen reaches
+        // one pixel out), and each frame shows on all four sides; inside, the block is seen.
+        for (int y = 0; y < shown.height; ++y)
+            for (int x = 0; x < shown.width; ++x) {
+                if (!IsWhite(shown.At(x, y))) continue;
+                bool onRim = false;
+                for (const cFrame& f : frames) {
+                    const int dx = x - f.x, dy = y - f.y;
+                    const bool inBox = dx >= -1 && dx <= kPaletteCell && dy >= -1 && dy <= kPaletteCell;
+                    const bool inside = dx >= 2 && dx < kPaletteCell - 2 && dy >= 2 && dy < kPaletteCell - 2;
+                    onRim = onRim || (inBox && !inside);
+                }
+                ASSERT_TRUE(onRim) << "white at " << x << "," << y;
+            }
+        for (const cFrame& f : frames) {
+            const int mid = kPaletteCell / 2;
+            // A dotted pen leaves every other pixel: one of two neighbours is white.
+            auto white = [&](int x, int y) { return IsWhite(shown.At(x, y)) || IsWhite(shown.At(x + 1, y)); };
+            auto whiteDown = [&](int x, int y) { return IsWhite(shown.At(x, y)) || IsWhite(shown.At(x, y + 1)); };
+            EXPECT_TRUE(white(f.x + mid, f.y)) << f.index << " top";
+            EXPECT_TRUE(white(f.x + mid, f.y + kPaletteCell - 1)) << f.index << " bottom";
+            EXPECT_TRUE(whiteDown(f.x, f.y + mid)) << f.index << " left";
+            EXPECT_TRUE(whiteDown(f.x + kPaletteCell - 1, f.y + mid)) << f.index << " right";
+            EXPECT_TRUE(ChannelsIn(shown.At(f.x + mid, f.y + mid), 0, 0x20, 0, 0x20, 0xe0, 0xff)) << f.index;
+        }
+        // The stage palette's window shows neither frame; its one row leaves the status bar seen.
+        HWND stageCanvas = GetDlgItem(windows.Hwnd(kStage), IDC_PALETTE_CANVAS);
+        const cShownPixels other = ShownPixels(stageCanvas);
+        EXPECT_TRUE(std::none_of(other.pixels.begin(), other.pixels.end(), IsWhite));
+        RECT grid, status;
+        GetWindowRect(stageCanvas, &grid);
+        GetWindowRect(FindWindowExA(windows.Hwnd(kStage), nullptr, STATUSCLASSNAMEA, nullptr), &status);
+        EXPECT_LE(grid.bottom, status.top);
+    }
 }
