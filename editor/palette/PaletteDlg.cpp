@@ -252,13 +252,14 @@ int cPaletteDlg::OnPaint() {
     return 1;
 }
 
-void cPaletteDlg::PickAt(int x, int y) {
-    if (x < 0 || y < 0 || x >= kGridWidth) return;
+bool cPaletteDlg::PickAt(int x, int y) {
+    if (x < 0 || y < 0 || x >= kGridWidth) return false;
     int index = IndexAt(x, y);
-    if (index >= Count()) return;
+    if (index >= Count()) return false;
     ForKind(m_Kind, [&](auto* kindTag) { TakePen<std::remove_pointer_t<decltype(kindTag)>>(m_Stage, index); });
     OnPaint();
     if (cPaletteDlg* other = OtherWindow()) other->OnPaint();
+    return true;
 }
 
 void cPaletteDlg::OnLButtonDown(WPARAM, LPARAM lParam) {
@@ -310,11 +311,7 @@ INT_PTR cPaletteDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam
 int cPaletteDlg::OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (StageDoc().m_RightClickMode == 1 && IsContextClick()) {
         // Past the last element nothing is picked, and no menu offers the element picked before.
-        const cPoint at = {m_Mouse.pt.x, m_Mouse.pt.y};
-        PickAt(at.x, at.y);
-        const cStageDoc& doc = StageDoc();
-        if (at.x < kGridWidth && IndexAt(at.x, at.y) < Count() && doc.m_SelPalette == m_Stage && doc.m_SelIndex >= 0 &&
-            doc.m_SelIndex < Count())
+        if (PickAt(m_Mouse.pt.x, m_Mouse.pt.y))
             if (HMENU menu = PopupStates()) PopupMenu(menu);
         return 1;
     }
@@ -489,4 +486,12 @@ void ShowPaletteWindows(cEditWnd* main, int layer) {
             if (!wnd->Create(0, shown ? TRUE : FALSE)) SafeDelete(slot);
         }
     if (layer == eLayerChara) ShowGroupWindow(main);
+}
+
+void RepaintDataWindows(cEditWnd* main) {
+    if (!main) return;
+    for (auto& palettes : main->m_lpPaletteWnd)
+        for (cChildWnd* wnd : palettes)
+            if (auto* palette = dynamic_cast<cPaletteDlg*>(wnd))
+                if (cPropSheet* data = palette->DataWnd(); data && data->GetHwnd()) data->ApplyCurPage();
 }

@@ -53,7 +53,8 @@ private:
     int OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void Place();
     HWND CommonWindow() const;
-    void PickAt(int x, int y);
+    // Makes the element under the grid's point the pen; false past the last element.
+    bool PickAt(int x, int y);
     void ElementCommand(int command);
     void ChangeCount();
     void MoveData();
@@ -75,3 +76,6 @@ private:
 // Shows the palette windows of the layer beside the main window and removes the other layers'
 // ones; the chara layer has the chara group window as well. Layer -1 (no stage) removes them all.
 void ShowPaletteWindows(cEditWnd* main, int layer);
+// Repaints the current page of each data window the main window's palette windows hold: the
+// windows opened from a palette and from a cell of the stage.
+void RepaintDataWindows(cEditWnd* main);

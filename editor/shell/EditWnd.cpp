@@ -83,6 +83,7 @@ void PlacedCanvas(int* x, int* y, int* width, int* height) {
 int Clamped(int value, int low, int high) { return std::max(low, std::min(value, high)); }
 
 cPaletteShower g_paletteShower = nullptr;
+cDataWndPainter g_dataWndPainter = nullptr;
 
 }  // namespace
 
@@ -305,6 +306,7 @@ void cEditWnd::RepaintPalettes() {
 }
 
 void cEditWnd::RepaintToolWindows() {
+    if (g_dataWndPainter) g_dataWndPainter(this);
     if (m_lpDatabaseWnd && m_lpDatabaseWnd->GetHwnd()) m_lpDatabaseWnd->ApplyCurPage();
     for (int layer = 0; layer < eLayerCount; ++layer)
         for (int palette : {ePaletteStage, ePaletteCommon})
@@ -459,6 +461,7 @@ void cEditWnd::SetCursorCell(int mx, int my) {
 }
 
 void SetPaletteShower(cPaletteShower shower) { g_paletteShower = shower; }
+void SetDataWndPainter(cDataWndPainter painter) { g_dataWndPainter = painter; }
 
 void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!IsCommandAllowed(wParam)) return;

@@ -58,6 +58,9 @@ int32_t CanvasMask(int32_t layer);
 // Shows the palette windows of a layer (-1: none, no stage is open); set the same way.
 typedef void (*cPaletteShower)(class cEditWnd* main, int layer);
 void SetPaletteShower(cPaletteShower shower);
+// Repaints the current page of every data window the palette windows hold; set the same way.
+typedef void (*cDataWndPainter)(class cEditWnd* main);
+void SetDataWndPainter(cDataWndPainter painter);
 
 // The canvas cursor of the main window, kept across rebuilds until RebuildEditWnd resets it.
 cCanvasCursor& CanvasCursor();
@@ -132,8 +135,8 @@ public:
     void ReturnFromSystem();
     void ReturnFromProjectOptions();
 
-    // Repaints what animates or follows the stage: the database window's page and the six
-    // palette windows (an idle pass calls it).
+    // Repaints what animates or follows the stage: the data windows' pages, the database
+    // window's page and the six palette windows (an idle pass calls it).
     void RepaintToolWindows();
     // The database window shows a page with animated previews.
     bool IsAnimating() const;

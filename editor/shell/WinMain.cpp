@@ -24,6 +24,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     SetCommandOpener(ID_STAGE_OPTIONS, OpenStageOption);
     SetCommandOpener(ID_TOOL_BITMAP, OpenBitmapTool);
     SetPaletteShower(ShowPaletteWindows);
+    SetDataWndPainter(RepaintDataWindows);
     SetCellEditor(EditStageCell);
     SetNewStageRunner(RunNewStageDlg);
     SetFlowDataRunner(RunFlowDataWindow);

@@ -57,33 +57,6 @@ HWND WaitForNamed(DWORD pid, const char* title, DWORD timeoutMs = 20000) {
     return nullptr;
 }
 
-// Polls until the condition holds, for at most the time.
-template <class F>
-bool WaitFor(F done, DWORD timeoutMs = 10000) {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
-        if (done()) return true;
-        Sleep(100);
-    }
-    return done();
-}
-
-// A move of the mouse as the input of the desktop (a warp of the pointer may pass unseen).
-void MouseAt(int x, int y) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
-    input.mi.dy = (y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-}
-
-void Button(DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
-}
-
 // The canvas of the main window: its cells on the screen (the view scrolled to its left end).
 class cCanvasView {
 public:

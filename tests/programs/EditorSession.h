@@ -2,8 +2,8 @@
 // What the tests of the running editor share: the factory project set up for it to reopen its
 // stage, windows of the editor's or of another process (the game it started), texts awaited in
 // its log, modal dialogs pressed open, file dialogs answered, list rows read across the
-// processes, keys typed, pictures of the screen (kept for the documentation when KIT_PLAY_SHOTS
-// names a folder), and its end.
+// processes, keys typed, the mouse moved and pressed, pictures of the screen (kept for the
+// documentation when KIT_PLAY_SHOTS names a folder), and its end.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -78,6 +78,16 @@ inline cEditorWindows WaitForEditorWindows(const cRunningProgram& editor) {
     GetWindowThreadProcessId(windows.frame, &windows.pid);
     windows.main = WaitForWindow({windows.pid, true, "#32770", windows.frame, nullptr, nullptr});
     return windows;
+}
+
+// Polls until the condition holds, for at most the time.
+template <class F>
+bool WaitFor(F done, DWORD timeoutMs = 10000) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
+        if (done()) return true;
+        Sleep(100);
+    }
+    return done();
 }
 
 // Waits until the window has gone.
@@ -248,6 +258,24 @@ inline void CtrlKey(HWND wnd, WORD key) {
         inputs[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
     }
     SendInput(4, inputs, sizeof(INPUT));
+}
+
+// A move of the mouse as the input of the desktop (a warp of the pointer may pass unseen).
+inline void MouseAt(int x, int y) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
+    input.mi.dy = (y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+// A button of the mouse pressed or let go (MOUSEEVENTF_LEFTDOWN and the like) where it is.
+inline void Button(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
 }
 
 // Ends the editor: the exit question (Yes) and, for an edit, the save question (No).
