@@ -57,7 +57,6 @@ public:
     // The page's window goes without taking the editor back (its owner is going first).
     void SkipReturn() { m_Return = false; }
 
-    const cEdBlock& Working() const { return m_Work; }
     int Source() const { return m_From.Source(); }
     int Index() const { return m_From.Index(); }
     const cDib& Preview() { return m_Pictures[0].m_Ctrl.Canvas(); }

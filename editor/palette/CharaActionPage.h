@@ -25,10 +25,8 @@ public:
 
     void Store() override;
     cDataList<cFlow, cRecordVector<cFlow>>& Flows() { return m_FlowList[0].m_Ctrl; }
-    cCondList& Conditions() { return m_Conds; }
     cPageInsertList<cKeyCond>& KeyConds() { return m_KeyList[0].m_Ctrl; }
     cPageInsertList<cFlowCmd>& Commands() { return m_CmdList[0].m_Ctrl; }
-    const cFlow& CurrentFlow() const { return m_Flow; }
 
 protected:
     void InitPage() override;

@@ -12,7 +12,6 @@ class cCharaBasicPage : public cCharaPage {
 public:
     cCharaBasicPage(cCharaDataSheet* sheet, cChildWnd* parent, cWndGroup* group);
 
-    cCondList& Conditions() { return m_Conds; }
 
 protected:
     void InitPage() override;

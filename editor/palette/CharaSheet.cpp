@@ -12,29 +12,20 @@
 #include "editor/shell/EditorProject.h"
 #include "framework/MessageBox.h"
 
-namespace {
-cCharaDataSheet* g_OpenSheet = nullptr;
-}
-
-cCharaDataSheet* OpenCharaDataSheet() { return g_OpenSheet; }
-
 cCharaDataSheet::cCharaDataSheet(cChildWnd* parent, cWndGroup* group, cPropSheet** slot, int source, uint32_t cell)
     : cDataWnd(1, parent, group, slot), m_From(source, cell) {
     if (slot) *slot = this;
-    g_OpenSheet = this;
     if (const cEdChara* origin = m_From.Origin()) m_Work = *origin;
     // A chara always has a flow while it is edited.
     if (m_Work.m_Flows.empty()) m_Work.m_Flows.push_back(cFlow());
 }
 
 cCharaDataSheet::~cCharaDataSheet() {
+    // The command dialogs no longer open over this sheet's window.
+    if (m_hWnd && OpenCharaSheetWnd() == m_hWnd) OpenCharaSheetWnd() = nullptr;
     // The sheet's windows go while the pages still answer them.
     Close();
     for (cCharaPage*& page : m_lpPages) SafeDelete(page);
-    if (g_OpenSheet == this) {
-        g_OpenSheet = nullptr;
-        OpenCharaSheetWnd() = nullptr;
-    }
 }
 
 bool cCharaDataSheet::Open() {
@@ -59,8 +50,6 @@ bool cCharaDataSheet::Open() {
 }
 
 cCharaPage* cCharaDataSheet::Page(int index) const { return index >= 0 && index < kCharaPages ? m_lpPages[index] : nullptr; }
-
-cCharaActionPage* cCharaDataSheet::ActionPage() const { return static_cast<cCharaActionPage*>(m_lpPages[3]); }
 
 void cCharaDataSheet::SyncPages(const cEdChara& record, int pageIndex) {
     for (int i = 0; i < kCharaPages; ++i)

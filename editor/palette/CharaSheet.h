@@ -12,7 +12,6 @@
 #include "editor/palette/ElementSource.h"
 
 class cCharaPage;
-class cCharaActionPage;
 
 const int kCharaPages = 4;
 
@@ -45,7 +44,6 @@ public:
     // The record the pages start from.
     const cEdChara& Start() const { return m_Work; }
     cCharaPage* Page(int index) const;
-    cCharaActionPage* ActionPage() const;
 
 private:
     cEdChara m_Work;
@@ -54,5 +52,3 @@ private:
     bool m_Return = true;
 };
 
-// The open chara data sheet, or null.
-cCharaDataSheet* OpenCharaDataSheet();

@@ -37,7 +37,6 @@ public:
     // The controls into the page's copy.
     virtual void Store();
     const tRecord& Record() const { return m_Work; }
-    int PageIndex() const { return m_PageIndex; }
     bool IsInitialized() const { return m_Ready != 0; }
     // The previous (-1) or next (+1) record of the palette.
     void Step(int delta);

@@ -12,7 +12,6 @@ class cItemPage1 : public cItemPage {
 public:
     cItemPage1(cItemDataSheet* sheet, cChildWnd* parent, cWndGroup* group);
 
-    cCondList& Conditions() { return m_Conds; }
 
 protected:
     void InitPage() override;

@@ -10,27 +10,18 @@
 #include "editor/shell/EditorProject.h"
 #include "framework/MessageBox.h"
 
-namespace {
-cItemDataSheet* g_OpenSheet = nullptr;
-}
-
-cItemDataSheet* OpenItemDataSheet() { return g_OpenSheet; }
-
 cItemDataSheet::cItemDataSheet(cChildWnd* parent, cWndGroup* group, cPropSheet** slot, int source, uint32_t cell)
     : cDataWnd(1, parent, group, slot), m_From(source, cell) {
     if (slot) *slot = this;
-    g_OpenSheet = this;
     if (const cEdItem* origin = m_From.Origin()) m_Work = *origin;
 }
 
 cItemDataSheet::~cItemDataSheet() {
+    // The command dialogs no longer open over this sheet's window.
+    if (m_hWnd && OpenItemSheetWnd() == m_hWnd) OpenItemSheetWnd() = nullptr;
     // The sheet's windows go while the pages still answer them.
     Close();
     for (cItemPage*& page : m_lpPages) SafeDelete(page);
-    if (g_OpenSheet == this) {
-        g_OpenSheet = nullptr;
-        OpenItemSheetWnd() = nullptr;
-    }
 }
 
 bool cItemDataSheet::Open() {
@@ -54,10 +45,6 @@ bool cItemDataSheet::Open() {
 }
 
 cItemPage* cItemDataSheet::Page(int index) const { return index >= 0 && index < kItemPages ? m_lpPages[index] : nullptr; }
-
-cItemPage1* cItemDataSheet::Page1() const { return static_cast<cItemPage1*>(m_lpPages[0]); }
-
-cItemPage2* cItemDataSheet::Page2() const { return static_cast<cItemPage2*>(m_lpPages[1]); }
 
 void cItemDataSheet::SyncPages(const cEdItem& item, int pageIndex) {
     for (int i = 0; i < kItemPages; ++i)

@@ -12,8 +12,6 @@
 #include "editor/palette/ElementSource.h"
 
 class cItemPage;
-class cItemPage1;
-class cItemPage2;
 
 const int kItemPages = 2;
 
@@ -46,8 +44,6 @@ public:
     // The item the pages start from.
     const cEdItem& Start() const { return m_Work; }
     cItemPage* Page(int index) const;
-    cItemPage1* Page1() const;
-    cItemPage2* Page2() const;
 
 private:
     cEdItem m_Work;
@@ -56,5 +52,3 @@ private:
     bool m_Return = true;
 };
 
-// The open item data sheet, or null.
-cItemDataSheet* OpenItemDataSheet();

@@ -362,7 +362,9 @@ void cPaletteDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         return;
     case ID_PALETTE_COUNT: ChangeCount(); return;
     case ID_PALETTE_MOVE: MoveData(); return;
-    default: ElementCommand(command); return;
+    default:
+        ElementCommand(command);
+        return;
     }
 }
 

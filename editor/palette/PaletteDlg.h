@@ -40,9 +40,7 @@ public:
     // The toolbar's check marks for the document's pen mode and right-click mode.
     void CheckModeButtons();
     const cDib& Canvas() { return m_Canvas.Canvas(); }
-    int ScrollRow() const { return m_ScrollRow; }
     int Stage() const { return m_Stage; }
-    int Kind() const { return m_Kind; }
     // Opens the data window of the kind (block window, chara or item data sheet) on the
     // document's element of the source (a cell of the stage for source 0), in place of the one
     // this window opened before; the editor's windows are disabled until it returns.

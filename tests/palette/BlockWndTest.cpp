@@ -272,7 +272,8 @@ TEST(BlockWnd, TheConditionListRefusesItsHundredthRow) {
     ProjectStage().m_Palette.m_Blocks[1].m_Conditions.assign(99, cCondition());
     windows.EditElement(kStage, 1);
     windows.Click(IDC_COND_INSERT);
-    EXPECT_EQ(windows.Page()->Working().m_Conditions.size(), 99u);
+    windows.SheetButton(kApplyButton);
+    EXPECT_EQ(ProjectStage().m_Palette.m_Blocks[1].m_Conditions.size(), 99u);
 }
 
 TEST(BlockWnd, TheDedicatedBitmapRangeIsNeverEmpty) {

@@ -53,7 +53,7 @@ public:
         EditElement(kStagePalette, 1);
         ShowPage(kAction);
     }
-    cCharaActionPage& Page() const { return *Sheet()->ActionPage(); }
+    cCharaActionPage& Page() const { return *dynamic_cast<cCharaActionPage*>(Sheet()->Page(kAction)); }
     HWND List(int id) const { return GetDlgItem(PageWnd(kAction), id); }
     int Rows(int id) const { return static_cast<int>(SendMessageA(List(id), LB_GETCOUNT, 0, 0)); }
     std::string Row(int id, int row) const {
