@@ -2,6 +2,8 @@
 // stage, then makes a new one with Ctrl+N and Enter, then goes to the chara layer with Space. Each
 // time the palette windows of the layer (and, on the chara layer, the group window) must be on
 // screen: shown, inside the desktop, beside the main window and never under it.
+// With KIT_PLAY_SHOTS naming a folder the first sight is saved there as a BMP file
+// (tools/play/palette_shots.sh turns it into the documentation's picture).
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -85,6 +87,20 @@ void ExpectInView(const cRunningProgram& editor, HWND main, const std::vector<co
     }
 }
 
+// With KIT_PLAY_SHOTS naming a folder: a picture of the main window and the tool windows of the
+// titles, the desktop's part that holds them all.
+void KeepBeside(HWND main, DWORD pid, const std::vector<const char*>& titles, const char* name) {
+    if (!getenv("KIT_PLAY_SHOTS")) return;
+    RECT all = WindowOnScreen(main);
+    for (const char* title : titles)
+        if (HWND wnd = FindTitled(pid, title)) {
+            const RECT rect = WindowOnScreen(wnd);
+            UnionRect(&all, &all, &rect);
+        }
+    Sleep(300);  // the display shows what the windows drew a little later
+    KeepPicture(TakePicture(all), name);
+}
+
 // Keys typed on the keyboard into the window, made the foreground one first; a key with the
 // Ctrl flag is typed with Ctrl held.
 const WORD kCtrl = 0x100;
@@ -122,6 +138,7 @@ TEST(Programs, EditorShowsThePalettesOfTheLayerBesideItsMainWindow) {
 
     // The stage reopened at start.
     ExpectInView(editor, windows.main, blockPalettes);
+    KeepBeside(windows.main, windows.pid, blockPalettes, "palettes-beside-main");
     EXPECT_EQ(nullptr, FindTitled(windows.pid, kGroupCaption)) << "the group window belongs to the chara layer";
 
     // A new stage: the main window is made anew, and its palettes with it.
