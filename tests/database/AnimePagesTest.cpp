@@ -51,7 +51,7 @@ TEST_F(DatabaseWindow, PatternDialogEditsTheAnimesFramesAndCancelLeavesThem) {
     // Insert at the first row, type its values, mark it to run commands, OK.
     std::vector<std::string> shown, edited;
     bool runShown = false;
-    DriveDialog("アニメパターン", [&](HWND dlg) {
+    DriveCaptioned("アニメパターン", [&](HWND dlg) {
         HWND list = GetDlgItem(dlg, IDC_DB_FRAME_LIST);
         shown = ListRows(list);
         runShown = IsWindowEnabled(GetDlgItem(dlg, IDC_DB_RUN_COMMAND)) != 0;
@@ -72,7 +72,7 @@ TEST_F(DatabaseWindow, PatternDialogEditsTheAnimesFramesAndCancelLeavesThem) {
     EXPECT_EQ(1, frames(1)[0].m_RunCommand);
 
     // Delete and Cancel: the frames stay.
-    DriveDialog("アニメパターン", [&](HWND dlg) {
+    DriveCaptioned("アニメパターン", [&](HWND dlg) {
         ClickIn(dlg, IDC_DB_FRAME_DELETE);
         edited = ListRows(GetDlgItem(dlg, IDC_DB_FRAME_LIST));
         PostMessageA(dlg, WM_COMMAND, IDC_DB_CANCEL, 0);
@@ -83,7 +83,7 @@ TEST_F(DatabaseWindow, PatternDialogEditsTheAnimesFramesAndCancelLeavesThem) {
 
     // An anime without frames gets one as the dialog opens, even when it is cancelled.
     SelectRow(kAnime, 1);
-    DriveDialog("アニメパターン", [&](HWND dlg) {
+    DriveCaptioned("アニメパターン", [&](HWND dlg) {
         shown = ListRows(GetDlgItem(dlg, IDC_DB_FRAME_LIST));
         PostMessageA(dlg, WM_COMMAND, IDC_DB_CANCEL, 0);
     });
@@ -94,7 +94,7 @@ TEST_F(DatabaseWindow, PatternDialogEditsTheAnimesFramesAndCancelLeavesThem) {
     // 99 frames: insert beeps; deleting every frame stops at one.
     SelectRow(kAnime, 2);
     size_t afterInsert = 0, afterDelete = 0;
-    DriveDialog("アニメパターン", [&](HWND dlg) {
+    DriveCaptioned("アニメパターン", [&](HWND dlg) {
         HWND list = GetDlgItem(dlg, IDC_DB_FRAME_LIST);
         ClickIn(dlg, IDC_DB_FRAME_INSERT);
         afterInsert = ListRows(list).size();
@@ -148,7 +148,7 @@ TEST_F(DatabaseWindow, AnimeSetPageShowsFourSlotsAndItsSlotsTakeTheFirstSlotsSam
     SendMessageA(page->GetHwnd(), WM_COMMAND, MAKEWPARAM(IDC_DB_ANIME_LIST, LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(slots));
     bool runShown = true;
-    DriveDialog("アニメパターン", [&](HWND dlg) {
+    DriveCaptioned("アニメパターン", [&](HWND dlg) {
         runShown = IsWindowEnabled(GetDlgItem(dlg, IDC_DB_RUN_COMMAND)) != 0;
         ClickIn(dlg, IDC_DB_FRAME_INSERT);
         PostMessageA(dlg, WM_COMMAND, IDC_DB_OK, 0);
@@ -174,7 +174,7 @@ TEST_F(DatabaseWindow, AnimeSetPageShowsFourSlotsAndItsSlotsTakeTheFirstSlotsSam
     SendMessageA(slots, LB_SETCURSEL, 3, 0);
     SendMessageA(page->GetHwnd(), WM_COMMAND, MAKEWPARAM(IDC_DB_ANIME_LIST, LBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(slots));
-    DriveDialog("アニメパターン", [&](HWND dlg) {
+    DriveCaptioned("アニメパターン", [&](HWND dlg) {
         ClickIn(dlg, IDC_DB_FRAME_INSERT);
         PostMessageA(dlg, WM_COMMAND, IDC_DB_OK, 0);
     });

@@ -6,35 +6,6 @@ const char* const kTableFiles[kDatabaseTables] = {
     "data\\database\\ScrEffect.dat", "data\\database\\Picture.dat",  "data\\database\\Sound.dat",
     "data\\database\\Bgm.dat"};
 
-namespace {
-
-std::function<void(HWND)> g_drive;
-std::string g_title;
-
-BOOL CALLBACK FindOwnDialog(HWND wnd, LPARAM found) {
-    char title[64] = "";
-    GetWindowTextA(wnd, title, sizeof title);
-    if (g_title != title || !IsWindowVisible(wnd)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = wnd;
-    return FALSE;
-}
-
-void CALLBACK DriveTimer(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND dlg = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindOwnDialog, reinterpret_cast<LPARAM>(&dlg));
-    if (!dlg) return;
-    KillTimer(nullptr, id);
-    g_drive(dlg);
-}
-
-}  // namespace
-
-void DriveDialog(const char* title, std::function<void(HWND)> drive) {
-    g_title = title;
-    g_drive = std::move(drive);
-    SetTimer(nullptr, 0, 10, DriveTimer);
-}
-
 void DatabaseWindow::SetUp() {
     SetErrorLog(1, "EC_Test.txt");
     m_Saved = ProjectDatabase();

@@ -18,13 +18,11 @@
 #include "framework/ErrorLog.h"
 #include "framework/FrameworkIds.h"
 #include "tests/framework/TestPage.h"
+#include "tests/support/DialogDriver.h"
 #include "tests/support/TempDir.h"
 
 const int kApplyButton = 0x3021;
 extern const char* const kTableFiles[kDatabaseTables];
-
-// Answers the next modal window titled title from inside its own loop.
-void DriveDialog(const char* title, std::function<void(HWND)> drive);
 
 class DatabaseWindow : public testing::Test {
 protected:

@@ -244,7 +244,7 @@ TEST_F(DatabaseWindow, SwordTypeCountRunsFromOneToNinetyNine) {
     ShowPage(kSword);
     auto* page = static_cast<cDbSwordPage*>(m_lpSheet->Page(kSword));
     for (const cCase& c : cases) {
-        DriveDialog("データ数", [&](HWND dlg) {
+        DriveCaptioned("データ数", [&](HWND dlg) {
             SetDlgItemTextA(dlg, IDC_INPUT_EDIT, c.typed);
             PostMessageA(dlg, WM_COMMAND, IDC_INPUT_OK, 0);
         });

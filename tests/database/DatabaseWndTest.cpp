@@ -232,7 +232,7 @@ TEST_F(DatabaseWindow, CountAndAppendKeepTheTableWithinItsRange) {
         auto* page = static_cast<cDbFilePage<cSound>*>(m_lpSheet->Page(kSound));
         SelectRow(kSound, 2);
         std::string shown;
-        DriveDialog("データ数", [&](HWND dlg) {
+        DriveCaptioned("データ数", [&](HWND dlg) {
             shown = [&] {
                 char text[16] = "";
                 GetDlgItemTextA(dlg, IDC_INPUT_EDIT, text, sizeof text);
@@ -358,7 +358,7 @@ TEST_F(DatabaseWindow, ClosingLeavesNoReferencePastTheEndOfASmallerTable) {
     Open();
     for (int page : {kBgm, kAnimeSet}) {
         ShowPage(page);
-        DriveDialog("データ数", [](HWND dlg) {
+        DriveCaptioned("データ数", [](HWND dlg) {
             SetDlgItemTextA(dlg, IDC_INPUT_EDIT, "2");
             PostMessageA(dlg, WM_COMMAND, IDC_INPUT_OK, 0);
         });
@@ -398,7 +398,7 @@ TEST_F(DatabaseWindow, SwordPositionsAreInsertedEditedAndCancelledInTheirDialog)
     EXPECT_EQ("前(0,0) 縦48 横32 時間1", row(0));
     // The dialog shows the stored mirror flag; Cancel leaves the position as it was.
     int shownMirror = -1;
-    DriveDialog("ソードの位置", [&](HWND dlg) {
+    DriveCaptioned("ソードの位置", [&](HWND dlg) {
         shownMirror = static_cast<int>(SendDlgItemMessageA(dlg, IDC_DB_POS_MIRROR_X, BM_GETCHECK, 0, 0));
         SetDlgItemTextA(dlg, IDC_DB_POS_X, "12");
         PostMessageA(dlg, WM_COMMAND, IDC_DB_CANCEL, 0);
@@ -408,7 +408,7 @@ TEST_F(DatabaseWindow, SwordPositionsAreInsertedEditedAndCancelledInTheirDialog)
     EXPECT_EQ(0, page->Work()[0].m_Positions[0].m_MirrorX);
     EXPECT_EQ(0, page->Work()[0].m_Positions[0].m_X);
     // Inserting and cancelling leaves the positions as they were.
-    DriveDialog("ソードの位置", [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDC_DB_CANCEL, 0); });
+    DriveCaptioned("ソードの位置", [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDC_DB_CANCEL, 0); });
     Click(kSword, IDC_DB_POS_INSERT);
     EXPECT_EQ(1u, page->Work()[0].m_Positions.size());
     // Inserting on the append row adds at the end; OK stores the typed values.
@@ -416,7 +416,7 @@ TEST_F(DatabaseWindow, SwordPositionsAreInsertedEditedAndCancelledInTheirDialog)
     SendMessageA(list, LB_SETSEL, TRUE, 1);
     SendMessageA(list, LB_SETCARETINDEX, 1, FALSE);
     SendMessageA(page->GetHwnd(), WM_COMMAND, MAKEWPARAM(IDC_DB_POS_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-    DriveDialog("ソードの位置", [](HWND dlg) {
+    DriveCaptioned("ソードの位置", [](HWND dlg) {
         SetDlgItemTextA(dlg, IDC_DB_POS_X, "-7");
         SendDlgItemMessageA(dlg, IDC_DB_POS_DIRECTION, CB_SETCURSEL, 2, 0);
         PostMessageA(dlg, WM_COMMAND, IDC_DB_OK, 0);
@@ -465,11 +465,11 @@ TEST_F(DatabaseWindow, EffectFramesAreInsertedAndEditedInTheirDialogAndClearKeep
     };
     EXPECT_EQ("3-5", row(0));
     // Insert and Cancel: the frames are as they were.
-    DriveDialog("アニメ", [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDC_DB_CANCEL, 0); });
+    DriveCaptioned("アニメ", [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDC_DB_CANCEL, 0); });
     Click(kEffect, IDC_DB_EFFECT_INSERT);
     EXPECT_EQ(1u, page->Work()[1].m_Frames.size());
     // Insert before the first frame and OK: the typed values land in the new frame.
-    DriveDialog("アニメ", [](HWND dlg) {
+    DriveCaptioned("アニメ", [](HWND dlg) {
         SetDlgItemTextA(dlg, IDC_DB_FRAME_CELL, "7");
         SetDlgItemTextA(dlg, IDC_DB_FRAME_TIME, "2");
         PostMessageA(dlg, WM_COMMAND, IDC_DB_OK, 0);
@@ -483,7 +483,7 @@ TEST_F(DatabaseWindow, EffectFramesAreInsertedAndEditedInTheirDialogAndClearKeep
     // cancelled leaves it without frames.
     SelectRow(kEffect, 1);
     EXPECT_EQ(1, static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
-    DriveDialog("アニメ", [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDC_DB_CANCEL, 0); });
+    DriveCaptioned("アニメ", [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDC_DB_CANCEL, 0); });
     Click(kEffect, IDC_DB_EFFECT_INSERT);
     EXPECT_EQ(0u, page->Work()[2].m_Frames.size());
     // Clear resets the effect but keeps its frames.

@@ -40,11 +40,6 @@ std::string WindowText(HWND wnd) {
 bool IsEnabledCtrl(HWND dlg, uint16_t id) { return IsWindowEnabled(GetDlgItem(dlg, id)) != FALSE; }
 bool IsCheckedCtrl(HWND dlg, uint16_t id) { return IsDlgButtonChecked(dlg, id) == BST_CHECKED; }
 
-void DriveCaptioned(const char* caption, std::function<void(HWND)> drive) {
-    std::string wanted = caption;
-    DriveDialog([wanted](HWND wnd) { return IsWindowVisible(wnd) && WindowText(wnd) == wanted; }, std::move(drive));
-}
-
 int CmdDlgTest::RunPicker(cFlowCmd& cmd, int isNew, cChildWnd* owner) {
     cCmdContext context;
     context.m_lpCmd = &cmd;

@@ -12,6 +12,7 @@
 #include "data/Flow.h"
 #include "editor/flow/CmdPage.h"
 #include "tests/framework/ErrorLogOn.h"
+#include "tests/support/DialogDriver.h"
 #include "tests/support/TempDir.h"
 
 // One person's action on a control.
@@ -49,9 +50,6 @@ std::function<void(cFlowCmd&)> CToggle(uint8_t cFlowCmd::*field);
 // Expectations on the command's parameters.
 std::function<void(cFlowCmd&)> P(size_t i, int32_t value);
 std::function<void(cFlowCmd&)> PToggle(size_t i);
-
-// Drives the next visible dialog captioned `caption` once it is open.
-void DriveCaptioned(const char* caption, std::function<void(HWND)> drive);
 
 class CmdDlgTest : public testing::Test {
 protected:

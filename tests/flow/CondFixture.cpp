@@ -43,11 +43,9 @@ cSampleVarNames::cSampleVarNames() : m_Common(CommonVarNames()), m_Stage(Project
 cModalSteps::cModalSteps() : m_Outer(g_steps) {
     g_steps = this;
     m_Start = GetTickCount();
-    m_Timer = SetTimer(nullptr, 0, 10, Tick);
 }
 
 cModalSteps::~cModalSteps() {
-    KillTimer(nullptr, m_Timer);
     g_steps = m_Outer;
     EXPECT_TRUE(m_Steps.empty()) << "a dialog never opened: " << (m_Steps.empty() ? "" : m_Steps.front().caption);
 }
@@ -58,14 +56,12 @@ void cModalSteps::Then(const std::string& caption, std::function<void(HWND)> act
 
 BOOL CALLBACK cModalSteps::Find(HWND wnd, LPARAM found) {
     cSearch* search = reinterpret_cast<cSearch*>(found);
-    char caption[128] = "";
-    GetWindowTextA(wnd, caption, sizeof caption);
-    if (!IsWindowVisible(wnd) || !IsWindowEnabled(wnd) || *search->caption != caption) return TRUE;
+    if (!IsWindowEnabled(wnd) || !IsShownWithCaption(wnd, search->caption->c_str())) return TRUE;
     search->found = wnd;
     return FALSE;
 }
 
-void CALLBACK cModalSteps::Tick(HWND, UINT, UINT_PTR, DWORD) {
+void cModalSteps::Tick() {
     cModalSteps* self = g_steps;
     if (!self) return;
     if (self->m_Steps.empty()) {

@@ -17,6 +17,7 @@
 #include "framework/Page.h"
 #include "framework/ChildWnd.h"
 #include "tests/flow/CondTestIds.h"
+#include "tests/support/DialogDriver.h"
 #include "tests/support/RestoreOnExit.h"
 
 // The variable names the tests' conditions show (common 2 "所持金", stage 3 "鍵", the others
@@ -44,13 +45,13 @@ public:
     std::vector<std::string> Seen() const { return m_Seen; }  // captions of the dialogs acted on
 
 private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    static void Tick();
     static BOOL CALLBACK Find(HWND wnd, LPARAM found);
     std::deque<cStep> m_Steps;
     std::vector<std::string> m_Seen;
     cModalSteps* m_Outer;  // the steps of the dialog this one runs inside, if any
-    UINT_PTR m_Timer = 0;
     DWORD m_Start = 0;
+    cDialogWatch m_Watch{Tick};
 };
 
 // Clicks a button (or check box) of the dialog, chooses a combo row, types into an edit.

@@ -114,24 +114,18 @@ TEST(DataMove, ThePaletteMenuRunsTheDialog) {
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.first);
         bool enabled = false;
-        DriveDialog(
-            [](HWND wnd) {
-                char caption[64] = "";
-                GetWindowTextA(wnd, caption, sizeof caption);
-                return IsWindowVisible(wnd) && std::string(caption) == "データの移動";
-            },
-            [&](HWND dlg) {
-                SetDlgItemTextA(dlg, IDC_DM_FIRST, c.first);
-                SetDlgItemTextA(dlg, IDC_DM_LAST, c.last);
-                SetDlgItemTextA(dlg, IDC_DM_DEST, c.destination);
-                SendDlgItemMessageA(dlg, IDC_DM_OP, CB_SETCURSEL, c.op, 0);
-                SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_DM_OP, CBN_SELCHANGE),
-                             reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDC_DM_OP)));
-                enabled = IsWindowEnabled(GetDlgItem(dlg, IDC_DM_DEST)) != 0;
-                for (int id : {IDC_DM_FIRST_SPIN, IDC_DM_LAST_SPIN, IDC_DM_DEST_SPIN})
-                    EXPECT_NE(GetDlgItem(dlg, id), nullptr) << id;
-                SendMessageA(GetDlgItem(dlg, c.okOrCancel), BM_CLICK, 0, 0);
-            });
+        DriveCaptioned("データの移動", [&](HWND dlg) {
+            SetDlgItemTextA(dlg, IDC_DM_FIRST, c.first);
+            SetDlgItemTextA(dlg, IDC_DM_LAST, c.last);
+            SetDlgItemTextA(dlg, IDC_DM_DEST, c.destination);
+            SendDlgItemMessageA(dlg, IDC_DM_OP, CB_SETCURSEL, c.op, 0);
+            SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_DM_OP, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dlg, IDC_DM_OP)));
+            enabled = IsWindowEnabled(GetDlgItem(dlg, IDC_DM_DEST)) != 0;
+            for (int id : {IDC_DM_FIRST_SPIN, IDC_DM_LAST_SPIN, IDC_DM_DEST_SPIN})
+                EXPECT_NE(GetDlgItem(dlg, id), nullptr) << id;
+            SendMessageA(GetDlgItem(dlg, c.okOrCancel), BM_CLICK, 0, 0);
+        });
         SendMessageA(stageWnd, WM_COMMAND, ID_PALETTE_MOVE, 0);
         PumpEditor();
         EXPECT_EQ(Graphics(ProjectStage().m_Palette.m_Blocks), c.after);

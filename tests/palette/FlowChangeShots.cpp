@@ -18,12 +18,6 @@
 
 namespace {
 
-bool Captioned(HWND wnd, const char* caption) {
-    char text[128] = "";
-    GetWindowTextA(wnd, text, sizeof text);
-    return IsWindowVisible(wnd) && std::string(text) == caption;
-}
-
 // The window on top and drawn whole before the screen is read.
 void Picture(HWND wnd, const std::string& path) {
     SetWindowPos(wnd, HWND_TOPMOST, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
@@ -46,11 +40,10 @@ TEST(FlowChangeShots, PicturesOfTheItemFlowEditor) {
     std::string base = std::string(folder) + "/";
     SetFlowDataRunner(RunFlowDataWindow);
     cRecordVector<cFlowCmd> cmds;
-    DriveDialog([](HWND wnd) { return Captioned(wnd, "コマンド"); },
-                [base](HWND editor) {
-                    Picture(editor, base + "editor.bmp");
-                    SendMessageA(editor, WM_CLOSE, 0, 0);
-                });
+    DriveCaptioned("コマンド", [base](HWND editor) {
+        Picture(editor, base + "editor.bmp");
+        SendMessageA(editor, WM_CLOSE, 0, 0);
+    });
     EXPECT_EQ(0, AddItemCmdThroughPicker(cmds, 0, 10, nullptr, nullptr));
 
     // "変更" of C with a flow of three commands.
@@ -68,17 +61,15 @@ TEST(FlowChangeShots, PicturesOfTheItemFlowEditor) {
         sub.m_Params.assign(static_cast<size_t>(CharaCommandTypes[type].m_Value), 0);
         flow.m_Commands.push_back(sub);
     }
-    DriveDialog([](HWND wnd) { return Captioned(wnd, "フローの操作"); },
-                [base](HWND change) {
-                    Picture(change, base + "change.bmp");
-                    DriveDialog([](HWND wnd) { return Captioned(wnd, "フローデータ"); },
-                                [base](HWND flows) {
-                                    Picture(flows, base + "flows.bmp");
-                                    Press(flows, 1001);
-                                });
-                    Press(change, IDC_FLOWCHG_FLOWS);
-                    Press(change, 1001);
-                });
+    DriveCaptioned("フローの操作", [base](HWND change) {
+        Picture(change, base + "change.bmp");
+        DriveCaptioned("フローデータ", [base](HWND flows) {
+            Picture(flows, base + "flows.bmp");
+            Press(flows, 1001);
+        });
+        Press(change, IDC_FLOWCHG_FLOWS);
+        Press(change, 1001);
+    });
     EXPECT_EQ(0, EditItemCmdThroughPicker(cmd, nullptr, nullptr));
     SetFlowDataRunner(nullptr);
 }

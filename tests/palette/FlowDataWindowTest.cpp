@@ -26,11 +26,6 @@ std::string Text(HWND wnd) {
     return text;
 }
 
-void DriveCaptioned(const char* caption, std::function<void(HWND)> drive) {
-    std::string wanted = caption;
-    DriveDialog([wanted](HWND wnd) { return IsWindowVisible(wnd) && Text(wnd) == wanted; }, std::move(drive));
-}
-
 void Press(HWND dlg, uint16_t id) {
     SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
 }

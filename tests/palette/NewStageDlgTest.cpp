@@ -18,11 +18,7 @@
 
 namespace {
 
-bool IsNewStageDlg(HWND wnd) {
-    char caption[64] = "";
-    GetWindowTextA(wnd, caption, sizeof caption);
-    return IsWindowVisible(wnd) && std::string(caption) == "ステージの新規作成";
-}
+bool IsNewStageDlg(HWND wnd) { return IsShownWithCaption(wnd, "ステージの新規作成"); }
 
 void ChooseMode(HWND dlg, int mode) {
     SendDlgItemMessageA(dlg, IDC_NS_PALETTE_MODE, CB_SETCURSEL, mode, 0);

@@ -224,20 +224,14 @@ TEST(PaletteDlg, TheCountDialogSetsTheCountWithElementZero) {
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.typed);
         std::string shown;
-        DriveDialog(
-            [](HWND wnd) {
-                char caption[64] = "";
-                GetWindowTextA(wnd, caption, sizeof caption);
-                return IsWindowVisible(wnd) && std::string(caption) == "データ数";
-            },
-            [&](HWND dlg) {
-                HWND edit = FindWindowExA(dlg, nullptr, "Edit", nullptr);
-                char text[16] = "";
-                GetWindowTextA(edit, text, sizeof text);
-                shown = text;
-                SetWindowTextA(edit, c.typed);
-                SendMessageA(GetDlgItem(dlg, IDC_INPUT_OK), BM_CLICK, 0, 0);
-            });
+        DriveCaptioned("データ数", [&](HWND dlg) {
+            HWND edit = FindWindowExA(dlg, nullptr, "Edit", nullptr);
+            char text[16] = "";
+            GetWindowTextA(edit, text, sizeof text);
+            shown = text;
+            SetWindowTextA(edit, c.typed);
+            SendMessageA(GetDlgItem(dlg, IDC_INPUT_OK), BM_CLICK, 0, 0);
+        });
         size_t before = ProjectStage().m_Palette.m_Blocks.size();
         windows.Command(kStage, ID_PALETTE_COUNT);
         EXPECT_EQ(shown, std::to_string(before - 1)) << "the dialog offers the count without element 0";

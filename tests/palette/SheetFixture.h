@@ -14,6 +14,7 @@
 #include "editor/palette/PaletteIds.h"
 #include "editor/palette/PaletteLists.h"
 #include "tests/palette/PaletteFixture.h"
+#include "tests/support/DialogDriver.h"
 #include "tests/shell/EditorFixture.h"
 
 const int kCommonPalette = 0;
@@ -121,9 +122,5 @@ private:
 // True for a visible window of the thread with the caption: the modal dialog a test drives.
 inline std::function<bool(HWND)> CaptionIs(const char* caption) {
     std::string wanted = caption;
-    return [wanted](HWND wnd) {
-        char text[64] = "";
-        GetWindowTextA(wnd, text, sizeof text);
-        return IsWindowVisible(wnd) && wanted == text;
-    };
+    return [wanted](HWND wnd) { return IsShownWithCaption(wnd, wanted.c_str()); };
 }

@@ -1,11 +1,62 @@
 #include "tests/support/DialogDriver.h"
 
+#include <cwchar>
+#include <memory>
 #include <string>
+#include <vector>
+
+namespace {
+
+cDialogWatch* g_watches = nullptr;
+HHOOK g_loopFilter = nullptr;
+
+}  // namespace
+
+cDialogWatch::cDialogWatch(void (*tick)()) : m_Tick(tick), m_Next(g_watches) {
+    g_watches = this;
+    m_Timer = SetTimer(nullptr, 0, 10, OnTimer);
+    if (!g_loopFilter) g_loopFilter = SetWindowsHookExA(WH_MSGFILTER, OnLoop, nullptr, GetCurrentThreadId());
+}
+
+cDialogWatch::~cDialogWatch() {
+    KillTimer(nullptr, m_Timer);
+    for (cDialogWatch** at = &g_watches; *at; at = &(*at)->m_Next)
+        if (*at == this) {
+            *at = m_Next;
+            break;
+        }
+    if (!g_watches && g_loopFilter) {
+        UnhookWindowsHookEx(g_loopFilter);
+        g_loopFilter = nullptr;
+    }
+}
+
+void CALLBACK cDialogWatch::OnTimer(HWND, UINT, UINT_PTR id, DWORD) {
+    for (cDialogWatch* watch = g_watches; watch; watch = watch->m_Next)
+        if (watch->m_Timer == id) return watch->m_Tick();
+}
+
+LRESULT CALLBACK cDialogWatch::OnLoop(int code, WPARAM wParam, LPARAM lParam) {
+    // A window that has just opened paints first: its first paint ticks the watches, the timer
+    // serves everything else.
+    static HWND lastPainted = nullptr;
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    HWND root = msg->message == WM_PAINT && msg->hwnd ? GetAncestor(msg->hwnd, GA_ROOT) : nullptr;
+    if (code == MSGF_DIALOGBOX && root && root != lastPainted) {
+        lastPainted = root;
+        // A tick may end its own watch or start another: each runs from a list taken first.
+        std::vector<void (*)()> ticks;
+        for (cDialogWatch* watch = g_watches; watch; watch = watch->m_Next) ticks.push_back(watch->m_Tick);
+        for (void (*tick)() : ticks) tick();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 namespace {
 
 std::function<bool(HWND)> g_isMine;
 std::function<void(HWND)> g_drive;
+std::unique_ptr<cDialogWatch> g_watch;
 
 BOOL CALLBACK FindDialog(HWND wnd, LPARAM found) {
     if (!g_isMine(wnd)) return TRUE;
@@ -13,22 +64,39 @@ BOOL CALLBACK FindDialog(HWND wnd, LPARAM found) {
     return FALSE;
 }
 
-void CALLBACK DriveTimer(HWND, UINT, UINT_PTR id, DWORD) {
+void DriveIfOpen() {
+    if (!g_drive) return;
     HWND dlg = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dlg));
     if (!dlg) return;
-    KillTimer(nullptr, id);
+    g_watch.reset();
     // The action may drive the next dialog, which replaces the stored action: run it from here.
     std::function<void(HWND)> drive = std::move(g_drive);
+    g_drive = nullptr;
     drive(dlg);
 }
 
 }  // namespace
 
 void DriveDialog(std::function<bool(HWND)> isMine, std::function<void(HWND)> drive) {
+    g_watch.reset();
     g_isMine = std::move(isMine);
     g_drive = std::move(drive);
-    SetTimer(nullptr, 0, 10, DriveTimer);
+    g_watch.reset(new cDialogWatch(DriveIfOpen));
+}
+
+bool IsShownWithCaption(HWND wnd, const char* caption) {
+    if (!IsWindowVisible(wnd)) return false;
+    wchar_t text[256] = L"";
+    wchar_t wanted[256] = L"";
+    InternalGetWindowText(wnd, text, 256);
+    MultiByteToWideChar(CP_ACP, 0, caption, -1, wanted, 256);
+    return wcscmp(text, wanted) == 0;
+}
+
+void DriveCaptioned(const char* caption, std::function<void(HWND)> drive) {
+    std::string wanted = caption;
+    DriveDialog([wanted](HWND wnd) { return IsShownWithCaption(wnd, wanted.c_str()); }, std::move(drive));
 }
 
 namespace {

@@ -19,11 +19,7 @@ namespace {
 int64_t g_memory = 0;
 int64_t TestMemory() { return g_memory; }
 
-bool IsOptionDialog(HWND wnd) {
-    char title[64] = "";
-    GetWindowTextA(wnd, title, sizeof title);
-    return IsWindowVisible(wnd) && std::string(title) == "ステージオプション";
-}
+bool IsOptionDialog(HWND wnd) { return IsShownWithCaption(wnd, "ステージオプション"); }
 
 // A 40 x 20 stage with three undo steps and plenty of memory unless a case says otherwise.
 class StageOption : public testing::Test {

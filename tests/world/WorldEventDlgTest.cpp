@@ -23,16 +23,7 @@
 
 namespace {
 
-bool IsEventDialog(HWND wnd) {
-    char title[64] = "";
-    GetWindowTextA(wnd, title, sizeof title);
-    return IsWindowVisible(wnd) && std::string(title) == "イベント";
-}
-bool IsNameInput(HWND wnd) {
-    char title[64] = "";
-    GetWindowTextA(wnd, title, sizeof title);
-    return IsWindowVisible(wnd) && std::string(title) == "変数名の入力";
-}
+bool IsEventDialog(HWND wnd) { return IsShownWithCaption(wnd, "イベント"); }
 
 void Click(HWND dlg, int id) { SendMessageA(GetDlgItem(dlg, id), BM_CLICK, 0, 0); }
 void Choose(HWND dlg, int id, int position) {
@@ -186,7 +177,7 @@ TEST_F(WorldEventDlg, ARenameIsSavedBeforeCancelAndTheStageIsChosenRelative) {
     Run([&](HWND dlg) {
         Click(dlg, IDC_WE_VAR_RENAME);  // "変数条件なし": a beep, no input
         Choose(dlg, IDC_WE_VAR, 1);
-        DriveDialog(IsNameInput, [](HWND input) {
+        DriveCaptioned("変数名の入力", [](HWND input) {
             SetDlgItemTextA(input, IDC_INPUT_EDIT, "宝");
             Click(input, IDC_INPUT_OK);
         });

@@ -30,11 +30,7 @@ namespace {
 
 const char kMapFile[] = "data\\WorldMap.dat";
 
-bool IsEventDialog(HWND wnd) {
-    char title[64] = "";
-    GetWindowTextA(wnd, title, sizeof title);
-    return IsWindowVisible(wnd) && std::string(title) == "イベント";
-}
+bool IsEventDialog(HWND wnd) { return IsShownWithCaption(wnd, "イベント"); }
 
 class WorldMapWindow : public testing::Test {
 protected:
@@ -574,16 +570,10 @@ TEST_F(WorldMapWindow, APressOpensOneEventDialog) {
 
 // Runs the settings dialog from the window's command: the edits get the texts, then OK.
 void RunSettings(HWND window, std::vector<std::pair<int, std::string>> texts) {
-    DriveDialog(
-        [](HWND wnd) {
-            char title[64] = "";
-            GetWindowTextA(wnd, title, sizeof title);
-            return IsWindowVisible(wnd) && std::string(title) == "ワールドマップの設定";
-        },
-        [texts](HWND dlg) {
-            for (const auto& [id, text] : texts) SetDlgItemTextA(dlg, id, text.c_str());
-            SendMessageA(GetDlgItem(dlg, IDC_WS_OK), BM_CLICK, 0, 0);
-        });
+    DriveCaptioned("ワールドマップの設定", [texts](HWND dlg) {
+        for (const auto& [id, text] : texts) SetDlgItemTextA(dlg, id, text.c_str());
+        SendMessageA(GetDlgItem(dlg, IDC_WS_OK), BM_CLICK, 0, 0);
+    });
     SendMessageA(window, WM_COMMAND, ID_WORLD_SETTINGS, 0);
 }
 
