@@ -14,8 +14,6 @@ const int32_t kCellDots = 32;
 // The scroll limits keep one screen (20 x 15 cells) inside the stage.
 const int32_t kScreenCells[eLimitCount] = {20, 1, 15, 1};
 
-bool IsHero(const cEdChara& chara) { return chara.m_Graphic != 0 && chara.m_Control == 0; }
-
 // Inheritance again for the cells that refer to the source (any source for eSourceNone); a cell
 // that is left without a graphic is emptied, so every kept cell holds an element.
 template <class T>
@@ -123,6 +121,8 @@ bool ReadInts(cCheckedVector<int32_t, eCloseProgram>& values, cDataReader& in) {
 }
 
 }  // namespace
+
+bool IsHero(const cEdChara& chara) { return chara.m_Graphic != 0 && chara.m_Control == 0; }
 
 cEdStage::cEdStage() {
     RegisterFields(kDataVersion);

@@ -41,6 +41,9 @@ enum eHitArea {
 
 enum eLimit { eLimitLeft, eLimitRight, eLimitTop, eLimitBottom, eLimitCount };
 
+// The hero: a drawn chara that the player controls (control 0). A stage keeps one.
+bool IsHero(const cEdChara& chara);
+
 class cEdStage : public cRecord {
 public:
     static const int32_t kMaxSize = 512;  // cells, both ways

@@ -24,8 +24,6 @@ cCellEditor g_CellEditor = nullptr;
 const UINT_PTR kDragTimer = 1;
 const UINT kDragTick = 16;
 
-bool IsHero(const cEdChara& chara) { return chara.m_Graphic != 0 && chara.m_Control == 0; }
-
 bool KeyHeld(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
 
 template <class T>

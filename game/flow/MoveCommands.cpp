@@ -56,7 +56,7 @@ int TargetCentreX(const cActor& target, const cFlowCmdEntry& entry) {
 
 // The facing that looks toward (toward 1) or away from the target's centre.
 void TurnByTarget(cActor& owner, const cActor& target, int toward) {
-    if (owner.m_Control[0] != 1) return;
+    if (owner.IsPlayer()) return;
     const bool right = target.m_X + (target.m_Width >> 1) > owner.m_X + (owner.m_Width >> 1);
     owner.m_Facing = right == (toward != 0) ? 1 : 0;
 }

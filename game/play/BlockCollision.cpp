@@ -15,9 +15,7 @@ namespace {
 const int kSoundBlockJump = 10;
 const uint32_t kOffMap = UINT32_MAX;
 
-bool IsPlayer(const cActor& actor) { return dynamic_cast<const cPlayerActor*>(&actor) != nullptr; }
 bool FlyingBlocked(const cActor& actor) { return actor.Flying() && actor.m_BlockContact == 1; }
-bool IgnoresBlocks(const cActor& actor) { return actor.Flying() && actor.m_BlockContact == 0; }
 
 // What static_cast<int32_t>(std::floor(v)) gives, the lowest int32 for a value past the type
 // too, without the library's call: this runs for every sample of every edge test.
@@ -121,7 +119,7 @@ namespace {
 int SideTest(cPlayScene& scene, cActor& actor, bool right) {
     const double x = right ? actor.m_Right : actor.m_X;
     const int kind = scene.HitKind(scene.EdgePick(actor, x, actor.m_Y, x, actor.m_Bottom), actor);
-    if (kind == 2 && IsPlayer(actor)) return 2;
+    if (kind == 2 && actor.IsPlayer()) return 2;
     if (kind != 1 && kind != 2) return 0;
     if (actor.m_BlockContact == 2) return 2;
     actor.m_dSpeedX = 0.0;
@@ -140,7 +138,7 @@ int SideTest(cPlayScene& scene, cActor& actor, bool right) {
 
 int TopTest(cPlayScene& scene, cActor& actor) {
     const int kind = scene.HitKind(scene.EdgePick(actor, actor.m_X, actor.m_Y, actor.m_Right, actor.m_Y), actor);
-    if (kind == 2 && IsPlayer(actor)) return 2;
+    if (kind == 2 && actor.IsPlayer()) return 2;
     if (kind != 1 && kind != 2) return 0;
     if (actor.m_BlockContact == 2) return 2;
     actor.HitCeiling();
@@ -151,7 +149,7 @@ int BottomTest(cPlayScene& scene, cActor& actor) {
     const uint32_t index = scene.EdgePick(actor, actor.m_X, actor.m_Bottom, actor.m_Right, actor.m_Bottom);
     actor.m_CellBelow = &scene.Cell(index);
     const int kind = scene.HitKind(index, actor);
-    const bool player = IsPlayer(actor);
+    const bool player = actor.IsPlayer();
     if (kind == 1) {
         if (actor.m_BlockContact == 2) return 2;
         if (player) actor.m_CellBelow = &scene.Cell(scene.FootPick(actor));
@@ -173,7 +171,7 @@ int BottomTest(cPlayScene& scene, cActor& actor) {
         actor.m_Falling = 1;
     } else if (!actor.m_OnObject) {
         actor.m_Falling = 1;
-        static_cast<cPlayerActor&>(actor).m_InAir = 1;
+        actor.SetInAir(1);
     }
     return 0;
 }
@@ -181,7 +179,7 @@ int BottomTest(cPlayScene& scene, cActor& actor) {
 }  // namespace
 
 int cPlayScene::MapTestX(cActor& actor, int second) {
-    if (IgnoresBlocks(actor)) return 0;
+    if (actor.IgnoresBlocks()) return 0;
     const bool rightFirst = second || FlyingBlocked(actor) || actor.m_dSpeedX > 0;
     for (bool right : {rightFirst, !rightFirst})
         if (SideTest(*this, actor, right) == 2) return 2;
@@ -189,7 +187,7 @@ int cPlayScene::MapTestX(cActor& actor, int second) {
 }
 
 int cPlayScene::MapTestY(cActor& actor, int second) {
-    if (IgnoresBlocks(actor)) return 0;
+    if (actor.IgnoresBlocks()) return 0;
     actor.m_CellBelow = nullptr;
     const bool bottomFirst = second || FlyingBlocked(actor) || actor.m_dSpeedY > 0;
     for (bool bottom : {bottomFirst, !bottomFirst})

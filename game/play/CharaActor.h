@@ -171,13 +171,14 @@ public:
     virtual void CopyFrom(const cActor& other);
     // The item the character carries; none for most.
     virtual cItemObj* GetHeldItem() { return nullptr; }
+    // The player's air flag; the other characters have none.
+    virtual void SetInAir(int32_t) {}
 
     // Death: the drawn frames count from here until the defeat's end (StepDefeated).
     void StartDeath() {
         m_Dead = 1;
         m_DeathFrames = 0;
     }
-    bool Flying() const { return m_NoGravity != 0; }
     enum eContact { eContactLeft, eContactRight, eContactTop, eContactBottom };
 
     // Flows (CharaFlows.cpp). Reset fills the character from a record (none keeps its own):

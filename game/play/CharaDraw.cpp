@@ -307,7 +307,7 @@ int StepCharaEffect(cActor& actor, int hold) {
 }
 
 int StepDefeated(cActor& actor, int hold) {
-    if (actor.m_Control[0]) {
+    if (!actor.IsPlayer()) {
         if (actor.m_CharaEffect.nEffect == 0) return 1;
         return StepCharaEffect(actor, hold);
     }

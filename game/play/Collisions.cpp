@@ -31,7 +31,6 @@ cHitBox OwnBox(const cObj& object) {
     return box;
 }
 
-bool IsHero(const cActor& actor) { return actor.m_Control[0] == 0; }
 bool IsBlock(const cActor& actor) { return actor.m_Chara.m_BlockHit != 0; }
 
 cRect ToRect(const cHitBox& box) {
@@ -67,13 +66,13 @@ cShotGroups GroupShots(cShotList& shots, bool onScreenOnly) {
 cHitBox CharaHitBox(const cActor& actor) {
     if (IsBlock(actor)) return cHitBox();
     const cEdStage& stage = ProjectStage();
-    return CentredBox(actor, stage.m_HitAreas[IsHero(actor) ? eHitHeroEnemy : eHitEnemyChara], actor.Scale());
+    return CentredBox(actor, stage.m_HitAreas[actor.IsPlayer() ? eHitHeroEnemy : eHitEnemyChara], actor.Scale());
 }
 
 cHitBox ShotHitBox(const cActor& actor) {
     if (IsBlock(actor)) return OwnBox(actor);
     const cEdStage& stage = ProjectStage();
-    return CentredBox(actor, stage.m_HitAreas[IsHero(actor) ? eHitHeroShot : eHitEnemyShot], actor.Scale());
+    return CentredBox(actor, stage.m_HitAreas[actor.IsPlayer() ? eHitHeroShot : eHitEnemyShot], actor.Scale());
 }
 
 cHitBox PickUpBox(const cActor& actor) {
@@ -83,7 +82,7 @@ cHitBox PickUpBox(const cActor& actor) {
 cHitBox ShotBox(const cShotObj& shot) { return OwnBox(shot); }
 
 cHitBox ClashBox(const cShotObj& shot) {
-    const cHitArea& area = ProjectStage().m_HitAreas[shot.m_Control[0] ? eHitEnemyShotShot : eHitHeroShotShot];
+    const cHitArea& area = ProjectStage().m_HitAreas[shot.IsPlayer() ? eHitHeroShotShot : eHitEnemyShotShot];
     const cHitBox own = OwnBox(shot);
     const int32_t w = std::max(area.width, 1) * shot.m_Scale, h = std::max(area.height, 1) * shot.m_Scale;
     cHitBox box;
@@ -167,7 +166,7 @@ int cPlayScene::HitCharasWithShot(cShotObj& shot, const cActorGroup& group, bool
         blow.box = ToRect(ShotBox(shot));
         const int died = TakeDamage(chara, blow, [&]() { chara.ImpulseFromShot(record.m_Impact, shot, !shot.IsSword()); });
         if (died) {
-            if (!IsPlayer(chara)) Host().PlaySystemSound(eSoundCharaDies);
+            if (!chara.IsPlayer()) Host().PlaySystemSound(eSoundCharaDies);
             const int result = HandleDefeat(chara);
             if (result != ePlayGoOn) return result;
         } else {
@@ -225,7 +224,7 @@ int cPlayScene::Touch(cActor& n, cActor& p, bool onScreenOnly) {
     for (cSide& side : sides) {
         if (!side.hit) continue;
         if (side.died) {
-            if (!IsPlayer(side.who)) Host().PlaySystemSound(eSoundCharaDies);
+            if (!side.who.IsPlayer()) Host().PlaySystemSound(eSoundCharaDies);
             side.who.StartFlowsByTrigger(eTriggerDefeated);
             const int result = HandleDefeat(side.who);
             if (result != ePlayGoOn) return result;
@@ -266,14 +265,8 @@ void cPlayScene::ClashShots() {
     m_Shots.remove_if([](const cShotObj& shot) { return shot.m_Removed != 0; });
 }
 
-bool cPlayScene::IsPlayer(const cActor& actor) const {
-    for (const cPlayerActor& player : m_Players)
-        if (&player == &actor) return true;
-    return false;
-}
-
 int cPlayScene::HandleDefeat(cActor& actor) {
-    if (IsPlayer(actor)) return ePlayDies;
+    if (actor.IsPlayer()) return ePlayDies;
     if (actor.m_Dead) return ePlayGoOn;
     int result = ePlayGoOn;
     cItemObj* item = actor.GetHeldItem();

@@ -10,7 +10,7 @@
 
 int32_t GuardSteps(const cActor& actor, bool perAttacker, int32_t subSteps) {
     const cEdStage& stage = ProjectStage();
-    const bool hero = actor.m_Control[0] == 0;
+    const bool hero = actor.IsPlayer();
     const int32_t time = hero ? (perAttacker ? stage.m_HeroSameCharaGuard : stage.m_HeroGuard)
                               : (perAttacker ? stage.m_EnemySameCharaGuard : stage.m_EnemyGuard);
     return time * subSteps;
@@ -84,10 +84,7 @@ void cPlayScene::Defeat(cActor& actor) {
         m_nSubState = 0;
         return;
     }
-    for (cPlayerActor& player : m_Players)
-        if (player.m_Flow.m_Target == &actor) player.m_Flow.m_Target = nullptr;
-    for (cCharaActor& chara : m_Charas)
-        if (chara.m_Flow.m_Target == &actor) chara.m_Flow.m_Target = nullptr;
+    DropAsTarget(&actor);
     actor.m_Dead = 1;
     actor.m_DeathFrames = 0;
     StartCharaEffect(actor, actor.m_Chara.m_DeathEffect, 0);

@@ -334,8 +334,8 @@ void FireVolleys(const cActor& shooter, const cEdShot& shot, int flowDir, cPlayR
 }
 
 void FireShots(cPlayScene& scene, cActor& shooter, int cmdType, const cEdShot& shot, int flowDir) {
-    if (shooter.m_Control[0] == 1) shooter.UpdateScreenRect();
-    if (shooter.m_Flow.m_Target && shooter.m_Flow.m_Target->m_Control[0] == 1) shooter.m_Flow.m_Target->UpdateScreenRect();
+    if (!shooter.IsPlayer()) shooter.UpdateScreenRect();
+    if (shooter.m_Flow.m_Target && !shooter.m_Flow.m_Target->IsPlayer()) shooter.m_Flow.m_Target->UpdateScreenRect();
     FireVolleys(shooter, shot, flowDir, scene.m_Random,
                 [&](const cPlacement& p) { scene.SpawnShot(shooter, cmdType, shot, p); });
 }

@@ -132,7 +132,7 @@ int FirstDownKey(const cInput* input) {
 
 const cInput* cActor::ControlInput() const {
     cCheckedVector<cInput>& inputs = PlayerInputs();
-    const int32_t n = m_Control[0] ? 0 : m_Control[1];
+    const int32_t n = IsPlayer() ? m_Control[1] : 0;
     return n >= 0 && static_cast<size_t>(n) < inputs.size() ? &inputs[n] : nullptr;
 }
 

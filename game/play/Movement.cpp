@@ -164,7 +164,7 @@ double cActor::JumpSpeedForHeight(double dots) const {
     const cPhysics p = PlayPhysics();
     if (p.gravity <= 0.0) return 0.0;
     double v = (-p.gravity - MathSqrt(std::max(0.0, (8 * dots + p.gravity) * p.gravity))) * 0.5;
-    if (m_Control[0] == 0) v *= 0.99 - p.jumpCorrection * 0.025;
+    if (IsPlayer()) v *= 0.99 - p.jumpCorrection * 0.025;
     return v;
 }
 
@@ -185,7 +185,7 @@ void cActor::Land() {
     m_dSpeedY = m_dAcSpeedY = 0.0;
     m_Contact[eContactBottom] = 1;
     m_AirCounter = m_Falling = m_Jumping = m_JumpEnd = m_ImpulseActive = 0;
-    if (m_Control[0]) m_CeilingLock = 0;
+    if (!IsPlayer()) m_CeilingLock = 0;
     m_Y -= (static_cast<int32_t>(m_Bottom) & 31) + 1;
     OnMoveY();
     for (int trigger : {7, 11, 13}) StartFlowsByTrigger(trigger);

@@ -50,6 +50,12 @@ public:
     // The group whose blocks let the object pass (control value 3); characters take theirs
     // from their force, and everything that tests them against the map uses this one rule.
     virtual int32_t BlockGroup() const { return m_Control[2]; }
+    // Control value 1 clear: the player. A shot or a sword carries its owner's value, so it tells
+    // the player's shots from the others'.
+    bool IsPlayer() const { return m_Control[0] == 0; }
+    bool Flying() const { return m_NoGravity != 0; }
+    // A flyer of mode 1: the map's blocks and the block characters never stop it.
+    bool IgnoresBlocks() const { return Flying() && m_BlockContact == 0; }
     // 1 when a corner of the box lies in a map cell whose block stops the object's block group.
     // TouchesCell asks as the object itself: one that flies through blocks touches none.
     int TouchesSolidCell() const;

@@ -221,6 +221,8 @@ public:
     // The character nearest the point (stage dots) among the living ones of the force (0 to 7).
     cActor* NearestOfForce(double x, double y, int force);
     cActor* FindActorByNumber(int32_t number);
+    // No character keeps this one as its target (a defeat). Shots keep heading for it.
+    void DropAsTarget(const cActor* actor);
     // A character leaves play: no shot heads for it and no character keeps it as its target.
     void ForgetTarget(const cActor* actor);
 
@@ -387,7 +389,6 @@ public:
     // After flows changed a life: a player without life dies (its death started), stage
     // characters without life are defeated.
     int CheckStatus();
-    bool IsPlayer(const cActor& actor) const;
     const cItemObj* FindItemByNumber(int32_t number) const;
     // The player or stage character with that object number, or null.
     const cActor* FindCharaByNumber(int32_t number) const;

@@ -30,6 +30,7 @@ public:
     // The jump rises while the key is held, up to the command's time; a key let go early cuts it
     // to 0.3 of its speed, and only a key pressed within the frame's sub-steps starts one.
     int Jump(cFlowCmdEntry& entry) override;
+    void SetInAir(int32_t inAir) override { m_InAir = inAir; }
     void SaveFacing() { m_FacingCopy = m_Facing; }
     // A number that pops up over the stage at (x, y) for half a second.
     void PopupNumber(int32_t value, int32_t x, int32_t y);

@@ -18,8 +18,6 @@ const double kNudge = 0.1;
 
 enum { eLeft = cActor::eContactLeft, eRight = cActor::eContactRight, eUp = cActor::eContactTop, eDown = cActor::eContactBottom };
 
-bool IgnoresBlocks(const cObj& object) { return object.m_NoGravity && object.m_BlockContact == 0; }
-
 cBox SavedBox(const cActor& actor) { return {actor.m_Saved[0], actor.m_Saved[1], actor.m_Saved[2], actor.m_Saved[3]}; }
 
 // The strip a character stands on: its width, from its bottom down a few dots.
@@ -280,10 +278,10 @@ int PushWalking(cPlayScene& scene, cActor& actor) {
                 actor.OnMoveY();
                 actor.m_dSpeedY = 0.0;
                 actor.m_AirCounter = actor.m_JumpEnd = actor.m_Jumping = actor.m_Falling = actor.m_ImpulseActive = 0;
-                if (actor.m_Control[0])
+                if (!actor.IsPlayer())
                     actor.m_CeilingLock = 0;
-                else if (cPlayerActor* player = dynamic_cast<cPlayerActor*>(&actor))
-                    player->m_InAir = 0;
+                else
+                    actor.SetInAir(0);
                 landed = true;
             }
         }
@@ -377,7 +375,7 @@ cStripIndex* cPlayScene::KeptBlockStrips() {
 }
 
 int cPlayScene::PushOut(cActor& actor) {
-    if (IgnoresBlocks(actor)) return 0;
+    if (actor.IgnoresBlocks()) return 0;
     return actor.Flying() ? PushFlying(*this, actor) : PushWalking(*this, actor);
 }
 
@@ -395,7 +393,7 @@ void cPlayScene::PushOutAxis(cActor& actor, int axis) {
 }
 
 int cPlayScene::OverlapsBlockChara(const cObj& object, int32_t ignoredId) {
-    if (IgnoresBlocks(object)) return 0;
+    if (object.IgnoresBlocks()) return 0;
     const cBox box = BoxOf(object);
     return FindBlockCharaAcross(*this, object.m_Number, box, [&](cCharaActor& b) {
                return b.m_Number != ignoredId && Overlaps(box, BoxOf(b));
@@ -418,7 +416,7 @@ int cPlayScene::StandsOnBlockChara(const cActor& actor) {
 }
 
 int cPlayScene::IsEngulfed(const cActor& actor, const cBox& before) {
-    if (IgnoresBlocks(actor)) return 0;
+    if (actor.IgnoresBlocks()) return 0;
     const cBox now = BoxOf(actor);
     const auto corners = [](const cBox& b) {
         return std::array<std::pair<double, double>, 4>{
@@ -446,6 +444,6 @@ void cPlayScene::Carry(cActor& actor) {
     if (!carrier) return;
     actor.m_dSpeedX += carrier->m_X - actor.m_CarrierBox[0];
     actor.m_dSpeedY = carrier->m_Y - actor.m_CarrierBox[1];
-    if (actor.m_Control[0] == 0) carrier->StartFlowsByTrigger(kTriggerCarriesPlayer);
+    if (actor.IsPlayer()) carrier->StartFlowsByTrigger(kTriggerCarriesPlayer);
     carrier->StartFlowsByTrigger(kTriggerCarries);
 }

@@ -65,7 +65,7 @@ void cShotObj::Setup(int32_t number, const cActor& owner, int32_t cmdType, const
         drawH = h;
     } else {
         m_Kind = 1;
-        const cHitArea& box = ProjectStage().m_HitAreas[owner.m_Control[0] ? eHitEnemyShotChara : eHitHeroShotChara];
+        const cHitArea& box = ProjectStage().m_HitAreas[owner.IsPlayer() ? eHitHeroShotChara : eHitEnemyShotChara];
         w = box.width < 1 ? 1 : box.width;
         h = box.height < 1 ? 1 : box.height;
         offsetX = 8 - (w >> 1);

@@ -35,7 +35,7 @@ void cPlayScene::StepShots(int32_t n) {
     for (auto it = m_Shots.begin(); it != m_Shots.end();) {
         // Once a frame a shot (a sword never) that has left the area of its side goes.
         const bool gone = n == 1 && !it->IsSword() &&
-                          it->IsOutOfRemovalArea(stage.m_AutoVanish[it->m_Control[0] ? eVanishEnemyShot : eVanishHeroShot]);
+                          it->IsOutOfRemovalArea(stage.m_AutoVanish[it->IsPlayer() ? eVanishHeroShot : eVanishEnemyShot]);
         if (gone || it->Step(*this) || (!it->IsSword() && it->HitsBlock(*this))) it = m_Shots.erase(it);
         else ++it;
     }
@@ -72,6 +72,10 @@ cActor* cPlayScene::FindActorByNumber(int32_t number) {
 void cPlayScene::ForgetTarget(const cActor* actor) {
     for (cShotObj& shot : m_Shots)
         if (shot.m_Target == actor) shot.m_Target = nullptr;
+    DropAsTarget(actor);
+}
+
+void cPlayScene::DropAsTarget(const cActor* actor) {
     for (cPlayerActor& player : m_Players)
         if (player.m_Flow.m_Target == actor) player.m_Flow.m_Target = nullptr;
     for (cCharaActor& chara : m_Charas)

@@ -174,7 +174,7 @@ int cPlayScene::ChangeBlockAt(double x, double y, const cObj*, const cEdShot& sh
 }
 
 int cPlayScene::IsActorBlocked(const cActor& actor) {
-    if (actor.Flying() && actor.m_BlockContact == 0) return 0;
+    if (actor.IgnoresBlocks()) return 0;
     const uint32_t corner =
         CornerPick(actor.m_LeftColumn, actor.m_TopRow, actor.m_RightColumn, actor.m_BottomRow, actor.BlockGroup());
     return HitKind(corner, actor) != 0 || OverlapsBlockChara(actor, actor.m_Number) ? 1 : 0;

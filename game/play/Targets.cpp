@@ -57,7 +57,7 @@ int AimAt(double& vx, double& vy, int32_t& direction, const cActor& owner, doubl
     if (withScroll) {
         const bool across = Scrolls(sx), down = Scrolls(sy);
         if (across && down) {
-            if (owner.m_NoGravity && owner.m_Control[0] == 0) {
+            if (owner.Flying() && owner.IsPlayer()) {
                 vx += sx.m_AutoSpeed;
                 vy += sy.m_AutoSpeed;
             }

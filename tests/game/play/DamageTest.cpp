@@ -137,7 +137,8 @@ TEST_F(Damage, DefeatKeepsTheScoreInRange) {
 }
 
 // With a stage clear pending the defeat ends the stage; otherwise the character falls, is
-// nobody's target any more and runs its defeat effect.
+// nobody's target any more and runs its defeat effect. A shot heading for it flies on toward
+// it: only a character that leaves play is taken from the shots.
 TEST_F(Damage, DefeatWithAPendingClearGoesToTheResult) {
     m_Scene.m_Charas.push_back(Chara({}));
     m_Scene.m_Charas.push_back(Chara({}));
@@ -146,6 +147,8 @@ TEST_F(Damage, DefeatWithAPendingClearGoesToTheResult) {
     cCharaActor& hunter = m_Scene.m_Charas.back();
     m_Scene.m_Players[0].m_Flow.m_Target = &victim;
     hunter.m_Flow.m_Target = &victim;
+    m_Scene.m_Shots.emplace_back();
+    m_Scene.m_Shots.back().m_Target = &victim;
 
     m_Scene.m_ExecResult = ePlayCleared;
     m_Scene.Defeat(victim);
@@ -159,6 +162,7 @@ TEST_F(Damage, DefeatWithAPendingClearGoesToTheResult) {
     EXPECT_EQ(1, victim.m_Dead);
     EXPECT_EQ(nullptr, hunter.m_Flow.m_Target);
     EXPECT_EQ(nullptr, m_Scene.m_Players[0].m_Flow.m_Target);
+    EXPECT_EQ(&victim, m_Scene.m_Shots.back().m_Target);
     EXPECT_EQ(3, victim.m_CharaEffect.nEffect);
     EXPECT_EQ(0, victim.m_CharaEffect.nRepeat);
 }
