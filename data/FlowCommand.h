@@ -32,6 +32,8 @@ public:
     // The character command type this command runs as: item types 2-21 map to 17-36; the
     // item's own type 1 and any type outside the tables give 0.
     int CharaType() const;
+    // Parameter i of the list; 0 past its end, so a short list reads as its defaults.
+    int32_t Param(size_t index) const { return index < m_Params.size() ? m_Params[index] : 0; }
 
     // Repairs references to database rows that do not exist and sizes the parameter list
     // for the command type; the sub-flows are validated too.

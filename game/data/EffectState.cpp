@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "game/data/Tenths.h"
+
 namespace {
 
 const double kTenthPerFrame = 1.0 / 6.0;
@@ -26,7 +28,7 @@ void CountTenths(cEffectState& state) {
 }  // namespace
 
 double EffectStep(int32_t time, int32_t from, int32_t to) {
-    double frames = (time < 1 ? 1.0 : static_cast<double>(time)) * 6.0;
+    double frames = (time < 1 ? 1.0 : static_cast<double>(time)) * kFramesPerTenth;
     return std::fabs(static_cast<double>(to) - static_cast<double>(from)) / frames;
 }
 

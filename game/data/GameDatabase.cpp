@@ -1,18 +1,11 @@
 #include "game/data/GameDatabase.h"
 
-#include <climits>
-
 #include "data/ProjectDatabase.h"
+#include "game/data/Tenths.h"
 
 namespace {
 
 const int32_t kAnimeEnd = -4;
-
-int32_t TenthsToFrames(int32_t tenths) {
-    long long frames = static_cast<long long>(tenths) * 6;
-    if (frames < 0) return 0;
-    return frames > INT_MAX ? INT_MAX : static_cast<int32_t>(frames);
-}
 
 // Frames of one table entry: the frame's cell and time, and whether it starts the entry's
 // uninterruptible tail.

@@ -79,10 +79,6 @@ void Operate(cActor& owner, cFlowRunner& runner, int32_t operation) {
     }
 }
 
-int32_t Param(const cFlowCmd& command, size_t index) {
-    return index < command.m_Params.size() ? command.m_Params[index] : 0;
-}
-
 }  // namespace
 
 const cCommandHandler FlowCommandTable[kCharaCommandTypes] = {
@@ -138,9 +134,9 @@ void DispatchCommand(cActor& owner, cFlowCmdEntry& entry) {
 void ExecFlowOperation(cActor& owner, cFlowCmdEntry& entry) {
     cPlayScene* scene = CurrentPlayScene();
     if (!scene || !entry.m_Cmd) return;
-    const int32_t operation = Param(*entry.m_Cmd, 0);
-    const int32_t target = Param(*entry.m_Cmd, 1);
-    const int32_t id = Param(*entry.m_Cmd, 2);
+    const int32_t operation = entry.m_Cmd->Param(0);
+    const int32_t target = entry.m_Cmd->Param(1);
+    const int32_t id = entry.m_Cmd->Param(2);
     if (operation < eFlowStart || operation > eFlowStop) {
         LogFlowFault("Flow operation %d outside the list", operation);
         return;

@@ -19,7 +19,7 @@ const char kTimeZeroText[] = "使用時間0なので、ここにくることは�
 bool WaitsForKey(const cFlowCmdEntry& entry) {
     const cFlowCmd* command = entry.m_Cmd;
     return command && command->CharaType() == eCmdMessage && command->m_Params.size() > kMessageModeParam &&
-           command->m_Params[kMessageModeParam] == 0;
+           command->Param(kMessageModeParam) == 0;
 }
 
 bool IsParallel(const cFlowCmdEntry& entry) { return entry.m_Cmd && entry.m_Cmd->m_Parallel; }

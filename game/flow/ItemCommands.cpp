@@ -15,10 +15,6 @@ namespace {
 
 const int kLifeRanOut = 2;
 
-int32_t Param(const cFlowCmd& command, size_t index) {
-    return index < command.m_Params.size() ? command.m_Params[index] : 0;
-}
-
 // The lists running now, outermost first.
 std::vector<const cRecordVector<cFlowCmd>*>& RunningLists() {
     static std::vector<const cRecordVector<cFlowCmd>*> lists;
@@ -34,7 +30,7 @@ int Go(cActor& taker, const cFlowCmd& command) {
 int Nothing(cActor&, const cFlowCmd&) { return 0; }
 
 int FlowChange(cActor& taker, const cFlowCmd& command) {
-    taker.ChangeFlows(Param(command, 0), static_cast<uint8_t>(Param(command, 1)), command.m_SubFlows);
+    taker.ChangeFlows(command.Param(0), static_cast<uint8_t>(command.Param(1)), command.m_SubFlows);
     return 0;
 }
 

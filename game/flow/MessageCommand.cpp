@@ -1,6 +1,7 @@
 #include <list>
 
 #include "data/Flow.h"
+#include "game/data/Tenths.h"
 #include "game/flow/StageCommands.h"
 #include "game/play/PlayScene.h"
 
@@ -10,10 +11,6 @@ enum eMessageParam { ePosition, eColumn, eRow, eOffsetX, eOffsetY, eKeepOnScreen
 // Positions 1-3 follow the owner, 4-6 the player; the others stand on the screen or stage.
 enum { eFirstOwnerPosition = 1, eFirstPlayerPosition = 4, eLastPlayerPosition = 6 };
 const int kAdvanceSound = 11;
-
-int32_t Param(const cFlowCmd& command, size_t index) {
-    return index < command.m_Params.size() ? command.m_Params[index] : 0;
-}
 
 // The number of the character the window follows; -1 (nobody's) for the other positions.
 int32_t AnchorNumber(const cPlayScene& scene, const cActor& owner, int32_t position) {
@@ -28,13 +25,13 @@ int32_t AnchorNumber(const cPlayScene& scene, const cActor& owner, int32_t posit
 void ExecMessage(cActor& owner, const cFlowCmd& command, int32_t waitFlag) {
     cPlayScene* scene = CurrentPlayScene();
     if (!scene) return;
-    const int32_t position = Param(command, ePosition);
-    const int32_t mode = Param(command, eDisplayMode);
-    const int32_t frames = TenthsToFrames(Param(command, eTenths));
-    const int32_t pause = Param(command, ePause) != 0;
+    const int32_t position = command.Param(ePosition);
+    const int32_t mode = command.Param(eDisplayMode);
+    const int32_t frames = TenthsToFrames(command.Param(eTenths));
+    const int32_t pause = command.Param(ePause) != 0;
     cTextObj message;
-    message.Create(cTextObj::eWindow, command.m_Text, 0, 0, 0, position, Param(command, eColumn), Param(command, eRow),
-                   Param(command, eOffsetX), Param(command, eOffsetY), Param(command, eKeepOnScreen), mode, frames,
+    message.Create(cTextObj::eWindow, command.m_Text, 0, 0, 0, position, command.Param(eColumn), command.Param(eRow),
+                   command.Param(eOffsetX), command.Param(eOffsetY), command.Param(eKeepOnScreen), mode, frames,
                    pause, AnchorNumber(*scene, owner, position), waitFlag);
     const std::list<cTextObj>::iterator shown = scene->m_Messages.insert(scene->m_Messages.end(), message);
     if (!pause) return;

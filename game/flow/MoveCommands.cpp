@@ -202,8 +202,7 @@ void ExecTurn(cActor& owner, cFlowCmdEntry& entry) {
     if (entry.m_Steps == 0) {
         cPlayScene* scene = CurrentPlayScene();
         if (scene) scene->Host().PlaySound(entry.m_Cmd->m_Sound);
-        const std::vector<int32_t>& params = entry.m_Cmd->m_Params;
-        const int32_t kind = params.empty() ? 0 : params[0];
+        const int32_t kind = entry.m_Cmd->Param(0);
         switch (kind) {
             case eTurnLeft: owner.m_Facing = 0; break;
             case eTurnRight: owner.m_Facing = 1; break;

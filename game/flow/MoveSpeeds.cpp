@@ -22,25 +22,8 @@ int InputCode(const cActor& owner) {
     static const int kCodes[] = {0, eDirLeft, eDirRight, eDirUp, eDirDown, 8, 9, 10, 11, eDirNone};
     const cPlayScene* scene = CurrentPlayScene();
     const int input = scene && scene->m_Flow.m_Runner ? scene->m_Flow.m_Runner->m_StartInput : 9;
-    if (input == 0) return owner.m_Facing == 1 ? eDirRight : eDirLeft;
+    if (input == 0) return DirectionCode(0, owner.m_Facing, eDirNone);
     return input > 0 && input < 10 ? kCodes[input] : eDirNone;
-}
-
-// Codes 2-11 along each axis: -1, 0 or +1.
-int SignX(int code) {
-    switch (code) {
-        case eDirLeft: case 8: case 9: return -1;
-        case eDirRight: case 10: case 11: return 1;
-        default: return 0;
-    }
-}
-
-int SignY(int code) {
-    switch (code) {
-        case eDirUp: case 8: case 10: return -1;
-        case eDirDown: case 9: case 11: return 1;
-        default: return 0;
-    }
 }
 
 int32_t TimeFor(double distance, double v) {
@@ -82,22 +65,14 @@ double AutoSpeed(const cScroll& axis) { return axis.m_Auto ? axis.m_AutoSpeed : 
 }  // namespace
 
 int DirectionCode(const cActor& owner, int choice) {
-    const bool right = owner.m_Facing == 1;
-    switch (choice) {
-        case 0: return right ? eDirRight : eDirLeft;
-        case 1: return right ? eDirLeft : eDirRight;
-        case 4: return right ? eDirDown : eDirUp;
-        case 5: return right ? eDirUp : eDirDown;
-        case 12: return InputCode(owner);
-        default: return choice;
-    }
+    return DirectionCode(choice, owner.m_Facing, choice == 12 ? InputCode(owner) : eDirNone);
 }
 
 void DirectSpeeds(const cActor& owner, double& x, double& y, int32_t& facingCode, double v, int choice) {
     x = y = 0.0;
     const int code = DirectionCode(owner, choice);
     if (code < eDirLeft || code > 11) return;
-    const int sx = SignX(code), sy = SignY(code);
+    const int sx = DirectionSignX(code), sy = DirectionSignY(code);
     const double size = sx != 0 && sy != 0 ? v * kHalfRoot2 : v;
     x = sx * size;
     if (owner.Flying()) y = sy * size;
@@ -106,12 +81,11 @@ void DirectSpeeds(const cActor& owner, double& x, double& y, int32_t& facingCode
 
 void AngledSpeeds(const cActor& owner, double& x, double& y, int32_t& facingCode, double v, int choice, int angle) {
     x = y = 0.0;
-    static const int kBase[] = {0, 0, 0, 180, 0, 0, 90, 270, 45, 315, 135, 225};
     const int code = DirectionCode(owner, choice);
     int base = 0;
     if (code >= eDirLeft && code <= 11 && code != 4 && code != 5) {
-        base = kBase[code];
-        const int sx = SignX(code);
+        base = DirectionAngle(code);
+        const int sx = DirectionSignX(code);
         if (!owner.m_DirFixed) facingCode = sx < 0 ? 1 : sx > 0 ? 2 : 0;
     }
     const double theta = static_cast<double>(base + angle) * kDegree;
@@ -178,7 +152,7 @@ void ApproachSpeeds(cActor& owner, cFlowCmdEntry& entry, const cEdMove& move, do
 void AvoidSpeeds(const cActor& owner, cFlowCmdEntry& entry, const cEdMove& move) {
     int code = move.m_Dir;
     if (code == 0 || code == 1 || code == 4 || code == 5) code = DirectionCode(owner, code);
-    const int sx = SignX(code), sy = SignY(code);
+    const int sx = DirectionSignX(code), sy = DirectionSignY(code);
     entry.m_SpeedX = entry.m_SpeedY = 0.0;
     const double v = entry.m_Speed;
     const cRect& box = owner.m_ScreenRect;

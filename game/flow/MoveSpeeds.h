@@ -3,13 +3,11 @@
 // owner takes them each step. Facing codes: 0 keep, 1 turn left, 2 turn right.
 #include <cstdint>
 
+#include "game/play/Directions.h"
+
 class cActor;
 class cEdMove;
 struct cFlowCmdEntry;
-
-// Direction codes: 0 none, 2 left, 3 right, 6 up, 7 down, 8 up-left, 9 down-left, 10 up-right,
-// 11 down-right.
-enum eDirCode { eDirNone = 0, eDirLeft = 2, eDirRight = 3, eDirUp = 6, eDirDown = 7 };
 
 // The code of a direction choice (0-12) for the owner's facing; 12 follows the input the flow
 // started with.

@@ -1,7 +1,6 @@
 #include "game/flow/ShowCommands.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <list>
 
@@ -9,6 +8,7 @@
 #include "data/ProjectDatabase.h"
 #include "data/Stage.h"
 #include "game/data/StorySave.h"
+#include "game/data/Tenths.h"
 #include "game/flow/FlowFaults.h"
 #include "game/flow/StageCommands.h"
 #include "game/play/CharaDraw.h"
@@ -27,19 +27,15 @@ const int32_t kMaxPercent = 1000;
 const int kPauseWait = 2;
 const int kPictureWait = 3;
 
-int32_t Param(const cFlowCmd& command, size_t index) {
-    return index < command.m_Params.size() ? command.m_Params[index] : 0;
-}
-
 // Where an object of w x h stands (stage dots) for the position mode and the command's block
 // coordinates and dot offsets, from parameter `first` on: mode, X, Y, offset X, offset Y.
 void Place(const cPlayScene& scene, const cActor& owner, const cFlowCmd& command, size_t first, int32_t w,
            int32_t h, double& x, double& y) {
     const double sx = scene.m_ScrollX.m_Pos, sy = scene.m_ScrollY.m_Pos;
-    const int32_t column = Param(command, first + 1), row = Param(command, first + 2);
-    const int32_t dx = Param(command, first + 3), dy = Param(command, first + 4);
+    const int32_t column = command.Param(first + 1), row = command.Param(first + 2);
+    const int32_t dx = command.Param(first + 3), dy = command.Param(first + 4);
     const cActor* centre = nullptr;
-    switch (Param(command, first)) {
+    switch (command.Param(first)) {
         case eOwnerCentre: centre = &owner; break;
         case ePlayerCentre:
             if (!scene.m_Players.empty()) centre = &scene.m_Players[0];
@@ -63,14 +59,11 @@ void Place(const cPlayScene& scene, const cActor& owner, const cFlowCmd& command
     }
 }
 
-// The frames an effect shows: its frames' tenths, six frames each, kept within an int.
+// The frames an effect shows: the sum of its frames' times.
 int32_t EffectFrames(const cEffect& effect) {
-    int64_t frames = 0;
-    for (const cEffectFrame& frame : effect.m_Frames) {
-        frames += static_cast<int64_t>(std::max(0, frame.m_Time)) * 6;
-        if (frames >= INT_MAX) return INT_MAX;
-    }
-    return static_cast<int32_t>(frames);
+    int64_t tenths = 0;
+    for (const cEffectFrame& frame : effect.m_Frames) tenths += std::max(0, frame.m_Time);
+    return TenthsToFrames(tenths);
 }
 
 }  // namespace
@@ -83,7 +76,7 @@ int32_t ScaledSize(int32_t size, int32_t percent) {
 void ExecEffect(cActor& owner, const cFlowCmd& command) {
     cPlayScene* scene = CurrentPlayScene();
     if (!scene) return;
-    const int32_t number = Param(command, eEffectNumber);
+    const int32_t number = command.Param(eEffectNumber);
     if (number == 0) {
         scene->m_EffectObjs.clear();
         return;
@@ -94,11 +87,11 @@ void ExecEffect(cActor& owner, const cFlowCmd& command) {
         return;
     }
     const cEffect& effect = table[number];
-    const int32_t percent = Param(command, eEffectSize);
+    const int32_t percent = command.Param(eEffectSize);
     const int32_t w = ScaledSize(effect.m_CellWidth, percent), h = ScaledSize(effect.m_CellHeight, percent);
     double x = 0.0, y = 0.0;
     Place(*scene, owner, command, eEffectPosition, w, h, x, y);
-    const int32_t pause = Param(command, eEffectPause) != 0;
+    const int32_t pause = command.Param(eEffectPause) != 0;
     cEffectObj shown;
     shown.Create(number, x, y, w, h, pause);
     shown.m_Scaled = w != effect.m_CellWidth || h != effect.m_CellHeight;
@@ -108,31 +101,31 @@ void ExecEffect(cActor& owner, const cFlowCmd& command) {
 }
 
 void ExecCharaEffect(cActor& owner, const cFlowCmd& command) {
-    StartCharaEffect(owner, static_cast<uint16_t>(Param(command, 0)), Param(command, 1));
+    StartCharaEffect(owner, static_cast<uint16_t>(command.Param(0)), command.Param(1));
 }
 
 void ExecScreenEffect(cActor&, const cFlowCmd& command) {
     if (cPlayScene* scene = CurrentPlayScene())
-        scene->StartScreenEffect(static_cast<uint16_t>(Param(command, 0)), Param(command, 1));
+        scene->StartScreenEffect(static_cast<uint16_t>(command.Param(0)), command.Param(1));
 }
 
 void ExecPicture(cActor& owner, const cFlowCmd& command) {
     cPlayScene* scene = CurrentPlayScene();
     if (!scene) return;
-    const int32_t number = Param(command, ePictureNumber);
+    const int32_t number = command.Param(ePictureNumber);
     if (number == 0) {
         scene->m_PictureObjs.clear();
         return;
     }
     const std::shared_ptr<cSurface> picture = scene->StagePicture(number);
     if (!picture) return;
-    const int32_t percent = std::max(kMinPercent, std::min(Param(command, ePictureSize), kMaxPercent));
+    const int32_t percent = std::max(kMinPercent, std::min(command.Param(ePictureSize), kMaxPercent));
     const int32_t w = ScaledSize(picture->nWidth, percent), h = ScaledSize(picture->nHeight, percent);
     double x = 0.0, y = 0.0;
     Place(*scene, owner, command, ePicturePosition, w, h, x, y);
-    const int32_t mode = Param(command, ePictureMode);
-    const int32_t frames = TenthsToFrames(Param(command, ePictureTenths));
-    const bool pause = Param(command, ePicturePause) != 0;
+    const int32_t mode = command.Param(ePictureMode);
+    const int32_t frames = TenthsToFrames(command.Param(ePictureTenths));
+    const bool pause = command.Param(ePicturePause) != 0;
     cPictureObj shown;
     // A picture that holds the game does not count while it does: the wait's end takes it away.
     shown.Set(number, x, y, w, h, percent, mode, frames, 0);
@@ -148,7 +141,7 @@ void ExecScreenColor(cActor&, const cFlowCmd& command) {
     cPlayScene* scene = CurrentPlayScene();
     if (!scene) return;
     int32_t values[8];
-    for (size_t i = 0; i < 8; ++i) values[i] = Param(command, i);
+    for (size_t i = 0; i < 8; ++i) values[i] = command.Param(i);
     scene->SetScreenColour(values);
 }
 
@@ -156,10 +149,10 @@ void ExecBackground(cActor&, const cFlowCmd& command) {
     cPlayScene* scene = CurrentPlayScene();
     if (!scene) return;
     std::vector<int32_t>& layers = scene->m_LayerShown;
-    const int32_t number = Param(command, 0);
+    const int32_t number = command.Param(0);
     if (number < 1 || static_cast<size_t>(number) > layers.size()) return;
     int32_t& shown = layers[number - 1];
-    switch (Param(command, 1)) {
+    switch (command.Param(1)) {
         case eShow: shown = 1; break;
         case eHide: shown = 0; break;
         case eToggle: shown = !shown; break;
@@ -169,7 +162,7 @@ void ExecBackground(cActor&, const cFlowCmd& command) {
 
 void ExecSound(cActor& owner, const cFlowCmd& command) {
     cPlayScene* scene = CurrentPlayScene();
-    const int32_t sound = Param(command, 0);
+    const int32_t sound = command.Param(0);
     if (!scene || sound == 0) return;
     if (command.m_SoundOnScreen && !owner.m_OnScreen) return;
     scene->Host().PlaySound(sound);
@@ -178,7 +171,7 @@ void ExecSound(cActor& owner, const cFlowCmd& command) {
 void ExecBgm(cActor&, const cFlowCmd& command) {
     cPlayScene* scene = CurrentPlayScene();
     if (!scene) return;
-    const int32_t number = Param(command, 0);
+    const int32_t number = command.Param(0);
     cStorySave& story = StoryState();
     if (number == 0) {
         story.m_MusicIndex = 0;

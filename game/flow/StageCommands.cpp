@@ -1,13 +1,13 @@
 #include "game/flow/StageCommands.h"
 
 #include <algorithm>
-#include <climits>
 #include <string>
 
 #include "data/Flow.h"
 #include "data/ProjectData.h"
 #include "data/WorldMap.h"
 #include "game/data/StorySave.h"
+#include "game/data/Tenths.h"
 #include "game/play/PlayScene.h"
 #include "game/play/Targets.h"
 
@@ -16,10 +16,6 @@ namespace {
 enum eTransition { eNextStage, eStageByNumber, eWorldClear };
 enum eTargetKind { eTargetPlayer, eTargetSelf, eTargetNearest, eTargetFirst };
 
-int32_t Param(const cFlowCmd& command, size_t index) {
-    return index < command.m_Params.size() ? command.m_Params[index] : 0;
-}
-
 // The position along one axis of the world map, kept inside it; an empty axis keeps the old one.
 void SetWorldPosition(int32_t& position, int32_t value, int32_t size) {
     if (size > 0) position = std::max(0, std::min(value, size - 1));
@@ -27,25 +23,20 @@ void SetWorldPosition(int32_t& position, int32_t value, int32_t size) {
 
 }  // namespace
 
-int32_t TenthsToFrames(int32_t tenths) {
-    const int64_t frames = static_cast<int64_t>(tenths) * 6;
-    return static_cast<int32_t>(std::max<int64_t>(0, std::min<int64_t>(frames, INT_MAX)));
-}
-
 int ExecStageClear(cActor&, const cFlowCmd& command) {
     cPlayScene* scene = CurrentPlayScene();
     if (!scene) return 1;
     cStorySave& story = StoryState();
-    switch (Param(command, 0)) {
+    switch (command.Param(0)) {
         case eNextStage: scene->m_NextStage = story.m_StageNumber + 1; break;
-        case eStageByNumber: scene->m_NextStage = Param(command, 1); break;
+        case eStageByNumber: scene->m_NextStage = command.Param(1); break;
         case eWorldClear: scene->m_NextStage = 0; break;
         default: break;
     }
-    if (Param(command, 2)) {
+    if (command.Param(2)) {
         const cWorldMap& map = ProjectWorldMap();
-        SetWorldPosition(story.m_WorldX, Param(command, 3), map.m_Width);
-        SetWorldPosition(story.m_WorldY, Param(command, 4), map.m_Height);
+        SetWorldPosition(story.m_WorldX, command.Param(3), map.m_Width);
+        SetWorldPosition(story.m_WorldY, command.Param(4), map.m_Height);
     }
     return 1;
 }
@@ -53,7 +44,7 @@ int ExecStageClear(cActor&, const cFlowCmd& command) {
 void ExecGameWait(cActor&, const cFlowCmd& command) {
     cPlayScene* scene = CurrentPlayScene();
     if (!scene) return;
-    const int32_t frames = TenthsToFrames(Param(command, 0));
+    const int32_t frames = TenthsToFrames(command.Param(0));
     // The marker does not count while the wait holds the scene, so it is still there to remove.
     cTextObj marker;
     marker.Create(cTextObj::eMarker, std::string(), 0, 0, 0, 0, 0, 0, 0, 0, 0, cTextObj::eTimed, frames, 0, 0, 1);
@@ -66,8 +57,8 @@ void ExecSetTarget(cActor& owner, const cFlowCmd& command) {
     cPlayScene* scene = CurrentPlayScene();
     if (!scene) return;
     cActor* chosen = nullptr;
-    const int32_t kind = Param(command, 0);
-    const int32_t faction = Param(command, 1);
+    const int32_t kind = command.Param(0);
+    const int32_t faction = command.Param(1);
     if (kind == eTargetPlayer) {
         if (!scene->m_Players.empty()) chosen = &scene->m_Players[0];
     } else if (kind == eTargetSelf) {
@@ -75,15 +66,15 @@ void ExecSetTarget(cActor& owner, const cFlowCmd& command) {
     } else if ((kind == eTargetNearest || kind == eTargetFirst) && faction >= 0 &&
                faction < static_cast<int32_t>(scene->m_CharaGroups.size())) {
         cTargetFilter filter;
-        filter.excludeNumber = Param(command, 3);
+        filter.excludeNumber = command.Param(3);
         filter.number = owner.m_Number;
-        filter.excludeInvincible1 = Param(command, 4);
-        filter.excludeInvincible2 = Param(command, 5);
-        filter.excludeBlockCharas = Param(command, 6);
-        filter.idSwitch = Param(command, 7);
-        filter.id = static_cast<uint8_t>(Param(command, 8));
+        filter.excludeInvincible1 = command.Param(4);
+        filter.excludeInvincible2 = command.Param(5);
+        filter.excludeBlockCharas = command.Param(6);
+        filter.idSwitch = command.Param(7);
+        filter.id = static_cast<uint8_t>(command.Param(8));
         cActorGroup& candidates = scene->m_CharaGroups[faction];
-        chosen = kind == eTargetNearest ? FindNearest(owner.CentreX(), owner.CentreY(), candidates, Param(command, 2), filter)
+        chosen = kind == eTargetNearest ? FindNearest(owner.CentreX(), owner.CentreY(), candidates, command.Param(2), filter)
                                         : FindFirst(candidates, filter);
     }
     owner.m_Flow.m_Target = chosen;

@@ -27,6 +27,3 @@ int ExecWarp(cActor& owner, const cFlowCmd& command);
 // itself, the nearest or the first character of the faction that passes the filter; none when
 // the search finds nothing.
 void ExecSetTarget(cActor& owner, const cFlowCmd& command);
-
-// Tenths of a second as frames, never negative.
-int32_t TenthsToFrames(int32_t tenths);

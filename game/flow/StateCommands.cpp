@@ -17,10 +17,6 @@ enum eWhose { eWhoseSelf, eWhoseTarget, eWhoseSystem };
 enum eStateFlag { eVanish, eTransparent, eDirFixed, eFlying, eInvincible, eGiant };
 const int32_t kAutoScrollMode = 1;
 
-int32_t Param(const cFlowCmd& command, size_t index) {
-    return index < command.m_Params.size() ? command.m_Params[index] : 0;
-}
-
 bool InRange(const cFlagDesc& desc, int32_t value) { return value >= desc.m_Min && value <= desc.m_Max; }
 
 cPlayerActor* AsPlayer(cPlayScene& scene, cActor& who) {
@@ -79,7 +75,7 @@ const cFlowRunner* OwnersRunner(const cPlayScene& scene, const cActor& owner) {
 void ExecStatusOperation2(cActor& owner, const cFlowCmd& command) {
     cPlayScene* scene = CurrentPlayScene();
     if (!scene) return;
-    const int32_t whose = Param(command, 0), which = Param(command, 1), value = Param(command, 2);
+    const int32_t whose = command.Param(0), which = command.Param(1), value = command.Param(2);
     if (whose == eWhoseSystem) {
         if (which >= 0 && which < kScrollFlagDescs && InRange(ScrollFlagDescs[which], value))
             SetAutoScroll(*scene, which, value);
@@ -93,7 +89,7 @@ void ExecStatusOperation2(cActor& owner, const cFlowCmd& command) {
 void ExecItemAcquire(cActor&, const cFlowCmd& command) {
     cPlayScene* scene = CurrentPlayScene();
     if (!scene || scene->m_Players.empty()) return;
-    const int32_t palette = Param(command, 0), number = Param(command, 1);
+    const int32_t palette = command.Param(0), number = command.Param(1);
     if (palette != 0 && palette != 1) return;
     const cRecordVector<cEdItem>& items =
         palette == 0 ? ProjectCommonPalette().m_Items : ProjectStage().m_Palette.m_Items;
@@ -103,14 +99,14 @@ void ExecItemAcquire(cActor&, const cFlowCmd& command) {
 }
 
 void ExecGraphicChange(cActor& owner, const cFlowCmd& command) {
-    owner.m_Chara.m_GraphicSrc = static_cast<uint8_t>(Param(command, 0));
-    owner.m_Chara.m_Graphic = static_cast<uint16_t>(Param(command, 1));
+    owner.m_Chara.m_GraphicSrc = static_cast<uint8_t>(command.Param(0));
+    owner.m_Chara.m_Graphic = static_cast<uint16_t>(command.Param(1));
     owner.m_KindValue = owner.m_Chara.m_Graphic;
-    owner.m_Chara.m_GraphicShift = static_cast<uint16_t>(Param(command, 2));
+    owner.m_Chara.m_GraphicShift = static_cast<uint16_t>(command.Param(2));
 }
 
 void ExecAnimeSetChange(cActor& owner, const cFlowCmd& command) {
-    const int32_t set = static_cast<uint16_t>(Param(command, 0));
+    const int32_t set = static_cast<uint16_t>(command.Param(0));
     if (static_cast<size_t>(set) >= ProjectDatabase().m_AnimeSets.size()) {
         LogFlowFault("Anime set %d outside the table", set);
         return;
@@ -121,7 +117,7 @@ void ExecAnimeSetChange(cActor& owner, const cFlowCmd& command) {
 void ExecAnime(cActor& owner, const cFlowCmd& command) {
     cPlayScene* scene = CurrentPlayScene();
     const cAnimePatterns& table = AnimePatternTable();
-    const int32_t row = Param(command, 0);
+    const int32_t row = command.Param(0);
     if (row < 0 || static_cast<size_t>(row) >= table.size()) {
         LogFlowFault("Anime %d outside the table", row);
         return;

@@ -51,10 +51,6 @@ int32_t* FindVariable(cPlayScene& scene, int32_t scope, int32_t number) {
     return variable;
 }
 
-int32_t Param(const cFlowCmd& command, int index) {
-    return static_cast<size_t>(index) < command.m_Params.size() ? command.m_Params[index] : 0;
-}
-
 }  // namespace
 
 bool ValueOfSource(cPlayScene& scene, cActor* owner, const cValueSource& source, int32_t& value) {
@@ -117,28 +113,28 @@ int EvalStatusCondition(cCondition& condition, cActor* owner) {
 int ExecStatusOperation(cActor& owner, const cFlowCmd& command) {
     cPlayScene* scene = CurrentPlayScene();
     if (!scene) return 0;
-    const cValueSource source = {Param(command, eOpSourceKind),   Param(command, eOpConstant),
-                                 Param(command, eOpRandMin),      Param(command, eOpRandMax),
-                                 Param(command, eOpSourceWhose),  Param(command, eOpSourceStatus),
-                                 Param(command, eOpSourceScope),  Param(command, eOpSourceIndex)};
+    const cValueSource source = {command.Param(eOpSourceKind),   command.Param(eOpConstant),
+                                 command.Param(eOpRandMin),      command.Param(eOpRandMax),
+                                 command.Param(eOpSourceWhose),  command.Param(eOpSourceStatus),
+                                 command.Param(eOpSourceScope),  command.Param(eOpSourceIndex)};
     int32_t value = 0;
     if (!ValueOfSource(*scene, &owner, source, value)) return 0;
-    const int32_t op = Param(command, eOpOperator);
-    const bool percent = Param(command, eOpPercent) != 0;
-    const int32_t status = Param(command, eOpStatus);
+    const int32_t op = command.Param(eOpOperator);
+    const bool percent = command.Param(eOpPercent) != 0;
+    const int32_t status = command.Param(eOpStatus);
 
-    if (Param(command, eOpTargetKind) == eLeftVariable) {
-        int32_t* variable = FindVariable(*scene, Param(command, eOpVarScope), Param(command, eOpVarIndex));
+    if (command.Param(eOpTargetKind) == eLeftVariable) {
+        int32_t* variable = FindVariable(*scene, command.Param(eOpVarScope), command.Param(eOpVarIndex));
         if (!variable) return 0;
         if (percent) value = PercentOf(*variable, value);
         *variable = ApplyOpInt(*variable, op, value, kVariableMin, kVariableMax);
         return 1;
     }
-    if (Param(command, eOpTargetKind) != eLeftStatus) {
-        LogFlowFault("Flow operation side %d outside the list", Param(command, eOpTargetKind));
+    if (command.Param(eOpTargetKind) != eLeftStatus) {
+        LogFlowFault("Flow operation side %d outside the list", command.Param(eOpTargetKind));
         return 0;
     }
-    if (Param(command, eOpWhose) == eOwnerSystem) {
+    if (command.Param(eOpWhose) == eOwnerSystem) {
         int32_t current = 0;
         if (!FindSystemStatus(*scene, status, false, current)) return 0;
         int32_t lower, upper;
@@ -148,20 +144,20 @@ int ExecStatusOperation(cActor& owner, const cFlowCmd& command) {
         return 1;
     }
 
-    cActor* who = StatusOwner(&owner, Param(command, eOpWhose));
+    cActor* who = StatusOwner(&owner, command.Param(eOpWhose));
     cStatusRef ref;
-    if (!who || !FindCharaStatus(*who, status, Param(command, eOpVarIndex), ref)) return 0;
-    if (Param(command, eOpSkipInvincible) && who->m_Chara.m_Invincible) return 0;
+    if (!who || !FindCharaStatus(*who, status, command.Param(eOpVarIndex), ref)) return 0;
+    if (command.Param(eOpSkipInvincible) && who->m_Chara.m_Invincible) return 0;
     if (status == eStatusHp || status == eStatusSp) {
         const int32_t current = ref.Read();
-        switch (Param(command, eOpLifeMode)) {
+        switch (command.Param(eOpLifeMode)) {
         case eLifePlain: break;
         case eLifeOfMaximum: value = PercentOf(status == eStatusHp ? who->m_MaxHp : who->m_MaxSp, value); break;
         case eLifeOfCurrent: value = PercentOf(current, value); break;
         default: return 0;
         }
         const int32_t change = ApplyOpInt(current, op, value, 0, kLifeMax) - current;
-        const int32_t showBar = Param(command, eOpShowBar) != 0;
+        const int32_t showBar = command.Param(eOpShowBar) != 0;
         if (status == eStatusHp) who->ChangeLife(change, 1, showBar);
         else who->ChangeSP(change, showBar);
     } else {

@@ -27,20 +27,11 @@ int MoveToY(cActor& owner, double y) {
 
 // Displaces the owner by d dots along the direction code; codes without a direction stay.
 void MoveAlong(cActor& owner, int code, double d) {
-    double dx = 0.0, dy = 0.0;
-    switch (code) {
-        case eDirLeft: dx = -d; break;
-        case eDirRight: dx = d; break;
-        case eDirUp: dy = -d; break;
-        case eDirDown: dy = d; break;
-        case 8: dx = dy = -d * kDiagonal; break;
-        case 9: dx = -d * kDiagonal; dy = d * kDiagonal; break;
-        case 10: dx = d * kDiagonal; dy = -d * kDiagonal; break;
-        case 11: dx = dy = d * kDiagonal; break;
-        default: return;
-    }
-    MoveToX(owner, owner.m_X + dx);
-    MoveToY(owner, owner.m_Y + dy);
+    const int sx = DirectionSignX(code), sy = DirectionSignY(code);
+    if (sx == 0 && sy == 0) return;
+    const double step = sx != 0 && sy != 0 ? d * kDiagonal : d;
+    MoveToX(owner, owner.m_X + sx * step);
+    MoveToY(owner, owner.m_Y + sy * step);
 }
 
 // What the warp puts back when the new place does not do.

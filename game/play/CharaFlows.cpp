@@ -7,6 +7,7 @@
 #include "data/ProjectDatabase.h"
 #include "game/core/Input.h"
 #include "game/data/GameDatabase.h"
+#include "game/data/Tenths.h"
 #include "game/play/FlowRuntime.h"
 #include "game/play/KeyConditions.h"
 #include "game/play/Movement.h"
@@ -28,7 +29,7 @@ int32_t AnimeSteps(int32_t anime, int32_t steps) {
         if (frame.m_RunCommand) break;
         tenths += std::max(0, frame.m_Time);
     }
-    return ClampToInt(tenths * 6 * steps);
+    return ClampToInt(static_cast<int64_t>(TenthsToFrames(tenths)) * steps);
 }
 
 // A command that names an effect right after commands that named the same one carries it on
@@ -120,7 +121,7 @@ void cActor::SetAnimeSet(int32_t index) {
     for (const cAnime& anime : set.m_Slots) {
         cAnimePattern pattern;
         for (const cAnimeFrame& frame : anime.m_Frames)
-            pattern.push_back({frame.m_Cell, ClampToInt(std::max<int64_t>(0, int64_t(frame.m_Time) * 6)), 1});
+            pattern.push_back({frame.m_Cell, TenthsToFrames(frame.m_Time), 1});
         // An animation without frames holds the first picture rather than refusing the whole set.
         if (pattern.empty()) pattern.push_back({0, 1, 1});
         pattern.push_back({kAnimeLoop, 0, 1});
@@ -154,7 +155,7 @@ void cActor::SetFlows(const cRecordVector<cFlow>& flows, int32_t facing, int ins
             cFlowCmd& command = runner.m_Flow->m_Commands[j];
             entry.m_Cmd = &command;
             entry.m_UseTime =
-                ClampToInt((static_cast<int64_t>(command.m_CloneTime) * m_Level + command.m_Time) * 6 * physics.steps);
+                ClampToInt((static_cast<int64_t>(command.m_CloneTime) * m_Level + command.m_Time) * kFramesPerTenth * physics.steps);
             if (command.m_Move) {
                 const cEdMove& move = *command.m_Move;
                 entry.m_Speed = (move.m_SpeedClone * m_Level + move.m_Speed) * 0.1 / physics.divisor;

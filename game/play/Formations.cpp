@@ -273,33 +273,9 @@ void Surround(const cActor& s, const cEdShot& shot, cPlacement p, const cPlaceme
 
 }  // namespace
 
-int DirectionCode(int dir, int facing, int flowDir) {
-    switch (dir) {
-        case 0: return facing ? 3 : 2;
-        case 1: return facing ? 2 : 3;
-        case 4: return facing ? 7 : 6;
-        case 5: return facing ? 6 : 7;
-        case 12: return flowDir;
-        default: return dir;
-    }
-}
-
-int DirectionAngle(int code) {
-    switch (code) {
-        case 3: return 180;
-        case 6: return 90;
-        case 7: return 270;
-        case 8: return 45;
-        case 9: return 315;
-        case 10: return 135;
-        case 11: return 225;
-        default: return 0;
-    }
-}
-
 int AimAngle(const cActor& shooter, double x, double y) {
     const cActor* target = shooter.m_Flow.m_Target;
-    if (!target) return DirectionAngle(shooter.m_Facing ? 3 : 2);
+    if (!target) return DirectionAngle(DirectionCode(0, shooter.m_Facing, eDirNone));
     const double tx = target->CentreX() + PlayAxis(0).m_Pos, ty = target->CentreY() + PlayAxis(1).m_Pos;
     return static_cast<int>(MathAtan2(ty - y, tx - x) * 57.29577951308232 + 180 + 0.5);
 }

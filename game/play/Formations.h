@@ -3,17 +3,13 @@
 // shooter's target and the six formations, each laying out one volley of placements.
 #include <functional>
 
+#include "game/play/Directions.h"
 #include "game/play/ShotObj.h"
 
 class cPlayRandom;
 
 typedef std::function<void(const cPlacement&)> cPlacementSink;
 
-// The record's direction turned into a direction code: forward, backward, up and down follow the
-// facing (1 right); 12 takes the running command's code (flowDir).
-int DirectionCode(int dir, int facing, int flowDir);
-// Degrees: 0 left, 90 up, 180 right, 270 down; codes without an angle give 0.
-int DirectionAngle(int code);
 // The angle from (x, y) to the centre of the shooter's target (stage dots); without a target
 // straight ahead of the shooter.
 int AimAngle(const cActor& shooter, double x, double y);

@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 
+#include "game/data/Tenths.h"
 #include "game/media/StableMath.h"
 #include "game/play/Physics.h"
 #include "game/play/PlayScene.h"
@@ -73,9 +74,9 @@ void SetUpCommand(cFlowCmdEntry& entry, cActor& owner, int32_t facing) {
     const int32_t level = owner.m_Level;
     const int type = command.CharaType();
     if (type == 10) {
-        const double height = command.m_Params.size() > 2 ? command.m_Params[2] : 0;
+        const double height = command.Param(2);
         entry.m_Speed = owner.JumpSpeedForHbl(height);
-        const int64_t time = static_cast<int64_t>(owner.JumpTime(height)) * PlayPhysics().steps * 6;
+        const int64_t time = static_cast<int64_t>(owner.JumpTime(height)) * PlayPhysics().steps * kFramesPerTenth;
         entry.m_UseTime = static_cast<int32_t>(std::min<int64_t>(time, INT_MAX));
         return;
     }

@@ -20,7 +20,9 @@ void cObj::Init(int32_t number, int32_t control1, int32_t control2, int32_t cont
     m_Height = m_BaseHeight = height;
     m_DrawWidth = m_BaseDrawWidth = drawWidth;
     m_DrawHeight = m_BaseDrawHeight = drawHeight;
-    m_Facing = facing;
+    // A record's facing byte is a flag (the editor shows any value but 0 as right): play holds 0
+    // or 1, so that every test of it agrees.
+    m_Facing = facing != 0 ? 1 : 0;
     m_Level = static_cast<int16_t>(level);
     m_dSpeedX = m_dSpeedY = m_dAcSpeedX = m_dAcSpeedY = 0.0;
     m_Present = m_OnScreen = 0;

@@ -20,7 +20,7 @@ void cPlayerActor::Setup(int32_t number, const cEdChara& record, double x, doubl
     FitEdgeSamples();
     OnMoveX();
     OnMoveY();
-    m_Facing = m_FacingCopy = local.m_FaceRight;
+    m_Facing = m_FacingCopy = local.m_FaceRight != 0 ? 1 : 0;
     m_JumpHold = m_JumpBlocked = m_JumpDone = 0;
     m_EffectKind = m_EffectOn = 0;
     m_EffectFactor = 1.0;

@@ -12,10 +12,6 @@ namespace {
 // The speed an axis that scrolls by itself carries a flyer along with; none at its limit.
 double ScrollSpeed(const cScroll& axis) { return axis.m_Auto && !axis.m_AtLimit ? axis.m_AutoSpeed : 0.0; }
 
-int32_t Param(const cFlowCmdEntry& entry, size_t i) {
-    return entry.m_Cmd && i < entry.m_Cmd->m_Params.size() ? entry.m_Cmd->m_Params[i] : 0;
-}
-
 }  // namespace
 
 int cPlayerActor::Activate() {
@@ -48,14 +44,15 @@ int cPlayerActor::Jump(cFlowCmdEntry& entry) {
     const bool keyed = runner && !runner->m_KeyConds.empty();
     const cInput* input = ControlInput();
     const bool keyHeld = keyed && input && KeyStateMet(*input, *runner->m_KeyConds.back());
-    const int32_t type = Param(entry, 0);
+    const auto param = [&](size_t i) { return entry.m_Cmd ? entry.m_Cmd->Param(i) : 0; };
+    const int32_t type = param(0);
     const bool held = type == 0 || keyHeld;
     const cPhysics physics = PlayPhysics();
     if (type == 2) {
         // The faster the run, the higher the jump, between the lowest and the highest.
-        const double fast = Param(entry, 1) / (physics.divisor * 10), slow = Param(entry, 3) / (physics.divisor * 10);
+        const double fast = param(1) / (physics.divisor * 10), slow = param(3) / (physics.divisor * 10);
         const double a = std::fabs(m_dAcSpeedX);
-        const int32_t high = Param(entry, 2), low = Param(entry, 4);
+        const int32_t high = param(2), low = param(4);
         const int32_t height = a >= fast ? high : a > slow ? static_cast<int32_t>((high - low) * a / fast + low) : low;
         entry.m_Speed = JumpSpeedForHeight(height * 16.0);
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/data/Tenths.h"
 #include "game/media/Display.h"
 #include "game/media/Fade.h"
 
@@ -32,7 +33,7 @@ void cScreenColour::Set(const int32_t values[8]) {
     m_B = static_cast<uint8_t>(values[2]);
     m_Strength = values[3];
     m_Restore = values[4];
-    m_Time = values[5] * 6;
+    m_Time = values[5] * kFramesPerTenth;
     m_Flash = values[6];
     m_FlashCount = values[7];
     m_Active = 1;

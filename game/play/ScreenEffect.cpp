@@ -4,6 +4,7 @@
 
 #include "data/ProjectDatabase.h"
 #include "framework/MessageBox.h"
+#include "game/data/Tenths.h"
 #include "game/media/Blit.h"
 #include "game/media/CompositeBlit.h"
 #include "game/media/PixelEffect.h"
@@ -186,7 +187,7 @@ int StepScreenEffect(cPlayScene& scene, int hold) {
         state.nB = !state.nB;
     }
     if (hold) return 0;
-    const int32_t time = AtLeastOne(p[0]), frames = time * 6;
+    const int32_t time = AtLeastOne(p[0]), frames = time * kFramesPerTenth;
     int ended = 0;
     switch (entry.m_Type) {
         case eScreenMove:

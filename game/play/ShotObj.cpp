@@ -8,6 +8,7 @@
 #include "data/ProjectDatabase.h"
 #include "data/Stage.h"
 #include "data/SwordRecords.h"
+#include "game/data/Tenths.h"
 #include "game/media/StableMath.h"
 #include "game/play/GraphicSource.h"
 #include "game/play/Physics.h"
@@ -300,7 +301,7 @@ int cShotObj::StepSword(cPlayScene& scene) {
     ClampY(2);
     m_SwordPos = m_Second;
     ++m_Frame;
-    if (m_Frame > pos.m_Time * PlayPhysics().steps * 6) {
+    if (m_Frame > pos.m_Time * PlayPhysics().steps * kFramesPerTenth) {
         m_Frame = 0;
         ++m_Second;
         if (m_Second >= static_cast<int32_t>(type->m_Positions.size())) return 1;

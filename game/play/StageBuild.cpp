@@ -4,6 +4,7 @@
 
 #include "data/CommonPalette.h"
 #include "framework/ErrorLog.h"
+#include "game/data/Tenths.h"
 #include "game/play/PlayScene.h"
 
 namespace {
@@ -20,7 +21,7 @@ void MoveBox(cObj& object, double dx, double dy) {
 
 // A summoned chara's or item's existence time in sub-steps: the summons keep it where a shot
 // keeps its range (tenths of a second).
-int32_t SummonLife(const cEdShot& shot, int32_t subSteps) { return shot.m_Range * 6 * subSteps; }
+int32_t SummonLife(const cEdShot& shot, int32_t subSteps) { return shot.m_Range * kFramesPerTenth * subSteps; }
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include "data/ProjectData.h"
 #include "data/WorldMap.h"
 #include "game/flow/CommandDispatch.h"
+#include "game/data/Tenths.h"
 #include "game/flow/StageCommands.h"
 #include "tests/game/flow/FlowCommands.h"
 #include "tests/game/flow/FlowFixture.h"
@@ -78,6 +79,8 @@ TEST(StageCommands, GameWaitHoldsTheGameForItsFrames) {
     }
     EXPECT_EQ(INT_MAX, TenthsToFrames(INT_MAX));
     EXPECT_EQ(0, TenthsToFrames(INT_MIN));
+    EXPECT_EQ(INT_MAX / 6 * 6, TenthsToFrames(INT_MAX / 6));
+    EXPECT_EQ(INT_MAX, TenthsToFrames(INT64_MAX));  // an effect's summed frames
 }
 
 TEST(StageCommands, GameWaitShowsItsMarkerWhileItHolds) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/play/Directions.h"
 #include "game/play/PlayScene.h"
 #include "tests/game/play/PlayFixture.h"
 #include "tests/support/TempDir.h"
@@ -80,6 +81,20 @@ TEST_F(PlayObjects, ClampsTellWhereTheBoxIs) {
             EXPECT_EQ(c.to + 15, object.m_Bottom);
             EXPECT_EQ(static_cast<int>(c.to) >> 5, object.m_TopRow);
         }
+    }
+}
+
+// A record's facing byte is a flag: any value but 0 faces right, so that the direction codes, the
+// aim without a target and the drawing all read one facing.
+TEST_F(PlayObjects, AFacingByteOtherThanZeroFacesRight) {
+    const struct {
+        int byte, facing, forward;
+    } cases[] = {{0, 0, eDirLeft}, {1, 1, eDirRight}, {2, 1, eDirRight}, {255, 1, eDirRight}};
+    for (const auto& c : cases) {
+        cObj object;
+        object.Init(0, 0, 0, 0, 0, 0, 0, 16, 16, 16, 16, c.byte, 0, 0);
+        EXPECT_EQ(c.facing, object.m_Facing) << c.byte;
+        EXPECT_EQ(c.forward, DirectionCode(0, object.m_Facing, eDirNone)) << c.byte;
     }
 }
 
