@@ -158,18 +158,14 @@ int cModeMenuScene::OnStorySlots() {
     cMenuCursor& cursor = MenuCursor();
     cRecordVector<cStorySlotHeader>& slots = StorySlots();
     if (m_nSubState == 0) {
-        *cursor.Current() = cCursorState();
         m_nSubState = 1;
-        m_nSlotTop = 0;
-        ReadStorySlots(slots);
+        m_Slots.Open(cursor, 0);
     } else if (m_nSubState != 1) {
         return 0;
     }
-    int count = static_cast<int>(slots.size());
-    m_nSlotRows = std::min(count, kSlotRowsShown);
+    const int count = static_cast<int>(slots.size());
     cInput& input = GetPlayerInput(0);
-    cursor.MoveList(input.m_wDirection, 1, &m_nSlotTop, kSlotY, kSlotRowH, kSlotX, m_nSlotRows, count, 1);
-    PlayCursorSound(input.m_wDirection, 3, kCursorSoundSlot);
+    m_Slots.Move(cursor, input.m_wDirection);
     int row = cursor.Current()->nRow;
     if (input.m_wButtons & kButtonDecide) {
         if (row < 0 || row >= count || !slots[row].m_Used) {
@@ -196,7 +192,7 @@ int cModeMenuScene::OnStorySlots() {
     if (!CanDraw()) return 0;
     DDBlt(BackBuffer(), 0, 0, kScreenW, kScreenH, SystemPicture(kPictureTitle), 0, 0, 0);
     CyclePalette();
-    MakeSlotCaptions(BackBuffer(), kSlotX, kSlotY, slots, m_nSlotTop, m_nSlotRows);
+    m_Slots.Draw(BackBuffer());
     DrawCursorImage(cursor.Current()->nX, cursor.Current()->nY, kCursorSmallX, 16);
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/core/Scene.h"
+#include "game/core/SlotList.h"
 #include "game/media/Surface.h"
 
 class cSystemData;
@@ -17,10 +18,6 @@ public:
     enum eState { eFadeIn, eModeList, eStorySlots, eFadeOut };
     static constexpr int kMenuX = 192;
     static constexpr int kMenuY = 240;
-    static constexpr int kSlotX = 152;
-    static constexpr int kSlotY = 160;
-    static constexpr int kSlotRowH = 16;
-    static constexpr int kSlotRowsShown = 10;
 
     cModeMenuScene();
     ~cModeMenuScene() override;
@@ -32,9 +29,9 @@ public:
     int OnModeList();
     int OnStorySlots();
 
-    const std::vector<int>& Modes() const { return m_Modes; }
-    int SlotTop() const { return m_nSlotTop; }
-    int SlotRows() const { return m_nSlotRows; }
+    // Test seams: the slot list as the tests read it.
+    int SlotTop() const { return m_Slots.Top(); }
+    int SlotRows() const { return m_Slots.Rows(); }
 
 private:
     void BuildMenuSurface();
@@ -43,8 +40,7 @@ private:
     void Decide(int mode);
 
     std::vector<int> m_Modes;
-    int m_nSlotTop = 0;
-    int m_nSlotRows = 0;
+    cSlotListView m_Slots;
     cSurface m_Menu;
 };
 

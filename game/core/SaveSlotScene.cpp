@@ -91,7 +91,7 @@ void cSaveSlotScene::DrawMenu() {
 
 void cSaveSlotScene::DrawSlots() {
     FillScreen();
-    if (CanDraw()) MakeSlotCaptions(BackBuffer(), kSlotX, kSlotY, StorySlots(), m_nSlotTop, m_nSlotRows);
+    if (CanDraw()) m_Slots.Draw(BackBuffer());
 }
 
 int cSaveSlotScene::FadeIn() {
@@ -127,22 +127,13 @@ int cSaveSlotScene::OnMenu() {
 int cSaveSlotScene::OnSave() {
     cInput& input = GetPlayerInput(0);
     cMenuCursor& cursor = MenuCursor();
-    const int count = static_cast<int>(StorySlots().size());
     if (m_nSubState == eSaveStart) {
         // The list opens on the slot last saved to (one from a damaged save opens on the first).
-        int last = StoryState().m_SlotSceneValue;
-        if (last < 0 || last >= count) last = 0;
-        *cursor.Current() = cCursorState();
-        cursor.Current()->nRow = last;
-        m_nSlotTop = last;
-        ReadStorySlots(StorySlots());
-        m_nSlotRows = std::min(count, kSlotRowsShown);
-        cursor.MoveList(0, 1, &m_nSlotTop, kSlotY, kRowH, kSlotX, m_nSlotRows, count, 1);
+        m_Slots.Open(cursor, StoryState().m_SlotSceneValue);
         m_nSubState = eSaveList;
     }
     if (m_nSubState == eSaveList) {
-        cursor.MoveList(input.m_wDirection, 1, &m_nSlotTop, kSlotY, kRowH, kSlotX, m_nSlotRows, count, 1);
-        PlayCursorSound(input.m_wDirection, 3, kCursorSoundSlot);
+        m_Slots.Move(cursor, input.m_wDirection);
         if (input.m_wButtons & kButtonDecide) {
             PlaySystemSe(kSeDecide);
             cursor.Push(0);

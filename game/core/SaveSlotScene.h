@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/core/Scene.h"
+#include "game/core/SlotList.h"
 
 class cSystemData;
 
@@ -16,10 +17,7 @@ public:
     enum eSaveStep { eSaveStart, eSaveList, eSaveConfirm };
     static constexpr int kMenuX = 264;
     static constexpr int kMenuY = 192;
-    static constexpr int kSlotX = 152;
-    static constexpr int kSlotY = 160;
     static constexpr int kRowH = 16;
-    static constexpr int kSlotRowsShown = 10;
 
     cSaveSlotScene();
     ~cSaveSlotScene() override;
@@ -34,7 +32,8 @@ public:
     int OnTitle();
 
     const std::vector<int>& Entries() const { return m_Entries; }
-    int SlotTop() const { return m_nSlotTop; }
+    // Test seam: the slot list's first shown row.
+    int SlotTop() const { return m_Slots.Top(); }
 
 private:
     void DrawMenu();
@@ -44,8 +43,7 @@ private:
     void SaveTo(int slot);
 
     std::vector<int> m_Entries;
-    int m_nSlotTop = 0;
-    int m_nSlotRows = 0;
+    cSlotListView m_Slots;
 };
 
 // Registers the world map's menu with the scene manager.

@@ -4,8 +4,11 @@
 
 #include "framework/Format.h"
 #include "game/core/GameGlobals.h"
+#include "game/core/MenuScreen.h"
 #include "game/media/Blit.h"
 #include "game/media/Font.h"
+#include "game/media/MenuCursor.h"
+#include "game/media/Sound.h"
 
 namespace {
 
@@ -41,11 +44,6 @@ int SlotSeparators(int headers, int first, int count) {
     return std::max(0, std::min(count - 1, rows + 1));
 }
 
-void FormatSaveTime(const cStorySlotHeader& header, cSurface& surface, int x, int y) {
-    std::string time = FormatSaveTimeText(header);
-    if (!time.empty()) GameFonts()[kSystemFont].Printf(surface, x, y, "%s", time.c_str());
-}
-
 void MakeSlotCaptions(cSurface& surface, int x, int y, const cRecordVector<cStorySlotHeader>& headers, int first,
                       int count) {
     cFont& font = GameFonts()[kSystemFont];
@@ -56,3 +54,24 @@ void MakeSlotCaptions(cSurface& surface, int x, int y, const cRecordVector<cStor
     for (const cTextAt& t : SlotCaptionTexts(headers, x, y, first, count))
         font.Printf(surface, t.x, t.y, "%s", t.text.c_str());
 }
+
+void cSlotListView::Open(cMenuCursor& cursor, int row) {
+    cRecordVector<cStorySlotHeader>& slots = StorySlots();
+    ReadStorySlots(slots);
+    const int count = static_cast<int>(slots.size());
+    if (row < 0 || row >= count) row = 0;
+    *cursor.Current() = cCursorState();
+    cursor.Current()->nRow = row;
+    m_Top = row;
+    Move(cursor, 0);
+}
+
+void cSlotListView::Move(cMenuCursor& cursor, int keys) {
+    // A slot read again (its file changed) may change the count: the rows follow it.
+    const int count = static_cast<int>(StorySlots().size());
+    m_Rows = std::min(count, kRowsShown);
+    cursor.MoveList(keys, 1, &m_Top, kY, kRowH, kX, m_Rows, count, 1);
+    PlayCursorSound(keys, 3, kCursorSoundSlot);
+}
+
+void cSlotListView::Draw(cSurface& surface) const { MakeSlotCaptions(surface, kX, kY, StorySlots(), m_Top, m_Rows); }

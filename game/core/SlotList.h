@@ -16,8 +16,32 @@ std::vector<cTextAt> SlotCaptionTexts(const cRecordVector<cStorySlotHeader>& hea
 // headers.
 int SlotSeparators(int headers, int first, int count);
 
-// Draws the save time of a used slot with the system font.
-void FormatSaveTime(const cStorySlotHeader& header, cSurface& surface, int x, int y);
 // The framed list, 320 pixels wide, with a line under every row but the last.
 void MakeSlotCaptions(cSurface& surface, int x, int y, const cRecordVector<cStorySlotHeader>& headers, int first,
                       int count);
+
+class cMenuCursor;
+
+// The story's save slots as the title menu's continue and the world menu's save show them: up to
+// ten rows from (152, 160), the menu cursor moving over them with the direction keys and the list
+// scrolling under it.
+class cSlotListView {
+public:
+    static constexpr int kX = 152;
+    static constexpr int kY = 160;
+    static constexpr int kRowH = 16;
+    static constexpr int kRowsShown = 10;
+
+    // Reads the slots again and puts the cursor on the row (one past the list: the first), the
+    // list scrolled to show it.
+    void Open(cMenuCursor& cursor, int row);
+    // The direction keys move the cursor, with its sound.
+    void Move(cMenuCursor& cursor, int keys);
+    void Draw(cSurface& surface) const;
+    int Top() const { return m_Top; }
+    int Rows() const { return m_Rows; }
+
+private:
+    int m_Top = 0;
+    int m_Rows = 0;
+};
