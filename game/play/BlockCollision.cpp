@@ -13,7 +13,7 @@
 namespace {
 
 const int kSoundBlockJump = 10;
-const uint32_t kOffMap = UINT32_MAX;
+const uint32_t kOffMap = cPlayScene::kOffMap;
 
 bool FlyingBlocked(const cActor& actor) { return actor.Flying() && actor.m_BlockContact == 1; }
 
@@ -42,6 +42,12 @@ cBlockCell& cPlayScene::Cell(uint32_t index) {
     }
     m_BorderCell = cBlockCell();
     return m_BorderCell;
+}
+
+uint32_t cPlayScene::IndexOfCell(const cBlockCell* cell) const {
+    if (!cell) return kNoCell;
+    if (cell == &m_BorderCell || m_MapCells.empty()) return kOffMap;
+    return static_cast<uint32_t>(cell - &m_MapCells[0]);
 }
 
 uint32_t cPlayScene::CellIndexAt(double x, double y) const {

@@ -59,8 +59,8 @@ int cPlayScene::AcquireItem(cItemObj* item, cActor& taker) {
 
 int cPlayScene::BlockItem(cPlayerActor& player) {
     cBlockCell* cell = player.m_CellBelow;
-    const cBlockCell* before = m_BlockItemCell;
-    m_BlockItemCell = cell;
+    const uint32_t before = m_BlockItemCell;
+    m_BlockItemCell = IndexOfCell(cell);
     if (player.m_ItemCooldown <= 0) {
         if (!cell || CellSolidity(*cell, player.BlockGroup()) == 0) return ePlayGoOn;
         const cEdItem* record = cEdItem::GetBaseItem(cell->block.m_ItemSrc, cell->block.m_ItemIndex);
@@ -74,7 +74,7 @@ int cPlayScene::BlockItem(cPlayerActor& player) {
         return ePlayGoOn;
     }
     // Leaving the block (or falling) lets it give its item again at once.
-    if (player.m_Falling || cell != before) {
+    if (player.m_Falling || m_BlockItemCell != before) {
         player.m_ItemCooldown = 0;
         if (player.m_dSpeedY >= 0) player.m_dSpeedY += 1;
     } else {

@@ -235,7 +235,7 @@ uint64_t cPlayScene::StateHash() const {
     for (const cTextObj& message : m_Messages) h.AddText(message);
     for (const cEffectObj& effect : m_EffectObjs) h.AddEffectObj(effect);
     for (const cPictureObj& picture : m_PictureObjs) h.AddPicture(picture);
-        for (const cPlayerActor& player : m_Players) h.AddPlayer(player);
+    for (const cPlayerActor& player : m_Players) h.AddPlayer(player);
     for (const cCharaActor& chara : m_Charas) {
         h.AddActor(chara);
         h.Add(chara.m_CondHeld);
@@ -248,7 +248,7 @@ uint64_t cPlayScene::StateHash() const {
         h.AddAnime(item.m_Anime);
     }
     for (int32_t number : m_Touching) h.Add(number);
-    h.Add(m_BlockItemCell && !m_MapCells.empty() ? static_cast<int64_t>(m_BlockItemCell - &m_MapCells[0]) : -1);
+    h.Add(m_BlockItemCell == kNoCell ? int64_t(-1) : int64_t(m_BlockItemCell));
     for (const cShotObj& shot : m_Shots) {
         h.AddObject(shot);
         for (int32_t value : {shot.m_Kind, shot.m_Owner, shot.m_RangeFrames, shot.m_LifeFrames, shot.m_Frame,

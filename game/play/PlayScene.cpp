@@ -146,7 +146,7 @@ bool cPlayScene::SetStage(const cEdStage& stage) {
     m_CharaId = 0;
     m_ItemId = 0;
     m_Touching.clear();
-    m_BlockItemCell = nullptr;
+    m_BlockItemCell = kNoCell;
     m_Shots.clear();
     m_ShotId = 0;
     m_ShotsCapped = 0;

@@ -79,6 +79,10 @@ class cPlayScene : public cScene {
 public:
     // The most copies one placement or summon makes: the record's count is a signed byte.
     static constexpr int kMaxCopies = 127;
+    // Cell indexes that name no cell of the map: a point off it (read as the empty border cell),
+    // and no cell at all.
+    static constexpr uint32_t kOffMap = UINT32_MAX;
+    static constexpr uint32_t kNoCell = UINT32_MAX - 1;
 
     cPlayScene();
     ~cPlayScene() override;
@@ -230,6 +234,8 @@ public:
     // empty border cell (reported once per stage).
     cBlockCell& Cell(uint32_t index);
     uint32_t CellIndexAt(double x, double y) const;
+    // The index of a cell that Cell gave: kOffMap for the border cell, kNoCell for none.
+    uint32_t IndexOfCell(const cBlockCell* cell) const;
     // The cell of the strongest hit kind along an edge of the box (x1 = x2 a side, y1 = y2 the
     // top or bottom); cell 0 for a character whose edge tests are off.
     uint32_t EdgePick(cActor& actor, double x1, double y1, double x2, double y2);
@@ -411,7 +417,7 @@ public:
     int32_t m_CharaId = 0;
     int32_t m_ItemId = 0;
     std::vector<int32_t> m_Touching;  // the touch-area items (numbers) the player stands in
-    const cBlockCell* m_BlockItemCell = nullptr;  // the cell under the player at the last block-item step
+    uint32_t m_BlockItemCell = kNoCell;  // the cell under the player at the last block-item step
     cShotList m_Shots;
     int32_t m_ShotId = 0;
     int32_t m_ShotsCapped = 0;  // the cap was reached and logged

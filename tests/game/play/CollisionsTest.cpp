@@ -426,7 +426,7 @@ TEST_F(Collisions, BlockItemsWithTheirCooldown) {
     stand(&cell, 1);
     EXPECT_EQ(3, runs());
     // Without an item, or passable, a block gives nothing.
-    m_Scene.m_BlockItemCell = nullptr;
+    m_Scene.m_BlockItemCell = cPlayScene::kNoCell;
     Hero().m_ItemCooldown = 0;
     cell.block.m_BlockType = 0;
     stand(&cell, 2);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 #include "game/play/GraphicSource.h"
 #include "tests/game/play/PlayFixture.h"
@@ -90,5 +91,43 @@ TEST_F(PlayHash, EveryPlayedFieldChangesTheHash) {
         const uint64_t before = scene.StateHash();
         c.change(scene);
         EXPECT_NE(before, scene.StateHash());
+    }
+}
+
+// The cell the block item last saw goes into the hash as its index in the map: the same play
+// hashes the same in any scene, also when the player stood off the map (on the border cell,
+// which lies outside the map's storage).
+TEST_F(PlayHash, TheBlockItemCellHashesByItsIndex) {
+    ProjectStage() = Stage();
+    // Both scenes live at once, so their maps lie at different addresses; each is set up while
+    // it is the current scene.
+    std::unique_ptr<cPlayScene> scenes[2];
+    for (std::unique_ptr<cPlayScene>& scene : scenes) {
+        scene.reset(new cPlayScene);
+        ASSERT_TRUE(scene->SetStage(ProjectStage()));
+    }
+    const struct {
+        const char* name;
+        std::function<cBlockCell*(cPlayScene&)> cell;
+        uint32_t index;
+    } cases[] = {
+        {"none", [](cPlayScene&) { return nullptr; }, cPlayScene::kNoCell},
+        {"a map cell", [](cPlayScene& s) { return &s.Cell(s.CellIndex(12, 14)); }, 0},
+        {"off the map", [](cPlayScene& s) { return &s.Cell(cPlayScene::kOffMap); }, cPlayScene::kOffMap},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        uint64_t hashes[2];
+        for (int i = 0; i < 2; ++i) {
+            cPlayScene& scene = *scenes[i];
+            cPlayerActor& player = scene.m_Players.at(0);
+            player.m_CellBelow = c.cell(scene);
+            player.m_ItemCooldown = 0;
+            scene.BlockItem(player);
+            const uint32_t expected = c.index ? c.index : scene.CellIndex(12, 14);
+            EXPECT_EQ(expected, scene.m_BlockItemCell);
+            hashes[i] = scene.StateHash();
+        }
+        EXPECT_EQ(hashes[0], hashes[1]);
     }
 }
