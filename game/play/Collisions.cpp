@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "data/Stage.h"
+#include "game/play/IndexCheck.h"
 #include "game/play/PlayScene.h"
 
 namespace {
@@ -49,6 +50,19 @@ bool HasContactAttack(const cActor& actor) { return actor.m_Chara.m_BodyPower !=
 // Guarded: the record's invincibility, or a guard from an earlier hit by that attacker.
 bool Guarded(const cActor& actor, int32_t attacker) {
     return actor.m_Chara.m_Invincible != 0 || IsInvincibleAgainst(actor, attacker);
+}
+
+// A character that shots may hit: it takes part and shots do not pass through it.
+bool ShotTarget(const cActor& actor, bool onScreenOnly) {
+    return TakesPart(actor, onScreenOnly) && actor.m_Chara.m_Invincible != 2;
+}
+
+// With the index check on: none of the characters that the shots' index passed over may be one
+// that the shot meets.
+void CheckPassedOver(const cActorGroup& group, size_t from, size_t to, const cShotObj& shot, bool onScreenOnly) {
+    for (size_t t = from; t < to && t < group.size(); ++t)
+        if (ShotTarget(*group[t], onScreenOnly) && ShotHitBox(*group[t]).Overlaps(ShotBox(shot)))
+            return ReportIndexFault("the shots' index passed over a character that the shot meets");
 }
 
 typedef std::vector<std::vector<cShotObj*>> cShotGroups;
@@ -139,16 +153,17 @@ int cPlayScene::HitCharasWithShot(cShotObj& shot, const cActorGroup& group, bool
             if (!targets->Built()) {
                 targets->Clear(group.size());
                 for (size_t t = 0; t < group.size(); ++t)
-                    if (TakesPart(*group[t], onScreenOnly) && group[t]->m_Chara.m_Invincible != 2)
-                        targets->Add(t, ShotHitBox(*group[t]));
+                    if (ShotTarget(*group[t], onScreenOnly)) targets->Add(t, ShotHitBox(*group[t]));
             }
+            const size_t from = k;
             k = targets->Next(ShotBox(shot), k);
+            if (PlayIndexCheckOn()) CheckPassedOver(group, from, k, shot, onScreenOnly);
             if (k >= group.size()) break;
         }
         cActor& chara = *group[k];
         // An item's commands may take the character out of play: its number outlives it.
         const int32_t number = chara.m_Number;
-        if (!TakesPart(chara, onScreenOnly) || chara.m_Chara.m_Invincible == 2) continue;
+        if (!ShotTarget(chara, onScreenOnly)) continue;
         if (!ShotHitBox(chara).Overlaps(ShotBox(shot)) || shot.HasHit(number)) continue;
         // What a touch starts and what a blow does may move anything or change the groups: the
         // pass's indexes are built again after a flow started or a blow.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/play/Box.h"
+#include "game/play/IndexCheck.h"
 #include "game/play/Physics.h"
 #include "game/play/PlayScene.h"
 
@@ -42,6 +43,31 @@ cCharaActor* FindBlockChara(cPlayScene& scene, int32_t ownId, Visit visit) {
     return nullptr;
 }
 
+// The kept block characters and their strips against a walk of the whole list (with the index
+// check on): the list must hold every block character in list order, and the strips must offer
+// every living one whose span across meets the span asked about.
+void CheckKeptBlockCharas(cPlayScene& scene, const std::vector<cCharaActor*>& kept, cStripIndex& strips, double left,
+                          double right) {
+    std::vector<cCharaActor*> walked;
+    for (cCharaActor& chara : scene.m_Charas)
+        if (chara.IsBlockChara()) walked.push_back(&chara);
+    if (walked != kept) return ReportIndexFault("the kept block characters are not those of the character list");
+    std::vector<char> offered(kept.size(), 0);
+    strips.FindInSpan(left, right, [&](size_t i) {
+        offered[i] = 1;
+        return false;
+    });
+    if (right < left) std::swap(left, right);
+    for (size_t i = 0; i < kept.size(); ++i) {
+        const cCharaActor& b = *kept[i];
+        double low = b.m_X, high = b.m_Right;
+        if (high < low) std::swap(low, high);
+        // A span with a NaN end meets nothing, indexed or not.
+        if (!b.m_Present || b.m_Dead || !(low <= high) || offered[i]) continue;
+        if (low <= right && high >= left) return ReportIndexFault("a block character moved after its strips were built");
+    }
+}
+
 // The same for a visitor that takes only block characters whose box meets the span across from
 // left to right (as boxes' edges meet, ends in either order): those that cannot are skipped.
 template <class Visit>
@@ -49,6 +75,7 @@ cCharaActor* FindBlockCharaAcross(cPlayScene& scene, int32_t ownId, double left,
     cStripIndex* strips = scene.KeptBlockStrips();
     if (!strips) return FindBlockChara(scene, ownId, visit);
     const std::vector<cCharaActor*>& kept = *scene.KeptBlockCharas();
+    if (PlayIndexCheckOn()) CheckKeptBlockCharas(scene, kept, *strips, left, right);
     const size_t at = strips->FindInSpan(left, right, [&](size_t i) {
         cCharaActor& chara = *kept[i];
         return chara.m_Present && !chara.m_Dead && chara.m_Number != ownId && visit(chara);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "data/CommonPalette.h"
@@ -8,6 +9,7 @@
 #include "data/Stage.h"
 #include "game/data/StorySave.h"
 #include "game/play/Collisions.h"
+#include "game/play/IndexCheck.h"
 #include "game/play/PlayScene.h"
 #include "tests/game/play/CharaFixture.h"
 
@@ -167,6 +169,34 @@ TEST_F(Collisions, ATouchFlowThatMovesTheCharacterIsSeenByTheShotsAfter) {
         EXPECT_EQ(ePlayGoOn, m_Scene.HitCharasWithShots());
         EXPECT_EQ(c.hp, enemy.m_Hp);
     }
+}
+
+// With the index check on (as in every test of play), a character that moved after the shots'
+// index was built, untold, is a fault when a shot meets it where it went; the index built afresh
+// meets it.
+TEST_F(Collisions, TheIndexCheckCatchesATargetMovedUntold) {
+    static std::vector<std::string> faults;
+    const cIndexFaultHandler before = SetPlayIndexCheck([](const char* fault) { faults.push_back(fault); });
+    faults.clear();
+    m_Scene.m_Charas.clear();
+    m_Scene.m_Shots.clear();
+    cCharaActor& enemy = AddChara(2, 100, 100);
+    enemy.m_Runners.clear();
+    AddChara(2, 900, 100).m_Runners.clear();  // the strips span the stage between the two
+    const cActorGroup& group = m_Scene.m_CharaGroups[enemy.Group()];
+    cStripIndex targets;
+    targets.Clear(group.size());
+    for (size_t t = 0; t < group.size(); ++t) targets.Add(t, ShotHitBox(*group[t]));
+    Put(enemy, 400, 300);
+    cShotObj& shot = AddShot(Hero(), ShotRecord(3), 404, 304);
+    EXPECT_EQ(ePlayGoOn, m_Scene.HitCharasWithShot(shot, group, false, &targets));
+    EXPECT_EQ(10, enemy.m_Hp) << "the index passed over it";
+    EXPECT_EQ(1u, faults.size());
+    targets.MarkStale();
+    EXPECT_EQ(ePlayGoOn, m_Scene.HitCharasWithShot(shot, group, false, &targets));
+    EXPECT_EQ(7, enemy.m_Hp);
+    EXPECT_EQ(1u, faults.size());
+    SetPlayIndexCheck(before);
 }
 
 // A shot goes on its first hit unless it pierces; a piercing shot and a sword hit each character

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "framework/ErrorLog.h"
+#include "game/play/IndexCheck.h"
 #include "tests/game/play/CharaFixture.h"
 #include "tests/support/TempDir.h"
 
@@ -409,4 +411,35 @@ TEST_F(PushOut, IndexedPassMeetsBlockCharactersMovedOrAddedByFlows) {
     ASSERT_EQ(8u, walked.size());
     EXPECT_EQ(332, walked[3][2]) << "put under the lift where it went";
     EXPECT_NE(310.4, walked[6][2]) << "met the summoned one";
+}
+
+// With the index check on (as in every test of play), a block character moved without telling
+// the scene (CharasMayMove) is a fault as soon as a query's answer depends on it; told, the
+// strips are built again and the answer is the list's.
+TEST_F(PushOut, TheIndexCheckCatchesABlockCharacterMovedUntold) {
+    static std::vector<std::string> faults;
+    const cIndexFaultHandler before = SetPlayIndexCheck([](const char* fault) { faults.push_back(fault); });
+    const struct {
+        const char* name;
+        bool told;
+        int overlaps;
+        size_t faults;
+    } cases[] = {{"told", true, 1, 0}, {"untold", false, 0, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        faults.clear();
+        m_Scene.m_Charas.clear();
+        cCharaActor& lift = AddBlock(100, 400);
+        AddBlock(2000, 400);  // the strips span the stage between the two
+        const cPlayScene::cBlockCharaKeeper keeper(m_Scene);
+        const cPlayScene::cBlockCharaHolder holder(m_Scene);
+        SetUpActor(104, 390, 104, 390, 0, 0);
+        EXPECT_EQ(1, m_Scene.OverlapsBlockChara(m_Actor, -1));
+        Place(lift, 900, 400);
+        if (c.told) m_Scene.CharasMayMove();
+        SetUpActor(904, 390, 904, 390, 0, 0);
+        EXPECT_EQ(c.overlaps, m_Scene.OverlapsBlockChara(m_Actor, -1));
+        EXPECT_EQ(c.faults, faults.size());
+    }
+    SetPlayIndexCheck(before);
 }

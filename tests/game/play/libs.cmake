@@ -20,7 +20,7 @@ if(TARGET test_game_play)
   target_link_libraries(kit_game_play_O0 PRIVATE kit_game_flow kit_game_core kit_game_data kit_game_media kit_data
                         kit_framework)
   add_executable(test_replay_O0 $<TARGET_OBJECTS:kit_game_play_O0> ${CMAKE_CURRENT_LIST_DIR}/ReplayTest.cpp
-                                ${CMAKE_CURRENT_LIST_DIR}/RegressionReplayTest.cpp)
+                                ${CMAKE_CURRENT_LIST_DIR}/RegressionReplayTest.cpp ${CMAKE_CURRENT_LIST_DIR}/IndexCheckOn.cpp)
   target_compile_options(test_replay_O0 PRIVATE -O0 -ffp-contract=off -fno-fast-math)
   kit_link(test_replay_O0 kit_game_flow kit_game_core kit_game_data kit_game_media kit_data kit_framework kit_testsupport)
   target_link_libraries(test_replay_O0 PRIVATE GTest::gtest)
