@@ -67,7 +67,10 @@ public:
     void Paint(cPlayScene& scene, int flag1, int flag2, int flag3, int flag4) override;
     void RunWait(cPlayScene& scene) override;
     uint32_t NewSeed() override { return seed; }
-    bool ReopenStartFile() override { return reopenResult; }
+    bool ReopenStartFile() override {
+        ++reopens;
+        return reopenResult;
+    }
     bool ReloadStage() override { return reloadResult; }
     void CloseGame() override { ++closeRequests; }
     bool StartedWithFile() override { return startedWithFile; }
@@ -96,6 +99,7 @@ public:
     int paints = 0;
     uint32_t seed = 12345;
     bool reopenResult = true;
+    int reopens = 0;
     bool reloadResult = true;
     int closeRequests = 0;
     bool startedWithFile = false;

@@ -463,9 +463,8 @@ int cPlayScene::FadeOut() {
     Draw(0, 1, 0, 0);
     if (++m_Fade < kFadeFrames) return 0;
     m_Fade = 0;
-    if (PlayedMode() == eModeStageFile && !StoryState().m_SeriesFlag && m_ReturnScene == eScenePlay &&
-        !Host().ReopenStartFile())
-        Host().CloseGame();
+    // Free play without a series reads its file again whichever scene comes next.
+    if (PlayedMode() == eModeStageFile && !StoryState().m_SeriesFlag && !Host().ReopenStartFile()) Host().CloseGame();
     cSceneManager& manager = SceneManager();
     manager.m_nPrevScene = eScenePlay;
     manager.m_nScene = m_ReturnScene;

@@ -133,6 +133,47 @@ TEST_F(PlayStates, PauseMenuEntriesByMode) {
     }
 }
 
+// The fade-out of free play without a series reads the stage file again, whichever scene comes
+// next (here the mode menu, after quitting from the pause menu); a file that cannot be read ends
+// the game. Other modes and a series read nothing.
+TEST_F(PlayStates, FreePlayReadsItsFileAgainAtEveryFadeOut) {
+    const struct {
+        const char* name;
+        int mode, series;
+        bool readable;
+        int reopens, closes;
+    } cases[] = {
+        {"free play", kStageFileMode, 0, true, 1, 0},
+        {"free play, the file gone", kStageFileMode, 0, false, 1, 1},
+        {"free play of a series", kStageFileMode, 1, true, 0, 0},
+        {"a story", 0, 0, true, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SceneManager().m_nGameMode = c.mode;
+        m_Host = cHeadlessHost();
+        m_Host.reopenResult = c.readable;
+        cPlayScene scene;
+        Start(scene, Stage());
+        RunToPlay(scene);
+        StoryState().m_SeriesFlag = c.series;
+        m_Host.keysHeld = {VK_SPACE};
+        scene.StepFrame(0, 0);
+        m_Host.keysHeld.clear();
+        scene.StepFrame(0, 0);
+        scene.StepFrame(kKeyUp, 0);
+        scene.StepFrame(0, 0);
+        scene.StepFrame(0, kButton1);
+        ASSERT_EQ(ePlayFadeOut, scene.State());
+        ASSERT_EQ(eSceneModeMenu, scene.m_ReturnScene);
+        for (int i = 0; i < 100 && scene.State() == ePlayFadeOut; ++i) scene.StepFrame(0, 0);
+        EXPECT_EQ(kSceneNotStarted, scene.State());
+        EXPECT_EQ(eSceneModeMenu, SceneManager().m_nScene);
+        EXPECT_EQ(c.reopens, m_Host.reopens);
+        EXPECT_EQ(c.closes, m_Host.closeRequests);
+    }
+}
+
 // A retry puts back the story's variables, lives, total score and music as the stage started.
 TEST_F(PlayStates, RetryRestoresTheStageStart) {
     SceneManager().m_nGameMode = kStageFileMode;
@@ -414,7 +455,7 @@ TEST_F(PlayStates, AWalkerFallsSixFramesAfterLosingTheGround) {
     for (int level : {1, 3}) {
         SCOPED_TRACE(level);
         cEdStage stage = Stage();
-        stage.SetHitLevel(level);
+        stage.SetSpeedLevel(level);
         cEdBlock floor = Block(1);
         floor.m_BlockType = 1;
         stage.m_Blocks.Put(stage.CellIndex(1, 3), floor);
@@ -496,7 +537,7 @@ TEST_F(PlayStates, ABadVariableIndexIsLoggedAndReadsTheFirstVariable) {
         for (int first : {7, 6}) {
             SCOPED_TRACE(testing::Message() << c.line << ", first variable " << first);
             cEdStage stage = Stage();
-            stage.SetHitLevel(1);  // with gravity
+            stage.SetSpeedLevel(1);  // with gravity
             cEdBlock floor = Block(1);
             floor.m_BlockType = 1;
             cCondition condition;
