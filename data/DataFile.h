@@ -22,7 +22,7 @@ typedef std::vector<char, cKeptAllocator<char, eKeptFileBytes>> cFileStore;
 
 void SetDataVersion(uint32_t version);
 uint32_t GetDataVersion();
-// The version of the file opened last for reading (kept when an open fails).
+// Test seam: the version of the file opened last for reading (kept when an open fails).
 uint32_t GetReadVersion();
 
 class cDataReader {

@@ -83,10 +83,8 @@ public:
     bool Run(const std::string& text);
     // The value of the last run: 0 after an error.
     int32_t Value() const { return m_Value; }
-    // The check's value of the last run depends on the stage or on rand (Value is 0 then).
-    bool Unknown() const { return m_Unknown; }
     bool Failed() const { return m_Failed; }
-    // Characters the rewriting pass has scanned since this object was made.
+    // Test seam: the characters the rewriting pass has scanned since this object was made.
     uint64_t Scanned() const { return m_Scanned; }
 
     int32_t Parse(const std::string& text, int depth);

@@ -57,6 +57,7 @@ void RemoveTestPlayFlows(cRecordVector<cFlow>& flows);
 // settings keep such flows, drops the marked ones as records load: it calls
 // SetDropTestPlayFlows(true) once at start-up, before any stage, palette or character loads.
 void SetDropTestPlayFlows(bool drop);
+// Test seam: the rule as set, for tests that put it back.
 bool DropsTestPlayFlows();
 // Removes the marked flows when this program drops them; loads call it on the flows they read.
 void DropTestPlayFlows(cRecordVector<cFlow>& flows);

@@ -18,11 +18,12 @@ void* TakeKeptBlock(eKeptBlock use, size_t bytes);
 void GiveKeptBlock(eKeptBlock use, void* block, size_t bytes);
 // The size of the block kept for the use; 0 when none is.
 size_t KeptBlockBytes(eKeptBlock use);
-// Frees the kept blocks (to measure a first open, or when memory is short).
+// Test seam: frees the kept blocks, so that the tests and the benchmark see a first open.
 void ReleaseKeptBlocks();
 
 // The allocator of such vectors. Elements made without a value are left as they come (a vector
-// of bytes grown by resize is not zeroed first, as what is written next overwrites it).
+// of bytes grown by resize is not zeroed first, as what is written next overwrites it). The
+// vectors call allocate, deallocate and construct through std::allocator_traits.
 template <class T, eKeptBlock Use>
 class cKeptAllocator {
 public:

@@ -153,10 +153,9 @@ public:
 
     bool LoadFile(const char* path, bool strip = false);
     bool SaveFile(const char* path);
-    // Loads the newest numbered copy "path-without-extension.ext_NNN" (999 down to 000).
-    bool LoadNumberedFile(const char* path, const char* ext, bool strip = false);
 
-    // The registered members for the current version, with their addresses in this record.
+    // Test seams: the registered members for the current version, with their addresses in this
+    // record.
     cCheckedVector<cPlainField> PlainFields() const;
     cCheckedVector<cStringField> StringFields() const;
 

@@ -337,11 +337,11 @@ void cEdStage::ClampLimits() {
 
 void cEdStage::ClampView() {
     ClampLimits();
-    SetHitLevel(m_HitLevel);
+    SetSpeedLevel(m_HitLevel);
     if (!IsRow(ProjectDatabase().m_Bgms, m_Bgm)) m_Bgm = 0;
 }
 
-void cEdStage::SetHitLevel(int32_t level) {
+void cEdStage::SetSpeedLevel(int32_t level) {
     // Level 0 would divide by zero below.
     m_HitLevel = std::max(1, std::min(level, 19));
     const int32_t n = m_HitLevel > 10 ? m_HitLevel - 10 : m_HitLevel;

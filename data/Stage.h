@@ -84,7 +84,7 @@ public:
     // index that the database does not have.
     void ClampView();
     // Stores the hit-check level (1..19) and the values derived from it.
-    void SetHitLevel(int32_t level);
+    void SetSpeedLevel(int32_t level);
 
     uint32_t CellIndex(int32_t column, int32_t row) const { return m_Blocks.Index(column, row); }
     // The hero's cell, or (-1, -1).
@@ -93,12 +93,12 @@ public:
     // Places a chara and keeps one hero: a chara placed on the hero moves the hero to the first
     // free cell; a hero placed elsewhere replaces the old hero by the stage palette's chara 0.
     void PutChara(uint32_t index, const cEdChara& chara);
+    // Test seam: the tests place charas by column and row.
     void PutCharaAt(int32_t column, int32_t row, const cEdChara& chara) { PutChara(CellIndex(column, row), chara); }
 
     // The game program's names: the player is the hero; its place in the list of placed charas.
     int FindPlayer() const;
     bool HasPlayer() const { return HasHero(); }
-    void SetSpeedLevel(int32_t level) { SetHitLevel(level); }
 
     // Stage palette files (*.plt4). After a load the cells that refer to the stage palette
     // inherit from the new one.
@@ -156,7 +156,7 @@ public:
     int32_t m_Newest;                    // the newest flag of that open (not saved)
     int32_t m_PixelWidth;                // width x 32
     int32_t m_PixelHeight;
-    // Derived from the hit-check level (SetHitLevel).
+    // Derived from the hit-check level (SetSpeedLevel).
     int32_t m_SixLevel;                  // not saved
     int32_t m_Level;
     double m_LevelReal;

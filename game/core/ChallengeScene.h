@@ -29,9 +29,11 @@ public:
     int FadeOut() override;
     int OnList();
 
+    int VisibleRows() const;
+
+    // Test seams: the list's length and first shown row, as the tests read them.
     int Worlds() const { return m_nWorlds; }
     int Top() const { return m_nTop; }
-    int VisibleRows() const;
 
 private:
     // The world's stage becomes the story's, with its ranking when the run is ranked.

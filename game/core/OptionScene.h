@@ -38,8 +38,6 @@ public:
     int FadeOut() override;
     int Main();
 
-    const std::vector<int>& Items() const { return m_Items; }
-
 private:
     int Choose();
     int Edit();

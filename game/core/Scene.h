@@ -35,6 +35,7 @@ public:
     virtual int FadeOut() { return 0; }
 
     int State() const { return m_nState; }
+    // Test seam: the step within the state, as the tests read it.
     int SubState() const { return m_nSubState; }
 
 protected:

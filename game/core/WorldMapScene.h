@@ -48,10 +48,12 @@ public:
 
     int Column() const;
     int Row() const;
+    const cWorldStageEntry* Entry() const { return m_lpEntry; }
+
+    // Test seams: the walker's facing, the view and the score shown, as the tests read them.
     int Facing() const { return m_nFacing; }
     int ViewColumn() const { return m_nViewX; }
     int ViewRow() const { return m_nViewY; }
-    const cWorldStageEntry* Entry() const { return m_lpEntry; }
     int ShownScore() const { return m_nScore; }
 
 private:

@@ -86,6 +86,7 @@ public:
     int ClearFlag(int stage) const;
     void SetClearFlag(int stage, int value);
     int Variable(int index) const;
+    // Test seam: the program writes the variables through the flows' variable references.
     void SetVariable(int index, int value);
 
     // The properties that the system settings' stock targets name go into stock entry i, or

@@ -74,8 +74,10 @@ void ExecSetTarget(cActor& owner, const cFlowCmd& command) {
         filter.idSwitch = command.Param(7);
         filter.id = static_cast<uint8_t>(command.Param(8));
         cActorGroup& candidates = scene->m_CharaGroups[faction];
-        chosen = kind == eTargetNearest ? FindNearest(owner.CentreX(), owner.CentreY(), candidates, command.Param(2), filter)
-                                        : FindFirst(candidates, filter);
+        if (kind == eTargetNearest)
+            chosen = FindNearest(owner.CentreX(), owner.CentreY(), candidates, command.Param(2), filter);
+        else
+            chosen = FindFirst(candidates, filter);
     }
     owner.m_Flow.m_Target = chosen;
 }

@@ -133,9 +133,8 @@ bool CopyImage(cSurface& record, const cBmpImage& image, const char* file, int b
     // The file may have changed since the surface was made for it: never copy past the surface.
     int width = std::min(image.info.width, record.nWidth);
     int height = std::min(image.info.height, record.nHeight);
-    bool copied = bpp == 8 ? CopyIndexed(record, image, width, height, mirrorWidth, mirrorHeight)
-                           : CopyDirect(record, image, width, height, mirrorWidth, mirrorHeight);
-    if (!copied) return false;
+    const auto copy = bpp == 8 ? CopyIndexed : CopyDirect;
+    if (!copy(record, image, width, height, mirrorWidth, mirrorHeight)) return false;
     record.nMirrorWidth = mirrorWidth;
     record.nMirrorHeight = mirrorHeight;
     if (record.szFileName != file) CopyText(record.szFileName, sizeof record.szFileName, file);

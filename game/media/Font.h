@@ -46,6 +46,7 @@ public:
     // is as wide as GDI writes it and an empty line adds kEmptyLineHeight.
     SIZE MeasureText(const char* text);
 
+    // Test seam: the colour the font writes in, as the tests read it.
     COLORREF Color() const { return m_Color; }
 
 private:

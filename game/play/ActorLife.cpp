@@ -1,6 +1,6 @@
 // A character's life, SP and friction as flows and damage change them.
 #include "game/play/CharaActor.h"
-#include "game/play/Physics.h"
+#include "game/play/Movement.h"
 
 namespace {
 
@@ -44,5 +44,5 @@ int cActor::ChangeSP(int32_t amount, int32_t showGauge) {
 }
 
 void cActor::ResetFriction() {
-    m_Friction = m_Chara.m_StopEase * 0.01 / PlayPhysics().divisor2;
+    m_Friction = SpeedToDot(m_Chara.m_StopEase);
 }

@@ -192,8 +192,6 @@ public:
     // that list); insert 1 adds copies of the flows to the record's list at position (past the
     // end or negative: at the end) with a runner each.
     void SetFlows(const cRecordVector<cFlow>& flows, int32_t facing, int insert, int position);
-    // Takes a copy of another character's runners (their flows must be the record's).
-    void ReplaceRunners(const std::vector<cFlowRunner>& runners);
     void RemoveFlow(int index);
     // Id 0 removes every flow and answers 0; else the flows of that id, answering the index of
     // the first removed, -1 when none has it.
@@ -201,7 +199,6 @@ public:
     // Starts the flows of the trigger whose group is free, which are not blocked, and whose
     // conditions and key conditions hold.
     void StartFlowsByTrigger(int trigger);
-    void ClearFlowBlocks();
     // Starts the effects of the commands the running flows have reached.
     void StartFlowEffects();
     // Takes out the animations the runner of the key started.
@@ -258,7 +255,6 @@ public:
     void Land();
     void HitCeiling();
     void LeaveObject(int mark);
-    void PlaceAtBlock(int32_t column, int32_t row);
     void PlaceAtBlockX(int32_t column);
     void PlaceAtBlockY(int32_t row);
     // Stands the character on stage cell (column, row), kept inside the map.

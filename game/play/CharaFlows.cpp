@@ -107,7 +107,7 @@ void cActor::Reset(const cEdChara* record, int32_t a, int32_t b, int32_t c, int3
         m_Hp = m_MaxHp = m_Chara.m_Hp;
         m_Sp = m_MaxSp = m_Chara.m_Sp;
     }
-    m_Flow.m_SightRadius = m_Chara.m_SightRange * 16;
+    m_Flow.m_SightRadius = HblToDot(m_Chara.m_SightRange);
     ResetFriction();
     m_AnimeSet = 0;
     SetAnimeSet(m_Chara.m_AnimeSet);
@@ -168,11 +168,6 @@ void cActor::SetFlows(const cRecordVector<cFlow>& flows, int32_t facing, int ins
     }
 }
 
-void cActor::ReplaceRunners(const std::vector<cFlowRunner>& runners) {
-    m_Runners = runners;
-    RelinkFlows();
-}
-
 void cActor::RemoveFlow(int index) {
     if (index < 0 || static_cast<size_t>(index) >= m_Runners.size()) return;
     cFlowRunner& runner = m_Runners[index];
@@ -222,11 +217,6 @@ void cActor::StartFlowsByTrigger(int trigger) {
         scene->CharasMayMove();
         FlowRuntime().Start(runner);
     }
-}
-
-void cActor::ClearFlowBlocks() {
-    for (cFlowRunner& runner : m_Runners) runner.m_Blocked = 0;
-    m_BlockedGroups.assign(kFlowGroups, 0);
 }
 
 void cActor::RemoveAnimesByFlow(int32_t key) {

@@ -54,7 +54,7 @@ void SetUpCircle(cFlowCmdEntry& entry, const cEdMove& move, int32_t level, int32
 
 }  // namespace
 
-double SpeedToDot(int16_t value) { return value * 0.01 / PlayPhysics().divisor2; }
+double SpeedToDot(int32_t value) { return value * 0.01 / PlayPhysics().divisor2; }
 
 void ResolveSpeed(cFlowCmdEntry& entry, int32_t level) {
     if (!entry.m_Cmd || !entry.m_Cmd->m_Move) return;
@@ -218,11 +218,6 @@ void cActor::PlaceAtBlockY(int32_t row) {
     m_Y = (row + PlayAxis(1).m_BorderCells) * 32 + m_BaseDrawOffsetY;
     AdjustForScale(Scale(), 1);
     OnMoveY();
-}
-
-void cActor::PlaceAtBlock(int32_t column, int32_t row) {
-    PlaceAtBlockX(column);
-    PlaceAtBlockY(row);
 }
 
 void cActor::PlaceAtCell(int32_t column, int32_t row) {

@@ -109,7 +109,8 @@ public:
     int Result();
     int GameOver();
     int FadeOut() override;
-    // The core's step: player 0's direction and button words for this frame, then Frame.
+    // Test seam (the tests, the committed replays and the benchmark drive play headless): player
+    // 0's direction and button words for this frame, then Frame.
     int StepFrame(int16_t direction, int16_t buttons);
     // One sub-step of play (n from 1): ePlayGoOn, ePlayCleared or ePlayDies.
     int SubStep(int32_t n);
@@ -158,7 +159,8 @@ public:
     // Screen edges under automatic scroll (or for a flying actor): 2 when the bottom edge kills.
     int ScreenEdgeX(cActor& actor);
     int ScreenEdgeY(cActor& actor);
-    // A hash of everything a frame changes, for replays to compare.
+    // Test seam: a hash of everything a frame changes, which the committed replays compare frame
+    // by frame.
     uint64_t StateHash() const;
     // Runs a blocking wait through the host; it ends when the wait's time has passed or its key
     // has been pressed.

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "game/media/StableMath.h"
+#include "game/play/Movement.h"
 #include "game/play/Physics.h"
 #include "game/play/PlayScene.h"
 
@@ -175,7 +176,7 @@ int cActor::DistanceConditionMet(const cCondition& condition) const {
     // is built anew with each start of the stage.
     const cActor* player = scene && !scene->m_Players.empty() ? &scene->m_Players[0] : nullptr;
     if (!player || condition.m_Compare > 1) return 0;
-    const int32_t r = condition.m_Value * 16;
+    const int32_t r = HblToDot(condition.m_Value);
     const int32_t ahead = m_Facing == 1 ? r : 0, back = m_Facing == 1 ? 0 : r;
     const cRect& me = m_ScreenRect;
     const cRect& pl = player->m_ScreenRect;

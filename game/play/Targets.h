@@ -55,19 +55,6 @@ cActor* FindNearest(int x, int y, List& list, int range, const cTargetFilter& fi
     }
 }
 
-// The default search: everywhere preferring the screen, skipping only characters that shots pass.
-template <class List>
-cActor* FindNearestDefault(int x, int y, List& list) {
-    cTargetFilter filter;
-    filter.excludeInvincible2 = 1;
-    return FindNearest(x, y, list, eTargetPreferScreen, filter);
-}
-
-template <class List>
-cActor* FindNearestToMe(const cActor& me, List& list) {
-    return FindNearestDefault(me.CentreX(), me.CentreY(), list);
-}
-
 // The first character of the list that passes the filter, present or not.
 template <class List>
 cActor* FindFirst(List& list, const cTargetFilter& filter) {

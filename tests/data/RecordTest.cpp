@@ -6,6 +6,7 @@
 #include "data/Record.h"
 #include "framework/ErrorLog.h"
 #include "framework/Format.h"
+#include "framework/Path.h"
 #include "tests/data/Bytes.h"
 #include "tests/support/TempDir.h"
 
@@ -239,6 +240,7 @@ TEST(Record, StripFlagRemovesCarriageReturns) {
     EXPECT_EQ("a\nb", stripped.m_Text);
 }
 
+// The loaders open the newest numbered copy of a file: the highest number is found and read.
 TEST(Record, NumberedFileLoadsTheHighestNumber) {
     cTempDir dir;
     cSample s;
@@ -247,9 +249,11 @@ TEST(Record, NumberedFileLoadsTheHighestNumber) {
     s.m_Int = 12;
     ASSERT_TRUE(s.SaveFile("Stage.stg4_012"));
     cSample loaded;
-    ASSERT_TRUE(loaded.LoadNumberedFile("Stage.stg4_***", "stg4"));
+    std::string found;
+    ASSERT_TRUE(FindNumberedFile(found, "Stage.stg4_***", "stg4"));
+    ASSERT_TRUE(loaded.LoadFile(found.c_str()));
     EXPECT_EQ(12, loaded.m_Int);
-    EXPECT_FALSE(loaded.LoadNumberedFile("Other.stg4_***", "stg4"));
+    EXPECT_FALSE(FindNumberedFile(found, "Other.stg4_***", "stg4"));
 }
 
 TEST(Record, CopiesReadAndWriteTheirOwnMembers) {

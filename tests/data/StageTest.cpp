@@ -262,7 +262,7 @@ TEST(Stage, HitLevelGivesTheEffectiveLevelAndTheSpeedLimit) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.level);
         cEdStage stage;
-        stage.SetHitLevel(c.level);
+        stage.SetSpeedLevel(c.level);
         EXPECT_EQ(c.stored, stage.m_HitLevel);
         EXPECT_EQ(c.effective, stage.m_Level);
         EXPECT_DOUBLE_EQ(c.maxSpeed, stage.m_MaxSpeed);

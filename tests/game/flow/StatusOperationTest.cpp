@@ -288,7 +288,7 @@ TEST(StatusOperation, ChangesReachTheScene) {
     }
     {
         cFlowFixture f;
-        ProjectStage().SetHitLevel(2);
+        ProjectStage().SetSpeedLevel(2);
         ExecStatusOperation(f.owner, cOp().Status(eOwnerSelf, eStatusStop).By(eAssignSet, 100).Command());
         EXPECT_DOUBLE_EQ(f.owner.m_Friction, 0.25);
     }

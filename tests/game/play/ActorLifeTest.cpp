@@ -67,7 +67,7 @@ TEST(ActorLife, FrictionFollowsTheStopValueAndTheSpeedLevel) {
     cCharaActor actor;
     actor.m_Chara.m_StopEase = 150;
     for (int level : {1, 3}) {
-        ProjectStage().SetHitLevel(level);
+        ProjectStage().SetSpeedLevel(level);
         actor.ResetFriction();
         EXPECT_DOUBLE_EQ(actor.m_Friction, 1.5 / (level * level));
     }

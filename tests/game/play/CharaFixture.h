@@ -13,7 +13,7 @@ protected:
 
     void SetUp() override {
         cEdStage stage = Stage();
-        stage.SetHitLevel(1);
+        stage.SetSpeedLevel(1);
         ProjectStage() = stage;
         ASSERT_TRUE(m_Scene.SetStage(stage));
         GetPlayerInput(0).ResetKeyLogs();

@@ -86,13 +86,6 @@ TEST_F(CharaFlows, StartingByTriggerKeepsGroupsAndBlocks) {
          true},
         {"its group blocked", 3, 5, [](cCharaActor& c) { c.m_BlockedGroups[3] = 1; }, false},
         {"blocked", 0, 5, [](cCharaActor& c) { c.m_Runners[0].m_Blocked = 1; }, false},
-        {"blocks cleared", 3, 5,
-         [](cCharaActor& c) {
-             c.m_Runners[0].m_Blocked = 1;
-             c.m_BlockedGroups[3] = 1;
-             c.ClearFlowBlocks();
-         },
-         true},
         {"running", 0, 5, [](cCharaActor& c) { c.m_Runners[0].m_Running = 1; }, false},
         {"paused", 0, 5, [](cCharaActor& c) { c.m_Runners[0].m_Paused = 1; }, false},
         {"stopped for good", 0, 5, [](cCharaActor& c) { c.m_Runners[0].m_Stopped = 1; }, false},
@@ -157,7 +150,7 @@ TEST_F(CharaFlows, UseTimesFromTimeLevelAndSubSteps) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.time << " + " << c.perLevel << " x " << c.level << " at level "
                                         << c.speedLevel);
-        ProjectStage().SetHitLevel(c.speedLevel);
+        ProjectStage().SetSpeedLevel(c.speedLevel);
         cFlow flow = Flow(0);
         flow.m_Commands[0].m_Time = static_cast<uint16_t>(c.time);
         flow.m_Commands[0].m_CloneTime = static_cast<int16_t>(c.perLevel);

@@ -218,7 +218,7 @@ TEST_F(CharaMoves, DeathsAfterThePushOutAndAtTheViewsBottom) {
             cTempDir dir;
             ASSERT_EQ(1, OpenReport("Trace.txt"));
             cEdStage stage = Stage(20, 30);
-            stage.SetHitLevel(1);
+            stage.SetSpeedLevel(1);
             ProjectStage() = stage;
             ASSERT_TRUE(m_Scene.SetStage(stage));
             // The view stands where it started, and its bottom edge kills.

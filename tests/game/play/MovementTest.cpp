@@ -105,7 +105,7 @@ TEST_F(Movement, JumpSpeedsApexesAndTimes) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "gravity " << c.gravity << ", " << c.dots << " dots");
         ProjectStage().m_Gravity = c.gravity;
-        ProjectStage().SetHitLevel(1);
+        ProjectStage().SetSpeedLevel(1);
         cCharaActor chara = Walker();
         chara.m_Control[0] = c.control1;
         const double v = chara.JumpSpeedForHeight(c.dots);

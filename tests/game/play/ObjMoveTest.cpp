@@ -8,7 +8,7 @@ class ObjMoves : public PlayFixture {
 protected:
     void SetUp() override {
         cEdStage stage = Stage();
-        stage.SetHitLevel(1);
+        stage.SetSpeedLevel(1);
         ProjectStage() = stage;
         ASSERT_TRUE(m_Scene.SetStage(stage));
         m_Scene.m_ScrollX.m_Pos = 320;

@@ -21,7 +21,7 @@ protected:
 
 TEST_F(PlayerKeyFlow, ARightKeyFlowWalksThePlayerThroughThePlayScene) {
     cEdStage stage = Stage();
-    stage.SetHitLevel(1);
+    stage.SetSpeedLevel(1);
     cEdBlock floor = Block(1);
     floor.m_BlockType = 1;
     for (int x = 0; x < 20; ++x) stage.m_Blocks.Put(stage.CellIndex(x, 3), floor);
@@ -62,7 +62,7 @@ TEST_F(PlayerKeyFlow, AStageCharactersFlowWalksItAndJumpsItFromTheGround) {
     for (int level : {1, 10}) {
         SCOPED_TRACE(level);
         cEdStage stage = Stage();
-        stage.SetHitLevel(level);
+        stage.SetSpeedLevel(level);
         cEdBlock floor = Block(1);
         floor.m_BlockType = 1;
         for (int x = 0; x < 20; ++x) stage.m_Blocks.Put(stage.CellIndex(x, 10), floor);

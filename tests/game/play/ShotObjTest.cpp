@@ -65,7 +65,7 @@ TEST_F(ShotObj, RangeAndLifetimeFrames) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ProjectStage().SetHitLevel(c.level);
+        ProjectStage().SetSpeedLevel(c.level);
         cEdShot record;
         record.m_UseRange = 1;
         record.m_UseLife = 1;
@@ -84,7 +84,7 @@ TEST_F(ShotObj, RangeAndLifetimeFrames) {
 // A range shorter than one frame's flight is flown in that frame: the speeds shrink to cover
 // the range less the shot's width over the speed divisor's steps, in the direction they had.
 TEST_F(ShotObj, ARangeShorterThanAFramesFlight) {
-    ProjectStage().SetHitLevel(3);
+    ProjectStage().SetSpeedLevel(3);
     cEdShot record;
     record.m_UseRange = 1;
     cPlacement p = Placement(300.0);
@@ -262,7 +262,7 @@ TEST_F(ShotObj, SwordPositions) {
 // A box wider than a cell is tested in every cell it covers, not only at its corners.
 TEST_F(ShotObj, HitsBlock) {
     cEdStage stage = Stage();
-    stage.SetHitLevel(1);
+    stage.SetSpeedLevel(1);
     cEdBlock solid = Block(3);
     solid.m_BlockType = 1;
     stage.m_Blocks.Put(stage.CellIndex(6, 5), solid);

@@ -79,7 +79,7 @@ TEST_F(StageSetUp, APlayerPlacedOnTheGroundStandsOnIt) {
     for (int level : {1, 10}) {
         SCOPED_TRACE(level);
         cEdStage stage = Stage();
-        stage.SetHitLevel(level);
+        stage.SetSpeedLevel(level);
         cEdBlock ground = Block(1);
         ground.m_BlockType = 1;
         for (int x = 0; x < stage.m_Width; ++x) stage.m_Blocks.Put(stage.CellIndex(x, 2), ground);

@@ -12,7 +12,7 @@ protected:
     // The stage starts again with the rule of the kind switched on at one side.
     void Restart(int level, int ruleKind = -1, int side = 0, int margin = 0) {
         cEdStage stage = Stage();
-        stage.SetHitLevel(level);
+        stage.SetSpeedLevel(level);
         if (ruleKind >= 0) {
             cAutoVanish& rule = stage.m_AutoVanish[ruleKind];
             int32_t* flags[] = {&rule.m_Left, &rule.m_Right, &rule.m_Top, &rule.m_Bottom};

@@ -57,7 +57,9 @@ TEST_F(Targets, NearestCharacters) {
     list.front().m_Present = 0;
     std::next(list.begin())->m_Dead = 1;
     std::next(list.begin(), 2)->m_Chara.m_Invincible = 2;
-    EXPECT_EQ(4, FindNearestDefault(0, 0, list)->m_Number);
+    cTargetFilter passable;
+    passable.excludeInvincible2 = 1;
+    EXPECT_EQ(4, FindNearest(0, 0, list, eTargetPreferScreen, passable)->m_Number);
     EXPECT_EQ(1, FindFirst(list, cTargetFilter())->m_Number);
     std::vector<cActor*> pointers;
     for (cCharaActor& chara : list) pointers.push_back(&chara);
@@ -121,7 +123,7 @@ TEST_F(Targets, AimingWithAndWithoutScroll) {
 TEST_F(Targets, WavesWrapAtTheDivisorsTurn) {
     for (int level : {1, 4}) {
         SCOPED_TRACE(level);
-        ProjectStage().SetHitLevel(level);
+        ProjectStage().SetSpeedLevel(level);
         const double d = level;
         double angle = d * 360 - 2;
         const double speed = WaveSpeed(3, 2, angle, 5, 0);
