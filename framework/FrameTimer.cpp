@@ -65,6 +65,12 @@ bool CheckFrame(int fps) {
     return true;
 }
 
+int FrameDueIn() {
+    if (!g_frameStarted) return 0;
+    LONG left = static_cast<LONG>(g_frameDue - g_clock());
+    return left > 0 ? static_cast<int>(left) : 0;
+}
+
 namespace {
 
 // One sub-step on one axis. A step that would carry past the target stops on it: a step larger

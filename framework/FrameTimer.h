@@ -10,6 +10,9 @@ DWORD StartTimer();
 DWORD ElapsedTime();
 int GetFps();
 bool CheckFrame(int fps);
+// Whole milliseconds until the frame CheckFrame waits for is due: 0 once it is due, and before
+// the first check.
+int FrameDueIn();
 // Forgets the measuring second of GetFps and the due time of CheckFrame.
 void ResetFrameTimers();
 

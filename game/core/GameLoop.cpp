@@ -5,6 +5,7 @@
 #include "framework/ErrorLog.h"
 #include "framework/FrameTimer.h"
 #include "framework/GameHelpers.h"
+#include "game/core/FrameTimes.h"
 #include "game/core/GameGlobals.h"
 #include "game/core/GameWnd.h"
 #include "game/core/Input.h"
@@ -27,6 +28,8 @@ const int kBlankColour = 15;
 const int kJoystickRetry = 60;
 // How long the loop sleeps between looks at its queue while the game is in the background.
 const DWORD kInactiveWaitMs = 20;
+// The last milliseconds before a frame's deadline, waited for without sleeping.
+const int kSpinMs = 2;
 
 bool g_frameWait = false;
 cFrameTimeRing g_frameTimes;
@@ -42,10 +45,18 @@ bool RestoreFontSurfaces() {
     return true;
 }
 
+// Sleeps while more than kSpinMs remain, then gives the processor away in turns until the frame
+// is due: a sleep may end a millisecond or more after it was asked to, and a frame that starts
+// that late is shown after the screen's next refresh.
 void WaitForDeadline() {
     if (!g_frameWait) return;
     int fps = SceneManager().m_nFps;
-    while (!CheckFrame(fps)) Sleep(1);
+    while (!CheckFrame(fps)) {
+        if (FrameDueIn() > kSpinMs)
+            Sleep(1);
+        else
+            SwitchToThread();
+    }
 }
 
 // The scene asked for is made (the others deleted unless kept) and runs its frame. A frame
@@ -103,7 +114,9 @@ DWORD WINAPI GameLoop(void*) {
 }
 
 int Frame() {
+    MarkFrame(eFrameBegins);
     WaitForDeadline();
+    MarkFrame(eFrameDue);
     DWORD start = timeGetTime();
     if (!FrameStart()) return 0;
     PollInput();
@@ -115,7 +128,9 @@ int Frame() {
         GameFonts()[kSystemFont].PrintfBox(Display().Back, kFpsTextX, kFpsTextY, 0, 0, "FPS%2d(%2d)", fps,
                                            static_cast<int>(g_frameTimes.Average()));
     }
+    MarkFrame(eFrameDrawn);
     Present();
+    MarkFrame(eFrameShown);
     return 1;
 }
 

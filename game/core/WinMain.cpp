@@ -6,6 +6,7 @@
 #include "framework/MessageBox.h"
 #include "framework/Path.h"
 #include "framework/SystemReport.h"
+#include "game/core/FrameTimes.h"
 #include "game/core/GameGlobals.h"
 #include "game/core/GameInit.h"
 #include "game/core/GameLoop.h"
@@ -56,8 +57,11 @@ void WaitForQueue(cThread& thread) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
-    // The log is off unless the person running the game asks for it (scripts/run.sh does).
-    SetErrorLog(GetEnvironmentVariableA(kErrorLogSwitch, nullptr, 0) ? 1 : 0, "EC_Game.txt");
+    // The log is off unless the person running the game asks for it (scripts/run.sh does), or
+    // asks for the frame times, which go there.
+    const bool frameTimes = FrameTimesAsked();
+    SetErrorLog(GetEnvironmentVariableA(kErrorLogSwitch, nullptr, 0) || frameTimes ? 1 : 0, "EC_Game.txt");
+    SetFrameTimes(frameTimes);
     ErrorLog("A");
     ErrorLog("B");
     char report[MAX_PATH] = "Report_Game.txt";

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/media/Display.h"
+#include "game/media/SurfaceCalls.h"
 
 void DDFillRect(cSurface& dest, int x, int y, int w, int h, int paletteIndex) {
     if (!dest.lpSurface) return;
@@ -11,6 +12,7 @@ void DDFillRect(cSurface& dest, int x, int y, int w, int h, int paletteIndex) {
     DDBLTFX fx = {};
     fx.dwSize = sizeof fx;
     fx.dwFillColor = DDIndexToPixel(paletteIndex);
+    cTimedSurfaceCall timed(eCallBlit);
     dest.lpSurface->Blt(&rc, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
 }
 
@@ -34,6 +36,7 @@ HRESULT DDBlt(cSurface& dest, int x, int y, int w, int h, cSurface& source, int 
     if (!dest.lpSurface || !source.lpSurface) return DDERR_INVALIDPARAMS;
     RECT src;
     if (!ClipBlt(x, y, w, h, sx, sy, source.nWidth, source.nHeight, dest.nWidth, dest.nHeight, src)) return DD_OK;
+    cTimedSurfaceCall timed(eCallBlit);
     return dest.lpSurface->BltFast(x, y, source.lpSurface, &src, flags | DDBLTFAST_WAIT);
 }
 
@@ -65,5 +68,6 @@ HRESULT DDStretchBlt(cSurface& dest, int x, int y, int w, int h, cSurface& sourc
     if (dst.right <= dst.left || dst.bottom <= dst.top || src.right <= src.left || src.bottom <= src.top)
         return DD_OK;
     DWORD flags = mode == 1 ? (DDBLT_WAIT | DDBLT_KEYSRC) : (mode | DDBLT_WAIT);
+    cTimedSurfaceCall timed(eCallBlit);
     return dest.lpSurface->Blt(&dst, source.lpSurface, &src, flags, nullptr);
 }

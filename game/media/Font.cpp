@@ -7,6 +7,7 @@
 #include "game/media/Blit.h"
 #include "game/media/Display.h"
 #include "game/media/PixelView.h"
+#include "game/media/SurfaceCalls.h"
 #include "game/media/TextWalk.h"
 
 namespace {
@@ -52,15 +53,18 @@ void cFont::Delete() {
 HRESULT cFont::DrawText(cSurface& surface, int x, int y, const char* text, int noGlyph) {
     if (!surface.lpSurface || !text) return DD_OK;
     bool glyphMode = m_lpGlyphs && !noGlyph;
-    HDC dc = nullptr;
-    HRESULT hr = surface.lpSurface->GetDC(&dc);
-    if (FAILED(hr)) return hr;
-    HGDIOBJ old = SelectObject(dc, m_hFont);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, m_Color);
-    WriteText(dc, x, y, text, glyphMode);
-    SelectObject(dc, old);
-    surface.lpSurface->ReleaseDC(dc);
+    {
+        cTimedSurfaceCall timed(eCallDC);
+        HDC dc = nullptr;
+        HRESULT hr = surface.lpSurface->GetDC(&dc);
+        if (FAILED(hr)) return hr;
+        HGDIOBJ old = SelectObject(dc, m_hFont);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, m_Color);
+        WriteText(dc, x, y, text, glyphMode);
+        SelectObject(dc, old);
+        surface.lpSurface->ReleaseDC(dc);
+    }
     // Asked not to use the glyphs, the letters were written by GDI and are not covered again.
     if (!glyphMode || m_nPitch == 0) return DD_OK;
     return DrawGlyphs(surface, x, y, text);

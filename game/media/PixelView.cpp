@@ -52,7 +52,7 @@ cLockedView::cLockedView(cSurface& record) {
 }
 
 cLockedView::~cLockedView() {
-    if (m_lpSurface) m_lpSurface->Unlock(nullptr);
+    if (m_lpSurface) DDUnlock(m_lpSurface);
 }
 
 cLockedPair::cLockedPair(cSurface& dest, cSurface& source)

@@ -4,6 +4,7 @@
 
 #include "game/media/Blit.h"
 #include "game/media/Display.h"
+#include "game/media/SurfaceCalls.h"
 
 namespace {
 
@@ -109,7 +110,17 @@ bool DDLock(cSurface& record, DDSURFACEDESC2& desc, void** out) {
     if (!record.lpSurface) return false;
     memset(&desc, 0, sizeof desc);
     desc.dwSize = sizeof desc;
-    if (FAILED(record.lpSurface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) return false;
+    HRESULT hr;
+    {
+        cTimedSurfaceCall timed(eCallLock);
+        hr = record.lpSurface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr);
+    }
+    if (FAILED(hr)) return false;
     *out = desc.lpSurface;
     return true;
+}
+
+void DDUnlock(IDirectDrawSurface7* surface) {
+    cTimedSurfaceCall timed(eCallLock, false);
+    surface->Unlock(nullptr);
 }

@@ -65,6 +65,7 @@ int DDReleaseSurfaceArray(cSurface* records, int count);
 
 // Locks the whole surface; out receives the memory, desc the pitch.
 bool DDLock(cSurface& record, DDSURFACEDESC2& desc, void** out);
+void DDUnlock(IDirectDrawSurface7* surface);
 
 // Unlocks at scope exit the surface it was given, when one was locked.
 class DDUnlockGuard {
@@ -74,7 +75,7 @@ public:
     DDUnlockGuard(const DDUnlockGuard&) = delete;
     DDUnlockGuard& operator=(const DDUnlockGuard&) = delete;
     ~DDUnlockGuard() {
-        if (m_lpSurface) m_lpSurface->Unlock(nullptr);
+        if (m_lpSurface) DDUnlock(m_lpSurface);
     }
     void Set(IDirectDrawSurface7* surface) { m_lpSurface = surface; }
 

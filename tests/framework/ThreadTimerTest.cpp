@@ -59,6 +59,23 @@ TEST(FrameTimer, CheckFrameSurvivesTheClockWrapping) {
     EXPECT_TRUE(CheckFrame(60));
 }
 
+// The game's wait sleeps while more than a little of this remains and spins for the rest.
+TEST(FrameTimer, FrameDueInCountsDownToTheDeadlineAcrossTheClocksWrap) {
+    cFakeClock clock(0xFFFFFFF8u);
+    EXPECT_EQ(0, FrameDueIn()) << "before the first check";
+    ASSERT_TRUE(CheckFrame(60));
+    const struct {
+        DWORD step;
+        int left;
+    } steps[] = {{0, 16}, {5, 11}, {9, 2}, {1, 1}, {1, 0}, {3, 0}};
+    for (const auto& s : steps) {
+        g_now += s.step;
+        EXPECT_EQ(s.left, FrameDueIn()) << g_now;
+    }
+    EXPECT_TRUE(CheckFrame(60));
+    EXPECT_EQ(16, FrameDueIn());
+}
+
 TEST(FrameTimer, FpsIsZeroInTheFirstSecondThenTheLastSecondsCount) {
     cFakeClock clock(500);
     int last = -1;

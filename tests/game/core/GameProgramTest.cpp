@@ -2,6 +2,8 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdio>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -54,6 +56,55 @@ TEST(GameProgram, StartsInAWindowAndEndsAtOnceOnCloseOrEscape) {
         EXPECT_NE(std::string::npos, log.find("GameLoop WM_QUIT!\n")) << log;
         EXPECT_NE(std::string::npos, log.find("UnInitGame後\nReleaseMutex後\n")) << log;
         EXPECT_EQ(0u, WithoutCR(dir.Read("Report_Game.txt")).find("App : ver 147\n"));
+    }
+}
+
+// The frame times a person measuring the game asks for with KIT_FRAME_TIMES: a line a frame in
+// the log, none without the switch. A frame's time is the sum of its parts, and the drawing's
+// surface calls are counted.
+TEST(GameProgram, FrameTimesAreLoggedOnlyWhenAsked) {
+    for (bool asked : {true, false}) {
+        SCOPED_TRACE(asked ? "asked" : "not asked");
+        cTempDir dir;
+        ASSERT_TRUE(CopyGameProject());
+        if (asked) SetEnvironmentVariableA("KIT_FRAME_TIMES", "1");
+        cGameProcess game;
+        SetEnvironmentVariableA("KIT_FRAME_TIMES", nullptr);
+        HWND wnd = game.WaitForMainWindow();
+        ASSERT_NE(nullptr, wnd);
+        ASSERT_TRUE(StartedUp(game)) << dir.Read(kLog);
+        if (asked)
+            EXPECT_TRUE(WaitForText(kLog, "\nFrame 30 ", 20000));
+        else
+            Sleep(500);
+        PostMessageA(wnd, WM_CLOSE, 0, 0);
+        DWORD code = 1234;
+        ASSERT_TRUE(game.WaitForExit(5000, &code));
+
+        std::istringstream log(WithoutCR(dir.Read(kLog)));
+        int lines = 0, calls = 0;
+        for (std::string line; std::getline(log, line);) {
+            if (line.compare(0, 6, "Frame ") != 0) continue;
+            ++lines;
+            unsigned frame = 0;
+            double ms, loop, wait, work, present, lockMs, blitMs, gdiMs;
+            int locks, blits, gdi;
+            ASSERT_EQ(12, sscanf(line.c_str(),
+                                 "Frame %u %lf loop %lf wait %lf work %lf present %lf locks %d %lf blits %d %lf gdi %d %lf",
+                                 &frame, &ms, &loop, &wait, &work, &present, &locks, &lockMs, &blits, &blitMs, &gdi,
+                                 &gdiMs))
+                << line;
+            EXPECT_NEAR(ms, loop + wait + work + present, 0.01) << line;
+            for (double part : {loop, wait, work, present, lockMs, blitMs, gdiMs}) EXPECT_GE(part, 0.0) << line;
+            EXPECT_LE(lockMs + blitMs + gdiMs, work + 0.01) << line;
+            calls += locks + blits + gdi;
+        }
+        if (asked) {
+            EXPECT_GE(lines, 30);
+            EXPECT_GT(calls, 0) << "the menu's drawing was not counted";
+        } else {
+            EXPECT_EQ(0, lines);
+        }
     }
 }
 
