@@ -45,9 +45,10 @@ bool RestoreFontSurfaces() {
     return true;
 }
 
-// Sleeps while more than kSpinMs remain, then gives the processor away in turns until the frame
-// is due: a sleep may end a millisecond or more after it was asked to, and a frame that starts
-// that late is shown after the screen's next refresh.
+// Sleeps while more than kSpinMs remain, then keeps the processor until the frame is due: a sleep
+// may end a millisecond or more after it was asked to, and a frame that starts that late is shown
+// after the screen's next refresh. Giving the processor away instead (a yield) hands it to any
+// busy thread beside the game for that thread's whole time slice, some milliseconds.
 void WaitForDeadline() {
     if (!g_frameWait) return;
     int fps = SceneManager().m_nFps;
@@ -55,7 +56,7 @@ void WaitForDeadline() {
         if (FrameDueIn() > kSpinMs)
             Sleep(1);
         else
-            SwitchToThread();
+            YieldProcessor();
     }
 }
 
@@ -120,7 +121,9 @@ int Frame() {
     DWORD start = timeGetTime();
     if (!FrameStart()) return 0;
     PollInput();
+    MarkFrame(eFrameInput);
     RunScene();
+    MarkFrame(eFrameRun);
     int fps = GetFps();
     int32_t elapsed = static_cast<int32_t>(timeGetTime() - start);
     if (SystemIni().ShowFps) {

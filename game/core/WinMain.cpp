@@ -57,11 +57,9 @@ void WaitForQueue(cThread& thread) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show) {
-    // The log is off unless the person running the game asks for it (scripts/run.sh does), or
-    // asks for the frame times, which go there.
-    const bool frameTimes = FrameTimesAsked();
-    SetErrorLog(GetEnvironmentVariableA(kErrorLogSwitch, nullptr, 0) || frameTimes ? 1 : 0, "EC_Game.txt");
-    SetFrameTimes(frameTimes);
+    // The log is off unless the person running the game asks for it (scripts/run.sh does).
+    SetErrorLog(GetEnvironmentVariableA(kErrorLogSwitch, nullptr, 0) ? 1 : 0, "EC_Game.txt");
+    StartFrameTimes();
     ErrorLog("A");
     ErrorLog("B");
     char report[MAX_PATH] = "Report_Game.txt";

@@ -13,10 +13,7 @@ LONGLONG Now() {
 
 }  // namespace
 
-void CountSurfaceCalls(bool on) {
-    g_on = on;
-    for (cSurfaceCalls& calls : g_calls) calls = cSurfaceCalls();
-}
+void CountSurfaceCalls() { g_on = true; }
 
 void TakeSurfaceCalls(cSurfaceCalls (&calls)[eSurfaceCallKinds]) {
     for (int i = 0; i < eSurfaceCallKinds; ++i) {

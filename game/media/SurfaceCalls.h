@@ -11,7 +11,8 @@ struct cSurfaceCalls {
     LONGLONG ticks = 0;  // of the performance counter
 };
 
-void CountSurfaceCalls(bool on);
+// From now on the calls are counted (the frame-time log asks for it).
+void CountSurfaceCalls();
 // The calls counted since the last take; the counts start again.
 void TakeSurfaceCalls(cSurfaceCalls (&calls)[eSurfaceCallKinds]);
 
