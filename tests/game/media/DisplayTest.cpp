@@ -34,15 +34,17 @@ TEST(WindowDisplay, SetsUpAt16BitOnTheClientRectangle) {
 
 namespace {
 
-// A DirectDraw object that refuses every surface outside system memory and hands the others to
-// the real one.
+// A DirectDraw object that refuses every surface outside system memory (and any with one of the
+// caps it does not know) and hands the others to the real one.
 class cVideoRefusingDD : public IDirectDraw7 {
 public:
     explicit cVideoRefusingDD(IDirectDraw7* real, bool refuseAll = false) : m_Real(real), m_RefuseAll(refuseAll) {}
     int m_Calls = 0;
+    DWORD m_UnknownCaps = 0;
 
     STDMETHOD(CreateSurface)(LPDDSURFACEDESC2 desc, LPDIRECTDRAWSURFACE7* out, IUnknown* outer) override {
         ++m_Calls;
+        if (desc->ddsCaps.dwCaps & m_UnknownCaps) return DDERR_INVALIDCAPS;
         if (m_RefuseAll || !(desc->ddsCaps.dwCaps & DDSCAPS_SYSTEMMEMORY)) return DDERR_OUTOFVIDEOMEMORY;
         return m_Real->CreateSurface(desc, out, outer);
     }
@@ -126,6 +128,34 @@ TEST(WindowDisplay, SurfaceCreationFailsWhenSystemMemoryIsRefusedToo) {
     EXPECT_EQ(nullptr, records.At(0).lpSurface);
     EXPECT_EQ(1, rows.At(0).nColorKey);
     EXPECT_NE(std::string::npos, dir.Read("log.txt").find("CREATESURFACE_ERR"));
+}
+
+// Text is written through a surface's device context: a surface keeps its own, unless the driver
+// does not know the caps, and then it is made without.
+TEST(WindowDisplay, SurfacesKeepTheirOwnDeviceContextWhereTheDriverKnowsIt) {
+    cWindowDisplay display;
+    ASSERT_TRUE(display.IsReady());
+    for (bool known : {true, false}) {
+        SCOPED_TRACE(known ? "known" : "not known");
+        cVideoRefusingDD driver(Display().lpDD);
+        if (!known) driver.m_UnknownCaps = DDSCAPS_OWNDC;
+        cSurface record;
+        {
+            cSwappedDD swap(&driver);
+            ASSERT_TRUE(DDCreateSurface(record, 8, 4, 0, kMemorySystem));
+        }
+        EXPECT_EQ(known ? 1 : 2, driver.m_Calls);
+        DDSURFACEDESC2 desc = {};
+        desc.dwSize = sizeof desc;
+        ASSERT_EQ(DD_OK, record.lpSurface->GetSurfaceDesc(&desc));
+        EXPECT_EQ(known, (desc.ddsCaps.dwCaps & DDSCAPS_OWNDC) != 0);
+        HDC dc = nullptr;
+        ASSERT_EQ(DD_OK, record.lpSurface->GetDC(&dc));
+        EXPECT_TRUE(SetPixel(dc, 7, 3, RGB(255, 255, 255)) != static_cast<COLORREF>(-1));
+        record.lpSurface->ReleaseDC(dc);
+        EXPECT_EQ(0xffffu, PixelAt(record, 7, 3)) << "drawn through the device context";
+        DDReleaseSurface(record);
+    }
 }
 
 TEST(WindowDisplay, AddedSurfacesAreRemovedWithTheirPictureRows) {
