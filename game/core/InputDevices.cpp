@@ -2,6 +2,8 @@
 
 #include <mmsystem.h>
 
+#include "game/core/JoystickWatch.h"
+
 namespace {
 
 class cSystemDevices : public cInputDevices {
@@ -12,7 +14,12 @@ public:
     }
 
     bool ReadJoystick(int n, cJoyState& state) const override {
-        if (n < 0 || n > 15) return false;
+        static cJoystickWatch watch(ReadSystemJoystick);
+        return watch.Read(n, state);
+    }
+
+private:
+    static bool ReadSystemJoystick(int n, cJoyState& state) {
         JOYINFOEX info = {};
         info.dwSize = sizeof info;
         info.dwFlags = JOY_RETURNX | JOY_RETURNY | JOY_RETURNBUTTONS;
