@@ -1,8 +1,9 @@
 # Sourced by test.sh and run.sh: a private Wine set-up under a build folder.
 #   kit_wine_start BUILD_DIR [own-display]
 # starts Xvfb (on a free display, unless DISPLAY is set and "own-display" is not asked for),
-# prepares WINEPREFIX (virtual desktop, Japanese font substitutes) and HOME (ALSA's null
-# device), starts a persistent wineserver, and stops all it started when the shell exits.
+# prepares WINEPREFIX (virtual desktop, Japanese font substitutes, Direct3D drawn by GDI) and
+# HOME (ALSA's null device), starts a persistent wineserver, and stops all it started when the
+# shell exits.
 
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
@@ -54,7 +55,7 @@ kit_wine_prefix() {
     mkdir -p "$HOME"
     printf 'pcm.!default { type null }\nctl.!default { type null }\n' > "$HOME/.asoundrc"
 
-    if [ ! -f "$WINEPREFIX/.kit-ready-2" ]; then
+    if [ ! -f "$WINEPREFIX/.kit-ready-3" ]; then
         rm -rf "$WINEPREFIX"
         # No Mono or Gecko installer: nothing here needs them, and their prompts would wait.
         WINEDLLOVERRIDES="mscoree,mshtml=" "$WINE" wineboot -i >/dev/null 2>&1
@@ -66,8 +67,11 @@ kit_wine_prefix() {
             "$WINE" reg add "$k" /v "ＭＳ ゴシック" /t REG_SZ /d "IPAGothic" /f
             "$WINE" reg add "$k" /v "ＭＳ Ｐゴシック" /t REG_SZ /d "IPAPGothic" /f
             "$WINE" reg add "$k" /v "MSゴシック" /t REG_SZ /d "IPAGothic" /f
+            # Wine's Direct3D drawing by GDI: its default (OpenGL, in software on a display without
+            # a graphics card) showed most frames late with the machine busy (docs/frame-times.md).
+            "$WINE" reg add 'HKCU\Software\Wine\Direct3D' /v renderer /t REG_SZ /d gdi /f
         } >/dev/null 2>&1
         "$WINESERVER" -w
-        touch "$WINEPREFIX/.kit-ready-2"
+        touch "$WINEPREFIX/.kit-ready-3"
     fi
 }
