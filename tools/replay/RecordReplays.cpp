@@ -12,10 +12,9 @@
 
 #include "framework/Format.h"
 #include "framework/SafeFile.h"
-#include "game/flow/PlayFlowRuntime.h"
 #include "game/play/IndexCheck.h"
 #include "game/play/PlayHost.h"
-#include "tests/game/play/CommittedReplays.h"
+#include "tools/replay/ReplayTool.h"
 
 namespace {
 
@@ -52,24 +51,11 @@ std::string LogFile(const cCommittedReplay& replay, uint64_t finalHash) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const cCommittedReplay* replay = nullptr;
-    for (const cCommittedReplay* committed : kCommittedReplays)
-        if (argc == 3 && std::strcmp(argv[2], committed->name) == 0) replay = committed;
-    if (!replay) {
-        std::fprintf(stderr, "usage: record_replays FIXTURES NAME (NAME one of:");
-        for (const cCommittedReplay* committed : kCommittedReplays) std::fprintf(stderr, " %s", committed->name);
-        std::fprintf(stderr, ")\n");
-        return 2;
-    }
-    char here[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, here);
-    SetFlowRuntime(&PlayFlowRuntime());
+    const cCommittedReplay* replay = NamedReplay(argc == 3 ? argv[2] : nullptr, "record_replays FIXTURES NAME");
+    if (!replay) return 2;
     SetPlayIndexCheck(CountIndexFault);
     uint64_t committedHash = 0;
-    if (!StartCommittedReplay(*replay, std::string(here) + "\\" + replay->project, committedHash)) {
-        std::fprintf(stderr, "%s: the log, the project folder or the stage cannot be read\n", replay->name);
-        return 1;
-    }
+    if (!StartNamedReplay(*replay, committedHash)) return 1;
     cHeadlessHost host;
     cPlayScene scene;
     scene.SetHost(&host);

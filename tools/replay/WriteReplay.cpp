@@ -6,12 +6,10 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 
-#include "game/flow/PlayFlowRuntime.h"
 #include "game/play/PlayHost.h"
-#include "tests/game/play/CommittedReplays.h"
+#include "tools/replay/ReplayTool.h"
 
 namespace {
 
@@ -31,25 +29,12 @@ uint64_t PlayedHash() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const cCommittedReplay* replay = nullptr;
-    for (const cCommittedReplay* committed : kCommittedReplays)
-        if (argc == 3 && std::strcmp(argv[1], committed->name) == 0) replay = committed;
-    if (!replay) {
-        std::fprintf(stderr, "usage: write_replay NAME OUT (NAME one of:");
-        for (const cCommittedReplay* committed : kCommittedReplays) std::fprintf(stderr, " %s", committed->name);
-        std::fprintf(stderr, ")\n");
-        return 2;
-    }
+    const cCommittedReplay* replay = NamedReplay(argc == 3 ? argv[1] : nullptr, "write_replay NAME OUT");
+    if (!replay) return 2;
     char out[MAX_PATH];
     if (!GetFullPathNameA(argv[2], MAX_PATH, out, nullptr)) return 2;
-    char here[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, here);
-    SetFlowRuntime(&PlayFlowRuntime());
     uint64_t committedHash = 0;
-    if (!StartCommittedReplay(*replay, std::string(here) + "\\" + replay->project, committedHash)) {
-        std::fprintf(stderr, "%s: the log, the project folder or the stage cannot be read\n", replay->name);
-        return 1;
-    }
+    if (!StartNamedReplay(*replay, committedHash)) return 1;
     if (!CurrentReplay().SaveReplayFile(out, ProjectStage())) {
         std::fprintf(stderr, "%s cannot be written\n", out);
         return 1;
