@@ -4,10 +4,11 @@
 # `game.exe FILE.rpl4_147`) on a private display, with KIT_FRAME_TIMES set so that it writes every
 # frame's time to FrameTimes.txt. The frames of play (the play scene running, up to its result)
 # are summed up: the median and 99th-percentile time from one frame's picture to the next, the
-# share of frames later than 16.7 ms (a 60 Hz screen's refresh), and where the late frames' time
+# share of frames later than 16.7 ms (a 60 Hz screen's refresh), where the late frames' time
 # went (medians: the loop between frames, the wait for the deadline, the frame's work and within
 # it the input's poll, the scene's run and the DirectDraw locks, blits and GDI drawing, the
-# present). KIT_FRAME_LOGS names a folder that keeps every run's frame lines.
+# present), and what made each late (see with_causes). KIT_FRAME_LOGS names a folder that keeps
+# every run's frame lines.
 # Each Wine Direct3D renderer (HKCU\Software\Wine\Direct3D, value renderer; "default" leaves it
 # unset) that plays here runs ROUNDS times idle and ROUNDS times with all but one of the measured
 # cores kept busy by a load the script starts and stops itself, the two in alternating order.
@@ -116,11 +117,31 @@ play_once() {
     if [ -n "${KIT_FRAME_LOGS:-}" ]; then mkdir -p "$KIT_FRAME_LOGS" && cp "$out" "$KIT_FRAME_LOGS/"; fi
 }
 
-# One row of the table from frame lines: frames, median, 99th percentile, late share, and the
-# late frames' median parts: loop, wait, work (its input, run, locks, blits and GDI drawing),
-# present.
+# Appends to each frame line what made it later than the one before: a frame's time is 16 ms plus
+# how late after its due time it started (the due time counts from the check before: a wait that
+# ended late, or a frame before it that took more than 16 ms) plus how much longer its input, run,
+# drawing (the rest of the work) and present took than the frame's before; the largest of these
+# names the cause. A frame without the one before it in the lines has none (-).
+with_causes() {
+    awk '{
+        cause = "-"
+        if ($2 == n + 1) {
+            grew = work + present + $8 + $10 - 16; cause = "start"
+            if ($14 - input > grew) { grew = $14 - input; cause = "input" }
+            if ($16 - run > grew) { grew = $16 - run; cause = "run" }
+            if ($12 - $14 - $16 - (work - input - run) > grew) { grew = $12 - $14 - $16 - (work - input - run); cause = "drawing" }
+            if ($18 - present > grew) cause = "present"
+        }
+        print $0, cause
+        n = $2; work = $12; input = $14; run = $16; present = $18
+    }'
+}
+
+# One row of the table from frame lines: frames, median, 99th percentile, late share, the late
+# frames' median parts (loop, wait, work with its input, run, locks, blits and GDI drawing,
+# present), and how many of them each cause made late.
 summary() {
-    sort -g -k3,3 | awk '
+    with_causes | sort -g -k3,3 | awk '
         function median(a, n,   i, j, t) {
             for (i = 2; i <= n; i++) { t = a[i]; for (j = i - 1; j >= 1 && a[j] > t; j--) a[j + 1] = a[j]; a[j + 1] = t }
             return n ? a[int((n + 1) / 2)] : 0
@@ -128,15 +149,18 @@ summary() {
         { n++; ms[n] = $3
           if ($3 > 16.7) {
               late++; loop[late] = $8; wait[late] = $10; work[late] = $12; input[late] = $14; run[late] = $16
-              present[late] = $18; lock[late] = $21; blit[late] = $24; gdi[late] = $27
+              present[late] = $18; lock[late] = $21; blit[late] = $24; gdi[late] = $27; cause[$NF]++
           } }
         END {
-            if (!n) { print "| 0 | | | | |"; exit }
+            if (!n) { print "| 0 | | | | | |"; exit }
             p = int(n * 0.99 + 0.999999); if (p > n) p = n
             parts = late ? sprintf("%.2f / %.2f / %.2f (%.2f, %.2f; %.2f, %.2f, %.2f) / %.2f", median(loop, late),
                                    median(wait, late), median(work, late), median(input, late), median(run, late),
                                    median(lock, late), median(blit, late), median(gdi, late), median(present, late)) : "-"
-            printf "| %d | %.2f | %.2f | %.1f %% | %s |\n", n, ms[int((n + 1) / 2)], ms[p], 100 * late / n, parts
+            causes = late ? sprintf("%d / %d / %d / %d / %d", cause["start"], cause["input"], cause["run"],
+                                    cause["drawing"], cause["present"]) : "-"
+            printf "| %d | %.2f | %.2f | %.1f %% | %s | %s |\n", n, ms[int((n + 1) / 2)], ms[p], 100 * late / n, parts,
+                   causes
         }'
 }
 
@@ -153,8 +177,10 @@ done
 echo "measured cores $cores (the load on all but the first), the script on $others;" \
     "load average $(cut -d' ' -f1-3 /proc/loadavg) at the start"
 echo
-echo "| renderer | load | round | frames | median ms | 99th pct ms | later than 16.7 ms | late frames: loop / wait / work (input, run; locks, blits, gdi) / present ms |"
-echo "|---|---|---|---|---|---|---|---|"
+echo "| renderer | load | round | frames | median ms | 99th pct ms | later than 16.7 ms |" \
+    "late frames, medians: loop / wait / work (input, run; locks, blits, gdi) / present ms |" \
+    "late by: start / input / run / drawing / present |"
+echo "|---|---|---|---|---|---|---|---|---|"
 for round in $(seq 1 "$rounds"); do
     for renderer in "${renderers[@]}"; do
         set_renderer "$renderer"
