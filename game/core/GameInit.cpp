@@ -143,14 +143,15 @@ void CheckStartFile(cSystemIni& ini) {
 // loader has said why).
 void OpenStartFileIntoPlay(const cSystemIni& ini) {
     if (!ini.FreeStage[0]) return;
+    cSceneManager& manager = SceneManager();
+    // Free play of a stage file; a replay sets its own mode as it opens.
+    manager.m_nGameMode = eModeStageFile;
+    SetPlayKind(ePlayFree);
     if (!OpenStartFile(ini.FreeStage, 1)) {
         PostMessageA(GameShell().hMainWnd, WM_CLOSE, 0, 0);
         return;
     }
     GameShell().bDirectPlay = 1;
-    SetPlayKind(ePlayFree);
-    cSceneManager& manager = SceneManager();
-    manager.m_nGameMode = eModeStageFile;
     manager.m_nScene = eScenePlay;
     manager.m_nPrevScene = eSceneModeMenu;
 }

@@ -2,7 +2,8 @@
 // would: the blob shot, the first gap jumped, the stone steps climbed, the second gap jumped from
 // their top, the robot shot and the goal reached; the result display is then found on the screen.
 // The stage is played as the start file, as free play chosen in the open dialog (after its result
-// it starts again) and from the world map (its clear opens the next square).
+// it starts again) and from the world map (its clear opens the next square); a replay of it given
+// as the start file plays its own keys.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -14,7 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "data/CommonPalette.h"
+#include "data/Stage.h"
 #include "game/core/Scene.h"
+#include "game/data/ReplayData.h"
+#include "game/data/StageLoad.h"
+#include "game/media/CursorKeys.h"
 #include "game/play/PlayScene.h"
 #include "tests/game/core/GameProgram.h"
 #include "tests/support/TempDir.h"
@@ -204,6 +210,23 @@ void cSampleRun::PlayToTheGoal() {
     EXPECT_TRUE(ScreenShows(kTable, kTableBlue, 0.5)) << "the result table";
 }
 
+// A replay of the first stage that stands for its first 150 frames (the scene's start and some
+// frames of play with every key up) and then walks right, written into the current folder as the
+// game writes one (the stage as the game holds it, then the keys). The project's stage and palette
+// are put back as they were.
+void WriteWalkingReplay(const char* path) {
+    const cCommonPalette palette = ProjectCommonPalette();
+    const cEdStage stage = ProjectStage();
+    cReplayData replay;
+    replay.m_Seed = 1;
+    for (int i = 0; i < 600; ++i) replay.RecordFrame(i < 150 ? 0 : kKeyRight, 0);
+    const bool written = ProjectCommonPalette().LoadFile("data\\CommonPalette.cplt4") &&
+                         LoadStageAndStart("data\\stg4\\w1.stg4", 1) == 1 && replay.SaveReplayFile(path, ProjectStage());
+    ProjectCommonPalette() = palette;
+    ProjectStage() = stage;
+    ASSERT_TRUE(written);
+}
+
 }  // namespace
 
 TEST(GameProgram, TheSampleGamesFirstStageIsPlayedByKeysToItsResultOnTheScreen) {
@@ -213,6 +236,16 @@ TEST(GameProgram, TheSampleGamesFirstStageIsPlayedByKeysToItsResultOnTheScreen) 
     EXPECT_LT(run.ScreenShare(kTable, kTableBlue), 0.02);
     ASSERT_NO_FATAL_FAILURE(run.PlayToTheGoal());
     EXPECT_TRUE(WaitForText(kLog, "Scene 4 on 4.", 1000)) << dir.Read(kLog);
+}
+
+// A replay given as the start file plays its own keys: the hero walks right under them (played as a
+// stage file, with no keys, it would stand where it starts).
+TEST(GameProgram, AReplayGivenAsTheStartFilePlaysItsOwnKeys) {
+    cTempDir dir;
+    ASSERT_TRUE(CopySampleGame());
+    ASSERT_NO_FATAL_FAILURE(WriteWalkingReplay("walk.rpl4_147"));
+    cSampleRun run("walk.rpl4_147");
+    EXPECT_TRUE(run.Until("walking right", [](const cHero& h) { return h.x >= kJumpGap1 - 100; }));
 }
 
 // Free play from the title menu: the stage chosen in the open dialog, played to its result, starts
