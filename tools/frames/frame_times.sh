@@ -95,7 +95,7 @@ play_frames() {
 }
 
 # Plays the replay once; the frame lines of play go to the file given. False when the game never
-# reached the result: a renderer that shows no frame in 20 s (a box may wait for a person
+# reached the result: a renderer that shows no frame in a minute (a box may wait for a person
 # instead), or a run over five minutes.
 play_once() {
     local out=$1 waited=0
@@ -105,7 +105,7 @@ play_once() {
     game_pid=$!
     until grep -q '^Frame [0-9]* [0-9.]* scene 4 4 ' "$times" 2>/dev/null; do
         if ! kill -0 "$game_pid" 2>/dev/null || [ "$waited" -ge 1200 ] ||
-            { [ "$waited" -ge 80 ] && ! grep -q '^Frame ' "$times" 2>/dev/null; }; then
+            { [ "$waited" -ge 240 ] && ! grep -q '^Frame ' "$times" 2>/dev/null; }; then
             stop_game
             return 1
         fi
