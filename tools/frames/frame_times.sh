@@ -16,7 +16,7 @@
 # KIT_FRAME_SETTINGS lists the renderers (default "default gl vulkan gdi"; one that does not play
 # here is left out and named). KIT_FRAME_CORES lists the measured cores (a taskset list; default
 # 6,7): the display, Wine's server, the game and the load run there, and the script itself (its
-# looks at the game's file) on the other cores. The figures depend on the machine and on what
+# looks at the game's file) on the other cores it was started on. The figures depend on the machine and on what
 # else runs on it. Not a test: it measures time.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -30,9 +30,11 @@ core_list() {
     for part in ${1//,/ }; do seq "${part%-*}" "${part#*-}"; done
 }
 mapfile -t measured < <(core_list "$cores")
-# The script's own cores: all but the measured ones (all, on a machine that has no others).
-others=$(core_list "0-$(($(nproc --all) - 1))" | grep -vxF -f <(printf '%s\n' "${measured[@]}") | paste -sd, || true)
-others=${others:-$cores}
+# The script's own cores: those it was started on but the measured ones (all it was started on,
+# when there are no others), so that cores kept for something else stay quiet.
+started=$(taskset -pc $$ | sed 's/.*: //')
+others=$(core_list "$started" | grep -vxF -f <(printf '%s\n' "${measured[@]}") | paste -sd, || true)
+others=${others:-$started}
 pinned() { taskset -c "$cores" "$@"; }
 
 # shellcheck source=scripts/wine-env.sh
