@@ -163,6 +163,10 @@ public:
     int IsContextClick();
 
     HWND GetHwnd() const { return m_hWnd; }
+    // The content area's size and the mouse as GetMousePos last read it.
+    int ContentWidth() const { return m_ContentWidth; }
+    int ContentHeight() const { return m_ContentHeight; }
+    const cMouseState& MouseState() const { return m_Mouse; }
     int FrameLeft() const { return m_FrameLeft; }
     int FrameTop() const { return m_FrameTop; }
     int GetEndCode() const { return m_EndCode; }

@@ -9,8 +9,8 @@
 #include "editor/database/EffectTypePages.h"
 #include "editor/database/FilePages.h"
 #include "editor/database/SwordPage.h"
-#include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
+#include "editor/shell/EditorState.h"
 #include "editor/shell/SystemBitmaps.h"
 #include "framework/MessageBox.h"
 

@@ -10,7 +10,7 @@
 #include "framework/InputDlg.h"
 #include "framework/PropSheet.h"
 #include "data/ProjectData.h"
-#include "editor/shell/App.h"
+#include "editor/shell/EditorState.h"
 #include "data/Stage.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorSound.h"

@@ -6,8 +6,8 @@
 
 #include "editor/palette/PaletteLists.h"
 #include "editor/palette/RowHelpers.h"
-#include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
+#include "editor/shell/EditorState.h"
 #include "editor/shell/UndoHistory.h"
 
 namespace {

@@ -6,11 +6,11 @@
 #include "data/Stage.h"
 #include "editor/palette/GroupIds.h"
 #include "editor/palette/ToolWindow.h"
-#include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorFiles.h"
 #include "editor/shell/EditorIds.h"
 #include "editor/shell/EditorProject.h"
+#include "editor/shell/EditorState.h"
 #include "framework/WindowPlace.h"
 
 namespace {

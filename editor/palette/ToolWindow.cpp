@@ -1,8 +1,8 @@
 #include "editor/palette/ToolWindow.h"
 
-#include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorIds.h"
+#include "editor/shell/EditorState.h"
 
 namespace {
 

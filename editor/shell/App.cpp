@@ -9,23 +9,21 @@
 #include "editor/shell/EditorIds.h"
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/EditorSound.h"
+#include "editor/shell/EditorState.h"
 #include "editor/shell/FrameWnd.h"
 #include "editor/shell/LoadProject.h"
 #include "editor/shell/ProjectFolders.h"
 #include "editor/shell/StageDoc.h"
 #include "framework/ErrorLog.h"
+#include "framework/Format.h"
 #include "framework/FrameTimer.h"
 #include "framework/Geometry.h"
-#include "framework/Format.h"
 #include "framework/Hook.h"
 #include "framework/MessageBox.h"
 #include "framework/Path.h"
 #include "framework/SystemReport.h"
 
 namespace {
-
-cFrameWnd* g_frame = nullptr;
-cEditWnd* g_mainWnd = nullptr;
 
 const char kMutexName[] = "エディター";
 const char kReportFile[] = "Report_Editor.txt";
@@ -39,20 +37,6 @@ void WaitForPreviewFrame() {
 
 }  // namespace
 
-cAppState& AppState() {
-    static cAppState state;
-    return state;
-}
-
-cWndGroup& EditorGroup() {
-    static cWndGroup group;
-    return group;
-}
-
-cFrameWnd* FrameWnd() { return g_frame; }
-cEditWnd* MainEditWnd() { return g_mainWnd; }
-void SetMainEditWnd(cEditWnd* wnd) { g_mainWnd = wnd; }
-
 bool RegisterEditorClass(HINSTANCE instance) {
     WNDCLASSA wc = {};
     wc.style = CS_VREDRAW | CS_HREDRAW | CS_OWNDC;
@@ -63,58 +47,6 @@ bool RegisterEditorClass(HINSTANCE instance) {
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     wc.lpszClassName = kEditorClass;
     return RegisterClassA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
-bool CreateFrameWnd() {
-    DestroyFrameWnd();
-    g_frame = new cFrameWnd;
-    if (!g_frame->CreateFrame()) {
-        SafeDelete(g_frame);
-        OutOfMemory();
-        return false;
-    }
-    SetMainWindow(g_frame->GetHwnd());
-    return true;
-}
-
-void DestroyFrameWnd() {
-    if (g_frame && GetMainWindow() == g_frame->GetHwnd()) SetMainWindow(nullptr);
-    SafeDelete(g_frame);
-    g_mainWnd = nullptr;
-}
-
-bool CreateEditWnd() {
-    if (!g_frame) return false;
-    cEditWnd* wnd = new cEditWnd(g_frame);
-    if (!wnd->Create(0, TRUE)) {
-        delete wnd;
-        return false;
-    }
-    g_frame->m_lpEditWnd = wnd;
-    g_mainWnd = wnd;
-    wnd->ShowPalettes();
-    SetFocus(wnd->GetHwnd());
-    return true;
-}
-
-void RebuildEditWnd(int flag) {
-    Sleep(100);
-    if (!g_frame) return;
-    if (g_mainWnd == g_frame->m_lpEditWnd) g_mainWnd = nullptr;
-    SafeDelete(g_frame->m_lpEditWnd);
-    if (flag != 1) return;
-    // The new window starts with a fresh pen and layer; what the stage is and what is still
-    // unsaved stays.
-    cStageDoc& doc = StageDoc();
-    std::string path = doc.m_StagePath;
-    const int32_t open = doc.m_StageOpen, modified = doc.m_StageModified, common = doc.m_CommonModified;
-    doc.Reset();
-    doc.m_StagePath = path;
-    doc.m_StageOpen = open;
-    doc.m_StageModified = modified;
-    doc.m_CommonModified = common;
-    CanvasCursor() = cCanvasCursor();
-    CreateEditWnd();
 }
 
 bool InitApp() {
@@ -171,7 +103,7 @@ bool GameHasTheScreen(const cAppState& state, int width, int height) {
 }
 
 bool IdleFrame() {
-    cEditWnd* main = g_mainWnd;
+    cEditWnd* main = MainEditWnd();
     if (!main) return true;
     if (main->IsAnimating())
         WaitForPreviewFrame();
@@ -186,7 +118,7 @@ bool IdleFrame() {
     }
     if (state.restored) {
         state.restored = 0;
-        if (g_frame && g_frame->m_FrontWnd == eFrontWorldMap && main->m_lpWorldMapWnd)
+        if (state.front == eFrontWorldMap && main->m_lpWorldMapWnd)
             SetFocus(main->m_lpWorldMapWnd->GetHwnd());
         else
             SetFocus(main->GetHwnd());
@@ -195,7 +127,7 @@ bool IdleFrame() {
     ++state.frames;
     EditorGroup().FrameAll();
     // A window's per-frame call may have replaced the main window.
-    if (g_mainWnd) g_mainWnd->RepaintToolWindows();
+    if (cEditWnd* now = MainEditWnd()) now->RepaintToolWindows();
     return true;
 }
 

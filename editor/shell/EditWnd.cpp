@@ -1,19 +1,22 @@
 #include "editor/shell/EditWnd.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
+#include <string>
 
 #include "data/CommonPalette.h"
-#include "data/Paths.h"
 #include "data/Stage.h"
-#include "editor/shell/App.h"
 #include "editor/shell/EditorFiles.h"
 #include "editor/shell/EditorIds.h"
 #include "editor/shell/EditorProject.h"
-#include "editor/shell/FrameWnd.h"
+#include "editor/shell/EditorState.h"
+#include "editor/shell/MainMenuStates.h"
 #include "editor/shell/StageDoc.h"
-#include "editor/shell/StageSettingSheet.h"
+#include "editor/shell/StageFiles.h"
+#include "editor/shell/TestPlay.h"
+#include "editor/shell/WindowPlaces.h"
 #include "framework/Format.h"
 #include "framework/Geometry.h"
 #include "framework/MessageBox.h"
@@ -22,83 +25,30 @@
 
 namespace {
 
-// Saved placements of the editor configuration.
-const int kMainPlacement = 0;
-const int kGroupPlacement = 7;
-// The placement of a palette window: common block, stage block, common chara, ... stage item.
-int PalettePlacement(int palette, int layer) { return 1 + layer * 2 + palette; }
-
 // Posted to itself when activated: its tool windows come in front of it.
 const UINT kToolWindowsToFront = WM_APP + 1;
 
 const int kDefaultX = 50;
 const int kDefaultY = 50;
 
-const int kSeparatorWidth = 6;
-
-TBBUTTON Separator() { return ToolButton(kSeparatorWidth, 0, BTNS_SEP); }
-
-const cToolButton kFileButtons[] = {
-    {ToolButton(STD_FILENEW, ID_FILE_NEW, BTNS_BUTTON), ID_FILE_NEW},
-    {ToolButton(STD_FILEOPEN, ID_FILE_OPEN, BTNS_BUTTON), ID_FILE_OPEN},
-    {ToolButton(STD_FILESAVE, ID_FILE_SAVE, BTNS_BUTTON), ID_FILE_SAVE},
-    {Separator(), 0},
-    {ToolButton(STD_UNDO, ID_EDIT_UNDO, BTNS_BUTTON), ID_EDIT_UNDO},
-    {ToolButton(STD_REDOW, ID_EDIT_REDO, BTNS_BUTTON), ID_EDIT_REDO},
-    {Separator(), 0},
-};
-const cToolButton kPaletteButtons[] = {
-    {ToolButton(0, ID_TOOL_BLOCKS, BTNS_CHECKGROUP), ID_TOOL_BLOCKS},
-    {ToolButton(1, ID_TOOL_CHARAS, BTNS_CHECKGROUP), ID_TOOL_CHARAS},
-    {ToolButton(2, ID_TOOL_ITEMS, BTNS_CHECKGROUP), ID_TOOL_ITEMS},
-};
-const cToolButton kPlayButtons[] = {
-    {ToolButton(0, ID_PLAY_STAGE_BUTTON, BTNS_BUTTON), ID_PLAY_STAGE_BUTTON},
-    {ToolButton(1, ID_PLAY_GAME_BUTTON, BTNS_BUTTON), ID_PLAY_GAME_BUTTON},
-};
-
-// Menu items, first all disabled, then enabled always or only with a stage open.
-const int kAlwaysItems[] = {ID_FILE_NEW,     ID_FILE_OPEN, ID_FILE_SAVE_COMMON, ID_TOOL_DATABASE, ID_TOOL_WORLD_MAP,
-                            ID_TOOL_SYSTEM, ID_TOOL_PROJECT_OPTIONS, ID_PLAY_GAME, ID_TOOL_BITMAP};
-const int kStageItems[] = {ID_FILE_CLOSE,      ID_FILE_SAVE_AS,     ID_FILE_SAVE,       ID_EDIT_UNDO,
-                           ID_EDIT_REDO,       ID_LAYER_BLOCKS,     ID_LAYER_CHARAS,    ID_LAYER_ITEMS,
-                           ID_CLEAR_BLOCKS,    ID_CLEAR_CHARAS,     ID_CLEAR_ITEMS,     ID_STAGE_SETTINGS,
-                           ID_STAGE_LOAD_PALETTE, ID_STAGE_SAVE_PALETTE, ID_STAGE_OPTIONS, ID_PLAY_STAGE};
-// Toolbar buttons, the same way.
-const int kAlwaysButtons[] = {ID_FILE_NEW, ID_FILE_OPEN, ID_PLAY_GAME_BUTTON};
-const int kStageButtons[] = {ID_FILE_SAVE, ID_EDIT_UNDO, ID_EDIT_REDO, ID_TOOL_BLOCKS,
-                             ID_TOOL_CHARAS, ID_TOOL_ITEMS, ID_PLAY_STAGE_BUTTON};
-const int kLayerButtons[] = {ID_TOOL_BLOCKS, ID_TOOL_CHARAS, ID_TOOL_ITEMS};
-const int kLayerItems[] = {ID_LAYER_BLOCKS, ID_LAYER_CHARAS, ID_LAYER_ITEMS};
-
 // The canvas size a saved placement asks for, inside the canvas limits.
 void PlacedCanvas(int* x, int* y, int* width, int* height) {
-    const cWndPos& pos = EditConfig().m_Windows[kMainPlacement];
+    const cWndPos& pos = EditConfig().m_Windows[ePlaceMain];
     *x = pos.m_Valid ? pos.m_X : kDefaultX;
     *y = pos.m_Valid ? pos.m_Y : kDefaultY;
     *width = std::min(std::max(pos.m_Valid ? pos.m_Width : kCanvasMaxWidth, kCanvasMinWidth), kCanvasMaxWidth);
     *height = std::min(std::max(pos.m_Valid ? pos.m_Height : kCanvasMaxHeight, kCanvasMinHeight), kCanvasMaxHeight);
 }
 
-int Clamped(int value, int low, int high) { return std::max(low, std::min(value, high)); }
-
-cPaletteShower g_paletteShower = nullptr;
-cDataWndPainter g_dataWndPainter = nullptr;
-
 }  // namespace
 
-cCanvasCursor& CanvasCursor() {
-    static cCanvasCursor cursor;
-    return cursor;
-}
-
-cEditWnd::cEditWnd(cFrameWnd* frame) : cPage(IDD_EDIT_WND, frame, eKindDialog, &EditorGroup()), m_lpFrame(frame) {
+cEditWnd::cEditWnd(cChildWnd* frame) : cPage(IDD_EDIT_WND, frame, eKindDialog, &EditorGroup()), m_lpFrame(frame) {
     int x, y, width, height;
     PlacedCanvas(&x, &y, &width, &height);
     SetRequestedPosition(x, y);
     SetLayout(width, height, kCanvasMinWidth, kCanvasMinHeight, kCanvasMaxWidth, kCanvasMaxHeight, 0, IDR_EDIT_MENU, 1,
               kBarStatus, 0, kScrollHorz | kScrollVert);
-    if (frame) frame->m_FrontWnd = eFrontStage;
+    AppState().front = eFrontStage;
 }
 
 cEditWnd::~cEditWnd() {
@@ -135,26 +85,19 @@ void cEditWnd::OnInitDialog(WPARAM wParam, LPARAM lParam) {
         ReadLayout();
         Resize(m_ReqClient.right, m_ReqClient.bottom);
     }
-    CreateToolbar();
+    if (m_hToolbar) {
+        SetWindowLongPtrA(m_hToolbar, GWLP_ID, IDC_EDIT_TOOLBAR);
+        AddMainToolButtons(*this, m_hToolbar);
+    }
     UpdateStates();
-    m_Canvas.Attach(this, IDC_CANVAS);
-    OnSize();
-    ViewPlayer();
+    m_Canvas.Attach(IDC_CANVAS);
+    m_Canvas.Fit();
+    m_Canvas.ViewPlayer();
 
     AddAccelerator(m_hWnd, IDR_EDIT_ACCEL);
     m_hFocusTarget = m_hWnd;
     DataToCtrls();
     m_Ready = 1;
-}
-
-void cEditWnd::CreateToolbar() {
-    if (!m_hToolbar) return;
-    SetWindowLongPtrA(m_hToolbar, GWLP_ID, IDC_EDIT_TOOLBAR);
-    AddToolButtons(kFileButtons, sizeof kFileButtons / sizeof kFileButtons[0]);
-    AddToolButtonsFromImage(kPaletteButtons, 3, "e_bmp\\ToolBar_Palette.bmp");
-    TBBUTTON separator = Separator();
-    SendMessageA(m_hToolbar, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&separator));
-    AddToolButtonsFromImage(kPlayButtons, 2, "e_bmp\\ToolBar_TestPlay.bmp");
 }
 
 void cEditWnd::UpdateTitle() {
@@ -169,39 +112,13 @@ void cEditWnd::UpdateTitle() {
 }
 
 void cEditWnd::UpdateStates() {
-    const cStageDoc& doc = StageDoc();
-    bool open = doc.m_StageOpen != 0;
-    HMENU menu = m_hWnd ? GetMenu(m_hWnd) : nullptr;
-    if (menu) {
-        for (int id : kAlwaysItems) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
-        for (int id : kStageItems) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_GRAYED);
-        for (int id : kAlwaysItems) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_ENABLED);
-        if (open)
-            for (int id : kStageItems) EnableMenuItem(menu, id, MF_BYCOMMAND | MF_ENABLED);
-        for (int id : {ID_VIEW_COMMON, ID_VIEW_STAGE, ID_VIEW_GROUP})
-            CheckMenuItem(menu, id, MF_BYCOMMAND | (IsViewShown(id) ? MF_CHECKED : MF_UNCHECKED));
-    }
-    if (m_hToolbar) {
-        for (int id : kAlwaysButtons) SendMessageA(m_hToolbar, TB_SETSTATE, id, 0);
-        for (int id : kStageButtons) SendMessageA(m_hToolbar, TB_SETSTATE, id, 0);
-        for (int id : kAlwaysButtons) SendMessageA(m_hToolbar, TB_SETSTATE, id, TBSTATE_ENABLED);
-        if (open)
-            for (int id : kStageButtons) SendMessageA(m_hToolbar, TB_SETSTATE, id, TBSTATE_ENABLED);
-    }
-    ShowLayer(doc.m_Layer);
+    ShowCommandStates(Menu(), m_hToolbar, StageDoc().m_StageOpen != 0);
+    ShowLayer(StageDoc().m_Layer);
     UpdateUndoStates();
 }
 
 void cEditWnd::ShowLayer(int32_t layer) {
-    bool open = StageDoc().m_StageOpen != 0;
-    for (int i = 0; i < eLayerCount; ++i) {
-        if (m_hToolbar) {
-            LPARAM state = !open ? 0 : i == layer ? TBSTATE_ENABLED | TBSTATE_CHECKED : TBSTATE_ENABLED;
-            SendMessageA(m_hToolbar, TB_SETSTATE, kLayerButtons[i], state);
-        }
-        if (HMENU menu = m_hWnd ? GetMenu(m_hWnd) : nullptr)
-            CheckMenuItem(menu, kLayerItems[i], MF_BYCOMMAND | (i == layer ? MF_CHECKED : MF_UNCHECKED));
-    }
+    ShowLayerMarks(Menu(), m_hToolbar, StageDoc().m_StageOpen != 0, layer);
     // While the window is being built the tool windows wait: they are placed beside it once it
     // stands on the screen (ShowPalettes).
     if (m_Ready) ShowPalettes();
@@ -209,45 +126,16 @@ void cEditWnd::ShowLayer(int32_t layer) {
 
 void cEditWnd::ShowPalettes() {
     const cStageDoc& doc = StageDoc();
-    if (g_paletteShower && m_hWnd) g_paletteShower(this, doc.m_StageOpen ? doc.m_Layer : -1);
+    if (m_hWnd) ShowPalettesOf(this, doc.m_StageOpen ? doc.m_Layer : -1);
 }
 
-void cEditWnd::UpdateUndoStates() {
-    const cUndoHistory& history = UndoHistory();
-    bool open = StageDoc().m_StageOpen != 0;
-    struct cStep {
-        int id;
-        bool on;
-    };
-    const cStep steps[] = {{ID_EDIT_UNDO, open && history.UndoCount() >= 1}, {ID_EDIT_REDO, open && history.RedoCount() >= 1}};
-    HMENU menu = m_hWnd ? GetMenu(m_hWnd) : nullptr;
-    for (const cStep& step : steps) {
-        if (m_hToolbar) SendMessageA(m_hToolbar, TB_SETSTATE, step.id, step.on ? TBSTATE_ENABLED : 0);
-        if (menu) EnableMenuItem(menu, step.id, MF_BYCOMMAND | (step.on ? MF_ENABLED : MF_GRAYED));
-    }
-}
+void cEditWnd::UpdateUndoStates() { ShowUndoStates(Menu(), m_hToolbar, StageDoc().m_StageOpen != 0, UndoHistory()); }
 
-bool cEditWnd::IsViewShown(int command) const {
-    const cWndPos* windows = EditConfig().m_Windows;
-    switch (command) {
-    case ID_VIEW_COMMON: return windows[PalettePlacement(ePaletteCommon, eLayerBlock)].m_Shown != 0;
-    case ID_VIEW_STAGE: return windows[PalettePlacement(ePaletteStage, eLayerBlock)].m_Shown != 0;
-    default: return windows[kGroupPlacement].m_Shown != 0;
-    }
-}
-
-// The three palette windows of one palette go together; the group window alone.
 void cEditWnd::ToggleView(int command) {
-    cWndPos* windows = EditConfig().m_Windows;
-    int32_t shown = IsViewShown(command) ? 0 : 1;
-    if (command == ID_VIEW_GROUP) {
-        windows[kGroupPlacement].m_Shown = shown;
-    } else {
-        int palette = command == ID_VIEW_COMMON ? ePaletteCommon : ePaletteStage;
-        for (int layer = 0; layer < eLayerCount; ++layer) windows[PalettePlacement(palette, layer)].m_Shown = shown;
-    }
+    const bool shown = !IsViewShown(command);
+    SetViewShown(command, shown);
     SaveEditConfig();
-    if (HMENU menu = GetMenu(m_hWnd)) CheckMenuItem(menu, command, MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
+    if (HMENU menu = Menu()) CheckMenuItem(menu, command, MF_BYCOMMAND | (shown ? MF_CHECKED : MF_UNCHECKED));
     int show = shown ? SW_SHOW : SW_HIDE;
     if (command == ID_VIEW_GROUP) {
         if (m_lpGroupWnd) m_lpGroupWnd->Show(show);
@@ -263,8 +151,8 @@ void cEditWnd::ShowToolWindows() {
     for (int palette = 0; palette < ePaletteSlots; ++palette)
         for (int layer = 0; layer < eLayerCount; ++layer)
             if (cChildWnd* wnd = m_lpPaletteWnd[palette][layer])
-                wnd->Show(windows[PalettePlacement(palette, layer)].m_Shown ? SW_SHOW : SW_HIDE);
-    if (m_lpGroupWnd) m_lpGroupWnd->Show(windows[kGroupPlacement].m_Shown ? SW_SHOW : SW_HIDE);
+                wnd->Show(windows[PalettePlace(palette, layer)].m_Shown ? SW_SHOW : SW_HIDE);
+    if (m_lpGroupWnd) m_lpGroupWnd->Show(windows[ePlaceGroup].m_Shown ? SW_SHOW : SW_HIDE);
 }
 
 // The system keeps owned windows above their owner, Wine does not: raised without taking the
@@ -306,7 +194,7 @@ void cEditWnd::RepaintPalettes() {
 }
 
 void cEditWnd::RepaintToolWindows() {
-    if (g_dataWndPainter) g_dataWndPainter(this);
+    RepaintDataWindowsOf(this);
     if (m_lpDatabaseWnd && m_lpDatabaseWnd->GetHwnd()) m_lpDatabaseWnd->ApplyCurPage();
     for (int layer = 0; layer < eLayerCount; ++layer)
         for (int palette : {ePaletteStage, ePaletteCommon})
@@ -322,7 +210,7 @@ void cEditWnd::EnableEditorWindows(int enable) { EditorGroup().EnableAll(enable)
 void cEditWnd::ReturnFromStageSettings() {
     cEdStage& stage = ProjectStage();
     stage.ClampView();
-    OnSize();
+    m_Canvas.Fit();
     for (auto& palettes : m_lpPaletteWnd)
         for (cChildWnd* wnd : palettes)
             if (wnd) wnd->RedrawList();
@@ -335,13 +223,18 @@ void cEditWnd::ReturnFromStageSettings() {
                                 history.CellsPerStep() == static_cast<size_t>(stage.m_Stride) * stage.m_Height;
     if (!fits) history.Init(stage.m_UndoCount, stage.m_Stride, stage.m_Height);
     UpdateUndoStates();
-    if (m_lpFrame) m_lpFrame->m_FrontWnd = eFrontStage;
+    AppState().front = eFrontStage;
     ShowToolWindows();
     EnableEditorWindows(1);
 }
 
+// The sheet closes when this window goes too: only the main window now shown comes back.
+void cEditWnd::StageSheetClosed() {
+    if (MainEditWnd() == this) ReturnFromStageSettings();
+}
+
 void cEditWnd::ReturnFromWorldMap() {
-    if (m_lpFrame) m_lpFrame->m_FrontWnd = eFrontStage;
+    AppState().front = eFrontStage;
     ShowToolWindows();
     EnableEditorWindows(1);
 }
@@ -360,27 +253,8 @@ void cEditWnd::ReturnFromProjectOptions() {
     RepaintPalettes();
 }
 
-void cEditWnd::OnSize() {
-    const cEdStage& stage = ProjectStage();
-    FitCanvas(m_Canvas, m_BackBuffer, stage.m_Width, stage.m_Height, kCellSize, &m_ScrollX, &m_ScrollY);
-}
-
-// The first view shows the player some cells from the left and top edges of the canvas.
-void cEditWnd::ViewPlayer() {
-    const cEdStage& stage = ProjectStage();
-    if (stage.m_Width <= 0 || stage.m_Height <= 0) return;
-    cPoint hero = stage.FindHero();
-    if (hero.x < 0) return;
-    m_ScrollX = Clamped(hero.x - 10, 0, std::max(stage.m_Width - 20, 0));
-    m_ScrollY = Clamped(hero.y - 7, 0, std::max(stage.m_Height - 15, 0));
-    m_HorzBar.SetPos(m_ScrollX);
-    m_VertBar.SetPos(m_ScrollY);
-    m_ScrollX = m_HorzBar.GetPos();
-    m_ScrollY = m_VertBar.GetPos();
-}
-
 void cEditWnd::StorePlacement(HWND wnd) {
-    cWndPos& pos = EditConfig().m_Windows[kMainPlacement];
+    cWndPos& pos = EditConfig().m_Windows[ePlaceMain];
     RECT outer;
     if (IsIconic(wnd) || !GetWindowRect(wnd, &outer)) return;
     pos.m_Valid = 1;
@@ -391,7 +265,7 @@ void cEditWnd::StorePlacement(HWND wnd) {
 }
 
 void cEditWnd::CloseStage() {
-    if (!AskSaveStage()) return;
+    if (!AskSaveStage(m_hWnd)) return;
     cStageDoc& doc = StageDoc();
     doc.m_StageOpen = 0;
     doc.m_StagePath.clear();
@@ -412,56 +286,82 @@ void cEditWnd::AskExit() {
     if (m_lpFrame && m_lpFrame->GetHwnd()) PostMessageA(m_lpFrame->GetHwnd(), WM_CLOSE, 0, 0);
 }
 
-bool cEditWnd::SaveCommonPalette() {
-    const char* path = g_PathTable[ePathCommonPalette];
-    if (!ProjectCommonPalette().SaveFile(path)) {
-        ErrorBox("%s の保存に失敗しました！", path);
-        return false;
+// Nothing is recorded while the game plays the stage: the history was given up for it. An
+// edit whose step cannot be had goes on without one, after saying so.
+void cEditWnd::PushUndo(int32_t mask) {
+    if (AppState().testPlaying) return;
+    if (!UndoHistory().Push(mask, ProjectStage())) ErrorMessage("メモリが不足しています！");
+    UpdateUndoStates();
+}
+
+void cEditWnd::UndoOrRedo(bool undo) {
+    cUndoHistory& history = UndoHistory();
+    if (undo)
+        history.Undo(ProjectStage());
+    else
+        history.Redo(ProjectStage());
+    UpdateUndoStates();
+    RepaintPalettes();
+    StageDoc().m_StageModified = 1;
+}
+
+void cEditWnd::ClearLayer(int32_t layer) {
+    static const char* const questions[eLayerCount] = {"全てのブロックをクリアしますか？", "全てのキャラをクリアしますか？",
+                                                       "全てのアイテムをクリアしますか？"};
+    if (AppMessageBox(m_hWnd, questions[layer], "データクリアの確認", MB_YESNO) != IDYES) return;
+    PushUndo(1 << layer);
+    cEdStage& stage = ProjectStage();
+    if (layer == eLayerBlock) stage.m_Blocks.clear();
+    if (layer == eLayerChara) stage.m_Charas.clear();
+    if (layer == eLayerItem) stage.m_Items.clear();
+    StageDoc().m_StageModified = 1;
+}
+
+void cEditWnd::TestPlay(int whole) {
+    HWND frame = m_lpFrame ? m_lpFrame->GetHwnd() : nullptr;
+    StartTestPlay(m_hWnd, frame, whole, [] {
+        if (cEditWnd* main = MainEditWnd())
+            main->EndTestPlay();
+        else
+            AppState().testPlaying = 0;
+    });
+    UpdateTitle();
+    UpdateUndoStates();
+}
+
+void cEditWnd::OnCopyData(HWND, const COPYDATASTRUCT* data) {
+    if (TakeGameNotice(data)) EndTestPlay();
+}
+
+void cEditWnd::EndTestPlay() {
+    cEdStage& stage = ProjectStage();
+    if (!StageDoc().m_StagePath.empty()) UndoHistory().Init(stage.m_UndoCount, stage.m_Stride, stage.m_Height);
+    UpdateUndoStates();
+    if (m_hWnd) {
+        SetForegroundWindow(m_hWnd);
+        SetActiveWindow(m_hWnd);
     }
-    StageDoc().m_CommonModified = 0;
-    return true;
+    AppState().testPlaying = 0;
 }
 
-namespace {
-cWndOpener g_databaseOpener = nullptr;
-cWndOpener g_worldMapOpener = nullptr;
-cNewStageRunner g_newStageRunner = nullptr;
+void cEditWnd::EditCell(int32_t layer, uint32_t index) { EditStageCellOf(this, layer, index); }
 
-struct cCommandOpener {
-    int command;
-    cWndOpener opener;
-};
-cCommandOpener g_commandOpeners[] = {
-    {ID_TOOL_SYSTEM, nullptr}, {ID_TOOL_PROJECT_OPTIONS, nullptr}, {ID_STAGE_OPTIONS, nullptr}, {ID_TOOL_BITMAP, nullptr}};
-
-void RunCommandOpener(int command, cEditWnd* main) {
-    for (const cCommandOpener& entry : g_commandOpeners)
-        if (entry.command == command && entry.opener) entry.opener(main);
-}
-}  // namespace
-
-void SetCommandOpener(int command, cWndOpener opener) {
-    for (cCommandOpener& entry : g_commandOpeners)
-        if (entry.command == command) entry.opener = opener;
+void cEditWnd::ShowCursorCell() {
+    if (!m_hStatus) return;
+    const cCanvasCursor& cursor = CanvasCursor();
+    std::string text = Format("座標 (%d,%d)", cursor.x, cursor.y);
+    SendMessageA(m_hStatus, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void SetNewStageRunner(cNewStageRunner runner) { g_newStageRunner = runner; }
-
-void SetDatabaseOpener(cWndOpener opener) { g_databaseOpener = opener; }
-void SetWorldMapOpener(cWndOpener opener) { g_worldMapOpener = opener; }
-
-void cEditWnd::SetCursorCell(int mx, int my) {
-    cCanvasCursor& cursor = CanvasCursor();
-    mx = Clamped(mx, 0, std::max(m_ContentWidth - 1, 0));
-    my = Clamped(my, 0, std::max(m_ContentHeight - 1, 0));
-    cursor.x = m_ScrollX + mx / kCellSize;
-    cursor.y = m_ScrollY + my / kCellSize;
-    cursor.pixelX = mx / kCellSize * kCellSize;
-    cursor.pixelY = my / kCellSize * kCellSize;
+int cEditWnd::OnPaint() {
+    if (!m_Ready || !m_Canvas.Paint()) return 0;
+    if (StageDoc().m_StageOpen) ShowCursorCell();
+    return 1;
 }
 
-void SetPaletteShower(cPaletteShower shower) { g_paletteShower = shower; }
-void SetDataWndPainter(cDataWndPainter painter) { g_dataWndPainter = painter; }
+void cEditWnd::OnFrame() {
+    if (m_Ready && m_Canvas.OnFrame()) OnPaint();
+}
 
 void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!IsCommandAllowed(wParam)) return;
@@ -474,11 +374,11 @@ void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         break;
     case ID_FILE_NEW:
     case ID_ACCEL_NEW:
-        if (g_newStageRunner && g_newStageRunner(this) == 1) StageReplaced(0);
+        if (RunNewStage(this) == 1) StageReplaced(0);
         break;
     case ID_FILE_OPEN:
     case ID_ACCEL_OPEN:
-        if (OpenStage()) StageReplaced(0);
+        if (OpenStage(m_hWnd)) StageReplaced(0);
         break;
     case ID_FILE_CLOSE:
         CloseStage();
@@ -491,7 +391,7 @@ void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     case ID_FILE_SAVE_AS:
         if (!open) break;
         SaveCommonPalette();
-        SaveStage(LOWORD(wParam) != ID_FILE_SAVE_AS);
+        SaveStage(m_hWnd, LOWORD(wParam) != ID_FILE_SAVE_AS);
         UpdateTitle();
         break;
     case ID_EDIT_UNDO:
@@ -503,10 +403,10 @@ void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         if (open) UndoOrRedo(false);
         break;
     case ID_STAGE_LOAD_PALETTE:
-        if (open && LoadStagePalette()) StageReplaced(1);
+        if (open && LoadStagePalette(m_hWnd)) StageReplaced(1);
         break;
     case ID_STAGE_SAVE_PALETTE:
-        if (open) SaveStagePalette();
+        if (open) SaveStagePalette(m_hWnd);
         break;
     case ID_CLEAR_BLOCKS:
     case ID_CLEAR_CHARAS:
@@ -514,10 +414,10 @@ void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         if (open) ClearLayer(LOWORD(wParam) - ID_CLEAR_BLOCKS);
         break;
     case ID_TOOL_DATABASE:
-        if (g_databaseOpener) g_databaseOpener(this);
+        OpenDatabase(this);
         break;
     case ID_TOOL_WORLD_MAP:
-        if (g_worldMapOpener) g_worldMapOpener(this);
+        OpenWorldMap(this);
         break;
     case ID_STAGE_OPTIONS:
         if (open) RunCommandOpener(ID_STAGE_OPTIONS, this);
@@ -539,6 +439,7 @@ void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
                     : id == ID_LAYER_CHARAS || id == ID_TOOL_CHARAS ? eLayerChara
                                                                      : eLayerItem;
         doc.SetLayer(layer);
+        ShowLayer(layer);
         SetFocus(m_hWnd);
         break;
     }
@@ -548,7 +449,7 @@ void cEditWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
         if (open) ToggleView(LOWORD(wParam));
         break;
     case ID_STAGE_SETTINGS:
-        if (open) OpenStageSettings(this);
+        if (open) OpenStageSettings(this, m_lpStageSheet, this);
         break;
     case ID_PLAY_STAGE:
     case ID_PLAY_STAGE_BUTTON:
@@ -580,7 +481,7 @@ int cEditWnd::OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (MainEditWnd() == this) SetMainEditWnd(nullptr);
         return 1;
     case WM_SIZE:
-        if (wParam != SIZE_MINIMIZED) OnSize();
+        if (wParam != SIZE_MINIMIZED) m_Canvas.Fit();
         return 1;
     case WM_ACTIVATE:
         // Raised once the activation has run its course: Wine brings this window up after it.
@@ -589,11 +490,14 @@ int cEditWnd::OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case kToolWindowsToFront:
         KeepToolWindowsInFront();
         return 1;
-    case WM_CLOSE:
-        if (!AskSave()) return 1;
+    case WM_CLOSE: {
+        const bool closing = AskSave(m_hWnd);
+        UpdateTitle();
+        if (!closing) return 1;
         Show(SW_HIDE);
         if (m_lpFrame && m_lpFrame->GetHwnd()) DestroyWindow(m_lpFrame->GetHwnd());
         return 1;
+    }
     case WM_SYSCOMMAND:
         if ((wParam & 0xfff0) != SC_MINIMIZE) return 0;
         m_Hidden = 1;
@@ -601,10 +505,8 @@ int cEditWnd::OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (m_lpFrame) ShowWindow(m_lpFrame->GetHwnd(), SW_MINIMIZE);
         return 1;
     case WM_HSCROLL:
-        m_ScrollX = m_HorzBar.GetPos();
-        return 1;
     case WM_VSCROLL:
-        m_ScrollY = m_VertBar.GetPos();
+        m_Canvas.Scrolled();
         return 1;
     case WM_DRAWITEM:
         if (wParam != IDC_CANVAS) return 0;
@@ -614,12 +516,11 @@ int cEditWnd::OnMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (wParam == VK_ESCAPE)
             AskExit();
         else
-            OnCanvasKey(wParam);
+            m_Canvas.OnKey(wParam);
         return 1;
     }
     if (msg >= WM_MOUSEFIRST && msg <= WM_RBUTTONDBLCLK) {
-        SetCursorCell(GET_X_LPARAM(lParam) - m_Origin.x, GET_Y_LPARAM(lParam) - m_Origin.y);
-        OnCanvasMouse(msg, wParam, lParam);
+        m_Canvas.OnMouse(msg, wParam, GET_X_LPARAM(lParam) - m_Origin.x, GET_Y_LPARAM(lParam) - m_Origin.y);
         return 1;
     }
     return 0;

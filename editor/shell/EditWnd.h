@@ -5,69 +5,27 @@
 // states, opens the editor's other windows (each held in a slot of its own; a slot whose window
 // does not exist yet leaves its command without effect) and takes them back when they close.
 //
-// There is one at a time (MainEditWnd); RebuildEditWnd replaces it after a stage is created,
-// opened or closed.
+// There is one at a time (MainEditWnd, EditorState.h), made and replaced by the frame
+// (FrameWnd.h) after a stage is created, opened or closed. It stands on the stage document, the
+// canvas and the stage settings sheet; the windows of the libraries above the shell reach it
+// through its slots and Return... calls, and are opened through EditorOpeners.h.
 #include <cstdint>
-#include <vector>
 
-#include "data/Block.h"
-#include "data/Chara.h"
-#include "data/Item.h"
+#include "editor/shell/EditorOpeners.h"
+#include "editor/shell/StageCanvas.h"
+#include "editor/shell/StageSettingSheet.h"
 #include "framework/Geometry.h"
 #include "framework/Page.h"
 
-class cFrameWnd;
 class cPropSheet;
-
-// The canvas may be sized between these, in pixels.
-const int kCanvasMinWidth = 384;
-const int kCanvasMinHeight = 160;
-const int kCanvasMaxWidth = 640;
-const int kCanvasMaxHeight = 480;
-const int kCellSize = 32;
 
 // Palette window slots: by palette (common, stage) and layer.
 enum ePaletteSlot { ePaletteCommon = 0, ePaletteStage = 1, ePaletteSlots = 2 };
 
-// The cell under the mouse and its corner in canvas pixels.
-struct cCanvasCursor {
-    int32_t x = 0;
-    int32_t y = 0;
-    int32_t pixelX = 0;
-    int32_t pixelY = 0;
-};
-
-// Opens a window of a library the shell does not link into the main window's slot; the program
-// sets the openers before its loop starts. A command without one does nothing.
-typedef void (*cWndOpener)(class cEditWnd* main);
-void SetDatabaseOpener(cWndOpener opener);
-void SetWorldMapOpener(cWndOpener opener);
-// The same for the settings windows, by their command: system settings, project options, stage
-// options (with a stage open) and the bitmap conversion tool.
-void SetCommandOpener(int command, cWndOpener opener);
-// Runs the new-stage dialog; 1 when it made a stage.
-typedef int (*cNewStageRunner)(class cEditWnd* main);
-void SetNewStageRunner(cNewStageRunner runner);
-// Opens the data window of the occupied cell (stage index) of a layer that the canvas edits.
-typedef void (*cCellEditor)(class cEditWnd* main, int32_t layer, uint32_t index);
-void SetCellEditor(cCellEditor editor);
-
-// The layers an edit of the canvas reaches, by the keys held now: Shift the characters and
-// items, Ctrl all three, otherwise the current layer.
-int32_t CanvasMask(int32_t layer);
-// Shows the palette windows of a layer (-1: none, no stage is open); set the same way.
-typedef void (*cPaletteShower)(class cEditWnd* main, int layer);
-void SetPaletteShower(cPaletteShower shower);
-// Repaints the current page of every data window the palette windows hold; set the same way.
-typedef void (*cDataWndPainter)(class cEditWnd* main);
-void SetDataWndPainter(cDataWndPainter painter);
-
-// The canvas cursor of the main window, kept across rebuilds until RebuildEditWnd resets it.
-cCanvasCursor& CanvasCursor();
-
-class cEditWnd : public cPage {
+class cEditWnd : public cPage, public cCanvasHost, private cStageSheetOwner {
 public:
-    explicit cEditWnd(cFrameWnd* frame);
+    // The frame owns the window; it is the parent of the window and of the window's notices.
+    explicit cEditWnd(cChildWnd* frame);
     ~cEditWnd() override;
 
     INT_PTR DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -75,8 +33,7 @@ public:
     void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
     // Draws the visible part of the stage into the back buffer and copies it to the canvas.
     int OnPaint() override;
-    // Once per idle pass: a line, rectangle or selection dragged beyond the canvas follows the
-    // mouse there and scrolls the view toward it.
+    // Once per idle pass: the canvas follows a drag beyond its edge.
     void OnFrame() override;
 
     // The window's messages after the framework's dispatch; non-zero when handled.
@@ -85,28 +42,11 @@ public:
     // Enabled and checked states of every menu item and toolbar button.
     void UpdateStates();
     void UpdateUndoStates();
-    // Records an undo step of the stage's layers in the mask (1 blocks, 2 characters, 4 items),
-    // or of one layer (0, 1, 2), before an edit; the redo side empties.
-    void PushUndo(int32_t mask);
-    void PushUndoLayer(int32_t layer);
+    // Records an undo step of the stage's layers in the mask (1 blocks, 2 characters, 4 items)
+    // before an edit; the redo side empties. Nothing while the game plays the stage.
+    void PushUndo(int32_t mask) override;
     // The Undo or Redo command on the open stage.
     void UndoOrRedo(bool undo);
-    // Saves the open stage: with overwrite to its own file when that carries this version's
-    // extension, otherwise to a file the author chooses. False when cancelled or the write
-    // failed (which is reported; the modified flag stays).
-    bool SaveStage(bool overwrite);
-    // Before the editor closes: offers to save a modified stage and common palette; false
-    // when the author cancelled or a save did not happen.
-    bool AskSave();
-    // The same for the stage alone, before it is replaced or closed.
-    bool AskSaveStage();
-    // Opens a stage file the author chooses, after offering to save a modified stage. False
-    // when cancelled or the file could not be read (which is told; the stage stays as it was).
-    bool OpenStage();
-    // The stage palette from or to a file the author chooses; false when cancelled or failed
-    // (told; a failed load leaves the palette as it was).
-    bool LoadStagePalette();
-    bool SaveStagePalette();
     // Test play of the open stage (0) or of the whole game (1) in the game program.
     void TestPlay(int whole);
     // The game program's notice (WM_COPYDATA to the frame): its end notice ends the test play.
@@ -116,13 +56,13 @@ public:
     // Empties a whole layer (0, 1, 2) of the open stage when the author agrees.
     void ClearLayer(int32_t layer);
     // The current layer's check marks, and its palette windows.
-    void ShowLayer(int32_t layer);
+    void ShowLayer(int32_t layer) override;
     // The palette windows of the current layer (none without a stage), beside this window.
     void ShowPalettes();
     void ShowToolWindows();
     void HideToolWindows();
     void KeepToolWindowsInFront();
-    void RepaintPalettes();
+    void RepaintPalettes() override;
     // The world map window and its tool windows, while it is in front. Hide: false when it was
     // not shown (nothing to hide).
     bool HideWorldMap();
@@ -143,14 +83,12 @@ public:
 
     bool IsReady() const { return m_Ready != 0; }
     bool IsShown() const { return m_hWnd && IsWindowVisible(m_hWnd); }
-    // Test seams: the view, the canvas and the bars as the tests read them.
-    int ScrollColumn() const { return m_ScrollX; }
-    int ScrollRow() const { return m_ScrollY; }
-    int CanvasWidth() const { return m_ContentWidth; }
-    int CanvasHeight() const { return m_ContentHeight; }
+    // Test seams: the view and the bars as the tests read them.
+    int ScrollColumn() const { return m_Canvas.ScrollColumn(); }
+    int ScrollRow() const { return m_Canvas.ScrollRow(); }
     HWND Toolbar() const { return m_hToolbar; }
     HWND StatusBar() const { return m_hStatus; }
-    const cDib& BackBuffer() const { return m_BackBuffer; }
+    const cDib& BackBuffer() const { return m_Canvas.BackBuffer(); }
 
     int m_Hidden = 0;  // the tool windows are hidden because the editor was minimised or left
 
@@ -167,60 +105,20 @@ public:
     cChildWnd* m_lpBitmapToolDlg = nullptr;
 
 private:
-    void CreateToolbar();
-    void ViewPlayer();
-    void OnSize();
+    HMENU Menu() const { return m_hWnd ? GetMenu(m_hWnd) : nullptr; }
     void StorePlacement(HWND wnd);
     void CloseStage();
     // A stage was created, opened or given a palette: the history is set up for it and the
     // window rebuilt; the modified flag becomes the value.
     void StageReplaced(int32_t modified);
+    // The frame asks before the editor ends.
     void AskExit();
-    // False, after the message, when the file could not be written.
-    bool SaveCommonPalette();
     void ToggleView(int command);
-    bool IsViewShown(int command) const;
     void EnableEditorWindows(int enable);
-    // Canvas painting.
-    void PaintLayers();
-    void PaintLines();
-    void PaintCursor();
-    // The pen cells that an edit would write at the cell, by the keys held now.
-    void PaintPenCell(int32_t x, int32_t y, size_t pen);
     void ShowCursorCell();
-    // Canvas editing.
-    void SetCursorCell(int mx, int my);
-    void OnCanvasMouse(UINT msg, WPARAM wParam, LPARAM lParam);
-    void OnCanvasKey(WPARAM key);
-    void PutPenCell(uint32_t index, size_t pen, int32_t mask);
-    void PenNormal(UINT msg, WPARAM wParam);
-    void PenLine(UINT msg, WPARAM wParam);
-    void PenRect(UINT msg, WPARAM wParam);
-    void PenFill(UINT msg, WPARAM wParam);
-    void PenParams(UINT msg, WPARAM wParam);
-    void BeginDrag();
-    void EndDrag();
-    void EndLine();
-    void EndRect();
-    template <class F>
-    void Flood(std::vector<uint32_t>& map, F same);
-    void EditCellAtCursor();
-    void OnSelect(UINT msg);
-    void CaptureSelection(int32_t mask);
-    void ClearSelection(int32_t mask);
+    void EditCell(int32_t layer, uint32_t index) override;
+    void StageSheetClosed() override;
 
-    cFrameWnd* m_lpFrame;
-    cCtrl m_Canvas{eCtrlPlain};
-    cDib m_BackBuffer;
-    int m_ScrollX = 0;
-    int m_ScrollY = 0;
-    // A line, rectangle or selection is being dragged from its start cell.
-    int m_Drag = 0;
-    cPoint m_LineStart = {};
-    cPoint m_RectStart = {};
-    cPoint m_SelStart = {};
-    // The fill's reference cells, one per layer.
-    cEdBlock m_WorkBlock;
-    cEdChara m_WorkChara;
-    cEdItem m_WorkItem;
+    cChildWnd* m_lpFrame;
+    cStageCanvas m_Canvas{*this, *this};
 };

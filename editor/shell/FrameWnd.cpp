@@ -1,12 +1,20 @@
 #include "editor/shell/FrameWnd.h"
 
-#include "editor/shell/App.h"
+#include <string>
+
 #include "editor/shell/EditWnd.h"
+#include "editor/shell/EditorState.h"
+#include "editor/shell/StageCanvas.h"
+#include "editor/shell/StageDoc.h"
 #include "editor/shell/TestPlay.h"
+#include "framework/ErrorLog.h"
 #include "framework/FileDialogs.h"
 #include "framework/Geometry.h"
+#include "framework/MessageBox.h"
 
 namespace {
+
+cFrameWnd* g_frame = nullptr;
 
 // The frame lies beyond any screen: only its owned windows are seen.
 const int kFramePos = 9999;
@@ -14,6 +22,60 @@ const int kFrameWidth = 160;
 const int kFrameHeight = 40;
 
 }  // namespace
+
+cFrameWnd* FrameWnd() { return g_frame; }
+
+bool CreateFrameWnd() {
+    DestroyFrameWnd();
+    g_frame = new cFrameWnd;
+    if (!g_frame->CreateFrame()) {
+        SafeDelete(g_frame);
+        OutOfMemory();
+        return false;
+    }
+    SetMainWindow(g_frame->GetHwnd());
+    return true;
+}
+
+void DestroyFrameWnd() {
+    if (g_frame && GetMainWindow() == g_frame->GetHwnd()) SetMainWindow(nullptr);
+    SafeDelete(g_frame);
+    SetMainEditWnd(nullptr);
+}
+
+bool CreateEditWnd() {
+    if (!g_frame) return false;
+    cEditWnd* wnd = new cEditWnd(g_frame);
+    if (!wnd->Create(0, TRUE)) {
+        delete wnd;
+        return false;
+    }
+    g_frame->m_lpEditWnd = wnd;
+    SetMainEditWnd(wnd);
+    wnd->ShowPalettes();
+    SetFocus(wnd->GetHwnd());
+    return true;
+}
+
+void RebuildEditWnd(int flag) {
+    Sleep(100);
+    if (!g_frame) return;
+    if (MainEditWnd() == g_frame->m_lpEditWnd) SetMainEditWnd(nullptr);
+    SafeDelete(g_frame->m_lpEditWnd);
+    if (flag != 1) return;
+    // The new window starts with a fresh pen and layer; what the stage is and what is still
+    // unsaved stays.
+    cStageDoc& doc = StageDoc();
+    std::string path = doc.m_StagePath;
+    const int32_t open = doc.m_StageOpen, modified = doc.m_StageModified, common = doc.m_CommonModified;
+    doc.Reset();
+    doc.m_StagePath = path;
+    doc.m_StageOpen = open;
+    doc.m_StageModified = modified;
+    doc.m_CommonModified = common;
+    CanvasCursor() = cCanvasCursor();
+    CreateEditWnd();
+}
 
 cFrameWnd::~cFrameWnd() {
     ForgetGameProcess();
@@ -90,7 +152,7 @@ void cFrameWnd::OnActivateApp(WPARAM active, LPARAM otherThread) {
         Restore();
         return;
     }
-    if (m_FrontWnd == eFrontStage) {
+    if (AppState().front == eFrontStage) {
         if (!main->IsShown() || main->m_Hidden) return;
         main->HideToolWindows();
         main->m_Hidden = 1;
@@ -105,7 +167,7 @@ void cFrameWnd::Restore() {
     AppState().restored = 1;
     cEditWnd* main = m_lpEditWnd;
     if (!main) return;
-    if (m_FrontWnd == eFrontStage) {
+    if (AppState().front == eFrontStage) {
         if (main->IsReady() && main->m_Hidden) {
             main->ShowToolWindows();
             main->m_Hidden = 0;

@@ -6,15 +6,12 @@
 #include "data/ProjectDatabase.h"
 #include "data/Stage.h"
 #include "data/StageNames.h"
-#include "editor/shell/App.h"
 #include "editor/shell/AvailMemory.h"
 #include "editor/shell/BackLayerDlg.h"
-#include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/EditorSound.h"
-#include "editor/shell/StageSettingIds.h"
 #include "editor/shell/StageDoc.h"
-#include "editor/shell/StageSettingSheet.h"
+#include "editor/shell/StageSettingIds.h"
 #include "framework/Format.h"
 #include "framework/FrameworkIds.h"
 #include "framework/MessageBox.h"
@@ -34,8 +31,9 @@ const uint16_t kLimitCtrls[eLimitCount][2] = {
 
 }  // namespace
 
-cStageBasicPage::cStageBasicPage(cChildWnd* parent, cWndGroup* group, cEdStage& stage)
-    : cStagePage(IDD_STAGE_BASIC, parent, group), m_Stage(stage), m_Width(stage.m_Width), m_Height(stage.m_Height) {
+cStageBasicPage::cStageBasicPage(cChildWnd* parent, cWndGroup* group, cEdStage& stage, cBasicPageOwner* owner)
+    : cStagePage(IDD_STAGE_BASIC, parent, group), m_Stage(stage), m_lpOwner(owner), m_Width(stage.m_Width),
+      m_Height(stage.m_Height) {
     // A stage file may hold fewer ranking switches than the three checks: the checks work on
     // copies (a missing switch is off, as the game reads it), so that opening the page leaves
     // the stage as it was.
@@ -195,15 +193,15 @@ bool cStageBasicPage::ApplySize() {
 }
 
 void cStageBasicPage::OnApply() {
-    if (cStageSettingSheet* sheet = dynamic_cast<cStageSettingSheet*>(m_lpSheet))
-        sheet->Apply();
+    if (m_lpOwner)
+        m_lpOwner->ApplyPages();
     else
         ApplySize();
 }
 
 void cStageBasicPage::OnWindowGone() {
     EditorBgm().Stop();
-    if (cEditWnd* main = MainEditWnd()) main->ReturnFromStageSettings();
+    if (m_lpOwner) m_lpOwner->PagesClosed();
 }
 
 void cStageBasicPage::InsertLayer() {

@@ -14,6 +14,19 @@
 
 class cEdStage;
 
+// What the basic page asks of the sheet that holds it: the page takes the sheet's apply
+// notification for every page, and its window goes when the sheet closes.
+class cBasicPageOwner {
+public:
+    // Reads every page of the sheet into the stage.
+    virtual void ApplyPages() = 0;
+    // The sheet is closing.
+    virtual void PagesClosed() = 0;
+
+protected:
+    ~cBasicPageOwner() = default;
+};
+
 using cBackLayerList = cBoundDataList<cBackLayer, cRecordVector<cBackLayer>>;
 
 class cStageBasicPage : public cStagePage {
@@ -22,7 +35,8 @@ public:
     static const int32_t kMinWidth = 20;
     static const int32_t kMinHeight = 15;
 
-    cStageBasicPage(cChildWnd* parent, cWndGroup* group, cEdStage& stage);
+    // Without an owner the page applies itself alone.
+    cStageBasicPage(cChildWnd* parent, cWndGroup* group, cEdStage& stage, cBasicPageOwner* owner);
 
     INT_PTR DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
     // Reads the page into the stage, then resizes the stage to the size entered (raised to the
@@ -55,6 +69,7 @@ private:
     cDataList<cBackLayer, cRecordVector<cBackLayer>>& List() { return m_Layers[0].m_Ctrl; }
 
     cEdStage& m_Stage;
+    cBasicPageOwner* m_lpOwner;
     int32_t m_Width;
     int32_t m_Height;
     static const size_t kRankChecks = 3;

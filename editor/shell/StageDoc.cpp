@@ -1,8 +1,5 @@
 #include "editor/shell/StageDoc.h"
 
-#include "editor/shell/App.h"
-#include "editor/shell/EditWnd.h"
-
 cStageDoc& StageDoc() {
     static cStageDoc doc;
     return doc;
@@ -64,13 +61,10 @@ void cStageDoc::LoadLayerState() {
 }
 
 void cStageDoc::SetLayer(int32_t layer) {
-    if (layer >= 0 && layer < eLayerCount) {
-        if (layer != m_Layer) {
-            SaveLayerState();
-            m_Layer = layer;
-            LoadLayerState();
-        }
-        if (cEditWnd* wnd = MainEditWnd()) wnd->ShowLayer(layer);
+    if (layer >= 0 && layer < eLayerCount && layer != m_Layer) {
+        SaveLayerState();
+        m_Layer = layer;
+        LoadLayerState();
     }
     ClearClipboard();
 }

@@ -3,6 +3,9 @@
 // its file and flags, the layer and pen the canvas paints with, the palette clipboard, the
 // element the open data window edits, and the undo history. One object for the whole run,
 // shared by the main window, the canvas, the palette windows and the data windows.
+//
+// The document knows no window: whoever changes it has the windows show the change (the main
+// window's layer marks after SetLayer, say).
 #include <cstdint>
 #include <string>
 
@@ -42,8 +45,7 @@ public:
     void Reset();
 
     // Makes the layer current, keeping the pen of the old layer and bringing back that of the
-    // new one; has the main window show the layer (even when it did not change) and empties
-    // the palette clipboard. Another value only empties the clipboard.
+    // new one, and empties the palette clipboard. Another value only empties the clipboard.
     void SetLayer(int32_t layer);
     void NextLayer();
     void SetPenMode(int32_t mode);

@@ -1,6 +1,4 @@
-// Opening and saving the open stage and its palette from the main window, and the save
-// questions before a stage is replaced or the editor closes.
-#include <windows.h>
+#include "editor/shell/StageFiles.h"
 
 #include <string>
 
@@ -8,7 +6,6 @@
 #include "data/Paths.h"
 #include "data/PrjOption.h"
 #include "data/Stage.h"
-#include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/StageDoc.h"
 #include "framework/FileDialogs.h"
@@ -59,10 +56,10 @@ void PutAwayOldFile(const std::string& old) {
 
 }  // namespace
 
-bool cEditWnd::SaveStage(bool overwrite) {
+bool SaveStage(HWND owner, bool overwrite) {
     cStageDoc& doc = StageDoc();
     if (!ProjectStage().HasPlayer())
-        AppMessageBox(m_hWnd, "まだプレイヤーが配置されていないので遊ぶことはできません！", "警告", MB_OK);
+        AppMessageBox(owner, "まだプレイヤーが配置されていないので遊ぶことはできません！", "警告", MB_OK);
     const std::string ext = StageFileExt();
     if (overwrite && !doc.m_StagePath.empty() && FileExtOf(doc.m_StagePath) == ext) {
         if (!WriteStage(doc.m_StagePath.c_str())) return false;
@@ -73,7 +70,7 @@ bool cEditWnd::SaveStage(bool overwrite) {
     char file[MAX_PATH] = "";
     if (overwrite && !old.empty()) CopyText(file, sizeof file, ChangeFileExt(old, ext).c_str());
     const std::string filter = Filter(Format("StageFile ( *.%s )", ext.c_str()), "*." + ext);
-    if (!SaveFileDialog(m_hWnd, file, "data\\stg4\\", "保存先のファイルの選択", filter.c_str(), ext.c_str(), 1)) return false;
+    if (!SaveFileDialog(owner, file, "data\\stg4\\", "保存先のファイルの選択", filter.c_str(), ext.c_str(), 1)) return false;
     if (!WriteStage(file)) return false;
     doc.m_StagePath = file;
     if (overwrite && !old.empty() && !SamePath(old, file)) PutAwayOldFile(old);
@@ -81,55 +78,42 @@ bool cEditWnd::SaveStage(bool overwrite) {
     return true;
 }
 
-bool cEditWnd::AskSaveStage() {
+bool AskSaveStage(HWND owner) {
     cStageDoc& doc = StageDoc();
     if (!doc.m_StageOpen || !doc.m_StageModified) return true;
-    const int answer = AppMessageBox(m_hWnd, "ステージが変更された可能性があります。\n保存しますか？", "保存確認", MB_YESNOCANCEL);
+    const int answer = AppMessageBox(owner, "ステージが変更された可能性があります。\n保存しますか？", "保存確認", MB_YESNOCANCEL);
     if (answer == IDCANCEL) return false;
     // A save that was cancelled or failed keeps the stage.
-    if (answer == IDYES && !SaveStage(true)) return false;
-    UpdateTitle();
-    return true;
+    return answer != IDYES || SaveStage(owner, true);
 }
 
-bool cEditWnd::AskSave() {
-    cStageDoc& doc = StageDoc();
-    if (!AskSaveStage()) return false;
-    if (doc.m_CommonModified) {
-        const int answer = AppMessageBox(m_hWnd, "コモンパレットが変更された可能性があります。\n保存しますか？", "保存確認", MB_YESNOCANCEL);
-        if (answer == IDCANCEL) return false;
-        if (answer == IDYES) {
-            const char* path = g_PathTable[ePathCommonPalette];
-            if (!ProjectCommonPalette().SaveFile(path)) {
-                ErrorBox("%s の保存に失敗しました！", path);
-                return false;
-            }
-            doc.m_CommonModified = 0;
-        }
-    }
-    return true;
+bool AskSave(HWND owner) {
+    if (!AskSaveStage(owner)) return false;
+    if (!StageDoc().m_CommonModified) return true;
+    const int answer = AppMessageBox(owner, "コモンパレットが変更された可能性があります。\n保存しますか？", "保存確認", MB_YESNOCANCEL);
+    if (answer == IDCANCEL) return false;
+    return answer != IDYES || SaveCommonPalette();
 }
 
 // The history goes only once the new stage is in: a file that cannot be read leaves the
 // author's stage and its steps as they were.
-bool cEditWnd::OpenStage() {
-    if (!AskSaveStage()) return false;
+bool OpenStage(HWND owner) {
+    if (!AskSaveStage(owner)) return false;
     char file[MAX_PATH] = "";
-    if (!OpenFileDialog(m_hWnd, file, sizeof file, "data\\stg4", "読み込むファイルの選択",
+    if (!OpenFileDialog(owner, file, sizeof file, "data\\stg4", "読み込むファイルの選択",
                         Filter("StageFile ( *.stg4_* )", "*.stg4_*").c_str(), "stg4_*", 0, nullptr))
         return false;
     if (!ProjectStage().LoadStageFile(file, false, cEdStage::ePumpDrain, cEdStage::eHeroOptional)) return false;
     UndoHistory().Clear();
-    UpdateUndoStates();
     cStageDoc& doc = StageDoc();
     doc.m_StageOpen = 1;
     doc.m_StagePath = file;
     return true;
 }
 
-bool cEditWnd::LoadStagePalette() {
+bool LoadStagePalette(HWND owner) {
     char file[MAX_PATH] = "";
-    if (!OpenFileDialog(m_hWnd, file, sizeof file, "data\\plt4", "読み込むファイルの選択",
+    if (!OpenFileDialog(owner, file, sizeof file, "data\\plt4", "読み込むファイルの選択",
                         Filter(kStagePaletteFilter, "*.plt4").c_str(), "plt4", 0, nullptr))
         return false;
     if (!ProjectStage().LoadPalette(file, false)) {
@@ -140,12 +124,22 @@ bool cEditWnd::LoadStagePalette() {
     return true;
 }
 
-bool cEditWnd::SaveStagePalette() {
+bool SaveStagePalette(HWND owner) {
     char file[MAX_PATH] = "";
-    if (!SaveFileDialog(m_hWnd, file, "data\\plt4\\", "保存先のファイルの選択", Filter(kStagePaletteFilter, "*.plt4").c_str(),
+    if (!SaveFileDialog(owner, file, "data\\plt4\\", "保存先のファイルの選択", Filter(kStagePaletteFilter, "*.plt4").c_str(),
                         "plt4", 1))
         return false;
     if (ProjectStage().SavePalette(file)) return true;
     ErrorBox("%s の保存に失敗しました！", file);
     return false;
+}
+
+bool SaveCommonPalette() {
+    const char* path = g_PathTable[ePathCommonPalette];
+    if (!ProjectCommonPalette().SaveFile(path)) {
+        ErrorBox("%s の保存に失敗しました！", path);
+        return false;
+    }
+    StageDoc().m_CommonModified = 0;
+    return true;
 }

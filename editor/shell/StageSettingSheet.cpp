@@ -5,10 +5,8 @@
 
 #include "data/DataFile.h"
 #include "data/Stage.h"
-#include "editor/shell/App.h"
-#include "editor/shell/EditWnd.h"
+#include "editor/shell/EditorState.h"
 #include "editor/shell/StageAdvancedPages.h"
-#include "editor/shell/StageBasicPage.h"
 #include "editor/shell/StageDoc.h"
 #include "framework/MessageBox.h"
 
@@ -27,9 +25,10 @@ std::string SheetFields(cEdStage& stage) {
 
 }  // namespace
 
-cStageSettingSheet::cStageSettingSheet(int mode, cEditWnd* parent, cWndGroup* group)
-    : cPropSheet(mode, parent, group, parent ? &parent->m_lpStageSheet : nullptr), m_lpMain(parent) {
-    if (parent) parent->m_lpStageSheet = this;
+cStageSettingSheet::cStageSettingSheet(int mode, cChildWnd* parent, cWndGroup* group, cPropSheet** slot,
+                                       cStageSheetOwner* owner)
+    : cPropSheet(mode, parent, group, slot), m_lpOwner(owner) {
+    if (slot) *slot = this;
 }
 
 cStageSettingSheet::~cStageSettingSheet() {
@@ -42,9 +41,9 @@ cStageSettingSheet::~cStageSettingSheet() {
 
 bool cStageSettingSheet::Create() {
     cEdStage& stage = ProjectStage();
-    m_lpBasic = new (std::nothrow) cStageBasicPage(m_lpMain, m_lpGroup, stage);
-    m_lpAdvanced = new (std::nothrow) cStageAdvancedPage(m_lpMain, m_lpGroup, stage);
-    m_lpAdvanced2 = new (std::nothrow) cStageAdvancedPage2(m_lpMain, m_lpGroup, stage);
+    m_lpBasic = new (std::nothrow) cStageBasicPage(m_lpParent, m_lpGroup, stage, this);
+    m_lpAdvanced = new (std::nothrow) cStageAdvancedPage(m_lpParent, m_lpGroup, stage);
+    m_lpAdvanced2 = new (std::nothrow) cStageAdvancedPage2(m_lpParent, m_lpGroup, stage);
     if (!m_lpBasic || !m_lpAdvanced || !m_lpAdvanced2) {
         OutOfMemory();
         return false;
@@ -70,12 +69,16 @@ void cStageSettingSheet::Apply() {
     for (cPage* page : m_Pages) static_cast<cStagePage*>(page)->MarkStale();
 }
 
-void OpenStageSettings(cEditWnd* main) {
+void cStageSettingSheet::PagesClosed() {
+    if (m_lpOwner) m_lpOwner->StageSheetClosed();
+}
+
+void OpenStageSettings(cChildWnd* parent, cPropSheet*& slot, cStageSheetOwner* owner) {
     cWndGroup& group = EditorGroup();
     group.ShowAll(0);
     group.EnableAll(0);
-    SafeDelete(main->m_lpStageSheet);
-    cStageSettingSheet* sheet = new (std::nothrow) cStageSettingSheet(1, main, &group);
+    SafeDelete(slot);
+    cStageSettingSheet* sheet = new (std::nothrow) cStageSettingSheet(1, parent, &group, &slot, owner);
     if (!sheet) {
         OutOfMemory();
         return;

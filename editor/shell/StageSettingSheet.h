@@ -1,17 +1,27 @@
 #pragma once
 // The property sheet "ステージの設定" over the open stage: the basic page and the two advanced
-// pages. It lives in the main window's slot; the window group deletes it once it is closed, and
-// the basic page's end brings the main window back.
+// pages. It lives in a slot of the window that opened it (the main window's); the window group
+// deletes it once it is closed, and its end brings that window back through cStageSheetOwner.
+#include "editor/shell/StageBasicPage.h"
 #include "framework/PropSheet.h"
 
-class cEditWnd;
-class cStageBasicPage;
 class cStageAdvancedPage;
 class cStageAdvancedPage2;
 
-class cStageSettingSheet : public cPropSheet {
+// What the sheet asks of the window that opened it.
+class cStageSheetOwner {
 public:
-    cStageSettingSheet(int mode, cEditWnd* parent, cWndGroup* group);
+    // The sheet has closed: the owner comes back and takes the stage as the sheet left it.
+    virtual void StageSheetClosed() = 0;
+
+protected:
+    ~cStageSheetOwner() = default;
+};
+
+class cStageSettingSheet : public cPropSheet, private cBasicPageOwner {
+public:
+    // The sheet enters the slot, and the slot empties when the group deletes it.
+    cStageSettingSheet(int mode, cChildWnd* parent, cWndGroup* group, cPropSheet** slot, cStageSheetOwner* owner);
     ~cStageSettingSheet() override;
 
     // Makes the pages and opens the sheet; false when it could not be opened.
@@ -26,12 +36,15 @@ public:
     cStageAdvancedPage2* AdvancedPage2() const { return m_lpAdvanced2; }
 
 private:
-    cEditWnd* m_lpMain;
+    void ApplyPages() override { Apply(); }
+    void PagesClosed() override;
+
+    cStageSheetOwner* m_lpOwner;
     cStageBasicPage* m_lpBasic = nullptr;
     cStageAdvancedPage* m_lpAdvanced = nullptr;
     cStageAdvancedPage2* m_lpAdvanced2 = nullptr;
 };
 
-// The command "設定(&E)": hides and disables the editor's other windows, frees an earlier sheet
-// and opens a new one.
-void OpenStageSettings(cEditWnd* main);
+// The command "設定(&E)": hides and disables the editor's other windows, frees the sheet in the
+// slot and opens a new one there.
+void OpenStageSettings(cChildWnd* parent, cPropSheet*& slot, cStageSheetOwner* owner);

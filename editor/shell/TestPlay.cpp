@@ -7,11 +7,10 @@
 #include <string>
 
 #include "data/Stage.h"
-#include "editor/shell/App.h"
-#include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorProject.h"
-#include "editor/shell/FrameWnd.h"
+#include "editor/shell/EditorState.h"
 #include "editor/shell/StageDoc.h"
+#include "editor/shell/StageFiles.h"
 #include "framework/ErrorLog.h"
 #include "framework/Format.h"
 #include "framework/MessageBox.h"
@@ -24,6 +23,7 @@ const UINT kWatchMs = 250;
 
 HANDLE g_gameProcess = nullptr;
 HWND g_watchWnd = nullptr;
+void (*g_gameGone)() = nullptr;
 
 // Reads string 1 of a program without running any of its code.
 bool IsGameProgram(const char* file) {
@@ -41,11 +41,9 @@ bool IsGameProgram(const char* file) {
 void CALLBACK CheckGameProcess(HWND, UINT, UINT_PTR, DWORD) {
     if (!g_gameProcess || WaitForSingleObject(g_gameProcess, 0) == WAIT_TIMEOUT) return;
     ErrorLog("テストプレイ：ゲームプログラムが終了の通知なしに終わりました");
+    void (*gone)() = g_gameGone;
     ForgetGameProcess();
-    if (cEditWnd* main = MainEditWnd())
-        main->EndTestPlay();
-    else
-        AppState().testPlaying = 0;
+    if (gone) gone();
 }
 
 }  // namespace
@@ -79,11 +77,12 @@ bool FindGameProgram(char* name) {
     return matched;
 }
 
-void WatchGameProcess(HANDLE process) {
+void WatchGameProcess(HANDLE process, HWND timerWnd, void (*gameGone)()) {
     ForgetGameProcess();
     if (!process) return;
     g_gameProcess = process;
-    g_watchWnd = FrameWnd() ? FrameWnd()->GetHwnd() : nullptr;
+    g_watchWnd = timerWnd;
+    g_gameGone = gameGone;
     SetTimer(g_watchWnd, kWatchTimer, kWatchMs, CheckGameProcess);
 }
 
@@ -92,18 +91,19 @@ void ForgetGameProcess() {
     if (g_gameProcess) CloseHandle(g_gameProcess);
     g_gameProcess = nullptr;
     g_watchWnd = nullptr;
+    g_gameGone = nullptr;
 }
 
-void cEditWnd::TestPlay(int whole) {
+bool StartTestPlay(HWND owner, HWND frame, int whole, void (*gameGone)()) {
     char program[MAX_PATH];
     if (!FindGameProgram(program)) {
         ErrorBox("ゲームプログラムが見つかりません！");
-        return;
+        return false;
     }
     cAppState& app = AppState();
     if (app.testPlaying) {
         ErrorBox("二重起動はできません！");
-        return;
+        return false;
     }
     app.testPlaying = 1;
     cStageDoc& doc = StageDoc();
@@ -112,24 +112,21 @@ void cEditWnd::TestPlay(int whole) {
         if (doc.m_StagePath.empty()) {
             ErrorBox("ステージファイルのパスが無効です！\n1度はステージを保存しないと、テストプレイは実行できません！");
             app.testPlaying = 0;
-            return;
+            return false;
         }
-        if (!SaveStage(true)) {
+        if (!SaveStage(owner, true)) {
             ErrorBox("ステージファイルのパスが無効です！\n1度ステージを保存する必要があります！");
             app.testPlaying = 0;
-            return;
+            return false;
         }
-        UpdateTitle();
         // The game reads the common palette too: a stale one is no test.
         if (!SaveCommonPalette()) {
             app.testPlaying = 0;
-            return;
+            return false;
         }
         UndoHistory().Clear();
-        UpdateUndoStates();
     }
 
-    HWND frame = m_lpFrame ? m_lpFrame->GetHwnd() : nullptr;
     std::string parameters;
     if (!whole && doc.m_StageOpen) parameters = "\"" + doc.m_StagePath + "\"";
     SHELLEXECUTEINFOA start = {};
@@ -146,35 +143,24 @@ void cEditWnd::TestPlay(int whole) {
         app.testPlaying = 0;
         // Nothing runs: the author edits on with undo at hand.
         if (doc.m_StageOpen) UndoHistory().Init(stage.m_UndoCount, stage.m_Stride, stage.m_Height);
-        UpdateUndoStates();
         ErrorBoxTo(frame, "ゲームプログラムが呼び出せません！");
-        return;
+        return false;
     }
     ErrorLogF("テストプレイ：%s %s を起動しました", program, parameters.c_str());
-    WatchGameProcess(start.hProcess);
+    WatchGameProcess(start.hProcess, frame, gameGone);
     app.active = 0;
+    return true;
 }
 
-void cEditWnd::OnCopyData(HWND, const COPYDATASTRUCT* data) {
-    if (!data || data->cbData < sizeof(int32_t) || !data->lpData) return;
+bool TakeGameNotice(const COPYDATASTRUCT* data) {
+    if (!data || data->cbData < sizeof(int32_t) || !data->lpData) return false;
     int32_t value;
     memcpy(&value, data->lpData, sizeof value);
     ErrorLogF("テストプレイ：ゲームプログラムからの通知 %lu (%ld)", static_cast<unsigned long>(data->dwData),
               static_cast<long>(value));
     // Only the end of the game this editor started ends a test play: any other end notice
     // would throw away the author's undo steps.
-    if (data->dwData != kGameClosed || !value || !AppState().testPlaying) return;
+    if (data->dwData != kGameClosed || !value || !AppState().testPlaying) return false;
     ForgetGameProcess();
-    EndTestPlay();
-}
-
-void cEditWnd::EndTestPlay() {
-    cEdStage& stage = ProjectStage();
-    if (!StageDoc().m_StagePath.empty()) UndoHistory().Init(stage.m_UndoCount, stage.m_Stride, stage.m_Height);
-    UpdateUndoStates();
-    if (m_hWnd) {
-        SetForegroundWindow(m_hWnd);
-        SetActiveWindow(m_hWnd);
-    }
-    AppState().testPlaying = 0;
+    return true;
 }

@@ -5,8 +5,8 @@
 
 #include <new>
 
-#include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
+#include "editor/shell/EditorState.h"
 #include "editor/shell/StagePage.h"
 #include "editor/world/BmpConvert.h"
 #include "editor/world/OptionIds.h"

@@ -2,9 +2,9 @@
 
 #include <new>
 
-#include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorFiles.h"
+#include "editor/shell/EditorState.h"
 #include "editor/world/PrjOptionPages.h"
 #include "framework/MessageBox.h"
 

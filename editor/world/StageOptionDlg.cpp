@@ -3,10 +3,10 @@
 #include <new>
 
 #include "data/Stage.h"
-#include "editor/shell/App.h"
 #include "editor/shell/AvailMemory.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorProject.h"
+#include "editor/shell/EditorState.h"
 #include "editor/shell/StagePage.h"
 #include "editor/shell/UndoHistory.h"
 #include "editor/world/OptionIds.h"

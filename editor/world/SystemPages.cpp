@@ -4,9 +4,9 @@
 
 #include "data/ProjectData.h"
 #include "data/ProjectDatabase.h"
-#include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorSound.h"
+#include "editor/shell/EditorState.h"
 #include "editor/world/SystemIds.h"
 #include "editor/world/SystemSettingSheet.h"
 #include "framework/NameList.h"

@@ -4,8 +4,8 @@
 
 #include "data/Paths.h"
 #include "data/ProjectData.h"
-#include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
+#include "editor/shell/EditorState.h"
 #include "editor/world/SystemPages.h"
 #include "framework/MessageBox.h"
 

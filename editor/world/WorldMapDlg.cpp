@@ -6,12 +6,11 @@
 #include "data/EditConfig.h"
 #include "data/Paths.h"
 #include "data/ProjectData.h"
-#include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorFiles.h"
 #include "editor/shell/EditorIds.h"
 #include "editor/shell/EditorProject.h"
-#include "editor/shell/FrameWnd.h"
+#include "editor/shell/EditorState.h"
 #include "editor/shell/SystemBitmaps.h"
 #include "editor/world/EventDlg.h"
 #include "editor/world/EventPaletteDlg.h"
@@ -644,7 +643,7 @@ void OpenWorldMapWnd(cEditWnd* main) {
         return;
     }
     main->m_lpWorldMapWnd = wnd;
-    if (cFrameWnd* frame = FrameWnd()) frame->m_FrontWnd = eFrontWorldMap;
+    AppState().front = eFrontWorldMap;
     if (!wnd->Create(0, TRUE)) {
         main->ReturnFromWorldMap();
         return;

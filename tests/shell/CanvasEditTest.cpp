@@ -342,7 +342,7 @@ TEST(CanvasEdit, DragsBeyondTheCanvasFollowTheMouseAndScrollTheView) {
         MouseButton(c.down);
         settle();
         // Beyond the right edge of the canvas (and of the window), on the same row.
-        const int columns = canvas.Main().CanvasWidth() / kCellSize;
+        const int columns = canvas.Main().ContentWidth() / kCellSize;
         const POINT beyond = canvas.ScreenPoint(columns + 2, 3);
         // The display may still report the mouse where it was: it is put there again each pass.
         for (int i = 0; i < 10; ++i) {

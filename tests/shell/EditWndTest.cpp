@@ -222,8 +222,8 @@ TEST(EditWnd, ScrollBarsSpanTheStageWithAPageOfTheCanvas) {
         EXPECT_EQ(bar.max, si.nMax) << bar.id;
         EXPECT_EQ(bar.page, si.nPage) << bar.id;
     }
-    EXPECT_EQ(640, f.Main().CanvasWidth());
-    EXPECT_EQ(480, f.Main().CanvasHeight());
+    EXPECT_EQ(640, f.Main().ContentWidth());
+    EXPECT_EQ(480, f.Main().ContentHeight());
 
     // A bar's new position is the view's.
     HWND horz = GetDlgItem(f.MainWnd(), IDC_CANVAS_HBAR);
@@ -304,8 +304,8 @@ TEST(EditWnd, ThePlacementIsStoredWhenTheWindowGoesAndReused) {
         GetWindowRect(f.MainWnd(), &outer);
         EXPECT_EQ(c.x, outer.left);
         EXPECT_EQ(c.y, outer.top);
-        EXPECT_EQ(c.width, f.Main().CanvasWidth());
-        EXPECT_EQ(c.height, f.Main().CanvasHeight());
+        EXPECT_EQ(c.width, f.Main().ContentWidth());
+        EXPECT_EQ(c.height, f.Main().ContentHeight());
 
         // The window as it is when it goes is what the configuration keeps.
         RebuildEditWnd(0);
@@ -418,7 +418,7 @@ TEST(EditWnd, ReturnsFromOtherWindowsBringTheEditorBackOnTheStageAsItIsNow) {
         stage.SetSize(100, 30);
         stage.m_Limit[eLimitRight] = 500;  // set beyond the stage by the window left
         UndoHistory().Clear();
-        FrameWnd()->m_FrontWnd = eFrontWorldMap;
+        AppState().front = eFrontWorldMap;
         EditorGroup().EnableAll(0);
         f.Main().Show(SW_HIDE);
         (f.Main().*c.back)();
@@ -427,7 +427,7 @@ TEST(EditWnd, ReturnsFromOtherWindowsBringTheEditorBackOnTheStageAsItIsNow) {
         bool viewClamped = c.back != &cEditWnd::ReturnFromWorldMap;
         EXPECT_EQ(viewClamped ? 99 : 500, stage.m_Limit[eLimitRight]) << c.name;  // the last column
         bool frontStage = c.back == &cEditWnd::ReturnFromStageSettings || c.back == &cEditWnd::ReturnFromWorldMap;
-        EXPECT_EQ(frontStage ? eFrontStage : eFrontWorldMap, FrameWnd()->m_FrontWnd) << c.name;
+        EXPECT_EQ(frontStage ? eFrontStage : eFrontWorldMap, AppState().front) << c.name;
         SCROLLINFO si = {sizeof si, SIF_RANGE};
         GetScrollInfo(GetDlgItem(f.MainWnd(), IDC_CANVAS_HBAR), SB_CTL, &si);
         EXPECT_EQ(c.resized ? 99 : 39, si.nMax) << c.name;

@@ -10,6 +10,7 @@
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorIds.h"
 #include "editor/shell/EditorProject.h"
+#include "editor/shell/EditorState.h"
 #include "editor/shell/FrameWnd.h"
 #include "editor/shell/StageDoc.h"
 #include "framework/Hook.h"

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "data/PrjOption.h"
+#include "editor/shell/StageFiles.h"
 #include "framework/FileDialogs.h"
 #include "tests/shell/EditorFixture.h"
 #include "tests/support/BoxAnswers.h"
@@ -67,7 +68,7 @@ TEST(StageFiles, SavingAnOlderVersionsFileNamesItAfterThisVersionAndPutsTheOldOn
         StageDoc().m_StageModified = 1;
         ProjectOption().m_OldStageFiles = c.option;
         dialogs.answers = {now};
-        EXPECT_TRUE(editor.Main().SaveStage(true));
+        EXPECT_TRUE(SaveStage(editor.MainWnd(), true));
         EXPECT_EQ(std::vector<std::string>{now}, dialogs.proposed);
         EXPECT_TRUE(Exists(now));
         EXPECT_EQ(c.oldThere, Exists(old));
@@ -76,7 +77,7 @@ TEST(StageFiles, SavingAnOlderVersionsFileNamesItAfterThisVersionAndPutsTheOldOn
         EXPECT_EQ(0, StageDoc().m_StageModified);
         // Now the file carries this version: Ctrl+S writes it without asking.
         dialogs.proposed.clear();
-        EXPECT_TRUE(editor.Main().SaveStage(true));
+        EXPECT_TRUE(SaveStage(editor.MainWnd(), true));
         EXPECT_TRUE(dialogs.proposed.empty());
         ProjectOption() = cPrjOption();
     }
@@ -102,18 +103,18 @@ TEST(StageFiles, JapaneseNamesSurviveSaveSaveAsAndTheMoveAside) {
         StageDoc().m_StagePath = old;
         dialogs.proposed.clear();
         dialogs.answers = {now};
-        EXPECT_TRUE(editor.Main().SaveStage(true));
+        EXPECT_TRUE(SaveStage(editor.MainWnd(), true));
         EXPECT_EQ(std::vector<std::string>{now}, dialogs.proposed);
         EXPECT_TRUE(Exists(now));
         EXPECT_EQ(now, StageDoc().m_StagePath);
         // Ctrl+S again: this version's file, overwritten without a dialog.
         dialogs.proposed.clear();
-        EXPECT_TRUE(editor.Main().SaveStage(true));
+        EXPECT_TRUE(SaveStage(editor.MainWnd(), true));
         EXPECT_TRUE(dialogs.proposed.empty());
         // Save-as to another Japanese name leaves the file it came from.
         const std::string copy = std::string("data\\stg4\\") + name + "ソ.stg4_147";
         dialogs.answers = {copy};
-        EXPECT_TRUE(editor.Main().SaveStage(false));
+        EXPECT_TRUE(SaveStage(editor.MainWnd(), false));
         EXPECT_TRUE(Exists(copy));
         EXPECT_TRUE(Exists(now));
         EXPECT_EQ(copy, StageDoc().m_StagePath);
@@ -140,7 +141,7 @@ TEST(StageFiles, ANeverSavedStageAsksForANameAndAFailedWriteKeepsTheFlags) {
     StageDoc().m_StagePath.clear();
     StageDoc().m_StageModified = 1;
     dialogs.answers = {""};
-    EXPECT_FALSE(editor.Main().SaveStage(true));
+    EXPECT_FALSE(SaveStage(editor.MainWnd(), true));
     EXPECT_EQ(std::vector<std::string>{""}, dialogs.proposed);
     // A target that cannot be written: the old file stays, the flag too, and it is said.
     CreateDirectoryA("data\\stg4", nullptr);
@@ -148,7 +149,7 @@ TEST(StageFiles, ANeverSavedStageAsksForANameAndAFailedWriteKeepsTheFlags) {
     Touch(target);
     HANDLE lock = CreateFileA(target.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     dialogs.answers = {target};
-    EXPECT_FALSE(editor.Main().SaveStage(false));
+    EXPECT_FALSE(SaveStage(editor.MainWnd(), false));
     CloseHandle(lock);
     EXPECT_EQ(1, StageDoc().m_StageModified);
     EXPECT_TRUE(StageDoc().m_StagePath.empty());
@@ -185,7 +186,7 @@ TEST(StageFiles, AskSaveKeepsTheEditorOpenUnlessTheAnswersAllowClosing) {
         StageDoc().m_CommonModified = c.common;
         for (int answer : c.answers) boxes.Answer(answer);
         dialogs.answers = {c.dialog};
-        EXPECT_EQ(c.allowed, editor.Main().AskSave());
+        EXPECT_EQ(c.allowed, AskSave(editor.MainWnd()));
         size_t questions = 0;
         for (const cShownBox& box : boxes.Shown()) questions += box.caption == "保存確認";
         EXPECT_EQ(static_cast<size_t>(c.boxes), questions);
@@ -322,7 +323,7 @@ TEST(StageFiles, StagePaletteFilesAreSavedAndLoadedAndAFailedLoadKeepsThePalette
     // A file that cannot be written is told and the save answers false.
     HANDLE lock = CreateFileA("data\\plt4\\Saved.plt4", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     dialogs.answers = {"data\\plt4\\Saved.plt4"};
-    EXPECT_FALSE(editor.Main().SaveStagePalette());
+    EXPECT_FALSE(SaveStagePalette(editor.MainWnd()));
     CloseHandle(lock);
     ASSERT_EQ(2u, boxes.Shown().size());
     EXPECT_NE(std::string::npos, boxes.Shown()[1].text.find("の保存に失敗しました"));

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "editor/shell/App.h"
+#include "editor/shell/EditorState.h"
 #include "framework/Page.h"
 #include "editor/shell/EditorFiles.h"
 #include "editor/shell/EditorSound.h"

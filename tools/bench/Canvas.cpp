@@ -11,6 +11,8 @@
 #include "editor/shell/App.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorIds.h"
+#include "editor/shell/EditorState.h"
+#include "editor/shell/FrameWnd.h"
 #include "editor/shell/StageDoc.h"
 #include "editor/shell/SystemBitmaps.h"
 #include "framework/Hook.h"
@@ -66,7 +68,7 @@ void BenchCanvas() {
         paint, [&] { memcpy(copy.data(), back.Bits(), copy.size()); }, reference);
     char row[160];
     snprintf(row, sizeof row, "repaint, 512 x 512 stage, %d x %d cells shown, three layers filled",
-             main.CanvasWidth() / kCellSize + 1, main.CanvasHeight() / kCellSize + 1);
+             main.ContentWidth() / kCellSize + 1, main.ContentHeight() / kCellSize + 1);
     PrintRow(row, paint, "memcpy of the back buffer", reference);
     printf("\nA full repaint takes %.0f %% of a 16.67 ms frame (median %.0f %%).\n", 100 * paint.min / kFrameMs,
            100 * paint.median / kFrameMs);

@@ -13,6 +13,8 @@
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorIds.h"
 #include "editor/shell/EditorProject.h"
+#include "editor/shell/EditorState.h"
+#include "editor/shell/FrameWnd.h"
 #include "editor/shell/LoadProject.h"
 #include "framework/Page.h"
 #include "tools/shots/WindowPicture.h"

@@ -21,6 +21,8 @@
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorIds.h"
 #include "editor/shell/EditorProject.h"
+#include "editor/shell/EditorState.h"
+#include "editor/shell/FrameWnd.h"
 #include "editor/shell/LoadProject.h"
 #include "editor/shell/StageDoc.h"
 #include "framework/Page.h"

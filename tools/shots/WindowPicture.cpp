@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "editor/shell/App.h"
+#include "editor/shell/EditorState.h"
 #include "framework/ChildWnd.h"
 
 bool SaveWindowPicture(HWND wnd, const std::string& path) {

@@ -1,28 +1,22 @@
-// Editing the stage on the canvas: the five pen modes under the left button, the right button's
-// range selection that captures the pen, and the keys that cut, clear and turn the selection.
-// Shift widens an edit to the characters and items, Ctrl to all three layers.
-#include <windows.h>
+#include "editor/shell/StageCanvas.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <new>
-#include <vector>
 
 #include "data/Stage.h"
-#include "editor/shell/App.h"
 #include "editor/shell/CanvasWalk.h"
-#include "editor/shell/EditWnd.h"
-#include "editor/shell/EditorProject.h"
 #include "editor/shell/StageDoc.h"
 #include "framework/MessageBox.h"
+#include "framework/Page.h"
 
 namespace {
-
-cCellEditor g_CellEditor = nullptr;
 
 // The drag's tick: the idle pass's own rate.
 const UINT_PTR kDragTimer = 1;
 const UINT kDragTick = 16;
+
+int Clamped(int value, int low, int high) { return std::max(low, std::min(value, high)); }
 
 bool KeyHeld(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }
 
@@ -70,7 +64,10 @@ struct cFloodFrame {
 
 }  // namespace
 
-void SetCellEditor(cCellEditor editor) { g_CellEditor = editor; }
+cCanvasCursor& CanvasCursor() {
+    static cCanvasCursor cursor;
+    return cursor;
+}
 
 int32_t CanvasMask(int32_t layer) {
     if (KeyHeld(VK_SHIFT)) return eLayerCharas | eLayerItems;
@@ -78,17 +75,64 @@ int32_t CanvasMask(int32_t layer) {
     return 1 << layer;
 }
 
-// Nothing is recorded while the game plays the stage: the history was given up for it. An
-// edit whose step cannot be had goes on without one, after saying so.
-void cEditWnd::PushUndo(int32_t mask) {
-    if (AppState().testPlaying) return;
-    if (!UndoHistory().Push(mask, ProjectStage())) ErrorMessage("メモリが不足しています！");
-    UpdateUndoStates();
+void cStageCanvas::Attach(uint16_t id) { m_Ctrl.Attach(&m_Page, id); }
+
+void cStageCanvas::Fit() {
+    const cEdStage& stage = ProjectStage();
+    m_Page.FitCanvas(m_Ctrl, m_BackBuffer, stage.m_Width, stage.m_Height, kCellSize, &m_ScrollX, &m_ScrollY);
 }
 
-void cEditWnd::PushUndoLayer(int32_t layer) { PushUndo(1 << layer); }
+void cStageCanvas::ViewPlayer() {
+    const cEdStage& stage = ProjectStage();
+    if (stage.m_Width <= 0 || stage.m_Height <= 0) return;
+    cPoint hero = stage.FindHero();
+    if (hero.x < 0) return;
+    m_ScrollX = Clamped(hero.x - 10, 0, std::max(stage.m_Width - 20, 0));
+    m_ScrollY = Clamped(hero.y - 7, 0, std::max(stage.m_Height - 15, 0));
+    m_Page.HorzBar().SetPos(m_ScrollX);
+    m_Page.VertBar().SetPos(m_ScrollY);
+    m_ScrollX = m_Page.HorzBar().GetPos();
+    m_ScrollY = m_Page.VertBar().GetPos();
+}
 
-void cEditWnd::PutPenCell(uint32_t index, size_t p, int32_t mask) {
+void cStageCanvas::Scrolled() {
+    m_ScrollX = m_Page.HorzBar().GetPos();
+    m_ScrollY = m_Page.VertBar().GetPos();
+}
+
+bool cStageCanvas::Paint() {
+    HDC back = m_BackBuffer.GetDC();
+    if (!back) return false;
+    cCanvasView view;
+    view.scrollX = m_ScrollX;
+    view.scrollY = m_ScrollY;
+    view.cursor = {CanvasCursor().x, CanvasCursor().y};
+    view.mask = CanvasMask(StageDoc().m_Layer);
+    view.drag = m_Drag != 0;
+    view.lineStart = m_LineStart;
+    view.rectStart = m_RectStart;
+    view.selStart = m_SelStart;
+    PaintCanvas(m_BackBuffer, view);
+    if (HWND canvas = m_Ctrl.GetHwnd()) {
+        if (HDC dc = ::GetDC(canvas)) {
+            BitBlt(dc, 0, 0, m_BackBuffer.Width(), m_BackBuffer.Height(), back, 0, 0, SRCCOPY);
+            ReleaseDC(canvas, dc);
+        }
+    }
+    return true;
+}
+
+void cStageCanvas::SetCursorCell(int mx, int my) {
+    cCanvasCursor& cursor = CanvasCursor();
+    mx = Clamped(mx, 0, std::max(m_Page.ContentWidth() - 1, 0));
+    my = Clamped(my, 0, std::max(m_Page.ContentHeight() - 1, 0));
+    cursor.x = m_ScrollX + mx / kCellSize;
+    cursor.y = m_ScrollY + my / kCellSize;
+    cursor.pixelX = mx / kCellSize * kCellSize;
+    cursor.pixelY = my / kCellSize * kCellSize;
+}
+
+void cStageCanvas::PutPenCell(uint32_t index, size_t p, int32_t mask) {
     cStageDoc& doc = StageDoc();
     cEdStage& stage = ProjectStage();
     if ((mask & eLayerBlocks) && InPen(doc.m_PenBlocks, p)) stage.m_Blocks.Put(index, doc.m_PenBlocks[p]);
@@ -96,24 +140,25 @@ void cEditWnd::PutPenCell(uint32_t index, size_t p, int32_t mask) {
     if ((mask & eLayerItems) && InPen(doc.m_PenItems, p)) stage.m_Items.Put(index, doc.m_PenItems[p]);
 }
 
-void cEditWnd::OnCanvasMouse(UINT msg, WPARAM wParam, LPARAM) {
+void cStageCanvas::OnMouse(UINT msg, WPARAM wParam, int x, int y) {
+    SetCursorCell(x, y);
     cStageDoc& doc = StageDoc();
     if (!doc.m_StageOpen) return;
     if (msg == WM_LBUTTONDOWN) doc.m_StageModified = 1;
-    typedef void (cEditWnd::*cTool)(UINT, WPARAM);
-    static const cTool tools[ePenModes] = {&cEditWnd::PenNormal, &cEditWnd::PenLine, &cEditWnd::PenRect,
-                                           &cEditWnd::PenFill, &cEditWnd::PenParams};
+    typedef void (cStageCanvas::*cTool)(UINT, WPARAM);
+    static const cTool tools[ePenModes] = {&cStageCanvas::PenNormal, &cStageCanvas::PenLine, &cStageCanvas::PenRect,
+                                           &cStageCanvas::PenFill, &cStageCanvas::PenParams};
     if (doc.m_DrawKind != kDrawSelect && doc.m_PenMode >= 0 && doc.m_PenMode < ePenModes)
         (this->*tools[doc.m_PenMode])(msg, wParam);
     if (msg == WM_RBUTTONDBLCLK)
         EditCellAtCursor();
     else
         OnSelect(msg);
-    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN) SetFocus(m_hWnd);
+    if (msg == WM_LBUTTONDOWN || msg == WM_RBUTTONDOWN) SetFocus(m_Page.GetHwnd());
 }
 
-void cEditWnd::PenNormal(UINT msg, WPARAM wParam) {
-    if (msg == WM_LBUTTONDOWN) PushUndo(eLayerAll);
+void cStageCanvas::PenNormal(UINT msg, WPARAM wParam) {
+    if (msg == WM_LBUTTONDOWN) m_Host.PushUndo(eLayerAll);
     if (msg != WM_LBUTTONDOWN && !(msg == WM_MOUSEMOVE && (wParam & MK_LBUTTON))) return;
     const cStageDoc& doc = StageDoc();
     const cEdStage& stage = ProjectStage();
@@ -123,10 +168,10 @@ void cEditWnd::PenNormal(UINT msg, WPARAM wParam) {
         for (int32_t c = 0; c < doc.m_PenWidth && cursor.x + c < stage.m_Width; ++c)
             if (cursor.x + c >= 0 && cursor.y + r >= 0)
                 PutPenCell(stage.CellIndex(cursor.x + c, cursor.y + r), r * doc.m_PenWidth + c, mask);
-    RepaintPalettes();
+    m_Host.RepaintPalettes();
 }
 
-void cEditWnd::PenLine(UINT msg, WPARAM) {
+void cStageCanvas::PenLine(UINT msg, WPARAM) {
     const cCanvasCursor& cursor = CanvasCursor();
     if (msg == WM_LBUTTONDOWN) {
         m_LineStart = {cursor.x, cursor.y};
@@ -136,19 +181,19 @@ void cEditWnd::PenLine(UINT msg, WPARAM) {
     }
 }
 
-void cEditWnd::EndLine() {
+void cStageCanvas::EndLine() {
     const cStageDoc& doc = StageDoc();
     const cEdStage& stage = ProjectStage();
     const cCanvasCursor& cursor = CanvasCursor();
     const int32_t mask = CanvasMask(doc.m_Layer);
-    PushUndo(mask);
+    m_Host.PushUndo(mask);
     WalkLine(m_LineStart, {cursor.x, cursor.y}, doc.m_PenWidth, stage.m_Width, stage.m_Height,
              [&](int32_t x, int32_t y, int32_t k) { PutPenCell(stage.CellIndex(x, y), k, mask); });
-    RepaintPalettes();
+    m_Host.RepaintPalettes();
     EndDrag();
 }
 
-void cEditWnd::PenRect(UINT msg, WPARAM) {
+void cStageCanvas::PenRect(UINT msg, WPARAM) {
     const cCanvasCursor& cursor = CanvasCursor();
     if (msg == WM_LBUTTONDOWN) {
         m_RectStart = {cursor.x, cursor.y};
@@ -158,25 +203,25 @@ void cEditWnd::PenRect(UINT msg, WPARAM) {
     if (msg == WM_LBUTTONUP && m_Drag) EndRect();
 }
 
-void cEditWnd::EndRect() {
+void cStageCanvas::EndRect() {
     const cStageDoc& doc = StageDoc();
     const cEdStage& stage = ProjectStage();
     const cCanvasCursor& cursor = CanvasCursor();
     const int32_t mask = CanvasMask(doc.m_Layer);
-    PushUndo(mask);
+    m_Host.PushUndo(mask);
     WalkRect(m_RectStart, {cursor.x, cursor.y}, doc.m_PenWidth, doc.m_PenHeight, stage.m_Width, stage.m_Height,
              [&](int32_t x, int32_t y, int32_t p) { PutPenCell(stage.CellIndex(x, y), p, mask); });
-    RepaintPalettes();
+    m_Host.RepaintPalettes();
     EndDrag();
 }
 
-void cEditWnd::PenFill(UINT msg, WPARAM) {
+void cStageCanvas::PenFill(UINT msg, WPARAM) {
     if (msg != WM_LBUTTONDOWN) return;
     const cStageDoc& doc = StageDoc();
     cEdStage& stage = ProjectStage();
     const cCanvasCursor& cursor = CanvasCursor();
     if (!stage.m_Blocks.IsCell(cursor.x, cursor.y)) return;
-    PushUndoLayer(doc.m_Layer);
+    m_Host.PushUndo(1 << doc.m_Layer);
     const uint32_t start = stage.CellIndex(cursor.x, cursor.y);
     std::vector<uint32_t> map;
     try {
@@ -211,11 +256,11 @@ void cEditWnd::PenFill(UINT msg, WPARAM) {
         ErrorMessage("メモリが不足しています！");
         return;
     }
-    RepaintPalettes();
+    m_Host.RepaintPalettes();
 }
 
 template <class F>
-void cEditWnd::Flood(std::vector<uint32_t>& map, F same) {
+void cStageCanvas::Flood(std::vector<uint32_t>& map, F same) {
     const cStageDoc& doc = StageDoc();
     const cEdStage& stage = ProjectStage();
     const cCanvasCursor& cursor = CanvasCursor();
@@ -255,23 +300,23 @@ void cEditWnd::Flood(std::vector<uint32_t>& map, F same) {
 }
 
 // The data windows that edit a cell are opened by their own libraries.
-void cEditWnd::PenParams(UINT msg, WPARAM) {
+void cStageCanvas::PenParams(UINT msg, WPARAM) {
     if (msg == WM_LBUTTONDOWN) EditCellAtCursor();
 }
 
-void cEditWnd::EditCellAtCursor() {
+void cStageCanvas::EditCellAtCursor() {
     const int32_t layer = StageDoc().m_Layer;
     const cEdStage& stage = ProjectStage();
     const cCanvasCursor& cursor = CanvasCursor();
-    if (!g_CellEditor || !stage.m_Blocks.IsCell(cursor.x, cursor.y)) return;
+    if (!stage.m_Blocks.IsCell(cursor.x, cursor.y)) return;
     const uint32_t index = stage.CellIndex(cursor.x, cursor.y);
     const bool occupied = layer == eLayerBlock   ? !stage.m_Blocks.IsEmpty(index)
                           : layer == eLayerChara ? !stage.m_Charas.IsEmpty(index)
                                                  : !stage.m_Items.IsEmpty(index);
-    if (occupied) g_CellEditor(this, layer, index);
+    if (occupied) m_Host.EditCell(layer, index);
 }
 
-void cEditWnd::OnSelect(UINT msg) {
+void cStageCanvas::OnSelect(UINT msg) {
     cStageDoc& doc = StageDoc();
     const cCanvasCursor& cursor = CanvasCursor();
     if (msg == WM_RBUTTONDOWN) {
@@ -290,7 +335,7 @@ void cEditWnd::OnSelect(UINT msg) {
     if (msg == WM_RBUTTONUP) {
         CaptureSelection(CanvasMask(doc.m_Layer));
         doc.m_DrawKind = DrawKindOf(doc.m_PenMode);
-        RepaintPalettes();
+        m_Host.RepaintPalettes();
         EndDrag();
     }
 }
@@ -311,7 +356,7 @@ void ForSelection(cPoint start, F visit) {
 
 }  // namespace
 
-void cEditWnd::CaptureSelection(int32_t mask) {
+void cStageCanvas::CaptureSelection(int32_t mask) {
     cStageDoc& doc = StageDoc();
     if (doc.m_DrawKind != kDrawSelect) return;
     const cEdStage& stage = ProjectStage();
@@ -326,7 +371,7 @@ void cEditWnd::CaptureSelection(int32_t mask) {
     });
 }
 
-void cEditWnd::ClearSelection(int32_t mask) {
+void cStageCanvas::ClearSelection(int32_t mask) {
     if (StageDoc().m_DrawKind != kDrawSelect) return;
     cEdStage& stage = ProjectStage();
     ForSelection(m_SelStart, [&](uint32_t s, size_t) {
@@ -338,29 +383,30 @@ void cEditWnd::ClearSelection(int32_t mask) {
 
 // A drag keeps a timer running: the idle pass waits for messages, and a mouse resting beyond the
 // canvas sends none, so the tick is what lets it go on scrolling.
-void cEditWnd::BeginDrag() {
+void cStageCanvas::BeginDrag() {
     m_Drag = 1;
-    SetTimer(m_hWnd, kDragTimer, kDragTick, nullptr);
+    SetTimer(m_Page.GetHwnd(), kDragTimer, kDragTick, nullptr);
 }
 
-void cEditWnd::EndDrag() {
+void cStageCanvas::EndDrag() {
     m_Drag = 0;
-    KillTimer(m_hWnd, kDragTimer);
+    KillTimer(m_Page.GetHwnd(), kDragTimer);
 }
 
 // Beyond the canvas no mouse message comes: the buttons and the mouse are read here instead.
-void cEditWnd::OnFrame() {
+bool cStageCanvas::OnFrame() {
     cStageDoc& doc = StageDoc();
-    if (!m_Ready || !doc.m_StageOpen || !GetMousePos(1, kMouseRead | kMousePress | kMouseRelease)) return;
-    const POINT pt = m_Mouse.pt;
-    if (!m_Drag || (pt.x >= 0 && pt.y >= 0 && pt.x < m_ContentWidth && pt.y < m_ContentHeight)) return;
+    if (!doc.m_StageOpen || !m_Page.GetMousePos(1, kMouseRead | kMousePress | kMouseRelease)) return false;
+    const POINT pt = m_Page.MouseState().pt;
+    if (!m_Drag || (pt.x >= 0 && pt.y >= 0 && pt.x < m_Page.ContentWidth() && pt.y < m_Page.ContentHeight()))
+        return false;
     SetCursorCell(pt.x, pt.y);
-    const cMouseButtons& buttons = m_Mouse.buttons;
+    const cMouseButtons& buttons = m_Page.MouseState().buttons;
     if (doc.m_DrawKind == kDrawSelect) {
         // A new press ends the drag without taking the pen.
         if (buttons.m_RightPressed) {
             EndDrag();
-            return;
+            return false;
         }
         if (buttons.m_RightDown)
             OnSelect(WM_MOUSEMOVE);
@@ -369,29 +415,30 @@ void cEditWnd::OnFrame() {
     } else if (doc.m_PenMode == ePenLine || doc.m_PenMode == ePenRect) {
         if (buttons.m_LeftPressed) {
             EndDrag();
-            return;
+            return false;
         }
         // While the button is held the cursor alone moves the line's or rectangle's end.
         if (!buttons.m_LeftDown && buttons.m_LeftReleased) doc.m_PenMode == ePenLine ? EndLine() : EndRect();
     }
     if (buttons.m_LeftDown || buttons.m_RightDown) {
-        AutoScroll(&m_ScrollX, &m_ScrollY);
+        m_Page.AutoScroll(&m_ScrollX, &m_ScrollY);
         SetCursorCell(pt.x, pt.y);
     }
-    OnPaint();
+    return true;
 }
 
-void cEditWnd::OnCanvasKey(WPARAM key) {
+void cStageCanvas::OnKey(WPARAM key) {
     cStageDoc& doc = StageDoc();
     if (!doc.m_StageOpen) return;
     if (key == VK_SPACE) {
         doc.NextLayer();
-        SetFocus(m_hWnd);
+        m_Host.ShowLayer(doc.m_Layer);
+        SetFocus(m_Page.GetHwnd());
         return;
     }
     if ((key != 'D' && key != 'Q' && key != 'R') || doc.m_DrawKind != kDrawSelect) return;
     const int32_t mask = CanvasMask(doc.m_Layer);
-    PushUndo(mask);
+    m_Host.PushUndo(mask);
     if (key == 'D') {
         CaptureSelection(mask);
         ClearSelection(mask);
