@@ -7,3 +7,8 @@ add_dependencies(test_shell editor)
 add_executable(standin_game WIN32 ${CMAKE_CURRENT_SOURCE_DIR}/shell/standin/StandInGame.cpp
                ${CMAKE_CURRENT_SOURCE_DIR}/shell/standin/StandInGame.rc)
 add_dependencies(test_shell standin_game)
+# The shell runs one way (its document knows no window, the app sits on top): its includes are
+# checked on the host, and the check's own rules on small made-up trees.
+find_package(Python3 3.9 COMPONENTS Interpreter REQUIRED)
+add_test(NAME ShellLayers COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/check_layers.py ${CMAKE_SOURCE_DIR})
+add_test(NAME ShellLayersRules COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/check_layers.py --self-test)
