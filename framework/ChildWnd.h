@@ -294,7 +294,12 @@ public:
     // Gives every registered window its per-frame call (OnFrame).
     void FrameAll();
     // 1 when the message was consumed; the loop then neither translates nor dispatches it.
+    // Closed sheets go first (DropClosedSheets).
     int PreTranslate(MSG* msg);
+    // Destroys and deletes each sheet closed with OK or Cancel and clears its owner's slot. A
+    // loop calls it after each message as well, so that a sheet that message closed goes at
+    // once and not only when another message comes.
+    void DropClosedSheets();
 
 private:
     struct cSheetEntry {

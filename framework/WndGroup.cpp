@@ -40,6 +40,19 @@ void cWndGroup::FrameAll() {
         if (std::find(m_Wnds.begin(), m_Wnds.end(), wnd) != m_Wnds.end()) wnd->OnFrame();
 }
 
+void cWndGroup::DropClosedSheets() {
+    // A sheet closed with OK or Cancel has no current page any more.
+    std::vector<cSheetEntry> sheets = m_Sheets;
+    for (const cSheetEntry& entry : sheets) {
+        HWND sheet = entry.sheet->GetHwnd();
+        if (sheet && !PropSheet_GetCurrentPageHwnd(sheet)) {
+            entry.sheet->Close();
+            delete entry.sheet;
+            if (entry.ownerSlot) *entry.ownerSlot = nullptr;
+        }
+    }
+}
+
 int cWndGroup::PreTranslate(MSG* msg) {
     for (cChildWnd* wnd : m_Wnds) {
         if (!wnd->IsActiveWindow()) continue;
@@ -55,17 +68,7 @@ int cWndGroup::PreTranslate(MSG* msg) {
         }
     }
 
-    // A sheet closed with OK or Cancel has no current page any more.
-    std::vector<cSheetEntry> sheets = m_Sheets;
-    for (const cSheetEntry& entry : sheets) {
-        HWND sheet = entry.sheet->GetHwnd();
-        if (sheet && !PropSheet_GetCurrentPageHwnd(sheet)) {
-            entry.sheet->Close();
-            delete entry.sheet;
-            if (entry.ownerSlot) *entry.ownerSlot = nullptr;
-        }
-    }
-
+    DropClosedSheets();
     for (cChildWnd* wnd : m_Wnds)
         if (wnd->m_hWnd && IsDialogMessageA(wnd->m_hWnd, msg)) return 1;
     for (const cSheetEntry& entry : m_Sheets)

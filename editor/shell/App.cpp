@@ -136,9 +136,12 @@ int RunMessageLoop() {
     for (;;) {
         if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_QUIT) return static_cast<int>(msg.wParam);
-            if (EditorGroup().PreTranslate(&msg)) continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
+            if (!EditorGroup().PreTranslate(&msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+            // The loop may wait for the next message now: a sheet this one closed goes first.
+            EditorGroup().DropClosedSheets();
         } else if (!AppState().active) {
             WaitMessage();
         } else {

@@ -97,6 +97,24 @@ TEST(PropSheet, ApplyStoresEveryOpenedPageAndCancelLetsTheGroupDeleteTheSheet) {
     EXPECT_EQ(1, log.applied[0]);
 }
 
+TEST(PropSheet, SheetClosedWithCancelGoesAtTheGroupsSweepWithoutAnotherMessage) {
+    cWndGroup group;
+    cSheetLog log;
+    cPropSheet* slot = nullptr;
+    cTestSheet* sheet = new cTestSheet(nullptr, &group, &slot, &log, 2);
+    slot = sheet;
+    HWND wnd = sheet->GetHwnd();
+    ASSERT_NE(nullptr, wnd);
+    group.DropClosedSheets();
+    ASSERT_EQ(sheet, slot) << "an open sheet stays";
+
+    SendMessageA(GetDlgItem(wnd, IDCANCEL), BM_CLICK, 0, 0);
+    group.DropClosedSheets();
+    EXPECT_EQ(nullptr, slot);
+    EXPECT_FALSE(IsWindow(wnd));
+    EXPECT_EQ(1, log.reset[0]);
+}
+
 TEST(PropSheet, CurrentPageFollowsSelectionAndRepaints) {
     cSheetLog log;
     cTestSheet sheet(nullptr, nullptr, nullptr, &log, 3);
