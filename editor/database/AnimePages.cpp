@@ -4,8 +4,8 @@
 #include <new>
 
 #include "data/ElementNames.h"
-#include "data/Chara.h"
 #include "data/ProjectDatabase.h"
+#include "editor/database/AnimeSample.h"
 #include "editor/shell/DrawObject.h"
 #include "editor/shell/GraphicRanges.h"
 #include "framework/Format.h"
@@ -47,18 +47,6 @@ void SetPreviewAnime(const cAnime& anime) {
     cAnimePatterns patterns;
     patterns.push_back(PreviewPattern(anime));
     DatabasePreviewPlayer().SetPatterns(patterns);
-}
-
-void DrawAnimeSample(cPictureBox& box, int kind, int number, int32_t frame) {
-    if (!box.GetHwnd()) return;
-    cEdChara sample;
-    sample.m_GraphicSrc = static_cast<uint8_t>(kind);
-    sample.m_Graphic = static_cast<uint16_t>(number);
-    sample.m_GraphicShift = static_cast<uint16_t>(frame);
-    cDib& canvas = box.Canvas();
-    canvas.Clear(0);
-    DrawCharaObject(canvas, 0, 0, sample, false);
-    box.Present();
 }
 
 cAnimeSampleCtrls::cAnimeSampleCtrls(cAnime* anime) {

@@ -28,8 +28,6 @@ cAnimePlayer& DatabasePreviewPlayer();
 cAnimePattern PreviewPattern(const cAnime& anime);
 // The preview player plays the anime from its first frame.
 void SetPreviewAnime(const cAnime& anime);
-// A sample of the bitmap kind and number at the frame, drawn into the box.
-void DrawAnimeSample(cPictureBox& box, int kind, int number, int32_t frame);
 
 // The controls of an anime's sample: the bitmap kind combo, the number and start-frame edits
 // and the preview box, bound to the anime's three sample fields.

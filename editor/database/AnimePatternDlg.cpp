@@ -1,6 +1,6 @@
 #include "editor/database/AnimePatternDlg.h"
 
-#include "editor/database/AnimePages.h"
+#include "editor/database/AnimeSample.h"
 #include "editor/database/DbPage.h"
 #include "framework/Format.h"
 #include "framework/FrameworkIds.h"

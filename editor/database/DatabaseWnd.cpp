@@ -43,7 +43,7 @@ bool cDatabaseWnd::CreatePages() {
             return false;
         }
     }
-    m_lpPages[0]->SetSheetFirst();
+    m_lpPages[0]->SetSheetFirst(this);
     for (cDbPage* page : m_lpPages) m_Pages.push_back(page);
     if (!Open()) return false;
     SetWindowTextA(m_hWnd, "データベース");

@@ -3,6 +3,7 @@
 // of the project's database, in a fixed order. Its pages edit working copies; OK and Apply put
 // every opened page's copy into the project's tables and save the ten table files as one set.
 // Closing it (its first page's window going) stops the music and gives the editor back.
+#include "editor/database/DbSheet.h"
 #include "framework/PropSheet.h"
 
 class cDbPage;
@@ -10,7 +11,7 @@ class cEditWnd;
 
 const int kDatabasePages = 10;
 
-class cDatabaseWnd : public cPropSheet {
+class cDatabaseWnd : public cPropSheet, public cDbSheet {
 public:
     // ownerSlot: the pointer that holds this window, cleared when the group deletes it.
     cDatabaseWnd(cChildWnd* parent, cWndGroup* group, cPropSheet** ownerSlot);
@@ -20,7 +21,7 @@ public:
     bool CreatePages();
     // Commits every opened page and saves the tables; false (reported) when a table file could
     // not be written: every table file then keeps its old contents.
-    bool ApplyAll();
+    bool ApplyAll() override;
 
     cDbPage* Page(int index) const { return m_lpPages[index]; }
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "editor/database/DatabaseIds.h"
-#include "editor/database/DatabaseWnd.h"
+#include "editor/database/DbSheet.h"
 #include "framework/InputDlg.h"
 #include "framework/PropSheet.h"
 #include "data/ProjectData.h"
@@ -138,9 +138,9 @@ INT_PTR cDbPage::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             SetWindowLongPtrA(wnd, DWLP_MSGRESULT, 0);
             return 1;
         }
-        if (code == static_cast<UINT>(PSN_APPLY) && m_SheetFirst) return OnApply(wnd);
+        if (code == static_cast<UINT>(PSN_APPLY) && m_lpFirstOf) return OnApply(wnd);
     }
-    if (msg == WM_DESTROY && m_SheetFirst) OnWindowGone();
+    if (msg == WM_DESTROY && m_lpFirstOf) OnWindowGone();
     return result;
 }
 
@@ -148,8 +148,7 @@ INT_PTR cDbPage::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
 // database is applied exactly once per press. A failed save keeps the sheet open with its
 // Apply button enabled.
 INT_PTR cDbPage::OnApply(HWND wnd) {
-    cDatabaseWnd* sheet = dynamic_cast<cDatabaseWnd*>(m_lpSheet);
-    bool saved = !sheet || sheet->ApplyAll();
+    bool saved = m_lpFirstOf->ApplyAll();
     SetWindowLongPtrA(wnd, DWLP_MSGRESULT, saved ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE);
     if (!saved && m_hSheet) PostMessageA(m_hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(wnd), 0);
     return 1;

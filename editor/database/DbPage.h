@@ -14,6 +14,8 @@
 #include "framework/Page.h"
 #include "framework/StrEdit.h"
 
+class cDbSheet;
+
 // A path field takes at most this many bytes; longer ones are refused, never cut.
 const int kDbPathLimit = 259;
 // A name field takes at most this many bytes.
@@ -47,7 +49,7 @@ public:
 
     bool IsInitialised() const { return m_Ready != 0; }
     // The sheet's first page answers for the whole window: Apply, and the window's end.
-    void SetSheetFirst() { m_SheetFirst = true; }
+    void SetSheetFirst(cDbSheet* sheet) { m_lpFirstOf = sheet; }
     // Test seam: the record list's control id, for the tests to drive the list.
     uint16_t ListId() const { return m_ListId; }
 
@@ -93,5 +95,6 @@ private:
     INT_PTR OnApply(HWND wnd);
     void OnWindowGone();
 
-    bool m_SheetFirst = false;
+    // The sheet this page is the first page of; none for the other pages.
+    cDbSheet* m_lpFirstOf = nullptr;
 };

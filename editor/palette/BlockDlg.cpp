@@ -9,8 +9,7 @@
 #include "data/ProjectDatabase.h"
 #include "editor/flow/CondIds.h"
 #include "editor/palette/BlockIds.h"
-#include "editor/palette/BlockWnd.h"
-#include "editor/palette/PaletteDlg.h"
+#include "editor/palette/DataWnd.h"
 #include "editor/palette/PaletteLists.h"
 #include "editor/shell/DrawObject.h"
 #include "editor/shell/GraphicRanges.h"
@@ -141,8 +140,8 @@ cBlockDlg::cBlockDlg(cChildWnd* parent, cWndGroup* group, int source, uint32_t c
     m_Buttons[0].m_Desc.Set(IDC_BK_PREV);
     m_Buttons[1].m_Desc.Set(IDC_BK_NEXT);
     m_Pictures.resize(2);
-    m_Pictures[0].m_Desc.Set(IDC_BK_PREVIEW, kPaletteCell, kPaletteCell);
-    m_Pictures[1].m_Desc.Set(IDC_BK_PREVIEW_SMALL, kPaletteCell, kPaletteCell);
+    m_Pictures[0].m_Desc.Set(IDC_BK_PREVIEW, kElementCell, kElementCell);
+    m_Pictures[1].m_Desc.Set(IDC_BK_PREVIEW_SMALL, kElementCell, kElementCell);
     if (const cEdBlock* origin = m_From.Origin()) Load(*origin);
     m_Conds.Bind(&m_Work.m_Conditions);
 }

@@ -5,10 +5,7 @@
 
 #include "data/EditConfig.h"
 #include "editor/palette/BlockDlg.h"
-#include "editor/palette/PaletteDlg.h"
-#include "editor/palette/PaletteLists.h"
-#include "editor/shell/EditWnd.h"
-#include "editor/shell/EditorState.h"
+#include "editor/shell/EditorProject.h"
 #include "framework/MessageBox.h"
 
 cBlockWnd::cBlockWnd(cChildWnd* parent, cWndGroup* group, cPropSheet** slot, int source, uint32_t cell)

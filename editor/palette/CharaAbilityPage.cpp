@@ -18,7 +18,7 @@ const uint16_t kRangeButton = IDC_CH_INHERIT_FIRST + 7;
 
 }  // namespace
 
-cCharaAbilityPage::cCharaAbilityPage(cCharaDataSheet* sheet, cChildWnd* parent, cWndGroup* group)
+cCharaAbilityPage::cCharaAbilityPage(cCharaSheetOwner* sheet, cChildWnd* parent, cWndGroup* group)
     : cCharaPage(IDD_CHARA_ABILITY, sheet, 2, parent, group) {
     BindCommon();
     BuildTableNameList(&m_Effects, ProjectDatabase().m_Effects, "なし", 0, 3, 0);

@@ -8,7 +8,7 @@
 
 class cCharaAbilityPage : public cCharaPage {
 public:
-    cCharaAbilityPage(cCharaDataSheet* sheet, cChildWnd* parent, cWndGroup* group);
+    cCharaAbilityPage(cCharaSheetOwner* sheet, cChildWnd* parent, cWndGroup* group);
 
 protected:
     void UpdateDependentEnables() override;

@@ -48,7 +48,7 @@ cCharaActionPage::cCharaActionPage(cRecordVector<cFlow>* flows, int operation, i
     RestyleTemplate(WS_CHILD | WS_DISABLED, DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU);
 }
 
-cCharaActionPage::cCharaActionPage(cCharaDataSheet* sheet, cChildWnd* parent, cWndGroup* group)
+cCharaActionPage::cCharaActionPage(cCharaSheetOwner* sheet, cChildWnd* parent, cWndGroup* group)
     : cCharaPage(IDD_CHARA_ACTION, sheet, 3, parent, group), m_Conds(kFlowCondList) {
     BindCommon();
     if (!m_Work.m_Flows.empty()) m_Flow = m_Work.m_Flows[0];

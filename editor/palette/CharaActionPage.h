@@ -17,7 +17,7 @@ int RunFlowDataWindow(cRecordVector<cFlow>& flows, int operation, int flowId, cC
 
 class cCharaActionPage : public cCharaPage {
 public:
-    cCharaActionPage(cCharaDataSheet* sheet, cChildWnd* parent, cWndGroup* group);
+    cCharaActionPage(cCharaSheetOwner* sheet, cChildWnd* parent, cWndGroup* group);
     // The flow data window: the page on its own, modal, over a copy of the flows that its OK
     // writes back. For "変更" (operation 1) of a flow ID 1..26 every flow takes that ID, which
     // the ID combo shows disabled.

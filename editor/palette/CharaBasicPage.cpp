@@ -4,7 +4,7 @@
 #include "data/FlowTables.h"
 #include "editor/flow/CondIds.h"
 #include "editor/palette/CharaIds.h"
-#include "editor/palette/CharaSheet.h"
+#include "editor/palette/ElementSource.h"
 #include "editor/palette/PaletteLists.h"
 #include "framework/NameList.h"
 
@@ -24,7 +24,7 @@ enum eControl { eControlPlayer = 0, eControlComputer = 1 };
 
 }  // namespace
 
-cCharaBasicPage::cCharaBasicPage(cCharaDataSheet* sheet, cChildWnd* parent, cWndGroup* group)
+cCharaBasicPage::cCharaBasicPage(cCharaSheetOwner* sheet, cChildWnd* parent, cWndGroup* group)
     : cCharaPage(IDD_CHARA_BASIC, sheet, 0, parent, group), m_Conds(kElementCondList) {
     BindCommon();
     cEdChara& c = m_Work;

@@ -10,7 +10,7 @@
 
 class cCharaBasicPage : public cCharaPage {
 public:
-    cCharaBasicPage(cCharaDataSheet* sheet, cChildWnd* parent, cWndGroup* group);
+    cCharaBasicPage(cCharaSheetOwner* sheet, cChildWnd* parent, cWndGroup* group);
 
 
 protected:

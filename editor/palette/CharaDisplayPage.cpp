@@ -5,8 +5,6 @@
 #include "data/ElementNames.h"
 #include "data/ProjectDatabase.h"
 #include "editor/palette/CharaIds.h"
-#include "editor/palette/CharaSheet.h"
-#include "editor/palette/PaletteDlg.h"
 #include "editor/shell/DrawObject.h"
 #include "editor/shell/GraphicRanges.h"
 #include "framework/NameList.h"
@@ -23,10 +21,10 @@ const uint16_t kBlockButton = IDC_CH_INHERIT_FIRST + 10;
 
 }  // namespace
 
-cCharaDisplayPage::cCharaDisplayPage(cCharaDataSheet* sheet, cChildWnd* parent, cWndGroup* group)
+cCharaDisplayPage::cCharaDisplayPage(cCharaSheetOwner* sheet, cChildWnd* parent, cWndGroup* group)
     : cCharaPage(IDD_CHARA_DISPLAY, sheet, 1, parent, group) {
     BindCommon();
-    m_Bind.Picture(IDC_CD_PREVIEW_2, kPaletteCell, kPaletteCell);
+    m_Bind.Picture(IDC_CD_PREVIEW_2, kElementCell, kElementCell);
     m_PreviewIds.push_back(IDC_CD_PREVIEW_2);
     const cDatabase& db = ProjectDatabase();
     BuildTableNameList(&m_AnimeSets, db.m_AnimeSets, nullptr, 0, 3, 0);

@@ -10,7 +10,7 @@
 
 class cCharaDisplayPage : public cCharaPage {
 public:
-    cCharaDisplayPage(cCharaDataSheet* sheet, cChildWnd* parent, cWndGroup* group);
+    cCharaDisplayPage(cCharaSheetOwner* sheet, cChildWnd* parent, cWndGroup* group);
 
 protected:
     void InitPage() override;

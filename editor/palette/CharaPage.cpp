@@ -1,8 +1,7 @@
 #include "editor/palette/CharaPage.h"
 
 #include "editor/palette/CharaIds.h"
-#include "editor/palette/CharaSheet.h"
-#include "editor/palette/PaletteDlg.h"
+#include "editor/shell/DrawObject.h"
 
 namespace {
 
@@ -11,7 +10,7 @@ const int kStripHeight = 20;
 
 }  // namespace
 
-cCharaPage::cCharaPage(UINT templateId, cCharaDataSheet* sheet, int pageIndex, cChildWnd* parent, cWndGroup* group)
+cCharaPage::cCharaPage(UINT templateId, cCharaSheetOwner* sheet, int pageIndex, cChildWnd* parent, cWndGroup* group)
     : cDataSheetPage(templateId, sheet, pageIndex, {IDC_CH_NUMBER, IDC_CH_PREV, IDC_CH_NEXT, IDC_CH_PREVIEW},
                      parent, group) {}
 
@@ -21,7 +20,7 @@ void cCharaPage::BindCommon() {
     m_Buttons[1].m_Desc.Set(IDC_CH_NEXT);
     AddHandler(eCtrlButton, IDC_CH_PREV, [this] { Step(-1); });
     AddHandler(eCtrlButton, IDC_CH_NEXT, [this] { Step(1); });
-    m_Bind.Picture(IDC_CH_PREVIEW, kPaletteCell, kPaletteCell);
+    m_Bind.Picture(IDC_CH_PREVIEW, kElementCell, kElementCell);
     m_Bind.Picture(IDC_CH_STRIP, kStripWidth, kStripHeight);
     m_PreviewIds.push_back(IDC_CH_PREVIEW);
 }

@@ -6,13 +6,14 @@
 #include "framework/Buttons.h"
 #include "framework/StrEdit.h"
 
-class cCharaDataSheet;
+// The chara data sheet as its pages see it.
+using cCharaSheetOwner = cDataSheetOwner<cEdChara>;
 
-class cCharaPage : public cDataSheetPage<cEdChara, cCharaDataSheet> {
+class cCharaPage : public cDataSheetPage<cEdChara> {
 public:
     // Without a sheet the page is a dialog of its own on a default chara, without "No." and the
     // arrows.
-    cCharaPage(UINT templateId, cCharaDataSheet* sheet, int pageIndex, cChildWnd* parent, cWndGroup* group);
+    cCharaPage(UINT templateId, cCharaSheetOwner* sheet, int pageIndex, cChildWnd* parent, cWndGroup* group);
 
 protected:
     void AttachBindings() override;

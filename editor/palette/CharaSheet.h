@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "data/Chara.h"
+#include "editor/palette/DataSheetOwner.h"
 #include "editor/palette/DataWnd.h"
 #include "editor/palette/ElementSource.h"
 
@@ -15,7 +16,7 @@ class cCharaPage;
 
 const int kCharaPages = 4;
 
-class cCharaDataSheet : public cDataWnd {
+class cCharaDataSheet : public cDataWnd, public cDataSheetOwner<cEdChara> {
 public:
     // source: where the chara comes from (eEditSource); cell: the stage cell of source 0.
     cCharaDataSheet(cChildWnd* parent, cWndGroup* group, cPropSheet** slot, int source, uint32_t cell);
@@ -24,25 +25,25 @@ public:
     // Makes the four pages and opens the sheet on the page last shown; false when it could not.
     bool Open();
     void SkipReturn() override { m_Return = false; }
-    bool Returns() const { return m_Return; }
+    bool Returns() const override { return m_Return; }
 
     // Copies the record into the record of every page but the one at the index.
-    void SyncPages(const cEdChara& record, int pageIndex);
+    void SyncPages(const cEdChara& record, int pageIndex) override;
     // The record goes back to where it came from; the page shown stores its controls first and
     // the other pages take its record.
-    void Commit();
+    void Commit() override;
     // Remembers the page shown, to reopen on it.
-    void RememberPage();
+    void RememberPage() override;
     // Sources 1 and 2: the record goes into the list copy at the current index, the index steps
     // by delta within 1 .. count - 1 and the list copy's element there comes back; false (and
     // nothing changed) for the other sources or a list without a second element.
-    bool Step(cEdChara& record, int delta);
+    bool Step(cEdChara& record, int delta) override;
 
-    int Source() const { return m_From.Source(); }
-    int Index() const { return m_From.Index(); }
-    bool IsPalette() const { return m_From.IsPalette(); }
+    int Source() const override { return m_From.Source(); }
+    int Index() const override { return m_From.Index(); }
+    bool IsPalette() const override { return m_From.IsPalette(); }
     // The record the pages start from.
-    const cEdChara& Start() const { return m_Work; }
+    const cEdChara& Start() const override { return m_Work; }
     cCharaPage* Page(int index) const;
 
 private:

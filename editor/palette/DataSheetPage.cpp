@@ -2,9 +2,9 @@
 
 #include <prsht.h>
 
-#include "editor/palette/CharaSheet.h"
+#include "data/Chara.h"
+#include "data/Item.h"
 #include "editor/palette/DataWnd.h"
-#include "editor/palette/ItemSheet.h"
 #include "editor/palette/PaletteLists.h"
 #include "editor/shell/DrawObject.h"
 #include "editor/shell/StageDoc.h"
@@ -20,8 +20,8 @@ void DrawRecord(cDib& canvas, const cEdItem& item) { DrawItemObject(canvas, 0, 0
 
 }  // namespace
 
-template <class tRecord, class tSheet>
-cDataSheetPage<tRecord, tSheet>::cDataSheetPage(UINT templateId, tSheet* sheet, int pageIndex, const cDataPageIds& ids,
+template <class tRecord>
+cDataSheetPage<tRecord>::cDataSheetPage(UINT templateId, cDataSheetOwner<tRecord>* sheet, int pageIndex, const cDataPageIds& ids,
                                                 cChildWnd* parent, cWndGroup* group)
     : cPage(templateId, parent, sheet ? eKindSheetPage : eKindDialog, group), m_lpSheet(sheet), m_PageIndex(pageIndex),
       m_Ids(ids) {
@@ -29,19 +29,19 @@ cDataSheetPage<tRecord, tSheet>::cDataSheetPage(UINT templateId, tSheet* sheet, 
     if (sheet) m_Work = sheet->Start();
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::AddGroup(uint16_t button, int flag, std::vector<uint16_t> ctrls) {
+template <class tRecord>
+void cDataSheetPage<tRecord>::AddGroup(uint16_t button, int flag, std::vector<uint16_t> ctrls) {
     m_Bind.Check(button, &m_Work.m_bbInherit[static_cast<size_t>(flag)]);
     m_Groups.push_back({button, flag, std::move(ctrls)});
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::AddHandler(int kind, uint16_t id, std::function<void()> run) {
+template <class tRecord>
+void cDataSheetPage<tRecord>::AddHandler(int kind, uint16_t id, std::function<void()> run) {
     m_Handlers.push_back({kind, id, std::move(run)});
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::OnInitDialog(WPARAM wParam, LPARAM lParam) {
+template <class tRecord>
+void cDataSheetPage<tRecord>::OnInitDialog(WPARAM wParam, LPARAM lParam) {
     cPage::OnInitDialog(wParam, lParam);
     AttachBindings();
     InitPage();
@@ -52,41 +52,41 @@ void cDataSheetPage<tRecord, tSheet>::OnInitDialog(WPARAM wParam, LPARAM lParam)
     ShowState();
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::Bind(const tRecord& record) {
+template <class tRecord>
+void cDataSheetPage<tRecord>::Bind(const tRecord& record) {
     m_Work = record;
     if (!m_hWnd) return;
     ShowData();
     RefillLists();
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::Store() {
+template <class tRecord>
+void cDataSheetPage<tRecord>::Store() {
     if (m_hWnd) CtrlsToData();
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::ShowData() {
+template <class tRecord>
+void cDataSheetPage<tRecord>::ShowData() {
     ++m_Busy;
     DataToCtrls();
     --m_Busy;
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::ShowNumber() {
+template <class tRecord>
+void cDataSheetPage<tRecord>::ShowNumber() {
     if (m_lpSheet && m_lpSheet->IsPalette())
         SetDlgItemTextA(m_hWnd, m_Ids.number, Format("No.%d", m_lpSheet->Index()).c_str());
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::Refresh() {
+template <class tRecord>
+void cDataSheetPage<tRecord>::Refresh() {
     ShowData();
     RefillLists();
     ShowState();
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::ShowState() {
+template <class tRecord>
+void cDataSheetPage<tRecord>::ShowState() {
     EnableInheritGroups();
     RunChangeHandlers();
     UpdateDependentEnables();
@@ -94,39 +94,39 @@ void cDataSheetPage<tRecord, tSheet>::ShowState() {
     DrawPreviews();
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::EnableCtrl(uint16_t id, bool enable) {
+template <class tRecord>
+void cDataSheetPage<tRecord>::EnableCtrl(uint16_t id, bool enable) {
     EnableWindow(GetDlgItem(m_hWnd, id), enable ? TRUE : FALSE);
 }
 
-template <class tRecord, class tSheet>
-bool cDataSheetPage<tRecord, tSheet>::IsEnabled(uint16_t id) const {
+template <class tRecord>
+bool cDataSheetPage<tRecord>::IsEnabled(uint16_t id) const {
     return IsWindowEnabled(GetDlgItem(m_hWnd, id)) != 0;
 }
 
-template <class tRecord, class tSheet>
-bool cDataSheetPage<tRecord, tSheet>::IsChecked(uint16_t id) const {
+template <class tRecord>
+bool cDataSheetPage<tRecord>::IsChecked(uint16_t id) const {
     return IsDlgButtonChecked(m_hWnd, id) == BST_CHECKED;
 }
 
-template <class tRecord, class tSheet>
-int cDataSheetPage<tRecord, tSheet>::ComboPos(uint16_t id) const {
+template <class tRecord>
+int cDataSheetPage<tRecord>::ComboPos(uint16_t id) const {
     return static_cast<int>(SendDlgItemMessageA(m_hWnd, id, CB_GETCURSEL, 0, 0));
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::EnableInheritGroups() {
+template <class tRecord>
+void cDataSheetPage<tRecord>::EnableInheritGroups() {
     for (const cInheritGroup& group : m_Groups)
         for (uint16_t id : group.ctrls) EnableCtrl(id, !IsChecked(group.button));
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::EnableInheritButtons(bool enable) {
+template <class tRecord>
+void cDataSheetPage<tRecord>::EnableInheritButtons(bool enable) {
     for (const cInheritGroup& group : m_Groups) EnableCtrl(group.button, enable);
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::ApplyInherit() {
+template <class tRecord>
+void cDataSheetPage<tRecord>::ApplyInherit() {
     Store();
     // A stage palette record that names itself copies nothing: its groups would come from the
     // stored record and drop what the author typed.
@@ -137,21 +137,21 @@ void cDataSheetPage<tRecord, tSheet>::ApplyInherit() {
     RefillLists();
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::RunChangeHandlers(uint16_t except) {
+template <class tRecord>
+void cDataSheetPage<tRecord>::RunChangeHandlers(uint16_t except) {
     for (const cCtrlHandler& handler : m_Handlers)
         if (handler.kind != eCtrlButton && handler.id != except) handler.run();
     DrawPreviews();
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::AfterStep() {
+template <class tRecord>
+void cDataSheetPage<tRecord>::AfterStep() {
     RunChangeHandlers();
     UpdateDependentEnables();
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::Step(int delta) {
+template <class tRecord>
+void cDataSheetPage<tRecord>::Step(int delta) {
     Store();
     if (!m_lpSheet || !m_lpSheet->Step(m_Work, delta)) return;
     ShowData();
@@ -162,13 +162,13 @@ void cDataSheetPage<tRecord, tSheet>::Step(int delta) {
     InvalidateRect(m_hWnd, nullptr, FALSE);
 }
 
-template <class tRecord, class tSheet>
-const cDib& cDataSheetPage<tRecord, tSheet>::Preview() {
+template <class tRecord>
+const cDib& cDataSheetPage<tRecord>::Preview() {
     return FindCtrl(m_Bind.m_Pictures, m_Ids.preview)->m_Ctrl.Canvas();
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::DrawPreviews() {
+template <class tRecord>
+void cDataSheetPage<tRecord>::DrawPreviews() {
     if (!m_hWnd || !m_Ready) return;
     tRecord shown = PreviewRecord();
     for (cBoundPictureBox& picture : m_Bind.m_Pictures) {
@@ -180,15 +180,15 @@ void cDataSheetPage<tRecord, tSheet>::DrawPreviews() {
     }
 }
 
-template <class tRecord, class tSheet>
-int cDataSheetPage<tRecord, tSheet>::OnPaint() {
+template <class tRecord>
+int cDataSheetPage<tRecord>::OnPaint() {
     if (!m_Ready) return 0;
     DrawPreviews();
     return 1;
 }
 
-template <class tRecord, class tSheet>
-void cDataSheetPage<tRecord, tSheet>::OnCommand(WPARAM wParam, LPARAM lParam) {
+template <class tRecord>
+void cDataSheetPage<tRecord>::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (!IsCommandAllowed(wParam)) return;
     cPage::OnCommand(wParam, lParam);
     if (!m_Ready || m_Busy) return;
@@ -220,8 +220,8 @@ void cDataSheetPage<tRecord, tSheet>::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (m_hSheet) SendMessageA(m_hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(m_hWnd), 0);
 }
 
-template <class tRecord, class tSheet>
-INT_PTR cDataSheetPage<tRecord, tSheet>::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+template <class tRecord>
+INT_PTR cDataSheetPage<tRecord>::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_CLOSE) {
         // A sheet closes its pages itself; a page run on its own is a dialog.
         if (!m_lpSheet) End(0);
@@ -267,5 +267,5 @@ INT_PTR cDataSheetPage<tRecord, tSheet>::DialogProc(HWND wnd, UINT msg, WPARAM w
     return result;
 }
 
-template class cDataSheetPage<cEdChara, cCharaDataSheet>;
-template class cDataSheetPage<cEdItem, cItemDataSheet>;
+template class cDataSheetPage<cEdChara>;
+template class cDataSheetPage<cEdItem>;

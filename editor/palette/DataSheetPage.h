@@ -3,11 +3,12 @@
 // the controls bound into it, the "継承" checks with the controls each governs, the table of
 // change handlers by control kind, stepping with ← and →, the previews, and the sheet
 // notifications (a page left hands its record to the others; Apply commits through page 1).
-// tRecord is the sheet's record, tSheet the sheet; both sheets answer the same calls.
+// tRecord is the sheet's record; the page reaches its sheet through cDataSheetOwner.
 #include <functional>
 #include <vector>
 
 #include "editor/flow/CmdPage.h"
+#include "editor/palette/DataSheetOwner.h"
 #include "editor/palette/PageHandlers.h"
 #include "framework/Page.h"
 
@@ -19,12 +20,12 @@ struct cDataPageIds {
     uint16_t preview;
 };
 
-template <class tRecord, class tSheet>
+template <class tRecord>
 class cDataSheetPage : public cPage {
 public:
     // Without a sheet the page is a dialog of its own on a default record, without "No." and
     // the arrows.
-    cDataSheetPage(UINT templateId, tSheet* sheet, int pageIndex, const cDataPageIds& ids, cChildWnd* parent,
+    cDataSheetPage(UINT templateId, cDataSheetOwner<tRecord>* sheet, int pageIndex, const cDataPageIds& ids, cChildWnd* parent,
                    cWndGroup* group);
 
     void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
@@ -85,7 +86,7 @@ protected:
     // The enables, the number and the previews as the shown record stands.
     void ShowState();
 
-    tSheet* m_lpSheet;
+    cDataSheetOwner<tRecord>* m_lpSheet;
     int m_PageIndex;
     cDataPageIds m_Ids;
     int m_Busy = 0;

@@ -1,16 +1,15 @@
 #include "editor/palette/ItemPage.h"
 
 #include "editor/palette/ItemIds.h"
-#include "editor/palette/ItemSheet.h"
-#include "editor/palette/PaletteDlg.h"
+#include "editor/shell/DrawObject.h"
 
-cItemPage::cItemPage(UINT templateId, cItemDataSheet* sheet, int pageIndex, cChildWnd* parent, cWndGroup* group)
+cItemPage::cItemPage(UINT templateId, cItemSheetOwner* sheet, int pageIndex, cChildWnd* parent, cWndGroup* group)
     : cDataSheetPage(templateId, sheet, pageIndex, {IDC_IT_NUMBER, IDC_IT_PREV, IDC_IT_NEXT, IDC_IT_PREVIEW}, parent, group) {
     m_Bind.Button(IDC_IT_PREV);
     m_Bind.Button(IDC_IT_NEXT);
     AddHandler(eCtrlButton, IDC_IT_PREV, [this] { Step(-1); });
     AddHandler(eCtrlButton, IDC_IT_NEXT, [this] { Step(1); });
-    m_Bind.Picture(IDC_IT_PREVIEW, kPaletteCell, kPaletteCell);
+    m_Bind.Picture(IDC_IT_PREVIEW, kElementCell, kElementCell);
     m_PreviewIds.push_back(IDC_IT_PREVIEW);
 }
 

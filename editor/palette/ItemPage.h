@@ -4,11 +4,12 @@
 #include "data/Item.h"
 #include "editor/palette/DataSheetPage.h"
 
-class cItemDataSheet;
+// The item data sheet as its pages see it.
+using cItemSheetOwner = cDataSheetOwner<cEdItem>;
 
-class cItemPage : public cDataSheetPage<cEdItem, cItemDataSheet> {
+class cItemPage : public cDataSheetPage<cEdItem> {
 public:
-    cItemPage(UINT templateId, cItemDataSheet* sheet, int pageIndex, cChildWnd* parent, cWndGroup* group);
+    cItemPage(UINT templateId, cItemSheetOwner* sheet, int pageIndex, cChildWnd* parent, cWndGroup* group);
 
     const cEdItem& Item() const { return m_Work; }
 

@@ -6,9 +6,8 @@
 #include "data/FlowTables.h"
 #include "data/ProjectDatabase.h"
 #include "editor/flow/CondIds.h"
+#include "editor/palette/ElementSource.h"
 #include "editor/palette/ItemIds.h"
-#include "editor/palette/ItemSheet.h"
-#include "editor/palette/PaletteDlg.h"
 #include "editor/palette/PaletteLists.h"
 #include "editor/shell/DrawObject.h"
 #include "editor/shell/GraphicRanges.h"
@@ -24,9 +23,9 @@ const uint16_t kMarkButton = IDC_IT_INHERIT_FIRST + 7;
 
 }  // namespace
 
-cItemPage1::cItemPage1(cItemDataSheet* sheet, cChildWnd* parent, cWndGroup* group)
+cItemPage1::cItemPage1(cItemSheetOwner* sheet, cChildWnd* parent, cWndGroup* group)
     : cItemPage(IDD_ITEM_PAGE1, sheet, 0, parent, group), m_Conds(kElementCondList) {
-    m_Bind.Picture(IDC_I1_PREVIEW_2, kPaletteCell, kPaletteCell);
+    m_Bind.Picture(IDC_I1_PREVIEW_2, kElementCell, kElementCell);
     m_PreviewIds.push_back(IDC_I1_PREVIEW_2);
     cEdItem& item = m_Work;
     FillInheritNames(item.m_InheritSrc);

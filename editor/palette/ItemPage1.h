@@ -10,7 +10,7 @@
 
 class cItemPage1 : public cItemPage {
 public:
-    cItemPage1(cItemDataSheet* sheet, cChildWnd* parent, cWndGroup* group);
+    cItemPage1(cItemSheetOwner* sheet, cChildWnd* parent, cWndGroup* group);
 
 
 protected:

@@ -6,7 +6,6 @@
 #include "data/ProjectDatabase.h"
 #include "editor/flow/ItemFlowDlg.h"
 #include "editor/palette/ItemIds.h"
-#include "editor/palette/ItemSheet.h"
 #include "editor/shell/EditorSound.h"
 #include "framework/FrameworkIds.h"
 #include "framework/NameList.h"
@@ -19,7 +18,7 @@ const int kStripHeight = 20;
 
 }  // namespace
 
-cItemPage2::cItemPage2(cItemDataSheet* sheet, cChildWnd* parent, cWndGroup* group)
+cItemPage2::cItemPage2(cItemSheetOwner* sheet, cChildWnd* parent, cWndGroup* group)
     : cItemPage(IDD_ITEM_PAGE2, sheet, 1, parent, group) {
     m_Bind.Picture(IDC_I2_STRIP, kStripWidth, kStripHeight);
     BuildTableNameList(&m_SoundNames, ProjectDatabase().m_Sounds, "なし", 0, 3, 0);

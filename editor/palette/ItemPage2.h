@@ -10,7 +10,7 @@
 
 class cItemPage2 : public cItemPage {
 public:
-    cItemPage2(cItemDataSheet* sheet, cChildWnd* parent, cWndGroup* group);
+    cItemPage2(cItemSheetOwner* sheet, cChildWnd* parent, cWndGroup* group);
 
     cPageInsertList<cFlowCmd>& Commands() { return m_CmdList[0].m_Ctrl; }
 

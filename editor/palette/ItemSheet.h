@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "data/Item.h"
+#include "editor/palette/DataSheetOwner.h"
 #include "editor/palette/DataWnd.h"
 #include "editor/palette/ElementSource.h"
 
@@ -15,7 +16,7 @@ class cItemPage;
 
 const int kItemPages = 2;
 
-class cItemDataSheet : public cDataWnd {
+class cItemDataSheet : public cDataWnd, public cDataSheetOwner<cEdItem> {
 public:
     // source: where the item comes from (eEditSource); cell: the stage cell of source 0.
     cItemDataSheet(cChildWnd* parent, cWndGroup* group, cPropSheet** slot, int source, uint32_t cell);
@@ -24,25 +25,25 @@ public:
     // Makes both pages and opens the sheet on the page last shown; false when it could not.
     bool Open();
     void SkipReturn() override { m_Return = false; }
-    bool Returns() const { return m_Return; }
+    bool Returns() const override { return m_Return; }
 
     // Copies the item into the copy of every page but the one at the index.
-    void SyncPages(const cEdItem& item, int pageIndex);
+    void SyncPages(const cEdItem& item, int pageIndex) override;
     // The item goes back to where it came from; the page shown stores its controls first and
     // the other page takes its copy.
-    void Commit();
+    void Commit() override;
     // Remembers the page shown, to reopen on it.
-    void RememberPage();
+    void RememberPage() override;
     // Sources 1 and 2: the item goes into the list copy at the current index, the index steps
     // by delta within 1 .. count - 1 and the list copy's element there comes back; false (and
     // nothing changed) for the other sources or a list without a second element.
-    bool Step(cEdItem& item, int delta);
+    bool Step(cEdItem& item, int delta) override;
 
-    int Source() const { return m_From.Source(); }
-    int Index() const { return m_From.Index(); }
-    bool IsPalette() const { return m_From.IsPalette(); }
+    int Source() const override { return m_From.Source(); }
+    int Index() const override { return m_From.Index(); }
+    bool IsPalette() const override { return m_From.IsPalette(); }
     // The item the pages start from.
-    const cEdItem& Start() const { return m_Work; }
+    const cEdItem& Start() const override { return m_Work; }
     cItemPage* Page(int index) const;
 
 private:

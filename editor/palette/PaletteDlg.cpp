@@ -10,6 +10,7 @@
 #include "data/EditConfig.h"
 #include "editor/palette/DataMoveDlg.h"
 #include "editor/palette/DataWnd.h"
+#include "editor/palette/DataWndOpen.h"
 #include "editor/palette/GroupWnd.h"
 #include "editor/palette/PaletteIds.h"
 #include "editor/palette/PaletteLists.h"
@@ -496,4 +497,26 @@ void RepaintDataWindows(cEditWnd* main) {
         for (cChildWnd* wnd : palettes)
             if (auto* palette = dynamic_cast<cPaletteDlg*>(wnd))
                 if (cPropSheet* data = palette->DataWnd(); data && data->GetHwnd()) data->ApplyCurPage();
+}
+
+void EditStageCell(cEditWnd* main, int32_t layer, uint32_t index) {
+    if (!main || layer < eLayerBlock || layer >= eLayerCount) return;
+    cStageDoc& doc = StageDoc();
+    cEdStage& stage = ProjectStage();
+    if (layer == eLayerBlock) {
+        cEdBlock* cell = stage.m_Blocks.Find(index);
+        if (!cell) return;
+        doc.m_lpEditBlock = cell;
+    } else if (layer == eLayerChara) {
+        cEdChara* cell = stage.m_Charas.Find(index);
+        if (!cell) return;
+        doc.m_lpEditChara = cell;
+    } else {
+        cEdItem* cell = stage.m_Items.Find(index);
+        if (!cell) return;
+        doc.m_lpEditItem = cell;
+    }
+    doc.m_EditSource = eSourceStageCell;
+    if (cPaletteDlg* palette = dynamic_cast<cPaletteDlg*>(main->m_lpPaletteWnd[ePaletteStage][layer]))
+        palette->OpenDataWnd(eSourceStageCell, index);
 }

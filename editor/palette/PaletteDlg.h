@@ -5,6 +5,7 @@
 // window of the kind; the popup menu and the window's menu run the element operations
 // (PaletteLists.h). The main window holds the current layer's two palette windows
 // (ShowPaletteWindows).
+#include "editor/shell/DrawObject.h"
 #include "framework/Page.h"
 #include "framework/PictureBox.h"
 
@@ -15,7 +16,8 @@ class cWndPos;
 
 const int kPaletteColumns = 8;
 const int kPaletteMaxRows = 20;
-const int kPaletteCell = 32;
+// A cell of the grid holds one element's full-size picture.
+const int kPaletteCell = kElementCell;
 
 class cPaletteDlg : public cPage {
 public:
@@ -77,3 +79,6 @@ void ShowPaletteWindows(cEditWnd* main, int layer);
 // Repaints the current page of each data window the main window's palette windows hold: the
 // windows opened from a palette and from a cell of the stage.
 void RepaintDataWindows(cEditWnd* main);
+// The canvas's editing of an occupied cell (SetCellEditor): the block window on a block cell,
+// the chara data sheet on a chara cell, the item data sheet on an item cell.
+void EditStageCell(cEditWnd* main, int32_t layer, uint32_t index);

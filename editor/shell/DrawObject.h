@@ -11,6 +11,9 @@
 #include "data/PrjOption.h"  // the element kinds
 #include "framework/Dib.h"
 
+// The side of an element's full-size picture, in pixels.
+const int kElementCell = 32;
+
 // Graphic types: the block sheet, the chara sheets, the item sheets, the 16 x 16 shots and the
 // database's dedicated chara bitmaps.
 enum eGraphicType { eGraphicBlock, eGraphicChara, eGraphicItem, eGraphicShot, eGraphicDedicated, eGraphicTypes };

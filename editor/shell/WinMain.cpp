@@ -4,7 +4,6 @@
 #include "editor/database/DatabaseWnd.h"
 #include "editor/flow/CmdFlowChangeDlg.h"
 #include "editor/palette/CharaActionPage.h"
-#include "editor/palette/DataWnd.h"
 #include "editor/palette/NewStageDlg.h"
 #include "editor/palette/PaletteDlg.h"
 #include "editor/shell/App.h"

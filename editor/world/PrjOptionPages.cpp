@@ -5,6 +5,7 @@
 #include "data/ElementNames.h"
 #include "data/PrjOption.h"
 #include "editor/palette/DataWnd.h"
+#include "editor/palette/DataWndOpen.h"
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/EditorState.h"

@@ -16,7 +16,8 @@ never one above, and the files include each other in no circle:
 
 Only the app layer includes the editor's other libraries (palette, database, flow, world): they
 stand above the shell. A file that no layer lists fails as well, so that each new file takes its
-place here.
+place here. In the palette and database libraries, too, no files include each other in a circle:
+a window includes its sheets and pages, and they reach it through small headers of their own.
 
     check_layers.py [ROOT]      checks ROOT/editor/shell (ROOT: the repository)
     check_layers.py --self-test checks the rules on small trees made for the purpose
@@ -38,6 +39,8 @@ LAYERS = [
 # The framework's window classes, which the layers below the canvas do without.
 WINDOW_CLASSES = {"ChildWnd.h", "Page.h", "PropSheet.h", "TopWnd.h", "Ctrl.h"}
 OTHER_LIBRARIES = ("palette", "database", "flow", "world")
+# The libraries whose files, besides the shell's, include each other in no circle.
+ONE_WAY_LIBRARIES = ("palette", "database")
 
 include = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 
@@ -73,7 +76,27 @@ def check(root):
             elif parts[0] == "framework" and parts[-1] in WINDOW_CLASSES and mine <= names.index("document"):
                 faults.append(f"{where} includes {target}: the {names[mine]} layer knows no window")
     faults.extend(f"editor/shell: files that include each other in a circle: {', '.join(c)}" for c in circles(edges))
+    for library in ONE_WAY_LIBRARIES:
+        faults.extend(f"editor/{library}: files that include each other in a circle: {', '.join(c)}"
+                      for c in circles(folder_edges(root / "editor" / library)))
     return faults
+
+
+def folder_edges(folder):
+    """Which files (by name without extension) of the folder include which others of it."""
+    edges = {}
+    if not folder.is_dir():
+        return edges
+    prefix = f"editor/{folder.name}/"
+    for path in sorted(folder.iterdir()):
+        if path.suffix not in (".h", ".cpp"):
+            continue
+        for target in include.findall(path.read_text(encoding="utf-8", errors="replace")):
+            if target.startswith(prefix) and target.count("/") == 2:
+                other = pathlib.PurePosixPath(target).stem
+                if other != path.stem:
+                    edges.setdefault(path.stem, set()).add(other)
+    return edges
 
 
 def circles(edges):
@@ -123,14 +146,23 @@ def self_test():
         ("two windows in a circle", {"EditWnd.cpp": ["editor/shell/FrameWnd.h"],
                                      "FrameWnd.cpp": ["editor/shell/EditWnd.h"]}, True),
         ("a file with its own header", {"StageDoc.cpp": ["editor/shell/StageDoc.h"], "StageDoc.h": []}, False),
+        ("a palette window and its sheet in a circle", {"palette/DataWnd.cpp": ["editor/palette/CharaSheet.h"],
+                                                        "palette/CharaSheet.h": ["editor/palette/DataWnd.h"]}, True),
+        ("a sheet through its page's own header", {"palette/DataWnd.cpp": ["editor/palette/CharaSheet.h"],
+                                                   "palette/CharaSheet.h": ["editor/palette/DataSheetOwner.h"]}, False),
+        ("a database page includes its window", {"database/DatabaseWnd.cpp": ["editor/database/DbPage.h"],
+                                                 "database/DbPage.cpp": ["editor/database/DatabaseWnd.h"]}, True),
     ]
     failed = 0
     for name, files, faulty in cases:
         with tempfile.TemporaryDirectory() as folder:
-            shell = pathlib.Path(folder) / "editor" / "shell"
-            shell.mkdir(parents=True)
+            editor = pathlib.Path(folder) / "editor"
+            (editor / "shell").mkdir(parents=True)
             for file, targets in files.items():
-                (shell / file).write_text("".join(f'#include "{t}"\n' for t in targets), encoding="utf-8")
+                # A bare name is a shell file; another library's file names its folder.
+                path = editor / (file if "/" in file else f"shell/{file}")
+                path.parent.mkdir(parents=True, exist_ok=True)
+                path.write_text("".join(f'#include "{t}"\n' for t in targets), encoding="utf-8")
             found = check(pathlib.Path(folder))
         if bool(found) != faulty:
             failed += 1
