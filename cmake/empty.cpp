@@ -1,1 +1,1 @@
-// A library whose folder has no code yet.
+// A library whose folder has no code yet, or a target that only precompiles headers.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds both targets: x86_64 (with the tests; it runs under wine64) and i686 (the 32-bit
-# target, compiled and linked only: no 32-bit Wine here).
+# Builds both targets: x86_64 (with the tests and the tools; it runs under wine64) and i686 (the
+# 32-bit target's programs, compiled and linked only: no 32-bit Wine here).
 #   scripts/build.sh [x64|x86|all]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -18,7 +18,7 @@ build() {
     local dir=$1 toolchain=$2 tests=$3
     # The factory project's media go with the build that runs (and is tested).
     cmake -S "$root" -B "$root/build/$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain" \
-        -DCMAKE_BUILD_TYPE=Release -DKIT_TESTS="$tests" -DKIT_FACTORY="$tests" "${options[@]}" >/dev/null
+        -DCMAKE_BUILD_TYPE=Release -DKIT_TESTS="$tests" -DKIT_FACTORY="$tests" -DKIT_TOOLS="$tests" "${options[@]}" >/dev/null
     cmake --build "$root/build/$dir" -j "$jobs"
 }
 
