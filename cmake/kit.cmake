@@ -72,6 +72,9 @@ function(kit_tests area)
   add_executable(${exe} ${srcs} ${rcs})
   kit_link(${exe} ${K_UNPARSED_ARGUMENTS} kit_testsupport)
   target_link_libraries(${exe} PRIVATE GTest::gtest)
+  # The code under test is built optimised, as the programs are; the tests' own code runs once
+  # per case, and optimising its assertions took a third of a test file's compile time.
+  target_compile_options(${exe} PRIVATE -O0)
   # Each case as a process of its own tells which case failed and that it passes alone, at the
   # cost of a Wine start per case; the whole program's run below asserts the same things.
   if(KIT_TEST_CASES OR K_SEPARATE_ONLY)

@@ -38,7 +38,7 @@ public:
 class cAnimeSet : public cRecord {
 public:
     // Slots: 0 standing, 1 moving on the ground, 2 flying, 3 moving in flight.
-    static const int kSlots = 4;
+    static constexpr int kSlots = 4;
 
     cAnimeSet();
     void Init();

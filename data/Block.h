@@ -8,7 +8,7 @@
 
 class cEdBlock : public cRecord {
 public:
-    static const int kGroups = 11;
+    static constexpr int kGroups = 11;
 
     cEdBlock();
     void Init();

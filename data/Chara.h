@@ -9,7 +9,7 @@
 
 class cEdChara : public cRecord {
 public:
-    static const int kGroups = 34;
+    static constexpr int kGroups = 34;
 
     cEdChara();
     void Init();

@@ -31,7 +31,7 @@ void FitInsideScreen(cWndPos& pos, int32_t screenWidth, int32_t screenHeight);
 
 class cEditConfig : public cRecord {
 public:
-    static const int kWindows = 11;
+    static constexpr int kWindows = 11;
 
     cEditConfig();
     void Init();

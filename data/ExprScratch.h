@@ -10,7 +10,7 @@
 
 class cExprScratch : public cExprBinding {
 public:
-    static const int kVariables = 256;
+    static constexpr int kVariables = 256;
 
     typedef std::function<void(const std::string&)> cMessageSink;
     explicit cExprScratch(cMessageSink sink) : m_Sink(std::move(sink)) {}

@@ -9,7 +9,7 @@
 
 class cEdItem : public cRecord {
 public:
-    static const int kGroups = 13;
+    static constexpr int kGroups = 13;
 
     cEdItem();
     void Init();

@@ -46,8 +46,8 @@ bool IsHero(const cEdChara& chara);
 
 class cEdStage : public cRecord {
 public:
-    static const int32_t kMaxSize = 512;  // cells, both ways
-    static const int kVarNames = 255;
+    static constexpr int32_t kMaxSize = 512;  // cells, both ways
+    static constexpr int kVarNames = 255;
 
     cEdStage();
     // The defaults of a new stage: 20 x 15 cells and nothing placed.

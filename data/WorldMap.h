@@ -72,9 +72,9 @@ public:
 
 class cWorldMap : public cRecord {
 public:
-    static const int32_t kMaxWidth = 200;
-    static const int32_t kMaxHeight = 150;
-    static const int32_t kMaxWorldNo = 999;
+    static constexpr int32_t kMaxWidth = 200;
+    static constexpr int32_t kMaxHeight = 150;
+    static constexpr int32_t kMaxWorldNo = 999;
 
     cWorldMap();
     void Init();

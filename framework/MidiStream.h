@@ -41,7 +41,7 @@ class cMidiStream : public cMidiFile {
 public:
     enum eState { kStopped = 0, kPlaying = 1, kPaused = 2 };
     // How long the stream waits for its callback thread to start or to end.
-    static const DWORD kThreadWaitMs = 3000;
+    static constexpr DWORD kThreadWaitMs = 3000;
 
     explicit cMidiStream(const char* file);
     ~cMidiStream() override;

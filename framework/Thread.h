@@ -7,7 +7,7 @@
 class cThread {
 public:
     // How long Stop waits for a worker that does not take WM_QUIT before it gives up.
-    static const DWORD kStopTimeoutMs = 5000;
+    static constexpr DWORD kStopTimeoutMs = 5000;
 
     cThread() = default;
     cThread(const cThread&) = delete;

@@ -25,7 +25,7 @@ public:
     cCmdShotPage(UINT templateId, cChildWnd* parent, const cCmdContext& context, cWndGroup* group);
 
 protected:
-    static const int kNoChoice = -1000;
+    static constexpr int kNoChoice = -1000;
 
     cEdShot& Shot() const;
     // Captions, ranges and enabling of the slots for the combo's choice; a choice other than the

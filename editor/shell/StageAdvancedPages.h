@@ -20,7 +20,7 @@ public:
     cStageAdvancedPage2(cChildWnd* parent, cWndGroup* group, cEdStage& stage);
 
     // The default of each range, in the order of the labels; the labels show them.
-    static const int kRanges = 10;
+    static constexpr int kRanges = 10;
     static const uint16_t kLabelIds[kRanges];
     static const int32_t kDefaults[kRanges][2];
 

@@ -31,9 +31,9 @@ using cBackLayerList = cBoundDataList<cBackLayer, cRecordVector<cBackLayer>>;
 
 class cStageBasicPage : public cStagePage {
 public:
-    static const int kMaxLayers = 5;
-    static const int32_t kMinWidth = 20;
-    static const int32_t kMinHeight = 15;
+    static constexpr int kMaxLayers = 5;
+    static constexpr int32_t kMinWidth = 20;
+    static constexpr int32_t kMinHeight = 15;
 
     // Without an owner the page applies itself alone.
     cStageBasicPage(cChildWnd* parent, cWndGroup* group, cEdStage& stage, cBasicPageOwner* owner);
@@ -72,7 +72,7 @@ private:
     cBasicPageOwner* m_lpOwner;
     int32_t m_Width;
     int32_t m_Height;
-    static const size_t kRankChecks = 3;
+    static constexpr size_t kRankChecks = 3;
     int32_t m_RankItems[kRankChecks];
     std::vector<std::string> m_BgmNames;
     cRecordVector<cBackLayer> m_WorkLayers;

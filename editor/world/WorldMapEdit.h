@@ -30,7 +30,7 @@ struct cWorldSnapshot {
 class cWorldMapEdit {
 public:
     // Steps each history keeps; the oldest goes first.
-    static const size_t kHistorySteps = 3;
+    static constexpr size_t kHistorySteps = 3;
 
     cWorldMapEdit() { Reset(); }
     // The state the editor opens with: chip mode, chip 0, a 1 x 1 brush, no drag, no history;

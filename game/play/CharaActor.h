@@ -133,7 +133,7 @@ public:
 
 class cActor : public cActorFields {
 public:
-    static const int kGroups = 9;  // collision groups: none, then forces 0 to 7
+    static constexpr int kGroups = 9;  // collision groups: none, then forces 0 to 7
 
     cActor() = default;
     cActor(const cActor& other) : cActorFields(other) { RelinkFlows(); }

@@ -8,7 +8,7 @@ class cFlowRunner;
 struct cFlowCmdEntry;
 
 struct cActorFlowFields {
-    static const int kVariables = 8;
+    static constexpr int kVariables = 8;
 
     cActor* m_Target = nullptr;
     int32_t m_Variables[kVariables] = {};

@@ -94,7 +94,7 @@ public:
     // Player 0's buttons in the passes of a wait, one entry per pass; none held after them. A
     // wait that never ends stops after kMaxWaitPasses.
     std::vector<int16_t> waitButtons;
-    static const size_t kMaxWaitPasses = 1000000;
+    static constexpr size_t kMaxWaitPasses = 1000000;
     std::function<void(cPlayScene&, int, int, int, int)> painter;
     int paints = 0;
     uint32_t seed = 12345;

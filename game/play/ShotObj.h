@@ -42,7 +42,7 @@ int32_t LaunchOffsetY(const cEdShot& shot, int32_t clone, int32_t facing);
 
 class cShotObj : public cObj {
 public:
-    static const int kMoveTypes = 10;
+    static constexpr int kMoveTypes = 10;
 
     // Command type 12 makes a sword of the record's sword type; any other a shot.
     void Setup(int32_t number, const cActor& owner, int32_t cmdType, const cEdShot& shot, const cPlacement& p);

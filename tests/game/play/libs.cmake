@@ -12,7 +12,7 @@ endif()
 # the replay tests are built again; everything else links as built.
 if(TARGET test_game_play)
   file(GLOB play_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/game/play/*.cpp)
-  # One set of options for every unoptimised target, so that they share their precompiled headers.
+  # The play library's own arithmetic options, without optimisation.
   set(unoptimised -O0 -ffp-contract=off -fno-fast-math)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     list(APPEND unoptimised -msse2 -mfpmath=sse)
@@ -31,21 +31,6 @@ if(TARGET test_game_play)
   endif()
   add_test(NAME test_replay_O0 COMMAND test_replay_O0)
   set_tests_properties(test_replay_O0 PROPERTIES TIMEOUT 300)
-
-  # The whole game program linked once without optimisation, as a debugger's build is: a constant
-  # that only an optimised build folds away (a class's static const bound to a reference) fails
-  # here, not in a person's debug build. It is built, never run.
-  set(unoptimised_sources "")
-  foreach(dir game/core game/data game/flow game/media data framework)
-    file(GLOB dir_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
-    list(APPEND unoptimised_sources ${dir_sources})
-  endforeach()
-  list(FILTER unoptimised_sources EXCLUDE REGEX "/WinMain\\.cpp$")
-  add_executable(game_O0 WIN32 ${CMAKE_SOURCE_DIR}/game/core/WinMain.cpp ${unoptimised_sources}
-                 $<TARGET_OBJECTS:kit_game_play_O0>)
-  target_compile_options(game_O0 PRIVATE ${unoptimised})
-  kit_link(game_O0 kit_game_flow kit_game_play kit_game_core kit_game_data kit_game_media kit_data kit_framework)
-  add_dependencies(test_replay_O0 game_O0)
 endif()
 
 # The play, flow and media code calls its sines, cosines, square roots and arc tangents through
