@@ -14,7 +14,7 @@
 
 class cJoystickWatch {
 public:
-    static const int kJoysticks = 16;
+    static constexpr int kJoysticks = 16;
     typedef std::function<bool(int n, cJoyState& state)> Reader;
 
     explicit cJoystickWatch(Reader read);
