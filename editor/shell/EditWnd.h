@@ -83,10 +83,9 @@ public:
 
     bool IsReady() const { return m_Ready != 0; }
     bool IsShown() const { return m_hWnd && IsWindowVisible(m_hWnd); }
-    // Test seams: the view and the bars as the tests read them.
+    // Test seams: the view and the status bar as the tests read them.
     int ScrollColumn() const { return m_Canvas.ScrollColumn(); }
     int ScrollRow() const { return m_Canvas.ScrollRow(); }
-    HWND Toolbar() const { return m_hToolbar; }
     HWND StatusBar() const { return m_hStatus; }
     const cDib& BackBuffer() const { return m_Canvas.BackBuffer(); }
 

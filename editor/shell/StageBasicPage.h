@@ -47,11 +47,6 @@ public:
     // The memory the size now entered costs and the undo steps it leaves (texts 1427, 1428).
     void ShowMemoryInfo();
 
-    // Test seams: the working copies before they reach the stage.
-    int32_t WorkingWidth() const { return m_Width; }
-    int32_t WorkingHeight() const { return m_Height; }
-    const cRecordVector<cBackLayer>& WorkingLayers() const { return m_WorkLayers; }
-
 protected:
     void AttachPage() override;
     void UpdateEnables() override;

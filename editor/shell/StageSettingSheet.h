@@ -30,11 +30,6 @@ public:
     // two advanced pages.
     void Apply();
 
-    // Test seams: the pages as the tests drive them.
-    cStageBasicPage* BasicPage() const { return m_lpBasic; }
-    cStageAdvancedPage* AdvancedPage() const { return m_lpAdvanced; }
-    cStageAdvancedPage2* AdvancedPage2() const { return m_lpAdvanced2; }
-
 private:
     void ApplyPages() override { Apply(); }
     void PagesClosed() override;

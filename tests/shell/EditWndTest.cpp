@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/FileDialogs.h"
+#include "framework/TestSeams.h"
 #include "tests/shell/EditorFixture.h"
 #include "tests/support/BoxAnswers.h"
 
@@ -74,7 +75,9 @@ const cMenuEntry kToolbar[] = {
 
 bool ItemEnabled(HWND wnd, int id) { return !(GetMenuState(GetMenu(wnd), id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)); }
 bool ItemChecked(HWND wnd, int id) { return (GetMenuState(GetMenu(wnd), id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
-LRESULT ButtonState(const cEditWnd& main, int id) { return SendMessageA(main.Toolbar(), TB_GETSTATE, id, 0); }
+LRESULT ButtonState(const cEditWnd& main, int id) {
+    return SendMessageA(GetDlgItem(main.GetHwnd(), IDC_EDIT_TOOLBAR), TB_GETSTATE, id, 0);
+}
 
 std::string Title(HWND wnd) {
     char text[512] = "";
@@ -101,7 +104,6 @@ TEST(EditWnd, EveryControlMenuItemAndToolButtonIsThere) {
     HWND wnd = f.MainWnd();
     for (int id : {IDC_CANVAS, IDC_CANVAS_HBAR, IDC_CANVAS_VBAR, IDC_EDIT_TOOLBAR, IDC_EDIT_STATUS})
         EXPECT_NE(nullptr, GetDlgItem(wnd, id)) << "control " << id;
-    EXPECT_EQ(f.Main().Toolbar(), GetDlgItem(wnd, IDC_EDIT_TOOLBAR));
     EXPECT_EQ(f.Main().StatusBar(), GetDlgItem(wnd, IDC_EDIT_STATUS));
 
     HMENU menu = GetMenu(wnd);
@@ -112,7 +114,7 @@ TEST(EditWnd, EveryControlMenuItemAndToolButtonIsThere) {
         EXPECT_STREQ(entry.text, text) << entry.id;
     }
 
-    HWND toolbar = f.Main().Toolbar();
+    HWND toolbar = GetDlgItem(wnd, IDC_EDIT_TOOLBAR);
     ASSERT_EQ(13, SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
     for (int i = 0; i < 13; ++i) {
         TBBUTTON button = {};
