@@ -7,6 +7,7 @@
 
 #include "framework/Format.h"
 #include "framework/MessageBox.h"
+#include "framework/TestSeams.h"
 
 namespace {
 

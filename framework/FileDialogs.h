@@ -8,11 +8,7 @@ int OpenFileDialog(HWND owner, char* file, DWORD fileLength, const char* initial
                    const char* filter, const char* defaultExt, int multiSelect, cStringList* list);
 int SaveFileDialog(HWND owner, char* file, const char* initialFolder, const char* title, const char* filter,
                    const char* defaultExt, int keepName);
-// Every open and save dialog ends in this call, so that a test can answer in place of a person:
-// with a hook set, it fills the name buffer (length chars) and its result is the dialog's.
-typedef int (*FileDialogHook)(bool save, char* file, DWORD length, const char* initialFolder, const char* title,
-                              const char* filter, const char* defaultExt);
-void SetFileDialogHook(FileDialogHook hook);
+// A test answers them in place of a person (SetFileDialogHook, TestSeams.h).
 
 int BrowseFolder(HWND owner, char* result, const char* initialFolder, const char* title);
 int ConfirmExit(HWND owner);

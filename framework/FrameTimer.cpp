@@ -1,4 +1,5 @@
 #include "framework/FrameTimer.h"
+#include "framework/TestSeams.h"
 
 #include <mmsystem.h>
 

@@ -6,6 +6,7 @@
 
 #include "framework/ErrorLog.h"
 #include "framework/Format.h"
+#include "framework/TestSeams.h"
 
 namespace {
 

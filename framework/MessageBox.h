@@ -20,8 +20,6 @@ int DDMessageBox(const char* text, const char* caption, UINT type);
 // object (null when none) and the window-mode flag.
 void SetBoxDisplayState(IDirectDraw7* directDraw, bool windowMode);
 
-// Every box of the system ends in this call, so that a test can answer in place of a person.
-// With a hook set, the hook's result is the box's answer and no window is shown.
-typedef int (*MessageBoxHook)(HWND owner, const char* text, const char* caption, UINT type);
-void SetMessageBoxHook(MessageBoxHook hook);
+// Every box of the system ends in this call, so that a test can answer in place of a person
+// (SetMessageBoxHook, TestSeams.h).
 int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT type);

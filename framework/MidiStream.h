@@ -27,8 +27,7 @@ struct cMidiStreamApi {
     MMRESULT(WINAPI* Unprepare)(HMIDIOUT, LPMIDIHDR, UINT);
     MMRESULT(WINAPI* Close)(HMIDISTRM);
 };
-// Null restores WinMM's own functions.
-void SetMidiStreamApi(const cMidiStreamApi* api);
+// WinMM's own functions unless a test sets others (SetMidiStreamApi, TestSeams.h).
 
 // Where the next buffer is filled from: the read position in the image and the delta time of
 // skipped meta events, which the next event sent takes over.

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/MessageBox.h"
+#include "framework/TestSeams.h"
 
 namespace {
 const char* const kDefaultLibrary = "Vox.dll";

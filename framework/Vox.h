@@ -37,5 +37,4 @@ private:
     CreateVoxProc m_pCreateVox = nullptr;
 };
 
-// The library cVox loads, "Vox.dll" unless a test names another (null restores it).
-void SetVoxLibraryName(const char* name);
+// cVox loads "Vox.dll" unless a test names another library (SetVoxLibraryName, TestSeams.h).

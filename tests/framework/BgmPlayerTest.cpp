@@ -7,6 +7,7 @@
 
 #include "framework/BgmPlayer.h"
 #include "framework/ErrorLog.h"
+#include "framework/TestSeams.h"
 #include "tests/framework/MidiBytes.h"
 #include "tests/framework/TestMedia.h"
 #include "tests/support/BoxAnswers.h"

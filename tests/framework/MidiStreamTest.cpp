@@ -12,6 +12,7 @@
 #include "framework/Format.h"
 #include "framework/MidiPlayer.h"
 #include "framework/MidiStream.h"
+#include "framework/TestSeams.h"
 #include "tests/framework/MidiBytes.h"
 #include "tests/support/TempDir.h"
 #include "tests/framework/ErrorLogOn.h"

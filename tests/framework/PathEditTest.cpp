@@ -7,6 +7,7 @@
 
 #include "framework/FileDialogs.h"
 #include "framework/PathEdit.h"
+#include "framework/TestSeams.h"
 #include "tests/framework/ControlPage.h"
 #include "tests/support/TempDir.h"
 

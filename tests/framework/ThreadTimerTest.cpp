@@ -7,6 +7,7 @@
 #include "framework/ErrorLog.h"
 #include "framework/FrameTimer.h"
 #include "framework/GameHelpers.h"
+#include "framework/TestSeams.h"
 #include "framework/Thread.h"
 #include "tests/support/TempDir.h"
 #include "tests/framework/ErrorLogOn.h"

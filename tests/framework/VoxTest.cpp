@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/TestSeams.h"
 #include "framework/Vox.h"
 #include "tests/framework/MidiBytes.h"
 #include "tests/framework/TestMedia.h"

@@ -17,6 +17,7 @@
 #include "editor/shell/StageDoc.h"
 #include "editor/shell/SystemBitmaps.h"
 #include "framework/MessageBox.h"
+#include "framework/TestSeams.h"
 #include "tests/framework/BmpWriter.h"
 #include "tests/support/BoxAnswers.h"
 #include "tests/support/RestoreOnExit.h"

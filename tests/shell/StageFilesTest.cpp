@@ -10,6 +10,7 @@
 #include "data/PrjOption.h"
 #include "editor/shell/StageFiles.h"
 #include "framework/FileDialogs.h"
+#include "framework/TestSeams.h"
 #include "tests/shell/EditorFixture.h"
 #include "tests/support/BoxAnswers.h"
 

@@ -21,6 +21,7 @@
 #include "editor/shell/StageSettingSheet.h"
 #include "framework/Dib.h"
 #include "framework/FileDialogs.h"
+#include "framework/TestSeams.h"
 #include "tests/shell/EditorFixture.h"
 #include "tests/support/BoxAnswers.h"
 #include "tests/support/DialogDriver.h"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/MessageBox.h"
+#include "framework/TestSeams.h"
 
 namespace {
 cBoxAnswers* g_current = nullptr;

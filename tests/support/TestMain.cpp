@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/MessageBox.h"
+#include "framework/TestSeams.h"
 #include "tests/support/BoxAnswers.h"
 
 int main(int argc, char** argv) {

@@ -15,6 +15,7 @@
 #include "editor/world/PrjOptionPages.h"
 #include "editor/world/PrjOptionSheet.h"
 #include "framework/FileDialogs.h"
+#include "framework/TestSeams.h"
 #include "tests/support/BoxAnswers.h"
 #include "tests/world/SettingsFixture.h"
 

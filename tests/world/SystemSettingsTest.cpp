@@ -17,6 +17,7 @@
 #include "editor/world/SystemIds.h"
 #include "editor/world/SystemSettingSheet.h"
 #include "framework/FileDialogs.h"
+#include "framework/TestSeams.h"
 #include "tests/support/BoxAnswers.h"
 #include "tests/world/SettingsFixture.h"
 

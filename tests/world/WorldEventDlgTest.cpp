@@ -17,6 +17,7 @@
 #include "editor/world/WorldMapEdit.h"
 #include "framework/FileDialogs.h"
 #include "framework/FrameworkIds.h"
+#include "framework/TestSeams.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/TempDir.h"
 #include "tests/world/SettingsFixture.h"

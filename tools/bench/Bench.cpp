@@ -13,6 +13,7 @@
 
 #include "data/DataFile.h"
 #include "framework/MessageBox.h"
+#include "framework/TestSeams.h"
 
 namespace {
 

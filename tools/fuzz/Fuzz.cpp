@@ -22,6 +22,7 @@
 #include "data/DataFile.h"
 #include "framework/MessageBox.h"
 #include "framework/Path.h"
+#include "framework/TestSeams.h"
 #include "tools/fuzz/Loaders.h"
 #include "tools/fuzz/Mutate.h"
 

@@ -5,6 +5,7 @@
 
 #include "framework/ErrorLog.h"
 #include "framework/FrameTimer.h"
+#include "framework/TestSeams.h"
 #include "game/core/GameGlobals.h"
 #include "game/core/GameLoop.h"
 #include "game/core/GameWnd.h"
