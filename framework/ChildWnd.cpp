@@ -257,13 +257,6 @@ void cChildWnd::Enable(int enable) {
     if (m_hWnd) EnableWindow(m_hWnd, enable ? TRUE : FALSE);
 }
 
-void cChildWnd::AddStyle(LONG bits) {
-    if (!m_hWnd) return;
-    SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | bits);
-    SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    ReadLayout();
-}
-
 void cChildWnd::RemoveStyle(LONG bits) {
     if (!m_hWnd) return;
     SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) & ~bits);

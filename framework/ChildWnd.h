@@ -121,7 +121,6 @@ public:
 
     void Show(int show);
     void Enable(int enable);
-    void AddStyle(LONG bits);
     void RemoveStyle(LONG bits);
     void Move(int x, int y);
     // Sets the client size; the outer size adds the frame.

@@ -39,7 +39,6 @@ public:
     void TextF(int x, int y, const char* format, ...) __attribute__((format(printf, 4, 5)));
 
     HDC GetDC() const { return m_hDC; }
-    HDC GetMaskDC() const { return m_hMaskDC; }
     int Width() const { return m_Width; }
     int Height() const { return m_Height; }
     int BitsPerPixel() const { return m_Bitmap.bmBitsPixel; }

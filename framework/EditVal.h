@@ -223,8 +223,6 @@ public:
         m_Busy = 0;
     }
 
-    cUpDownCtrl<T>& UpDown() { return m_UpDown; }
-
 private:
     Wide EmptyValue() const { return m_Min > 0 ? static_cast<Wide>(m_Min) : 0; }
     std::string FormatReal(double v) const { return Format("%.*f", m_Decimals, v); }

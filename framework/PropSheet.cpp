@@ -99,10 +99,6 @@ int cPropSheet::ApplyCurPage() {
     return m_Pages.At(index)->OnPaint();
 }
 
-void cPropSheet::AddStyle(LONG bits) {
-    if (m_hWnd) SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | bits);
-}
-
 void cPropSheet::RemoveStyle(LONG bits) {
     if (m_hWnd) SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) & ~bits);
 }

@@ -35,7 +35,6 @@ public:
     int GetCurPage() const;
     // Repaints the current page through its OnPaint and returns its result.
     int ApplyCurPage();
-    void AddStyle(LONG bits);
     void RemoveStyle(LONG bits);
 
     HWND GetHwnd() const { return m_hWnd; }

@@ -17,8 +17,6 @@ bool cThread::Start(LPTHREAD_START_ROUTINE routine, void* parameter) {
 
 bool cThread::Resume() { return !m_hThread || ResumeThread(m_hThread) != static_cast<DWORD>(-1); }
 
-bool cThread::IsRunning() const { return m_hThread && WaitForSingleObject(m_hThread, 0) == WAIT_TIMEOUT; }
-
 bool cThread::Stop() {
     if (!m_hThread) return true;
     // A suspended thread counts its suspensions; resume until it runs.

@@ -25,7 +25,6 @@ public:
 
     HANDLE Handle() const { return m_hThread; }
     DWORD Id() const { return m_dwThreadId; }
-    bool IsRunning() const;
 
     std::list<void*> m_Pending;  // work the owner queues for the thread
 

@@ -26,8 +26,6 @@ public:
     int Rate() const { return m_nRate; }
     // Sample frames of every song played, in that format, in all (at most 0x7FFFFFFF).
     int Frames() const { return m_nFrames; }
-    // The songs played: the chain ends before a song that cannot be played.
-    size_t Songs() const { return m_Links.size(); }
 
 private:
     friend class cOggCursor;
