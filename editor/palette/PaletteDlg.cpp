@@ -424,8 +424,7 @@ void cPaletteDlg::ChangeCount() {
     int32_t value = Count() - 1;
     int x = 0, y = 0;
     GetWindowPos(&x, &y);
-    cInputValueDlg dlg(this, m_lpGroup, &value, 0, kMaxPaletteElements - 1, "データ数", x, y);
-    if (dlg.DoModal(0) != 1) return;
+    if (InputValueAt(this, m_lpGroup, &value, 0, kMaxPaletteElements - 1, "データ数", x, y) != 1) return;
     ForKind(m_Kind, [&](auto* kindTag) { SetElementCount<std::remove_pointer_t<decltype(kindTag)>>(m_Stage, value + 1); });
     cStageDoc& doc = StageDoc();
     (m_Stage ? doc.m_StageModified : doc.m_CommonModified) = 1;
