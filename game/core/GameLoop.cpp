@@ -120,7 +120,7 @@ int Frame() {
     MarkFrame(eFrameDue);
     DWORD start = timeGetTime();
     if (!FrameStart()) return 0;
-    PollInput();
+    PollInput(GetPlayerInput(0));
     MarkFrame(eFrameInput);
     RunScene();
     MarkFrame(eFrameRun);
@@ -159,8 +159,7 @@ void Present() {
 }
 
 
-void PollInput() {
-    cInput& input = GetPlayerInput(0);
+void PollInput(cInput& input) {
     const cKeyConfig& keys = GameKeyConfig();
     if (keys.bCustom)
         input.PollCustom(SystemInputDevices(), keys, kJoystickRetry);

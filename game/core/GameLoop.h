@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+class cInput;
+
 // Frames per second and the menu fades' step in degrees per frame.
 void SetFrameSettings(int fps, int fadeStep);
 // While off, frames are not paced (until the display is up).
@@ -36,5 +38,6 @@ int FrameStart();
 void Present();
 
 
-// Reads player 0 from the custom key table when it is on, else from the fixed keys and joystick 0.
-void PollInput();
+// Reads player 0 into the given record from the custom key table when it is on, else from the
+// fixed keys and joystick 0.
+void PollInput(cInput& input);

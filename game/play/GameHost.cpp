@@ -47,6 +47,13 @@ DWORD WINAPI SceneLoop(void* parameter) {
     cPlayScene& scene = *loop.scene;
     cGameShell& shell = GameShell();
     scene.m_WaitButtons = GetPlayerInput(0).m_wButtons;
+    // The loop reads a copy of player 0's input, started empty, so that play finds its own
+    // input, history and key logs as it left them when the loop ends.
+    cInput input = GetPlayerInput(0);
+    input.ClearHistory();
+    input.ResetKeyLogs();
+    input.ClearDirection();
+    input.ClearButtons();
     for (;;) {
         MSG msg;
         if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) && msg.message == WM_QUIT) break;
@@ -60,9 +67,10 @@ DWORD WINAPI SceneLoop(void* parameter) {
             PostMessageA(shell.hDDWnd, WM_CLOSE, 0, 0);
             break;
         }
-        PollInput();
+        PollInput(input);
+        input.RecordHistory();
         if (CheckReplaySaveKey(SystemInputDevices())) continue;
-        if (!(scene.*loop.pass)(GetPlayerInput(0).m_wButtons)) break;
+        if (!(scene.*loop.pass)(input.m_wButtons)) break;
         Present();
     }
     if (loop.exitLine) ErrorLog(loop.exitLine);
