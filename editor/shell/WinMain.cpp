@@ -14,8 +14,12 @@
 #include "editor/world/StageOptionDlg.h"
 #include "editor/world/SystemSettingSheet.h"
 #include "editor/world/WorldMapDlg.h"
+#include "framework/CheckedVector.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // A bad index in the record classes the two programs share ends the editor at once, as its
+    // own containers do; the game keeps the posted close.
+    SetProgramCloseForm(eCloseDestroy);
     SetDatabaseOpener(OpenDatabaseWnd);
     SetWorldMapOpener(OpenWorldMapWnd);
     SetCommandOpener(ID_TOOL_SYSTEM, OpenSystemSettings);
