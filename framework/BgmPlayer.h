@@ -34,6 +34,7 @@ public:
 
     bool IsInitialized() const { return m_bInitialized; }
     int GetCurrent() const { return m_nCurrent; }
+    // Test seams: the slots' kinds, the channels' songs and the two players, as the tests read them.
     int GetSlotType(int slot) { return m_SlotTypes.At(slot); }
     int GetPlaying(int channel) { return m_Playing.At(channel); }
     cVox& GetVox() { return m_Vox; }

@@ -9,7 +9,6 @@
 #include "framework/ErrorLog.h"
 #include "framework/MessageBox.h"
 #include "framework/MessageNames.h"
-#include "framework/WindowPlace.h"
 
 namespace {
 
@@ -287,44 +286,6 @@ void cChildWnd::GetWindowPos(int* x, int* y) const {
     if (m_hWnd) GetWindowRect(m_hWnd, &r);
     *x = r.left;
     *y = r.top;
-}
-
-void cChildWnd::RestorePosition() {
-    if (!m_hWnd) return;
-    RECT self;
-    GetWindowRect(m_hWnd, &self);
-    int width = self.right - self.left;
-    int height = self.bottom - self.top;
-    HWND parent = m_lpParent ? m_lpParent->m_hWnd : nullptr;
-    int x, y;
-    if (!parent) {
-        if (m_ReqX == kNoPosition || m_ReqY == kNoPosition) return;
-        x = m_ReqX;
-        y = m_ReqY;
-    } else {
-        RECT outer, client, own;
-        GetWindowRect(parent, &outer);
-        ::GetClientRect(parent, &client);
-        ::GetClientRect(m_hWnd, &own);
-        x = outer.left;
-        y = outer.top;
-        if (m_Center) {
-            x += client.right / 2 - own.right / 2;
-            y += client.bottom / 2 - own.bottom / 2;
-        }
-    }
-    KeepInsideDesktop(&x, &y, width, height);
-    Move(x, y);
-}
-
-void cChildWnd::CenterOnDesktop() {
-    if (!m_hWnd) return;
-    RECT self, desktop;
-    GetWindowRect(m_hWnd, &self);
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    int width = self.right - self.left;
-    int height = self.bottom - self.top;
-    Move((desktop.right - desktop.left - width) / 2, (desktop.bottom - desktop.top - height) / 2);
 }
 
 void cChildWnd::SetLayout(int width, int height, int minWidth, int minHeight, int maxWidth, int maxHeight, LONG style,

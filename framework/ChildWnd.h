@@ -127,10 +127,6 @@ public:
     void Resize(int width, int height);
     void GetClientRect(RECT* rect) const;
     void GetWindowPos(int* x, int* y) const;
-    // Places a window: at the stored position without a parent window, else centred over the
-    // parent (centre flag) or at its top-left; always kept inside the desktop.
-    void RestorePosition();
-    void CenterOnDesktop();
 
     void SetLayout(int width, int height, int minWidth, int minHeight, int maxWidth, int maxHeight, LONG style,
                    int menu, int toolbarRows, int barMode, int option, int scrollFlags);
@@ -168,6 +164,8 @@ public:
     const cMouseState& MouseState() const { return m_Mouse; }
     int FrameLeft() const { return m_FrameLeft; }
     int FrameTop() const { return m_FrameTop; }
+    // Test seams: the end code and the kind of run, as the tests read them; the message dump
+    // into the error log, which only the tests turn on (the programs leave it off).
     int GetEndCode() const { return m_EndCode; }
     int IsModeless() const { return m_Modeless; }
     void SetName(const char* name) { m_Name = name ? name : ""; }

@@ -184,6 +184,7 @@ public:
     // The table index of the current row; -1 for none and for the append row.
     int GetCurIndex() const { return IsDataRow(m_Cur) ? m_Cur + m_First : -1; }
     int GetCur() const { return m_Cur; }
+    // Test seam: the rows' flags, as the tests read them.
     const std::vector<uint32_t>& GetFlags() const { return m_Flags; }
     int GetLastCmd() const { return m_LastCmd; }
     const V& GetClipboard() const { return m_Clip; }

@@ -46,6 +46,7 @@ public:
     int Stride() const { return m_Bitmap.bmWidthBytes; }
     uint8_t* Bits() const { return m_lpBits; }
     uint8_t* MaskBits() const { return m_lpMaskBits; }
+    // Test seam: whether the mask bitmap was made, as the tests read it.
     bool HasMask() const { return m_hMaskDC != nullptr; }
 
     void Swap(cDib& other);
@@ -79,5 +80,6 @@ int ReadPaletteFile(const char* path, RGBQUAD* colours);
 void SetTransparentColour(int entry);
 // The mask index: the first index holding the colour of the entry.
 void SetMaskColour(int entry);
+// Test seams: the two indexes as set, as the tests read them.
 int GetTransparentIndex();
 int GetMaskIndex();

@@ -86,5 +86,5 @@ void ShowMessageWindow(cChildWnd* parent, cWndGroup* group, const char* message,
                        int centre);
 void ShowMessageWindowAt(cChildWnd* parent, cWndGroup* group, const char* message, const char* caption, int x, int y);
 void CloseMessageWindow();
-// The open message window, null when none.
+// Test seam: the open message window, null when none.
 cMessageWnd* GetMessageWindow();

@@ -24,7 +24,7 @@ public:
     bool HasImage() const { return !m_Image.empty(); }
     // The time division word of the file header.
     uint16_t GetDivision() const;
-    // Playing time in seconds, from the tempo events and the end of the song.
+    // Test seam: playing time in seconds, from the tempo events and the end of the song.
     double GetSongLength() const { return m_dSongLength; }
 
     // One event of the song: absolute time, status byte, the meta type (meta events only) and

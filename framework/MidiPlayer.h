@@ -19,7 +19,7 @@ public:
     // Deletes every stream and empties the channel table.
     void Release();
 
-    // The channel's stream, null when none.
+    // Test seam: the channel's stream, null when none.
     cMidiStream* GetStream(int channel) { return m_Streams.At(channel); }
 
 private:

@@ -47,6 +47,7 @@ public:
 
     void Play(bool loop);
     void Stop(bool pause);
+    // Test seam: the stream's state, as the tests read it.
     eState GetState() const;
     // The text of an MCI or MIDI error code; code 0 returns the last text unchanged.
     const char* GetErrorText(MMRESULT code);

@@ -15,7 +15,7 @@ public:
     // How many times the song is repeated after its first pass; kVoxEndless never ends.
     virtual void SetLoop(int count) = 0;
 
-    // Status queries.
+    // Status queries: test seams, for the tests of the library and of the generated music.
     virtual bool IsPlaying() = 0;
     // Passes of the song begun since Play: 1 during the first pass, 2 after the first repeat...
     virtual int GetPasses() = 0;
