@@ -246,8 +246,7 @@ void cBlockDlg::InheritSourceChanged() {
     }
     auto& index = CtrlOf(m_Combos, IDC_BK_INHERIT_INDEX);
     int kept = index.GetData();
-    BuildNameList(&m_InheritNames, *BlockList(palette));
-    index.SetList(&m_InheritNames);
+    SetComboNameList(m_Combos, IDC_BK_INHERIT_INDEX, &m_InheritNames, *BlockList(palette));
     index.SetData(kept);
     // The inherited groups show the base's values as it is now, from the first look on.
     ApplyInheritance();
@@ -293,8 +292,7 @@ void cBlockDlg::ItemSourceChanged() {
     if (!items) return;
     auto& index = CtrlOf(m_Combos, IDC_BK_ITEM_INDEX);
     int kept = index.GetData();
-    BuildNameList(&m_ItemNames, *items);
-    index.SetList(&m_ItemNames);
+    SetComboNameList(m_Combos, IDC_BK_ITEM_INDEX, &m_ItemNames, *items);
     index.SetData(kept);
 }
 
