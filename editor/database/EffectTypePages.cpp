@@ -18,7 +18,7 @@ void cDbCharaEffectPage::AttachPage() {
 }
 
 void cDbCharaEffectPage::OnRelabel(int type) {
-    ShowWindow(m_Sample[0].m_Ctrl.GetHwnd(), type == kColourChange ? SW_SHOW : SW_HIDE);
+    ShowCtrlById(m_Sample, IDC_DB_COLOUR_SAMPLE, type == kColourChange);
     DrawColourSample();
 }
 
