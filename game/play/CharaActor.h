@@ -227,7 +227,6 @@ public:
 
     // Saved position, contacts and placing by the centre (CharaStatus.cpp).
     void SavePosition();
-    void RestorePosition();
     void ClearContacts();
     void SetCentre(int32_t x, int32_t y) override;
     void SetCentreReset(int32_t x, int32_t y, cFlowCmdEntry& entry) override;
