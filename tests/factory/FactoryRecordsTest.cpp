@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <map>
 #include <string>
@@ -22,7 +21,7 @@
 #include "framework/Path.h"
 #include "tests/factory/ProjectFolder.h"
 #include "tests/support/BoxAnswers.h"
-#include "tests/support/RestoreOnExit.h"
+#include "tests/support/ProjectObjects.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -38,21 +37,6 @@ std::vector<ePath> FactoryRecordPaths() {
 
 // The same file in data\ .
 std::string DataPath(ePath factory) { return g_PathTable[factory - 1]; }
-
-// Copies folders of the factory project into the current folder.
-bool CopyFromProject(std::initializer_list<const char*> folders) {
-    std::string from;
-    for (const char* folder : folders) from += ProjectFolder() + "\\" + folder + '\0';
-    char here[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, here);
-    std::string to = std::string(here) + '\0';
-    SHFILEOPSTRUCTA copy = {};
-    copy.wFunc = FO_COPY;
-    copy.pFrom = from.c_str();
-    copy.pTo = to.c_str();
-    copy.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
-    return SHFileOperationA(&copy) == 0 && !copy.fAnyOperationsAborted;
-}
 
 // Which file a path names: a file saved anew (temp file and rename) is another file.
 struct cFileId {
@@ -73,16 +57,9 @@ bool GetFileId(const std::string& path, cFileId& id) {
 // The tests load into the project objects that the whole program shares; each puts them back.
 class FactoryRecords : public testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(CopyFromProject({"default", "bmp", "e_bmp"})); }
+    void SetUp() override { ASSERT_TRUE(CopyProjectRecords()); }
 
-    cRestoreOnExit<cVarNames> m_Names{CommonVarNames()};
-    cRestoreOnExit<cDatabase> m_Database{ProjectDatabase()};
-    cRestoreOnExit<cSystemData> m_System{ProjectSystemData()};
-    cRestoreOnExit<cCommonPalette> m_Palette{ProjectCommonPalette()};
-    cRestoreOnExit<cPrjOption> m_Option{ProjectOption()};
-    cRestoreOnExit<cWorldMap> m_Map{ProjectWorldMap()};
-    cRestoreOnExit<cEdStage> m_Stage{ProjectStage()};
-    cRestoreOnExit<cUndoHistory> m_History{UndoHistory()};
+    cKeepProjectObjects m_Project;
     cTempDir m_Dir;
     cBoxAnswers m_Boxes;
 };

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <fstream>
 #include <sstream>
@@ -23,25 +22,10 @@
 #include "editor/shell/LoadProject.h"
 #include "tests/factory/ProjectFolder.h"
 #include "tests/support/BoxAnswers.h"
-#include "tests/support/RestoreOnExit.h"
+#include "tests/support/ProjectObjects.h"
 #include "tests/support/TempDir.h"
 
 namespace {
-
-// The project's folders copied into the current folder.
-bool CopyProject(const char* project) {
-    std::string from;
-    for (const char* folder : {"default", "bmp", "e_bmp"}) from += ProjectFolder(project) + "\\" + folder + '\0';
-    char here[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, here);
-    std::string to = std::string(here) + '\0';
-    SHFILEOPSTRUCTA copy = {};
-    copy.wFunc = FO_COPY;
-    copy.pFrom = from.c_str();
-    copy.pTo = to.c_str();
-    copy.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI;
-    return SHFileOperationA(&copy) == 0 && !copy.fAnyOperationsAborted;
-}
 
 std::vector<std::string> StageFiles(const std::string& folder) {
     std::vector<std::string> files;
@@ -63,20 +47,13 @@ std::string Bytes(const std::string& path) {
 
 class ShippedStages : public testing::TestWithParam<const char*> {
 protected:
-    cRestoreOnExit<cVarNames> m_Names{CommonVarNames()};
-    cRestoreOnExit<cDatabase> m_Database{ProjectDatabase()};
-    cRestoreOnExit<cSystemData> m_System{ProjectSystemData()};
-    cRestoreOnExit<cCommonPalette> m_Palette{ProjectCommonPalette()};
-    cRestoreOnExit<cPrjOption> m_Option{ProjectOption()};
-    cRestoreOnExit<cWorldMap> m_Map{ProjectWorldMap()};
-    cRestoreOnExit<cEdStage> m_Stage{ProjectStage()};
-    cRestoreOnExit<cUndoHistory> m_History{UndoHistory()};
+    cKeepProjectObjects m_Project;
     cTempDir m_Dir;
     cBoxAnswers m_Boxes;
 };
 
 TEST_P(ShippedStages, OpenAndSaveWithoutAnEditKeepEveryByte) {
-    ASSERT_TRUE(CopyProject(GetParam()));
+    ASSERT_TRUE(CopyProjectRecords(GetParam()));
     m_Boxes.Answer(IDYES);
     ASSERT_TRUE(CreateDefaultData(nullptr));
     ASSERT_TRUE(LoadProject());

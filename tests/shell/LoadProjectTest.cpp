@@ -20,7 +20,7 @@
 #include "framework/TestSeams.h"
 #include "tests/framework/BmpWriter.h"
 #include "tests/support/BoxAnswers.h"
-#include "tests/support/RestoreOnExit.h"
+#include "tests/support/ProjectObjects.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -156,14 +156,7 @@ void WriteFactoryCopy(const cTempDir& dir) {
 // Loading fills the project objects that every test of the program shares: each test puts
 // them back as it found them. (In the tests the fixture's name hides the function's: ::LoadProject.)
 class LoadProject : public testing::Test {
-    cRestoreOnExit<cVarNames> m_Names{CommonVarNames()};
-    cRestoreOnExit<cDatabase> m_Database{ProjectDatabase()};
-    cRestoreOnExit<cSystemData> m_System{ProjectSystemData()};
-    cRestoreOnExit<cCommonPalette> m_Palette{ProjectCommonPalette()};
-    cRestoreOnExit<cPrjOption> m_Option{ProjectOption()};
-    cRestoreOnExit<cWorldMap> m_Map{ProjectWorldMap()};
-    cRestoreOnExit<cEdStage> m_Stage{ProjectStage()};
-    cRestoreOnExit<cUndoHistory> m_History{UndoHistory()};
+    cKeepProjectObjects m_Project;
 };
 
 }  // namespace
