@@ -92,7 +92,7 @@ int TypeButton(int type) { return type <= 32 ? IDC_CMD_BUTTON_FIRST - 1 + type :
 HWND WaitForOwned(HWND owner, HWND other = nullptr) {
     DWORD pid = 0;
     GetWindowThreadProcessId(owner, &pid);
-    return WaitForWindow({pid, true, "#32770", owner, other, nullptr}, kWaitMs);
+    return WaitForWindow({pid, true, "#32770", owner, other}, kWaitMs);
 }
 
 std::string Caption(HWND wnd) {

@@ -140,7 +140,7 @@ cWatch WatchBlob(HWND game, const char* name, const cBox& from, int walk, int ju
 HWND PlayStage(const cTempDir& dir, HWND main, DWORD editorPid) {
     DeleteFileA("EC_Game.txt");
     CtrlKey(main, 'T');
-    HWND game = WaitForWindow({editorPid, false, "Quorbel4", nullptr, nullptr, nullptr});
+    HWND game = WaitForWindow({editorPid, false, "Quorbel4"});
     // Play states: 2 is play.
     if (game && !WaitForText(dir, "EC_Game.txt", "Scene 4 on 2.")) return nullptr;
     return game;

@@ -150,7 +150,7 @@ TEST(Programs, EditorShowsThePalettesOfTheLayerBesideItsMainWindow) {
     ASSERT_NE(nullptr, ask) << "the open stage is given up only when the author agrees";
     TypeKeys(ask, {VK_RETURN});
     ASSERT_TRUE(WaitGone(windows.main));
-    HWND main = WaitForWindow({windows.pid, true, "#32770", windows.frame, nullptr, nullptr});
+    HWND main = WaitForWindow({windows.pid, true, "#32770", windows.frame});
     ASSERT_NE(nullptr, main);
     ExpectInView(editor, main, blockPalettes);
 

@@ -17,6 +17,7 @@
 #include "tests/support/DialogDriver.h"
 #include "tests/support/RunningProgram.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TopWindows.h"
 
 const char kEditorStage[] = "data\\stg4\\Default.stg4_147";
 
@@ -32,33 +33,9 @@ inline bool SetUpEditorProject(bool withGame) {
     return config.SaveFile("e_data\\EditConfig.dat");
 }
 
-struct cFind {
-    DWORD pid;
-    bool samePid;  // a window of that process, or of any other
-    const char* cls;
-    HWND owner;  // with that owner, when given
-    HWND other;  // a window that does not count, when given
-    HWND found;
-};
-
-inline BOOL CALLBACK MatchWindow(HWND wnd, LPARAM param) {
-    cFind* find = reinterpret_cast<cFind*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(wnd, &pid);
-    char cls[64] = "";
-    GetClassNameA(wnd, cls, sizeof cls);
-    if ((pid == find->pid) != find->samePid || std::string(cls) != find->cls || !IsWindowVisible(wnd)) return TRUE;
-    if (find->owner && GetWindow(wnd, GW_OWNER) != find->owner) return TRUE;
-    if (wnd == find->other) return TRUE;
-    find->found = wnd;
-    return FALSE;
-}
-
-inline HWND WaitForWindow(cFind find, DWORD timeoutMs = 20000) {
+inline HWND WaitForWindow(const cWindowQuery& query, DWORD timeoutMs = 20000) {
     for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        find.found = nullptr;
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&find));
-        if (find.found) return find.found;
+        if (HWND found = FindTopWindow(query)) return found;
         Sleep(50);
     }
     return nullptr;
@@ -76,7 +53,7 @@ inline cEditorWindows WaitForEditorWindows(const cRunningProgram& editor) {
     windows.frame = editor.WaitForWindow("Quorbel4", "Quorbel4");
     if (!windows.frame) return windows;
     GetWindowThreadProcessId(windows.frame, &windows.pid);
-    windows.main = WaitForWindow({windows.pid, true, "#32770", windows.frame, nullptr, nullptr});
+    windows.main = WaitForWindow({windows.pid, true, "#32770", windows.frame});
     return windows;
 }
 
@@ -142,33 +119,8 @@ inline std::string RowText(HWND list, int row) {
 
 // The editor's main window once its title holds the text (the window is replaced when a stage
 // is made or opened).
-struct cTitled {
-    DWORD pid;
-    const char* part;
-    HWND found;
-};
-
-inline BOOL CALLBACK MatchTitled(HWND wnd, LPARAM param) {
-    cTitled* find = reinterpret_cast<cTitled*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(wnd, &pid);
-    char cls[64] = "", title[512] = "";
-    GetClassNameA(wnd, cls, sizeof cls);
-    GetWindowTextA(wnd, title, sizeof title);
-    if (pid != find->pid || std::string(cls) != "#32770" || !IsWindowVisible(wnd)) return TRUE;
-    if (std::string(title).find(find->part) == std::string::npos) return TRUE;
-    find->found = wnd;
-    return FALSE;
-}
-
 inline HWND WaitForMainTitled(DWORD pid, const char* part, DWORD timeoutMs = 20000) {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        cTitled find = {pid, part, nullptr};
-        EnumWindows(MatchTitled, reinterpret_cast<LPARAM>(&find));
-        if (find.found) return find.found;
-        Sleep(50);
-    }
-    return nullptr;
+    return WaitForWindow({pid, true, "#32770", nullptr, nullptr, part, true}, timeoutMs);
 }
 
 // Answers the editor's open or save dialog of the caption with the file, as typed into its

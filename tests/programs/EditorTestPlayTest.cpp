@@ -123,7 +123,7 @@ TEST(Programs, EditorTestPlaysItsStageInTheGameProgramBesideIt) {
         PostMessageA(main, WM_LBUTTONUP, 0, CellPoint(p.toX, p.toY));
     }
     PostMessageA(main, WM_COMMAND, kPlayStageCommand, 0);
-    HWND game = WaitForWindow({editorPid, false, "Quorbel4", nullptr, nullptr, nullptr});
+    HWND game = WaitForWindow({editorPid, false, "Quorbel4"});
     ASSERT_NE(nullptr, game) << "the game program did not start";
     EXPECT_TRUE(WaitForText(dir, "EC_Editor.txt", "ゲームプログラムからの通知 1 (1)")) << dir.Read("EC_Editor.txt");
     const std::string log = dir.Read("EC_Editor.txt");

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/support/BuildFolder.h"
+#include "tests/support/TopWindows.h"
 
 class cRunningProgram {
 public:
@@ -30,9 +31,7 @@ public:
     // A visible top-level window of the process with the class (and the title, when given).
     HWND WaitForWindow(const char* cls, const char* title = nullptr, DWORD timeoutMs = 15000) const {
         for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-            cSearch search = {m_pi.dwProcessId, cls, title, nullptr};
-            EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
-            if (search.found) return search.found;
+            if (HWND found = FindTopWindow({m_pi.dwProcessId, true, cls, nullptr, nullptr, title})) return found;
             if (WaitForSingleObject(m_pi.hProcess, 50) != WAIT_TIMEOUT) return nullptr;
         }
         return nullptr;
@@ -63,25 +62,6 @@ public:
     }
 
 private:
-    struct cSearch {
-        DWORD pid;
-        const char* cls;
-        const char* title;
-        HWND found;
-    };
-    static BOOL CALLBACK Match(HWND wnd, LPARAM param) {
-        cSearch* search = reinterpret_cast<cSearch*>(param);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(wnd, &pid);
-        char cls[64] = "", title[256] = "";
-        GetClassNameA(wnd, cls, sizeof cls);
-        GetWindowTextA(wnd, title, sizeof title);
-        if (pid != search->pid || std::string(cls) != search->cls || !IsWindowVisible(wnd)) return TRUE;
-        if (search->title && std::string(title) != search->title) return TRUE;
-        search->found = wnd;
-        return FALSE;
-    }
-
     PROCESS_INFORMATION m_pi = {};
     bool m_started = false;
 };
