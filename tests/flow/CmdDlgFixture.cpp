@@ -73,6 +73,10 @@ std::function<void(cFlowCmd&)> PToggle(size_t i) {
     return [=](cFlowCmd& cmd) { cmd.m_Params[i] = !cmd.m_Params[i]; };
 }
 
+std::function<void(cFlowCmd&)> MToggle(uint8_t cEdMove::*field) {
+    return [=](cFlowCmd& cmd) { (*cmd.m_Move).*field = !((*cmd.m_Move).*field); };
+}
+
 void CmdDlgTest::PressOk(HWND dlg) { Press(dlg, IDC_CMD_OK); }
 
 void CmdDlgTest::CancelOrClose(HWND dlg, bool close) {

@@ -50,6 +50,12 @@ std::function<void(cFlowCmd&)> CToggle(uint8_t cFlowCmd::*field);
 // Expectations on the command's parameters.
 std::function<void(cFlowCmd&)> P(size_t i, int32_t value);
 std::function<void(cFlowCmd&)> PToggle(size_t i);
+// Expectations on the command's movement record.
+template <class T>
+std::function<void(cFlowCmd&)> M(T cEdMove::*field, T value) {
+    return [=](cFlowCmd& cmd) { (*cmd.m_Move).*field = value; };
+}
+std::function<void(cFlowCmd&)> MToggle(uint8_t cEdMove::*field);
 
 class CmdDlgTest : public testing::Test {
 protected:
@@ -111,6 +117,24 @@ protected:
             EXPECT_TRUE(cmd == written) << caption << (close ? ": close box" : ": Cancel");
         }
     }
+    // Runs the dialog on a stored command that holds values its lists lack: each of the combos
+    // chooses nothing, `check` looks at the rest of the open dialog, and OK (or Cancel) leaves the
+    // command as it was stored.
+    template <class Dlg>
+    void ExpectOutsideValuesKept(cFlowCmd cmd, UINT templateId, const char* caption, std::vector<uint16_t> combos,
+                                 std::function<void(HWND)> check = nullptr, bool cancel = false) {
+        const cFlowCmd stored = cmd;
+        EXPECT_EQ(cancel ? 0 : 1, Run<Dlg>(cmd, 0, templateId, caption, [combos, check, cancel](HWND dlg) {
+            for (uint16_t id : combos) EXPECT_EQ(CB_ERR, SendDlgItemMessageA(dlg, id, CB_GETCURSEL, 0, 0)) << id;
+            if (check) check(dlg);
+            if (cancel)
+                CancelOrClose(dlg, false);
+            else
+                PressOk(dlg);
+        }));
+        EXPECT_TRUE(cmd == stored) << caption << (cancel ? ": Cancel" : ": OK");
+    }
+
     static void PressOk(HWND dlg);
     static void CancelOrClose(HWND dlg, bool close);
 

@@ -12,14 +12,6 @@
 
 namespace {
 
-template <class T>
-std::function<void(cFlowCmd&)> M(T cEdMove::*field, T value) {
-    return [=](cFlowCmd& cmd) { (*cmd.m_Move).*field = value; };
-}
-std::function<void(cFlowCmd&)> MToggle(uint8_t cEdMove::*field) {
-    return [=](cFlowCmd& cmd) { (*cmd.m_Move).*field = !((*cmd.m_Move).*field); };
-}
-
 void PressOkOnly(HWND dlg) { Press(dlg, IDC_CMD_OK); }
 
 class CmdFlowOpDlgs : public CmdDlgTest {};
@@ -299,12 +291,7 @@ TEST_F(CmdFlowOpDlgs, EnablesFollowTheChoices) {
 TEST_F(CmdFlowOpDlgs, ValuesOutsideTheListsAreKept) {
     cFlowCmd cmd = NewCmd(21);
     cmd.m_Params = {9, 0, -1, 0, 0, 0, 0, 0, 0};
-    cFlowCmd kept = cmd;
-    EXPECT_EQ(1, Run<cCmdTargetDlg>(cmd, 0, IDD_CMD_TARGET, "ターゲットの設定", [](HWND d) {
-        EXPECT_EQ(CB_ERR, SendDlgItemMessageA(d, IDC_TGT_KIND, CB_GETCURSEL, 0, 0));
-        Press(d, IDC_CMD_OK);
-    }));
-    EXPECT_TRUE(cmd == kept);
+    ExpectOutsideValuesKept<cCmdTargetDlg>(cmd, IDD_CMD_TARGET, "ターゲットの設定", {IDC_TGT_KIND});
     // A warp to a point of a kind the list lacks: the flips it cannot judge stay.
     cFlowCmd warp = NewCmd(20);
     ASSERT_EQ(1, Run<cCmdWarpDlg>(warp, 1, IDD_CMD_WARP, "ワープ", PressOk));
@@ -312,12 +299,7 @@ TEST_F(CmdFlowOpDlgs, ValuesOutsideTheListsAreKept) {
     warp.m_Move->m_TargetMode = 5;
     warp.m_Move->m_FlipX = 1;
     warp.m_Move->m_FlipY = 1;
-    kept = warp;
-    EXPECT_EQ(1, Run<cCmdWarpDlg>(warp, 0, IDD_CMD_WARP, "ワープ", [](HWND d) {
-        EXPECT_EQ(CB_ERR, SendDlgItemMessageA(d, IDC_MV_TARGET_TYPE, CB_GETCURSEL, 0, 0));
-        Press(d, IDC_CMD_OK);
-    }));
-    EXPECT_TRUE(warp == kept);
+    ExpectOutsideValuesKept<cCmdWarpDlg>(warp, IDD_CMD_WARP, "ワープ", {IDC_MV_TARGET_TYPE});
 }
 
 }  // namespace

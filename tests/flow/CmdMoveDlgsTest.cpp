@@ -14,14 +14,6 @@
 
 namespace {
 
-template <class T>
-std::function<void(cFlowCmd&)> M(T cEdMove::*field, T value) {
-    return [=](cFlowCmd& cmd) { (*cmd.m_Move).*field = value; };
-}
-std::function<void(cFlowCmd&)> MToggle(uint8_t cEdMove::*field) {
-    return [=](cFlowCmd& cmd) { (*cmd.m_Move).*field = !((*cmd.m_Move).*field); };
-}
-
 // The rows every dialog with the time group has.
 std::vector<cFieldRow> TimeRows() {
     return {
@@ -321,14 +313,10 @@ TEST_F(CmdMoveDlgs, ATargetKindOutsideTheListKeepsTheFlips) {
     cmd.m_Move->m_UseTargetY = 1;
     cmd.m_Move->m_FlipX = 1;
     cmd.m_Move->m_FlipY = 1;
-    cFlowCmd stored = cmd;
-    EXPECT_EQ(1, Run<cCmdLineMoveDlg>(cmd, 0, IDD_CMD_LINE_MOVE, "直線移動", [](HWND d) {
-        EXPECT_EQ(CB_ERR, SendDlgItemMessageA(d, IDC_MV_TARGET_TYPE, CB_GETCURSEL, 0, 0));
+    ExpectOutsideValuesKept<cCmdLineMoveDlg>(cmd, IDD_CMD_LINE_MOVE, "直線移動", {IDC_MV_TARGET_TYPE}, [](HWND d) {
         EXPECT_TRUE(IsCheckedCtrl(d, IDC_MV_FLIP_X));
         EXPECT_TRUE(IsCheckedCtrl(d, IDC_MV_FLIP_Y));
-        Press(d, IDC_CMD_OK);
-    }));
-    EXPECT_TRUE(cmd == stored);
+    });
 }
 
 TEST_F(CmdMoveDlgs, CircleAndJumpEnablesFollowTheirCombos) {

@@ -424,17 +424,16 @@ TEST_F(CmdShotDlgs, ValuesOutsideTheListsAreKept) {
     s.m_VanishValue = 1;
     s.m_Life = 1;
     cmd.m_Time = 3;
-    cFlowCmd stored = cmd;
-    for (uint16_t end : {IDC_CMD_OK, IDC_CMD_CANCEL}) {
-        EXPECT_EQ(end == IDC_CMD_OK, Run<cCmdShotDlg>(cmd, 0, IDD_CMD_SHOT, "ショット", [end](HWND d) {
-            for (uint16_t id : {IDC_SHOT_FORMATION, IDC_SHOT_MOVE_TYPE, IDC_SHOT_GIANT, IDC_SHOT_ITEM_SOURCE, IDC_SHOT_DIR})
-                EXPECT_EQ(CB_ERR, SendDlgItemMessageA(d, id, CB_GETCURSEL, 0, 0)) << id;
-            for (uint16_t id : {IDC_SHOT_FORM_PARAM1, IDC_SHOT_MOVE_PARAM1, IDC_SHOT_ITEM})
-                EXPECT_FALSE(IsEnabledCtrl(d, id)) << id;
-            EXPECT_EQ("", WindowText(GetDlgItem(d, IDC_SHOT_FORM_CAPTION1)));
-            Press(d, end);
-        }));
-        EXPECT_TRUE(cmd == stored) << end;
+    for (bool cancel : {false, true}) {
+        ExpectOutsideValuesKept<cCmdShotDlg>(
+            cmd, IDD_CMD_SHOT, "ショット",
+            {IDC_SHOT_FORMATION, IDC_SHOT_MOVE_TYPE, IDC_SHOT_GIANT, IDC_SHOT_ITEM_SOURCE, IDC_SHOT_DIR},
+            [](HWND d) {
+                for (uint16_t id : {IDC_SHOT_FORM_PARAM1, IDC_SHOT_MOVE_PARAM1, IDC_SHOT_ITEM})
+                    EXPECT_FALSE(IsEnabledCtrl(d, id)) << id;
+                EXPECT_EQ("", WindowText(GetDlgItem(d, IDC_SHOT_FORM_CAPTION1)));
+            },
+            cancel);
     }
 }
 
