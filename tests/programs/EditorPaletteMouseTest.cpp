@@ -10,6 +10,7 @@
 
 #include "data/Stage.h"
 #include "tests/programs/EditorSession.h"
+#include "tests/support/Keyboard.h"
 
 namespace {
 
@@ -64,13 +65,7 @@ public:
     // The element menu of the editor on the screen, within the time.
     HWND WaitForMenu(DWORD timeoutMs) const { return m_Editor.WaitForWindow("#32768", nullptr, timeoutMs); }
     void CloseMenu(HWND menu) const {
-        INPUT keys[2] = {};
-        for (INPUT& key : keys) {
-            key.type = INPUT_KEYBOARD;
-            key.ki.wVk = VK_ESCAPE;
-        }
-        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        SendInput(2, keys, sizeof(INPUT));
+        TypeChord({VK_ESCAPE});
         EXPECT_TRUE(WaitGone(menu));
     }
 

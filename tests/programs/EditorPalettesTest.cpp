@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/programs/EditorSession.h"
+#include "tests/support/Keyboard.h"
 
 namespace {
 
@@ -108,19 +109,11 @@ void TypeKeys(HWND wnd, const std::vector<WORD>& keys) {
     SetForegroundWindow(wnd);
     for (int i = 0; i < 100 && GetForegroundWindow() != wnd; ++i) Sleep(20);
     for (WORD key : keys) {
-        std::vector<WORD> strokes;
-        if (key & kCtrl) strokes.push_back(VK_CONTROL);
-        strokes.push_back(key & 0xff);
-        std::vector<INPUT> inputs;
-        for (size_t i = 0; i < strokes.size() * 2; ++i) {
-            INPUT input = {};
-            input.type = INPUT_KEYBOARD;
-            bool up = i >= strokes.size();
-            input.ki.wVk = up ? strokes[strokes.size() * 2 - 1 - i] : strokes[i];
-            input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-            inputs.push_back(input);
-        }
-        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        const WORD letter = key & 0xff;
+        if (key & kCtrl)
+            TypeChord({VK_CONTROL, letter});
+        else
+            TypeChord({letter});
         Sleep(50);
     }
 }

@@ -15,6 +15,7 @@
 
 #include "data/EditConfig.h"
 #include "tests/support/DialogDriver.h"
+#include "tests/support/Keyboard.h"
 #include "tests/support/RunningProgram.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TopWindows.h"
@@ -202,14 +203,7 @@ inline void KeepWindow(HWND wnd, const char* name) {
 inline void CtrlKey(HWND wnd, WORD key) {
     SetForegroundWindow(wnd);
     for (int i = 0; i < 100 && GetForegroundWindow() != wnd; ++i) Sleep(20);
-    INPUT inputs[4] = {};
-    const WORD keys[4] = {VK_CONTROL, key, key, VK_CONTROL};
-    for (int i = 0; i < 4; ++i) {
-        inputs[i].type = INPUT_KEYBOARD;
-        inputs[i].ki.wVk = keys[i];
-        inputs[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-    }
-    SendInput(4, inputs, sizeof(INPUT));
+    TypeChord({VK_CONTROL, key});
 }
 
 // A move of the mouse as the input of the desktop (a warp of the pointer may pass unseen).

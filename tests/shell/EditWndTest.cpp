@@ -10,6 +10,7 @@
 #include "framework/TestSeams.h"
 #include "tests/shell/EditorFixture.h"
 #include "tests/support/BoxAnswers.h"
+#include "tests/support/Keyboard.h"
 
 namespace {
 
@@ -441,14 +442,7 @@ namespace {
 
 // Ctrl and a letter through the input queue, to the window with the focus.
 void CtrlKey(WORD letter) {
-    INPUT keys[4] = {};
-    const WORD order[4] = {VK_CONTROL, letter, letter, VK_CONTROL};
-    for (int i = 0; i < 4; ++i) {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = order[i];
-        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-    }
-    SendInput(4, keys, sizeof keys[0]);
+    TypeChord({VK_CONTROL, letter});
     for (int i = 0; i < 5; ++i) {
         Sleep(20);
         PumpEditor();
