@@ -11,8 +11,6 @@
 #include "tests/game/play/PlayStateFixture.h"
 #include "tests/support/TempDir.h"
 
-class PlayStates : public PlayStateFixture {};
-
 namespace {
 
 const int16_t kButton1 = 1;
@@ -21,6 +19,21 @@ const int kStageFileMode = 3;
 const int kReplayMode = 4;
 
 }  // namespace
+
+class PlayStates : public PlayStateFixture {
+protected:
+    // Opens the pause menu with its key as a person does (pressed, let go), moves its cursor
+    // once in the direction (0: not at all) and decides with button 1.
+    void ChooseFromPauseMenu(cPlayScene& scene, int16_t move) {
+        m_Host.keysHeld = {VK_SPACE};
+        scene.StepFrame(0, 0);
+        m_Host.keysHeld.clear();
+        scene.StepFrame(0, 0);
+        scene.StepFrame(move, 0);
+        scene.StepFrame(0, 0);
+        scene.StepFrame(0, kButton1);
+    }
+};
 
 TEST_F(PlayStates, TheBannerShowsForEightyFramesOrNotAtAll) {
     for (int banner : {1, 0}) {
@@ -118,13 +131,7 @@ TEST_F(PlayStates, PauseMenuEntriesByMode) {
         cPlayScene scene;
         Start(scene, Stage());
         RunToPlay(scene);
-        m_Host.keysHeld = {VK_SPACE};
-        scene.StepFrame(0, 0);
-        m_Host.keysHeld.clear();
-        scene.StepFrame(0, 0);
-        scene.StepFrame(c.move, 0);
-        scene.StepFrame(0, 0);
-        scene.StepFrame(0, kButton1);
+        ChooseFromPauseMenu(scene, c.move);
         EXPECT_EQ(c.state, scene.State());
         if (c.returnScene >= 0) {
             EXPECT_EQ(c.returnScene, scene.m_ReturnScene);
@@ -157,13 +164,7 @@ TEST_F(PlayStates, FreePlayReadsItsFileAgainAtEveryFadeOut) {
         Start(scene, Stage());
         RunToPlay(scene);
         StoryState().m_SeriesFlag = c.series;
-        m_Host.keysHeld = {VK_SPACE};
-        scene.StepFrame(0, 0);
-        m_Host.keysHeld.clear();
-        scene.StepFrame(0, 0);
-        scene.StepFrame(kKeyUp, 0);
-        scene.StepFrame(0, 0);
-        scene.StepFrame(0, kButton1);
+        ChooseFromPauseMenu(scene, kKeyUp);
         ASSERT_EQ(ePlayFadeOut, scene.State());
         ASSERT_EQ(eSceneModeMenu, scene.m_ReturnScene);
         for (int i = 0; i < 100 && scene.State() == ePlayFadeOut; ++i) scene.StepFrame(0, 0);
@@ -189,12 +190,7 @@ TEST_F(PlayStates, RetryRestoresTheStageStart) {
     StoryState().m_TotalScore = 500;
     scene.m_StageVars[5] = 9;
     for (int i = 0; i < 30; ++i) scene.StepFrame(0, 0);
-    m_Host.keysHeld = {VK_SPACE};
-    scene.StepFrame(0, 0);
-    m_Host.keysHeld.clear();
-    scene.StepFrame(kKeyDown, 0);
-    scene.StepFrame(0, 0);
-    scene.StepFrame(0, kButton1);
+    ChooseFromPauseMenu(scene, kKeyDown);
     ASSERT_EQ(ePlayIntro, scene.State());
     EXPECT_EQ(lives, StoryState().m_Lives);
     EXPECT_EQ(0, StoryState().m_TotalScore);
