@@ -30,31 +30,8 @@ const int kHeldRow = 4;  // the row of the drag held beyond the right edge
 const char kSavedName[] = "表ソ能.stg4_147";
 
 // A window of the process with the title, shown or not.
-struct cNamed {
-    DWORD pid;
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK MatchNamed(HWND wnd, LPARAM param) {
-    cNamed* find = reinterpret_cast<cNamed*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(wnd, &pid);
-    char title[128] = "";
-    GetWindowTextA(wnd, title, sizeof title);
-    if (pid != find->pid || std::string(title) != find->title) return TRUE;
-    find->found = wnd;
-    return FALSE;
-}
-
 HWND WaitForNamed(DWORD pid, const char* title, DWORD timeoutMs = 20000) {
-    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
-        cNamed find = {pid, title, nullptr};
-        EnumWindows(MatchNamed, reinterpret_cast<LPARAM>(&find));
-        if (find.found) return find.found;
-        Sleep(50);
-    }
-    return nullptr;
+    return WaitForWindow({pid, true, nullptr, nullptr, nullptr, title, false, true}, timeoutMs);
 }
 
 // The canvas of the main window: its cells on the screen (the view scrolled to its left end).

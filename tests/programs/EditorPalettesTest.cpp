@@ -13,6 +13,7 @@
 
 #include "tests/programs/EditorSession.h"
 #include "tests/support/Keyboard.h"
+#include "tests/support/TopWindows.h"
 
 namespace {
 
@@ -21,24 +22,7 @@ const char kGroupCaption[] = "キャラのグループ情報";
 
 // A window of the process by its title, shown or not; null when there is none.
 HWND FindTitled(DWORD pid, const char* title) {
-    struct cTitled {
-        DWORD pid;
-        const char* title;
-        HWND found;
-    } find = {pid, title, nullptr};
-    EnumWindows(
-        [](HWND wnd, LPARAM param) -> BOOL {
-            cTitled* find = reinterpret_cast<cTitled*>(param);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(wnd, &pid);
-            char text[256] = "";
-            GetWindowTextA(wnd, text, sizeof text);
-            if (pid != find->pid || std::string(text) != find->title) return TRUE;
-            find->found = wnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&find));
-    return find.found;
+    return FindTopWindow({pid, true, nullptr, nullptr, nullptr, title, false, true});
 }
 
 // The window lies higher in the z-order than the other one.

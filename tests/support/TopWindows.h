@@ -1,6 +1,6 @@
 #pragma once
-// Finding a visible top-level window of a process (or of any process but that one) by its class,
-// and by its owner or its title when asked.
+// Finding a top-level window of a process (or of any process but that one) by its class, its
+// owner or its title, each when asked; a shown one unless hidden ones are asked for too.
 #include <windows.h>
 
 #include <string>
@@ -8,19 +8,21 @@
 struct cWindowQuery {
     DWORD pid = 0;
     bool samePid = true;  // a window of that process, or of any other
-    const char* cls = "";
+    const char* cls = nullptr;  // of that class, when given
     HWND owner = nullptr;         // with that owner, when given
     HWND other = nullptr;         // a window that does not count, when given
     const char* title = nullptr;  // with that title, when given
     bool titlePart = false;       // the title need only hold it
+    bool hiddenToo = false;       // a hidden window counts as well
 };
 
 inline bool WindowAnswers(HWND wnd, const cWindowQuery& query) {
     DWORD pid = 0;
     GetWindowThreadProcessId(wnd, &pid);
+    if ((pid == query.pid) != query.samePid || (!query.hiddenToo && !IsWindowVisible(wnd))) return false;
     char cls[64] = "";
     GetClassNameA(wnd, cls, sizeof cls);
-    if ((pid == query.pid) != query.samePid || std::string(cls) != query.cls || !IsWindowVisible(wnd)) return false;
+    if (query.cls && std::string(cls) != query.cls) return false;
     if (query.owner && GetWindow(wnd, GW_OWNER) != query.owner) return false;
     if (wnd == query.other) return false;
     if (!query.title) return true;

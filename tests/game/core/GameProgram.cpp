@@ -10,6 +10,7 @@
 #include "framework/Format.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/RunningProgram.h"
+#include "tests/support/TopWindows.h"
 
 namespace {
 
@@ -29,26 +30,6 @@ void ListInto(const std::string& folder, const std::string& prefix, std::vector<
         }
     } while (FindNextFileA(search, &found));
     FindClose(search);
-}
-
-struct cSearch {
-    DWORD pid;
-    const char* cls;
-    const char* caption;
-    HWND found;
-};
-
-BOOL CALLBACK FindProcessWindow(HWND wnd, LPARAM param) {
-    cSearch* search = reinterpret_cast<cSearch*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(wnd, &pid);
-    char cls[64] = "", caption[256] = "";
-    GetClassNameA(wnd, cls, sizeof cls);
-    GetWindowTextA(wnd, caption, sizeof caption);
-    if (pid != search->pid || std::string(cls) != search->cls || !IsWindowVisible(wnd)) return TRUE;
-    if (search->caption && std::string(caption) != search->caption) return TRUE;
-    search->found = wnd;
-    return FALSE;
 }
 
 // Long enough for a scene's fades on a heavily loaded machine.
@@ -127,9 +108,7 @@ bool cGameProcess::Running() const { return m_started && WaitForSingleObject(m_p
 HWND cGameProcess::WaitForMainWindow(DWORD timeoutMs) {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < timeoutMs && Running()) {
-        cSearch search = {m_pi.dwProcessId, "Quorbel4", nullptr, nullptr};
-        EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
+        if (HWND found = FindTopWindow({m_pi.dwProcessId, true, "Quorbel4"})) return found;
         Sleep(20);
     }
     return nullptr;
@@ -138,12 +117,10 @@ HWND cGameProcess::WaitForMainWindow(DWORD timeoutMs) {
 std::string cGameProcess::AnswerBox(const char* caption, DWORD timeoutMs) {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < timeoutMs && Running()) {
-        cSearch search = {m_pi.dwProcessId, "#32770", caption, nullptr};
-        EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
+        if (HWND box = FindTopWindow({m_pi.dwProcessId, true, "#32770", nullptr, nullptr, caption})) {
             std::string text;
-            EnumChildWindows(search.found, CollectStaticText, reinterpret_cast<LPARAM>(&text));
-            PostMessageA(search.found, WM_COMMAND, IDOK, 0);
+            EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&text));
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
             return text;
         }
         Sleep(20);
@@ -154,9 +131,7 @@ std::string cGameProcess::AnswerBox(const char* caption, DWORD timeoutMs) {
 HWND cGameProcess::WaitForDialog(DWORD timeoutMs, const char* caption) {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < timeoutMs && Running()) {
-        cSearch search = {m_pi.dwProcessId, "#32770", caption, nullptr};
-        EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
+        if (HWND found = FindTopWindow({m_pi.dwProcessId, true, "#32770", nullptr, nullptr, caption})) return found;
         Sleep(20);
     }
     return nullptr;
