@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tests/shell/EditorFixture.h"
+#include "tests/support/Keyboard.h"
 
 typedef std::vector<std::string> cRows;
 
@@ -69,14 +70,6 @@ std::string PenLetters(const cEdVector<T>& pen) {
     return letters;
 }
 
-inline void Key(WORD vk, bool up) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
-}
-
 // A button of the mouse through the input queue, where the mouse is.
 inline void MouseButton(DWORD flags) {
     INPUT input = {};
@@ -89,10 +82,10 @@ inline void MouseButton(DWORD flags) {
 class cHeld {
 public:
     explicit cHeld(WORD vk) : m_vk(vk) {
-        if (m_vk) Key(m_vk, false);
+        if (m_vk) SendKey(m_vk, true);
     }
     ~cHeld() {
-        if (m_vk) Key(m_vk, true);
+        if (m_vk) SendKey(m_vk, false);
     }
 
 private:

@@ -8,6 +8,7 @@
 #include "game/core/Scene.h"
 #include "game/play/PlayScene.h"
 #include "tests/game/core/GameProgram.h"
+#include "tests/support/Keyboard.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -57,12 +58,8 @@ TEST(GameProgram, AnItemsMessageHoldsTheGameUntilAKey) {
     // The hero takes the item on the first step: its effect and picture show, its message waits.
     Sleep(1000);
     EXPECT_EQ(std::string::npos, WithoutCR(dir.Read(kLog)).find(kWaitEnded)) << "no key, no end";
-    INPUT key[2] = {};
-    key[0].type = key[1].type = INPUT_KEYBOARD;
-    key[0].ki.wVk = key[1].ki.wVk = 'Z';
-    key[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SetForegroundWindow(play.Window());
-    SendInput(1, &key[0], sizeof(INPUT));
+    SendKey('Z', true);
     EXPECT_TRUE(WaitForText(kLog, kWaitEnded, kWaitMs)) << dir.Read(kLog);
-    SendInput(1, &key[1], sizeof(INPUT));
+    SendKey('Z', false);
 }

@@ -9,6 +9,7 @@
 
 #include "framework/Format.h"
 #include "tests/support/DialogDriver.h"
+#include "tests/support/Keyboard.h"
 #include "tests/support/RunningProgram.h"
 #include "tests/support/TopWindows.h"
 
@@ -208,18 +209,10 @@ bool cMenuKeys::WaitForKeys(WORD vk, size_t& seen) {
     }
 }
 
-void cMenuKeys::Send(WORD vk, bool down) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-    SendInput(1, &input, sizeof(INPUT));
-}
-
 void cMenuKeys::Press(WORD vk) {
     size_t seen = 0;
     if (!WaitForKeys(vk, seen)) return;
-    Send(vk, true);
+    SendKey(vk, true);
     // Held until a frame has read it. A held direction repeats only after 18 frames, far more
     // than a look at the log takes.
     bool read = false;
@@ -229,21 +222,21 @@ void cMenuKeys::Press(WORD vk) {
             if (lines[i].direction || lines[i].buttons) read = true;
         if (!read) Sleep(10);
     }
-    Send(vk, false);
+    SendKey(vk, false);
     if (!read) ADD_FAILURE() << "no frame read key " << vk << "; the log ends:\n" << LogEnd();
 }
 
 void cMenuKeys::PressUntil(WORD vk, int scene, int state) {
     size_t seen = 0;
     if (!WaitForKeys(vk, seen)) return;
-    Send(vk, true);
+    SendKey(vk, true);
     bool reached = false;
     for (DWORD start = GetTickCount(); !reached && GetTickCount() - start < kMenuWaitMs;) {
         const std::vector<cSceneLine> lines = Lines();
         reached = lines.size() > seen && lines.back().scene == scene && lines.back().state == state;
         if (!reached) Sleep(10);
     }
-    Send(vk, false);
+    SendKey(vk, false);
     if (!reached) ADD_FAILURE() << "key " << vk << " did not bring state " << state << "; the log ends:\n" << LogEnd();
 }
 

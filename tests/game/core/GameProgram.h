@@ -84,7 +84,6 @@ private:
     bool ToFront();
     // Waits until a scene takes keys with every key up; the count of scene lines then.
     bool WaitForKeys(WORD vk, size_t& seen);
-    void Send(WORD vk, bool down);
 
     HWND m_Wnd;
 };

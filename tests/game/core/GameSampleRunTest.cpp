@@ -23,6 +23,7 @@
 #include "game/media/CursorKeys.h"
 #include "game/play/PlayScene.h"
 #include "tests/game/core/GameProgram.h"
+#include "tests/support/Keyboard.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -67,18 +68,11 @@ public:
         }
     }
     ~cSampleRun() {
-        for (WORD vk : {WORD(VK_RIGHT), WORD('Z'), WORD('X')}) Key(vk, false);
+        for (WORD vk : {WORD(VK_RIGHT), WORD('Z'), WORD('X')}) SendKey(vk, false);
         if (!m_Game.Running()) return;
         PostMessageA(m_Wnd, WM_CLOSE, 0, 0);
         DWORD code = 0;
         m_Game.WaitForExit(kWaitMs, &code);
-    }
-    static void Key(WORD vk, bool down) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = vk;
-        input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-        SendInput(1, &input, sizeof(INPUT));
     }
     // A key pressed once the game reads keys, held until a frame has read it.
     void Press(WORD vk) { m_Keys.Press(vk); }
@@ -177,36 +171,36 @@ void cSampleRun::PlayToTheGoal() {
     Press('X');
     ASSERT_TRUE(Until("the blob shot", [](const cHero& h) { return h.charas == 2; }));
     // The first gap: a full jump while walking, Z let go once the hero falls.
-    Key(VK_RIGHT, true);
+    SendKey(VK_RIGHT, true);
     ASSERT_TRUE(Until("the first gap", [](const cHero& h) { return h.x >= kJumpGap1; }));
-    Key('Z', true);
+    SendKey('Z', true);
     ASSERT_TRUE(Until("the top of the jump", [](const cHero& h) { return h.y < kGround - 20 && h.Falling(); }));
-    Key('Z', false);
+    SendKey('Z', false);
     ASSERT_TRUE(Until("past the first gap", [](const cHero& h) { return h.x > kPastGap1 && h.y >= kGround; }));
     // Against the step's face a full jump; the walk let go above the steps' top.
     ASSERT_TRUE(Until("the step's face", [](const cHero& h) { return h.x >= kStepFace; }));
-    Key('Z', true);
+    SendKey('Z', true);
     ASSERT_TRUE(Until("above the steps", [](const cHero& h) { return h.x >= kStepTop; }));
-    Key(VK_RIGHT, false);
+    SendKey(VK_RIGHT, false);
     ASSERT_TRUE(Until("the top of the climb", [](const cHero& h) { return h.y < kOnSteps + 12 && h.Falling(); }));
-    Key('Z', false);
+    SendKey('Z', false);
     ASSERT_TRUE(Until("on the steps", [](const cHero& h) { return h.y >= kOnSteps - 2 && h.y <= kOnSteps + 2; }));
     // The second gap, jumped from there.
     const int startY = m_Hero.y;
-    Key('Z', true);
-    Key(VK_RIGHT, true);
+    SendKey('Z', true);
+    SendKey(VK_RIGHT, true);
     ASSERT_TRUE(Until("the top of the leap", [startY](const cHero& h) { return h.y < startY - 20 && h.Falling(); }));
-    Key('Z', false);
+    SendKey('Z', false);
     ASSERT_TRUE(Until("past the second gap", [](const cHero& h) { return h.x > kPastGap2 && h.y >= kGround; }));
-    Key(VK_RIGHT, false);
+    SendKey(VK_RIGHT, false);
     // The robot: one shot; then the goal.
     Press('X');
     ASSERT_TRUE(Until("the robot shot", [](const cHero& h) { return h.charas == 1; }));
-    Key(VK_RIGHT, true);
+    SendKey(VK_RIGHT, true);
     ASSERT_TRUE(Until("the goal", [](const cHero& h) { return h.x >= kNearGoal; }));
     // The stage clears: its banner slides in, then the result table shows.
     EXPECT_TRUE(ScreenShows(kBanner, kBannerYellow, 0.1)) << "the stage-clear banner";
-    Key(VK_RIGHT, false);
+    SendKey(VK_RIGHT, false);
     EXPECT_TRUE(ScreenShows(kTable, kTableBlue, 0.5)) << "the result table";
 }
 
