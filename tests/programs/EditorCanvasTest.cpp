@@ -14,6 +14,7 @@
 
 #include "data/Stage.h"
 #include "tests/programs/EditorSession.h"
+#include "tests/support/InputQueue.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ public:
     }
     bool Drag(int x0, int y0, int x1, int y1, DWORD down) const {
         if (!Hover(x0, y0)) return false;
-        Button(down);
+        MouseButton(down);
         return Hover(x1, y1, down == MOUSEEVENTF_RIGHTDOWN ? eSelectionOutline : eCursorOutline);
     }
     cScreenPicture Take() const { return TakePicture(m_Rect); }
@@ -137,7 +138,7 @@ TEST(Programs, EditorCanvasPreviewsScrollsAndKeepsWhatWasDrawn) {
 
     // The pen: one block of the ground, taken with the right button.
     ASSERT_TRUE(canvas.Drag(kGroundColumn, kGroundRow, kGroundColumn, kGroundRow, MOUSEEVENTF_RIGHTDOWN));
-    Button(MOUSEEVENTF_RIGHTUP);
+    MouseButton(MOUSEEVENTF_RIGHTUP);
     // The pen mode only once the selection has ended: the command would come before the release.
     ASSERT_TRUE(canvas.Hover(kGroundColumn, kGroundRow, cCanvasView::eCursorOutline));
     ASSERT_TRUE(PostMessageA(palette, WM_COMMAND, kPenRect, 0));
@@ -147,7 +148,7 @@ TEST(Programs, EditorCanvasPreviewsScrollsAndKeepsWhatWasDrawn) {
     const cScreenPicture dragging = canvas.Take();
     KeepPicture(dragging, "canvas-1-rectangle-held");
     EXPECT_TRUE(RectangleShown(dragging, before)) << "the cells to be placed, before the release";
-    Button(MOUSEEVENTF_LEFTUP);
+    MouseButton(MOUSEEVENTF_LEFTUP);
 
     // Held beyond the right edge with the mouse at rest: the view scrolls on its own.
     ASSERT_TRUE(canvas.Drag(kRectLeft, kHeldRow, kRectLeft, kHeldRow, MOUSEEVENTF_LEFTDOWN));
@@ -158,7 +159,7 @@ TEST(Programs, EditorCanvasPreviewsScrollsAndKeepsWhatWasDrawn) {
     Sleep(3000);
     const int scrolled = canvas.Scroll();
     KeepPicture(canvas.Take(), "canvas-2-scrolled");
-    Button(MOUSEEVENTF_LEFTUP);
+    MouseButton(MOUSEEVENTF_LEFTUP);
     EXPECT_GE(scrolled, 6) << "the view did not follow the mouse resting beyond the canvas";
     // The release places the row beyond the columns first in view.
     const int columns = (canvas.Rect().right - canvas.Rect().left) / 32;

@@ -10,7 +10,7 @@
 
 #include "data/Stage.h"
 #include "tests/programs/EditorSession.h"
-#include "tests/support/Keyboard.h"
+#include "tests/support/InputQueue.h"
 
 namespace {
 
@@ -57,9 +57,9 @@ public:
             MouseAt(at.x + i % 2, at.y);
             Sleep(60);
         }
-        Button(down);
+        MouseButton(down);
         Sleep(60);
-        Button(up);
+        MouseButton(up);
         return true;
     }
     // The element menu of the editor on the screen, within the time.

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "tests/programs/EditorSession.h"
-#include "tests/support/Keyboard.h"
+#include "tests/support/InputQueue.h"
 #include "tests/support/TopWindows.h"
 
 namespace {

@@ -15,7 +15,7 @@
 
 #include "data/EditConfig.h"
 #include "tests/support/DialogDriver.h"
-#include "tests/support/Keyboard.h"
+#include "tests/support/InputQueue.h"
 #include "tests/support/RunningProgram.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TopWindows.h"
@@ -204,24 +204,6 @@ inline void CtrlKey(HWND wnd, WORD key) {
     SetForegroundWindow(wnd);
     for (int i = 0; i < 100 && GetForegroundWindow() != wnd; ++i) Sleep(20);
     TypeChord({VK_CONTROL, key});
-}
-
-// A move of the mouse as the input of the desktop (a warp of the pointer may pass unseen).
-inline void MouseAt(int x, int y) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
-    input.mi.dy = (y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-}
-
-// A button of the mouse pressed or let go (MOUSEEVENTF_LEFTDOWN and the like) where it is.
-inline void Button(DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
 }
 
 // Ends the editor: the exit question (Yes) and, for an edit, the save question (No).

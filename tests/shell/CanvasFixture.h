@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tests/shell/EditorFixture.h"
-#include "tests/support/Keyboard.h"
+#include "tests/support/InputQueue.h"
 
 typedef std::vector<std::string> cRows;
 
@@ -68,14 +68,6 @@ std::string PenLetters(const cEdVector<T>& pen) {
     std::string letters;
     for (const T& cell : pen) letters += LetterOf(cell.m_Graphic);
     return letters;
-}
-
-// A button of the mouse through the input queue, where the mouse is.
-inline void MouseButton(DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
 }
 
 // Holds Shift or Ctrl (or nothing, 0) while it lives.

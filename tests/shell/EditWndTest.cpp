@@ -10,7 +10,7 @@
 #include "framework/TestSeams.h"
 #include "tests/shell/EditorFixture.h"
 #include "tests/support/BoxAnswers.h"
-#include "tests/support/Keyboard.h"
+#include "tests/support/InputQueue.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "game/core/Scene.h"
 #include "game/play/PlayScene.h"
 #include "tests/game/core/GameProgram.h"
-#include "tests/support/Keyboard.h"
+#include "tests/support/InputQueue.h"
 #include "tests/support/TempDir.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "framework/Format.h"
 #include "tests/support/DialogDriver.h"
-#include "tests/support/Keyboard.h"
+#include "tests/support/InputQueue.h"
 #include "tests/support/RunningProgram.h"
 #include "tests/support/TopWindows.h"
 

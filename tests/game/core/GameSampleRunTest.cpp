@@ -23,7 +23,7 @@
 #include "game/media/CursorKeys.h"
 #include "game/play/PlayScene.h"
 #include "tests/game/core/GameProgram.h"
-#include "tests/support/Keyboard.h"
+#include "tests/support/InputQueue.h"
 #include "tests/support/TempDir.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
-// Keys typed through the input queue, as the keyboard types them, to the window with the focus.
+// Keys and the mouse through the input queue, as the keyboard and the hand use them: keys go to
+// the window with the focus, the mouse acts where it is on the screen.
 #include <windows.h>
 
 #include <vector>
@@ -23,5 +24,23 @@ inline void SendKey(WORD vk, bool down) {
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = vk;
     input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof input);
+}
+
+// A move of the mouse to the point of the screen (a warp of the pointer may pass unseen).
+inline void MouseAt(int x, int y) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
+    input.mi.dy = (y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof input);
+}
+
+// A button of the mouse pressed or let go (MOUSEEVENTF_LEFTDOWN and the like) where it is.
+inline void MouseButton(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
     SendInput(1, &input, sizeof input);
 }
