@@ -7,8 +7,8 @@
 #include "editor/shell/EditorProject.h"
 #include "editor/world/EventDlg.h"
 #include "editor/world/WorldIds.h"
-#include "editor/world/WorldMapDlg.h"
 #include "editor/world/WorldMapEdit.h"
+#include "editor/world/WorldWindows.h"
 #include "framework/FrameworkIds.h"
 #include "framework/InputDlg.h"
 

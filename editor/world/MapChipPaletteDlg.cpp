@@ -7,8 +7,8 @@
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/SystemBitmaps.h"
 #include "editor/world/WorldIds.h"
-#include "editor/world/WorldMapDlg.h"
 #include "editor/world/WorldMapEdit.h"
+#include "editor/world/WorldWindows.h"
 #include "framework/Format.h"
 
 namespace {

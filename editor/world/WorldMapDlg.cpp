@@ -17,6 +17,7 @@
 #include "editor/world/MapChipPaletteDlg.h"
 #include "editor/world/WorldIds.h"
 #include "editor/world/WorldMapEdit.h"
+#include "editor/world/WorldWindows.h"
 #include "editor/world/WorldSettingDlg.h"
 #include "framework/ErrorLog.h"
 #include "framework/Format.h"
@@ -62,36 +63,6 @@ int32_t* GridCell(cWorldMap& map, int32_t x, int32_t y) {
 }
 
 }  // namespace
-
-void StoreWorldPlacement(int slot, HWND wnd, int contentWidth, int contentHeight) {
-    RECT outer;
-    cWndPos& pos = EditConfig().m_Windows[slot];
-    if (!IsIconic(wnd) && GetWindowRect(wnd, &outer)) {
-        pos.m_Valid = 1;
-        pos.m_X = outer.left;
-        pos.m_Y = outer.top;
-        pos.m_Width = contentWidth;
-        pos.m_Height = contentHeight;
-    }
-    SaveEditConfig();
-}
-
-bool WorldPlacementPoint(int slot, const cChildWnd* parent, bool palette, POINT* at) {
-    const cWndPos& pos = EditConfig().m_Windows[slot];
-    if (pos.m_Valid) {
-        *at = {pos.m_X, pos.m_Y};
-        return true;
-    }
-    RECT outer;
-    if (!parent || !parent->GetHwnd() || !GetWindowRect(parent->GetHwnd(), &outer)) return false;
-    *at = palette ? POINT{outer.right, outer.top + 10} : POINT{outer.left, outer.top};
-    return true;
-}
-
-int& WorldMapModified() {
-    static int modified = 0;
-    return modified;
-}
 
 cWorldMapDlg::cWorldMapDlg(cChildWnd* parent, cWndGroup* group) : cPage(IDD_WORLD_MAP, parent, eKindDialog, group) {
     const cWndPos& pos = EditConfig().m_Windows[kPlacement];

@@ -77,12 +77,3 @@ private:
 // The main window's world map command: hides and disables the editor's windows and opens the
 // world map window into the main window's slot.
 void OpenWorldMapWnd(cEditWnd* main);
-// Stores a world map window's placement into the editor configuration and saves it.
-void StoreWorldPlacement(int slot, HWND wnd, int contentWidth, int contentHeight);
-// Where a world map window opens: where its slot remembers it; else over the parent window's
-// top-left corner, or for a palette beside the parent's right edge, 10 dots down. False when
-// neither is known.
-bool WorldPlacementPoint(int slot, const cChildWnd* parent, bool palette, POINT* at);
-// Set by every change of the world map, cleared by a save. Closing without saving keeps it, as
-// the changes stay in memory: the next close asks again.
-int& WorldMapModified();

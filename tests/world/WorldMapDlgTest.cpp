@@ -18,6 +18,7 @@
 #include "editor/world/WorldIds.h"
 #include "editor/world/WorldMapDlg.h"
 #include "editor/world/WorldMapEdit.h"
+#include "editor/world/WorldWindows.h"
 #include "tests/framework/TestPage.h"
 #include "tests/framework/TestPalette.h"
 #include "tests/shell/TestSheet.h"
