@@ -11,7 +11,7 @@
 #include "editor/shell/EditorState.h"
 #include "editor/shell/StageDoc.h"
 #include "editor/world/OptionIds.h"
-#include "editor/world/PrjOptionSheet.h"
+#include "editor/world/SettingSheet.h"
 #include "framework/PathEdit.h"
 #include "framework/PropSheet.h"
 
@@ -56,9 +56,9 @@ const std::vector<int32_t> kStagePlaceValues = {0, 2};
 
 const uint16_t kDefaultButtons[3] = {IDC_OG_DEF_BLOCK, IDC_OG_DEF_CHARA, IDC_OG_DEF_ITEM};
 
-cPrjOptionSheet* OptionSheet() {
+cSettingSheet* OptionSheet() {
     cEditWnd* main = MainEditWnd();
-    return main ? dynamic_cast<cPrjOptionSheet*>(main->m_lpPrjOptionSheet) : nullptr;
+    return main ? dynamic_cast<cSettingSheet*>(main->m_lpPrjOptionSheet) : nullptr;
 }
 
 }  // namespace
@@ -106,7 +106,7 @@ void cGeneralPage::OpenDefault(int kind) {
 }
 
 void cGeneralPage::OnApply() {
-    if (cPrjOptionSheet* sheet = OptionSheet()) sheet->Apply();
+    if (cSettingSheet* sheet = OptionSheet()) sheet->Apply();
 }
 
 void cGeneralPage::OnWindowGone() {

@@ -9,7 +9,7 @@
 #include "framework/MessageBox.h"
 
 cPrjOptionSheet::cPrjOptionSheet(int mode, cEditWnd* parent, cWndGroup* group)
-    : cPropSheet(mode, parent, group, parent ? &parent->m_lpPrjOptionSheet : nullptr), m_lpMain(parent) {
+    : cSettingSheet(mode, parent, group, parent ? &parent->m_lpPrjOptionSheet : nullptr), m_lpMain(parent) {
     if (parent) parent->m_lpPrjOptionSheet = this;
 }
 

@@ -2,22 +2,21 @@
 // The project options sheet "プロジェクトオプション": the general page and the inheritance defaults
 // page over the project options. It lives in the main window's slot; the window group deletes it
 // once it is closed, and the general page's end gives the editor back.
-#include "framework/PropSheet.h"
+#include "editor/world/SettingSheet.h"
 
 class cEditWnd;
 class cGeneralPage;
 class cInheritDefPage;
 
-class cPrjOptionSheet : public cPropSheet {
+class cPrjOptionSheet : public cSettingSheet {
 public:
     cPrjOptionSheet(int mode, cEditWnd* parent, cWndGroup* group);
     ~cPrjOptionSheet() override;
 
     // Makes the pages and opens the sheet; false when it could not be opened.
     bool Create();
-    // Stores both pages (those that have been shown) and saves data\PrjOption.dat; a failed
-    // save is reported.
-    bool Apply();
+    // Stores both pages (those that have been shown) and saves data\PrjOption.dat.
+    bool Apply() override;
 
     // Test seam: the first page as the tests drive it.
     cGeneralPage* General() const { return m_lpGeneral; }

@@ -7,8 +7,8 @@
 #include "editor/shell/EditWnd.h"
 #include "editor/shell/EditorSound.h"
 #include "editor/shell/EditorState.h"
+#include "editor/world/SettingSheet.h"
 #include "editor/world/SystemIds.h"
-#include "editor/world/SystemSettingSheet.h"
 #include "framework/NameList.h"
 #include "framework/PathEdit.h"
 
@@ -137,7 +137,7 @@ void cSysGamePage::UpdateEnables() {
 INT_PTR cSysGamePage::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg != WM_NOTIFY || !m_Ready || reinterpret_cast<NMHDR*>(lParam)->code != static_cast<UINT>(PSN_APPLY))
         return cSettingPage::DialogProc(wnd, msg, wParam, lParam);
-    auto* sheet = dynamic_cast<cSystemSettingSheet*>(m_lpSheet);
+    auto* sheet = dynamic_cast<cSettingSheet*>(m_lpSheet);
     const bool saved = !sheet || sheet->Apply();
     SetWindowLongPtrA(wnd, DWLP_MSGRESULT, saved ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE);
     if (!saved && m_hSheet) PostMessageA(m_hSheet, PSM_CHANGED, reinterpret_cast<WPARAM>(wnd), 0);

@@ -10,7 +10,7 @@
 #include "framework/MessageBox.h"
 
 cSystemSettingSheet::cSystemSettingSheet(int mode, cEditWnd* parent, cWndGroup* group)
-    : cPropSheet(mode, parent, group, parent ? &parent->m_lpSystemSheet : nullptr), m_lpMain(parent) {
+    : cSettingSheet(mode, parent, group, parent ? &parent->m_lpSystemSheet : nullptr), m_lpMain(parent) {
     if (parent) parent->m_lpSystemSheet = this;
 }
 

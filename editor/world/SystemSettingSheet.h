@@ -2,12 +2,12 @@
 // The system settings sheet "システムの設定": five pages over the project's system data. It lives
 // in the main window's slot; the window group deletes it once it is closed, and the first page's
 // end gives the editor back.
-#include "framework/PropSheet.h"
+#include "editor/world/SettingSheet.h"
 
 class cEditWnd;
 class cSettingPage;
 
-class cSystemSettingSheet : public cPropSheet {
+class cSystemSettingSheet : public cSettingSheet {
 public:
     static constexpr int kPages = 5;
 
@@ -16,9 +16,8 @@ public:
 
     // Makes the pages and opens the sheet; false when it could not be opened.
     bool Create();
-    // Stores every page that has been shown into the system data and saves data\System.dat;
-    // false (reported) when the file could not be written.
-    bool Apply();
+    // Stores every page that has been shown into the system data and saves data\System.dat.
+    bool Apply() override;
 
 private:
     cEditWnd* m_lpMain;
