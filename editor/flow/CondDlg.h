@@ -92,23 +92,3 @@ private:
     cBindings<cBoundCombo<uint8_t>> m_Combos;
     cBindings<cBoundEditVal<int32_t>> m_Values;
 };
-
-// The kind chooser. Made by a condition list (cCondDataList::OpenCondListDlg) on its current
-// row, or with a context of the caller's own.
-class cCondListDlg : public cPage {
-public:
-    cCondListDlg(UINT templateId, cChildWnd* parent, int kind, cWndGroup* group,
-                 cDataList<cCondition, cCondVector>* list, int passed);
-    cCondListDlg(UINT templateId, cChildWnd* parent, cWndGroup* group, const cCondEditContext& context);
-
-    void OnInitDialog(WPARAM wParam, LPARAM lParam) override;
-    void OnCommand(WPARAM wParam, LPARAM lParam) override;
-    // The owning page redraws its lists after every message the chooser handled.
-    INT_PTR DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    int RunKindDlg(int kind);
-
-    cCondEditContext m_Context;
-    cBindings<cBoundButton> m_Buttons;
-};

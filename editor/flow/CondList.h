@@ -14,7 +14,7 @@
 // parent window hears WM_USER+104.
 #include <string>
 
-#include "editor/flow/CondDlg.h"
+#include "editor/flow/CondListDlg.h"
 #include "editor/flow/CondListText.h"
 #include "framework/DataList.h"
 
@@ -32,7 +32,7 @@ struct cCondListIds {
 extern const cCondListIds kElementCondList;  // block, chara and item pages
 extern const cCondListIds kFlowCondList;     // chara flows page
 
-class cCondDataList : public cDataList<cCondition, cCondVector> {
+class cCondDataList : public cDataList<cCondition, cCondVector>, public cCondContextSource {
 public:
     // Ctrl+I reaching the list box sends the page's insert command once.
     void OnKey(WPARAM key, LPARAM keyData, int ctrlHeld) override;
@@ -45,7 +45,7 @@ public:
     int OpenCondListDlg(cCondListDlg** slot, UINT templateId, const cCondEditContext& context, cWndGroup* group,
                         int hideMode);
     // What the chooser being made edits.
-    const cCondEditContext& Context() const { return m_Context; }
+    const cCondEditContext& Context() const override { return m_Context; }
 
 private:
     cCondVector* m_lpConds = nullptr;
