@@ -181,16 +181,21 @@ void cStageCanvas::PenLine(UINT msg, WPARAM) {
     }
 }
 
-void cStageCanvas::EndLine() {
-    const cStageDoc& doc = StageDoc();
+template <class Walk>
+void cStageCanvas::EndShape(Walk walk) {
     const cEdStage& stage = ProjectStage();
-    const cCanvasCursor& cursor = CanvasCursor();
-    const int32_t mask = CanvasMask(doc.m_Layer);
+    const int32_t mask = CanvasMask(StageDoc().m_Layer);
     m_Host.PushUndo(mask);
-    WalkLine(m_LineStart, {cursor.x, cursor.y}, doc.m_PenWidth, stage.m_Width, stage.m_Height,
-             [&](int32_t x, int32_t y, int32_t k) { PutPenCell(stage.CellIndex(x, y), k, mask); });
+    walk(stage, [&](int32_t x, int32_t y, int32_t p) { PutPenCell(stage.CellIndex(x, y), p, mask); });
     m_Host.RepaintPalettes();
     EndDrag();
+}
+
+void cStageCanvas::EndLine() {
+    EndShape([&](const cEdStage& stage, auto put) {
+        const cCanvasCursor& cursor = CanvasCursor();
+        WalkLine(m_LineStart, {cursor.x, cursor.y}, StageDoc().m_PenWidth, stage.m_Width, stage.m_Height, put);
+    });
 }
 
 void cStageCanvas::PenRect(UINT msg, WPARAM) {
@@ -204,15 +209,12 @@ void cStageCanvas::PenRect(UINT msg, WPARAM) {
 }
 
 void cStageCanvas::EndRect() {
-    const cStageDoc& doc = StageDoc();
-    const cEdStage& stage = ProjectStage();
-    const cCanvasCursor& cursor = CanvasCursor();
-    const int32_t mask = CanvasMask(doc.m_Layer);
-    m_Host.PushUndo(mask);
-    WalkRect(m_RectStart, {cursor.x, cursor.y}, doc.m_PenWidth, doc.m_PenHeight, stage.m_Width, stage.m_Height,
-             [&](int32_t x, int32_t y, int32_t p) { PutPenCell(stage.CellIndex(x, y), p, mask); });
-    m_Host.RepaintPalettes();
-    EndDrag();
+    EndShape([&](const cEdStage& stage, auto put) {
+        const cStageDoc& doc = StageDoc();
+        const cCanvasCursor& cursor = CanvasCursor();
+        WalkRect(m_RectStart, {cursor.x, cursor.y}, doc.m_PenWidth, doc.m_PenHeight, stage.m_Width, stage.m_Height,
+                 put);
+    });
 }
 
 void cStageCanvas::PenFill(UINT msg, WPARAM) {

@@ -93,6 +93,10 @@ private:
     void PenParams(UINT msg, WPARAM wParam);
     void BeginDrag();
     void EndDrag();
+    // A line or rectangle drawn by dragging ends as one undo step: every cell the walk gives
+    // takes the pen, then the palettes repaint.
+    template <class Walk>
+    void EndShape(Walk walk);
     void EndLine();
     void EndRect();
     template <class F>
