@@ -5,6 +5,7 @@
 #include "data/EditConfig.h"
 #include "data/ProjectData.h"
 #include "editor/shell/EditorProject.h"
+#include "editor/shell/WindowPlaces.h"
 #include "editor/world/EventDlg.h"
 #include "editor/world/WorldIds.h"
 #include "editor/world/WorldMapEdit.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-const int kPlacement = 10;
+const int kPlacement = ePlaceEventPalette;
 const int kMaxTemplates = 99;
 // The popup's "新規挿入" opens the event dialog as the button does.
 const int kMenuInsert = 40042;

@@ -6,6 +6,7 @@
 #include "data/ProjectData.h"
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/SystemBitmaps.h"
+#include "editor/shell/WindowPlaces.h"
 #include "editor/world/WorldIds.h"
 #include "editor/world/WorldMapEdit.h"
 #include "editor/world/WorldWindows.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-const int kPlacement = 9;
+const int kPlacement = ePlaceChipPalette;
 const int kCell = 32;
 const int kColumns = 5;
 const int kWidth = kColumns * kCell;

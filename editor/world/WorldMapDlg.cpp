@@ -12,6 +12,7 @@
 #include "editor/shell/EditorProject.h"
 #include "editor/shell/EditorState.h"
 #include "editor/shell/SystemBitmaps.h"
+#include "editor/shell/WindowPlaces.h"
 #include "editor/world/EventDlg.h"
 #include "editor/world/EventPaletteDlg.h"
 #include "editor/world/MapChipPaletteDlg.h"
@@ -25,7 +26,7 @@
 
 namespace {
 
-const int kPlacement = 8;
+const int kPlacement = ePlaceWorldMap;
 const int kCell = 32;
 const int kMinWidth = 192;
 const int kMinHeight = 160;
