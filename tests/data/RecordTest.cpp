@@ -412,5 +412,6 @@ TEST(Record, BadIndexIntoARecordVectorClosesTheWayTheProgramChose) {
     cRecordVector<cSample> empty;
     empty.At(0);
     EXPECT_FALSE(IsWindow(wnd));
+    SetProgramCloseForm(eClosePost);
     SetMainWindow(nullptr);
 }
