@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 out=$(realpath -m "${1:-$root/docs/editor}")
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
-KIT_DIALOG_SHOTS="Z:$shots" "$root/scripts/test.sh" -R "^CmdDlgTest\.PicturesOfThePickerAndTheDialogs$" --output-on-failure >/dev/null
+KIT_DIALOG_SHOTS="Z:$shots" GTEST_FILTER=CmdDlgTest.PicturesOfThePickerAndTheDialogs "$root/scripts/test.sh" -R '^test_flow\.Whole$' --output-on-failure >/dev/null
 # Picture k is command type k's dialog; picture 0 the picker.
 labels=("コマンド" "ウエイト" "直線移動" "地上折り返し移動" "円移動" "突撃移動" "誘導移動" "画面外回避移動"
         "移動の無効化" "向き変更" "ジャンプ" "ショット" "ソード" "ブロック召喚" "キャラ召喚" "アイテム召喚"

@@ -8,7 +8,7 @@ out=$(realpath -m "${1:-$root/docs/editor/item-flow.png}")
 mkdir -p "$(dirname "$out")"
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
-KIT_DIALOG_SHOTS="Z:$shots" "$root/scripts/test.sh" -R "^FlowChangeShots\.PicturesOfTheItemFlowEditor$" \
+KIT_DIALOG_SHOTS="Z:$shots" GTEST_FILTER=FlowChangeShots.PicturesOfTheItemFlowEditor "$root/scripts/test.sh" -R '^test_palette\.Whole$' \
     --output-on-failure >/dev/null
 font=$(fc-match -f '%{file}' 'IPAGothic')
 montage -label "コマンド (216)" "$shots/editor.bmp" -label "フローの操作 (217)" "$shots/change.bmp" \

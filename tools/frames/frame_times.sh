@@ -15,24 +15,24 @@
 #   tools/frames/frame_times.sh [ROUNDS]      (default 5)
 # KIT_FRAME_SETTINGS lists the renderers (default "default gl vulkan gdi"; one that does not play
 # here is left out and named). KIT_FRAME_CORES lists the measured cores (a taskset list; default
-# 6,7): the display, Wine's server, the game and the load run there, and the script itself (its
+# the last two cores the script was started on, or the one when there is only one): the display, Wine's server, the game and the load run there, and the script itself (its
 # looks at the game's file) on the other cores it was started on. The figures depend on the machine and on what
 # else runs on it. Not a test: it measures time.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-cores=${KIT_FRAME_CORES:-6,7}
 rounds=${1:-5}
-"$root/scripts/build.sh" x64 >/dev/null
 
 # The cores of a taskset list, one a line.
 core_list() {
     local part
     for part in ${1//,/ }; do seq "${part%-*}" "${part#*-}"; done
 }
+started=$(taskset -pc $$ | sed 's/.*: //')
+cores=${KIT_FRAME_CORES:-$(core_list "$started" | tail -n 2 | paste -sd,)}
+"$root/scripts/build.sh" x64 >/dev/null
 mapfile -t measured < <(core_list "$cores")
 # The script's own cores: those it was started on but the measured ones (all it was started on,
 # when there are no others), so that cores kept for something else stay quiet.
-started=$(taskset -pc $$ | sed 's/.*: //')
 others=$(core_list "$started" | grep -vxF -f <(printf '%s\n' "${measured[@]}") | paste -sd, || true)
 others=${others:-$started}
 pinned() { taskset -c "$cores" "$@"; }

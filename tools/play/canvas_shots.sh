@@ -13,7 +13,7 @@ out=$(realpath -m "${1:-$root/docs/editor}")
 mkdir -p "$out"
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
-KIT_PLAY_SHOTS="Z:$shots" "$root/scripts/test.sh" -R '^Programs\.EditorCanvasPreviewsScrollsAndKeepsWhatWasDrawn$' \
+KIT_PLAY_SHOTS="Z:$shots" GTEST_FILTER=Programs.EditorCanvasPreviewsScrollsAndKeepsWhatWasDrawn "$root/scripts/test.sh" -R '^test_programs\.Whole$' \
     --output-on-failure >/dev/null
 font=$(fc-match -f '%{file}' 'IPAGothic')
 montage -label "矩形のドラッグ中（離す前）" "$shots/canvas-1-rectangle-held.bmp" \

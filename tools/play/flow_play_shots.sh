@@ -16,7 +16,7 @@ play_out=$(realpath -m "${2:-$root/docs/play}")
 mkdir -p "$editor_out" "$play_out"
 shots=$(mktemp -d)
 trap 'rm -rf "$shots"' EXIT
-KIT_PLAY_SHOTS="Z:$shots" "$root/scripts/test.sh" -R '^Programs\.EditorFlowMakesThePlacedCharaWalkAndJumpInTestPlay$' \
+KIT_PLAY_SHOTS="Z:$shots" GTEST_FILTER=Programs.EditorFlowMakesThePlacedCharaWalkAndJumpInTestPlay "$root/scripts/test.sh" -R '^test_programs\.Whole$' \
     --output-on-failure >/dev/null
 font=$(fc-match -f '%{file}' 'IPAGothic')
 
