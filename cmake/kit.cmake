@@ -1,5 +1,17 @@
 # Helpers shared by every folder's CMakeLists.txt.
 #
+# kit_alone_in_batches(SOURCES...): a source file that includes <windowsx.h> compiles alone in a
+# batched build: its macros (DeletePen, SubclassWindow and the like) would rename the member
+# functions of the files after it.
+function(kit_alone_in_batches)
+  foreach(src ${ARGN})
+    file(STRINGS ${src} hit REGEX "#include <windowsx\\.h>")
+    if(hit)
+      set_source_files_properties(${src} PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+    endif()
+  endforeach()
+endfunction()
+
 # kit_library(NAME DIR DEPS...): one static library from the .cpp files of DIR (not its
 # subfolders; WinMain.cpp and WinMain.rc, the program entries, stay out). The .rc files of DIR become an
 # object library NAME_rc: resources inside a static archive would be dropped by the linker,
@@ -17,6 +29,7 @@ function(kit_library name)
   if(NOT srcs)
     set(srcs ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
   endif()
+  kit_alone_in_batches(${srcs})
   add_library(${name} STATIC ${srcs})
   target_link_libraries(${name} PUBLIC ${K_DEPS})
   set(rclibs "")
@@ -69,6 +82,7 @@ function(kit_tests area)
   # Resources that only the tests use (dialog templates and the like).
   file(GLOB rcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${area}/*.rc)
   string(REPLACE "/" "_" exe "test_${area}")
+  kit_alone_in_batches(${srcs})
   add_executable(${exe} ${srcs} ${rcs})
   kit_link(${exe} ${K_UNPARSED_ARGUMENTS} kit_testsupport)
   target_link_libraries(${exe} PRIVATE GTest::gtest)

@@ -12,16 +12,16 @@ namespace {
 
 IDirectDraw7* g_directDraw = nullptr;
 bool g_windowMode = true;
-MessageBoxHook g_hook = nullptr;
+MessageBoxHook g_boxHook = nullptr;
 
 const char kErrorCaption[] = "エラー";
 
 }  // namespace
 
-void SetMessageBoxHook(MessageBoxHook hook) { g_hook = hook; }
+void SetMessageBoxHook(MessageBoxHook hook) { g_boxHook = hook; }
 
 int ShowMessageBox(HWND owner, const char* text, const char* caption, UINT type) {
-    if (g_hook) return g_hook(owner, text, caption, type);
+    if (g_boxHook) return g_boxHook(owner, text, caption, type);
     return MessageBoxA(owner, text, caption, type);
 }
 

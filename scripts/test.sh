@@ -5,10 +5,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/scripts/setup.sh"
-# Precompiled headers halve a cold build. Each test program runs whole in one process; with
-# KIT_TEST_CASES=ON each case also runs as a process of its own (a Wine start each), so that
-# -R can pick cases by name.
-export KIT_PCH=${KIT_PCH:-ON} KIT_TEST_CASES=${KIT_TEST_CASES:-OFF}
+# Precompiled headers and batches of source files cut a cold build to a third. Each test
+# program runs whole in one process; with KIT_TEST_CASES=ON each case also runs as a process of
+# its own (a Wine start each), so that -R can pick cases by name.
+export KIT_PCH=${KIT_PCH:-ON} KIT_UNITY=${KIT_UNITY:-ON} KIT_TEST_CASES=${KIT_TEST_CASES:-OFF}
 "$root/scripts/build.sh" all
 
 # shellcheck source=scripts/wine-env.sh

@@ -24,7 +24,7 @@ namespace {
 const int kCell = 32;
 // Names are counted in bytes: a double-byte character takes two.
 const int kNameLimit = 20;
-const int kPathLimit = 259;
+const int kEventPathLimit = 259;
 const int32_t kMaxWorldNo = 999;
 const int32_t kMaxCondValue = 999999;
 
@@ -60,7 +60,7 @@ cWorldEventDlg::cWorldEventDlg(cWorldEvent* target, cChildWnd* owner, cWndGroup*
     worldName.m_Desc = cStrEditDesc(IDC_WE_WORLD_NAME, &m_Edit.m_WorldName, kNameLimit, 0);
     m_EntryTexts.push_back(worldName);
     cBoundStrEdit stage;
-    stage.m_Desc = cStrEditDesc(IDC_WE_STAGE, &m_Edit.m_StartStage, kPathLimit, 0);
+    stage.m_Desc = cStrEditDesc(IDC_WE_STAGE, &m_Edit.m_StartStage, kEventPathLimit, 0);
     m_EntryTexts.push_back(stage);
 
     m_Combos.push_back(Combo(IDC_WE_TYPE, &m_Edit.m_Type, WorldEventTypeNames, 0));
@@ -234,7 +234,7 @@ void cWorldEventDlg::ChooseStage() {
                         "StageFile ( *.stg4_* )\0*.stg4_*\0", "stg4_*", 0, nullptr))
         return;
     std::string path = file;
-    if (!MakeRelativePath(path) || path.size() > static_cast<size_t>(kPathLimit)) return;
+    if (!MakeRelativePath(path) || path.size() > static_cast<size_t>(kEventPathLimit)) return;
     SetDlgItemTextA(m_hWnd, IDC_WE_STAGE, path.c_str());
 }
 

@@ -14,12 +14,12 @@
 
 namespace {
 
-const int kPlacement = ePlaceChipPalette;
-const int kCell = 32;
+const int kChipPlacement = ePlaceChipPalette;
+const int kChipCell = 32;
 const int kColumns = 5;
-const int kWidth = kColumns * kCell;
-const int kMinHeight = kCell;
-const int kMaxHeight = 2 * kCell;
+const int kWidth = kColumns * kChipCell;
+const int kMinHeight = kChipCell;
+const int kMaxHeight = 2 * kChipCell;
 const COLORREF kFrameColour = 0xFF007F;
 
 int ChipRows() {
@@ -30,8 +30,8 @@ int ChipRows() {
 
 cMapChipPaletteDlg::cMapChipPaletteDlg(cChildWnd* parent, cWndGroup* group)
     : cPage(IDD_CHIP_PALETTE, parent, eKindDialog, group) {
-    const cWndPos& pos = EditConfig().m_Windows[kPlacement];
-    if (POINT at; WorldPlacementPoint(kPlacement, parent, true, &at)) SetRequestedPosition(at.x, at.y);
+    const cWndPos& pos = EditConfig().m_Windows[kChipPlacement];
+    if (POINT at; WorldPlacementPoint(kChipPlacement, parent, true, &at)) SetRequestedPosition(at.x, at.y);
     int height = pos.m_Valid ? std::max(kMinHeight, std::min(pos.m_Height, kMaxHeight)) : kMaxHeight;
     SetLayout(kWidth, height, kWidth, kMinHeight, kWidth, kMaxHeight, 0, 0, 0, kBarStatus, 0, kScrollVert);
 }
@@ -55,7 +55,7 @@ void cMapChipPaletteDlg::OnSize() {
     m_Canvas.Resize(m_ContentWidth, m_ContentHeight);
     // Every row can come to the top but the last page's, so the last chip stays reachable.
     m_VertBar.SetRange(0, std::max(ChipRows() - 1, 0));
-    m_VertBar.SetPage(std::max(m_ContentHeight / kCell, 1));
+    m_VertBar.SetPage(std::max(m_ContentHeight / kChipCell, 1));
     m_TopRow = m_VertBar.GetPos();
     if (m_ContentWidth > 0 && m_ContentHeight > 0 &&
         (m_BackBuffer.Width() != m_ContentWidth || m_BackBuffer.Height() != m_ContentHeight))
@@ -67,7 +67,7 @@ INT_PTR cMapChipPaletteDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM
     LRESULT handled = cPage::WndProc(wnd, msg, wParam, lParam);
     switch (msg) {
     case WM_DESTROY:
-        StoreWorldPlacement(kPlacement, wnd, m_ContentWidth, m_ContentHeight);
+        StoreWorldPlacement(kChipPlacement, wnd, m_ContentWidth, m_ContentHeight);
         m_Ready = 0;
         return TRUE;
     case WM_SIZE:
@@ -85,7 +85,7 @@ INT_PTR cMapChipPaletteDlg::DialogProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM
         int x = static_cast<short>(LOWORD(lParam)) - m_Origin.x;
         int y = static_cast<short>(HIWORD(lParam)) - m_Origin.y;
         if (x < 0 || y < 0 || x >= m_ContentWidth || y >= m_ContentHeight) break;
-        WorldMapEdit().SelectChip((m_TopRow + y / kCell) * kColumns + x / kCell);
+        WorldMapEdit().SelectChip((m_TopRow + y / kChipCell) * kColumns + x / kChipCell);
         handled = 1;
         break;
     }
@@ -104,20 +104,20 @@ int cMapChipPaletteDlg::OnPaint() {
     int32_t chips = static_cast<int32_t>(map.m_Chips.size());
     m_BackBuffer.Clear(0);
     const cDib& sheet = SystemBitmap(eBmpWorldMapChip);
-    int sheetRows = sheet.GetDC() ? sheet.Height() / kCell : 0;
+    int sheetRows = sheet.GetDC() ? sheet.Height() / kChipCell : 0;
     for (int r = 0; r < 2; ++r)
         for (int c = 0; c < kColumns; ++c) {
             int32_t chip = (m_TopRow + r) * kColumns + c;
             if (chip >= chips) break;
             int32_t picture = map.m_Chips.At(chip).m_Picture;
             if (picture < 0 || picture / kColumns >= sheetRows) continue;
-            m_BackBuffer.Blt(c * kCell, r * kCell, kCell, kCell, sheet, picture % kColumns * kCell,
-                             picture / kColumns * kCell, 0);
+            m_BackBuffer.Blt(c * kChipCell, r * kChipCell, kChipCell, kChipCell, sheet, picture % kColumns * kChipCell,
+                             picture / kColumns * kChipCell, 0);
         }
     int32_t selected = WorldMapEdit().m_Current.paletteSel;
     bool valid = selected >= 0 && selected < chips;
     if (selected >= 0 && m_BackBuffer.SetPen(PS_SOLID, 2, kFrameColour)) {
-        m_BackBuffer.FrameRect(selected % kColumns * kCell, (selected / kColumns - m_TopRow) * kCell, kCell, kCell);
+        m_BackBuffer.FrameRect(selected % kColumns * kChipCell, (selected / kColumns - m_TopRow) * kChipCell, kChipCell, kChipCell);
         m_BackBuffer.DeletePen();
     }
     if (HWND canvas = m_Canvas.GetHwnd()) {

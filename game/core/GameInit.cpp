@@ -39,13 +39,12 @@
 #include "game/media/Display.h"
 #include "game/media/Fade.h"
 #include "game/media/Palette.h"
+#include "game/media/ScreenSize.h"
 
 int g_bPresentByBlit = 0;
 
 namespace {
 
-const int kScreenWidth = 640;
-const int kScreenHeight = 480;
 const int kFramesPerSecond = 60;
 const int kFadeStep = 10;
 const char kPaletteBitmap[] = "bmp\\plt\\Palette.bmp";

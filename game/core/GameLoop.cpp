@@ -16,11 +16,10 @@
 #include "game/core/GameInit.h"
 #include "game/media/Blit.h"
 #include "game/media/Display.h"
+#include "game/media/ScreenSize.h"
 
 namespace {
 
-const int kScreenWidth = 640;
-const int kScreenHeight = 480;
 const int kFpsTextX = 495;
 const int kFpsTextY = 463;
 // Black in the factory palette, and outside the colour blocks that the palette variations move.

@@ -24,7 +24,7 @@ namespace {
 
 const int kListX = 48;
 const int kListY = 96;
-const int kRowH = 16;
+const int kOptionRowH = 16;
 const int kCaptionX = 64;
 const int kValueX = 208;
 const int kEditMarkX = 192;
@@ -114,7 +114,7 @@ void cOptionScene::DrawPanel() {
     const std::string& heading = system.m_TitleMenu.At(kOptionModeRow).m_Text;
     font.DrawText(m_Panel, kScreenW / 2 - 16 * CountChars(heading.c_str()), kHeadingY, heading.c_str(), 0);
     for (size_t i = 0; i < m_Items.size(); ++i) {
-        int y = kListY + kRowH * static_cast<int>(i);
+        int y = kListY + kOptionRowH * static_cast<int>(i);
         font.DrawText(m_Panel, kCaptionX, y, system.m_OptionMenu.At(m_Items[i]).m_Text.c_str(), 0);
         font.DrawText(m_Panel, kValueX, y, OptionValueText(m_Items[i], OptionData()).c_str(), 0);
     }
@@ -144,7 +144,7 @@ int cOptionScene::Main() {
 int cOptionScene::Choose() {
     cInput& input = GetPlayerInput(0);
     cMenuCursor& cursor = MenuCursor();
-    cursor.MoveGrid(input.m_wDirection, kListX, kListY, 0, kRowH, 1, static_cast<int>(m_Items.size()));
+    cursor.MoveGrid(input.m_wDirection, kListX, kListY, 0, kOptionRowH, 1, static_cast<int>(m_Items.size()));
     PlayCursorSound(input.m_wDirection, 2, kCursorSoundSlot);
     if (input.m_wButtons & kButtonDecide) {
         PlaySystemSe(kSeDecide);

@@ -13,6 +13,7 @@
 #include "game/core/GameWnd.h"
 #include "game/flow/PlayFlowRuntime.h"
 #include "game/play/GameHost.h"
+#include "game/media/ScreenSize.h"
 
 namespace {
 
@@ -20,8 +21,6 @@ const int kTestPlayShow = 5;
 const int kIconResource = 101;
 const int kWindowX = 100;
 const int kWindowY = 100;
-const int kScreenWidth = 640;
-const int kScreenHeight = 480;
 const DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 const char kErrorLogSwitch[] = "KIT_ERROR_LOG";

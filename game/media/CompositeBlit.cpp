@@ -8,8 +8,6 @@
 
 namespace {
 
-const double kPi = 3.14159265358979323846;
-
 }  // namespace
 
 void DDFrameRect(cSurface& dest, int x, int y, int w, int h, int t, int paletteIndex) {

@@ -12,7 +12,6 @@
 
 namespace {
 
-const double kPi = 3.14159265358979323846;
 const double kFadeOutStart = 90;
 const double kFadeInStart = 0;
 

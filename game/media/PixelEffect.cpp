@@ -11,8 +11,6 @@
 
 namespace {
 
-const double kPi = 3.14159265358979323846;
-
 bool SameDepth(const cPixelView& a, const cPixelView& b) { return a.nBytesPerPixel == b.nBytesPerPixel; }
 bool IsIndexed(const cPixelView& v) { return v.nBytesPerPixel == 1; }
 

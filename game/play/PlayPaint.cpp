@@ -19,14 +19,13 @@
 #include "game/media/CompositeBlit.h"
 #include "game/media/Display.h"
 #include "game/media/PixelEffect.h"
+#include "game/media/ScreenSize.h"
 #include "game/play/PlayScene.h"
 #include "game/play/ScreenColour.h"
 #include "game/play/ScreenEffect.h"
 
 namespace {
 
-const int kScreenWidth = 640;
-const int kScreenHeight = 480;
 const int kMaxTiles = 1000;
 const int kWordPicture = 49;  // the banners and their digits
 const int kBannerWidth = 128;

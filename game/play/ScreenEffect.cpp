@@ -9,14 +9,13 @@
 #include "game/media/CompositeBlit.h"
 #include "game/media/PixelEffect.h"
 #include "game/media/StableMath.h"
+#include "game/media/ScreenSize.h"
 #include "game/play/PlayPaint.h"
 #include "game/play/PlayScene.h"
 #include "game/play/PlaySurfaces.h"
 
 namespace {
 
-const int kScreenWidth = 640;
-const int kScreenHeight = 480;
 const int kBackground = 16;  // what the moved picture leaves behind
 const int kLastKind = 13;
 

@@ -17,7 +17,6 @@
 
 namespace {
 
-const double kPi = 3.14159265358979323846;
 // Flying modes (cObj::SetFlyingMode).
 const int32_t kFlyThroughBlocks = 1;
 const int32_t kFlyDieOnBlocks = 3;

@@ -3,14 +3,12 @@
 #include <algorithm>
 
 #include "game/media/Blit.h"
+#include "game/media/ScreenSize.h"
 #include "game/play/PictureObj.h"
 #include "game/play/PlayPaint.h"
 #include "game/play/PlayScene.h"
 
 namespace {
-
-const int kScreenWidth = 640;
-const int kScreenHeight = 480;
 
 // The record's sight kinds ("視界"), in the editor's list.
 enum eSightKind { eSightWhole, eSightCircle, eSightCircleAhead, eSightSquare, eSightSquareAhead };

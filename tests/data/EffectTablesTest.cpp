@@ -13,7 +13,7 @@ struct cTable {
     int types;
 };
 
-const cTable kTables[] = {
+const cTable kEffectTables[] = {
     {"chara", CharaEffectTypeNames, CharaEffectParamTable, kCharaEffectTypes},
     {"screen", ScrEffectTypeNames, ScrEffectParamTable, kScrEffectTypes},
 };
@@ -23,7 +23,7 @@ const cTable kTables[] = {
 TEST(EffectTables, NameListsHoldEveryTypeButZeroAndEndEmpty) {
     EXPECT_EQ(16, kCharaEffectTypes - 1);
     EXPECT_EQ(13, kScrEffectTypes - 1);
-    for (const cTable& t : kTables) {
+    for (const cTable& t : kEffectTables) {
         for (int i = 0; i < t.types - 1; ++i) EXPECT_STRNE("", t.names[i]) << t.what << " " << i;
         EXPECT_STREQ("", t.names[t.types - 1]) << t.what;
     }
@@ -35,7 +35,7 @@ TEST(EffectTables, NameListsHoldEveryTypeButZeroAndEndEmpty) {
 }
 
 TEST(EffectTables, EveryDescriptorIsUnusedOrHoldsItsDefaultInRange) {
-    for (const cTable& t : kTables) {
+    for (const cTable& t : kEffectTables) {
         for (int type = 0; type < t.types; ++type) {
             for (int p = 0; p < kEffectParams; ++p) {
                 const cParamDesc& d = t.params[type][p];

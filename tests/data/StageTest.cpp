@@ -97,7 +97,7 @@ void BuildPlacedStage(cEdStage& stage) {
                                          << ", first difference at byte " << at;
 }
 
-std::string Saved(cEdStage& stage, const cTempDir& dir) {
+std::string SavedStage(cEdStage& stage, const cTempDir& dir) {
     EXPECT_TRUE(stage.SaveFile("saved.stg4_147"));
     return dir.Read("saved.stg4_147");
 }
@@ -107,7 +107,7 @@ std::string Saved(cEdStage& stage, const cTempDir& dir) {
 TEST(Stage, NewStageWritesTheDefaultsAndThreeEmptyLayers) {
     cTempDir dir;
     cEdStage stage;
-    EXPECT_TRUE(SameBytes(EmptyStageFile(20, 15), Saved(stage, dir)));
+    EXPECT_TRUE(SameBytes(EmptyStageFile(20, 15), SavedStage(stage, dir)));
 }
 
 TEST(Stage, PlacedStageMatchesTheLayoutAndReloadsByteForByte) {
@@ -115,7 +115,7 @@ TEST(Stage, PlacedStageMatchesTheLayoutAndReloadsByteForByte) {
     cEdStage stage;
     BuildPlacedStage(stage);
     const std::string file = PlacedStageFile();
-    EXPECT_TRUE(SameBytes(file, Saved(stage, dir)));
+    EXPECT_TRUE(SameBytes(file, SavedStage(stage, dir)));
 
     dir.Write("in.stg4_147", file);
     cEdStage loaded;
@@ -129,7 +129,7 @@ TEST(Stage, PlacedStageMatchesTheLayoutAndReloadsByteForByte) {
     EXPECT_EQ(2, loaded.m_Charas.At(loaded.CellIndex(5, 2)).m_Extra3);
     ASSERT_EQ(2u, loaded.m_BackLayers.size());
     EXPECT_EQ("sky.bmp", loaded.m_BackLayers[1].m_Picture);
-    EXPECT_TRUE(SameBytes(file, Saved(loaded, dir)));
+    EXPECT_TRUE(SameBytes(file, SavedStage(loaded, dir)));
 }
 
 // The game writes a stage (into its replay files) as it holds it, each cell's index 0; read
@@ -155,7 +155,7 @@ TEST(Stage, TheGameFormWritesEachCellWithoutItsIndexAndReadsBackTheSame) {
     EXPECT_EQ(5u, loaded.m_Blocks.At(loaded.CellIndex(32, 15)).m_Graphic);
     EXPECT_EQ(2, loaded.m_Charas.At(loaded.CellIndex(5, 2)).m_Extra3);
     EXPECT_TRUE(SameBytes(placed, asPlaced(loaded)));
-    EXPECT_TRUE(SameBytes(file, Saved(loaded, dir)));
+    EXPECT_TRUE(SameBytes(file, SavedStage(loaded, dir)));
 }
 
 TEST(Stage, RowStrideIsThePowerOfTwoAtOrAboveTheWidth) {
@@ -342,7 +342,7 @@ TEST(Stage, OlderFilesLeaveWhatTheyLackAtTheDefaults) {
         EXPECT_TRUE(stage.m_VarNames.empty());
         EXPECT_TRUE(stage.m_Palette.m_Blocks.empty());
 
-        // Saved in the current layout.
+        // SavedStage in the current layout.
         ASSERT_TRUE(stage.SaveFile("new.stg4_147"));
         cEdStage again;
         ASSERT_TRUE(again.LoadFile("new.stg4_147"));
@@ -355,7 +355,7 @@ TEST(Stage, CorruptFilesFailAndLeaveTheStageAsItWas) {
     cTempDir dir;
     cEdStage stage;
     BuildPlacedStage(stage);
-    const std::string before = Saved(stage, dir);
+    const std::string before = SavedStage(stage, dir);
     const std::string good = PlacedStageFile();
 
     std::vector<std::pair<std::string, std::string>> files;
@@ -382,13 +382,13 @@ TEST(Stage, CorruptFilesFailAndLeaveTheStageAsItWas) {
         SCOPED_TRACE(f.first);
         dir.Write("bad.stg4_147", f.second);
         EXPECT_FALSE(stage.LoadFile("bad.stg4_147"));
-        EXPECT_TRUE(SameBytes(before, Saved(stage, dir)));
+        EXPECT_TRUE(SameBytes(before, SavedStage(stage, dir)));
     }
     // A stored index of 0 is the game's form: the cell comes from the element's own column
     // and row.
     dir.Write("game.stg4_147", PlacedStageFile({{0, 0, 0, 3}, {0, 32, 15, 5}}));
     ASSERT_TRUE(stage.LoadFile("game.stg4_147"));
-    EXPECT_TRUE(SameBytes(good, Saved(stage, dir)));
+    EXPECT_TRUE(SameBytes(good, SavedStage(stage, dir)));
 }
 
 // A cell is named twice in the file: by its index and by the element's column and row. Other
@@ -420,21 +420,21 @@ TEST(Stage, ACellIsPlacedByItsIndexOrByItsColumnAndRow) {
     for (const cCase& c : cases) {
         SCOPED_TRACE(c.name);
         cEdStage stage;
-        const std::string before = Saved(stage, dir);
+        const std::string before = SavedStage(stage, dir);
         dir.Write("cells.stg4_147", PlacedStageFile({first, {c.index, c.column, c.row, 5}}));
         ASSERT_EQ(c.loads, stage.LoadFile("cells.stg4_147"));
         if (!c.loads) {
-            EXPECT_TRUE(SameBytes(before, Saved(stage, dir)));
+            EXPECT_TRUE(SameBytes(before, SavedStage(stage, dir)));
             continue;
         }
         const cEdBlock& block = stage.m_Blocks.At(c.cell);
         EXPECT_EQ(5, block.m_Graphic);
         EXPECT_EQ(stage.m_Blocks.Column(c.cell), block.m_Extra1);
         EXPECT_EQ(stage.m_Blocks.Row(c.cell), block.m_Extra2);
-        // Saved with both places set, in cell order.
+        // SavedStage with both places set, in cell order.
         const cCell placed = {c.cell, static_cast<int16_t>(c.cell & 63), static_cast<int16_t>(c.cell >> 6), 5};
         const std::vector<cCell> saved = placed.index < first.index ? std::vector<cCell>{placed, first} : std::vector<cCell>{first, placed};
-        EXPECT_TRUE(SameBytes(PlacedStageFile(saved), Saved(stage, dir)));
+        EXPECT_TRUE(SameBytes(PlacedStageFile(saved), SavedStage(stage, dir)));
     }
 }
 
@@ -460,10 +460,10 @@ TEST(Stage, CellsInAnyOrderLoadIntoIndexOrder) {
     for (const cCase& k : cases) {
         SCOPED_TRACE(k.name);
         cEdStage stage;
-        const std::string before = Saved(stage, dir);
+        const std::string before = SavedStage(stage, dir);
         dir.Write("order.stg4_147", PlacedStageFile(k.cells));
         ASSERT_EQ(k.loads, stage.LoadFile("order.stg4_147"));
-        EXPECT_TRUE(SameBytes(k.loads ? ordered : before, Saved(stage, dir)));
+        EXPECT_TRUE(SameBytes(k.loads ? ordered : before, SavedStage(stage, dir)));
     }
 }
 
@@ -584,7 +584,7 @@ TEST(Stage, OpensReadIntoReplacedCellsAndKeepNothingOfThem) {
             SCOPED_TRACE(std::string(cases[first].file) + " then " + cases[next].file);
             ASSERT_TRUE(open.LoadFile(cases[first].file));
             ASSERT_TRUE(open.LoadFile(cases[next].file));
-            EXPECT_TRUE(SameBytes(expected[next], Saved(open, dir)));
+            EXPECT_TRUE(SameBytes(expected[next], SavedStage(open, dir)));
             const cStageCase& c = cases[next];
             ASSERT_EQ(static_cast<size_t>(c.cells), open.m_Blocks.size());
             if (c.cells) {
@@ -593,6 +593,6 @@ TEST(Stage, OpensReadIntoReplacedCellsAndKeepNothingOfThem) {
                 EXPECT_EQ(static_cast<size_t>(c.conditions), last.m_Conditions.size());
             }
             EXPECT_FALSE(open.LoadFile("bad.stg4_147"));
-            EXPECT_TRUE(SameBytes(expected[next], Saved(open, dir)));
+            EXPECT_TRUE(SameBytes(expected[next], SavedStage(open, dir)));
         }
 }

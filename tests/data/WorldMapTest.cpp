@@ -25,7 +25,7 @@ std::string FactoryHead() {
     return b.Get();
 }
 
-std::string FactoryFile() {
+std::string FactoryWorldMapFile() {
     cBytes b;
     b.Raw(FactoryHead()).U32(32 * 15);
     for (int i = 0; i < 32 * 15; ++i) b.I32(0);
@@ -74,7 +74,7 @@ TEST(WorldMap, FactoryMapSavesToTheLayout) {
     cTempDir dir;
     cWorldMap map;
     ASSERT_TRUE(map.SaveFile("WorldMap.dat"));
-    EXPECT_EQ(FactoryFile(), dir.Read("WorldMap.dat"));
+    EXPECT_EQ(FactoryWorldMapFile(), dir.Read("WorldMap.dat"));
 }
 
 TEST(WorldMap, EveryMemberSurvivesSaveAndReload) {
@@ -190,7 +190,7 @@ TEST(WorldMap, SavingBringsTheMapIntoShape) {
 // The grid is read by the stored pitch, so size, pitch and grid length must agree.
 TEST(WorldMap, InconsistentFilesAreRefusedAndLeaveTheMap) {
     cTempDir dir;
-    const std::string good = FactoryFile();
+    const std::string good = FactoryWorldMapFile();
     auto with = [&good](size_t offset, int32_t value) {
         std::string bytes = good;
         std::string v = cBytes().I32(value).Get();

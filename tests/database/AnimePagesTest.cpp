@@ -10,8 +10,6 @@
 
 namespace {
 
-enum { kAnimeSet = 0, kAnime = 1 };
-
 std::vector<std::string> ListRows(HWND list) {
     std::vector<std::string> rows;
     int count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));

@@ -22,6 +22,8 @@
 #include "tests/support/TempDir.h"
 
 const int kApplyButton = 0x3021;
+// The window's pages, in the tables' order.
+enum { kAnimeSet, kAnime, kCharaBmp, kSword, kEffect, kCharaEffect, kScrEffect, kPicture, kSound, kBgm };
 extern const char* const kTableFiles[kDatabaseTables];
 
 class DatabaseWindow : public testing::Test {

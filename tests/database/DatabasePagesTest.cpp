@@ -14,8 +14,6 @@
 
 namespace {
 
-enum { kAnimeSet, kAnime, kCharaBmp, kSword, kEffect, kCharaEffect, kScrEffect, kPicture, kSound, kBgm };
-
 std::string Num(int value) { return std::to_string(value); }
 
 void ChooseType(HWND page, HWND combo, int type) {

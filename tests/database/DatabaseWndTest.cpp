@@ -15,8 +15,6 @@
 
 namespace {
 
-enum { kAnimeSet, kAnime, kCharaBmp, kSword, kEffect, kCharaEffect, kScrEffect, kPicture, kSound, kBgm };
-
 struct cTemplateIds {
     int templateId;
     const char* caption;

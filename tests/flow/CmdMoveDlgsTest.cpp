@@ -15,7 +15,7 @@
 namespace {
 
 // The rows every dialog with the time group has.
-std::vector<cFieldRow> TimeRows() {
+std::vector<cFieldRow> WaitTimeRows() {
     return {
         {Type(IDC_CMD_TIME, "25"), C<uint16_t>(&cFlowCmd::m_Time, 25)},
         {Type(IDC_CMD_TIME, "12000"), C<uint16_t>(&cFlowCmd::m_Time, 9999)},
@@ -62,7 +62,7 @@ std::vector<cFieldRow> TargetOffsetRows(uint16_t noMoveX) {
 
 class CmdMoveDlgs : public CmdDlgTest {};
 
-TEST_F(CmdMoveDlgs, WaitWritesItsTimeGroup) { CheckFamily<cCmdWaitDlg>(1, IDD_CMD_WAIT, "ウエイト", TimeRows()); }
+TEST_F(CmdMoveDlgs, WaitWritesItsTimeGroup) { CheckFamily<cCmdWaitDlg>(1, IDD_CMD_WAIT, "ウエイト", WaitTimeRows()); }
 
 TEST_F(CmdMoveDlgs, LineMovementWritesEachField) {
     std::vector<cFieldRow> direction = {
@@ -78,13 +78,13 @@ TEST_F(CmdMoveDlgs, LineMovementWritesEachField) {
         {Type(IDC_MV_ANGLE_K, "-8000"), M<int16_t>(&cEdMove::m_AngleClone, -7200)},
     };
     CheckFamily<cCmdLineMoveDlg>(2, IDD_CMD_LINE_MOVE, "直線移動",
-                                 Join({TimeRows(), SpeedRows(), direction, TargetOffsetRows(kLineNoMoveX), InertiaRows()}));
+                                 Join({WaitTimeRows(), SpeedRows(), direction, TargetOffsetRows(kLineNoMoveX), InertiaRows()}));
 }
 
 TEST_F(CmdMoveDlgs, GroundChargeHomingAndAvoidanceWriteEachField) {
-    CheckFamily<cCmdGroundMoveDlg>(3, IDD_CMD_GROUND_MOVE, "地上折り返し移動", Join({TimeRows(), SpeedRows(), InertiaRows()}));
+    CheckFamily<cCmdGroundMoveDlg>(3, IDD_CMD_GROUND_MOVE, "地上折り返し移動", Join({WaitTimeRows(), SpeedRows(), InertiaRows()}));
     CheckFamily<cCmdChargeMoveDlg>(5, IDD_CMD_CHARGE_MOVE, "突撃移動",
-                                   Join({TimeRows(), SpeedRows(), TargetOffsetRows(kNoMoveX), InertiaRows()}));
+                                   Join({WaitTimeRows(), SpeedRows(), TargetOffsetRows(kNoMoveX), InertiaRows()}));
     std::vector<cFieldRow> homing = {
         {Type(IDC_MV_HOMING, "10"), M<int16_t>(&cEdMove::m_Homing, 10)},
         {Type(IDC_MV_HOMING_K, "-4"), M<int16_t>(&cEdMove::m_HomingClone, 0)},
@@ -92,10 +92,10 @@ TEST_F(CmdMoveDlgs, GroundChargeHomingAndAvoidanceWriteEachField) {
         {Click(IDC_MV_NO_JITTER), MToggle(&cEdMove::m_NoJitter)},
     };
     CheckFamily<cCmdHomingMoveDlg>(6, IDD_CMD_HOMING_MOVE, "誘導移動",
-                                   Join({TimeRows(), SpeedRows(), TargetOffsetRows(kNoMoveX), homing, InertiaRows()}));
+                                   Join({WaitTimeRows(), SpeedRows(), TargetOffsetRows(kNoMoveX), homing, InertiaRows()}));
     std::vector<cFieldRow> avoid = {{Choose(IDC_MV_DIR, 7), M<uint8_t>(&cEdMove::m_Dir, 7)}};
     CheckFamily<cCmdPlainMoveDlg>(7, IDD_CMD_AVOID_MOVE, "画面外回避移動",
-                                  Join({TimeRows(), SpeedRows(), avoid, InertiaRows()}));
+                                  Join({WaitTimeRows(), SpeedRows(), avoid, InertiaRows()}));
 }
 
 TEST_F(CmdMoveDlgs, CircleWritesEachField) {
@@ -116,12 +116,12 @@ TEST_F(CmdMoveDlgs, CircleWritesEachField) {
         {Click(IDC_MV_NO_MOVE_Y), MToggle(&cEdMove::m_NoMoveY)},
         {Choose(IDC_CMD_ANIME, 1), C<uint16_t>(&cFlowCmd::m_Anime, 1)},
     };
-    CheckFamily<cCmdCircleMoveDlg>(4, IDD_CMD_CIRCLE_MOVE, "円移動", Join({TimeRows(), circle}));
+    CheckFamily<cCmdCircleMoveDlg>(4, IDD_CMD_CIRCLE_MOVE, "円移動", Join({WaitTimeRows(), circle}));
 }
 
 // Movement off holds only the time group: the movement record keeps every value.
 TEST_F(CmdMoveDlgs, MovementOffBindsOnlyItsTimeGroup) {
-    CheckFamily<cCmdPlainMoveDlg>(8, IDD_CMD_STOP_MOVE, "移動の無効化", TimeRows());
+    CheckFamily<cCmdPlainMoveDlg>(8, IDD_CMD_STOP_MOVE, "移動の無効化", WaitTimeRows());
     cFlowCmd cmd = NewCmd(8);
     cmd.m_Move = cEdMove::Create();
     cmd.m_Move->m_Speed = 123;
@@ -150,7 +150,7 @@ TEST_F(CmdMoveDlgs, DirectionAndJumpWriteEachField) {
         {Choose(IDC_CMD_SOUND, 1), C<uint16_t>(&cFlowCmd::m_Sound, 1)},
     };
     std::vector<cFieldRow> facing = {{Choose(IDC_DIR_FACING, 3), P(0, 3)}};
-    CheckFamily<cCmdDirectionDlg>(9, IDD_CMD_DIRECTION, "向き変更", Join({TimeRows(), facing, sound}));
+    CheckFamily<cCmdDirectionDlg>(9, IDD_CMD_DIRECTION, "向き変更", Join({WaitTimeRows(), facing, sound}));
     std::vector<cFieldRow> jump = {
         {Choose(IDC_JUMP_TYPE, 2), P(0, 2)},
         {Type(IDC_JUMP_MAX_SPEED, "150"), P(1, 150)},
@@ -170,7 +170,7 @@ TEST_F(CmdMoveDlgs, DirectionAndJumpWriteEachField) {
     EXPECT_TRUE(previewed);
 }
 
-struct cDefaultsCase {
+struct cMoveDefaultsCase {
     int type;
     UINT templateId;
     const char* caption;
@@ -185,7 +185,7 @@ TEST_F(CmdMoveDlgs, NewCommandsTakeTheirTypesDefaults) {
         c.m_Move->m_MaxSpeed = 200;
         c.m_Move->m_Distance = 1;
     };
-    const cDefaultsCase cases[] = {
+    const cMoveDefaultsCase cases[] = {
         {1, IDD_CMD_WAIT, "ウエイト", [](cFlowCmd& c) { c.m_Time = 1; }},
         {2, IDD_CMD_LINE_MOVE, "直線移動", moveDefaults},
         {3, IDD_CMD_GROUND_MOVE, "地上折り返し移動", moveDefaults},
@@ -217,7 +217,7 @@ TEST_F(CmdMoveDlgs, NewCommandsTakeTheirTypesDefaults) {
              c.m_Params = {0, 100, 7, 0, 4};
          }},
     };
-    for (const cDefaultsCase& c : cases) {
+    for (const cMoveDefaultsCase& c : cases) {
         // A command with leftovers of another type: a new command forgets them.
         cFlowCmd cmd = NewCmd(c.type);
         cmd.m_Time = 77;

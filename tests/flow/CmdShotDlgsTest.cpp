@@ -47,7 +47,7 @@ std::function<void(cFlowCmd&)> MoveParams(uint8_t type, int16_t a, int16_t b, in
     return Choice(&cEdShot::m_MoveType, &cEdShot::m_MoveParam, type, a, b, c);
 }
 
-std::vector<cFieldRow> TimeRows() {
+std::vector<cFieldRow> ShotTimeRows() {
     return {
         {Type(IDC_CMD_TIME, "25"), C<uint16_t>(&cFlowCmd::m_Time, 25)},
         {Type(IDC_CMD_TIME_K, "-3"), C<int16_t>(&cFlowCmd::m_CloneTime, -3)},
@@ -148,7 +148,7 @@ TEST_F(CmdShotDlgs, ShotWritesEachField) {
         {Click(IDC_SHOT_THROUGH_BLOCKS), SToggle(&cEdShot::m_PierceBlock)},
         {Click(IDC_SHOT_THROUGH_CHARAS), SToggle(&cEdShot::m_PierceChara)},
     };
-    CheckFamily<cCmdShotDlg>(11, IDD_CMD_SHOT, "ショット", Join({TimeRows(), shot, AnimeSoundRows(), AttackRows()}));
+    CheckFamily<cCmdShotDlg>(11, IDD_CMD_SHOT, "ショット", Join({ShotTimeRows(), shot, AnimeSoundRows(), AttackRows()}));
 }
 
 TEST_F(CmdShotDlgs, SwordWritesEachField) {
@@ -175,7 +175,7 @@ TEST_F(CmdShotDlgs, SummonsWriteEachField) {
         {Click(IDC_SUMMON_FAIL_IF_BLOCKED), SToggle(&cEdShot::m_FailIfOccupied)},
     };
     CheckFamily<cCmdBlockSummonDlg>(13, IDD_CMD_BLOCK_SUMMON, "ブロック召喚",
-                                    Join({TimeRows(), SummonRows(), block, AnimeSoundRows()}));
+                                    Join({ShotTimeRows(), SummonRows(), block, AnimeSoundRows()}));
     std::vector<cFieldRow> life = {
         {Click(IDC_SUMMON_USE_LIFE), SToggle(&cEdShot::m_UseRange)},
         {Type(IDC_SUMMON_LIFE, "9999"), S<int16_t>(&cEdShot::m_Range, 9999)},
@@ -187,9 +187,9 @@ TEST_F(CmdShotDlgs, SummonsWriteEachField) {
         {Click(IDC_SUMMON_ZERO_SCORE), SToggle(&cEdShot::m_ZeroScore)},
     };
     CheckFamily<cCmdCharaSummonDlg>(14, IDD_CMD_CHARA_SUMMON, "キャラ召喚",
-                                    Join({TimeRows(), SummonRows(), life, chara, AnimeSoundRows()}));
+                                    Join({ShotTimeRows(), SummonRows(), life, chara, AnimeSoundRows()}));
     CheckFamily<cCmdItemSummonDlg>(15, IDD_CMD_ITEM_SUMMON, "アイテム召喚",
-                                   Join({TimeRows(), SummonRows(), life, AnimeSoundRows()}));
+                                   Join({ShotTimeRows(), SummonRows(), life, AnimeSoundRows()}));
 }
 
 TEST_F(CmdShotDlgs, NewCommandsTakeTheirDefaults) {

@@ -32,7 +32,7 @@ private:
     HANDLE m_Held = INVALID_HANDLE_VALUE;
 };
 
-std::vector<char> Bytes(const std::string& text) { return std::vector<char>(text.begin(), text.end()); }
+std::vector<char> CharsOf(const std::string& text) { return std::vector<char>(text.begin(), text.end()); }
 
 // What a save killed after its temporary file was half written leaves: more bytes than the next
 // save writes, so that a temporary file written over rather than afresh would show.
@@ -54,7 +54,7 @@ TEST(SafeFile, AStaleTemporaryFileGoesAtTheNextSaveOfItsFile) {
         dir.Write("other.dat.tmp~", kStale);
         {
             cBlocker blocker(dir.Path() + "\\f.dat", c.block);
-            EXPECT_EQ(c.block == kNotBlocked, SaveFileSafely("f.dat", Bytes("new")));
+            EXPECT_EQ(c.block == kNotBlocked, SaveFileSafely("f.dat", CharsOf("new")));
         }
         EXPECT_EQ(c.block == kNotBlocked ? "new" : "old", dir.Read("f.dat"));
         EXPECT_FALSE(dir.Exists("f.dat.tmp~"));
@@ -71,7 +71,7 @@ TEST(SafeFile, AStaleTemporaryFileOfASetGoesEvenWhenTheSetIsRefused) {
         for (const char* name : names) {
             dir.Write(name, "old");
             dir.Write(std::string(name) + ".tmp~", kStale);
-            files.push_back({name, Bytes("new")});
+            files.push_back({name, CharsOf("new")});
         }
         std::string failed;
         {

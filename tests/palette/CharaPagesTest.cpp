@@ -16,7 +16,7 @@ const int kAbility = 2;
 const int kPlayer = 0;
 const int kComputer = 1;
 
-cEdChara& StageChara(int index) { return ProjectStage().m_Palette.m_Charas[static_cast<size_t>(index)]; }
+cEdChara& PagesStageChara(int index) { return ProjectStage().m_Palette.m_Charas[static_cast<size_t>(index)]; }
 
 }  // namespace
 
@@ -35,7 +35,7 @@ TEST(CharaBasicPage, APlayerCharaHasNoConditionsAndNoClones) {
 
 TEST(CharaBasicPage, NoInheritanceClearsEveryFlagOfEveryPage) {
     cCharaWindows windows(4, 4);
-    cEdChara& chara = StageChara(2);
+    cEdChara& chara = PagesStageChara(2);
     chara.m_InheritSrc = 1;
     chara.m_InheritIndex = 1;
     chara.m_bbInherit.assign(cEdChara::kGroups, 1);
@@ -72,7 +72,7 @@ TEST(CharaBasicPage, EditsKeepTheirLimits) {
         EXPECT_EQ(windows.Text(kBasic, c.id), c.shown) << c.id;
     }
     windows.SheetButton(IDOK);
-    const cEdChara& chara = StageChara(1);
+    const cEdChara& chara = PagesStageChara(1);
     EXPECT_EQ(chara.m_Clones, 20);
     EXPECT_EQ(chara.m_OffsetX, 640);
     EXPECT_EQ(chara.m_OffsetYClone, -640);
@@ -82,7 +82,7 @@ TEST(CharaBasicPage, ACancelledInsertLeavesTheConditions) {
     cCharaWindows windows(4, 4);
     cCondition cond;
     cond.m_Kind = 1;
-    StageChara(1).m_Conditions.push_back(cond);
+    PagesStageChara(1).m_Conditions.push_back(cond);
     windows.EditElement(kStagePalette, 1);
     HWND list = GetDlgItem(windows.PageWnd(kBasic), IDC_COND_LIST);
     ASSERT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 2) << "one condition and the append row";
@@ -95,7 +95,7 @@ TEST(CharaBasicPage, ACancelledInsertLeavesTheConditions) {
     EXPECT_TRUE(opened);
     EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 2);
     windows.SheetButton(IDOK);
-    EXPECT_EQ(StageChara(1).m_Conditions.size(), 1u);
+    EXPECT_EQ(PagesStageChara(1).m_Conditions.size(), 1u);
 }
 
 TEST(CharaDisplayPage, TheGraphicKindSetsTheLimitsOfNumberAndOffset) {
@@ -125,8 +125,8 @@ TEST(CharaDisplayPage, TheGraphicKindSetsTheLimitsOfNumberAndOffset) {
 
 TEST(CharaDisplayPage, SightBelongsToThePlayerAndTheBlockToTheComputer) {
     cCharaWindows windows(4, 4);
-    StageChara(1).m_Control = kPlayer;
-    StageChara(2).m_Control = kComputer;
+    PagesStageChara(1).m_Control = kPlayer;
+    PagesStageChara(2).m_Control = kComputer;
     windows.EditElement(kStagePalette, 1);
     windows.ShowPage(kDisplay);
     EXPECT_TRUE(windows.Enabled(kDisplay, IDC_CD_SIGHT));
@@ -156,13 +156,13 @@ TEST(CharaDisplayPage, TheScaleIsStoredLinear) {
     windows.Choose(kDisplay, IDC_CD_MARK_MODE, 2);
     EXPECT_TRUE(windows.Enabled(kDisplay, IDC_CD_MARK));
     windows.SheetButton(IDOK);
-    EXPECT_EQ(StageChara(1).m_Scale, 3);
-    EXPECT_EQ(StageChara(1).m_MarkMode, 2);
+    EXPECT_EQ(PagesStageChara(1).m_Scale, 3);
+    EXPECT_EQ(PagesStageChara(1).m_MarkMode, 2);
 }
 
 TEST(CharaAbilityPage, TheWholeRangeDropsTheGroup) {
     cCharaWindows windows(4, 4);
-    StageChara(1).m_HasGroup = 1;
+    PagesStageChara(1).m_HasGroup = 1;
     windows.EditElement(kStagePalette, 1);
     windows.ShowPage(kAbility);
     EXPECT_TRUE(windows.Enabled(kAbility, IDC_CA_GROUP_NO));
@@ -181,14 +181,14 @@ TEST(CharaAbilityPage, TheWholeRangeDropsTheGroup) {
     windows.Type(kAbility, IDC_CA_BODY_IMPACT, "-25");
     EXPECT_EQ(windows.Text(kAbility, IDC_CA_BODY_IMPACT), "-20");
     windows.SheetButton(IDOK);
-    EXPECT_EQ(StageChara(1).m_ActRange, 0);
-    EXPECT_EQ(StageChara(1).m_HasGroup, 0);
-    EXPECT_EQ(StageChara(1).m_BodyImpact, -20);
+    EXPECT_EQ(PagesStageChara(1).m_ActRange, 0);
+    EXPECT_EQ(PagesStageChara(1).m_HasGroup, 0);
+    EXPECT_EQ(PagesStageChara(1).m_BodyImpact, -20);
 }
 
 TEST(CharaAbilityPage, APlayerCharaHasNoActionConditionScoreOrItem) {
     cCharaWindows windows(4, 4);
-    StageChara(1).m_Control = kPlayer;
+    PagesStageChara(1).m_Control = kPlayer;
     windows.EditElement(kStagePalette, 1);
     windows.ShowPage(kAbility);
     for (int id : {IDC_CA_ACT_RANGE, IDC_CA_ACT_JUDGE, IDC_CA_HAS_GROUP, IDC_CA_GROUP_NO, IDC_CA_SCORE, IDC_CA_CARRY_ITEM})

@@ -11,10 +11,10 @@
 
 namespace {
 
-const int kBasic = 0;
-const int kDisplay = 1;
-const int kAbility = 2;
-const int kAction = 3;
+const int kBasicPage = 0;
+const int kDisplayPage = 1;
+const int kAbilityPage = 2;
+const int kActionPage = 3;
 
 }  // namespace
 
@@ -58,9 +58,9 @@ TEST(CharaSheet, TheFourTemplatesHoldEveryControl) {
         for (int i = 0; i < inheritButtons[page]; ++i) all.push_back(IDC_CH_INHERIT_FIRST + i);
         for (int id : all) EXPECT_NE(GetDlgItem(windows.PageWnd(page), id), nullptr) << id;
     }
-    EXPECT_EQ(GetDlgItem(windows.PageWnd(kBasic), 1035), nullptr);
-    EXPECT_FALSE(windows.Shown(kAction, IDC_CH_STRIP));
-    EXPECT_FALSE(windows.Shown(kAction, IDC_CF_OK));
+    EXPECT_EQ(GetDlgItem(windows.PageWnd(kBasicPage), 1035), nullptr);
+    EXPECT_FALSE(windows.Shown(kActionPage, IDC_CH_STRIP));
+    EXPECT_FALSE(windows.Shown(kActionPage, IDC_CF_OK));
 }
 
 TEST(CharaSheet, APlacedCharaHidesTheStepsAndOkIsOneUndoStep) {
@@ -70,15 +70,15 @@ TEST(CharaSheet, APlacedCharaHidesTheStepsAndOkIsOneUndoStep) {
     stage.m_Charas.Put(cell, ProjectCommonPalette().m_Charas[2]);
     windows.EditCell(cell);
     ASSERT_NE(windows.Sheet(), nullptr);
-    for (int id : {IDC_CH_NUMBER, IDC_CH_PREV, IDC_CH_NEXT}) EXPECT_FALSE(windows.Shown(kBasic, id)) << id;
+    for (int id : {IDC_CH_NUMBER, IDC_CH_PREV, IDC_CH_NEXT}) EXPECT_FALSE(windows.Shown(kBasicPage, id)) << id;
     // Who controls a placed chara is not the author's to change here.
-    EXPECT_FALSE(windows.Enabled(kBasic, IDC_CB_CONTROL));
-    EXPECT_FALSE(windows.Enabled(kBasic, IDC_CB_PLAYER_NO));
-    windows.Choose(kBasic, IDC_CB_INHERIT_SRC, 1);
-    EXPECT_FALSE(windows.Enabled(kBasic, IDC_CH_INHERIT_FIRST + 1));
-    EXPECT_TRUE(windows.Enabled(kBasic, IDC_CH_INHERIT_FIRST + 2));
-    windows.Choose(kBasic, IDC_CB_INHERIT_SRC, 0);
-    windows.Type(kBasic, IDC_CB_NAME, "置いた");
+    EXPECT_FALSE(windows.Enabled(kBasicPage, IDC_CB_CONTROL));
+    EXPECT_FALSE(windows.Enabled(kBasicPage, IDC_CB_PLAYER_NO));
+    windows.Choose(kBasicPage, IDC_CB_INHERIT_SRC, 1);
+    EXPECT_FALSE(windows.Enabled(kBasicPage, IDC_CH_INHERIT_FIRST + 1));
+    EXPECT_TRUE(windows.Enabled(kBasicPage, IDC_CH_INHERIT_FIRST + 2));
+    windows.Choose(kBasicPage, IDC_CB_INHERIT_SRC, 0);
+    windows.Type(kBasicPage, IDC_CB_NAME, "置いた");
     EXPECT_EQ(StageDoc().m_StageModified, 0);
     windows.SheetButton(IDOK);
     EXPECT_EQ(windows.Sheet(), nullptr) << "the group deletes the closed sheet";
@@ -93,55 +93,55 @@ TEST(CharaSheet, APlacedCharaHidesTheStepsAndOkIsOneUndoStep) {
 TEST(CharaSheet, StepsWrapWithinThePalette) {
     cCharaWindows windows(4, 5);
     windows.EditElement(kStagePalette, 4);
-    EXPECT_EQ(windows.Text(kBasic, IDC_CH_NUMBER), "No.4");
-    windows.Click(kBasic, IDC_CH_NEXT);
-    EXPECT_EQ(windows.Text(kBasic, IDC_CH_NUMBER), "No.1");
-    EXPECT_EQ(windows.Text(kBasic, IDC_CB_NAME), "S1");
-    windows.Click(kBasic, IDC_CH_PREV);
-    EXPECT_EQ(windows.Text(kBasic, IDC_CH_NUMBER), "No.4");
+    EXPECT_EQ(windows.Text(kBasicPage, IDC_CH_NUMBER), "No.4");
+    windows.Click(kBasicPage, IDC_CH_NEXT);
+    EXPECT_EQ(windows.Text(kBasicPage, IDC_CH_NUMBER), "No.1");
+    EXPECT_EQ(windows.Text(kBasicPage, IDC_CB_NAME), "S1");
+    windows.Click(kBasicPage, IDC_CH_PREV);
+    EXPECT_EQ(windows.Text(kBasicPage, IDC_CH_NUMBER), "No.4");
     // Stepping on another page shows that page's number and the chara on every page.
-    windows.ShowPage(kAbility);
-    windows.Click(kAbility, IDC_CH_PREV);
-    EXPECT_EQ(windows.Text(kAbility, IDC_CH_NUMBER), "No.3");
-    windows.ShowPage(kBasic);
-    EXPECT_EQ(windows.Text(kBasic, IDC_CH_NUMBER), "No.3");
-    EXPECT_EQ(windows.Text(kBasic, IDC_CB_NAME), "S3");
+    windows.ShowPage(kAbilityPage);
+    windows.Click(kAbilityPage, IDC_CH_PREV);
+    EXPECT_EQ(windows.Text(kAbilityPage, IDC_CH_NUMBER), "No.3");
+    windows.ShowPage(kBasicPage);
+    EXPECT_EQ(windows.Text(kBasicPage, IDC_CH_NUMBER), "No.3");
+    EXPECT_EQ(windows.Text(kBasicPage, IDC_CB_NAME), "S3");
 }
 
 TEST(CharaSheet, AChangeOnTheDisplayPageSurvivesAPageSwitchAndOk) {
     cCharaWindows windows(4, 4);
     windows.EditElement(kStagePalette, 2);
-    windows.ShowPage(kDisplay);
-    windows.Type(kDisplay, IDC_CD_GRAPHIC, "50");
-    windows.ShowPage(kBasic);
-    windows.Type(kBasic, IDC_CB_NAME, "二番");
+    windows.ShowPage(kDisplayPage);
+    windows.Type(kDisplayPage, IDC_CD_GRAPHIC, "50");
+    windows.ShowPage(kBasicPage);
+    windows.Type(kBasicPage, IDC_CB_NAME, "二番");
     windows.SheetButton(IDOK);
     const cEdChara& chara = ProjectStage().m_Palette.m_Charas[2];
     EXPECT_EQ(chara.m_Graphic, 50);
     EXPECT_EQ(chara.m_Name, "二番");
     EXPECT_EQ(StageDoc().m_StageModified, 1);
-    EXPECT_EQ(EditConfig().m_CharaPage, kBasic);
+    EXPECT_EQ(EditConfig().m_CharaPage, kBasicPage);
 }
 
 TEST(CharaSheet, TheSheetReopensOnThePageLastShown) {
     cCharaWindows windows(4, 4);
     windows.EditElement(kCommonPalette, 1);
-    windows.ShowPage(kAbility);
+    windows.ShowPage(kAbilityPage);
     windows.SheetButton(IDCANCEL);
     windows.EditElement(kCommonPalette, 1);
     ASSERT_NE(windows.Sheet(), nullptr);
-    EXPECT_EQ(PropSheet_GetCurrentPageHwnd(windows.Sheet()->GetHwnd()), windows.PageWnd(kAbility));
+    EXPECT_EQ(PropSheet_GetCurrentPageHwnd(windows.Sheet()->GetHwnd()), windows.PageWnd(kAbilityPage));
 }
 
 TEST(CharaSheet, CancelAfterSteppingAndEditingChangesNoChara) {
     cCharaWindows windows(4, 4);
     std::vector<cEdChara> before(ProjectCommonPalette().m_Charas.begin(), ProjectCommonPalette().m_Charas.end());
     windows.EditElement(kCommonPalette, 1);
-    windows.Type(kBasic, IDC_CB_NAME, "一");
-    windows.Click(kBasic, IDC_CH_NEXT);
-    windows.ShowPage(kAbility);
-    windows.Type(kAbility, IDC_CA_HP, "77");
-    windows.Click(kAbility, IDC_CH_NEXT);
+    windows.Type(kBasicPage, IDC_CB_NAME, "一");
+    windows.Click(kBasicPage, IDC_CH_NEXT);
+    windows.ShowPage(kAbilityPage);
+    windows.Type(kAbilityPage, IDC_CA_HP, "77");
+    windows.Click(kAbilityPage, IDC_CH_NEXT);
     windows.SheetButton(IDCANCEL);
     EXPECT_EQ(windows.Sheet(), nullptr);
     ASSERT_EQ(ProjectCommonPalette().m_Charas.size(), before.size());
@@ -159,10 +159,10 @@ TEST(CharaSheet, ACommonCharaCommitsToTheCommonPaletteAndIsInheritedByTheStage) 
     heir.m_InheritIndex = 3;
     heir.m_bbInherit[22] = 1;
     windows.EditElement(kCommonPalette, 3);
-    EXPECT_FALSE(windows.Enabled(kBasic, IDC_CB_INHERIT_SRC));
-    EXPECT_FALSE(windows.Enabled(kBasic, IDC_CB_INHERIT_INDEX));
-    windows.ShowPage(kAbility);
-    windows.Type(kAbility, IDC_CA_HP, "321");
+    EXPECT_FALSE(windows.Enabled(kBasicPage, IDC_CB_INHERIT_SRC));
+    EXPECT_FALSE(windows.Enabled(kBasicPage, IDC_CB_INHERIT_INDEX));
+    windows.ShowPage(kAbilityPage);
+    windows.Type(kAbilityPage, IDC_CA_HP, "321");
     windows.SheetButton(kSheetApply);
     EXPECT_EQ(ProjectCommonPalette().m_Charas[3].m_Hp, 321);
     EXPECT_EQ(heir.m_Hp, 321);
@@ -175,14 +175,14 @@ TEST(CharaSheet, CheckingAnInheritButtonCopiesTheBaseGroupAndGreysIt) {
     chara.m_InheritSrc = 1;
     chara.m_InheritIndex = 3;
     windows.EditElement(kStagePalette, 1);
-    windows.ShowPage(kDisplay);
-    EXPECT_EQ(windows.Text(kDisplay, IDC_CD_GRAPHIC), "101");
-    EXPECT_TRUE(windows.Enabled(kDisplay, IDC_CD_GRAPHIC));
-    windows.Click(kDisplay, IDC_CH_INHERIT_FIRST);
-    EXPECT_EQ(windows.Text(kDisplay, IDC_CD_GRAPHIC), "3");
-    for (int id : {IDC_CD_GRAPHIC_SRC, IDC_CD_GRAPHIC, IDC_CD_SHIFT}) EXPECT_FALSE(windows.Enabled(kDisplay, id)) << id;
-    windows.Click(kDisplay, IDC_CH_INHERIT_FIRST);
-    EXPECT_TRUE(windows.Enabled(kDisplay, IDC_CD_GRAPHIC));
+    windows.ShowPage(kDisplayPage);
+    EXPECT_EQ(windows.Text(kDisplayPage, IDC_CD_GRAPHIC), "101");
+    EXPECT_TRUE(windows.Enabled(kDisplayPage, IDC_CD_GRAPHIC));
+    windows.Click(kDisplayPage, IDC_CH_INHERIT_FIRST);
+    EXPECT_EQ(windows.Text(kDisplayPage, IDC_CD_GRAPHIC), "3");
+    for (int id : {IDC_CD_GRAPHIC_SRC, IDC_CD_GRAPHIC, IDC_CD_SHIFT}) EXPECT_FALSE(windows.Enabled(kDisplayPage, id)) << id;
+    windows.Click(kDisplayPage, IDC_CH_INHERIT_FIRST);
+    EXPECT_TRUE(windows.Enabled(kDisplayPage, IDC_CD_GRAPHIC));
 }
 
 TEST(CharaSheet, AnInheritButtonSetFreeStaysFreeWhenTheActionPageShowsAnotherFlow) {
@@ -192,13 +192,13 @@ TEST(CharaSheet, AnInheritButtonSetFreeStaysFreeWhenTheActionPageShowsAnotherFlo
     chara.m_InheritIndex = 3;
     chara.m_bbInherit[33] = 1;
     windows.EditElement(kStagePalette, 1);
-    windows.ShowPage(kAction);
-    ASSERT_TRUE(windows.Checked(kAction, IDC_CH_INHERIT_FIRST));
-    windows.Click(kAction, IDC_CH_INHERIT_FIRST);
+    windows.ShowPage(kActionPage);
+    ASSERT_TRUE(windows.Checked(kActionPage, IDC_CH_INHERIT_FIRST));
+    windows.Click(kActionPage, IDC_CH_INHERIT_FIRST);
     // A new flow is shown with its controls.
-    windows.Click(kAction, IDC_CF_FLOW_INSERT);
-    EXPECT_FALSE(windows.Checked(kAction, IDC_CH_INHERIT_FIRST));
-    EXPECT_TRUE(windows.Enabled(kAction, IDC_CF_FLOW_INSERT));
+    windows.Click(kActionPage, IDC_CF_FLOW_INSERT);
+    EXPECT_FALSE(windows.Checked(kActionPage, IDC_CH_INHERIT_FIRST));
+    EXPECT_TRUE(windows.Enabled(kActionPage, IDC_CF_FLOW_INSERT));
     windows.SheetButton(IDOK);
     EXPECT_EQ(chara.m_bbInherit[33], 0) << "the flows are the chara's own";
 }

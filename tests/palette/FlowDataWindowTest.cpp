@@ -26,7 +26,7 @@ std::string Text(HWND wnd) {
     return text;
 }
 
-void Press(HWND dlg, uint16_t id) {
+void PressButton(HWND dlg, uint16_t id) {
     SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dlg, id)));
 }
 
@@ -57,8 +57,8 @@ protected:
     int EditFlows(cFlowCmd& cmd, std::function<void(HWND)> drive, uint16_t end = IDC_CMD_OK) {
         DriveCaptioned("フローの操作", [drive, end](HWND change) {
             DriveCaptioned("フローデータ", drive);
-            Press(change, IDC_FLOWCHG_FLOWS);
-            Press(change, end);
+            PressButton(change, IDC_FLOWCHG_FLOWS);
+            PressButton(change, end);
         });
         return EditItemCmdThroughPicker(cmd, nullptr, nullptr);
     }
@@ -81,7 +81,7 @@ TEST_F(FlowDataWindow, ChangingFlowCFixesItsIdAndOkWritesTheFlowsBack) {
         for (uint16_t id : {IDC_CH_NUMBER, IDC_CH_PREV, IDC_CH_NEXT, IDC_CH_PREVIEW}) EXPECT_FALSE(Shown(data, id)) << id;
         for (uint16_t id : {IDC_CF_OK, IDC_CF_CANCEL}) EXPECT_TRUE(Shown(data, id)) << id;
         Choose(data, IDC_CF_TIMING, 4);
-        Press(data, IDC_CF_OK);
+        PressButton(data, IDC_CF_OK);
     }));
     EXPECT_TRUE(opened);
     ASSERT_EQ(1u, cmd.m_SubFlows.size());
@@ -97,9 +97,9 @@ TEST_F(FlowDataWindow, EveryFlowTakesTheFixedId) {
     cmd.m_SubFlows[0].m_Id = 1;
     cmd.m_SubFlows[1].m_Id = 2;
     EXPECT_EQ(1, EditFlows(cmd, [](HWND data) {
-        Press(data, IDC_CF_FLOW_INSERT);
+        PressButton(data, IDC_CF_FLOW_INSERT);
         EXPECT_EQ("Z", Text(GetDlgItem(data, IDC_CF_ID)));
-        Press(data, IDC_CF_OK);
+        PressButton(data, IDC_CF_OK);
     }));
     ASSERT_EQ(3u, cmd.m_SubFlows.size());
     for (const cFlow& flow : cmd.m_SubFlows) EXPECT_EQ(26, flow.m_Id);
@@ -112,7 +112,7 @@ TEST_F(FlowDataWindow, AddingLeavesTheIdFree) {
         EXPECT_TRUE(Enabled(data, IDC_CF_ID));
         EXPECT_EQ("-", Text(GetDlgItem(data, IDC_CF_ID)));
         Choose(data, IDC_CF_ID, 5);
-        Press(data, IDC_CF_OK);
+        PressButton(data, IDC_CF_OK);
     }));
     ASSERT_EQ(1u, cmd.m_SubFlows.size());
     EXPECT_EQ(5, cmd.m_SubFlows[0].m_Id);
@@ -128,7 +128,7 @@ TEST_F(FlowDataWindow, CancelAnywhereKeepsTheFlows) {
     auto change = [](HWND data) { Choose(data, IDC_CF_TIMING, 5); };
     EXPECT_EQ(1, EditFlows(cmd, [change](HWND data) {
         change(data);
-        Press(data, IDC_CF_CANCEL);
+        PressButton(data, IDC_CF_CANCEL);
     }));
     EXPECT_TRUE(cmd == before);
     EXPECT_EQ(1, EditFlows(cmd, [change](HWND data) {
@@ -140,7 +140,7 @@ TEST_F(FlowDataWindow, CancelAnywhereKeepsTheFlows) {
                      cmd,
                      [change](HWND data) {
                          change(data);
-                         Press(data, IDC_CF_OK);
+                         PressButton(data, IDC_CF_OK);
                      },
                      IDC_CMD_CANCEL));
     EXPECT_TRUE(cmd == before);

@@ -11,8 +11,8 @@
 
 namespace {
 
-const int kCommon = 0;
-const int kStage = 1;
+const int kCommonList = 0;
+const int kStageList = 1;
 
 cRecordVector<cEdBlock>& Common() { return ProjectCommonPalette().m_Blocks; }
 cRecordVector<cEdBlock>& Stage() { return ProjectStage().m_Palette.m_Blocks; }
@@ -23,8 +23,8 @@ TEST(PaletteLists, CutAndInsertMovesWithinAndAcrossPalettes) {
     {
         // Cut 5, insert at 2: the source moves to 6 before it goes.
         cPaletteFixture fixture(8, 3);
-        CopyToClipboard<cEdBlock>(kCommon, 5, 1);
-        InsertCopiedElement<cEdBlock>(kCommon, 2);
+        CopyToClipboard<cEdBlock>(kCommonList, 5, 1);
+        InsertCopiedElement<cEdBlock>(kCommonList, 2);
         EXPECT_EQ(Graphics(Common()), (std::vector<int>{0, 1, 5, 2, 3, 4, 6, 7}));
         EXPECT_EQ(StageDoc().m_ClipValid, 0);
         EXPECT_EQ(StageDoc().m_ClipCutPending, 0);
@@ -33,17 +33,17 @@ TEST(PaletteLists, CutAndInsertMovesWithinAndAcrossPalettes) {
         // Cut from the common palette, insert into the stage palette: no window is needed for
         // the source to go.
         cPaletteFixture fixture(6, 3);
-        CopyToClipboard<cEdBlock>(kCommon, 4, 1);
-        InsertCopiedElement<cEdBlock>(kStage, 1);
+        CopyToClipboard<cEdBlock>(kCommonList, 4, 1);
+        InsertCopiedElement<cEdBlock>(kStageList, 1);
         EXPECT_EQ(Graphics(Common()), (std::vector<int>{0, 1, 2, 3, 5}));
         EXPECT_EQ(Graphics(Stage()), (std::vector<int>{0, 4, 101, 102}));
     }
     {
         // A copy stays where it was and may be inserted again.
         cPaletteFixture fixture(4, 2);
-        CopyToClipboard<cEdBlock>(kCommon, 3, 0);
-        InsertCopiedElement<cEdBlock>(kCommon, kAppendIndex);
-        InsertCopiedElement<cEdBlock>(kCommon, 1);
+        CopyToClipboard<cEdBlock>(kCommonList, 3, 0);
+        InsertCopiedElement<cEdBlock>(kCommonList, kAppendIndex);
+        InsertCopiedElement<cEdBlock>(kCommonList, 1);
         EXPECT_EQ(Graphics(Common()), (std::vector<int>{0, 3, 1, 2, 3, 3}));
         EXPECT_EQ(StageDoc().m_ClipIndex, 4);
     }
@@ -51,12 +51,12 @@ TEST(PaletteLists, CutAndInsertMovesWithinAndAcrossPalettes) {
 
 TEST(PaletteLists, ElementZeroIsNeverCutPastedOverDeletedOrInsertedBefore) {
     cPaletteFixture fixture(4, 2);
-    CopyToClipboard<cEdBlock>(kCommon, 0, 1);
+    CopyToClipboard<cEdBlock>(kCommonList, 0, 1);
     EXPECT_EQ(StageDoc().m_ClipValid, 0);
-    CopyToClipboard<cEdBlock>(kCommon, 2, 0);
-    PasteElement<cEdBlock>(kCommon, 0);
-    DeleteElement<cEdBlock>(kCommon, 0);
-    InsertNewElement<cEdBlock>(kCommon, 0);
+    CopyToClipboard<cEdBlock>(kCommonList, 2, 0);
+    PasteElement<cEdBlock>(kCommonList, 0);
+    DeleteElement<cEdBlock>(kCommonList, 0);
+    InsertNewElement<cEdBlock>(kCommonList, 0);
     EXPECT_EQ(Common()[0].m_Graphic, 0);
     EXPECT_EQ(Common().size(), 5u);  // the new element went to 1
     EXPECT_EQ(Common()[2].m_Graphic, 1);
@@ -75,9 +75,9 @@ TEST(PaletteLists, DeletingFixesTheSelectionAndTheClipboard) {
     };
     for (const cCase& c : cases) {
         cPaletteFixture fixture(8, 2);
-        TakePen<cEdBlock>(kCommon, c.selected);
-        CopyToClipboard<cEdBlock>(kCommon, c.clipped, 0);
-        DeleteElement<cEdBlock>(kCommon, c.deleted);
+        TakePen<cEdBlock>(kCommonList, c.selected);
+        CopyToClipboard<cEdBlock>(kCommonList, c.clipped, 0);
+        DeleteElement<cEdBlock>(kCommonList, c.deleted);
         cStageDoc& doc = StageDoc();
         EXPECT_EQ(doc.m_SelIndex, c.selAfter) << c.deleted;
         EXPECT_EQ(doc.m_ClipValid, c.clipValid) << c.deleted;
@@ -95,7 +95,7 @@ TEST(PaletteLists, NewElementsAppendReferToTheirPositionAndStopAtTheLimit) {
         cPaletteFixture fixture(20, 10);
         ProjectOption().m_InheritSrc[eSituationStage][eKindBlock] = 1;
         ProjectOption().m_InheritFlags[eSituationStage][eKindBlock].assign(cEdBlock::kGroups, 1);
-        InsertNewElement<cEdBlock>(kStage, kAppendIndex);
+        InsertNewElement<cEdBlock>(kStageList, kAppendIndex);
         ASSERT_EQ(Stage().size(), 11u);
         EXPECT_EQ(Stage()[10].m_InheritSrc, 1);
         EXPECT_EQ(Stage()[10].m_InheritIndex, 10);
@@ -103,11 +103,11 @@ TEST(PaletteLists, NewElementsAppendReferToTheirPositionAndStopAtTheLimit) {
     }
     {
         cPaletteFixture fixture(kMaxPaletteElements - 1, 2);
-        EXPECT_TRUE(InsertNewElement<cEdBlock>(kCommon, kAppendIndex));
+        EXPECT_TRUE(InsertNewElement<cEdBlock>(kCommonList, kAppendIndex));
         EXPECT_EQ(Common().back().m_Graphic, DefaultOf(static_cast<cEdBlock*>(nullptr)).m_Graphic);
-        EXPECT_FALSE(InsertNewElement<cEdBlock>(kCommon, kAppendIndex));
-        CopyToClipboard<cEdBlock>(kCommon, 3, 1);
-        InsertCopiedElement<cEdBlock>(kCommon, 1);
+        EXPECT_FALSE(InsertNewElement<cEdBlock>(kCommonList, kAppendIndex));
+        CopyToClipboard<cEdBlock>(kCommonList, 3, 1);
+        InsertCopiedElement<cEdBlock>(kCommonList, 1);
         EXPECT_EQ(Common().size(), static_cast<size_t>(kMaxPaletteElements));
         EXPECT_EQ(Common()[3].m_Graphic, 3);  // a refused insert keeps the cut source
     }
@@ -119,7 +119,7 @@ TEST(PaletteLists, PastingCleansTheReference) {
         int source;
         int srcAfter;
     };
-    const cCase cases[] = {{kStage, 2, 0}, {kStage, 1, 1}, {kCommon, 1, 0}, {kCommon, 2, 0}};
+    const cCase cases[] = {{kStageList, 2, 0}, {kStageList, 1, 1}, {kCommonList, 1, 0}, {kCommonList, 2, 0}};
     for (const cCase& c : cases) {
         cPaletteFixture fixture(4, 4);
         cEdBlock clip = Stage()[2];
@@ -136,14 +136,14 @@ TEST(PaletteLists, PastingCleansTheReference) {
 
 TEST(PaletteLists, CountChangeKeepsElementZeroAndStopsAtOneThousand) {
     cPaletteFixture fixture(6, 3);
-    SetElementCount<cEdBlock>(kCommon, 0 + 1);
+    SetElementCount<cEdBlock>(kCommonList, 0 + 1);
     EXPECT_EQ(Graphics(Common()), std::vector<int>{0});
-    SetElementCount<cEdBlock>(kCommon, 999 + 1);
+    SetElementCount<cEdBlock>(kCommonList, 999 + 1);
     EXPECT_EQ(Common().size(), 1000u);
-    SetElementCount<cEdBlock>(kCommon, 5000);
+    SetElementCount<cEdBlock>(kCommonList, 5000);
     EXPECT_EQ(Common().size(), 1000u);
     ProjectOption().m_InheritSrc[eSituationStage][eKindBlock] = 1;
-    SetElementCount<cEdBlock>(kStage, 5);
+    SetElementCount<cEdBlock>(kStageList, 5);
     EXPECT_EQ(Stage()[4].m_InheritSrc, 1);
     EXPECT_EQ(Stage()[4].m_InheritIndex, 4);
     EXPECT_EQ(Graphics(Stage()).size(), 5u);
@@ -184,16 +184,16 @@ TEST(PaletteLists, PickingSetsThePenWithTheDefaultsReference) {
     option.m_InheritSrc[eSituationStagePlace][eKindBlock] = 2;
     cStageDoc& doc = StageDoc();
     doc.m_PenWidth = 3;
-    TakePen<cEdBlock>(kCommon, 7);
+    TakePen<cEdBlock>(kCommonList, 7);
     EXPECT_EQ(doc.m_PenBlocks[0].m_Graphic, 7);
     EXPECT_EQ(doc.m_PenBlocks[0].m_InheritSrc, 1);
     EXPECT_EQ(doc.m_PenBlocks[0].m_InheritIndex, 7);
     EXPECT_EQ(doc.m_PenWidth, 1);
-    TakePen<cEdBlock>(kStage, 3);
+    TakePen<cEdBlock>(kStageList, 3);
     EXPECT_EQ(doc.m_PenBlocks[0].m_InheritSrc, 2);
-    EXPECT_EQ(doc.m_SelPalette, kStage);
+    EXPECT_EQ(doc.m_SelPalette, kStageList);
     EXPECT_EQ(doc.m_SelIndex, 3);
-    TakePen<cEdBlock>(kStage, 5);  // past the end: nothing
+    TakePen<cEdBlock>(kStageList, 5);  // past the end: nothing
     EXPECT_EQ(doc.m_SelIndex, 3);
 }
 

@@ -22,7 +22,6 @@ namespace {
 const int kCanvas = 1006, kHorzBar = 1008;
 const int kPenRect = 40046;
 const int kNewStageOk = 1000;
-const char kStagePalette[] = "[ステージ]ブロックパレット";
 
 // The factory stage (a new stage starts as its copy): ground from row 13, open sky above row 5.
 const int kGroundColumn = 0, kGroundRow = 13;

@@ -21,14 +21,11 @@
 
 namespace {
 
-const int kCharaLayer = 40055;
 const int kItemLayer = 40056;
 const int kElementEdit = 40141;  // the palette's 編集
-const int kCanvasTop = 28;       // the palette's elements lie under its toolbar
 const int kCmdInsert = 1068;     // the command list's insert button, on both sheets
 const int kCmdList = 1095;
-const int kFlowInsert = 1066;    // the action page's new flow
-const DWORD kWaitMs = 20000;     // for one window on a loaded machine
+const int kNewFlowButton = 1066;    // the action page's new flow
 
 struct cDialogCase {
     int type;
@@ -101,7 +98,6 @@ std::string Caption(HWND wnd) {
     return text;
 }
 
-int Rows(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
 
 // Opens the palette element 1 of the layer in its data sheet, on the page.
 HWND OpenSheet(const cRunningProgram& editor, HWND main, int layer, const char* palette, const char* sheetTitle,
@@ -189,7 +185,7 @@ TEST(Programs, EditorOpensEveryCommandTypesDialog) {
     HWND sheet = OpenSheet(editor, main, kCharaLayer, "[コモン]キャラパレット", "キャラデータ", 3, &page);
     ASSERT_NE(nullptr, sheet);
     ASSERT_NE(nullptr, page);
-    Click(page, kFlowInsert);
+    Click(page, kNewFlowButton);
     ASSERT_NO_FATAL_FAILURE(
         OpenEveryDialog(editor, sheet, page, std::vector<cDialogCase>(std::begin(kCharaCases), std::end(kCharaCases))));
     CancelSheet(sheet);

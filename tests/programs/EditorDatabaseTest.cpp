@@ -17,7 +17,6 @@
 namespace {
 
 const int kEffectPage = 4;
-const DWORD kWaitMs = 20000;  // for one window on a loaded machine
 const char kEffectFile[] = "data\\database\\Effect.dat";
 
 // Opens the database window on the effect page; the sheet, with the page's window.
@@ -30,7 +29,6 @@ HWND OpenEffectPage(const cRunningProgram& editor, HWND main, HWND* page) {
     return sheet;
 }
 
-int Rows(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
 
 // Waits until the list holds the rows.
 bool WaitForRows(HWND list, int rows) {

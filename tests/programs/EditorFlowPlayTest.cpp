@@ -23,8 +23,6 @@
 
 namespace {
 
-const int kCharaLayer = 40055;
-const int kCanvasTop = 28;  // the canvas lies under the toolbar; cells are 32 dots
 // The blob of the factory stage stands on the ground here; the hero far to its left.
 const int kBlobColumn = 10, kBlobRow = 12;
 // The game draws the stage's top-left cell at the screen's; the ground's grass, as green as

@@ -14,7 +14,6 @@
 
 namespace {
 
-const char kStagePalette[] = "[ステージ]ブロックパレット";
 const char kBlockWindow[] = "ブロックデータ";
 const int kGrid = 1006;           // the palette's grid
 const int kRightEdits = 40139;    // the right button edits the element

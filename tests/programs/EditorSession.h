@@ -21,6 +21,12 @@
 #include "tests/support/TopWindows.h"
 
 const char kEditorStage[] = "data\\stg4\\Default.stg4_147";
+const char kStagePalette[] = "[ステージ]ブロックパレット";
+const int kCharaLayer = 40055;  // the toolbar's character layer button
+const int kCanvasTop = 28;      // the canvas and the palettes' elements lie under their toolbars
+const DWORD kWaitMs = 20000;    // for one window on a loaded machine
+
+inline int Rows(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
 
 // The factory project in the current folder, the editor reopening its stage; with the game
 // program beside it when asked.

@@ -23,9 +23,7 @@ const int kToolbarId = 124;
 const int kUndo = 40052;
 const int kSaveCommand = 40077;
 const int kBlockLayer = 40054;
-const int kCharaLayer = 40055;
 // The canvas lies under the toolbar; cells are 32 dots.
-const int kCanvasTop = 28;
 
 LPARAM CellPoint(int x, int y) { return MAKELPARAM(x * 32 + 16, kCanvasTop + y * 32 + 16); }
 

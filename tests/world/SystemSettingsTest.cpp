@@ -243,12 +243,12 @@ TEST(SystemSettings, CancelAfterApplyKeepsWhatApplySaved) {
 }
 
 namespace {
-std::string g_chosen;
+std::string g_chosenFile;
 std::string g_folder;
 int ChooseWave(bool, char* file, DWORD length, const char* folder, const char*, const char*, const char*) {
     g_folder = folder;
-    if (g_chosen.empty()) return 0;
-    lstrcpynA(file, g_chosen.c_str(), static_cast<int>(length));
+    if (g_chosenFile.empty()) return 0;
+    lstrcpynA(file, g_chosenFile.c_str(), static_cast<int>(length));
     return 1;
 }
 }  // namespace
@@ -261,12 +261,12 @@ TEST(SystemSettings, SoundRowsChooseAndPlayAndNoMusicPlaysNothing) {
     SetFileDialogHook(ChooseWave);
     char cwd[MAX_PATH];
     GetCurrentDirectoryA(sizeof cwd, cwd);
-    g_chosen = std::string(cwd) + "\\wave\\jump.wav";
+    g_chosenFile = std::string(cwd) + "\\wave\\jump.wav";
     f.Click(page, IDC_SS_SE_3_BROWSE);
     EXPECT_EQ(g_folder, "wave\\");
     EXPECT_EQ(f.Text(page, IDC_SS_SE_3), ".\\wave\\jump.wav");
     // A cancelled chooser changes nothing.
-    g_chosen.clear();
+    g_chosenFile.clear();
     f.Click(page, IDC_SS_SE_3_BROWSE);
     EXPECT_EQ(f.Text(page, IDC_SS_SE_3), ".\\wave\\jump.wav");
     // An empty row plays nothing; a missing file says so.

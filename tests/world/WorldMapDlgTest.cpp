@@ -31,7 +31,7 @@ namespace {
 
 const char kMapFile[] = "data\\WorldMap.dat";
 
-bool IsEventDialog(HWND wnd) { return IsShownWithCaption(wnd, "イベント"); }
+bool IsEventDialogShown(HWND wnd) { return IsShownWithCaption(wnd, "イベント"); }
 
 class WorldMapWindow : public testing::Test {
 protected:
@@ -276,7 +276,7 @@ TEST_F(WorldMapWindow, EventCommandsActOnTheCell) {
         Mouse(WM_MOUSEMOVE, step.col, step.row);
         bool opened = false;
         if (step.dialogButton)
-            DriveDialog(IsEventDialog, [&](HWND dlg) {
+            DriveDialog(IsEventDialogShown, [&](HWND dlg) {
                 opened = true;
                 if (step.typedWorldNo) SetDlgItemTextA(dlg, IDC_WE_WORLD_NO, step.typedWorldNo);
                 SendMessageA(GetDlgItem(dlg, step.dialogButton), BM_CLICK, 0, 0);
@@ -479,7 +479,7 @@ TEST_F(WorldMapWindow, EventPaletteEditsInTheDialogAndCopiesIntoTheMapClipboard)
     HWND palette = m_Wnd->Palette()->GetHwnd();
     HWND list = GetDlgItem(palette, IDC_EP_LIST);
     auto answer = [](int button, const char* name) {
-        DriveDialog(IsEventDialog, [=](HWND dlg) {
+        DriveDialog(IsEventDialogShown, [=](HWND dlg) {
             if (name) SetDlgItemTextA(dlg, IDC_WE_NAME, name);
             SendMessageA(GetDlgItem(dlg, button), BM_CLICK, 0, 0);
         });
@@ -536,7 +536,7 @@ TEST_F(WorldMapWindow, APressOpensOneEventDialog) {
     Command(ID_WORLD_EVENT_MODE);
     EditConfig().m_EditBeforePlacing = 1;
     int dialogs = 0;
-    DriveDialog(IsEventDialog, [&](HWND dlg) {
+    DriveDialog(IsEventDialogShown, [&](HWND dlg) {
         ++dialogs;
         SendMessageA(GetDlgItem(dlg, IDC_WE_CANCEL), BM_CLICK, 0, 0);
     });
@@ -545,7 +545,7 @@ TEST_F(WorldMapWindow, APressOpensOneEventDialog) {
     Mouse(WM_LBUTTONUP, 5, 4);
     EXPECT_EQ(1, dialogs);
     EXPECT_TRUE(ProjectWorldMap().m_Events.empty());
-    DriveDialog(IsEventDialog, [&](HWND dlg) {
+    DriveDialog(IsEventDialogShown, [&](HWND dlg) {
         ++dialogs;
         SetDlgItemTextA(dlg, IDC_WE_NAME, "港");
         SendMessageA(GetDlgItem(dlg, IDC_WE_OK), BM_CLICK, 0, 0);
@@ -558,7 +558,7 @@ TEST_F(WorldMapWindow, APressOpensOneEventDialog) {
     EXPECT_TRUE(WorldMapEdit().CanUndo());
     EditConfig().m_EditBeforePlacing = 0;
     EditConfig().m_EditPlacedEvent = 1;
-    DriveDialog(IsEventDialog, [&](HWND dlg) {
+    DriveDialog(IsEventDialogShown, [&](HWND dlg) {
         ++dialogs;
         SetDlgItemTextA(dlg, IDC_WE_NAME, "湊");
         SendMessageA(GetDlgItem(dlg, IDC_WE_OK), BM_CLICK, 0, 0);

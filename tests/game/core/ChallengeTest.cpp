@@ -19,8 +19,6 @@
 
 namespace {
 
-const int U = kKeyUp, D = kKeyDown;
-const int kDecide = kButtonDecide, kCancel = kButtonCancel;
 const int kViewButton = kButtonDecide << 2, kKindButton = kButtonDecide << 3;
 
 void WriteStage(const char* path) {

@@ -29,7 +29,7 @@
 namespace {
 
 // Long enough for the whole stage on a heavily loaded machine.
-const DWORD kWaitMs = 60000;
+const DWORD kRunWaitMs = 60000;
 
 // Where the route acts, in dots of the hero's hit box (the stage's first column starts at 320):
 // a full jump from here clears the first gap when the key arrives up to 16 frames late; the
@@ -72,7 +72,7 @@ public:
         if (!m_Game.Running()) return;
         PostMessageA(m_Wnd, WM_CLOSE, 0, 0);
         DWORD code = 0;
-        m_Game.WaitForExit(kWaitMs, &code);
+        m_Game.WaitForExit(kRunWaitMs, &code);
     }
     // A key pressed once the game reads keys, held until a frame has read it.
     void Press(WORD vk) { m_Keys.Press(vk); }
@@ -84,7 +84,7 @@ public:
     void PlayToTheGoal();
     // Waits until the hero's line meets the test; false, with the log's end, when it never does.
     bool Until(const char* what, const std::function<bool(const cHero&)>& test) {
-        for (DWORD start = GetTickCount(); GetTickCount() - start < kWaitMs && m_Game.Running(); Sleep(5)) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < kRunWaitMs && m_Game.Running(); Sleep(5)) {
             if (Read() && test(m_Hero)) return true;
             // A game in the background runs no frames.
             if (GetForegroundWindow() != m_Wnd) SetForegroundWindow(m_Wnd);
@@ -99,7 +99,7 @@ public:
     // Waits until at least the share of the rectangle shows the colour.
     bool ScreenShows(const RECT& area, COLORREF colour, double share) const {
         double seen = 0;
-        for (DWORD start = GetTickCount(); GetTickCount() - start < kWaitMs && m_Game.Running(); Sleep(100))
+        for (DWORD start = GetTickCount(); GetTickCount() - start < kRunWaitMs && m_Game.Running(); Sleep(100))
             if ((seen = ScreenShare(area, colour)) >= share) return true;
         ADD_FAILURE() << "the screen showed " << seen << " of the colour";
         return false;

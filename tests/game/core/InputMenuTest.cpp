@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "game/core/Input.h"
+#include "tests/game/core/MenuKeys.h"
 
 namespace {
-
-const int L = kKeyLeft, R = kKeyRight, U = kKeyUp, D = kKeyDown;
 
 struct cHeld {
     int word;

@@ -5,10 +5,9 @@
 
 #include "game/core/Input.h"
 #include "tests/game/core/FakeDevices.h"
+#include "tests/game/core/MenuKeys.h"
 
 namespace {
-
-const int L = kKeyLeft, R = kKeyRight, U = kKeyUp, D = kKeyDown;
 
 cKeyConfig DefaultKeys() {
     cKeyConfig t;

@@ -7,11 +7,7 @@
 #include "game/core/Input.h"
 #include "game/core/MenuScreen.h"
 #include "game/core/SceneManager.h"
-
-struct cKey {
-    int direction;
-    int buttons;
-};
+#include "tests/game/core/MenuKeys.h"
 
 inline void RunMenuFrame(int direction, int buttons) {
     cSceneManager& m = SceneManager();

@@ -16,16 +16,9 @@
 #include "tests/support/BoxAnswers.h"
 #include "tests/support/CloseCounter.h"
 #include "tests/support/TempDir.h"
+#include "tests/game/core/MenuKeys.h"
 
 namespace {
-
-const int U = kKeyUp, D = kKeyDown, R = kKeyRight;
-const int kDecide = kButtonDecide, kCancel = kButtonCancel;
-
-struct cKey {
-    int direction;
-    int buttons;
-};
 
 // The title menu run headless (no display: nothing is drawn and the fades end at once), with
 // the project's menu, world map and start values of each test, and everything it touches

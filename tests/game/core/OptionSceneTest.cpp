@@ -16,16 +16,9 @@
 #include "game/core/SceneManager.h"
 #include "tests/support/BoxAnswers.h"
 #include "tests/support/TempDir.h"
+#include "tests/game/core/MenuKeys.h"
 
 namespace {
-
-const int U = kKeyUp, D = kKeyDown;
-const int kDecide = kButtonDecide, kCancel = kButtonCancel;
-
-struct cKey {
-    int direction;
-    int buttons;
-};
 
 // The option scene run headless (no display, no music player) on options of each test's own;
 // the program's options, settings and scene manager are given back afterwards.

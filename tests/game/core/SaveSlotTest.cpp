@@ -16,9 +16,6 @@
 
 namespace {
 
-const int U = kKeyUp, D = kKeyDown;
-const int kDecide = kButtonDecide, kCancel = kButtonCancel;
-
 // The world map's menu run headless in a folder with the story slots' folder; the story, the
 // slot list and the scenes are given back afterwards.
 class SaveSlots : public testing::Test {

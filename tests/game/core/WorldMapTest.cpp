@@ -19,8 +19,6 @@
 
 namespace {
 
-const int L = kKeyLeft, R = kKeyRight, U = kKeyUp, D = kKeyDown;
-const int kDecide = kButtonDecide, kCancel = kButtonCancel;
 const int kWalkable = 5, kBlocking = 0;
 
 cWorldStageEntry Page(int type, int worldNo, const char* path = "", int passUncleared = 0) {

@@ -15,8 +15,6 @@
 
 namespace {
 
-enum eType { kGroundReturn = 3, kShot = 11, kSword = 12, kSummonBlock = 13, kSummonChara = 14, kSummonItem = 15,
-             kWarp = 20 };
 const double kQ = 0.7071067811865476;
 
 }  // namespace

@@ -5,6 +5,11 @@
 #include "data/Flow.h"
 #include "game/flow/StatusMath.h"
 
+// The command types the flow tests write.
+enum eTestCmdType { kStraight = 2, kGroundReturn = 3, kCircle = 4, kCharge = 5, kHoming = 6, kAvoid = 7, kCancel = 8,
+             kTurn = 9, kJump = 10, kShot = 11, kSword = 12, kSummonBlock = 13, kSummonChara = 14, kSummonItem = 15,
+             kWarp = 20 };
+
 inline cFlowCmd FlowCommand(int type, int time, int parallel, std::vector<int32_t> params) {
     cFlowCmd command;
     command.m_CmdType = static_cast<uint8_t>(type);

@@ -16,9 +16,6 @@ const double kV = 2.0;
 const double kH = kV / std::sqrt(2.0);
 const double kDeg = 0.017453292519943278;
 
-enum eType { kStraight = 2, kGroundReturn = 3, kCircle = 4, kCharge = 5, kHoming = 6, kAvoid = 7, kCancel = 8,
-             kTurn = 9, kJump = 10 };
-
 // A movement command of the type for the fixture's owner, with its entry.
 struct MoveFixture : cFlowFixture {
     cFlowCmd command;

@@ -17,8 +17,8 @@ const int kFramePicture = 45;
 const int kGlyphPicture = 48;
 const uint32_t kTransparent = 0x0001;  // no marker has this value
 const PALETTEENTRY kWhite = {31, 63, 31, 0};
-const PALETTEENTRY kRed = {31, 0, 0, 0};
-const PALETTEENTRY kBlue = {0, 0, 31, 0};
+const PALETTEENTRY kRedEntry = {31, 0, 0, 0};
+const PALETTEENTRY kBlueEntry = {0, 0, 31, 0};
 
 // The bounding box of the pixels that are not 0 inside [x0, x1) x [y0, y1); empty when none.
 struct cInk {
@@ -75,8 +75,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(m_Display.IsReady());
         Display().Palette[241] = kWhite;
-        Display().Palette[242] = kRed;
-        Display().Palette[240] = kBlue;
+        Display().Palette[242] = kRedEntry;
+        Display().Palette[240] = kBlueEntry;
         Display().dwTransparent = kTransparent;
         ASSERT_TRUE(DDCreateSurface(m_Table[kFramePicture], 640, 480, 0, kMemorySystem));
         FillWithMarkers(m_Table[kFramePicture]);

@@ -15,7 +15,7 @@
 
 namespace {
 
-const int kBackground = 5;
+const int kOverlayBackground = 5;
 
 bool SameRgb(const cRgb& a, const cRgb& b) { return a.r == b.r && a.g == b.g && a.b == b.b; }
 
@@ -34,7 +34,7 @@ uint32_t Pixel565(int r, int g, int b) { return static_cast<uint32_t>(r << 11 | 
 cEdStage OverlayStage(const int sizes[3][2], const int shown[3], const int colours[3]) {
     cEdStage stage;
     stage.SetSize(40, 20);
-    stage.m_BackLayers[0].m_Color = kBackground;
+    stage.m_BackLayers[0].m_Color = kOverlayBackground;
     for (int k = 0; k < 3; ++k) {
         stage.m_HitAreas[k].width = sizes[k][0];
         stage.m_HitAreas[k].height = sizes[k][1];
@@ -218,14 +218,14 @@ TEST_F(BoxOverlayScene, TheHerosBoxesShowOverTheStage) {
     ASSERT_EQ(ePlayRun, (RunToPlay(m_Scene), m_Scene.State()));
     cPlayerActor& hero = m_Scene.m_Players[0];
     const cPixelFormat format = Display().Format;
-    const uint32_t background = DDIndexToPixel(kBackground), green = RgbToPixel({0, 255, 0}, format);
+    const uint32_t background = DDIndexToPixel(kOverlayBackground), green = RgbToPixel({0, 255, 0}, format);
     // Halfway to blue, as the fill mixes it: channel by channel in the display's own steps.
     auto channel = [&](int shift, uint32_t mask) { return (background >> shift) & mask; };
     const uint32_t halfBlue = (channel(format.nRedShift, format.dwRedMask) / 2) << format.nRedShift |
                               (channel(format.nGreenShift, format.dwGreenMask) / 2) << format.nGreenShift |
                               ((channel(format.nBlueShift, format.dwBlueMask) + format.dwBlueMask) / 2) << format.nBlueShift;
     const uint32_t rainbow = RgbToPixel(OverlayRgb(eOverlayRainbow, hero.m_BoxOverlays[2].blink), format);
-    DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+    DDFillRect(m_Dest, 0, 0, 640, 480, kOverlayBackground);
     PaintPlayScene(m_Scene, m_Dest, 0, 1, 0, 1);
     const int cx = hero.m_ScreenRect.left + 16, cy = hero.m_ScreenRect.top + 16;
     const struct {
@@ -245,7 +245,7 @@ TEST_F(BoxOverlayScene, TheHerosBoxesShowOverTheStage) {
     for (const cBoxOverlay& overlay : hero.m_BoxOverlays) EXPECT_EQ(hero.m_BoxOverlays[0].blink, overlay.blink);
 
     hero.m_Dead = 1;
-    DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+    DDFillRect(m_Dest, 0, 0, 640, 480, kOverlayBackground);
     PaintPlayerOverlays(m_Scene, m_Dest);
     EXPECT_EQ(background, PixelAt(m_Dest, cx - 12, cy - 12));
     EXPECT_EQ(background, PixelAt(m_Dest, cx, cy - 10));

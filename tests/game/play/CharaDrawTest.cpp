@@ -23,7 +23,7 @@
 
 namespace {
 
-const int kBackground = 5;
+const int kCharaBackground = 5;
 const int kQuarter = 40;  // + 0 to 3: the character's four quarters
 const int kMirrorColour = 45;
 const int kDiagonal = 46;
@@ -119,7 +119,7 @@ protected:
         player.m_ShownFrame = 0;
     }
     cSurface& Paint(bool plain = false) {
-        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        DDFillRect(m_Dest, 0, 0, 640, 480, kCharaBackground);
         cPlayerActor copy = Player();
         if (plain) copy.m_CharaEffect = cEffectState();
         PaintChara(copy, Batched(cBlitBatch(m_Dest)));
@@ -212,7 +212,7 @@ TEST_F(CharaDraw, BlinkHidesTheCharacterFirst) {
     // Interval 2: the switch comes in the count after the third picture.
     const std::vector<bool> shown = {false, false, false, true, true, false};
     for (size_t frame = 0; frame < shown.size(); ++frame) {
-        EXPECT_EQ(shown[frame] ? Colour(kQuarter) : Colour(kBackground), PixelAt(Paint(), kLeft + 2, kTop + 2)) << frame;
+        EXPECT_EQ(shown[frame] ? Colour(kQuarter) : Colour(kCharaBackground), PixelAt(Paint(), kLeft + 2, kTop + 2)) << frame;
         EXPECT_EQ(0, StepCharaEffect(Player(), 0));
     }
     // A repeating effect keeps its number.
@@ -239,7 +239,7 @@ TEST_F(CharaDraw, PlainPictureAndMark) {
     Player().m_Chara.m_Mark = 14;
     EXPECT_EQ(Colour(kQuarter), PixelAt(Paint(), kLeft, kTop));
     Player().m_Hidden = 1;
-    EXPECT_EQ(Colour(kBackground), PixelAt(Paint(), kLeft + 20, kTop + 20));
+    EXPECT_EQ(Colour(kCharaBackground), PixelAt(Paint(), kLeft + 20, kTop + 20));
 }
 
 // The life gauge: its frame, the filled part (the long row above 16 dots), the change ending at
@@ -268,10 +268,10 @@ TEST_F(CharaDraw, GaugesShowFillAndChange) {
         player.m_HpGauge.m_Timer = 100;
         player.m_HpGauge.m_Length = c.length;
         player.m_HpGauge.m_Change = c.change;
-        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        DDFillRect(m_Dest, 0, 0, 640, 480, kCharaBackground);
         PaintGauge(player, Batched(cBlitBatch(m_Dest)), 0);
         for (const auto& p : c.probes) EXPECT_EQ(Colour(p.second), PixelAt(m_Dest, x + p.first, y)) << p.first;
-        EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, x, y + 2));
+        EXPECT_EQ(Colour(kCharaBackground), PixelAt(m_Dest, x, y + 2));
     }
     cPlayerActor& player = Player();
     player.m_HpGauge.m_Change = 10;

@@ -21,7 +21,7 @@
 
 namespace {
 
-const int kBackground = 5;
+const int kObjectsBackground = 5;
 const int kIconColour = 50;
 
 cTextObj Text(int kind, int positionMode, int column, int row, int offsetX, int offsetY, int keep, int timeMode,
@@ -174,12 +174,12 @@ TEST_F(DisplayObjects, ItemIconsRiseAsTheirTimeRunsOut) {
     m_Scene.m_TextObjs.push_back(Text(cTextObj::eIcon, 7, 10, 10, 0, 0, 0, 2, 30));
     for (int frame = 0; frame < 30; ++frame) m_Scene.StepDisplayObjects(0);
     ASSERT_EQ(1u, m_Scene.m_TextObjs.size());
-    DDFillRect(dest, 0, 0, 640, 480, kBackground);
+    DDFillRect(dest, 0, 0, 640, 480, kObjectsBackground);
     PaintDisplayObjects(m_Scene, dest);
     EXPECT_EQ(DDIndexToPixel(kIconColour), PixelAt(dest, 320, 320 - 7));
     EXPECT_EQ(DDIndexToPixel(kIconColour), PixelAt(dest, 335, 320 - 7 + 15));
-    EXPECT_EQ(DDIndexToPixel(kBackground), PixelAt(dest, 320, 320 - 8));
-    EXPECT_EQ(DDIndexToPixel(kBackground), PixelAt(dest, 320, 320 + 9));
+    EXPECT_EQ(DDIndexToPixel(kObjectsBackground), PixelAt(dest, 320, 320 - 8));
+    EXPECT_EQ(DDIndexToPixel(kObjectsBackground), PixelAt(dest, 320, 320 + 9));
     m_Scene.StepDisplayObjects(1);
     EXPECT_EQ(1u, m_Scene.m_TextObjs.size());
     m_Scene.StepDisplayObjects(0);
@@ -222,15 +222,15 @@ TEST_F(DisplayObjects, ShotIconsAreTheShotsSixteenDotPicture) {
     DDFillRect(shots, 32, 16, 16, 16, kShotColour);  // shot 31: second column, second row
     cSurface dest;
     ASSERT_TRUE(DDCreateSurface(dest, 640, 480, 0, kMemorySystem));
-    DDFillRect(dest, 0, 0, 640, 480, kBackground);
+    DDFillRect(dest, 0, 0, 640, 480, kObjectsBackground);
     cTextObj icon;
     icon.Create(cTextObj::eIcon, "", 3, 31, 0, 7, 10, 10, 0, 0, 0, 2, 30, 0, 0, 0);
     m_Scene.m_TextObjs.push_back(icon);
     PaintDisplayObjects(m_Scene, dest);
     for (int dx : {0, 15})
         for (int dy : {0, 15}) EXPECT_EQ(DDIndexToPixel(kShotColour), PixelAt(dest, 320 + dx, 320 + dy)) << dx << ", " << dy;
-    EXPECT_EQ(DDIndexToPixel(kBackground), PixelAt(dest, 336, 320));
-    EXPECT_EQ(DDIndexToPixel(kBackground), PixelAt(dest, 320, 336));
+    EXPECT_EQ(DDIndexToPixel(kObjectsBackground), PixelAt(dest, 336, 320));
+    EXPECT_EQ(DDIndexToPixel(kObjectsBackground), PixelAt(dest, 320, 336));
     int sx = 0, sy = 0, side = 0;
     EXPECT_EQ(nullptr, IconSource(3, -1, 0, sx, sy, side));
     DDReleaseSurface(dest);

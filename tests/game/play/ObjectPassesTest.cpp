@@ -17,10 +17,10 @@
 
 namespace {
 
-const int kBackground = 5;
+const int kPassesBackground = 5;
 // Each kind of object in a colour of its own.
 enum eWho { P = 1, I, C, S };
-const int kColours[] = {kBackground, 100, 101, 102, 103};
+const int kColours[] = {kPassesBackground, 100, 101, 102, 103};
 
 }  // namespace
 
@@ -131,7 +131,7 @@ TEST_F(ObjectPasses, PrioritiesDecideWhatLiesOnTop) {
         shot.m_OnScreen = 1;
         scene.m_Shots.push_back(shot);
 
-        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        DDFillRect(m_Dest, 0, 0, 640, 480, kPassesBackground);
         PaintStageObjects(scene, m_Dest);
         const int probes[3] = {101, 106, 110};
         for (int k = 0; k < 3; ++k)

@@ -35,7 +35,7 @@
 namespace {
 
 // Colours the pictures are painted in; each a palette entry of its own.
-const int kBackground = 5;
+const int kDrawBackground = 5;
 const int kBlockColour = 40;  // + the block's graphic number
 const int kWindowColour = 60;
 const int kSymbolColour = 70;  // + the entry
@@ -81,7 +81,7 @@ protected:
         const int rows[] = {2, 43, 45, 47, 66};
         ASSERT_TRUE(DDLoadSurfaces(m_Table.surfaces, rows, 5));
         ASSERT_TRUE(DDCreateSurface(m_Dest, 640, 480, 0, kMemorySystem));
-        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        DDFillRect(m_Dest, 0, 0, 640, 480, kDrawBackground);
     }
     cSurface& Table(int i) { return m_Table.surfaces[i]; }
     // An item of graphic 1 from the item sheet (with the record's other values) held by a
@@ -107,7 +107,7 @@ protected:
     // fades out at once.
     static void PrepareEmptyReplay() {
         cEdStage stage = Stage(40, 20);
-        stage.m_BackLayers[0].m_Color = kBackground;
+        stage.m_BackLayers[0].m_Color = kDrawBackground;
         stage.m_ShowStageInfo = 0;
         ProjectStage() = stage;
         SceneManager().m_nGameMode = eModeReplay;
@@ -157,24 +157,24 @@ TEST_F(PlayDraw, BlockLayersDrawTheVisibleCellsAtTheScroll) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        DDFillRect(m_Dest, 0, 0, 640, 480, kDrawBackground);
         scene.m_ScrollX.m_Pos = c.x;
         scene.m_ScrollY.m_Pos = 0;
         scene.DrawBlockLayer(m_Dest, c.layer);
         for (const auto& probe : c.probes)
-            EXPECT_EQ(Colour(probe.second ? kBlockColour + probe.second : kBackground), PixelAt(m_Dest, probe.first, 100))
+            EXPECT_EQ(Colour(probe.second ? kBlockColour + probe.second : kDrawBackground), PixelAt(m_Dest, probe.first, 100))
                 << "x " << probe.first;
     }
     // Row 4: the front block only in layer 1, the hidden one never.
     scene.m_ScrollX.m_Pos = 0;
-    DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+    DDFillRect(m_Dest, 0, 0, 640, 480, kDrawBackground);
     scene.DrawBlockLayer(m_Dest, 0);
-    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 64, 130));
-    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 96, 130));
+    EXPECT_EQ(Colour(kDrawBackground), PixelAt(m_Dest, 64, 130));
+    EXPECT_EQ(Colour(kDrawBackground), PixelAt(m_Dest, 96, 130));
     EXPECT_EQ(Colour(kBlockColour + 16), PixelAt(m_Dest, 128, 130));
     scene.DrawBlockLayer(m_Dest, 1);
     EXPECT_EQ(Colour(kBlockColour + 1), PixelAt(m_Dest, 64, 130));
-    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 96, 130));
+    EXPECT_EQ(Colour(kDrawBackground), PixelAt(m_Dest, 96, 130));
 }
 
 namespace {
@@ -243,8 +243,8 @@ TEST_F(PlayDraw, StatusBarDrawsItsFrameSymbolsAndGauges) {
     // Nothing shown: not even the frame.
     cSystemList<cSysRecA> none = Entries({{0, 1, "", 5}, {0, 0, "", 0}, {0, 0, "", 0}, {0, 0, "", 0}, {0, 0, "", 0}});
     DrawStatusBar(m_Dest, none, cStatusValues(), Table(45), Table(47), captions, numbers);
-    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 0, 0));
-    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 320, 10));
+    EXPECT_EQ(Colour(kDrawBackground), PixelAt(m_Dest, 0, 0));
+    EXPECT_EQ(Colour(kDrawBackground), PixelAt(m_Dest, 320, 10));
 
     // The HP gauge alone, with its symbol: 66 dots wide at 286, the gauge from 302.
     cSystemList<cSysRecA> hp = Entries({{0, 0, "", 0}, {0, 0, "", 0}, {1, 1, "", 0}, {0, 0, "", 0}, {0, 0, "", 0}});
@@ -255,7 +255,7 @@ TEST_F(PlayDraw, StatusBarDrawsItsFrameSymbolsAndGauges) {
                   {0, 100, kGaugeBack, 0}, {999, 100, kGaugeHigh, 50}};
     for (const auto& g : gauges) {
         SCOPED_TRACE(testing::Message() << g.value << " of " << g.maximum);
-        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        DDFillRect(m_Dest, 0, 0, 640, 480, kDrawBackground);
         cStatusValues values;
         values.hp = g.value;
         values.maxHp = g.maximum;
@@ -372,7 +372,7 @@ TEST_F(PlayDraw, LayersTileFromTheirStartPoint) {
     const int probes[][2] = {{0, 0}, {639, 479}, {63, 39}, {100, 200}, {1, 0}, {0, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
-        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        DDFillRect(m_Dest, 0, 0, 640, 480, kDrawBackground);
         {
             cBlitBatch batch(m_Dest);
             TileLayer(batch, picture, c.x, c.y, true);
@@ -417,7 +417,7 @@ TEST_F(PlayDraw, SightMasksLeaveAHoleOfTheirShape) {
 // has no mask.
 TEST_F(PlayDraw, TheSightViewShowsTheStageAroundThePlayerOnly) {
     cPlayGlobals globals;
-    const uint32_t cover = Colour(16), stageColour = Colour(kBackground);
+    const uint32_t cover = Colour(16), stageColour = Colour(kDrawBackground);
     struct cProbe {
         int dx, dy;  // from the player's centre on the screen
         bool seen;
@@ -437,7 +437,7 @@ TEST_F(PlayDraw, TheSightViewShowsTheStageAroundThePlayerOnly) {
         SCOPED_TRACE(c.kind);
         cEdStage stage;
         stage.SetSize(40, 20);
-        stage.m_BackLayers[0].m_Color = kBackground;
+        stage.m_BackLayers[0].m_Color = kDrawBackground;
         cEdChara player;
         player.m_Graphic = 1;
         player.m_Control = 0;
@@ -516,11 +516,11 @@ TEST_F(PlayDraw, ItemsWithTheirMarksAndShotsByFacing) {
     item.DrawItem(Batched(cBlitBatch(m_Dest)), 1);
     EXPECT_EQ(Colour(kMarkColour), PixelAt(m_Dest, 101, 51));
     EXPECT_EQ(Colour(kItemColour), PixelAt(m_Dest, 120, 70));
-    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 99, 70));
-    DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+    EXPECT_EQ(Colour(kDrawBackground), PixelAt(m_Dest, 99, 70));
+    DDFillRect(m_Dest, 0, 0, 640, 480, kDrawBackground);
     item.m_Item.m_Transparent = 1;
     item.DrawItem(Batched(cBlitBatch(m_Dest)), 1);
-    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 120, 70));
+    EXPECT_EQ(Colour(kDrawBackground), PixelAt(m_Dest, 120, 70));
 
     cShotObj shot;
     shot.m_Shot.m_Graphic = 31;
@@ -530,7 +530,7 @@ TEST_F(PlayDraw, ItemsWithTheirMarksAndShotsByFacing) {
         shot.m_Facing = facing;
         shot.DrawShot(Batched(cBlitBatch(m_Dest)), 1);
         EXPECT_EQ(Colour(facing ? kShotColour : kMirrorColour), PixelAt(m_Dest, 205, 105)) << facing;
-        EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 217, 105));
+        EXPECT_EQ(Colour(kDrawBackground), PixelAt(m_Dest, 217, 105));
     }
 }
 
@@ -545,7 +545,7 @@ TEST_F(PlayDraw, ACarriedItemBlinksOverItsCarrier) {
     ASSERT_TRUE(DDLoadSurfaces(m_Table.surfaces, rows, 1));
     DDFillRect(Table(kSurfaceMiniItems), 32, 32, 16, 16, kSmallItem);  // item 17: 15 to a column
     cEdStage stage = Stage(40, 20);
-    stage.m_BackLayers[0].m_Color = kBackground;
+    stage.m_BackLayers[0].m_Color = kDrawBackground;
     cEdItem item;
     item.m_GraphicSrc = 2;
     item.m_Graphic = 17;
@@ -558,7 +558,7 @@ TEST_F(PlayDraw, ACarriedItemBlinksOverItsCarrier) {
     cHeadlessHost host;
     std::vector<int> shown;  // per picture: the mark's middle, and a dot left of it
     host.painter = [&](cPlayScene& scene, int f1, int f2, int f3, int f4) {
-        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        DDFillRect(m_Dest, 0, 0, 640, 480, kDrawBackground);
         PaintPlayScene(scene, m_Dest, f1, f2, f3, f4);
         ASSERT_EQ(1u, scene.m_Charas.size());
         const cCharaActor& chara = scene.m_Charas.front();
@@ -628,7 +628,7 @@ TEST_F(PlayDraw, ItemsAndShotsShowTheirTwoFramesInTurn) {
     shot.m_OnScreen = 1;
     scene.m_Shots.push_back(shot);
     auto paint = [&]() {
-        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        DDFillRect(m_Dest, 0, 0, 640, 480, kDrawBackground);
         scene.m_Items.front().DrawItem(Batched(cBlitBatch(m_Dest)), 1);
         scene.m_Shots.front().DrawShot(Batched(cBlitBatch(m_Dest)), 1);
     };
@@ -656,15 +656,15 @@ TEST_F(PlayDraw, ItemsAndShotsShowTheirTwoFramesInTurn) {
     scaled.m_Y = 600;
     paint();
     EXPECT_EQ(Colour(kCopy0), PixelAt(m_Dest, 231, 131));
-    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 232, 131));
+    EXPECT_EQ(Colour(kDrawBackground), PixelAt(m_Dest, 232, 131));
 
     cItemObj& shotItem = scene.m_Items.front();
     shotItem.m_Item.m_GraphicSrc = 3;
     paint();
-    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 107, 66));
+    EXPECT_EQ(Colour(kDrawBackground), PixelAt(m_Dest, 107, 66));
     EXPECT_EQ(Colour(kFrame0), PixelAt(m_Dest, 108, 58));
     EXPECT_EQ(Colour(kFrame0), PixelAt(m_Dest, 123, 73));
-    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 124, 73));
+    EXPECT_EQ(Colour(kDrawBackground), PixelAt(m_Dest, 124, 73));
 }
 
 // A sword shows its position's part of its sword type's picture for its facing (each facing
@@ -717,21 +717,21 @@ TEST_F(PlayDraw, SwordsShowTheirPositionsPartByFacing) {
         blade.m_Facing = facing;
         blade.m_Scale = 1;
         blade.m_DrawWidth = blade.m_DrawHeight = 8;
-        DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+        DDFillRect(m_Dest, 0, 0, 640, 480, kDrawBackground);
         blade.DrawShot(Batched(cBlitBatch(m_Dest)), 1);
         EXPECT_EQ(part, PixelAt(m_Dest, 100, 50));
         EXPECT_EQ(part, PixelAt(m_Dest, 107, 57));
-        EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 108, 57));
+        EXPECT_EQ(Colour(kDrawBackground), PixelAt(m_Dest, 108, 57));
         blade.m_Scale = 2;
         blade.m_DrawWidth = blade.m_DrawHeight = 16;
         blade.DrawShot(Batched(cBlitBatch(m_Dest)), 1);
         EXPECT_EQ(part, PixelAt(m_Dest, 115, 65));
-        EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 116, 65));
+        EXPECT_EQ(Colour(kDrawBackground), PixelAt(m_Dest, 116, 65));
     }
     blade.m_Shot.m_Transparent = 1;
-    DDFillRect(m_Dest, 0, 0, 640, 480, kBackground);
+    DDFillRect(m_Dest, 0, 0, 640, 480, kDrawBackground);
     blade.DrawShot(Batched(cBlitBatch(m_Dest)), 1);
-    EXPECT_EQ(Colour(kBackground), PixelAt(m_Dest, 100, 50));
+    EXPECT_EQ(Colour(kDrawBackground), PixelAt(m_Dest, 100, 50));
     ReleasePlayBitmaps();
 }
 
@@ -757,7 +757,7 @@ TEST_F(PlayDraw, FadesRunFromBlackAndBackToIt) {
     ASSERT_EQ(frames, out.size());
     ASSERT_FALSE(pixels[ePlayIntro].empty());
     const uint32_t full = pixels[ePlayIntro].back();
-    EXPECT_EQ(Colour(kBackground), full);
+    EXPECT_EQ(Colour(kDrawBackground), full);
     const int shift = Display().Format.nGreenShift, mask = static_cast<int>(Display().Format.dwGreenMask);
     auto green = [&](uint32_t pixel) { return static_cast<int>((pixel >> shift) & mask); };
     ASSERT_GT(green(full), 8);

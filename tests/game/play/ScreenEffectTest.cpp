@@ -26,7 +26,7 @@
 
 namespace {
 
-const int kBackground = 16;
+const int kEffectBackground = 16;
 const int kLayerColour = 17;
 
 // Every 8 x 8 cell of the screen its own pixel value, so a picture moved by a multiple of 8 shows
@@ -76,7 +76,7 @@ protected:
     }
     void SetUp() override {
         ASSERT_TRUE(m_Display.IsReady());
-        Display().Palette[kBackground] = {31, 0, 31, 0};
+        Display().Palette[kEffectBackground] = {31, 0, 31, 0};
         const int rows[] = {kSurfaceSecondWork, kSurfaceFirstWork};
         ASSERT_TRUE(DDLoadSurfaces(m_Surfaces, rows, 2));
         // A back layer of one colour, which the blink draws over the stage.
@@ -104,7 +104,7 @@ protected:
         PaintScreenEffect(m_Scene, back);
         return back;
     }
-    uint32_t Background() { return DDIndexToPixel(kBackground); }
+    uint32_t Background() { return DDIndexToPixel(kEffectBackground); }
 
     cSurface m_Surfaces[kPictureTableRows];
     cPictureRow m_Rows[kPictureTableRows];
