@@ -63,7 +63,7 @@ bool InitApp() {
         return false;
     }
     CreateProjectFolders();
-    SetUpEditorSound();
+    if (!SetUpEditorSound()) return false;
 
     cEditConfig& config = EditConfig();
     if (!config.LoadFile(g_PathTable[ePathEditConfig])) {

@@ -25,7 +25,7 @@ cMciPlayer& EditorWave() {
     return player;
 }
 
-void SetUpEditorSound() {
+bool SetUpEditorSound() {
     cBgmPlayer& bgm = EditorBgm();
     bgm.Init(1, g_oggNames, g_midiNames, 2);
     bgm.SetFile(0, kPreviewOgg);
@@ -34,11 +34,12 @@ void SetUpEditorSound() {
     cMciPlayer& wave = EditorWave();
     wave.Enable();
     const char* const files[] = {kPreviewWave, nullptr};
-    wave.Init("waveaudio", files);
+    if (!wave.Init("waveaudio", files)) return false;
     if (!wave.GetDevice(0)) {
         ErrorLogF("waveaudio を開けませんでした：%s（音のプレビューなしで続けます）", kPreviewWave);
         wave.Release();
     }
+    return true;
 }
 
 void CloseEditorSound() {

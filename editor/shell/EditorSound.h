@@ -11,9 +11,10 @@
 cBgmPlayer& EditorBgm();
 cMciPlayer& EditorWave();
 
-// Sets up both players on the project's preview files. A player that cannot play is written to
-// the error log and stays quiet: the editor runs on without previews.
-void SetUpEditorSound();
+// Sets up both players on the project's preview files. A preview file the wave player cannot
+// open is written to the error log and the player stays quiet: the editor runs on without
+// previews. False only when the wave player itself cannot be set up.
+bool SetUpEditorSound();
 void CloseEditorSound();
 
 // Plays a file for the author to hear: a song on slot 0 of the music player, or a sound through

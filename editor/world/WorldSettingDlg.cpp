@@ -92,15 +92,13 @@ void cWorldSettingDlg::Store() {
     map.m_UseBackImage = IsDlgButtonChecked(m_hWnd, IDC_WS_USE_IMAGE) == BST_CHECKED;
     char path[kPathLength + 1] = "";
     GetDlgItemTextA(m_hWnd, IDC_WS_IMAGE, path, sizeof path);
-    // An emptied path is stored (the map goes back to the default picture) and leaves the image
-    // loaded now as it is; a path whose image does not load keeps the image and the path before.
-    if (!path[0]) {
-        map.m_BackImage.clear();
-        return;
-    }
+    // The path is the author's even when its picture does not load (the loader says why, and the
+    // picture on screen stays): a file put there later is found at the next load of the project.
+    // An emptied path leaves the picture loaded now.
+    map.m_BackImage = path;
+    if (!path[0]) return;
     const cSystemBitmapRow& row = SystemBitmapTable[eBmpWorldBack];
-    if (SystemBitmap(eBmpWorldBack).LoadFile(path, row.bitsPerPixel, row.withMask, row.tileWidth, row.tileHeight))
-        map.m_BackImage = path;
+    SystemBitmap(eBmpWorldBack).LoadFile(path, row.bitsPerPixel, row.withMask, row.tileWidth, row.tileHeight);
 }
 
 void cWorldSettingDlg::OnCommand(WPARAM wParam, LPARAM lParam) {

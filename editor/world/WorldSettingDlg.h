@@ -1,8 +1,8 @@
 #pragma once
 // The world map settings dialog (template 153): size, start position, background colour and
 // background image of the project's world map. OK stores them, resizes the map keeping every
-// chip at its place and loads the new background image; an image that does not load leaves the
-// one before, and its path. An emptied path is stored.
+// chip at its place and loads the new background image. The typed path is stored as it is: an
+// image that does not load is reported and leaves the one on screen; an emptied path loads none.
 #include "framework/Page.h"
 
 class cWorldSettingDlg : public cPage {

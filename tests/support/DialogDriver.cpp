@@ -1,5 +1,8 @@
 #include "tests/support/DialogDriver.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cwchar>
 #include <memory>
 #include <string>
@@ -54,8 +57,19 @@ LRESULT CALLBACK cDialogWatch::OnLoop(int code, WPARAM wParam, LPARAM lParam) {
 
 namespace {
 
+// Longer than any dialog of the tests takes to open on a loaded machine, short enough that a
+// run that opened something else fails in its own test's time.
+const DWORD kDriveTimeoutMs = 10000;
+// How often a watch that has run out closes what the run opened, until the run comes back.
+const DWORD kCloseAgainMs = 1000;
+
 std::function<bool(HWND)> g_isMine;
 std::function<void(HWND)> g_drive;
+std::string g_what;
+DWORD g_armedAt = 0;
+DWORD g_closedAt = 0;
+bool g_ranOut = false;
+std::vector<HWND> g_before;  // the thread's windows when the watch was set
 std::unique_ptr<cDialogWatch> g_watch;
 
 BOOL CALLBACK FindDialog(HWND wnd, LPARAM found) {
@@ -64,11 +78,57 @@ BOOL CALLBACK FindDialog(HWND wnd, LPARAM found) {
     return FALSE;
 }
 
+BOOL CALLBACK ListWindow(HWND wnd, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(wnd);
+    return TRUE;
+}
+
+std::vector<HWND> ThreadWindows() {
+    std::vector<HWND> windows;
+    EnumThreadWindows(GetCurrentThreadId(), ListWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+bool IsShownDialog(HWND wnd) {
+    char name[16] = "";
+    GetClassNameA(wnd, name, sizeof name);
+    return IsWindowVisible(wnd) && IsWindowEnabled(wnd) && std::string(name) == "#32770";
+}
+
+// Closes the dialogs the run opened after the watch was set, which no one will answer, so that
+// the run comes back to the test. False when there were none left.
+bool CloseDialogsOpenedSince(const std::vector<HWND>& before) {
+    bool closed = false;
+    for (HWND wnd : ThreadWindows())
+        if (IsShownDialog(wnd) && std::find(before.begin(), before.end(), wnd) == before.end()) {
+            PostMessageA(wnd, WM_CLOSE, 0, 0);
+            closed = true;
+        }
+    return closed;
+}
+
+void RunOut() {
+    DWORD now = GetTickCount();
+    if (!g_ranOut) {
+        g_ranOut = true;
+        ADD_FAILURE() << "waited " << kDriveTimeoutMs / 1000 << " s for " << g_what << ", which never opened";
+    } else if (now - g_closedAt < kCloseAgainMs) {
+        return;
+    }
+    g_closedAt = now;
+    if (CloseDialogsOpenedSince(g_before)) return;
+    g_drive = nullptr;
+    g_watch.reset();
+}
+
 void DriveIfOpen() {
     if (!g_drive) return;
     HWND dlg = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dlg));
-    if (!dlg) return;
+    if (!dlg) {
+        if (GetTickCount() - g_armedAt > kDriveTimeoutMs) RunOut();
+        return;
+    }
     g_watch.reset();
     // The action may drive the next dialog, which replaces the stored action: run it from here.
     std::function<void(HWND)> drive = std::move(g_drive);
@@ -78,10 +138,14 @@ void DriveIfOpen() {
 
 }  // namespace
 
-void DriveDialog(std::function<bool(HWND)> isMine, std::function<void(HWND)> drive) {
+void DriveDialog(std::function<bool(HWND)> isMine, std::function<void(HWND)> drive, const std::string& what) {
     g_watch.reset();
     g_isMine = std::move(isMine);
     g_drive = std::move(drive);
+    g_what = what;
+    g_armedAt = GetTickCount();
+    g_ranOut = false;
+    g_before = ThreadWindows();
     g_watch.reset(new cDialogWatch(DriveIfOpen));
 }
 
@@ -96,7 +160,8 @@ bool IsShownWithCaption(HWND wnd, const char* caption) {
 
 void DriveCaptioned(const char* caption, std::function<void(HWND)> drive) {
     std::string wanted = caption;
-    DriveDialog([wanted](HWND wnd) { return IsShownWithCaption(wnd, wanted.c_str()); }, std::move(drive));
+    DriveDialog([wanted](HWND wnd) { return IsShownWithCaption(wnd, wanted.c_str()); }, std::move(drive),
+                "the window captioned \"" + wanted + "\"");
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 
 // Calls tick every 10 ms and, inside a dialog's own loop, when that loop first takes a paint for
 // a window: a paint comes only once nothing posted is waiting, so a dialog that has just opened
@@ -24,7 +25,11 @@ private:
     cDialogWatch* m_Next = nullptr;
 };
 
-void DriveDialog(std::function<bool(HWND)> isMine, std::function<void(HWND)> drive);
+// The watch waits a bounded time: when the window has not opened by then, the test fails
+// naming what it waited for, and the dialogs opened since the watch was set are closed so that
+// the run comes back instead of waiting for a person.
+void DriveDialog(std::function<bool(HWND)> isMine, std::function<void(HWND)> drive,
+                 const std::string& what = "the window the test drives");
 
 // True for a visible window with the caption. The caption is read without a message to the
 // window: the program's windows read the mouse on every message they take, and a watch asks

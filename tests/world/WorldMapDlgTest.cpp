@@ -13,6 +13,7 @@
 #include "data/ProjectData.h"
 #include "editor/shell/EditorIds.h"
 #include "editor/shell/EditorProject.h"
+#include "editor/shell/SystemBitmaps.h"
 #include "editor/world/EventIds.h"
 #include "editor/world/MapChipPaletteDlg.h"
 #include "editor/world/WorldIds.h"
@@ -23,6 +24,7 @@
 #include "tests/framework/TestPalette.h"
 #include "tests/shell/TestSheet.h"
 #include "tests/support/BoxAnswers.h"
+#include "tests/support/BuildFolder.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/RunningProgram.h"
 #include "tests/support/TempDir.h"
@@ -606,14 +608,48 @@ TEST_F(WorldMapWindow, SettingsResizeKeepingChipsAndDroppingOutsideEvents) {
     EXPECT_EQ(1, WorldMapModified());
     EXPECT_TRUE(IsWindowVisible(Wnd()));
 
-    // Across a row stride, and with an image that does not load: the path stays.
-    map.m_BackImage = "bmp\\WorldBack.bmp";
-    cBoxAnswers boxes;
-    RunSettings(Wnd(), {{IDC_WS_WIDTH, "70"}, {IDC_WS_IMAGE, "bmp\\Missing.bmp"}});
+    // Across a row stride.
+    RunSettings(Wnd(), {{IDC_WS_WIDTH, "70"}});
     EXPECT_EQ(70, map.m_Width);
     EXPECT_EQ(128, map.m_Pitch);
     EXPECT_EQ(7, Chip(10, 5));
-    EXPECT_EQ("bmp\\WorldBack.bmp", map.m_BackImage);
+}
+
+// OK stores the image path as typed: a picture that loads replaces the one on screen, one that
+// does not is reported by the loader and leaves it, an emptied path leaves it too.
+TEST_F(WorldMapWindow, SettingsStoreTheTypedImagePath) {
+    CreateDirectoryA("bmp", nullptr);
+    ASSERT_TRUE(CopyFileA(BuildPath("project\\bmp\\WorldBack.bmp").c_str(), "bmp\\Hills.bmp", FALSE));
+    // The program's picture is put back when the case ends.
+    struct cSwapBack {
+        cDib& slot;
+        cDib saved;
+        explicit cSwapBack(cDib& dib) : slot(dib) { saved.Swap(slot); }
+        ~cSwapBack() { saved.Swap(slot); }
+    } swapBack(SystemBitmap(eBmpWorldBack));
+    cDib& picture = SystemBitmap(eBmpWorldBack);
+    struct cCase {
+        const char* path;
+        const char* box;  // null: none
+        bool replaced;
+    };
+    const cCase cases[] = {
+        {"bmp\\Missing.bmp", "bmp\\Missing.bmp が読み込めません！", false},
+        {"bmp\\Hills.bmp", nullptr, true},
+        {"", nullptr, false},
+    };
+    for (const cCase& c : cases) {
+        ProjectWorldMap().m_BackImage = "bmp\\WorldBack.bmp";
+        ASSERT_TRUE(picture.Create(32, 32, 8, 0));
+        const uint8_t* before = picture.Bits();
+        cBoxAnswers boxes;
+        RunSettings(Wnd(), {{IDC_WS_IMAGE, c.path}});
+        EXPECT_EQ(c.path, ProjectWorldMap().m_BackImage);
+        ASSERT_EQ(c.box ? 1u : 0u, boxes.Shown().size()) << c.path;
+        if (c.box) EXPECT_EQ(c.box, boxes.Shown()[0].text);
+        EXPECT_EQ(c.replaced, picture.Bits() != before) << c.path;
+        EXPECT_EQ(c.replaced ? 640 : 32, picture.Width()) << c.path;
+    }
 }
 
 }  // namespace
