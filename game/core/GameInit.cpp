@@ -143,7 +143,7 @@ void CheckStartFile(cSystemIni& ini) {
 void OpenStartFileIntoPlay(const cSystemIni& ini) {
     if (!ini.FreeStage[0]) return;
     cSceneManager& manager = SceneManager();
-    // Free play of a stage file; a replay sets its own mode as it opens.
+    // Free play, of a stage file or of the stage a replay holds.
     manager.m_nGameMode = eModeStageFile;
     SetPlayKind(ePlayFree);
     if (!OpenStartFile(ini.FreeStage, 1)) {

@@ -5,11 +5,8 @@
 
 #include "data/Paths.h"
 #include "data/ProjectData.h"
-#include "framework/ErrorLog.h"
 #include "framework/Path.h"
-#include "game/core/ReplayRequests.h"
 #include "game/core/SceneManager.h"
-#include "game/data/ReplayData.h"
 #include "game/data/StageLoad.h"
 #include "game/data/StorySave.h"
 
@@ -32,7 +29,7 @@ std::vector<int> ListedModes(const cSystemData& system) {
     int n = static_cast<int>(system.m_TitleMenu.size());
     for (int i = 0; i < n && i < kGameModes; ++i)
         if (system.m_TitleMenu[i].m_Shown) modes.push_back(i);
-    if (modes.empty()) modes = {eModeNewStory, eModeQuit};
+    if (modes.empty()) modes = {eModeNewStory};
     return modes;
 }
 
@@ -78,17 +75,10 @@ bool OpenStartFile(const char* path, int flag) {
     StartFile() = file;
     cStorySave& story = StoryState();
     story.Reset();
-    // A replay holds its own stage; opened as a stage it would be played, not shown.
-    bool replay = IsReplayPath(file.c_str());
-    if (replay) {
-        if (!LoadChosenReplay(GetMainWindow(), file.c_str())) return false;
-    } else if (!LoadStageAndStart(file.c_str(), flag)) {
-        return false;
-    }
-    if (replay) {
-        SceneManager().m_nGameMode = eModeReplay;
-        SetPlayKind(ePlayReplay);
-    }
+    // A replay file begins with the stage it was played on: that stage is played here. It is
+    // read from the file itself, as no numbered stage file bears the replay's name.
+    const int findLatest = IsReplayPath(file.c_str()) ? 0 : flag;
+    if (!LoadStageAndStart(file.c_str(), findLatest)) return false;
     story.m_StageNumber = 1;
     story.m_StageActive = 1;
     story.m_StartCount = StartValue(ePlayFree);

@@ -22,8 +22,8 @@ enum GameMode {
 // settings.
 enum PlayKind { ePlayStory, ePlayChallenge, ePlayFree, ePlayReplay };
 
-// The shown modes in menu order. With every mode hidden the player can still start a story
-// and leave the game.
+// The shown modes in menu order. With every mode hidden a new story is the one entry (Escape
+// still leaves the game).
 std::vector<int> ListedModes(const cSystemData& system);
 // The row of the mode in the list; 0 when it is not listed.
 int RowOfMode(const std::vector<int>& modes, int mode);
@@ -35,7 +35,7 @@ void StartNewStory();
 // The challenge records of user_data\challenge\Challenge.dat, or a fresh set (one record per
 // challenge stage of the project) when the file cannot be read. True when the file was read.
 bool LoadChallengeState();
-// Opens a stage file, or a replay file as a replay, for play on its own; flag: the newest
+// Opens a stage file, or the stage a replay file holds, for play on its own; flag: the newest
 // numbered copy of a stage. False (the loader has told the player why) when it cannot be
 // opened; the story state is new either way.
 bool OpenStartFile(const char* path, int flag);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -255,4 +256,37 @@ bool WaitForText(const char* file, const std::string& text, DWORD timeoutMs) {
         Sleep(20);
     } while (GetTickCount() - start < timeoutMs);
     return false;
+}
+
+std::vector<COLORREF> ScreenPixels(HWND wnd, const RECT& area) {
+    POINT origin = {area.left, area.top};
+    ClientToScreen(wnd, &origin);
+    const int w = area.right - area.left, h = area.bottom - area.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP picture = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, picture);
+    BitBlt(memory, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    std::vector<COLORREF> colours;
+    const DWORD* pixels = static_cast<const DWORD*>(bits);
+    for (int i = 0; pixels && i < w * h; ++i)
+        colours.push_back(RGB((pixels[i] >> 16) & 255, (pixels[i] >> 8) & 255, pixels[i] & 255));
+    SelectObject(memory, old);
+    DeleteObject(picture);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return colours;
+}
+
+bool NearColour(COLORREF a, COLORREF b) {
+    return std::abs(GetRValue(a) - GetRValue(b)) < 16 && std::abs(GetGValue(a) - GetGValue(b)) < 16 &&
+           std::abs(GetBValue(a) - GetBValue(b)) < 16;
 }

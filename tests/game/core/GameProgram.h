@@ -95,3 +95,8 @@ bool StartedUp(cGameProcess& game);
 std::string WithoutCR(std::string text);
 // Waits until the file holds the text (line ends made plain).
 bool WaitForText(const char* file, const std::string& text, DWORD timeoutMs);
+
+// The colours the screen shows in a rectangle of the window's client area, row by row.
+std::vector<COLORREF> ScreenPixels(HWND wnd, const RECT& area);
+// Whether two colours are the same give or take a little (a 16-bit screen drops low bits).
+bool NearColour(COLORREF a, COLORREF b);

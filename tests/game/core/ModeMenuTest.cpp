@@ -5,14 +5,19 @@
 #include <string>
 #include <vector>
 
+#include "data/CommonPalette.h"
 #include "data/ProjectData.h"
+#include "data/Stage.h"
 #include "framework/ErrorLog.h"
 #include "game/core/GameModes.h"
 #include "game/core/Input.h"
 #include "game/core/MenuScreen.h"
 #include "game/core/ModeMenuScene.h"
 #include "game/core/SceneManager.h"
+#include "game/data/ReplayData.h"
+#include "game/data/StageLoad.h"
 #include "game/data/StorySave.h"
+#include "tests/game/core/GameProgram.h"
 #include "tests/support/BoxAnswers.h"
 #include "tests/support/CloseCounter.h"
 #include "tests/support/TempDir.h"
@@ -86,7 +91,7 @@ protected:
     cRecordVector<cStorySlotHeader> m_Slots;
 };
 
-TEST_F(ModeMenu, ListsTheShownModesAndAlwaysAWayOut) {
+TEST_F(ModeMenu, ListsTheShownModesOrANewStoryAlone) {
     struct {
         const char* name;
         std::vector<int> hidden;
@@ -97,7 +102,7 @@ TEST_F(ModeMenu, ListsTheShownModesAndAlwaysAWayOut) {
         {"all shown", {}, eModeOption, {0, 1, 2, 3, 4, 5, 6}, 5},
         {"some hidden", {1, 4}, eModeChallenge, {0, 2, 3, 5, 6}, 1},
         {"the last mode hidden: row 0", {5}, eModeOption, {0, 1, 2, 3, 4, 6}, 0},
-        {"every mode hidden: a story and quit", {0, 1, 2, 3, 4, 5, 6}, eModeQuit, {eModeNewStory, eModeQuit}, 1},
+        {"every mode hidden: a new story alone", {0, 1, 2, 3, 4, 5, 6}, eModeQuit, {eModeNewStory}, 0},
     };
     for (const auto& c : cases) {
         cSystemData system = m_System;
@@ -146,8 +151,8 @@ TEST_F(ModeMenu, KeysChooseAModeAndItsScene) {
          0},
         {"the last mode hidden: the cursor starts on row 0", {5}, eModeOption, {{0, kDecide}}, eSceneWorldMap, -1,
          eModeNewStory, ePlayStory, 0},
-        {"every mode hidden: quit is still there", {0, 1, 2, 3, 4, 5, 6}, 0, {{D, 0}, {0, kDecide}}, eSceneModeMenu, 1,
-         eModeQuit, 0, 1},
+        {"every mode hidden: down stays on the new story", {0, 1, 2, 3, 4, 5, 6}, eModeQuit, {{D, 0}, {0, kDecide}},
+         eSceneWorldMap, -1, eModeNewStory, ePlayStory, 0},
     };
     for (const auto& c : cases) {
         SetUp();
@@ -239,7 +244,7 @@ TEST_F(ModeMenu, CancelInTheSlotsReturnsToTheModeRow) {
     EXPECT_EQ(cModeMenuScene::eStorySlots, Menu()->State());
 }
 
-TEST_F(ModeMenu, AStartFileOpensAStageOrAReplayAndNothingElse) {
+TEST_F(ModeMenu, AStartFileOpensAStageOrTheStageOfAReplayAndNothingElse) {
     cTempDir dir;
     cBoxAnswers boxes;
     struct {
@@ -259,6 +264,42 @@ TEST_F(ModeMenu, AStartFileOpensAStageOrAReplayAndNothingElse) {
     EXPECT_EQ(2u, boxes.Shown().size());
     EXPECT_FALSE(OpenStartFile(std::string(400, 'a').c_str(), 0));
     EXPECT_EQ(2u, boxes.Shown().size());
+}
+
+// A replay file opened as the start file, or chosen for free play, plays the stage it holds as
+// free play: it is read from the replay itself (no numbered stage file bears its name) and the
+// run stays a stage file's, whatever the flag.
+TEST_F(ModeMenu, AReplayFileOpensTheStageItHoldsForFreePlay) {
+    cTempDir dir;
+    ASSERT_TRUE(CopyGameProject());
+    const cEdStage stage = ProjectStage();
+    const cCommonPalette palette = ProjectCommonPalette();
+    const std::string startFile = StartFile();
+    const char kReplay[] = "user_data\\rpl4\\held.rpl4_147";
+    cReplayData replay;
+    replay.m_Seed = 5;
+    replay.RecordFrame(kKeyRight, 0);
+    CreateDirectoryA("user_data", nullptr);
+    CreateDirectoryA("user_data\\rpl4", nullptr);
+    ASSERT_TRUE(ProjectCommonPalette().LoadFile("data\\CommonPalette.cplt4"));
+    ASSERT_EQ(1, LoadStageAndStart("data\\stg4\\Default.stg4", 1));
+    ASSERT_TRUE(replay.SaveReplayFile(kReplay, ProjectStage()));
+    for (int flag : {0, 1}) {
+        SCOPED_TRACE(flag);
+        ProjectStage() = cEdStage();
+        SceneManager().m_nGameMode = eModeStageFile;
+        SetPlayKind(ePlayFree);
+        ASSERT_TRUE(OpenStartFile(kReplay, flag));
+        EXPECT_EQ(kReplay, ProjectStage().m_FilePath);
+        EXPECT_TRUE(ProjectStage().HasHero());
+        EXPECT_EQ("user_data\\rpl4\\held.", StoryState().m_StageFile);
+        EXPECT_EQ(42, StoryState().m_StartCount);
+        EXPECT_EQ(eModeStageFile, SceneManager().m_nGameMode);
+        EXPECT_EQ(ePlayFree, SceneManager().m_nPlayKind);
+    }
+    ProjectStage() = stage;
+    ProjectCommonPalette() = palette;
+    StartFile() = startFile;
 }
 
 }  // namespace
