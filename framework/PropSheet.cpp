@@ -79,6 +79,7 @@ BOOL cPropSheet::Close() {
     if (m_Mode != 1 || !m_hWnd) return 0;
     HWND wnd = m_hWnd;
     m_hWnd = nullptr;
+    if (m_lpWindowSlot && *m_lpWindowSlot == wnd) *m_lpWindowSlot = nullptr;
     RemovePropA(wnd, kSheetProp);
     return DestroyWindow(wnd);
 }
@@ -97,6 +98,11 @@ int cPropSheet::ApplyCurPage() {
     int index = GetCurPage();
     if (index < 0 || index >= static_cast<int>(m_Pages.size())) return 0;
     return m_Pages.At(index)->OnPaint();
+}
+
+void cPropSheet::PublishWindow(HWND& slot) {
+    slot = m_hWnd;
+    m_lpWindowSlot = &slot;
 }
 
 void cPropSheet::RemoveStyle(LONG bits) {

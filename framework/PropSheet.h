@@ -36,6 +36,9 @@ public:
     // Repaints the current page through its OnPaint and returns its result.
     int ApplyCurPage();
     void RemoveStyle(LONG bits);
+    // Puts the open sheet's window into the slot, where others look for it; the slot is cleared
+    // again when the sheet closes, whichever way it goes (OK, Cancel, its owner's end).
+    void PublishWindow(HWND& slot);
 
     HWND GetHwnd() const { return m_hWnd; }
 
@@ -51,6 +54,8 @@ protected:
 
 private:
     static int CALLBACK SheetCallback(HWND wnd, UINT msg, LPARAM lParam);
+
+    HWND* m_lpWindowSlot = nullptr;
 };
 
 // True for the window of an open cPropSheet.

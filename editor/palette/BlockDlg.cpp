@@ -40,6 +40,17 @@ enum eGroup { eGroupName, eGroupCond, eGroupGraphic, eGroupFront, eGroupTranspar
 
 const int kActionLimit = 999;
 
+// The number edits, each with the field it shows. An edit shows its number inside its range (a
+// graphic 0 as 1): what the author did not type keeps the block's own value.
+struct cNumberEdit {
+    int id;
+    int32_t cBlockForm::*field;
+};
+const cNumberEdit kNumberEdits[] = {{IDC_BK_GRAPHIC, &cBlockForm::graphic},
+                                    {IDC_BK_FRAME, &cBlockForm::frame},
+                                    {IDC_BK_MARK, &cBlockForm::mark},
+                                    {IDC_BK_ACTION_X, &cBlockForm::actionX}};
+
 template <class B>
 auto& CtrlOf(cBindings<B>& bindings, uint16_t id) {
     return FindCtrl(bindings, id)->m_Ctrl;
@@ -148,6 +159,7 @@ cBlockDlg::cBlockDlg(cChildWnd* parent, cWndGroup* group, int source, uint32_t c
 
 void cBlockDlg::Load(const cEdBlock& block) {
     m_Work = block;
+    m_Typed = 0;
     m_Form.From(m_Work);
     BuildNameList(&m_InheritNames, BlockList(m_Form.inheritSrc) ? *BlockList(m_Form.inheritSrc) : cRecordVector<cEdBlock>());
     BuildNameList(&m_ItemNames, ItemList(m_Form.itemSrc) ? *ItemList(m_Form.itemSrc) : cRecordVector<cEdItem>());
@@ -185,7 +197,20 @@ void cBlockDlg::Show() {
 void cBlockDlg::Store() {
     if (!m_hWnd) return;
     CtrlsToData();
+    KeepUntyped();
     m_Form.To(m_Work);
+}
+
+void cBlockDlg::KeepUntyped() {
+    cBlockForm held;
+    held.From(m_Work);
+    for (size_t i = 0; i < sizeof kNumberEdits / sizeof kNumberEdits[0]; ++i)
+        if (!(m_Typed & (1u << i))) m_Form.*kNumberEdits[i].field = held.*kNumberEdits[i].field;
+}
+
+void cBlockDlg::NoteTyped(int id) {
+    for (size_t i = 0; i < sizeof kNumberEdits / sizeof kNumberEdits[0]; ++i)
+        if (kNumberEdits[i].id == id) m_Typed |= 1u << i;
 }
 
 void cBlockDlg::ShowNumber() {
@@ -229,6 +254,8 @@ void cBlockDlg::ApplyInheritance() {
     DataToCtrls();
     m_Conds.List().Refill();
     --m_Busy;
+    // The block holds what was typed, and the edits show the block.
+    m_Typed = 0;
 }
 
 void cBlockDlg::InheritSourceChanged() {
@@ -300,6 +327,7 @@ void cBlockDlg::DrawPreviews() {
     if (!m_hWnd) return;
     for (int id : {IDC_BK_GRAPHIC, IDC_BK_FRAME, IDC_BK_MARK}) CtrlOf(m_Edits, static_cast<uint16_t>(id)).CtrlToData();
     for (int id : {IDC_BK_GRAPHIC_SRC, IDC_BK_MARK_MODE}) CtrlOf(m_Combos, static_cast<uint16_t>(id)).CtrlToData();
+    KeepUntyped();
     cEdBlock shown = m_Work;
     m_Form.To(shown);
     for (int i = 0; i < 2; ++i) {
@@ -365,7 +393,10 @@ void cBlockDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         ActionChanged();
     } else if (id == IDC_BK_ITEM_SRC && select) {
         ItemSourceChanged();
+    } else if (id == IDC_BK_ACTION_X && code == EN_CHANGE) {
+        NoteTyped(id);
     } else if ((id == IDC_BK_GRAPHIC || id == IDC_BK_FRAME || id == IDC_BK_MARK) && code == EN_CHANGE) {
+        NoteTyped(id);
         DrawPreviews();
     } else if ((id == IDC_BK_PREV || id == IDC_BK_NEXT) && code == BN_CLICKED) {
         Step(id == IDC_BK_PREV ? -1 : 1);

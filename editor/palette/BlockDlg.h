@@ -63,7 +63,13 @@ public:
 
 private:
     void Load(const cEdBlock& block);
+    // Reads the controls into the working block; a number edit the author left alone keeps the
+    // block's value.
     void Store();
+    // The author changed the number edit (typed, or stepped with its arrows).
+    void NoteTyped(int id);
+    // The form's numbers the author did not change are the working block's again.
+    void KeepUntyped();
     void Show();
     void RunHandlers();
     void GroupRule();
@@ -83,6 +89,9 @@ private:
     bool m_Return = true;
     int m_Busy = 0;
     int m_LastAction = -1;
+    // The number edits changed by the author since the edits last showed the working block,
+    // one bit each.
+    uint32_t m_Typed = 0;
     cEdBlock m_Work;
     cBlockForm m_Form;
     std::vector<std::string> m_InheritNames;

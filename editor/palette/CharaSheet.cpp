@@ -21,8 +21,6 @@ cCharaDataSheet::cCharaDataSheet(cChildWnd* parent, cWndGroup* group, cPropSheet
 }
 
 cCharaDataSheet::~cCharaDataSheet() {
-    // The command dialogs no longer open over this sheet's window.
-    if (m_hWnd && OpenCharaSheetWnd() == m_hWnd) OpenCharaSheetWnd() = nullptr;
     // The sheet's windows go while the pages still answer them.
     Close();
     for (cCharaPage*& page : m_lpPages) SafeDelete(page);
@@ -45,7 +43,7 @@ bool cCharaDataSheet::Open() {
     SetWindowTextA(m_hWnd, "キャラデータ");
     SetCurPage(std::max(0, std::min(EditConfig().m_CharaPage, kCharaPages - 1)));
     // The command dialogs of its flows open over the sheet.
-    OpenCharaSheetWnd() = m_hWnd;
+    PublishWindow(OpenCharaSheetWnd());
     return true;
 }
 

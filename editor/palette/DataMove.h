@@ -50,9 +50,9 @@ bool MoveRange(cRecordVector<T>& list, int op, int first, int last, int destinat
     }
 }
 
-// After a change of the list of kind T in the common (0) or the stage (1) palette: the selection
-// stays inside the list, inheritance is applied again, the clipboard empties and the palette is
-// marked modified.
+// After a range operation or a count change on the kind's list in the common (0) or the stage (1)
+// palette: the selection stays inside the list, the kind's inheritance is applied again, the
+// clipboard empties and the palette is marked modified.
 inline void AfterRangeChange(int stage, int kind) {
     cStageDoc& doc = StageDoc();
     cEdStage& project = ProjectStage();

@@ -17,8 +17,6 @@ cItemDataSheet::cItemDataSheet(cChildWnd* parent, cWndGroup* group, cPropSheet**
 }
 
 cItemDataSheet::~cItemDataSheet() {
-    // The command dialogs no longer open over this sheet's window.
-    if (m_hWnd && OpenItemSheetWnd() == m_hWnd) OpenItemSheetWnd() = nullptr;
     // The sheet's windows go while the pages still answer them.
     Close();
     for (cItemPage*& page : m_lpPages) SafeDelete(page);
@@ -40,7 +38,7 @@ bool cItemDataSheet::Open() {
     SetWindowTextA(m_hWnd, "アイテムデータ");
     SetCurPage(std::max(0, std::min(EditConfig().m_ItemPage, kItemPages - 1)));
     // The item command dialogs open over the sheet.
-    OpenItemSheetWnd() = m_hWnd;
+    PublishWindow(OpenItemSheetWnd());
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "data/EditConfig.h"
+#include "editor/palette/DataMove.h"
 #include "editor/palette/DataMoveDlg.h"
 #include "editor/palette/DataWnd.h"
 #include "editor/palette/DataWndOpen.h"
@@ -424,11 +425,12 @@ void cPaletteDlg::ChangeCount() {
     int32_t value = Count() - 1;
     int x = 0, y = 0;
     GetWindowPos(&x, &y);
-    if (InputValueAt(this, m_lpGroup, &value, 0, kMaxPaletteElements - 1, "データ数", x, y) != 1) return;
+    // A list the inserts made longer is offered at its own count, so that OK leaves it whole.
+    const int highest = std::max(kMaxPaletteElements, Count()) - 1;
+    if (InputValueAt(this, m_lpGroup, &value, 0, highest, "データ数", x, y) != 1) return;
     ForKind(m_Kind, [&](auto* kindTag) { SetElementCount<std::remove_pointer_t<decltype(kindTag)>>(m_Stage, value + 1); });
-    cStageDoc& doc = StageDoc();
-    (m_Stage ? doc.m_StageModified : doc.m_CommonModified) = 1;
-    doc.ClearClipboard();
+    // The kind's own inheritance: the charas and items too take their groups from the new list.
+    AfterRangeChange(m_Stage, m_Kind);
     AfterChange();
 }
 

@@ -14,9 +14,11 @@
 #include "editor/shell/StageDoc.h"
 #include "framework/MessageBox.h"
 
-// No list grows past this many elements, element 0 included.
+// The count the count input offers at most, element 0 included, and the greatest list a range
+// copy makes. The insert commands go past it: at this size an append lands before the last
+// element, and the list grows by one each time.
 const int kMaxPaletteElements = 1000;
-// Inserting at this index appends.
+// Inserting at this index appends while the list has at most this many elements.
 const int kAppendIndex = 999;
 
 // What differs between the three kinds.
@@ -120,24 +122,18 @@ void PasteElement(int stage, int index) {
     if (!stage || element.m_InheritSrc == 2) element.m_InheritSrc = 0;
 }
 
-// A copy of the default element before the index, appended at or past the end; false (with a
-// beep) when the list is full. The position of the new element through *at.
+// A copy of the default element before the index, appended at or past the end; its position.
 template <class T>
-bool InsertNewElement(int stage, int index, int* at = nullptr) {
+int InsertNewElement(int stage, int index) {
     cRecordVector<T>& list = PaletteList<T>(stage);
     int count = static_cast<int>(list.size());
-    if (count >= kMaxPaletteElements) {
-        MessageBeep(MB_ICONEXCLAMATION);
-        return false;
-    }
     int p = index >= count ? count : std::max(1, index);
     list.insert(list.begin() + p, DefaultOf(static_cast<T*>(nullptr)));
     if (stage) SetDefaultInheritRef(list[p], eSituationStage, p);
     cStageDoc& doc = StageDoc();
     if (doc.m_ClipValid && doc.m_ClipPalette == stage && doc.m_ClipIndex >= p) ++doc.m_ClipIndex;
     if (doc.m_SelPalette == stage && doc.m_SelIndex >= p) ++doc.m_SelIndex;
-    if (at) *at = p;
-    return true;
+    return p;
 }
 
 // Removes the element; the clipboard forgets it and the selection falls back to element 0, which
@@ -170,9 +166,8 @@ void DeleteElement(int stage, int index) {
 template <class T>
 void InsertCopiedElement(int stage, int index) {
     cStageDoc& doc = StageDoc();
-    int at = 0;
-    if (!doc.m_ClipValid || !InsertNewElement<T>(stage, index, &at)) return;
-    PasteElement<T>(stage, at);
+    if (!doc.m_ClipValid) return;
+    PasteElement<T>(stage, InsertNewElement<T>(stage, index));
     if (doc.m_ClipCutPending) {
         DeleteElement<T>(doc.m_ClipPalette, doc.m_ClipIndex);
         doc.m_ClipCutPending = 0;
@@ -180,13 +175,14 @@ void InsertCopiedElement(int stage, int index) {
     }
 }
 
-// The list gets count elements (1 to 1000): new ones are the default element, stage ones with
-// the default reference to their own position.
+// The list gets count elements, 1 to kMaxPaletteElements, or to its own size when the inserts
+// made it longer: new ones are the default element, stage ones with the default reference to
+// their own position.
 template <class T>
 void SetElementCount(int stage, int count) {
     cRecordVector<T>& list = PaletteList<T>(stage);
-    count = std::max(1, std::min(count, kMaxPaletteElements));
     int old = static_cast<int>(list.size());
+    count = std::max(1, std::min(count, std::max(kMaxPaletteElements, old)));
     list.resize(count, DefaultOf(static_cast<T*>(nullptr)));
     if (stage)
         for (int i = old; i < count; ++i) SetDefaultInheritRef(list[i], eSituationStage, i);

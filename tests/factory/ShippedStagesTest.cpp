@@ -1,7 +1,7 @@
 // Every stage that ships (the factory project's and the sample game's) is the stage the editor
 // shows: opened in the project it ships with and saved again with no edit, it is the same file.
 // A stage written against another palette than its project's would take that palette's flows
-// and commands on its first save.
+// and commands on its first save. Its stage palette holds no blank element.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -38,6 +38,13 @@ std::vector<std::string> StageFiles(const std::string& folder) {
     return files;
 }
 
+template <class T>
+std::vector<int> Graphics(const cRecordVector<T>& list) {
+    std::vector<int> out;
+    for (const T& element : list) out.push_back(element.m_Graphic);
+    return out;
+}
+
 std::string Bytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
@@ -69,6 +76,28 @@ TEST_P(ShippedStages, OpenAndSaveWithoutAnEditKeepEveryByte) {
         EXPECT_TRUE(shipped == saved);
     }
     EXPECT_EQ(1u, m_Boxes.Shown().size()) << "only the first-run question";
+}
+
+// After the empty element, each list of a stage palette holds elements that show something: a
+// stage's own defaults would ship a blank one, drawn as nothing and turned into graphic 1 by the
+// first look at it in its data window.
+TEST_P(ShippedStages, StagePalettesHoldNoBlankElement) {
+    ASSERT_TRUE(CopyProjectRecords(GetParam()));
+    const std::vector<std::string> stages = StageFiles("default\\stg4");
+    ASSERT_FALSE(stages.empty());
+    for (const std::string& path : stages) {
+        SCOPED_TRACE(path);
+        cEdStage stage;
+        ASSERT_TRUE(stage.LoadFile(path.c_str()));
+        const cPalette& palette = stage.m_Palette;
+        const std::vector<std::vector<int>> graphics = {Graphics(palette.m_Blocks), Graphics(palette.m_Charas),
+                                                        Graphics(palette.m_Items)};
+        for (const std::vector<int>& list : graphics) {
+            ASSERT_GE(list.size(), 2u);
+            EXPECT_EQ(list[0], 0) << "element 0 is the empty one";
+            for (size_t i = 1; i < list.size(); ++i) EXPECT_NE(list[i], 0) << i;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(FactoryAndSample, ShippedStages, testing::Values("project", "sample"));

@@ -338,3 +338,40 @@ TEST(BlockWnd, ThePreviewsShowWhatTheControlsHoldNotTheStoredBlock) {
         EXPECT_EQ(ProjectStage().m_Palette.m_Blocks[1].m_Graphic, 101) << "nothing before Apply";
     }
 }
+
+TEST(BlockWnd, OkWithNothingTypedKeepsNumbersOutsideTheirRanges) {
+    // Each number shows inside its range; the block keeps its own until the author types.
+    struct cCase {
+        const char* name;
+        void (*set)(cEdBlock&);
+        int typed;  // an edit typed into, 0 for none
+        const char* text;
+        int graphic, frame, mark, actionX;  // after OK
+    } cases[] = {
+        {"blank graphic", [](cEdBlock& b) { b.m_Graphic = 0; }, 0, nullptr, 0, 0, 0, 0},
+        {"blank graphic with a base", [](cEdBlock& b) { b.m_Graphic = 0, b.m_InheritSrc = 1, b.m_InheritIndex = 2; },
+         0, nullptr, 0, 0, 0, 0},
+        {"frame past the sheet", [](cEdBlock& b) { b.m_GraphicSrc = eGraphicChara, b.m_Frames = 45; }, 0, nullptr,
+         101, 45, 0, 0},
+        {"mark past the sheet", [](cEdBlock& b) { b.m_MarkMode = 1, b.m_Mark = 130; }, 0, nullptr, 101, 0, 130, 0},
+        {"jump height below its range", [](cEdBlock& b) { b.m_Action = 1, b.m_ActionX = 0; }, 0, nullptr, 101, 0, 0, 0},
+        {"blank graphic, mark typed", [](cEdBlock& b) { b.m_Graphic = 0, b.m_MarkMode = 1; }, IDC_BK_MARK, "7", 0, 0, 7,
+         0},
+        {"blank graphic, typed", [](cEdBlock& b) { b.m_Graphic = 0; }, IDC_BK_GRAPHIC, "12", 12, 0, 0, 0},
+    };
+    for (const cCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        cBlockWindows windows(4, 4);
+        c.set(ProjectStage().m_Palette.m_Blocks[1]);
+        windows.EditElement(kStage, 1);
+        ASSERT_NE(windows.Sheet(), nullptr);
+        if (c.typed) windows.Type(c.typed, c.text);
+        windows.SheetButton(IDOK);
+        ASSERT_EQ(windows.Sheet(), nullptr);
+        const cEdBlock& block = ProjectStage().m_Palette.m_Blocks[1];
+        EXPECT_EQ(block.m_Graphic, c.graphic);
+        EXPECT_EQ(block.m_Frames, c.frame);
+        EXPECT_EQ(block.m_Mark, c.mark);
+        EXPECT_EQ(block.m_ActionX, c.actionX);
+    }
+}

@@ -11,6 +11,7 @@
 #include "editor/palette/GroupIds.h"
 #include "editor/palette/GroupWnd.h"
 #include "editor/palette/PaletteDlg.h"
+#include "tests/palette/StoredPlacement.h"
 #include "tests/shell/EditorFixture.h"
 
 namespace {
@@ -112,12 +113,9 @@ TEST(GroupWnd, ItKeepsItsPlacementWhenItGoes) {
     RECT outer;
     GetWindowRect(window.Hwnd(), &outer);
     ShowPaletteWindows(&window.Editor().Main(), -1);
-    const cWndPos& pos = EditConfig().m_Windows[7];
-    EXPECT_EQ(pos.m_Valid, 1);
-    EXPECT_EQ(pos.m_X, 140);
-    EXPECT_EQ(pos.m_Y, 120);
-    EXPECT_EQ(pos.m_Width, outer.right - outer.left);
-    EXPECT_EQ(pos.m_Height, outer.bottom - outer.top);
+    ASSERT_EQ(outer.left, 140);
+    ASSERT_EQ(outer.top, 120);
+    ExpectStoredPlacement(EditConfig().m_Windows[7], outer);
     // A new window opens where the last one was.
     ShowPaletteWindows(&window.Editor().Main(), eLayerChara);
     PumpEditor();

@@ -1,6 +1,7 @@
 // The palette windows driven by messages inside the editor's main window: picking the pen,
-// the pen and right-click buttons kept in step, the popup states, the element commands, Space,
-// the placements, and the selection and clipboard frames as the screen shows them.
+// the pen and right-click buttons kept in step, the popup states, the element commands, the
+// count change, Space, the placements kept over reopening, the scroll after a resize, and the
+// selection and clipboard frames as the screen shows them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,8 +12,11 @@
 #include "editor/palette/PaletteIds.h"
 #include "editor/palette/PaletteLists.h"
 #include "editor/shell/SystemBitmaps.h"
+#include "tests/palette/CharaFixture.h"
+#include "tests/palette/ItemFixture.h"
 #include "tests/palette/PaletteFixture.h"
 #include "tests/palette/ShownPixels.h"
+#include "tests/palette/StoredPlacement.h"
 #include "framework/FrameworkIds.h"
 #include "tests/shell/EditorFixture.h"
 #include "tests/shell/TestSheet.h"
@@ -75,6 +79,26 @@ std::string StatusText(HWND wnd) {
     HWND status = FindWindowExA(wnd, nullptr, STATUSCLASSNAMEA, nullptr);
     SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));  // the simple text
     return text;
+}
+
+// The white pixels on seven pixels across a frame's side, centred on the pixel (x, y), going
+// by (dx, dy).
+int WhiteAcross(const cShownPixels& shown, int x, int y, int dx, int dy) {
+    int white = 0;
+    for (int t = -3; t <= 3; ++t) {
+        const int px = x + t * dx, py = y + t * dy;
+        if (px >= 0 && py >= 0 && px < shown.width && py < shown.height && IsWhite(shown.At(px, py))) ++white;
+    }
+    return white;
+}
+
+// Resizes the window so that its grid is the height, with the rest of the frame as it is.
+void SetGridHeight(cPaletteDlg* palette, int height) {
+    RECT rect;
+    GetWindowRect(palette->GetHwnd(), &rect);
+    MoveWindow(palette->GetHwnd(), rect.left, rect.top, rect.right - rect.left,
+               rect.bottom - rect.top + height - palette->ContentHeight(), TRUE);
+    PumpEditor();
 }
 
 }  // namespace
@@ -199,20 +223,26 @@ TEST(PaletteDlg, SpaceReachesTheMainWindow) {
 }
 
 TEST(PaletteDlg, PlacementsAreStoredWhenTheWindowsGo) {
-    cPaletteWindows windows(10, 4);
+    cPaletteWindows windows(10, 60);
     MoveWindow(windows.Hwnd(kStage), 300, 120, 280, 200, TRUE);
     PumpEditor();
-    ShowPaletteWindows(&windows.Editor().Main(), -1);
-    const cWndPos& pos = EditConfig().m_Windows[2];
-    EXPECT_EQ(pos.m_Valid, 1);
-    EXPECT_EQ(pos.m_X, 300);
-    EXPECT_EQ(pos.m_Y, 120);
-    // A new window comes back where the old one was.
-    ShowPaletteWindows(&windows.Editor().Main(), eLayerBlock);
-    RECT rect;
-    GetWindowRect(windows.Hwnd(kStage), &rect);
-    EXPECT_EQ(rect.left, 300);
-    EXPECT_EQ(rect.top, 120);
+    RECT placed;
+    GetWindowRect(windows.Hwnd(kStage), &placed);
+    ASSERT_EQ(placed.left, 300);
+    ASSERT_EQ(placed.top, 120);
+    ASSERT_EQ(placed.bottom - placed.top, 200);
+    // The outer size is kept and given back, so the window neither shrinks nor grows as it is
+    // made again and again.
+    for (int reopen = 0; reopen < 2; ++reopen) {
+        SCOPED_TRACE(reopen);
+        ShowPaletteWindows(&windows.Editor().Main(), -1);
+        ExpectStoredPlacement(EditConfig().m_Windows[2], placed);
+        ShowPaletteWindows(&windows.Editor().Main(), eLayerBlock);
+        RECT rect;
+        GetWindowRect(windows.Hwnd(kStage), &rect);
+        EXPECT_TRUE(EqualRect(&rect, &placed)) << rect.left << "," << rect.top << " " << rect.right - rect.left << "x"
+                                               << rect.bottom - rect.top;
+    }
 }
 
 TEST(PaletteDlg, TheCountDialogSetsTheCountWithElementZero) {
@@ -321,6 +351,13 @@ TEST(PaletteDlg, TheSelectionAndClipboardFramesStandOnTheirCells) {
             EXPECT_TRUE(whiteDown(f.x + kPaletteCell - 1, f.y + mid)) << f.index << " right";
             EXPECT_TRUE(ChannelsIn(shown.At(f.x + mid, f.y + mid), 0, 0x20, 0, 0x20, 0xe0, 0xff)) << f.index;
         }
+        // The selection's pen is two pixels wide: on its left side and its bottom (the top row's
+        // top lies partly above the grid).
+        if (c.selected >= 0) {
+            const cFrame& f = frames.front();
+            EXPECT_EQ(WhiteAcross(shown, f.x, f.y + kPaletteCell / 2, 1, 0), 2) << "left";
+            EXPECT_EQ(WhiteAcross(shown, f.x + kPaletteCell / 2, f.y + kPaletteCell - 1, 0, 1), 2) << "bottom";
+        }
         // The stage palette's window shows neither frame; its one row leaves the status bar seen.
         HWND stageCanvas = GetDlgItem(windows.Hwnd(kStage), IDC_PALETTE_CANVAS);
         const cShownPixels other = ShownPixels(stageCanvas);
@@ -330,4 +367,57 @@ TEST(PaletteDlg, TheSelectionAndClipboardFramesStandOnTheirCells) {
         GetWindowRect(FindWindowExA(windows.Hwnd(kStage), nullptr, STATUSCLASSNAMEA, nullptr), &status);
         EXPECT_LE(grid.bottom, status.top);
     }
+}
+
+TEST(PaletteDlg, ATallerWindowScrollsBackSoThatTheGridEndsAtItsBottom) {
+    // 25 rows; scrolled to the end in a grid of 4 rows, then made 10 and a half rows tall: the
+    // grid's end lies at the window's bottom, the top row is 25 - 10.5 = 14.5, whole rows 14.
+    cPaletteWindows windows(200, 4);
+    cPaletteDlg* palette = windows.Window(kCommon);
+    SetGridHeight(palette, 4 * kPaletteCell);
+    ASSERT_EQ(palette->ContentHeight(), 4 * kPaletteCell);
+    for (int i = 0; i < 25; ++i) SendMessageA(palette->GetHwnd(), WM_KEYDOWN, VK_DOWN, 0);
+    PumpEditor();
+    ASSERT_EQ(palette->VertBar().GetPos(), 21);
+    SetGridHeight(palette, 10 * kPaletteCell + kPaletteCell / 2);
+    ASSERT_EQ(palette->ContentHeight(), 10 * kPaletteCell + kPaletteCell / 2);
+    EXPECT_EQ(palette->VertBar().GetPos(), 14);
+    // The grid's top left cell is the first element of that row.
+    windows.Click(kCommon, WM_LBUTTONDOWN, 0, 0);
+    EXPECT_EQ(StageDoc().m_SelIndex, 14 * kPaletteColumns);
+}
+
+namespace {
+
+cStageLayer<cEdChara>& LayerOf(cEdChara*) { return ProjectStage().m_Charas; }
+cStageLayer<cEdItem>& LayerOf(cEdItem*) { return ProjectStage().m_Items; }
+
+// A placed element refers to element 5 of the palette; the palette's count is changed to 3: the
+// reference now lies past its end, and the kind's inheritance drops it.
+template <class Windows, class T>
+void ExpectCountChangeAppliesTheKindsInheritance() {
+    for (int stage : {kCommonPalette, kStagePalette}) {
+        SCOPED_TRACE(stage ? "stage palette" : "common palette");
+        Windows windows(8, 8);
+        const uint32_t cell = ProjectStage().CellIndex(3, 3);
+        T placed = PaletteList<T>(stage)[2];
+        placed.m_InheritSrc = static_cast<uint8_t>(stage + 1);
+        placed.m_InheritIndex = 5;
+        LayerOf(static_cast<T*>(nullptr)).Put(cell, placed);
+        DriveCaptioned("データ数", [](HWND dlg) {
+            SetWindowTextA(FindWindowExA(dlg, nullptr, "Edit", nullptr), "2");
+            SendMessageA(GetDlgItem(dlg, IDC_INPUT_OK), BM_CLICK, 0, 0);
+        });
+        SendMessageA(windows.Palette(stage)->GetHwnd(), WM_COMMAND, ID_PALETTE_COUNT, 0);
+        PumpEditor();
+        ASSERT_EQ(PaletteList<T>(stage).size(), 3u);
+        EXPECT_EQ(LayerOf(static_cast<T*>(nullptr)).At(cell).m_InheritSrc, 0);
+    }
+}
+
+}  // namespace
+
+TEST(PaletteDlg, ACountChangeAppliesTheInheritanceOfTheWindowsKind) {
+    ExpectCountChangeAppliesTheKindsInheritance<cCharaWindows, cEdChara>();
+    ExpectCountChangeAppliesTheKindsInheritance<cItemWindows, cEdItem>();
 }

@@ -1,5 +1,5 @@
 // The palette windows' element operations on the lists: moves by cut and insert within and
-// across palettes, the selection and clipboard fix-ups, the size limit, paste clean-up, the
+// across palettes, the selection and clipboard fix-ups, growth past the count limit, paste clean-up, the
 // count change and the inheritance references the pen and new elements get.
 #include <gtest/gtest.h>
 
@@ -88,28 +88,34 @@ TEST(PaletteLists, DeletingFixesTheSelectionAndTheClipboard) {
     }
 }
 
-TEST(PaletteLists, NewElementsAppendReferToTheirPositionAndStopAtTheLimit) {
+TEST(PaletteLists, NewElementsAppendReferToTheirPositionAndGrowPastTheCountLimit) {
     {
         // At the end of a stage palette of 10: element 10, referring to index 10 of the default
         // source palette.
         cPaletteFixture fixture(20, 10);
         ProjectOption().m_InheritSrc[eSituationStage][eKindBlock] = 1;
         ProjectOption().m_InheritFlags[eSituationStage][eKindBlock].assign(cEdBlock::kGroups, 1);
-        InsertNewElement<cEdBlock>(kStageList, kAppendIndex);
+        EXPECT_EQ(InsertNewElement<cEdBlock>(kStageList, kAppendIndex), 10);
         ASSERT_EQ(Stage().size(), 11u);
         EXPECT_EQ(Stage()[10].m_InheritSrc, 1);
         EXPECT_EQ(Stage()[10].m_InheritIndex, 10);
         EXPECT_EQ(Stage()[10].m_Graphic, 10);  // inherited from common element 10
     }
     {
-        cPaletteFixture fixture(kMaxPaletteElements - 1, 2);
-        EXPECT_TRUE(InsertNewElement<cEdBlock>(kCommonList, kAppendIndex));
-        EXPECT_EQ(Common().back().m_Graphic, DefaultOf(static_cast<cEdBlock*>(nullptr)).m_Graphic);
-        EXPECT_FALSE(InsertNewElement<cEdBlock>(kCommonList, kAppendIndex));
+        // A full list takes "末尾へ新規作成" before its last element and grows; a cut element
+        // inserted there still moves.
+        cPaletteFixture fixture(kMaxPaletteElements, 2);
+        const int defaultGraphic = DefaultOf(static_cast<cEdBlock*>(nullptr)).m_Graphic;
+        EXPECT_EQ(InsertNewElement<cEdBlock>(kCommonList, kAppendIndex), kAppendIndex);
+        ASSERT_EQ(Common().size(), static_cast<size_t>(kMaxPaletteElements + 1));
+        EXPECT_EQ(Common()[kAppendIndex].m_Graphic, defaultGraphic);
+        EXPECT_EQ(Common().back().m_Graphic, kAppendIndex);
         CopyToClipboard<cEdBlock>(kCommonList, 3, 1);
-        InsertCopiedElement<cEdBlock>(kCommonList, 1);
-        EXPECT_EQ(Common().size(), static_cast<size_t>(kMaxPaletteElements));
-        EXPECT_EQ(Common()[3].m_Graphic, 3);  // a refused insert keeps the cut source
+        InsertCopiedElement<cEdBlock>(kCommonList, kAppendIndex);
+        ASSERT_EQ(Common().size(), static_cast<size_t>(kMaxPaletteElements + 1));
+        EXPECT_EQ(Common()[3].m_Graphic, 4) << "the cut source went";
+        EXPECT_EQ(Common()[kAppendIndex - 1].m_Graphic, 3);
+        EXPECT_EQ(Common()[kAppendIndex].m_Graphic, defaultGraphic);
     }
 }
 
@@ -142,6 +148,12 @@ TEST(PaletteLists, CountChangeKeepsElementZeroAndStopsAtOneThousand) {
     EXPECT_EQ(Common().size(), 1000u);
     SetElementCount<cEdBlock>(kCommonList, 5000);
     EXPECT_EQ(Common().size(), 1000u);
+    // A list the inserts made longer keeps its size, and grows no further.
+    InsertNewElement<cEdBlock>(kCommonList, kAppendIndex);
+    SetElementCount<cEdBlock>(kCommonList, 1001);
+    EXPECT_EQ(Common().size(), 1001u);
+    SetElementCount<cEdBlock>(kCommonList, 5000);
+    EXPECT_EQ(Common().size(), 1001u);
     ProjectOption().m_InheritSrc[eSituationStage][eKindBlock] = 1;
     SetElementCount<cEdBlock>(kStageList, 5);
     EXPECT_EQ(Stage()[4].m_InheritSrc, 1);

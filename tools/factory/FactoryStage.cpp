@@ -49,14 +49,19 @@ const cPiece kPieces[] = {
     {'e', eKindChara, 6}, {'o', eKindItem, 1},  {'h', eKindItem, 2},  {'*', eKindItem, 3},  {'G', eKindItem, 12},
 };
 
+// The element with the project options' reference for the situation, to the index.
+template <class T>
+T Referring(T element, int index, const cPrjOption& option, eInheritSituation situation, eElementKind kind) {
+    element.m_InheritSrc = static_cast<uint8_t>(option.m_InheritSrc[situation][kind]);
+    element.m_InheritIndex = static_cast<decltype(element.m_InheritIndex)>(index);
+    element.m_bbInherit.CopyFrom(option.m_InheritFlags[situation][kind]);
+    return element;
+}
+
 // A placement from the common palette, inheriting as the project options make new ones.
 template <class T>
 T Placed(const cRecordVector<T>& list, int number, const cPrjOption& option, eElementKind kind) {
-    T element = list[number];
-    element.m_InheritSrc = static_cast<uint8_t>(option.m_InheritSrc[eSituationCommonPlace][kind]);
-    element.m_InheritIndex = static_cast<decltype(element.m_InheritIndex)>(number);
-    element.m_bbInherit.CopyFrom(option.m_InheritFlags[eSituationCommonPlace][kind]);
-    return element;
+    return Referring(list[number], number, option, eSituationCommonPlace, kind);
 }
 
 void Place(cEdStage& stage, const cPiece& piece, int column, int row, const cPrjOption& option) {
@@ -68,6 +73,22 @@ void Place(cEdStage& stage, const cPiece& piece, int column, int row, const cPrj
         stage.PutChara(cell, Placed(palette.m_Charas, piece.number, option, piece.kind));
     else
         stage.m_Items.Put(cell, Placed(palette.m_Items, piece.number, option, piece.kind));
+}
+
+// After the empty element, the stage palette holds one element as the palette window makes a
+// new one: the project's default element (graphic 1), with a stage palette entry's reference.
+// A stage's own defaults would leave a blank element there, drawn as nothing.
+template <class T>
+void NewEntry(cRecordVector<T>& list, const T& element, const cPrjOption& option, eElementKind kind) {
+    list.resize(1);
+    list.push_back(Referring(element, 1, option, eSituationStage, kind));
+}
+
+void FillPalette(cPalette& palette) {
+    const cPrjOption option;
+    NewEntry(palette.m_Blocks, option.m_DefBlock, option, eKindBlock);
+    NewEntry(palette.m_Charas, option.m_DefChara, option, eKindChara);
+    NewEntry(palette.m_Items, option.m_DefItem, option, eKindItem);
 }
 
 // False for a row of the wrong length or a mark without a piece.
@@ -96,6 +117,7 @@ bool WriteRowStage(const cStageRows& rows, const char* name, const char* path, v
     if (rows.height < 1 || !stage.SetSize(static_cast<int>(std::strlen(rows.rows[0])), rows.height) ||
         !Fill(stage, rows))
         return false;
+    FillPalette(stage.m_Palette);
     stage.m_Name = name;
     stage.m_Bgm = kStageSong;
     stage.m_BackLayers[0].m_Color = kSkyColour;
