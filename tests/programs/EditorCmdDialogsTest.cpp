@@ -21,9 +21,7 @@
 
 namespace {
 
-const int kItemLayer = 40056;
 const int kElementEdit = 40141;  // the palette's 編集
-const int kCmdInsert = 1068;     // the command list's insert button, on both sheets
 const int kCmdList = 1095;
 const int kNewFlowButton = 1066;    // the action page's new flow
 

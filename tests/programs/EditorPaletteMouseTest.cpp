@@ -25,9 +25,6 @@ const int kRightMenu = 40140;     // the right button brings the element menu
 const int kBlockPreview = 1060;   // the block page's preview
 const int kGraphicSource = 1254;  // and its graphic's source: block, chara, item, shot, ...
 const int kGraphicNumber = 1036;  // and number
-const int kCharaLayer = 40055;    // the main window's layers
-const int kItemLayer = 40056;
-const int kCmdInsert = 1068;      // the item sheet's effect list: insert
 const int kStageClear = 2;        // the item command "ステージクリア"
 const LRESULT kShotSource = 3;
 const int kColumns = 8, kCell = 32;

@@ -22,7 +22,9 @@
 
 const char kEditorStage[] = "data\\stg4\\Default.stg4_147";
 const char kStagePalette[] = "[ステージ]ブロックパレット";
-const int kCharaLayer = 40055;  // the toolbar's character layer button
+const int kCharaLayer = 40055;  // the toolbar's character and item layer buttons
+const int kItemLayer = 40056;
+const int kCmdInsert = 1068;    // a data sheet's command list: insert
 const int kCanvasTop = 28;      // the canvas and the palettes' elements lie under their toolbars
 const DWORD kWaitMs = 20000;    // for one window on a loaded machine
 
