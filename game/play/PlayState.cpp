@@ -212,15 +212,22 @@ int cPlayScene::SubStep(int32_t n) {
     if (player) player->ClearContacts();
     for (cCharaActor& chara : m_Charas) chara.ClearContacts();
     SavePositions();
+    // The player's own step says 1 when its flows left it without life: it is dying, and its
+    // defeat, like any other of the player's, is its death.
+    bool dying = false;
     if (player && !playerDead) {
         player->StartFlowsByTrigger(eTriggerAlways);
-        player->Activate();
+        dying = player->Activate() != 0;
     }
     m_ScrollX.Step();
     m_ScrollY.Step();
     const cBlockCharaKeeper keeper(*this);
     if (!playerDead) MoveBlockCharas();
     if (player && !player->m_Dead) {
+        if (dying) {
+            KillPlayer(nullptr);
+            return ePlayDies;
+        }
         if (m_ExecResult == ePlayCleared) return ePlayCleared;
         if (m_ExecResult == ePlayDies) {
             KillPlayer(nullptr);

@@ -228,3 +228,31 @@ TEST_F(SubSteps, EachCharacterStepsThenMoves) {
         EXPECT_EQ(404, bystander.m_X);
     }
 }
+
+// The player whose own flows leave it without life dies in that sub-step, before its move, though
+// no status command asked for the status check; with its life kept it plays on.
+TEST_F(SubSteps, APlayerItsOwnFlowsLeaveWithoutLifeDies) {
+    class cDrainingRuntime : public cFakeFlowRuntime {
+    public:
+        int Step(cFlowRunner& runner) override {
+            if (m_Victim) m_Victim->m_Hp = 0;
+            return cFakeFlowRuntime::Step(runner);
+        }
+        cActor* m_Victim = nullptr;
+    };
+    for (bool drained : {false, true}) {
+        SCOPED_TRACE(drained);
+        cDrainingRuntime runtime;
+        Restart(1);
+        Player().m_Chara.m_Flows.assign(1, Flow(0));
+        Player().SetFlows(Player().m_Chara.m_Flows, Player().m_Facing, 0, -1);
+        if (drained) runtime.m_Victim = &Player();
+        Player().m_dAcSpeedX = 4;
+        const double x = Player().m_X;
+        EXPECT_EQ(drained ? ePlayDies : ePlayGoOn, m_Scene.SubStep(1));
+        EXPECT_EQ(1u, runtime.m_Steps.size()) << "its flow stepped";
+        EXPECT_EQ(drained ? 1 : 0, Player().m_Dead);
+        EXPECT_EQ(0, m_Scene.m_Flow.m_HpCheck);
+        EXPECT_EQ(drained, Player().m_X == x) << "it moves only when it lives";
+    }
+}
