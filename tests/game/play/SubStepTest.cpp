@@ -256,3 +256,37 @@ TEST_F(SubSteps, APlayerItsOwnFlowsLeaveWithoutLifeDies) {
         EXPECT_EQ(drained, Player().m_X == x) << "it moves only when it lives";
     }
 }
+
+// A summoned character's and item's existence time is counted in sub-steps: a range of a tenth of
+// a second lasts six frames at any speed level, the first sub-step of the seventh ending it.
+TEST_F(SubSteps, SummonsLastTheirTimeInFramesAtAnySpeedLevel) {
+    for (int level : {1, 3, 10}) {
+        SCOPED_TRACE(level);
+        Restart(level);
+        const int32_t steps = m_Scene.SubSteps();
+        ASSERT_EQ(level, steps);
+        cEdShot shot;
+        shot.m_UseRange = 1;
+        shot.m_Range = 1;
+        cEdChara record = Enemy();
+        record.m_Flight = 1;
+        record.m_ActRange = 3;
+        cEdItem item;
+        item.m_Graphic = 1;
+        int32_t charaId = m_NextId, itemId = m_NextId;
+        m_Scene.m_Charas.clear();
+        m_Scene.m_Items.clear();
+        m_Scene.SpawnChara(m_Scene.m_Charas, 400, 400, 2, 1, nullptr, shot, record, charaId);
+        m_Scene.SpawnItem(m_Scene.m_Items, 400, 400, nullptr, shot, item, itemId);
+        ASSERT_EQ(1u, m_Scene.m_Charas.size());
+        ASSERT_EQ(1u, m_Scene.m_Items.size());
+        int charaFrames = 0, itemFrames = 0;
+        for (int frame = 1; frame <= 10; ++frame) {
+            for (int32_t n = 1; n <= steps; ++n) ASSERT_EQ(ePlayGoOn, m_Scene.SubStep(n));
+            if (!m_Scene.m_Charas.empty()) charaFrames = frame;
+            if (!m_Scene.m_Items.empty()) itemFrames = frame;
+        }
+        EXPECT_EQ(6, charaFrames);
+        EXPECT_EQ(6, itemFrames);
+    }
+}
