@@ -84,6 +84,9 @@ bool cBgmPlayer::Play(int channel, int slot, bool pause, bool force) {
 void cBgmPlayer::Stop() {
     m_Midi.Stop(false);
     m_Vox.Stop();
+    // Nothing plays any more: the slot that played must start again when it is asked for.
+    m_nCurrent = -1;
+    for (size_t i = 0; i < m_Playing.size(); ++i) m_Playing[i] = kPlayingNone;
 }
 
 void cBgmPlayer::Release() {

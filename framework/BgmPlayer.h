@@ -29,6 +29,7 @@ public:
     // Plays the slot on the channel, looping; the current slot is not restarted unless forced.
     // pause: a slot of unknown type that plays as Ogg pauses the MIDI song instead of stopping it.
     bool Play(int channel, int slot, bool pause, bool force);
+    // Silences both players; no slot is current afterwards.
     void Stop();
     void Release();
 

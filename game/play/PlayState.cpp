@@ -53,6 +53,12 @@ void TraceHero(const cPlayScene& scene) {
     ErrorLog(line.c_str());
 }
 
+// The life being played is taken from the lives the game mode starts with.
+void TakeFirstLife(cStorySave& story) {
+    story.m_Lives = story.m_StartCount;
+    if (story.m_Lives > 0) --story.m_Lives;
+}
+
 }  // namespace
 
 int cPlayScene::Frame() {
@@ -97,9 +103,7 @@ void cPlayScene::Init() {
         if (manager.m_nGameMode != eModeReplay) CurrentReplay().Clear();
         if (Host().StartedWithFile()) story.m_StageNumber = 1;
         if (manager.m_bRankingOn) LoadRanking(RankingTable(), manager.m_nPlayKind, story.m_StageFile);
-        // The life being played is taken from the lives the game mode starts with.
-        story.m_Lives = story.m_StartCount;
-        if (story.m_Lives > 0) --story.m_Lives;
+        TakeFirstLife(story);
     }
     m_nSubState = 0;
     if (!SetStage(0)) {
@@ -127,6 +131,9 @@ int cPlayScene::Intro() {
     }
     m_Counter = 0;
     m_nState = ePlayRun;
+    // Each start of play logs the lives left, as the status bar shows them: a script that plays
+    // by keys reads there whether a run or a lost life started with the lives it should.
+    ErrorLogF("Lives %d", static_cast<int>(StoryState().m_Lives));
     return 0;
 }
 
@@ -212,15 +219,22 @@ int cPlayScene::SubStep(int32_t n) {
     if (player) player->ClearContacts();
     for (cCharaActor& chara : m_Charas) chara.ClearContacts();
     SavePositions();
+    // The player's own step says 1 when its flows left it without life: it is dying, and its
+    // defeat, like any other of the player's, is its death.
+    bool dying = false;
     if (player && !playerDead) {
         player->StartFlowsByTrigger(eTriggerAlways);
-        player->Activate();
+        dying = player->Activate() != 0;
     }
     m_ScrollX.Step();
     m_ScrollY.Step();
     const cBlockCharaKeeper keeper(*this);
     if (!playerDead) MoveBlockCharas();
     if (player && !player->m_Dead) {
+        if (dying) {
+            KillPlayer(nullptr);
+            return ePlayDies;
+        }
         if (m_ExecResult == ePlayCleared) return ePlayCleared;
         if (m_ExecResult == ePlayDies) {
             KillPlayer(nullptr);
@@ -463,8 +477,15 @@ int cPlayScene::FadeOut() {
     Draw(0, 1, 0, 0);
     if (++m_Fade < kFadeFrames) return 0;
     m_Fade = 0;
-    // Free play without a series reads its file again whichever scene comes next.
-    if (PlayedMode() == eModeStageFile && !StoryState().m_SeriesFlag && !Host().ReopenStartFile()) Host().CloseGame();
+    // Free play without a series reads its file again whichever scene comes next. The file read
+    // again starts the story afresh and so a new run, although play follows play: its lives are
+    // the mode's starting ones, not the none the fresh story holds.
+    if (PlayedMode() == eModeStageFile && !StoryState().m_SeriesFlag) {
+        if (Host().ReopenStartFile())
+            TakeFirstLife(StoryState());
+        else
+            Host().CloseGame();
+    }
     cSceneManager& manager = SceneManager();
     manager.m_nPrevScene = eScenePlay;
     manager.m_nScene = m_ReturnScene;

@@ -111,6 +111,32 @@ TEST_F(BgmPlayerTest, CurrentSlotIsRestartedOnlyWhenForced) {
     EXPECT_TRUE(Voice()->IsPlaying());
 }
 
+// A stop leaves no slot current: the slot that played before it starts again without force, as
+// a menu that comes back after a silent stage asks it to.
+TEST_F(BgmPlayerTest, AStoppedSlotPlaysAgainWithoutForce) {
+    ASSERT_TRUE(m_player.Init(1, m_ogg, m_midi, kSlots));
+    m_player.SetFile(0, m_tone.c_str());
+    m_player.SetFile(1, "song.mid");
+    const struct {
+        int slot, playing;
+    } cases[] = {{0, cBgmPlayer::kPlayingOgg}, {1, cBgmPlayer::kPlayingMidi}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.slot);
+        ASSERT_TRUE(m_player.Play(0, c.slot, false, false));
+        m_player.Stop();
+        EXPECT_EQ(-1, m_player.GetCurrent());
+        EXPECT_EQ(cBgmPlayer::kPlayingNone, m_player.GetPlaying(0));
+        EXPECT_TRUE(m_player.Play(0, c.slot, false, false));
+        EXPECT_EQ(c.slot, m_player.GetCurrent());
+        EXPECT_EQ(c.playing, m_player.GetPlaying(0));
+        EXPECT_EQ(c.playing == cBgmPlayer::kPlayingOgg, Voice()->IsPlaying());
+    }
+    // Each start of the MIDI song opens a stream of its own, which this machine refuses aloud.
+    const std::string report = m_dir.Read("report.txt");
+    const std::string opened = "Midi song.mid Open ";
+    EXPECT_NE(std::string::npos, report.find(opened, report.find(opened) + 1)) << report;
+}
+
 TEST_F(BgmPlayerTest, UnknownTypeTriesOggFirstThenMidi) {
     ASSERT_TRUE(m_player.Init(1, m_ogg, m_midi, kSlots));
     // An Ogg song under another extension plays as Ogg.

@@ -93,6 +93,23 @@ public:
         return false;
     }
     const cHero& Hero() const { return m_Hero; }
+    // The lives that each start of play logged ("Lives N"), once the game has logged at least
+    // count of them; fewer, with a failure, when it never does.
+    std::vector<int> LivesAtStarts(size_t count) {
+        std::vector<int> lives;
+        for (DWORD start = GetTickCount(); GetTickCount() - start < kWaitMs && m_Game.Running(); Sleep(50)) {
+            lives.clear();
+            std::ifstream in(kLog, std::ios::binary);
+            for (std::string line; std::getline(in, line);) {
+                int n = 0;
+                if (std::sscanf(line.c_str(), "Lives %d", &n) == 1) lives.push_back(n);
+            }
+            if (lives.size() >= count) return lives;
+            if (GetForegroundWindow() != m_Wnd) SetForegroundWindow(m_Wnd);
+        }
+        ADD_FAILURE() << "the game logged " << lives.size() << " starts of play, not " << count;
+        return lives;
+    }
     // The share of the client area's rectangle that shows the colour, give or take a little.
     double ScreenShare(const RECT& area, COLORREF colour) const;
     // Waits until at least the share of the rectangle shows the colour.
@@ -225,7 +242,9 @@ TEST(GameProgram, AReplayGivenAsTheStartFilePlaysItsStageUnderThePlayersKeys) {
 }
 
 // Free play from the title menu: the stage chosen in the open dialog, played to its result, starts
-// again when the result is left, as a stage file played on its own does.
+// again when the result is left, as a stage file played on its own does: a new run with the lives
+// of the first, so that its first death (walked into the first gap) starts the stage again with
+// one life fewer instead of ending the game.
 TEST(GameProgram, FreePlayChosenInTheOpenDialogStartsAgainAfterItsResult) {
     cTempDir dir;
     ASSERT_TRUE(CopySampleGame());
@@ -234,10 +253,19 @@ TEST(GameProgram, FreePlayChosenInTheOpenDialogStartsAgainAfterItsResult) {
     run.Press({VK_DOWN, VK_DOWN, VK_DOWN, 'Z'});
     ASSERT_TRUE(run.Game().AnswerFileDialog("ステージファイルの選択", "w1.stg4_147")) << dir.Read(kLog);
     ASSERT_TRUE(run.InScene(eScenePlay, ePlayRun));
+    const int lives = run.LivesAtStarts(1).at(0);
+    EXPECT_GT(lives, 0);
     ASSERT_NO_FATAL_FAILURE(run.PlayToTheGoal());
     run.Press('Z');
     ASSERT_TRUE(run.InScene(eScenePlay, ePlayRun)) << "the stage plays again";
     EXPECT_EQ("", run.Game().AnswerBox("エラー", 500));
+    ASSERT_EQ(2u, run.LivesAtStarts(2).size());
+    EXPECT_EQ(lives, run.LivesAtStarts(2)[1]) << "the next run's lives";
+    SendKey(VK_RIGHT, true);
+    const std::vector<int> afterDeath = run.LivesAtStarts(3);
+    SendKey(VK_RIGHT, false);
+    ASSERT_EQ(3u, afterDeath.size()) << "the stage starts again after the death";
+    EXPECT_EQ(lives - 1, afterDeath[2]);
     EXPECT_TRUE(run.Game().Running());
 }
 

@@ -6,6 +6,8 @@
 #include "data/CommonPalette.h"
 #include "data/Flow.h"
 #include "data/ProjectDatabase.h"
+#include "data/Record.h"
+#include "data/Stage.h"
 #include "game/flow/CommandDispatch.h"
 #include "game/flow/ItemCommands.h"
 #include "game/flow/PlayFlowRuntime.h"
@@ -109,19 +111,23 @@ TEST(StateCommands, VanishFlyingAndGiant) {
     EXPECT_EQ(1, f.scene.m_Flow.m_SightChanged);
 }
 
+// The switch acts on the running axis only: the stage record stays as it was loaded after each
+// command, the one that switches the automatic scroll on included.
 TEST(StateCommands, TheScrollSwitches) {
     ShowFixture f;
     ProjectStage().m_ScrollMode[0] = 0;
+    const cEdStage loaded = ProjectStage();
     f.scene.m_ScrollX.SetSpeed(0, 3);
     f.Run(kStatus2, {2, 0, 1});
     EXPECT_EQ(1, f.scene.m_ScrollX.m_Auto);
     EXPECT_EQ(3 * 0.1 / f.scene.m_ScrollX.m_Divisor, f.scene.m_ScrollX.m_AutoSpeed) << "at the speed set before";
+    EXPECT_TRUE(RecordsEqual(loaded, ProjectStage())) << "the stage stays as loaded with the scroll on";
     f.Run(kStatus2, {2, 0, 5});
     EXPECT_EQ(1, f.scene.m_ScrollX.m_Auto) << "outside the switch's range";
     f.Run(kStatus2, {2, 0, 0});
     EXPECT_EQ(0, f.scene.m_ScrollX.m_Auto);
     EXPECT_EQ(3, f.scene.m_ScrollX.m_Speed);
-    EXPECT_EQ(0, ProjectStage().m_ScrollMode[0]) << "the stage stays as loaded";
+    EXPECT_TRUE(RecordsEqual(loaded, ProjectStage())) << "the stage stays as loaded";
 }
 
 TEST(StateCommands, AnItemGivenByAnEnemyRunsForThePlayer) {

@@ -242,6 +242,43 @@ TEST_F(PlayStates, DeathLeadsToARestartOrGameOver) {
     }
 }
 
+// Free play's next run, after its result, starts with the mode's lives although play follows play:
+// the file read again starts the story afresh, as the game's reading does, with no lives in it.
+// A death in that run then costs one life and plays on.
+TEST_F(PlayStates, FreePlaysNextRunStartsWithTheModesLives) {
+    class cFreshStoryHost : public cHeadlessHost {
+    public:
+        bool ReopenStartFile() override {
+            StoryState().Reset();
+            StoryState().m_StartCount = 4;
+            return cHeadlessHost::ReopenStartFile();
+        }
+    } host;
+    SceneManager().m_nGameMode = kStageFileMode;
+    StoryState().m_StartCount = 4;
+    cPlayScene scene;
+    ProjectStage() = Stage();
+    scene.SetHost(&host);
+    RunToPlay(scene);
+    ASSERT_EQ(3, StoryState().m_Lives);
+    scene.m_ExecResult = ePlayCleared;
+    scene.StepFrame(0, 0);
+    ASSERT_EQ(ePlayResult, scene.State());
+    for (int i = 0; i < 60; ++i) scene.StepFrame(0, 0);
+    scene.StepFrame(0, kButton1);
+    for (int i = 0; i < 100 && scene.State() != kSceneNotStarted; ++i) scene.StepFrame(0, 0);
+    ASSERT_EQ(1, host.reopens);
+    ASSERT_EQ(eScenePlay, SceneManager().m_nScene);
+    ASSERT_EQ(eScenePlay, SceneManager().m_nPrevScene);
+
+    RunToPlay(scene);
+    EXPECT_EQ(3, StoryState().m_Lives) << "the next run";
+    scene.m_ExecResult = ePlayDies;
+    for (int i = 0; i < 200 && scene.State() == ePlayRun; ++i) scene.StepFrame(0, 0);
+    EXPECT_EQ(ePlayIntro, scene.State()) << "a death with lives left";
+    EXPECT_EQ(2, StoryState().m_Lives);
+}
+
 // Stage clear from an executor: the result counts up to 200 (at once without the banner), and
 // only then does button 1 leave.
 TEST_F(PlayStates, ResultWaitsForItsCounterThenButtonOne) {

@@ -228,3 +228,65 @@ TEST_F(SubSteps, EachCharacterStepsThenMoves) {
         EXPECT_EQ(404, bystander.m_X);
     }
 }
+
+// The player whose own flows leave it without life dies in that sub-step, before its move, though
+// no status command asked for the status check; with its life kept it plays on.
+TEST_F(SubSteps, APlayerItsOwnFlowsLeaveWithoutLifeDies) {
+    class cDrainingRuntime : public cFakeFlowRuntime {
+    public:
+        int Step(cFlowRunner& runner) override {
+            if (m_Victim) m_Victim->m_Hp = 0;
+            return cFakeFlowRuntime::Step(runner);
+        }
+        cActor* m_Victim = nullptr;
+    };
+    for (bool drained : {false, true}) {
+        SCOPED_TRACE(drained);
+        cDrainingRuntime runtime;
+        Restart(1);
+        Player().m_Chara.m_Flows.assign(1, Flow(0));
+        Player().SetFlows(Player().m_Chara.m_Flows, Player().m_Facing, 0, -1);
+        if (drained) runtime.m_Victim = &Player();
+        Player().m_dAcSpeedX = 4;
+        const double x = Player().m_X;
+        EXPECT_EQ(drained ? ePlayDies : ePlayGoOn, m_Scene.SubStep(1));
+        EXPECT_EQ(1u, runtime.m_Steps.size()) << "its flow stepped";
+        EXPECT_EQ(drained ? 1 : 0, Player().m_Dead);
+        EXPECT_EQ(0, m_Scene.m_Flow.m_HpCheck);
+        EXPECT_EQ(drained, Player().m_X == x) << "it moves only when it lives";
+    }
+}
+
+// A summoned character's and item's existence time is counted in sub-steps: a range of a tenth of
+// a second lasts six frames at any speed level, the first sub-step of the seventh ending it.
+TEST_F(SubSteps, SummonsLastTheirTimeInFramesAtAnySpeedLevel) {
+    for (int level : {1, 3, 10}) {
+        SCOPED_TRACE(level);
+        Restart(level);
+        const int32_t steps = m_Scene.SubSteps();
+        ASSERT_EQ(level, steps);
+        cEdShot shot;
+        shot.m_UseRange = 1;
+        shot.m_Range = 1;
+        cEdChara record = Enemy();
+        record.m_Flight = 1;
+        record.m_ActRange = 3;
+        cEdItem item;
+        item.m_Graphic = 1;
+        int32_t charaId = m_NextId, itemId = m_NextId;
+        m_Scene.m_Charas.clear();
+        m_Scene.m_Items.clear();
+        m_Scene.SpawnChara(m_Scene.m_Charas, 400, 400, 2, 1, nullptr, shot, record, charaId);
+        m_Scene.SpawnItem(m_Scene.m_Items, 400, 400, nullptr, shot, item, itemId);
+        ASSERT_EQ(1u, m_Scene.m_Charas.size());
+        ASSERT_EQ(1u, m_Scene.m_Items.size());
+        int charaFrames = 0, itemFrames = 0;
+        for (int frame = 1; frame <= 10; ++frame) {
+            for (int32_t n = 1; n <= steps; ++n) ASSERT_EQ(ePlayGoOn, m_Scene.SubStep(n));
+            if (!m_Scene.m_Charas.empty()) charaFrames = frame;
+            if (!m_Scene.m_Items.empty()) itemFrames = frame;
+        }
+        EXPECT_EQ(6, charaFrames);
+        EXPECT_EQ(6, itemFrames);
+    }
+}
