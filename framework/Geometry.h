@@ -29,8 +29,8 @@ struct cPoint {
     int32_t y = 0;
 };
 
-// Toolkit API: the half-open point test the toolkit offers beside cRect's inclusive one, for
-// ranges given as a start and an end past it; x0 <= x < x1 and y0 <= y < y1.
+// Half-open, unlike cRect: for ranges given as a start and an end past it; x0 <= x < x1 and
+// y0 <= y < y1.
 inline bool PtInRange(cPoint pt, int32_t x0, int32_t x1, int32_t y0, int32_t y1) {
     return x0 <= pt.x && pt.x < x1 && y0 <= pt.y && pt.y < y1;
 }
