@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/Path.h"
+
 namespace {
 
 // Sorts the plain members by size for CopyPlain.
@@ -199,6 +201,11 @@ bool cRecord::SaveFile(const char* path) {
     if (!OpenDataFileWrite(out, path)) return false;
     Save(out);
     return CloseDataFile(out);
+}
+
+bool cRecord::LoadNumberedFile(const char* path, const char* ext, bool strip) {
+    std::string found;
+    return path && path[0] && FindNumberedFile(found, path, ext) && LoadFile(found.c_str(), strip);
 }
 
 namespace {

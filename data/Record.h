@@ -153,6 +153,9 @@ public:
 
     bool LoadFile(const char* path, bool strip = false);
     bool SaveFile(const char* path);
+    // Toolkit API: loads the newest numbered copy "path-without-extension.ext_NNN" (999 down to
+    // 000), for files kept in numbered copies; false when there is none or it does not load.
+    bool LoadNumberedFile(const char* path, const char* ext, bool strip = false);
 
     // Test seams: the registered members for the current version, with their addresses in this
     // record.

@@ -7,8 +7,10 @@
 
 #include "framework/Ctrl.h"
 #include "framework/ErrorLog.h"
+#include "framework/Geometry.h"
 #include "framework/MessageBox.h"
 #include "framework/MessageNames.h"
+#include "framework/WindowPlace.h"
 
 namespace {
 
@@ -256,6 +258,13 @@ void cChildWnd::Enable(int enable) {
     if (m_hWnd) EnableWindow(m_hWnd, enable ? TRUE : FALSE);
 }
 
+void cChildWnd::AddStyle(LONG bits) {
+    if (!m_hWnd) return;
+    SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | bits);
+    SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    ReadLayout();
+}
+
 void cChildWnd::RemoveStyle(LONG bits) {
     if (!m_hWnd) return;
     SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) & ~bits);
@@ -286,6 +295,43 @@ void cChildWnd::GetWindowPos(int* x, int* y) const {
     if (m_hWnd) GetWindowRect(m_hWnd, &r);
     *x = r.left;
     *y = r.top;
+}
+
+void cChildWnd::RestorePosition() {
+    if (!m_hWnd) return;
+    RECT self;
+    GetWindowRect(m_hWnd, &self);
+    const int width = self.right - self.left;
+    const int height = self.bottom - self.top;
+    const HWND parent = ParentWindow();
+    int x, y;
+    if (!parent) {
+        if (m_ReqX == kNoPosition || m_ReqY == kNoPosition) return;
+        x = m_ReqX;
+        y = m_ReqY;
+    } else {
+        RECT outer, client, own;
+        GetWindowRect(parent, &outer);
+        ::GetClientRect(parent, &client);
+        ::GetClientRect(m_hWnd, &own);
+        x = outer.left;
+        y = outer.top;
+        if (m_Center) {
+            x += client.right / 2 - own.right / 2;
+            y += client.bottom / 2 - own.bottom / 2;
+        }
+    }
+    KeepInsideDesktop(&x, &y, width, height);
+    Move(x, y);
+}
+
+void cChildWnd::CenterOnDesktop() {
+    if (!m_hWnd) return;
+    RECT self, desktop;
+    GetWindowRect(m_hWnd, &self);
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    Move((desktop.right - desktop.left - (self.right - self.left)) / 2,
+         (desktop.bottom - desktop.top - (self.bottom - self.top)) / 2);
 }
 
 void cChildWnd::SetLayout(int width, int height, int minWidth, int minHeight, int maxWidth, int maxHeight, LONG style,
@@ -367,8 +413,7 @@ int cChildWnd::GetMousePos(int allowOutside, int buttonMask) {
     ScreenToClient(m_hWnd, &pt);
     pt.x -= m_Origin.x;
     pt.y -= m_Origin.y;
-    bool inside = pt.x >= 0 && pt.x < m_ContentWidth && pt.y >= 0 && pt.y < m_ContentHeight;
-    if (!inside && !allowOutside) return 0;
+    if (!PtInRange({pt.x, pt.y}, 0, m_ContentWidth, 0, m_ContentHeight) && !allowOutside) return 0;
     m_Mouse.pt = pt;
     m_Mouse.popup = screen;
     m_Mouse.buttons.Update(buttonMask);

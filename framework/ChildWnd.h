@@ -121,12 +121,22 @@ public:
 
     void Show(int show);
     void Enable(int enable);
+    // Toolkit API: sets style bits and re-reads the layout, as RemoveStyle clears them; the
+    // toolkit offers both for windows that change their frame while open.
+    void AddStyle(LONG bits);
     void RemoveStyle(LONG bits);
     void Move(int x, int y);
     // Sets the client size; the outer size adds the frame.
     void Resize(int width, int height);
     void GetClientRect(RECT* rect) const;
     void GetWindowPos(int* x, int* y) const;
+    // Toolkit API: the game framework's window placement, for a window of the game that opens
+    // by a stored point or over its parent: without a parent window at the stored position
+    // (nothing when either coordinate is kNoPosition), else centred over the parent (centre flag)
+    // or at its top-left; kept inside the desktop.
+    void RestorePosition();
+    // Toolkit API: centres the window on the desktop, for a game window that stands alone.
+    void CenterOnDesktop();
 
     void SetLayout(int width, int height, int minWidth, int minHeight, int maxWidth, int maxHeight, LONG style,
                    int menu, int toolbarRows, int barMode, int option, int scrollFlags);
@@ -135,6 +145,8 @@ public:
     void AddCtrl(cCtrl* ctrl);
     void DataToCtrls();
     void CtrlsToData();
+    // Toolkit API: every control shown again between the command hooks, the whole-page form of
+    // RefreshOtherCtrls for pages whose command changes values that all controls show.
     void RefreshCtrls(WPARAM wParam);
     void RefreshOtherCtrls(WPARAM wParam, int id);
     // The id of the control whose notification means that its value changed; 0 when none.

@@ -62,6 +62,8 @@ public:
     // The window's text, at most 1023 bytes.
     void GetText(std::string* text) const;
     void AppendText(const char* text);
+    // Toolkit API: the formatting form of AppendText (a 2048-byte buffer), for pages that add
+    // formatted lines to a text control.
     void AppendTextF(const char* format, ...) __attribute__((format(printf, 2, 3)));
     // Sets the text of the dialog item through the page window.
     void SetItemText(const std::string& text);
@@ -69,6 +71,7 @@ public:
     int HitTest(POINT screen) const;
     void Show(int flag);
     void RemoveStyle(LONG bits);
+    // Toolkit API: 1 when all the bits are set, the question that goes with RemoveStyle.
     int HasStyle(LONG bits) const;
     int IsEnabled() const;
 

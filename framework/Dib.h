@@ -28,6 +28,8 @@ public:
 
     // Fill the bitmap; the fill pen stays selected afterwards.
     void Clear(COLORREF colour);
+    // Toolkit API: Clear with a colour as a BMP colour table stores it (blue, green, red), for
+    // callers that hold palette bytes rather than a COLORREF.
     void ClearRGB(const uint8_t bgr[3]);
     int SetPen(int style, int width, COLORREF colour);
     void DeletePen();

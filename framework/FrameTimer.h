@@ -4,6 +4,8 @@
 
 // The timers read timeGetTime unless a test sets its own clock (SetFrameClock, TestSeams.h).
 DWORD StartTimer();
+// Toolkit API: the milliseconds since StartTimer, the game's reading of the timer that the
+// frame pacing restarts.
 DWORD ElapsedTime();
 int GetFps();
 bool CheckFrame(int fps);

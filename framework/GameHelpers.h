@@ -5,7 +5,7 @@
 // Logs the formatted line (when the log is on) and posts WM_CLOSE to the window in every case.
 void ErrorLogAndClose(HWND wnd, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-// One shared counter for acting every n-th frame. Mode 0 resets, mode 2 asks whether the
+// Toolkit API: one shared counter for acting every n-th frame, offered to the scenes. Mode 0 resets, mode 2 asks whether the
 // counter stands at 0, any other mode counts and returns 1 on reaching the period.
 int TickCounter(int mode, int period);
 

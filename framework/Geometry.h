@@ -29,6 +29,12 @@ struct cPoint {
     int32_t y = 0;
 };
 
+// Half-open, unlike cRect: for ranges given as a start and an end past it; x0 <= x < x1 and
+// y0 <= y < y1.
+inline bool PtInRange(cPoint pt, int32_t x0, int32_t x1, int32_t y0, int32_t y1) {
+    return x0 <= pt.x && pt.x < x1 && y0 <= pt.y && pt.y < y1;
+}
+
 // Stores the limit the value passes and returns the stored value.
 inline int32_t Clamp(int32_t* value, int32_t minimum, int32_t maximum) {
     if (*value < minimum)

@@ -80,11 +80,16 @@ int InputValueAt(cChildWnd* parent, cWndGroup* group, int32_t* value, int32_t mi
                  const char* title, int x, int y);
 int InputString(cChildWnd* parent, cWndGroup* group, std::string* text, int limit, int dbcs, const char* title,
                 cCtrl* anchor, int centre);
+// Toolkit API: the text input that opens at a screen point, for pages without an anchor control.
 int InputStringAt(cChildWnd* parent, cWndGroup* group, std::string* text, int limit, int dbcs, const char* title,
                   int x, int y);
+// Toolkit API: a modeless message that stays open while work goes on (the group's other
+// windows disabled), by a control or at a screen point, until CloseMessageWindow.
 void ShowMessageWindow(cChildWnd* parent, cWndGroup* group, const char* message, const char* caption, cCtrl* anchor,
                        int centre);
+// Toolkit API: ShowMessageWindow at a screen point.
 void ShowMessageWindowAt(cChildWnd* parent, cWndGroup* group, const char* message, const char* caption, int x, int y);
+// Toolkit API: closes the window ShowMessageWindow opened.
 void CloseMessageWindow();
 // Test seam: the open message window, null when none.
 cMessageWnd* GetMessageWindow();

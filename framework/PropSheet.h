@@ -35,6 +35,10 @@ public:
     int GetCurPage() const;
     // Repaints the current page through its OnPaint and returns its result.
     int ApplyCurPage();
+    // Toolkit API: sets bits of the sheet window's style, as RemoveStyle clears them.
+    void AddStyle(LONG bits) {
+        if (m_hWnd) SetWindowLongA(m_hWnd, GWL_STYLE, GetWindowLongA(m_hWnd, GWL_STYLE) | bits);
+    }
     void RemoveStyle(LONG bits);
     // Puts the open sheet's window into the slot, where others look for it; the slot is cleared
     // again when the sheet closes, whichever way it goes (OK, Cancel, its owner's end).

@@ -62,8 +62,9 @@ public:
 
     void ClearHistory();
     void RecordHistory();
-    // The value of the ring n frames ago (0 is this frame's); past the recorded history, the
-    // oldest recorded value.
+    // Toolkit API: the value of the ring n frames ago (0 is this frame's); past the recorded
+    // history, the oldest recorded value. The input record's reading of the history it keeps,
+    // for the loops that run beside play (pause, ranking view).
     int HistoryAt(int ring, int framesBack) const;
 
     void ResetKeyLogs();

@@ -24,18 +24,21 @@ std::string FormatSaveTimeText(const cStorySlotHeader& header) {
     return Format("%04d/%02d/%02d %02d:%02d\n", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute);
 }
 
-std::vector<cTextAt> SlotCaptionTexts(const cRecordVector<cStorySlotHeader>& headers, int x, int y, int first,
-                                      int count) {
-    std::vector<cTextAt> texts;
+void FormatSaveTime(const cStorySlotHeader& header, cSurface& surface, int x, int y) {
+    if (!header.m_Used) return;
+    GameFonts()[kSystemFont].Printf(surface, x, y, "%s", FormatSaveTimeText(header).c_str());
+}
+
+std::vector<cSlotCaption> SlotCaptions(const cRecordVector<cStorySlotHeader>& headers, int x, int y, int first,
+                                       int count) {
+    std::vector<cSlotCaption> rows;
     for (int i = 0; i < count; ++i) {
         int slot = first + i;
         if (slot < 0 || slot >= static_cast<int>(headers.size())) break;
         int line = y + kRowHeight * i;
-        texts.push_back({x + 16, line, Format("%d", slot + 1)});
-        std::string time = FormatSaveTimeText(headers[slot]);
-        if (!time.empty()) texts.push_back({x + 64, line, time});
+        rows.push_back({slot, {x + 16, line, Format("%d", slot + 1)}, x + 64, line});
     }
-    return texts;
+    return rows;
 }
 
 int SlotSeparators(int headers, int first, int count) {
@@ -51,8 +54,10 @@ void MakeSlotCaptions(cSurface& surface, int x, int y, const cRecordVector<cStor
     int separators = SlotSeparators(static_cast<int>(headers.size()), first, count);
     for (int i = 0; i < separators; ++i)
         DDFillRect(surface, x, y + kRowHeight * i + kRowHeight - 1, kListWidth, 1, kSeparatorColour);
-    for (const cTextAt& t : SlotCaptionTexts(headers, x, y, first, count))
-        font.Printf(surface, t.x, t.y, "%s", t.text.c_str());
+    for (const cSlotCaption& row : SlotCaptions(headers, x, y, first, count)) {
+        font.Printf(surface, row.number.x, row.number.y, "%s", row.number.text.c_str());
+        FormatSaveTime(headers[row.slot], surface, row.timeX, row.timeY);
+    }
 }
 
 void cSlotListView::Open(cMenuCursor& cursor, int row) {

@@ -8,10 +8,19 @@
 
 // "2026/12/09 23:45" for a used slot, "" for an unused one.
 std::string FormatSaveTimeText(const cStorySlotHeader& header);
-// The texts of rows first ... first + count - 1 from (x, y), 16 pixels a row; rows past the
-// headers stay empty.
-std::vector<cTextAt> SlotCaptionTexts(const cRecordVector<cStorySlotHeader>& headers, int x, int y, int first,
-                                      int count);
+// Draws the save time of a used slot at (x, y) with the system font; nothing for an unused one.
+void FormatSaveTime(const cStorySlotHeader& header, cSurface& surface, int x, int y);
+
+// One row of the list: the slot's number and where its save time goes.
+struct cSlotCaption {
+    int slot;
+    cTextAt number;
+    int timeX, timeY;
+};
+// The rows first ... first + count - 1 from (x, y), 16 pixels a row; rows past the headers stay
+// empty.
+std::vector<cSlotCaption> SlotCaptions(const cRecordVector<cStorySlotHeader>& headers, int x, int y, int first,
+                                       int count);
 // The rows that get a line under them: every row but the last, up to the first row past the
 // headers.
 int SlotSeparators(int headers, int first, int count);

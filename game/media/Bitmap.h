@@ -12,7 +12,8 @@ bool DDCopyBitmap(cSurface& record, const char* file, int bpp, int keepIndexMap,
                   int mirrorHeight);
 // Copies the record's own file in again, as after a lost surface was restored.
 bool DDReloadBitmap(cSurface& record, int bpp);
-// True when the bitmap is wider or taller than the limits. A bitmap that cannot be read is
+// Toolkit API: whether a picture would be better kept in system memory. True when the bitmap is
+// wider or taller than the limits. A bitmap that cannot be read is
 // reported, the main window is told to close, and the answer is false.
 bool DDCheckBitmapSize(const char* file, int maxWidth, int maxHeight);
 // Loads the listed rows of the display's picture table into the surface array.

@@ -49,12 +49,15 @@ typedef cCheckedList<cPictureRow> cPictureList;
 // Creates an off-screen surface in the record; a refused placement is tried once more in system
 // memory (the record then holds kind 1). The new surface is filled with palette colour 0.
 bool DDCreateSurface(cSurface& record, int width, int height, int colorKey, int memoryKind);
-// Appends a record and its picture row and creates the surface; false (logged) on failure.
+// Toolkit API: a scene's own surfaces beside the picture table. Appends a record and its
+// picture row and creates the surface; false (logged) on failure.
 bool DDAddSurface(cSurfaceVector& records, cPictureVector& rows, int width, int height, int colorKey,
                   int memoryKind);
+// Toolkit API: DDAddSurface on lists, whose surfaces can be taken out one by one.
 bool DDAddSurfaceToList(cSurfaceList& records, cPictureList& rows, int width, int height, int colorKey,
                         int memoryKind);
-// Removes the node holding the record's surface and the picture row at the same position.
+// Toolkit API: takes one surface out of the lists DDAddSurfaceToList fills. Removes the node
+// holding the record's surface and the picture row at the same position.
 // Returns 1 when removed, 0 when not found.
 int DDRemoveSurface(cSurfaceList& records, cPictureList& rows, const cSurface& record);
 

@@ -192,6 +192,9 @@ public:
     // that list); insert 1 adds copies of the flows to the record's list at position (past the
     // end or negative: at the end) with a runner each.
     void SetFlows(const cRecordVector<cFlow>& flows, int32_t facing, int insert, int position);
+    // Toolkit API: takes a copy of another character's runners, for a character that is to go
+    // on with another's running flows (their flows must be the record's).
+    void ReplaceRunners(const std::vector<cFlowRunner>& runners);
     void RemoveFlow(int index);
     // Id 0 removes every flow and answers 0; else the flows of that id, answering the index of
     // the first removed, -1 when none has it.
@@ -199,6 +202,9 @@ public:
     // Starts the flows of the trigger whose group is free, which are not blocked, and whose
     // conditions and key conditions hold.
     void StartFlowsByTrigger(int trigger);
+    // Toolkit API: lets every flow and group start again, the undoing of the blocks that keep
+    // them from starting.
+    void ClearFlowBlocks();
     // Starts the effects of the commands the running flows have reached.
     void StartFlowEffects();
     // Takes out the animations the runner of the key started.
@@ -227,6 +233,8 @@ public:
 
     // Saved position, contacts and placing by the centre (CharaStatus.cpp).
     void SavePosition();
+    // Toolkit API: puts back the box SavePosition kept, for a move that is to be taken back.
+    void RestorePosition();
     void ClearContacts();
     void SetCentre(int32_t x, int32_t y) override;
     void SetCentreReset(int32_t x, int32_t y, cFlowCmdEntry& entry) override;
@@ -254,6 +262,9 @@ public:
     void Land();
     void HitCeiling();
     void LeaveObject(int mark);
+    // Toolkit API: places the character on block column and row at once (X first), the two
+    // placements below together.
+    void PlaceAtBlock(int32_t column, int32_t row);
     void PlaceAtBlockX(int32_t column);
     void PlaceAtBlockY(int32_t row);
     // Stands the character on stage cell (column, row), kept inside the map.
@@ -262,6 +273,10 @@ public:
     // Targets (Targets.cpp): the centre of the screen rectangle, aiming and the distance test.
     int32_t CentreX() const { return m_ScreenRect.left + m_DrawWidth / 2; }
     int32_t CentreY() const { return m_ScreenRect.top + m_DrawHeight / 2; }
+    // Toolkit API: the default nearest search (FindNearestDefault, Targets.h) from this
+    // character's centre, for flows that look for the nearest other character.
+    template <class List>
+    cActor* FindNearestToMe(List& list) const;
     void GetTargetPoint(double& x, double& y, const cFlowCmdEntry& entry) const;
     int MoveToward(cFlowCmdEntry& entry, double toX, double toY, int arrivalTest);
     int MoveTowardX(cFlowCmdEntry& entry, double toX, int arrivalTest);

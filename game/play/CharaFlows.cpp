@@ -168,6 +168,11 @@ void cActor::SetFlows(const cRecordVector<cFlow>& flows, int32_t facing, int ins
     }
 }
 
+void cActor::ReplaceRunners(const std::vector<cFlowRunner>& runners) {
+    m_Runners = runners;
+    RelinkFlows();
+}
+
 void cActor::RemoveFlow(int index) {
     if (index < 0 || static_cast<size_t>(index) >= m_Runners.size()) return;
     cFlowRunner& runner = m_Runners[index];
@@ -217,6 +222,11 @@ void cActor::StartFlowsByTrigger(int trigger) {
         scene->CharasMayMove();
         FlowRuntime().Start(runner);
     }
+}
+
+void cActor::ClearFlowBlocks() {
+    for (cFlowRunner& runner : m_Runners) runner.m_Blocked = 0;
+    m_BlockedGroups.assign(kFlowGroups, 0);
 }
 
 void cActor::RemoveAnimesByFlow(int32_t key) {

@@ -10,6 +10,13 @@ void cActor::SavePosition() {
     m_Saved[3] = m_Bottom;
 }
 
+void cActor::RestorePosition() {
+    m_X = m_Saved[0];
+    m_Y = m_Saved[1];
+    m_Right = m_Saved[2];
+    m_Bottom = m_Saved[3];
+}
+
 void cActor::ClearContacts() { std::fill(std::begin(m_Contact), std::end(m_Contact), 0); }
 
 void cActor::SetCentre(int32_t x, int32_t y) {

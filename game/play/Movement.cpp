@@ -220,6 +220,11 @@ void cActor::PlaceAtBlockY(int32_t row) {
     OnMoveY();
 }
 
+void cActor::PlaceAtBlock(int32_t column, int32_t row) {
+    PlaceAtBlockX(column);
+    PlaceAtBlockY(row);
+}
+
 void cActor::PlaceAtCell(int32_t column, int32_t row) {
     m_X = (column + PlayAxis(0).m_BorderCells) * 32 + m_BaseDrawOffsetX + 0.5;
     m_Y = (row + PlayAxis(1).m_BorderCells) * 32 + m_BaseDrawOffsetY;

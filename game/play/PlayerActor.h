@@ -32,6 +32,9 @@ public:
     int Jump(cFlowCmdEntry& entry) override;
     void SetInAir(int32_t inAir) override { m_InAir = inAir; }
     void SaveFacing() { m_FacingCopy = m_Facing; }
+    // Toolkit API: a number that pops up over the stage at (x, y) for half a second, as a timed
+    // icon of the player, for flows and items that show a gain where it happened.
+    void PopupNumber(int32_t value, int32_t x, int32_t y);
     // Unless the player sees the whole screen, covers the screen with the part of the sight mask
     // (built for its sight, the hole at its centre) that puts the hole on the player, or ahead of
     // it for a sight that looks ahead (SightView.cpp).

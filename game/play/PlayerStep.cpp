@@ -102,3 +102,12 @@ int cPlayerActor::Jump(cFlowCmdEntry& entry) {
     m_JumpDone = 1;
     return 1;
 }
+
+void cPlayerActor::PopupNumber(int32_t value, int32_t x, int32_t y) {
+    cPlayScene* scene = CurrentPlayScene();
+    if (!scene) return;
+    const int32_t kFrames = 30;
+    cTextObj number;
+    number.Create(cTextObj::eIcon, "", value, x, y, 4, 0, 0, 0, 0, 0, cTextObj::eTimed, kFrames, 0, m_Number, 0);
+    scene->m_TextObjs.push_back(number);
+}

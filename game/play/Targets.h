@@ -4,6 +4,7 @@
 // wave helpers of circle and wave moves, and the range test behind the distance condition.
 #include <cstdlib>
 
+#include "data/Stage.h"
 #include "game/play/CharaActor.h"
 
 // Which characters a search may find; every search skips the defeated and the absent.
@@ -53,6 +54,22 @@ cActor* FindNearest(int x, int y, List& list, int range, const cTargetFilter& fi
         case eTargetScreenOnly: return nearest(1);
         default: return nullptr;
     }
+}
+
+// Toolkit API: the default search for flows that look for the nearest character: only on screen
+// when the stage limits play to the screen ("画面外ではダメージを受けない"), else everywhere
+// preferring the screen; only characters that shots pass through are left out.
+template <class List>
+cActor* FindNearestDefault(int x, int y, List& list) {
+    cTargetFilter filter;
+    filter.excludeInvincible2 = 1;
+    const int range = ProjectStage().m_NoDamageOffScreen ? eTargetScreenOnly : eTargetPreferScreen;
+    return FindNearest(x, y, list, range, filter);
+}
+
+template <class List>
+cActor* cActor::FindNearestToMe(List& list) const {
+    return FindNearestDefault(CentreX(), CentreY(), list);
 }
 
 // The first character of the list that passes the filter, present or not.

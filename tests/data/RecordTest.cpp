@@ -240,7 +240,8 @@ TEST(Record, StripFlagRemovesCarriageReturns) {
     EXPECT_EQ("a\nb", stripped.m_Text);
 }
 
-// The loaders open the newest numbered copy of a file: the highest number is found and read.
+// The newest numbered copy of a file is the one read: with copies 007 and 012, 012. Without a
+// copy, or without a path, the record stays as it was.
 TEST(Record, NumberedFileLoadsTheHighestNumber) {
     cTempDir dir;
     cSample s;
@@ -251,9 +252,13 @@ TEST(Record, NumberedFileLoadsTheHighestNumber) {
     cSample loaded;
     std::string found;
     ASSERT_TRUE(FindNumberedFile(found, "Stage.stg4_***", "stg4"));
-    ASSERT_TRUE(loaded.LoadFile(found.c_str()));
+    EXPECT_EQ("Stage.stg4_012", found);
+    ASSERT_TRUE(loaded.LoadNumberedFile("Stage.stg4_***", "stg4"));
     EXPECT_EQ(12, loaded.m_Int);
-    EXPECT_FALSE(FindNumberedFile(found, "Other.stg4_***", "stg4"));
+    loaded.m_Int = 3;
+    EXPECT_FALSE(loaded.LoadNumberedFile("Other.stg4_***", "stg4"));
+    EXPECT_FALSE(loaded.LoadNumberedFile("", "stg4"));
+    EXPECT_EQ(3, loaded.m_Int);
 }
 
 TEST(Record, CopiesReadAndWriteTheirOwnMembers) {

@@ -266,6 +266,21 @@ TEST(PageLayout, TrackSizesAreTheLayoutsPlusTheFrame) {
     EXPECT_EQ(300 + frameHeight, info.ptMaxTrackSize.y);
 }
 
+// A style bit that changes the frame: the window keeps its outer size and the layout is read
+// again, so the frame sizes and the content follow the bit both ways.
+TEST(PageLayout, StyleBitsChangeTheFrameAndTheLayoutFollows) {
+    cScrollPage s(0, 0, kBarNone);
+    const int frame = s.page.FrameLeft(), width = s.page.ContentWidth();
+    s.page.AddStyle(WS_THICKFRAME);
+    EXPECT_EQ(WS_THICKFRAME, GetWindowLongA(s.page.GetHwnd(), GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_LT(frame, s.page.FrameLeft());
+    EXPECT_EQ(width - 2 * (s.page.FrameLeft() - frame), s.page.ContentWidth());
+    s.page.RemoveStyle(WS_THICKFRAME);
+    EXPECT_EQ(0, GetWindowLongA(s.page.GetHwnd(), GWL_STYLE) & WS_THICKFRAME);
+    EXPECT_EQ(frame, s.page.FrameLeft());
+    EXPECT_EQ(width, s.page.ContentWidth());
+}
+
 TEST(PageLayout, StatusBarSitsBelowTheContent) {
     cScrollPage s(0, 0, kBarStatus);
     HWND status = FindWindowExA(s.page.GetHwnd(), nullptr, STATUSCLASSNAMEA, nullptr);

@@ -129,6 +129,21 @@ TEST(PropSheet, CurrentPageFollowsSelectionAndRepaints) {
     EXPECT_EQ(0, GetWindowLongA(sheet.GetHwnd(), GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
 }
 
+TEST(PropSheet, StyleBitsOfTheSheetWindowGoOnAndOff) {
+    cSheetLog log;
+    cTestSheet sheet(nullptr, nullptr, nullptr, &log, 1);
+    ASSERT_NE(nullptr, sheet.GetHwnd());
+    const LONG before = GetWindowLongA(sheet.GetHwnd(), GWL_STYLE);
+    ASSERT_EQ(0, before & WS_THICKFRAME);
+    sheet.AddStyle(WS_THICKFRAME);
+    EXPECT_EQ(before | WS_THICKFRAME, GetWindowLongA(sheet.GetHwnd(), GWL_STYLE));
+    sheet.RemoveStyle(WS_THICKFRAME);
+    EXPECT_EQ(before, GetWindowLongA(sheet.GetHwnd(), GWL_STYLE));
+    cPropSheet unopened(1, nullptr, nullptr);
+    unopened.AddStyle(WS_THICKFRAME);  // no window: nothing to change
+    EXPECT_EQ(nullptr, unopened.GetHwnd());
+}
+
 TEST(PropSheet, KeysGoToTheCurrentPageOfTheActiveSheet) {
     cSheetLog log;
     cTestSheet sheet(nullptr, nullptr, nullptr, &log, 2);

@@ -6,9 +6,16 @@
 
 namespace {
 
-std::string Show(const std::vector<cTextAt>& texts) {
+std::string Show(const cTextAt& t) { return std::to_string(t.x) + "," + std::to_string(t.y) + " " + t.text + "|"; }
+
+// The texts the list writes: each row's number and, where FormatSaveTime draws one, its save time.
+std::string Show(const cRecordVector<cStorySlotHeader>& headers, const std::vector<cSlotCaption>& rows) {
     std::string out;
-    for (const cTextAt& t : texts) out += std::to_string(t.x) + "," + std::to_string(t.y) + " " + t.text + "|";
+    for (const cSlotCaption& row : rows) {
+        out += Show(row.number);
+        const std::string time = FormatSaveTimeText(headers[row.slot]);
+        if (headers[row.slot].m_Used) out += Show({row.timeX, row.timeY, time});
+    }
     return out;
 }
 
@@ -46,10 +53,10 @@ TEST(SlotList, RowsOfTheList) {
         {"no rows", 0, 0, "", 0},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(c.texts, Show(SlotCaptionTexts(headers, 100, 200, c.first, c.count))) << c.name;
+        EXPECT_EQ(c.texts, Show(headers, SlotCaptions(headers, 100, 200, c.first, c.count))) << c.name;
         EXPECT_EQ(c.separators, SlotSeparators(99, c.first, c.count)) << c.name;
     }
     cRecordVector<cStorySlotHeader> none;
-    EXPECT_EQ("", Show(SlotCaptionTexts(none, 0, 0, 0, 4)));
+    EXPECT_EQ("", Show(none, SlotCaptions(none, 0, 0, 0, 4)));
     EXPECT_EQ(1, SlotSeparators(0, 0, 4));
 }

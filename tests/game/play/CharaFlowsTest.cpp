@@ -35,7 +35,8 @@ TEST(FlowSeam, InstallPointPutsTheRuntimeBack) {
     EXPECT_EQ(1, FlowRuntime().Step(runner));
 }
 
-// A copied character's runners, entries and key conditions point into the copy's own flows.
+// A copied character's runners, entries and key conditions point into the copy's own flows; so
+// do runners taken over from another character with the same flows, in the state they were in.
 TEST(FlowSeam, CopiesRunTheirOwnFlows) {
     cCharaActor source;
     source.m_Chara.m_Flows.push_back(FlowWith(2, 1));
@@ -43,14 +44,21 @@ TEST(FlowSeam, CopiesRunTheirOwnFlows) {
     source.m_Runners.resize(2);
     source.m_Runners[0].m_Entries.resize(2);
     source.m_Runners[1].m_Entries.resize(1);
+    source.m_Runners[1].m_Running = 1;
     source.RelinkFlows();
-    for (int how = 0; how < 2; ++how) {
-        SCOPED_TRACE(how == 0 ? "copy constructed" : "assigned");
+    const char* const kHow[] = {"copy constructed", "assigned", "runners replaced"};
+    for (int how = 0; how < 3; ++how) {
+        SCOPED_TRACE(kHow[how]);
         cCharaActor assigned;
         if (how == 1) assigned = source;
+        if (how == 2) {
+            assigned.m_Chara = source.m_Chara;
+            assigned.ReplaceRunners(source.m_Runners);
+        }
         const cCharaActor constructed(source);
         const cCharaActor& copy = how == 0 ? constructed : assigned;
         ASSERT_EQ(2u, copy.m_Runners.size());
+        EXPECT_EQ(1, copy.m_Runners[1].m_Running);
         for (size_t i = 0; i < 2; ++i) {
             const cFlowRunner& runner = copy.m_Runners[i];
             const cFlow& flow = copy.m_Chara.m_Flows[i];
@@ -66,7 +74,7 @@ TEST(FlowSeam, CopiesRunTheirOwnFlows) {
 class CharaFlows : public CharaFixture {};
 
 // Flows of the trigger start unless their group runs (group 0 never blocks), they or their
-// group are blocked, or they already run, are paused or stopped.
+// group are blocked (until the blocks are cleared), or they already run, are paused or stopped.
 TEST_F(CharaFlows, StartingByTriggerKeepsGroupsAndBlocks) {
     const struct {
         const char* name;
@@ -86,6 +94,13 @@ TEST_F(CharaFlows, StartingByTriggerKeepsGroupsAndBlocks) {
          true},
         {"its group blocked", 3, 5, [](cCharaActor& c) { c.m_BlockedGroups[3] = 1; }, false},
         {"blocked", 0, 5, [](cCharaActor& c) { c.m_Runners[0].m_Blocked = 1; }, false},
+        {"blocks cleared", 3, 5,
+         [](cCharaActor& c) {
+             c.m_Runners[0].m_Blocked = 1;
+             c.m_BlockedGroups[3] = 1;
+             c.ClearFlowBlocks();
+         },
+         true},
         {"running", 0, 5, [](cCharaActor& c) { c.m_Runners[0].m_Running = 1; }, false},
         {"paused", 0, 5, [](cCharaActor& c) { c.m_Runners[0].m_Paused = 1; }, false},
         {"stopped for good", 0, 5, [](cCharaActor& c) { c.m_Runners[0].m_Stopped = 1; }, false},

@@ -240,3 +240,19 @@ TEST_F(CharaStep, Appearing) {
         EXPECT_EQ(k.result ? 1 : k.appeared, chara.m_Appeared);
     }
 }
+
+// A number pops up over the stage for half a second, as a timed icon of the player.
+TEST_F(CharaStep, PopupNumber) {
+    m_Scene.m_TextObjs.clear();
+    Player().PopupNumber(500, 100, 200);
+    ASSERT_EQ(1u, m_Scene.m_TextObjs.size());
+    const cTextObj& number = m_Scene.m_TextObjs.back();
+    EXPECT_EQ(cTextObj::eIcon, number.m_Kind);
+    EXPECT_EQ(500, number.m_IconSource);
+    EXPECT_EQ(100, number.m_IconNumber);
+    EXPECT_EQ(200, number.m_IconSub);
+    EXPECT_EQ(4, number.m_PositionMode);
+    EXPECT_EQ(cTextObj::eTimed, number.m_TimeMode);
+    EXPECT_EQ(30, number.m_Frames);
+    EXPECT_EQ(Player().m_Number, number.m_CharaNumber);
+}

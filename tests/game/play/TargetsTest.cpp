@@ -69,6 +69,47 @@ TEST_F(Targets, NearestCharacters) {
     EXPECT_EQ(3, FindNearest(0, 0, pointers, eTargetAll, blocks)->m_Number);
 }
 
+// The default search leaves out only characters that shots pass through and keeps to the
+// screen when the stage limits play to it, else prefers the screen; from a character, it
+// searches from that character's centre.
+TEST_F(Targets, NearestByDefault) {
+    struct cKeepSetting {
+        int32_t kept = ProjectStage().m_NoDamageOffScreen;
+        ~cKeepSetting() { ProjectStage().m_NoDamageOffScreen = kept; }
+    } keep;
+    std::list<cCharaActor> list;
+    list.push_back(At(1, 0, 0, 1));      // centre (16, 16): on screen, shots pass through it
+    list.push_back(At(2, 200, 0, 0));    // centre (216, 16): off screen, nearer than 3
+    list.push_back(At(3, 300, 300, 1));  // centre (316, 316)
+    list.front().m_Chara.m_Invincible = 2;
+    const struct {
+        const char* name;
+        int32_t screenOnly;
+        int onScreen3;
+        int found;  // 0 none
+    } cases[] = {
+        {"screen preferred", 0, 1, 3},
+        {"nothing on screen: the nearest off it", 0, 0, 2},
+        {"screen only", 1, 1, 3},
+        {"screen only, nothing on it", 1, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ProjectStage().m_NoDamageOffScreen = c.screenOnly;
+        std::next(list.begin(), 2)->m_OnScreen = c.onScreen3;
+        cActor* found = FindNearestDefault(0, 0, list);
+        EXPECT_EQ(c.found, found ? found->m_Number : 0);
+    }
+    ProjectStage().m_NoDamageOffScreen = 0;
+    std::next(list.begin(), 2)->m_OnScreen = 0;
+    const cCharaActor me = At(9, 280, 280, 1);  // centre (296, 296): 3 is nearer than 2
+    ASSERT_NE(nullptr, me.FindNearestToMe(list));
+    EXPECT_EQ(3, me.FindNearestToMe(list)->m_Number);
+    const cCharaActor other = At(9, 180, 0, 1);  // centre (196, 16): 2 is nearer
+    ASSERT_NE(nullptr, other.FindNearestToMe(list));
+    EXPECT_EQ(2, other.FindNearestToMe(list)->m_Number);
+}
+
 // Aiming: toward the point at the speed, away from it diagonally for a negative speed, nothing
 // from the point itself; a component along an axis that scrolls by itself keeps pace with it.
 TEST_F(Targets, AimingWithAndWithoutScroll) {
