@@ -13,6 +13,9 @@ inline cBytes Bytes(std::initializer_list<int> list) {
     return out;
 }
 
+// The end-of-track meta event.
+const cBytes kEnd = Bytes({0xFF, 0x2F, 0x00});
+
 inline cBytes Cat(std::initializer_list<cBytes> parts) {
     cBytes out;
     for (const cBytes& p : parts) out.insert(out.end(), p.begin(), p.end());

@@ -9,8 +9,6 @@
 
 namespace {
 
-const cBytes kEnd = Bytes({0xFF, 0x2F, 0x00});
-
 class MidiFileTest : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(OpenReport("report.txt")); }

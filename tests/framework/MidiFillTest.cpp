@@ -8,8 +8,6 @@
 
 namespace {
 
-const cBytes kEnd = Bytes({0xFF, 0x2F, 0x00});
-
 // One buffer entry as the stream sees it: delta time, event word and, for long events, bytes.
 struct cEntry {
     DWORD delta;
