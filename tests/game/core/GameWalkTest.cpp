@@ -91,8 +91,8 @@ void ExpectSaved(int slot, int x, int y, const char* what) {
     EXPECT_EQ(now.wDay, saved.m_SaveTime.wDay);
 }
 
-// Writes the story of slot 1 standing beside the first stage square, with the song of a stage as
-// the one that plays.
+// Writes the story of slot 1 standing beside the first stage square, with the Bgm row that plays
+// (0: none).
 void WriteStoryBesideTheFirstSquare(int music) {
     CreateDirectoryA("user_data", nullptr);
     CreateDirectoryA("user_data\\story", nullptr);
@@ -207,13 +207,7 @@ TEST(GameProgram, ContinueStandsOnTheMapWhereTheSlotWasSaved) {
 TEST(GameProgram, AStageSquareStartsPlayWhoseQuitLeadsToTheTitleAndItsQuitEntry) {
     cTempDir dir;
     ASSERT_TRUE(CopySampleGame());
-    CreateDirectoryA("user_data", nullptr);
-    CreateDirectoryA("user_data\\story", nullptr);
-    cStorySave saved;
-    saved.Reset();
-    saved.m_WorldX = kFirstSquareX - 1;
-    saved.m_WorldY = kRoadY;
-    ASSERT_TRUE(WriteStory(saved, 0));
+    ASSERT_NO_FATAL_FAILURE(WriteStoryBesideTheFirstSquare(0));
     cSampleGame game;
     // Continue beside the first stage square, step on it and play it: the play scene starts;
     // its pause menu's first entry goes back to the title, whose quit entry (two rows up from
