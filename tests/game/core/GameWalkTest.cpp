@@ -6,12 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "data/CommonPalette.h"
+#include "data/ProjectDatabase.h"
+#include "data/Stage.h"
 #include "game/core/NameEntryIds.h"
 #include "game/core/OptionData.h"
 #include "game/core/Scene.h"
 #include "game/play/PlayScene.h"
 #include "game/data/StorySave.h"
 #include "tests/game/core/GameProgram.h"
+#include "tests/support/RestoreOnExit.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -23,6 +27,10 @@ const int kFirstSquareX = 7;
 const int kRoadY = 7;
 const int kBeforeGateX = 12;
 const int kBelowSeaY = 5;
+
+// The first stage's file in the project copy, and where its goal lies.
+const char kFirstStage[] = "data\\stg4\\w1.stg4_147";
+const int kGoalColumn = 38, kGoalRow = 12;
 
 // The sample game started in the test folder; keys go to its menus as they take them.
 class cSampleGame {
@@ -83,7 +91,69 @@ void ExpectSaved(int slot, int x, int y, const char* what) {
     EXPECT_EQ(now.wDay, saved.m_SaveTime.wDay);
 }
 
+// Writes the story of slot 1 standing beside the first stage square, with the Bgm row that plays
+// (0: none).
+void WriteStoryBesideTheFirstSquare(int music) {
+    CreateDirectoryA("user_data", nullptr);
+    CreateDirectoryA("user_data\\story", nullptr);
+    cStorySave saved;
+    saved.Reset();
+    saved.m_WorldX = kFirstSquareX - 1;
+    saved.m_WorldY = kRoadY;
+    saved.m_MusicIndex = music;
+    ASSERT_TRUE(WriteStory(saved, 0));
+}
+
+// Makes the first stage silent (no song of its own) and cleared by its first step (its goal under
+// the hero, no clear banner to wait for); the song it had. The project's palette and Bgm table,
+// which the stage's song is checked against, are put back.
+int MakeTheFirstStageSilentAndShort() {
+    cRestoreOnExit<cCommonPalette> palette{ProjectCommonPalette()};
+    cRestoreOnExit<cRecordVector<cBgm>> songs{ProjectDatabase().m_Bgms};
+    cEdStage stage;
+    if (!ProjectCommonPalette().LoadFile("data\\CommonPalette.cplt4") ||
+        !LoadVectorFile(ProjectDatabase().m_Bgms, "data\\database\\Bgm.dat") || !stage.LoadFile(kFirstStage))
+        return 0;
+    const cEdItem goal = stage.m_Items.At(stage.CellIndex(kGoalColumn, kGoalRow));
+    const cPoint hero = stage.FindHero();
+    const int song = stage.m_Bgm;
+    stage.m_Items.Put(stage.CellIndex(hero.x, hero.y), goal);
+    stage.m_Bgm = 0;
+    stage.m_ShowStageClear = 0;
+    return goal.m_Graphic != 0 && stage.SaveFile(kFirstStage) ? song : 0;
+}
+
+// How often the game's log says a song was opened: this machine's MIDI device refuses each.
+size_t OpenedTimes(const std::string& log, const std::string& song) {
+    const std::string line = "Midi " + song + " Open ";
+    size_t count = 0;
+    for (size_t at = log.find(line); at != std::string::npos; at = log.find(line, at + 1)) ++count;
+    return count;
+}
+
 }  // namespace
+
+// The map's song stops for a stage without music of its own, and opens again when the cleared
+// stage leads back to the map.
+TEST(GameProgram, TheMapsSongOpensAgainAfterAStageWithoutMusic) {
+    cTempDir dir;
+    ASSERT_TRUE(CopySampleGame());
+    const int song = MakeTheFirstStageSilentAndShort();
+    ASSERT_NE(0, song);
+    ASSERT_NO_FATAL_FAILURE(WriteStoryBesideTheFirstSquare(song));
+    cSampleGame game;
+    game.Keys({VK_DOWN, 'Z', 'Z'});
+    ASSERT_TRUE(game.InScene(eSceneWorldMap, 1));
+    const std::string mapSong = "bgm\\WorldMap.mid";
+    EXPECT_EQ(1u, OpenedTimes(dir.Read(kLog), mapSong)) << dir.Read(kLog);
+    game.Keys({VK_RIGHT, 'Z', VK_UP, 'Z'});
+    // The frame that clears the stage logs the result before the result has run, and its first
+    // frame takes no key: a direction, which the result ignores, lets that frame pass first.
+    ASSERT_TRUE(game.InScene(eScenePlay, ePlayResult));
+    game.Keys({VK_DOWN, 'Z'});
+    ASSERT_TRUE(game.InScene(eSceneWorldMap, 1));
+    EXPECT_EQ(2u, OpenedTimes(dir.Read(kLog), mapSong)) << "the map's song opened again";
+}
 
 TEST(GameProgram, ANewStoryWalksTheMapAndIsSavedToASlotWithItsTime) {
     cTempDir dir;
@@ -137,13 +207,7 @@ TEST(GameProgram, ContinueStandsOnTheMapWhereTheSlotWasSaved) {
 TEST(GameProgram, AStageSquareStartsPlayWhoseQuitLeadsToTheTitleAndItsQuitEntry) {
     cTempDir dir;
     ASSERT_TRUE(CopySampleGame());
-    CreateDirectoryA("user_data", nullptr);
-    CreateDirectoryA("user_data\\story", nullptr);
-    cStorySave saved;
-    saved.Reset();
-    saved.m_WorldX = kFirstSquareX - 1;
-    saved.m_WorldY = kRoadY;
-    ASSERT_TRUE(WriteStory(saved, 0));
+    ASSERT_NO_FATAL_FAILURE(WriteStoryBesideTheFirstSquare(0));
     cSampleGame game;
     // Continue beside the first stage square, step on it and play it: the play scene starts;
     // its pause menu's first entry goes back to the title, whose quit entry (two rows up from
