@@ -12,9 +12,9 @@ enum eDataMoveOp { eMoveRange = 0, eCopyRange = 1, eDeleteRange = 2 };
 
 // Runs the operation on elements first .. last with the destination number; false when it
 // changes nothing: an empty range (first > last after clamping, or a list of element 0 alone),
-// a move whose destination lies inside the range or just after it, a copy that would grow the
-// list past kMaxPaletteElements. first and last are clamped to 1 .. count - 1, the destination
-// to 1 .. count.
+// a move whose destination lies inside the range or just after it. A copy grows the list as the
+// inserts do, past the thousand elements a list starts with. first and last are clamped to
+// 1 .. count - 1, the destination to 1 .. count.
 template <class T>
 bool MoveRange(cRecordVector<T>& list, int op, int first, int last, int destination) {
     int count = static_cast<int>(list.size());
@@ -37,10 +37,6 @@ bool MoveRange(cRecordVector<T>& list, int op, int first, int last, int destinat
         }
         return true;
     case eCopyRange:
-        if (count + n > kMaxPaletteElements) {
-            MessageBeep(MB_ICONEXCLAMATION);
-            return false;
-        }
         for (int i = 0; i < n; ++i) list.insert(list.begin() + destination + i, copies[i]);
         return true;
     case eDeleteRange:

@@ -51,8 +51,12 @@ TEST(DataMove, RangesMoveCopyAndDelete) {
         {"range clamped to the list", 10, eDeleteRange, 8, 50, 1, true, Sequence({{0, 7}})},
         {"range below 1 starts at 1", 10, eDeleteRange, -3, 1, 1, true, Sequence({{0, 0}, {2, 9}})},
         {"destination 0 never writes element 0", 10, eMoveRange, 3, 3, 0, true, {0, 3, 1, 2, 4, 5, 6, 7, 8, 9}},
-        {"copy past 1000 elements refused", 999, eCopyRange, 1, 2, 5, false, {}},
         {"copy up to 1000 elements", 998, eCopyRange, 1, 2, 998, true, Sequence({{0, 997}, {1, 2}})},
+        // Inserts grow a list past its first thousand elements; a copy must too.
+        {"copy past 1000 elements grows the list", 999, eCopyRange, 1, 2, 5,
+         true, Sequence({{0, 4}, {1, 2}, {5, 998}})},
+        {"copy within a list past 1000", 1200, eCopyRange, 1100, 1102, 1200,
+         true, Sequence({{0, 1199}, {1100, 1102}})},
         {"unknown operation", 10, 3, 1, 2, 5, false, {}},
     };
     for (const cCase& c : cases) {
