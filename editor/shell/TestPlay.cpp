@@ -128,7 +128,8 @@ bool StartTestPlay(HWND owner, HWND frame, int whole, void (*gameGone)()) {
     }
 
     std::string parameters;
-    if (!whole && doc.m_StageOpen) parameters = "\"" + doc.m_StagePath + "\"";
+    // The game takes the rest of its command line as the path, blanks and all: no quotes needed.
+    if (!whole && doc.m_StageOpen) parameters = doc.m_StagePath;
     SHELLEXECUTEINFOA start = {};
     start.cbSize = sizeof start;
     start.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;

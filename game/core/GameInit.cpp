@@ -111,8 +111,8 @@ void BuildSoundSlots() {
     for (size_t k = 1; k < sounds.size(); ++k) FillSlotRow(table.At(static_cast<int>(k) + kSystemSounds - 1), sounds.At(static_cast<int>(k)).m_File);
 }
 
-// The start file named on the command line: the editor's test play quotes it (its path may hold
-// blanks), a person may not.
+// The start file named on the command line: the whole rest of it, blanks and all, as the editor's
+// test play passes a stage's path; a path a person quoted loses its quotes.
 std::string StartFileArgument(const char* commandLine) {
     std::string text = commandLine;
     const size_t first = text.find_first_not_of(" \t");

@@ -99,7 +99,10 @@ TEST(Programs, EditorTestPlaysItsStageInTheGameProgramBesideIt) {
     ASSERT_TRUE(SetUpEditorProject(true));
     const std::string before = dir.Read(kEditorStage);
 
+    // The game inherits the editor's environment: its log shows what it played.
+    SetEnvironmentVariableA("KIT_ERROR_LOG", "1");
     cRunningProgram editor("editor.exe");
+    SetEnvironmentVariableA("KIT_ERROR_LOG", nullptr);
     ASSERT_TRUE(editor.Started());
     const cEditorWindows windows = WaitForEditorWindows(editor);
     ASSERT_NE(nullptr, windows.main);
@@ -125,8 +128,9 @@ TEST(Programs, EditorTestPlaysItsStageInTheGameProgramBesideIt) {
     ASSERT_NE(nullptr, game) << "the game program did not start";
     EXPECT_TRUE(WaitForText(dir, "EC_Editor.txt", "ゲームプログラムからの通知 1 (1)")) << dir.Read("EC_Editor.txt");
     const std::string log = dir.Read("EC_Editor.txt");
-    EXPECT_NE(std::string::npos, log.find("game.exe \"")) << log;
-    EXPECT_NE(std::string::npos, log.find("Default.stg4_147\" を起動しました")) << "the game is given the stage: " << log;
+    // The stage's path goes as it is, unquoted.
+    EXPECT_NE(std::string::npos, log.find("game.exe data\\stg4\\Default.stg4_147 を起動しました")) << log;
+    EXPECT_TRUE(WaitForText(dir, "EC_Game.txt", "Lives ")) << "the game plays the stage: " << dir.Read("EC_Game.txt");
 
     PostMessageA(game, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitForText(dir, "EC_Editor.txt", "ゲームプログラムからの通知 0 (1)")) << dir.Read("EC_Editor.txt");

@@ -128,7 +128,7 @@ TEST(TestPlay, TheStageIsSavedTheGameStartsOnItAndItsNoticesEndTheTestPlay) {
     EXPECT_TRUE(f.Dir().Exists(g_PathTable[ePathCommonPalette]));
 
     ASSERT_TRUE(PumpUntil([] { return AppState().testPlaying == 0; })) << "the end notice was not taken";
-    EXPECT_EQ("\"" + StageDoc().m_StagePath + "\"|5", f.Dir().Read(kArgsFile));
+    EXPECT_EQ(StageDoc().m_StagePath + "|5", f.Dir().Read(kArgsFile)) << "the path as it is";
     EXPECT_EQ(64u * 20, UndoHistory().CellsPerStep()) << "undo is set up again";
     const std::string written = f.Dir().Read(kLog);
     EXPECT_TRUE(Contains(written, "ゲームプログラムからの通知 1 (1)")) << written;

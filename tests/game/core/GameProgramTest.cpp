@@ -146,7 +146,9 @@ TEST(GameProgram, StartOptionsThatCannotBeUsedAreReportedAndTheGameRuns) {
          "System.ini の読み込みに失敗しました！"},
         {"a start file that is not there", "nothing.stg4", true, "エラー", "「nothing.stg4」の読み込みに失敗しました！"},
         {"a start file found as its newest numbered copy", "data\\stg4\\Default.stg4", true, nullptr, nullptr},
-        // The editor's test play quotes the stage's path.
+        // The rest of the command line is the path, blanks and all; a person may quote it.
+        {"an unquoted start file with a blank that is not there", "data\\no thing.stg4 ", true, "エラー",
+         "「data\\no thing.stg4」の読み込みに失敗しました！"},
         {"a quoted start file", "\"data\\stg4\\Default.stg4\"", true, nullptr, nullptr},
         {"a quoted start file with a blank that is not there", " \"no thing.stg4\" ", true, "エラー",
          "「no thing.stg4」の読み込みに失敗しました！"},
