@@ -86,6 +86,7 @@ void cFrameTimeRing::Add(int32_t milliseconds) {
 void SetFrameSettings(int fps, int fadeStep) {
     SceneManager().m_nFps = fps;
     SceneManager().m_nFadeStep = fadeStep;
+    for (double& factor : SceneManager().m_dFactors) factor = 1.0;
 }
 
 void SetFrameWait(bool on) { g_frameWait = on; }

@@ -8,7 +8,8 @@
 
 class cInput;
 
-// Frames per second and the menu fades' step in degrees per frame.
+// Frames per second, the menu fades' step in degrees per frame, and the scene manager's two factors
+// at 1.0.
 void SetFrameSettings(int fps, int fadeStep);
 // While off, frames are not paced (until the display is up).
 void SetFrameWait(bool on);

@@ -40,6 +40,9 @@ public:
     int m_nChallengeTop = 0;
     // Whether the run's result goes into the rankings; set with the play kind.
     int m_bRankingOn = 0;
+    // Two factors the start-up sets to 1.0 with the frame settings; nothing in the frame scales
+    // by them, so they stay 1.0 for the whole run.
+    double m_dFactors[2] = {};
     int m_nFps = 0;
     // Degrees per frame of the menu scenes' fades.
     int m_nFadeStep = 0;

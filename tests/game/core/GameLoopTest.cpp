@@ -31,6 +31,8 @@ protected:
     void SetUp() override {
         m_showFps = SystemIni().ShowFps;
         SystemIni().ShowFps = 0;
+        m_manager = {SceneManager().m_nFps, SceneManager().m_nFadeStep, SceneManager().m_dFactors[0],
+                     SceneManager().m_dFactors[1]};
         GameShell().hDDWnd = m_closes.Wnd();
         GameShell().bAppActive = 1;
         g_frames = 0;
@@ -41,6 +43,10 @@ protected:
         SceneManager().SetCreator(eSceneModeMenu, nullptr);
         SceneManager().m_nScene = eSceneModeMenu;
         SystemIni().ShowFps = m_showFps;
+        SceneManager().m_nFps = m_manager.fps;
+        SceneManager().m_nFadeStep = m_manager.fadeStep;
+        SceneManager().m_dFactors[0] = m_manager.factors[0];
+        SceneManager().m_dFactors[1] = m_manager.factors[1];
         GameShell().hDDWnd = nullptr;
         GameShell().bAppActive = 1;
         SetFrameWait(false);
@@ -61,11 +67,19 @@ protected:
     cThread m_thread;
     cCloseCounter m_closes;
     int32_t m_showFps = 0;
+    struct {
+        int fps, fadeStep;
+        double factors[2];
+    } m_manager = {};
 };
 
 TEST_F(GameLoopTest, FramesRunOnlyWhileTheGameIsActiveAndArePaced) {
     SceneManager().SetCreator(eSceneModeMenu, MakeCountingScene);
     SetFrameSettings(60, 10);
+    EXPECT_EQ(60, SceneManager().m_nFps);
+    EXPECT_EQ(10, SceneManager().m_nFadeStep);
+    EXPECT_EQ(1.0, SceneManager().m_dFactors[0]);
+    EXPECT_EQ(1.0, SceneManager().m_dFactors[1]);
     SetFrameWait(true);
     GameShell().bAppActive = 0;
     StartLoop();
