@@ -294,7 +294,7 @@ bool InitGame(const char* commandLine, int show) {
     ErrorLog("2");
 
     if (!DDLoadSurfaces(SystemSurfaces(), kStartPictures, sizeof kStartPictures / sizeof kStartPictures[0])) return false;
-    if (!CreateFonts(GameFonts(), TextStyleTable, kTextStyleCount) ||
+    if (!CreateFonts(GameFonts(), TextStyleTable, kTextStyleCount, system.m_SymbolText != 0) ||
         !CreateDigitStrips(FontSurfaces(), DigitStripTable, kTextStyleCount, GameFonts(), TextStyleTable))
         return false;
     ErrorLog("3");

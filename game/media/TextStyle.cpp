@@ -28,11 +28,11 @@ cSurface* TableSurface(int row) {
 
 }  // namespace
 
-int CreateFonts(cFont* fonts, const cTextStyle* styles, int count) {
+int CreateFonts(cFont* fonts, const cTextStyle* styles, int count, bool symbolGlyphs) {
     for (int i = 0; i < count; ++i) {
         const cTextStyle& s = styles[i];
         fonts[i].Create(s.nWidth, s.nHeight, s.nPitch, s.nLineHeight, s.nColorIndex, TableSurface(s.nFramePicture),
-                        s.nFrameThickness, s.nFrameColorIndex, TableSurface(s.nGlyphPicture));
+                        s.nFrameThickness, s.nFrameColorIndex, symbolGlyphs ? TableSurface(s.nGlyphPicture) : nullptr);
     }
     return 1;
 }

@@ -25,8 +25,9 @@ extern cTextStyle TextStyleTable[kTextStyleCount];
 extern cPictureRow DigitStripTable[kTextStyleCount];
 
 // Creates the fonts of the table's rows, their frame and glyph pictures taken from the display's
-// surface table (a row outside it gives none).
-int CreateFonts(cFont* fonts, const cTextStyle* styles, int count);
+// surface table (a row outside it gives none). Without symbolGlyphs (the project's choice) no
+// style gets its glyphs: the letters a-z are written as letters.
+int CreateFonts(cFont* fonts, const cTextStyle* styles, int count, bool symbolGlyphs);
 // Makes for every style a strip of the digits 0-9, one cell of the style's pitch each.
 int CreateDigitStrips(cSurface* strips, const cPictureRow* rows, int count, cFont* fonts, const cTextStyle* styles);
 // Clears the strip to colour 0 and writes "0123456789" at its top-left.

@@ -125,7 +125,7 @@ void LoadBackLayerPictures(const cPlayScene&) {
     }
 }
 
-void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int, int) {
+void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int, int flag4) {
     const bool hidden = scene.StageHidden(flag1);
     {
         // Everything up to the stage's objects under one lock of each surface.
@@ -151,6 +151,7 @@ void PaintPlayScene(cPlayScene& scene, cSurface& dest, int flag1, int flag2, int
         scene.DrawStatusBar(dest);
         DrawTimeLeft(scene, dest);
         PaintScreenColour(scene.m_ScreenColour, flag2);
+        if (flag4) PaintModeCaption(scene, dest);
     }
     const cEdStage& stage = ProjectStage();
     switch (scene.State()) {

@@ -29,6 +29,10 @@ void PaintDisplayObjects(const cPlayScene& scene, cSurface& dest);
 // The player's sight: the stage seen only through the hole of the scene's sight mask, which is
 // built again whenever the player's sight radius or shape has changed.
 void PaintSightView(cPlayScene& scene, cSurface& dest);
+// The last line of the picture, centred at the bottom: in a result whose ranking waits for F3 (the
+// name modes that enter it by key), that key; otherwise how play started with a start file, or in
+// test play, ends; nothing in other play.
+void PaintModeCaption(cPlayScene& scene, cSurface& dest);
 // The layers of one position key (0 behind the stage, 1 in front).
 void DrawBackLayers(const cPlayScene& scene, cSurface& dest, int front);
 void DrawBackLayers(const cPlayScene& scene, cBlitBatch& batch, int front);

@@ -1,5 +1,7 @@
 #include "tools/factory/FixtureStages.h"
 
+#include <vector>
+
 #include "data/CommonPalette.h"
 #include "data/Paths.h"
 #include "data/ProjectDatabase.h"
@@ -65,7 +67,7 @@ const char* const kLeavers[] = {
 };
 
 // Item command types and their parameters (game/flow: ShowCommands.cpp, MessageCommand.cpp).
-enum { kItemMessage = 4, kItemEffect = 13, kItemPicture = 16 };
+enum { kItemStageClear = 2, kItemMessage = 4, kItemEffect = 13, kItemPicture = 16 };
 enum { kOwnerCentre = 1, kScreenPoint = 3 };
 enum { kUntilKey = 0, kUntilStageEnd = 1 };
 // The burst that generate.py draws: eight cells of 32 x 32.
@@ -86,21 +88,27 @@ void AutoScroll(cEdStage& stage) {
     stage.m_AutoScrollSpeed[0] = kAutoScrollSpeed;
 }
 
-// An item of its own (no inheritance) that shows a burst three times its size on the hero, the
-// title picture at 30 % near the top right, then a message at the screen's centre that holds the
-// game until a key.
-void ShowItem(cEdStage& stage) {
+// An item of its own (no inheritance), with the coin's graphic, under the hero.
+void PutItemUnderHero(cEdStage& stage, const char* name, const std::vector<cFlowCmd>& commands) {
     cEdItem item = ProjectCommonPalette().m_Items[kCoin];
     item.m_InheritSrc = 0;
-    item.m_Name = "しかけ";
+    item.m_Name = name;
     item.m_Commands.clear();
-    item.m_Commands.push_back(ItemCommand(kItemEffect, {kEffectNumber, kOwnerCentre, 0, 0, 0, 0, 300, 0}));
-    item.m_Commands.push_back(
-        ItemCommand(kItemPicture, {kPictureNumber, kScreenPoint, 12, 1, 0, 0, 30, kUntilStageEnd, 0, 0}));
-    item.m_Commands.push_back(
-        ItemCommand(kItemMessage, {0, 0, 0, 0, 0, 0, kUntilKey, 0, 1}, "しかけのアイテムを取った！"));
+    for (const cFlowCmd& command : commands) item.m_Commands.push_back(command);
     stage.m_Items.Put(stage.CellIndex(kHeroColumn, kHeroRow), item);
 }
+
+// An item that shows a burst three times its size on the hero, the title picture at 30 % near
+// the top right, then a message at the screen's centre that holds the game until a key.
+void ShowItem(cEdStage& stage) {
+    PutItemUnderHero(stage, "しかけ",
+                     {ItemCommand(kItemEffect, {kEffectNumber, kOwnerCentre, 0, 0, 0, 0, 300, 0}),
+                      ItemCommand(kItemPicture, {kPictureNumber, kScreenPoint, 12, 1, 0, 0, 30, kUntilStageEnd, 0, 0}),
+                      ItemCommand(kItemMessage, {0, 0, 0, 0, 0, 0, kUntilKey, 0, 1}, "しかけのアイテムを取った！")});
+}
+
+// An item that clears the stage when it is taken, on the first step.
+void GoalItem(cEdStage& stage) { PutItemUnderHero(stage, "ゴール", {ItemCommand(kItemStageClear, {0, 0, 0, 0, 0})}); }
 
 // The hero's three boxes shown over it: the one against items outlined in green, the one against
 // enemies filled half through in red, the one against shots outlined in the rainbow's colours.
@@ -166,6 +174,7 @@ bool WriteFixtureStages() {
     ok = WriteRowStage(Rows(kAutoScroll), "オートスクロール", "default\\stg4\\AutoScroll.stg4", AutoScroll) && ok;
     ok = WriteRowStage(Rows(kShow), "アイテムのしかけ", "default\\stg4\\Show.stg4", ShowItem) && ok;
     ok = WriteRowStage(Rows(kShow), "当たり判定の表示", "default\\stg4\\HitBoxes.stg4", ShowHitBoxes) && ok;
+    ok = WriteRowStage(Rows(kShow), "すぐにクリア", "default\\stg4\\Goal.stg4", GoalItem) && ok;
     ok = WriteRowStage(Rows(kLeavers), "画面の外へ", "default\\stg4\\Leavers.stg4", Leavers) && ok;
     return ok;
 }

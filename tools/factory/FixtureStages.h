@@ -7,5 +7,6 @@
 // itself and pushes the hero into a wall; Show.stg4, whose hero stands on an item that shows an
 // effect, a picture and a message that waits for a key; HitBoxes.stg4, whose hero shows its
 // three hit boxes; Leavers.stg4, whose hero shoots into a wall and walks on, leaving enemies and
-// items behind the view, where they go.
+// items behind the view, where they go; Goal.stg4, whose hero stands on an item that clears the
+// stage at once.
 bool WriteFixtureStages();

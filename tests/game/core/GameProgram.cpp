@@ -241,6 +241,19 @@ void cMenuKeys::PressUntil(WORD vk, int scene, int state) {
     if (!reached) ADD_FAILURE() << "key " << vk << " did not bring state " << state << "; the log ends:\n" << LogEnd();
 }
 
+cGameSession::cGameSession(const char* arguments)
+    : m_Game(SW_SHOWNORMAL, arguments), m_Wnd(m_Game.WaitForMainWindow()), m_Keys(m_Wnd) {
+    EXPECT_NE(nullptr, m_Wnd);
+    EXPECT_TRUE(StartedUp(m_Game));
+}
+
+cGameSession::~cGameSession() {
+    if (!m_Game.Running()) return;
+    PostMessageA(m_Wnd, WM_CLOSE, 0, 0);
+    DWORD code = 0;
+    m_Game.WaitForExit(kMenuWaitMs, &code);
+}
+
 std::string WithoutCR(std::string text) {
     text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
     return text;
@@ -258,12 +271,11 @@ bool WaitForText(const char* file, const std::string& text, DWORD timeoutMs) {
     return false;
 }
 
-std::vector<COLORREF> ScreenPixels(HWND wnd, const RECT& area) {
-    POINT origin = {area.left, area.top};
-    ClientToScreen(wnd, &origin);
-    const int w = area.right - area.left, h = area.bottom - area.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
+namespace {
+
+// The colours of a w x h area at (x, y) of what the device context shows, row by row.
+std::vector<COLORREF> PixelsOf(HDC source, int x, int y, int w, int h) {
+    HDC memory = CreateCompatibleDC(source);
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = w;
@@ -273,7 +285,7 @@ std::vector<COLORREF> ScreenPixels(HWND wnd, const RECT& area) {
     void* bits = nullptr;
     HBITMAP picture = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(memory, picture);
-    BitBlt(memory, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
+    BitBlt(memory, 0, 0, w, h, source, x, y, SRCCOPY);
     GdiFlush();
     std::vector<COLORREF> colours;
     const DWORD* pixels = static_cast<const DWORD*>(bits);
@@ -282,7 +294,31 @@ std::vector<COLORREF> ScreenPixels(HWND wnd, const RECT& area) {
     SelectObject(memory, old);
     DeleteObject(picture);
     DeleteDC(memory);
+    return colours;
+}
+
+}  // namespace
+
+std::vector<COLORREF> ScreenPixels(HWND wnd, const RECT& area) {
+    POINT origin = {area.left, area.top};
+    ClientToScreen(wnd, &origin);
+    HDC screen = GetDC(nullptr);
+    std::vector<COLORREF> colours = PixelsOf(screen, origin.x, origin.y, area.right - area.left, area.bottom - area.top);
     ReleaseDC(nullptr, screen);
+    return colours;
+}
+
+std::vector<COLORREF> BitmapFilePixels(const char* path, const RECT& area) {
+    HANDLE picture = LoadImageA(nullptr, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION);
+    if (!picture) return {};
+    HDC screen = GetDC(nullptr);
+    HDC file = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(file, picture);
+    std::vector<COLORREF> colours = PixelsOf(file, area.left, area.top, area.right - area.left, area.bottom - area.top);
+    SelectObject(file, old);
+    DeleteDC(file);
+    ReleaseDC(nullptr, screen);
+    DeleteObject(picture);
     return colours;
 }
 

@@ -87,6 +87,20 @@ private:
 
     HWND m_Wnd;
 };
+// game.exe started in the current folder with the command-line text (none: the title menu), its
+// window found and its whole start-up logged; asked to close at the end.
+class cGameSession {
+public:
+    explicit cGameSession(const char* arguments = nullptr);
+    ~cGameSession();
+    cGameSession(const cGameSession&) = delete;
+    cGameSession& operator=(const cGameSession&) = delete;
+
+    cGameProcess m_Game;
+    HWND m_Wnd;
+    cMenuKeys m_Keys;
+};
+
 // The log holds the marks of a whole start-up once the game loop runs (the loop's first menu
 // frames may be logged among the last marks).
 bool StartedUp(cGameProcess& game);
@@ -98,5 +112,7 @@ bool WaitForText(const char* file, const std::string& text, DWORD timeoutMs);
 
 // The colours the screen shows in a rectangle of the window's client area, row by row.
 std::vector<COLORREF> ScreenPixels(HWND wnd, const RECT& area);
+// The colours of a rectangle of a picture file, row by row; empty when it cannot be read.
+std::vector<COLORREF> BitmapFilePixels(const char* path, const RECT& area);
 // Whether two colours are the same give or take a little (a 16-bit screen drops low bits).
 bool NearColour(COLORREF a, COLORREF b);

@@ -15,23 +15,10 @@
 
 namespace {
 
-// The game started on the factory project, its title menu taking keys.
-class cTitleMenu {
+// The game started on the project, its title menu taking keys.
+class cTitleMenu : public cGameSession {
 public:
-    cTitleMenu() : m_Wnd(m_Game.WaitForMainWindow()), m_Keys(m_Wnd) {
-        EXPECT_NE(nullptr, m_Wnd);
-        EXPECT_TRUE(StartedUp(m_Game));
-        EXPECT_TRUE(m_Keys.WaitForScene(eSceneModeMenu, cModeMenuScene::eModeList));
-    }
-    ~cTitleMenu() {
-        if (!m_Game.Running()) return;
-        PostMessageA(m_Wnd, WM_CLOSE, 0, 0);
-        DWORD code = 0;
-        m_Game.WaitForExit(30000, &code);
-    }
-    cGameProcess m_Game;
-    HWND m_Wnd;
-    cMenuKeys m_Keys;
+    cTitleMenu() { EXPECT_TRUE(m_Keys.WaitForScene(eSceneModeMenu, cModeMenuScene::eModeList)); }
 };
 
 }  // namespace

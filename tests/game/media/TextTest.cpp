@@ -85,7 +85,7 @@ protected:
         DDFillRect(m_Table[kGlyphPicture], 32, 0, 16, 16, 0);
         SetCellTransparent(2);
         ASSERT_TRUE(DDCreateSurface(m_Dest, 640, 480, 0, kMemorySystem));
-        CreateFonts(m_Fonts, TextStyleTable, kTextStyleCount);
+        CreateFonts(m_Fonts, TextStyleTable, kTextStyleCount, true);
     }
     void TearDown() override {
         for (cSurface& s : m_Strips) DDReleaseSurface(s);
