@@ -98,12 +98,10 @@ public:
     std::vector<int> LivesAtStarts(size_t count) {
         std::vector<int> lives;
         for (DWORD start = GetTickCount(); GetTickCount() - start < kWaitMs && m_Game.Running(); Sleep(50)) {
-            lives.clear();
             std::ifstream in(kLog, std::ios::binary);
-            for (std::string line; std::getline(in, line);) {
-                int n = 0;
-                if (std::sscanf(line.c_str(), "Lives %d", &n) == 1) lives.push_back(n);
-            }
+            std::stringstream content;
+            content << in.rdbuf();
+            lives = LoggedLives(content.str());
             if (lives.size() >= count) return lives;
             if (GetForegroundWindow() != m_Wnd) SetForegroundWindow(m_Wnd);
         }
