@@ -51,7 +51,7 @@ bool cBgmPlayer::SetFile(int slot, const char* file) {
 bool cBgmPlayer::Play(int channel, int slot, bool pause, bool force) {
     if (!m_bInitialized) return true;
     if (slot == m_nCurrent && !force) return true;
-    m_nCurrent = m_nWanted = slot;
+    m_nCurrent = slot;
     // A bad slot or channel is reported by the checked access and plays nothing.
     bool valid = slot >= 0 && static_cast<size_t>(slot) < m_SlotTypes.size();
     if (!valid) m_SlotTypes.At(slot);
@@ -85,7 +85,7 @@ void cBgmPlayer::Stop() {
     m_Midi.Stop(false);
     m_Vox.Stop();
     // Nothing plays any more: the slot that played must start again when it is asked for.
-    m_nCurrent = m_nWanted = -1;
+    m_nCurrent = -1;
     for (size_t i = 0; i < m_Playing.size(); ++i) m_Playing[i] = kPlayingNone;
 }
 
@@ -94,6 +94,6 @@ void cBgmPlayer::Release() {
     m_Midi.Release();
     m_SlotTypes.clear();
     m_Playing.clear();
-    m_nCurrent = m_nWanted = -1;
+    m_nCurrent = -1;
     m_bInitialized = false;
 }

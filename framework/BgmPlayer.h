@@ -35,9 +35,6 @@ public:
 
     bool IsInitialized() const { return m_bInitialized; }
     int GetCurrent() const { return m_nCurrent; }
-    // The slot last asked to play, kept when the device refused its song (so that a caller does
-    // not ask for it again and again); -1 after Stop.
-    int GetWanted() const { return m_nWanted; }
     // Test seams: the slots' kinds, the channels' songs and the two players, as the tests read them.
     int GetSlotType(int slot) { return m_SlotTypes.At(slot); }
     int GetPlaying(int channel) { return m_Playing.At(channel); }
@@ -51,7 +48,6 @@ private:
     char (*m_pOggNames)[kOggNameLength] = nullptr;
     char (*m_pMidiNames)[kMidiNameLength] = nullptr;
     int32_t m_nCurrent = -1;
-    int32_t m_nWanted = -1;
     cCheckedVector<int32_t> m_SlotTypes;
     cCheckedVector<int32_t> m_Playing;
 };

@@ -29,8 +29,8 @@ void PlayStageMusic(int bgm) {
 bool IsStageMusicPlaying(int bgm) {
     const cBgmPlayer& player = BgmPlayer();
     if (!player.IsInitialized()) return true;
-    if (bgm == 0) return player.GetWanted() < 0;
-    return player.GetWanted() == kStageMusicSlot && ProjectDatabase().m_Bgms.At(bgm).m_File == StageSlotFile();
+    if (bgm == 0) return player.GetCurrent() < 0;
+    return player.GetCurrent() == kStageMusicSlot && ProjectDatabase().m_Bgms.At(bgm).m_File == StageSlotFile();
 }
 
 void StopMusic() {

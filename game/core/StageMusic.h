@@ -10,8 +10,7 @@ const int kStageMusicSlot = 4;
 // the music is off.
 void PlayStageMusic(int bgm);
 // Whether the Bgm table's row is what plays in the slot of play (row 0, the stage's "none":
-// whether no music plays). A song the device refused counts as playing: asking for it again
-// would only be refused again. True while the music is off, as nothing is to be started then.
+// whether no music plays). True while the music is off, as nothing is to be started then.
 bool IsStageMusicPlaying(int bgm);
 // Stops whatever music plays.
 void StopMusic();
