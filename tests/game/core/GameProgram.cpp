@@ -10,6 +10,7 @@
 
 #include "data/CommonPalette.h"
 #include "data/ProjectDatabase.h"
+#include "data/Record.h"
 #include "data/Stage.h"
 #include "framework/Format.h"
 #include "game/data/StorySave.h"

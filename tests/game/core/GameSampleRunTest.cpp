@@ -97,7 +97,7 @@ public:
     // count of them; fewer, with a failure, when it never does.
     std::vector<int> LivesAtStarts(size_t count) {
         std::vector<int> lives;
-        for (DWORD start = GetTickCount(); GetTickCount() - start < kWaitMs && m_Game.Running(); Sleep(50)) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < kRunWaitMs && m_Game.Running(); Sleep(50)) {
             std::ifstream in(kLog, std::ios::binary);
             std::stringstream content;
             content << in.rdbuf();
