@@ -52,6 +52,12 @@ void StartNewStory() {
     story.m_WorldY = ProjectWorldMap().m_StartY;
     story.m_CycleCount = 0;
     story.m_StartCount = StartValue(ePlayStory);
+    story.TakeFirstLife();
+}
+
+bool SharesStoryLives() {
+    const int mode = SceneManager().m_nGameMode;
+    return (mode == eModeNewStory || mode == eModeContinue) && ProjectSystemData().m_LivesShared;
 }
 
 bool LoadChallengeState() {

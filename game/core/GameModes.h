@@ -30,8 +30,12 @@ int RowOfMode(const std::vector<int>& modes, int mode);
 
 // Sets the play kind and, from the kind's ranking settings, whether its results are ranked.
 void SetPlayKind(int kind);
-// A new story state standing on the world map's start, with the story's start value.
+// A new story state standing on the world map's start, with the story's start value and the
+// first life taken from it.
 void StartNewStory();
+// Whether a story's lives go on from stage to stage: a story mode with the system settings'
+// switch for it on. Otherwise each stage starts from the start value.
+bool SharesStoryLives();
 // The challenge records of user_data\challenge\Challenge.dat, or a fresh set (one record per
 // challenge stage of the project) when the file cannot be read. True when the file was read.
 bool LoadChallengeState();

@@ -26,6 +26,13 @@ void PlayStageMusic(int bgm) {
     player.Play(0, kStageMusicSlot, false, !playing);
 }
 
+bool IsStageMusicPlaying(int bgm) {
+    const cBgmPlayer& player = BgmPlayer();
+    if (!player.IsInitialized()) return true;
+    if (bgm == 0) return player.GetCurrent() < 0;
+    return player.GetCurrent() == kStageMusicSlot && ProjectDatabase().m_Bgms.At(bgm).m_File == StageSlotFile();
+}
+
 void StopMusic() {
     if (BgmPlayer().IsInitialized()) BgmPlayer().Stop();
 }

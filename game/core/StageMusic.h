@@ -9,5 +9,8 @@ const int kStageMusicSlot = 4;
 // that plays there already goes on, any other starts from its beginning. Nothing happens while
 // the music is off.
 void PlayStageMusic(int bgm);
+// Whether the Bgm table's row is what plays in the slot of play (row 0, the stage's "none":
+// whether no music plays). True while the music is off, as nothing is to be started then.
+bool IsStageMusicPlaying(int bgm);
 // Stops whatever music plays.
 void StopMusic();

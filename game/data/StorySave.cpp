@@ -186,6 +186,11 @@ void cStorySave::Restart() {
     m_WorldY = ProjectWorldMap().m_StartY;
 }
 
+void cStorySave::TakeFirstLife() {
+    m_Lives = m_StartCount;
+    if (m_Lives > 0) --m_Lives;
+}
+
 void cStorySave::RecordStageBest(const std::string& name, int value) {
     for (cStageBest& best : m_StageBest) {
         if (best.m_Name != name) continue;

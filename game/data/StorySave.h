@@ -72,6 +72,8 @@ public:
     void Normalize();
     // A new cycle of the story: every stage uncleared, back at the world map's start.
     void Restart();
+    // The life about to be played is taken from the lives the game mode starts with.
+    void TakeFirstLife();
 
     // Moves the shown ranking kind by n kinds that the play kind's ranking settings show
     // (forward for n > 0, back for n < 0; n = 0 moves only off a kind not shown). Nothing moves

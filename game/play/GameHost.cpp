@@ -94,6 +94,7 @@ public:
     void PlaySound(int id) override { PlaySe(id); }
     void PlayMusic(int bgm) override { PlayStageMusic(bgm); }
     void StopMusic() override { ::StopMusic(); }
+    bool IsMusicPlaying(int bgm) override { return IsStageMusicPlaying(bgm); }
     bool KeyHeld(int virtualKey) override {
         return GameShell().bAppActive && (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
     }

@@ -20,6 +20,8 @@ public:
     // Opens the music of the Bgm table's row and plays it looping.
     virtual void PlayMusic(int bgm) = 0;
     virtual void StopMusic() {}
+    // Whether the Bgm table's row is the song that plays (0: whether no music plays).
+    virtual bool IsMusicPlaying(int bgm) = 0;
     // Keys that act on the scene but are not recorded: Space (pause) and F3 (ranking entry).
     virtual bool KeyHeld(int virtualKey) = 0;
     // The replay-save keys F1 and F2; true when one was handled this frame.
@@ -60,8 +62,15 @@ class cHeadlessHost : public cPlayHost {
 public:
     void PlaySystemSound(int number) override { sounds.push_back(number); }
     void PlaySound(int id) override { tableSounds.push_back(id); }
-    void PlayMusic(int bgm) override { music.push_back(bgm); }
-    void StopMusic() override { ++musicStops; }
+    void PlayMusic(int bgm) override {
+        music.push_back(bgm);
+        playing = bgm;
+    }
+    void StopMusic() override {
+        ++musicStops;
+        playing = 0;
+    }
+    bool IsMusicPlaying(int bgm) override { return playing == bgm; }
     bool KeyHeld(int virtualKey) override;
     bool ReplaySaveKey() override { return false; }
     void Paint(cPlayScene& scene, int flag1, int flag2, int flag3, int flag4) override;
@@ -90,6 +99,7 @@ public:
     std::vector<int> tableSounds;
     std::vector<int> music;
     int musicStops = 0;
+    int playing = 0;  // the Bgm row that plays; 0 none, -1 a song of the menus
     std::vector<int> keysHeld;  // virtual-key codes
     // Player 0's buttons in the passes of a wait, one entry per pass; none held after them. A
     // wait that never ends stops after kMaxWaitPasses.

@@ -77,7 +77,10 @@ bool cPlayScene::SetStage(int reload) {
         for (auto& placed : stage.m_Charas)
             if (place-- == 0) story.RestoreStock(0, placed.second, stage);
     }
-    if (stage.m_Bgm != story.m_MusicIndex) {
+    // The play's music number says what play asked for last, not what plays: the world map and
+    // the challenge list play their own songs without touching it. A stage whose song is not the
+    // one playing starts it; a song that plays already (a retry after a death) goes on.
+    if (stage.m_Bgm != story.m_MusicIndex || !Host().IsMusicPlaying(stage.m_Bgm)) {
         story.m_MusicIndex = stage.m_Bgm;
         // Row 0 is the stage's "none", as the music command's 0 is.
         if (stage.m_Bgm == 0)

@@ -53,12 +53,6 @@ void TraceHero(const cPlayScene& scene) {
     ErrorLog(line.c_str());
 }
 
-// The life being played is taken from the lives the game mode starts with.
-void TakeFirstLife(cStorySave& story) {
-    story.m_Lives = story.m_StartCount;
-    if (story.m_Lives > 0) --story.m_Lives;
-}
-
 }  // namespace
 
 int cPlayScene::Frame() {
@@ -103,7 +97,9 @@ void cPlayScene::Init() {
         if (manager.m_nGameMode != eModeReplay) CurrentReplay().Clear();
         if (Host().StartedWithFile()) story.m_StageNumber = 1;
         if (manager.m_bRankingOn) LoadRanking(RankingTable(), manager.m_nPlayKind, story.m_StageFile);
-        TakeFirstLife(story);
+        // A story that shares its lives goes on with those its last stage ended with (dealt
+        // when it began, kept in its saves); every other run takes its life afresh.
+        if (!SharesStoryLives()) story.TakeFirstLife();
     }
     m_nSubState = 0;
     if (!SetStage(0)) {
@@ -482,7 +478,7 @@ int cPlayScene::FadeOut() {
     // the mode's starting ones, not the none the fresh story holds.
     if (PlayedMode() == eModeStageFile && !StoryState().m_SeriesFlag) {
         if (Host().ReopenStartFile())
-            TakeFirstLife(StoryState());
+            StoryState().TakeFirstLife();
         else
             Host().CloseGame();
     }

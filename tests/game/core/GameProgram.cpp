@@ -8,9 +8,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "data/CommonPalette.h"
+#include "data/ProjectDatabase.h"
+#include "data/Record.h"
+#include "data/Stage.h"
 #include "framework/Format.h"
+#include "game/data/StorySave.h"
 #include "tests/support/DialogDriver.h"
 #include "tests/support/InputQueue.h"
+#include "tests/support/RestoreOnExit.h"
 #include "tests/support/RunningProgram.h"
 #include "tests/support/TopWindows.h"
 
@@ -75,6 +81,29 @@ bool CopyProjectFolder(const char* project) {
 bool CopySampleGame() { return CopyProjectFolder("sample"); }
 
 bool CopyFixtureProject() { return CopyProjectFolder("fixtures"); }
+
+bool EditCopiedStage(const char* path, const std::function<bool(cEdStage&)>& change) {
+    cRestoreOnExit<cCommonPalette> palette{ProjectCommonPalette()};
+    cRestoreOnExit<cRecordVector<cBgm>> songs{ProjectDatabase().m_Bgms};
+    cEdStage stage;
+    return ProjectCommonPalette().LoadFile("data\\CommonPalette.cplt4") &&
+           LoadVectorFile(ProjectDatabase().m_Bgms, "data\\database\\Bgm.dat") && stage.LoadFile(path) &&
+           change(stage) && stage.SaveFile(path);
+}
+
+cStorySave NewStoryAt(int column, int row) {
+    cStorySave story;
+    story.Reset();
+    story.m_WorldX = column;
+    story.m_WorldY = row;
+    return story;
+}
+
+bool WriteFirstSlot(cStorySave& story) {
+    CreateDirectoryA("user_data", nullptr);
+    CreateDirectoryA("user_data\\story", nullptr);
+    return WriteStory(story, 0);
+}
 
 std::vector<std::string> ListTree(const std::string& folder) {
     std::vector<std::string> out;
@@ -269,6 +298,23 @@ bool WaitForText(const char* file, const std::string& text, DWORD timeoutMs) {
         Sleep(20);
     } while (GetTickCount() - start < timeoutMs);
     return false;
+}
+
+size_t OpenedTimes(const std::string& log, const std::string& song) {
+    const std::string line = "Midi " + song + " Open ";
+    size_t count = 0;
+    for (size_t at = log.find(line); at != std::string::npos; at = log.find(line, at + 1)) ++count;
+    return count;
+}
+
+std::vector<int> LoggedLives(const std::string& log) {
+    std::vector<int> lives;
+    std::istringstream lines(log);
+    for (std::string line; std::getline(lines, line);) {
+        int n = 0;
+        if (std::sscanf(line.c_str(), "Lives %d", &n) == 1) lives.push_back(n);
+    }
+    return lives;
 }
 
 namespace {

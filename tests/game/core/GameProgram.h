@@ -3,9 +3,13 @@
 // windows it shows.
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
+
+class cEdStage;
+class cStorySave;
 
 
 // Copies the factory project into the current folder with default\ made data\ (or the given
@@ -15,6 +19,14 @@ bool CopyGameProject(const char* dataFolder = "data");
 bool CopySampleGame();
 // The same for the fixture stages' project (build\fixtures).
 bool CopyFixtureProject();
+// Changes a stage of the project copy in the current folder and writes it back; false when it
+// cannot be read or written, or the change says so. The copy's common palette and Bgm table, which
+// a stage is read and checked against, are taken in for it and the game's put back after.
+bool EditCopiedStage(const char* path, const std::function<bool(cEdStage&)>& change);
+// A new story standing at the world map's column and row.
+cStorySave NewStoryAt(int column, int row);
+// Writes the story into the first save slot of the project copy in the current folder.
+bool WriteFirstSlot(cStorySave& story);
 // A file listing of a folder tree: "path size write-time" per file, sorted.
 std::vector<std::string> ListTree(const std::string& folder);
 
@@ -109,6 +121,11 @@ bool StartedUp(cGameProcess& game);
 std::string WithoutCR(std::string text);
 // Waits until the file holds the text (line ends made plain).
 bool WaitForText(const char* file, const std::string& text, DWORD timeoutMs);
+
+// How often the game's log says a song was opened: this machine's MIDI device refuses each.
+size_t OpenedTimes(const std::string& log, const std::string& song);
+// The lives each start of play logged ("Lives N"), in order.
+std::vector<int> LoggedLives(const std::string& log);
 
 // The colours the screen shows in a rectangle of the window's client area, row by row.
 std::vector<COLORREF> ScreenPixels(HWND wnd, const RECT& area);

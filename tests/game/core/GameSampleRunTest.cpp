@@ -97,13 +97,11 @@ public:
     // count of them; fewer, with a failure, when it never does.
     std::vector<int> LivesAtStarts(size_t count) {
         std::vector<int> lives;
-        for (DWORD start = GetTickCount(); GetTickCount() - start < kWaitMs && m_Game.Running(); Sleep(50)) {
-            lives.clear();
+        for (DWORD start = GetTickCount(); GetTickCount() - start < kRunWaitMs && m_Game.Running(); Sleep(50)) {
             std::ifstream in(kLog, std::ios::binary);
-            for (std::string line; std::getline(in, line);) {
-                int n = 0;
-                if (std::sscanf(line.c_str(), "Lives %d", &n) == 1) lives.push_back(n);
-            }
+            std::stringstream content;
+            content << in.rdbuf();
+            lives = LoggedLives(content.str());
             if (lives.size() >= count) return lives;
             if (GetForegroundWindow() != m_Wnd) SetForegroundWindow(m_Wnd);
         }

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "data/CommonPalette.h"
-#include "data/ProjectDatabase.h"
 #include "data/Stage.h"
 #include "game/core/NameEntryIds.h"
 #include "game/core/OptionData.h"
@@ -15,7 +13,6 @@
 #include "game/play/PlayScene.h"
 #include "game/data/StorySave.h"
 #include "tests/game/core/GameProgram.h"
-#include "tests/support/RestoreOnExit.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -94,41 +91,25 @@ void ExpectSaved(int slot, int x, int y, const char* what) {
 // Writes the story of slot 1 standing beside the first stage square, with the Bgm row that plays
 // (0: none).
 void WriteStoryBesideTheFirstSquare(int music) {
-    CreateDirectoryA("user_data", nullptr);
-    CreateDirectoryA("user_data\\story", nullptr);
-    cStorySave saved;
-    saved.Reset();
-    saved.m_WorldX = kFirstSquareX - 1;
-    saved.m_WorldY = kRoadY;
+    cStorySave saved = NewStoryAt(kFirstSquareX - 1, kRoadY);
     saved.m_MusicIndex = music;
-    ASSERT_TRUE(WriteStory(saved, 0));
+    ASSERT_TRUE(WriteFirstSlot(saved));
 }
 
 // Makes the first stage silent (no song of its own) and cleared by its first step (its goal under
-// the hero, no clear banner to wait for); the song it had. The project's palette and Bgm table,
-// which the stage's song is checked against, are put back.
+// the hero, no clear banner to wait for); the song it had.
 int MakeTheFirstStageSilentAndShort() {
-    cRestoreOnExit<cCommonPalette> palette{ProjectCommonPalette()};
-    cRestoreOnExit<cRecordVector<cBgm>> songs{ProjectDatabase().m_Bgms};
-    cEdStage stage;
-    if (!ProjectCommonPalette().LoadFile("data\\CommonPalette.cplt4") ||
-        !LoadVectorFile(ProjectDatabase().m_Bgms, "data\\database\\Bgm.dat") || !stage.LoadFile(kFirstStage))
-        return 0;
-    const cEdItem goal = stage.m_Items.At(stage.CellIndex(kGoalColumn, kGoalRow));
-    const cPoint hero = stage.FindHero();
-    const int song = stage.m_Bgm;
-    stage.m_Items.Put(stage.CellIndex(hero.x, hero.y), goal);
-    stage.m_Bgm = 0;
-    stage.m_ShowStageClear = 0;
-    return goal.m_Graphic != 0 && stage.SaveFile(kFirstStage) ? song : 0;
-}
-
-// How often the game's log says a song was opened: this machine's MIDI device refuses each.
-size_t OpenedTimes(const std::string& log, const std::string& song) {
-    const std::string line = "Midi " + song + " Open ";
-    size_t count = 0;
-    for (size_t at = log.find(line); at != std::string::npos; at = log.find(line, at + 1)) ++count;
-    return count;
+    int song = 0;
+    const bool made = EditCopiedStage(kFirstStage, [&song](cEdStage& stage) {
+        const cEdItem goal = stage.m_Items.At(stage.CellIndex(kGoalColumn, kGoalRow));
+        const cPoint hero = stage.FindHero();
+        song = stage.m_Bgm;
+        stage.m_Items.Put(stage.CellIndex(hero.x, hero.y), goal);
+        stage.m_Bgm = 0;
+        stage.m_ShowStageClear = 0;
+        return goal.m_Graphic != 0;
+    });
+    return made ? song : 0;
 }
 
 }  // namespace
@@ -189,14 +170,9 @@ TEST(GameProgram, AStageSquareWhoseFileIsMissingSaysSoAndThePlayerWalksOn) {
 TEST(GameProgram, ContinueStandsOnTheMapWhereTheSlotWasSaved) {
     cTempDir dir;
     ASSERT_TRUE(CopySampleGame());
-    CreateDirectoryA("user_data", nullptr);
-    CreateDirectoryA("user_data\\story", nullptr);
-    cStorySave saved;
-    saved.Reset();
-    saved.m_WorldX = kBeforeGateX;
-    saved.m_WorldY = kBelowSeaY;
+    cStorySave saved = NewStoryAt(kBeforeGateX, kBelowSeaY);
     GetLocalTime(&saved.m_SaveTime);
-    ASSERT_TRUE(WriteStory(saved, 0));
+    ASSERT_TRUE(WriteFirstSlot(saved));
     cSampleGame game;
     // Continue, slot 1; saved again to slot 2.
     game.Keys({VK_DOWN, 'Z', 'Z'});

@@ -183,6 +183,7 @@ TEST_F(ModeMenu, ANewStoryStandsOnTheWorldMapStart) {
     EXPECT_EQ(3, story.m_WorldX);
     EXPECT_EQ(4, story.m_WorldY);
     EXPECT_EQ(7, story.m_StartCount);
+    EXPECT_EQ(6, story.m_Lives) << "the first life is being played";
     EXPECT_EQ(1, story.m_ChallengeIndex);
     EXPECT_EQ(1u, story.m_PlayerStock.size());
     EXPECT_EQ(0, SceneManager().m_bRankingOn);

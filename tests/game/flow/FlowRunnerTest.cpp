@@ -257,7 +257,6 @@ TEST_F(FlowRunner, ALostLifeStartsTheStageAgainAsItWasLoaded) {
     stage.m_BackLayers[1].m_ShowAtStart = 0;
     stage.m_ScrollMode[0] = 0;
     stage.m_AutoScrollSpeed[0] = 5;
-    StoryState().m_StartCount = 3;
     cPlayScene scene;
     Play(scene, {MakeFlow(kTriggerAlways, {Code("sys.scrlx = 9"), FlowCommand(33, 0, 0, {2, 2}),
                                            FlowCommand(23, 0, 0, {2, 0, 1})})},
@@ -269,6 +268,7 @@ TEST_F(FlowRunner, ALostLifeStartsTheStageAgainAsItWasLoaded) {
     EXPECT_EQ(0, ProjectStage().m_BackLayers[1].m_ShowAtStart);
     EXPECT_EQ(0, ProjectStage().m_ScrollMode[0]);
     EXPECT_EQ(5, ProjectStage().m_AutoScrollSpeed[0]);
+    StoryState().m_Lives = 2;
     scene.KillPlayer(nullptr);
     for (int i = 0; i < 300 && scene.State() == ePlayRun; ++i) scene.StepFrame(0, 0);
     ASSERT_EQ(ePlayIntro, scene.State()) << "the stage starts again";

@@ -5,10 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "data/ProjectData.h"
 #include "framework/ErrorLog.h"
+#include "game/core/GameModes.h"
 #include "game/data/StorySave.h"
 #include "game/play/PlayScene.h"
 #include "tests/game/play/PlayStateFixture.h"
+#include "tests/support/RestoreOnExit.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -203,9 +206,9 @@ TEST_F(PlayStates, RetryRestoresTheStageStart) {
 // A failed reload on a lost life asks the game to end and does not go on with the stage.
 TEST_F(PlayStates, AFailedReloadEndsTheGame) {
     cPlayScene scene;
-    StoryState().m_StartCount = 3;
     Start(scene, Stage());
     RunToPlay(scene);
+    StoryState().m_Lives = 2;
     m_Host.reloadResult = false;
     scene.KillPlayer(nullptr);
     for (int i = 0; i < 200 && scene.State() == ePlayRun; ++i) scene.StepFrame(0, 0);
@@ -277,6 +280,70 @@ TEST_F(PlayStates, FreePlaysNextRunStartsWithTheModesLives) {
     for (int i = 0; i < 200 && scene.State() == ePlayRun; ++i) scene.StepFrame(0, 0);
     EXPECT_EQ(ePlayIntro, scene.State()) << "a death with lives left";
     EXPECT_EQ(2, StoryState().m_Lives);
+}
+
+// The play's music number says what play asked for last; the world map and the challenge list
+// play their own songs without touching it. A stage starts its song when that song is not the one
+// playing, whatever the number says; a lost life with the song still playing leaves it be.
+TEST_F(PlayStates, AStageStartsItsSongUnlessThatSongPlays) {
+    const int kOtherScenes = -1;
+    const struct {
+        const char* what;
+        int bgm, index, playing;
+        std::vector<int> opened;
+        int stops;
+    } cases[] = {
+        {"after another stage's song", 4, 3, 3, {4}, 0},
+        {"after the map's song, the last stage's the same", 4, 4, kOtherScenes, {4}, 0},
+        {"its song playing already", 4, 4, 4, {}, 0},
+        {"silent, after the map's song", 0, 0, kOtherScenes, {}, 1},
+        {"silent, in silence", 0, 0, 0, {}, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        m_Host = cHeadlessHost();
+        m_Host.playing = c.playing;
+        StoryState().m_MusicIndex = c.index;
+        cEdStage stage = Stage();
+        stage.m_Bgm = c.bgm;
+        cPlayScene scene;
+        Start(scene, stage);
+        RunToPlay(scene);
+        EXPECT_EQ(c.opened, m_Host.music);
+        EXPECT_EQ(c.stops, m_Host.musicStops);
+        EXPECT_EQ(c.bgm, StoryState().m_MusicIndex);
+        StoryState().m_Lives = 2;
+        scene.KillPlayer(nullptr);
+        for (int i = 0; i < 200 && scene.State() == ePlayRun; ++i) scene.StepFrame(0, 0);
+        ASSERT_EQ(ePlayIntro, scene.State());
+        EXPECT_EQ(c.opened, m_Host.music) << "after the lost life";
+        EXPECT_EQ(c.stops, m_Host.musicStops) << "after the lost life";
+    }
+}
+
+// A story that shares its lives plays each stage on with those the last one ended with, extra
+// lives and lost ones alike; with the switch off, or out of the story, a stage takes its life from
+// the start value.
+TEST_F(PlayStates, AStoryStagesLivesAreTheStorysWhenItSharesThem) {
+    cRestoreOnExit<cSystemData> system{ProjectSystemData()};
+    const struct {
+        int mode, shared, lives, expected;
+    } cases[] = {
+        {eModeNewStory, 1, 6, 6}, {eModeNewStory, 1, 2, 2}, {eModeContinue, 1, 0, 0},
+        {eModeNewStory, 0, 6, 4}, {eModeContinue, 0, 2, 4}, {eModeChallenge, 1, 6, 4},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "mode " << c.mode << " shared " << c.shared << " lives " << c.lives);
+        SceneManager().m_nGameMode = c.mode;
+        SceneManager().m_nPrevScene = eSceneWorldMap;
+        ProjectSystemData().m_LivesShared = c.shared;
+        StoryState().m_StartCount = 5;
+        StoryState().m_Lives = c.lives;
+        cPlayScene scene;
+        Start(scene, Stage());
+        RunToPlay(scene);
+        EXPECT_EQ(c.expected, StoryState().m_Lives);
+    }
 }
 
 // Stage clear from an executor: the result counts up to 200 (at once without the banner), and
