@@ -1,5 +1,5 @@
-// Writes a committed replay as a replay file that the game plays from its command line
-// (game.exe FILE.rpl4_147): the log's stage as the game holds it and the log's frames under its
+// Writes a committed replay as a replay file that the game plays when it is chosen through the
+// title menu's replay entry: the log's stage as the game holds it and the log's frames under its
 // seed. The file is read back and played headless, and removed again unless it ends in the log's
 // committed hash. Run in the build folder (the project folders beside it):
 //   write_replay.exe NAME OUT
