@@ -28,7 +28,7 @@ readonly kJumpGap1=690 kStepFace=1130 kStepTop=1176 kPastGap2=1344
 readonly kGround=711 kTop=646
 
 hero_x=0 hero_y=0 hero_n=0 hero_prev_y=0
-hero_fd= hero_rest= hero_seen=
+hero_fd='' hero_rest='' hero_seen=''
 # Takes the hero lines the game wrote since the last look; hero_prev_y is the height of the line
 # before the last change of height, so a fall shows however late the look comes. The log is read
 # on from where the last look stopped, without a process: a look that re-read the whole log
