@@ -92,17 +92,17 @@ game_log() { [ -f EC_Game.txt ] && tr -d '\r' <EC_Game.txt || true; }
 
 # Runs the command until it succeeds, for up to the seconds given; false, with the message and the
 # log's end, when it never does or the game has ended.
+# The limit is on the clock, not a count of tries: a try that takes a screenshot is slow.
 game_until() {
-    local limit=$1 what=$2 waited=0
+    local limit=$1 what=$2 start=$SECONDS
     shift 2
     until "$@"; do
-        if { [ -n "$game_pid" ] && ! kill -0 "$game_pid" 2>/dev/null; } || [ "$waited" -ge $((limit * 10)) ]; then
+        if { [ -n "$game_pid" ] && ! kill -0 "$game_pid" 2>/dev/null; } || ((SECONDS - start >= limit)); then
             echo "screenshots: $what; the log ends:" >&2
             game_log | tail -20 >&2
             return 1
         fi
         sleep 0.1
-        waited=$((waited + 1))
     done
 }
 

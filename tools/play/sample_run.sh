@@ -28,29 +28,42 @@ readonly kJumpGap1=690 kStepFace=1130 kStepTop=1176 kPastGap2=1344
 readonly kGround=711 kTop=646
 
 hero_x=0 hero_y=0 hero_n=0 hero_prev_y=0
-# Reads the last hero line; hero_prev_y is the height it had before its last change.
+hero_fd='' hero_rest='' hero_seen=''
+# Takes the hero lines the game wrote since the last look; hero_prev_y is the height of the line
+# before the last change of height, so a fall shows however late the look comes. The log is read
+# on from where the last look stopped, without a process: a look that re-read the whole log
+# through a pipe took some five frames, and many more on a busy machine.
 hero_read() {
-    local line x y n
-    # Only whole lines: the last one may still be being written.
-    line=$(game_log | grep -E '^Hero [0-9]+ [0-9]+ charas [0-9]+$' | tail -1)
-    [ -n "$line" ] || return 1
-    read -r _ x y _ n <<<"$line"
-    [ "$y" = "$hero_y" ] || hero_prev_y=$hero_y
-    hero_x=$x hero_y=$y hero_n=$n
+    local line
+    if [ -z "$hero_fd" ]; then
+        [ -f EC_Game.txt ] || return 1
+        exec {hero_fd}<EC_Game.txt
+    fi
+    while IFS= read -r -u "$hero_fd" line; do
+        hero_line "${hero_rest}${line%$'\r'}"
+        hero_rest=
+    done
+    # The last line may still be being written: its start waits for the rest.
+    hero_rest+=$line
+    [ -n "$hero_seen" ]
+}
+hero_line() {
+    [[ $1 =~ ^Hero\ ([0-9]+)\ ([0-9]+)\ charas\ ([0-9]+)$ ]] || return 0
+    [ "${BASH_REMATCH[2]}" = "$hero_y" ] || hero_prev_y=$hero_y
+    hero_x=${BASH_REMATCH[1]} hero_y=${BASH_REMATCH[2]} hero_n=${BASH_REMATCH[3]} hero_seen=1
 }
 # Waits for a hero line on which the condition (an arithmetic expression over hero_x, hero_y,
-# hero_n and hero_prev_y) holds.
+# hero_n and hero_prev_y) holds, for up to a minute.
 hero_until() {
-    local waited=0
+    local start=$SECONDS
     until hero_read && (($1)); do
-        if ! kill -0 "$game_pid" 2>/dev/null || [ "$waited" -ge 6000 ]; then
-            echo "sample run: the hero never came to '$1'; the log ends:" >&2
+        if ! kill -0 "$game_pid" 2>/dev/null || ((SECONDS - start >= 60)); then
+            echo "sample run: the hero never came to '$1' (at $hero_x $hero_y, $hero_n characters); the log ends:" >&2
             game_log | tail -20 >&2
             xdotool keyup Right z x
             return 1
         fi
         sleep 0.01
-        waited=$((waited + 1))
     done
 }
 
@@ -88,7 +101,7 @@ echo "screenshots: $game_out/run-2-enemy.png"
 xdotool keydown Right
 hero_until "hero_x >= $kJumpGap1"
 xdotool keydown z
-hero_until "hero_y < $kGround - 20 && hero_y > hero_prev_y"
+hero_until "hero_y > hero_prev_y && (hero_y < $kGround - 20 || hero_x > 840)"
 xdotool keyup z
 game_shot_now run-3-gap1.png
 hero_until "hero_x > 840 && hero_y >= $kGround"
@@ -105,7 +118,7 @@ start_y=$hero_y
 
 # The second gap, jumped from there.
 xdotool keydown z Right
-hero_until "hero_y < $start_y - 20 && hero_y > hero_prev_y"
+hero_until "hero_y > hero_prev_y && (hero_y < $start_y - 20 || hero_x > $kPastGap2)"
 xdotool keyup z
 game_shot_now run-4-gap2.png
 hero_until "hero_x > $kPastGap2 && hero_y >= $kGround"

@@ -1,7 +1,8 @@
 // Opens the system settings sheet (its five pages), the project options sheet (its two pages),
 // the stage option dialog, the bitmap conversion tool, and the world map window's event palette,
-// event dialog and settings dialog on the project in the current folder (its data\ folder made
-// beforehand) and writes what the screen shows of each as a BMP file into the folder given:
+// event dialog and settings dialog, and the stage settings sheet (its three pages) on the project
+// in the current folder (its data\ folder made beforehand) and writes what the screen shows of
+// each as a BMP file into the folder given:
 //   settings_shots.exe FOLDER
 #include <windows.h>
 #include <shlobj.h>
@@ -150,6 +151,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     });
     PumpMessages(200);
     ShootWorldWindows(main);
+
+    // The stage settings sheet over the factory stage, each page a picture of its own.
+    if (OpenLastStage("data\\stg4\\Default.stg4_147")) {
+        SendMessageA(main->GetHwnd(), WM_COMMAND, ID_STAGE_SETTINGS, 0);
+        PumpMessages(300);
+        const char* const stagePages[] = {"stage-settings-basic", "stage-settings-advanced", "stage-settings-advanced2"};
+        ShootPages(main->m_lpStageSheet, stagePages, 3);
+    } else {
+        std::fprintf(stderr, "settings_shots: the factory stage did not open\n");
+    }
     DestroyFrameWnd();
     return 0;
 }
