@@ -13,14 +13,18 @@ std::string& StageSlotFile() {
     return file;
 }
 
+// The slot keeps its number when its file changes: only the file tells a new song.
+bool SlotPlays(const std::string& file) {
+    return BgmPlayer().GetCurrent() == kStageMusicSlot && file == StageSlotFile();
+}
+
 }  // namespace
 
 void PlayStageMusic(int bgm) {
     cBgmPlayer& player = BgmPlayer();
     if (!player.IsInitialized()) return;
     const std::string& file = ProjectDatabase().m_Bgms.At(bgm).m_File;
-    // The slot keeps its number when its file changes: only the file tells a new song.
-    const bool playing = player.GetCurrent() == kStageMusicSlot && file == StageSlotFile();
+    const bool playing = SlotPlays(file);
     StageSlotFile() = file;
     player.SetFile(kStageMusicSlot, file.c_str());
     player.Play(0, kStageMusicSlot, false, !playing);
@@ -30,7 +34,7 @@ bool IsStageMusicPlaying(int bgm) {
     const cBgmPlayer& player = BgmPlayer();
     if (!player.IsInitialized()) return true;
     if (bgm == 0) return player.GetCurrent() < 0;
-    return player.GetCurrent() == kStageMusicSlot && ProjectDatabase().m_Bgms.At(bgm).m_File == StageSlotFile();
+    return SlotPlays(ProjectDatabase().m_Bgms.At(bgm).m_File);
 }
 
 void StopMusic() {
