@@ -1,6 +1,5 @@
 // The line under the play that tells the player which keys end this kind of play, or that F3
 // enters the ranking just earned.
-#include <algorithm>
 #include <string>
 
 #include "data/ProjectData.h"
@@ -24,8 +23,7 @@ const int kNoCaption = -1;
 // The ranking waits for F3 only in the name modes that enter it by key.
 bool RankingAwaitsKey(const cPlayScene& scene) {
     const int mode = OptionData().m_RankEntryMode;
-    if (scene.State() != ePlayResult || scene.m_RankDone || (mode != 0 && mode != 1)) return false;
-    return std::any_of(scene.m_RankPlaces.begin(), scene.m_RankPlaces.end(), [](int32_t place) { return place != -1; });
+    return scene.State() == ePlayResult && scene.m_RankingPending && !scene.m_RankDone && (mode == 0 || mode == 1);
 }
 
 int CaptionText(cPlayScene& scene) {

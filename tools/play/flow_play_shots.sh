@@ -27,7 +27,6 @@ if [ "${KIT_SHOTS_X64_ONLY:-0}" = 1 ]; then
         # shellcheck source=scripts/wine-env.sh
         . "$root/scripts/wine-env.sh"
         kit_wine_start "$root/build/x64" own-display
-        trap kit_wine_stop EXIT
         cd "$root/build/x64"
         ctest --timeout 600 -R '^test_programs\.Whole$' --output-on-failure >/dev/null
     )
